@@ -1,0 +1,45 @@
+# Rekko: make run (build and start), make test (build and run every test), make bench (benchmarks).
+# Each target installs the Debian packages it needs when they are missing.
+
+BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+BENCH_PACKAGES := $(BUILD_PACKAGES)
+
+ifeq ($(SANITIZE),1)
+BUILD_DIR := build-sanitize
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DREKKO_SANITIZE=ON -DREKKO_BENCH=OFF
+else
+BUILD_DIR := build
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
+endif
+
+# Tests see a fixed zone and language, then once more a zone with daylight saving.
+TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
+CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
+
+.PHONY: run test bench build deps bench-deps format clean
+
+run: build
+	./$(BUILD_DIR)/tools/rekkocal/rekkocal month
+
+test: build
+	TZ=Asia/Tokyo $(TEST_ENV) $(CTEST)
+	TZ=Europe/Berlin $(TEST_ENV) $(CTEST)
+
+bench: bench-deps build
+	./$(BUILD_DIR)/bench/calendar_bench
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR)
+
+deps:
+	@./tools/install-packages.sh $(BUILD_PACKAGES)
+
+bench-deps:
+	@./tools/install-packages.sh $(BENCH_PACKAGES)
+
+format:
+	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-sanitize

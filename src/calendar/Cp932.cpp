@@ -1,0 +1,114 @@
+// Code page 932 conversion through iconv, with invalid bytes carried as U+DC00 + byte.
+#include "Cp932.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <iconv.h>
+#include <stdexcept>
+
+namespace rekko {
+
+namespace {
+
+// One iconv conversion descriptor, opened for the life of a conversion call.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {
+        if (m_cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+    }
+    ~Converter() { iconv_close(m_cd); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts as much of in as it can into out (appending); returns the errno that stopped it, or 0.
+    int convert(std::string_view& in, std::string& out) {
+        char* src = const_cast<char*>(in.data());
+        size_t srcLeft = in.size();
+        int error = 0;
+        while (srcLeft > 0) {
+            const size_t used = out.size();
+            const size_t room = srcLeft * 3 + 16;
+            out.resize(used + room);
+            char* dst = out.data() + used;
+            size_t dstLeft = room;
+            const size_t rc = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
+            out.resize(out.size() - dstLeft);
+            if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
+                error = errno;
+                break;
+            }
+        }
+        in = std::string_view(src, srcLeft);
+        return error;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+// Appends U+DC00 + byte in UTF-8 (U+DC80..U+DCFF for the bytes 0x80..0xFF that can be invalid).
+void appendEscapedByte(std::string& out, unsigned char byte) {
+    out += '\xED';
+    out += static_cast<char>(0xB0 | (byte >> 6));
+    out += static_cast<char>(0x80 | (byte & 0x3F));
+}
+
+// Answers whether text at pos starts the UTF-8 form of an escaped byte (ED B0..B3 xx).
+bool isEscapedByte(std::string_view text, size_t pos) {
+    return pos + 2 < text.size() && static_cast<unsigned char>(text[pos]) == 0xED &&
+           (static_cast<unsigned char>(text[pos + 1]) & 0xFC) == 0xB0;
+}
+
+unsigned char escapedByte(std::string_view text) {
+    return static_cast<unsigned char>(((text[1] & 0x03) << 6) | (text[2] & 0x3F));
+}
+
+// Returns the UTF-8 character starting at the front of text (at most four bytes).
+std::string firstCharacter(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return std::string(text.substr(0, std::min(length, text.size())));
+}
+
+} // namespace
+
+std::string DecodeCp932(std::string_view bytes) {
+    Converter converter("UTF-8", "CP932");
+    std::string out;
+    out.reserve(bytes.size() * 3 / 2);
+    while (!bytes.empty()) {
+        if (converter.convert(bytes, out) == 0)
+            break;
+        appendEscapedByte(out, static_cast<unsigned char>(bytes.front()));
+        bytes.remove_prefix(1);
+    }
+    return out;
+}
+
+Result<std::string> EncodeCp932(std::string_view text) {
+    Converter converter("CP932", "UTF-8");
+    std::string out;
+    out.reserve(text.size());
+    while (!text.empty()) {
+        // Convert the run up to the next escaped byte in one call, then put the byte back.
+        size_t runEnd = 0;
+        while ((runEnd = text.find('\xED', runEnd)) != std::string_view::npos && !isEscapedByte(text, runEnd))
+            ++runEnd;
+        if (runEnd == std::string_view::npos)
+            runEnd = text.size();
+        std::string_view run = text.substr(0, runEnd);
+        if (converter.convert(run, out) != 0) {
+            const std::string character = firstCharacter(run);
+            return Failure{"「" + character + "」はシフトJISで保存できない文字です。"};
+        }
+        text.remove_prefix(runEnd);
+        if (!text.empty()) {
+            out += static_cast<char>(escapedByte(text));
+            text.remove_prefix(3);
+        }
+    }
+    return out;
+}
+
+} // namespace rekko

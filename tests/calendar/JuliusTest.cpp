@@ -1,0 +1,90 @@
+// Day numbers, weekdays, leap years and the local date-and-time value.
+#include "calendar/Julius.h"
+
+#include <gtest/gtest.h>
+
+namespace rekko {
+namespace {
+
+TEST(Julius, ReformBoundaryIsContiguous) {
+    EXPECT_EQ(EncodeJuliusDay(1582, 10, 4), 2299160);
+    EXPECT_EQ(EncodeJuliusDay(1582, 10, 15), 2299161);
+    EXPECT_EQ(DecodeJuliusDay(2299160), (CalendarDate{1582, 10, 4}));
+    EXPECT_EQ(DecodeJuliusDay(2299161), (CalendarDate{1582, 10, 15}));
+    EXPECT_EQ(JuliusDayOfWeek(2299161), 6); // a Friday
+}
+
+TEST(Julius, ReformGapRaisesWithItsMessage) {
+    for (int day = 5; day <= 14; ++day)
+        EXPECT_THROW(EncodeJuliusDay(1582, 10, day), EJuliusError);
+    EXPECT_THROW(IsValidYMD(1582, 10, 10), EJuliusError);
+    try {
+        EncodeJuliusDay(1582, 10, 5);
+    } catch (const EJuliusError& e) {
+        EXPECT_STREQ(e.what(), "1582/10/5-10/14は存在しません。");
+    }
+}
+
+TEST(Julius, KnownDaysAndWeekdays) {
+    EXPECT_EQ(EncodeJuliusDay(2000, 1, 1), 2451545);
+    EXPECT_EQ(JuliusDayOfWeek(2451545), 7);
+    EXPECT_EQ(JuliusDayOfWeek(EncodeJuliusDay(2000, 1, 2)), 1);
+    EXPECT_EQ(EncodeJuliusDay(-4712, 1, 1), 0);
+    EXPECT_EQ(EncodeJuliusDay(2026, 12, 6), 2461381);
+    EXPECT_EQ(JuliusDayOfWeek(2461381), 1); // 2026-12-06 is a Sunday
+}
+
+TEST(Julius, EveryDayNumberRoundTripsUpToYear9999) {
+    const int32_t last = EncodeJuliusDay(9999, 12, 31);
+    int32_t previousWeekday = JuliusDayOfWeek(-1);
+    for (int32_t jd = 0; jd <= last; ++jd) {
+        const CalendarDate date = DecodeJuliusDay(jd);
+        ASSERT_EQ(EncodeJuliusDay(date.year, date.month, date.day), jd) << jd;
+        ASSERT_TRUE(IsValidYMD(date.year, date.month, date.day)) << jd;
+        const int weekday = JuliusDayOfWeek(jd);
+        ASSERT_EQ(weekday, previousWeekday % 7 + 1) << jd;
+        previousWeekday = weekday;
+    }
+}
+
+TEST(Julius, LeapYearRules) {
+    EXPECT_TRUE(IsLeapYear(1500)); // Julian rule
+    EXPECT_TRUE(IsLeapYear(0)); // 1 BC
+    EXPECT_FALSE(IsLeapYear(-1));
+    EXPECT_TRUE(IsLeapYear(1600));
+    EXPECT_FALSE(IsLeapYear(1700));
+    EXPECT_TRUE(IsLeapYear(2000));
+    EXPECT_FALSE(IsLeapYear(2100));
+    EXPECT_FALSE(IsLeapYear(4000));
+    EXPECT_FALSE(IsLeapYear(8000));
+    EXPECT_TRUE(IsLeapYear(2024));
+}
+
+TEST(Julius, MonthLengthsAndValidity) {
+    EXPECT_EQ(DaysOfMonth(2000, 2), 29);
+    EXPECT_EQ(DaysOfMonth(1900, 2), 28);
+    EXPECT_EQ(DaysOfMonth(2001, 4), 30);
+    EXPECT_FALSE(IsValidYMD(2001, 2, 29));
+    EXPECT_TRUE(IsValidYMD(2004, 2, 29));
+    EXPECT_FALSE(IsValidYMD(2001, 13, 1));
+    // Impossible dates overflow into the next month; 4000-02-29 still counts as a day.
+    EXPECT_EQ(EncodeJuliusDay(2001, 2, 30), EncodeJuliusDay(2001, 3, 2));
+    EXPECT_EQ(DaysOfMonth(4000, 2), 28);
+    EXPECT_EQ(EncodeJuliusDay(4000, 3, 1) - EncodeJuliusDay(4000, 2, 28), 2);
+}
+
+TEST(Julius, LocalDateTimeConversions) {
+    EXPECT_EQ(DateTimeToJuliusDay(0.0), EncodeJuliusDay(1899, 12, 30));
+    const LocalDateTime t = EncodeDateTime({2026, 12, 6}, {23, 59, 59, 500});
+    EXPECT_EQ(DateOf(t), (CalendarDate{2026, 12, 6}));
+    EXPECT_EQ(TimeOf(t), (TimeOfDay{23, 59, 59, 500}));
+    EXPECT_EQ(DateTimeToJuliusDay(t), 2461381);
+    // A value a fraction of a millisecond before midnight rounds into the next day, not to 24:00.
+    const LocalDateTime almost = JuliusDayToDateTime(2461382) - 0.0001 / 86400;
+    EXPECT_EQ(DateTimeToJuliusDay(almost), 2461382);
+    EXPECT_EQ(TimeOf(almost), (TimeOfDay{}));
+    EXPECT_EQ(JuliusDayToDateTime(2461381), EncodeDateTime({2026, 12, 6}));
+}
+
+} // namespace
+} // namespace rekko

@@ -1,0 +1,39 @@
+// The system clock and the settable fake agree with the local date-and-time value.
+#include "platform/Clock.h"
+
+#include "FakeClock.h"
+
+#include <ctime>
+#include <gtest/gtest.h>
+
+namespace rekko {
+namespace {
+
+TEST(Clock, SystemClockGivesTheLocalWallClock) {
+    const std::time_t before = std::time(nullptr);
+    const LocalDateTime now = SystemClock().now();
+    std::tm local{};
+    ::localtime_r(&before, &local);
+    const CalendarDate date = DateOf(now);
+    const TimeOfDay time = TimeOf(now);
+    // Allow for the minute turning between the two readings.
+    const int expected = local.tm_hour * 60 + local.tm_min;
+    const int actual = time.hour * 60 + time.minute;
+    EXPECT_TRUE(actual == expected || actual == (expected + 1) % 1440) << actual << " vs " << expected;
+    if (actual == expected) {
+        EXPECT_EQ(date.year, local.tm_year + 1900);
+        EXPECT_EQ(date.month, local.tm_mon + 1);
+        EXPECT_EQ(date.day, local.tm_mday);
+    }
+}
+
+TEST(Clock, FakeClockMovesAcrossMidnight) {
+    test::FakeClock clock(CalendarDate{2026, 12, 31}, TimeOfDay{23, 59, 50});
+    EXPECT_EQ(DateTimeToJuliusDay(clock.now()), EncodeJuliusDay(2026, 12, 31));
+    clock.advanceSeconds(10);
+    EXPECT_EQ(DateOf(clock.now()), (CalendarDate{2027, 1, 1}));
+    EXPECT_EQ(TimeOf(clock.now()), TimeOfDay{});
+}
+
+} // namespace
+} // namespace rekko

@@ -1,0 +1,40 @@
+// Temporary folders and raw file helpers for tests.
+#include "TempDir.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace rekko::test {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "rekko-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot create a temporary folder");
+    m_path = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::filesystem::path TempDir::write(std::string_view name, std::string_view bytes) const {
+    const auto file = m_path / name;
+    std::ofstream out(file, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file;
+}
+
+std::string TempDir::read(std::string_view name) const {
+    std::ifstream in(m_path / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::filesystem::path TestDataDir() {
+    const char* dir = std::getenv("REKKO_TEST_DATA");
+    return dir ? dir : "tests/data";
+}
+
+} // namespace rekko::test

@@ -1,0 +1,32 @@
+// A fresh temporary folder for one test, removed with everything in it at the end.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace rekko::test {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
+
+    // Writes raw bytes to a file in the folder and returns its path.
+    std::filesystem::path write(std::string_view name, std::string_view bytes) const;
+    // Reads a file of the folder as raw bytes.
+    std::string read(std::string_view name) const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Returns the folder of the checked-in test data files.
+std::filesystem::path TestDataDir();
+
+} // namespace rekko::test

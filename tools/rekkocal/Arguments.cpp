@@ -1,0 +1,56 @@
+// Parsing and formatting of rekkocal's dates and numbers.
+#include "Arguments.h"
+
+#include "calendar/Julius.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+
+namespace rekko::cli {
+
+int64_t ParseInteger(std::string_view text, int64_t min, int64_t max, std::string_view what) {
+    int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || ptr != end || value < min || value > max)
+        throw UsageError(std::string(what) + " must be a number from " + std::to_string(min) + " to " +
+                         std::to_string(max) + ": '" + std::string(text) + "'");
+    return value;
+}
+
+int32_t ParseDate(std::string_view text) {
+    const std::string shown(text);
+    const size_t first = text.find('-', 1);
+    const size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
+    if (second == std::string_view::npos || text.find('-', second + 1) != std::string_view::npos)
+        throw UsageError("not a date in the form YYYY-MM-DD: '" + shown + "'");
+    int64_t year, month, day;
+    try {
+        year = ParseInteger(text.substr(0, first), INT32_MIN, INT32_MAX, "year");
+        month = ParseInteger(text.substr(first + 1, second - first - 1), 1, 12, "month");
+        day = ParseInteger(text.substr(second + 1), 1, 31, "day");
+    } catch (const UsageError& e) {
+        throw UsageError("not a date in the form YYYY-MM-DD: '" + shown + "' (" + e.what() + ")");
+    }
+    if (year < kFirstYear || year > kLastYear)
+        throw UsageError("year out of range " + std::to_string(kFirstYear) + ".." + std::to_string(kLastYear) +
+                         ": '" + shown + "'");
+    try {
+        if (!IsValidYMD(static_cast<int32_t>(year), static_cast<int>(month), static_cast<int>(day)))
+            throw UsageError("no such date: '" + shown + "'");
+    } catch (const EJuliusError& e) {
+        throw UsageError(e.what());
+    }
+    return EncodeJuliusDay(static_cast<int32_t>(year), static_cast<int>(month), static_cast<int>(day));
+}
+
+std::string FormatDate(int32_t jd) {
+    const CalendarDate date = DecodeJuliusDay(jd);
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%04d-%02d-%02d", date.year < 0 ? "-" : "", std::abs(date.year), date.month,
+                  date.day);
+    return text;
+}
+
+} // namespace rekko::cli

@@ -1,0 +1,31 @@
+// Parsing of rekkocal's arguments: dates, day numbers, years and months.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace rekko::cli {
+
+// A bad argument; its message is printed as the one line on standard error.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The span of years the commands accept: day number 0 to the end of year 9999.
+constexpr int32_t kFirstYear = -4712;
+constexpr int32_t kLastYear = 9999;
+
+// Parses "YYYY-MM-DD" (a leading "-" for years before 1) of an existing date into its day number.
+// Throws UsageError for malformed or non-existent dates, with the reform-gap message inside the gap.
+int32_t ParseDate(std::string_view text);
+
+// Parses a decimal integer within [min, max]; what names the argument in the message.
+int64_t ParseInteger(std::string_view text, int64_t min, int64_t max, std::string_view what);
+
+// Formats a day number as "YYYY-MM-DD", years before 1 as "-YYYY-MM-DD".
+std::string FormatDate(int32_t jd);
+
+} // namespace rekko::cli
