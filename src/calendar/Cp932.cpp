@@ -1,6 +1,7 @@
 // Code page 932 conversion through iconv, with invalid bytes carried as U+DC00 + byte.
 #include "Cp932.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <iconv.h>
@@ -9,6 +10,8 @@
 namespace rekko {
 
 namespace {
+
+constexpr size_t kChunk = 256 * 1024;
 
 // One iconv conversion descriptor, opened for the life of a conversion call.
 class Converter {
@@ -28,7 +31,9 @@ public:
         int error = 0;
         while (srcLeft > 0) {
             const size_t used = out.size();
-            const size_t room = srcLeft * 3 + 16;
+            // Bounded so that a text with many invalid bytes does not grow the buffer by the whole rest
+            // of the input at every one of them.
+            const size_t room = std::min<size_t>(srcLeft * 3 + 16, kChunk);
             out.resize(used + room);
             char* dst = out.data() + used;
             size_t dstLeft = room;

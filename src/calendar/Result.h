@@ -9,9 +9,9 @@
 namespace rekko {
 
 struct Failure {
-    std::string cause;  // what went wrong, for the user to read
-    std::string path;   // the file concerned, when there is one
-    size_t line = 0;    // 1-based line in that file, 0 when not about a line
+    std::string cause{}; // what went wrong, for the user to read
+    std::string path{};  // the file concerned, when there is one
+    size_t line = 0;     // 1-based line in that file, 0 when not about a line
 };
 
 template <class T>

@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "FakeClock.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -66,6 +67,51 @@ TEST(Rekkocal, MonthCalendarStartsOnSundayAndHighlightsToday) {
     const std::string reform = run({"month", "1582", "10"}).out;
     EXPECT_NE(reform.find(" 1  2  3  4 15 16"), std::string::npos) << reform;
     EXPECT_EQ(run({"--help"}).code, 0);
+}
+
+// Runs the day commands inside a fresh folder, as the program reads the rule files from the current directory.
+class DayCommands : public ::testing::Test {
+protected:
+    DayCommands() : m_previous(std::filesystem::current_path()) { std::filesystem::current_path(dir.path()); }
+    ~DayCommands() override { std::filesystem::current_path(m_previous); }
+
+    test::TempDir dir;
+
+private:
+    std::filesystem::path m_previous;
+};
+
+TEST_F(DayCommands, HolidaysOf2026AsTheCabinetOfficeListsThem) {
+    const Outcome outcome = run({"holidays", "2026"});
+    EXPECT_EQ(outcome.code, 0);
+    EXPECT_EQ(outcome.out, "2026-01-01\t元旦\n2026-01-12\t成人の日\n2026-02-11\t建国記念の日\n"
+                           "2026-02-23\t天皇誕生日\n2026-03-20\t春分の日\n2026-04-29\t昭和の日\n"
+                           "2026-05-03\t憲法記念日\n2026-05-04\tみどりの日\n2026-05-05\tこどもの日\n"
+                           "2026-05-06\t振替休日\n2026-07-20\t海の日\n2026-08-11\t山の日\n"
+                           "2026-09-21\t敬老の日\n2026-09-22\t国民の休日\n2026-09-23\t秋分の日\n"
+                           "2026-10-12\tスポーツの日\n2026-11-03\t文化の日\n2026-11-23\t勤労感謝の日\n");
+}
+
+TEST_F(DayCommands, FilesOfTheCurrentDirectoryOrTheBuiltInRules) {
+    dir.write("Hday.dat", "12,6,\x8C\xB3\x93\xFA\r\n");    // 元日 on 6 December
+    dir.write("Sday.myc", "12,6,\x8B\x4C\x94\x4F\x93\xFA\r\n"); // 記念日
+    EXPECT_EQ(run({"day", "2026-12-06"}).out, "date: 2026-12-06\njd: 2461381\nweekday: 1 日\nkind: 21\n"
+                                              "names: 記念日,元日\n");
+    EXPECT_EQ(run({"holidays", "2026", "--builtin"}).out.find("2026-12-06"), std::string::npos);
+    EXPECT_NE(run({"day", "2026-12-06", "--builtin"}).out.find("kind: 1\nnames: \n"), std::string::npos);
+    // Equinox and substitute holidays are computed whatever the rule file holds.
+    EXPECT_EQ(run({"holidays", "2026"}).out,
+              "2026-03-20\t春分の日\n2026-09-23\t秋分の日\n2026-12-06\t元日\n2026-12-07\t振替休日\n");
+}
+
+TEST_F(DayCommands, UnreadableRuleFilesAreReportedAndTheCommandGoesOn) {
+    dir.write("Sday.myc", "1,1,ok\r\nnot a number\r\n");
+    const Outcome outcome = run({"day", "2026-01-01"});
+    EXPECT_EQ(outcome.code, 0);
+    EXPECT_EQ(outcome.err, "rekkocal: スペシャルDayファイル読込ミス 処理は続けます。\n");
+    EXPECT_NE(outcome.out.find("names: ok,元旦\n"), std::string::npos);
+    EXPECT_EQ(run({"holidays", "2027", "2026"}).code, 2);
+    EXPECT_EQ(run({"day"}).code, 2);
 }
 
 } // namespace

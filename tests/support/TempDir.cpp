@@ -32,9 +32,6 @@ std::string TempDir::read(std::string_view name) const {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::filesystem::path TestDataDir() {
-    const char* dir = std::getenv("REKKO_TEST_DATA");
-    return dir ? dir : "tests/data";
-}
+std::filesystem::path TestDataDir() { return REKKO_TEST_DATA_DIR; }
 
 } // namespace rekko::test

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace rekko::cli {
 
@@ -43,6 +44,17 @@ int32_t ParseDate(std::string_view text) {
         throw UsageError(e.what());
     }
     return EncodeJuliusDay(static_cast<int32_t>(year), static_cast<int>(month), static_cast<int>(day));
+}
+
+void ExpectCount(const std::vector<std::string>& args, size_t min, size_t max, const char* usage) {
+    if (args.size() < min || args.size() > max)
+        throw UsageError(std::string("usage: rekkocal ") + usage);
+}
+
+bool TakeFlag(std::vector<std::string>& args, std::string_view flag) {
+    const size_t before = args.size();
+    std::erase(args, flag);
+    return args.size() != before;
 }
 
 std::string FormatDate(int32_t jd) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rekko::cli {
 
@@ -24,6 +25,12 @@ int32_t ParseDate(std::string_view text);
 
 // Parses a decimal integer within [min, max]; what names the argument in the message.
 int64_t ParseInteger(std::string_view text, int64_t min, int64_t max, std::string_view what);
+
+// Throws UsageError with the command's usage line unless min <= args.size() <= max.
+void ExpectCount(const std::vector<std::string>& args, size_t min, size_t max, const char* usage);
+
+// Removes a flag from the arguments; answers whether it was there.
+bool TakeFlag(std::vector<std::string>& args, std::string_view flag);
 
 // Formats a day number as "YYYY-MM-DD", years before 1 as "-YYYY-MM-DD".
 std::string FormatDate(int32_t jd);

@@ -1,0 +1,16 @@
+// The data files compiled into the program.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace rekko::resources {
+
+extern const unsigned char HdayDat[];
+extern const std::size_t HdayDat_size;
+
+inline std::string_view bytesOf(const unsigned char* data, std::size_t size) {
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+} // namespace rekko::resources

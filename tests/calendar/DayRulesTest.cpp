@@ -1,0 +1,182 @@
+// Day kinds and names under the holiday law: the built-in rules, equinoxes, substitute and citizens' holidays,
+// checked against the official list of holidays.
+#include "calendar/DayRules.h"
+
+#include "calendar/Equinox.h"
+#include "calendar/Julius.h"
+#include "calendar/RuleFiles.h"
+#include "calendar/TextProcedures.h"
+
+#include "TempDir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace rekko {
+namespace {
+
+class HolidayLaw : public ::testing::Test {
+protected:
+    HolidayLaw() { EXPECT_TRUE(rules.setHolidayList(BuiltinHolidayList()).ok()); }
+
+    uint8_t kind(int32_t y, int m, int d) const { return rules.DayKind(y, m, d); }
+    std::string names(int32_t y, int m, int d) const { return DayNamesText(rules.DayNames(y, m, d)); }
+
+    DayRules rules;
+};
+
+TEST_F(HolidayLaw, MovableHolidaysOfTheBuiltInList) {
+    EXPECT_EQ(names(2000, 1, 10), "成人の日");
+    EXPECT_EQ(names(2000, 1, 15), "");
+    EXPECT_EQ(names(1999, 1, 15), "成人の日");
+    EXPECT_EQ(names(2002, 7, 20), "海の日");
+    EXPECT_EQ(names(2003, 7, 21), "海の日");
+    EXPECT_EQ(names(2003, 7, 20), "");
+    EXPECT_EQ(names(2026, 1, 1), "元旦");
+}
+
+TEST_F(HolidayLaw, EquinoxDays) {
+    EXPECT_TRUE(IsVernalEquinox(2000, 3, 20));
+    EXPECT_TRUE(IsVernalEquinox(2002, 3, 21));
+    EXPECT_TRUE(IsVernalEquinox(2012, 3, 20));
+    EXPECT_TRUE(IsAutumnalEquinox(1979, 9, 24));
+    EXPECT_TRUE(IsAutumnalEquinox(2000, 9, 23));
+    EXPECT_TRUE(IsAutumnalEquinox(2012, 9, 22));
+    EXPECT_TRUE(IsAutumnalEquinox(2025, 9, 23));
+    EXPECT_EQ(VernalEquinoxDay(2000), EncodeJuliusDay(2000, 3, 20));
+    // Equinox holidays begin with the law: the autumnal one in 1948, the vernal one in 1949.
+    const int32_t vernal1948 = VernalEquinoxDay(1948);
+    const CalendarDate v48 = DecodeJuliusDay(vernal1948);
+    EXPECT_FALSE(kind(1948, v48.month, v48.day) & dkHoliday);
+    const CalendarDate a48 = DecodeJuliusDay(AutumnalEquinoxDay(1948));
+    EXPECT_EQ(names(1948, a48.month, a48.day), "秋分の日");
+    rules.AutoEquinox = false;
+    EXPECT_EQ(names(2025, 9, 23), "");
+}
+
+TEST_F(HolidayLaw, SubstituteHolidays) {
+    EXPECT_EQ(names(1973, 4, 30), "振替休日"); // the first one
+    EXPECT_EQ(kind(1973, 4, 30), dkSubstitute);
+    EXPECT_EQ(names(1972, 1, 17), "");         // Monday after a Sunday holiday, before the law
+    EXPECT_EQ(names(2001, 9, 24), "振替休日");
+    EXPECT_EQ(names(1987, 5, 4), "振替休日");  // before 2007 a substitute is not a citizens' holiday
+    // From 2007 the substitute moves past following holidays.
+    EXPECT_EQ(names(2008, 5, 6), "振替休日");  // Tuesday after 5/4 on Sunday
+    EXPECT_EQ(names(2009, 5, 6), "振替休日");  // Wednesday after 5/3 on Sunday
+    EXPECT_EQ(names(2015, 5, 6), "振替休日");
+    EXPECT_EQ(names(2021, 8, 9), "振替休日");  // 山の日 moved to Sunday 8/8
+    EXPECT_EQ(kind(2009, 5, 4) & (dkHoliday | dkSubstitute), dkHoliday);
+    EXPECT_EQ(names(2009, 5, 4), "みどりの日");
+    rules.AutoFurikae = false;
+    EXPECT_EQ(names(2009, 5, 6), "");
+}
+
+TEST_F(HolidayLaw, CitizensHolidays) {
+    EXPECT_EQ(names(1986, 5, 4), "");           // a Sunday before 2007
+    EXPECT_EQ(names(1988, 5, 4), "国民の休日"); // the first one
+    EXPECT_EQ(names(2009, 9, 22), "国民の休日");
+    EXPECT_EQ(names(2015, 9, 22), "国民の休日");
+    EXPECT_EQ(names(2026, 9, 22), "国民の休日");
+    EXPECT_EQ(names(2032, 9, 21), "国民の休日");
+    EXPECT_EQ(names(2019, 4, 30), "国民の休日");
+    EXPECT_EQ(names(2019, 5, 2), "国民の休日");
+    EXPECT_EQ(kind(2026, 9, 22), dkHoliday);
+    rules.AutoKokumin = false;
+    EXPECT_EQ(kind(2026, 9, 22), 0);
+}
+
+TEST_F(HolidayLaw, MovedHolidaysOf2020And2021) {
+    EXPECT_EQ(names(2020, 7, 23), "海の日");
+    EXPECT_EQ(names(2020, 7, 24), "スポーツの日");
+    EXPECT_EQ(names(2020, 8, 10), "山の日");
+    EXPECT_EQ(names(2020, 10, 12), "");
+    EXPECT_EQ(names(2021, 7, 22), "海の日");
+    EXPECT_EQ(names(2021, 7, 23), "スポーツの日");
+    EXPECT_EQ(names(2021, 8, 8), "山の日");
+    EXPECT_EQ(names(2021, 8, 11), "");
+}
+
+// Every day of 1970-2030 against the official list: holidays, substitute and citizens' holidays.
+TEST_F(HolidayLaw, EveryHolidayFrom1970To2030MatchesTheOfficialList) {
+    std::ifstream in(test::TestDataDir() / "jp-holidays-1970-2030.txt");
+    ASSERT_TRUE(in);
+    std::map<int32_t, char> official; // day number -> 'h', 's' or 'k'
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        const int year = std::stoi(line.substr(0, 4));
+        for (const auto& entry : SplitAt(line.substr(6), ' ')) {
+            const int32_t jd = EncodeJuliusDay(year, std::stoi(entry.substr(0, 2)), std::stoi(entry.substr(3, 2)));
+            official[jd] = entry.size() > 5 ? entry[5] : 'h';
+        }
+    }
+    ASSERT_GT(official.size(), 900u);
+    for (int32_t jd = EncodeJuliusDay(1970, 1, 1); jd <= EncodeJuliusDay(2030, 12, 31); ++jd) {
+        const CalendarDate date = DecodeJuliusDay(jd);
+        const uint8_t dayKind = kind(date.year, date.month, date.day);
+        const std::string dayNames = names(date.year, date.month, date.day);
+        const auto found = official.find(jd);
+        char expected = found == official.end() ? '-' : found->second;
+        char actual = (dayKind & dkSubstitute) ? 's' : (dayKind & dkHoliday) ? (dayNames == "国民の休日" ? 'k' : 'h') : '-';
+        EXPECT_EQ(actual, expected) << date.year << "-" << int(date.month) << "-" << int(date.day) << " " << dayNames;
+    }
+}
+
+TEST_F(HolidayLaw, NamesComeInListOrderWithKinds) {
+    ASSERT_TRUE(rules.setSpecialDayList({"1,1,誕生日", "2026,0,1,1,初詣　参り", "1,1,\"a,b\""}).ok());
+    const DayNameList list = rules.DayNames(2026, 1, 1);
+    EXPECT_EQ(list.names, (std::vector<std::string>{"誕生日", "初詣　参り", "a,b", "元旦"}));
+    EXPECT_EQ(list.kinds, "SSSH");
+    EXPECT_EQ(DayNamesText(list), "誕生日,初詣　参り,\"a,b\",元旦");
+    EXPECT_EQ(kind(2026, 1, 1), dkHoliday | dkSpecial);
+    EXPECT_EQ(rules.DayFont(2026, 1, 1), DayFontKind::SpecialDay);
+    EXPECT_EQ(rules.DayFont(2026, 1, 12), DayFontKind::Holiday);
+    EXPECT_EQ(rules.DayFont(2026, 12, 5), DayFontKind::Saturday);
+    EXPECT_EQ(rules.DayFont(2026, 12, 6), DayFontKind::Sunday);
+    EXPECT_EQ(rules.DayFont(2026, 12, 7), DayFontKind::Weekday);
+    EXPECT_EQ(rules.DayFont(2026, 5, 6), DayFontKind::Holiday);
+}
+
+TEST(DayRules, ABadNumberStopsTheReadingAtItsLine) {
+    DayRules rules;
+    const Status status = rules.setSpecialDayList({"1,2,before", "12 24 Christmas Eve", "1,3,after"});
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error().line, 2u);
+    EXPECT_EQ(rules.specialDayList().size(), 3u); // the lines themselves are kept
+    EXPECT_TRUE(rules.DayKind(2026, 1, 2) & dkSpecial);
+    EXPECT_FALSE(rules.DayKind(2026, 1, 3) & dkSpecial);
+    EXPECT_FALSE(rules.DayKind(2026, 12, 24) & dkSpecial);
+}
+
+TEST(RuleFiles, ReadsFilesWithTheirMessagesAndKeepsListsWhenMissing) {
+    test::TempDir dir;
+    DayRules rules;
+    ASSERT_TRUE(rules.setHolidayList({"1,1,x"}).ok());
+    EXPECT_FALSE(LoadHolidayFile(rules, dir / "Hday.dat"));
+    EXPECT_EQ(rules.holidayList().size(), 1u);
+    // Text after 0x1A is not read; code page 932 names are decoded.
+    dir.write("Hday.dat", "1,1,\x8C\xB3\x93\xFA\r\n\x1A" "2,11,junk\r\n");
+    EXPECT_FALSE(LoadHolidayFile(rules, dir / "Hday.dat"));
+    EXPECT_EQ(rules.holidayList(), (std::vector<std::string>{"1,1,元日"}));
+    dir.write("Sday.myc", "1,5,ok\r\nbad line here\r\n");
+    EXPECT_EQ(LoadSpecialDayFile(rules, dir / "Sday.myc"), std::string(kSpecialDayFileError));
+    std::filesystem::create_directory(dir / "dir.dat");
+    EXPECT_EQ(LoadHolidayFile(rules, dir / "dir.dat"), std::string(kHolidayFileError));
+    EXPECT_EQ(std::string(kHolidayFileError), "祭日ファイル読込ミス\r\n処理は続けます。");
+}
+
+TEST(RuleFiles, TenMegabyteSpecialDayFileWithInvalidBytes) {
+    test::TempDir dir;
+    std::string bytes;
+    while (bytes.size() < 10'000'000)
+        bytes += "2026,0,12,24,\x82\xA0\x80name\xFF\r\n";
+    dir.write("Sday.myc", bytes);
+    DayRules rules;
+    EXPECT_FALSE(LoadSpecialDayFile(rules, dir / "Sday.myc"));
+    EXPECT_TRUE(rules.DayKind(2026, 12, 24) & dkSpecial);
+}
+
+} // namespace
+} // namespace rekko

@@ -1,0 +1,20 @@
+// The commands rekkocal dispatches to, each taking its arguments after the command name.
+#pragma once
+
+#include "Commands.h"
+
+#include <string>
+#include <vector>
+
+namespace rekko::cli {
+
+using Args = std::vector<std::string>;
+
+int jdCommand(const Args& args, const Clock& clock, Terminal& terminal);
+int dateCommand(const Args& args, const Clock& clock, Terminal& terminal);
+int countCommand(const Args& args, const Clock& clock, Terminal& terminal);
+int monthCommand(const Args& args, const Clock& clock, Terminal& terminal);
+int dayCommand(const Args& args, const Clock& clock, Terminal& terminal);
+int holidaysCommand(const Args& args, const Clock& clock, Terminal& terminal);
+
+} // namespace rekko::cli

@@ -1,0 +1,46 @@
+// The date commands: day numbers, dates, day counts and the month calendar.
+#include "Arguments.h"
+#include "CommandSet.h"
+#include "MonthText.h"
+
+#include "calendar/Julius.h"
+
+namespace rekko::cli {
+
+int jdCommand(const Args& args, const Clock&, Terminal& terminal) {
+    ExpectCount(args, 1, 1, "jd YYYY-MM-DD");
+    terminal.out << ParseDate(args[0]) << '\n';
+    return kExitOk;
+}
+
+int dateCommand(const Args& args, const Clock&, Terminal& terminal) {
+    ExpectCount(args, 1, 1, "date N");
+    const int32_t last = EncodeJuliusDay(kLastYear, 12, 31);
+    terminal.out << FormatDate(static_cast<int32_t>(ParseInteger(args[0], 0, last, "day number"))) << '\n';
+    return kExitOk;
+}
+
+int countCommand(const Args& args, const Clock&, Terminal& terminal) {
+    Args dates = args;
+    const bool period = TakeFlag(dates, "--period");
+    ExpectCount(dates, 2, 2, "count YYYY-MM-DD YYYY-MM-DD [--period]");
+    const int64_t days = static_cast<int64_t>(ParseDate(dates[1])) - ParseDate(dates[0]);
+    terminal.out << days + (period ? 1 : 0) << '\n';
+    return kExitOk;
+}
+
+int monthCommand(const Args& args, const Clock& clock, Terminal& terminal) {
+    const int32_t today = DateTimeToJuliusDay(clock.now());
+    const CalendarDate now = DecodeJuliusDay(today);
+    int32_t year = now.year;
+    int month = now.month;
+    if (!args.empty()) {
+        ExpectCount(args, 2, 2, "month [YYYY MM]");
+        year = static_cast<int32_t>(ParseInteger(args[0], kFirstYear, kLastYear, "year"));
+        month = static_cast<int>(ParseInteger(args[1], 1, 12, "month"));
+    }
+    terminal.out << MonthText(year, month, today, terminal.interactive);
+    return kExitOk;
+}
+
+} // namespace rekko::cli

@@ -1,0 +1,71 @@
+// The day commands: one day's kind and names, and the holidays of a span of years.
+#include "Arguments.h"
+#include "CommandSet.h"
+
+#include "calendar/CommaText.h"
+#include "calendar/Julius.h"
+#include "calendar/RuleFiles.h"
+#include "calendar/TextProcedures.h"
+
+#include <filesystem>
+
+namespace rekko::cli {
+
+namespace {
+
+// Sets up the rules as the program does: "Hday.dat" and "Sday.myc" of the current directory, the built-in
+// holiday rules when there is no "Hday.dat"; --builtin takes the built-in rules and no special days.
+DayRules loadRules(Args& args, Terminal& terminal) {
+    DayRules rules;
+    (void)rules.setHolidayList(BuiltinHolidayList());
+    if (TakeFlag(args, "--builtin"))
+        return rules;
+    for (const auto& message : {LoadHolidayFile(rules), LoadSpecialDayFile(rules)})
+        if (message)
+            terminal.err << "rekkocal: " << ReplaceAll(*message, "\r\n", " ") << '\n';
+    return rules;
+}
+
+} // namespace
+
+int dayCommand(const Args& arguments, const Clock&, Terminal& terminal) {
+    Args args = arguments;
+    const DayRules rules = loadRules(args, terminal);
+    ExpectCount(args, 1, 1, "day YYYY-MM-DD [--builtin]");
+    const int32_t jd = ParseDate(args[0]);
+    const CalendarDate date = DecodeJuliusDay(jd);
+    const int weekday = JuliusDayOfWeek(jd);
+    std::ostream& out = terminal.out;
+    out << "date: " << FormatDate(jd) << '\n';
+    out << "jd: " << jd << '\n';
+    out << "weekday: " << weekday << ' ' << WeekdayShortName(weekday) << '\n';
+    out << "kind: " << static_cast<int>(rules.DayKind(date.year, date.month, date.day)) << '\n';
+    out << "names: " << DayNamesText(rules.DayNames(date.year, date.month, date.day)) << '\n';
+    return kExitOk;
+}
+
+int holidaysCommand(const Args& arguments, const Clock&, Terminal& terminal) {
+    Args args = arguments;
+    const DayRules rules = loadRules(args, terminal);
+    ExpectCount(args, 1, 2, "holidays YEAR [YEAR2] [--builtin]");
+    const auto first = static_cast<int32_t>(ParseInteger(args[0], kFirstYear, kLastYear, "year"));
+    const auto last =
+        args.size() > 1 ? static_cast<int32_t>(ParseInteger(args[1], first, kLastYear, "second year")) : first;
+    const int32_t end = EncodeJuliusDay(last + 1, 1, 1);
+    std::string text;
+    for (int32_t jd = EncodeJuliusDay(first, 1, 1); jd < end; ++jd) {
+        const CalendarDate date = DecodeJuliusDay(jd);
+        if (!(rules.DayKind(date.year, date.month, date.day) & (dkHoliday | dkSubstitute)))
+            continue;
+        const DayNameList names = rules.DayNames(date.year, date.month, date.day);
+        std::vector<std::string> holidayNames;
+        for (size_t i = 0; i < names.names.size(); ++i)
+            if (names.kinds[i] == 'H')
+                holidayNames.push_back(names.names[i]);
+        text += FormatDate(jd) + '\t' + JoinCommaText(holidayNames) + '\n';
+    }
+    terminal.out << text;
+    return kExitOk;
+}
+
+} // namespace rekko::cli
