@@ -2,7 +2,7 @@
 # Each target installs the Debian packages it needs when they are missing.
 
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-BENCH_PACKAGES := $(BUILD_PACKAGES)
+BENCH_PACKAGES := $(BUILD_PACKAGES) gcal
 
 ifeq ($(SANITIZE),1)
 BUILD_DIR := build-sanitize

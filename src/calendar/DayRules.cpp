@@ -16,51 +16,64 @@ const int32_t kLaw2007 = EncodeJuliusDay(2007, 1, 1);         // substitute may 
 constexpr int32_t kFirstAutumnalEquinoxHoliday = 1948;
 constexpr int32_t kFirstVernalEquinoxHoliday = 1949;
 
-Status buildItems(const std::vector<std::string>& lines, std::vector<TBinaryDayListItem>& items) {
+} // namespace
+
+Status DayRules::ItemList::rebuild(const std::vector<std::string>& lines) {
     items.clear();
+    for (auto& positions : byMonth)
+        positions.clear();
     for (size_t i = 0; i < lines.size(); ++i) {
         RuleLineReading reading = ReadRuleLine(lines[i]);
         if (reading.outcome == RuleLineReading::Outcome::BadNumber)
             return Failure{"数値でない項目があります: " + lines[i], {}, i + 1};
-        if (reading.outcome == RuleLineReading::Outcome::Item)
-            items.push_back(std::move(reading.item));
+        if (reading.outcome != RuleLineReading::Outcome::Item)
+            continue;
+        // An item for a month beyond 12 can never match, so it is kept but not indexed.
+        if (reading.item.Month <= 12)
+            byMonth[reading.item.Month].push_back(static_cast<uint32_t>(items.size()));
+        items.push_back(std::move(reading.item));
     }
     return Success();
 }
 
-bool anyMatch(const std::vector<TBinaryDayListItem>& items, int32_t year, int month, int day) {
-    for (const auto& item : items)
-        if (ItemMatches(item, year, month, day))
-            return true;
+bool DayRules::ItemList::anyMatch(int32_t year, int month, int day) const {
+    for (const auto* positions : {&byMonth[0], &byMonth[month]})
+        for (uint32_t i : *positions)
+            if (ItemMatches(items[i], year, month, day))
+                return true;
     return false;
 }
 
-} // namespace
-
 Status DayRules::setHolidayList(std::vector<std::string> lines) {
     m_holidayLines = std::move(lines);
-    return buildItems(m_holidayLines, m_holidayItems);
+    return m_holidays.rebuild(m_holidayLines);
 }
 
 Status DayRules::setSpecialDayList(std::vector<std::string> lines) {
     m_specialLines = std::move(lines);
-    return buildItems(m_specialLines, m_specialItems);
+    return m_specials.rebuild(m_specialLines);
 }
 
 const char* DayRules::equinoxHoliday(int32_t year, int month, int day) const {
-    if (!AutoEquinox)
-        return nullptr;
     // The equinoxes fall in March and September; other months need no evaluation of the series.
-    if (month == 3 && year >= kFirstVernalEquinoxHoliday && IsVernalEquinox(year, month, day))
+    if (!AutoEquinox || (month != 3 && month != 9))
+        return nullptr;
+    if (year != m_equinoxYear) {
+        m_vernalEquinox = VernalEquinoxDay(year);
+        m_autumnalEquinox = AutumnalEquinoxDay(year);
+        m_equinoxYear = year;
+    }
+    const int32_t jd = EncodeJuliusDay(year, month, day);
+    if (jd == m_vernalEquinox && year >= kFirstVernalEquinoxHoliday)
         return kVernalEquinoxName;
-    if (month == 9 && year >= kFirstAutumnalEquinoxHoliday && IsAutumnalEquinox(year, month, day))
+    if (jd == m_autumnalEquinox && year >= kFirstAutumnalEquinoxHoliday)
         return kAutumnalEquinoxName;
     return nullptr;
 }
 
 bool DayRules::IsNationalHoliday(int32_t jd) const {
     const CalendarDate date = DecodeJuliusDay(jd);
-    return anyMatch(m_holidayItems, date.year, date.month, date.day) ||
+    return m_holidays.anyMatch(date.year, date.month, date.day) ||
            equinoxHoliday(date.year, date.month, date.day) != nullptr;
 }
 
@@ -68,14 +81,14 @@ bool DayRules::isSubstitute(int32_t jd) const {
     if (!AutoFurikae || jd < kSubstituteFrom)
         return false;
     if (jd < kLaw2007)
-        return JuliusDayOfWeek(jd) == 2 && IsNationalHoliday(jd - 1);
+        return JuliusDayOfWeek(jd) == 2;
     // From 2007 the substitute is the first day after a Sunday holiday that is not a holiday itself: walk back
     // over the run of holidays before this day. A run of seven holidays always holds a Sunday.
     for (int32_t before = jd - 1; before >= jd - 7; --before) {
-        if (!IsNationalHoliday(before))
-            return false;
         if (JuliusDayOfWeek(before) == 1)
             return true;
+        if (!IsNationalHoliday(before - 1))
+            return false;
     }
     return false;
 }
@@ -85,11 +98,12 @@ bool DayRules::isCitizens(int32_t jd) const {
         return false;
     if (jd < kLaw2007 && JuliusDayOfWeek(jd) == 1)
         return false;
-    return IsNationalHoliday(jd - 1) && IsNationalHoliday(jd + 1);
+    return IsNationalHoliday(jd + 1);
 }
 
 DayRules::Computed DayRules::computedHoliday(int32_t jd) const {
-    if (IsNationalHoliday(jd))
+    // Both computed holidays need a national holiday on the day before; most days stop here.
+    if (!IsNationalHoliday(jd - 1))
         return Computed::None;
     // A substitute holiday takes precedence: a day cannot be both, and before 2007 the law excluded it.
     if (isSubstitute(jd))
@@ -99,9 +113,9 @@ DayRules::Computed DayRules::computedHoliday(int32_t jd) const {
 
 uint8_t DayRules::DayKind(int32_t year, int month, int day) const {
     uint8_t kind = 0;
-    if (anyMatch(m_specialItems, year, month, day))
+    if (m_specials.anyMatch(year, month, day))
         kind |= dkSpecial;
-    if (anyMatch(m_holidayItems, year, month, day))
+    if (m_holidays.anyMatch(year, month, day))
         kind |= dkHoliday;
     const int32_t jd = EncodeJuliusDay(year, month, day);
     const int weekday = JuliusDayOfWeek(jd);
@@ -127,15 +141,16 @@ DayNameList DayRules::DayNames(int32_t year, int month, int day) const {
         list.names.push_back(name);
         list.kinds += kind;
     };
-    for (const auto& item : m_specialItems)
+    for (const auto& item : m_specials.items)
         if (ItemMatches(item, year, month, day))
             add(item.Name, 'S');
-    for (const auto& item : m_holidayItems)
+    for (const auto& item : m_holidays.items)
         if (ItemMatches(item, year, month, day))
             add(item.Name, 'H');
     if (const char* equinox = equinoxHoliday(year, month, day))
         add(equinox, 'H');
-    const Computed computed = computedHoliday(EncodeJuliusDay(year, month, day));
+    const int32_t jd = EncodeJuliusDay(year, month, day);
+    const Computed computed = IsNationalHoliday(jd) ? Computed::None : computedHoliday(jd);
     if (computed == Computed::Substitute)
         add(kSubstituteHolidayName, 'H');
     else if (computed == Computed::Citizens)

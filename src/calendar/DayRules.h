@@ -5,6 +5,7 @@
 #include "DayRule.h"
 #include "Result.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -66,16 +67,31 @@ public:
 
 private:
     enum class Computed { None, Substitute, Citizens };
+    // The computed holiday of a day that is not a national holiday itself.
     Computed computedHoliday(int32_t jd) const;
+    // These two expect a national holiday on the day before.
     bool isSubstitute(int32_t jd) const;
     bool isCitizens(int32_t jd) const;
     // Returns the equinox name of a date when it is an equinox holiday, else nullptr.
     const char* equinoxHoliday(int32_t year, int month, int day) const;
 
+    // The items of one list, with their positions grouped by month (0: any month) for fast matching.
+    struct ItemList {
+        std::vector<TBinaryDayListItem> items;
+        std::array<std::vector<uint32_t>, 13> byMonth;
+        Status rebuild(const std::vector<std::string>& lines);
+        bool anyMatch(int32_t year, int month, int day) const;
+    };
+
+    // The equinox days of the year asked last, as the series is costly and days are asked year by year.
+    mutable int32_t m_equinoxYear = kNoYearLimit;
+    mutable int32_t m_vernalEquinox = 0;
+    mutable int32_t m_autumnalEquinox = 0;
+
     std::vector<std::string> m_holidayLines;
     std::vector<std::string> m_specialLines;
-    std::vector<TBinaryDayListItem> m_holidayItems;
-    std::vector<TBinaryDayListItem> m_specialItems;
+    ItemList m_holidays;
+    ItemList m_specials;
 };
 
 // Returns the comma text of a day's names, as the month grid draws it.
