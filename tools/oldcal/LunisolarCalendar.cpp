@@ -120,14 +120,13 @@ OldCalendarComputation computeOldCalendar(int32_t firstDay, int32_t lastDay) {
     for (size_t s = 0; s + 1 < solsticeMonths.size(); ++s)
         numberSolsticeYear(months, solsticeMonths[s], solsticeMonths[s + 1]);
 
-    auto holdsDay = [&](int32_t day) {
-        return static_cast<size_t>(
-            std::ranges::upper_bound(months, day, {}, [](const LunarMonth& m) { return m.start; }) - months.begin() -
-            1);
+    auto monthHolding = [&](int32_t day) {
+        return static_cast<size_t>(std::ranges::upper_bound(months, day, {}, &LunarMonth::start) - months.begin() - 1);
     };
-    const size_t first = holdsDay(firstDay);
-    const size_t closing = holdsDay(lastDay) + 1;
-    if (first < solsticeMonths.front() || closing >= solsticeMonths.back())
+    const size_t first = monthHolding(firstDay);
+    const size_t closing = monthHolding(lastDay) + 1;
+    // Only the months from the first winter-solstice month up to the last one (excluded) have numbers.
+    if (solsticeMonths.size() < 2 || first < solsticeMonths.front() || closing >= solsticeMonths.back())
         throw std::runtime_error("old calendar: the span is not inside the computed winter-solstice years");
 
     OldCalendarComputation result;
