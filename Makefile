@@ -1,4 +1,5 @@
-# Rekko: make run (build and start), make test (build and run every test), make bench (benchmarks).
+# Rekko: make run (build and start), make test (build and run every test), make bench (benchmarks),
+# make oldcal (compute the old-calendar table resource again).
 # Each target installs the Debian packages it needs when they are missing.
 
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
@@ -16,7 +17,7 @@ endif
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: run test bench build deps bench-deps format clean
+.PHONY: run test bench oldcal build deps bench-deps format clean
 
 run: build
 	./$(BUILD_DIR)/tools/rekkocal/rekkocal month
@@ -27,6 +28,12 @@ test: build
 
 bench: bench-deps build
 	./$(BUILD_DIR)/bench/calendar_bench
+
+# Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
+# summary (table size, events near midnight, numbering conflicts) is shown.
+oldcal: build
+	./$(BUILD_DIR)/tools/oldcal/oldcal --output src/resources/JDOLDCAL.txt > $(BUILD_DIR)/oldcal-report.txt
+	sed -n '1p;/^$$/,$$p' $(BUILD_DIR)/oldcal-report.txt
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)

@@ -96,12 +96,21 @@ TEST_F(DayCommands, FilesOfTheCurrentDirectoryOrTheBuiltInRules) {
     dir.write("Hday.dat", "12,6,\x8C\xB3\x93\xFA\r\n");    // 元日 on 6 December
     dir.write("Sday.myc", "12,6,\x8B\x4C\x94\x4F\x93\xFA\r\n"); // 記念日
     EXPECT_EQ(run({"day", "2026-12-06"}).out, "date: 2026-12-06\njd: 2461381\nweekday: 1 日\nkind: 21\n"
-                                              "names: 記念日,元日\n");
+                                              "names: 記念日,元日\noldmonth: 10\noldday: 28\nrokuyo: 先勝\n");
     EXPECT_EQ(run({"holidays", "2026", "--builtin"}).out.find("2026-12-06"), std::string::npos);
     EXPECT_NE(run({"day", "2026-12-06", "--builtin"}).out.find("kind: 1\nnames: \n"), std::string::npos);
     // Equinox and substitute holidays are computed whatever the rule file holds.
     EXPECT_EQ(run({"holidays", "2026"}).out,
               "2026-03-20\t春分の日\n2026-09-23\t秋分の日\n2026-12-06\t元日\n2026-12-07\t振替休日\n");
+}
+
+TEST_F(DayCommands, OldDateAndRokuyo) {
+    EXPECT_NE(run({"day", "1990-06-23"}).out.find("oldmonth: 105\noldday: 1\nrokuyo: 大安\n"), std::string::npos);
+    EXPECT_NE(run({"day", "1800-01-01"}).out.find("oldmonth: \noldday: \nrokuyo: \n"), std::string::npos);
+    const std::string month = run({"month", "2026", "12", "--rokuyo"}).out;
+    EXPECT_NE(month.find(" 6    7    8    9   10   11   12\n先勝 友引 先負 大安 赤口 先勝 友引\n"), std::string::npos)
+        << month;
+    EXPECT_NE(month.find("           1    2    3    4    5\n          友引 先負"), std::string::npos) << month;
 }
 
 TEST_F(DayCommands, UnreadableRuleFilesAreReportedAndTheCommandGoesOn) {

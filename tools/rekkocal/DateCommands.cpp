@@ -29,17 +29,19 @@ int countCommand(const Args& args, const Clock&, Terminal& terminal) {
     return kExitOk;
 }
 
-int monthCommand(const Args& args, const Clock& clock, Terminal& terminal) {
+int monthCommand(const Args& arguments, const Clock& clock, Terminal& terminal) {
+    Args args = arguments;
+    const bool rokuyo = TakeFlag(args, "--rokuyo");
     const int32_t today = DateTimeToJuliusDay(clock.now());
     const CalendarDate now = DecodeJuliusDay(today);
     int32_t year = now.year;
     int month = now.month;
     if (!args.empty()) {
-        ExpectCount(args, 2, 2, "month [YYYY MM]");
+        ExpectCount(args, 2, 2, "month [YYYY MM] [--rokuyo]");
         year = static_cast<int32_t>(ParseInteger(args[0], kFirstYear, kLastYear, "year"));
         month = static_cast<int>(ParseInteger(args[1], 1, 12, "month"));
     }
-    terminal.out << MonthText(year, month, today, terminal.interactive);
+    terminal.out << MonthText(year, month, today, terminal.interactive, rokuyo);
     return kExitOk;
 }
 

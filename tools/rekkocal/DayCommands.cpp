@@ -4,6 +4,7 @@
 
 #include "calendar/CommaText.h"
 #include "calendar/Julius.h"
+#include "calendar/OldCalendar.h"
 #include "calendar/RuleFiles.h"
 #include "calendar/TextProcedures.h"
 
@@ -41,6 +42,12 @@ int dayCommand(const Args& arguments, const Clock&, Terminal& terminal) {
     out << "weekday: " << weekday << ' ' << WeekdayShortName(weekday) << '\n';
     out << "kind: " << static_cast<int>(rules.DayKind(date.year, date.month, date.day)) << '\n';
     out << "names: " << DayNamesText(rules.DayNames(date.year, date.month, date.day)) << '\n';
+    uint8_t oldMonth = 0, oldDay = 0;
+    JuliusDayToOldDate(jd, oldMonth, oldDay);
+    const int rokuyo = JuliusDayToRokuyo(jd);
+    out << "oldmonth: " << (oldMonth ? std::to_string(oldMonth) : "") << '\n';
+    out << "oldday: " << (oldDay ? std::to_string(oldDay) : "") << '\n';
+    out << "rokuyo: " << (rokuyo ? rokuyoName(rokuyo) : "") << '\n';
     return kExitOk;
 }
 

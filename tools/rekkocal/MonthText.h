@@ -7,7 +7,7 @@
 namespace rekko::cli {
 
 // Renders year-month as a heading, a weekday row and up to six week rows; the day today is shown in
-// reverse video when highlight is set.
-std::string MonthText(int32_t year, int month, int32_t today, bool highlight);
+// reverse video when highlight is set. With rokuyo each week row is followed by the rokuyo of its days.
+std::string MonthText(int32_t year, int month, int32_t today, bool highlight, bool rokuyo = false);
 
 } // namespace rekko::cli

@@ -1,0 +1,153 @@
+// The old-calendar table, the old-date lookup at the table's ends and inside it, and the rokuyo rule.
+#include "calendar/OldCalendar.h"
+#include "calendar/Julius.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace rekko {
+namespace {
+
+OldDate oldDateOf(int32_t jd) {
+    OldDate date;
+    JuliusDayToOldDate(jd, date.monthCode, date.day);
+    return date;
+}
+
+std::string_view rokuyoNameOf(int year, int month, int day) {
+    return rokuyoName(JuliusDayToRokuyo(EncodeJuliusDay(year, month, day)));
+}
+
+TEST(OldCalendar, ShippedTableRunsFromTheMonthOf1873ToTheMonthAfter2100) {
+    const std::vector<TJDOldMonth>& table = oldMonthTable();
+    const int32_t first = table.front().start;
+    const int32_t closing = table.back().start;
+    const int32_t newYear1873 = EncodeJuliusDay(1873, 1, 1);
+    const int32_t lastDay2100 = EncodeJuliusDay(2100, 12, 31);
+    EXPECT_LE(first, newYear1873);
+    EXPECT_GT(table[1].start, newYear1873);
+    EXPECT_LE(table[table.size() - 2].start, lastDay2100);
+    EXPECT_GT(closing, lastDay2100);
+
+    EXPECT_EQ(oldDateOf(first - 1), OldDate{});
+    EXPECT_EQ(JuliusDayToRokuyo(first - 1), 0);
+    EXPECT_EQ(oldDateOf(first), (OldDate{table.front().monthCode, 1}));
+    EXPECT_NE(JuliusDayToRokuyo(first), 0);
+    EXPECT_EQ(oldDateOf(closing - 1).day, closing - table[table.size() - 2].start);
+    EXPECT_EQ(oldDateOf(closing), OldDate{});
+    EXPECT_EQ(JuliusDayToRokuyo(closing), 0);
+    EXPECT_EQ(oldDateOf(closing + 1), OldDate{});
+}
+
+TEST(OldCalendar, DatesOfTheEarlierTableStayTheSame) {
+    EXPECT_EQ(oldDateOf(EncodeJuliusDay(1989, 12, 27)), (OldDate{11, 30}));
+    EXPECT_EQ(oldDateOf(2447889), (OldDate{12, 1}));
+    EXPECT_EQ(oldDateOf(2447919), (OldDate{1, 1}));
+    EXPECT_EQ(rokuyoNameOf(1990, 1, 27), "先勝");
+    EXPECT_EQ(oldDateOf(2448066), (OldDate{105, 1}));
+    EXPECT_EQ(rokuyoNameOf(1990, 6, 23), "大安");
+    EXPECT_EQ(oldDateOf(EncodeJuliusDay(2000, 1, 1)), (OldDate{11, 25}));
+    EXPECT_EQ(rokuyoNameOf(2000, 1, 1), "大安");
+    EXPECT_EQ(oldDateOf(2455536), (OldDate{10, 30}));
+    EXPECT_EQ(oldDateOf(2455537), (OldDate{11, 1}));
+}
+
+TEST(OldCalendar, LeapMonthsCountAsTheMonthTheyFollow) {
+    // 2023-03-22 begins leap month 2, 2033-12-22 leap month 11 (the 2033 resolution).
+    EXPECT_EQ(oldDateOf(EncodeJuliusDay(2023, 3, 21)), (OldDate{2, 30}));
+    EXPECT_EQ(oldDateOf(EncodeJuliusDay(2023, 3, 22)), (OldDate{102, 1}));
+    EXPECT_EQ(rokuyoNameOf(2023, 3, 22), "友引");
+    EXPECT_EQ(oldDateOf(EncodeJuliusDay(2033, 12, 22)), (OldDate{111, 1}));
+    EXPECT_EQ(rokuyoNameOf(2033, 12, 22), "大安");
+    EXPECT_EQ(oldDateOf(EncodeJuliusDay(2034, 1, 20)), (OldDate{12, 1}));
+    EXPECT_EQ(rokuyoNameOf(2034, 1, 20), "赤口");
+}
+
+TEST(OldCalendar, RokuyoStartsEachMonthByItsNumberAndThenCycles) {
+    // The first of months 1 and 7 is 先勝, of 2 and 8 友引, ... of 6 and 12 赤口, whatever the year.
+    const std::string_view firstOfMonth[] = {"先勝", "友引", "先負", "仏滅", "大安", "赤口",
+                                             "先勝", "友引", "先負", "仏滅", "大安", "赤口"};
+    const std::vector<TJDOldMonth>& table = oldMonthTable();
+    for (size_t i = 0; i + 1 < table.size(); ++i) {
+        const int month = table[i].monthCode % 100;
+        ASSERT_EQ(rokuyoName(JuliusDayToRokuyo(table[i].start)), firstOfMonth[month - 1]) << table[i].start;
+        for (int32_t jd = table[i].start + 1; jd < table[i + 1].start; ++jd)
+            ASSERT_EQ(JuliusDayToRokuyo(jd), JuliusDayToRokuyo(jd - 1) % 6 + 1) << jd;
+    }
+}
+
+TEST(OldCalendar, BinarySearchAgreesWithTheScanOnEveryDay) {
+    const std::vector<TJDOldMonth>& table = oldMonthTable();
+    for (int32_t jd = table.front().start - 3; jd <= table.back().start + 3; ++jd)
+        ASSERT_EQ(findOldDate(table, jd), findOldDateByScan(table, jd)) << jd;
+    EXPECT_EQ(findOldDate({}, 2451545), OldDate{});
+    EXPECT_EQ(findOldDateByScan({}, 2451545), OldDate{});
+}
+
+TEST(OldCalendar, RokuyoNames) {
+    const std::string_view names[] = {"不明", "先勝", "友引", "先負", "仏滅", "大安", "赤口"};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(rokuyoName(i), names[i]);
+    EXPECT_EQ(rokuyoName(-1), "");
+    EXPECT_EQ(rokuyoName(7), "");
+    EXPECT_EQ(rokuyoOf(OldDate{}), 0);
+}
+
+TEST(OldCalendarTable, ShippedResourceIsAsciiWithCrLfLines) {
+    const std::string_view bytes = oldCalendarResource();
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        ASSERT_TRUE(c == '\r' || c == '\n' || c == ',' || (c >= '0' && c <= '9')) << "byte " << i;
+        ASSERT_EQ(c == '\r', i + 1 < bytes.size() && bytes[i + 1] == '\n') << "byte " << i;
+        ASSERT_EQ(c == '\n', i > 0 && bytes[i - 1] == '\r') << "byte " << i;
+    }
+    EXPECT_TRUE(parseOldMonthTable(bytes).ok());
+}
+
+TEST(OldCalendarTable, ReadsLinesByTheCommaTextRuleWithAnyLineEnd) {
+    const auto table = parseOldMonthTable("2447889,12\r\n2447919 1\n\"2447948\", 2\r2447977,3");
+    ASSERT_TRUE(table.ok());
+    EXPECT_EQ(table.value(), (std::vector<TJDOldMonth>{{2447889, 12}, {2447919, 1}, {2447948, 2}, {2447977, 3}}));
+    EXPECT_EQ(findOldDate(table.value(), 2447976), (OldDate{2, 29}));
+    EXPECT_EQ(findOldDate(table.value(), 2447977), OldDate{});
+}
+
+TEST(OldCalendarTable, RejectsBadTablesNamingTheLine) {
+    struct Case {
+        std::string_view bytes;
+        size_t line;
+    };
+    const Case cases[] = {
+        {"2447889,12\r\n2447919,1\r\n2447919,2\r\n", 3}, // not after the line before
+        {"2447919,1\r\n2447889,12\r\n", 2},              // out of order
+        {"2447889,12\r\n2447919,0\r\n", 2},              // month code 0
+        {"2447889,13\r\n2447919,1\r\n", 1},              // month code 13
+        {"2447889,12\r\n2447919,100\r\n", 2},            // month code 100
+        {"2447889,12\r\n2447919,113\r\n", 2},            // month code 113
+        {"2447889,268\r\n2447919,1\r\n", 1},             // 268 would read as 12 in 8 bits
+        {"2447889,-1\r\n2447919,1\r\n", 1},              // negative month code
+        {"2447889\r\n2447919,1\r\n", 1},                 // one field
+        {"2447889,12,1\r\n2447919,1\r\n", 1},            // three fields
+        {"2447889,12\r\n\r\n2447919,1\r\n", 2},          // empty line
+        {"2447889,12\r\nx2447919,1\r\n", 2},             // not a number
+        {"2447889,12\r\n2447919,1a\r\n", 2},             // trailing garbage
+        {"2447889,12\r\n99999999999,1\r\n", 2},          // beyond 32 bits
+        {"2447889,12\r\n2447920,1\r\n", 2},              // a month of 31 days
+        {"2447889,12\r\n2447917,1\r\n", 2},              // a month of 28 days
+        {"2447889,12\r\n", 1},                           // no closing line
+        {"", 0},                                         // empty
+    };
+    for (const Case& c : cases) {
+        const auto table = parseOldMonthTable(c.bytes);
+        ASSERT_FALSE(table.ok()) << c.bytes;
+        EXPECT_EQ(table.error().line, c.line) << c.bytes;
+        EXPECT_EQ(table.error().path, "JDOLDCAL");
+        EXPECT_FALSE(table.error().cause.empty());
+    }
+}
+
+} // namespace
+} // namespace rekko

@@ -1,0 +1,90 @@
+// The astronomical series of the old-calendar generator against worked examples and published moments.
+#include "Angles.h"
+#include "DeltaT.h"
+#include "LunisolarCalendar.h"
+#include "NewMoon.h"
+#include "Nutation.h"
+#include "Sun.h"
+
+#include "calendar/Julius.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace rekko::oldcal {
+namespace {
+
+constexpr double kSecond = 1.0 / 86400.0;
+
+// Julian date (UT) of a moment given in UTC.
+double utc(int year, int month, int day, int hour, int minute) {
+    return EncodeJuliusDay(year, month, day) - 0.5 + (hour * 60 + minute) / 1440.0;
+}
+
+double jstToUtc(double jst) {
+    return jst - 9.0 / 24.0;
+}
+
+TEST(Astronomy, MatchesTheWorkedExamplesOfMeeus) {
+    // Example 22.a: nutation in longitude on 1987-04-10 0h TD is -3.788".
+    EXPECT_NEAR(nutationInLongitude(2446895.5), -3.788, 0.001);
+    // Example 25.b: apparent longitude of the Sun on 1992-10-13 0h TD is 199°54'21.818".
+    EXPECT_NEAR(apparentSolarLongitude(2448908.5), 199.0 + 54.0 / 60 + 21.818 / 3600, 0.5 / 3600);
+    // Example 49.a: the new moon of 1977 February falls at JDE 2443192.65118.
+    EXPECT_NEAR(newMoonMoment(-283), 2443192.65118, 1e-5);
+}
+
+TEST(Astronomy, SolarLongitudeMomentSolvesForTheLongitude) {
+    for (int longitude = 0; longitude < 360; longitude += 30) {
+        const double jde = solarLongitudeMoment(longitude, 2451545.0 + longitude * 1.0146);
+        EXPECT_NEAR(signedDegrees(apparentSolarLongitude(jde) - longitude), 0.0, 1e-6) << longitude;
+    }
+}
+
+TEST(Astronomy, DeltaTFollowsObservedValues) {
+    // Observed TT - UT1 at the start of the year (Astronomical Almanac, IERS): 1900 -2.72 s, 1920 21.16 s,
+    // 1950 29.15 s, 1980 50.54 s, 2000 63.83 s.
+    EXPECT_NEAR(deltaTSeconds(1900.0), -2.72, 0.5);
+    EXPECT_NEAR(deltaTSeconds(1920.0), 21.16, 0.5);
+    EXPECT_NEAR(deltaTSeconds(1950.0), 29.15, 0.5);
+    EXPECT_NEAR(deltaTSeconds(1980.0), 50.54, 0.5);
+    EXPECT_NEAR(deltaTSeconds(2000.0), 63.83, 0.5);
+    // The branches join without a jump.
+    for (double year : {1900.0, 1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2050.0, 2150.0})
+        EXPECT_NEAR(deltaTSeconds(year - 1e-9), deltaTSeconds(year), 1.0) << year;
+}
+
+TEST(Astronomy, NewMoonsAndSolsticesMatchPublishedMomentsWithinAMinute) {
+    // New moons of 2000-01-06 18:14, 2009-07-22 02:35 (total solar eclipse) and 2017-08-21 18:30 UTC.
+    const double newMoons[] = {utc(2000, 1, 6, 18, 14), utc(2009, 7, 22, 2, 35), utc(2017, 8, 21, 18, 30)};
+    for (double moment : newMoons) {
+        const int k = newMoonNumberAtOrBefore(moment + 0.5);
+        EXPECT_NEAR(jstToUtc(ephemerisToJst(newMoonMoment(k))), moment, 60 * kSecond) << moment;
+    }
+    // March equinox 2000-03-20 07:35 UTC, December solstice 1999-12-22 07:44 UTC.
+    EXPECT_NEAR(jstToUtc(ephemerisToJst(solarLongitudeMoment(0, 2451624.0))), utc(2000, 3, 20, 7, 35), 60 * kSecond);
+    EXPECT_NEAR(jstToUtc(ephemerisToJst(solarLongitudeMoment(270, 2451535.0))), utc(1999, 12, 22, 7, 44), 60 * kSecond);
+}
+
+TEST(Astronomy, NewMoonNumberAtOrBeforeBracketsTheMoment) {
+    for (double jde = 2405000.0; jde < 2489000.0; jde += 997.3) {
+        const int k = newMoonNumberAtOrBefore(jde);
+        EXPECT_LE(newMoonMoment(k), jde);
+        EXPECT_GT(newMoonMoment(k + 1), jde);
+    }
+}
+
+TEST(Astronomy, JstMomentsSplitAtMidnight) {
+    const int32_t day = EncodeJuliusDay(2033, 9, 23);
+    const JstMoment beforeMidnight{day + 0.5 - 30 * kSecond};
+    const JstMoment afterMidnight{day - 0.5 + 30 * kSecond};
+    EXPECT_EQ(beforeMidnight.day(), day);
+    EXPECT_NEAR(beforeMidnight.secondsFromMidnight(), -30, 1e-3);
+    EXPECT_EQ(afterMidnight.day(), day);
+    EXPECT_NEAR(afterMidnight.secondsFromMidnight(), 30, 1e-3);
+    EXPECT_NEAR(JstMoment{static_cast<double>(day)}.secondsFromMidnight(), -43200, 1e-3);
+}
+
+} // namespace
+} // namespace rekko::oldcal
