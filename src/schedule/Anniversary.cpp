@@ -1,0 +1,66 @@
+// Anniversary lookup and records of the special-day list.
+#include "Anniversary.h"
+
+#include "calendar/CommaText.h"
+#include "calendar/TextProcedures.h"
+
+#include <charconv>
+
+namespace rekko {
+
+namespace {
+
+constexpr std::string_view kFullWidthBlank = "　";
+
+std::optional<int> numberOf(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+std::string yearShown(const std::string& field) { return numberOf(field) == 0 ? std::string() : field; }
+
+bool isBlankText(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) > ' ')
+            return false;
+    return true;
+}
+
+} // namespace
+
+Anniversary FindAnniversary(const std::vector<std::string>& specialLines, int month, int day) {
+    for (size_t i = 0; i < specialLines.size(); ++i) {
+        const std::vector<std::string> fields = SplitCommaText(specialLines[i]);
+        if (fields.size() < 4 || numberOf(fields[2]) != month || numberOf(fields[3]) != day)
+            continue;
+        Anniversary found;
+        found.firstYear = yearShown(fields[0]);
+        found.lastYear = yearShown(fields[1]);
+        if (fields.size() > 6)
+            found.text = ReplaceAll(UnescapeDigitComma(fields[6]), kFullWidthBlank, " ");
+        found.position = i;
+        return found;
+    }
+    return {};
+}
+
+std::string FormatAnniversaryRecord(std::string_view firstYear, std::string_view lastYear, int month, int day,
+                                    std::string_view text) {
+    return std::string(firstYear) + ',' + std::string(lastYear) + ',' + std::to_string(month) + ',' +
+           std::to_string(day) + ",,," + ReplaceAll(EscapeCommas(text), " ", kFullWidthBlank);
+}
+
+void ReplaceAnniversary(std::vector<std::string>& specialLines, const Anniversary& found, const Anniversary& edited,
+                        int month, int day) {
+    if (found.position && *found.position < specialLines.size())
+        specialLines.erase(specialLines.begin() + static_cast<std::ptrdiff_t>(*found.position));
+    if (isBlankText(ReplaceAll(edited.text, kFullWidthBlank, " ")))
+        return;
+    specialLines.push_back(FormatAnniversaryRecord(edited.firstYear, edited.lastYear, month, day, edited.text));
+}
+
+} // namespace rekko

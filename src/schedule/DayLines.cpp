@@ -1,0 +1,35 @@
+// Loading and writing one day's lines of a month line list.
+#include "DayLines.h"
+
+#include "calendar/CommaText.h"
+
+#include <algorithm>
+
+namespace rekko {
+
+DaySchedule LoadDay(const std::vector<std::string>& monthLines, int day) {
+    DaySchedule schedule;
+    for (const auto& line : monthLines) {
+        if (DayOfLine(line) != day)
+            continue;
+        DayLine read = ReadDayLine(line);
+        schedule.lines.push_back(UnescapeDigitComma(read.text));
+        schedule.attributes.push_back(std::move(read.attribute));
+    }
+    if (schedule.lines.empty()) {
+        schedule.lines.emplace_back();
+        schedule.attributes.emplace_back();
+    }
+    return schedule;
+}
+
+void WriteDay(std::vector<std::string>& monthLines, int day, const DaySchedule& schedule) {
+    std::erase_if(monthLines, [day](const std::string& line) { return DayOfLine(line) == day; });
+    const LineAttribute standard;
+    for (size_t i = 0; i < schedule.lines.size(); ++i) {
+        const LineAttribute& attribute = i < schedule.attributes.size() ? schedule.attributes[i] : standard;
+        monthLines.push_back(FormatDayRecord(day, static_cast<int>(i + 1), schedule.lines[i], attribute));
+    }
+}
+
+} // namespace rekko

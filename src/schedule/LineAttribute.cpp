@@ -1,0 +1,87 @@
+// Line attributes and the month-file records of schedule lines.
+#include "LineAttribute.h"
+
+#include "calendar/CommaText.h"
+#include "calendar/TextProcedures.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace rekko {
+
+namespace {
+
+std::optional<int64_t> integerOf(std::string_view text) {
+    // Surrounding blanks are allowed, as the day field is written right-aligned (" 5").
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+void LineAttribute::setColour(TColor value) {
+    colour = value;
+    unreadableColour.clear();
+}
+
+int32_t LineAttribute::numberValue() const {
+    const auto value = integerOf(number);
+    return value && *value >= INT32_MIN && *value <= INT32_MAX ? static_cast<int32_t>(*value) : 0;
+}
+
+void LineAttribute::setNumber(int32_t value) { number = value == 0 ? std::string() : std::to_string(value); }
+
+std::optional<int> DayOfLine(std::string_view line) {
+    const auto value = integerOf(line.substr(0, line.find(',')));
+    if (!value || *value < INT32_MIN || *value > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int>(*value);
+}
+
+DayLine ReadDayLine(std::string_view line) {
+    const std::vector<std::string> fields = SplitAt(line, ',');
+    DayLine result;
+    result.day = DayOfLine(line);
+    if (fields.size() > 3)
+        result.text = fields[3];
+    if (fields.size() <= 5)
+        return result;
+    LineAttribute& attribute = result.attribute;
+    const std::string& colour = fields[4];
+    if (!colour.empty() && colour != "1") {
+        if (const auto value = StringToColor(colour))
+            attribute.colour = *value;
+        else
+            attribute.unreadableColour = colour;
+    }
+    attribute.firstFlag = fields[5];
+    if (fields.size() > 6)
+        attribute.timeOfDay = fields[6];
+    if (fields.size() > 7)
+        attribute.secondFlag = fields[7];
+    if (fields.size() > 8)
+        attribute.number = fields[8];
+    return result;
+}
+
+std::string FormatDayRecord(int day, int lineNumber, std::string_view text, const LineAttribute& attribute) {
+    char head[32];
+    std::snprintf(head, sizeof head, "%2d,%d,,", day, lineNumber);
+    std::string colour;
+    if (!attribute.unreadableColour.empty())
+        colour = attribute.unreadableColour;
+    else if (attribute.colour != clWindowText)
+        colour = ColorToString(attribute.colour);
+    return head + EscapeCommas(text) + ',' + colour + ',' + attribute.firstFlag + ',' + attribute.timeOfDay + ',' +
+           attribute.secondFlag + ',' + attribute.number + ',';
+}
+
+} // namespace rekko
