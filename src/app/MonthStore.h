@@ -1,0 +1,53 @@
+// The month line lists of the window: loading a month file, the save guard, and replacing a day's lines.
+#pragma once
+
+#include "MonthWindow.h"
+
+#include "calendar/Result.h"
+#include "platform/Dialogs.h"
+#include "schedule/DayLines.h"
+
+#include <filesystem>
+
+namespace rekko {
+
+class MonthStore {
+public:
+    MonthStore(Dialogs& dialogs) : m_dialogs(dialogs) {}
+
+    // Sets the data folder the month files are read from and written to.
+    void setDataFolder(std::filesystem::path folder) { m_dataFolder = std::move(folder); }
+    const std::filesystem::path& dataFolder() const { return m_dataFolder; }
+
+    MonthWindow& window() { return m_window; }
+    const MonthWindow& window() const { return m_window; }
+
+    // Fills a slot's list when it is empty: the month file when it exists, else the header line only (no file is
+    // made). A file that exists but cannot be read leaves the slot marked unreadable and answers the failure.
+    Status loadSlot(int index);
+
+    // Writes a slot's list with the save guard: a list that fell to half of its load count or below, or to nothing,
+    // is refused with a message naming the month; a list of the header only is not written and nothing is said.
+    // A month that could not be read is never written. Answers a failure only when the write itself failed.
+    Status saveSlot(int index);
+
+    // Replaces the lines of a day of a slot's month by the dialog's lines (appended at the end of the list).
+    void replaceDay(int index, int day, const DaySchedule& schedule);
+
+    // The jumped month was edited since it was loaded: save all writes it first.
+    bool jumpedMonthEdited = false;
+
+private:
+    Dialogs& m_dialogs;
+    std::filesystem::path m_dataFolder;
+    MonthWindow m_window;
+};
+
+// Returns the guard's message for a month: its number, then "月予定が立ち上げ時の半分以下、または０になっています。" and
+// "この月は保存しません。" on the next line.
+std::string MonthGuardMessage(int month);
+
+// Answers whether the save guard lets a list of now lines be written after loading loadCount lines.
+bool SaveGuardAllows(size_t loadCount, size_t now);
+
+} // namespace rekko

@@ -1,0 +1,67 @@
+// The period file "CaFromTo.myc": loading with its three rotating copies, the guarded save, and record changes.
+#pragma once
+
+#include "calendar/Result.h"
+#include "calendar/TextFile.h"
+#include "platform/Dialogs.h"
+#include "schedule/PeriodRecord.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+namespace rekko {
+
+inline constexpr const char* kPeriodFileName = "CaFromTo.myc";
+inline constexpr const char* kPeriodFileHeader = "***** FromTo予定";
+
+// Returns the name "CaFT" + stamp + ".mcp" of today's copy; the stamp is the year's last digit, the month and the
+// tens digit of the day (days 30 and 31 count as 1), so a new name begins about every ten days.
+std::string PeriodCopyName(int year, int month, int day);
+
+class PeriodStore {
+public:
+    // copyNames are the settings CaFT1, CaFT2, CaFT3 (newest first); the store rotates them.
+    PeriodStore(Dialogs& dialogs, std::array<std::string, 3>& copyNames)
+        : m_dialogs(dialogs), m_copyNames(copyNames) {}
+
+    enum class LoadOutcome { Loaded, Created, FolderMissing, Unreadable };
+
+    // Loads the period file of the data folder and, at the first start of a new ten-day stretch, writes today's
+    // copy into the current directory, dropping the oldest. A missing file is announced and created with the
+    // header only; FolderMissing (after the error box) means the program must end.
+    LoadOutcome load(const std::filesystem::path& dataFolder, int year, int month, int day);
+
+    // Writes the list unless it fell to half of its load count or below, or to nothing (a message then); a list
+    // of the header only is written. A file that could not be read is never written.
+    Status save();
+
+    // Deletes the copies "CaFT*.mcp" of the current directory other than the three named, when a rotation
+    // happened in this run. Answers the failure of the first deletion that failed.
+    Status removeStaleCopies(const std::filesystem::path& directory = ".");
+
+    // Checks a period from the dialog and stores it: a new one (index 0) is appended; an edited one replaces
+    // the record at index by a new record at the end. An invalid date is shown and nothing changes.
+    bool store(size_t index, const PeriodFields& period);
+
+    // Asks whether to delete the record at index and deletes it on Yes.
+    bool confirmDelete(size_t index);
+
+    TextLines& list() { return m_list; }
+    const TextLines& list() const { return m_list; }
+    bool rotated() const { return m_rotated; }
+
+private:
+    void rotateCopies(const std::string& copyName);
+
+    Dialogs& m_dialogs;
+    std::array<std::string, 3>& m_copyNames;
+    std::filesystem::path m_file;
+    TextLines m_list;
+    size_t m_loadCount = 0;
+    bool m_loaded = false;
+    bool m_unreadable = false;
+    bool m_rotated = false;
+};
+
+} // namespace rekko
