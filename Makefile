@@ -28,6 +28,7 @@ test: build
 
 bench: bench-deps build
 	./$(BUILD_DIR)/bench/calendar_bench
+	./$(BUILD_DIR)/bench/app_bench
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.
