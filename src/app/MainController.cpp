@@ -172,7 +172,7 @@ void MainController::releaseHotkeys() {
 
 Activation MainController::activate(bool keepLastDisplay) {
     Activation activation;
-    activation.showCurrentMonth = !keepLastDisplay || m_firstActivation;
+    activation.showCurrentMonth = returnsToCurrentMonth(keepLastDisplay);
     m_firstActivation = false;
     activation.deferredMessage = std::move(m_deferredMessage);
     m_deferredMessage.reset();

@@ -84,6 +84,8 @@ public:
     // Decides what an activation does; keepLastDisplay is cbZenkai's state. The first activation always shows the
     // current month; the deferred message comes out once.
     Activation activate(bool keepLastDisplay);
+    // Answers whether showing or activating the window now returns to the current month (month page, tab 1).
+    bool returnsToCurrentMonth(bool keepLastDisplay) const { return !keepLastDisplay || m_firstActivation; }
     void setDeferredMessage(std::string text) { m_deferredMessage = std::move(text); }
 
     // Returns the text of status panel 0: the clock, or the retrieval notice while a retrieval runs.
