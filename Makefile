@@ -1,8 +1,12 @@
 # Rekko: make run (build and start), make test (build and run every test), make bench (benchmarks).
 # Each target installs the Debian packages it needs when they are missing.
 
-BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-BENCH_PACKAGES := $(BUILD_PACKAGES)
+BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+                  qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-noto-cjk
+# The screenshots and the start-up benchmark run under Xvfb.
+TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth
+BENCH_PACKAGES := $(TEST_PACKAGES)
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
 ifeq ($(SANITIZE),1)
 BUILD_DIR := build-sanitize
@@ -16,17 +20,25 @@ endif
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: run test bench build deps bench-deps format clean
+.PHONY: run test bench build deps test-deps bench-deps format clean
 
+# Without a display the calendar cannot open; rekkocal shows this month instead.
 run: build
-	./$(BUILD_DIR)/tools/rekkocal/rekkocal month
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	    ./$(BUILD_DIR)/bin/Rekko; \
+	else \
+	    echo "No display (DISPLAY and WAYLAND_DISPLAY are not set), so Rekko cannot open its window."; \
+	    echo "This month from rekkocal instead:"; \
+	    ./$(BUILD_DIR)/tools/rekkocal/rekkocal month; \
+	fi
 
-test: build
+test: test-deps build
 	TZ=Asia/Tokyo $(TEST_ENV) $(CTEST)
 	TZ=Europe/Berlin $(TEST_ENV) $(CTEST)
 
 bench: bench-deps build
 	./$(BUILD_DIR)/bench/calendar_bench
+	$(XVFB) ./$(BUILD_DIR)/bench/startup_bench
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
@@ -34,6 +46,9 @@ build: deps
 
 deps:
 	@./tools/install-packages.sh $(BUILD_PACKAGES)
+
+test-deps:
+	@./tools/install-packages.sh $(TEST_PACKAGES)
 
 bench-deps:
 	@./tools/install-packages.sh $(BENCH_PACKAGES)

@@ -253,7 +253,8 @@ bool MainWindow::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::Paint && !m_painted) {
         m_painted = true;
-        emit firstPainted();
+        // The child widgets paint after this window in the same pass; report once the pass is over.
+        QTimer::singleShot(0, this, &MainWindow::firstPainted);
     }
     return handled;
 }
