@@ -97,8 +97,16 @@ void MainWindow::wireSeams() {
         m_settings->collect(s);
         s.fmC21Top = frameGeometry().top();
         s.fmC21Left = frameGeometry().left();
+        // Until the file has been read, the schedule dialog's position defaults to the main window's.
+        if (!m_settingsRead) {
+            s.fmDayTop = s.fmC21Top;
+            s.fmDayLeft = s.fmC21Left;
+        }
     };
-    seams.applySettings = [this](const Settings& s) { applySettings(s); };
+    seams.applySettings = [this](const Settings& s) {
+        m_settingsRead = true;
+        applySettings(s);
+    };
     // The shell's own closing steps of month initialisation: the data folder at start and the program folder on the
     // settings page, the status bar, the settings tab hidden again, the function tick back to 10 s.
     seams.monthInitialisation.push_back({MonthInitPhase::Finish, [this] {

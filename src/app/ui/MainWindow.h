@@ -94,6 +94,7 @@ private:
     MainStatusBar* m_status = nullptr;
     QTimer* m_functionTimer = nullptr;
     QTimer* m_residentTimer = nullptr;
+    bool m_settingsRead = false;
     bool m_painted = false;
     bool m_closeAccepted = false;
     bool m_systemClosing = false;
