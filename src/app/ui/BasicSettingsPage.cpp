@@ -102,7 +102,7 @@ void BasicSettingsPage::collect(Settings& s) const {
     s.cbHotkey = m_hotkey->isChecked();
     s.cbShiyouchuu = m_shiyouchuu->isChecked();
     s.HyoujiIchi = std::max(0, m_position->checkedId());
-    s.edFolder = m_dataFolder->folderText();
+    s.edFolder = m_dataFolder->confirmedFolder();
 }
 
 } // namespace rekko

@@ -24,8 +24,9 @@ public:
     void setFolderBrowser(FolderBrowser browser) { m_browser = std::move(browser); }
     // Shows the data folder at start and the program folder; leaves any pending change.
     void reset(const std::string& folderAtStart, const QString& programFolder);
-    // Returns the text of edFolder, the value the settings file stores.
-    const std::string& folderText() const { return m_change.text(); }
+    // Returns the folder the settings file stores: the last one carried out, never a change still pending, which
+    // has passed none of the checks.
+    const std::string& confirmedFolder() const { return m_change.folderAtStart(); }
     // Cancels a pending change, as leaving the settings page does.
     void cancelPending();
 

@@ -221,7 +221,8 @@ void MainWindow::openSettings() {
 }
 
 void MainWindow::wakeUp() {
-    showNormal();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
     raise();
     activateWindow();
 }

@@ -31,18 +31,18 @@ QMessageBox::Icon iconOf(DialogIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-struct ButtonSpec {
+struct ButtonChoice {
     DialogAnswer answer;
     const char* text;
     QMessageBox::ButtonRole role;
 };
 
 // The answers a button set offers, in the order Windows shows them, with the texts of a Japanese Windows.
-std::vector<ButtonSpec> buttonsOf(DialogButtons buttons) {
-    const ButtonSpec ok{DialogAnswer::Ok, "OK", QMessageBox::AcceptRole};
-    const ButtonSpec cancel{DialogAnswer::Cancel, "キャンセル", QMessageBox::RejectRole};
-    const ButtonSpec yes{DialogAnswer::Yes, "はい(&Y)", QMessageBox::YesRole};
-    const ButtonSpec no{DialogAnswer::No, "いいえ(&N)", QMessageBox::NoRole};
+std::vector<ButtonChoice> buttonsOf(DialogButtons buttons) {
+    const ButtonChoice ok{DialogAnswer::Ok, "OK", QMessageBox::AcceptRole};
+    const ButtonChoice cancel{DialogAnswer::Cancel, "キャンセル", QMessageBox::RejectRole};
+    const ButtonChoice yes{DialogAnswer::Yes, "はい(&Y)", QMessageBox::YesRole};
+    const ButtonChoice no{DialogAnswer::No, "いいえ(&N)", QMessageBox::NoRole};
     switch (buttons) {
     case DialogButtons::OkCancel:
         return {ok, cancel};
@@ -83,12 +83,12 @@ DialogAnswer QtDialogs::show(const DialogMessage& message) {
     QMessageBox box(iconOf(message.icon), QString::fromStdString(message.caption), text, QMessageBox::NoButton,
                     m_parent);
     std::map<QAbstractButton*, DialogAnswer> answers;
-    for (const ButtonSpec& spec : buttonsOf(message.buttons)) {
-        QPushButton* button = box.addButton(QString::fromUtf8(spec.text), spec.role);
-        answers[button] = spec.answer;
-        if (spec.answer == message.defaultAnswer)
+    for (const ButtonChoice& choice : buttonsOf(message.buttons)) {
+        QPushButton* button = box.addButton(QString::fromUtf8(choice.text), choice.role);
+        answers[button] = choice.answer;
+        if (choice.answer == message.defaultAnswer)
             box.setDefaultButton(button);
-        if (spec.answer == escapeAnswer(message.buttons))
+        if (choice.answer == escapeAnswer(message.buttons))
             box.setEscapeButton(button);
     }
     std::unique_ptr<InstanceEndpoint> endpoint;

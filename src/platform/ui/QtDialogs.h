@@ -21,7 +21,6 @@ public:
     // Unattended (while the system ends the program): no box is shown, each text goes to the error output and the
     // default answer is taken.
     void setUnattended(bool unattended) { m_unattended = unattended; }
-    bool unattended() const { return m_unattended; }
 
 private:
     bool m_answerToMessageBoxTitle;

@@ -245,6 +245,10 @@ private slots:
         QCOMPARE(field->text(), QString::fromStdString(f.programs.path().string() + "/"));
         QVERIFY(!field->isReadOnly());
         QVERIFY(f.find<QPushButton>("btnDFJikkou")->isEnabled());
+        // A change still pending is not what the settings file keeps.
+        QVERIFY(f.controller.saveAll().ok());
+        QCOMPARE(ProfileFile::FromBytes(f.settingsFile()).readString("Settei", "edFolder"),
+                 std::optional<std::string>(""));
 
         QTest::mouseClick(f.find<QPushButton>("btnDFCancel"), Qt::LeftButton);
         QCOMPARE(field->text(), QString());
