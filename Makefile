@@ -2,8 +2,12 @@
 # make oldcal (compute the old-calendar table resource again).
 # Each target installs the Debian packages it needs when they are missing.
 
-BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-BENCH_PACKAGES := $(BUILD_PACKAGES) gcal
+BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+                  qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-noto-cjk
+# The screenshots and the start-up benchmark run under Xvfb.
+TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth
+BENCH_PACKAGES := $(TEST_PACKAGES) gcal
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
 ifeq ($(SANITIZE),1)
 BUILD_DIR := build-sanitize
@@ -17,18 +21,26 @@ endif
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: run test bench oldcal build deps bench-deps format clean
+.PHONY: run test bench oldcal build deps test-deps bench-deps format clean
 
+# Without a display the calendar cannot open; rekkocal shows this month instead.
 run: build
-	./$(BUILD_DIR)/tools/rekkocal/rekkocal month
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	    ./$(BUILD_DIR)/bin/Rekko; \
+	else \
+	    echo "No display (DISPLAY and WAYLAND_DISPLAY are not set), so Rekko cannot open its window."; \
+	    echo "This month from rekkocal instead:"; \
+	    ./$(BUILD_DIR)/tools/rekkocal/rekkocal month; \
+	fi
 
-test: build
+test: test-deps build
 	TZ=Asia/Tokyo $(TEST_ENV) $(CTEST)
 	TZ=Europe/Berlin $(TEST_ENV) $(CTEST)
 
 bench: bench-deps build
 	./$(BUILD_DIR)/bench/calendar_bench
 	./$(BUILD_DIR)/bench/app_bench
+	$(XVFB) ./$(BUILD_DIR)/bench/startup_bench
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.
@@ -42,6 +54,9 @@ build: deps
 
 deps:
 	@./tools/install-packages.sh $(BUILD_PACKAGES)
+
+test-deps:
+	@./tools/install-packages.sh $(TEST_PACKAGES)
 
 bench-deps:
 	@./tools/install-packages.sh $(BENCH_PACKAGES)

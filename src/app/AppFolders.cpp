@@ -1,0 +1,55 @@
+// The program folder rule, the file set and the sibling lookup.
+#include "AppFolders.h"
+
+#include <cstdio>
+
+namespace rekko {
+
+namespace fs = std::filesystem;
+
+std::string FolderText(const fs::path& folder) {
+    std::string text = folder.string();
+    if (!text.empty() && text.back() != '/')
+        text += '/';
+    return text;
+}
+
+fs::path FileSet::monthFile(int year, int month) const {
+    char name[32];
+    std::snprintf(name, sizeof name, "Ca%.4d%.2d.myc", year, month);
+    return dataFolder + name;
+}
+
+FileSet BuildFileSet(const fs::path& programFolder, const std::string& dataFolder) {
+    FileSet files;
+    files.settings = programFolder / kSettingsFileName;
+    files.startStopRecord = programFolder / "SorelSte.myd";
+    files.usage = programFolder / "CaSima.dat";
+    files.readMe = programFolder / "ReadMe.txt";
+    files.versionHistory = programFolder / "VerUp33.txt";
+    files.commemoration = programFolder / "Cmr.myc";
+    files.commemorationData = dataFolder.empty() ? programFolder / "User.myc" : fs::path(dataFolder + "User.myc");
+    files.help = programFolder / "HelpRekk.html";
+    files.periodFile = dataFolder + "CaFromTo.myc";
+    files.memoFile = dataFolder + "CaMemo.myc";
+    files.dataFolder = dataFolder;
+    return files;
+}
+
+std::optional<fs::path> FindSibling(std::string_view name, const fs::path& programFolder,
+                                    const fs::path& programsFolder) {
+    const fs::path candidates[] = {
+        programFolder / name,
+        programFolder / name / name,
+        programsFolder / "Vell" / name / name,
+    };
+    for (const auto& candidate : candidates) {
+        std::error_code error;
+        // A folder of the same name (the second layout) must not count as the program itself.
+        if (fs::is_regular_file(candidate, error))
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+} // namespace rekko

@@ -1,0 +1,117 @@
+// The data-folder change flow and its messages.
+#include "DataFolderChange.h"
+
+#include "calendar/Cp932.h"
+
+#include <filesystem>
+
+namespace rekko {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string withSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+bool holdsMonthData(const std::string& folder) {
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (it->path().extension() == ".myc")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+DataFolderChange::DataFolderChange(Dialogs& dialogs, std::function<void()> saveAll)
+    : m_dialogs(dialogs), m_saveAll(std::move(saveAll)) {}
+
+void DataFolderChange::reset(const std::string& folderAtStart) {
+    m_folderAtStart = folderAtStart;
+    m_text = folderAtStart;
+    m_pending = false;
+}
+
+void DataFolderChange::edit(const std::string& text) {
+    if (m_pending)
+        m_text = text;
+}
+
+void DataFolderChange::startPending() {
+    if (!m_pending)
+        m_textBefore = m_text;
+    m_pending = true;
+}
+
+void DataFolderChange::chooseFolder(const std::string& chosen) {
+    if (chosen.empty() || withSlash(chosen) == m_text)
+        return;
+    m_saveAll();
+    startPending();
+    m_text = withSlash(chosen);
+    if (chosen.find("Sorel") == std::string::npos && !holdsMonthData(chosen)) {
+        const DialogMessage question{"確認", "指定されたフォルダに<\\Sorel>のフォルダを\r\n付け加えますか？",
+                                     DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::Yes};
+        if (m_dialogs.show(question) == DialogAnswer::Yes)
+            m_text += "Sorel/";
+    }
+}
+
+void DataFolderChange::beginEdit() {
+    startPending();
+}
+
+bool DataFolderChange::refuseLeaving() {
+    if (!m_pending)
+        return false;
+    m_dialogs.inform("変更実行か、キャンセルか、決めて下さい。");
+    return true;
+}
+
+void DataFolderChange::execute() {
+    if (!m_pending || !m_dialogs.ask("データフォルダの変更を行いますか？"))
+        return;
+    m_text = withSlash(m_text);
+    if (m_text == m_folderAtStart) {
+        m_dialogs.inform("フォルダが変更されていません\r\n中止します。");
+        return;
+    }
+    // The folder is stored in the settings file, so it must be text that code page 932 can hold.
+    if (auto encoded = EncodeCp932(m_text); !encoded) {
+        m_dialogs.inform(encoded.error().cause);
+        return;
+    }
+    std::error_code error;
+    if (!m_text.empty() && !fs::is_directory(m_text, error)) {
+        if (!m_dialogs.ask("指定されたフォルダーが、存在しません。\r\n作成しますか？")) {
+            m_dialogs.inform("変更は、キャンセルされます。");
+            cancel();
+            return;
+        }
+        fs::create_directories(m_text, error);
+        if (!fs::is_directory(m_text, error)) {
+            m_dialogs.show({"エラー", "セットアップフォルダを作成できません。", DialogIcon::Error});
+            cancel();
+            return;
+        }
+    }
+    m_dialogs.inform(
+        "データフォルダを変更しました。\r\n次回起動時から、このデータフォルダを使用します。\r\n"
+        "^^^^^^^^^^^^^^\r\nデータの移動が必要な場合は、\r\nRekkoを終了後、ご自分でデータの移動を行ってください。");
+    m_folderAtStart = m_text;
+    m_pending = false;
+}
+
+void DataFolderChange::cancel() {
+    if (!m_pending)
+        return;
+    m_text = m_textBefore;
+    m_pending = false;
+}
+
+} // namespace rekko

@@ -1,0 +1,192 @@
+// Start-up, month initialisation, save all, activation and the close rules of the main window.
+#include "MainController.h"
+
+#include "CommandLine.h"
+
+#include <exception>
+
+namespace rekko {
+
+namespace fs = std::filesystem;
+
+std::string SaveReport::message() const {
+    std::string text = "次の保存ができませんでした。";
+    for (const auto& failure : failures) {
+        text += "\r\n\r\n";
+        if (!failure.path.empty())
+            text += failure.path + "\r\n";
+        text += failure.cause;
+    }
+    return text;
+}
+
+MainController::MainController(fs::path programFolder, fs::path startupFolder, Clock& clock, Dialogs& dialogs)
+    : m_programFolder(std::move(programFolder)), m_startupFolder(std::move(startupFolder)), m_clock(clock),
+      m_dialogs(dialogs) {}
+
+void MainController::locateSiblings(bool lookForZunbo, const fs::path& programsFolder) {
+    m_zunbo = lookForZunbo ? FindSibling("Zunbo", m_programFolder, programsFolder) : std::nullopt;
+    m_pomta = FindSibling("Pomta", m_programFolder, programsFolder);
+}
+
+void MainController::beginStart(const std::vector<std::string>& arguments) {
+    m_today = DateTimeToJuliusDay(m_clock.now());
+    m_dataFolder.clear();
+    m_firstActivation = true;
+    m_residentCountdown = ResidentCountdownSeconds(arguments);
+}
+
+bool MainController::runMonthSteps(MonthInitPhase phase) {
+    for (const auto& step : m_seams.monthInitialisation) {
+        if (step.phase == phase && step.run && !step.run())
+            return false;
+    }
+    return true;
+}
+
+void MainController::readSettings() {
+    if (m_seams.collectSettings)
+        m_seams.collectSettings(m_settings);
+    auto file = ProfileFile::Load(files().settings);
+    // An unreadable file keeps the defaults, and it must not be replaced by them at the next save.
+    m_settingsUnreadable = !file.ok();
+    ReadSettings(file.ok() ? file.value() : ProfileFile{}, m_settings, m_dataFolder.empty());
+    if (m_dataFolder.empty() && !m_settings.edFolder.empty()) {
+        // Data files are named by appending to the folder text, so it must end with "/".
+        if (m_settings.edFolder.back() != '/')
+            m_settings.edFolder += '/';
+        m_dataFolder = m_settings.edFolder;
+    }
+    if (m_seams.applySettings)
+        m_seams.applySettings(m_settings);
+}
+
+bool MainController::initialiseMonths() {
+    bool ok = false;
+    try {
+        m_today = DateTimeToJuliusDay(m_clock.now());
+        ok = runMonthSteps(MonthInitPhase::BeforeSettings);
+        if (ok) {
+            readSettings();
+            ok = runMonthSteps(MonthInitPhase::AfterSettings);
+        }
+        m_dataFolderAtStart = m_settings.edFolder;
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    // The final steps run in every case, as the grid must be redrawn whatever happened before.
+    try {
+        ok = runMonthSteps(MonthInitPhase::Finish) && ok;
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    return ok;
+}
+
+void MainController::loadCommemoration() {
+    auto file = ProfileFile::Load(files().commemoration);
+    if (file.ok())
+        m_commemoration = ReadCommemoration(file.value());
+}
+
+void MainController::recordStart() {
+    if (!m_settings.cbKidouKiroku || !m_seams.appendStartRecord)
+        return;
+    bool ok = false;
+    try {
+        ok = m_seams.appendStartRecord().ok();
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    if (!ok)
+        m_dialogs.inform("起動時刻取得エラー\r\n処理は続けます。");
+}
+
+void MainController::registerHotkeys() {
+    if (m_settings.cbHotkey && m_seams.registerHotkeys)
+        m_seams.registerHotkeys();
+}
+
+void MainController::finishStart() {
+    m_warmUpCounter = 180;
+    ClampSettingsAtStart(m_settings, m_clock.now());
+}
+
+Status MainController::writeSettingsFile() {
+    const fs::path path = files().settings;
+    if (m_settingsUnreadable)
+        return Failure{.cause = "読み込めなかった設定ファイルは、上書きしません。", .path = path.string()};
+    auto file = ProfileFile::Load(path);
+    if (!file)
+        return Failure{.cause = file.error().cause, .path = path.string()};
+    if (auto written = WriteSettings(file.value(), m_settings); !written)
+        return Failure{.cause = written.error().cause, .path = path.string()};
+    return file.value().save(path);
+}
+
+SaveReport MainController::saveAll() {
+    SaveReport report;
+    if (m_seams.collectSettings)
+        m_seams.collectSettings(m_settings);
+    if (auto written = writeSettingsFile(); !written)
+        report.failures.push_back(written.error());
+    for (const auto& participant : m_seams.saveAll) {
+        try {
+            if (auto saved = participant.save(); !saved) {
+                Failure failure = saved.error();
+                if (failure.path.empty())
+                    failure.path = participant.name;
+                report.failures.push_back(failure);
+            }
+        } catch (const std::exception& error) {
+            report.failures.push_back(Failure{.cause = error.what(), .path = participant.name});
+        }
+    }
+    return report;
+}
+
+bool MainController::refuseClose() {
+    if (m_retrievalRunning) {
+        m_dialogs.inform("時刻取得中です。現在は終了できません。\r\nもう少し後、終了させてください。");
+        return true;
+    }
+    if (m_dateChangeRunning) {
+        m_dialogs.inform("今は終了できません。");
+        return true;
+    }
+    return false;
+}
+
+SaveReport MainController::shutDown() {
+    if (m_seams.collectSettings)
+        m_seams.collectSettings(m_settings);
+    if (m_settings.cbKidouKiroku && m_seams.appendStopRecord)
+        m_seams.appendStopRecord();
+    return saveAll();
+}
+
+void MainController::releaseHotkeys() {
+    if (m_seams.releaseHotkeys)
+        m_seams.releaseHotkeys();
+}
+
+Activation MainController::activate(bool keepLastDisplay) {
+    Activation activation;
+    activation.showCurrentMonth = returnsToCurrentMonth(keepLastDisplay);
+    m_firstActivation = false;
+    activation.deferredMessage = std::move(m_deferredMessage);
+    m_deferredMessage.reset();
+    return activation;
+}
+
+std::string MainController::statusPanel0() const {
+    return m_retrievalRunning ? kRetrievingTimeText : FormatStatusClock(m_clock.now());
+}
+
+StatusLine MainController::statusPanel1(bool showStartFolder) const {
+    std::error_code error;
+    const bool jiglo = fs::exists(m_startupFolder / "Jiglo.desktop", error);
+    return StatusPanel1(jiglo, m_residentCountdown, showStartFolder, FolderText(m_programFolder));
+}
+
+} // namespace rekko

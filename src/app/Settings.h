@@ -1,0 +1,92 @@
+// The main window's options, section Settei of "Sorel.ini": every key with its type, default and range.
+#pragma once
+
+#include "ProfileFile.h"
+
+#include "calendar/Julius.h"
+
+#include <array>
+#include <string>
+
+namespace rekko {
+
+inline constexpr const char* kSetteiSection = "Settei";
+
+// One value per key of section Settei, named after the key. A new object holds every table default; the keys whose
+// default is the control's current state (window positions, cbKeisan, pcNen, cbEditor, cbRekkoJ, cbNoReturn,
+// pTimer) hold the form defaults until the window fills them in.
+struct Settings {
+    bool cbJigen = true;
+    bool cbKidouKiroku = false;
+    bool cbKirokuHyouji = false;
+    int udKidouGyou = 100;
+    int udCalSize = 1;
+    int CaMemoTopLine = 0;
+    int CaMemoY = 0;
+    int CaMemoX = 0;
+    std::array<int, 5> MemoBtn{};
+    bool cbZenkai = false;
+    bool cbMemo = true;
+    bool cbHotkey = true;
+    bool cbShiyouchuu = true;
+    bool cbTukiYotei = false;
+    bool cbCursor = false;
+    std::string edFolder;
+    int rgYFirstMonth = 0;
+    bool cbNextDay = true;
+    bool cbNeighborJump = false;
+    bool cbBold = true;
+    int udKFutosa = 1;
+    std::string edtKColor = "clBlue";
+    int SpHajimariTuki = 1;
+    bool cbKOption = false;
+    bool cbPrjN = false;
+    int HyoujiIchi = 0;
+    int fmC21Top = 0;
+    int fmC21Left = 0;
+    int fmDayTop = 0;
+    int fmDayLeft = 0;
+    std::array<std::string, 3> CaFT{};
+    int DhFolderNo = 2;
+    int cbTimerNo = 6;
+    LocalDateTime pTimer = 0;
+    int pTimerBf = 3;
+    int pTDay = 0;
+    int pTWeek = 0;
+    int pTNini = 0;
+    bool cbTShuusei = false;
+    int pTChien = 60;
+    std::string pTTime = "150000";
+    int pTAccess = 0;
+    int pTYoubi = 2;
+    int rgNissuu = 0;
+    bool cbKeisan = true;
+    int pcNen = 0;
+    bool cbEditor = false;
+    bool cbRekkoJ = false;
+    bool cbNoReturn = false;
+
+    // Switches of the always hidden management page; they are not stored. cbJikoku lets the clock-correction keys
+    // be read and written; cbExcel offers the Excel button.
+    bool cbJikoku = true;
+    bool cbExcel = false;
+};
+
+// Seconds of each item of the check-interval list cbTimer; item 6 is 10 s.
+inline constexpr std::array<int, 10> kCheckIntervalSeconds{1, 2, 3, 4, 5, 7, 10, 20, 30, 60};
+
+// Fills settings from section Settei. A missing key, a value that is not of the key's type and a value out of the
+// key's range take the key's default; keys whose default is the current state keep the value settings already holds.
+// edFolder is read only when readDataFolder is set; cbTimerNo, pTimer and pTimerBf only when cbJigen is on
+// (otherwise cbTimerNo is item 6); the clock-correction keys only when cbJikoku is on (otherwise cbTShuusei is off).
+// pTChien below 30 reads as 30.
+void ReadSettings(const ProfileFile& file, Settings& settings, bool readDataFolder);
+
+// Writes every key of section Settei into the file, in the table's order, leaving other sections and keys as they
+// are; the clock-correction keys only while cbJikoku is on. Fails on a text that code page 932 cannot hold.
+Status WriteSettings(ProfileFile& file, const Settings& settings);
+
+// Applies the start-up clamps: pTChien outside 30..180 becomes 60, and a countdown-timer time of 0 becomes now.
+void ClampSettingsAtStart(Settings& settings, LocalDateTime now);
+
+} // namespace rekko

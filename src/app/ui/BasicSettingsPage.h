@@ -1,0 +1,49 @@
+// The settings sub-page "基本": start record, calendar size, display options, window position, data folder.
+#pragma once
+
+#include "DataFolderGroup.h"
+#include "UpDown.h"
+
+#include "app/Settings.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QWidget>
+
+namespace rekko {
+
+class BasicSettingsPage : public QWidget {
+    Q_OBJECT
+public:
+    BasicSettingsPage(DataFolderChange& change, QWidget* parent = nullptr);
+
+    DataFolderGroup* dataFolder() const { return m_dataFolder; }
+
+    void apply(const Settings& settings);
+    void collect(Settings& settings) const;
+
+signals:
+    // cbKidouKiroku was switched by the user or by reading the settings.
+    void startRecordSwitched(bool on);
+
+private:
+    void enableRecordControls(bool on);
+
+    QCheckBox* m_kidouKiroku;
+    QCheckBox* m_kirokuHyouji;
+    QLabel* m_kidou1;
+    QLabel* m_kidou2;
+    QLineEdit* m_kidouGyou;
+    UpDown* m_udKidouGyou;
+    QSpinBox* m_calSize;
+    QCheckBox* m_zenkai;
+    QCheckBox* m_memo;
+    QCheckBox* m_hotkey;
+    QCheckBox* m_shiyouchuu;
+    QButtonGroup* m_position;
+    DataFolderGroup* m_dataFolder;
+};
+
+} // namespace rekko

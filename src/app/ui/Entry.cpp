@@ -1,0 +1,109 @@
+// The process entry: start-up checks under the start lock, then the main window until the program ends.
+#include "Entry.h"
+
+#include "MainWindow.h"
+
+#include "app/AppFolders.h"
+#include "app/SingleInstance.h"
+#include "platform/ProgramLocation.h"
+#include "platform/ShutdownSignals.h"
+#include "platform/SpecialFolders.h"
+#include "platform/StartLock.h"
+#include "platform/ui/LocalInstance.h"
+#include "platform/ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QSocketNotifier>
+
+#include <cstdio>
+#include <memory>
+
+namespace rekko {
+
+namespace {
+
+// Keeps the notices of the start-up checks until the start lock is released, so that a box the user leaves open
+// does not hold back a second start.
+class HeldNotices : public Dialogs {
+public:
+    DialogAnswer show(const DialogMessage& message) override {
+        m_held.push_back(message);
+        return message.defaultAnswer;
+    }
+    void showAll(Dialogs& dialogs) const {
+        for (const auto& message : m_held)
+            dialogs.show(message);
+    }
+
+private:
+    std::vector<DialogMessage> m_held;
+};
+
+// For the start-up benchmark: report the first paint on the standard output and end in order.
+void reportFirstPaintAndQuit(MainWindow& window) {
+    QObject::connect(&window, &MainWindow::firstPainted, &window, [&window] {
+        std::fputs("first-paint\n", stdout);
+        std::fflush(stdout);
+        QTimer::singleShot(0, &window, &QWidget::close);
+    });
+}
+
+} // namespace
+
+void UseJapaneseFonts() {
+    QFont font = QApplication::font();
+    font.setFamilies({"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", font.family()});
+    QApplication::setFont(font);
+}
+
+int RunRekko(int argc, char** argv) {
+    // The handlers go in first, so a signal during start-up waits on the pipe instead of killing the process.
+    const int signalPipe = InstallShutdownSignals();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Rekko");
+    UseJapaneseFonts();
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1))
+        arguments.push_back(argument.toStdString());
+
+    std::unique_ptr<InstanceEndpoint> endpoint;
+    HeldNotices notices;
+    StartVerdict verdict = StartVerdict::Quit;
+    {
+        // Checking and claiming the name happen under one lock, so of two starts at the same instant the second
+        // finds the first's endpoint and wakes it.
+        StartLock lock(RuntimeFolder());
+        LocalInstanceRegistry registry;
+        std::error_code error;
+        verdict = CheckSingleInstance(registry, notices, std::filesystem::exists(kStartMarkerName, error));
+        if (verdict == StartVerdict::Run)
+            endpoint = std::make_unique<InstanceEndpoint>(kMainWindowTitle);
+    }
+    QtDialogs entryDialogs(false);
+    notices.showAll(entryDialogs);
+    if (verdict == StartVerdict::Quit)
+        return 0;
+
+    XdgSpecialFolders folders;
+    SystemClock clock;
+    QtDialogs dialogs(true);
+    MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, dialogs);
+    MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); });
+    dialogs.setParentWindow(&window);
+    QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);
+    if (signalPipe >= 0) {
+        auto* notifier = new QSocketNotifier(signalPipe, QSocketNotifier::Read, &window);
+        QObject::connect(notifier, &QSocketNotifier::activated, &window, [signalPipe, &window] {
+            DrainShutdownSignals(signalPipe);
+            window.closeBySystem();
+        });
+    }
+    if (qEnvironmentVariableIsSet("REKKO_REPORT_FIRST_PAINT"))
+        reportFirstPaintAndQuit(window);
+    if (!window.start(arguments, folders.programs()))
+        return 1;
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace rekko

@@ -1,0 +1,47 @@
+// The settings sub-page "機能": countdown timer, check interval, clock correction, Zunbo link and the editor program.
+#pragma once
+
+#include "app/Settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+namespace rekko {
+
+class FunctionSettingsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit FunctionSettingsPage(QWidget* parent = nullptr);
+
+    void apply(const Settings& settings);
+    void collect(Settings& settings) const;
+
+    // Shows what the sibling lookup and the feature switches allow: Zunbo found checks cbZunbo and cbPrjN, not found
+    // unchecks both and hides cbPrjN; the editor group shows only with Pomta; without the time feature the clock
+    // controls hide.
+    void offerFeatures(bool zunboFound, bool pomtaFound, bool timeFeature);
+
+signals:
+    void timerSwitched(bool on);
+    void clockCorrectionSwitched(bool on);
+
+private:
+    QCheckBox* m_jigen;
+    QLabel* m_jikoku1;
+    QComboBox* m_timer;
+    QLabel* m_jikoku2;
+    QCheckBox* m_tShuusei;
+    QPushButton* m_jikoku;
+    QCheckBox* m_zunbo;
+    QCheckBox* m_prjN;
+    QGroupBox* m_editorGroup;
+    QCheckBox* m_editor;
+    QCheckBox* m_rekkoJ;
+    QCheckBox* m_noReturn;
+};
+
+} // namespace rekko

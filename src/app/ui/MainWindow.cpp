@@ -1,0 +1,323 @@
+// The main window: building the pages, the creation sequence, activation and the orderly end.
+#include "MainWindow.h"
+
+#include "app/WindowPlacement.h"
+#include "platform/InstanceRegistry.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QScreen>
+
+namespace rekko {
+
+namespace {
+
+constexpr int kNormalWidth = 782;
+constexpr int kNormalHeight = 700;
+constexpr int kThreeLineHeight = 575;
+
+} // namespace
+
+MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::function<void(bool)> unattended,
+                       QWidget* parent)
+    : QMainWindow(parent), m_controller(controller), m_dialogs(dialogs), m_unattended(std::move(unattended)),
+      m_dataFolderChange(dialogs, [this] {
+          if (const SaveReport report = m_controller.saveAll(); !report.ok())
+              m_dialogs.inform(report.message());
+      }) {
+    setObjectName("fmC21");
+    setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+    resize(kNormalWidth, kNormalHeight);
+    buildPages();
+    wireCommands();
+    wireSeams();
+}
+
+MainWindow::~MainWindow() {
+    m_controller.releaseHotkeys();
+}
+
+void MainWindow::buildPages() {
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName("PageControl1");
+    m_month = new MonthPage(m_pages);
+    m_year = new QWidget(m_pages);
+    m_year->setObjectName("tsYear");
+    m_settings = new SettingsPage(m_dataFolderChange, m_pages);
+    m_memo = new QWidget(m_pages);
+    m_memo->setObjectName("tsMemo");
+    m_pages->addTab(m_month, QStringLiteral("月"));
+    m_pages->addTab(m_year, QStringLiteral("年"));
+    m_pages->addTab(m_settings, QStringLiteral("設定"));
+    m_pages->addTab(m_memo, QStringLiteral("メモ"));
+    m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
+    setCentralWidget(m_pages);
+
+    m_menu = new MainMenu(menuBar());
+    m_status = new MainStatusBar(this);
+    setStatusBar(m_status);
+
+    m_functionTimer = new QTimer(this);
+    m_functionTimer->setObjectName("tmKinou");
+    m_functionTimer->setInterval(10000);
+    m_residentTimer = new QTimer(this);
+    m_residentTimer->setObjectName("tmJouchuu");
+    m_residentTimer->setInterval(1000);
+}
+
+void MainWindow::wireCommands() {
+    connect(m_month->button("btnM3"), &QPushButton::clicked, this, &MainWindow::openSettings);
+    connect(m_menu->action("mmShuuryou"), &QAction::triggered, this, &QWidget::close);
+    connect(m_month, &MonthPage::exitRequested, this, &QWidget::close);
+    connect(m_settings->basic(), &BasicSettingsPage::startRecordSwitched, m_menu->action("mmKidouJikoku"),
+            &QAction::setEnabled);
+    connect(m_settings->functions(), &FunctionSettingsPage::timerSwitched, this, [this](bool on) {
+        m_month->button("btnM10")->setEnabled(on);
+        m_menu->action("mmJigen")->setEnabled(on);
+    });
+    connect(m_settings->functions(), &FunctionSettingsPage::clockCorrectionSwitched, m_menu->action("mnJikoku"),
+            &QAction::setEnabled);
+    // Leaving the settings page while a data-folder change is pending cancels the change.
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (m_pages->widget(index) != m_settings)
+            m_settings->basic()->dataFolder()->cancelPending();
+    });
+    connect(m_functionTimer, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            m_status->setPanel0(m_controller.statusPanel0());
+        emit functionTicked();
+    });
+    connect(m_residentTimer, &QTimer::timeout, this, &MainWindow::countDown);
+}
+
+void MainWindow::wireSeams() {
+    ShellSeams& seams = m_controller.seams();
+    seams.collectSettings = [this](Settings& s) {
+        m_settings->collect(s);
+        s.fmC21Top = frameGeometry().top();
+        s.fmC21Left = frameGeometry().left();
+        // Until the file has been read, the schedule dialog's position defaults to the main window's.
+        if (!m_settingsRead) {
+            s.fmDayTop = s.fmC21Top;
+            s.fmDayLeft = s.fmC21Left;
+        }
+    };
+    seams.applySettings = [this](const Settings& s) {
+        m_settingsRead = true;
+        applySettings(s);
+    };
+    // The shell's own closing steps of month initialisation: the data folder at start and the program folder on the
+    // settings page, the status bar, the settings tab hidden again, the function tick back to 10 s.
+    seams.monthInitialisation.push_back({MonthInitPhase::Finish, [this] {
+                                             m_settings->basic()->dataFolder()->reset(
+                                                 m_controller.dataFolderAtStart(),
+                                                 QString::fromStdString(FolderText(m_controller.programFolder())));
+                                             m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
+                                             refreshStatus();
+                                             m_functionTimer->setInterval(10000);
+                                             return true;
+                                         }});
+}
+
+bool MainWindow::start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder) {
+    m_controller.locateSiblings(m_settings->findChild<QCheckBox*>("cbZunbo")->isChecked(), programsFolder);
+    offerFeatures();
+    m_controller.beginStart(arguments);
+    m_functionTimer->start();
+    if (!m_controller.initialiseMonths()) {
+        m_dialogs.inform(kMonthInitFailedMessage);
+        return false;
+    }
+    m_controller.loadCommemoration();
+    m_controller.recordStart();
+    m_controller.registerHotkeys();
+    if (m_controller.seams().measureMemo)
+        m_controller.seams().measureMemo();
+    m_controller.finishStart();
+    m_functionTimer->setInterval(m_controller.functionTickMilliseconds());
+
+    const Commemoration& cmr = m_controller.commemoration();
+    QLabel* panel = m_month->commemorationPanel();
+    panel->setText(QString::fromStdString(cmr.pCedtMigishita));
+    panel->setVisible(cmr.pCcbMigishita);
+    panel->setAutoFillBackground(!cmr.pCcbHorikomi);
+
+    QPushButton* memoButton = m_month->button("btnM8");
+    if (m_controller.pomta() && m_controller.settings().cbEditor) {
+        memoButton->setText(QStringLiteral("メモ"));
+        m_pages->setTabVisible(m_pages->indexOf(m_memo), false);
+        m_menu->action("mmMemo")->setChecked(false);
+    } else {
+        MonthPage::makeInert(memoButton);
+    }
+    if (m_controller.seams().startDayCount)
+        m_controller.seams().startDayCount();
+    refreshStatus();
+    return true;
+}
+
+void MainWindow::offerFeatures() {
+    const Settings& s = m_controller.settings();
+    m_settings->functions()->offerFeatures(m_controller.zunbo().has_value(), m_controller.pomta().has_value(),
+                                           s.cbJikoku);
+    if (!s.cbExcel)
+        MonthPage::makeInert(m_month->button("btnM6"));
+    if (!m_controller.zunbo())
+        MonthPage::makeInert(m_month->button("btnM9"));
+}
+
+void MainWindow::applySettings(const Settings& settings) {
+    m_settings->apply(settings);
+    applyCalendarSize(settings.udCalSize);
+    placeWindows();
+}
+
+void MainWindow::applyCalendarSize(int size) {
+    resize(kNormalWidth, size == 0 ? kThreeLineHeight : kNormalHeight);
+}
+
+void MainWindow::placeWindows() {
+    Settings& s = m_controller.settings();
+    const QRect area = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const QRect frame = frameGeometry();
+    PlacementRequest request;
+    request.rule = s.HyoujiIchi;
+    request.current = {frame.left(), frame.top()};
+    request.width = frame.width();
+    request.height = frame.height();
+    request.workArea = {area.left(), area.top(), area.width(), area.height()};
+    request.storedMain = {s.fmC21Left, s.fmC21Top};
+    request.storedDialog = {s.fmDayLeft, s.fmDayTop};
+    request.currentDialog = request.storedDialog;
+    const Placement placement = PlaceWindows(request);
+    move(placement.mainWindow.x, placement.mainWindow.y);
+    s.fmDayLeft = placement.scheduleDialog.x;
+    s.fmDayTop = placement.scheduleDialog.y;
+    if (placement.tooSmall)
+        m_dialogs.inform(kXgaMessage);
+}
+
+void MainWindow::refreshStatus() {
+    Settings current = m_controller.settings();
+    m_settings->collect(current);
+    m_status->setPanel0(m_controller.statusPanel0());
+    m_status->setPanel1(m_controller.statusPanel1(current.cbShiyouchuu));
+}
+
+void MainWindow::countDown() {
+    const int left = std::max(0, m_controller.residentCountdown() - 1);
+    m_controller.setResidentCountdown(left);
+    refreshStatus();
+    if (left == 0) {
+        m_residentTimer->stop();
+        emit residentRequested();
+    }
+}
+
+void MainWindow::openSettings() {
+    m_pages->setTabVisible(m_pages->indexOf(m_settings), true);
+    m_pages->setCurrentWidget(m_settings);
+}
+
+void MainWindow::wakeUp() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    Settings current = m_controller.settings();
+    m_settings->collect(current);
+    if (m_controller.returnsToCurrentMonth(current.cbZenkai))
+        m_pages->setCurrentWidget(m_month);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    Settings current = m_controller.settings();
+    m_settings->collect(current);
+    Activation activation = m_controller.activate(current.cbZenkai);
+    if (activation.showCurrentMonth) {
+        if (m_month->monthTabs()->count() > 1)
+            m_month->monthTabs()->setCurrentIndex(1);
+        emit currentMonthRequested();
+    } else if (m_pages->currentWidget() == m_memo) {
+        emit memoFocusRequested();
+    }
+    m_status->setPanel0(m_controller.statusPanel0());
+    m_functionTimer->start();
+    if (m_controller.residentCountdown() > 0)
+        m_residentTimer->start();
+    // The box waits until the activation is over, so it does not open inside the window system's focus change.
+    if (activation.deferredMessage)
+        QTimer::singleShot(0, this, [this, text = *activation.deferredMessage] { m_dialogs.inform(text); });
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        // The child widgets paint after this window in the same pass; report once the pass is over.
+        QTimer::singleShot(0, this, &MainWindow::firstPainted);
+    }
+    return handled;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_closeAccepted) {
+        event->accept();
+        return;
+    }
+    if (!m_systemClosing && m_controller.refuseClose()) {
+        event->ignore();
+        return;
+    }
+    const SaveReport report = m_controller.shutDown();
+    if (!report.ok() && !m_systemClosing) {
+        // What could not be written still lives in this window; the user may keep it open and try again.
+        const DialogMessage question{kDefaultCaption, report.message() + "\r\n\r\nこのまま終了しますか？",
+                                     DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::No};
+        if (m_dialogs.show(question) != DialogAnswer::Yes) {
+            event->ignore();
+            return;
+        }
+    }
+    m_closeAccepted = true;
+    event->accept();
+}
+
+void MainWindow::closeBySystem() {
+    if (m_systemClosing)
+        return;
+    m_systemClosing = true;
+    if (m_unattended)
+        m_unattended(true);
+    // An open box or dialog gives its safe answer, so that nothing waits for a user who is leaving.
+    for (int guard = 0; guard < 16; ++guard) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == this)
+            break;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+    QTimer::singleShot(0, this, &MainWindow::finishShutdown);
+}
+
+void MainWindow::finishShutdown() {
+    // A date change must finish first; it runs on this thread, so check again shortly.
+    if (m_controller.dateChangeRunning()) {
+        QTimer::singleShot(100, this, &MainWindow::finishShutdown);
+        return;
+    }
+    close();
+    QCoreApplication::quit();
+}
+
+} // namespace rekko

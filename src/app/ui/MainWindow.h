@@ -1,0 +1,103 @@
+// The main window fmC21: pages, menus and status bar wired to the main controller, activation and shutdown.
+#pragma once
+
+#include "MainMenu.h"
+#include "MainStatusBar.h"
+#include "MonthPage.h"
+#include "SettingsPage.h"
+
+#include "app/DataFolderChange.h"
+#include "app/MainController.h"
+#include "platform/Dialogs.h"
+
+#include <QMainWindow>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace rekko {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // unattended switches the message boxes off while the system ends the program (QtDialogs::setUnattended).
+    MainWindow(MainController& controller, Dialogs& dialogs, std::function<void(bool)> unattended = {},
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs the creation sequence after the widgets exist; programsFolder is where siblings may be installed.
+    // Answers false when month initialisation failed: its message has been shown and the program must end.
+    bool start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder);
+
+    MainController& controller() const { return m_controller; }
+    QTabWidget* pages() const { return m_pages; }
+    MonthPage* monthPage() const { return m_month; }
+    SettingsPage* settingsPage() const { return m_settings; }
+    // The year and memo pages hold what their own parts put into them.
+    QWidget* yearPage() const { return m_year; }
+    QWidget* memoPage() const { return m_memo; }
+    MainMenu* menus() const { return m_menu; }
+    MainStatusBar* status() const { return m_status; }
+    QTimer* functionTimer() const { return m_functionTimer; }
+
+public slots:
+    // Answers a second start: shows the window, raises and activates it.
+    void wakeUp();
+    // Ends the program in order because the system asked (SIGTERM, SIGHUP): stop record and save all, no questions.
+    void closeBySystem();
+    // Shows the settings page (btnM3).
+    void openSettings();
+
+signals:
+    // An activation returns to the current month: select tab 1, show that slot and focus the grid.
+    void currentMonthRequested();
+    // An activation while the memo page shows: the memo takes the focus.
+    void memoFocusRequested();
+    // The function tick after the status clock was refreshed.
+    void functionTicked();
+    // The "/J" countdown reached 0.
+    void residentRequested();
+    // The window has been painted for the first time.
+    void firstPainted();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void buildPages();
+    void wireCommands();
+    void wireSeams();
+    void offerFeatures();
+    void applySettings(const Settings& settings);
+    void placeWindows();
+    void applyCalendarSize(int size);
+    void refreshStatus();
+    void countDown();
+    void finishShutdown();
+
+    MainController& m_controller;
+    Dialogs& m_dialogs;
+    std::function<void(bool)> m_unattended;
+    DataFolderChange m_dataFolderChange;
+    QTabWidget* m_pages = nullptr;
+    MonthPage* m_month = nullptr;
+    QWidget* m_year = nullptr;
+    SettingsPage* m_settings = nullptr;
+    QWidget* m_memo = nullptr;
+    MainMenu* m_menu = nullptr;
+    MainStatusBar* m_status = nullptr;
+    QTimer* m_functionTimer = nullptr;
+    QTimer* m_residentTimer = nullptr;
+    bool m_settingsRead = false;
+    bool m_painted = false;
+    bool m_closeAccepted = false;
+    bool m_systemClosing = false;
+};
+
+} // namespace rekko

@@ -1,0 +1,48 @@
+// The settings page and its hidden management sub-page.
+#include "SettingsPage.h"
+
+#include "SettingsWidgets.h"
+
+#include <QVBoxLayout>
+
+namespace rekko {
+
+SettingsPage::SettingsPage(DataFolderChange& change, QWidget* parent) : QWidget(parent) {
+    setObjectName("tsSettei");
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName("pcSettei");
+    m_basic = new BasicSettingsPage(change, m_pages);
+    m_calendar = new CalendarSettingsPage(m_pages);
+    m_functions = new FunctionSettingsPage(m_pages);
+    auto* admin = new QWidget(m_pages);
+    admin->setObjectName("tsKanri");
+    m_excel = NamedCheckBox("cbExcel", QStringLiteral("Excel"), admin);
+    m_jikoku = NamedCheckBox("cbJikoku", QStringLiteral("時刻取得"), admin);
+    auto* adminLayout = new QVBoxLayout(admin);
+    adminLayout->addWidget(m_excel);
+    adminLayout->addWidget(m_jikoku);
+    adminLayout->addStretch();
+    m_pages->addTab(m_basic, QStringLiteral("基本"));
+    m_pages->addTab(m_calendar, QStringLiteral("暦"));
+    m_pages->addTab(m_functions, QStringLiteral("機能"));
+    const int adminIndex = m_pages->addTab(admin, QStringLiteral("管理"));
+    m_pages->setTabVisible(adminIndex, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages);
+}
+
+void SettingsPage::apply(const Settings& settings) {
+    m_excel->setChecked(settings.cbExcel);
+    m_jikoku->setChecked(settings.cbJikoku);
+    m_basic->apply(settings);
+    m_calendar->apply(settings);
+    m_functions->apply(settings);
+}
+
+void SettingsPage::collect(Settings& settings) const {
+    m_basic->collect(settings);
+    m_calendar->collect(settings);
+    m_functions->collect(settings);
+}
+
+} // namespace rekko

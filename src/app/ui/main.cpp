@@ -1,0 +1,6 @@
+// Rekko: the desktop calendar.
+#include "Entry.h"
+
+int main(int argc, char** argv) {
+    return rekko::RunRekko(argc, argv);
+}

@@ -1,0 +1,43 @@
+// Single instance over per-user local sockets named after window titles: the registry that finds and wakes a running
+// instance, and the endpoint a running instance answers on.
+#pragma once
+
+#include "platform/InstanceRegistry.h"
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+#include <string>
+
+namespace rekko {
+
+// Returns the socket path of a window title in this user's runtime folder.
+QString InstanceEndpointPath(const std::string& title);
+
+// Finds windows by connecting to their endpoints; a wake-up is one byte sent to the endpoint.
+class LocalInstanceRegistry : public InstanceRegistry {
+public:
+    bool exists(const std::string& title) override;
+    bool wake(const std::string& title) override;
+};
+
+// Answers to a window title while it lives and emits woken() for every wake-up. A stale socket left by a crash is
+// replaced; an endpoint another live process answers on is left to it (listening() is then false).
+class InstanceEndpoint : public QObject {
+    Q_OBJECT
+public:
+    explicit InstanceEndpoint(const std::string& title, QObject* parent = nullptr);
+
+    bool listening() const { return m_server.isListening(); }
+
+signals:
+    void woken();
+
+private:
+    void accept();
+
+    QLocalServer m_server;
+};
+
+} // namespace rekko

@@ -1,0 +1,107 @@
+// Message boxes with QMessageBox.
+#include "QtDialogs.h"
+
+#include "LocalInstance.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <iostream>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace rekko {
+
+namespace {
+
+QMessageBox::Icon iconOf(DialogIcon icon) {
+    switch (icon) {
+    case DialogIcon::Information:
+        return QMessageBox::Information;
+    case DialogIcon::Question:
+        return QMessageBox::Question;
+    case DialogIcon::Warning:
+        return QMessageBox::Warning;
+    case DialogIcon::Error:
+        return QMessageBox::Critical;
+    case DialogIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonChoice {
+    DialogAnswer answer;
+    const char* text;
+    QMessageBox::ButtonRole role;
+};
+
+// The answers a button set offers, in the order Windows shows them, with the texts of a Japanese Windows.
+std::vector<ButtonChoice> buttonsOf(DialogButtons buttons) {
+    const ButtonChoice ok{DialogAnswer::Ok, "OK", QMessageBox::AcceptRole};
+    const ButtonChoice cancel{DialogAnswer::Cancel, "キャンセル", QMessageBox::RejectRole};
+    const ButtonChoice yes{DialogAnswer::Yes, "はい(&Y)", QMessageBox::YesRole};
+    const ButtonChoice no{DialogAnswer::No, "いいえ(&N)", QMessageBox::NoRole};
+    switch (buttons) {
+    case DialogButtons::OkCancel:
+        return {ok, cancel};
+    case DialogButtons::YesNo:
+        return {yes, no};
+    case DialogButtons::YesNoCancel:
+        return {yes, no, cancel};
+    case DialogButtons::Ok:
+        break;
+    }
+    return {ok};
+}
+
+// Closing a box without a button (Esc, the close box, the system ending the program) gives the safe answer.
+DialogAnswer escapeAnswer(DialogButtons buttons) {
+    switch (buttons) {
+    case DialogButtons::YesNo:
+        return DialogAnswer::No;
+    case DialogButtons::OkCancel:
+    case DialogButtons::YesNoCancel:
+        return DialogAnswer::Cancel;
+    case DialogButtons::Ok:
+        break;
+    }
+    return DialogAnswer::Ok;
+}
+
+} // namespace
+
+QtDialogs::QtDialogs(bool answerToMessageBoxTitle) : m_answerToMessageBoxTitle(answerToMessageBoxTitle) {}
+
+DialogAnswer QtDialogs::show(const DialogMessage& message) {
+    const QString text = QString::fromStdString(message.text).replace("\r\n", "\n");
+    if (m_unattended) {
+        std::cerr << message.caption << ": " << text.toStdString() << std::endl;
+        return message.defaultAnswer;
+    }
+    QMessageBox box(iconOf(message.icon), QString::fromStdString(message.caption), text, QMessageBox::NoButton,
+                    m_parent);
+    std::map<QAbstractButton*, DialogAnswer> answers;
+    for (const ButtonChoice& choice : buttonsOf(message.buttons)) {
+        QPushButton* button = box.addButton(QString::fromUtf8(choice.text), choice.role);
+        answers[button] = choice.answer;
+        if (choice.answer == message.defaultAnswer)
+            box.setDefaultButton(button);
+        if (choice.answer == escapeAnswer(message.buttons))
+            box.setEscapeButton(button);
+    }
+    std::unique_ptr<InstanceEndpoint> endpoint;
+    if (m_answerToMessageBoxTitle) {
+        endpoint = std::make_unique<InstanceEndpoint>(kMessageBoxTitle);
+        QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &box, [&box] {
+            box.raise();
+            box.activateWindow();
+        });
+    }
+    box.exec();
+    const auto chosen = answers.find(box.clickedButton());
+    return chosen != answers.end() ? chosen->second : escapeAnswer(message.buttons);
+}
+
+} // namespace rekko

@@ -1,0 +1,31 @@
+// The message-box port on QMessageBox: exact caption, icon, buttons and default button.
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace rekko {
+
+class QtDialogs : public Dialogs {
+public:
+    // With answerToMessageBoxTitle a shown box answers a second start on "確認 -Rekko-" by coming to the front.
+    explicit QtDialogs(bool answerToMessageBoxTitle);
+
+    DialogAnswer show(const DialogMessage& message) override;
+
+    // Sets the window the boxes belong to.
+    void setParentWindow(QWidget* parent) { m_parent = parent; }
+
+    // Unattended (while the system ends the program): no box is shown, each text goes to the error output and the
+    // default answer is taken.
+    void setUnattended(bool unattended) { m_unattended = unattended; }
+
+private:
+    bool m_answerToMessageBoxTitle;
+    bool m_unattended = false;
+    QPointer<QWidget> m_parent;
+};
+
+} // namespace rekko

@@ -1,0 +1,89 @@
+// Screenshots of the main window under a real X server (Xvfb), saved for a person to look at; Japanese text must
+// render with a Japanese font, not as empty boxes.
+#include "RecordingDialogs.h"
+
+#include "FakeClock.h"
+#include "TempDir.h"
+
+#include "app/ui/Entry.h"
+#include "app/ui/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QRawFont>
+#include <QTest>
+
+using namespace rekko;
+
+namespace {
+
+QString screenshotFolder() {
+    const QString folder = qEnvironmentVariable("REKKO_SCREENSHOT_DIR", "screenshots");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+// Counts the distinct colours of an image; a page of real controls and text has many.
+int colourCount(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2)
+            colours.insert(image.pixel(x, y));
+    }
+    return static_cast<int>(colours.size());
+}
+
+} // namespace
+
+class ScreenshotTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { UseJapaneseFonts(); }
+
+    void theWidgetFontHasJapaneseGlyphs() {
+        const QFont font = QApplication::font();
+        const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Any);
+        QVERIFY2(raw.isValid(), qPrintable(QFontInfo(font).family()));
+        for (const QChar c : QString("月年設定メモ前後常駐"))
+            QVERIFY2(raw.supportsCharacter(c), qPrintable(QFontInfo(font).family() + " lacks " + QString(c)));
+    }
+
+    void mainWindowPages() {
+        test::TempDir program;
+        test::TempDir startup;
+        test::TempDir programs;
+        test::FakeClock clock{CalendarDate{2024, 5, 3}, TimeOfDay{15, 5, 0}};
+        test::RecordingDialogs dialogs;
+        MainController controller(program.path(), startup.path(), clock, dialogs);
+        MainWindow window(controller, dialogs);
+        QVERIFY(window.start({}, programs.path()));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.openSettings();
+        const QString folder = screenshotFolder();
+        const std::pair<QWidget*, const char*> pages[] = {
+            {window.monthPage(), "main-window-month"},
+            {window.settingsPage()->basic(), "main-window-settings-basic"},
+            {window.settingsPage()->calendar(), "main-window-settings-calendar"},
+            {window.settingsPage()->functions(), "main-window-settings-functions"},
+        };
+        for (const auto& [page, name] : pages) {
+            if (page == window.monthPage()) {
+                window.pages()->setCurrentWidget(page);
+            } else {
+                window.pages()->setCurrentWidget(window.settingsPage());
+                window.settingsPage()->findChild<QTabWidget*>("pcSettei")->setCurrentWidget(page);
+            }
+            QTest::qWait(50);
+            const QImage image = window.grab().toImage();
+            QVERIFY(image.save(folder + "/" + name + ".png"));
+            QVERIFY2(colourCount(image) > 20, name);
+        }
+    }
+};
+
+QTEST_MAIN(ScreenshotTest)
+#include "ScreenshotTest.moc"
