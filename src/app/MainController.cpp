@@ -9,17 +9,6 @@ namespace rekko {
 
 namespace fs = std::filesystem;
 
-std::string SaveReport::message() const {
-    std::string text = "次の保存ができませんでした。";
-    for (const auto& failure : failures) {
-        text += "\r\n\r\n";
-        if (!failure.path.empty())
-            text += failure.path + "\r\n";
-        text += failure.cause;
-    }
-    return text;
-}
-
 MainController::MainController(fs::path programFolder, fs::path startupFolder, Clock& clock, Dialogs& dialogs)
     : m_programFolder(std::move(programFolder)), m_startupFolder(std::move(startupFolder)), m_clock(clock),
       m_dialogs(dialogs) {}

@@ -3,6 +3,7 @@
 
 #include "AppFolders.h"
 #include "Commemoration.h"
+#include "SaveReport.h"
 #include "Settings.h"
 #include "ShellSeams.h"
 #include "StatusText.h"
@@ -19,14 +20,6 @@ namespace rekko {
 
 inline constexpr const char* kMonthInitFailedMessage =
     "月の初期設定に失敗しました。\r\n一旦、終了させますので\r\nもう一度、立ち上げ直してください。";
-
-// What save all could not write.
-struct SaveReport {
-    std::vector<Failure> failures;
-    bool ok() const { return failures.empty(); }
-    // Returns the message naming each file or store that was not written and why.
-    std::string message() const;
-};
 
 // What an activation of the main window asks of the widgets.
 struct Activation {

@@ -1,6 +1,8 @@
 // Month navigation: jumps inside and outside the window, leaving jump mode, typed months and days.
 #include "MonthNavigator.h"
 
+#include "SaveReport.h"
+
 #include "calendar/Julius.h"
 
 #include <charconv>
@@ -38,8 +40,10 @@ void MonthNavigator::reset() {
 }
 
 void MonthNavigator::reportFailure(const Status& status) {
-    if (!status)
-        m_dialogs.inform(status.error().path + " を保存できませんでした。\r\n" + status.error().cause);
+    SaveReport report;
+    report.add(status);
+    if (!report.ok())
+        m_dialogs.inform(report.message());
 }
 
 MonthNavigator::JumpResult MonthNavigator::jump(std::string_view yyyymm) {
