@@ -30,7 +30,7 @@ run: build
 	else \
 	    echo "No display (DISPLAY and WAYLAND_DISPLAY are not set), so Rekko cannot open its window."; \
 	    echo "This month from rekkocal instead:"; \
-	    ./$(BUILD_DIR)/tools/rekkocal/rekkocal month; \
+	    ./$(BUILD_DIR)/bin/rekkocal month; \
 	fi
 
 test: test-deps build

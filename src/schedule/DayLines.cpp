@@ -7,12 +7,17 @@
 
 namespace rekko {
 
+std::vector<DayLine> LinesOfDay(const std::vector<std::string>& monthLines, int day) {
+    std::vector<DayLine> lines;
+    for (const auto& line : monthLines)
+        if (DayOfLine(line) == day)
+            lines.push_back(ReadDayLine(line));
+    return lines;
+}
+
 DaySchedule LoadDay(const std::vector<std::string>& monthLines, int day) {
     DaySchedule schedule;
-    for (const auto& line : monthLines) {
-        if (DayOfLine(line) != day)
-            continue;
-        DayLine read = ReadDayLine(line);
+    for (DayLine& read : LinesOfDay(monthLines, day)) {
         schedule.lines.push_back(UnescapeDigitComma(read.text));
         schedule.attributes.push_back(std::move(read.attribute));
     }

@@ -14,6 +14,9 @@ struct DaySchedule {
     std::vector<LineAttribute> attributes;
 };
 
+// Returns the lines of a day in a month line list, in list order, as stored.
+std::vector<DayLine> LinesOfDay(const std::vector<std::string>& monthLines, int day);
+
 // Collects the lines of a day from a month line list, in list order, with the first "，" between two digits
 // turned back into ","; a day without lines gives one empty line with the standard attribute.
 DaySchedule LoadDay(const std::vector<std::string>& monthLines, int day);

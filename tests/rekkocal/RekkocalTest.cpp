@@ -16,11 +16,12 @@ struct Outcome {
     std::string err;
 };
 
-Outcome run(std::vector<std::string> args, bool interactive = false,
-            const test::FakeClock& clock = test::FakeClock(CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0})) {
+// Runs a command at 2026-12-06 09:00 with Rekko's program folder as given (none: the current directory).
+Outcome run(std::vector<std::string> args, bool interactive = false, std::filesystem::path programFolder = {}) {
+    const test::FakeClock clock(CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0});
     std::ostringstream out, err;
     cli::Terminal terminal{out, err, interactive};
-    const int code = cli::Run(args, clock, terminal);
+    const int code = cli::Run(args, cli::Environment{clock, programFolder}, terminal);
     return {code, out.str(), err.str()};
 }
 
@@ -111,6 +112,17 @@ TEST_F(DayCommands, OldDateAndRokuyo) {
     EXPECT_NE(month.find(" 6    7    8    9   10   11   12\n先勝 友引 先負 大安 赤口 先勝 友引\n"), std::string::npos)
         << month;
     EXPECT_NE(month.find("           1    2    3    4    5\n          友引 先負"), std::string::npos) << month;
+}
+
+TEST_F(DayCommands, ScheduleLinesOfTheDataFolderNamedInTheSettings) {
+    test::TempDir program, data;
+    program.write("Sorel.ini", "[Settei]\r\nedFolder=" + data.path().string() + "\r\n");
+    data.write("Ca202612.myc", " 0,0,9,2026/12\r\n 6,1,,1\x81\x43" "000\x89\x7E,clRed,,,,,\r\n 7,1,,x,,,,,,\r\n"
+                               " 6,2,,a\x81\x43" "b,,,,,,\r\n");
+    const std::string out = run({"day", "2026-12-06"}, false, program.path()).out;
+    EXPECT_NE(out.find("rokuyo: 先勝\nline: 1,000円\nline: a，b\n"), std::string::npos) << out;
+    // Without settings the data folder is the current directory, which holds no month file here.
+    EXPECT_EQ(run({"day", "2026-12-06"}).out.find("line:"), std::string::npos);
 }
 
 TEST_F(DayCommands, UnreadableRuleFilesAreReportedAndTheCommandGoesOn) {

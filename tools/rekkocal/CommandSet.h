@@ -10,11 +10,11 @@ namespace rekko::cli {
 
 using Args = std::vector<std::string>;
 
-int jdCommand(const Args& args, const Clock& clock, Terminal& terminal);
-int dateCommand(const Args& args, const Clock& clock, Terminal& terminal);
-int countCommand(const Args& args, const Clock& clock, Terminal& terminal);
-int monthCommand(const Args& args, const Clock& clock, Terminal& terminal);
-int dayCommand(const Args& args, const Clock& clock, Terminal& terminal);
-int holidaysCommand(const Args& args, const Clock& clock, Terminal& terminal);
+int jdCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int dateCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int countCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int monthCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int dayCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int holidaysCommand(const Args& args, const Environment& environment, Terminal& terminal);
 
 } // namespace rekko::cli

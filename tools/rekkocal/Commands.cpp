@@ -28,8 +28,8 @@ constexpr const char* kUsage = "usage: rekkocal COMMAND [ARGS]\n"
 
 } // namespace
 
-int Run(const Args& args, const Clock& clock, Terminal& terminal) {
-    using Command = std::function<int(const Args&, const Clock&, Terminal&)>;
+int Run(const Args& args, const Environment& environment, Terminal& terminal) {
+    using Command = std::function<int(const Args&, const Environment&, Terminal&)>;
     static const std::map<std::string, Command> commands = {
         {"jd", jdCommand},       {"date", dateCommand}, {"count", countCommand},
         {"month", monthCommand}, {"day", dayCommand},   {"holidays", holidaysCommand}};
@@ -43,7 +43,7 @@ int Run(const Args& args, const Clock& clock, Terminal& terminal) {
         return kExitUsage;
     }
     try {
-        return command->second(Args(args.begin() + 1, args.end()), clock, terminal);
+        return command->second(Args(args.begin() + 1, args.end()), environment, terminal);
     } catch (const UsageError& e) {
         terminal.err << "rekkocal: " << e.what() << '\n';
         return kExitUsage;

@@ -3,6 +3,7 @@
 
 #include "platform/Clock.h"
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,11 +16,17 @@ struct Terminal {
     bool interactive = false; // standard output is a terminal: highlight today
 };
 
+// What the commands read: the clock, and Rekko's program folder whose settings name the data folder.
+struct Environment {
+    const Clock& clock;
+    std::filesystem::path programFolder;
+};
+
 // Exit codes: 0 done, 2 bad arguments (a one-line message on err).
 constexpr int kExitOk = 0;
 constexpr int kExitUsage = 2;
 
 // Runs the command named by the first argument.
-int Run(const std::vector<std::string>& args, const Clock& clock, Terminal& terminal);
+int Run(const std::vector<std::string>& args, const Environment& environment, Terminal& terminal);
 
 } // namespace rekko::cli

@@ -7,20 +7,20 @@
 
 namespace rekko::cli {
 
-int jdCommand(const Args& args, const Clock&, Terminal& terminal) {
+int jdCommand(const Args& args, const Environment&, Terminal& terminal) {
     ExpectCount(args, 1, 1, "jd YYYY-MM-DD");
     terminal.out << ParseDate(args[0]) << '\n';
     return kExitOk;
 }
 
-int dateCommand(const Args& args, const Clock&, Terminal& terminal) {
+int dateCommand(const Args& args, const Environment&, Terminal& terminal) {
     ExpectCount(args, 1, 1, "date N");
     const int32_t last = EncodeJuliusDay(kLastYear, 12, 31);
     terminal.out << FormatDate(static_cast<int32_t>(ParseInteger(args[0], 0, last, "day number"))) << '\n';
     return kExitOk;
 }
 
-int countCommand(const Args& args, const Clock&, Terminal& terminal) {
+int countCommand(const Args& args, const Environment&, Terminal& terminal) {
     Args dates = args;
     const bool period = TakeFlag(dates, "--period");
     ExpectCount(dates, 2, 2, "count YYYY-MM-DD YYYY-MM-DD [--period]");
@@ -29,10 +29,10 @@ int countCommand(const Args& args, const Clock&, Terminal& terminal) {
     return kExitOk;
 }
 
-int monthCommand(const Args& arguments, const Clock& clock, Terminal& terminal) {
+int monthCommand(const Args& arguments, const Environment& environment, Terminal& terminal) {
     Args args = arguments;
     const bool rokuyo = TakeFlag(args, "--rokuyo");
-    const int32_t today = DateTimeToJuliusDay(clock.now());
+    const int32_t today = DateTimeToJuliusDay(environment.clock.now());
     const CalendarDate now = DecodeJuliusDay(today);
     int32_t year = now.year;
     int month = now.month;

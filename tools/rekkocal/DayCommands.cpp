@@ -1,6 +1,10 @@
 // The day commands: one day's kind and names, and the holidays of a span of years.
 #include "Arguments.h"
 #include "CommandSet.h"
+#include "DataFolder.h"
+
+#include "app/MonthWindow.h"
+#include "schedule/DayLines.h"
 
 #include "calendar/CommaText.h"
 #include "calendar/Julius.h"
@@ -27,9 +31,23 @@ DayRules loadRules(Args& args, Terminal& terminal) {
     return rules;
 }
 
+// Reads the month file of the data folder; a missing file gives no lines, an unreadable one a message.
+TextLines readMonthFile(const Environment& environment, int32_t year, int month, Terminal& terminal) {
+    const std::filesystem::path file = DataFolderOf(environment.programFolder) / MonthFileName(year, month);
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return {};
+    auto text = ReadTextFile(file);
+    if (!text) {
+        terminal.err << "rekkocal: " << file.string() << ": " << text.error().cause << '\n';
+        return {};
+    }
+    return std::move(text.value());
+}
+
 } // namespace
 
-int dayCommand(const Args& arguments, const Clock&, Terminal& terminal) {
+int dayCommand(const Args& arguments, const Environment& environment, Terminal& terminal) {
     Args args = arguments;
     const DayRules rules = loadRules(args, terminal);
     ExpectCount(args, 1, 1, "day YYYY-MM-DD [--builtin]");
@@ -48,10 +66,13 @@ int dayCommand(const Args& arguments, const Clock&, Terminal& terminal) {
     out << "oldmonth: " << (oldMonth ? std::to_string(oldMonth) : "") << '\n';
     out << "oldday: " << (oldDay ? std::to_string(oldDay) : "") << '\n';
     out << "rokuyo: " << (rokuyo ? rokuyoName(rokuyo) : "") << '\n';
+    const auto month = readMonthFile(environment, date.year, date.month, terminal);
+    for (const DayLine& line : LinesOfDay(month.lines, date.day))
+        out << "line: " << UnescapeDigitComma(line.text) << '\n';
     return kExitOk;
 }
 
-int holidaysCommand(const Args& arguments, const Clock&, Terminal& terminal) {
+int holidaysCommand(const Args& arguments, const Environment&, Terminal& terminal) {
     Args args = arguments;
     const DayRules rules = loadRules(args, terminal);
     ExpectCount(args, 1, 2, "holidays YEAR [YEAR2] [--builtin]");

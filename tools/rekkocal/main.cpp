@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "platform/Clock.h"
+#include "platform/ProgramLocation.h"
 
 #include <iostream>
 #include <unistd.h>
@@ -9,5 +10,7 @@
 int main(int argc, char** argv) {
     rekko::SystemClock clock;
     rekko::cli::Terminal terminal{std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1};
-    return rekko::cli::Run(std::vector<std::string>(argv + 1, argv + argc), clock, terminal);
+    const rekko::XdgSpecialFolders folders;
+    const rekko::cli::Environment environment{clock, rekko::LocateProgramFolder(rekko::ExecutablePath(), folders)};
+    return rekko::cli::Run(std::vector<std::string>(argv + 1, argv + argc), environment, terminal);
 }
