@@ -3,6 +3,8 @@
 # Each target installs the Debian packages it needs when they are missing.
 
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+# The calendar controls: Qt Widgets, Xvfb for the screenshots, the Japanese gothic face.
+BUILD_PACKAGES += qt6-base-dev libgl-dev xvfb xauth fonts-ipafont-gothic
 BENCH_PACKAGES := $(BUILD_PACKAGES) gcal
 
 ifeq ($(SANITIZE),1)
@@ -28,6 +30,7 @@ test: build
 
 bench: bench-deps build
 	./$(BUILD_DIR)/bench/calendar_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/grid_bench
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.

@@ -72,6 +72,10 @@ void MonthGrid::layout() {
         cell.namesText = DayNamesText(cell.names);
         cell.rokuyo = m_options.ShowRokuyo ? JuliusDayToRokuyo(cell.day) : 0;
     }
+    buildLaneTable();
+}
+
+void MonthGrid::buildLaneTable() {
     for (auto& lanes : m_lanes)
         lanes = {};
     placePeriods();

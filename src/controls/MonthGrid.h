@@ -143,6 +143,9 @@ public:
     // Recomputes the first visible day, the row count, the cells' days and names and the lane table; the full
     // redraw runs it before drawing.
     void layout();
+    // Recomputes the lane table alone for the first visible day of the last layout: period bars first, then the
+    // day lines of each cell.
+    void buildLaneTable();
 
     int32_t firstVisibleDay() const { return m_firstVisible; }
     int rowCount() const { return m_rows; }
