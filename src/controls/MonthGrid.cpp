@@ -121,6 +121,12 @@ GridHit MonthGrid::hitTest(int x, int y) const {
     return hit;
 }
 
+Lane MonthGrid::laneAt(const GridHit& hit) const {
+    if (hit.cell() < 0 || hit.line < 1 || hit.line > m_options.ItemGyo)
+        return {};
+    return cellLanes(hit.cell())[static_cast<size_t>(hit.line - 1)];
+}
+
 GridHit MonthGrid::beginPress(int x, int y) {
     const GridHit hit = hitTest(x, y);
     m_state.pressedDay = hit.day;

@@ -163,6 +163,9 @@ public:
 
     // Returns the column, row, line and block under a point and the day number of that cell.
     GridHit hitTest(int x, int y) const;
+    // Returns the lane a hit line shows (lines 1..ItemGyo of a day cell), or an empty lane for the day-number band,
+    // the header and lines below the last shown lane.
+    Lane laneAt(const GridHit& hit) const;
 
     // First half of a mouse press: hit test and record the pressed day. The widget raises its mouse-down event
     // between the halves.

@@ -102,6 +102,29 @@ TEST_F(GridPress, NeighbourJumpsMoveTheTabOrMarkTheRange) {
     }
 }
 
+TEST_F(GridPress, TheLaneUnderAHitLine) {
+    grid.setPeriodList({"***** FromTo予定", "2001, 7, 3,M,2001, 7, 5,E,2001, 7, 4,1,clBlue,a"});
+    grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7", "20,1,,b,,,,,,"});
+    grid.layout();
+    const auto at = [this](int d, int band) {
+        const int cell = jd(2001, 7, d) - grid.firstVisibleDay();
+        const GridRect rect = grid.geometry().cellRect(cell % 7, cell / 7 + 1);
+        return grid.laneAt(grid.hitTest(rect.left + 60, rect.top + band));
+    };
+    EXPECT_EQ(at(4, 24 + 3), (Lane{'F', 1}));
+    EXPECT_EQ(at(20, 24 + 14 * 4 + 3), (Lane{'1', 1}));
+    EXPECT_TRUE(at(20, 24 + 14 * 3 + 3).empty());
+    EXPECT_TRUE(at(4, 10).empty());
+    EXPECT_TRUE(grid.laneAt(grid.hitTest(300, 5)).empty());
+    // Below the last shown lane lies the overflow lane, which is never shown.
+    MonthGridOptions three = grid.options();
+    three.ItemGyo = 3;
+    grid.setOptions(three);
+    grid.layout();
+    EXPECT_EQ(at(20, 24 + 14 * 2 + 3), (Lane{'1', 1}));
+    EXPECT_TRUE(at(20, 24 + 14 * 3 + 3).empty());
+}
+
 TEST_F(GridPress, CellMarksInOrderOfPrecedence) {
     const auto cell = [this](int d) { return jd(2001, 7, d) - grid.firstVisibleDay(); };
     EXPECT_EQ(grid.cellMark(cell(10)), CellMark::Today);

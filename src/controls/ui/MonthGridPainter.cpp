@@ -132,9 +132,12 @@ QColor MonthGridPainter::tint(const QColor& color, const CellDay& day) const {
 
 void MonthGridPainter::drawCell(QPainter& painter, int cell, const GridRect& rect, std::vector<Title>& titles) const {
     const CellDay& day = m_grid.cellDay(cell);
-    if (!day.inMonth && !m_grid.options().ShowNeighbor)
-        return;
     painter.setClipRect(toQRect(rect));
+    // Every cell is filled, so that drawing the cells again also clears the marks they no longer carry.
+    if (!day.inMonth && !m_grid.options().ShowNeighbor) {
+        painter.fillRect(toQRect(rect), m_colors.background);
+        return;
+    }
     const CellMark mark = m_grid.cellMark(cell);
     QColor background = m_colors.background;
     if (mark == CellMark::Selection)
@@ -143,8 +146,7 @@ void MonthGridPainter::drawCell(QPainter& painter, int cell, const GridRect& rec
         background = ToQColor(kPressedColor, m_colors.palette);
     else if (mark == CellMark::Today)
         background = ToQColor(kTodayColor, m_colors.palette);
-    if (mark != CellMark::None)
-        painter.fillRect(toQRect(rect), background);
+    painter.fillRect(toQRect(rect), background);
 
     const DayFaces& faces = m_dayFaces[static_cast<size_t>(day.font)];
     const QColor numberColor = tint(faces.color, day);

@@ -86,7 +86,11 @@ void TSeMCal::setCurrentTab(int tab) {
     Redraw();
 }
 
-void TSeMCal::updateMetrics() { grid().setCellMetrics(MonthGridPainter::Metrics(*Fonts(), isFontBold(), &image())); }
+void TSeMCal::updateMetrics() {
+    // Measured on an image like the one drawn into, which exists also before the first resize.
+    const QImage reference(1, 1, QImage::Format_RGB32);
+    grid().setCellMetrics(MonthGridPainter::Metrics(*Fonts(), isFontBold(), &reference));
+}
 
 void TSeMCal::imageResized() {
     grid().setClientSize(image().width(), image().height());

@@ -172,6 +172,28 @@ private slots:
         QCOMPARE(countPixels(f.grid.image(), row, isColour(Qt::blue)), 0);
     }
 
+    void drawingTheCellsAgainClearsMarksTheyNoLongerCarry() {
+        Fixture f;
+        const auto centre = [&f](int d) {
+            const GridRect rect = f.rectOf(jd(2001, 7, d));
+            return QColor(f.grid.image().pixel(rect.left + rect.width() - 8, rect.top + rect.height() / 2));
+        };
+        const QColor today(0xD5, 0xFF, 0xD0), selection(0xB9, 0xFF, 0xFF), pressed(0xF8, 0xFD, 0xBB);
+        QCOMPARE(centre(10), today);
+        f.grid.grid().state().selectionFirst = jd(2001, 7, 9);
+        f.grid.grid().state().selectionLast = jd(2001, 7, 11);
+        f.grid.grid().state().pressedDay = jd(2001, 7, 20);
+        f.grid.grid().state().highlight = true;
+        f.grid.RedrawCells();
+        QCOMPARE(centre(10), selection);
+        QCOMPARE(centre(11), selection);
+        QCOMPARE(centre(20), pressed);
+        f.grid.ResetSelection();
+        QCOMPARE(centre(10), today);
+        QCOMPARE(centre(11), f.grid.Color());
+        QCOMPARE(centre(20), f.grid.Color());
+    }
+
     void hitBandsFollowTheFontsTheLinesAreDrawnIn() {
         Fixture f;
         f.grid.Fonts()->setSynchronize(true);
