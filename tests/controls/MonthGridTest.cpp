@@ -7,6 +7,7 @@
 #include "calendar/RuleFiles.h"
 
 #include "ScriptedDialogs.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -205,6 +206,28 @@ TEST(GridNames, SpecialDaysKeepTheirFontAndLeadTheNames) {
     ASSERT_EQ(whole.size(), 1u);
     EXPECT_EQ(whole[0].text, "a b");
     EXPECT_EQ(NameParts("1，000,元旦", "SH")[0].text, "1,000 ");
+}
+
+TEST(GridRuleFiles, ReadFromTheCurrentDirectoryWithTheirMessages) {
+    test::TempDir dir;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    MonthGrid grid(jd(2026, 12, 6));
+    test::ScriptedDialogs dialogs;
+    // Missing files are no error and leave the lists empty.
+    grid.readRuleFiles(dialogs);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_TRUE(grid.rules().holidayList().empty());
+    dir.write("Hday.dat", "12,6,\x8C\xB3\x93\xFA\r\n"); // 元日 on 6 December
+    dir.write("Sday.myc", "12,6,ok\r\nnot a number\r\n");
+    dialogs.expect(DialogAnswer::Ok);
+    grid.readRuleFiles(dialogs);
+    std::filesystem::current_path(previous);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, "スペシャルDayファイル読込ミス\r\n処理は続けます。");
+    // The grid goes on with what it read: the holiday and the special day before the bad line.
+    grid.layout();
+    EXPECT_EQ(grid.cellDay(jd(2026, 12, 6) - grid.firstVisibleDay()).namesText, "ok,元日");
 }
 
 } // namespace
