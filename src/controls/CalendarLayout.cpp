@@ -27,7 +27,9 @@ int32_t firstOfNextMonth(int32_t year, int month) {
 
 } // namespace
 
-int LastDayOfMonth(int32_t year, int month) { return DecodeJuliusDay(firstOfNextMonth(year, month) - 1).day; }
+int LastDayOfMonth(int32_t year, int month) {
+    return DecodeJuliusDay(firstOfNextMonth(year, month) - 1).day;
+}
 
 int32_t FirstVisibleDay(int32_t year, int month, const CalendarLayoutOptions& options) {
     const int32_t first = EncodeJuliusDay(year, month, 1);

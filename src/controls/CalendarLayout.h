@@ -18,7 +18,9 @@ struct CalendarLayoutOptions {
 };
 
 // Returns a number that orders months: consecutive months give consecutive numbers, across years too.
-constexpr int64_t MonthKey(int32_t year, int month) { return int64_t{year} * 12 + month; }
+constexpr int64_t MonthKey(int32_t year, int month) {
+    return int64_t{year} * 12 + month;
+}
 
 // Adds or subtracts 12 to the month, changing the year by one each time, until the month is 1..12.
 void NormalizeYearMonth(int32_t& year, int& month);

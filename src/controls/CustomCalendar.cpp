@@ -27,11 +27,17 @@ bool CustomCalendar::setDate(int32_t year, int month, int day) {
     return setJuliusDay(EncodeJuliusDay(year, month, day));
 }
 
-bool CustomCalendar::setYear(int32_t year) { return setDate(year, m_date.month, m_date.day); }
+bool CustomCalendar::setYear(int32_t year) {
+    return setDate(year, m_date.month, m_date.day);
+}
 
-bool CustomCalendar::setMonth(int month) { return setDate(m_date.year, month, m_date.day); }
+bool CustomCalendar::setMonth(int month) {
+    return setDate(m_date.year, month, m_date.day);
+}
 
-bool CustomCalendar::setDay(int day) { return setDate(m_date.year, m_date.month, day); }
+bool CustomCalendar::setDay(int day) {
+    return setDate(m_date.year, m_date.month, day);
+}
 
 bool CustomCalendar::goToYearMonth(int32_t year, int month, int day) {
     NormalizeYearMonth(year, month);

@@ -20,7 +20,9 @@ GridGeometry::GridGeometry(int width, int height, int rows, bool selfSize, const
     m_metrics.lineStep = std::max(m_metrics.lineStep, 1);
 }
 
-int GridGeometry::columnLeft(int column) const { return static_cast<int>(int64_t{m_width} * column / 7); }
+int GridGeometry::columnLeft(int column) const {
+    return static_cast<int>(int64_t{m_width} * column / 7);
+}
 
 GridRect GridGeometry::headerRect(int column) const {
     return {columnLeft(column), 0, columnLeft(column + 1), m_header};
@@ -45,7 +47,8 @@ GridHit GridGeometry::hitTest(int x, int y) const {
     }
     hit.row = std::min((y - m_header) / m_pitch + 1, m_rows - 1);
     const int inner = (y - m_header) - (hit.row - 1) * m_pitch;
-    hit.line = inner < m_metrics.firstLineTop ? kNumberBandLine : (inner - m_metrics.firstLineTop) / m_metrics.lineStep + 1;
+    hit.line =
+        inner < m_metrics.firstLineTop ? kNumberBandLine : (inner - m_metrics.firstLineTop) / m_metrics.lineStep + 1;
     return hit;
 }
 

@@ -18,7 +18,7 @@ namespace rekko {
 
 constexpr int kGridCells = 42;
 constexpr int kMaxItemGyo = 5;
-constexpr int kMonthLists = 6; // the five month tabs and the jumped month
+constexpr int kMonthLists = 6;                     // the five month tabs and the jumped month
 constexpr TColor kDefaultScheduleColor = 0x484848; // day lines of the shown month without a colour of their own
 
 // The grid's published properties besides those of the calendar base, with their values after creation.
@@ -67,7 +67,7 @@ enum class CellMark { None, Selection, Pressed, Today };
 struct CellDay {
     int32_t day = 0;
     CalendarDate date;
-    bool inMonth = false;     // a day of the shown month
+    bool inMonth = false; // a day of the shown month
     DayFontKind font = DayFontKind::Weekday;
     bool specialMark = false; // the day has a special-day name
     DayNameList names;
@@ -108,10 +108,10 @@ public:
     explicit MonthGrid(int32_t today);
 
     const MonthGridOptions& options() const { return m_options; }
-    // Replaces the properties; ItemGyo is kept within 1..5.
+    // Replaces the properties; ItemGyo is kept within 1..5. They take effect at the next layout.
     void setOptions(const MonthGridOptions& options);
 
-    // The client size and the line bands the drawing uses; both take effect at the next layout.
+    // Sets the client size and the line bands the drawing uses; both take effect at the next layout and hit test.
     void setClientSize(int width, int height);
     void setCellMetrics(const CellMetrics& metrics) { m_metrics = metrics; }
     const CellMetrics& cellMetrics() const { return m_metrics; }
@@ -125,18 +125,21 @@ public:
         m_dayIndexes[static_cast<size_t>(list)].rebuild(m_months[static_cast<size_t>(list)].lines);
     }
 
-    // The period list: the lines of the period file, header included.
+    // Fills the period list with the lines of the period file, header included.
     void setPeriodList(std::vector<std::string> lines);
     const std::vector<std::string>& periodList() const { return m_periodLines; }
+    // Changes the period list in place (edit gets the vector) and reads it again.
     template <class Edit> void editPeriodList(Edit&& edit) {
         edit(m_periodLines);
         readPeriods();
     }
 
-    // The month tab whose list holds the shown month, 0..5 (5 is the jumped month).
+    // Returns or selects the month tab whose list holds the shown month, 0..5 (5 is the jumped month); the lists
+    // of the tabs before and after it give the lines of the neighbouring months' days.
     int currentTab() const { return m_tab; }
     void setCurrentTab(int tab) { m_tab = tab; }
 
+    // Returns the interaction state, for the main window to read and reset.
     GridState& state() { return m_state; }
     const GridState& state() const { return m_state; }
 
@@ -147,6 +150,8 @@ public:
     // day lines of each cell.
     void buildLaneTable();
 
+    // Return the results of the last layout: the day number of the top-left cell, the rows with the header, the
+    // pixel layout, and each cell's (0..41) day, lanes and background mark.
     int32_t firstVisibleDay() const { return m_firstVisible; }
     int rowCount() const { return m_rows; }
     GridGeometry geometry() const;

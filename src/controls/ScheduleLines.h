@@ -30,13 +30,16 @@ struct DayLine {
     std::optional<TColor> colour;
 };
 
+// Reads the text and colour of a month-list line; missing fields give an empty text and no colour.
 DayLine ReadDayLine(std::string_view line);
 
 // The line indexes of each day of a month list, in list order; a line whose day field (field 0) is not a day
 // 1..31 belongs to no day.
 class DayLineIndex {
 public:
+    // Indexes the lines of a month list again.
     void rebuild(const std::vector<std::string>& lines);
+    // Returns the indexes of a day's lines, none for a day outside 1..31.
     const std::vector<int32_t>& linesOf(int day) const;
 
 private:

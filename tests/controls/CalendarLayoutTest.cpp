@@ -9,7 +9,9 @@
 namespace rekko {
 namespace {
 
-int32_t jd(int32_t y, int m, int d) { return EncodeJuliusDay(y, m, d); }
+int32_t jd(int32_t y, int m, int d) {
+    return EncodeJuliusDay(y, m, d);
+}
 
 // 2001-07-01 and 2001-04-01 are Sundays, 2001-06-30 a Saturday, 2015-02-01 a Sunday (any printed calendar).
 TEST(CalendarLayout, FirstVisibleDayOfAMonthStartingInTheFirstColumn) {

@@ -7,7 +7,7 @@ namespace rekko {
 namespace {
 
 TEST(GridGeometry, HeaderHeightBySelfSize) {
-    EXPECT_EQ(GridGeometry(840, 600, 7, true).headerHeight(), 25); // Trunc(600 / 7 / 3) - 3
+    EXPECT_EQ(GridGeometry(840, 600, 7, true).headerHeight(), 25);  // Trunc(600 / 7 / 3) - 3
     EXPECT_EQ(GridGeometry(840, 600, 7, false).headerHeight(), 42); // Trunc(600 / 7 / 2)
     EXPECT_EQ(GridGeometry(840, 600, 6, true).headerHeight(), 30);
     const GridGeometry geometry(840, 600, 7, true);

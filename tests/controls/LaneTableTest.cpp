@@ -9,7 +9,9 @@
 namespace rekko {
 namespace {
 
-int32_t jd(int32_t y, int m, int d) { return EncodeJuliusDay(y, m, d); }
+int32_t jd(int32_t y, int m, int d) {
+    return EncodeJuliusDay(y, m, d);
+}
 
 std::string dayLine(int day, const std::string& text, const std::string& colour = "") {
     return (day < 10 ? " " : "") + std::to_string(day) + ",1,," + text + "," + colour + ",,,,,";
@@ -41,8 +43,9 @@ protected:
 };
 
 TEST_F(LaneTable, DayLinesSitAtTheBottomAndOverflowIntoTheLastLane) {
-    month(1, 2001, 7, {dayLine(3, "one"), dayLine(4, "a"), dayLine(4, "b"), dayLine(4, "c"), dayLine(4, "d"),
-                       dayLine(4, "e"), dayLine(4, "f")});
+    month(1, 2001, 7,
+          {dayLine(3, "one"), dayLine(4, "a"), dayLine(4, "b"), dayLine(4, "c"), dayLine(4, "d"), dayLine(4, "e"),
+           dayLine(4, "f")});
     grid.layout();
     EXPECT_EQ(lane(2001, 7, 3, 4), (Lane{'1', 1}));
     for (int n = 0; n < 4; ++n)
@@ -119,13 +122,13 @@ TEST_F(LaneTable, NeighbouringMonthsReadTheNeighbouringTabsAcrossTheYear) {
 
 TEST_F(LaneTable, UnreadableLinesAreSkippedButKept) {
     std::vector<std::string> periods = {"***** FromTo予定",
-                                        "2001, 7, 3,M",                                      // too few fields
-                                        "2001,x7, 3,M,2001, 7, 5,E",                         // not a number
-                                        period("1582,10, 5", "1582,10,20"),                  // in the reform gap
-                                        period("2001, 7, 9", "2001, 7, 3"),                  // end before start
-                                        period("2001, 2,30", "2001, 7, 3"),                  // no such date
-                                        period("2001, 7, 3", "2001, 7, 3", "D"),             // hidden
-                                        period("2001, 7, 3", "2001, 7, 3", "notacolour"),    // drawn, lane colour
+                                        "2001, 7, 3,M",                                   // too few fields
+                                        "2001,x7, 3,M,2001, 7, 5,E",                      // not a number
+                                        period("1582,10, 5", "1582,10,20"),               // in the reform gap
+                                        period("2001, 7, 9", "2001, 7, 3"),               // end before start
+                                        period("2001, 2,30", "2001, 7, 3"),               // no such date
+                                        period("2001, 7, 3", "2001, 7, 3", "D"),          // hidden
+                                        period("2001, 7, 3", "2001, 7, 3", "notacolour"), // drawn, lane colour
                                         period("2001, 7, 3", "2001, 7, 3", "clRed", std::string(500, 'x'))};
     std::vector<std::string> all = periods;
     all.resize(periods.size() + 10000, period("2001, 7,10", "2001, 7,12"));

@@ -1,6 +1,6 @@
 // Reading month-list and period lines for the grid, and where a period bar runs within a cell.
-#include "controls/MonthGrid.h"
 #include "controls/ScheduleLines.h"
+#include "controls/MonthGrid.h"
 
 #include "calendar/Julius.h"
 

@@ -114,7 +114,9 @@ TEST_F(DayCommands, OldDateAndRokuyo) {
 }
 
 TEST_F(DayCommands, MonthShowsEachWeeksHolidaysAndAnniversariesUnderIt) {
-    dir.write("Sday.myc", "5,5,\x92\x61\x90\xB6\x93\xFA\r\n5,5,a\x81\x40" "b\r\n"); // 誕生日 and a　b on 5 May
+    // 誕生日 and a　b on 5 May.
+    dir.write("Sday.myc", "5,5,\x92\x61\x90\xB6\x93\xFA\r\n5,5,a\x81\x40"
+                          "b\r\n");
     const std::string expected = "      2026年 5月\n"
                                  "日 月 火 水 木 金 土\n"
                                  "                1  2\n"

@@ -24,9 +24,9 @@ constexpr const char* kUsage = "usage: rekkocal COMMAND [ARGS]\n"
                                "  day YYYY-MM-DD [--builtin]        a day's kind, names, old-calendar month code\n"
                                "                                    (100 + m for a leap month), old day and rokuyo\n"
                                "  holidays YEAR [YEAR2] [--builtin] the holidays of a span of years\n"
-                               "The month, day and holidays commands read Hday.dat and Sday.myc from the current directory\n"
-                               "(the built-in holiday rules without Hday.dat); --builtin uses the built-in rules and no\n"
-                               "special days.\n"
+                               "The month, day and holidays commands read Hday.dat and Sday.myc from the current\n"
+                               "directory (the built-in holiday rules without Hday.dat); --builtin uses the built-in\n"
+                               "rules and no special days.\n"
                                "  --help                            this list\n";
 
 } // namespace

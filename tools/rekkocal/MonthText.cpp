@@ -46,7 +46,7 @@ std::string MonthText(MonthGrid& grid, bool highlight) {
             }
             std::snprintf(buffer, sizeof buffer, "%2d", day.date.day);
             days += separator + (highlight && day.day == grid.today() ? "\x1b[7m" + std::string(buffer) + "\x1b[0m"
-                                                                        : std::string(buffer));
+                                                                      : std::string(buffer));
             rokuyo += (day.rokuyo ? std::string(rokuyoName(day.rokuyo)) : "    ") + " ";
             if (!day.namesText.empty()) {
                 std::snprintf(buffer, sizeof buffer, "%4d日 ", day.date.day);

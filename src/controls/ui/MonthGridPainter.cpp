@@ -50,7 +50,9 @@ TCalExFonts::Role roleOf(DayFontKind kind) {
     return TCalExFonts::Weekday;
 }
 
-QRect toQRect(const GridRect& rect) { return QRect(rect.left, rect.top, rect.width(), rect.height()); }
+QRect toQRect(const GridRect& rect) {
+    return QRect(rect.left, rect.top, rect.width(), rect.height());
+}
 
 } // namespace
 
@@ -64,8 +66,8 @@ MonthGridPainter::MonthGridPainter(const MonthGrid& grid, const TCalExFonts& fon
         const CalExFont& font = fonts.font(roleOf(kind));
         QFont number = font.font;
         number.setBold(grid.options().isFontBold);
-        m_dayFaces.push_back(
-            {Face(number, device), Face(smaller(font.font, 2), device), Face(smaller(font.font, 3), device), font.color});
+        m_dayFaces.push_back({Face(number, device), Face(smaller(font.font, 2), device),
+                              Face(smaller(font.font, 3), device), font.color});
     }
 }
 
@@ -118,8 +120,8 @@ void MonthGridPainter::drawHeader(QPainter& painter) const {
         else if (weekday == 6)
             color = ToQColor(kSaturdayHeaderColor, m_colors.palette);
         painter.setPen(color);
-        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, locale.dayName(weekday == 0 ? 7 : weekday,
-                                                                                     QLocale::ShortFormat));
+        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine,
+                         locale.dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat));
         painter.setPen(shadow);
         painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
         painter.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
@@ -152,9 +154,9 @@ void MonthGridPainter::drawCell(QPainter& painter, int cell, const GridRect& rec
     const QColor numberColor = tint(faces.color, day);
     painter.setFont(faces.number.font);
     painter.setPen(numberColor);
-    painter.drawText(QRect(rect.left + kNumberLeft, rect.top + kNumberTop, rect.width() - kNumberLeft,
-                           rect.height() - kNumberTop),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::number(day.date.day));
+    painter.drawText(
+        QRect(rect.left + kNumberLeft, rect.top + kNumberTop, rect.width() - kNumberLeft, rect.height() - kNumberTop),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::number(day.date.day));
 
     if (day.rokuyo != 0)
         drawRokuyo(painter, cell, rect, numberColor, mark);
@@ -167,8 +169,8 @@ void MonthGridPainter::drawCell(QPainter& painter, int cell, const GridRect& rec
 void MonthGridPainter::drawRokuyo(QPainter& painter, int cell, const GridRect& rect, const QColor& numberColor,
                                   CellMark mark) const {
     const CellDay& day = m_grid.cellDay(cell);
-    const QString name = QString::fromUtf8(rokuyoName(day.rokuyo).data(),
-                                           static_cast<qsizetype>(rokuyoName(day.rokuyo).size()));
+    const QString name =
+        QString::fromUtf8(rokuyoName(day.rokuyo).data(), static_cast<qsizetype>(rokuyoName(day.rokuyo).size()));
     const QFontMetrics& metrics = m_rokuyo.metrics;
     const QRect band(rect.left, rect.bottom - 1 - metrics.height(), metrics.horizontalAdvance(name) + 2,
                      metrics.height());
@@ -266,7 +268,8 @@ void MonthGridPainter::drawBar(QPainter& painter, int cell, int lane, const Grid
     const int row = cell / 7 + 1;
     const int32_t rowLastDay = m_grid.firstVisibleDay() + (row - 1) * 7 + 6;
     const int lastColumn = cell % 7 + static_cast<int>(std::min(bar->end, rowLastDay) - day.day);
-    const QRect clip(QPoint(span.x0, rect.top), QPoint(m_geometry.cellRect(lastColumn, row).right - 1, rect.bottom - 1));
+    const QRect clip(QPoint(span.x0, rect.top),
+                     QPoint(m_geometry.cellRect(lastColumn, row).right - 1, rect.bottom - 1));
     titles.push_back({clip, QPoint(span.x0, y - 7), QString::fromStdString(" " + bar->title + " "), color, background});
 }
 

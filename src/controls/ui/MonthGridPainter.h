@@ -65,8 +65,7 @@ private:
 
     void drawHeader(QPainter& painter) const;
     void drawCell(QPainter& painter, int cell, const GridRect& rect, std::vector<Title>& titles) const;
-    void drawRokuyo(QPainter& painter, int cell, const GridRect& rect, const QColor& numberColor,
-                    CellMark mark) const;
+    void drawRokuyo(QPainter& painter, int cell, const GridRect& rect, const QColor& numberColor, CellMark mark) const;
     void drawNames(QPainter& painter, const CellDay& day, const GridRect& rect, const DayFaces& faces,
                    const QColor& numberColor) const;
     void drawLane(QPainter& painter, int cell, int lane, const GridRect& rect, const DayFaces& faces,

@@ -1,8 +1,8 @@
 // The calendar base widget: date properties, fonts, rule lists, the off-screen image and its copy on paint.
 #include "TCustomCalendarEx.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <string>
 #include <vector>
@@ -49,20 +49,40 @@ void TCustomCalendarEx::applied(bool changed) {
     emit OnDayChange(Year(), Month(), Day());
 }
 
-void TCustomCalendarEx::setJuliusDay(int jd) { applied(m_calendar->setJuliusDay(jd)); }
-void TCustomCalendarEx::setYear(int year) { applied(m_calendar->setYear(year)); }
-void TCustomCalendarEx::setMonth(int month) { applied(m_calendar->setMonth(month)); }
-void TCustomCalendarEx::setDay(int day) { applied(m_calendar->setDay(day)); }
-void TCustomCalendarEx::nextDay() { applied(m_calendar->nextDay()); }
-void TCustomCalendarEx::previousDay() { applied(m_calendar->previousDay()); }
-void TCustomCalendarEx::nextMonth() { applied(m_calendar->nextMonth()); }
-void TCustomCalendarEx::previousMonth() { applied(m_calendar->previousMonth()); }
+void TCustomCalendarEx::setJuliusDay(int jd) {
+    applied(m_calendar->setJuliusDay(jd));
+}
+void TCustomCalendarEx::setYear(int year) {
+    applied(m_calendar->setYear(year));
+}
+void TCustomCalendarEx::setMonth(int month) {
+    applied(m_calendar->setMonth(month));
+}
+void TCustomCalendarEx::setDay(int day) {
+    applied(m_calendar->setDay(day));
+}
+void TCustomCalendarEx::nextDay() {
+    applied(m_calendar->nextDay());
+}
+void TCustomCalendarEx::previousDay() {
+    applied(m_calendar->previousDay());
+}
+void TCustomCalendarEx::nextMonth() {
+    applied(m_calendar->nextMonth());
+}
+void TCustomCalendarEx::previousMonth() {
+    applied(m_calendar->previousMonth());
+}
 void TCustomCalendarEx::goToYearMonth(int year, int month, int day) {
     applied(m_calendar->goToYearMonth(year, month, day));
 }
 
-QStringList TCustomCalendarEx::HolidayList() const { return fromLines(m_calendar->rules().holidayList()); }
-QStringList TCustomCalendarEx::SpecialDayList() const { return fromLines(m_calendar->rules().specialDayList()); }
+QStringList TCustomCalendarEx::HolidayList() const {
+    return fromLines(m_calendar->rules().holidayList());
+}
+QStringList TCustomCalendarEx::SpecialDayList() const {
+    return fromLines(m_calendar->rules().specialDayList());
+}
 
 void TCustomCalendarEx::setHolidayList(const QStringList& lines) {
     // A line that is not a number stops the reading there; the items before it stay in force.

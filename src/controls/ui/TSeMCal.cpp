@@ -97,13 +97,21 @@ void TSeMCal::imageResized() {
     updateMetrics();
 }
 
-void TSeMCal::fontsChanged() { updateMetrics(); }
+void TSeMCal::fontsChanged() {
+    updateMetrics();
+}
 
-void TSeMCal::recompute() { grid().layout(); }
+void TSeMCal::recompute() {
+    grid().layout();
+}
 
-GridColors TSeMCal::colors() const { return {Color(), m_neighborColor, m_dayOfWeekBkColor, palette()}; }
+GridColors TSeMCal::colors() const {
+    return {Color(), m_neighborColor, m_dayOfWeekBkColor, palette()};
+}
 
-void TSeMCal::drawImage(QImage& image) { MonthGridPainter(grid(), *Fonts(), colors(), &image).drawAll(image); }
+void TSeMCal::drawImage(QImage& image) {
+    MonthGridPainter(grid(), *Fonts(), colors(), &image).drawAll(image);
+}
 
 void TSeMCal::RedrawCells() {
     if (image().isNull())

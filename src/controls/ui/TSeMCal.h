@@ -51,7 +51,7 @@ public:
 
     void setIsFontBold(bool on);
     void setSelfSize(bool on);
-    void setItemGyo(int lines); // kept within 1..5
+    void setItemGyo(int lines);      // kept within 1..5
     void setFirstDayOfWeek(int day); // 0 Sunday .. 6 Saturday
     void setNeighborColor(const QColor& color);
     void setDayOfWeekBkColor(const QColor& color);

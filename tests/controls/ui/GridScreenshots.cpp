@@ -31,10 +31,11 @@ void fill(TSeMCal& grid) {
     grid.setJuliusDay(EncodeJuliusDay(2026, 5, 12));
     grid.setMonthList(0, 2026, 4, {" 0,0,9,2026/ 4", "26,1,,花見,clGreen,,,,,"});
     grid.setMonthList(1, 2026, 5,
-                      {" 0,0,9,2026/ 5", " 8,1,,歯医者 10:00,,,,,,", "12,1,,朝会,clRed,,,,,", "12,2,,設計レビュー,clBlue,,,,,",
-                       "12,3,,昼食会,clFuchsia,,,,,", "12,4,,資料作成,clTeal,,,,,", "12,5,,帰りに買い物,clMaroon,,,,,",
-                       "19,1,,一,,,,,,", "19,2,,二,,,,,,", "19,3,,三,,,,,,", "19,4,,四,,,,,,", "19,5,,五番目の長い予定です,,,,,,",
-                       "19,6,,六,,,,,,", "19,7,,七,,,,,,", "21,1,,1，000円の集金,,,,,,"});
+                      {" 0,0,9,2026/ 5", " 8,1,,歯医者 10:00,,,,,,", "12,1,,朝会,clRed,,,,,",
+                       "12,2,,設計レビュー,clBlue,,,,,", "12,3,,昼食会,clFuchsia,,,,,", "12,4,,資料作成,clTeal,,,,,",
+                       "12,5,,帰りに買い物,clMaroon,,,,,", "19,1,,一,,,,,,", "19,2,,二,,,,,,", "19,3,,三,,,,,,",
+                       "19,4,,四,,,,,,", "19,5,,五番目の長い予定です,,,,,,", "19,6,,六,,,,,,", "19,7,,七,,,,,,",
+                       "21,1,,1，000円の集金,,,,,,"});
     grid.setMonthList(2, 2026, 6, {" 0,0,9,2026/ 6", " 1,1,,衣替え,,,,,,"});
     grid.setPeriodList({"***** FromTo予定", "2026, 5,25,M,2026, 5,28,E,2026, 5,26,1,clNavy,出張",
                         "2026, 5,26,A,2026, 5,29,M,2026, 5,27,2,clRed,研修",
@@ -61,7 +62,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder.path());
     test::ScriptedDialogs dialogs;
     TSeMCal grid(dialogs, EncodeJuliusDay(2026, 5, 20));
-    grid.resize(844, 624);
+    // Rows of about 115 pixels hold five lines above the rokuyo band.
+    grid.resize(844, 724);
     grid.setIsFontBold(true);
     grid.setItemGyo(5);
     grid.setSelfSize(true);
@@ -79,6 +81,7 @@ int main(int argc, char** argv) {
     ok = save(grid, folder, "grid-selection.png") && ok;
 
     grid.ResetSelection();
+    grid.resize(844, 524);
     grid.setItemGyo(3);
     grid.setShowRokuyo(false);
     grid.setFirstDayOfWeek(dowMon);

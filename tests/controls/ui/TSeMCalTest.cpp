@@ -12,9 +12,13 @@
 namespace rekko {
 namespace {
 
-int32_t jd(int32_t y, int m, int d) { return EncodeJuliusDay(y, m, d); }
+int32_t jd(int32_t y, int m, int d) {
+    return EncodeJuliusDay(y, m, d);
+}
 
-bool reddish(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90; }
+bool reddish(QRgb pixel) {
+    return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
 
 // Counts the pixels of an image area that satisfy a test.
 template <class Test> int countPixels(const QImage& image, const QRect& area, Test test) {
@@ -212,7 +216,8 @@ private slots:
         QVERIFY(top >= rect.top + 24 + 14 * 2 + 4);
         for (int y = top; y <= bottom; ++y)
             QCOMPARE(f.grid.grid().hitTest(rect.left + 20, y).line, 3);
-        QCOMPARE(f.grid.grid().hitTest(rect.left + 20, rect.top + f.grid.grid().cellMetrics().firstLineTop - 1).line, 9);
+        QCOMPARE(f.grid.grid().hitTest(rect.left + 20, rect.top + f.grid.grid().cellMetrics().firstLineTop - 1).line,
+                 9);
     }
 
     void keysPassToTheParentAndLeaveTheDate() {
