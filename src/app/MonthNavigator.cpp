@@ -4,8 +4,8 @@
 #include "SaveReport.h"
 
 #include "calendar/Julius.h"
+#include "calendar/TextProcedures.h"
 
-#include <charconv>
 #include <cstdio>
 
 namespace rekko {
@@ -15,14 +15,6 @@ namespace {
 // 109 500 days, about three hundred years, is as far from the window as a jump may go.
 constexpr int32_t kFarthestJump = 109'500;
 
-std::optional<int> digitsOf(std::string_view text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
-}
 
 std::string monthText(int year, int month) {
     char text[32];
@@ -47,8 +39,8 @@ void MonthNavigator::reportFailure(const Status& status) {
 }
 
 MonthNavigator::JumpResult MonthNavigator::jump(std::string_view yyyymm) {
-    const auto year = yyyymm.size() == 6 ? digitsOf(yyyymm.substr(0, 4)) : std::nullopt;
-    const auto month = yyyymm.size() == 6 ? digitsOf(yyyymm.substr(4, 2)) : std::nullopt;
+    const auto year = yyyymm.size() == 6 ? FieldInteger(yyyymm.substr(0, 4)) : std::nullopt;
+    const auto month = yyyymm.size() == 6 ? FieldInteger(yyyymm.substr(4, 2)) : std::nullopt;
     if (!year || !month || *month < 1 || *month > 12)
         return JumpResult::Refused;
     MonthWindow& window = m_months.window();
@@ -120,8 +112,8 @@ MonthNavigator::JumpResult MonthNavigator::thisMonth(int32_t today) {
 }
 
 MonthNavigator::JumpResult MonthNavigator::typedMonth(std::string_view text) {
-    const auto month = text.size() == 6 ? digitsOf(text.substr(4, 2)) : std::nullopt;
-    if (!month || *month < 1 || *month > 12 || !digitsOf(text.substr(0, 4))) {
+    const auto month = text.size() == 6 ? FieldInteger(text.substr(4, 2)) : std::nullopt;
+    if (!month || *month < 1 || *month > 12 || !FieldInteger(text.substr(0, 4))) {
         m_dialogs.inform("[YYYYMM]形式で、指定してください。");
         return JumpResult::Refused;
     }
@@ -157,7 +149,7 @@ std::optional<int> MonthNavigator::typedDay(std::string_view text) {
     if (text.empty())
         return std::nullopt;
     const MonthSlot& slot = shown();
-    const auto day = digitsOf(text);
+    const auto day = FieldInteger(text);
     const int32_t first = EncodeJuliusDay(slot.year, slot.month, 1);
     const CalendarDate normal = DecodeJuliusDay(first);
     if (!day || *day < 1 || *day > DaysOfMonth(normal.year, normal.month)) {

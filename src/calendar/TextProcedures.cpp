@@ -2,6 +2,7 @@
 #include "TextProcedures.h"
 
 #include <array>
+#include <charconv>
 
 namespace rekko {
 
@@ -75,6 +76,18 @@ std::string WithTrailingSeparator(std::string_view text, std::string_view separa
     if (!result.empty() && !sep.empty() && !body.ends_with(sep))
         result += sep;
     return result;
+}
+
+std::optional<int32_t> FieldInteger(std::string_view field) {
+    while (!field.empty() && field.front() == ' ')
+        field.remove_prefix(1);
+    if (!field.empty() && field.front() == '+')
+        field.remove_prefix(1);
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (field.empty() || error != std::errc() || end != field.data() + field.size())
+        return std::nullopt;
+    return value;
 }
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {

@@ -1,6 +1,8 @@
 // Stateless text procedures shared by the windows: weekday names, full-width digits, splitting, separators, blanks.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +35,10 @@ enum class BlankEscape { Escape, Unescape };
 
 // Escapes every blank as "_(Sp)_", or turns every "_(Sp)_" back into a blank.
 std::string EscapeBlanks(std::string_view text, BlankEscape direction);
+
+// Reads a field of a record as a whole decimal integer, allowing the leading blanks the record formats write
+// ("%2d", "%4s") and a sign; answers nothing for anything else or a value beyond 32 bits.
+std::optional<int32_t> FieldInteger(std::string_view field);
 
 // Replaces every occurrence of from by to.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);

@@ -4,7 +4,6 @@
 #include "calendar/CommaText.h"
 #include "calendar/TextProcedures.h"
 
-#include <charconv>
 
 namespace rekko {
 
@@ -12,16 +11,8 @@ namespace {
 
 constexpr std::string_view kFullWidthBlank = "　";
 
-std::optional<int> numberOf(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
-}
 
-std::string yearShown(const std::string& field) { return numberOf(field) == 0 ? std::string() : field; }
+std::string yearShown(const std::string& field) { return FieldInteger(field) == 0 ? std::string() : field; }
 
 bool isBlankText(std::string_view text) {
     for (char c : text)
@@ -35,7 +26,7 @@ bool isBlankText(std::string_view text) {
 Anniversary FindAnniversary(const std::vector<std::string>& specialLines, int month, int day) {
     for (size_t i = 0; i < specialLines.size(); ++i) {
         const std::vector<std::string> fields = SplitCommaText(specialLines[i]);
-        if (fields.size() < 4 || numberOf(fields[2]) != month || numberOf(fields[3]) != day)
+        if (fields.size() < 4 || FieldInteger(fields[2]) != month || FieldInteger(fields[3]) != day)
             continue;
         Anniversary found;
         found.firstYear = yearShown(fields[0]);

@@ -4,28 +4,9 @@
 #include "calendar/CommaText.h"
 #include "calendar/TextProcedures.h"
 
-#include <charconv>
 #include <cstdio>
 
 namespace rekko {
-
-namespace {
-
-std::optional<int64_t> integerOf(std::string_view text) {
-    // Surrounding blanks are allowed, as the day field is written right-aligned (" 5").
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    int64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
 
 void LineAttribute::setColour(TColor value) {
     colour = value;
@@ -33,17 +14,13 @@ void LineAttribute::setColour(TColor value) {
 }
 
 int32_t LineAttribute::numberValue() const {
-    const auto value = integerOf(number);
-    return value && *value >= INT32_MIN && *value <= INT32_MAX ? static_cast<int32_t>(*value) : 0;
+    return FieldInteger(number).value_or(0);
 }
 
 void LineAttribute::setNumber(int32_t value) { number = value == 0 ? std::string() : std::to_string(value); }
 
 std::optional<int> DayOfLine(std::string_view line) {
-    const auto value = integerOf(line.substr(0, line.find(',')));
-    if (!value || *value < INT32_MIN || *value > INT32_MAX)
-        return std::nullopt;
-    return static_cast<int>(*value);
+    return FieldInteger(line.substr(0, line.find(',')));
 }
 
 DayLine ReadDayLine(std::string_view line) {

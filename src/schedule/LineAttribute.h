@@ -23,6 +23,11 @@ struct LineAttribute {
     std::string secondFlag;
     std::string number;
 
+    // Returns the line's own colour, or nothing for the standard colour (an unreadable stored colour included).
+    std::optional<TColor> ownColour() const {
+        return colour == clWindowText ? std::nullopt : std::optional<TColor>(colour);
+    }
+
     // Sets the colour, dropping an unreadable stored colour.
     void setColour(TColor value);
 

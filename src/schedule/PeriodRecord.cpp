@@ -5,7 +5,6 @@
 #include "calendar/Julius.h"
 #include "calendar/TextProcedures.h"
 
-#include <charconv>
 #include <cstdio>
 #include <vector>
 
@@ -13,24 +12,13 @@ namespace rekko {
 
 namespace {
 
-int numberOr0(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && ptr == end ? value : 0;
-}
-
 PeriodDate dateOf(int32_t jd) {
     const CalendarDate date = DecodeJuliusDay(jd);
     return {date.year, date.month, date.day};
 }
 
 PeriodDate dateFields(const std::vector<std::string>& fields, size_t first) {
-    auto field = [&](size_t i) { return i < fields.size() ? numberOr0(fields[i]) : 0; };
+    auto field = [&](size_t i) { return i < fields.size() ? FieldInteger(fields[i]).value_or(0) : 0; };
     return {field(first), field(first + 1), field(first + 2)};
 }
 
@@ -72,7 +60,7 @@ PeriodFields ReadPeriodRecord(std::string_view record, TColor defaultColour) {
     period.end = dateFields(fields, 4);
     period.endPart = field(7) == "A" ? DayPart::Midday : field(7) == "M" ? DayPart::Morning : DayPart::Evening;
     period.label = dateFields(fields, 8);
-    period.thickness = numberOr0(field(11));
+    period.thickness = FieldInteger(field(11)).value_or(0);
     const std::string colour = field(12);
     const auto value = colour.size() >= 3 ? StringToColor(colour) : std::nullopt;
     period.colour = value.value_or(defaultColour);

@@ -48,5 +48,16 @@ TEST(TextProcedures, EscapeBlanksRoundTripsUnlessMarkerPresent) {
     EXPECT_EQ(EscapeBlanks(EscapeBlanks("a_(Sp)_b", BlankEscape::Escape), BlankEscape::Unescape), "a b");
 }
 
+TEST(TextProcedures, FieldIntegersAllowTheLeadingBlanksOfTheRecordFormats) {
+    EXPECT_EQ(FieldInteger(" 5"), 5);
+    EXPECT_EQ(FieldInteger("2024"), 2024);
+    EXPECT_EQ(FieldInteger("-3"), -3);
+    EXPECT_EQ(FieldInteger("5 "), std::nullopt);
+    EXPECT_EQ(FieldInteger(""), std::nullopt);
+    EXPECT_EQ(FieldInteger("  "), std::nullopt);
+    EXPECT_EQ(FieldInteger("x5"), std::nullopt);
+    EXPECT_EQ(FieldInteger("99999999999"), std::nullopt);
+}
+
 } // namespace
 } // namespace rekko

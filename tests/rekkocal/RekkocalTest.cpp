@@ -125,6 +125,30 @@ TEST_F(DayCommands, ScheduleLinesOfTheDataFolderNamedInTheSettings) {
     EXPECT_EQ(run({"day", "2026-12-06"}).out.find("line:"), std::string::npos);
 }
 
+TEST_F(DayCommands, MonthShowsEachWeeksHolidaysAndAnniversariesUnderIt) {
+    // 誕生日 and a　b on 5 May.
+    dir.write("Sday.myc", "5,5,\x92\x61\x90\xB6\x93\xFA\r\n5,5,a\x81\x40"
+                          "b\r\n");
+    const std::string expected = "      2026年 5月\n"
+                                 "日 月 火 水 木 金 土\n"
+                                 "                1  2\n"
+                                 " 3  4  5  6  7  8  9\n"
+                                 "   3日 憲法記念日\n"
+                                 "   4日 みどりの日\n"
+                                 "   5日 誕生日,a b こどもの日\n"
+                                 "   6日 振替休日\n"
+                                 "10 11 12 13 14 15 16\n"
+                                 "17 18 19 20 21 22 23\n"
+                                 "24 25 26 27 28 29 30\n"
+                                 "31\n";
+    EXPECT_EQ(run({"month", "2026", "5"}).out, expected);
+    const std::string rokuyo = run({"month", "2026", "5", "--rokuyo"}).out;
+    EXPECT_NE(rokuyo.find(" 3    4    5    6    7    8    9\n先勝 友引 先負 仏滅 大安 赤口 先勝\n   3日 憲法記念日\n"),
+              std::string::npos)
+        << rokuyo;
+    EXPECT_EQ(run({"month", "2026", "5", "--builtin"}).out.find("誕生日"), std::string::npos);
+}
+
 TEST_F(DayCommands, UnreadableRuleFilesAreReportedAndTheCommandGoesOn) {
     dir.write("Sday.myc", "1,1,ok\r\nnot a number\r\n");
     const Outcome outcome = run({"day", "2026-01-01"});

@@ -32,16 +32,17 @@ int countCommand(const Args& args, const Environment&, Terminal& terminal) {
 int monthCommand(const Args& arguments, const Environment& environment, Terminal& terminal) {
     Args args = arguments;
     const bool rokuyo = TakeFlag(args, "--rokuyo");
-    const int32_t today = DateTimeToJuliusDay(environment.clock.now());
-    const CalendarDate now = DecodeJuliusDay(today);
-    int32_t year = now.year;
-    int month = now.month;
+    MonthGrid grid(DateTimeToJuliusDay(environment.clock.now()));
+    LoadRules(grid.rules(), args, terminal);
     if (!args.empty()) {
-        ExpectCount(args, 2, 2, "month [YYYY MM] [--rokuyo]");
-        year = static_cast<int32_t>(ParseInteger(args[0], kFirstYear, kLastYear, "year"));
-        month = static_cast<int>(ParseInteger(args[1], 1, 12, "month"));
+        ExpectCount(args, 2, 2, "month [YYYY MM] [--rokuyo] [--builtin]");
+        const auto year = static_cast<int32_t>(ParseInteger(args[0], kFirstYear, kLastYear, "year"));
+        grid.goToYearMonth(year, static_cast<int>(ParseInteger(args[1], 1, 12, "month")), 1);
     }
-    terminal.out << MonthText(year, month, today, terminal.interactive, rokuyo);
+    MonthGridOptions options = grid.options();
+    options.ShowRokuyo = rokuyo;
+    grid.setOptions(options);
+    terminal.out << MonthText(grid, terminal.interactive);
     return kExitOk;
 }
 

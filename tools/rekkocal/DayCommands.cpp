@@ -16,20 +16,16 @@
 
 namespace rekko::cli {
 
-namespace {
-
-// Sets up the rules as the program does: "Hday.dat" and "Sday.myc" of the current directory, the built-in
-// holiday rules when there is no "Hday.dat"; --builtin takes the built-in rules and no special days.
-DayRules loadRules(Args& args, Terminal& terminal) {
-    DayRules rules;
+void LoadRules(DayRules& rules, Args& args, Terminal& terminal) {
     (void)rules.setHolidayList(BuiltinHolidayList());
     if (TakeFlag(args, "--builtin"))
-        return rules;
+        return;
     for (const auto& message : {LoadHolidayFile(rules), LoadSpecialDayFile(rules)})
         if (message)
             terminal.err << "rekkocal: " << ReplaceAll(*message, "\r\n", " ") << '\n';
-    return rules;
 }
+
+namespace {
 
 // Reads the month file of the data folder; a missing file gives no lines, an unreadable one a message.
 TextLines readMonthFile(const Environment& environment, int32_t year, int month, Terminal& terminal) {
@@ -49,7 +45,8 @@ TextLines readMonthFile(const Environment& environment, int32_t year, int month,
 
 int dayCommand(const Args& arguments, const Environment& environment, Terminal& terminal) {
     Args args = arguments;
-    const DayRules rules = loadRules(args, terminal);
+    DayRules rules;
+    LoadRules(rules, args, terminal);
     ExpectCount(args, 1, 1, "day YYYY-MM-DD [--builtin]");
     const int32_t jd = ParseDate(args[0]);
     const CalendarDate date = DecodeJuliusDay(jd);
@@ -74,7 +71,8 @@ int dayCommand(const Args& arguments, const Environment& environment, Terminal& 
 
 int holidaysCommand(const Args& arguments, const Environment&, Terminal& terminal) {
     Args args = arguments;
-    const DayRules rules = loadRules(args, terminal);
+    DayRules rules;
+    LoadRules(rules, args, terminal);
     ExpectCount(args, 1, 2, "holidays YEAR [YEAR2] [--builtin]");
     const auto first = static_cast<int32_t>(ParseInteger(args[0], kFirstYear, kLastYear, "year"));
     const auto last =

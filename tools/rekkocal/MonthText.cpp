@@ -1,9 +1,9 @@
-// Month calendar text for the terminal.
+// Month calendar text for the terminal, from the month grid's cells.
 #include "MonthText.h"
 
-#include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
 #include "calendar/TextProcedures.h"
+#include "controls/GridDayRules.h"
 
 #include <cstdio>
 
@@ -11,55 +11,59 @@ namespace rekko::cli {
 
 namespace {
 
-// Appends the rokuyo row under a week row: each name below its day, two full-width characters wide.
-void appendRokuyoRow(std::string& text, int32_t weekStart, int32_t first, int32_t next, int width) {
-    text += '\n';
-    for (int32_t jd = weekStart; jd < weekStart + 7 && jd < next; ++jd) {
-        const int rokuyo = jd < first ? 0 : JuliusDayToRokuyo(jd);
-        text += rokuyo ? std::string(rokuyoName(rokuyo)) : "    ";
-        text += std::string(static_cast<size_t>(width - 4), ' ');
-    }
+void trimRight(std::string& text) {
     while (!text.empty() && text.back() == ' ')
         text.pop_back();
 }
 
 } // namespace
 
-std::string MonthText(int32_t year, int month, int32_t today, bool highlight, bool rokuyo) {
+std::string MonthText(MonthGrid& grid, bool highlight) {
+    MonthGridOptions options = grid.options();
+    options.FirstRowFirstDay = true;
+    options.LastRowLastDay = true;
+    options.AutoResize = true;
+    grid.setOptions(options);
+    grid.layout();
     // With rokuyo the columns widen to hold a name of two full-width characters.
-    const int width = rokuyo ? 5 : 3;
+    const int width = options.ShowRokuyo ? 5 : 3;
     const std::string gap(static_cast<size_t>(width - 2), ' ');
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%*s%d年%2d月\n", rokuyo ? 13 : 6, "", year, month);
+    std::snprintf(buffer, sizeof buffer, "%*s%d年%2d月\n", options.ShowRokuyo ? 13 : 6, "", grid.Year(), grid.Month());
     std::string text = buffer;
-    for (int weekday = 1; weekday <= 7; ++weekday)
-        text += (weekday > 1 ? gap : "") + WeekdayShortName(weekday);
+    for (int column = 0; column < 7; ++column)
+        text += (column > 0 ? gap : "") + WeekdayShortName((options.FirstDayOfWeek + column) % 7 + 1);
     text += '\n';
-    // Walk the day numbers, not the day of month, so the reform month skips its missing days.
-    const int32_t first = EncodeJuliusDay(year, month, 1);
-    const int32_t next = month == 12 ? EncodeJuliusDay(year + 1, 1, 1) : EncodeJuliusDay(year, month + 1, 1);
-    int32_t weekStart = first - (JuliusDayOfWeek(first) - 1);
-    for (int32_t jd = first; jd < next; ++jd) {
-        const int column = JuliusDayOfWeek(jd) - 1;
-        if (jd == first) {
-            text += std::string(static_cast<size_t>(column * width), ' ');
-        } else if (column == 0) {
-            if (rokuyo)
-                appendRokuyoRow(text, weekStart, first, next, width);
-            weekStart = jd;
-            text += '\n';
-        } else {
-            text += gap;
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        std::string days, rokuyo, names;
+        for (int column = 0; column < 7; ++column) {
+            const CellDay& day = grid.cellDay((row - 1) * 7 + column);
+            const std::string separator = column > 0 ? gap : "";
+            if (!day.inMonth) {
+                days += separator + "  ";
+                rokuyo += "     ";
+                continue;
+            }
+            std::snprintf(buffer, sizeof buffer, "%2d", day.date.day);
+            days += separator + (highlight && day.day == grid.today() ? "\x1b[7m" + std::string(buffer) + "\x1b[0m"
+                                                                      : std::string(buffer));
+            rokuyo += (day.rokuyo ? std::string(rokuyoName(day.rokuyo)) : "    ") + " ";
+            if (!day.namesText.empty()) {
+                std::snprintf(buffer, sizeof buffer, "%4d日 ", day.date.day);
+                names += buffer;
+                for (const NamePart& part : NameParts(day.namesText, day.names.kinds))
+                    names += part.text;
+                names += '\n';
+            }
         }
-        std::snprintf(buffer, sizeof buffer, "%2d", DecodeJuliusDay(jd).day);
-        if (highlight && jd == today)
-            text += std::string("\x1b[7m") + buffer + "\x1b[0m";
-        else
-            text += buffer;
+        trimRight(days);
+        text += days + '\n';
+        if (options.ShowRokuyo) {
+            trimRight(rokuyo);
+            text += rokuyo + '\n';
+        }
+        text += names;
     }
-    if (rokuyo)
-        appendRokuyoRow(text, weekStart, first, next, width);
-    text += '\n';
     return text;
 }
 

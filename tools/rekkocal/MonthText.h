@@ -1,13 +1,16 @@
-// A month calendar as terminal text, Sunday first, in the manner of cal(1).
+// A month calendar as terminal text, laid out by the month grid's model, in the manner of cal(1).
 #pragma once
 
-#include <cstdint>
+#include "controls/MonthGrid.h"
+
 #include <string>
 
 namespace rekko::cli {
 
-// Renders year-month as a heading, a weekday row and up to six week rows; the day today is shown in
-// reverse video when highlight is set. With rokuyo each week row is followed by the rokuyo of its days.
-std::string MonthText(int32_t year, int month, int32_t today, bool highlight, bool rokuyo = false);
+// Renders the grid's month as a heading, a weekday row and its week rows (first row from the 1st, last row to the
+// last day); below each week row come the rokuyo of its days when the grid shows rokuyo, then one line per day
+// with names, "   5日 " and the names as the grid draws them. The day today is shown in reverse video when
+// highlight is set.
+std::string MonthText(MonthGrid& grid, bool highlight);
 
 } // namespace rekko::cli

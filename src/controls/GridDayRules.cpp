@@ -1,0 +1,63 @@
+// The grid's day font, and the pieces of a day's names as the grid draws them and the exports write them.
+#include "GridDayRules.h"
+
+#include "calendar/TextProcedures.h"
+
+namespace rekko {
+
+namespace {
+
+constexpr const char* kFullWidthBlank = "　";
+constexpr const char* kFullWidthComma = "，";
+
+} // namespace
+
+DayFontKind GridDayRules::DayFont(int32_t year, int month, int day) const {
+    const uint8_t kind = DayKind(year, month, day);
+    DayFontKind font = DayFontKind::Weekday;
+    if (kind & dkSaturday)
+        font = DayFontKind::Saturday;
+    if (kind & dkSunday)
+        font = DayFontKind::Sunday;
+    if (kind & (dkHoliday | dkSubstitute))
+        font = DayFontKind::Holiday;
+    return font;
+}
+
+std::vector<NamePart> NameParts(const std::string& namesText, const std::string& kinds) {
+    const bool special = kinds.find('S') != std::string::npos;
+    if (!special || namesText.find(',') == std::string::npos)
+        return {{ReplaceAll(namesText, kFullWidthBlank, " "), special}};
+    const std::vector<std::string> pieces = SplitAt(namesText, ',');
+    std::vector<NamePart> parts;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        // A quoted name can hold a comma, so the pieces may outnumber the kind letters; those count as holidays.
+        const bool isSpecial = i < kinds.size() && kinds[i] == 'S';
+        std::string text = ReplaceAll(ReplaceAll(pieces[i], kFullWidthBlank, " "), kFullWidthComma, ",");
+        if (isSpecial && i + 1 < pieces.size())
+            text += i + 1 < kinds.size() && kinds[i + 1] == 'S' ? "," : " ";
+        parts.push_back({std::move(text), isSpecial});
+    }
+    return parts;
+}
+
+std::string AnniversaryText(const DayNameList& names) {
+    std::string text;
+    for (size_t i = 0; i < names.names.size(); ++i) {
+        if (names.kinds[i] != 'S')
+            continue;
+        text += names.names[i];
+        if (i + 1 < names.names.size())
+            text += names.kinds[i + 1] == 'S' ? kFullWidthComma : " ";
+    }
+    return text;
+}
+
+std::string HolidayName(const DayNameList& names) {
+    for (size_t i = names.names.size(); i-- > 0;)
+        if (names.kinds[i] != 'S')
+            return names.names[i];
+    return {};
+}
+
+} // namespace rekko

@@ -1,0 +1,213 @@
+// The month grid's properties, lists, cells, hit test, mouse-press rule and period deletion.
+#include "MonthGrid.h"
+
+#include "GridDayRules.h"
+
+#include "calendar/Julius.h"
+#include "calendar/OldCalendar.h"
+#include "calendar/RuleFiles.h"
+
+#include <algorithm>
+
+namespace rekko {
+
+namespace {
+
+constexpr const char* kDeletePeriodQuestion = "この予定を削除してもいいですか？";
+constexpr const char* kDeletePeriodCaption = "確認";
+
+} // namespace
+
+MonthGrid::MonthGrid(int32_t today) : CustomCalendar(today, std::make_unique<GridDayRules>()) {
+    for (auto& lanes : m_lanes)
+        lanes = {};
+}
+
+void MonthGrid::setOptions(const MonthGridOptions& options) {
+    m_options = options;
+    m_options.ItemGyo = std::clamp(m_options.ItemGyo, 1, kMaxItemGyo);
+}
+
+void MonthGrid::setClientSize(int width, int height) {
+    m_width = std::max(width, 0);
+    m_height = std::max(height, 0);
+}
+
+void MonthGrid::setMonthList(int list, int32_t year, int month, std::vector<std::string> lines) {
+    MonthLines& target = m_months.at(static_cast<size_t>(list));
+    target.year = year;
+    target.month = month;
+    target.lines = std::move(lines);
+    m_dayIndexes[static_cast<size_t>(list)].rebuild(target.lines);
+}
+
+void MonthGrid::setPeriodList(std::vector<std::string> lines) {
+    m_periodLines = std::move(lines);
+    readPeriods();
+}
+
+void MonthGrid::readPeriods() {
+    m_periodBars.clear();
+    m_periodBars.reserve(m_periodLines.size());
+    for (const auto& line : m_periodLines)
+        m_periodBars.push_back(ReadPeriodBar(line));
+}
+
+GridGeometry MonthGrid::geometry() const {
+    return GridGeometry(m_width, m_height, m_rows, m_options.SelfSize, m_metrics);
+}
+
+void MonthGrid::layout() {
+    m_firstVisible = FirstVisibleDay(Year(), Month(), m_options);
+    m_rows = RowCount(Year(), Month(), m_options);
+    const int64_t shown = MonthKey(Year(), Month());
+    for (int i = 0; i < kGridCells; ++i) {
+        CellDay& cell = m_cells[static_cast<size_t>(i)];
+        cell.day = m_firstVisible + i;
+        cell.date = DecodeJuliusDay(cell.day);
+        cell.inMonth = MonthKey(cell.date.year, cell.date.month) == shown;
+        cell.font = rules().DayFont(cell.date.year, cell.date.month, cell.date.day);
+        cell.names = rules().DayNames(cell.date.year, cell.date.month, cell.date.day);
+        cell.specialMark = cell.names.kinds.find('S') != std::string::npos;
+        cell.namesText = DayNamesText(cell.names);
+        cell.rokuyo = m_options.ShowRokuyo ? JuliusDayToRokuyo(cell.day) : 0;
+    }
+    buildLaneTable();
+}
+
+void MonthGrid::buildLaneTable() {
+    for (auto& lanes : m_lanes)
+        lanes = {};
+    placePeriods();
+    placeDayLines();
+}
+
+CellMark MonthGrid::cellMark(int cell) const {
+    const CellDay& day = cellDay(cell);
+    const int32_t first = m_state.selectionFirst;
+    const int32_t last = std::max(m_state.selectionLast, first);
+    if (first != 0 && day.day >= first && day.day <= last)
+        return CellMark::Selection;
+    if (m_state.highlight && day.day == m_state.pressedDay)
+        return CellMark::Pressed;
+    if (day.inMonth && day.day == today())
+        return CellMark::Today;
+    return CellMark::None;
+}
+
+bool MonthGrid::overflows(int cell) const {
+    return !cellLanes(cell)[static_cast<size_t>(m_options.ItemGyo)].empty();
+}
+
+PlacedDayLine MonthGrid::dayLine(const Lane& lane) const {
+    if (lane.empty() || lane.isPeriod())
+        return {};
+    const auto& lines = monthList(lane.monthList()).lines;
+    if (lane.index < 0 || static_cast<size_t>(lane.index) >= lines.size())
+        return {};
+    return {ReadDayLine(lines[static_cast<size_t>(lane.index)]), lane.monthList() != m_tab};
+}
+
+const PeriodBar* MonthGrid::periodBar(const Lane& lane) const {
+    if (!lane.isPeriod() || lane.index < 0 || static_cast<size_t>(lane.index) >= m_periodBars.size())
+        return nullptr;
+    const auto& bar = m_periodBars[static_cast<size_t>(lane.index)];
+    return bar ? &*bar : nullptr;
+}
+
+GridHit MonthGrid::hitTest(int x, int y) const {
+    GridHit hit = geometry().hitTest(x, y);
+    hit.day = m_firstVisible + hit.column + (hit.row - 1) * 7;
+    return hit;
+}
+
+Lane MonthGrid::laneAt(const GridHit& hit) const {
+    if (hit.cell() < 0 || hit.line < 1 || hit.line > m_options.ItemGyo)
+        return {};
+    return cellLanes(hit.cell())[static_cast<size_t>(hit.line - 1)];
+}
+
+GridHit MonthGrid::beginPress(int x, int y) {
+    const GridHit hit = hitTest(x, y);
+    m_state.pressedDay = hit.day;
+    return hit;
+}
+
+bool MonthGrid::finishPress(MouseButton button, const GridHit& hit) {
+    if (hit.row == 0) {
+        m_state.pressedInMonth = false;
+        return false;
+    }
+    const CalendarDate date = DecodeJuliusDay(hit.day);
+    if (MonthKey(date.year, date.month) == MonthKey(Year(), Month())) {
+        m_state.pressedInMonth = true;
+        m_state.jumped = false;
+        return setJuliusDay(hit.day);
+    }
+    m_state.pressedInMonth = false;
+    if (!m_options.NeighborJump || button == MouseButton::Right)
+        return false;
+    // The jumped month (tab 5) has no neighbouring tabs, so leaving it either way exceeds the tab range.
+    if (hit.row < 3) {
+        m_state.jumpedBackward = true;
+        if (!m_state.tabRangeExceeded) {
+            if (m_tab == 0 || m_tab == kMonthLists - 1)
+                m_state.tabRangeExceeded = true;
+            else
+                --m_tab;
+        }
+    } else if (hit.row > 3) {
+        m_state.jumpedBackward = false;
+        if (!m_state.tabRangeExceeded) {
+            if (m_tab >= 4)
+                m_state.tabRangeExceeded = true;
+            else
+                ++m_tab;
+        }
+    }
+    m_state.jumped = true;
+    return setJuliusDay(hit.day);
+}
+
+void MonthGrid::resetSelection() {
+    m_state.selectionFirst = 0;
+    m_state.selectionLast = 0;
+    m_state.highlight = false;
+    m_state.selectedPeriod = 0;
+}
+
+bool MonthGrid::deletePeriod(int index, Dialogs& dialogs) {
+    if (index < 1 || static_cast<size_t>(index) >= m_periodLines.size())
+        return false;
+    const DialogMessage question{kDeletePeriodCaption, kDeletePeriodQuestion, DialogIcon::Question,
+                                 DialogButtons::YesNo, DialogAnswer::No};
+    if (dialogs.show(question) != DialogAnswer::Yes)
+        return false;
+    m_periodLines.erase(m_periodLines.begin() + index);
+    m_periodBars.erase(m_periodBars.begin() + index);
+    m_state.selectedPeriod = 0;
+    return true;
+}
+
+void MonthGrid::readRuleFiles(Dialogs& dialogs) {
+    for (const auto& message : {LoadHolidayFile(rules()), LoadSpecialDayFile(rules())})
+        if (message)
+            dialogs.inform(*message);
+}
+
+CellTexts MonthGrid::cellTexts(int cell) const {
+    const CellDay& day = cellDay(cell);
+    CellTexts texts;
+    texts.day = day.day;
+    texts.date = day.date;
+    texts.anniversary = AnniversaryText(day.names);
+    texts.holiday = HolidayName(day.names);
+    for (int lane = 0; lane < std::min<int>(m_options.ItemGyo, static_cast<int>(texts.lines.size())); ++lane) {
+        const Lane& entry = cellLanes(cell)[static_cast<size_t>(lane)];
+        if (!entry.empty() && !entry.isPeriod())
+            texts.lines[static_cast<size_t>(lane)] = dayLine(entry).line.text;
+    }
+    return texts;
+}
+
+} // namespace rekko

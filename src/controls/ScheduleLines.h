@@ -1,0 +1,56 @@
+// What the month grid reads from the lines of a month list and of the period list.
+#pragma once
+
+#include "calendar/Colour.h"
+#include "schedule/PeriodRecord.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rekko {
+
+// The lines of one month file (header included) and the month they belong to.
+struct MonthLines {
+    int32_t year = 0;
+    int month = 0; // 1..12; 0 for a list that holds no month yet
+    std::vector<std::string> lines;
+};
+
+// The line indexes of each day of a month list, in list order; a line whose day field (field 0) is not a day
+// 1..31 belongs to no day.
+class DayLineIndex {
+public:
+    // Indexes the lines of a month list again.
+    void rebuild(const std::vector<std::string>& lines);
+    // Returns the indexes of a day's lines, none for a day outside 1..31.
+    const std::vector<int32_t>& linesOf(int day) const;
+
+private:
+    std::array<std::vector<int32_t>, 32> m_days;
+};
+
+// A period line as the grid draws it. Its ends sit in a part of the day: "M" the first third, "A" the middle, any
+// other text the last third.
+struct PeriodBar {
+    int32_t start = 0; // day numbers
+    int32_t end = 0;
+    DayPart startPart = DayPart::Morning;
+    DayPart endPart = DayPart::Evening;
+    int titleMonth = 0; // month and day of the cell that carries the title; 0 for none
+    int titleDay = 0;
+    int penWidth = 1; // 1..3
+    std::optional<TColor> colour;
+    std::string title;
+};
+
+// Reads a period line for drawing: start date (fields 0-2) and part (3), end date (4-6) and part (7), title cell
+// (9-10), pen width (11, 1 unless it reads 1..3), colour (12) and title (13). Answers nothing for a line that
+// cannot be drawn: six fields or fewer, colour "D", a start or end that is no date (the reform gap included), or
+// an end before the start.
+std::optional<PeriodBar> ReadPeriodBar(std::string_view line);
+
+} // namespace rekko

@@ -1,0 +1,292 @@
+// Drawing the month grid: header cells, day cells in their steps (background, day number, rokuyo, names, lanes,
+// overflow), grid lines and period titles.
+#include "MonthGridPainter.h"
+
+#include "ColourConversion.h"
+
+#include "calendar/OldCalendar.h"
+#include "controls/GridDayRules.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace rekko {
+
+namespace {
+
+constexpr TColor kSelectionColor = 0xFFFFB9;
+constexpr TColor kPressedColor = 0xBBFDF8;
+constexpr TColor kTodayColor = 0xD0FFD5;
+constexpr TColor kGridLineColor = 0xC0C0C0;
+constexpr TColor kSundayHeaderColor = 0x0000FF;
+constexpr TColor kSaturdayHeaderColor = 0xFF0000;
+constexpr int kNumberLeft = 10;
+constexpr int kNumberTop = 5;
+constexpr int kNamesTop = 7;
+
+// Returns the font made some points smaller, never below one point.
+QFont smaller(QFont font, int points) {
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(std::max(font.pointSizeF() - points, 1.0));
+    else
+        font.setPixelSize(std::max(font.pixelSize() - points * 4 / 3, 1));
+    return font;
+}
+
+TCalExFonts::Role roleOf(DayFontKind kind) {
+    switch (kind) {
+    case DayFontKind::Saturday:
+        return TCalExFonts::Saturday;
+    case DayFontKind::Sunday:
+        return TCalExFonts::Sunday;
+    case DayFontKind::Holiday:
+        return TCalExFonts::Holiday;
+    case DayFontKind::SpecialDay:
+        return TCalExFonts::SpecialDay;
+    case DayFontKind::Weekday:
+        break;
+    }
+    return TCalExFonts::Weekday;
+}
+
+QRect toQRect(const GridRect& rect) {
+    return QRect(rect.left, rect.top, rect.width(), rect.height());
+}
+
+} // namespace
+
+MonthGridPainter::MonthGridPainter(const MonthGrid& grid, const TCalExFonts& fonts, const GridColors& colors,
+                                   const QPaintDevice* device)
+    : m_grid(grid), m_fonts(fonts), m_colors(colors), m_device(device), m_geometry(grid.geometry()),
+      m_rokuyo(fonts.font(TCalExFonts::Rokuyo).font, device),
+      m_header(fonts.font(TCalExFonts::DayOfWeek).font, device) {
+    for (const DayFontKind kind : {DayFontKind::Weekday, DayFontKind::Saturday, DayFontKind::Sunday,
+                                   DayFontKind::Holiday, DayFontKind::SpecialDay}) {
+        const CalExFont& font = fonts.font(roleOf(kind));
+        QFont number = font.font;
+        number.setBold(grid.options().isFontBold);
+        m_dayFaces.push_back({Face(number, device), Face(smaller(font.font, 2), device),
+                              Face(smaller(font.font, 3), device), font.color});
+    }
+}
+
+CellMetrics MonthGridPainter::Metrics(const TCalExFonts& fonts, bool bold, const QPaintDevice* device) {
+    QFont number = fonts.font(TCalExFonts::Weekday).font;
+    number.setBold(bold);
+    const QFontMetrics numberMetrics(number, device);
+    const QFontMetrics lineMetrics(smaller(fonts.font(TCalExFonts::Weekday).font, 2), device);
+    return {kNumberTop + numberMetrics.height() + 2, lineMetrics.boundingRect(QStringLiteral("高さ")).height() + 1};
+}
+
+void MonthGridPainter::drawAll(QImage& image) const {
+    QPainter painter(&image);
+    drawHeader(painter);
+    painter.end();
+    drawCells(image);
+}
+
+void MonthGridPainter::drawCells(QImage& image) const {
+    QPainter painter(&image);
+    std::vector<Title> titles;
+    for (int row = 1; row < m_geometry.rows(); ++row)
+        for (int column = 0; column < 7; ++column)
+            drawCell(painter, (row - 1) * 7 + column, m_geometry.cellRect(column, row), titles);
+    painter.setClipping(false);
+    drawGridLines(painter);
+    for (const Title& title : titles) {
+        painter.setClipRect(title.clip);
+        painter.setFont(m_dayFaces.front().lines.font);
+        const QFontMetrics& metrics = m_dayFaces.front().lines.metrics;
+        const QRect box(title.topLeft, QSize(metrics.horizontalAdvance(title.text), metrics.height()));
+        painter.fillRect(box, title.background);
+        painter.setPen(title.color);
+        painter.drawText(title.topLeft.x(), title.topLeft.y() + metrics.ascent(), title.text);
+    }
+}
+
+void MonthGridPainter::drawHeader(QPainter& painter) const {
+    const QLocale locale;
+    const QColor shadow = m_colors.palette.color(QPalette::Dark);
+    painter.setFont(m_header.font);
+    for (int column = 0; column < 7; ++column) {
+        const QRect rect = toQRect(m_geometry.headerRect(column));
+        painter.fillRect(rect, m_colors.dayOfWeekBk);
+        // 0 is Sunday here; Qt counts Monday 1 .. Sunday 7.
+        const int weekday = (m_grid.options().FirstDayOfWeek + column) % 7;
+        QColor color = m_colors.palette.color(QPalette::WindowText);
+        if (weekday == 0)
+            color = ToQColor(kSundayHeaderColor, m_colors.palette);
+        else if (weekday == 6)
+            color = ToQColor(kSaturdayHeaderColor, m_colors.palette);
+        painter.setPen(color);
+        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine,
+                         locale.dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat));
+        painter.setPen(shadow);
+        painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
+        painter.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
+    }
+}
+
+QColor MonthGridPainter::tint(const QColor& color, const CellDay& day) const {
+    return day.inMonth ? color : OrColors(color, m_colors.neighbor);
+}
+
+void MonthGridPainter::drawCell(QPainter& painter, int cell, const GridRect& rect, std::vector<Title>& titles) const {
+    const CellDay& day = m_grid.cellDay(cell);
+    painter.setClipRect(toQRect(rect));
+    // Every cell is filled, so that drawing the cells again also clears the marks they no longer carry.
+    if (!day.inMonth && !m_grid.options().ShowNeighbor) {
+        painter.fillRect(toQRect(rect), m_colors.background);
+        return;
+    }
+    const CellMark mark = m_grid.cellMark(cell);
+    QColor background = m_colors.background;
+    if (mark == CellMark::Selection)
+        background = ToQColor(kSelectionColor, m_colors.palette);
+    else if (mark == CellMark::Pressed)
+        background = ToQColor(kPressedColor, m_colors.palette);
+    else if (mark == CellMark::Today)
+        background = ToQColor(kTodayColor, m_colors.palette);
+    painter.fillRect(toQRect(rect), background);
+
+    const DayFaces& faces = m_dayFaces[static_cast<size_t>(day.font)];
+    const QColor numberColor = tint(faces.color, day);
+    painter.setFont(faces.number.font);
+    painter.setPen(numberColor);
+    painter.drawText(
+        QRect(rect.left + kNumberLeft, rect.top + kNumberTop, rect.width() - kNumberLeft, rect.height() - kNumberTop),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::number(day.date.day));
+
+    if (day.rokuyo != 0)
+        drawRokuyo(painter, cell, rect, numberColor, mark);
+    if (!day.namesText.empty())
+        drawNames(painter, day, rect, faces, numberColor);
+    for (int lane = 0; lane < m_grid.options().ItemGyo; ++lane)
+        drawLane(painter, cell, lane, rect, faces, background, titles);
+}
+
+void MonthGridPainter::drawRokuyo(QPainter& painter, int cell, const GridRect& rect, const QColor& numberColor,
+                                  CellMark mark) const {
+    const CellDay& day = m_grid.cellDay(cell);
+    const QString name =
+        QString::fromUtf8(rokuyoName(day.rokuyo).data(), static_cast<qsizetype>(rokuyoName(day.rokuyo).size()));
+    const QFontMetrics& metrics = m_rokuyo.metrics;
+    const QRect band(rect.left, rect.bottom - 1 - metrics.height(), metrics.horizontalAdvance(name) + 2,
+                     metrics.height());
+    painter.setFont(m_rokuyo.font);
+    if (day.day == m_grid.JuliusDay()) {
+        // The current date's rokuyo shows inverted: a band in the number's colour, the name in the background's.
+        painter.fillRect(band, mark != CellMark::None ? numberColor : QColor(Qt::black));
+        painter.setPen(m_colors.background);
+    } else {
+        painter.setPen(tint(m_fonts.font(TCalExFonts::Rokuyo).color, day));
+    }
+    painter.drawText(band.left() + 1, band.top() + metrics.ascent(), name);
+}
+
+void MonthGridPainter::drawNames(QPainter& painter, const CellDay& day, const GridRect& rect, const DayFaces& faces,
+                                 const QColor& numberColor) const {
+    const std::vector<NamePart> parts = NameParts(day.namesText, day.names.kinds);
+    QString text;
+    for (const NamePart& part : parts)
+        text += QString::fromStdString(part.text);
+    const int left = rect.left + (day.date.day < 10 ? 25 : 31);
+    int top = rect.top + kNamesTop;
+    const Face* face = &faces.lines;
+    if (face->metrics.horizontalAdvance(text) > rect.right - left) {
+        face = &faces.smaller;
+        ++top;
+    }
+    const QColor special = tint(m_fonts.font(TCalExFonts::SpecialDay).color, day);
+    painter.setFont(face->font);
+    int x = left;
+    for (const NamePart& part : parts) {
+        const QString piece = QString::fromStdString(part.text);
+        painter.setPen(part.special ? special : numberColor);
+        painter.drawText(x, top + face->metrics.ascent(), piece);
+        x += face->metrics.horizontalAdvance(piece);
+    }
+}
+
+void MonthGridPainter::drawLane(QPainter& painter, int cell, int lane, const GridRect& rect, const DayFaces& faces,
+                                const QColor& background, std::vector<Title>& titles) const {
+    const Lane& entry = m_grid.cellLanes(cell)[static_cast<size_t>(lane)];
+    const CellDay& day = m_grid.cellDay(cell);
+    const bool lastShown = lane == m_grid.options().ItemGyo - 1 && m_grid.overflows(cell);
+    const QFontMetrics& metrics = faces.lines.metrics;
+    const int top = rect.top + m_grid.cellMetrics().firstLineTop + lane * m_grid.cellMetrics().lineStep;
+    constexpr int kLineLeft = 4;
+    if (entry.isPeriod()) {
+        drawBar(painter, cell, lane, rect, background, titles);
+    } else if (!entry.empty()) {
+        const PlacedDayLine placed = m_grid.dayLine(entry);
+        QColor color = placed.neighbourList ? m_colors.neighbor : ToQColor(kDefaultScheduleColor, m_colors.palette);
+        if (const auto own = placed.line.attribute.ownColour())
+            color = tint(ToQColor(*own, m_colors.palette), day);
+        QString text = QString::fromStdString(placed.line.text);
+        if (lastShown) {
+            // Shorten the last shown line until " /" fits after it.
+            const int room = rect.width() - kLineLeft - metrics.horizontalAdvance(QStringLiteral(" /"));
+            while (!text.isEmpty() && metrics.horizontalAdvance(text) > room)
+                text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
+        }
+        painter.setFont(faces.lines.font);
+        painter.setPen(color);
+        painter.drawText(rect.left + kLineLeft, top + metrics.ascent(), text);
+    }
+    if (lastShown) {
+        painter.setFont(faces.lines.font);
+        painter.setPen(tint(ToQColor(kDefaultScheduleColor, m_colors.palette), day));
+        const QString slash = QStringLiteral("/");
+        painter.drawText(rect.right - 2 - metrics.horizontalAdvance(slash), top + metrics.ascent(), slash);
+    }
+}
+
+void MonthGridPainter::drawBar(QPainter& painter, int cell, int lane, const GridRect& rect, const QColor& background,
+                               std::vector<Title>& titles) const {
+    const Lane& entry = m_grid.cellLanes(cell)[static_cast<size_t>(lane)];
+    const PeriodBar* bar = m_grid.periodBar(entry);
+    if (!bar)
+        return;
+    const CellDay& day = m_grid.cellDay(cell);
+    static constexpr TColor kLaneColors[] = {kDefaultScheduleColor, 0x008080, 0x305080};
+    const bool selected = entry.index == m_grid.state().selectedPeriod;
+    const QColor color = selected ? ToQColor(clFuchsia, m_colors.palette)
+                                  : tint(ToQColor(bar->colour.value_or(kLaneColors[lane % 3]), m_colors.palette), day);
+    const int y = rect.top + m_grid.cellMetrics().barY(lane);
+    const BarSpan span = PeriodBarSpan(*bar, day.day, rect);
+    painter.setPen(QPen(color, selected ? 3 : bar->penWidth));
+    painter.drawLine(span.x0, y, span.x1, y);
+    if (span.startTick)
+        painter.drawLine(span.x0, y, span.x0 + 15, y + 2);
+    if (span.endTick)
+        painter.drawLine(span.x1 - 15, y - 2, span.x1, y);
+    if (bar->title.empty() || day.date.month != bar->titleMonth || day.date.day != bar->titleDay)
+        return;
+    // The title may run on over the following cells of the bar in the same week row, not beyond.
+    const int row = cell / 7 + 1;
+    const int32_t rowLastDay = m_grid.firstVisibleDay() + (row - 1) * 7 + 6;
+    const int lastColumn = cell % 7 + static_cast<int>(std::min(bar->end, rowLastDay) - day.day);
+    const QRect clip(QPoint(span.x0, rect.top),
+                     QPoint(m_geometry.cellRect(lastColumn, row).right - 1, rect.bottom - 1));
+    titles.push_back({clip, QPoint(span.x0, y - 7), QString::fromStdString(" " + bar->title + " "), color, background});
+}
+
+void MonthGridPainter::drawGridLines(QPainter& painter) const {
+    painter.setPen(ToQColor(kGridLineColor, m_colors.palette));
+    const int top = m_geometry.headerHeight();
+    const int bottom = m_geometry.cellRect(0, m_geometry.rows() - 1).bottom - 1;
+    const int right = m_geometry.cellRect(6, 1).right - 1;
+    for (int row = 1; row < m_geometry.rows(); ++row) {
+        const GridRect rect = m_geometry.cellRect(0, row);
+        painter.drawLine(0, rect.top, right, rect.top);
+    }
+    painter.drawLine(0, bottom, right, bottom);
+    for (int column = 1; column < 7; ++column) {
+        const int x = m_geometry.cellRect(column, 1).left;
+        painter.drawLine(x, top, x, bottom);
+    }
+}
+
+} // namespace rekko

@@ -1,0 +1,39 @@
+// The fonts of a calendar control with their creation defaults.
+#include "TCalExFonts.h"
+
+namespace rekko {
+
+QFont CalendarFont(int points) {
+    QFont font;
+    font.setFamilies({"IPAGothic", "IPAゴシック", "Noto Sans CJK JP", "Noto Sans Mono CJK JP", "DejaVu Sans"});
+    font.setPointSize(points);
+    return font;
+}
+
+TCalExFonts::TCalExFonts(QObject* parent) : QObject(parent) {
+    const QFont base = CalendarFont(9);
+    m_fonts[Weekday] = {base, QColor(0, 0, 0)};
+    m_fonts[Saturday] = {base, QColor(0, 0, 255)};
+    m_fonts[Sunday] = {base, QColor(255, 0, 0)};
+    m_fonts[DayOfWeek] = {base, QColor(255, 255, 255)};
+    m_fonts[Holiday] = {base, QColor(255, 0, 0)};
+    m_fonts[SpecialDay] = {base, QColor(0, 128, 0)};
+    m_fonts[Rokuyo] = {CalendarFont(10), QColor(0, 0, 0)};
+}
+
+void TCalExFonts::setFont(Role role, const CalExFont& font) {
+    if (m_synchronize)
+        m_fonts.fill(font);
+    else
+        m_fonts[role] = font;
+    emit changed();
+}
+
+void TCalExFonts::setPointSizeExceptRokuyo(int points) {
+    for (int role = 0; role < kRoles; ++role)
+        if (role != Rokuyo)
+            m_fonts[role].font.setPointSize(points);
+    emit changed();
+}
+
+} // namespace rekko

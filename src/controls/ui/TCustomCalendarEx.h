@@ -1,0 +1,104 @@
+// The calendar base widget shared by the month grid and the small month calendars: the date properties and their
+// change event, the seven fonts, the rule lists, the background colour and the off-screen image.
+#pragma once
+
+#include "TCalExFonts.h"
+
+#include "controls/CustomCalendar.h"
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QStringList>
+
+#include <memory>
+
+namespace rekko {
+
+class TCustomCalendarEx : public QFrame {
+    Q_OBJECT
+    Q_PROPERTY(int JuliusDay READ JuliusDay WRITE setJuliusDay NOTIFY OnDayChange)
+    Q_PROPERTY(int Year READ Year WRITE setYear)
+    Q_PROPERTY(int Month READ Month WRITE setMonth)
+    Q_PROPERTY(int Day READ Day WRITE setDay)
+    Q_PROPERTY(rekko::TCalExFonts* Fonts READ Fonts CONSTANT)
+    Q_PROPERTY(QStringList HolidayList READ HolidayList WRITE setHolidayList)
+    Q_PROPERTY(QStringList SpecialDayList READ SpecialDayList WRITE setSpecialDayList)
+    Q_PROPERTY(QColor Color READ Color WRITE setColor)
+    Q_PROPERTY(bool AutoFurikae READ AutoFurikae WRITE setAutoFurikae)
+    Q_PROPERTY(bool AutoEquinox READ AutoEquinox WRITE setAutoEquinox)
+
+public:
+    int JuliusDay() const { return m_calendar->JuliusDay(); }
+    int Year() const { return m_calendar->Year(); }
+    int Month() const { return m_calendar->Month(); }
+    int Day() const { return m_calendar->Day(); }
+    // Year, Month and Day are applied only when the date exists; an applied change redraws and raises
+    // OnDayChange.
+    void setJuliusDay(int jd);
+    void setYear(int year);
+    void setMonth(int month);
+    void setDay(int day);
+
+    void nextDay();
+    void previousDay();
+    void nextMonth();
+    void previousMonth();
+    void goToYearMonth(int year, int month, int day);
+
+    TCalExFonts* Fonts() const { return m_fonts; }
+
+    QStringList HolidayList() const;
+    QStringList SpecialDayList() const;
+    void setHolidayList(const QStringList& lines);
+    void setSpecialDayList(const QStringList& lines);
+
+    QColor Color() const { return m_color; }
+    void setColor(const QColor& color);
+    bool AutoFurikae() const { return m_calendar->rules().AutoFurikae; }
+    void setAutoFurikae(bool on);
+    bool AutoEquinox() const { return m_calendar->rules().AutoEquinox; }
+    void setAutoEquinox(bool on);
+
+    // Recomputes the layout, draws the whole image and repaints; does nothing while the redraw is suspended.
+    void Redraw();
+    // The off-screen image the widget copies on paint.
+    const QImage& image() const { return m_image; }
+    // Returns where the image's top-left pixel lies in the widget, inside the sunken edge.
+    QPoint clientOrigin() const { return contentsRect().topLeft(); }
+
+signals:
+    void OnDayChange(int Y, int M, int D);
+
+protected:
+    TCustomCalendarEx(std::unique_ptr<CustomCalendar> calendar, QWidget* parent);
+
+    CustomCalendar& calendar() { return *m_calendar; }
+    const CustomCalendar& calendar() const { return *m_calendar; }
+    const CalExFont& font(TCalExFonts::Role role) const { return m_fonts->font(role); }
+
+    // Recomputes what the control shows, also while it has no image yet.
+    virtual void recompute() {}
+    // Draws the whole control into the image, already cleared with Color.
+    virtual void drawImage(QImage& image) = 0;
+    virtual bool redrawSuspended() const { return false; }
+    // Called when the image changes size or a font changes, before the redraw.
+    virtual void imageResized() {}
+    virtual void fontsChanged() {}
+
+    // The image to draw into outside a full redraw.
+    QImage& offscreenImage() { return m_image; }
+    // Redraws and raises OnDayChange when a change of the date was applied.
+    void applied(bool changed);
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::unique_ptr<CustomCalendar> m_calendar;
+    TCalExFonts* m_fonts;
+    QColor m_color;
+    QImage m_image;
+};
+
+} // namespace rekko

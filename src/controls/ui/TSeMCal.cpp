@@ -1,0 +1,155 @@
+// The month grid widget: properties, lists, redraws and the mouse events it raises.
+#include "TSeMCal.h"
+
+#include "ColourConversion.h"
+#include "MonthGridPainter.h"
+
+#include <QMouseEvent>
+
+namespace rekko {
+
+namespace {
+
+constexpr TColor kNeighborColor = 0xC0C0C0;
+constexpr TColor kDayOfWeekBkColor = 0xE1E1E1;
+constexpr int kGridFontPoints = 12;
+
+MouseButton buttonOf(Qt::MouseButton button) {
+    if (button == Qt::RightButton)
+        return MouseButton::Right;
+    return button == Qt::LeftButton ? MouseButton::Left : MouseButton::Middle;
+}
+
+} // namespace
+
+TSeMCal::TSeMCal(Dialogs& dialogs, int32_t today, QWidget* parent)
+    : TCustomCalendarEx(std::make_unique<MonthGrid>(today), parent), m_dialogs(dialogs),
+      m_neighborColor(ToQColor(kNeighborColor, palette())), m_dayOfWeekBkColor(ToQColor(kDayOfWeekBkColor, palette())) {
+    // The move events reach the main window also while no button is held, as it follows the mouse over the days.
+    setMouseTracking(true);
+    Fonts()->setPointSizeExceptRokuyo(kGridFontPoints);
+}
+
+void TSeMCal::setIsFontBold(bool on) {
+    changeOptions([on](MonthGridOptions& o) { o.isFontBold = on; });
+}
+void TSeMCal::setSelfSize(bool on) {
+    changeOptions([on](MonthGridOptions& o) { o.SelfSize = on; });
+}
+void TSeMCal::setItemGyo(int lines) {
+    changeOptions([lines](MonthGridOptions& o) { o.ItemGyo = lines; });
+}
+void TSeMCal::setFirstDayOfWeek(int day) {
+    changeOptions([day](MonthGridOptions& o) { o.FirstDayOfWeek = static_cast<TDayOfWeek>(((day % 7) + 7) % 7); });
+}
+void TSeMCal::setShowNeighbor(bool on) {
+    changeOptions([on](MonthGridOptions& o) { o.ShowNeighbor = on; });
+}
+void TSeMCal::setNeighborJump(bool on) {
+    changeOptions([on](MonthGridOptions& o) { o.NeighborJump = on; });
+}
+void TSeMCal::setAutoResize(bool on) {
+    changeOptions([on](MonthGridOptions& o) { o.AutoResize = on; });
+}
+void TSeMCal::setFirstRowFirstDay(bool on) {
+    changeOptions([on](MonthGridOptions& o) { o.FirstRowFirstDay = on; });
+}
+void TSeMCal::setLastRowLastDay(bool on) {
+    changeOptions([on](MonthGridOptions& o) { o.LastRowLastDay = on; });
+}
+void TSeMCal::setShowRokuyo(bool on) {
+    changeOptions([on](MonthGridOptions& o) { o.ShowRokuyo = on; });
+}
+
+void TSeMCal::setNeighborColor(const QColor& color) {
+    m_neighborColor = color;
+    Redraw();
+}
+
+void TSeMCal::setDayOfWeekBkColor(const QColor& color) {
+    m_dayOfWeekBkColor = color;
+    Redraw();
+}
+
+void TSeMCal::setMonthList(int list, int year, int month, std::vector<std::string> lines) {
+    grid().setMonthList(list, year, month, std::move(lines));
+    Redraw();
+}
+
+void TSeMCal::setPeriodList(std::vector<std::string> lines) {
+    grid().setPeriodList(std::move(lines));
+    Redraw();
+}
+
+void TSeMCal::setCurrentTab(int tab) {
+    grid().setCurrentTab(tab);
+    Redraw();
+}
+
+void TSeMCal::updateMetrics() {
+    // Measured on an image like the one drawn into, which exists also before the first resize.
+    const QImage reference(1, 1, QImage::Format_RGB32);
+    grid().setCellMetrics(MonthGridPainter::Metrics(*Fonts(), isFontBold(), &reference));
+}
+
+void TSeMCal::imageResized() {
+    grid().setClientSize(image().width(), image().height());
+    updateMetrics();
+}
+
+void TSeMCal::fontsChanged() {
+    updateMetrics();
+}
+
+void TSeMCal::recompute() {
+    grid().layout();
+}
+
+GridColors TSeMCal::colors() const {
+    return {Color(), m_neighborColor, m_dayOfWeekBkColor, palette()};
+}
+
+void TSeMCal::drawImage(QImage& image) {
+    MonthGridPainter(grid(), *Fonts(), colors(), &image).drawAll(image);
+}
+
+void TSeMCal::RedrawCells() {
+    if (image().isNull())
+        return;
+    MonthGridPainter(grid(), *Fonts(), colors(), &image()).drawCells(offscreenImage());
+    update();
+}
+
+void TSeMCal::ResetSelection() {
+    grid().resetSelection();
+    RedrawCells();
+}
+
+void TSeMCal::DeletePeriod(int index) {
+    grid().deletePeriod(index, m_dialogs);
+    Redraw();
+}
+
+void TSeMCal::readRuleFiles() {
+    grid().readRuleFiles(m_dialogs);
+    Redraw();
+}
+
+void TSeMCal::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint() - clientOrigin();
+    const GridHit hit = grid().beginPress(at.x(), at.y());
+    emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
+    applied(grid().finishPress(buttonOf(event->button()), hit));
+}
+
+void TSeMCal::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint() - clientOrigin();
+    emit mouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
+}
+
+void TSeMCal::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint() - clientOrigin();
+    emit mouseUp(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+} // namespace rekko

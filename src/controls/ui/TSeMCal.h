@@ -1,0 +1,126 @@
+// The month grid widget of the month page: its published properties, the month and period lists it draws, the
+// mouse events it raises for the main window and the commands the main window gives it.
+#pragma once
+
+#include "TCustomCalendarEx.h"
+
+#include "controls/MonthGrid.h"
+#include "platform/Dialogs.h"
+
+#include <QColor>
+
+#include <string>
+#include <vector>
+
+namespace rekko {
+
+struct GridColors;
+
+class TSeMCal : public TCustomCalendarEx {
+    Q_OBJECT
+    Q_PROPERTY(bool isFontBold READ isFontBold WRITE setIsFontBold)
+    Q_PROPERTY(bool SelfSize READ SelfSize WRITE setSelfSize)
+    Q_PROPERTY(int ItemGyo READ ItemGyo WRITE setItemGyo)
+    Q_PROPERTY(int FirstDayOfWeek READ FirstDayOfWeek WRITE setFirstDayOfWeek)
+    Q_PROPERTY(QColor NeighborColor READ NeighborColor WRITE setNeighborColor)
+    Q_PROPERTY(QColor DayOfWeekBkColor READ DayOfWeekBkColor WRITE setDayOfWeekBkColor)
+    Q_PROPERTY(bool ShowNeighbor READ ShowNeighbor WRITE setShowNeighbor)
+    Q_PROPERTY(bool NeighborJump READ NeighborJump WRITE setNeighborJump)
+    Q_PROPERTY(bool AutoResize READ AutoResize WRITE setAutoResize)
+    Q_PROPERTY(bool FirstRowFirstDay READ FirstRowFirstDay WRITE setFirstRowFirstDay)
+    Q_PROPERTY(bool LastRowLastDay READ LastRowLastDay WRITE setLastRowLastDay)
+    Q_PROPERTY(bool ShowRokuyo READ ShowRokuyo WRITE setShowRokuyo)
+
+public:
+    // Creates the grid on today's date with its defaults and 12-point fonts (the rokuyo font stays at 10 points).
+    // The dialogs show the question of DeletePeriod and the rule-file messages.
+    TSeMCal(Dialogs& dialogs, int32_t today, QWidget* parent = nullptr);
+
+    bool isFontBold() const { return options().isFontBold; }
+    bool SelfSize() const { return options().SelfSize; }
+    int ItemGyo() const { return options().ItemGyo; }
+    int FirstDayOfWeek() const { return options().FirstDayOfWeek; }
+    QColor NeighborColor() const { return m_neighborColor; }
+    QColor DayOfWeekBkColor() const { return m_dayOfWeekBkColor; }
+    bool ShowNeighbor() const { return options().ShowNeighbor; }
+    bool NeighborJump() const { return options().NeighborJump; }
+    bool AutoResize() const { return options().AutoResize; }
+    bool FirstRowFirstDay() const { return options().FirstRowFirstDay; }
+    bool LastRowLastDay() const { return options().LastRowLastDay; }
+    bool ShowRokuyo() const { return options().ShowRokuyo; }
+
+    void setIsFontBold(bool on);
+    void setSelfSize(bool on);
+    void setItemGyo(int lines);      // kept within 1..5
+    void setFirstDayOfWeek(int day); // 0 Sunday .. 6 Saturday
+    void setNeighborColor(const QColor& color);
+    void setDayOfWeekBkColor(const QColor& color);
+    void setShowNeighbor(bool on);
+    void setNeighborJump(bool on);
+    void setAutoResize(bool on);
+    void setFirstRowFirstDay(bool on);
+    void setLastRowLastDay(bool on);
+    void setShowRokuyo(bool on);
+
+    // The model: state fields, lane table, hit test and the cells' texts for the exports.
+    MonthGrid& grid() { return static_cast<MonthGrid&>(calendar()); }
+    const MonthGrid& grid() const { return static_cast<const MonthGrid&>(calendar()); }
+
+    // Fill or change the month lists (0..5) and the period list; each change redraws.
+    void setMonthList(int list, int year, int month, std::vector<std::string> lines);
+    template <class Edit> void editMonthList(int list, Edit&& edit) {
+        grid().editMonthList(list, std::forward<Edit>(edit));
+        Redraw();
+    }
+    void setPeriodList(std::vector<std::string> lines);
+    template <class Edit> void editPeriodList(Edit&& edit) {
+        grid().editPeriodList(std::forward<Edit>(edit));
+        Redraw();
+    }
+    // Selects the month tab whose list holds the shown month, and redraws.
+    void setCurrentTab(int tab);
+
+    // Draws the cells again from the current lane table, as while the user drags a range.
+    void RedrawCells();
+    // Clears the selection range, the highlight and the selected period, and draws the cells again.
+    void ResetSelection();
+    // Asks whether to delete a period line (index 1 and up) and removes it on Yes; redraws in every case.
+    void DeletePeriod(int index);
+    // Reads "Hday.dat" and "Sday.myc" of the current directory into the rule lists and redraws.
+    void readRuleFiles();
+
+signals:
+    // Raised for every press, move and release, with the position in the grid's own coordinates (the image's).
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+
+protected:
+    void recompute() override;
+    void drawImage(QImage& image) override;
+    bool redrawSuspended() const override { return grid().state().suspend; }
+    void imageResized() override;
+    void fontsChanged() override;
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const MonthGridOptions& options() const { return grid().options(); }
+    template <class Change> void changeOptions(Change&& change) {
+        MonthGridOptions changed = grid().options();
+        change(changed);
+        grid().setOptions(changed);
+        updateMetrics();
+        Redraw();
+    }
+    void updateMetrics();
+    GridColors colors() const;
+
+    Dialogs& m_dialogs;
+    QColor m_neighborColor;
+    QColor m_dayOfWeekBkColor;
+};
+
+} // namespace rekko

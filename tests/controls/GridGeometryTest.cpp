@@ -1,0 +1,70 @@
+// The grid's header height, cell rectangles and hit test, including clients whose width is no multiple of 7.
+#include "controls/GridGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace rekko {
+namespace {
+
+TEST(GridGeometry, HeaderHeightBySelfSize) {
+    EXPECT_EQ(GridGeometry(840, 600, 7, true).headerHeight(), 25);  // Trunc(600 / 7 / 3) - 3
+    EXPECT_EQ(GridGeometry(840, 600, 7, false).headerHeight(), 42); // Trunc(600 / 7 / 2)
+    EXPECT_EQ(GridGeometry(840, 600, 6, true).headerHeight(), 30);
+    const GridGeometry geometry(840, 600, 7, true);
+    EXPECT_EQ(geometry.rowPitch(), 95); // Trunc(575 / 6)
+    EXPECT_EQ(geometry.cellRect(2, 3), (GridRect{240, 25 + 2 * 95, 360, 25 + 3 * 95 + 1}));
+    EXPECT_EQ(GridGeometry(845, 600, 7, true).cellRect(6, 1).right, 845);
+}
+
+TEST(GridGeometry, LinesAndBlocksInsideACell) {
+    const GridGeometry geometry(840, 600, 7, true);
+    const GridRect cell = geometry.cellRect(3, 2);
+    const GridHit number = geometry.hitTest(cell.left + 5, cell.top + 10);
+    EXPECT_EQ(number.row, 2);
+    EXPECT_EQ(number.column, 3);
+    EXPECT_EQ(number.line, 9);
+    EXPECT_EQ(number.cell(), 10);
+    EXPECT_EQ(geometry.hitTest(cell.left, cell.top + 24 + 14 * 2).line, 3);
+    EXPECT_EQ(geometry.hitTest(cell.left, cell.top + 24 + 14 * 2 - 1).line, 2);
+    EXPECT_EQ(geometry.hitTest(cell.left, cell.top + 23).line, 9);
+    EXPECT_EQ(geometry.hitTest(cell.left + 42, cell.top).block, 1);
+    EXPECT_EQ(geometry.hitTest(cell.left + 43, cell.top).block, 2);
+    EXPECT_EQ(geometry.hitTest(cell.left + 86, cell.top).block, 3);
+    const GridHit header = geometry.hitTest(cell.left, 24);
+    EXPECT_EQ(header.row, 0);
+    EXPECT_EQ(header.line, 0);
+    EXPECT_EQ(header.cell(), -1);
+    // Wider line bands from bigger fonts move the lines with them.
+    const GridGeometry wide(840, 600, 7, true, CellMetrics{30, 20});
+    EXPECT_EQ(wide.hitTest(cell.left, cell.top + 29).line, 9);
+    EXPECT_EQ(wide.hitTest(cell.left, cell.top + 30 + 20 * 2).line, 3);
+    EXPECT_EQ(wide.hitTest(cell.left, cell.top + 30 + 20 * 2 - 1).line, 2);
+}
+
+TEST(GridGeometry, EveryPointHitsADrawnCell) {
+    // 845 / 7 = 120 pixels per column by the plain division, which would put x = 840..844 in an eighth column.
+    const GridGeometry geometry(845, 600, 7, true);
+    for (int x = 0; x < 845; ++x) {
+        const GridHit hit = geometry.hitTest(x, 300);
+        const GridRect cell = geometry.cellRect(hit.column, hit.row);
+        ASSERT_TRUE(x >= cell.left && x < cell.right) << x;
+    }
+    for (int y = 25; y < 600; ++y) {
+        const GridHit hit = geometry.hitTest(10, y);
+        ASSERT_TRUE(hit.row >= 1 && hit.row <= 6) << y;
+        const GridRect cell = geometry.cellRect(0, hit.row);
+        ASSERT_TRUE(y >= cell.top && (y < cell.bottom || hit.row == 6)) << y;
+    }
+    // Points outside the client, as while the mouse is captured, count as the nearest cell.
+    EXPECT_EQ(geometry.hitTest(-5, -5).row, 0);
+    EXPECT_EQ(geometry.hitTest(2000, 2000).column, 6);
+    EXPECT_EQ(geometry.hitTest(2000, 2000).row, 6);
+    // A client too small for its rows neither divides by zero nor hits outside the table.
+    const GridHit tiny = GridGeometry(3, 4, 7, true).hitTest(2, 3);
+    EXPECT_LE(tiny.column, 6);
+    EXPECT_LE(tiny.row, 6);
+    EXPECT_EQ(GridGeometry(0, 0, 7, false).hitTest(0, 0).column, 0);
+}
+
+} // namespace
+} // namespace rekko

@@ -1,0 +1,236 @@
+// The month grid widget on the offscreen platform: defaults, clicks at computed cells, redraws checked in the image
+// pixels, period bars, hit bands under bigger fonts and keys that pass through.
+#include "controls/ui/TSeMCal.h"
+
+#include "calendar/Julius.h"
+
+#include "ScriptedDialogs.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace rekko {
+namespace {
+
+int32_t jd(int32_t y, int m, int d) {
+    return EncodeJuliusDay(y, m, d);
+}
+
+bool reddish(QRgb pixel) {
+    return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+// Counts the pixels of an image area that satisfy a test.
+template <class Test> int countPixels(const QImage& image, const QRect& area, Test test) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += test(image.pixel(x, y)) ? 1 : 0;
+    return count;
+}
+
+// A parent that records the keys the grid lets through.
+class KeyCatcher : public QWidget {
+public:
+    QList<int> keys;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() != Qt::Key_Control)
+            keys.push_back(event->key());
+    }
+};
+
+} // namespace
+
+class TSeMCalTest : public QObject {
+    Q_OBJECT
+
+private:
+    // July 2001, today the 10th, in an 840 x 600 client with the main window's settings.
+    struct Fixture {
+        test::ScriptedDialogs dialogs;
+        KeyCatcher parent;
+        TSeMCal grid{dialogs, jd(2001, 7, 10), &parent};
+        Fixture() {
+            parent.resize(900, 700);
+            grid.setItemGyo(5);
+            grid.setSelfSize(true);
+            grid.setIsFontBold(true);
+            grid.setCurrentTab(1);
+            const QMargins frame = grid.contentsMargins();
+            grid.setGeometry(0, 0, 840 + frame.left() + frame.right(), 600 + frame.top() + frame.bottom());
+            parent.show();
+        }
+        int cellOf(int32_t day) const { return day - grid.grid().firstVisibleDay(); }
+        GridRect rectOf(int32_t day) const {
+            const int cell = cellOf(day);
+            return grid.grid().geometry().cellRect(cell % 7, cell / 7 + 1);
+        }
+        // The image area of a lane's line band in a day's cell.
+        QRect laneBand(int32_t day, int lane) const {
+            const GridRect rect = rectOf(day);
+            const CellMetrics& metrics = grid.grid().cellMetrics();
+            const int top = rect.top + metrics.firstLineTop + lane * metrics.lineStep;
+            return QRect(rect.left + 1, top, rect.width() - 2, metrics.lineStep - 1);
+        }
+    };
+
+private slots:
+    void createsWithThePublishedDefaults() {
+        test::ScriptedDialogs dialogs;
+        TSeMCal grid(dialogs, jd(2001, 7, 10));
+        QCOMPARE(grid.property("JuliusDay").toInt(), jd(2001, 7, 10));
+        QCOMPARE(grid.property("isFontBold").toBool(), false);
+        QCOMPARE(grid.property("SelfSize").toBool(), false);
+        QCOMPARE(grid.property("ItemGyo").toInt(), 3);
+        QCOMPARE(grid.property("FirstDayOfWeek").toInt(), 0);
+        QCOMPARE(grid.property("NeighborColor").value<QColor>(), QColor(0xC0, 0xC0, 0xC0));
+        QCOMPARE(grid.property("DayOfWeekBkColor").value<QColor>(), QColor(0xE1, 0xE1, 0xE1));
+        QCOMPARE(grid.property("ShowNeighbor").toBool(), true);
+        for (const char* off : {"NeighborJump", "AutoResize", "FirstRowFirstDay", "LastRowLastDay", "ShowRokuyo"})
+            QVERIFY2(!grid.property(off).toBool(), off);
+        QVERIFY(grid.property("AutoFurikae").toBool() && grid.property("AutoEquinox").toBool());
+        const TCalExFonts& fonts = *grid.Fonts();
+        const QList<QColor> colours = {Qt::black, Qt::blue, Qt::red, Qt::white, Qt::red, QColor(0, 0x80, 0)};
+        for (int role = 0; role < 6; ++role) {
+            QCOMPARE(fonts.font(TCalExFonts::Role(role)).font.pointSize(), 12);
+            QCOMPARE(fonts.font(TCalExFonts::Role(role)).color, colours[role]);
+        }
+        QCOMPARE(fonts.font(TCalExFonts::Rokuyo).font.pointSize(), 10);
+        // With Synchronize one assignment sets all seven fonts.
+        grid.Fonts()->setSynchronize(true);
+        grid.Fonts()->setFont(TCalExFonts::Holiday, {CalendarFont(14), Qt::darkCyan});
+        for (int role = 0; role < TCalExFonts::kRoles; ++role)
+            QCOMPARE(fonts.font(TCalExFonts::Role(role)).font.pointSize(), 14);
+        // ItemGyo stays within 1..5 and a month that lacks the day changes nothing.
+        grid.setItemGyo(9);
+        QCOMPARE(grid.ItemGyo(), 5);
+        grid.setJuliusDay(jd(2001, 1, 31));
+        QSignalSpy changes(&grid, &TSeMCal::OnDayChange);
+        grid.setProperty("Month", 2);
+        QCOMPARE(grid.JuliusDay(), jd(2001, 1, 31));
+        QCOMPARE(changes.count(), 0);
+        grid.nextMonth();
+        QCOMPARE(grid.JuliusDay(), jd(2001, 2, 28));
+        QCOMPARE(changes.count(), 1);
+    }
+
+    void clickOnACellCentreSetsTheDateAndRaisesTheEvents() {
+        Fixture f;
+        QSignalSpy changes(&f.grid, &TSeMCal::OnDayChange);
+        QSignalSpy downs(&f.grid, &TSeMCal::mouseDown);
+        int32_t dateAtMouseDown = 0;
+        connect(&f.grid, &TSeMCal::mouseDown, this, [&] { dateAtMouseDown = f.grid.JuliusDay(); });
+        const GridRect rect = f.rectOf(jd(2001, 7, 20));
+        const QPoint centre((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        QTest::mouseClick(&f.grid, Qt::LeftButton, {}, centre + f.grid.clientOrigin());
+        QCOMPARE(f.grid.JuliusDay(), jd(2001, 7, 20));
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes[0], (QList<QVariant>{2001, 7, 20}));
+        QCOMPARE(downs.count(), 1);
+        QCOMPARE(downs[0][2].toInt(), centre.x());
+        QCOMPARE(downs[0][3].toInt(), centre.y());
+        // The event is raised before the date moves, with the pressed day already recorded.
+        QCOMPARE(dateAtMouseDown, jd(2001, 7, 10));
+        QCOMPARE(f.grid.grid().state().pressedDay, jd(2001, 7, 20));
+        QVERIFY(f.grid.grid().state().pressedInMonth);
+    }
+
+    void aListChangeRedrawsTheNewLine() {
+        Fixture f;
+        const QRect bottom = f.laneBand(jd(2001, 7, 12), 4);
+        QCOMPARE(countPixels(f.grid.image(), bottom, reddish), 0);
+        f.grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7", "12,1,,予定あり,clRed,,,,,"});
+        QVERIFY(countPixels(f.grid.image(), bottom, reddish) > 10);
+        for (int lane = 0; lane < 4; ++lane)
+            QCOMPARE(countPixels(f.grid.image(), f.laneBand(jd(2001, 7, 12), lane), reddish), 0);
+        // A second line moves the first up one lane.
+        f.grid.editMonthList(1, [](std::vector<std::string>& lines) { lines.push_back("12,2,,二行目,,,,,,"); });
+        QVERIFY(countPixels(f.grid.image(), f.laneBand(jd(2001, 7, 12), 3), reddish) > 10);
+        QCOMPARE(countPixels(f.grid.image(), bottom, reddish), 0);
+        // While suspended the image keeps what it showed.
+        f.grid.grid().state().suspend = true;
+        f.grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7"});
+        QVERIFY(countPixels(f.grid.image(), f.laneBand(jd(2001, 7, 12), 3), reddish) > 10);
+        f.grid.grid().state().suspend = false;
+        f.grid.Redraw();
+        QCOMPARE(countPixels(f.grid.image(), f.laneBand(jd(2001, 7, 12), 3), reddish), 0);
+    }
+
+    void periodBarsAreDrawnSelectedAndDeleted() {
+        Fixture f;
+        f.grid.setPeriodList({"***** FromTo予定", "2001, 7, 3,M,2001, 7, 5,E,2001, 7, 9,2,clBlue,x"});
+        const GridRect middle = f.rectOf(jd(2001, 7, 4));
+        const int y = middle.top + f.grid.grid().cellMetrics().barY(0);
+        const QRect row(middle.left + 1, y, middle.width() - 2, 1);
+        const auto isColour = [](QColor colour) { return [colour](QRgb pixel) { return QColor(pixel) == colour; }; };
+        QCOMPARE(countPixels(f.grid.image(), row, isColour(Qt::blue)), row.width());
+        f.grid.grid().state().selectedPeriod = 1;
+        f.grid.RedrawCells();
+        QCOMPARE(countPixels(f.grid.image(), row, isColour(Qt::magenta)), row.width());
+        f.dialogs.expect(DialogAnswer::Yes);
+        f.grid.DeletePeriod(1);
+        QCOMPARE(f.grid.grid().periodList().size(), size_t{1});
+        QCOMPARE(countPixels(f.grid.image(), row, isColour(Qt::magenta)), 0);
+        QCOMPARE(countPixels(f.grid.image(), row, isColour(Qt::blue)), 0);
+    }
+
+    void drawingTheCellsAgainClearsMarksTheyNoLongerCarry() {
+        Fixture f;
+        const auto centre = [&f](int d) {
+            const GridRect rect = f.rectOf(jd(2001, 7, d));
+            return QColor(f.grid.image().pixel(rect.left + rect.width() - 8, rect.top + rect.height() / 2));
+        };
+        const QColor today(0xD5, 0xFF, 0xD0), selection(0xB9, 0xFF, 0xFF), pressed(0xF8, 0xFD, 0xBB);
+        QCOMPARE(centre(10), today);
+        f.grid.grid().state().selectionFirst = jd(2001, 7, 9);
+        f.grid.grid().state().selectionLast = jd(2001, 7, 11);
+        f.grid.grid().state().pressedDay = jd(2001, 7, 20);
+        f.grid.grid().state().highlight = true;
+        f.grid.RedrawCells();
+        QCOMPARE(centre(10), selection);
+        QCOMPARE(centre(11), selection);
+        QCOMPARE(centre(20), pressed);
+        f.grid.ResetSelection();
+        QCOMPARE(centre(10), today);
+        QCOMPARE(centre(11), f.grid.Color());
+        QCOMPARE(centre(20), f.grid.Color());
+    }
+
+    void hitBandsFollowTheFontsTheLinesAreDrawnIn() {
+        Fixture f;
+        f.grid.Fonts()->setSynchronize(true);
+        f.grid.Fonts()->setFont(TCalExFonts::Weekday, {CalendarFont(14), Qt::black});
+        f.grid.setItemGyo(3);
+        f.grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7", "12,1,,赤い予定,clRed,,,,,"});
+        const GridRect rect = f.rectOf(jd(2001, 7, 12));
+        int top = -1, bottom = -1;
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            if (countPixels(f.grid.image(), QRect(rect.left, y, rect.width(), 1), reddish) > 0) {
+                top = top < 0 ? y : top;
+                bottom = y;
+            }
+        }
+        // One line of three sits in lane 2, lower than the standard fonts would put it.
+        QVERIFY(top >= rect.top + 24 + 14 * 2 + 4);
+        for (int y = top; y <= bottom; ++y)
+            QCOMPARE(f.grid.grid().hitTest(rect.left + 20, y).line, 3);
+        QCOMPARE(f.grid.grid().hitTest(rect.left + 20, rect.top + f.grid.grid().cellMetrics().firstLineTop - 1).line,
+                 9);
+    }
+
+    void keysPassToTheParentAndLeaveTheDate() {
+        Fixture f;
+        f.grid.setFocus();
+        QTest::keyClick(&f.grid, Qt::Key_Right, Qt::ControlModifier);
+        QTest::keyClick(&f.grid, Qt::Key_PageDown);
+        QCOMPARE(f.parent.keys, (QList<int>{Qt::Key_Right, Qt::Key_PageDown}));
+        QCOMPARE(f.grid.JuliusDay(), jd(2001, 7, 10));
+    }
+};
+
+} // namespace rekko
+
+QTEST_MAIN(rekko::TSeMCalTest)
+#include "TSeMCalTest.moc"
