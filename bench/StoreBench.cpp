@@ -49,12 +49,13 @@ fs::path sampleDataFolder() {
 struct LoadedWindow {
     SilentDialogs dialogs;
     std::array<std::string, 3> copies{"CaFT6120.mcp", "", ""}; // today's copy exists: no rotation
-    rekko::MonthStore months{dialogs};
-    rekko::PeriodStore periods{dialogs, copies};
+    rekko::MonthGrid grid{kToday};
+    rekko::MonthStore months{dialogs, grid};
+    rekko::PeriodStore periods{dialogs, copies, grid};
 
     void load() {
         months.setDataFolder(sampleDataFolder());
-        months.window().build(kToday);
+        months.buildWindow(kToday);
         for (int slot = 0; slot < 5; ++slot)
             (void)months.loadSlot(slot);
         periods.load(sampleDataFolder(), 2026, 12, 6);
@@ -65,7 +66,7 @@ void BM_LoadMonthWindow(benchmark::State& state) {
     for (auto _ : state) {
         LoadedWindow window;
         window.load();
-        benchmark::DoNotOptimize(window.months.window().slot(4).lines.lines.size());
+        benchmark::DoNotOptimize(window.months.lines(4).size());
     }
 }
 BENCHMARK(BM_LoadMonthWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

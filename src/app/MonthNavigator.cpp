@@ -65,7 +65,7 @@ MonthNavigator::JumpResult MonthNavigator::jump(std::string_view yyyymm) {
     if (m_jumpMode && m_months.jumpedMonthEdited && m_saveAll)
         m_saveAll();
     m_jumpMode = true;
-    window.setJumpedMonth(*year, *month);
+    m_months.setJumpedMonth(*year, *month);
     if (const Status loaded = m_months.loadSlot(kJumpSlot); !loaded)
         m_dialogs.inform(loaded.error().path + " を読み込めません。\r\n" + loaded.error().cause);
     m_currentSlot = kJumpSlot;

@@ -1,6 +1,8 @@
 // Loading, guarding and saving the month files of the window.
 #include "MonthStore.h"
 
+#include "calendar/TextFile.h"
+
 namespace rekko {
 
 std::string MonthGuardMessage(int month) {
@@ -9,9 +11,25 @@ std::string MonthGuardMessage(int month) {
 
 bool SaveGuardAllows(size_t loadCount, size_t now) { return loadCount / 2 <= now && now != 0; }
 
+void MonthStore::emptyList(int index) {
+    const MonthSlot& slot = m_window.slot(index);
+    m_grid.setMonthList(index, slot.year, slot.month, {});
+}
+
+void MonthStore::buildWindow(int32_t today) {
+    m_window.build(today);
+    for (int index = 0; index <= kJumpSlot; ++index)
+        emptyList(index);
+}
+
+void MonthStore::setJumpedMonth(int year, int month) {
+    m_window.setJumpedMonth(year, month);
+    emptyList(kJumpSlot);
+}
+
 Status MonthStore::loadSlot(int index) {
     MonthSlot& slot = m_window.slot(index);
-    if (!slot.lines.lines.empty())
+    if (!lines(index).empty())
         return Success();
     const std::filesystem::path file = m_dataFolder / slot.fileName;
     std::error_code error;
@@ -21,11 +39,12 @@ Status MonthStore::loadSlot(int index) {
             slot.unreadable = true;
             return text.error();
         }
-        slot.lines = std::move(text.value());
+        slot.lastLineEnd = text.value().lastLineEnd;
+        m_grid.setMonthList(index, slot.year, slot.month, std::move(text.value().lines));
     } else {
-        slot.lines = TextLines{{MonthFileHeader(slot.year, slot.month)}};
+        m_grid.setMonthList(index, slot.year, slot.month, {MonthFileHeader(slot.year, slot.month)});
     }
-    slot.loadCount = slot.lines.lines.size();
+    slot.loadCount = lines(index).size();
     slot.loaded = true;
     return Success();
 }
@@ -34,19 +53,18 @@ Status MonthStore::saveSlot(int index) {
     MonthSlot& slot = m_window.slot(index);
     if (!slot.loaded || slot.unreadable || slot.fileName.empty())
         return Success();
-    const size_t now = slot.lines.lines.size();
+    const size_t now = lines(index).size();
     if (!SaveGuardAllows(slot.loadCount, now)) {
         m_dialogs.inform(MonthGuardMessage(slot.month));
         return Success();
     }
     if (now == 1)
         return Success();
-    return WriteTextFile(m_dataFolder / slot.fileName, slot.lines);
+    return WriteTextFile(m_dataFolder / slot.fileName, TextLines{lines(index), slot.lastLineEnd});
 }
 
 void MonthStore::replaceDay(int index, int day, const DaySchedule& schedule) {
-    MonthSlot& slot = m_window.slot(index);
-    WriteDay(slot.lines.lines, day, schedule);
+    m_grid.editMonthList(index, [&](std::vector<std::string>& monthLines) { WriteDay(monthLines, day, schedule); });
     if (index == kJumpSlot)
         jumpedMonthEdited = true;
 }

@@ -1,9 +1,10 @@
-// The month line lists of the window: loading a month file, the save guard, and replacing a day's lines.
+// The month files of the window: loading them into the month grid's lists, the save guard, replacing a day's lines.
 #pragma once
 
 #include "MonthWindow.h"
 
 #include "calendar/Result.h"
+#include "controls/MonthGrid.h"
 #include "platform/Dialogs.h"
 #include "schedule/DayLines.h"
 
@@ -13,7 +14,8 @@ namespace rekko {
 
 class MonthStore {
 public:
-    MonthStore(Dialogs& dialogs) : m_dialogs(dialogs) {}
+    // The grid keeps the month line lists: list k holds slot k.
+    MonthStore(Dialogs& dialogs, MonthGrid& grid) : m_dialogs(dialogs), m_grid(grid) {}
 
     // Sets the data folder the month files are read from and written to.
     void setDataFolder(std::filesystem::path folder) { m_dataFolder = std::move(folder); }
@@ -21,6 +23,13 @@ public:
 
     MonthWindow& window() { return m_window; }
     const MonthWindow& window() const { return m_window; }
+    // Returns the month line list of a slot.
+    const std::vector<std::string>& lines(int index) const { return m_grid.monthList(index).lines; }
+
+    // Builds the window around today with every list emptied.
+    void buildWindow(int32_t today);
+    // Makes slot 5 the jumped month with an empty list, not loaded yet.
+    void setJumpedMonth(int year, int month);
 
     // Fills a slot's list when it is empty: the month file when it exists, else the header line only (no file is
     // made). A file that exists but cannot be read leaves the slot marked unreadable and answers the failure.
@@ -38,7 +47,10 @@ public:
     bool jumpedMonthEdited = false;
 
 private:
+    void emptyList(int index);
+
     Dialogs& m_dialogs;
+    MonthGrid& m_grid;
     std::filesystem::path m_dataFolder;
     MonthWindow m_window;
 };

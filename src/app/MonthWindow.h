@@ -1,22 +1,20 @@
 // The month window: five months around today plus the jumped month, each with its file and line list.
 #pragma once
 
-#include "calendar/TextFile.h"
-
 #include <array>
 #include <cstdint>
 #include <string>
 
 namespace rekko {
 
-// One month of the window with the lines of its file ("Ca%.4d%.2d.myc"), header line first.
+// One month of the window and its file ("Ca%.4d%.2d.myc"); the month grid keeps the lines, header line first.
 struct MonthSlot {
     int year = 0;
     int month = 0;
     std::string label;    // tab label: "１月".."１２月", or "%d.%2d" for the jumped month
     std::string fileName; // empty for a jumped month that could not be set
-    TextLines lines;      // the month line list
-    size_t loadCount = 0; // lines right after loading; the save guard compares against it
+    std::string lastLineEnd = "\r\n"; // how the file's last line ended, kept for saving
+    size_t loadCount = 0;               // lines right after loading; the save guard compares against it
     bool loaded = false;
     bool unreadable = false; // the file exists but could not be read: never written in this run
 };
@@ -26,7 +24,7 @@ inline constexpr int kJumpSlot = 5;
 class MonthWindow {
 public:
     // Fills the six slots around today: the previous month, this month, three following months and, in slot 5,
-    // this month + 4 (month 13 when this month is September). The lists stay empty until loaded.
+    // this month + 4 (month 13 when this month is September), none of them loaded.
     void build(int32_t today);
 
     MonthSlot& slot(int index) { return m_slots[static_cast<size_t>(index)]; }
@@ -39,7 +37,7 @@ public:
     // Returns the slot 0..4 holding a year and month, or -1.
     int findSlot(int year, int month) const;
 
-    // Sets slot 5 to a jumped month: label "%d.%2d", its file name, an empty unloaded list.
+    // Sets slot 5 to a jumped month: label "%d.%2d", its file name, not loaded.
     void setJumpedMonth(int year, int month);
 
 private:

@@ -3,6 +3,7 @@
 
 #include "MonthStore.h"
 
+#include "calendar/TextFile.h"
 #include "calendar/TextProcedures.h"
 
 #include <cstdio>
@@ -19,7 +20,7 @@ std::string PeriodCopyName(int year, int month, int day) {
 
 PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year, int month, int day) {
     m_file = dataFolder / kPeriodFileName;
-    m_list = TextLines{};
+    m_grid.setPeriodList({});
     m_unreadable = false;
     std::error_code error;
     LoadOutcome outcome = LoadOutcome::Loaded;
@@ -29,24 +30,26 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
             m_unreadable = true;
             return LoadOutcome::Unreadable;
         }
-        m_list = std::move(text.value());
+        m_lastLineEnd = text.value().lastLineEnd;
+        m_grid.setPeriodList(std::move(text.value().lines));
         const std::string copyName = PeriodCopyName(year, month, day);
         if (copyName != m_copyNames[0])
             rotateCopies(copyName);
     } else {
         m_dialogs.inform(WithTrailingSeparator(dataFolder.string()) + kPeriodFileName +
                          " が存在しません。\r\n新しい期間データを作ります。");
-        m_list.lines = {kPeriodFileHeader};
+        m_lastLineEnd = "\r\n";
+        m_grid.setPeriodList({kPeriodFileHeader});
         if (!dataFolder.empty() && !fs::exists(dataFolder, error))
             fs::create_directories(dataFolder, error);
         if (!dataFolder.empty() && !fs::is_directory(dataFolder, error)) {
             m_dialogs.show({"エラー", "フォルダを作成できません。", DialogIcon::Error});
             return LoadOutcome::FolderMissing;
         }
-        (void)WriteTextFile(m_file, m_list);
+        (void)WriteTextFile(m_file, TextLines{list(), m_lastLineEnd});
         outcome = LoadOutcome::Created;
     }
-    m_loadCount = m_list.lines.size();
+    m_loadCount = list().size();
     m_loaded = true;
     return outcome;
 }
@@ -58,18 +61,18 @@ void PeriodStore::rotateCopies(const std::string& copyName) {
     if (!oldest.empty() && fs::exists(oldest, error) && !fs::remove(oldest, error))
         m_dialogs.inform("旧期間ファイルを削除できません。\r\n" + oldest);
     m_copyNames = {copyName, m_copyNames[0], m_copyNames[1]};
-    if (!WriteTextFile(copyName, m_list))
+    if (!WriteTextFile(copyName, TextLines{list(), m_lastLineEnd}))
         m_dialogs.inform("期間ファイルを書き込めません。\r\n" + copyName);
 }
 
 Status PeriodStore::save() {
     if (!m_loaded || m_unreadable)
         return Success();
-    if (!SaveGuardAllows(m_loadCount, m_list.lines.size())) {
+    if (!SaveGuardAllows(m_loadCount, list().size())) {
         m_dialogs.inform("期間予定が立ち上げ時の半分以下、または０になっています。\r\n期間予定は保存しません。");
         return Success();
     }
-    return WriteTextFile(m_file, m_list);
+    return WriteTextFile(m_file, TextLines{list(), m_lastLineEnd});
 }
 
 Status PeriodStore::removeStaleCopies(const fs::path& directory) {
@@ -95,20 +98,11 @@ bool PeriodStore::store(size_t index, const PeriodFields& period) {
         m_dialogs.inform("登録いたしません。");
         return false;
     }
-    if (index > 0 && index < m_list.lines.size())
-        m_list.lines.erase(m_list.lines.begin() + static_cast<std::ptrdiff_t>(index));
-    m_list.lines.push_back(FormatPeriodRecord(period));
-    return true;
-}
-
-bool PeriodStore::confirmDelete(size_t index) {
-    if (index == 0 || index >= m_list.lines.size())
-        return false;
-    const DialogMessage question{"確認", "この予定を削除してもいいですか？", DialogIcon::Question, DialogButtons::YesNo,
-                                 DialogAnswer::Yes};
-    if (m_dialogs.show(question) != DialogAnswer::Yes)
-        return false;
-    m_list.lines.erase(m_list.lines.begin() + static_cast<std::ptrdiff_t>(index));
+    m_grid.editPeriodList([&](std::vector<std::string>& lines) {
+        if (index > 0 && index < lines.size())
+            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+        lines.push_back(FormatPeriodRecord(period));
+    });
     return true;
 }
 

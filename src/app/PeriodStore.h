@@ -1,8 +1,9 @@
-// The period file "CaFromTo.myc": loading with its three rotating copies, the guarded save, and record changes.
+// The period file "CaFromTo.myc": loading it into the month grid's period list with the three rotating copies,
+// the guarded save, and storing a period from the dialog.
 #pragma once
 
 #include "calendar/Result.h"
-#include "calendar/TextFile.h"
+#include "controls/MonthGrid.h"
 #include "platform/Dialogs.h"
 #include "schedule/PeriodRecord.h"
 
@@ -21,9 +22,10 @@ std::string PeriodCopyName(int year, int month, int day);
 
 class PeriodStore {
 public:
-    // copyNames are the settings CaFT1, CaFT2, CaFT3 (newest first); the store rotates them.
-    PeriodStore(Dialogs& dialogs, std::array<std::string, 3>& copyNames)
-        : m_dialogs(dialogs), m_copyNames(copyNames) {}
+    // copyNames are the settings CaFT1, CaFT2, CaFT3 (newest first); the store rotates them. The grid keeps the
+    // period list.
+    PeriodStore(Dialogs& dialogs, std::array<std::string, 3>& copyNames, MonthGrid& grid)
+        : m_dialogs(dialogs), m_copyNames(copyNames), m_grid(grid) {}
 
     enum class LoadOutcome { Loaded, Created, FolderMissing, Unreadable };
 
@@ -44,11 +46,8 @@ public:
     // the record at index by a new record at the end. An invalid date is shown and nothing changes.
     bool store(size_t index, const PeriodFields& period);
 
-    // Asks whether to delete the record at index and deletes it on Yes.
-    bool confirmDelete(size_t index);
-
-    TextLines& list() { return m_list; }
-    const TextLines& list() const { return m_list; }
+    // Returns the period list, header first.
+    const std::vector<std::string>& list() const { return m_grid.periodList(); }
     bool rotated() const { return m_rotated; }
 
 private:
@@ -56,8 +55,9 @@ private:
 
     Dialogs& m_dialogs;
     std::array<std::string, 3>& m_copyNames;
+    MonthGrid& m_grid;
     std::filesystem::path m_file;
-    TextLines m_list;
+    std::string m_lastLineEnd = "\r\n";
     size_t m_loadCount = 0;
     bool m_loaded = false;
     bool m_unreadable = false;

@@ -5,9 +5,9 @@
 
 namespace rekko {
 
-ScheduleStores::ScheduleStores(MainController& controller, Dialogs& dialogs)
-    : m_controller(controller), m_dialogs(dialogs), m_months(dialogs),
-      m_periods(dialogs, controller.settings().CaFT), m_navigator(m_months, m_periods, dialogs, [this] {
+ScheduleStores::ScheduleStores(MainController& controller, Dialogs& dialogs, MonthGrid& grid)
+    : m_controller(controller), m_dialogs(dialogs), m_months(dialogs, grid),
+      m_periods(dialogs, controller.settings().CaFT, grid), m_navigator(m_months, m_periods, dialogs, [this] {
           if (const SaveReport report = m_controller.saveAll(); !report.ok())
               m_dialogs.inform(report.message());
       }) {}
@@ -15,7 +15,7 @@ ScheduleStores::ScheduleStores(MainController& controller, Dialogs& dialogs)
 void ScheduleStores::attach() {
     ShellSeams& seams = m_controller.seams();
     seams.monthInitialisation.push_back({MonthInitPhase::BeforeSettings, [this] {
-                                             m_months.window().build(m_controller.today());
+                                             m_months.buildWindow(m_controller.today());
                                              m_navigator.reset();
                                              return true;
                                          }});

@@ -10,7 +10,8 @@ namespace rekko {
 
 class ScheduleStores {
 public:
-    ScheduleStores(MainController& controller, Dialogs& dialogs);
+    // The grid keeps the month and period lists the stores load and save.
+    ScheduleStores(MainController& controller, Dialogs& dialogs, MonthGrid& grid);
 
     // Joins month initialisation (the window before the settings are read; the five months and the period file
     // after) and save all (the edited jumped month, months 0 to 4, the period file, in this order).

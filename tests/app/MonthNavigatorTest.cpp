@@ -17,7 +17,7 @@ class Navigation : public ::testing::Test {
 protected:
     Navigation() {
         months.setDataFolder(dir.path());
-        months.window().build(today);
+        months.buildWindow(today);
         for (int i = 0; i < 5; ++i)
             EXPECT_TRUE(months.loadSlot(i).ok());
         dialogs.expect(DialogAnswer::Ok); // the new period file is announced
@@ -31,8 +31,9 @@ protected:
     test::TempDir dir;
     test::ScriptedDialogs dialogs;
     std::array<std::string, 3> copies{};
-    MonthStore months{dialogs};
-    PeriodStore periods{dialogs, copies};
+    MonthGrid grid{today};
+    MonthStore months{dialogs, grid};
+    PeriodStore periods{dialogs, copies, grid};
     int saveAllCalls = 0;
     MonthNavigator navigator{months, periods, dialogs, [this] { ++saveAllCalls; }};
 };

@@ -2,6 +2,7 @@
 #include "app/MonthStore.h"
 
 #include "calendar/Julius.h"
+#include "calendar/TextFile.h"
 
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
@@ -46,7 +47,7 @@ class MonthFiles : public ::testing::Test {
 protected:
     MonthFiles() {
         store.setDataFolder(dir.path());
-        store.window().build(EncodeJuliusDay(2024, 5, 3));
+        store.buildWindow(EncodeJuliusDay(2024, 5, 3));
     }
 
     // Writes a month file of slot 1 (May 2024) with a header and n schedule lines.
@@ -59,29 +60,30 @@ protected:
 
     test::TempDir dir;
     test::ScriptedDialogs dialogs;
-    MonthStore store{dialogs};
+    MonthGrid grid{EncodeJuliusDay(2024, 5, 3)};
+    MonthStore store{dialogs, grid};
 };
 
 TEST_F(MonthFiles, GuardSavesDownToHalfAndRefusesBelow) {
     writeMay(10);
     ASSERT_TRUE(store.loadSlot(1).ok());
-    Lines& lines = store.window().slot(1).lines.lines;
-    ASSERT_EQ(lines.size(), 11u);
-    lines.resize(5);
+    auto shrinkTo = [&](size_t n) { grid.editMonthList(1, [n](Lines& lines) { lines.resize(n); }); };
+    ASSERT_EQ(store.lines(1).size(), 11u);
+    shrinkTo(5);
     ASSERT_TRUE(store.saveSlot(1).ok());
     EXPECT_EQ(ReadTextFile(dir / "Ca202405.myc").value().lines.size(), 5u);
-    lines.resize(4);
+    shrinkTo(4);
     dialogs.expect(DialogAnswer::Ok);
     ASSERT_TRUE(store.saveSlot(1).ok());
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].text, "5月予定が立ち上げ時の半分以下、または０になっています。\r\nこの月は保存しません。");
     EXPECT_EQ(dialogs.shown()[0].caption, "確認 -Rekko-");
-    EXPECT_EQ(Lines(lines.begin(), lines.end()).size(), 4u); // the data stays in memory
+    EXPECT_EQ(store.lines(1).size(), 4u); // the data stays in memory
 }
 
 TEST_F(MonthFiles, MonthsWithoutAFileAreNotWrittenUnlessALineWasAdded) {
     ASSERT_TRUE(store.loadSlot(2).ok());
-    EXPECT_EQ(store.window().slot(2).lines.lines, (Lines{" 0,0,9,2024/ 6"}));
+    EXPECT_EQ(store.lines(2), (Lines{" 0,0,9,2024/ 6"}));
     ASSERT_TRUE(store.saveSlot(2).ok());
     EXPECT_FALSE(std::filesystem::exists(dir / "Ca202406.myc"));
     store.replaceDay(2, 7, DaySchedule{{"歯医者"}, {LineAttribute{}}});
@@ -93,7 +95,7 @@ TEST_F(MonthFiles, RemovingEveryScheduleLeavesTheFileAsItWas) {
     writeMay(1);
     const std::string before = dir.read("Ca202405.myc");
     ASSERT_TRUE(store.loadSlot(1).ok());
-    store.window().slot(1).lines.lines.resize(1);
+    grid.editMonthList(1, [](Lines& lines) { lines.resize(1); });
     ASSERT_TRUE(store.saveSlot(1).ok());
     EXPECT_EQ(dir.read("Ca202405.myc"), before);
 }
@@ -104,8 +106,6 @@ TEST_F(MonthFiles, UnchangedFilesAreWrittenByteForByte) {
     dir.write("Ca202405.myc", bytes);
     ASSERT_TRUE(store.loadSlot(1).ok());
     std::filesystem::remove(dir / "Ca202405.myc");
-    store.window().slot(1).lines.lines.push_back("dummy");
-    store.window().slot(1).lines.lines.pop_back();
     ASSERT_TRUE(store.saveSlot(1).ok());
     // Mixed line ends become CR LF; the missing final line end stays missing.
     std::string expected = bytes;
@@ -117,27 +117,28 @@ TEST_F(MonthFiles, UnreadableMonthIsNeverOverwritten) {
     std::filesystem::create_directory(dir / "Ca202405.myc");
     EXPECT_FALSE(store.loadSlot(1).ok());
     EXPECT_TRUE(store.window().slot(1).unreadable);
-    store.window().slot(1).lines.lines = {" 0,0,9,2024/ 5", " 1,1,,x,,,,,,"};
+    grid.setMonthList(1, 2024, 5, {" 0,0,9,2024/ 5", " 1,1,,x,,,,,,"});
     ASSERT_TRUE(store.saveSlot(1).ok());
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Ca202405.myc"));
 }
 
 TEST_F(MonthFiles, WriteFailureIsReportedAndTheLinesStay) {
     ASSERT_TRUE(store.loadSlot(1).ok());
-    store.window().slot(1).lines.lines.push_back(" 2,1,,x,,,,,,");
+    grid.editMonthList(1, [](Lines& lines) { lines.push_back(" 2,1,,x,,,,,,"); });
     store.setDataFolder(dir / "gone");
     const Status status = store.saveSlot(1);
     ASSERT_FALSE(status.ok());
     EXPECT_NE(status.error().path.find("Ca202405.myc"), std::string::npos);
-    EXPECT_EQ(store.window().slot(1).lines.lines.size(), 2u);
+    EXPECT_EQ(store.lines(1).size(), 2u);
 }
 
 TEST_F(MonthFiles, EditingTheJumpedMonthMarksIt) {
-    store.window().setJumpedMonth(2031, 7);
+    store.setJumpedMonth(2031, 7);
     ASSERT_TRUE(store.loadSlot(kJumpSlot).ok());
     EXPECT_FALSE(store.jumpedMonthEdited);
     store.replaceDay(kJumpSlot, 1, DaySchedule{{"x"}, {LineAttribute{}}});
     EXPECT_TRUE(store.jumpedMonthEdited);
+    EXPECT_EQ(grid.monthList(kJumpSlot).lines.back(), " 1,1,,x,,,,,,");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "app/PeriodStore.h"
 
 #include "calendar/Julius.h"
+#include "calendar/TextFile.h"
 
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
@@ -37,7 +38,8 @@ protected:
     test::TempDir cwd;
     test::ScriptedDialogs dialogs;
     std::array<std::string, 3> copies{};
-    PeriodStore store{dialogs, copies};
+    MonthGrid grid{EncodeJuliusDay(2024, 5, 3)};
+    PeriodStore store{dialogs, copies, grid};
 
 private:
     fs::path m_previous;
@@ -59,7 +61,7 @@ TEST_F(PeriodFile, RotatesOncePerStretch) {
     EXPECT_TRUE(fs::exists("CaFT4050.mcp"));
     EXPECT_EQ(loadOn(2024, 5, 10), PeriodStore::LoadOutcome::Loaded);
     EXPECT_EQ(copies, (std::array<std::string, 3>{"CaFT4051.mcp", "CaFT4050.mcp", ""}));
-    PeriodStore sameStretch{dialogs, copies};
+    PeriodStore sameStretch{dialogs, copies, grid};
     sameStretch.load(dataDir(), 2024, 5, 19);
     EXPECT_FALSE(sameStretch.rotated());
     EXPECT_EQ(copies[0], "CaFT4051.mcp");
@@ -104,10 +106,9 @@ TEST_F(PeriodFile, FolderThatCannotBeMadeEndsTheProgram) {
 TEST_F(PeriodFile, GuardWritesThreeOfSevenAndTheHeaderOnly) {
     writePeriods(6);
     loadOn(2024, 5, 3);
-    Lines& lines = store.list().lines;
-    lines.resize(3);
+    grid.editPeriodList([](Lines& lines) { lines.resize(3); });
     ASSERT_TRUE(store.save().ok());
-    lines.resize(2);
+    grid.editPeriodList([](Lines& lines) { lines.resize(2); });
     dialogs.expect(DialogAnswer::Ok);
     ASSERT_TRUE(store.save().ok());
     EXPECT_EQ(dialogs.shown().back().text,
@@ -115,7 +116,7 @@ TEST_F(PeriodFile, GuardWritesThreeOfSevenAndTheHeaderOnly) {
     EXPECT_EQ(ReadTextFile(dataDir() / "CaFromTo.myc").value().lines.size(), 3u);
 
     writePeriods(0);
-    PeriodStore headerOnly{dialogs, copies};
+    PeriodStore headerOnly{dialogs, copies, grid};
     headerOnly.load(dataDir(), 2024, 5, 3);
     ASSERT_TRUE(headerOnly.save().ok());
     EXPECT_EQ(ReadTextFile(dataDir() / "CaFromTo.myc").value().lines, (Lines{"***** FromTo予定"}));
@@ -127,12 +128,12 @@ TEST_F(PeriodFile, StoreAppendsReplacesAndRefusesInvalidDates) {
     PeriodFields period = NewPeriod(EncodeJuliusDay(2024, 6, 1), 1, EncodeJuliusDay(2024, 6, 3), 3, 1, clRed);
     period.text = "new";
     EXPECT_TRUE(store.store(0, period));
-    EXPECT_EQ(store.list().lines.back(), "2024, 6, 1,M,2024, 6, 3,E,2024, 6, 2,1,clRed,new");
+    EXPECT_EQ(store.list().back(), "2024, 6, 1,M,2024, 6, 3,E,2024, 6, 2,1,clRed,new");
     period.text = "edited p1";
     EXPECT_TRUE(store.store(1, period));
-    EXPECT_EQ(store.list().lines.size(), 4u);
-    EXPECT_EQ(store.list().lines[1].substr(store.list().lines[1].rfind(',') + 1), "p2");
-    EXPECT_EQ(store.list().lines.back().substr(store.list().lines.back().rfind(',') + 1), "edited p1");
+    EXPECT_EQ(store.list().size(), 4u);
+    EXPECT_EQ(store.list()[1].substr(store.list()[1].rfind(',') + 1), "p2");
+    EXPECT_EQ(store.list().back().substr(store.list().back().rfind(',') + 1), "edited p1");
 
     period.end = {2024, 6, 31};
     dialogs.expect(DialogAnswer::Ok);
@@ -141,20 +142,7 @@ TEST_F(PeriodFile, StoreAppendsReplacesAndRefusesInvalidDates) {
     EXPECT_EQ(dialogs.shown()[0].text, "不正な日付：2024/06/31");
     EXPECT_EQ(dialogs.shown()[0].icon, DialogIcon::Warning);
     EXPECT_EQ(dialogs.shown()[1].text, "登録いたしません。");
-    EXPECT_EQ(store.list().lines.size(), 4u);
-}
-
-TEST_F(PeriodFile, DeleteAsksFirst) {
-    writePeriods(2);
-    loadOn(2024, 5, 3);
-    dialogs.expect(DialogAnswer::No);
-    EXPECT_FALSE(store.confirmDelete(1));
-    dialogs.expect(DialogAnswer::Yes);
-    EXPECT_TRUE(store.confirmDelete(1));
-    EXPECT_EQ(dialogs.shown()[0].caption, "確認");
-    EXPECT_EQ(dialogs.shown()[0].text, "この予定を削除してもいいですか？");
-    EXPECT_EQ(store.list().lines.size(), 2u);
-    EXPECT_FALSE(store.confirmDelete(0)); // nothing selected: nothing asked
+    EXPECT_EQ(store.list().size(), 4u);
 }
 
 } // namespace

@@ -26,7 +26,8 @@ struct Program {
     test::FakeClock clock{CalendarDate{2024, 5, 3}, TimeOfDay{9, 0, 0}};
     test::ScriptedDialogs dialogs;
     MainController controller{folder.path(), startup.path(), clock, dialogs};
-    ScheduleStores stores{controller, dialogs};
+    MonthGrid grid{EncodeJuliusDay(2024, 5, 3)};
+    ScheduleStores stores{controller, dialogs, grid};
 };
 
 TEST(ScheduleStores, MonthInitialisationLoadsTheWindowAndThePeriodFile) {
@@ -34,8 +35,9 @@ TEST(ScheduleStores, MonthInitialisationLoadsTheWindowAndThePeriodFile) {
     std::ofstream(program.data / "Ca202405.myc", std::ios::binary) << " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n";
     std::ofstream(program.data / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
     ASSERT_TRUE(program.controller.initialiseMonths());
-    EXPECT_EQ(program.stores.months().window().slot(1).lines.lines.size(), 2u);
-    EXPECT_EQ(program.stores.months().window().slot(0).lines.lines, (std::vector<std::string>{" 0,0,9,2024/ 4"}));
+    EXPECT_EQ(program.stores.months().lines(1).size(), 2u);
+    EXPECT_EQ(program.grid.monthList(0).lines, (std::vector<std::string>{" 0,0,9,2024/ 4"}));
+    EXPECT_EQ(program.grid.periodList().size(), 1u);
     EXPECT_EQ(program.stores.navigator().currentSlot(), 1);
     EXPECT_TRUE(program.dialogs.shown().empty());
 }

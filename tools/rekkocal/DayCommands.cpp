@@ -10,6 +10,7 @@
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
 #include "calendar/RuleFiles.h"
+#include "calendar/TextFile.h"
 #include "calendar/TextProcedures.h"
 
 #include <filesystem>
