@@ -1,0 +1,100 @@
+// The month grid's mouse rules and the period entry they drive.
+#include "GridInteraction.h"
+
+namespace rekko {
+
+void GridInteraction::press(MouseButton button, bool alt, const GridPoint& at, GridState& state) {
+    if (button != MouseButton::Left)
+        return;
+    m_selectedBeforePress = state.selectedPeriod;
+    state.selectedPeriod = 0;
+    if (alt) {
+        m_pending = true;
+        m_start = at.day;
+        m_startPart = at.part;
+        state.selectionFirst = at.day;
+        state.selectionLast = at.day;
+    }
+}
+
+bool GridInteraction::move(bool alt, int32_t day, GridState& state) {
+    if (!alt || !m_pending || day == 0 || day == state.selectionLast)
+        return false;
+    state.selectionLast = day;
+    return true;
+}
+
+GridAction GridInteraction::release(MouseButton button, bool alt, bool ctrl, const GridPoint& at, bool busy,
+                                    GridState& state) {
+    if (button == MouseButton::Right) {
+        m_clickedDay = at.day;
+        m_clickedPart = at.part;
+        return {};
+    }
+    if (button != MouseButton::Left)
+        return {};
+    state.selectionFirst = 0;
+    state.selectionLast = 0;
+    m_clickedPart = at.part;
+    if ((!alt && !at.lane.empty() && !at.lane.isPeriod()) || ctrl) {
+        if (!at.inShownMonth || busy)
+            return {};
+        m_pending = false;
+        return {GridAction::Kind::OpenDay, at.day};
+    }
+    if (alt && m_pending)
+        return finishPeriod(at.day, at.part);
+    m_pending = false;
+    if (at.lane.isPeriod()) {
+        const int index = static_cast<int>(at.lane.index);
+        if (index == m_selectedBeforePress && index > 0) {
+            GridAction open{GridAction::Kind::EditPeriod};
+            open.period = index;
+            return open;
+        }
+        state.selectedPeriod = index;
+    }
+    return {};
+}
+
+void GridInteraction::startPeriodHere(GridState& state) {
+    m_pending = true;
+    m_start = m_clickedDay;
+    m_startPart = m_clickedPart;
+    state.selectionFirst = m_clickedDay;
+    state.selectionLast = m_clickedDay;
+}
+
+GridAction GridInteraction::endPeriodHere(GridState& state) {
+    state.selectionLast = m_clickedDay;
+    if (!m_pending)
+        return {};
+    return finishPeriod(m_clickedDay, m_clickedPart);
+}
+
+GridAction GridInteraction::finishPeriod(int32_t day, int part) {
+    if (day < m_start)
+        return {GridAction::Kind::Reversed};
+    m_pending = false;
+    GridAction action{GridAction::Kind::NewPeriod};
+    action.start = m_start;
+    action.startPart = m_startPart;
+    action.end = day;
+    action.endPart = part;
+    return action;
+}
+
+PopupEnabling GridInteraction::popupEnabling(bool daySelected) const {
+    PopupEnabling enabling;
+    if (m_pending) {
+        enabling.periodEnd = true;
+        return enabling;
+    }
+    enabling.edit = daySelected;
+    enabling.resident = true;
+    enabling.periodStart = true;
+    enabling.exit = true;
+    return enabling;
+}
+
+} // namespace rekko

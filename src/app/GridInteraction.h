@@ -1,0 +1,73 @@
+// What presses, drags and releases on the month grid mean: opening days, entering and selecting periods.
+#pragma once
+
+#include "controls/MonthGrid.h"
+
+#include <cstdint>
+
+namespace rekko {
+
+// Where the pointer is on the grid: its day and part of day (1 朝, 2 昼, 3 夕), whether the day belongs to the
+// shown month, and what the line under it holds.
+struct GridPoint {
+    int32_t day = 0;
+    int part = 1;
+    bool inShownMonth = false;
+    Lane lane;
+};
+
+// What a release or a popup command asks the main window to do.
+struct GridAction {
+    enum class Kind { None, OpenDay, NewPeriod, EditPeriod, Reversed };
+    Kind kind = Kind::None;
+    int32_t day = 0;    // OpenDay
+    int period = 0;     // EditPeriod: the line of the period list
+    int32_t start = 0;  // NewPeriod: the range and its parts
+    int startPart = 1;
+    int32_t end = 0;
+    int endPart = 3;
+};
+
+// The entries of the grid's popup that may be used now.
+struct PopupEnabling {
+    bool edit = false;
+    bool resident = false;
+    bool periodStart = false;
+    bool periodEnd = false;
+    bool exit = false;
+};
+
+class GridInteraction {
+public:
+    // A left press clears the period selection; with Alt it starts a pending period and the drag range there.
+    void press(MouseButton button, bool alt, const GridPoint& at, GridState& state);
+    // With Alt held, entering another day extends the drag range; answers whether the grid must be redrawn.
+    bool move(bool alt, int32_t day, GridState& state);
+    // Decides a release: a right release remembers the day and part for the popup; a left one opens the day
+    // under a day line (or any day with Ctrl), ends an Alt-drag period, or selects a period bar (a second
+    // release on the selected bar opens it). busy: the grid is switching months and opens nothing.
+    GridAction release(MouseButton button, bool alt, bool ctrl, const GridPoint& at, bool busy, GridState& state);
+
+    // The popup commands: "期間予定開始" starts a pending period at the remembered day, "期間予定終了" ends it there.
+    void startPeriodHere(GridState& state);
+    GridAction endPeriodHere(GridState& state);
+    // Drops a pending period (a day was opened, or the period dialog was shown).
+    void dropPendingPeriod() { m_pending = false; }
+
+    PopupEnabling popupEnabling(bool daySelected) const;
+    bool periodPending() const { return m_pending; }
+    // The day and part of the last right click, for the popup.
+    int32_t clickedDay() const { return m_clickedDay; }
+
+private:
+    GridAction finishPeriod(int32_t day, int part);
+
+    bool m_pending = false;
+    int32_t m_start = 0;
+    int m_startPart = 1;
+    int32_t m_clickedDay = 0;
+    int m_clickedPart = 1;
+    int m_selectedBeforePress = 0;
+};
+
+} // namespace rekko

@@ -1,0 +1,107 @@
+// The mouse rules of the month grid: opening days, Alt-drag periods, selecting and opening period bars, the popup.
+#include "app/GridInteraction.h"
+
+#include "calendar/Julius.h"
+#include "schedule/PeriodRecord.h"
+
+#include <gtest/gtest.h>
+
+namespace rekko {
+namespace {
+
+using Kind = GridAction::Kind;
+
+const int32_t k3rd = EncodeJuliusDay(2024, 5, 3);
+const int32_t k5th = EncodeJuliusDay(2024, 5, 5);
+
+GridPoint dayLineAt(int32_t day) { return {day, 2, true, Lane{'1', 4}}; }
+GridPoint emptyAt(int32_t day, int part = 1) { return {day, part, true, Lane{}}; }
+GridPoint barAt(int32_t day, int index) { return {day, 1, true, Lane{'F', index}}; }
+
+TEST(GridInteraction, LeftReleaseOnADayLineOpensTheDayButARightClickNever) {
+    GridInteraction mouse;
+    GridState state;
+    mouse.press(MouseButton::Right, false, dayLineAt(k3rd), state);
+    EXPECT_EQ(mouse.release(MouseButton::Right, false, false, dayLineAt(k3rd), false, state).kind, Kind::None);
+    EXPECT_EQ(mouse.clickedDay(), k3rd);
+    mouse.press(MouseButton::Left, false, dayLineAt(k3rd), state);
+    const GridAction open = mouse.release(MouseButton::Left, false, false, dayLineAt(k3rd), false, state);
+    EXPECT_EQ(open.kind, Kind::OpenDay);
+    EXPECT_EQ(open.day, k3rd);
+    // An empty line opens only with Ctrl; a neighbouring month's day or a busy grid opens nothing.
+    EXPECT_EQ(mouse.release(MouseButton::Left, false, false, emptyAt(k3rd), false, state).kind, Kind::None);
+    EXPECT_EQ(mouse.release(MouseButton::Left, false, true, emptyAt(k3rd), false, state).kind, Kind::OpenDay);
+    GridPoint neighbour = dayLineAt(k3rd);
+    neighbour.inShownMonth = false;
+    EXPECT_EQ(mouse.release(MouseButton::Left, false, false, neighbour, false, state).kind, Kind::None);
+    EXPECT_EQ(mouse.release(MouseButton::Left, false, false, dayLineAt(k3rd), true, state).kind, Kind::None);
+}
+
+TEST(GridInteraction, AltDragFromThe3rdToThe5thEntersAPeriod) {
+    GridInteraction mouse;
+    GridState state;
+    mouse.press(MouseButton::Left, true, emptyAt(k3rd, 2), state);
+    EXPECT_TRUE(mouse.periodPending());
+    EXPECT_TRUE(mouse.move(true, k3rd + 1, state));
+    EXPECT_FALSE(mouse.move(true, k3rd + 1, state));
+    EXPECT_TRUE(mouse.move(true, k5th, state));
+    EXPECT_EQ(state.selectionFirst, k3rd);
+    EXPECT_EQ(state.selectionLast, k5th);
+    const GridAction period = mouse.release(MouseButton::Left, true, false, emptyAt(k5th, 3), false, state);
+    ASSERT_EQ(period.kind, Kind::NewPeriod);
+    EXPECT_EQ(state.selectionFirst, 0);
+    const PeriodFields fields = NewPeriod(period.start, period.startPart, period.end, period.endPart, 1, clBlue);
+    EXPECT_EQ(fields.label, (PeriodDate{2024, 5, 4}));
+    EXPECT_EQ(fields.startPart, DayPart::Midday);
+    EXPECT_EQ(fields.endPart, DayPart::Evening);
+    EXPECT_FALSE(mouse.periodPending());
+}
+
+TEST(GridInteraction, ReleasingWithoutAltDropsThePendingPeriod) {
+    GridInteraction mouse;
+    GridState state;
+    mouse.press(MouseButton::Left, true, emptyAt(k3rd), state);
+    mouse.release(MouseButton::Left, false, false, emptyAt(k5th), false, state);
+    EXPECT_FALSE(mouse.periodPending());
+}
+
+TEST(GridInteraction, APeriodBarIsSelectedFirstAndOpenedOnTheSecondRelease) {
+    GridInteraction mouse;
+    GridState state;
+    mouse.press(MouseButton::Left, false, barAt(k3rd, 4), state);
+    EXPECT_EQ(mouse.release(MouseButton::Left, false, false, barAt(k3rd, 4), false, state).kind, Kind::None);
+    EXPECT_EQ(state.selectedPeriod, 4);
+    mouse.press(MouseButton::Left, false, barAt(k3rd, 4), state);
+    const GridAction open = mouse.release(MouseButton::Left, false, false, barAt(k3rd, 4), false, state);
+    EXPECT_EQ(open.kind, Kind::EditPeriod);
+    EXPECT_EQ(open.period, 4);
+    // A click elsewhere clears the selection.
+    mouse.press(MouseButton::Left, false, emptyAt(k5th), state);
+    mouse.release(MouseButton::Left, false, false, emptyAt(k5th), false, state);
+    EXPECT_EQ(state.selectedPeriod, 0);
+}
+
+TEST(GridInteraction, PopupPeriodEntryAndItsEnabling) {
+    GridInteraction mouse;
+    GridState state;
+    PopupEnabling idle = mouse.popupEnabling(true);
+    EXPECT_TRUE(idle.edit && idle.resident && idle.periodStart && idle.exit);
+    EXPECT_FALSE(idle.periodEnd);
+    mouse.release(MouseButton::Right, false, false, emptyAt(k5th, 2), false, state);
+    mouse.startPeriodHere(state);
+    const PopupEnabling pending = mouse.popupEnabling(true);
+    EXPECT_TRUE(pending.periodEnd);
+    EXPECT_FALSE(pending.edit || pending.resident || pending.periodStart || pending.exit);
+    mouse.release(MouseButton::Right, false, false, emptyAt(k3rd), false, state);
+    EXPECT_EQ(mouse.endPeriodHere(state).kind, Kind::Reversed);
+    EXPECT_TRUE(mouse.periodPending());
+    mouse.release(MouseButton::Right, false, false, emptyAt(k5th + 2, 1), false, state);
+    const GridAction period = mouse.endPeriodHere(state);
+    ASSERT_EQ(period.kind, Kind::NewPeriod);
+    EXPECT_EQ(period.start, k5th);
+    EXPECT_EQ(period.startPart, 2);
+    EXPECT_EQ(period.endPart, 1);
+}
+
+} // namespace
+} // namespace rekko
