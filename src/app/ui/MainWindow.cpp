@@ -8,13 +8,15 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QScreen>
+#include <QShortcut>
 
 namespace rekko {
 
 namespace {
 
 constexpr int kNormalWidth = 782;
-constexpr int kNormalHeight = 700;
+// Five lines a day need week rows of about a hundred pixels with the Japanese gothic faces of this desktop.
+constexpr int kNormalHeight = 810;
 constexpr int kThreeLineHeight = 575;
 
 } // namespace
@@ -32,6 +34,9 @@ MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::functi
     buildPages();
     wireCommands();
     wireSeams();
+    // The month view joins month initialisation after the shell's own steps.
+    m_monthView = new MonthView(m_month, m_status, m_menu, m_controller, m_dialogs);
+    connect(this, &MainWindow::currentMonthRequested, m_monthView, &MonthView::showCurrentMonth);
 }
 
 MainWindow::~MainWindow() {
@@ -89,6 +94,17 @@ void MainWindow::wireCommands() {
         emit functionTicked();
     });
     connect(m_residentTimer, &QTimer::timeout, this, &MainWindow::countDown);
+    // Alt+Right and Alt+Left turn the pages.
+    for (const auto& [key, step] : {std::pair{Qt::Key_Right, 1}, std::pair{Qt::Key_Left, -1}}) {
+        connect(new QShortcut(Qt::ALT | key, this), &QShortcut::activated, this, [this, step = step] {
+            const int count = m_pages->count();
+            int index = m_pages->currentIndex();
+            do
+                index = (index + step + count) % count;
+            while (!m_pages->isTabVisible(index));
+            m_pages->setCurrentIndex(index);
+        });
+    }
 }
 
 void MainWindow::wireSeams() {

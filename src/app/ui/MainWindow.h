@@ -4,6 +4,7 @@
 #include "MainMenu.h"
 #include "MainStatusBar.h"
 #include "MonthPage.h"
+#include "MonthView.h"
 #include "SettingsPage.h"
 
 #include "app/DataFolderChange.h"
@@ -35,6 +36,7 @@ public:
     MainController& controller() const { return m_controller; }
     QTabWidget* pages() const { return m_pages; }
     MonthPage* monthPage() const { return m_month; }
+    MonthView* monthView() const { return m_monthView; }
     SettingsPage* settingsPage() const { return m_settings; }
     // The year and memo pages hold what their own parts put into them.
     QWidget* yearPage() const { return m_year; }
@@ -87,6 +89,7 @@ private:
     DataFolderChange m_dataFolderChange;
     QTabWidget* m_pages = nullptr;
     MonthPage* m_month = nullptr;
+    MonthView* m_monthView = nullptr;
     QWidget* m_year = nullptr;
     SettingsPage* m_settings = nullptr;
     QWidget* m_memo = nullptr;

@@ -44,19 +44,18 @@ QPushButton* commandButton(const Command& command, QWidget* parent) {
 
 MonthPage::MonthPage(QWidget* parent) : QWidget(parent) {
     setObjectName("tsMonth");
-    m_tabs = new QTabBar(this);
-    m_tabs->setObjectName("TabControl1");
-    m_tabs->setExpanding(false);
+    m_tabs = new MonthTabBar(this);
     m_yearMonth = new QLineEdit(this);
     m_yearMonth->setObjectName("meNengetu");
     m_yearMonth->setInputMask("999999");
     m_yearMonth->setMaximumWidth(80);
     m_yearMonth->hide();
     auto* top = new QHBoxLayout;
+    top->setSpacing(2);
     QPushButton* steps[4];
     for (int i = 0; i < 4; ++i) {
         steps[i] = commandButton(kSteps[i], this);
-        steps[i]->setFixedWidth(40);
+        steps[i]->setFixedWidth(32);
         steps[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     }
     top->addWidget(steps[0]);
@@ -71,7 +70,6 @@ MonthPage::MonthPage(QWidget* parent) : QWidget(parent) {
     m_gridPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_gridPanel->setAutoFillBackground(true);
     m_gridPanel->setBackgroundRole(QPalette::Base);
-    m_gridPanel->setContextMenuPolicy(Qt::CustomContextMenu);
     (new QVBoxLayout(m_gridPanel))->setContentsMargins(0, 0, 0, 0);
     m_commemoration = new QLabel(this);
     m_commemoration->setObjectName("pnlCmr");
@@ -86,8 +84,10 @@ MonthPage::MonthPage(QWidget* parent) : QWidget(parent) {
     for (const auto& [name, caption] : entries)
         m_gridMenu->addAction(QString::fromUtf8(caption))->setObjectName(name);
     connect(m_gridMenu->findChild<QAction*>("pmShuuryou"), &QAction::triggered, this, &MonthPage::exitRequested);
-    connect(m_gridPanel, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { m_gridMenu->popup(m_gridPanel->mapToGlobal(at)); });
+    m_periodMenu = new QMenu(this);
+    m_periodMenu->setObjectName("pmSakujo");
+    m_periodMenu->addAction(QStringLiteral("キャンセル(&C)"))->setObjectName("pmCancel");
+    m_periodMenu->addAction(QStringLiteral("削除(&D)"))->setObjectName("pmSakujoDelete");
 
     auto* commands = new QGridLayout;
     for (int i = 0; i < static_cast<int>(std::size(kCommands)); ++i) {

@@ -1,6 +1,8 @@
 // The month page tsMonth: the month tab strip, the panel that holds the month grid, and the command buttons.
 #pragma once
 
+#include "MonthTabBar.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,12 +17,13 @@ class MonthPage : public QWidget {
 public:
     explicit MonthPage(QWidget* parent = nullptr);
 
-    // TabControl1: the month store fills in the labels of the month slots.
-    QTabBar* monthTabs() const { return m_tabs; }
+    // TabControl1: the month view fills in the labels of the month slots.
+    MonthTabBar* monthTabs() const { return m_tabs; }
     // pnlMonth: the month grid goes in here, filling it.
     QWidget* gridPanel() const { return m_gridPanel; }
-    // pMenu1, the popup of the grid panel.
+    // pMenu1, the popup of the grid; pmSakujo, its popup while a period bar is selected.
     QMenu* gridMenu() const { return m_gridMenu; }
+    QMenu* periodMenu() const { return m_periodMenu; }
     // pnlCmr, the commemoration panel.
     QLabel* commemorationPanel() const { return m_commemoration; }
     // meNengetu, the year-month entry; hidden until the year-month command.
@@ -36,9 +39,10 @@ signals:
     void exitRequested();
 
 private:
-    QTabBar* m_tabs;
+    MonthTabBar* m_tabs;
     QWidget* m_gridPanel;
     QMenu* m_gridMenu;
+    QMenu* m_periodMenu;
     QLabel* m_commemoration;
     QLineEdit* m_yearMonth;
 };

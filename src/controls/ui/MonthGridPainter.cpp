@@ -2,12 +2,14 @@
 // overflow), grid lines and period titles.
 #include "MonthGridPainter.h"
 
+#include "calendar/TextProcedures.h"
+
 #include "ColourConversion.h"
 
 #include "calendar/OldCalendar.h"
+#include "calendar/TextProcedures.h"
 #include "controls/GridDayRules.h"
 
-#include <QLocale>
 
 #include <algorithm>
 
@@ -106,13 +108,12 @@ void MonthGridPainter::drawCells(QImage& image) const {
 }
 
 void MonthGridPainter::drawHeader(QPainter& painter) const {
-    const QLocale locale;
     const QColor shadow = m_colors.palette.color(QPalette::Dark);
     painter.setFont(m_header.font);
     for (int column = 0; column < 7; ++column) {
         const QRect rect = toQRect(m_geometry.headerRect(column));
         painter.fillRect(rect, m_colors.dayOfWeekBk);
-        // 0 is Sunday here; Qt counts Monday 1 .. Sunday 7.
+        // 0 is Sunday here.
         const int weekday = (m_grid.options().FirstDayOfWeek + column) % 7;
         QColor color = m_colors.palette.color(QPalette::WindowText);
         if (weekday == 0)
@@ -120,8 +121,9 @@ void MonthGridPainter::drawHeader(QPainter& painter) const {
         else if (weekday == 6)
             color = ToQColor(kSaturdayHeaderColor, m_colors.palette);
         painter.setPen(color);
+        // The program speaks Japanese whatever the system's language: 日 月 火 水 木 金 土.
         painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine,
-                         locale.dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat));
+                         QString::fromStdString(WeekdayShortName(weekday + 1)));
         painter.setPen(shadow);
         painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
         painter.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());

@@ -26,8 +26,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One main window over a fresh program folder, a fixed clock and recorded message boxes.
+// One main window over a fresh program folder, a fixed clock and recorded message boxes; the current directory,
+// where the data lives without a data folder, is a fresh folder too.
 struct Fixture {
+    Fixture() { fs::current_path(data.path()); }
+    ~Fixture() { fs::current_path(previous); }
+
+    fs::path previous = fs::current_path();
+    test::TempDir data;
     test::TempDir program;
     test::TempDir startup;
     test::TempDir programs;
@@ -265,14 +271,15 @@ private slots:
     void activationShowsTheClockAndTheDeferredMessageOnce() {
         Fixture f;
         QVERIFY(f.window->start({}, f.programs.path()));
+        const size_t before = f.dialogs.shown().size(); // the new period file was announced
         f.controller.setDeferredMessage("前回は不正終了しました。");
         QSignalSpy painted(f.window.get(), &MainWindow::firstPainted);
         QSignalSpy month(f.window.get(), &MainWindow::currentMonthRequested);
         f.window->show();
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        QTRY_COMPARE(f.dialogs.shown().size(), size_t(1));
-        QCOMPARE(f.dialogs.shown()[0].text, std::string("前回は不正終了しました。"));
+        QTRY_COMPARE(f.dialogs.shown().size(), before + 1);
+        QCOMPARE(f.dialogs.shown()[before].text, std::string("前回は不正終了しました。"));
         QCOMPARE(f.find<QLabel>("pnlStatus0")->text(), QString("2024/5/3 (金) 午後 3 : 05"));
         QVERIFY(f.find<QLabel>("pnlStatus1")->text().contains("【 起動フォルダ 】"));
         QCOMPARE(month.size(), 1);

@@ -7,6 +7,7 @@
 
 #include "app/ui/Entry.h"
 #include "app/ui/MainWindow.h"
+#include "calendar/Julius.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,6 +53,10 @@ private slots:
     }
 
     void mainWindowPages() {
+        // Without a data folder the data lives in the current directory: a fresh one here.
+        test::TempDir data;
+        const std::filesystem::path previous = std::filesystem::current_path();
+        std::filesystem::current_path(data.path());
         test::TempDir program;
         test::TempDir startup;
         test::TempDir programs;
@@ -82,6 +87,33 @@ private slots:
             QVERIFY(image.save(folder + "/" + name + ".png"));
             QVERIFY2(colourCount(image) > 20, name);
         }
+        std::filesystem::current_path(previous);
+    }
+
+    // The month page over the sample data folder on 2026-12-06, then in jump mode on a far month.
+    void monthPageWithSampleData() {
+        namespace fs = std::filesystem;
+        test::TempDir program, startup, programs, data;
+        for (const auto& entry : fs::directory_iterator(test::TestDataDir() / "sample"))
+            fs::copy_file(entry.path(), data.path() / entry.path().filename());
+        program.write("Sorel.ini", "[Settei]\r\nedFolder=" + data.path().string() + "/\r\nCaFT1=CaFT6120.mcp\r\n");
+        const fs::path previous = fs::current_path();
+        fs::current_path(data.path());
+        test::FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
+        test::RecordingDialogs dialogs;
+        MainController controller(program.path(), startup.path(), clock, dialogs);
+        MainWindow window(controller, dialogs);
+        QVERIFY(window.start({}, programs.path()));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(50);
+        const QString folder = screenshotFolder();
+        QVERIFY(window.grab().toImage().save(folder + "/month-page-sample.png"));
+
+        window.monthPage()->button("btnYokunen")->click();
+        QTest::qWait(50);
+        QVERIFY(window.grab().toImage().save(folder + "/month-page-jump.png"));
+        fs::current_path(previous);
     }
 };
 

@@ -1,0 +1,191 @@
+// The month page's commands, keys and grid events, driving the month navigator and the stores.
+#include "MonthView.h"
+
+#include "calendar/Julius.h"
+#include "calendar/RuleFiles.h"
+#include "calendar/TextFile.h"
+
+#include <QKeyEvent>
+#include <QLayout>
+#include <QShortcut>
+
+namespace rekko {
+
+namespace {
+
+constexpr const char* kYearMonthCaption = "年月指定";
+
+// Answers key presses of the day entry through a function, so the view keeps the rules in one place.
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QObject* parent, std::function<bool(int)> onKey) : QObject(parent), m_onKey(std::move(onKey)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::KeyPress && m_onKey(static_cast<QKeyEvent*>(event)->key());
+    }
+
+private:
+    std::function<bool(int)> m_onKey;
+};
+
+} // namespace
+
+MonthView::MonthView(MonthPage* page, MainStatusBar* status, MainMenu* menus, MainController& controller,
+                     Dialogs& dialogs)
+    : QObject(page), m_page(page), m_status(status), m_controller(controller), m_dialogs(dialogs),
+      m_grid(new TSeMCal(dialogs, controller.today(), page->gridPanel())),
+      m_stores(controller, dialogs, m_grid->grid()) {
+    m_grid->setObjectName("SeMCal1");
+    m_page->gridPanel()->layout()->addWidget(m_grid);
+    m_stores.attach();
+    controller.seams().monthInitialisation.push_back(
+        {MonthInitPhase::Finish, [this] { return finishMonthInitialisation(), true; }});
+    const std::pair<const char*, int> moves[] = {
+        {"mmZengetu", -1}, {"mmYokugetu", +1}, {"mmZennen", -12}, {"mmYokunen", +12}};
+    for (const auto& [name, months] : moves)
+        connect(menus->action(name), &QAction::triggered, this, [this, months = months] { step(months); });
+    wireNavigation();
+    wireEntries();
+    wireGrid();
+}
+
+void MonthView::finishMonthInitialisation() {
+    const Settings& settings = m_controller.settings();
+    MonthGrid& grid = m_grid->grid();
+    grid.setToday(m_controller.today());
+    // Without "Hday.dat" in the current directory the built-in rules stay, so the holidays always show.
+    (void)grid.rules().setHolidayList(BuiltinHolidayList());
+    grid.rules().AutoFurikae = settings.cbNextDay;
+    grid.rules().AutoKokumin = settings.cbNextDay;
+    m_grid->setNeighborJump(settings.cbNeighborJump);
+    m_grid->setIsFontBold(settings.cbBold);
+    m_grid->setItemGyo(settings.udCalSize == 0 ? 3 : 5);
+    m_grid->readRuleFiles();
+    showCurrentMonth();
+}
+
+void MonthView::wireNavigation() {
+    const std::pair<const char*, int> steps[] = {
+        {"btnZengetu", -1}, {"btnYokugetu", +1}, {"btnZennen", -12}, {"btnYokunen", +12}};
+    for (const auto& [name, months] : steps)
+        connect(m_page->button(name), &QPushButton::clicked, this, [this, months = months] { step(months); });
+    connect(m_page->button("btnM11"), &QPushButton::clicked, this, &MonthView::showCurrentMonth);
+    connect(m_page->button("btnM2"), &QPushButton::clicked, this, [this] {
+        toggleYearMonthEntry(false);
+        m_stores.navigator().standardDisplay();
+        showSlot();
+    });
+    connect(m_page->monthTabs(), &QTabBar::currentChanged, this, [this](int tab) {
+        m_grid->grid().state().suspend = true;
+        m_stores.navigator().chooseTab(tab, m_controller.today());
+        m_grid->grid().state().suspend = false;
+        showSlot();
+    });
+    auto shortcut = [this](QKeySequence keys, std::function<void()> action) {
+        auto* key = new QShortcut(keys, m_page, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        connect(key, &QShortcut::activated, this, [this, action = std::move(action)] {
+            if (!m_page->yearMonthEntry()->isVisible())
+                action();
+        });
+    };
+    shortcut(Qt::CTRL | Qt::Key_Right, [this] { step(+1); });
+    shortcut(Qt::CTRL | Qt::Key_Left, [this] { step(-1); });
+    shortcut(Qt::CTRL | Qt::Key_Up, [this] { showCurrentMonth(); });
+    shortcut(Qt::CTRL | Qt::Key_Down, [this] { showDayEntry(); });
+    shortcut(Qt::CTRL | Qt::Key_L, [this] { showDayEntry(); });
+}
+
+void MonthView::wireEntries() {
+    QPushButton* yearMonth = m_page->button("btnM1");
+    connect(yearMonth, &QPushButton::clicked, this,
+            [this] { toggleYearMonthEntry(!m_page->yearMonthEntry()->isVisible()); });
+    connect(m_page->yearMonthEntry(), &QLineEdit::returnPressed, this, [this] {
+        const std::string text = m_page->yearMonthEntry()->text().toStdString();
+        const auto result = m_stores.navigator().typedMonth(text);
+        if (result != MonthNavigator::JumpResult::Refused) {
+            toggleYearMonthEntry(false);
+            showSlot();
+        }
+    });
+    QLineEdit* day = m_status->dayEntry();
+    day->installEventFilter(new KeyFilter(this, [this](int key) { return dayEntryKey(key); }));
+}
+
+void MonthView::toggleYearMonthEntry(bool show) {
+    QLineEdit* entry = m_page->yearMonthEntry();
+    QPushButton* button = m_page->button("btnM1");
+    if (show == entry->isVisible())
+        return;
+    if (show) {
+        const MonthSlot& slot = m_stores.navigator().shown();
+        entry->setText(QString::asprintf("%.4d%.2d", slot.year, slot.month));
+        entry->show();
+        entry->setFocus();
+        button->setText(QStringLiteral("Cancel"));
+        m_panel1Before = m_status->panel1()->text();
+        m_status->panel1()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_status->panel1()->setText(QString::fromUtf8(kTypedMonthHint));
+    } else {
+        entry->hide();
+        button->setText(QString::fromUtf8(kYearMonthCaption));
+        m_status->panel1()->setText(m_controller.settings().cbShiyouchuu ? m_panel1Before : QString());
+        m_grid->setFocus();
+    }
+}
+
+void MonthView::showDayEntry() {
+    QLineEdit* entry = m_status->dayEntry();
+    entry->clear();
+    entry->show();
+    entry->setFocus();
+}
+
+bool MonthView::dayEntryKey(int key) {
+    QLineEdit* entry = m_status->dayEntry();
+    if (key == Qt::Key_Escape) {
+        entry->hide();
+        return true;
+    }
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+        return false;
+    const std::string text = entry->text().toStdString();
+    entry->clear();
+    entry->hide();
+    m_grid->setFocus();
+    if (const auto day = m_stores.navigator().typedDay(text)) {
+        const MonthSlot& slot = m_stores.navigator().shown();
+        openDay(EncodeJuliusDay(slot.year, slot.month, *day));
+    }
+    return true;
+}
+
+void MonthView::step(int months) {
+    toggleYearMonthEntry(false);
+    m_stores.navigator().stepMonths(months);
+    showSlot();
+}
+
+void MonthView::showCurrentMonth() {
+    toggleYearMonthEntry(false);
+    m_stores.navigator().thisMonth(m_controller.today());
+    showSlot();
+    m_grid->setFocus();
+}
+
+void MonthView::showSlot() {
+    const MonthNavigator& navigator = m_stores.navigator();
+    QStringList labels;
+    for (const auto& label : navigator.tabLabels())
+        labels << QString::fromStdString(label);
+    m_page->monthTabs()->setLabels(labels, navigator.selectedTab());
+    const MonthSlot& slot = navigator.shown();
+    MonthGrid& grid = m_grid->grid();
+    const int32_t today = m_controller.today();
+    const CalendarDate now = DecodeJuliusDay(today);
+    // The shown month opens on today when it holds today, else on its first day.
+    grid.goToYearMonth(slot.year, slot.month, slot.year == now.year && slot.month == now.month ? now.day : 1);
+    m_grid->setCurrentTab(navigator.currentSlot());
+}
+
+} // namespace rekko

@@ -1,0 +1,172 @@
+// The month view's grid events: presses, drags and releases, the popups, and opening days, periods and
+// anniversaries for the schedule dialog.
+#include "MonthView.h"
+
+#include "calendar/Julius.h"
+#include "calendar/RuleFiles.h"
+#include "calendar/TextFile.h"
+
+#include <QMenu>
+
+namespace rekko {
+
+namespace {
+
+MouseButton buttonOf(Qt::MouseButton button) {
+    return button == Qt::RightButton ? MouseButton::Right
+           : button == Qt::LeftButton ? MouseButton::Left
+                                      : MouseButton::Middle;
+}
+
+} // namespace
+
+void MonthView::wireGrid() {
+    connect(m_grid, &TSeMCal::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+                // A press stops a running "/J" countdown.
+                m_controller.setResidentCountdown(0);
+                m_mouse.press(buttonOf(button), modifiers & Qt::AltModifier, pointAt(x, y), m_grid->grid().state());
+            });
+    connect(m_grid, &TSeMCal::mouseMove, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, int x, int y) {
+        if (m_mouse.move(modifiers & Qt::AltModifier, pointAt(x, y).day, m_grid->grid().state()))
+            m_grid->RedrawCells();
+    });
+    connect(m_grid, &TSeMCal::mouseUp, this, &MonthView::mouseUp);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &MonthView::popup);
+
+    QMenu* menu = m_page->gridMenu();
+    auto action = [menu](const char* name) { return menu->findChild<QAction*>(name); };
+    connect(action("pmYoteiHenshuu"), &QAction::triggered, this, [this] { openDay(m_grid->grid().JuliusDay()); });
+    connect(action("pmYoteiSt"), &QAction::triggered, this, [this] {
+        m_mouse.startPeriodHere(m_grid->grid().state());
+        m_grid->RedrawCells();
+    });
+    connect(action("pmYoteiEd"), &QAction::triggered, this,
+            [this] { perform(m_mouse.endPeriodHere(m_grid->grid().state())); });
+    connect(action("pmKinenbi"), &QAction::triggered, this,
+            [this] { openAnniversary(m_grid->grid().JuliusDay()); });
+    connect(action("pmJouchuu"), &QAction::triggered, m_page->button("btnM12"), &QPushButton::click);
+    QAction* remove = m_page->periodMenu()->findChild<QAction*>("pmSakujoDelete");
+    connect(remove, &QAction::triggered, this, [this] {
+        if (const int period = m_grid->grid().state().selectedPeriod; period > 0)
+            m_grid->DeletePeriod(period);
+    });
+}
+
+GridPoint MonthView::pointAt(int x, int y) const {
+    const MonthGrid& grid = m_grid->grid();
+    const GridHit hit = grid.hitTest(x, y);
+    GridPoint point;
+    point.day = hit.cell() >= 0 ? hit.day : 0;
+    point.part = hit.block;
+    point.inShownMonth = hit.cell() >= 0 && grid.cellDay(hit.cell()).inMonth;
+    point.lane = grid.laneAt(hit);
+    return point;
+}
+
+void MonthView::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+    MonthGrid& grid = m_grid->grid();
+    // A press on a neighbouring month's day may have moved the grid to another tab or past the window.
+    GridState& state = grid.state();
+    if (state.tabRangeExceeded) {
+        state.tabRangeExceeded = false;
+        step(state.jumpedBackward ? -1 : +1);
+    } else if (grid.currentTab() != m_stores.navigator().currentSlot() && !m_stores.navigator().jumpMode()) {
+        m_stores.navigator().chooseTab(grid.currentTab(), m_controller.today());
+        showSlot();
+    }
+    const GridAction action = m_mouse.release(buttonOf(button), modifiers & Qt::AltModifier,
+                                              modifiers & Qt::ControlModifier, pointAt(x, y), state.suspend, state);
+    perform(action);
+    m_grid->RedrawCells();
+}
+
+void MonthView::perform(const GridAction& action) {
+    switch (action.kind) {
+    case GridAction::Kind::None:
+        return;
+    case GridAction::Kind::OpenDay:
+        openDay(action.day);
+        return;
+    case GridAction::Kind::NewPeriod:
+    case GridAction::Kind::EditPeriod:
+        openPeriod(action.period, action);
+        return;
+    case GridAction::Kind::Reversed:
+        m_dialogs.inform("初めと終わりが逆です。");
+        return;
+    }
+}
+
+void MonthView::popup(const QPoint& at) {
+    const QPoint global = m_grid->mapToGlobal(at);
+    if (m_grid->grid().state().selectedPeriod > 0) {
+        m_page->periodMenu()->popup(global);
+        return;
+    }
+    QMenu* menu = m_page->gridMenu();
+    const PopupEnabling enabling = m_mouse.popupEnabling(m_grid->grid().state().pressedInMonth);
+    menu->findChild<QAction*>("pmYoteiHenshuu")->setEnabled(enabling.edit);
+    menu->findChild<QAction*>("pmJouchuu")->setEnabled(enabling.resident);
+    menu->findChild<QAction*>("pmYoteiSt")->setEnabled(enabling.periodStart);
+    menu->findChild<QAction*>("pmYoteiEd")->setEnabled(enabling.periodEnd);
+    menu->findChild<QAction*>("pmShuuryou")->setEnabled(enabling.exit);
+    menu->popup(global);
+}
+
+void MonthView::openDay(int32_t day) {
+    m_mouse.dropPendingPeriod();
+    const int slot = m_stores.navigator().currentSlot();
+    const MonthSlot& month = m_stores.navigator().shown();
+    const CalendarDate date = DecodeJuliusDay(day);
+    if (!editDay || date.year != month.year || date.month != month.month)
+        return;
+    if (auto edited = editDay(day, LoadDay(m_stores.months().lines(slot), date.day))) {
+        m_stores.months().replaceDay(slot, date.day, *edited);
+        m_grid->Redraw();
+    }
+}
+
+void MonthView::openPeriod(int index, const GridAction& range) {
+    m_mouse.dropPendingPeriod();
+    if (!editPeriod)
+        return;
+    const Settings& settings = m_controller.settings();
+    const TColor defaultColour = StringToColor(settings.edtKColor).value_or(clBlue);
+    const auto& periods = m_stores.periods().list();
+    if (index > 0 && static_cast<size_t>(index) >= periods.size())
+        return;
+    const PeriodFields stored =
+        index == 0 ? NewPeriod(range.start, range.startPart, range.end, range.endPart, settings.udKFutosa, defaultColour)
+                   : ReadPeriodRecord(periods[static_cast<size_t>(index)], defaultColour);
+    if (auto edited = editPeriod(stored, index == 0)) {
+        if (m_stores.periods().store(static_cast<size_t>(index), *edited))
+            m_grid->grid().resetSelection();
+    }
+    m_grid->Redraw();
+}
+
+void MonthView::openAnniversary(int32_t day) {
+    if (!editAnniversary)
+        return;
+    DayRules& rules = m_grid->grid().rules();
+    const CalendarDate date = DecodeJuliusDay(day);
+    const Anniversary found = FindAnniversary(rules.specialDayList(), date.month, date.day);
+    const auto edited = editAnniversary(day, found);
+    if (!edited)
+        return;
+    std::vector<std::string> lines = rules.specialDayList();
+    ReplaceAnniversary(lines, found, *edited, date.month, date.day);
+    // The anniversaries are saved where they are read: "Sday.myc" of the current directory.
+    if (const Status saved = WriteTextFile(kSpecialDayFileName, TextLines{lines}); !saved) {
+        SaveReport report;
+        report.add(saved);
+        m_dialogs.inform(report.message());
+        return;
+    }
+    (void)rules.setSpecialDayList(std::move(lines));
+    m_grid->Redraw();
+}
+
+} // namespace rekko
