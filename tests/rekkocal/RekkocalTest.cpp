@@ -149,6 +149,17 @@ TEST_F(DayCommands, MonthShowsEachWeeksHolidaysAndAnniversariesUnderIt) {
     EXPECT_EQ(run({"month", "2026", "5", "--builtin"}).out.find("誕生日"), std::string::npos);
 }
 
+TEST_F(DayCommands, MonthLinesListSchedulesAndPeriodsOfTheDataFolder) {
+    for (const auto& entry : std::filesystem::directory_iterator(test::TestDataDir() / "sample"))
+        std::filesystem::copy_file(entry.path(), dir.path() / entry.path().filename());
+    const std::string out = run({"month", "2026", "12", "--lines"}).out;
+    EXPECT_NE(out.find("   3日\n       歯医者 10:30\n       資料提出\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("   8日\n       会議 1,000部印刷\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("  14日\n       出張 (〜12/18)\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("   6日 創立記念日\n"), std::string::npos) << out;
+    EXPECT_EQ(run({"month", "2026", "12"}).out.find("歯医者"), std::string::npos);
+}
+
 TEST_F(DayCommands, UnreadableRuleFilesAreReportedAndTheCommandGoesOn) {
     dir.write("Sday.myc", "1,1,ok\r\nnot a number\r\n");
     const Outcome outcome = run({"day", "2026-01-01"});

@@ -17,17 +17,20 @@ constexpr const char* kUsage = "usage: rekkocal COMMAND [ARGS]\n"
                                "  date N                            the date of a day number\n"
                                "  count YYYY-MM-DD YYYY-MM-DD [--period]\n"
                                "                                    days between two dates (+1 with --period)\n"
-                               "  month [YYYY MM] [--rokuyo] [--builtin]\n"
+                               "  month [YYYY MM] [--rokuyo] [--lines] [--builtin]\n"
                                "                                    a month calendar, this month by default, each\n"
                                "                                    week followed by the rokuyo of its days (with\n"
-                               "                                    --rokuyo) and their holidays and anniversaries\n"
+                               "                                    --rokuyo) and their holidays and anniversaries,\n"
+                               "                                    schedule lines and periods (with --lines)\n"
                                "  day YYYY-MM-DD [--builtin]        a day's kind, names, old-calendar month code\n"
-                               "                                    (100 + m for a leap month), old day and rokuyo\n"
+                               "                                    (100 + m for a leap month), old day, rokuyo and\n"
+                               "                                    schedule lines\n"
                                "  holidays YEAR [YEAR2] [--builtin] the holidays of a span of years\n"
+                               "  --help                            this list\n"
                                "The month, day and holidays commands read Hday.dat and Sday.myc from the current\n"
                                "directory (the built-in holiday rules without Hday.dat); --builtin uses the built-in\n"
-                               "rules and no special days.\n"
-                               "  --help                            this list\n";
+                               "rules and no special days. Schedule lines come from the data folder named in Rekko's\n"
+                               "Sorel.ini, or the current directory.\n";
 
 } // namespace
 

@@ -16,4 +16,17 @@ std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder) {
     return settings.edFolder;
 }
 
+TextLines ReadDataFile(const Environment& environment, const std::string& name, Terminal& terminal) {
+    const std::filesystem::path file = DataFolderOf(environment.programFolder) / name;
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return {};
+    auto text = ReadTextFile(file);
+    if (!text) {
+        terminal.err << "rekkocal: " << file.string() << ": " << text.error().cause << '\n';
+        return {};
+    }
+    return std::move(text.value());
+}
+
 } // namespace rekko::cli

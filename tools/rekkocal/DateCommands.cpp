@@ -2,6 +2,10 @@
 #include "Arguments.h"
 #include "CommandSet.h"
 #include "MonthText.h"
+#include "DataFolder.h"
+
+#include "app/MonthWindow.h"
+#include "app/PeriodStore.h"
 
 #include "calendar/Julius.h"
 
@@ -32,17 +36,23 @@ int countCommand(const Args& args, const Environment&, Terminal& terminal) {
 int monthCommand(const Args& arguments, const Environment& environment, Terminal& terminal) {
     Args args = arguments;
     const bool rokuyo = TakeFlag(args, "--rokuyo");
+    const bool lines = TakeFlag(args, "--lines");
     MonthGrid grid(DateTimeToJuliusDay(environment.clock.now()));
     LoadRules(grid.rules(), args, terminal);
     if (!args.empty()) {
-        ExpectCount(args, 2, 2, "month [YYYY MM] [--rokuyo] [--builtin]");
+        ExpectCount(args, 2, 2, "month [YYYY MM] [--rokuyo] [--lines] [--builtin]");
         const auto year = static_cast<int32_t>(ParseInteger(args[0], kFirstYear, kLastYear, "year"));
         grid.goToYearMonth(year, static_cast<int>(ParseInteger(args[1], 1, 12, "month")), 1);
     }
     MonthGridOptions options = grid.options();
     options.ShowRokuyo = rokuyo;
     grid.setOptions(options);
-    terminal.out << MonthText(grid, terminal.interactive);
+    if (lines) {
+        grid.setMonthList(0, grid.Year(), grid.Month(),
+                          ReadDataFile(environment, MonthFileName(grid.Year(), grid.Month()), terminal).lines);
+        grid.setPeriodList(ReadDataFile(environment, kPeriodFileName, terminal).lines);
+    }
+    terminal.out << MonthText(grid, terminal.interactive, lines);
     return kExitOk;
 }
 

@@ -26,23 +26,6 @@ void LoadRules(DayRules& rules, Args& args, Terminal& terminal) {
             terminal.err << "rekkocal: " << ReplaceAll(*message, "\r\n", " ") << '\n';
 }
 
-namespace {
-
-// Reads the month file of the data folder; a missing file gives no lines, an unreadable one a message.
-TextLines readMonthFile(const Environment& environment, int32_t year, int month, Terminal& terminal) {
-    const std::filesystem::path file = DataFolderOf(environment.programFolder) / MonthFileName(year, month);
-    std::error_code error;
-    if (!std::filesystem::exists(file, error))
-        return {};
-    auto text = ReadTextFile(file);
-    if (!text) {
-        terminal.err << "rekkocal: " << file.string() << ": " << text.error().cause << '\n';
-        return {};
-    }
-    return std::move(text.value());
-}
-
-} // namespace
 
 int dayCommand(const Args& arguments, const Environment& environment, Terminal& terminal) {
     Args args = arguments;
@@ -64,7 +47,7 @@ int dayCommand(const Args& arguments, const Environment& environment, Terminal& 
     out << "oldmonth: " << (oldMonth ? std::to_string(oldMonth) : "") << '\n';
     out << "oldday: " << (oldDay ? std::to_string(oldDay) : "") << '\n';
     out << "rokuyo: " << (rokuyo ? rokuyoName(rokuyo) : "") << '\n';
-    const auto month = readMonthFile(environment, date.year, date.month, terminal);
+    const TextLines month = ReadDataFile(environment, MonthFileName(date.year, date.month), terminal);
     for (const DayLine& line : LinesOfDay(month.lines, date.day))
         out << "line: " << UnescapeDigitComma(line.text) << '\n';
     return kExitOk;

@@ -4,6 +4,9 @@
 #include "calendar/OldCalendar.h"
 #include "calendar/TextProcedures.h"
 #include "controls/GridDayRules.h"
+#include "calendar/CommaText.h"
+#include "calendar/Julius.h"
+#include "schedule/DayLines.h"
 
 #include <cstdio>
 
@@ -16,9 +19,25 @@ void trimRight(std::string& text) {
         text.pop_back();
 }
 
+// Appends the schedule lines of a day and the periods that begin on it, one indented line each.
+void appendLines(std::string& text, const MonthGrid& grid, const CellDay& day) {
+    for (const DayLine& line : LinesOfDay(grid.monthList(0).lines, day.date.day))
+        text += "       " + UnescapeDigitComma(line.text) + '\n';
+    const auto& periods = grid.periodList();
+    for (size_t i = 1; i < periods.size(); ++i) {
+        const auto bar = ReadPeriodBar(periods[i]);
+        if (!bar || bar->start != day.day)
+            continue;
+        const CalendarDate end = DecodeJuliusDay(bar->end);
+        char until[32];
+        std::snprintf(until, sizeof until, "(〜%d/%d)", end.month, end.day);
+        text += "       " + UnescapeDigitComma(bar->title) + " " + until + '\n';
+    }
+}
+
 } // namespace
 
-std::string MonthText(MonthGrid& grid, bool highlight) {
+std::string MonthText(MonthGrid& grid, bool highlight, bool lines) {
     MonthGridOptions options = grid.options();
     options.FirstRowFirstDay = true;
     options.LastRowLastDay = true;
@@ -48,12 +67,16 @@ std::string MonthText(MonthGrid& grid, bool highlight) {
             days += separator + (highlight && day.day == grid.today() ? "\x1b[7m" + std::string(buffer) + "\x1b[0m"
                                                                       : std::string(buffer));
             rokuyo += (day.rokuyo ? std::string(rokuyoName(day.rokuyo)) : "    ") + " ";
-            if (!day.namesText.empty()) {
+            const size_t before = names.size();
+            if (lines)
+                appendLines(names, grid, day);
+            if (!day.namesText.empty() || names.size() != before) {
                 std::snprintf(buffer, sizeof buffer, "%4d日 ", day.date.day);
-                names += buffer;
+                std::string heading = buffer;
                 for (const NamePart& part : NameParts(day.namesText, day.names.kinds))
-                    names += part.text;
-                names += '\n';
+                    heading += part.text;
+                trimRight(heading);
+                names.insert(before, heading + '\n');
             }
         }
         trimRight(days);
