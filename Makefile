@@ -40,6 +40,7 @@ test: test-deps build
 bench: bench-deps build
 	./$(BUILD_DIR)/bench/calendar_bench
 	./$(BUILD_DIR)/bench/app_bench
+	./$(BUILD_DIR)/bench/month_view_bench
 	$(XVFB) ./$(BUILD_DIR)/bench/startup_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/grid_bench
 
