@@ -56,8 +56,8 @@ void MonthView::finishMonthInitialisation() {
     grid.setToday(m_controller.today());
     // Without "Hday.dat" in the current directory the built-in rules stay, so the holidays always show.
     (void)grid.rules().setHolidayList(BuiltinHolidayList());
-    grid.rules().AutoFurikae = settings.cbNextDay;
-    grid.rules().AutoKokumin = settings.cbNextDay;
+    m_grid->setAutoFurikae(settings.cbNextDay);
+    m_grid->setAutoKokumin(settings.cbNextDay);
     m_grid->setNeighborJump(settings.cbNeighborJump);
     m_grid->setIsFontBold(settings.cbBold);
     m_grid->setItemGyo(settings.udCalSize == 0 ? 3 : 5);

@@ -110,6 +110,11 @@ void TCustomCalendarEx::setAutoEquinox(bool on) {
     Redraw();
 }
 
+void TCustomCalendarEx::setAutoKokumin(bool on) {
+    m_calendar->rules().AutoKokumin = on;
+    Redraw();
+}
+
 void TCustomCalendarEx::Redraw() {
     if (redrawSuspended())
         return;

@@ -27,6 +27,7 @@ class TCustomCalendarEx : public QFrame {
     Q_PROPERTY(QColor Color READ Color WRITE setColor)
     Q_PROPERTY(bool AutoFurikae READ AutoFurikae WRITE setAutoFurikae)
     Q_PROPERTY(bool AutoEquinox READ AutoEquinox WRITE setAutoEquinox)
+    Q_PROPERTY(bool AutoKokumin READ AutoKokumin WRITE setAutoKokumin)
 
 public:
     int JuliusDay() const { return m_calendar->JuliusDay(); }
@@ -59,6 +60,8 @@ public:
     void setAutoFurikae(bool on);
     bool AutoEquinox() const { return m_calendar->rules().AutoEquinox; }
     void setAutoEquinox(bool on);
+    bool AutoKokumin() const { return m_calendar->rules().AutoKokumin; }
+    void setAutoKokumin(bool on);
 
     // Recomputes the layout, draws the whole image and repaints; does nothing while the redraw is suspended.
     void Redraw();
