@@ -158,8 +158,7 @@ DayNameList DayRules::DayNames(int32_t year, int month, int day) const {
     return list;
 }
 
-DayFontKind DayRules::DayFont(int32_t year, int month, int day) const {
-    const uint8_t kind = DayKind(year, month, day);
+DayFontKind DayFontOf(uint8_t kind, bool specialDayFont) {
     DayFontKind font = DayFontKind::Weekday;
     if (kind & dkSaturday)
         font = DayFontKind::Saturday;
@@ -167,9 +166,13 @@ DayFontKind DayRules::DayFont(int32_t year, int month, int day) const {
         font = DayFontKind::Sunday;
     if (kind & (dkHoliday | dkSubstitute))
         font = DayFontKind::Holiday;
-    if (kind & dkSpecial)
+    if (specialDayFont && (kind & dkSpecial))
         font = DayFontKind::SpecialDay;
     return font;
+}
+
+DayFontKind DayRules::DayFont(int32_t year, int month, int day) const {
+    return DayFontOf(DayKind(year, month, day), true);
 }
 
 std::string DayNamesText(const DayNameList& names) { return JoinCommaText(names.names); }

@@ -94,6 +94,10 @@ private:
     ItemList m_specials;
 };
 
+// Returns the font of a day of the given kind: weekday, Saturday or Sunday, then holiday, then (when the control
+// has one) the special-day font.
+DayFontKind DayFontOf(uint8_t kind, bool specialDayFont);
+
 // Returns the comma text of a day's names, as the month grid draws it.
 std::string DayNamesText(const DayNameList& names);
 

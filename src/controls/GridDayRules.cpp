@@ -13,15 +13,8 @@ constexpr const char* kFullWidthComma = "，";
 } // namespace
 
 DayFontKind GridDayRules::DayFont(int32_t year, int month, int day) const {
-    const uint8_t kind = DayKind(year, month, day);
-    DayFontKind font = DayFontKind::Weekday;
-    if (kind & dkSaturday)
-        font = DayFontKind::Saturday;
-    if (kind & dkSunday)
-        font = DayFontKind::Sunday;
-    if (kind & (dkHoliday | dkSubstitute))
-        font = DayFontKind::Holiday;
-    return font;
+    // A special day keeps the day's own font; the grid marks it instead.
+    return DayFontOf(DayKind(year, month, day), false);
 }
 
 std::vector<NamePart> NameParts(const std::string& namesText, const std::string& kinds) {
