@@ -133,7 +133,6 @@ void ScheduleDialog::loadAnniversary(int32_t jd, const Anniversary& anniversary,
     showHeading(jd, names);
     m_anniversaryPage->setAnniversary(anniversary);
     m_anniversaryPage->text()->setFocus();
-    m_anniversaryPage->text()->end(false);
 }
 
 std::optional<DaySchedule> ScheduleDialog::editDay(int32_t jd, const DaySchedule& schedule,
@@ -206,6 +205,13 @@ void ScheduleDialog::showEvent(QShowEvent* event) {
         activateWindow();
     });
     QDialog::showEvent(event);
+}
+
+void ScheduleDialog::setVisible(bool visible) {
+    QDialog::setVisible(visible);
+    // Showing gives the focus widget a tab focus, which selects a line edit's whole text.
+    if (visible && m_mode == ScheduleMode::Anniversary)
+        m_anniversaryPage->text()->end(false);
 }
 
 void ScheduleDialog::done(int result) {

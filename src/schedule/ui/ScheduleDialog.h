@@ -70,6 +70,8 @@ public:
     void write();
     // Esc and the close box: asks whether to cancel; Yes closes without writing.
     void reject() override;
+    // Shows or hides the dialog; on showing, the anniversary text's caret goes to its end, nothing selected.
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -154,6 +154,10 @@ private slots:
         f.dialog.loadAnniversary(kDay, {"", "", "創立記念日", 3}, {});
         f.dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
+        TSeEdit* text = f.dialog.anniversaryPage()->text();
+        QVERIFY(text->hasFocus());
+        QVERIFY(!text->hasSelectedText());
+        QCOMPARE(text->cursorPosition(), text->text().size());
         f.dialog.write();
         QVERIFY(!f.dialog.writeFlag()); // nothing changed
         f.dialog.loadAnniversary(kDay, {"", "", "創立記念日", 3}, {});
