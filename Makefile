@@ -43,6 +43,7 @@ bench: bench-deps build
 	./$(BUILD_DIR)/bench/month_view_bench
 	$(XVFB) ./$(BUILD_DIR)/bench/startup_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/grid_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/schedule_bench
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.

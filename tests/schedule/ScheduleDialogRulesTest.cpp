@@ -1,0 +1,84 @@
+// The schedule dialog's decisions: the write flag per page, the cancel question, the day heading, the time to
+// insert and the refusal of text code page 932 cannot hold.
+#include "schedule/ScheduleDialogRules.h"
+
+#include "calendar/Julius.h"
+
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace rekko {
+namespace {
+
+TEST(ScheduleDialogRules, WriteFlagFollowsThePageAndCancel) {
+    EXPECT_FALSE(WriteOnClose(ScheduleMode::Day, false, false, false)); // an unchanged day writes nothing
+    EXPECT_TRUE(WriteOnClose(ScheduleMode::Day, true, false, false));
+    EXPECT_FALSE(WriteOnClose(ScheduleMode::Day, true, true, true));
+    EXPECT_TRUE(WriteOnClose(ScheduleMode::Period, false, false, false)); // a period writes even unchanged
+    EXPECT_FALSE(WriteOnClose(ScheduleMode::Period, true, false, true));
+    EXPECT_FALSE(WriteOnClose(ScheduleMode::Anniversary, false, false, false));
+    EXPECT_TRUE(WriteOnClose(ScheduleMode::Anniversary, false, true, false)); // a year alone counts
+    EXPECT_TRUE(WriteOnClose(ScheduleMode::Anniversary, true, false, false));
+    EXPECT_FALSE(WriteOnClose(ScheduleMode::Anniversary, true, true, true));
+}
+
+TEST(ScheduleDialogRules, CancelQuestionIsAYesNoQuestionWithYesAsDefault) {
+    test::ScriptedDialogs dialogs;
+    dialogs.expect(DialogAnswer::No);
+    dialogs.expect(DialogAnswer::Yes);
+    EXPECT_FALSE(ConfirmCancel(dialogs));
+    EXPECT_TRUE(ConfirmCancel(dialogs));
+    const DialogMessage& asked = dialogs.shown().at(0);
+    EXPECT_EQ(asked.caption, "確認 -Rekko-");
+    EXPECT_EQ(asked.text, "キャンセルしますか？");
+    EXPECT_EQ(asked.icon, DialogIcon::Question);
+    EXPECT_EQ(asked.buttons, DialogButtons::YesNo);
+    EXPECT_EQ(asked.defaultAnswer, DialogAnswer::Yes);
+}
+
+TEST(ScheduleDialogRules, HeadingShowsDateAndColouredWeekday) {
+    // 2000-06-04 was a Sunday, 2000-06-10 a Saturday, 2000-06-07 a Wednesday.
+    EXPECT_EQ(DateLineOf(EncodeJuliusDay(2000, 6, 4)), "2000. 6. 4");
+    EXPECT_EQ(DateLineOf(EncodeJuliusDay(2026, 12, 31)), "2026.12.31");
+    const WeekdayLine sunday = WeekdayLineOf(EncodeJuliusDay(2000, 6, 4));
+    EXPECT_EQ(sunday.text, "（ 日曜日 ）");
+    EXPECT_EQ(sunday.colour, clRed);
+    const WeekdayLine saturday = WeekdayLineOf(EncodeJuliusDay(2000, 6, 10));
+    EXPECT_EQ(saturday.text, "（ 土曜日 ）");
+    EXPECT_EQ(saturday.colour, clBlue);
+    EXPECT_EQ(WeekdayLineOf(EncodeJuliusDay(2000, 6, 7)).colour, clWindowText);
+}
+
+TEST(ScheduleDialogRules, TimeInsertIsHoursAndMinutesWithLeadingZeros) {
+    test::FakeClock clock(CalendarDate{2026, 5, 12}, TimeOfDay{7, 5, 59});
+    EXPECT_EQ(TimeInsertText(clock), "07:05");
+    clock.set(EncodeDateTime({2026, 5, 12}, {0, 0, 0}));
+    EXPECT_EQ(TimeInsertText(clock), "00:00");
+    clock.set(EncodeDateTime({2026, 5, 12}, {23, 59, 0}));
+    EXPECT_EQ(TimeInsertText(clock), "23:59");
+}
+
+TEST(ScheduleDialogRules, NamesStripSeparatesSpecialDaysByKind) {
+    const DayNameList names{{"結婚記念日", "創立記念日", "こどもの日", "端午"}, "SSHS"};
+    const std::vector<HeadingPart> parts = HeadingParts(names);
+    ASSERT_EQ(parts.size(), 4u);
+    EXPECT_EQ(parts[0].text, "結婚記念日，");
+    EXPECT_TRUE(parts[0].special);
+    EXPECT_EQ(parts[1].text, "創立記念日 ");
+    EXPECT_EQ(parts[2].text, "こどもの日");
+    EXPECT_FALSE(parts[2].special);
+    EXPECT_EQ(parts[3].text, "端午");
+    EXPECT_TRUE(HeadingParts({}).empty());
+}
+
+TEST(ScheduleDialogRules, RefusesTextCodePage932CannotHoldNamingTheCharacter) {
+    EXPECT_FALSE(UnstorableTextMessage({"会議 1,000円", "～①髙", ""}).has_value());
+    const auto refusal = UnstorableTextMessage({"ok", "旅行 \xF0\x9F\x98\x80 楽しみ"});
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_NE(refusal->find("\xF0\x9F\x98\x80"), std::string::npos);
+}
+
+} // namespace
+} // namespace rekko

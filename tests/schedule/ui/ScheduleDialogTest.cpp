@@ -1,0 +1,180 @@
+// The schedule dialog on the offscreen platform: Esc asks before cancelling, writing refuses text code page 932
+// cannot hold, the shortcuts of the day page, the period and anniversary pages and their write flags.
+#include "schedule/ui/ScheduleDialog.h"
+
+#include "calendar/Julius.h"
+#include "controls/ui/UpDownButtons.h"
+#include "schedule/DayLines.h"
+
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+
+namespace rekko {
+namespace {
+
+const int32_t kDay = EncodeJuliusDay(2026, 5, 12);
+
+// Types text the way an input method commits it, for characters the key-click helpers cannot send.
+void typeText(QWidget* widget, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+}
+
+struct Fixture {
+    test::ScriptedDialogs dialogs;
+    test::FakeClock clock{CalendarDate{2026, 5, 12}, TimeOfDay{9, 4, 30}};
+    ScheduleDialog dialog{dialogs, clock};
+    std::vector<TColor> chosen;
+
+    Fixture() {
+        dialog.setColourChooser([this](TColor) -> std::optional<TColor> {
+            if (chosen.empty())
+                return std::nullopt;
+            const TColor colour = chosen.front();
+            chosen.erase(chosen.begin());
+            return colour;
+        });
+    }
+
+    void openDay(const std::vector<std::string>& monthLines) {
+        dialog.loadDay(kDay, LoadDay(monthLines, 12), {{"創立記念日"}, "S"});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    }
+
+    LineColourEditor* editor() { return dialog.dayPage()->editor(); }
+};
+
+} // namespace
+
+class ScheduleDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void escapeAsksAndNoKeepsEditing() {
+        Fixture f;
+        f.openDay({" 0,0,9,2026/ 5", "12,1,,朝会,clRed,,,,,"});
+        QCOMPARE(f.dialog.windowTitle(), QString("Rekko -Rekko-"));
+        QTest::keyClicks(f.editor(), "x");
+        f.dialogs.expect(DialogAnswer::No);
+        QTest::keyClick(f.editor(), Qt::Key_Escape);
+        QCOMPARE(f.dialogs.shown().size(), size_t{1});
+        QCOMPARE(f.dialogs.shown()[0].text, std::string("キャンセルしますか？"));
+        QVERIFY(f.dialog.isVisible());
+        QTest::keyClicks(f.editor(), "y");
+        QCOMPARE(f.dialog.daySchedule().lines[0], std::string("xy朝会"));
+        f.dialogs.expect(DialogAnswer::Yes);
+        QTest::keyClick(f.editor(), Qt::Key_Escape);
+        QVERIFY(!f.dialog.isVisible());
+        QVERIFY(!f.dialog.writeFlag()); // cancelled, although modified
+        QCOMPARE(f.dialog.windowTitle(), QString("予定"));
+    }
+
+    void writingRefusesACharacterCodePage932CannotHold() {
+        Fixture f;
+        f.openDay({" 0,0,9,2026/ 5"});
+        typeText(f.editor(), QString::fromUtf8("旅行\xF0\x9F\x98\x80"));
+        f.dialogs.expect(DialogAnswer::Ok);
+        QTest::keyClick(f.editor(), Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(f.dialog.isVisible());
+        QVERIFY(f.dialogs.shown().at(0).text.find("\xF0\x9F\x98\x80") != std::string::npos);
+        QCOMPARE(f.dialog.daySchedule().lines[0], std::string("旅行\xF0\x9F\x98\x80"));
+        QTest::keyClick(f.editor(), Qt::Key_Backspace);
+        QTest::keyClick(f.editor(), Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(!f.dialog.isVisible());
+        QVERIFY(f.dialog.writeFlag());
+        QCOMPARE(f.dialog.daySchedule().lines, std::vector<std::string>{"旅行"});
+    }
+
+    void shortcutsColourLinesInsertTheTimeAndShowChecks() {
+        Fixture f;
+        f.openDay({" 0,0,9,2026/ 5", "12,1,,one,,,,,,", "12,2,,two,,,,,,"});
+        QTest::keyClick(f.editor(), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(f.editor()->attributeOf(0).colour, clRed);
+        f.dialog.dayPage()->colourMenu()->popup({0, 0});
+        const QList<QAction*> entries = f.dialog.dayPage()->colourMenu()->actions();
+        QCOMPARE(entries.size(), 7);
+        QCOMPARE(entries[0]->text(), QString("赤色"));
+        QVERIFY(entries[0]->isChecked());
+        QVERIFY(!entries[6]->isChecked());
+        f.dialog.dayPage()->colourMenu()->hide();
+        QTest::keyClick(f.editor(), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(f.editor()->attributeOf(0).colour, clWindowText);
+        f.chosen = {clRed};
+        QTest::keyClick(f.editor(), Qt::Key_L, Qt::ControlModifier);
+        QTest::keyClick(f.editor(), Qt::Key_L, Qt::ControlModifier); // the chooser closed without a choice
+        QCOMPARE(f.editor()->attributeOf(0).colour, clRed);
+        QTest::keyClick(f.editor(), Qt::Key_Down);
+        for (const auto& [key, colour] : {std::pair{Qt::Key_B, clBlue}, std::pair{Qt::Key_F, clFuchsia},
+                                          std::pair{Qt::Key_G, TColor{0x808000}}, std::pair{Qt::Key_H, clMaroon},
+                                          std::pair{Qt::Key_O, clWindowText}}) {
+            QTest::keyClick(f.editor(), key, Qt::ControlModifier);
+            QCOMPARE(f.editor()->attributeOf(1).colour, colour);
+        }
+        QTest::keyClick(f.editor(), Qt::Key_Home);
+        QTest::keyClick(f.editor(), Qt::Key_I, Qt::ControlModifier);
+        QTest::keyClick(f.editor(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(f.dialog.daySchedule().lines[1], std::string("09:04two"));
+        QTest::keyClick(f.editor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.dialog.daySchedule().lines[1], std::string("two"));
+        QTest::keyClick(f.editor(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(f.dialog.daySchedule().lines[1], std::string("09:04two"));
+    }
+
+    void periodWriteMovesTheDescriptionDateIntoThePeriod() {
+        Fixture f;
+        PeriodFields period;
+        period.start = {2026, 5, 25};
+        period.end = {2026, 5, 29};
+        period.label = {2026, 6, 10};
+        period.thickness = 2;
+        period.colour = clNavy;
+        f.dialog.loadPeriod(period, false);
+        f.dialog.show();
+        QCOMPARE(f.dialog.findChild<QLabel*>("pnlKikan")->text(), QString("修正"));
+        auto* day = f.dialog.findChild<TSeNEdit*>("edtDay_2");
+        auto* upDown = day->parentWidget()->findChild<UpDownButtons*>();
+        for (int i = 0; i < 3; ++i)
+            emit upDown->stepped(1); // 29 → 31 → 1 of June
+        QCOMPARE(f.dialog.period().end, (PeriodDate{2026, 6, 1}));
+        f.dialog.write();
+        QVERIFY(f.dialog.writeFlag());
+        QCOMPARE(f.dialog.period().label, (PeriodDate{2026, 5, 28})); // the middle day of 25 May to 1 June
+        QCOMPARE(f.dialog.period().thickness, 2);
+        QCOMPARE(f.dialog.period().colour, clNavy);
+    }
+
+    void anniversaryWritesWhenAYearAloneChanges() {
+        Fixture f;
+        f.dialog.loadAnniversary(kDay, {"", "", "創立記念日", 3}, {});
+        f.dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
+        TSeEdit* text = f.dialog.anniversaryPage()->text();
+        QVERIFY(text->hasFocus());
+        QVERIFY(!text->hasSelectedText());
+        QCOMPARE(text->cursorPosition(), text->text().size());
+        f.dialog.write();
+        QVERIFY(!f.dialog.writeFlag()); // nothing changed
+        f.dialog.loadAnniversary(kDay, {"", "", "創立記念日", 3}, {});
+        f.dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
+        QTest::keyClick(f.dialog.anniversaryPage()->text(), Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "1990x");
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("edtYear1"));
+        f.dialog.write();
+        QVERIFY(f.dialog.writeFlag());
+        const Anniversary edited = f.dialog.anniversary();
+        QCOMPARE(edited.firstYear, std::string("1990"));
+        QCOMPARE(edited.position, std::optional<size_t>(3));
+    }
+};
+
+} // namespace rekko
+
+QTEST_MAIN(rekko::ScheduleDialogTest)
+#include "ScheduleDialogTest.moc"
