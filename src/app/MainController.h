@@ -33,6 +33,7 @@ public:
                    Dialogs& dialogs);
 
     ShellSeams& seams() { return m_seams; }
+    const Clock& clock() const { return m_clock; }
     Settings& settings() { return m_settings; }
     const Commemoration& commemoration() const { return m_commemoration; }
 

@@ -1,7 +1,7 @@
 // The text-colour commands of the day editor: fixed colours that toggle, the chosen colour, and the check marks.
 #pragma once
 
-#include "AttributeTracker.h"
+#include "LineAttribute.h"
 
 #include "calendar/Colour.h"
 
@@ -10,6 +10,14 @@
 #include <vector>
 
 namespace rekko {
+
+// A range of selected text in the day editor, in rows and columns.
+struct TextSelection {
+    int startRow = 0;
+    int endRow = 0;
+    int startColumn = 0;
+    int endColumn = 0;
+};
 
 // The fixed colours of the colour menu: red, blue, pink, blue-green, brown, standard.
 inline constexpr std::array<TColor, 6> kFixedLineColours = {clRed, clBlue, clFuchsia, 0x808000, clMaroon,

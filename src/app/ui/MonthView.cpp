@@ -35,6 +35,7 @@ MonthView::MonthView(MonthPage* page, MainStatusBar* status, MainMenu* menus, Ma
                      Dialogs& dialogs)
     : QObject(page), m_page(page), m_status(status), m_controller(controller), m_dialogs(dialogs),
       m_grid(new TSeMCal(dialogs, controller.today(), page->gridPanel())),
+      m_dialog(new ScheduleDialog(dialogs, controller.clock(), page->window())),
       m_stores(controller, dialogs, m_grid->grid()) {
     m_grid->setObjectName("SeMCal1");
     m_page->gridPanel()->layout()->addWidget(m_grid);
@@ -48,6 +49,33 @@ MonthView::MonthView(MonthPage* page, MainStatusBar* status, MainMenu* menus, Ma
     wireNavigation();
     wireEntries();
     wireGrid();
+    useScheduleDialog();
+}
+
+void MonthView::useScheduleDialog() {
+    // The dialog opens where it was last closed; the settings keep that place as fmDayLeft and fmDayTop.
+    auto shown = [this](auto edit) {
+        Settings& settings = m_controller.settings();
+        m_dialog->setLastPosition({settings.fmDayLeft, settings.fmDayTop});
+        auto result = edit();
+        settings.fmDayLeft = m_dialog->lastPosition().x();
+        settings.fmDayTop = m_dialog->lastPosition().y();
+        return result;
+    };
+    editDay = [this, shown](int32_t day, const DaySchedule& schedule) {
+        return shown([&] { return m_dialog->editDay(day, schedule, namesOf(day)); });
+    };
+    editPeriod = [this, shown](const PeriodFields& period, bool isNew) {
+        return shown([&] { return m_dialog->editPeriod(period, isNew); });
+    };
+    editAnniversary = [this, shown](int32_t day, const Anniversary& anniversary) {
+        return shown([&] { return m_dialog->editAnniversary(day, anniversary, namesOf(day)); });
+    };
+}
+
+DayNameList MonthView::namesOf(int32_t day) const {
+    const CalendarDate date = DecodeJuliusDay(day);
+    return m_grid->grid().rules().DayNames(date.year, date.month, date.day);
 }
 
 void MonthView::finishMonthInitialisation() {

@@ -9,6 +9,7 @@
 #include "app/GridInteraction.h"
 #include "app/ScheduleStores.h"
 #include "controls/ui/TSeMCal.h"
+#include "schedule/ui/ScheduleDialog.h"
 #include "schedule/Anniversary.h"
 #include "schedule/DayLines.h"
 #include "schedule/PeriodRecord.h"
@@ -28,8 +29,8 @@ public:
     TSeMCal* grid() const { return m_grid; }
     ScheduleStores& stores() { return m_stores; }
 
-    // The schedule dialog's editing seams: each gets what is stored and answers the edited value, or nothing when
-    // the user wrote nothing. Without them, opening does nothing.
+    // The editing seams, filled with the schedule dialog: each gets what is stored and answers the edited value, or
+    // nothing when the user wrote nothing.
     std::function<std::optional<DaySchedule>(int32_t day, const DaySchedule& schedule)> editDay;
     std::function<std::optional<PeriodFields>(const PeriodFields& period, bool isNew)> editPeriod;
     std::function<std::optional<Anniversary>(int32_t day, const Anniversary& anniversary)> editAnniversary;
@@ -44,6 +45,8 @@ public slots:
     void showCurrentMonth();
 
 private:
+    void useScheduleDialog();
+    DayNameList namesOf(int32_t day) const;
     void finishMonthInitialisation();
     void wireNavigation();
     void wireEntries();
@@ -64,6 +67,7 @@ private:
     MainController& m_controller;
     Dialogs& m_dialogs;
     TSeMCal* m_grid;
+    ScheduleDialog* m_dialog;
     ScheduleStores m_stores;
     GridInteraction m_mouse;
     QString m_panel1Before;

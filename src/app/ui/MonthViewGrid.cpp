@@ -140,9 +140,12 @@ void MonthView::openPeriod(int index, const GridAction& range) {
     const PeriodFields stored =
         index == 0 ? NewPeriod(range.start, range.startPart, range.end, range.endPart, settings.udKFutosa, defaultColour)
                    : ReadPeriodRecord(periods[static_cast<size_t>(index)], defaultColour);
-    if (auto edited = editPeriod(stored, index == 0)) {
-        if (m_stores.periods().store(static_cast<size_t>(index), *edited))
+    // An invalid date is shown by the store; the dialog then opens again with what the user typed.
+    for (auto edited = editPeriod(stored, index == 0); edited; edited = editPeriod(*edited, index == 0)) {
+        if (m_stores.periods().store(static_cast<size_t>(index), *edited)) {
             m_grid->grid().resetSelection();
+            break;
+        }
     }
     m_grid->Redraw();
 }

@@ -2,7 +2,7 @@
 // their lines through every edit, undo and redo.
 #pragma once
 
-#include "schedule/AttributeTracker.h"
+#include "schedule/LineColours.h"
 #include "schedule/DayLines.h"
 
 #include <QPlainTextEdit>

@@ -8,8 +8,10 @@
 #include "app/ui/MainWindow.h"
 #include "calendar/Julius.h"
 #include "calendar/TextFile.h"
+#include "schedule/ui/ScheduleDialog.h"
 
 #include <QPushButton>
+#include <QTimer>
 #include <QTest>
 
 #include <fstream>
@@ -143,6 +145,29 @@ private slots:
         QTest::keyClicks(entry, "32");
         QTest::keyClick(entry, Qt::Key_Return);
         QCOMPARE(QString::fromStdString(f.dialogs.shown().back().text), QString("[ 32 ]日は、日付に出来ません。"));
+    }
+
+    // The real schedule dialog: a click on a line opens it modally, a red line is added and written.
+    void theScheduleDialogWritesTheDayIntoTheMonthFile() {
+        Fixture f;
+        QTimer::singleShot(200, [&f] {
+            auto* dialog = f.window->findChild<ScheduleDialog*>("fmDay");
+            QVERIFY(dialog && dialog->isVisible());
+            QCOMPARE(dialog->windowTitle(), QString("Rekko -Rekko-"));
+            LineColourEditor* editor = dialog->dayPage()->editor();
+            QCOMPARE(editor->document()->blockCount(), 2); // 歯医者 and 資料提出
+            editor->moveCursor(QTextCursor::End);
+            QTest::keyClick(editor, Qt::Key_Return);
+            QTest::keyClicks(editor, "new line");
+            QTest::keyClick(editor, Qt::Key_R, Qt::ControlModifier);
+            QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
+        });
+        QTest::mouseClick(f.grid(), Qt::LeftButton, {}, f.overDayLine(EncodeJuliusDay(2026, 12, 3)));
+        QVERIFY(f.controller.saveAll().ok());
+        const auto file = ReadTextFile(f.data.path() / "Ca202612.myc");
+        QVERIFY(file.ok());
+        QCOMPARE(QString::fromStdString(file.value().lines.back()), QString(" 3,3,,new line,clRed,,,,,"));
+        QVERIFY(f.controller.settings().fmDayLeft != 0 || f.controller.settings().fmDayTop != 0);
     }
 
     void typedYearMonthJumps() {
