@@ -35,7 +35,6 @@ MonthView::MonthView(MonthPage* page, MainStatusBar* status, MainMenu* menus, Ma
                      Dialogs& dialogs)
     : QObject(page), m_page(page), m_status(status), m_controller(controller), m_dialogs(dialogs),
       m_grid(new TSeMCal(dialogs, controller.today(), page->gridPanel())),
-      m_dialog(new ScheduleDialog(dialogs, controller.clock(), page->window())),
       m_stores(controller, dialogs, m_grid->grid()) {
     m_grid->setObjectName("SeMCal1");
     m_page->gridPanel()->layout()->addWidget(m_grid);
@@ -54,7 +53,10 @@ MonthView::MonthView(MonthPage* page, MainStatusBar* status, MainMenu* menus, Ma
 
 void MonthView::useScheduleDialog() {
     // The dialog opens where it was last closed; the settings keep that place as fmDayLeft and fmDayTop.
+    // The dialog is made at its first use, which keeps it out of the start-up time.
     auto shown = [this](auto edit) {
+        if (!m_dialog)
+            m_dialog = new ScheduleDialog(m_dialogs, m_controller.clock(), m_page->window());
         Settings& settings = m_controller.settings();
         m_dialog->setLastPosition({settings.fmDayLeft, settings.fmDayTop});
         auto result = edit();
@@ -81,6 +83,8 @@ DayNameList MonthView::namesOf(int32_t day) const {
 void MonthView::finishMonthInitialisation() {
     const Settings& settings = m_controller.settings();
     MonthGrid& grid = m_grid->grid();
+    // One full redraw at the end instead of one per changed property.
+    grid.state().suspend = true;
     grid.setToday(m_controller.today());
     // Without "Hday.dat" in the current directory the built-in rules stay, so the holidays always show.
     (void)grid.rules().setHolidayList(BuiltinHolidayList());
@@ -90,6 +94,7 @@ void MonthView::finishMonthInitialisation() {
     m_grid->setIsFontBold(settings.cbBold);
     m_grid->setItemGyo(settings.udCalSize == 0 ? 3 : 5);
     m_grid->readRuleFiles();
+    grid.state().suspend = false;
     showCurrentMonth();
 }
 

@@ -67,7 +67,7 @@ private:
     MainController& m_controller;
     Dialogs& m_dialogs;
     TSeMCal* m_grid;
-    ScheduleDialog* m_dialog;
+    ScheduleDialog* m_dialog = nullptr;
     ScheduleStores m_stores;
     GridInteraction m_mouse;
     QString m_panel1Before;
