@@ -23,10 +23,11 @@ CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
 .PHONY: run test bench oldcal build deps test-deps bench-deps format clean
 
-# Without a display the calendar cannot open; rekkocal shows this month instead.
+# Rekko starts in its program folder, as it would from a desktop entry, so its data stays beside it and the shipped
+# Hday.dat is read. Without a display the calendar cannot open; rekkocal shows this month instead.
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-	    ./$(BUILD_DIR)/bin/Rekko; \
+	    cd $(BUILD_DIR)/bin && ./Rekko; \
 	else \
 	    echo "No display (DISPLAY and WAYLAND_DISPLAY are not set), so Rekko cannot open its window."; \
 	    echo "This month from rekkocal instead:"; \
