@@ -26,7 +26,7 @@ struct Program {
         folder = ::mkdtemp(pattern.data());
         std::ofstream(folder / "Sorel.ini", std::ios::binary)
             << "[Settei]\r\nedFolder=" << rekko::bench::SampleDataFolder().string() << "/\r\nCaFT1=CaFT6120.mcp\r\n";
-        controller = std::make_unique<rekko::MainController>(folder, folder, clock, dialogs);
+        controller = std::make_unique<rekko::MainController>(folder, folder, clock, dialogs, folder / "rescue");
         window = std::make_unique<rekko::MainWindow>(*controller, dialogs);
         window->start({}, folder);
         window->resize(800, 810);

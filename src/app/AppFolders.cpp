@@ -20,6 +20,32 @@ fs::path FileSet::monthFile(int year, int month) const {
     return dataFolder + name;
 }
 
+bool IsPeriodCopyName(std::string_view name) {
+    if (name.size() != 12 || !name.starts_with("CaFT") || !name.ends_with(".mcp"))
+        return false;
+    for (const char c : name.substr(4, 4)) {
+        if (c <= ' ' || c > '~' || c == '/')
+            return false;
+    }
+    return true;
+}
+
+bool IsWrittenFileName(std::string_view name) {
+    for (const std::string_view fixed : {"Sorel.ini", "CaFromTo.myc", "CaMemo.myc", "Sday.myc"}) {
+        if (name == fixed)
+            return true;
+    }
+    if (IsPeriodCopyName(name))
+        return true;
+    // "Ca%.4d%.2d.myc": six digits, or a year before 0 with its minus sign.
+    if (!name.starts_with("Ca") || !name.ends_with(".myc"))
+        return false;
+    std::string_view digits = name.substr(2, name.size() - 6);
+    if (digits.starts_with('-'))
+        digits.remove_prefix(1);
+    return digits.size() == 6 && digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 FileSet BuildFileSet(const fs::path& programFolder, const std::string& dataFolder) {
     FileSet files;
     files.settings = programFolder / kSettingsFileName;

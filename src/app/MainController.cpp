@@ -3,15 +3,18 @@
 
 #include "CommandLine.h"
 
+#include "calendar/AtomicWrite.h"
+
 #include <exception>
 
 namespace rekko {
 
 namespace fs = std::filesystem;
 
-MainController::MainController(fs::path programFolder, fs::path startupFolder, Clock& clock, Dialogs& dialogs)
+MainController::MainController(fs::path programFolder, fs::path startupFolder, Clock& clock, Dialogs& dialogs,
+                               fs::path rescueFolder)
     : m_programFolder(std::move(programFolder)), m_startupFolder(std::move(startupFolder)), m_clock(clock),
-      m_dialogs(dialogs) {}
+      m_dialogs(dialogs), m_rescue(std::move(rescueFolder)) {}
 
 void MainController::locateSiblings(bool lookForZunbo, const fs::path& programsFolder) {
     m_zunbo = lookForZunbo ? FindSibling("Zunbo", m_programFolder, programsFolder) : std::nullopt;
@@ -120,18 +123,28 @@ SaveReport MainController::saveAll() {
     if (auto written = writeSettingsFile(); !written)
         report.failures.push_back(written.error());
     for (const auto& participant : m_seams.saveAll) {
+        Failure failure;
         try {
-            if (auto saved = participant.save(); !saved) {
-                Failure failure = saved.error();
-                if (failure.path.empty())
-                    failure.path = participant.name;
-                report.failures.push_back(failure);
-            }
+            const Status saved = participant.save();
+            if (saved)
+                continue;
+            failure = saved.error();
         } catch (const std::exception& error) {
-            report.failures.push_back(Failure{.cause = error.what(), .path = participant.name});
+            failure = Failure{.cause = error.what()};
         }
+        if (failure.path.empty())
+            failure.path = participant.name;
+        report.failures.push_back(failure);
+        if (participant.rescue)
+            report.rescuable.push_back({failure.path, participant.rescue});
     }
     return report;
+}
+
+void MainController::removeStaleTemporaries() {
+    const fs::path dataFolder = m_dataFolder.empty() ? fs::path(".") : fs::path(m_dataFolder);
+    for (const fs::path& folder : {m_programFolder, dataFolder, fs::path(".")})
+        RemoveStaleTemporaries(folder, IsWrittenFileName);
 }
 
 bool MainController::refuseClose() {

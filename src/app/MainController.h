@@ -7,6 +7,7 @@
 #include "Settings.h"
 #include "ShellSeams.h"
 #include "StatusText.h"
+#include "UnsavedRescue.h"
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -29,8 +30,9 @@ struct Activation {
 
 class MainController {
 public:
+    // rescueFolder holds the copies of what an end without questions could not save ("<user data>/rescue").
     MainController(std::filesystem::path programFolder, std::filesystem::path startupFolder, Clock& clock,
-                   Dialogs& dialogs);
+                   Dialogs& dialogs, std::filesystem::path rescueFolder);
 
     ShellSeams& seams() { return m_seams; }
     const Clock& clock() const { return m_clock; }
@@ -65,6 +67,13 @@ public:
     // Writes the settings file (read again first, so that what other windows wrote meanwhile survives), then every
     // save-all participant in order. Nothing that fails stops the rest.
     SaveReport saveAll();
+
+    // Removes the temporaries that interrupted writes left beside the files the program writes: in the program
+    // folder, the data folder, the current directory and the folders their symbolic links lead to.
+    void removeStaleTemporaries();
+
+    // Rescues what an end without questions could not save, and announces it at the next start.
+    UnsavedRescue& rescue() { return m_rescue; }
 
     // Answers whether closing must be refused now, after showing why: a time retrieval or a date change runs.
     bool refuseClose();
@@ -116,6 +125,7 @@ private:
     ShellSeams m_seams;
     Settings m_settings;
     Commemoration m_commemoration;
+    UnsavedRescue m_rescue;
     std::optional<std::filesystem::path> m_zunbo;
     std::optional<std::filesystem::path> m_pomta;
     int32_t m_today = 0;

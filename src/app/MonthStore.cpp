@@ -1,6 +1,7 @@
 // Loading, guarding and saving the month files of the window.
 #include "MonthStore.h"
 
+#include "calendar/FileEntry.h"
 #include "calendar/TextFile.h"
 
 namespace rekko {
@@ -32,8 +33,7 @@ Status MonthStore::loadSlot(int index) {
     if (!lines(index).empty())
         return Success();
     const std::filesystem::path file = m_dataFolder / slot.fileName;
-    std::error_code error;
-    if (std::filesystem::exists(file, error)) {
+    if (FileEntryExists(file)) {
         auto text = ReadTextFile(file);
         if (!text) {
             slot.unreadable = true;
@@ -60,7 +60,18 @@ Status MonthStore::saveSlot(int index) {
     }
     if (now == 1)
         return Success();
-    return WriteTextFile(m_dataFolder / slot.fileName, TextLines{lines(index), slot.lastLineEnd});
+    return writeSlot(index, m_dataFolder / slot.fileName);
+}
+
+Status MonthStore::writeSlot(int index, const std::filesystem::path& file) {
+    return WriteTextFile(file, TextLines{lines(index), m_window.slot(index).lastLineEnd});
+}
+
+Result<std::filesystem::path> MonthStore::rescueSlot(int index, const std::filesystem::path& folder) {
+    const std::filesystem::path copy = folder / m_window.slot(index).fileName;
+    if (const Status written = writeSlot(index, copy); !written)
+        return written.error();
+    return copy;
 }
 
 void MonthStore::replaceDay(int index, int day, const DaySchedule& schedule) {

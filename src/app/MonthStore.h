@@ -40,6 +40,10 @@ public:
     // A month that could not be read is never written. Answers a failure only when the write itself failed.
     Status saveSlot(int index);
 
+    // Writes a slot's list, as saveSlot would, into another folder under the month file's name (a rescue copy), with
+    // no guard; answers the copy's path.
+    Result<std::filesystem::path> rescueSlot(int index, const std::filesystem::path& folder);
+
     // Replaces the lines of a day of a slot's month by the dialog's lines (appended at the end of the list).
     void replaceDay(int index, int day, const DaySchedule& schedule);
 
@@ -48,6 +52,7 @@ public:
 
 private:
     void emptyList(int index);
+    Status writeSlot(int index, const std::filesystem::path& file);
 
     Dialogs& m_dialogs;
     MonthGrid& m_grid;

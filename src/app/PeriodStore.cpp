@@ -1,8 +1,10 @@
 // The period file, its copies and its records.
 #include "PeriodStore.h"
 
+#include "AppFolders.h"
 #include "MonthStore.h"
 
+#include "calendar/FileEntry.h"
 #include "calendar/TextFile.h"
 #include "calendar/TextProcedures.h"
 
@@ -11,6 +13,17 @@
 namespace fs = std::filesystem;
 
 namespace rekko {
+
+namespace {
+
+// A copy is a file or a link; a folder of a copy's name is never removed.
+bool isCopyFile(const fs::path& path) {
+    std::error_code error;
+    const fs::file_type type = fs::symlink_status(path, error).type();
+    return type == fs::file_type::regular || type == fs::file_type::symlink;
+}
+
+} // namespace
 
 std::string PeriodCopyName(int year, int month, int day) {
     char stamp[32];
@@ -24,7 +37,7 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
     m_unreadable = false;
     std::error_code error;
     LoadOutcome outcome = LoadOutcome::Loaded;
-    if (fs::exists(m_file, error)) {
+    if (FileEntryExists(m_file)) {
         auto text = ReadTextFile(m_file);
         if (!text) {
             m_unreadable = true;
@@ -46,7 +59,11 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
             m_dialogs.show({"エラー", "フォルダを作成できません。", DialogIcon::Error});
             return LoadOutcome::FolderMissing;
         }
-        (void)WriteTextFile(m_file, TextLines{list(), m_lastLineEnd});
+        // The list stays in memory; each later save reports its own failure.
+        if (const Status written = WriteTextFile(m_file, TextLines{list(), m_lastLineEnd}); !written)
+            m_dialogs.show({kDefaultCaption,
+                            "期間ファイルを書き込めません。\r\n" + m_file.string() + "\r\n" + written.error().cause,
+                            DialogIcon::Warning});
         outcome = LoadOutcome::Created;
     }
     m_loadCount = list().size();
@@ -58,7 +75,7 @@ void PeriodStore::rotateCopies(const std::string& copyName) {
     m_rotated = true;
     std::error_code error;
     const std::string& oldest = m_copyNames[2];
-    if (!oldest.empty() && fs::exists(oldest, error) && !fs::remove(oldest, error))
+    if (IsPeriodCopyName(oldest) && isCopyFile(oldest) && !fs::remove(oldest, error))
         m_dialogs.inform("旧期間ファイルを削除できません。\r\n" + oldest);
     m_copyNames = {copyName, m_copyNames[0], m_copyNames[1]};
     if (!WriteTextFile(copyName, TextLines{list(), m_lastLineEnd}))
@@ -75,19 +92,26 @@ Status PeriodStore::save() {
     return WriteTextFile(m_file, TextLines{list(), m_lastLineEnd});
 }
 
+Result<fs::path> PeriodStore::rescue(const fs::path& folder) const {
+    const fs::path copy = folder / kPeriodFileName;
+    if (const Status written = WriteTextFile(copy, TextLines{list(), m_lastLineEnd}); !written)
+        return written.error();
+    return copy;
+}
+
 Status PeriodStore::removeStaleCopies(const fs::path& directory) {
     if (!m_rotated)
         return Success();
     std::error_code error;
     for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
-        if (!name.starts_with("CaFT") || !name.ends_with(".mcp") || name.size() < 8)
+        if (!IsPeriodCopyName(name) || !isCopyFile(it->path()))
             continue;
         if (name == m_copyNames[0] || name == m_copyNames[1] || name == m_copyNames[2])
             continue;
         std::error_code removeError;
         if (!fs::remove(it->path(), removeError))
-            return Failure{"ファイルの削除に失敗しました。", it->path().string()};
+            return Failure{removeError.message(), it->path().string()};
     }
     return Success();
 }

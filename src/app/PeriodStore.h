@@ -38,8 +38,12 @@ public:
     // of the header only is written. A file that could not be read is never written.
     Status save();
 
-    // Deletes the copies "CaFT*.mcp" of the current directory other than the three named, when a rotation
-    // happened in this run. Answers the failure of the first deletion that failed.
+    // Writes the list, as save would, into another folder as "CaFromTo.myc" (a rescue copy), with no guard;
+    // answers the copy's path.
+    Result<std::filesystem::path> rescue(const std::filesystem::path& folder) const;
+
+    // Deletes the copies of the directory (names "CaFT" + four characters + ".mcp", files or links) other than the
+    // three named, when a rotation happened in this run. Answers the failure of the first deletion that failed.
     Status removeStaleCopies(const std::filesystem::path& directory = ".");
 
     // Checks a period from the dialog and stores it: a new one (index 0) is appended; an edited one replaces

@@ -3,6 +3,7 @@
 
 #include "calendar/AtomicWrite.h"
 #include "calendar/Cp932.h"
+#include "calendar/FileEntry.h"
 #include "calendar/TextFile.h"
 
 namespace rekko {
@@ -95,8 +96,7 @@ ProfileFile ProfileFile::FromBytes(std::string_view bytes) {
 }
 
 Result<ProfileFile> ProfileFile::Load(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error))
+    if (!FileEntryExists(path))
         return ProfileFile{};
     auto bytes = ReadFileBytes(path);
     if (!bytes)

@@ -3,13 +3,26 @@
 
 #include "calendar/Result.h"
 
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace rekko {
 
+// Writes what a store could not save into the given folder, under the file's own name, and answers the copy's path.
+using RescueWrite = std::function<Result<std::filesystem::path>(const std::filesystem::path& folder)>;
+
 struct SaveReport {
+    // A file of the user's data that was not saved, and how to write its content elsewhere.
+    struct Rescuable {
+        std::string file;
+        RescueWrite write;
+    };
+
     std::vector<Failure> failures;
+    std::vector<Rescuable> rescuable;
+
     bool ok() const { return failures.empty(); }
     // Adds the failure of a status that failed.
     void add(const Status& status) {

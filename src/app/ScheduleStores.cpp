@@ -5,6 +5,8 @@
 
 namespace rekko {
 
+namespace fs = std::filesystem;
+
 ScheduleStores::ScheduleStores(MainController& controller, Dialogs& dialogs, MonthGrid& grid)
     : m_controller(controller), m_dialogs(dialogs), m_months(dialogs, grid),
       m_periods(dialogs, controller.settings().CaFT, grid), m_navigator(m_months, m_periods, dialogs, [this] {
@@ -25,10 +27,27 @@ void ScheduleStores::attach() {
                                      return Success();
                                  m_months.jumpedMonthEdited = false;
                                  return m_months.saveSlot(kJumpSlot);
-                             }});
+                             },
+                             [this](const fs::path& folder) { return m_months.rescueSlot(kJumpSlot, folder); }});
     for (int slot = 0; slot < kJumpSlot; ++slot)
-        seams.saveAll.push_back({"month " + std::to_string(slot), [this, slot] { return m_months.saveSlot(slot); }});
-    seams.saveAll.push_back({kPeriodFileName, [this] { return m_periods.save(); }});
+        seams.saveAll.push_back({"month " + std::to_string(slot), [this, slot] { return m_months.saveSlot(slot); },
+                                 [this, slot](const fs::path& folder) { return m_months.rescueSlot(slot, folder); }});
+    seams.saveAll.push_back({kPeriodFileName, [this] { return m_periods.save(); },
+                             [this](const fs::path& folder) { return m_periods.rescue(folder); }});
+}
+
+bool ScheduleStores::removeStaleCopies() {
+    if (const SaveReport report = m_controller.saveAll(); !report.ok()) {
+        m_dialogs.inform("不要アイテム削除エラー\r\n\r\n" + report.message());
+        return false;
+    }
+    if (const Status removed = m_periods.removeStaleCopies(); !removed) {
+        m_dialogs.show({kDefaultCaption,
+                        "ファイルの削除に失敗しました。\r\n" + removed.error().path + "\r\n" + removed.error().cause,
+                        DialogIcon::Error});
+        return false;
+    }
+    return true;
 }
 
 bool ScheduleStores::loadAfterSettings() {

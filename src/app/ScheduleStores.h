@@ -17,6 +17,12 @@ public:
     // after) and save all (the edited jumped month, months 0 to 4, the period file, in this order).
     void attach();
 
+    // Saves all, then deletes the period-file copies of the current directory that no setting names any more (when
+    // a rotation happened in this run); going resident and the maintenance windows run it. A failed save shows
+    // "不要アイテム削除エラー" with what was not saved and deletes nothing; a failed deletion shows "ファイルの削除に
+    // 失敗しました。" with the file and stops. Answers whether both went through.
+    bool removeStaleCopies();
+
     MonthStore& months() { return m_months; }
     PeriodStore& periods() { return m_periods; }
     MonthNavigator& navigator() { return m_navigator; }

@@ -1,6 +1,7 @@
 // Reading and writing section Settei of the settings file.
 #include "Settings.h"
 
+#include "AppFolders.h"
 #include "ValueText.h"
 
 #include "calendar/Colour.h"
@@ -67,8 +68,9 @@ template <class Visitor> void visitKeys(Settings& s, Visitor& v) {
     v.number("fmC21Left", s.fmC21Left, std::nullopt, kMin, kMax);
     v.number("fmDayTop", s.fmDayTop, std::nullopt, kMin, kMax);
     v.number("fmDayLeft", s.fmDayLeft, std::nullopt, kMin, kMax);
+    // A copy name of another form (a path, a data file's name) would make the rotation delete that file.
     for (size_t i = 0; i < s.CaFT.size(); ++i)
-        v.text("CaFT" + std::to_string(i + 1), s.CaFT[i], "", nullptr);
+        v.text("CaFT" + std::to_string(i + 1), s.CaFT[i], "", IsPeriodCopyName);
     v.number("DhFolderNo", s.DhFolderNo, 2, kMin, kMax);
     v.group(Group::Timer);
     v.number("cbTimerNo", s.cbTimerNo, 6, 0, static_cast<int>(kCheckIntervalSeconds.size()) - 1);

@@ -1,6 +1,7 @@
 // The points where the month store, year page, memo, start/stop record and hotkeys join the main window's shell.
 #pragma once
 
+#include "SaveReport.h"
 #include "Settings.h"
 
 #include "calendar/Result.h"
@@ -20,10 +21,12 @@ struct MonthInitStep {
     std::function<bool()> run; // false, or an exception, makes month initialisation fail
 };
 
-// A store written by save all after the settings file; its name says what was not written when it fails.
+// A store written by save all after the settings file; its name says what was not written when it fails. A store of
+// the user's schedules or memo also says how its content is rescued when its write fails.
 struct SaveAllParticipant {
     std::string name;
     std::function<Status()> save;
+    RescueWrite rescue{};
 };
 
 // Every member may stay empty; the shell then skips that step.

@@ -1,6 +1,7 @@
 // Reading the holiday and special-day files into a control's rule lists.
 #include "RuleFiles.h"
 
+#include "FileEntry.h"
 #include "Resources.h"
 #include "TextFile.h"
 
@@ -12,8 +13,7 @@ using ListSetter = Status (DayRules::*)(std::vector<std::string>);
 
 std::optional<std::string> loadRuleFile(DayRules& rules, const std::filesystem::path& file, ListSetter setter,
                                         const char* message) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error))
+    if (!FileEntryExists(file))
         return std::nullopt;
     auto text = ReadTextFile(file);
     if (!text)

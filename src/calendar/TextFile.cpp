@@ -3,16 +3,38 @@
 
 #include "AtomicWrite.h"
 #include "Cp932.h"
+#include "FileEntry.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rekko {
 
 namespace {
 
-constexpr size_t kBlockSize = 8192;
+constexpr size_t kBlockSize = 65536;
+
+Failure tooLarge(const std::filesystem::path& path) {
+    return Failure{"ファイルが大きすぎます（64 MiB まで）", path.string()};
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
 
 } // namespace
 
@@ -52,16 +74,34 @@ Result<std::string> ComposeTextBytes(const TextLines& text) {
 }
 
 Result<std::string> ReadFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Failure{std::strerror(errno), path.string()};
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer; it is refused below like every other special file.
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0)
+        return Failure{PathFailureCause(path, errno), path.string()};
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0)
+        return Failure{PathFailureCause(path, errno), path.string()};
+    if (!S_ISREG(info.st_mode))
+        return Failure{kNotRegularFileCause, path.string()};
+    if (static_cast<uintmax_t>(info.st_size) > kMaxReadBytes)
+        return tooLarge(path);
     std::string bytes;
+    bytes.reserve(static_cast<size_t>(info.st_size));
     char block[kBlockSize];
-    while (in.read(block, sizeof block) || in.gcount() > 0)
-        bytes.append(block, static_cast<size_t>(in.gcount()));
-    if (in.bad())
-        return Failure{"読み込みに失敗しました", path.string()};
-    return bytes;
+    for (;;) {
+        const ssize_t got = ::read(file.get(), block, sizeof block);
+        if (got == 0)
+            return bytes;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return Failure{std::string("読み込みに失敗しました: ") + std::strerror(errno), path.string()};
+        }
+        // The file may grow while it is read.
+        if (bytes.size() + static_cast<size_t>(got) > kMaxReadBytes)
+            return tooLarge(path);
+        bytes.append(block, static_cast<size_t>(got));
+    }
 }
 
 Result<TextLines> ReadTextFile(const std::filesystem::path& path) {

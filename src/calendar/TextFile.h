@@ -3,6 +3,7 @@
 
 #include "Result.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -30,7 +31,11 @@ Result<TextLines> ReadTextFile(const std::filesystem::path& path);
 // Writes a whole code page 932 text file atomically; on failure the old file stays as it was.
 Status WriteTextFile(const std::filesystem::path& path, const TextLines& text);
 
-// Reads a whole file as bytes.
+// The largest file the readers take in; no data file of the program comes near it.
+inline constexpr uintmax_t kMaxReadBytes = 64u * 1024 * 1024;
+
+// Reads a whole file as bytes. Refuses, with a cause and the file's name, what is not a regular file (a FIFO, a
+// device, a folder), a file over kMaxReadBytes, and a dangling or looping symbolic link; never waits for a writer.
 Result<std::string> ReadFileBytes(const std::filesystem::path& path);
 
 } // namespace rekko

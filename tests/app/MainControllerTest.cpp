@@ -19,7 +19,7 @@ struct Shell {
     test::TempDir startup;
     test::FakeClock clock{CalendarDate{2024, 5, 3}, TimeOfDay{15, 5, 0}};
     test::ScriptedDialogs dialogs;
-    MainController controller{program.path(), startup.path(), clock, dialogs};
+    MainController controller{program.path(), startup.path(), clock, dialogs, program / "rescue"};
     std::vector<std::string> calls;
 
     void record(MonthInitPhase phase, const std::string& name, bool result = true) {

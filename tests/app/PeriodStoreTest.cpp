@@ -1,6 +1,8 @@
 // The period file: creation, copies in ten-day stretches, the guard, and adding, editing and deleting records.
 #include "app/PeriodStore.h"
 
+#include "app/Settings.h"
+
 #include "calendar/Julius.h"
 #include "calendar/TextFile.h"
 
@@ -82,6 +84,59 @@ TEST_F(PeriodFile, StaleCopiesGoAfterARotation) {
     EXPECT_FALSE(fs::exists("CaFT4050.mcp"));
     EXPECT_TRUE(fs::exists("CaFT4051.mcp"));
     EXPECT_TRUE(fs::exists("other.mcp"));
+}
+
+TEST_F(PeriodFile, CopiesAreBareNamesAndOnlyCopiesAreEverDeleted) {
+    writePeriods(1);
+    const fs::path precious = cwd.write("precious.txt", "keep");
+    cwd.write("Ca202001.myc", " 0,0,9,2020/ 1\r\n");
+    // Names of another form in the settings read as empty and are written back empty.
+    auto profile = ProfileFile::FromBytes("[Settei]\r\nCaFT1=CaFT4050.mcp\r\nCaFT2=" + precious.string() +
+                                          "\r\nCaFT3=Ca202001.myc\r\n");
+    Settings settings;
+    ReadSettings(profile, settings, true);
+    EXPECT_EQ(settings.CaFT, (std::array<std::string, 3>{"CaFT4050.mcp", "", ""}));
+    ASSERT_TRUE(WriteSettings(profile, settings).ok());
+    EXPECT_NE(profile.bytes().find("CaFT2=\r\nCaFT3=\r\n"), std::string::npos) << profile.bytes();
+    // Even handed such a name, the rotation deletes no file but a copy.
+    copies = {"CaFT4050.mcp", "", "Ca202001.myc"};
+    loadOn(2024, 5, 15);
+    EXPECT_TRUE(fs::exists("Ca202001.myc"));
+    copies = {"CaFT4051.mcp", "", precious.string()};
+    loadOn(2024, 5, 25);
+    EXPECT_TRUE(fs::exists(precious));
+
+    for (const char* name : {"CaFT1111.mcp", "CaFT.mcp", "CaFT12345.mcp", "CaFTab.mcp", "CaFT1111.mcpx"})
+        std::ofstream(name) << "x";
+    fs::create_directory("CaFT9999.mcp");
+    ASSERT_TRUE(store.removeStaleCopies().ok());
+    EXPECT_FALSE(fs::exists("CaFT1111.mcp"));
+    for (const char* kept : {"CaFT.mcp", "CaFT12345.mcp", "CaFTab.mcp", "CaFT1111.mcpx", "CaFT9999.mcp",
+                             "CaFT4052.mcp", "Ca202001.myc", "precious.txt"})
+        EXPECT_TRUE(fs::exists(kept)) << kept;
+}
+
+TEST_F(PeriodFile, ADanglingLinkIsUnreadableAndNeverReplaced) {
+    fs::create_symlink(cwd / "moved" / "CaFromTo.myc", dataDir() / "CaFromTo.myc");
+    EXPECT_EQ(loadOn(2024, 5, 3), PeriodStore::LoadOutcome::Unreadable);
+    EXPECT_TRUE(dialogs.shown().empty()) << "never announced as missing";
+    ASSERT_TRUE(store.save().ok());
+    EXPECT_TRUE(fs::is_symlink(dataDir() / "CaFromTo.myc"));
+    EXPECT_FALSE(fs::exists(cwd / "moved"));
+}
+
+TEST_F(PeriodFile, ANewFileThatCannotBeWrittenIsAWarningAndTheListGoesOn) {
+    dialogs.expect(DialogAnswer::Ok);
+    dialogs.expect(DialogAnswer::Ok);
+    // /proc refuses new files even to root.
+    EXPECT_EQ(store.load("/proc", 2024, 5, 3), PeriodStore::LoadOutcome::Created);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    const DialogMessage& warning = dialogs.shown()[1];
+    EXPECT_EQ(warning.icon, DialogIcon::Warning);
+    EXPECT_TRUE(warning.text.starts_with("期間ファイルを書き込めません。\r\n/proc/CaFromTo.myc\r\n")) << warning.text;
+    EXPECT_GT(warning.text.size(), std::string("期間ファイルを書き込めません。\r\n/proc/CaFromTo.myc\r\n").size());
+    EXPECT_EQ(store.list(), (Lines{"***** FromTo予定"}));
+    EXPECT_FALSE(store.save().ok()) << "each later save reports its own failure";
 }
 
 TEST_F(PeriodFile, MissingFileIsAnnouncedAndCreated) {

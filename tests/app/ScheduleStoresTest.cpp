@@ -25,7 +25,7 @@ struct Program {
     fs::path data = folder / "data";
     test::FakeClock clock{CalendarDate{2024, 5, 3}, TimeOfDay{9, 0, 0}};
     test::ScriptedDialogs dialogs;
-    MainController controller{folder.path(), startup.path(), clock, dialogs};
+    MainController controller{folder.path(), startup.path(), clock, dialogs, folder / "rescue"};
     MonthGrid grid{EncodeJuliusDay(2024, 5, 3)};
     ScheduleStores stores{controller, dialogs, grid};
 };
@@ -62,6 +62,104 @@ TEST(ScheduleStores, AnUnreadableMonthFailsMonthInitialisation) {
     Program program;
     fs::create_directory(program.data / "Ca202406.myc");
     EXPECT_FALSE(program.controller.initialiseMonths());
+}
+
+TEST(ScheduleStores, LinkedDataFilesStayLinksAndABrokenLinkIsNeverTakenForMissing) {
+    Program program;
+    const fs::path store = program.folder / "store";
+    fs::create_directory(store);
+    std::ofstream(store / "may.myc", std::ios::binary) << " 0,0,9,2024/ 5\r\n";
+    std::ofstream(store / "periods.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
+    fs::rename(program.folder / "Sorel.ini", store / "Sorel.ini");
+    fs::create_symlink(store / "may.myc", program.data / "Ca202405.myc");
+    fs::create_symlink(store / "periods.myc", program.data / "CaFromTo.myc");
+    fs::create_symlink(store / "Sorel.ini", program.folder / "Sorel.ini");
+    ASSERT_TRUE(program.controller.initialiseMonths());
+    program.stores.months().replaceDay(1, 3, DaySchedule{{"linked"}, {LineAttribute{}}});
+    ASSERT_TRUE(program.controller.saveAll().ok());
+    for (const fs::path& link :
+         {program.data / "Ca202405.myc", program.data / "CaFromTo.myc", program.folder / "Sorel.ini"})
+        EXPECT_TRUE(fs::is_symlink(link)) << link;
+    EXPECT_NE(program.folder.read("store/may.myc").find(" 3,1,,linked,"), std::string::npos);
+    EXPECT_NE(program.folder.read("store/Sorel.ini").find("\r\ncbJigen=1\r\n"), std::string::npos);
+
+    // A period-file link whose target is gone is unreadable: no "missing" message, no new file.
+    Program broken;
+    fs::create_symlink(broken.folder / "gone" / "CaFromTo.myc", broken.data / "CaFromTo.myc");
+    EXPECT_FALSE(broken.controller.initialiseMonths());
+    EXPECT_TRUE(broken.dialogs.shown().empty());
+    EXPECT_TRUE(fs::is_symlink(broken.data / "CaFromTo.myc"));
+    EXPECT_FALSE(fs::exists(broken.folder / "gone"));
+}
+
+TEST(ScheduleStores, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
+    Program program;
+    std::ofstream(program.data / "Ca202405.myc", std::ios::binary) << " 0,0,9,2024/ 5\r\n 1,1,,old,,,,,,\r\n";
+    std::ofstream(program.data / "Ca202406.myc", std::ios::binary)
+        << " 0,0,9,2024/ 6\r\n 1,1,,a,,,,,,\r\n 2,1,,b,,,,,,\r\n 3,1,,c,,,,,,\r\n";
+    std::ofstream(program.data / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
+    ASSERT_TRUE(program.controller.initialiseMonths());
+    program.stores.months().replaceDay(1, 3, DaySchedule{{"rescue me"}, {LineAttribute{}}});
+    program.grid.editMonthList(2, [](std::vector<std::string>& lines) { lines.resize(1); });
+    // The data folder disappears before the end; the June guard refuses as always.
+    fs::rename(program.data, program.folder / "moved");
+    program.dialogs.expect(DialogAnswer::Ok);
+    const SaveReport report = program.controller.saveAll();
+    ASSERT_EQ(report.failures.size(), 2u);
+
+    const std::string err = program.controller.rescue().rescue(report, program.clock.now());
+    const fs::path copies = program.folder / "rescue" / "20240503-090000";
+    EXPECT_NE(err.find((program.data / "Ca202405.myc").string() + ": "), std::string::npos) << err;
+    EXPECT_NE(err.find((program.data / "CaFromTo.myc").string() + ": "), std::string::npos) << err;
+    EXPECT_NE(err.find(copies.string()), std::string::npos) << err;
+    EXPECT_NE(program.folder.read("rescue/20240503-090000/Ca202405.myc").find(" 3,1,,rescue me,"), std::string::npos);
+    EXPECT_TRUE(fs::exists(copies / "CaFromTo.myc"));
+    EXPECT_FALSE(fs::exists(copies / "Ca202406.myc")) << "a guard refusal holds nothing new";
+
+    const auto notice = program.controller.rescue().takeNotice();
+    ASSERT_TRUE(notice.has_value());
+    EXPECT_TRUE(notice->starts_with("終了時に、次のファイルを保存できませんでした。")) << *notice;
+    EXPECT_NE(notice->find(copies.string() + "/\r\n"), std::string::npos) << *notice;
+    EXPECT_NE(notice->find((program.data / "Ca202405.myc").string()), std::string::npos) << *notice;
+    EXPECT_FALSE(program.controller.rescue().takeNotice().has_value());
+}
+
+// Runs a test in a fresh current directory, where the period-file copies live.
+struct InFolder {
+    InFolder() : previous(fs::current_path()) { fs::current_path(folder.path()); }
+    ~InFolder() { fs::current_path(previous); }
+    test::TempDir folder;
+    fs::path previous;
+};
+
+TEST(ScheduleStores, RemovingStaleCopiesSavesAllFirstAndDeletesOnlyUnnamedCopies) {
+    InFolder cwd;
+    Program program;
+    program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=" + (program.data / "").string() +
+                                          "\r\nCaFT1=CaFT4041.mcp\r\nCaFT2=CaFT4040.mcp\r\nCaFT3=CaFT4032.mcp\r\n");
+    for (const char* name : {"CaFT4041.mcp", "CaFT4040.mcp", "CaFT4032.mcp", "CaFT4031.mcp"})
+        cwd.folder.write(name, "copy");
+    std::ofstream(program.data / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
+    ASSERT_TRUE(program.controller.initialiseMonths());
+    EXPECT_FALSE(fs::exists("CaFT4032.mcp")) << "the rotation dropped the oldest";
+    program.stores.months().replaceDay(1, 3, DaySchedule{{"saved first"}, {LineAttribute{}}});
+
+    EXPECT_TRUE(program.stores.removeStaleCopies());
+    EXPECT_TRUE(program.dialogs.shown().empty());
+    EXPECT_TRUE(fs::exists(program.data / "Ca202405.myc"));
+    EXPECT_FALSE(fs::exists("CaFT4031.mcp"));
+    for (const char* kept : {"CaFT4050.mcp", "CaFT4041.mcp", "CaFT4040.mcp"})
+        EXPECT_TRUE(fs::exists(kept)) << kept;
+
+    // A save that fails stops the removal.
+    cwd.folder.write("CaFT4030.mcp", "stale");
+    fs::remove_all(program.data);
+    program.dialogs.expect(DialogAnswer::Ok);
+    EXPECT_FALSE(program.stores.removeStaleCopies());
+    ASSERT_EQ(program.dialogs.shown().size(), 1u);
+    EXPECT_TRUE(program.dialogs.shown()[0].text.starts_with("不要アイテム削除エラー\r\n\r\n次の保存ができませんでした。"));
+    EXPECT_NE(program.dialogs.shown()[0].text.find("Ca202405.myc"), std::string::npos);
+    EXPECT_TRUE(fs::exists("CaFT4030.mcp"));
 }
 
 } // namespace

@@ -59,5 +59,71 @@ TEST(AtomicWrite, FailureDuringTheWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(filesIn(dir), 1u) << "the temporary file must be removed";
 }
 
+TEST(AtomicWrite, WritesThroughSymbolicLinksAndRefusesBrokenOnes) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    fs::create_directory(dir / "data");
+    fs::create_directory(dir / "store");
+    const auto real = dir.write("store/may.myc", "old\r\n");
+    fs::create_symlink(real, dir / "data" / "Ca202405.myc");
+    fs::create_symlink("Ca202405.myc", dir / "data" / "CaMemo.myc"); // a chain of two links
+    ASSERT_TRUE(WriteFileAtomically(dir / "data" / "Ca202405.myc", "new\r\n").ok());
+    ASSERT_TRUE(WriteFileAtomically(dir / "data" / "CaMemo.myc", "newer\r\n").ok());
+    EXPECT_TRUE(fs::is_symlink(dir / "data" / "Ca202405.myc"));
+    EXPECT_TRUE(fs::is_symlink(dir / "data" / "CaMemo.myc"));
+    EXPECT_EQ(dir.read("store/may.myc"), "newer\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "store"), fs::directory_iterator()), 1);
+
+    // A dangling link, a loop and a folder are errors naming the name written; nothing is created or replaced.
+    fs::create_symlink(dir / "store" / "gone.myc", dir / "data" / "CaFromTo.myc");
+    fs::create_symlink("Sday.myc", dir / "data" / "Sorel.ini");
+    fs::create_symlink("Sorel.ini", dir / "data" / "Sday.myc");
+    fs::create_directory(dir / "data" / "Ca202406.myc");
+    const std::pair<const char*, const char*> refused[] = {{"CaFromTo.myc", "先のファイルがありません"},
+                                                           {"Sorel.ini", "循環"},
+                                                           {"Ca202406.myc", "通常のファイルではありません"}};
+    for (const auto& [name, cause] : refused) {
+        const Status status = WriteFileAtomically(dir / "data" / name, "x");
+        ASSERT_FALSE(status.ok()) << name;
+        EXPECT_EQ(status.error().path, (dir / "data" / name).string());
+        EXPECT_NE(status.error().cause.find(cause), std::string::npos) << status.error().cause;
+    }
+    EXPECT_TRUE(fs::is_symlink(dir / "data" / "CaFromTo.myc"));
+    EXPECT_FALSE(fs::exists(dir / "store" / "gone.myc"));
+    EXPECT_TRUE(fs::is_symlink(dir / "data" / "Sorel.ini"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "data"), fs::directory_iterator()), 6);
+}
+
+TEST(AtomicWrite, StaleTemporariesOfOurNamesGoAndNothingElse) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    fs::create_directory(dir / "data");
+    fs::create_directory(dir / "store");
+    const auto isOurs = [](std::string_view name) { return name == "Ca202612.myc" || name == "CaFromTo.myc"; };
+    const char* gone[] = {"data/.Ca202612.myc.a1B2c3", "data/.CaFromTo.myc.ZZZZZZ", "store/.CaFromTo.myc.x0y9Qw"};
+    const char* kept[] = {
+        "data/.Ca202612.myc.a1B2c",   // five characters: not from mkstemp
+        "data/.Ca202612.myc.a1B2c3d", // seven
+        "data/.Ca202612.myc.a1B-c3",  // not a letter or digit
+        "data/.notes.txt.a1B2c3",     // not a name of ours
+        "data/Ca202612.myc.a1B2c3",   // no leading dot
+        "store/.Ca202612.myc.a1B2c3", // beside a target, but no link of that name leads there
+        "store/real.myc",
+    };
+    for (const char* name : gone)
+        dir.write(name, "partial");
+    for (const char* name : kept)
+        dir.write(name, "keep");
+    fs::create_directory(dir / "data" / ".Ca202612.myc.folder");
+    fs::create_symlink(dir / "store" / "real.myc", dir / "data" / "CaFromTo.myc");
+
+    EXPECT_EQ(RemoveStaleTemporaries(dir / "data", isOurs), 3u);
+    for (const char* name : gone)
+        EXPECT_FALSE(fs::exists(dir / name)) << name;
+    for (const char* name : kept)
+        EXPECT_TRUE(fs::exists(dir / name)) << name;
+    EXPECT_TRUE(fs::is_directory(dir / "data" / ".Ca202612.myc.folder"));
+}
+
 } // namespace
 } // namespace rekko

@@ -3,7 +3,10 @@
 
 #include "TempDir.h"
 
+#include "calendar/FileEntry.h"
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace rekko {
 namespace {
@@ -74,15 +77,41 @@ TEST(TextFile, MissingFileIsAnError) {
     EXPECT_EQ(text.error().path, (dir / "none.myc").string());
 }
 
-TEST(TextFile, HundredMegabyteFileRoundTrips) {
+TEST(TextFile, SixtyMegabyteFileRoundTrips) {
     test::TempDir dir;
     std::string bytes;
     const std::string line = "15,1,,\x82\xA0\x82\xA2\x82\xA4 meeting at 10:00 \x81\x40room 3,clBlack,0,0,,,\r\n";
-    bytes.reserve(100'000'000 + line.size());
-    while (bytes.size() < 100'000'000)
+    bytes.reserve(60'000'000 + line.size());
+    while (bytes.size() < 60'000'000)
         bytes += line;
     EXPECT_EQ(savedAgain(dir, bytes).size(), bytes.size());
     EXPECT_EQ(dir.read("out.myc"), bytes);
+}
+
+TEST(TextFile, RefusesWhatIsNoRegularFileOrTooLargeWithoutWaiting) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "Ca202612.myc").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir / "Sday.myc");
+    fs::create_directory(dir / "Hday.dat");
+    fs::create_symlink(dir / "gone.myc", dir / "CaFromTo.myc");
+    fs::create_symlink("CaMemo.myc", dir / "CaMemo.myc");
+    // A sparse file one byte over the bound; nothing of it is read.
+    const auto large = dir.write("Ca202701.myc", "");
+    fs::resize_file(large, kMaxReadBytes + 1);
+    const std::pair<const char*, const char*> refused[] = {
+        {"Ca202612.myc", "通常のファイルではありません"}, {"Sday.myc", "通常のファイルではありません"},
+        {"Hday.dat", "通常のファイルではありません"},     {"CaFromTo.myc", "先のファイルがありません"},
+        {"CaMemo.myc", "循環"},                           {"Ca202701.myc", "64 MiB"},
+    };
+    for (const auto& [name, cause] : refused) {
+        EXPECT_TRUE(FileEntryExists(dir / name)) << name;
+        const auto text = ReadTextFile(dir / name);
+        ASSERT_FALSE(text.ok()) << name;
+        EXPECT_EQ(text.error().path, (dir / name).string());
+        EXPECT_NE(text.error().cause.find(cause), std::string::npos) << name << ": " << text.error().cause;
+    }
+    EXPECT_FALSE(FileEntryExists(dir / "none.myc"));
 }
 
 } // namespace

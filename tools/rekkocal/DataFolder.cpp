@@ -4,6 +4,7 @@
 #include "app/AppFolders.h"
 #include "app/ProfileFile.h"
 #include "app/Settings.h"
+#include "calendar/FileEntry.h"
 
 namespace rekko::cli {
 
@@ -18,8 +19,7 @@ std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder) {
 
 TextLines ReadDataFile(const Environment& environment, const std::string& name, Terminal& terminal) {
     const std::filesystem::path file = DataFolderOf(environment.programFolder) / name;
-    std::error_code error;
-    if (!std::filesystem::exists(file, error))
+    if (!FileEntryExists(file))
         return {};
     auto text = ReadTextFile(file);
     if (!text) {

@@ -87,7 +87,8 @@ int RunRekko(int argc, char** argv) {
     XdgSpecialFolders folders;
     SystemClock clock;
     QtDialogs dialogs(true);
-    MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, dialogs);
+    MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, dialogs,
+                              folders.userData() / "rescue");
     MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); });
     dialogs.setParentWindow(&window);
     QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);

@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include <cstdio>
+
 namespace rekko {
 
 namespace {
@@ -141,10 +143,13 @@ bool MainWindow::start(const std::vector<std::string>& arguments, const std::fil
     offerFeatures();
     m_controller.beginStart(arguments);
     m_functionTimer->start();
+    if (const auto rescued = m_controller.rescue().takeNotice())
+        m_dialogs.inform(*rescued);
     if (!m_controller.initialiseMonths()) {
         m_dialogs.inform(kMonthInitFailedMessage);
         return false;
     }
+    m_controller.removeStaleTemporaries();
     m_controller.loadCommemoration();
     m_controller.recordStart();
     m_controller.registerHotkeys();
@@ -294,7 +299,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     const SaveReport report = m_controller.shutDown();
-    if (!report.ok() && !m_systemClosing) {
+    if (!report.ok() && m_systemClosing) {
+        // Nobody is there to ask: say it on standard error, keep copies for the next start, end with a failure.
+        std::fputs(m_controller.rescue().rescue(report, m_controller.clock().now()).c_str(), stderr);
+        m_exitCode = 1;
+    } else if (!report.ok()) {
         // What could not be written still lives in this window; the user may keep it open and try again.
         const DialogMessage question{kDefaultCaption, report.message() + "\r\n\r\nこのまま終了しますか？",
                                      DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::No};
@@ -333,7 +342,7 @@ void MainWindow::finishShutdown() {
         return;
     }
     close();
-    QCoreApplication::quit();
+    QCoreApplication::exit(m_exitCode);
 }
 
 } // namespace rekko

@@ -49,6 +49,7 @@ public slots:
     // Answers a second start: shows the window, raises and activates it.
     void wakeUp();
     // Ends the program in order because the system asked (SIGTERM, SIGHUP): stop record and save all, no questions.
+    // What could not be saved is reported on standard error and rescued, and the program ends with status 1.
     void closeBySystem();
     // Shows the settings page (btnM3).
     void openSettings();
@@ -101,6 +102,7 @@ private:
     bool m_painted = false;
     bool m_closeAccepted = false;
     bool m_systemClosing = false;
+    int m_exitCode = 0;
 };
 
 } // namespace rekko

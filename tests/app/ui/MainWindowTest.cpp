@@ -39,7 +39,7 @@ struct Fixture {
     test::TempDir programs;
     test::FakeClock clock{CalendarDate{2024, 5, 3}, TimeOfDay{15, 5, 0}};
     test::RecordingDialogs dialogs;
-    MainController controller{program.path(), startup.path(), clock, dialogs};
+    MainController controller{program.path(), startup.path(), clock, dialogs, program / "rescue"};
     std::vector<bool> unattended;
     std::unique_ptr<MainWindow> window =
         std::make_unique<MainWindow>(controller, dialogs, [this](bool on) { unattended.push_back(on); });
@@ -201,6 +201,41 @@ private slots:
         QCOMPARE(saved.readString("Settei", "udKFutosa"), std::optional<std::string>("3"));
         QCOMPARE(saved.readString("Jikoku", "edtWebSV1"), std::optional<std::string>("http://時刻.example.jp/jst.cgi"));
         QCOMPARE(saved.readString("Settei", "pTTime"), std::optional<std::string>("073000"));
+    }
+
+    void theStartTellsOfRescuedFilesAndRemovesOnlyOurStaleTemporaries() {
+        Fixture f;
+        SaveReport report;
+        report.failures.push_back({"書き込めません: No space left on device", "/gone/Ca202405.myc"});
+        report.rescuable.push_back({"/gone/Ca202405.myc", [](const fs::path& folder) -> Result<fs::path> {
+                                        std::ofstream(folder / "Ca202405.myc") << " 0,0,9,2024/ 5\r\n";
+                                        return folder / "Ca202405.myc";
+                                    }});
+        f.controller.rescue().rescue(report, f.clock.now());
+        // The period file is a link into another folder; interrupted writes left temporaries everywhere.
+        test::TempDir store;
+        store.write("periods.myc", "***** FromTo\x97\x5C\x92\xE8\r\n");
+        fs::create_symlink(store / "periods.myc", f.data / "CaFromTo.myc");
+        const fs::path stale[] = {f.program / ".Sorel.ini.Ab12Cd", f.data / ".Ca202405.myc.Ab12Cd",
+                                  f.data / ".Sday.myc.q1w2e3", store / ".CaFromTo.myc.Zx9Yw8"};
+        const fs::path kept[] = {f.data / ".notes.txt.Ab12Cd", f.program / ".Sorel.ini.Ab12C",
+                                 store / ".Ca202405.myc.Ab12Cd"};
+        for (const fs::path& file : stale)
+            std::ofstream(file) << "partial";
+        for (const fs::path& file : kept)
+            std::ofstream(file) << "keep";
+
+        QVERIFY(f.window->start({}, f.programs.path()));
+        QVERIFY(!f.dialogs.shown().empty());
+        const std::string& notice = f.dialogs.shown().front().text;
+        QVERIFY(notice.starts_with("終了時に、次のファイルを保存できませんでした。"));
+        QVERIFY(notice.find((f.program / "rescue" / "20240503-150500").string()) != std::string::npos);
+        QVERIFY(notice.find("/gone/Ca202405.myc") != std::string::npos);
+        QVERIFY(!f.controller.rescue().takeNotice().has_value());
+        for (const fs::path& file : stale)
+            QVERIFY2(!fs::exists(file), file.c_str());
+        for (const fs::path& file : kept)
+            QVERIFY2(fs::exists(file), file.c_str());
     }
 
     void aFailedMonthInitialisationEndsTheStart() {

@@ -59,7 +59,7 @@ struct Fixture {
     test::TempDir program, startup, programs, data;
     test::FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
     test::RecordingDialogs dialogs;
-    MainController controller{program.path(), startup.path(), clock, dialogs};
+    MainController controller{program.path(), startup.path(), clock, dialogs, program / "rescue"};
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(controller, dialogs);
     fs::path previous;
 };

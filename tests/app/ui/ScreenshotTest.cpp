@@ -62,7 +62,7 @@ private slots:
         test::TempDir programs;
         test::FakeClock clock{CalendarDate{2024, 5, 3}, TimeOfDay{15, 5, 0}};
         test::RecordingDialogs dialogs;
-        MainController controller(program.path(), startup.path(), clock, dialogs);
+        MainController controller(program.path(), startup.path(), clock, dialogs, program / "rescue");
         MainWindow window(controller, dialogs);
         QVERIFY(window.start({}, programs.path()));
         window.show();
@@ -101,7 +101,7 @@ private slots:
         fs::current_path(data.path());
         test::FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
         test::RecordingDialogs dialogs;
-        MainController controller(program.path(), startup.path(), clock, dialogs);
+        MainController controller(program.path(), startup.path(), clock, dialogs, program / "rescue");
         MainWindow window(controller, dialogs);
         QVERIFY(window.start({}, programs.path()));
         window.show();

@@ -1,0 +1,34 @@
+// Copies of what an end without questions could not save, and the note that tells the next start about them.
+#pragma once
+
+#include "SaveReport.h"
+
+#include "calendar/Julius.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace rekko {
+
+class UnsavedRescue {
+public:
+    // root is the folder that holds one dated folder per end that needed a rescue ("<user data>/rescue").
+    explicit UnsavedRescue(std::filesystem::path root) : m_root(std::move(root)) {}
+
+    // Writes the content of each rescuable file of the report into root/<yyyymmdd-hhmmss>/ under the file's own
+    // name, notes the rescued files for the next start, and returns the report for standard error: each file not
+    // saved with its cause, then the folder of the copies, or why a copy could not be made.
+    std::string rescue(const SaveReport& report, LocalDateTime now);
+
+    // Returns the message naming the files that earlier ends could not save and the folders of their copies, and
+    // removes the note; nothing when no note waits.
+    std::optional<std::string> takeNotice();
+
+private:
+    std::filesystem::path noteFile() const { return m_root / "unreported.txt"; }
+
+    std::filesystem::path m_root;
+};
+
+} // namespace rekko
