@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace rekko {
 namespace {
@@ -168,6 +169,19 @@ TEST_F(DayCommands, UnreadableRuleFilesAreReportedAndTheCommandGoesOn) {
     EXPECT_NE(outcome.out.find("names: ok,元旦\n"), std::string::npos);
     EXPECT_EQ(run({"holidays", "2027", "2026"}).code, 2);
     EXPECT_EQ(run({"day"}).code, 2);
+}
+
+TEST_F(DayCommands, SpecialFilesAreRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo("Ca202612.myc", 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", "Sday.myc");
+    std::filesystem::create_symlink("gone.myc", "CaFromTo.myc");
+    const Outcome day = run({"day", "2026-12-06"});
+    EXPECT_EQ(day.code, 0);
+    EXPECT_EQ(day.err, "rekkocal: スペシャルDayファイル読込ミス 処理は続けます。\n"
+                       "rekkocal: Ca202612.myc: 通常のファイルではありません\n");
+    const Outcome month = run({"month", "2026", "12", "--lines"});
+    EXPECT_NE(month.err.find("rekkocal: CaFromTo.myc: シンボリックリンクの先のファイルがありません\n"), std::string::npos)
+        << month.err;
 }
 
 } // namespace
