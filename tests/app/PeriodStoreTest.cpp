@@ -111,8 +111,8 @@ TEST_F(PeriodFile, CopiesAreBareNamesAndOnlyCopiesAreEverDeleted) {
     fs::create_directory("CaFT9999.mcp");
     ASSERT_TRUE(store.removeStaleCopies().ok());
     EXPECT_FALSE(fs::exists("CaFT1111.mcp"));
-    for (const char* kept : {"CaFT.mcp", "CaFT12345.mcp", "CaFTab.mcp", "CaFT1111.mcpx", "CaFT9999.mcp",
-                             "CaFT4052.mcp", "Ca202001.myc", "precious.txt"})
+    for (const char* kept : {"CaFT.mcp", "CaFT12345.mcp", "CaFTab.mcp", "CaFT1111.mcpx", "CaFT9999.mcp", "CaFT4052.mcp",
+                             "Ca202001.myc", "precious.txt"})
         EXPECT_TRUE(fs::exists(kept)) << kept;
 }
 

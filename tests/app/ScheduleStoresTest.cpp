@@ -157,7 +157,8 @@ TEST(ScheduleStores, RemovingStaleCopiesSavesAllFirstAndDeletesOnlyUnnamedCopies
     program.dialogs.expect(DialogAnswer::Ok);
     EXPECT_FALSE(program.stores.removeStaleCopies());
     ASSERT_EQ(program.dialogs.shown().size(), 1u);
-    EXPECT_TRUE(program.dialogs.shown()[0].text.starts_with("不要アイテム削除エラー\r\n\r\n次の保存ができませんでした。"));
+    EXPECT_TRUE(
+        program.dialogs.shown()[0].text.starts_with("不要アイテム削除エラー\r\n\r\n次の保存ができませんでした。"));
     EXPECT_NE(program.dialogs.shown()[0].text.find("Ca202405.myc"), std::string::npos);
     EXPECT_TRUE(fs::exists("CaFT4030.mcp"));
 }

@@ -180,7 +180,8 @@ TEST_F(DayCommands, SpecialFilesAreRefusedWithoutWaiting) {
     EXPECT_EQ(day.err, "rekkocal: スペシャルDayファイル読込ミス 処理は続けます。\n"
                        "rekkocal: Ca202612.myc: 通常のファイルではありません\n");
     const Outcome month = run({"month", "2026", "12", "--lines"});
-    EXPECT_NE(month.err.find("rekkocal: CaFromTo.myc: シンボリックリンクの先のファイルがありません\n"), std::string::npos)
+    EXPECT_NE(month.err.find("rekkocal: CaFromTo.myc: シンボリックリンクの先のファイルがありません\n"),
+              std::string::npos)
         << month.err;
 }
 

@@ -66,9 +66,8 @@ public:
         const QDate today = QDate::currentDate();
         m_monthFile = QString::asprintf("Ca%.4d%.2d.myc", today.year(), today.month());
         write("prog/Sorel.ini", "[Settei]\r\nedFolder=" + path("data/").toUtf8() + "\r\n");
-        write("data/" + m_monthFile, QString::asprintf(" 0,0,9,%4d/%2d\r\n 2,1,,old,,,,,,\r\n", today.year(),
-                                                       today.month())
-                                         .toUtf8());
+        write("data/" + m_monthFile,
+              QString::asprintf(" 0,0,9,%4d/%2d\r\n 2,1,,old,,,,,,\r\n", today.year(), today.month()).toUtf8());
         write("data/CaFromTo.myc", "***** FromTo\x97\x5C\x92\xE8\r\n");
         if (const QByteArray authority = qgetenv("XAUTHORITY"); !authority.isEmpty())
             QFile::copy(QString::fromLocal8Bit(authority), path("home/.Xauthority"));
