@@ -18,6 +18,12 @@ std::string PeriodCopyName(int year, int month, int day) {
     return "CaFT" + std::string(stamp).substr(3, 4) + ".mcp";
 }
 
+std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines) {
+    if (fileLines.empty() || !fileLines.front().starts_with('*'))
+        fileLines.insert(fileLines.begin(), kPeriodFileHeader);
+    return fileLines;
+}
+
 PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year, int month, int day) {
     m_file = dataFolder / kPeriodFileName;
     m_grid.setPeriodList({});
@@ -30,15 +36,17 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
             m_unreadable = true;
             return LoadOutcome::Unreadable;
         }
-        m_lastLineEnd = text.value().lastLineEnd;
-        m_grid.setPeriodList(std::move(text.value().lines));
+        m_read = std::move(text.value());
+        m_grid.setPeriodList(PeriodListOf(m_read.lines()));
+        m_headerAdded = list().size() != m_read.lines().size();
         const std::string copyName = PeriodCopyName(year, month, day);
         if (copyName != m_copyNames[0])
             rotateCopies(copyName);
     } else {
         m_dialogs.inform(WithTrailingSeparator(dataFolder.string()) + kPeriodFileName +
                          " が存在しません。\r\n新しい期間データを作ります。");
-        m_lastLineEnd = "\r\n";
+        m_read = TextLines();
+        m_headerAdded = false;
         m_grid.setPeriodList({kPeriodFileHeader});
         if (!dataFolder.empty() && !fs::exists(dataFolder, error))
             fs::create_directories(dataFolder, error);
@@ -46,7 +54,7 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
             m_dialogs.show({"エラー", "フォルダを作成できません。", DialogIcon::Error});
             return LoadOutcome::FolderMissing;
         }
-        (void)WriteTextFile(m_file, TextLines{list(), m_lastLineEnd});
+        (void)m_read.save(m_file, list());
         outcome = LoadOutcome::Created;
     }
     m_loadCount = list().size();
@@ -61,7 +69,7 @@ void PeriodStore::rotateCopies(const std::string& copyName) {
     if (!oldest.empty() && fs::exists(oldest, error) && !fs::remove(oldest, error))
         m_dialogs.inform("旧期間ファイルを削除できません。\r\n" + oldest);
     m_copyNames = {copyName, m_copyNames[0], m_copyNames[1]};
-    if (!WriteTextFile(copyName, TextLines{list(), m_lastLineEnd}))
+    if (!WriteTextFile(copyName, list(), m_read))
         m_dialogs.inform("期間ファイルを書き込めません。\r\n" + copyName);
 }
 
@@ -72,7 +80,17 @@ Status PeriodStore::save() {
         m_dialogs.inform("期間予定が立ち上げ時の半分以下、または０になっています。\r\n期間予定は保存しません。");
         return Success();
     }
-    return WriteTextFile(m_file, TextLines{list(), m_lastLineEnd});
+    if (!edited())
+        return Success();
+    if (Status written = m_read.save(m_file, list()); !written)
+        return written;
+    m_headerAdded = false;
+    return Success();
+}
+
+bool PeriodStore::edited() const {
+    const size_t added = m_headerAdded && !list().empty() ? 1 : 0;
+    return m_loaded && !m_read.unchanged(std::span(list()).subspan(added));
 }
 
 Status PeriodStore::removeStaleCopies(const fs::path& directory) {

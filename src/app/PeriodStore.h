@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/Result.h"
+#include "calendar/TextFile.h"
 #include "controls/MonthGrid.h"
 #include "platform/Dialogs.h"
 #include "schedule/PeriodRecord.h"
@@ -20,6 +21,10 @@ inline constexpr const char* kPeriodFileHeader = "***** FromTo予定";
 // tens digit of the day (days 30 and 31 count as 1), so a new name begins about every ten days.
 std::string PeriodCopyName(int year, int month, int day);
 
+// Returns the lines of a period file as the period list, header first: a file whose line 1 is a record (anything
+// but a line starting with "*") or that is empty gets the header "***** FromTo予定" added in front.
+std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines);
+
 class PeriodStore {
 public:
     // copyNames are the settings CaFT1, CaFT2, CaFT3 (newest first); the store rotates them. The grid keeps the
@@ -35,8 +40,12 @@ public:
     LoadOutcome load(const std::filesystem::path& dataFolder, int year, int month, int day);
 
     // Writes the list unless it fell to half of its load count or below, or to nothing (a message then); a list
-    // of the header only is written. A file that could not be read is never written.
+    // of the header only is written. A file that could not be read is never written, nor one whose list was not
+    // edited (a header added in memory is not an edit). Each line read keeps its bytes (TextLines).
     Status save();
+
+    // Answers whether the list differs from the file as read or last written, the added header aside.
+    bool edited() const;
 
     // Deletes the copies "CaFT*.mcp" of the current directory other than the three named, when a rotation
     // happened in this run. Answers the failure of the first deletion that failed.
@@ -57,7 +66,8 @@ private:
     std::array<std::string, 3>& m_copyNames;
     MonthGrid& m_grid;
     std::filesystem::path m_file;
-    std::string m_lastLineEnd = "\r\n";
+    TextLines m_read;          // the file as read or last written
+    bool m_headerAdded = false; // the list's header is not in the file
     size_t m_loadCount = 0;
     bool m_loaded = false;
     bool m_unreadable = false;

@@ -16,4 +16,8 @@ std::string DecodeCp932(std::string_view bytes);
 // character, when the text holds a character code page 932 cannot hold or is not valid UTF-8.
 Result<std::string> EncodeCp932(std::string_view text);
 
+// Returns the text in a form safe to print: each carried invalid byte as \xHH, NUL as \x00, and any other byte that
+// is not part of valid UTF-8 as \xHH.
+std::string PrintableText(std::string_view text);
+
 } // namespace rekko

@@ -162,7 +162,7 @@ void MonthView::openAnniversary(int32_t day) {
     std::vector<std::string> lines = rules.specialDayList();
     ReplaceAnniversary(lines, found, *edited, date.month, date.day);
     // The anniversaries are saved where they are read: "Sday.myc" of the current directory.
-    if (const Status saved = WriteTextFile(kSpecialDayFileName, TextLines{lines}); !saved) {
+    if (const Status saved = m_grid->grid().specialDayFile().save(lines); !saved) {
         SaveReport report;
         report.add(saved);
         m_dialogs.inform(report.message());
