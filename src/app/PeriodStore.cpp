@@ -24,7 +24,7 @@ std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines) {
     return fileLines;
 }
 
-PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year, int month, int day) {
+PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year, int month, int day, bool mayWrite) {
     m_file = dataFolder / kPeriodFileName;
     m_grid.setPeriodList({});
     m_unreadable = false;
@@ -40,8 +40,12 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
         m_grid.setPeriodList(PeriodListOf(m_read.lines()));
         m_headerAdded = list().size() != m_read.lines().size();
         const std::string copyName = PeriodCopyName(year, month, day);
-        if (copyName != m_copyNames[0])
+        if (mayWrite && copyName != m_copyNames[0])
             rotateCopies(copyName);
+    } else if (!mayWrite) {
+        m_read = TextLines();
+        m_headerAdded = true;
+        m_grid.setPeriodList({kPeriodFileHeader});
     } else {
         m_dialogs.inform(WithTrailingSeparator(dataFolder.string()) + kPeriodFileName +
                          " が存在しません。\r\n新しい期間データを作ります。");

@@ -36,8 +36,9 @@ public:
 
     // Loads the period file of the data folder and, at the first start of a new ten-day stretch, writes today's
     // copy into the current directory, dropping the oldest. A missing file is announced and created with the
-    // header only; FolderMissing (after the error box) means the program must end.
-    LoadOutcome load(const std::filesystem::path& dataFolder, int year, int month, int day);
+    // header only; FolderMissing (after the error box) means the program must end. Without mayWrite nothing is
+    // written, created or rotated, and a missing file is the header alone, silently.
+    LoadOutcome load(const std::filesystem::path& dataFolder, int year, int month, int day, bool mayWrite = true);
 
     // Writes the list unless it fell to half of its load count or below, or to nothing (a message then); a list
     // of the header only is written. A file that could not be read is never written, nor one whose list was not

@@ -24,10 +24,13 @@ constexpr int kThreeLineHeight = 575;
 MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::function<void(bool)> unattended,
                        QWidget* parent)
     : QMainWindow(parent), m_controller(controller), m_dialogs(dialogs), m_unattended(std::move(unattended)),
-      m_dataFolderChange(dialogs, [this] {
-          if (const SaveReport report = m_controller.saveAll(); !report.ok())
-              m_dialogs.inform(report.message());
-      }) {
+      m_dataFolderChange(
+          dialogs,
+          [this] {
+              if (const SaveReport report = m_controller.saveAll(); !report.ok())
+                  m_dialogs.inform(report.message());
+          },
+          [this] { m_controller.dataFolderChosen(); }) {
     setObjectName("fmC21");
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
     resize(kNormalWidth, kNormalHeight);
@@ -142,7 +145,8 @@ bool MainWindow::start(const std::vector<std::string>& arguments, const std::fil
     m_controller.beginStart(arguments);
     m_functionTimer->start();
     if (!m_controller.initialiseMonths()) {
-        m_dialogs.inform(kMonthInitFailedMessage);
+        if (!m_controller.startDeclined())
+            m_dialogs.inform(kMonthInitFailedMessage);
         return false;
     }
     m_controller.loadCommemoration();
