@@ -179,8 +179,7 @@ TEST_F(DayCommands, APeriodFileWithoutItsHeaderListsItsFirstRecord) {
     EXPECT_NE(out.find("  10日\n       second (〜12/11)\n"), std::string::npos) << out;
 }
 
-// Invalid bytes and NUL of the files come out as \xHH; the year range is named; an option given twice is refused;
-// a settings file that cannot be read ends the command with the reason.
+// Invalid bytes and NUL of the files come out as \xHH; the year range is named; an option given twice is refused.
 TEST_F(DayCommands, OutputIsValidTextAndMessagesSayWhatIsAccepted) {
     dir.write("Ca202612.myc", std::string(" 0,0,9,2026/12\r\n 6,1,,a\x80\x82\xA0\x00z\xFF,,,,,,\r\n", 37));
     const Outcome day = run({"day", "2026-12-06"});
@@ -202,7 +201,10 @@ TEST_F(DayCommands, OutputIsValidTextAndMessagesSayWhatIsAccepted) {
         EXPECT_TRUE(outcome.out.empty());
         EXPECT_NE(outcome.err.find("more than once"), std::string::npos) << outcome.err;
     }
+}
 
+// A settings file that cannot be read ends each command that needs the data folder, with the reason.
+TEST_F(DayCommands, AnUnreadableSettingsFileEndsDataCommandsWithTheReason) {
     test::TempDir program;
     std::filesystem::create_directory(program / "Sorel.ini");
     for (const std::vector<std::string>& args :
