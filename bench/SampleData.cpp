@@ -25,8 +25,8 @@ fs::path SampleDataFolder() {
             const auto& month = window.slot(slot);
             std::vector<std::string> text{MonthFileHeader(month.year, month.month)};
             for (int i = 0; i < 499; ++i)
-                text.push_back(std::to_string(i % 28 + 1) + "," + std::to_string(i / 28 + 1) +
-                                     ",,打合せ 10:00 第" + std::to_string(i) + "会議室,clRed,,,,,");
+                text.push_back(std::to_string(i % 28 + 1) + "," + std::to_string(i / 28 + 1) + ",,打合せ 10:00 第" +
+                               std::to_string(i) + "会議室,clRed,,,,,");
             (void)WriteTextFile(dir / month.fileName, text);
         }
         std::vector<std::string> periods{kPeriodFileHeader};

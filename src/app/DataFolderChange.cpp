@@ -28,8 +28,7 @@ bool holdsMonthData(const std::string& folder) {
 
 } // namespace
 
-DataFolderChange::DataFolderChange(Dialogs& dialogs, std::function<void()> saveAll,
-                                   std::function<void()> carriedOut)
+DataFolderChange::DataFolderChange(Dialogs& dialogs, std::function<void()> saveAll, std::function<void()> carriedOut)
     : m_dialogs(dialogs), m_saveAll(std::move(saveAll)), m_carriedOut(std::move(carriedOut)) {}
 
 void DataFolderChange::reset(const std::string& folderAtStart) {

@@ -42,7 +42,8 @@ bool MainController::readSettings() {
         // nothing is written until a data folder is chosen.
         const DialogMessage question{kDefaultCaption,
                                      "設定ファイルを読み込めません。\r\n" + files().settings.string() + "\r\n" +
-                                         file.error().cause + "\r\n\r\n既定の設定で続けますか？\r\n"
+                                         file.error().cause +
+                                         "\r\n\r\n既定の設定で続けますか？\r\n"
                                          "データフォルダを選ぶまで、データファイルと設定ファイルには書き込みません。",
                                      DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::Yes};
         if (m_dialogs.show(question) != DialogAnswer::Yes) {

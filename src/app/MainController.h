@@ -22,7 +22,8 @@ inline constexpr const char* kMonthInitFailedMessage =
     "月の初期設定に失敗しました。\r\n一旦、終了させますので\r\nもう一度、立ち上げ直してください。";
 
 // Why an edited file was not written while writes are held (MainController::writesHeld).
-inline constexpr const char* kWritesHeldCause = "設定ファイルを読み込めないため、データフォルダを選ぶまで保存しません。";
+inline constexpr const char* kWritesHeldCause =
+    "設定ファイルを読み込めないため、データフォルダを選ぶまで保存しません。";
 
 // What an activation of the main window asks of the widgets.
 struct Activation {

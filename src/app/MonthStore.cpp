@@ -53,7 +53,8 @@ Status MonthStore::loadSlot(int index) {
 
 bool MonthStore::edited(int index) const {
     const MonthSlot& slot = m_window.slot(index);
-    return slot.loaded && !slot.file.unchanged(lines(index)) && !(slot.file.lines().empty() && lines(index).size() == 1);
+    return slot.loaded && !slot.file.unchanged(lines(index)) &&
+           !(slot.file.lines().empty() && lines(index).size() == 1);
 }
 
 Status MonthStore::saveSlot(int index) {

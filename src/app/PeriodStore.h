@@ -67,7 +67,7 @@ private:
     std::array<std::string, 3>& m_copyNames;
     MonthGrid& m_grid;
     std::filesystem::path m_file;
-    TextLines m_read;          // the file as read or last written
+    TextLines m_read;           // the file as read or last written
     bool m_headerAdded = false; // the list's header is not in the file
     size_t m_loadCount = 0;
     bool m_loaded = false;

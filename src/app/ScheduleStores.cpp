@@ -25,8 +25,7 @@ Status heldBack(bool edited, const std::filesystem::path& file) {
 
 Status ScheduleStores::saveMonth(int slot) {
     if (m_controller.writesHeld())
-        return heldBack(m_months.edited(slot),
-                        m_months.dataFolder() / m_months.window().slot(slot).fileName);
+        return heldBack(m_months.edited(slot), m_months.dataFolder() / m_months.window().slot(slot).fileName);
     return m_months.saveSlot(slot);
 }
 

@@ -21,8 +21,8 @@ std::optional<std::string> RuleFile::load(DayRules& rules) {
     if (!text)
         return std::string(message);
     m_read = std::move(text.value());
-    const Status set = m_list == RuleList::Holidays ? rules.setHolidayList(m_read.lines())
-                                                    : rules.setSpecialDayList(m_read.lines());
+    const Status set =
+        m_list == RuleList::Holidays ? rules.setHolidayList(m_read.lines()) : rules.setSpecialDayList(m_read.lines());
     if (!set)
         return std::string(message);
     return std::nullopt;

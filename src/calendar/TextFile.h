@@ -40,9 +40,9 @@ private:
     friend TextLines ParseTextBytes(std::string_view bytes);
 
     std::vector<std::string> m_lines;
-    std::string m_bytes;                              // the bytes before the end-of-file mark
-    std::vector<std::pair<size_t, size_t>> m_spans;   // start and length of each line read in m_bytes
-    std::string m_tail;        // the bytes from the end-of-file mark on
+    std::string m_bytes;                            // the bytes before the end-of-file mark
+    std::vector<std::pair<size_t, size_t>> m_spans; // start and length of each line read in m_bytes
+    std::string m_tail;                             // the bytes from the end-of-file mark on
 };
 
 // Splits code page 932 bytes into UTF-8 lines: a line ends at CR LF, CR or LF; the byte 0x1A ends the text; a last
@@ -54,8 +54,7 @@ Result<TextLines> ReadTextFile(const std::filesystem::path& path);
 
 // Writes lines as a whole code page 932 text file atomically, keeping the bytes of the lines the file was read
 // with (read; empty for a new file). On failure the old file stays as it was.
-Status WriteTextFile(const std::filesystem::path& path, std::span<const std::string> lines,
-                     const TextLines& read = {});
+Status WriteTextFile(const std::filesystem::path& path, std::span<const std::string> lines, const TextLines& read = {});
 
 // Reads a whole file as bytes.
 Result<std::string> ReadFileBytes(const std::filesystem::path& path);

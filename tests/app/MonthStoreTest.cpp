@@ -144,8 +144,7 @@ TEST_F(MonthFiles, WrittenLinesEndInCrLfAndTextAfterTheEndMarkStays) {
         ASSERT_TRUE(store.loadSlot(1).ok());
         store.replaceDay(1, 3, DaySchedule{{"c"}, {LineAttribute{}}});
         ASSERT_TRUE(store.saveSlot(1).ok());
-        EXPECT_EQ(dir.read("Ca202405.myc"),
-                  " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,,\r\n 2,1,,b,,,,,,\r\n 3,1,,c,,,,,,\r\n");
+        EXPECT_EQ(dir.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,,\r\n 2,1,,b,,,,,,\r\n 3,1,,c,,,,,,\r\n");
     }
     const std::string tail("\x1A 9,1,,hidden\r\n\x1A\x00tail", 20);
     dir.write("Ca202405.myc", " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,," + tail);

@@ -79,7 +79,8 @@ TEST(ScheduleStores, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChos
     ASSERT_TRUE(program.controller.initialiseMonths());
     ASSERT_EQ(program.dialogs.shown().size(), 1u);
     const std::string question = program.dialogs.shown()[0].text;
-    EXPECT_EQ(question.rfind("設定ファイルを読み込めません。\r\n" + (program.folder / "Sorel.ini").string() + "\r\n", 0), 0u)
+    EXPECT_EQ(
+        question.rfind("設定ファイルを読み込めません。\r\n" + (program.folder / "Sorel.ini").string() + "\r\n", 0), 0u)
         << question;
     EXPECT_NE(question.find("既定の設定で続けますか？"), std::string::npos);
     EXPECT_EQ(program.stores.months().lines(1).size(), 2u);

@@ -31,8 +31,14 @@ TEST(TextFile, LineEndsCrLfCrAndLfAllEndALine) {
 }
 
 TEST(TextFile, TextEndsAtCtrlZ) {
-    EXPECT_EQ(ParseTextBytes("1,1,\x8C\xB3\x92\x55\r\n\x1A" "2,11,x\r\n").lines(), (Lines{"1,1,元旦"}));
-    EXPECT_EQ(ParseTextBytes("ab\x1A" "cd").lines(), (Lines{"ab"}));
+    EXPECT_EQ(ParseTextBytes("1,1,\x8C\xB3\x92\x55\r\n\x1A"
+                             "2,11,x\r\n")
+                  .lines(),
+              (Lines{"1,1,元旦"}));
+    EXPECT_EQ(ParseTextBytes("ab\x1A"
+                             "cd")
+                  .lines(),
+              (Lines{"ab"}));
 }
 
 // Every line the program writes ends in CR LF; each line read keeps its bytes wherever it moved; the bytes from
@@ -51,7 +57,10 @@ TEST(TextFile, SavingKeepsTheBytesOfEveryLineRead) {
     EXPECT_EQ(savedAgain(dir, "no line end"), "no line end\r\n");
     EXPECT_EQ(savedAgain(dir, "lf\nonly\n"), "lf\r\nonly\r\n");
     EXPECT_EQ(savedAgain(dir, "cr\ronly\r"), "cr\r\nonly\r\n");
-    EXPECT_EQ(savedAgain(dir, "a\r\nb\x1A" "junk\r\nmore"), "a\r\nb\r\n\x1A" "junk\r\nmore");
+    EXPECT_EQ(savedAgain(dir, "a\r\nb\x1A"
+                              "junk\r\nmore"),
+              "a\r\nb\r\n\x1A"
+              "junk\r\nmore");
 
     const TextLines read = ParseTextBytes("x\x87\x90\r\nsame\r\nx\x81\xE0\r\nlast");
     EXPECT_TRUE(read.unchanged(read.lines()));

@@ -186,16 +186,20 @@ TEST_F(DayCommands, OutputIsValidTextAndMessagesSayWhatIsAccepted) {
     EXPECT_NE(day.out.find("line: a\\x80あ\\x00z\\xFF\n"), std::string::npos) << day.out;
     EXPECT_NE(run({"month", "2026", "12", "--lines"}).out.find("       a\\x80あ\\x00z\\xFF\n"), std::string::npos);
 
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"jd", "99999-01-01"}, {"jd", "99999999999999999999-01-01"}, {"month", "10000", "1"},
-             {"holidays", "-5000"}, {"day", "-4713-12-31"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"jd", "99999-01-01"},
+                                               {"jd", "99999999999999999999-01-01"},
+                                               {"month", "10000", "1"},
+                                               {"holidays", "-5000"},
+                                               {"day", "-4713-12-31"}}) {
         const Outcome outcome = run(args);
         EXPECT_EQ(outcome.code, 2) << args[1];
         EXPECT_NE(outcome.err.find("-4712..9999"), std::string::npos) << outcome.err;
     }
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"month", "--lines", "--lines"}, {"count", "2026-01-01", "2026-01-02", "--period", "--period"},
-             {"day", "2026-12-06", "--builtin", "--builtin"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"month", "--lines", "--lines"},
+                                               {"count", "2026-01-01", "2026-01-02", "--period", "--period"},
+                                               {"day", "2026-12-06", "--builtin", "--builtin"}}) {
         const Outcome outcome = run(args);
         EXPECT_EQ(outcome.code, 2) << args[0];
         EXPECT_TRUE(outcome.out.empty());

@@ -161,9 +161,10 @@ void MonthView::openAnniversary(int32_t day) {
     std::vector<std::string> lines = rules.specialDayList();
     ReplaceAnniversary(lines, found, *edited, date.month, date.day);
     // The anniversaries are saved where they are read: "Sday.myc" of the current directory.
-    const Status saved = m_controller.writesHeld()
-                             ? Status(Failure{kWritesHeldCause, std::filesystem::absolute(kSpecialDayFileName).string()})
-                             : m_grid->grid().specialDayFile().save(lines);
+    const Status saved =
+        m_controller.writesHeld()
+            ? Status(Failure{kWritesHeldCause, std::filesystem::absolute(kSpecialDayFileName).string()})
+            : m_grid->grid().specialDayFile().save(lines);
     if (!saved) {
         SaveReport report;
         report.add(saved);
