@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rekko {
 
@@ -12,8 +13,21 @@ namespace rekko {
 // the end) becomes the code point U+DC00 + byte, so that EncodeCp932 gives the very byte back.
 std::string DecodeCp932(std::string_view bytes);
 
-// Encodes UTF-8 text to code page 932, turning those code points back into their bytes. Fails, naming the
-// character, when the text holds a character code page 932 cannot hold or is not valid UTF-8.
+// Encodes UTF-8 text to code page 932, turning those code points back into their bytes. Fails, naming every
+// character code page 932 cannot hold (or byte that is not valid UTF-8) once, in the order they first appear.
 Result<std::string> EncodeCp932(std::string_view text);
+
+// A character of UTF-8 text that code page 932 cannot hold, and the byte offset where it starts.
+struct UnencodableCharacter {
+    std::string character;
+    size_t offset = 0;
+};
+
+// Returns every character of UTF-8 text that code page 932 cannot hold, in text order, repeats included; a byte
+// that is not valid UTF-8 counts as one character.
+std::vector<UnencodableCharacter> FindUnencodableCharacters(std::string_view text);
+
+// Returns the refusal naming each distinct character once: "「😀」「한」はシフトJISで保存できない文字です。".
+std::string UnencodableMessage(const std::vector<std::string>& characters);
 
 } // namespace rekko
