@@ -21,6 +21,9 @@ namespace rekko {
 inline constexpr const char* kMonthInitFailedMessage =
     "月の初期設定に失敗しました。\r\n一旦、終了させますので\r\nもう一度、立ち上げ直してください。";
 
+// Returns the month-initialisation message with the file and the cause of the failure on its second line.
+std::string MonthInitFailedMessage(const Failure& failure);
+
 // What an activation of the main window asks of the widgets.
 struct Activation {
     bool showCurrentMonth = false;              // select tab 1, show the current month, focus the grid
@@ -47,8 +50,8 @@ public:
     void beginStart(const std::vector<std::string>& arguments);
 
     // Runs month initialisation: today, the steps before the settings, the settings file, the steps after them, the
-    // data folder at start, the final steps. Answers false when a step failed or threw.
-    bool initialiseMonths();
+    // data folder at start, the final steps. Answers the first failure of a step (an exception's text as its cause).
+    Status initialiseMonths();
 
     // Loads "Cmr.myc" when it exists; otherwise the defaults stay.
     void loadCommemoration();
@@ -105,7 +108,7 @@ public:
     void setDateChangeRunning(bool running) { m_dateChangeRunning = running; }
 
 private:
-    bool runMonthSteps(MonthInitPhase phase);
+    Status runMonthSteps(MonthInitPhase phase);
     void readSettings();
     Status writeSettingsFile();
 

@@ -46,6 +46,9 @@ public:
     // the record at index by a new record at the end. An invalid date is shown and nothing changes.
     bool store(size_t index, const PeriodFields& period);
 
+    // Returns why the last load failed (Unreadable, or FolderMissing marked as reported by its error box).
+    const Failure& loadFailure() const { return m_loadFailure; }
+
     // Returns the period list, header first.
     const std::vector<std::string>& list() const { return m_grid.periodList(); }
     bool rotated() const { return m_rotated; }
@@ -58,6 +61,7 @@ private:
     MonthGrid& m_grid;
     std::filesystem::path m_file;
     std::string m_lastLineEnd = "\r\n";
+    Failure m_loadFailure;
     size_t m_loadCount = 0;
     bool m_loaded = false;
     bool m_unreadable = false;

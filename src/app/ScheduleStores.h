@@ -22,7 +22,7 @@ public:
     MonthNavigator& navigator() { return m_navigator; }
 
 private:
-    bool loadAfterSettings();
+    Status loadAfterSettings();
 
     MainController& m_controller;
     Dialogs& m_dialogs;

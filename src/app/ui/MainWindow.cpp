@@ -37,6 +37,8 @@ MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::functi
     // The month view joins month initialisation after the shell's own steps.
     m_monthView = new MonthView(m_month, m_status, m_menu, m_controller, m_dialogs);
     connect(this, &MainWindow::currentMonthRequested, m_monthView, &MonthView::showCurrentMonth);
+    connect(m_settings->calendar(), &CalendarSettingsPage::rokuyoSwitched, m_monthView->grid(),
+            &TSeMCal::setShowRokuyo);
 }
 
 MainWindow::~MainWindow() {
@@ -132,7 +134,7 @@ void MainWindow::wireSeams() {
                                              m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
                                              refreshStatus();
                                              m_functionTimer->setInterval(10000);
-                                             return true;
+                                             return Success();
                                          }});
 }
 
@@ -141,8 +143,10 @@ bool MainWindow::start(const std::vector<std::string>& arguments, const std::fil
     offerFeatures();
     m_controller.beginStart(arguments);
     m_functionTimer->start();
-    if (!m_controller.initialiseMonths()) {
-        m_dialogs.inform(kMonthInitFailedMessage);
+    // One failure, one message: a step that showed its own box (the data folder that cannot be made) ends it.
+    if (const Status months = m_controller.initialiseMonths(); !months) {
+        if (!months.error().reported)
+            m_dialogs.inform(MonthInitFailedMessage(months.error()));
         return false;
     }
     m_controller.loadCommemoration();

@@ -39,8 +39,10 @@ MonthView::MonthView(MonthPage* page, MainStatusBar* status, MainMenu* menus, Ma
     m_grid->setObjectName("SeMCal1");
     m_page->gridPanel()->layout()->addWidget(m_grid);
     m_stores.attach();
-    controller.seams().monthInitialisation.push_back(
-        {MonthInitPhase::Finish, [this] { return finishMonthInitialisation(), true; }});
+    controller.seams().monthInitialisation.push_back({MonthInitPhase::Finish, [this] {
+                                                          finishMonthInitialisation();
+                                                          return Success();
+                                                      }});
     const std::pair<const char*, int> moves[] = {
         {"mmZengetu", -1}, {"mmYokugetu", +1}, {"mmZennen", -12}, {"mmYokunen", +12}};
     for (const auto& [name, months] : moves)
@@ -92,6 +94,7 @@ void MonthView::finishMonthInitialisation() {
     m_grid->setAutoKokumin(settings.cbNextDay);
     m_grid->setNeighborJump(settings.cbNeighborJump);
     m_grid->setIsFontBold(settings.cbBold);
+    m_grid->setShowRokuyo(settings.cbRokuyo);
     m_grid->setItemGyo(settings.udCalSize == 0 ? 3 : 5);
     m_grid->readRuleFiles();
     grid.state().suspend = false;
