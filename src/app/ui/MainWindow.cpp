@@ -7,17 +7,17 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QLayout>
 #include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace rekko {
 
 namespace {
 
 constexpr int kNormalWidth = 782;
-// Five lines a day need week rows of about a hundred pixels with the Japanese gothic faces of this desktop.
-constexpr int kNormalHeight = 810;
-constexpr int kThreeLineHeight = 575;
 
 } // namespace
 
@@ -30,7 +30,6 @@ MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::functi
       }) {
     setObjectName("fmC21");
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
-    resize(kNormalWidth, kNormalHeight);
     buildPages();
     wireCommands();
     wireSeams();
@@ -39,6 +38,7 @@ MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::functi
     connect(this, &MainWindow::currentMonthRequested, m_monthView, &MonthView::showCurrentMonth);
     connect(m_settings->calendar(), &CalendarSettingsPage::rokuyoSwitched, m_monthView->grid(),
             &TSeMCal::setShowRokuyo);
+    fitToCalendar();
 }
 
 MainWindow::~MainWindow() {
@@ -174,6 +174,9 @@ bool MainWindow::start(const std::vector<std::string>& arguments, const std::fil
     if (m_controller.seams().startDayCount)
         m_controller.seams().startDayCount();
     refreshStatus();
+    // Now that the grid has its lines per day and the page its panels, the window takes the height they need.
+    fitToCalendar();
+    placeWindows();
     return true;
 }
 
@@ -189,12 +192,19 @@ void MainWindow::offerFeatures() {
 
 void MainWindow::applySettings(const Settings& settings) {
     m_settings->apply(settings);
-    applyCalendarSize(settings.udCalSize);
-    placeWindows();
 }
 
-void MainWindow::applyCalendarSize(int size) {
-    resize(kNormalWidth, size == 0 ? kThreeLineHeight : kNormalHeight);
+void MainWindow::fitToCalendar() {
+    // The grid asks for the height its lines need under the fonts of this desktop, the rest of the window for what
+    // its bars and buttons need. Until the window is first shown, the layouts keep the answers they gave when the
+    // widgets were made, so each widget and layout is told to answer again.
+    for (QWidget* widget : findChildren<QWidget*>())
+        widget->updateGeometry();
+    for (QLayout* layout : findChildren<QLayout*>())
+        layout->invalidate();
+    // The width is the window's own when five full month tabs need more than the usual width.
+    const QSize hint = sizeHint();
+    resize(std::max(kNormalWidth, hint.width()), hint.height());
 }
 
 void MainWindow::placeWindows() {

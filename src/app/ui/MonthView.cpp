@@ -37,6 +37,10 @@ MonthView::MonthView(MonthPage* page, MainStatusBar* status, MainMenu* menus, Ma
       m_grid(new TSeMCal(dialogs, controller.today(), page->gridPanel())),
       m_stores(controller, dialogs, m_grid->grid()) {
     m_grid->setObjectName("SeMCal1");
+    // The main window's grid: bold dates, five lines a day, the header sized by the grid's own rule.
+    m_grid->setIsFontBold(true);
+    m_grid->setItemGyo(5);
+    m_grid->setSelfSize(true);
     m_page->gridPanel()->layout()->addWidget(m_grid);
     m_stores.attach();
     controller.seams().monthInitialisation.push_back({MonthInitPhase::Finish, [this] {

@@ -90,6 +90,14 @@ void TSeMCal::updateMetrics() {
     // Measured on an image like the one drawn into, which exists also before the first resize.
     const QImage reference(1, 1, QImage::Format_RGB32);
     grid().setCellMetrics(MonthGridPainter::Metrics(*Fonts(), isFontBold(), &reference));
+    updateGeometry();
+}
+
+QSize TSeMCal::sizeHint() const {
+    // Room for six weeks, and the rokuyo band kept free whether or not the rokuyo show, so that neither a month
+    // nor the rokuyo switch changes the size.
+    const int client = GridGeometry::HeightForPitch(grid().cellMetrics().pitchFor(ItemGyo()), 7, SelfSize());
+    return {QFrame::sizeHint().width(), client + height() - contentsRect().height()};
 }
 
 void TSeMCal::imageResized() {
