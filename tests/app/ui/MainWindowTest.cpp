@@ -150,6 +150,7 @@ private slots:
                                                              {"cbNextDay", "祭日表示を次の日にまで延長"},
                                                              {"cbNeighborJump", "当月以外の日クリックで隣月移動許可"},
                                                              {"cbBold", "日付を太字"},
+                                                             {"cbRokuyo", "六曜を表示する"},
                                                              {"cbKOption", "記念日オプションを使う"},
                                                              {"cbTShuusei", "インターネット自動内部時計修正機能を使う"},
                                                              {"cbZunbo", "Zunboとの連携"},
@@ -227,6 +228,24 @@ private slots:
         QCOMPARE(f.failureBoxes(), 1);
         QCOMPARE(f.dialogs.shown().back().caption, std::string("エラー"));
         QCOMPARE(f.dialogs.shown().back().text, std::string("フォルダを作成できません。"));
+    }
+
+    void theRokuyoSwitchReachesTheGridAtOnce() {
+        Fixture f;
+        f.program.write("Sorel.ini", "[Settei]\r\ncbRokuyo=0\r\n");
+        QVERIFY(f.window->start({}, f.programs.path()));
+        TSeMCal* grid = f.window->monthView()->grid();
+        QVERIFY(!grid->ShowRokuyo());
+        QCheckBox* box = f.find<QCheckBox>("cbRokuyo");
+        QVERIFY(!box->isChecked());
+        f.window->openSettings();
+        f.window->show();
+        box->click();
+        QVERIFY(grid->ShowRokuyo());
+        QVERIFY(grid->grid().cellDay(0).rokuyo != 0);
+        QVERIFY(f.window->close());
+        QCOMPARE(ProfileFile::FromBytes(f.settingsFile()).readString("Settei", "cbRokuyo"),
+                 std::optional<std::string>("1"));
     }
 
     void siblingProgramsDecideWhatIsOffered() {
