@@ -2,8 +2,9 @@
 # make oldcal (compute the old-calendar table resource again).
 # Each target installs the Debian packages it needs when they are missing.
 
+# qt6-translations-l10n: Qt's own dialogs and buttons in the user's language.
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                  qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-noto-cjk
+                  qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
 # The screenshots and the start-up benchmark run under Xvfb.
 TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth xdotool
 BENCH_PACKAGES := $(TEST_PACKAGES) gcal

@@ -26,6 +26,9 @@ inline constexpr const char* kMonthInitFailedMessage =
 inline constexpr const char* kWritesHeldCause =
     "設定ファイルを読み込めないため、データフォルダを選ぶまで保存しません。";
 
+// Returns the month-initialisation message with the file and the cause of the failure on its second line.
+std::string MonthInitFailedMessage(const Failure& failure);
+
 // What an activation of the main window asks of the widgets.
 struct Activation {
     bool showCurrentMonth = false;              // select tab 1, show the current month, focus the grid
@@ -53,9 +56,10 @@ public:
     void beginStart(const std::vector<std::string>& arguments);
 
     // Runs month initialisation: today, the steps before the settings, the settings file, the steps after them, the
-    // data folder at start, the final steps. Answers false when a step failed or threw, or when the settings file
-    // exists but cannot be read and the user chose not to go on with the defaults (startDeclined).
-    bool initialiseMonths();
+    // data folder at start, the final steps. Answers the first failure of a step (an exception's text as its cause),
+    // or a reported failure when the settings file exists but cannot be read and the user chose not to go on with the
+    // defaults (startDeclined).
+    Status initialiseMonths();
     bool startDeclined() const { return m_startDeclined; }
 
     // Answers whether the data files and the settings file are left alone: the settings file could not be read at
@@ -125,7 +129,7 @@ public:
     void setDateChangeRunning(bool running) { m_dateChangeRunning = running; }
 
 private:
-    bool runMonthSteps(MonthInitPhase phase);
+    Status runMonthSteps(MonthInitPhase phase);
     bool readSettings();
     Status writeSettingsFile();
 

@@ -7,19 +7,18 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QLayout>
 #include <QScreen>
 #include <QShortcut>
 
 #include <cstdio>
+#include <algorithm>
 
 namespace rekko {
 
 namespace {
 
 constexpr int kNormalWidth = 782;
-// Five lines a day need week rows of about a hundred pixels with the Japanese gothic faces of this desktop.
-constexpr int kNormalHeight = 810;
-constexpr int kThreeLineHeight = 575;
 
 } // namespace
 
@@ -35,13 +34,15 @@ MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::functi
           [this] { m_controller.dataFolderChosen(); }) {
     setObjectName("fmC21");
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
-    resize(kNormalWidth, kNormalHeight);
     buildPages();
     wireCommands();
     wireSeams();
     // The month view joins month initialisation after the shell's own steps.
     m_monthView = new MonthView(m_month, m_status, m_menu, m_controller, m_dialogs);
     connect(this, &MainWindow::currentMonthRequested, m_monthView, &MonthView::showCurrentMonth);
+    connect(m_settings->calendar(), &CalendarSettingsPage::rokuyoSwitched, m_monthView->grid(),
+            &TSeMCal::setShowRokuyo);
+    fitToCalendar();
 }
 
 MainWindow::~MainWindow() {
@@ -137,7 +138,7 @@ void MainWindow::wireSeams() {
                                              m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
                                              refreshStatus();
                                              m_functionTimer->setInterval(10000);
-                                             return true;
+                                             return Success();
                                          }});
 }
 
@@ -148,9 +149,10 @@ bool MainWindow::start(const std::vector<std::string>& arguments, const std::fil
     m_functionTimer->start();
     if (const auto rescued = m_controller.rescue().takeNotice())
         m_dialogs.inform(*rescued);
-    if (!m_controller.initialiseMonths()) {
-        if (!m_controller.startDeclined())
-            m_dialogs.inform(kMonthInitFailedMessage);
+    // One failure, one message: a step that showed its own box (the data folder that cannot be made) ends it.
+    if (const Status months = m_controller.initialiseMonths(); !months) {
+        if (!months.error().reported)
+            m_dialogs.inform(MonthInitFailedMessage(months.error()));
         return false;
     }
     m_controller.removeStaleTemporaries();
@@ -179,6 +181,9 @@ bool MainWindow::start(const std::vector<std::string>& arguments, const std::fil
     if (m_controller.seams().startDayCount)
         m_controller.seams().startDayCount();
     refreshStatus();
+    // Now that the grid has its lines per day and the page its panels, the window takes the height they need.
+    fitToCalendar();
+    placeWindows();
     return true;
 }
 
@@ -194,12 +199,19 @@ void MainWindow::offerFeatures() {
 
 void MainWindow::applySettings(const Settings& settings) {
     m_settings->apply(settings);
-    applyCalendarSize(settings.udCalSize);
-    placeWindows();
 }
 
-void MainWindow::applyCalendarSize(int size) {
-    resize(kNormalWidth, size == 0 ? kThreeLineHeight : kNormalHeight);
+void MainWindow::fitToCalendar() {
+    // The grid asks for the height its lines need under the fonts of this desktop, the rest of the window for what
+    // its bars and buttons need. Until the window is first shown, the layouts keep the answers they gave when the
+    // widgets were made, so each widget and layout is told to answer again.
+    for (QWidget* widget : findChildren<QWidget*>())
+        widget->updateGeometry();
+    for (QLayout* layout : findChildren<QLayout*>())
+        layout->invalidate();
+    // The width is the window's own when five full month tabs need more than the usual width.
+    const QSize hint = sizeHint();
+    resize(std::max(kNormalWidth, hint.width()), hint.height());
 }
 
 void MainWindow::placeWindows() {

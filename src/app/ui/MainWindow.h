@@ -79,7 +79,7 @@ private:
     void offerFeatures();
     void applySettings(const Settings& settings);
     void placeWindows();
-    void applyCalendarSize(int size);
+    void fitToCalendar();
     void refreshStatus();
     void countDown();
     void finishShutdown();

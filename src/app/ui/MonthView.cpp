@@ -37,10 +37,16 @@ MonthView::MonthView(MonthPage* page, MainStatusBar* status, MainMenu* menus, Ma
       m_grid(new TSeMCal(dialogs, controller.today(), page->gridPanel())),
       m_stores(controller, dialogs, m_grid->grid()) {
     m_grid->setObjectName("SeMCal1");
+    // The main window's grid: bold dates, five lines a day, the header sized by the grid's own rule.
+    m_grid->setIsFontBold(true);
+    m_grid->setItemGyo(5);
+    m_grid->setSelfSize(true);
     m_page->gridPanel()->layout()->addWidget(m_grid);
     m_stores.attach();
-    controller.seams().monthInitialisation.push_back(
-        {MonthInitPhase::Finish, [this] { return finishMonthInitialisation(), true; }});
+    controller.seams().monthInitialisation.push_back({MonthInitPhase::Finish, [this] {
+                                                          finishMonthInitialisation();
+                                                          return Success();
+                                                      }});
     const std::pair<const char*, int> moves[] = {
         {"mmZengetu", -1}, {"mmYokugetu", +1}, {"mmZennen", -12}, {"mmYokunen", +12}};
     for (const auto& [name, months] : moves)
@@ -92,6 +98,7 @@ void MonthView::finishMonthInitialisation() {
     m_grid->setAutoKokumin(settings.cbNextDay);
     m_grid->setNeighborJump(settings.cbNeighborJump);
     m_grid->setIsFontBold(settings.cbBold);
+    m_grid->setShowRokuyo(settings.cbRokuyo);
     m_grid->setItemGyo(settings.udCalSize == 0 ? 3 : 5);
     m_grid->readRuleFiles();
     grid.state().suspend = false;

@@ -89,6 +89,10 @@ public:
     // Reads "Hday.dat" and "Sday.myc" of the current directory into the rule lists and redraws.
     void readRuleFiles();
 
+    // Asks for the height at which every cell shows its ItemGyo lines whole above the rokuyo band, under the
+    // current fonts and header rule; the width is left to the layout.
+    QSize sizeHint() const override;
+
 signals:
     // Raised for every press, move and release, with the position in the grid's own coordinates (the image's).
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
