@@ -15,7 +15,6 @@ namespace {
 // 109 500 days, about three hundred years, is as far from the window as a jump may go.
 constexpr int32_t kFarthestJump = 109'500;
 
-
 std::string monthText(int year, int month) {
     char text[32];
     std::snprintf(text, sizeof text, "%.4d%.2d", year, month);
@@ -81,10 +80,16 @@ bool MonthNavigator::leaveJumpMode() {
         std::error_code error;
         bool save = true;
         if (std::filesystem::exists(m_months.dataFolder() / jumped.fileName, error)) {
-            const DialogMessage overwrite{"確認", jumped.label + " のファイルは存在します。上書きしますか？",
-                                          DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::Yes};
+            // When the system ends the program meanwhile, both questions keep the edits: they are written.
+            const DialogMessage overwrite{"確認",
+                                          jumped.label + " のファイルは存在します。上書きしますか？",
+                                          DialogIcon::Question,
+                                          DialogButtons::YesNo,
+                                          DialogAnswer::Yes,
+                                          DialogAnswer::Yes};
             save = m_dialogs.show(overwrite) == DialogAnswer::Yes;
-            if (!save && !m_dialogs.ask("今回の入力修正は消えてしまいますがいいのですか？"))
+            if (!save &&
+                !m_dialogs.ask("今回の入力修正は消えてしまいますがいいのですか？", DialogAnswer::Yes, DialogAnswer::No))
                 return false;
         }
         if (save)

@@ -12,8 +12,10 @@
 #include "platform/Dialogs.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <string>
@@ -70,6 +72,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildPages();
@@ -81,6 +84,9 @@ private:
     void applyCalendarSize(int size);
     void refreshStatus();
     void countDown();
+    // Stops the "/J" countdown at once, without going resident.
+    void cancelCountdown();
+    void watchFocusReturns();
     void finishShutdown();
 
     MainController& m_controller;
@@ -101,6 +107,7 @@ private:
     bool m_painted = false;
     bool m_closeAccepted = false;
     bool m_systemClosing = false;
+    QPointer<QWindow> m_lastFocusWindow;
 };
 
 } // namespace rekko

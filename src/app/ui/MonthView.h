@@ -9,15 +9,17 @@
 #include "app/GridInteraction.h"
 #include "app/ScheduleStores.h"
 #include "controls/ui/TSeMCal.h"
-#include "schedule/ui/ScheduleDialog.h"
 #include "schedule/Anniversary.h"
 #include "schedule/DayLines.h"
 #include "schedule/PeriodRecord.h"
+#include "schedule/ui/ScheduleDialog.h"
 
 #include <QObject>
+#include <QShortcut>
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace rekko {
 
@@ -71,6 +73,7 @@ private:
     ScheduleStores m_stores;
     GridInteraction m_mouse;
     QString m_panel1Before;
+    std::vector<QShortcut*> m_monthKeys; // Ctrl+Right, Left, Up, Down and L
 };
 
 } // namespace rekko

@@ -13,9 +13,14 @@ namespace rekko {
 namespace {
 
 MouseButton buttonOf(Qt::MouseButton button) {
-    return button == Qt::RightButton ? MouseButton::Right
+    return button == Qt::RightButton  ? MouseButton::Right
            : button == Qt::LeftButton ? MouseButton::Left
                                       : MouseButton::Middle;
+}
+
+// Alt drags a period; Shift does the same, as many desktops take Alt-drag for moving windows.
+bool rangeKey(Qt::KeyboardModifiers modifiers) {
+    return modifiers & (Qt::AltModifier | Qt::ShiftModifier);
 }
 
 } // namespace
@@ -23,12 +28,14 @@ MouseButton buttonOf(Qt::MouseButton button) {
 void MonthView::wireGrid() {
     connect(m_grid, &TSeMCal::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
-                // A press stops a running "/J" countdown.
-                m_controller.setResidentCountdown(0);
-                m_mouse.press(buttonOf(button), modifiers & Qt::AltModifier, pointAt(x, y), m_grid->grid().state());
+                m_mouse.press(buttonOf(button), rangeKey(modifiers), pointAt(x, y), m_grid->grid().state());
+            });
+    connect(m_grid, &TSeMCal::mouseDoubleClick, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+                m_mouse.doubleClick(buttonOf(button), rangeKey(modifiers), pointAt(x, y), m_grid->grid().state());
             });
     connect(m_grid, &TSeMCal::mouseMove, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, int x, int y) {
-        if (m_mouse.move(modifiers & Qt::AltModifier, pointAt(x, y).day, m_grid->grid().state()))
+        if (m_mouse.move(rangeKey(modifiers), pointAt(x, y).day, m_grid->grid().state()))
             m_grid->RedrawCells();
     });
     connect(m_grid, &TSeMCal::mouseUp, this, &MonthView::mouseUp);
@@ -44,8 +51,7 @@ void MonthView::wireGrid() {
     });
     connect(action("pmYoteiEd"), &QAction::triggered, this,
             [this] { perform(m_mouse.endPeriodHere(m_grid->grid().state())); });
-    connect(action("pmKinenbi"), &QAction::triggered, this,
-            [this] { openAnniversary(m_grid->grid().JuliusDay()); });
+    connect(action("pmKinenbi"), &QAction::triggered, this, [this] { openAnniversary(m_grid->grid().JuliusDay()); });
     connect(action("pmJouchuu"), &QAction::triggered, m_page->button("btnM12"), &QPushButton::click);
     QAction* remove = m_page->periodMenu()->findChild<QAction*>("pmSakujoDelete");
     connect(remove, &QAction::triggered, this, [this] {
@@ -76,8 +82,8 @@ void MonthView::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
         m_stores.navigator().chooseTab(grid.currentTab(), m_controller.today());
         showSlot();
     }
-    const GridAction action = m_mouse.release(buttonOf(button), modifiers & Qt::AltModifier,
-                                              modifiers & Qt::ControlModifier, pointAt(x, y), state.suspend, state);
+    const GridAction action = m_mouse.release(buttonOf(button), rangeKey(modifiers), modifiers & Qt::ControlModifier,
+                                              pointAt(x, y), state.suspend, state);
     perform(action);
     m_grid->RedrawCells();
 }
@@ -137,9 +143,9 @@ void MonthView::openPeriod(int index, const GridAction& range) {
     const auto& periods = m_stores.periods().list();
     if (index > 0 && static_cast<size_t>(index) >= periods.size())
         return;
-    const PeriodFields stored =
-        index == 0 ? NewPeriod(range.start, range.startPart, range.end, range.endPart, settings.udKFutosa, defaultColour)
-                   : ReadPeriodRecord(periods[static_cast<size_t>(index)], defaultColour);
+    const PeriodFields stored = index == 0 ? NewPeriod(range.start, range.startPart, range.end, range.endPart,
+                                                       settings.udKFutosa, defaultColour)
+                                           : ReadPeriodRecord(periods[static_cast<size_t>(index)], defaultColour);
     // An invalid date is shown by the store; the dialog then opens again with what the user typed.
     for (auto edited = editPeriod(stored, index == 0); edited; edited = editPeriod(*edited, index == 0)) {
         if (m_stores.periods().store(static_cast<size_t>(index), *edited)) {
