@@ -179,13 +179,17 @@ QString WaitForWindow(qint64 pid, const QString& titlePattern, int timeoutMs) {
     return {};
 }
 
+QString ActiveWindow() {
+    return xdotoolOutput({"getactivewindow"});
+}
+
 bool WaitUntilWindowActive(const QString& window, int timeoutMs) {
     if (window.isEmpty())
         return false;
     QElapsedTimer clock;
     clock.start();
     do {
-        if (xdotoolOutput({"getactivewindow"}) == window)
+        if (ActiveWindow() == window)
             return true;
         QThread::msleep(20);
     } while (clock.elapsed() < timeoutMs);

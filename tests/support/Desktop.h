@@ -68,6 +68,8 @@ QStringList FindWindows(qint64 pid, const QString& titlePattern);
 // Waits until such a window shows and returns its id, or an empty text after timeoutMs.
 QString WaitForWindow(qint64 pid, const QString& titlePattern, int timeoutMs = 10000);
 
+// Returns the X window id of the window that has the focus.
+QString ActiveWindow();
 // Waits until the window with that id has the focus; false after timeoutMs.
 bool WaitUntilWindowActive(const QString& window, int timeoutMs = 5000);
 

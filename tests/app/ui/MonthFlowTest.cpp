@@ -242,6 +242,15 @@ TEST_F(MonthFlow, MonthKeysWorkAfterReturningToTheMonthPage) {
     Drive([&] {
         test::Click(test::CentreOnScreen(window->monthPage()->button("btnM3")));
         ASSERT_TRUE(WaitUntil([&] { return pages->currentWidget() == window->settingsPage(); }));
+        // Keyboard focus on the page tabs, as Shift+Tab from the settings page gives it.
+        for (int step = 0; step < 30; ++step) {
+            QWidget* focused = OnGui([] { return QApplication::focusWidget(); });
+            if (focused == pages->tabBar())
+                break;
+            test::Keys("shift+Tab");
+            WaitUntil([&] { return QApplication::focusWidget() != focused; }, 1000);
+        }
+        ASSERT_TRUE(OnGui([&] { return pages->tabBar()->hasFocus(); }));
         test::Click(OnGui([&] { return pages->tabBar()->mapToGlobal(pages->tabBar()->tabRect(0).center()); }));
         ASSERT_TRUE(WaitUntil([&] { return pages->currentWidget() == window->monthPage(); }));
         EXPECT_TRUE(OnGui([&] { return grid()->hasFocus(); }));
@@ -271,9 +280,13 @@ TEST(RekkoOnTheDesktop, SigtermWhileTheLeaveJumpQuestionIsOpenWritesTheJumpedMon
     ASSERT_TRUE(test::WaitUntilWindowActive(dialog));
     test::TypeText("flow");
     test::Keys("ctrl+Return");
-    ASSERT_TRUE(test::WaitUntilWindowActive(rekko.mainWindow()));
-    test::Keys("ctrl+Up");
-    ASSERT_FALSE(test::WaitForWindow(rekko.pid(), "^確認$").isEmpty());
+    // Back on the main window "今月" leaves jump mode, which asks before overwriting the month's file. (Where an
+    // activation still returned to this month, the question came at once.)
+    const auto question = [&] { return !test::FindWindows(rekko.pid(), "^確認$").isEmpty(); };
+    ASSERT_TRUE(WaitUntil([&] { return question() || test::ActiveWindow() == rekko.mainWindow(); }));
+    if (!question())
+        test::Keys("ctrl+Up");
+    ASSERT_TRUE(WaitUntil(question));
     EXPECT_EQ(rekko.terminate(), 0);
     std::ifstream file(rekko.dataFolder() / name, std::ios::binary);
     const std::string after{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
