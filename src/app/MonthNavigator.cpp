@@ -15,6 +15,7 @@ namespace {
 // 109 500 days, about three hundred years, is as far from the window as a jump may go.
 constexpr int32_t kFarthestJump = 109'500;
 
+
 std::string monthText(int year, int month) {
     char text[32];
     std::snprintf(text, sizeof text, "%.4d%.2d", year, month);

@@ -9,10 +9,10 @@
 #include "app/GridInteraction.h"
 #include "app/ScheduleStores.h"
 #include "controls/ui/TSeMCal.h"
+#include "schedule/ui/ScheduleDialog.h"
 #include "schedule/Anniversary.h"
 #include "schedule/DayLines.h"
 #include "schedule/PeriodRecord.h"
-#include "schedule/ui/ScheduleDialog.h"
 
 #include <QObject>
 #include <QShortcut>

@@ -13,7 +13,7 @@ namespace rekko {
 namespace {
 
 MouseButton buttonOf(Qt::MouseButton button) {
-    return button == Qt::RightButton  ? MouseButton::Right
+    return button == Qt::RightButton ? MouseButton::Right
            : button == Qt::LeftButton ? MouseButton::Left
                                       : MouseButton::Middle;
 }
@@ -49,9 +49,13 @@ void MonthView::wireGrid() {
         m_mouse.startPeriodHere(m_grid->grid().state());
         m_grid->RedrawCells();
     });
-    connect(action("pmYoteiEd"), &QAction::triggered, this,
-            [this] { perform(m_mouse.endPeriodHere(m_grid->grid().state())); });
-    connect(action("pmKinenbi"), &QAction::triggered, this, [this] { openAnniversary(m_grid->grid().JuliusDay()); });
+    connect(action("pmYoteiEd"), &QAction::triggered, this, [this] {
+        const GridAction action = m_mouse.endPeriodHere(m_grid->grid().state());
+        m_grid->RedrawCells(); // the end is marked before anything opens
+        perform(action);
+    });
+    connect(action("pmKinenbi"), &QAction::triggered, this,
+            [this] { openAnniversary(m_grid->grid().JuliusDay()); });
     connect(action("pmJouchuu"), &QAction::triggered, m_page->button("btnM12"), &QPushButton::click);
     QAction* remove = m_page->periodMenu()->findChild<QAction*>("pmSakujoDelete");
     connect(remove, &QAction::triggered, this, [this] {
@@ -143,9 +147,9 @@ void MonthView::openPeriod(int index, const GridAction& range) {
     const auto& periods = m_stores.periods().list();
     if (index > 0 && static_cast<size_t>(index) >= periods.size())
         return;
-    const PeriodFields stored = index == 0 ? NewPeriod(range.start, range.startPart, range.end, range.endPart,
-                                                       settings.udKFutosa, defaultColour)
-                                           : ReadPeriodRecord(periods[static_cast<size_t>(index)], defaultColour);
+    const PeriodFields stored =
+        index == 0 ? NewPeriod(range.start, range.startPart, range.end, range.endPart, settings.udKFutosa, defaultColour)
+                   : ReadPeriodRecord(periods[static_cast<size_t>(index)], defaultColour);
     // An invalid date is shown by the store; the dialog then opens again with what the user typed.
     for (auto edited = editPeriod(stored, index == 0); edited; edited = editPeriod(*edited, index == 0)) {
         if (m_stores.periods().store(static_cast<size_t>(index), *edited)) {
