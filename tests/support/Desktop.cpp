@@ -12,6 +12,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 namespace rekko::test {
