@@ -207,6 +207,7 @@ Activation MainController::activate(bool keepLastDisplay) {
     Activation activation;
     activation.showCurrentMonth = returnsToCurrentMonth(keepLastDisplay);
     m_firstActivation = false;
+    m_returnedFromElsewhere = false;
     activation.deferredMessage = std::move(m_deferredMessage);
     m_deferredMessage.reset();
     return activation;

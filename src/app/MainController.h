@@ -100,10 +100,19 @@ public:
     void releaseHotkeys();
 
     // Decides what an activation does; keepLastDisplay is cbZenkai's state. The first activation always shows the
-    // current month; the deferred message comes out once.
+    // current month, a return from elsewhere (below) does unless keepLastDisplay; the deferred message comes out
+    // once.
     Activation activate(bool keepLastDisplay);
     // Answers whether showing or activating the window now returns to the current month (month page, tab 1).
-    bool returnsToCurrentMonth(bool keepLastDisplay) const { return !keepLastDisplay || m_firstActivation; }
+    bool returnsToCurrentMonth(bool keepLastDisplay) const {
+        return m_firstActivation || (m_returnedFromElsewhere && !keepLastDisplay);
+    }
+    // Notes that no window of the program has the focus any more (another application took it, or the window was
+    // hidden or iconified): the next activation is a return from elsewhere.
+    void noteFocusLeftProgram() { m_returnedFromElsewhere = true; }
+    // Notes that the focus came back on one of the program's dialogs: that return is used up, so the main window
+    // keeps its month when the dialog closes.
+    void noteFocusOnDialog() { m_returnedFromElsewhere = false; }
     void setDeferredMessage(std::string text) { m_deferredMessage = std::move(text); }
 
     // Returns the text of status panel 0: the clock, or the retrieval notice while a retrieval runs.
@@ -152,6 +161,7 @@ private:
     int m_residentCountdown = 0;
     int m_warmUpCounter = 180;
     bool m_firstActivation = true;
+    bool m_returnedFromElsewhere = false;
     std::optional<std::string> m_deferredMessage;
     bool m_retrievalRunning = false;
     bool m_dateChangeRunning = false;

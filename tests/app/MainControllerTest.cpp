@@ -197,17 +197,28 @@ TEST(MainController, CloseIsRefusedDuringRetrievalOrDateChangeOtherwiseRecordsAn
     EXPECT_TRUE(fs::exists(shell.program / "Sorel.ini"));
 }
 
-TEST(MainController, OnlyTheFirstActivationOverridesKeepingTheLastDisplay) {
+TEST(MainController, TheCurrentMonthReturnsAtTheFirstActivationAndAfterAnotherApplication) {
     Shell shell;
     shell.controller.beginStart({});
     shell.controller.setDeferredMessage("前回は不正終了しました。");
     const Activation first = shell.controller.activate(true);
     EXPECT_TRUE(first.showCurrentMonth);
     EXPECT_EQ(first.deferredMessage, "前回は不正終了しました。");
-    const Activation second = shell.controller.activate(true);
-    EXPECT_FALSE(second.showCurrentMonth);
-    EXPECT_EQ(second.deferredMessage, std::nullopt);
+    // One of the program's own dialogs closing activates the window again: the month stays.
+    const Activation afterDialog = shell.controller.activate(false);
+    EXPECT_FALSE(afterDialog.showCurrentMonth);
+    EXPECT_EQ(afterDialog.deferredMessage, std::nullopt);
+    // Back from another application (or from hiding): this month, unless cbZenkai keeps the display.
+    shell.controller.noteFocusLeftProgram();
+    EXPECT_TRUE(shell.controller.returnsToCurrentMonth(false));
     EXPECT_TRUE(shell.controller.activate(false).showCurrentMonth);
+    EXPECT_FALSE(shell.controller.activate(false).showCurrentMonth);
+    shell.controller.noteFocusLeftProgram();
+    EXPECT_FALSE(shell.controller.activate(true).showCurrentMonth);
+    // A return that lands on a dialog of the program is used up there.
+    shell.controller.noteFocusLeftProgram();
+    shell.controller.noteFocusOnDialog();
+    EXPECT_FALSE(shell.controller.activate(false).showCurrentMonth);
 }
 
 TEST(MainController, StatusPanels) {

@@ -113,6 +113,8 @@ int RunRekko(int argc, char** argv) {
             window.closeBySystem();
         });
     }
+    // A session logout ends the program as the signals do: open boxes answered safely, everything saved.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, &MainWindow::closeBySystem);
     if (qEnvironmentVariableIsSet("REKKO_REPORT_FIRST_PAINT"))
         reportFirstPaintAndQuit(window);
     if (!window.start(arguments, folders.programs()))

@@ -10,9 +10,10 @@
 #include <QLayout>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 
 namespace rekko {
 
@@ -42,6 +43,11 @@ MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::functi
     connect(this, &MainWindow::currentMonthRequested, m_monthView, &MonthView::showCurrentMonth);
     connect(m_settings->calendar(), &CalendarSettingsPage::rokuyoSwitched, m_monthView->grid(),
             &TSeMCal::setShowRokuyo);
+    // A press on the grid or on the page tabs stops a running "/J" countdown.
+    connect(m_monthView->grid(), &TSeMCal::mouseDown, this, &MainWindow::cancelCountdown);
+    connect(m_monthView->grid(), &TSeMCal::mouseDoubleClick, this, &MainWindow::cancelCountdown);
+    m_pages->tabBar()->installEventFilter(this);
+    watchFocusReturns();
     fitToCalendar();
 }
 
@@ -89,10 +95,13 @@ void MainWindow::wireCommands() {
     });
     connect(m_settings->functions(), &FunctionSettingsPage::clockCorrectionSwitched, m_menu->action("mnJikoku"),
             &QAction::setEnabled);
-    // Leaving the settings page while a data-folder change is pending cancels the change.
+    // Leaving the settings page while a data-folder change is pending cancels the change; the month page gives
+    // the grid the keyboard focus.
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_pages->widget(index) != m_settings)
             m_settings->basic()->dataFolder()->cancelPending();
+        if (m_pages->widget(index) == m_month)
+            m_monthView->grid()->setFocus();
     });
     connect(m_functionTimer, &QTimer::timeout, this, [this] {
         if (isVisible())
@@ -240,6 +249,35 @@ void MainWindow::refreshStatus() {
     m_settings->collect(current);
     m_status->setPanel0(m_controller.statusPanel0());
     m_status->setPanel1(m_controller.statusPanel1(current.cbShiyouchuu));
+}
+
+void MainWindow::cancelCountdown() {
+    if (m_controller.residentCountdown() == 0 && !m_residentTimer->isActive())
+        return;
+    m_controller.setResidentCountdown(0);
+    m_residentTimer->stop();
+    refreshStatus();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pages->tabBar() && event->type() == QEvent::MouseButtonPress)
+        cancelCountdown();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::watchFocusReturns() {
+    // Qt reports no focus window when another application takes the focus, or when this window is hidden or
+    // iconified. A dialog of the program closing hands the focus back to this window; should the window manager
+    // leave the focus nowhere instead, that is no return either.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        const bool ownDialogClosed =
+            m_lastFocusWindow != windowHandle() && (!m_lastFocusWindow || !m_lastFocusWindow->isVisible());
+        if (!focused && !ownDialogClosed)
+            m_controller.noteFocusLeftProgram();
+        else if (focused && focused != windowHandle() && focused->type() == Qt::Dialog)
+            m_controller.noteFocusOnDialog();
+        m_lastFocusWindow = focused;
+    });
 }
 
 void MainWindow::countDown() {

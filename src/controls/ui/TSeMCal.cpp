@@ -146,9 +146,20 @@ void TSeMCal::readRuleFiles() {
 }
 
 void TSeMCal::mousePressEvent(QMouseEvent* event) {
+    press(event, false);
+}
+
+void TSeMCal::mouseDoubleClickEvent(QMouseEvent* event) {
+    press(event, true);
+}
+
+void TSeMCal::press(QMouseEvent* event, bool secondOfDouble) {
     const QPoint at = event->position().toPoint() - clientOrigin();
     const GridHit hit = grid().beginPress(at.x(), at.y());
-    emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
+    if (secondOfDouble)
+        emit mouseDoubleClick(event->button(), event->modifiers(), at.x(), at.y());
+    else
+        emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
     applied(grid().finishPress(buttonOf(event->button()), hit));
 }
 

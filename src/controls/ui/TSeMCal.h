@@ -96,6 +96,8 @@ public:
 signals:
     // Raised for every press, move and release, with the position in the grid's own coordinates (the image's).
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    // The second press of a double-click, raised instead of mouseDown.
+    void mouseDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
 
@@ -107,6 +109,7 @@ protected:
     void fontsChanged() override;
 
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -121,6 +124,7 @@ private:
     }
     void updateMetrics();
     GridColors colors() const;
+    void press(QMouseEvent* event, bool secondOfDouble);
 
     Dialogs& m_dialogs;
     QColor m_neighborColor;

@@ -360,6 +360,22 @@ private slots:
         QVERIFY(f.window->functionTimer()->isActive());
     }
 
+    void aPressOnTheGridStopsTheResidentCountdown() {
+        Fixture f;
+        QVERIFY(f.window->start({"/J05"}, f.programs.path()));
+        QSignalSpy resident(f.window.get(), &MainWindow::residentRequested);
+        f.window->show();
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QTimer* countdown = f.window->findChild<QTimer*>("tmJouchuu");
+        QVERIFY(countdown->isActive());
+        QTest::mouseClick(f.window->monthView()->grid(), Qt::LeftButton);
+        QVERIFY(!countdown->isActive());
+        QCOMPARE(f.controller.residentCountdown(), 0);
+        QVERIFY(!f.find<QLabel>("pnlStatus1")->text().contains("自動常駐"));
+        QVERIFY(resident.isEmpty());
+    }
+
     void aFailedSaveAsksBeforeClosing() {
         Fixture f;
         QVERIFY(f.window->start({}, f.programs.path()));
