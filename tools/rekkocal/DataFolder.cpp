@@ -3,17 +3,18 @@
 
 #include "app/AppFolders.h"
 #include "app/ProfileFile.h"
-#include "app/Settings.h"
 
 namespace rekko::cli {
 
-std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder) {
-    const auto file = ProfileFile::Load(BuildFileSet(programFolder, {}).settings);
-    if (!file)
-        return {};
+Settings ProgramSettings(const std::filesystem::path& programFolder) {
     Settings settings;
-    ReadSettings(file.value(), settings, true);
-    return settings.edFolder;
+    if (const auto file = ProfileFile::Load(BuildFileSet(programFolder, {}).settings))
+        ReadSettings(file.value(), settings, true);
+    return settings;
+}
+
+std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder) {
+    return ProgramSettings(programFolder).edFolder;
 }
 
 TextLines ReadDataFile(const Environment& environment, const std::string& name, Terminal& terminal) {

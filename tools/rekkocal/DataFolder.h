@@ -3,12 +3,16 @@
 
 #include "Commands.h"
 
+#include "app/Settings.h"
 #include "calendar/TextFile.h"
 
 #include <filesystem>
 #include <string>
 
 namespace rekko::cli {
+
+// Returns the settings of "Sorel.ini" in the program folder, every default when there is none.
+Settings ProgramSettings(const std::filesystem::path& programFolder);
 
 // Returns the data folder named by edFolder in "Sorel.ini" of the program folder, or the current directory when
 // there is no settings file or it names none.
