@@ -41,8 +41,9 @@ QRect toQRect(const GridRect& rect) {
 } // namespace
 
 SmallCalendarPainter::SmallCalendarPainter(const SmallCalendar& calendar, const TCalExFonts& fonts,
-                                           const SmallCalendarColors& colors)
-    : m_calendar(calendar), m_fonts(fonts), m_colors(colors), m_geometry(calendar.geometry()) {}
+                                           const SmallCalendarColors& colors, const QPaintDevice* device)
+    : m_calendar(calendar), m_fonts(fonts), m_colors(colors), m_geometry(calendar.geometry()),
+      m_rokuyoHeight(QFontMetrics(fonts.font(TCalExFonts::Rokuyo).font, device).height()) {}
 
 void SmallCalendarPainter::draw(QImage& image) const {
     QPainter painter(&image);
@@ -60,6 +61,13 @@ void SmallCalendarPainter::draw(QImage& image) const {
     }
 }
 
+void SmallCalendarPainter::useFont(QPainter& painter, const QFont& font) const {
+    // Setting a font is costly next to drawing a day number, and most cells share one.
+    if (m_font != &font)
+        painter.setFont(font);
+    m_font = &font;
+}
+
 void SmallCalendarPainter::drawHeader(QPainter& painter, int column, const QRect& rect) const {
     painter.fillRect(rect.adjusted(1, 1, -1, -1), m_colors.dayOfWeekBk);
     // 0 is Sunday here; the calendar speaks Japanese whatever the system's language.
@@ -69,7 +77,7 @@ void SmallCalendarPainter::drawHeader(QPainter& painter, int column, const QRect
         color = ToQColor(kSundayHeaderColor, m_colors.palette);
     else if (weekday == 6)
         color = ToQColor(kSaturdayHeaderColor, m_colors.palette);
-    painter.setFont(m_fonts.font(TCalExFonts::DayOfWeek).font);
+    useFont(painter, m_fonts.font(TCalExFonts::DayOfWeek).font);
     painter.setPen(color);
     painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, QString::fromStdString(WeekdayShortName(weekday + 1)));
 }
@@ -86,10 +94,9 @@ void SmallCalendarPainter::drawDay(QPainter& painter, const SmallCell& cell, con
     QRect numberRect = rect;
     if (cell.rokuyo != 0) {
         const CalExFont& rokuyoFont = m_fonts.font(TCalExFonts::Rokuyo);
-        const int bandHeight = QFontMetrics(rokuyoFont.font, painter.device()).height();
-        const QRect band(rect.left(), rect.bottom() + 1 - bandHeight, rect.width(), bandHeight);
+        const QRect band(rect.left(), rect.bottom() + 1 - m_rokuyoHeight, rect.width(), m_rokuyoHeight);
         numberRect.setBottom(band.top() - 1);
-        painter.setFont(rokuyoFont.font);
+        useFont(painter, rokuyoFont.font);
         if (cell.day == m_calendar.JuliusDay()) {
             // The current date's rokuyo shows inverted: a band in the number's colour, the name in the background's.
             painter.fillRect(band, cell.mark != SmallCellMark::None ? numberColor : QColor(Qt::black));
@@ -101,7 +108,7 @@ void SmallCalendarPainter::drawDay(QPainter& painter, const SmallCell& cell, con
         painter.drawText(band, Qt::AlignCenter | Qt::TextSingleLine,
                          QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
-    painter.setFont(font.font);
+    useFont(painter, font.font);
     painter.setPen(numberColor);
     painter.drawText(numberRect, Qt::AlignCenter | Qt::TextSingleLine, QString::number(cell.date.day));
 }

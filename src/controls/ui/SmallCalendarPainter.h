@@ -25,7 +25,9 @@ struct SmallCalendarColors {
 
 class SmallCalendarPainter {
 public:
-    SmallCalendarPainter(const SmallCalendar& calendar, const TCalExFonts& fonts, const SmallCalendarColors& colors);
+    // Measures the rokuyo font on the device drawn into.
+    SmallCalendarPainter(const SmallCalendar& calendar, const TCalExFonts& fonts, const SmallCalendarColors& colors,
+                         const QPaintDevice* device);
 
     // Draws every cell, row by row, into an image already cleared with the background.
     void draw(QImage& image) const;
@@ -34,11 +36,14 @@ private:
     void drawHeader(QPainter& painter, int column, const QRect& rect) const;
     void drawDay(QPainter& painter, const SmallCell& cell, const QRect& rect) const;
     void drawKeisen(QPainter& painter, const GridRect& cell, const QColor& color) const;
+    void useFont(QPainter& painter, const QFont& font) const;
 
     const SmallCalendar& m_calendar;
     const TCalExFonts& m_fonts;
     SmallCalendarColors m_colors;
     SmallCalendarGeometry m_geometry;
+    int m_rokuyoHeight = 0;               // the height of the rokuyo band, from the rokuyo font
+    mutable const QFont* m_font = nullptr; // the font the painter draws with now
 };
 
 } // namespace rekko

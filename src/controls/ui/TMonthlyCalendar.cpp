@@ -93,7 +93,7 @@ void TMonthlyCalendar::imageResized() {
 
 void TMonthlyCalendar::drawImage(QImage& image) {
     const SmallCalendarColors colors{Color(), m_neighborColor, m_dayOfWeekBkColor, todayColor(), palette()};
-    SmallCalendarPainter(model(), *Fonts(), colors).draw(image);
+    SmallCalendarPainter(model(), *Fonts(), colors, &image).draw(image);
 }
 
 void TMonthlyCalendar::mousePressEvent(QMouseEvent* event) {
