@@ -46,6 +46,7 @@ bench: bench-deps build
 	$(XVFB) ./$(BUILD_DIR)/bench/startup_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/grid_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/schedule_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/year_bench
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.
