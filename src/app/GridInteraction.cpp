@@ -5,7 +5,7 @@
 
 namespace rekko {
 
-void GridInteraction::press(MouseButton button, bool rangeKey, const GridPoint& at, GridState& state) {
+void GridInteraction::press(MouseButton button, GridKeys keys, const GridPoint& at, GridState& state) {
     m_doubleClicked = false;
     if (button == MouseButton::Right) {
         m_clickedDay = at.day;
@@ -16,7 +16,7 @@ void GridInteraction::press(MouseButton button, bool rangeKey, const GridPoint& 
         return;
     m_selectedBeforePress = state.selectedPeriod;
     state.selectedPeriod = 0;
-    if (rangeKey) {
+    if (keys.range) {
         m_pending = true;
         m_start = at.day;
         m_startPart = at.part;
@@ -25,41 +25,39 @@ void GridInteraction::press(MouseButton button, bool rangeKey, const GridPoint& 
     }
 }
 
-bool GridInteraction::move(bool rangeKey, int32_t day, GridState& state) {
-    if (!rangeKey || !m_pending || day == 0 || day == state.selectionLast)
+bool GridInteraction::move(GridKeys keys, int32_t day, GridState& state) {
+    if (!keys.range || !m_pending || day == 0 || day == state.selectionLast)
         return false;
     state.selectionLast = day;
     return true;
 }
 
-GridAction GridInteraction::release(MouseButton button, bool rangeKey, bool ctrl, const GridPoint& at, bool busy,
-                                    GridState& state) {
+GridAction GridInteraction::release(MouseButton button, GridKeys keys, const GridPoint& at, GridState& state) {
     GridAction action;
     if (std::exchange(m_doubleClicked, false)) {
         state.selectionFirst = 0;
         state.selectionLast = 0;
-        if (m_doubleClickedDay != 0 && !busy) {
+        if (m_doubleClickedDay != 0 && !state.suspend) {
             m_pending = false;
             action = {GridAction::Kind::OpenDay, m_doubleClickedDay};
         }
     } else {
-        action = decideRelease(button, rangeKey, ctrl, at, busy, state);
+        action = decideRelease(button, keys, at, state);
     }
     m_releaseOpened = action.kind != GridAction::Kind::None && action.kind != GridAction::Kind::Reversed;
     return action;
 }
 
-void GridInteraction::doubleClick(MouseButton button, bool rangeKey, const GridPoint& at, GridState& state) {
-    if (button != MouseButton::Left || rangeKey || !at.inShownMonth || at.lane.isPeriod()) {
-        press(button, rangeKey, at, state);
+void GridInteraction::doubleClick(MouseButton button, GridKeys keys, const GridPoint& at, GridState& state) {
+    if (button != MouseButton::Left || keys.range || !at.inShownMonth || at.lane.isPeriod()) {
+        press(button, keys, at, state);
         return;
     }
     m_doubleClicked = true;
     m_doubleClickedDay = m_releaseOpened ? 0 : at.day;
 }
 
-GridAction GridInteraction::decideRelease(MouseButton button, bool rangeKey, bool ctrl, const GridPoint& at, bool busy,
-                                          GridState& state) {
+GridAction GridInteraction::decideRelease(MouseButton button, GridKeys keys, const GridPoint& at, GridState& state) {
     if (button == MouseButton::Right) {
         m_clickedDay = at.day;
         m_clickedPart = at.part;
@@ -70,13 +68,13 @@ GridAction GridInteraction::decideRelease(MouseButton button, bool rangeKey, boo
     state.selectionFirst = 0;
     state.selectionLast = 0;
     m_clickedPart = at.part;
-    if ((!rangeKey && !at.lane.empty() && !at.lane.isPeriod()) || ctrl) {
-        if (!at.inShownMonth || busy)
+    if ((!keys.range && !at.lane.empty() && !at.lane.isPeriod()) || keys.ctrl) {
+        if (!at.inShownMonth || state.suspend)
             return {};
         m_pending = false;
         return {GridAction::Kind::OpenDay, at.day};
     }
-    if (rangeKey && m_pending)
+    if (keys.range && m_pending)
         return finishPeriod(at.day, at.part);
     m_pending = false;
     if (at.lane.isPeriod()) {

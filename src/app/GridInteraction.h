@@ -37,23 +37,30 @@ struct PopupEnabling {
     bool exit = false;
 };
 
-// rangeKey below: Alt or Shift is held. Both drag a period, as Alt-drag moves windows on many desktops.
+// The keys held with a press, a move or a release. range: Alt or Shift, both drag a period, as Alt-drag moves windows
+// on many desktops; ctrl: a left release opens any day.
+struct GridKeys {
+    bool range = false;
+    bool ctrl = false;
+};
+
 class GridInteraction {
 public:
     // A right press remembers the day and part for the popup, which opens on the press under X11 and takes the
     // release. A left press clears the period selection; with the range key it starts a pending period and the
     // drag range there.
-    void press(MouseButton button, bool rangeKey, const GridPoint& at, GridState& state);
+    void press(MouseButton button, GridKeys keys, const GridPoint& at, GridState& state);
     // With the range key held, entering another day extends the drag range; answers whether to redraw.
-    bool move(bool rangeKey, int32_t day, GridState& state);
+    bool move(GridKeys keys, int32_t day, GridState& state);
     // Decides a release: a right release remembers the day and part for the popup; a left one opens the day
     // under a day line (or any day with Ctrl), ends a dragged period, or selects a period bar (a second
-    // release on the selected bar opens it). busy: the grid is switching months and opens nothing.
-    GridAction release(MouseButton button, bool rangeKey, bool ctrl, const GridPoint& at, bool busy, GridState& state);
+    // release on the selected bar opens it). While the grid's redraw is suspended it is switching months and
+    // opens nothing.
+    GridAction release(MouseButton button, GridKeys keys, const GridPoint& at, GridState& state);
     // Takes the second press of a double-click: a plain left double-click on a day of the shown month, not on a
     // period bar, makes the release after it open that day, unless the first click opened something already;
     // any other double-click is an ordinary press (so a period bar is selected, then opened).
-    void doubleClick(MouseButton button, bool rangeKey, const GridPoint& at, GridState& state);
+    void doubleClick(MouseButton button, GridKeys keys, const GridPoint& at, GridState& state);
 
     // The popup commands: "期間予定開始" starts a pending period at the remembered day, "期間予定終了" ends it there.
     void startPeriodHere(GridState& state);
@@ -67,8 +74,7 @@ public:
     int32_t clickedDay() const { return m_clickedDay; }
 
 private:
-    GridAction decideRelease(MouseButton button, bool rangeKey, bool ctrl, const GridPoint& at, bool busy,
-                             GridState& state);
+    GridAction decideRelease(MouseButton button, GridKeys keys, const GridPoint& at, GridState& state);
     GridAction finishPeriod(int32_t day, int part);
 
     bool m_pending = false;

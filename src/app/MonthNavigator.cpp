@@ -1,8 +1,6 @@
 // Month navigation: jumps inside and outside the window, leaving jump mode, typed months and days.
 #include "MonthNavigator.h"
 
-#include "SaveReport.h"
-
 #include "calendar/Julius.h"
 #include "calendar/TextProcedures.h"
 
@@ -14,7 +12,6 @@ namespace {
 
 // 109 500 days, about three hundred years, is as far from the window as a jump may go.
 constexpr int32_t kFarthestJump = 109'500;
-
 
 std::string monthText(int year, int month) {
     char text[32];
@@ -31,11 +28,15 @@ void MonthNavigator::reset() {
     m_months.jumpedMonthEdited = false;
 }
 
-void MonthNavigator::reportFailure(const Status& status) {
-    SaveReport report;
-    report.add(status);
+void MonthNavigator::report(const SaveReport& report) {
     if (!report.ok())
         m_dialogs.inform(report.message());
+}
+
+void MonthNavigator::reportFailure(const Status& status) {
+    SaveReport failure;
+    failure.add(status);
+    report(failure);
 }
 
 MonthNavigator::JumpResult MonthNavigator::jump(std::string_view yyyymm) {
@@ -62,8 +63,8 @@ MonthNavigator::JumpResult MonthNavigator::jump(std::string_view yyyymm) {
         m_dialogs.inform("日付が未来すぎます。");
         return JumpResult::TooFarFuture;
     }
-    if (m_jumpMode && m_months.jumpedMonthEdited && m_saveAll)
-        m_saveAll();
+    if (m_jumpMode && m_months.jumpedMonthEdited)
+        report(m_host.saveAll());
     m_jumpMode = true;
     m_months.setJumpedMonth(*year, *month);
     if (const Status loaded = m_months.loadSlot(kJumpSlot); !loaded)

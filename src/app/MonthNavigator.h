@@ -1,10 +1,10 @@
 // Moving between months: the five tabs, the jumped month outside the window, and the typed year and month.
 #pragma once
 
+#include "MonthPorts.h"
 #include "MonthStore.h"
 #include "PeriodStore.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,10 +17,9 @@ inline constexpr const char* kTypedMonthHint = "YYYYMM形式で指定してく�
 
 class MonthNavigator {
 public:
-    // saveAll writes everything (settings first), as the main window does; it is called before leaving an
-    // edited jumped month for another far one.
-    MonthNavigator(MonthStore& months, PeriodStore& periods, Dialogs& dialogs, std::function<void()> saveAll)
-        : m_months(months), m_periods(periods), m_dialogs(dialogs), m_saveAll(std::move(saveAll)) {}
+    // The host's save all runs before an edited jumped month is left for another far one.
+    MonthNavigator(MonthStore& months, PeriodStore& periods, Dialogs& dialogs, MonthHost& host)
+        : m_months(months), m_periods(periods), m_dialogs(dialogs), m_host(host) {}
 
     // Resets to the current month of a freshly built window: slot 1, no jump mode.
     void reset();
@@ -58,12 +57,13 @@ public:
     int selectedTab() const { return m_jumpMode ? 0 : m_currentSlot; }
 
 private:
+    void report(const SaveReport& report);
     void reportFailure(const Status& status);
 
     MonthStore& m_months;
     PeriodStore& m_periods;
     Dialogs& m_dialogs;
-    std::function<void()> m_saveAll;
+    MonthHost& m_host;
     int m_currentSlot = 1;
     int m_slotBeforeJump = 1;
     bool m_jumpMode = false;

@@ -29,6 +29,9 @@ struct SaveReport {
         if (!status)
             failures.push_back(status.error());
     }
+    // Runs one save of save all: a failure, or an exception's text as its cause, is added under the save's name when
+    // it names no file, with the rescue of its content when there is one.
+    void run(const std::string& name, const std::function<Status()>& save, RescueWrite rescue = {});
     // Returns the message naming each file or store that was not written and why.
     std::string message() const;
 };

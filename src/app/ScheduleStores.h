@@ -1,22 +1,31 @@
-// The month and period stores of the main window, and their part in month initialisation and save all.
+// The month and period stores of the month page with their navigation, and their part in month initialisation and
+// save all.
 #pragma once
 
-#include "MainController.h"
 #include "MonthNavigator.h"
+#include "MonthPorts.h"
 #include "MonthStore.h"
 #include "PeriodStore.h"
+
+#include <array>
+#include <string>
 
 namespace rekko {
 
 class ScheduleStores {
 public:
-    // The grid keeps the month and period lists the stores load and save.
-    ScheduleStores(MainController& controller, Dialogs& dialogs, MonthGrid& grid);
+    // The grid keeps the month and period lists the stores load and save; copyNames are the settings CaFT1 to CaFT3.
+    ScheduleStores(MonthHost& host, Dialogs& dialogs, MonthGrid& grid, std::array<std::string, 3>& copyNames);
 
-    // Joins month initialisation (the window before the settings are read; the five months and the period file
-    // after) and save all (the edited jumped month, months 0 to 4, the period file, in this order). While the
-    // controller holds writes back, nothing is written and each edited file is reported.
-    void attach();
+    // Builds the month window around the host's today with empty lists, on its current month (the month
+    // initialisation step before the settings are read).
+    void buildWindow();
+    // Loads months 0 to 4 and the period file of the host's data folder (the steps after the settings); answers the
+    // first failure. While the host holds writes back, a missing period file is neither announced nor created.
+    Status load();
+    // Saves the jumped month when it was edited, months 0 to 4 and the period file, in this order, into the report.
+    // While the host holds writes back nothing is written and each edited file is reported.
+    void save(SaveReport& report);
 
     // Saves all, then deletes the period-file copies of the current directory that no setting names any more (when
     // a rotation happened in this run); going resident and the maintenance windows run it. A failed save shows
@@ -29,10 +38,10 @@ public:
     MonthNavigator& navigator() { return m_navigator; }
 
 private:
-    Status loadAfterSettings();
     Status saveMonth(int slot);
+    Status savePeriods();
 
-    MainController& m_controller;
+    MonthHost& m_host;
     Dialogs& m_dialogs;
     MonthStore m_months;
     PeriodStore m_periods;

@@ -74,7 +74,7 @@ template <class Visitor> void visitKeys(Settings& s, Visitor& v) {
         v.text("CaFT" + std::to_string(i + 1), s.CaFT[i], "", IsPeriodCopyName);
     v.number("DhFolderNo", s.DhFolderNo, 2, kMin, kMax);
     v.group(Group::Timer);
-    v.number("cbTimerNo", s.cbTimerNo, 6, 0, static_cast<int>(kCheckIntervalSeconds.size()) - 1);
+    v.number("cbTimerNo", s.cbTimerNo, kDefaultCheckItem, 0, static_cast<int>(kCheckIntervalSeconds.size()) - 1);
     v.time("pTimer", s.pTimer);
     v.number("pTimerBf", s.pTimerBf, 3, 0, 9);
     v.group(Group::ClockCorrection);
@@ -198,7 +198,7 @@ void ReadSettings(const ProfileFile& file, Settings& settings, bool readDataFold
     Reader reader(file, settings, readDataFolder);
     visitKeys(settings, reader);
     if (!settings.cbJigen)
-        settings.cbTimerNo = 6;
+        settings.cbTimerNo = kDefaultCheckItem;
     if (!settings.cbJikoku)
         settings.cbTShuusei = false;
     else if (settings.pTChien < 30)

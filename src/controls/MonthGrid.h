@@ -61,6 +61,20 @@ struct GridState {
     bool suspend = false;   // no full redraw while the main window rebuilds the lists
 };
 
+// Holds the grid's full redraw back while it lives, so that several changes end in one redraw; the state before it
+// comes back at its end.
+class RedrawSuspension {
+public:
+    explicit RedrawSuspension(GridState& state) : m_state(state), m_before(state.suspend) { state.suspend = true; }
+    ~RedrawSuspension() { m_state.suspend = m_before; }
+    RedrawSuspension(const RedrawSuspension&) = delete;
+    RedrawSuspension& operator=(const RedrawSuspension&) = delete;
+
+private:
+    GridState& m_state;
+    bool m_before;
+};
+
 enum class MouseButton { Left, Right, Middle };
 
 // The background mark of a day cell, in order of precedence.

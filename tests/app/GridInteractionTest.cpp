@@ -21,33 +21,35 @@ GridPoint barAt(int32_t day, int index) { return {day, 1, true, Lane{'F', index}
 TEST(GridInteraction, LeftReleaseOnADayLineOpensTheDayButARightClickNever) {
     GridInteraction mouse;
     GridState state;
-    mouse.press(MouseButton::Right, false, dayLineAt(k3rd), state);
-    EXPECT_EQ(mouse.release(MouseButton::Right, false, false, dayLineAt(k3rd), false, state).kind, Kind::None);
+    mouse.press(MouseButton::Right, {}, dayLineAt(k3rd), state);
+    EXPECT_EQ(mouse.release(MouseButton::Right, {}, dayLineAt(k3rd), state).kind, Kind::None);
     EXPECT_EQ(mouse.clickedDay(), k3rd);
-    mouse.press(MouseButton::Left, false, dayLineAt(k3rd), state);
-    const GridAction open = mouse.release(MouseButton::Left, false, false, dayLineAt(k3rd), false, state);
+    mouse.press(MouseButton::Left, {}, dayLineAt(k3rd), state);
+    const GridAction open = mouse.release(MouseButton::Left, {}, dayLineAt(k3rd), state);
     EXPECT_EQ(open.kind, Kind::OpenDay);
     EXPECT_EQ(open.day, k3rd);
     // An empty line opens only with Ctrl; a neighbouring month's day or a busy grid opens nothing.
-    EXPECT_EQ(mouse.release(MouseButton::Left, false, false, emptyAt(k3rd), false, state).kind, Kind::None);
-    EXPECT_EQ(mouse.release(MouseButton::Left, false, true, emptyAt(k3rd), false, state).kind, Kind::OpenDay);
+    EXPECT_EQ(mouse.release(MouseButton::Left, {}, emptyAt(k3rd), state).kind, Kind::None);
+    EXPECT_EQ(mouse.release(MouseButton::Left, {.ctrl = true}, emptyAt(k3rd), state).kind, Kind::OpenDay);
     GridPoint neighbour = dayLineAt(k3rd);
     neighbour.inShownMonth = false;
-    EXPECT_EQ(mouse.release(MouseButton::Left, false, false, neighbour, false, state).kind, Kind::None);
-    EXPECT_EQ(mouse.release(MouseButton::Left, false, false, dayLineAt(k3rd), true, state).kind, Kind::None);
+    EXPECT_EQ(mouse.release(MouseButton::Left, {}, neighbour, state).kind, Kind::None);
+    state.suspend = true;
+    EXPECT_EQ(mouse.release(MouseButton::Left, {}, dayLineAt(k3rd), state).kind, Kind::None);
+    state.suspend = false;
 }
 
 TEST(GridInteraction, AltDragFromThe3rdToThe5thEntersAPeriod) {
     GridInteraction mouse;
     GridState state;
-    mouse.press(MouseButton::Left, true, emptyAt(k3rd, 2), state);
+    mouse.press(MouseButton::Left, {.range = true}, emptyAt(k3rd, 2), state);
     EXPECT_TRUE(mouse.periodPending());
-    EXPECT_TRUE(mouse.move(true, k3rd + 1, state));
-    EXPECT_FALSE(mouse.move(true, k3rd + 1, state));
-    EXPECT_TRUE(mouse.move(true, k5th, state));
+    EXPECT_TRUE(mouse.move({.range = true}, k3rd + 1, state));
+    EXPECT_FALSE(mouse.move({.range = true}, k3rd + 1, state));
+    EXPECT_TRUE(mouse.move({.range = true}, k5th, state));
     EXPECT_EQ(state.selectionFirst, k3rd);
     EXPECT_EQ(state.selectionLast, k5th);
-    const GridAction period = mouse.release(MouseButton::Left, true, false, emptyAt(k5th, 3), false, state);
+    const GridAction period = mouse.release(MouseButton::Left, {.range = true}, emptyAt(k5th, 3), state);
     ASSERT_EQ(period.kind, Kind::NewPeriod);
     EXPECT_EQ(state.selectionFirst, 0);
     const PeriodFields fields = NewPeriod(period.start, period.startPart, period.end, period.endPart, 1, clBlue);
@@ -60,24 +62,24 @@ TEST(GridInteraction, AltDragFromThe3rdToThe5thEntersAPeriod) {
 TEST(GridInteraction, ReleasingWithoutAltDropsThePendingPeriod) {
     GridInteraction mouse;
     GridState state;
-    mouse.press(MouseButton::Left, true, emptyAt(k3rd), state);
-    mouse.release(MouseButton::Left, false, false, emptyAt(k5th), false, state);
+    mouse.press(MouseButton::Left, {.range = true}, emptyAt(k3rd), state);
+    mouse.release(MouseButton::Left, {}, emptyAt(k5th), state);
     EXPECT_FALSE(mouse.periodPending());
 }
 
 TEST(GridInteraction, APeriodBarIsSelectedFirstAndOpenedOnTheSecondRelease) {
     GridInteraction mouse;
     GridState state;
-    mouse.press(MouseButton::Left, false, barAt(k3rd, 4), state);
-    EXPECT_EQ(mouse.release(MouseButton::Left, false, false, barAt(k3rd, 4), false, state).kind, Kind::None);
+    mouse.press(MouseButton::Left, {}, barAt(k3rd, 4), state);
+    EXPECT_EQ(mouse.release(MouseButton::Left, {}, barAt(k3rd, 4), state).kind, Kind::None);
     EXPECT_EQ(state.selectedPeriod, 4);
-    mouse.press(MouseButton::Left, false, barAt(k3rd, 4), state);
-    const GridAction open = mouse.release(MouseButton::Left, false, false, barAt(k3rd, 4), false, state);
+    mouse.press(MouseButton::Left, {}, barAt(k3rd, 4), state);
+    const GridAction open = mouse.release(MouseButton::Left, {}, barAt(k3rd, 4), state);
     EXPECT_EQ(open.kind, Kind::EditPeriod);
     EXPECT_EQ(open.period, 4);
     // A click elsewhere clears the selection.
-    mouse.press(MouseButton::Left, false, emptyAt(k5th), state);
-    mouse.release(MouseButton::Left, false, false, emptyAt(k5th), false, state);
+    mouse.press(MouseButton::Left, {}, emptyAt(k5th), state);
+    mouse.release(MouseButton::Left, {}, emptyAt(k5th), state);
     EXPECT_EQ(state.selectedPeriod, 0);
 }
 
@@ -88,16 +90,16 @@ TEST(GridInteraction, PopupPeriodEntryFromRightPressesAndItsEnabling) {
     PopupEnabling idle = mouse.popupEnabling(true);
     EXPECT_TRUE(idle.edit && idle.resident && idle.periodStart && idle.exit);
     EXPECT_FALSE(idle.periodEnd);
-    mouse.press(MouseButton::Right, false, emptyAt(k5th, 2), state);
+    mouse.press(MouseButton::Right, {}, emptyAt(k5th, 2), state);
     mouse.startPeriodHere(state);
     EXPECT_EQ(state.selectionFirst, k5th); // the start is marked
     const PopupEnabling pending = mouse.popupEnabling(true);
     EXPECT_TRUE(pending.periodEnd);
     EXPECT_FALSE(pending.edit || pending.resident || pending.periodStart || pending.exit);
-    mouse.press(MouseButton::Right, false, emptyAt(k3rd), state);
+    mouse.press(MouseButton::Right, {}, emptyAt(k3rd), state);
     EXPECT_EQ(mouse.endPeriodHere(state).kind, Kind::Reversed);
     EXPECT_TRUE(mouse.periodPending());
-    mouse.press(MouseButton::Right, false, emptyAt(k5th + 2, 1), state);
+    mouse.press(MouseButton::Right, {}, emptyAt(k5th + 2, 1), state);
     const GridAction period = mouse.endPeriodHere(state);
     ASSERT_EQ(period.kind, Kind::NewPeriod);
     EXPECT_EQ(period.start, k5th);
@@ -111,10 +113,10 @@ TEST(GridInteraction, ADoubleClickOpensTheDayOnce) {
     GridInteraction mouse;
     GridState state;
     const auto doubleClickAt = [&](const GridPoint& at) {
-        mouse.press(MouseButton::Left, false, at, state);
-        const GridAction first = mouse.release(MouseButton::Left, false, false, at, false, state);
-        mouse.doubleClick(MouseButton::Left, false, at, state);
-        return std::pair{first.kind, mouse.release(MouseButton::Left, false, false, at, false, state)};
+        mouse.press(MouseButton::Left, {}, at, state);
+        const GridAction first = mouse.release(MouseButton::Left, {}, at, state);
+        mouse.doubleClick(MouseButton::Left, {}, at, state);
+        return std::pair{first.kind, mouse.release(MouseButton::Left, {}, at, state)};
     };
     const auto [emptyFirst, emptySecond] = doubleClickAt(emptyAt(k3rd));
     EXPECT_EQ(emptyFirst, Kind::None);

@@ -13,6 +13,22 @@ namespace {
 
 using Result = MonthNavigator::JumpResult;
 
+// The shell as the navigation sees it: only its save all is used, and counted.
+class CountingHost : public MonthHost {
+public:
+    int32_t today() const override { return 0; }
+    const std::string& dataFolder() const override { return m_folder; }
+    bool writesHeld() const override { return false; }
+    SaveReport saveAll() override {
+        ++saveAllCalls;
+        return {};
+    }
+    int saveAllCalls = 0;
+
+private:
+    std::string m_folder;
+};
+
 class Navigation : public ::testing::Test {
 protected:
     Navigation() {
@@ -34,8 +50,8 @@ protected:
     MonthGrid grid{today};
     MonthStore months{dialogs, grid};
     PeriodStore periods{dialogs, copies, grid};
-    int saveAllCalls = 0;
-    MonthNavigator navigator{months, periods, dialogs, [this] { ++saveAllCalls; }};
+    CountingHost host;
+    MonthNavigator navigator{months, periods, dialogs, host};
 };
 
 TEST_F(Navigation, NextMonthFromTheLastTabJumpsAndBackReturns) {
@@ -64,7 +80,7 @@ TEST_F(Navigation, JumpingFromAnEditedFarMonthSavesFirst) {
     navigator.jump("203107");
     editJumpedMonth();
     EXPECT_EQ(navigator.jump("203108"), Result::Jumped);
-    EXPECT_EQ(saveAllCalls, 1);
+    EXPECT_EQ(host.saveAllCalls, 1);
     EXPECT_FALSE(months.jumpedMonthEdited);
 }
 

@@ -103,7 +103,8 @@ int RunRekko(int argc, char** argv) {
     QtDialogs dialogs(true);
     MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, dialogs,
                               folders.userData() / "rescue");
-    MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); });
+    // The start-and-stop record, the hotkeys, the year page and the memo page join the shell through these ports.
+    MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); }, NullShellPorts());
     dialogs.setParentWindow(&window);
     QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);
     if (signalPipe >= 0) {

@@ -18,23 +18,54 @@ struct Command {
     const char* name;
     const char* caption;
     const char* hint;
+    QPushButton* MonthPageButtons::*member;
 };
 
 // The command buttons along the bottom; btnM4, btnM5 and btnM7 carry no command.
 constexpr Command kCommands[] = {
-    {"btnM1", "年月指定", ""}, {"btnM2", "標準表示", ""}, {"btnM3", "設定", ""},  {"btnM4", "", ""},
-    {"btnM5", "", ""},         {"btnM6", "Excel", ""},    {"btnM7", "", ""},      {"btnM8", "メモ", ""},
-    {"btnM9", "Zunbo", ""},    {"btnM10", "時限", ""},    {"btnM11", "今月", ""}, {"btnM12", "常駐", ""},
+    {"btnM1", "年月指定", "", &MonthPageButtons::yearMonth},
+    {"btnM2", "標準表示", "", &MonthPageButtons::standardDisplay},
+    {"btnM3", "設定", "", &MonthPageButtons::settings},
+    {"btnM4", "", "", nullptr},
+    {"btnM5", "", "", nullptr},
+    {"btnM6", "Excel", "", &MonthPageButtons::excel},
+    {"btnM7", "", "", nullptr},
+    {"btnM8", "メモ", "", &MonthPageButtons::memo},
+    {"btnM9", "Zunbo", "", &MonthPageButtons::zunbo},
+    {"btnM10", "時限", "", &MonthPageButtons::timer},
+    {"btnM11", "今月", "", &MonthPageButtons::thisMonth},
+    {"btnM12", "常駐", "", &MonthPageButtons::resident},
 };
 
+// The month steps, in their order beside the tabs (the tabs and the year-month entry go between the two pairs).
 constexpr Command kSteps[] = {
-    {"btnZennen", "≪", "前年"},
-    {"btnZengetu", "＜", "前月"},
-    {"btnYokugetu", "＞", "翌月"},
-    {"btnYokunen", "≫", "翌年"},
+    {"btnZennen", "≪", "前年", &MonthPageButtons::previousYear},
+    {"btnZengetu", "＜", "前月", &MonthPageButtons::previousMonth},
+    {"btnYokugetu", "＞", "翌月", &MonthPageButtons::nextMonth},
+    {"btnYokunen", "≫", "翌年", &MonthPageButtons::nextYear},
 };
 
-QPushButton* commandButton(const Command& command, QWidget* parent) {
+struct Entry {
+    const char* name;
+    const char* caption;
+    QAction* MonthPageMenus::*member;
+};
+
+constexpr Entry kGridEntries[] = {
+    {"pmYoteiHenshuu", "予定編集(&E)", &MonthPageMenus::editDay},
+    {"pmJouchuu", "常駐(&J)", &MonthPageMenus::resident},
+    {"pmYoteiSt", "期間予定開始(&A)", &MonthPageMenus::periodStart},
+    {"pmYoteiEd", "期間予定終了(&Z)", &MonthPageMenus::periodEnd},
+    {"pmKinenbi", "記念日編集(&K)", &MonthPageMenus::anniversary},
+    {"pmShuuryou", "Rekko終了(&X)", &MonthPageMenus::exit},
+};
+
+constexpr Entry kPeriodEntries[] = {
+    {"pmCancel", "キャンセル(&C)", &MonthPageMenus::cancel},
+    {"pmSakujoDelete", "削除(&D)", &MonthPageMenus::deletePeriod},
+};
+
+QPushButton* commandButton(const Command& command, MonthPageButtons& buttons, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(command.caption), parent);
     button->setObjectName(command.name);
     button->setToolTip(QString::fromUtf8(command.hint));
@@ -42,7 +73,20 @@ QPushButton* commandButton(const Command& command, QWidget* parent) {
     // Twelve buttons share the width of the window equally, whatever their captions.
     button->setMinimumWidth(36);
     button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    if (command.member)
+        buttons.*command.member = button;
     return button;
+}
+
+QMenu* popup(const char* name, const auto& entries, MonthPageMenus& menus, QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(name);
+    for (const Entry& entry : entries) {
+        QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(entry.name);
+        menus.*entry.member = action;
+    }
+    return menu;
 }
 
 } // namespace
@@ -62,18 +106,17 @@ MonthPage::MonthPage(QWidget* parent) : QWidget(parent) {
     m_tabs->leaveRoom(m_yearMonth->width() + kTopSpacing);
     auto* top = new QHBoxLayout;
     top->setSpacing(kTopSpacing);
-    QPushButton* steps[4];
-    for (int i = 0; i < 4; ++i) {
-        steps[i] = commandButton(kSteps[i], this);
-        steps[i]->setFixedWidth(32);
-        steps[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    for (const Command& step : kSteps) {
+        QPushButton* button = commandButton(step, m_buttons, this);
+        button->setFixedWidth(32);
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     }
-    top->addWidget(steps[0]);
-    top->addWidget(steps[1]);
+    top->addWidget(m_buttons.previousYear);
+    top->addWidget(m_buttons.previousMonth);
     top->addWidget(m_tabs, 1);
     top->addWidget(m_yearMonth);
-    top->addWidget(steps[2]);
-    top->addWidget(steps[3]);
+    top->addWidget(m_buttons.nextMonth);
+    top->addWidget(m_buttons.nextYear);
 
     m_gridPanel = new QWidget(this);
     m_gridPanel->setObjectName("pnlMonth");
@@ -84,24 +127,12 @@ MonthPage::MonthPage(QWidget* parent) : QWidget(parent) {
     m_commemoration = new QLabel(this);
     m_commemoration->setObjectName("pnlCmr");
     m_commemoration->hide();
-
-    m_gridMenu = new QMenu(this);
-    m_gridMenu->setObjectName("pMenu1");
-    const std::pair<const char*, const char*> entries[] = {
-        {"pmYoteiHenshuu", "予定編集(&E)"}, {"pmJouchuu", "常駐(&J)"},       {"pmYoteiSt", "期間予定開始(&A)"},
-        {"pmYoteiEd", "期間予定終了(&Z)"},  {"pmKinenbi", "記念日編集(&K)"}, {"pmShuuryou", "Rekko終了(&X)"},
-    };
-    for (const auto& [name, caption] : entries)
-        m_gridMenu->addAction(QString::fromUtf8(caption))->setObjectName(name);
-    connect(m_gridMenu->findChild<QAction*>("pmShuuryou"), &QAction::triggered, this, &MonthPage::exitRequested);
-    m_periodMenu = new QMenu(this);
-    m_periodMenu->setObjectName("pmSakujo");
-    m_periodMenu->addAction(QStringLiteral("キャンセル(&C)"))->setObjectName("pmCancel");
-    m_periodMenu->addAction(QStringLiteral("削除(&D)"))->setObjectName("pmSakujoDelete");
+    m_menus.grid = popup("pMenu1", kGridEntries, m_menus, this);
+    m_menus.period = popup("pmSakujo", kPeriodEntries, m_menus, this);
 
     auto* commands = new QGridLayout;
     for (int i = 0; i < static_cast<int>(std::size(kCommands)); ++i) {
-        QPushButton* button = commandButton(kCommands[i], this);
+        QPushButton* button = commandButton(kCommands[i], m_buttons, this);
         commands->addWidget(button, 0, i);
         if (button->text().isEmpty())
             makeInert(button);
@@ -111,10 +142,6 @@ MonthPage::MonthPage(QWidget* parent) : QWidget(parent) {
     layout->addWidget(m_gridPanel, 1);
     layout->addWidget(m_commemoration, 0, Qt::AlignRight);
     layout->addLayout(commands);
-}
-
-QPushButton* MonthPage::button(const QString& name) const {
-    return findChild<QPushButton*>(name);
 }
 
 void MonthPage::makeInert(QPushButton* button) {

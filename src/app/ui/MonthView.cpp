@@ -36,26 +36,17 @@ bool isEnter(const QKeyEvent& event) {
 
 } // namespace
 
-MonthView::MonthView(MonthPage* page, MainStatusBar* status, MainMenu* menus, MainController& controller,
-                     Dialogs& dialogs)
-    : QObject(page), m_page(page), m_status(status), m_controller(controller), m_dialogs(dialogs),
-      m_grid(new TSeMCal(dialogs, controller.today(), page->gridPanel())),
-      m_stores(controller, dialogs, m_grid->grid()) {
+MonthView::MonthView(MonthPage* page, QLineEdit* dayEntry, MonthHost& host, MonthSettings& settings,
+                     const Clock& clock, Dialogs& dialogs)
+    : QObject(page), m_page(page), m_dayEntry(dayEntry), m_host(host), m_settings(settings), m_clock(clock),
+      m_dialogs(dialogs), m_grid(new TSeMCal(dialogs, host.today(), page->gridPanel())),
+      m_stores(host, dialogs, m_grid->grid(), settings.CaFT) {
     m_grid->setObjectName("SeMCal1");
     // The main window's grid: bold dates, five lines a day, the header sized by the grid's own rule.
     m_grid->setIsFontBold(true);
     m_grid->setItemGyo(5);
     m_grid->setSelfSize(true);
     m_page->gridPanel()->layout()->addWidget(m_grid);
-    m_stores.attach();
-    controller.seams().monthInitialisation.push_back({MonthInitPhase::Finish, [this] {
-                                                          finishMonthInitialisation();
-                                                          return Success();
-                                                      }});
-    const std::pair<const char*, int> moves[] = {
-        {"mmZengetu", -1}, {"mmYokugetu", +1}, {"mmZennen", -12}, {"mmYokunen", +12}};
-    for (const auto& [name, months] : moves)
-        connect(menus->action(name), &QAction::triggered, this, [this, months = months] { step(months); });
     wireNavigation();
     wireEntries();
     wireGrid();
@@ -67,12 +58,11 @@ void MonthView::useScheduleDialog() {
     // The dialog is made at its first use, which keeps it out of the start-up time.
     auto shown = [this](auto edit) {
         if (!m_dialog)
-            m_dialog = new ScheduleDialog(m_dialogs, m_controller.clock(), m_page->window());
-        Settings& settings = m_controller.settings();
-        m_dialog->setLastPosition({settings.fmDayLeft, settings.fmDayTop});
+            m_dialog = new ScheduleDialog(m_dialogs, m_clock, m_page->window());
+        m_dialog->setLastPosition({m_settings.fmDayLeft, m_settings.fmDayTop});
         auto result = edit();
-        settings.fmDayLeft = m_dialog->lastPosition().x();
-        settings.fmDayTop = m_dialog->lastPosition().y();
+        m_settings.fmDayLeft = m_dialog->lastPosition().x();
+        m_settings.fmDayTop = m_dialog->lastPosition().y();
         return result;
     };
     editDay = [this, shown](int32_t day, const DaySchedule& schedule) {
@@ -91,40 +81,41 @@ DayNameList MonthView::namesOf(int32_t day) const {
     return m_grid->grid().rules().DayNames(date.year, date.month, date.day);
 }
 
-void MonthView::finishMonthInitialisation() {
-    const Settings& settings = m_controller.settings();
+void MonthView::finishInitialisation() {
     MonthGrid& grid = m_grid->grid();
-    // One full redraw at the end instead of one per changed property.
-    grid.state().suspend = true;
-    grid.setToday(m_controller.today());
-    // Without "Hday.dat" in the current directory the built-in rules stay, so the holidays always show.
-    (void)grid.rules().setHolidayList(BuiltinHolidayList());
-    m_grid->setAutoFurikae(settings.cbNextDay);
-    m_grid->setAutoKokumin(settings.cbNextDay);
-    m_grid->setNeighborJump(settings.cbNeighborJump);
-    m_grid->setIsFontBold(settings.cbBold);
-    m_grid->setShowRokuyo(settings.cbRokuyo);
-    m_grid->setItemGyo(settings.udCalSize == 0 ? 3 : 5);
-    m_grid->readRuleFiles();
-    grid.state().suspend = false;
+    {
+        // One full redraw at the end instead of one per changed property.
+        const RedrawSuspension suspended(grid.state());
+        grid.setToday(m_host.today());
+        // Without "Hday.dat" in the current directory the built-in rules stay, so the holidays always show.
+        (void)grid.rules().setHolidayList(BuiltinHolidayList());
+        m_grid->setAutoFurikae(m_settings.cbNextDay);
+        m_grid->setAutoKokumin(m_settings.cbNextDay);
+        m_grid->setNeighborJump(m_settings.cbNeighborJump);
+        m_grid->setIsFontBold(m_settings.cbBold);
+        m_grid->setShowRokuyo(m_settings.cbRokuyo);
+        m_grid->setItemGyo(m_settings.udCalSize == 0 ? 3 : 5);
+        m_grid->readRuleFiles();
+    }
     showCurrentMonth();
 }
 
 void MonthView::wireNavigation() {
-    const std::pair<const char*, int> steps[] = {
-        {"btnZengetu", -1}, {"btnYokugetu", +1}, {"btnZennen", -12}, {"btnYokunen", +12}};
-    for (const auto& [name, months] : steps)
-        connect(m_page->button(name), &QPushButton::clicked, this, [this, months = months] { step(months); });
-    connect(m_page->button("btnM11"), &QPushButton::clicked, this, &MonthView::showCurrentMonth);
-    connect(m_page->button("btnM2"), &QPushButton::clicked, this, [this] {
+    const MonthPageButtons& buttons = m_page->buttons();
+    for (const auto& [button, months] : {std::pair{buttons.previousMonth, -1}, std::pair{buttons.nextMonth, +1},
+                                         std::pair{buttons.previousYear, -12}, std::pair{buttons.nextYear, +12}})
+        connect(button, &QPushButton::clicked, this, [this, months = months] { step(months); });
+    connect(buttons.thisMonth, &QPushButton::clicked, this, &MonthView::showCurrentMonth);
+    connect(buttons.standardDisplay, &QPushButton::clicked, this, [this] {
         toggleYearMonthEntry(false);
         m_stores.navigator().standardDisplay();
         showSlot();
     });
     connect(m_page->monthTabs(), &QTabBar::currentChanged, this, [this](int tab) {
-        m_grid->grid().state().suspend = true;
-        m_stores.navigator().chooseTab(tab, m_controller.today());
-        m_grid->grid().state().suspend = false;
+        {
+            const RedrawSuspension suspended(m_grid->grid().state());
+            m_stores.navigator().chooseTab(tab, m_host.today());
+        }
         showSlot();
     });
     // Window-wide, so that a focused tab bar does not take them; a shortcut of the month page is live only while
@@ -141,8 +132,7 @@ void MonthView::wireNavigation() {
 }
 
 void MonthView::wireEntries() {
-    QPushButton* yearMonth = m_page->button("btnM1");
-    connect(yearMonth, &QPushButton::clicked, this,
+    connect(m_page->buttons().yearMonth, &QPushButton::clicked, this,
             [this] { toggleYearMonthEntry(!m_page->yearMonthEntry()->isVisible()); });
     connect(m_page->yearMonthEntry(), &QLineEdit::returnPressed, this, [this] {
         const std::string text = m_page->yearMonthEntry()->text().toStdString();
@@ -152,8 +142,7 @@ void MonthView::wireEntries() {
             showSlot();
         }
     });
-    QLineEdit* day = m_status->dayEntry();
-    day->installEventFilter(new KeyFilter(this, [this](const QKeyEvent& event) { return dayEntryKey(event.key()); }));
+    m_dayEntry->installEventFilter(new KeyFilter(this, [this](const QKeyEvent& event) { return dayEntryKey(event.key()); }));
     // Enter on the grid opens its current day.
     m_grid->installEventFilter(new KeyFilter(this, [this](const QKeyEvent& event) {
         if (!isEnter(event) || (event.modifiers() & ~Qt::KeypadModifier))
@@ -165,7 +154,7 @@ void MonthView::wireEntries() {
 
 void MonthView::toggleYearMonthEntry(bool show) {
     QLineEdit* entry = m_page->yearMonthEntry();
-    QPushButton* button = m_page->button("btnM1");
+    QPushButton* button = m_page->buttons().yearMonth;
     if (show == entry->isVisible())
         return;
     for (QShortcut* key : m_monthKeys)
@@ -176,35 +165,31 @@ void MonthView::toggleYearMonthEntry(bool show) {
         entry->show();
         entry->setFocus();
         button->setText(QStringLiteral("Cancel"));
-        m_panel1Before = m_status->panel1()->text();
-        m_status->panel1()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        m_status->panel1()->setText(QString::fromUtf8(kTypedMonthHint));
+        emit hintShown(QString::fromUtf8(kTypedMonthHint));
     } else {
         entry->hide();
         button->setText(QString::fromUtf8(kYearMonthCaption));
-        m_status->panel1()->setText(m_controller.settings().cbShiyouchuu ? m_panel1Before : QString());
+        emit hintClosed();
         m_grid->setFocus();
     }
 }
 
 void MonthView::showDayEntry() {
-    QLineEdit* entry = m_status->dayEntry();
-    entry->clear();
-    entry->show();
-    entry->setFocus();
+    m_dayEntry->clear();
+    m_dayEntry->show();
+    m_dayEntry->setFocus();
 }
 
 bool MonthView::dayEntryKey(int key) {
-    QLineEdit* entry = m_status->dayEntry();
     if (key == Qt::Key_Escape) {
-        entry->hide();
+        m_dayEntry->hide();
         return true;
     }
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
         return false;
-    const std::string text = entry->text().toStdString();
-    entry->clear();
-    entry->hide();
+    const std::string text = m_dayEntry->text().toStdString();
+    m_dayEntry->clear();
+    m_dayEntry->hide();
     m_grid->setFocus();
     if (const auto day = m_stores.navigator().typedDay(text)) {
         const MonthSlot& slot = m_stores.navigator().shown();
@@ -221,7 +206,7 @@ void MonthView::step(int months) {
 
 void MonthView::showCurrentMonth() {
     toggleYearMonthEntry(false);
-    m_stores.navigator().thisMonth(m_controller.today());
+    m_stores.navigator().thisMonth(m_host.today());
     showSlot();
     m_grid->setFocus();
 }
@@ -234,7 +219,7 @@ void MonthView::showSlot() {
     m_page->monthTabs()->setLabels(labels, navigator.selectedTab());
     const MonthSlot& slot = navigator.shown();
     MonthGrid& grid = m_grid->grid();
-    const int32_t today = m_controller.today();
+    const int32_t today = m_host.today();
     const CalendarDate now = DecodeJuliusDay(today);
     // The shown month opens on today when it holds today, else on its first day.
     grid.goToYearMonth(slot.year, slot.month, slot.year == now.year && slot.month == now.month ? now.day : 1);

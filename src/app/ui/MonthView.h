@@ -2,18 +2,20 @@
 // day entries, the mouse and popup commands on the grid, and the seams through which the schedule dialog edits.
 #pragma once
 
-#include "MainMenu.h"
-#include "MainStatusBar.h"
 #include "MonthPage.h"
 
 #include "app/GridInteraction.h"
+#include "app/MonthPorts.h"
+#include "app/MonthSettings.h"
 #include "app/ScheduleStores.h"
 #include "controls/ui/TSeMCal.h"
-#include "schedule/ui/ScheduleDialog.h"
+#include "platform/Clock.h"
 #include "schedule/Anniversary.h"
 #include "schedule/DayLines.h"
 #include "schedule/PeriodRecord.h"
+#include "schedule/ui/ScheduleDialog.h"
 
+#include <QLineEdit>
 #include <QObject>
 #include <QShortcut>
 
@@ -23,10 +25,14 @@
 
 namespace rekko {
 
-class MonthView : public QObject {
+class MonthView : public QObject, public MonthDisplay {
     Q_OBJECT
 public:
-    MonthView(MonthPage* page, MainStatusBar* status, MainMenu* menus, MainController& controller, Dialogs& dialogs);
+    // dayEntry is the day entry edtStatus of the status bar. The host gives today, the data folder and save all; the
+    // settings are the month page's keys of the shell's settings, read when used and given the schedule dialog's
+    // place when it closes.
+    MonthView(MonthPage* page, QLineEdit* dayEntry, MonthHost& host, MonthSettings& settings, const Clock& clock,
+              Dialogs& dialogs);
 
     TSeMCal* grid() const { return m_grid; }
     ScheduleStores& stores() { return m_stores; }
@@ -42,18 +48,27 @@ public:
     void openPeriod(int index, const GridAction& range = {});
     void openAnniversary(int32_t day);
 
+    // Gives the grid today, its options and the holiday and special-day files, and shows this month.
+    void finishInitialisation() override;
+
 public slots:
     // Shows this month (slot 1, leaving jump mode) and gives the grid the focus.
     void showCurrentMonth();
+    // Moves by months from the shown month (the step buttons, the menu, Ctrl+Left and Ctrl+Right).
+    void step(int months);
+
+signals:
+    // The year-month entry opened: the status bar shows the hint while it stays open.
+    void hintShown(const QString& hint);
+    // The entry closed: the status bar shows its own text again.
+    void hintClosed();
 
 private:
     void useScheduleDialog();
     DayNameList namesOf(int32_t day) const;
-    void finishMonthInitialisation();
     void wireNavigation();
     void wireEntries();
     void wireGrid();
-    void step(int months);
     // Shows the navigator's slot: tabs, the grid's month and list, a redraw.
     void showSlot();
     void toggleYearMonthEntry(bool show);
@@ -65,14 +80,15 @@ private:
     void popup(const QPoint& at);
 
     MonthPage* m_page;
-    MainStatusBar* m_status;
-    MainController& m_controller;
+    QLineEdit* m_dayEntry;
+    MonthHost& m_host;
+    MonthSettings& m_settings;
+    const Clock& m_clock;
     Dialogs& m_dialogs;
     TSeMCal* m_grid;
     ScheduleDialog* m_dialog = nullptr;
     ScheduleStores m_stores;
     GridInteraction m_mouse;
-    QString m_panel1Before;
     std::vector<QShortcut*> m_monthKeys; // Ctrl+Right, Left, Up, Down and L
 };
 

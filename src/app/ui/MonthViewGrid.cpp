@@ -11,15 +11,10 @@ namespace rekko {
 
 namespace {
 
-MouseButton buttonOf(Qt::MouseButton button) {
-    return button == Qt::RightButton ? MouseButton::Right
-           : button == Qt::LeftButton ? MouseButton::Left
-                                      : MouseButton::Middle;
-}
-
 // Alt drags a period; Shift does the same, as many desktops take Alt-drag for moving windows.
-bool rangeKey(Qt::KeyboardModifiers modifiers) {
-    return modifiers & (Qt::AltModifier | Qt::ShiftModifier);
+GridKeys keysOf(Qt::KeyboardModifiers modifiers) {
+    return {.range = (modifiers & (Qt::AltModifier | Qt::ShiftModifier)) != 0,
+            .ctrl = (modifiers & Qt::ControlModifier) != 0};
 }
 
 } // namespace
@@ -27,37 +22,34 @@ bool rangeKey(Qt::KeyboardModifiers modifiers) {
 void MonthView::wireGrid() {
     connect(m_grid, &TSeMCal::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
-                m_mouse.press(buttonOf(button), rangeKey(modifiers), pointAt(x, y), m_grid->grid().state());
+                m_mouse.press(GridButton(button), keysOf(modifiers), pointAt(x, y), m_grid->grid().state());
             });
     connect(m_grid, &TSeMCal::mouseDoubleClick, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
-                m_mouse.doubleClick(buttonOf(button), rangeKey(modifiers), pointAt(x, y), m_grid->grid().state());
+                m_mouse.doubleClick(GridButton(button), keysOf(modifiers), pointAt(x, y), m_grid->grid().state());
             });
     connect(m_grid, &TSeMCal::mouseMove, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, int x, int y) {
-        if (m_mouse.move(rangeKey(modifiers), pointAt(x, y).day, m_grid->grid().state()))
+        if (m_mouse.move(keysOf(modifiers), pointAt(x, y).day, m_grid->grid().state()))
             m_grid->RedrawCells();
     });
     connect(m_grid, &TSeMCal::mouseUp, this, &MonthView::mouseUp);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this, &MonthView::popup);
 
-    QMenu* menu = m_page->gridMenu();
-    auto action = [menu](const char* name) { return menu->findChild<QAction*>(name); };
-    connect(action("pmYoteiHenshuu"), &QAction::triggered, this, [this] { openDay(m_grid->grid().JuliusDay()); });
-    connect(action("pmYoteiSt"), &QAction::triggered, this, [this] {
+    const MonthPageMenus& menus = m_page->menus();
+    connect(menus.editDay, &QAction::triggered, this, [this] { openDay(m_grid->grid().JuliusDay()); });
+    connect(menus.periodStart, &QAction::triggered, this, [this] {
         m_mouse.startPeriodHere(m_grid->grid().state());
         m_grid->RedrawCells();
     });
-    connect(action("pmYoteiEd"), &QAction::triggered, this, [this] {
+    connect(menus.periodEnd, &QAction::triggered, this, [this] {
         const GridAction action = m_mouse.endPeriodHere(m_grid->grid().state());
         m_grid->RedrawCells(); // the end is marked before anything opens
         perform(action);
     });
-    connect(action("pmKinenbi"), &QAction::triggered, this,
-            [this] { openAnniversary(m_grid->grid().JuliusDay()); });
-    connect(action("pmJouchuu"), &QAction::triggered, m_page->button("btnM12"), &QPushButton::click);
-    QAction* remove = m_page->periodMenu()->findChild<QAction*>("pmSakujoDelete");
-    connect(remove, &QAction::triggered, this, [this] {
+    connect(menus.anniversary, &QAction::triggered, this, [this] { openAnniversary(m_grid->grid().JuliusDay()); });
+    connect(menus.resident, &QAction::triggered, m_page->buttons().resident, &QPushButton::click);
+    connect(menus.deletePeriod, &QAction::triggered, this, [this] {
         if (const int period = m_grid->grid().state().selectedPeriod; period > 0)
             m_grid->DeletePeriod(period);
     });
@@ -82,11 +74,10 @@ void MonthView::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
         state.tabRangeExceeded = false;
         step(state.jumpedBackward ? -1 : +1);
     } else if (grid.currentTab() != m_stores.navigator().currentSlot() && !m_stores.navigator().jumpMode()) {
-        m_stores.navigator().chooseTab(grid.currentTab(), m_controller.today());
+        m_stores.navigator().chooseTab(grid.currentTab(), m_host.today());
         showSlot();
     }
-    const GridAction action = m_mouse.release(buttonOf(button), rangeKey(modifiers), modifiers & Qt::ControlModifier,
-                                              pointAt(x, y), state.suspend, state);
+    const GridAction action = m_mouse.release(GridButton(button), keysOf(modifiers), pointAt(x, y), state);
     perform(action);
     m_grid->RedrawCells();
 }
@@ -110,18 +101,18 @@ void MonthView::perform(const GridAction& action) {
 
 void MonthView::popup(const QPoint& at) {
     const QPoint global = m_grid->mapToGlobal(at);
+    const MonthPageMenus& menus = m_page->menus();
     if (m_grid->grid().state().selectedPeriod > 0) {
-        m_page->periodMenu()->popup(global);
+        menus.period->popup(global);
         return;
     }
-    QMenu* menu = m_page->gridMenu();
     const PopupEnabling enabling = m_mouse.popupEnabling(m_grid->grid().state().pressedInMonth);
-    menu->findChild<QAction*>("pmYoteiHenshuu")->setEnabled(enabling.edit);
-    menu->findChild<QAction*>("pmJouchuu")->setEnabled(enabling.resident);
-    menu->findChild<QAction*>("pmYoteiSt")->setEnabled(enabling.periodStart);
-    menu->findChild<QAction*>("pmYoteiEd")->setEnabled(enabling.periodEnd);
-    menu->findChild<QAction*>("pmShuuryou")->setEnabled(enabling.exit);
-    menu->popup(global);
+    menus.editDay->setEnabled(enabling.edit);
+    menus.resident->setEnabled(enabling.resident);
+    menus.periodStart->setEnabled(enabling.periodStart);
+    menus.periodEnd->setEnabled(enabling.periodEnd);
+    menus.exit->setEnabled(enabling.exit);
+    menus.grid->popup(global);
 }
 
 void MonthView::openDay(int32_t day) {
@@ -141,13 +132,12 @@ void MonthView::openPeriod(int index, const GridAction& range) {
     m_mouse.dropPendingPeriod();
     if (!editPeriod)
         return;
-    const Settings& settings = m_controller.settings();
-    const TColor defaultColour = StringToColor(settings.edtKColor).value_or(clBlue);
+    const TColor defaultColour = StringToColor(m_settings.edtKColor).value_or(clBlue);
     const auto& periods = m_stores.periods().list();
     if (index > 0 && static_cast<size_t>(index) >= periods.size())
         return;
     const PeriodFields stored =
-        index == 0 ? NewPeriod(range.start, range.startPart, range.end, range.endPart, settings.udKFutosa, defaultColour)
+        index == 0 ? NewPeriod(range.start, range.startPart, range.end, range.endPart, m_settings.udKFutosa, defaultColour)
                    : ReadPeriodRecord(periods[static_cast<size_t>(index)], defaultColour);
     // An invalid date is shown by the store; the dialog then opens again with what the user typed.
     for (auto edited = editPeriod(stored, index == 0); edited; edited = editPeriod(*edited, index == 0)) {
@@ -172,7 +162,7 @@ void MonthView::openAnniversary(int32_t day) {
     ReplaceAnniversary(lines, found, *edited, date.month, date.day);
     // The anniversaries are saved where they are read: "Sday.myc" of the current directory.
     const Status saved =
-        m_controller.writesHeld()
+        m_host.writesHeld()
             ? Status(Failure{kWritesHeldCause, std::filesystem::absolute(kSpecialDayFileName).string()})
             : m_grid->grid().specialDayFile().save(lines);
     if (!saved) {

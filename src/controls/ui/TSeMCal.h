@@ -16,6 +16,9 @@ namespace rekko {
 
 struct GridColors;
 
+// Returns the grid's name of a Qt mouse button: left, right, and middle for any other.
+MouseButton GridButton(Qt::MouseButton button);
+
 class TSeMCal : public TCustomCalendarEx {
     Q_OBJECT
     Q_PROPERTY(bool isFontBold READ isFontBold WRITE setIsFontBold)

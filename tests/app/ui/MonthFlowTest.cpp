@@ -97,7 +97,7 @@ protected:
 
     // Presses the right button on a day, moves onto a command of the popup that opened and releases there.
     void popupCommand(int32_t day, int part, const char* command) {
-        QMenu* menu = window->monthPage()->gridMenu();
+        QMenu* menu = window->monthPage()->menus().grid;
         test::PressButton(dayOnScreen(day, part), 3);
         ASSERT_TRUE(WaitUntil([menu] { return menu->isVisible(); }));
         const QPoint item = OnGui([menu, command] {
@@ -242,7 +242,7 @@ TEST_F(MonthFlow, ClosingADialogKeepsTheMonthAndAReturnFromElsewhereShowsThisMon
 TEST_F(MonthFlow, MonthKeysWorkAfterReturningToTheMonthPage) {
     QTabWidget* pages = window->pages();
     Drive([&] {
-        test::Click(test::CentreOnScreen(window->monthPage()->button("btnM3")));
+        test::Click(test::CentreOnScreen(window->monthPage()->buttons().settings));
         ASSERT_TRUE(WaitUntil([&] { return pages->currentWidget() == window->settingsPage(); }));
         // Keyboard focus on the page tabs, as Shift+Tab from the settings page gives it.
         for (int step = 0; step < 30; ++step) {

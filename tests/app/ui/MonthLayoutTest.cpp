@@ -1,6 +1,6 @@
 // The month page's sizes on the offscreen platform: the grid's header, every lane's text inside its cell in the
 // normal and the compact layout, and the year-month entry beside the month tabs.
-#include "RecordingDialogs.h"
+#include "ScriptedDialogs.h"
 
 #include "FakeClock.h"
 #include "TempDir.h"
@@ -38,7 +38,7 @@ struct Fixture {
 
     test::TempDir program, startup, programs, data;
     test::FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
-    test::RecordingDialogs dialogs;
+    test::ScriptedDialogs dialogs;
     MainController controller{program.path(), startup.path(), clock, dialogs, program / "rescue"};
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(controller, dialogs);
     fs::path previous;
@@ -115,7 +115,7 @@ private slots:
         const int width = f.window->width();
         MonthTabBar* tabs = f.window->monthPage()->monthTabs();
         QCOMPARE(tabs->tabRect(4).width(), 126);
-        f.window->monthPage()->button("btnM1")->click();
+        f.window->monthPage()->buttons().yearMonth->click();
         QLineEdit* entry = f.window->monthPage()->yearMonthEntry();
         QVERIFY(entry->isVisible());
         QCOMPARE(entry->text(), QString("202612"));
@@ -130,7 +130,7 @@ private slots:
         QVERIFY(tabs->mapTo(f.window.get(), tabs->tabRect(4).topRight()).x() <
                 entry->mapTo(f.window.get(), QPoint(0, 0)).x());
 
-        f.window->monthPage()->button("btnM1")->click();
+        f.window->monthPage()->buttons().yearMonth->click();
         QTest::qWait(20);
         QCOMPARE(f.window->width(), width);
         QCOMPARE(tabs->tabRect(4).width(), 126);

@@ -1,6 +1,6 @@
 // The month page at work on the offscreen platform: real month files, the tabs, moving by keys and buttons, jump
 // mode, opening a day by a click on its line and by the day entry, and the edit landing in the file.
-#include "RecordingDialogs.h"
+#include "ScriptedDialogs.h"
 
 #include "FakeClock.h"
 #include "TempDir.h"
@@ -27,12 +27,12 @@ namespace fs = std::filesystem;
 
 // A main window over the sample data folder, started on 2026-12-06.
 struct Fixture {
-    // prepare may change the copied data folder before the start.
-    explicit Fixture(const std::function<void(const fs::path&)>& prepare = {}) {
+    // prepare may change the copied data folder and script message boxes before the start.
+    explicit Fixture(const std::function<void(Fixture&)>& prepare = {}) {
         for (const auto& entry : fs::directory_iterator(test::TestDataDir() / "sample"))
             fs::copy_file(entry.path(), data.path() / entry.path().filename());
         if (prepare)
-            prepare(data.path());
+            prepare(*this);
         std::ofstream(program.path() / "Sorel.ini", std::ios::binary)
             << "[Settei]\r\nedFolder=" << data.path().string() << "/\r\nCaFT1=CaFT6120.mcp\r\n";
         previous = fs::current_path();
@@ -63,7 +63,7 @@ struct Fixture {
 
     test::TempDir program, startup, programs, data;
     test::FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
-    test::RecordingDialogs dialogs;
+    test::ScriptedDialogs dialogs;
     MainController controller{program.path(), startup.path(), clock, dialogs, program / "rescue"};
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(controller, dialogs);
     fs::path previous;
@@ -100,7 +100,7 @@ private slots:
         QTest::keyClick(f.grid(), Qt::Key_Left, Qt::ControlModifier);
         QTest::keyClick(f.grid(), Qt::Key_Left, Qt::ControlModifier);
         QCOMPARE(f.shownMonth(), (CalendarDate{2026, 11, 1}));
-        f.window->monthPage()->button("btnYokunen")->click();
+        f.window->monthPage()->buttons().nextYear->click();
         QCOMPARE(f.shownMonth(), (CalendarDate{2027, 11, 1}));
         QCOMPARE(labelsOf(f.tabs()), (QStringList{"2027.11", "今月"}));
         f.tabs()->setCurrentIndex(1); // "今月"
@@ -126,7 +126,7 @@ private slots:
         QVERIFY(!at.isNull());
         QTest::mouseClick(f.grid(), Qt::LeftButton, {}, at);
         QCOMPARE(opened, third);
-        QVERIFY(f.controller.saveAll().ok());
+        QVERIFY(f.window->sequence().saveAll().ok());
         const auto file = ReadTextFile(f.data.path() / "Ca202612.myc");
         QVERIFY(file.ok());
         QCOMPARE(QString::fromStdString(file.value().lines().back()), QString(" 3,3,,追加， 1，000円,,,,,,"));
@@ -148,8 +148,8 @@ private slots:
         QVERIFY(!entry->isVisible());
         QTest::keyClick(f.grid(), Qt::Key_Down, Qt::ControlModifier);
         QTest::keyClicks(entry, "32");
+        f.dialogs.expect(DialogAnswer::Ok, "[ 32 ]日は、日付に出来ません。");
         QTest::keyClick(entry, Qt::Key_Return);
-        QCOMPARE(QString::fromStdString(f.dialogs.shown().back().text), QString("[ 32 ]日は、日付に出来ません。"));
     }
 
     // The real schedule dialog: a click on a line opens it modally, a red line is added and written.
@@ -168,7 +168,7 @@ private slots:
             QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
         });
         QTest::mouseClick(f.grid(), Qt::LeftButton, {}, f.overDayLine(EncodeJuliusDay(2026, 12, 3)));
-        QVERIFY(f.controller.saveAll().ok());
+        QVERIFY(f.window->sequence().saveAll().ok());
         const auto file = ReadTextFile(f.data.path() / "Ca202612.myc");
         QVERIFY(file.ok());
         QCOMPARE(QString::fromStdString(file.value().lines().back()), QString(" 3,3,,new line,clRed,,,,,"));
@@ -177,18 +177,17 @@ private slots:
 
     // An anniversary is never written over a "Sday.myc" that could not be read; the message names the file.
     void anUnreadableSpecialDayFileIsNeverOverwritten() {
-        Fixture f([](const fs::path& data) {
+        Fixture f([](Fixture& fixture) {
+            const fs::path data = fixture.data.path();
             fs::remove(data / "Sday.myc");
             fs::create_directory(data / "folder");
             fs::create_directory_symlink(data / "folder", data / "Sday.myc");
+            fixture.dialogs.expect(DialogAnswer::Ok, "スペシャルDayファイル読込ミス\r\n処理は続けます。");
         });
-        const auto& shown = f.dialogs.shown();
-        QVERIFY(std::any_of(shown.begin(), shown.end(), [](const DialogMessage& message) {
-            return message.text == "スペシャルDayファイル読込ミス\r\n処理は続けます。";
-        }));
         f.view()->editAnniversary = [](int32_t, const Anniversary&) -> std::optional<Anniversary> {
             return Anniversary{"", "", "祝", std::nullopt};
         };
+        f.dialogs.expect(DialogAnswer::Ok, "次の保存ができませんでした。");
         f.view()->openAnniversary(EncodeJuliusDay(2026, 12, 3));
         const std::string message = f.dialogs.shown().back().text;
         QVERIFY2(message.find((f.data.path() / "Sday.myc").string()) != std::string::npos, message.c_str());
@@ -198,14 +197,14 @@ private slots:
 
     void typedYearMonthJumps() {
         Fixture f;
-        f.window->monthPage()->button("btnM1")->click();
+        f.window->monthPage()->buttons().yearMonth->click();
         QLineEdit* entry = f.window->monthPage()->yearMonthEntry();
         QVERIFY(entry->isVisible());
         entry->setText("203107");
         QTest::keyClick(entry, Qt::Key_Return);
         QCOMPARE(f.shownMonth(), (CalendarDate{2031, 7, 1}));
         QVERIFY(!entry->isVisible());
-        f.window->monthPage()->button("btnM2")->click();
+        f.window->monthPage()->buttons().standardDisplay->click();
         QCOMPARE(f.shownMonth(), (CalendarDate{2026, 12, 1}));
     }
 };

@@ -1,6 +1,6 @@
 // Screenshots of the main window under a real X server (Xvfb), saved for a person to look at; Japanese text must
 // render with a Japanese font, not as empty boxes.
-#include "RecordingDialogs.h"
+#include "ScriptedDialogs.h"
 
 #include "FakeClock.h"
 #include "TempDir.h"
@@ -51,7 +51,7 @@ struct SampleWindow {
     std::filesystem::path previous = std::filesystem::current_path();
     test::TempDir program, startup, programs, data;
     test::FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
-    test::RecordingDialogs dialogs;
+    test::ScriptedDialogs dialogs;
     MainController controller{program.path(), startup.path(), clock, dialogs, program / "rescue"};
     MainWindow window{controller, dialogs};
 };
@@ -90,9 +90,10 @@ private slots:
         test::TempDir startup;
         test::TempDir programs;
         test::FakeClock clock{CalendarDate{2024, 5, 3}, TimeOfDay{15, 5, 0}};
-        test::RecordingDialogs dialogs;
+        test::ScriptedDialogs dialogs;
         MainController controller(program.path(), startup.path(), clock, dialogs, program / "rescue");
         MainWindow window(controller, dialogs);
+        dialogs.expect(DialogAnswer::Ok, "CaFromTo.myc が存在しません。");
         QVERIFY(window.start({}, programs.path()));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -129,7 +130,7 @@ private slots:
         const fs::path previous = fs::current_path();
         fs::current_path(data.path());
         test::FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
-        test::RecordingDialogs dialogs;
+        test::ScriptedDialogs dialogs;
         MainController controller(program.path(), startup.path(), clock, dialogs, program / "rescue");
         MainWindow window(controller, dialogs);
         QVERIFY(window.start({}, programs.path()));
@@ -139,7 +140,7 @@ private slots:
         const QString folder = screenshotFolder();
         QVERIFY(window.grab().toImage().save(folder + "/month-page-sample.png"));
 
-        window.monthPage()->button("btnYokunen")->click();
+        window.monthPage()->buttons().nextYear->click();
         QTest::qWait(50);
         QVERIFY(window.grab().toImage().save(folder + "/month-page-jump.png"));
         fs::current_path(previous);
@@ -174,7 +175,7 @@ private slots:
                       background) > 20);
 
         const int width = window.width();
-        window.monthPage()->button("btnM1")->click();
+        window.monthPage()->buttons().yearMonth->click();
         QTest::qWait(50);
         QCOMPARE(window.width(), width);
         QVERIFY(window.grab().toImage().save(folder + "/month-page-year-month-entry.png"));

@@ -1,5 +1,6 @@
-// The month and period stores inside month initialisation and save all of the main window's shell.
-#include "app/ScheduleStores.h"
+// The shell's sequences over real files: the creation sequence in its order, month initialisation with the month
+// and period stores, save all, the orderly end, and the data-safety rules around them.
+#include "app/ShellSequence.h"
 
 #include "FakeClock.h"
 #include "ScriptedDialogs.h"
@@ -7,17 +8,65 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace rekko {
 namespace {
 
 namespace fs = std::filesystem;
 
+// The main window's steps and the ports of the parts still to come, recorded in one list of calls.
+class RecordedShell : public ShellWindow,
+                      public MonthDisplay,
+                      public RecordPort,
+                      public HotkeyPort,
+                      public YearPort,
+                      public MemoPort {
+public:
+    bool zunboWanted() const override { return true; }
+    void offerFeatures() override { calls.push_back("features"); }
+    void runFunctionTick(int milliseconds) override { calls.push_back("tick " + std::to_string(milliseconds)); }
+    void collectWindowState(Settings&) override { calls.push_back("collect"); }
+    void showSettings() override { calls.push_back("settings shown"); }
+    void showStartState() override { calls.push_back("start state"); }
+    void showCommemoration(const Commemoration&) override { calls.push_back("commemoration"); }
+    void offerEditor(bool useEditor) override { calls.push_back(useEditor ? "editor" : "no editor"); }
+    void place() override { calls.push_back("place"); }
+    void finishInitialisation() override { calls.push_back("grid"); }
+    Status appendStart() override {
+        calls.push_back("start record");
+        return startRecord;
+    }
+    void appendStop() override { calls.push_back("stop record"); }
+    void registerKeys() override { calls.push_back("hotkeys"); }
+    void releaseKeys() override { calls.push_back("hotkeys released"); }
+    void showYearAtStart() override { calls.push_back("year"); }
+    void startDayCount() override { calls.push_back("day count"); }
+    Status load(const fs::path& memoFile) override {
+        calls.push_back("memo " + memoFile.filename().string());
+        if (memoThrows)
+            throw std::runtime_error("bad memo");
+        return Success();
+    }
+    Status save() override {
+        calls.push_back("memo saved");
+        return Success();
+    }
+    void measure() override { calls.push_back("memo measured"); }
+
+    ShellPorts ports() { return {*this, *this, *this, *this}; }
+
+    std::vector<std::string> calls;
+    Status startRecord = Success();
+    bool memoThrows = false;
+};
+
+// A program folder whose settings name a data folder in it, with the sequences over real stores.
 struct Program {
     Program() {
         fs::create_directory(data / "");
         folder.write("Sorel.ini", "[Settei]\r\nedFolder=" + (data / "").string() + "\r\nCaFT1=CaFT4050.mcp\r\n");
-        stores.attach();
+        sequence.attachMonthPage(stores, shell);
     }
 
     test::TempDir folder;
@@ -26,15 +75,116 @@ struct Program {
     test::FakeClock clock{CalendarDate{2024, 5, 3}, TimeOfDay{9, 0, 0}};
     test::ScriptedDialogs dialogs;
     MainController controller{folder.path(), startup.path(), clock, dialogs, folder / "rescue"};
+    RecordedShell shell;
+    ShellSequence sequence{controller, dialogs, shell, shell.ports()};
     MonthGrid grid{EncodeJuliusDay(2024, 5, 3)};
-    ScheduleStores stores{controller, dialogs, grid};
+    ScheduleStores stores{sequence, dialogs, grid, controller.settings().CaFT};
 };
 
-TEST(ScheduleStores, MonthInitialisationLoadsTheWindowAndThePeriodFile) {
+TEST(ShellSequence, TheCreationSequenceRunsItsStepsInOrderAsTheSwitchesSay) {
+    Program program;
+    program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=" + (program.data / "").string() +
+                                          "\r\nCaFT1=CaFT4050.mcp\r\ncbKidouKiroku=1\r\npTChien=200\r\n");
+    program.dialogs.expect(DialogAnswer::Ok); // the period file is new
+    ASSERT_TRUE(program.sequence.start({"/J05"}, program.startup.path()));
+    EXPECT_EQ(program.shell.calls,
+              (std::vector<std::string>{"features", "tick 10000", "collect", "settings shown", "memo CaMemo.myc",
+                                        "start state", "grid", "year", "tick 10000", "start record", "hotkeys",
+                                        "memo measured", "tick 10000", "commemoration", "no editor", "day count",
+                                        "place"}));
+    EXPECT_EQ(program.controller.settings().pTChien, 60);
+    EXPECT_EQ(program.controller.residentCountdown(), 5);
+    EXPECT_EQ(program.controller.warmUpCounter(), 180);
+
+    // Without the hotkeys, and with a start record that fails: its message, and the start goes on.
+    Program failing;
+    failing.folder.write("Sorel.ini", "[Settei]\r\nedFolder=" + (failing.data / "").string() +
+                                          "\r\ncbKidouKiroku=1\r\ncbHotkey=0\r\ncbTShuusei=1\r\n");
+    failing.shell.startRecord = Failure{.cause = "disk full"};
+    failing.dialogs.expect(DialogAnswer::Ok); // the period file is new
+    failing.dialogs.expect(DialogAnswer::Ok);
+    ASSERT_TRUE(failing.sequence.start({}, failing.startup.path()));
+    EXPECT_EQ(failing.dialogs.shown().back().text, "起動時刻取得エラー\r\n処理は続けます。");
+    EXPECT_EQ(std::count(failing.shell.calls.begin(), failing.shell.calls.end(), "hotkeys"), 0);
+    EXPECT_EQ(failing.shell.calls[failing.shell.calls.size() - 5], "tick 1000");
+}
+
+TEST(ShellSequence, MonthInitialisationReadsTheSettingsOnceForTheDataFolder) {
+    Program program;
+    program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=" + program.data.string() + "\r\ncbZenkai=1\r\n");
+    program.dialogs.expect(DialogAnswer::Ok); // the period file is new
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    EXPECT_TRUE(program.controller.settings().cbZenkai);
+    EXPECT_EQ(program.controller.dataFolder(), program.data.string() + "/");
+    EXPECT_EQ(program.controller.dataFolderAtStart(), program.data.string() + "/");
+    EXPECT_EQ(program.controller.today(), EncodeJuliusDay(2024, 5, 3));
+    // A second run (the date rollover) keeps the data folder of this start.
+    program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=/elsewhere/\r\n");
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    EXPECT_EQ(program.controller.dataFolder(), program.data.string() + "/");
+}
+
+TEST(ShellSequence, AFailureOrAnExceptionFailsMonthInitialisationButTheFinalStepsStillRun) {
+    Program program;
+    program.shell.memoThrows = true;
+    program.dialogs.expect(DialogAnswer::Ok); // the period file is new
+    const Status thrown = program.sequence.initialiseMonths();
+    ASSERT_FALSE(thrown);
+    EXPECT_EQ(thrown.error().cause, "bad memo");
+    EXPECT_EQ(program.shell.calls.back(), "tick 10000");
+    EXPECT_NE(std::find(program.shell.calls.begin(), program.shell.calls.end(), "grid"), program.shell.calls.end());
+
+    EXPECT_EQ(MonthInitFailedMessage(Failure{"Is a directory", "/data/Ca202406.myc"}),
+              "月の初期設定に失敗しました。\r\n/data/Ca202406.myc: Is a directory\r\n"
+              "一旦、終了させますので\r\nもう一度、立ち上げ直してください。");
+    EXPECT_EQ(MonthInitFailedMessage(Failure{"bad month file"}),
+              "月の初期設定に失敗しました。\r\nbad month file\r\n"
+              "一旦、終了させますので\r\nもう一度、立ち上げ直してください。");
+    EXPECT_EQ(MonthInitFailedMessage(Failure{}), kMonthInitFailedMessage);
+}
+
+TEST(ShellSequence, SaveAllWritesTheSettingsFirstKeepsForeignKeysAndGoesOnAfterAFailure) {
+    Program program;
+    program.dialogs.expect(DialogAnswer::Ok); // the period file is new
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    program.folder.write("Sorel.ini", program.folder.read("Sorel.ini") + "[Jikoku]\r\nudGosa=45\r\n");
+    program.controller.settings().cbZenkai = true;
+    program.shell.calls.clear();
+    ASSERT_TRUE(program.sequence.saveAll().ok());
+    EXPECT_EQ(program.shell.calls, (std::vector<std::string>{"collect", "memo saved"}));
+    const auto saved = ProfileFile::Load(program.folder / "Sorel.ini");
+    EXPECT_EQ(saved.value().readString("Jikoku", "udGosa"), "45");
+    EXPECT_EQ(saved.value().readString("Settei", "cbZenkai"), "1");
+
+    // The program folder is gone: the settings file is reported, the rest still saves.
+    program.stores.months().replaceDay(1, 3, DaySchedule{{"kept"}, {LineAttribute{}}});
+    fs::rename(program.folder / "Sorel.ini", program.data / "moved.ini");
+    fs::create_directory(program.folder / "Sorel.ini");
+    const SaveReport report = program.sequence.saveAll();
+    ASSERT_EQ(report.failures.size(), 1u);
+    EXPECT_EQ(report.failures[0].path, (program.folder / "Sorel.ini").string());
+    EXPECT_TRUE(fs::exists(program.data / "Ca202405.myc"));
+}
+
+TEST(ShellSequence, TheOrderlyEndWritesTheStopRecordThenSavesAll) {
+    Program program;
+    program.dialogs.expect(DialogAnswer::Ok); // the period file is new
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    program.controller.settings().cbKidouKiroku = true;
+    program.shell.calls.clear();
+    EXPECT_TRUE(program.sequence.shutDown().ok());
+    EXPECT_EQ(program.shell.calls, (std::vector<std::string>{"stop record", "collect", "memo saved"}));
+    program.controller.settings().cbKidouKiroku = false;
+    program.shell.calls.clear();
+    EXPECT_TRUE(program.sequence.shutDown().ok());
+    EXPECT_EQ(program.shell.calls.front(), "collect");
+}
+
+TEST(ShellSequence, MonthInitialisationLoadsTheWindowAndThePeriodFile) {
     Program program;
     std::ofstream(program.data / "Ca202405.myc", std::ios::binary) << " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n";
     std::ofstream(program.data / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
-    ASSERT_TRUE(program.controller.initialiseMonths());
+    ASSERT_TRUE(program.sequence.initialiseMonths());
     EXPECT_EQ(program.stores.months().lines(1).size(), 2u);
     EXPECT_EQ(program.grid.monthList(0).lines, (std::vector<std::string>{" 0,0,9,2024/ 4"}));
     EXPECT_EQ(program.grid.periodList().size(), 1u);
@@ -42,15 +192,15 @@ TEST(ScheduleStores, MonthInitialisationLoadsTheWindowAndThePeriodFile) {
     EXPECT_TRUE(program.dialogs.shown().empty());
 }
 
-TEST(ScheduleStores, SaveAllWritesTheJumpedMonthFirstThenMonthsAndPeriods) {
+TEST(ShellSequence, SaveAllWritesTheJumpedMonthFirstThenMonthsAndPeriods) {
     Program program;
     program.dialogs.expect(DialogAnswer::Ok); // the period file is new
-    ASSERT_TRUE(program.controller.initialiseMonths());
+    ASSERT_TRUE(program.sequence.initialiseMonths());
     MonthStore& months = program.stores.months();
     program.stores.navigator().jump("203107");
     months.replaceDay(kJumpSlot, 2, DaySchedule{{"far"}, {LineAttribute{}}});
     months.replaceDay(1, 3, DaySchedule{{"near"}, {LineAttribute{}}});
-    ASSERT_TRUE(program.controller.saveAll().ok());
+    ASSERT_TRUE(program.sequence.saveAll().ok());
     EXPECT_TRUE(fs::exists(program.data / "Ca203107.myc"));
     EXPECT_TRUE(fs::exists(program.data / "Ca202405.myc"));
     EXPECT_FALSE(fs::exists(program.data / "Ca202406.myc"));
@@ -58,38 +208,38 @@ TEST(ScheduleStores, SaveAllWritesTheJumpedMonthFirstThenMonthsAndPeriods) {
     EXPECT_NE(program.folder.read("Sorel.ini").find("CaFT1=CaFT4050.mcp"), std::string::npos);
 }
 
-TEST(ScheduleStores, AnUnreadableMonthFailsMonthInitialisationNamingTheFile) {
+TEST(ShellSequence, AnUnreadableMonthFailsMonthInitialisationNamingTheFile) {
     Program program;
     fs::create_directory(program.data / "Ca202406.myc");
-    const Status result = program.controller.initialiseMonths();
+    const Status result = program.sequence.initialiseMonths();
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error().path, (program.data / "Ca202406.myc").string());
     EXPECT_FALSE(result.error().cause.empty());
     EXPECT_FALSE(result.error().reported);
 }
 
-TEST(ScheduleStores, AnUnreadablePeriodFileFailsMonthInitialisationNamingTheFile) {
+TEST(ShellSequence, AnUnreadablePeriodFileFailsMonthInitialisationNamingTheFile) {
     Program program;
     fs::create_directory(program.data / "CaFromTo.myc");
-    const Status result = program.controller.initialiseMonths();
+    const Status result = program.sequence.initialiseMonths();
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error().path, (program.data / "CaFromTo.myc").string());
     EXPECT_TRUE(program.dialogs.shown().empty());
 }
 
-TEST(ScheduleStores, ADataFolderThatCannotBeMadeIsToldOnce) {
+TEST(ShellSequence, ADataFolderThatCannotBeMadeIsToldOnce) {
     Program program;
     program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=/proc/rekko-test/data/\r\n");
     program.dialogs.expect(DialogAnswer::Ok); // the period file is new
     program.dialogs.expect(DialogAnswer::Ok);
-    const Status result = program.controller.initialiseMonths();
+    const Status result = program.sequence.initialiseMonths();
     ASSERT_FALSE(result);
     EXPECT_TRUE(result.error().reported);
     ASSERT_EQ(program.dialogs.shown().size(), 2u);
     EXPECT_EQ(program.dialogs.shown()[1].text, "フォルダを作成できません。");
 }
 
-TEST(ScheduleStores, LinkedDataFilesStayLinksAndABrokenLinkIsNeverTakenForMissing) {
+TEST(ShellSequence, LinkedDataFilesStayLinksAndABrokenLinkIsNeverTakenForMissing) {
     Program program;
     const fs::path store = program.folder / "store";
     fs::create_directory(store);
@@ -99,9 +249,9 @@ TEST(ScheduleStores, LinkedDataFilesStayLinksAndABrokenLinkIsNeverTakenForMissin
     fs::create_symlink(store / "may.myc", program.data / "Ca202405.myc");
     fs::create_symlink(store / "periods.myc", program.data / "CaFromTo.myc");
     fs::create_symlink(store / "Sorel.ini", program.folder / "Sorel.ini");
-    ASSERT_TRUE(program.controller.initialiseMonths());
+    ASSERT_TRUE(program.sequence.initialiseMonths());
     program.stores.months().replaceDay(1, 3, DaySchedule{{"linked"}, {LineAttribute{}}});
-    ASSERT_TRUE(program.controller.saveAll().ok());
+    ASSERT_TRUE(program.sequence.saveAll().ok());
     for (const fs::path& link :
          {program.data / "Ca202405.myc", program.data / "CaFromTo.myc", program.folder / "Sorel.ini"})
         EXPECT_TRUE(fs::is_symlink(link)) << link;
@@ -111,19 +261,19 @@ TEST(ScheduleStores, LinkedDataFilesStayLinksAndABrokenLinkIsNeverTakenForMissin
     // A period-file link whose target is gone is unreadable: no "missing" message, no new file.
     Program broken;
     fs::create_symlink(broken.folder / "gone" / "CaFromTo.myc", broken.data / "CaFromTo.myc");
-    EXPECT_FALSE(broken.controller.initialiseMonths());
+    EXPECT_FALSE(broken.sequence.initialiseMonths());
     EXPECT_TRUE(broken.dialogs.shown().empty());
     EXPECT_TRUE(fs::is_symlink(broken.data / "CaFromTo.myc"));
     EXPECT_FALSE(fs::exists(broken.folder / "gone"));
 }
 
-TEST(ScheduleStores, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
+TEST(ShellSequence, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
     Program program;
     std::ofstream(program.data / "Ca202405.myc", std::ios::binary) << " 0,0,9,2024/ 5\r\n 1,1,,old,,,,,,\r\n";
     std::ofstream(program.data / "Ca202406.myc", std::ios::binary)
         << " 0,0,9,2024/ 6\r\n 1,1,,a,,,,,,\r\n 2,1,,b,,,,,,\r\n 3,1,,c,,,,,,\r\n";
     std::ofstream(program.data / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
-    ASSERT_TRUE(program.controller.initialiseMonths());
+    ASSERT_TRUE(program.sequence.initialiseMonths());
     program.stores.months().replaceDay(1, 3, DaySchedule{{"rescue me"}, {LineAttribute{}}});
     program.grid.editMonthList(2, [](std::vector<std::string>& lines) { lines.resize(1); });
     program.grid.editPeriodList(
@@ -131,7 +281,7 @@ TEST(ScheduleStores, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
     // The data folder disappears before the end; the June guard refuses as always.
     fs::rename(program.data, program.folder / "moved");
     program.dialogs.expect(DialogAnswer::Ok);
-    const SaveReport report = program.controller.saveAll();
+    const SaveReport report = program.sequence.saveAll();
     ASSERT_EQ(report.failures.size(), 2u);
 
     const std::string err = program.controller.rescue().rescue(report, program.clock.now());
@@ -159,7 +309,7 @@ struct InFolder {
     fs::path previous;
 };
 
-TEST(ScheduleStores, RemovingStaleCopiesSavesAllFirstAndDeletesOnlyUnnamedCopies) {
+TEST(ShellSequence, RemovingStaleCopiesSavesAllFirstAndDeletesOnlyUnnamedCopies) {
     InFolder cwd;
     Program program;
     program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=" + (program.data / "").string() +
@@ -167,7 +317,7 @@ TEST(ScheduleStores, RemovingStaleCopiesSavesAllFirstAndDeletesOnlyUnnamedCopies
     for (const char* name : {"CaFT4041.mcp", "CaFT4040.mcp", "CaFT4032.mcp", "CaFT4031.mcp"})
         cwd.folder.write(name, "copy");
     std::ofstream(program.data / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
-    ASSERT_TRUE(program.controller.initialiseMonths());
+    ASSERT_TRUE(program.sequence.initialiseMonths());
     EXPECT_FALSE(fs::exists("CaFT4032.mcp")) << "the rotation dropped the oldest";
     program.stores.months().replaceDay(1, 3, DaySchedule{{"saved first"}, {LineAttribute{}}});
 
@@ -193,7 +343,7 @@ TEST(ScheduleStores, RemovingStaleCopiesSavesAllFirstAndDeletesOnlyUnnamedCopies
 
 // A settings file that cannot be read: the user is asked, and going on with the defaults (the current directory as
 // data folder) writes, creates and copies nothing until a data folder is chosen; edited files are reported.
-TEST(ScheduleStores, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChosen) {
+TEST(ShellSequence, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChosen) {
     test::TempDir cwd;
     const fs::path previous = fs::current_path();
     fs::current_path(cwd.path());
@@ -203,7 +353,7 @@ TEST(ScheduleStores, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChos
     const std::string may = " 0,0,9,2024/ 5\n 3,1,,x,,,,,,";
     cwd.write("Ca202405.myc", may);
     program.dialogs.expect(DialogAnswer::Yes);
-    ASSERT_TRUE(program.controller.initialiseMonths());
+    ASSERT_TRUE(program.sequence.initialiseMonths());
     ASSERT_EQ(program.dialogs.shown().size(), 1u);
     const std::string question = program.dialogs.shown()[0].text;
     EXPECT_EQ(
@@ -211,10 +361,10 @@ TEST(ScheduleStores, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChos
         << question;
     EXPECT_NE(question.find("既定の設定で続けますか？"), std::string::npos);
     EXPECT_EQ(program.stores.months().lines(1).size(), 2u);
-    EXPECT_TRUE(program.controller.saveAll().ok());
+    EXPECT_TRUE(program.sequence.saveAll().ok());
 
     program.stores.months().replaceDay(1, 4, DaySchedule{{"y"}, {LineAttribute{}}});
-    const SaveReport held = program.controller.saveAll();
+    const SaveReport held = program.sequence.saveAll();
     ASSERT_EQ(held.failures.size(), 1u);
     EXPECT_EQ(held.failures[0].path, "Ca202405.myc");
     EXPECT_EQ(held.failures[0].cause, kWritesHeldCause);
@@ -222,19 +372,19 @@ TEST(ScheduleStores, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChos
     EXPECT_EQ(std::distance(fs::directory_iterator(cwd.path()), fs::directory_iterator()), 1);
 
     program.controller.dataFolderChosen();
-    const SaveReport chosen = program.controller.saveAll();
+    const SaveReport chosen = program.sequence.saveAll();
     fs::current_path(previous);
     ASSERT_EQ(chosen.failures.size(), 1u); // the settings file, a folder, cannot be replaced
     EXPECT_EQ(chosen.failures[0].path, (program.folder / "Sorel.ini").string());
     EXPECT_EQ(cwd.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n 4,1,,y,,,,,,\r\n");
 }
 
-TEST(ScheduleStores, DecliningToGoOnWithoutTheSettingsEndsTheStart) {
+TEST(ShellSequence, DecliningToGoOnWithoutTheSettingsEndsTheStart) {
     Program program;
     fs::remove(program.folder / "Sorel.ini");
     fs::create_directory(program.folder / "Sorel.ini");
     program.dialogs.expect(DialogAnswer::No);
-    EXPECT_FALSE(program.controller.initialiseMonths());
+    EXPECT_FALSE(program.sequence.initialiseMonths());
     EXPECT_TRUE(program.controller.startDeclined());
     EXPECT_FALSE(fs::exists(program.data / "CaFromTo.myc"));
     EXPECT_EQ(program.dialogs.shown().size(), 1u);
