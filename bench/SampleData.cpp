@@ -1,10 +1,10 @@
 // Writing the benchmarks' sample data folder.
 #include "SampleData.h"
 
-#include "app/MonthWindow.h"
-#include "app/PeriodStore.h"
+#include "month/MonthWindow.h"
+#include "month/PeriodStore.h"
 #include "calendar/Julius.h"
-#include "calendar/TextFile.h"
+#include "base/TextFile.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,7 +1,7 @@
 // The commemoration settings: section Commemoration of "Cmr.myc" in the program folder.
 #pragma once
 
-#include "ProfileFile.h"
+#include "base/ProfileFile.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The data-folder change flow and its messages.
 #include "DataFolderChange.h"
 
-#include "calendar/Cp932.h"
+#include "base/Cp932.h"
 
 #include <filesystem>
 

@@ -3,7 +3,7 @@
 
 #include "CommandLine.h"
 
-#include "calendar/AtomicWrite.h"
+#include "base/AtomicWrite.h"
 
 namespace rekko {
 

@@ -1,10 +1,10 @@
 // Reading and writing section Settei of the settings file.
 #include "Settings.h"
 
-#include "AppFolders.h"
 #include "ValueText.h"
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
+#include "month/PeriodStore.h"
 
 #include <limits>
 #include <optional>

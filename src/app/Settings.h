@@ -1,8 +1,8 @@
 // The main window's options, section Settei of "Sorel.ini": every key with its type, default and range.
 #pragma once
 
-#include "MonthSettings.h"
-#include "ProfileFile.h"
+#include "month/MonthSettings.h"
+#include "base/ProfileFile.h"
 
 #include "calendar/Julius.h"
 

@@ -2,7 +2,7 @@
 // page) as the ports through which the shell's sequences reach them, each with a null class that does nothing.
 #pragma once
 
-#include "calendar/Result.h"
+#include "base/Result.h"
 
 #include <filesystem>
 

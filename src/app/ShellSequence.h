@@ -3,8 +3,8 @@
 #pragma once
 
 #include "MainController.h"
-#include "MonthPorts.h"
-#include "ScheduleStores.h"
+#include "month/MonthPorts.h"
+#include "month/ScheduleStores.h"
 #include "ShellPorts.h"
 
 #include <filesystem>

@@ -4,8 +4,8 @@
 
 #include "ValueText.h"
 
-#include "calendar/TextFile.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextFile.h"
+#include "base/TextProcedures.h"
 
 #include <algorithm>
 #include <cstdio>

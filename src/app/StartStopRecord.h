@@ -4,7 +4,7 @@
 #pragma once
 
 #include "calendar/Julius.h"
-#include "calendar/Result.h"
+#include "base/Result.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 

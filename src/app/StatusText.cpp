@@ -1,7 +1,7 @@
 // Status-bar texts of the main window.
 #include "StatusText.h"
 
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <cstdio>
 

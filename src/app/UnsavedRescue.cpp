@@ -3,9 +3,9 @@
 
 #include "AppFolders.h"
 
-#include "calendar/AtomicWrite.h"
-#include "calendar/FileEntry.h"
-#include "calendar/TextFile.h"
+#include "base/AtomicWrite.h"
+#include "base/FileEntry.h"
+#include "base/TextFile.h"
 
 #include <cstdio>
 

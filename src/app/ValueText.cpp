@@ -1,7 +1,7 @@
 // Integer and time texts of the settings file.
 #include "ValueText.h"
 
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <cstdio>
 #include <limits>

@@ -1,7 +1,7 @@
 // Rule lines of the holiday and special-day lists.
 #include "DayRule.h"
 
-#include "CommaText.h"
+#include "base/CommaText.h"
 #include "Julius.h"
 
 #include <charconv>

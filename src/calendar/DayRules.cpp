@@ -1,7 +1,7 @@
 // The holiday law on top of the rule lists: equinox days, substitute holidays and citizens' holidays.
 #include "DayRules.h"
 
-#include "CommaText.h"
+#include "base/CommaText.h"
 #include "Equinox.h"
 #include "Julius.h"
 

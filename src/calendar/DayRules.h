@@ -3,7 +3,7 @@
 #pragma once
 
 #include "DayRule.h"
-#include "Result.h"
+#include "base/Result.h"
 
 #include <array>
 #include <cstdint>

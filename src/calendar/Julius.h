@@ -1,6 +1,8 @@
 // Date arithmetic on Julian day numbers across the Gregorian reform, and the local date-and-time value.
 #pragma once
 
+#include "base/LocalDateTime.h"
+
 #include <cstdint>
 #include <stdexcept>
 
@@ -40,9 +42,6 @@ int DaysOfMonth(int32_t year, int month);
 
 // Answers whether year, month and day name an existing date; throws EJuliusError inside the reform gap.
 bool IsValidYMD(int32_t year, int month, int day);
-
-// Local date-and-time value: days since 1899-12-30 with the time of day as the fraction.
-using LocalDateTime = double;
 
 struct TimeOfDay {
     int hour = 0;

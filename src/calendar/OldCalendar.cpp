@@ -1,9 +1,9 @@
 // Reading the old-calendar table, looking up old dates, and the rokuyo rule.
 #include "OldCalendar.h"
 
-#include "CommaText.h"
+#include "base/CommaText.h"
 #include "Resources.h"
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 #include <algorithm>
 #include <array>

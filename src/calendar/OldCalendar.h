@@ -1,7 +1,7 @@
 // The old-calendar table JDOLDCAL, the old-calendar date and rokuyo of a day number, and the rokuyo names.
 #pragma once
 
-#include "Result.h"
+#include "base/Result.h"
 
 #include <cstdint>
 #include <span>

@@ -1,7 +1,7 @@
 // Reading the holiday and special-day files into a control's rule lists, and writing a list back.
 #include "RuleFiles.h"
 
-#include "FileEntry.h"
+#include "base/FileEntry.h"
 #include "Resources.h"
 
 namespace rekko {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "DayRules.h"
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 #include <filesystem>
 #include <optional>

@@ -2,7 +2,7 @@
 #include "ScheduleLines.h"
 
 #include "calendar/Julius.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <charconv>
 #include <utility>

@@ -1,8 +1,8 @@
 // Anniversary lookup and records of the special-day list.
 #include "Anniversary.h"
 
-#include "calendar/CommaText.h"
-#include "calendar/TextProcedures.h"
+#include "base/CommaText.h"
+#include "base/TextProcedures.h"
 
 namespace rekko {
 

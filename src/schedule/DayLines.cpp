@@ -1,7 +1,7 @@
 // Loading and writing one day's lines of a month line list.
 #include "DayLines.h"
 
-#include "calendar/CommaText.h"
+#include "base/CommaText.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Line attributes and the month-file records of schedule lines.
 #include "LineAttribute.h"
 
-#include "calendar/CommaText.h"
-#include "calendar/TextProcedures.h"
+#include "base/CommaText.h"
+#include "base/TextProcedures.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 
 #include "LineAttribute.h"
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
 
 #include <array>
 #include <optional>

@@ -1,9 +1,9 @@
 // Period records: reading for the dialog, the checks on writing, and the record text.
 #include "PeriodRecord.h"
 
-#include "calendar/CommaText.h"
+#include "base/CommaText.h"
 #include "calendar/Julius.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <cstdio>
 #include <utility>

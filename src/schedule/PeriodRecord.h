@@ -1,7 +1,7 @@
 // A period schedule as the schedule dialog edits it, and its record in the period file.
 #pragma once
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,9 +1,9 @@
 // The schedule dialog's decisions.
 #include "ScheduleDialogRules.h"
 
-#include "calendar/Cp932.h"
+#include "base/Cp932.h"
 #include "calendar/Julius.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 // texts, the time to insert and the refusal of text code page 932 cannot hold.
 #pragma once
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
 #include "calendar/DayRules.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"

@@ -3,7 +3,7 @@
 #include "DayCount.h"
 
 #include "calendar/Julius.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 namespace rekko {
 

@@ -3,7 +3,7 @@
 
 #include "app/ValueText.h"
 
-#include "calendar/TextFile.h"
+#include "base/TextFile.h"
 
 #include "TempDir.h"
 
@@ -109,7 +109,8 @@ TEST(Settings, UnreadableValuesTakeTheirDefaults) {
                             "udKidouGyou=0\r\nudCalSize=$10\r\nCaMemoY=-3\r\nrgYFirstMonth=3\r\n"
                             "udKFutosa=9\r\nedtKColor=purplish\r\nSpHajimariTuki=13\r\nHyoujiIchi=2\r\n"
                             "cbTimerNo=10\r\npTimer=25:00\r\npTimerBf=-1\r\npTTime=1500\r\npTAccess=7\r\n"
-                            "pTYoubi=8\r\nDhFolderNo=99999999999\r\nMemoBtn2=7 \r\n");
+                            "pTYoubi=8\r\nDhFolderNo=99999999999\r\nMemoBtn2=7 \r\n"
+                            "CaFT1=CaFT4050.mcp\r\nCaFT2=/home/taro/precious.txt\r\nCaFT3=Ca202001.myc\r\n");
     const Settings defaults;
     EXPECT_TRUE(s.cbJigen);
     EXPECT_TRUE(s.cbKidouKiroku);
@@ -118,6 +119,8 @@ TEST(Settings, UnreadableValuesTakeTheirDefaults) {
     EXPECT_EQ(s.udCalSize, 16);
     EXPECT_EQ(s.CaMemoY, defaults.CaMemoY);
     EXPECT_EQ(s.rgYFirstMonth, defaults.rgYFirstMonth);
+    // A copy name of another form would let the rotation delete that file: it reads as empty.
+    EXPECT_EQ(s.CaFT, (std::array<std::string, 3>{"CaFT4050.mcp", "", ""}));
     EXPECT_EQ(s.udKFutosa, defaults.udKFutosa);
     EXPECT_EQ(s.edtKColor, "clBlue");
     EXPECT_EQ(s.SpHajimariTuki, defaults.SpHajimariTuki);

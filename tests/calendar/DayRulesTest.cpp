@@ -5,7 +5,7 @@
 #include "calendar/Equinox.h"
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include "TempDir.h"
 

@@ -6,7 +6,7 @@
 #include "TempDir.h"
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <gtest/gtest.h>
 

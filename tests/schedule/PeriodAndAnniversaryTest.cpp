@@ -3,7 +3,7 @@
 #include "schedule/DateFieldStep.h"
 #include "schedule/PeriodRecord.h"
 
-#include "calendar/CommaText.h"
+#include "base/CommaText.h"
 #include "calendar/DayRules.h"
 #include "calendar/Julius.h"
 

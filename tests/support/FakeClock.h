@@ -1,6 +1,7 @@
 // A Clock double whose "now" the test sets and moves.
 #pragma once
 
+#include "calendar/Julius.h"
 #include "platform/Clock.h"
 
 namespace rekko::test {

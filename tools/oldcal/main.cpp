@@ -2,7 +2,7 @@
 #include "GeneratorReport.h"
 #include "LunisolarCalendar.h"
 
-#include "calendar/AtomicWrite.h"
+#include "base/AtomicWrite.h"
 
 #include <cstdio>
 #include <exception>

@@ -5,7 +5,7 @@
 #include "CommandSet.h"
 #include "DataFolder.h"
 
-#include "calendar/Cp932.h"
+#include "base/Cp932.h"
 
 #include <functional>
 #include <map>

@@ -2,9 +2,9 @@
 #include "DataFolder.h"
 
 #include "app/AppFolders.h"
-#include "app/ProfileFile.h"
+#include "base/ProfileFile.h"
 #include "app/Settings.h"
-#include "calendar/FileEntry.h"
+#include "base/FileEntry.h"
 
 namespace rekko::cli {
 

@@ -4,7 +4,7 @@
 #include "Commands.h"
 
 #include "app/Settings.h"
-#include "calendar/TextFile.h"
+#include "base/TextFile.h"
 
 #include <filesystem>
 #include <stdexcept>

@@ -4,8 +4,8 @@
 #include "DataFolder.h"
 #include "MonthText.h"
 
-#include "app/MonthWindow.h"
-#include "app/PeriodStore.h"
+#include "month/MonthWindow.h"
+#include "month/PeriodStore.h"
 
 #include "calendar/Julius.h"
 #include "year/DayCount.h"

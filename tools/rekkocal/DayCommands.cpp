@@ -3,15 +3,15 @@
 #include "CommandSet.h"
 #include "DataFolder.h"
 
-#include "app/MonthWindow.h"
+#include "month/MonthWindow.h"
 #include "schedule/DayLines.h"
 
-#include "calendar/CommaText.h"
+#include "base/CommaText.h"
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
 #include "calendar/RuleFiles.h"
-#include "calendar/TextFile.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextFile.h"
+#include "base/TextProcedures.h"
 
 #include <filesystem>
 

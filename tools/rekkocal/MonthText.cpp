@@ -2,9 +2,9 @@
 #include "MonthText.h"
 
 #include "calendar/OldCalendar.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 #include "controls/GridDayRules.h"
-#include "calendar/CommaText.h"
+#include "base/CommaText.h"
 #include "calendar/Julius.h"
 #include "schedule/DayLines.h"
 

@@ -3,8 +3,8 @@
 
 #include "MainMenu.h"
 #include "MainStatusBar.h"
-#include "MonthPage.h"
-#include "MonthView.h"
+#include "month/ui/MonthPage.h"
+#include "month/ui/MonthView.h"
 #include "SettingsPage.h"
 
 #include "app/DataFolderChange.h"

@@ -2,12 +2,12 @@
 // overflow), grid lines and period titles.
 #include "MonthGridPainter.h"
 
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include "ColourConversion.h"
 
 #include "calendar/OldCalendar.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 #include "controls/GridDayRules.h"
 
 

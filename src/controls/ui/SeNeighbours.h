@@ -1,7 +1,7 @@
 // The neighbour navigation and focus colours shared by the edit, numeric and combo boxes.
 #pragma once
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
 
 #include <QPalette>
 #include <QPointer>

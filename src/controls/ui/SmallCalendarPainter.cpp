@@ -5,7 +5,7 @@
 #include "ColourConversion.h"
 
 #include "calendar/OldCalendar.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <QFontMetrics>
 

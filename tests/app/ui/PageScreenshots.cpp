@@ -9,7 +9,7 @@
 #include "app/StartStopTable.h"
 #include "app/ui/Entry.h"
 #include "calendar/RuleFiles.h"
-#include "calendar/TextFile.h"
+#include "base/TextFile.h"
 #include "controls/ui/TCalExFonts.h"
 #include "memo/ui/MemoPage.h"
 #include "year/ui/YearPage.h"
