@@ -37,13 +37,6 @@ struct Window {
     TimerWindowController controller;
 };
 
-TEST(TimerWindow, OpensWithTheCurrentHourAndMinuteWhenNotArmed) {
-    Window w(at(14, 58, 42));
-    EXPECT_EQ(w.controller.state(), TimerWindowState::Setting);
-    EXPECT_EQ(w.controller.openingFields(), (SetTimeFields{"14", "58", "0"}));
-    EXPECT_FALSE(w.controller.ticking());
-}
-
 TEST(TimerWindow, StartNearTheSetTimeIsRefused) {
     // B = 3 and T = 15:00:00.
     const struct {

@@ -36,6 +36,7 @@ TimerWindow::TimerWindow(const Clock& clock, Dialogs& dialogs, const CountdownTi
     showFields(m_controller.openingFields());
     // The height of the full setting layout holds in every state.
     setFixedHeight(sizeHint().height());
+    setWindowModality(Qt::ApplicationModal);
     applyState();
     if (m_controller.state() == TimerWindowState::Alert)
         keepOnTop();
@@ -95,13 +96,15 @@ void TimerWindow::fieldsEdited() {
 }
 
 void TimerWindow::startOrStop() {
-    if (m_controller.state() == TimerWindowState::Setting) {
-        m_controller.start(fields());
-    } else {
+    const bool stopping = m_controller.state() != TimerWindowState::Setting;
+    if (stopping)
         m_controller.stop();
-        controls().fields[0]->setFocus();
-    }
+    else
+        m_controller.start(fields());
     applyState();
+    // The hour field takes the focus once it is enabled again.
+    if (stopping)
+        controls().fields[0]->setFocus();
 }
 
 void TimerWindow::displayTick() {
@@ -150,11 +153,13 @@ void TimerWindow::showDisplay() {
 }
 
 void TimerWindow::keepOnTop() {
-    // Changing the flags hides a shown window; it comes back where it was, without taking the focus.
+    // Changing the flags hides a shown window; it comes back where it was, without taking the focus. The alert stops
+    // being modal: a modal window is always activated when it is shown on X11.
     const bool shown = isVisible();
     const QPoint at = pos();
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    setWindowModality(Qt::NonModal);
     if (shown) {
         move(at);
         show();

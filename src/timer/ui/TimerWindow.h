@@ -20,8 +20,9 @@ class InstanceEndpoint;
 //     TimerWindow window(clock, dialogs, timer, TimerWindowMode::Setting, parent);
 //     window.show();                      // or open(); it never runs an event loop of its own
 //     ... when finished: timer = window.timer();
-// The window is 782 pixels wide in the setting state and 515 in the waiting and alert states. Entering the alert
-// brings it to the front and keeps it above other windows without activating, moving or resizing it.
+// The window is application-modal, 782 pixels wide in the setting state and 515 in the waiting and alert states.
+// Entering the alert brings it to the front and keeps it above other windows without activating, moving or resizing
+// it; the alert no longer blocks the other windows of the program.
 class TimerWindow : public QDialog {
     Q_OBJECT
 public:

@@ -46,7 +46,6 @@ void TimerWindowHost::open(TimerWindowMode mode, const char* failure) {
     try {
         m_window = new TimerWindow(m_clock, m_dialogs, m_timer, mode, m_parentWindow);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
-        m_window->setWindowModality(Qt::ApplicationModal);
         connect(m_window, &QDialog::finished, this, [this, window = m_window.data()] {
             m_timer = window->timer();
             emit armedChanged(m_timer.armed());

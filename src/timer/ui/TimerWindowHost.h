@@ -16,7 +16,7 @@ namespace rekko {
 //     connect(&host, &TimerWindowHost::armedChanged, [=](bool armed) { ShowTimerArmed(*btnM10, armed); });
 //     in the tick: controller.timer().checkAlarm(clock.now(), host);     // queues; never opens inside the tick
 // While the window is open the main window's timer is disarmed; when it closes, set time, armed flag and notice
-// minutes are taken back from it. The window is application-modal but shown without an event loop of its own.
+// minutes are taken back from it. The window is shown without an event loop of its own.
 class TimerWindowHost : public QObject, public TimerAlertPort {
     Q_OBJECT
 public:

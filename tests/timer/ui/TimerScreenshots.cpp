@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The timer window on an X server with a window manager (openbox): screenshots of the setting, waiting and alert
-// states for a person to look at, and the alert raised above an active window without taking the focus.
-#include "timer/ui/TimerWindow.h"
+// states for a person to look at, and the alert raised above another program's active window without taking the focus,
+// both from the waiting window and from the main tick while the main window is hidden.
+#include "timer/ui/TimerWindowHost.h"
 
 #include "FakeClock.h"
 #include "ScriptedDialogs.h"
@@ -19,18 +20,23 @@ using test::FakeClock;
 using test::ScriptedDialogs;
 
 constexpr CalendarDate kDay{2026, 5, 20};
+const QColor kOtherColour(0xFF, 0xE0, 0x40);
 
 LocalDateTime at(int hour, int minute, int second = 0) {
     return EncodeDateTime(kDay, {hour, minute, second});
 }
 
-// Runs xprop and returns its output.
-QString xprop(const QStringList& arguments) {
+// Runs an X tool and returns what it printed.
+QString run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start("xprop", arguments);
-    process.waitForFinished(5000);
-    return QString::fromUtf8(process.readAllStandardOutput());
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString xprop(const QStringList& arguments) {
+    return run("xprop", arguments);
 }
 
 // The X window of a top-level widget. Changing the window flags makes a new one, which QWidget::winId() does not
@@ -38,6 +44,31 @@ QString xprop(const QStringList& arguments) {
 QString windowId(const QWidget& window) {
     return QString("0x%1").arg(window.windowHandle()->winId(), 0, 16);
 }
+
+bool activeWindowIs(const QString& id) {
+    return xprop({"-root", "_NET_ACTIVE_WINDOW"}).endsWith(id);
+}
+
+// The window of another program the user works in: a yellow xmessage, active.
+class OtherProgram {
+public:
+    OtherProgram() {
+        m_process.start("xmessage", {"-title", "other", "-bg", kOtherColour.name(), "-geometry", "900x700+60+60",
+                                     "another program"});
+        const QString found = run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^other$"});
+        m_id = QString("0x%1").arg(found.split('\n').first().toULongLong(), 0, 16);
+        run("xdotool", {"windowactivate", "--sync", found.split('\n').first()});
+    }
+    ~OtherProgram() {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    const QString& id() const { return m_id; }
+
+private:
+    QProcess m_process;
+    QString m_id;
+};
 
 class TimerScreenshots : public QObject {
     Q_OBJECT
@@ -75,19 +106,9 @@ private slots:
         QTest::qWait(300);
         save(window.grab(), "timer-waiting.png");
 
-        // Another window takes the focus and covers the timer window.
-        QWidget other;
-        other.setWindowTitle("other");
-        other.setAutoFillBackground(true);
-        QPalette palette = other.palette();
-        palette.setColor(QPalette::Window, QColor(0xFF, 0xE0, 0x40));
-        other.setPalette(palette);
-        other.setGeometry(60, 60, 900, 700);
-        other.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&other));
-        other.activateWindow();
-        QTRY_VERIFY(other.isActiveWindow());
-        QTest::qWait(300);
+        // The user turns to another program, whose window covers the timer window.
+        OtherProgram other;
+        QTRY_VERIFY(activeWindowIs(other.id()));
         const QPoint position = window.pos();
 
         clock.set(at(14, 57, 20));
@@ -97,20 +118,36 @@ private slots:
         QTest::qWait(500);
         QVERIFY(window.isVisible());
         QCOMPARE(window.pos(), position);
-        // The alert did not take the focus from the window the user works in.
-        const QString active = xprop({"-root", "_NET_ACTIVE_WINDOW"});
-        QVERIFY2(active.contains(windowId(other)), qPrintable(active));
-        QVERIFY(other.isActiveWindow());
+        QVERIFY2(activeWindowIs(other.id()), "the alert took the focus");
 
-        // Above the other window: the page's background shows where the yellow window would be.
-        const QRect frame = window.frameGeometry().united(other.frameGeometry()).adjusted(-10, -10, 10, 10);
-        const QImage screen =
-            window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
+        // Above the other window: the page shows where the yellow window would be.
+        const QRect area(40, 40, 940, 740);
+        const QImage screen = window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
         save(QPixmap::fromImage(screen), "timer-alert.png");
-        const QPoint inside = window.mapToGlobal(QPoint(window.width() - 20, window.height() / 2)) - frame.topLeft();
-        QVERIFY(QColor(screen.pixel(inside)) != palette.color(QPalette::Window));
-        const QPoint uncovered = other.mapToGlobal(QPoint(850, 650)) - frame.topLeft();
-        QCOMPARE(QColor(screen.pixel(uncovered)), palette.color(QPalette::Window));
+        const QPoint inside = window.mapToGlobal(QPoint(window.width() - 20, window.height() / 2)) - area.topLeft();
+        QVERIFY(QColor(screen.pixel(inside)) != kOtherColour);
+        QCOMPARE(QColor(screen.pixel(QPoint(900, 700))), kOtherColour);
+    }
+
+    void alertFromTheTickOpensAboveWithoutFocusWhileResident() {
+        FakeClock clock(at(11, 58));
+        ScriptedDialogs dialogs;
+        QWidget mainWindow; // hidden, as when the program is resident
+        OtherProgram other;
+        QTRY_VERIFY(activeWindowIs(other.id()));
+
+        CountdownTimer timer(at(9, 0), 3);
+        timer.arm(12 * 3'600'000);
+        TimerWindowHost host(timer, clock, dialogs, &mainWindow);
+        QVERIFY(timer.checkAlarm(clock.now(), host));
+        QTRY_VERIFY(host.window() && host.window()->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(host.window()));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            xprop({"-id", windowId(*host.window()), "_NET_WM_STATE"}).contains("_NET_WM_STATE_ABOVE"), 3000);
+        QTest::qWait(300);
+        QVERIFY2(activeWindowIs(other.id()), "the alert took the focus");
+        host.window()->controls().closeButton->click();
+        QTRY_VERIFY(!host.window());
     }
 
 private:

@@ -104,12 +104,14 @@ private slots:
         const bool enabled = c.stateLabel->isEnabled();
         QTRY_VERIFY_WITH_TIMEOUT(c.stateLabel->isEnabled() != enabled, 2000);
 
+        QCOMPARE(window.windowModality(), Qt::ApplicationModal);
         const QPoint position = window.pos();
         clock.set(at(14, 57));
         QTRY_COMPARE_WITH_TIMEOUT(window.state(), TimerWindowState::Alert, 2000);
         QVERIFY(window.isVisible());
         QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(window.testAttribute(Qt::WA_ShowWithoutActivating));
+        QCOMPARE(window.windowModality(), Qt::NonModal);
         QCOMPARE(window.pos(), position);
         QCOMPARE(window.width(), 515);
         QCOMPARE(c.stateLabel->text(), QString::fromUtf8("設定された時刻になりました。"));
@@ -137,6 +139,7 @@ private slots:
         QCOMPARE(window.state(), TimerWindowState::Setting);
         QCOMPARE(window.width(), 782);
         QVERIFY(c.fields[0]->isEnabled() && c.twoTouch->isVisible());
+        QCOMPARE(window.focusWidget(), c.fields[0]);
         QVERIFY(!window.displayTimer()->isActive());
 
         dialogs.expect(DialogAnswer::No);
@@ -173,6 +176,14 @@ private slots:
         host.switchFunction(false);
         QVERIFY(!timer.armed());
         QCOMPARE(armed.last().at(0).toBool(), false);
+
+        // "時限" shows the armed timer in other colours and goes back to the normal ones.
+        QPushButton jigen("時限");
+        const QColor normal = jigen.palette().color(QPalette::Button);
+        ShowTimerArmed(jigen, true);
+        QVERIFY(jigen.palette().color(QPalette::Button) != normal);
+        ShowTimerArmed(jigen, false);
+        QCOMPARE(jigen.palette().color(QPalette::Button), normal);
     }
 
     void tickQueuesTheAlertInsteadOfOpeningIt() {
@@ -190,6 +201,7 @@ private slots:
         QTRY_VERIFY(host.window());
         QCOMPARE(host.window()->state(), TimerWindowState::Alert);
         QVERIFY(host.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(host.window()->windowModality(), Qt::NonModal);
         QCOMPARE(host.window()->controls().statusLine->text(), QString::fromUtf8("設定時刻、3 分前です"));
         host.window()->controls().closeButton->click();
         QTRY_VERIFY(!host.window());
