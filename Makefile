@@ -4,9 +4,10 @@
 
 # qt6-translations-l10n: Qt's own dialogs and buttons in the user's language.
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                  qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
-# The screenshots and the start-up benchmark run under Xvfb.
-TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth xdotool
+                  qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
+# The screenshots and the start-up benchmark run under Xvfb; the hotkey and tray tests on it with a window manager
+# (openbox) and a tray host (trayer).
+TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth xdotool openbox trayer
 BENCH_PACKAGES := $(TEST_PACKAGES) gcal
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
