@@ -31,7 +31,7 @@ public:
 
 // Every port of the tick in one object that logs what the tick asks of it.
 struct FakeShell : TickWindow, TickMonths, DialogState, CountdownTimer, ClockCorrection, StatusBar {
-    explicit FakeShell(const test::FakeClock& clock) : clock(clock) {}
+    explicit FakeShell(const test::FakeClock& fakeClock) : clock(fakeClock) {}
 
     bool visible() const override { return shown; }
     ShownPage shownPage() const override { return page; }

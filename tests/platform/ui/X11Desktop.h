@@ -26,7 +26,7 @@ inline xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
     std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr),
         &std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
 // Returns the first 32-bit value of a window property, or 0 when the window has none.
