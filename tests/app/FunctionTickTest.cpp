@@ -22,15 +22,8 @@ LocalDateTime At(int year, int month, int day, int hour, int minute, int second 
                           {hour, minute, second, millisecond});
 }
 
-class FakeInstances : public InstanceRegistry {
-public:
-    bool exists(const std::string& title) override { return titles.count(title) > 0; }
-    bool wake(const std::string&) override { return false; }
-    std::set<std::string> titles;
-};
-
 // Every port of the tick in one object that logs what the tick asks of it.
-struct FakeShell : TickWindow, TickMonths, DialogState, CountdownTimer, ClockCorrection, StatusBar {
+struct FakeShell : TickWindow, TickMonths, DialogState, CountdownTimer, ClockCorrection, StatusBar, InstanceRegistry {
     explicit FakeShell(const test::FakeClock& fakeClock) : clock(fakeClock) {}
 
     bool visible() const override { return shown; }
@@ -76,6 +69,9 @@ struct FakeShell : TickWindow, TickMonths, DialogState, CountdownTimer, ClockCor
     void showPanel1(const StatusLine& line) override { panel1.push_back(line.text); }
     void setHighlighted(bool on) override { log.push_back(on ? "yellow" : "normal colour"); }
 
+    bool exists(const std::string& title) override { return titles.count(title) > 0; }
+    bool wake(const std::string&) override { return false; }
+
     const test::FakeClock& clock;
     bool shown = true;
     ShownPage page = ShownPage::Month;
@@ -96,6 +92,7 @@ struct FakeShell : TickWindow, TickMonths, DialogState, CountdownTimer, ClockCor
     bool checkedWhileEnabled = false;
     std::string panel0;
     std::vector<std::string> panel1;
+    std::set<std::string> titles;
 };
 
 struct Tick {
@@ -116,10 +113,9 @@ struct Tick {
     test::FakeClock clock;
     FakeShell shell;
     test::ScriptedDialogs dialogs;
-    FakeInstances instances;
     Settings settings;
     StatusPanels status{shell, clock, settings, startup.path(), "/opt/rekko"};
-    FunctionTick tick{{clock, dialogs, instances, shell, shell, shell, shell, shell, status}, settings};
+    FunctionTick tick{{clock, dialogs, shell, shell, shell, shell, shell, shell, status}, settings};
 };
 
 TEST(FunctionTick, WarmsUpFor180TicksThenRunsAtTheCheckInterval) {
@@ -180,14 +176,14 @@ TEST(FunctionTick, JigloTakesOverClockCorrectionButNeverTheRollover) {
     t.settings.cbTShuusei = true;
     t.tick.start();
     t.startup.write("Jiglo.desktop", "[Desktop Entry]\n");
-    t.instances.titles.insert(kJigloWindowTitle);
+    t.shell.titles.insert(kJigloWindowTitle);
     t.run(1);
     EXPECT_TRUE(t.shell.scheduleChecks.empty());
     EXPECT_EQ(t.shell.panel1.back(), "<Jiglo>によって時刻変更中");
     EXPECT_EQ(t.shell.day, EncodeJuliusDay(2024, 5, 21));
 
     // Once marked, Jiglo's window need not exist; the first tick that finds the entry gone still skips.
-    t.instances.titles.clear();
+    t.shell.titles.clear();
     t.run(1);
     EXPECT_TRUE(t.shell.scheduleChecks.empty());
     std::filesystem::remove(t.startup / "Jiglo.desktop");
@@ -198,7 +194,7 @@ TEST(FunctionTick, JigloTakesOverClockCorrectionButNeverTheRollover) {
     EXPECT_EQ(t.shell.scheduleChecks.size(), 1u);
 
     // Jiglo's window without its autostart entry does not stop the correction.
-    t.instances.titles.insert(kJigloWindowTitle);
+    t.shell.titles.insert(kJigloWindowTitle);
     t.run(1);
     EXPECT_EQ(t.shell.scheduleChecks.size(), 2u);
 }

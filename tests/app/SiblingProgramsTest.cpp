@@ -125,12 +125,5 @@ TEST(Hotkeys, EachRefusedKeyIsReportedUnlessTheSetupMarkerExists) {
     EXPECT_EQ(s.dialogs.shown().back().text, "ホットキーが解除エラーになりました。\r\n動作に問題はありません。");
 }
 
-TEST(Hotkeys, ControlF12GoesResidentOnlyFromTheActiveShownWindow) {
-    EXPECT_EQ(ResidentHotkeyMove(true, true, true), ResidencyMove::GoResident);
-    EXPECT_EQ(ResidentHotkeyMove(true, true, false), ResidencyMove::Restore);
-    EXPECT_EQ(ResidentHotkeyMove(true, false, true), ResidencyMove::Restore);
-    EXPECT_EQ(ResidentHotkeyMove(false, true, true), std::nullopt);
-}
-
 } // namespace
 } // namespace rekko
