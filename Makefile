@@ -4,9 +4,10 @@
 
 # qt6-translations-l10n: Qt's own dialogs and buttons in the user's language.
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                  qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
-# The screenshots and the start-up benchmark run under Xvfb; the flow tests add a window manager and xdotool.
-TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool
+                  qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
+# The screenshots and the start-up benchmark run under Xvfb; the flow, hotkey and tray tests add a window manager
+# (openbox), xdotool and a tray host (trayer), and the timer's alert is checked with xprop.
+TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer
 BENCH_PACKAGES := $(TEST_PACKAGES) gcal
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
@@ -47,6 +48,7 @@ bench: bench-deps build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/grid_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/schedule_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/year_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/clock_bench
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.
