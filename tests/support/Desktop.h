@@ -18,7 +18,8 @@
 
 namespace rekko::test {
 
-// The main of a flow-test program: starts openbox unless a window manager runs, then runs the GoogleTest cases.
+// The main of a flow-test program: waits for the window manager that tests/support/on-desktop starts, then runs the
+// GoogleTest cases.
 // Started with "--other-application" it only shows a plain window, as another program would.
 int RunDesktopTests(int argc, char** argv);
 

@@ -34,4 +34,9 @@ std::string TempDir::read(std::string_view name) const {
 
 std::filesystem::path TestDataDir() { return REKKO_TEST_DATA_DIR; }
 
+void CopySampleData(const std::filesystem::path& folder) {
+    for (const auto& entry : std::filesystem::directory_iterator(TestDataDir() / "sample"))
+        std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+}
+
 } // namespace rekko::test

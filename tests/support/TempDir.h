@@ -29,4 +29,7 @@ private:
 // Returns the folder of the checked-in test data files.
 std::filesystem::path TestDataDir();
 
+// Copies the sample data folder (tests/data/sample: months, periods, anniversaries) into a folder.
+void CopySampleData(const std::filesystem::path& folder);
+
 } // namespace rekko::test
