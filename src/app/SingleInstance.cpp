@@ -13,7 +13,7 @@ StartVerdict CheckSingleInstance(InstanceRegistry& registry, Dialogs& dialogs, b
     }
     if (!registry.exists(kMainWindowTitle))
         return StartVerdict::Run;
-    for (const char* title : {kMessageBoxTitle, kScheduleDialogTitle, kMainWindowTitle}) {
+    for (const char* title : {kDefaultCaption, kScheduleDialogTitle, kMainWindowTitle}) {
         if (registry.wake(title))
             return StartVerdict::Quit;
     }

@@ -1,5 +1,5 @@
 // A main window over a copy of the sample data folder (tests/data/sample) on 2026-12-06 at 9:00, with the data
-// folder as the current directory, for the widget tests of the month page and the screenshots.
+// folder as the current directory, shown, for the widget tests of the month page and the screenshots.
 #pragma once
 
 #include "FakeClock.h"
@@ -7,6 +7,8 @@
 #include "TempDir.h"
 
 #include "app/ui/MainWindow.h"
+
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -23,7 +25,7 @@ struct SampleWindow {
         std::filesystem::current_path(data.path());
         if (prepare)
             prepare(*this);
-        started = window->start({}, programs.path());
+        started = window->start({}, programs.path()) && (window->show(), QTest::qWaitForWindowExposed(window.get()));
     }
     ~SampleWindow() { std::filesystem::current_path(previous); }
 

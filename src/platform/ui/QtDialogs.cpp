@@ -107,7 +107,7 @@ DialogAnswer QtDialogs::show(const DialogMessage& message) {
     m_systemEndButtons.push_back(systemEndButton ? systemEndButton : box.escapeButton());
     std::unique_ptr<InstanceEndpoint> endpoint;
     if (m_answerToMessageBoxTitle) {
-        endpoint = std::make_unique<InstanceEndpoint>(kMessageBoxTitle);
+        endpoint = std::make_unique<InstanceEndpoint>(kDefaultCaption);
         QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &box, [&box] {
             box.raise();
             box.activateWindow();

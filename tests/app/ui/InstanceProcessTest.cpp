@@ -87,7 +87,7 @@ private slots:
 
     void aSecondStartWakesTheMessageBoxFirst() {
         InstanceEndpoint running(kMainWindowTitle);
-        InstanceEndpoint box(kMessageBoxTitle);
+        InstanceEndpoint box(kDefaultCaption);
         QSignalSpy mainWoken(&running, &InstanceEndpoint::woken);
         QSignalSpy boxWoken(&box, &InstanceEndpoint::woken);
         Installation second(m_runtime.path());

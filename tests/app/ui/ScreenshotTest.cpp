@@ -65,7 +65,6 @@ private slots:
         {
             test::SampleWindow sample;
             QVERIFY(sample.started);
-            sample.window->show();
             test::SaveScreenshot(*sample.window, "month-page-sample");
             sample.window->monthPage()->buttons().nextYear->click();
             test::SaveScreenshot(*sample.window, "month-page-jump");
@@ -73,7 +72,6 @@ private slots:
         test::SampleWindow sample("udCalSize=0\r\n");
         QVERIFY(sample.started);
         MainWindow& window = *sample.window;
-        window.show();
         test::SaveScreenshot(window, "month-page-compact");
         // The third line of 10 December (five lines, the last two behind "/") is drawn inside its cell, the rokuyo
         // below it.

@@ -53,20 +53,6 @@ private slots:
         QVERIFY(row.boxes[1]->hasFocus());
     }
 
-    void unusableBoxesAreSkippedUpToTenTimes() {
-        Row row(13);
-        row.boxes[1]->setEnabled(false);
-        row.boxes[2]->hide();
-        QTest::keyClick(row.boxes[0], Qt::Key_Right, Qt::ControlModifier);
-        QVERIFY(row.boxes[3]->hasFocus());
-        // From box 1 on, ten unusable boxes in a row: the focus stays where it was.
-        for (size_t i = 1; i <= 11; ++i)
-            row.boxes[i]->setEnabled(false);
-        row.boxes[0]->setFocus();
-        QTest::keyClick(row.boxes[0], Qt::Key_Right, Qt::ControlModifier);
-        QVERIFY(row.boxes[0]->hasFocus());
-    }
-
     void enterMovesOnWhenAsked() {
         Row row(3);
         row.boxes[0]->setIsReturnNext(true);

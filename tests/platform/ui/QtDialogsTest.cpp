@@ -105,17 +105,17 @@ private slots:
     void aShownBoxAnswersASecondStart() {
         QtDialogs dialogs(true);
         LocalInstanceRegistry registry;
-        QVERIFY(!registry.exists(kMessageBoxTitle));
+        QVERIFY(!registry.exists(kDefaultCaption));
         bool seen = false;
         whenBoxShows(
             [&](QMessageBox*) {
-                seen = registry.exists(kMessageBoxTitle);
-                QVERIFY(registry.wake(kMessageBoxTitle));
+                seen = registry.exists(kDefaultCaption);
+                QVERIFY(registry.wake(kDefaultCaption));
             },
             "OK");
         dialogs.inform("表示中");
         QVERIFY(seen);
-        QVERIFY(!registry.exists(kMessageBoxTitle));
+        QVERIFY(!registry.exists(kDefaultCaption));
     }
 
     void anEndpointIsWokenAndReplacesAStaleSocket() {
