@@ -9,7 +9,7 @@ BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libg
 # (openbox), xdotool and a tray host (trayer), and the timer's alert is checked with xprop.
 TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer
 BENCH_PACKAGES := $(TEST_PACKAGES) gcal
-XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+XVFB := tests/support/own-display
 
 ifeq ($(SANITIZE),1)
 BUILD_DIR := build-sanitize
