@@ -6,6 +6,9 @@
 namespace rekko {
 
 QStringList InstalledFamily(const QStringList& families) {
+    // Filling the database first: until then it does not know a family by its other names, and with a Japanese
+    // locale the families are listed by their Japanese ones (IPA Pゴシック for IPAPGothic).
+    QFontDatabase::families();
     for (const QString& family : families)
         if (QFontDatabase::hasFamily(family))
             return {family};
