@@ -7,7 +7,8 @@ BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libg
                   qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
 # The screenshots and the start-up benchmark run under Xvfb; the flow tests add a window manager and xdotool.
 TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool
-BENCH_PACKAGES := $(TEST_PACKAGES) gcal
+# valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind.
+BENCH_PACKAGES := $(TEST_PACKAGES) gcal valgrind
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
 ifeq ($(SANITIZE),1)
@@ -22,7 +23,7 @@ endif
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: run test bench oldcal build deps test-deps bench-deps format clean
+.PHONY: run test bench profile-startup oldcal build deps test-deps bench-deps format clean
 
 # Rekko starts in its program folder, as it would from a desktop entry, so its data stays beside it and the shipped
 # Hday.dat is read. Without a display the calendar cannot open; rekkocal shows this month instead.
@@ -47,6 +48,10 @@ bench: bench-deps build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/grid_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/schedule_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/year_bench
+
+# Instructions from start to first paint of Rekko and the reference windows, and where Rekko's go (callgrind).
+profile-startup: bench-deps build
+	bench/profile-startup.sh $(BUILD_DIR)
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.

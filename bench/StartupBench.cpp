@@ -110,7 +110,7 @@ Program g_rekko{"Rekko", scratchFolder().string() + "/Rekko", {}, 0};
 Program g_japanese{"JapaneseTextWindow", JAPANESE_TEXT_WINDOW_EXECUTABLE, {}, 0};
 Program g_bare{"BareQtWindow", BARE_WINDOW_EXECUTABLE, {}, 0};
 Program* const g_programs[] = {&g_rekko, &g_japanese, &g_bare};
-constexpr int kRuns = 10;
+constexpr int kRuns = 20;
 
 // Runs the programs by turns, so that the load of a shared machine weighs on all alike; a first round warms the file
 // and font caches and is not counted.
