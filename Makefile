@@ -8,8 +8,9 @@ BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libg
 # The screenshots and the start-up benchmark run under Xvfb; the flow, hotkey and tray tests add a window manager
 # (openbox), xdotool and a tray host (trayer), and the timer's alert is checked with xprop.
 TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer
-BENCH_PACKAGES := $(TEST_PACKAGES) gcal
-XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+# valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind.
+BENCH_PACKAGES := $(TEST_PACKAGES) gcal valgrind
+XVFB := tests/support/own-display
 
 ifeq ($(SANITIZE),1)
 BUILD_DIR := build-sanitize
@@ -23,7 +24,7 @@ endif
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: run test bench oldcal build deps test-deps bench-deps format clean
+.PHONY: run test bench profile-startup oldcal build deps test-deps bench-deps format clean
 
 # Rekko starts in its program folder, as it would from a desktop entry, so its data stays beside it and the shipped
 # Hday.dat is read. Without a display the calendar cannot open; rekkocal shows this month instead.
@@ -49,6 +50,10 @@ bench: bench-deps build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/schedule_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/year_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/clock_bench
+
+# Instructions from start to first paint of Rekko and the reference windows, and where Rekko's go (callgrind).
+profile-startup: bench-deps build
+	bench/profile-startup.sh $(BUILD_DIR)
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.

@@ -55,7 +55,7 @@ int RunDesktopTests(int argc, char** argv) {
     if (QApplication::arguments().contains(kOtherApplicationSwitch))
         return showOtherApplication(application);
     ::testing::InitGoogleTest(&argc, argv);
-    // tests/support/on-desktop starts the window manager beside this program.
+    // tests/support/own-display --wm starts the window manager beside this program.
     QElapsedTimer clock;
     clock.start();
     while (!windowManagerRuns() && clock.elapsed() < 10000)

@@ -18,7 +18,7 @@
 
 namespace rekko::test {
 
-// The main of a flow-test program: waits for the window manager that tests/support/on-desktop starts, then runs the
+// The main of a flow-test program: waits for the window manager that tests/support/own-display starts, then runs the
 // GoogleTest cases.
 // Started with "--other-application" it only shows a plain window, as another program would.
 int RunDesktopTests(int argc, char** argv);
