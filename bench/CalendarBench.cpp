@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code page 932 conversion throughput against plain iconv, and the day-number round trip.
 #include "base/Cp932.h"
 #include "calendar/Julius.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month page with the sample data on the offscreen platform: month initialisation, a jump to a far month and
 // back with the grid redrawn, and save all.
 #include "SampleData.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the benchmarks' sample data folder.
 #include "SampleData.h"
 

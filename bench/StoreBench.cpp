@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving the month window's data: five 500-line months and a 1 000-line period file.
 #include "month/MonthNavigator.h"
 #include "month/MonthStore.h"

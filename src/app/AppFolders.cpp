@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program folder rule, the file set and the sibling lookup.
 #include "AppFolders.h"
 

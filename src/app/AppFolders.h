@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every file of the program lives: program folder, data folder, current directory, and the sibling programs.
 #pragma once
 

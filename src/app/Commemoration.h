@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commemoration settings: section Commemoration of "Cmr.myc" in the program folder.
 #pragma once
 

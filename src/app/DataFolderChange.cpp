@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data-folder change flow and its messages.
 #include "DataFolderChange.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell's state: start-up values, the settings file, activation and the close rules of the main window.
 #include "MainController.h"
 

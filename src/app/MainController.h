@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's state and rules that need no widgets: start-up values, the settings file, activation, close.
 #pragma once
 

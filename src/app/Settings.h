@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's options, section Settei of "Sorel.ini": every key with its type, default and range.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The null classes of the shell's ports.
 #include "ShellPorts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of the shell that are still to come (the start-and-stop record, the hotkeys, the year page, the memo
 // page) as the ports through which the shell's sequences reach them, each with a null class that does nothing.
 #pragma once

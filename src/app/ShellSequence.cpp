@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The creation sequence, month initialisation, save all and the orderly end, step by step.
 #include "ShellSequence.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell's steps in the order they run: the creation sequence of the main window, month initialisation, save all
 // and the orderly end. A step of a part still to come calls that part's port.
 #pragma once

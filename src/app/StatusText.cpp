@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Status-bar texts of the main window.
 #include "StatusText.h"
 

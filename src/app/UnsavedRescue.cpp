@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rescuing unsaved files at an unattended end and announcing them at the next start.
 #include "UnsavedRescue.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copies of what an end without questions could not save, and the note that tells the next start about them.
 #pragma once
 

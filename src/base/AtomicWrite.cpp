@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Atomic whole-file writes through a temporary file and rename, and the clean-up of their stale temporaries.
 #include "AtomicWrite.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one whole-file write: a temporary file beside the real target, flushed, then renamed over it; and the removal
 // of the temporaries that an interrupted write leaves behind.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour names and the text form of colour values.
 #include "Colour.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour values (0x00BBGGRR, system colours 0x80000000 + n, none 0x1FFFFFFF) and their text form in files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comma-text rule of rule lines and tables, and the comma escaping of user text in comma-separated records.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code page 932 conversion through iconv, with invalid bytes carried as U+DC00 + byte.
 #include "Cp932.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between code page 932 bytes and the program's UTF-8 text, lossless for bytes that are not valid text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying named files and mask-matched files between folders, reporting failures per file.
 #include "FileCopy.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying a set of files, named or matched by masks, from one folder to another.
 #pragma once
 

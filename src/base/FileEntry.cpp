@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Directory entries, symbolic links and the causes of names that cannot be used.
 #include "FileEntry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What stands at a file name: whether an entry exists, where a symbolic link leads, and why a name cannot be used.
 #pragma once
 

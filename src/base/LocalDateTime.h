@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The local date-and-time value: days since 1899-12-30 with the time of day as the fraction (Japan time).
 #pragma once
 

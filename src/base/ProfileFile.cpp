@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows profile files kept as raw lines, read and edited key by key.
 #include "ProfileFile.h"
 

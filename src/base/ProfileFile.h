@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows profile files ("Sorel.ini", "Cmr.myc"): [section] and key=value lines in code page 932, edited in place.
 #pragma once
 

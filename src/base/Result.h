@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Errors as values: a failure with its cause and place, and a result holding either a value or a failure.
 #pragma once
 

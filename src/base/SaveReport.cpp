@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running the saves of save all, and the message of a save that could not write everything.
 #include "SaveReport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a save could not write, and the message that names it.
 #pragma once
 

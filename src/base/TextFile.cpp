@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code page 932 text files: reading with the CR/LF/CR LF and 0x1A rules, writing with CR LF and the bytes read.
 #include "TextFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code page 932 text files as lists of UTF-8 lines: the reader's line rules, and saving that keeps every byte the
 // program did not change.
 #pragma once

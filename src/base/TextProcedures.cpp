@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stateless text procedures shared by the windows.
 #include "TextProcedures.h"
 

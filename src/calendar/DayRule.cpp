@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rule lines of the holiday and special-day lists.
 #include "DayRule.h"
 

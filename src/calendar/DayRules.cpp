@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The holiday law on top of the rule lists: equinox days, substitute holidays and citizens' holidays.
 #include "DayRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Equinox days: a short periodic series around the mean tropical year, evaluated in double precision.
 #include "Equinox.h"
 

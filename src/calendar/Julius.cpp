@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Date arithmetic on Julian day numbers: the classic floating-point conversion with the reform switch.
 #include "Julius.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Date arithmetic on Julian day numbers across the Gregorian reform, and the local date-and-time value.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the old-calendar table, looking up old dates, and the rokuyo rule.
 #include "OldCalendar.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The old-calendar table JDOLDCAL, the old-calendar date and rokuyo of a day number, and the rokuyo names.
 #pragma once
 

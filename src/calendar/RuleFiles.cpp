@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the holiday and special-day files into a control's rule lists, and writing a list back.
 #include "RuleFiles.h"
 

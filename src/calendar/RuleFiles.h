@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The holiday rule file "Hday.dat", the special-day file "Sday.myc" and the built-in holiday rules.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid without its drawing: properties, month and period lists, the lane table of the 42 day cells,
 // the hit test, the mouse-press rule and the interaction state the main window reads and resets.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the fields of month-list lines and period lines for the grid.
 #include "ScheduleLines.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the month grid reads from the lines of a month list and of the period list.
 #pragma once
 

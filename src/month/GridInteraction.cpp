@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid's mouse rules and the period entry they drive.
 #include "GridInteraction.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What presses, drags and releases on the month grid mean: opening days, entering and selecting periods.
 #pragma once
 

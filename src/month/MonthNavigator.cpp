@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Month navigation: jumps inside and outside the window, leaving jump mode, typed months and days.
 #include "MonthNavigator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving between months: the five tabs, the jumped month outside the window, and the typed year and month.
 #pragma once
 

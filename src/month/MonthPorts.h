@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Between the month page and the shell that owns it: what the stores and the navigation need of the shell, and what
 // month initialisation asks of the page.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of the settings file that the month page follows and keeps; the shell's settings hold them.
 #pragma once
 

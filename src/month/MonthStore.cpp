@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading, guarding and saving the month files of the window.
 #include "MonthStore.h"
 

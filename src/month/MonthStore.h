@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month files of the window: loading them into the month grid's lists, the save guard, replacing a day's lines.
 #pragma once
 

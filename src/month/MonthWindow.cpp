@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month window's slots, labels, file names and range.
 #include "MonthWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month window: five months around today plus the jumped month, each with its file and line list.
 #pragma once
 

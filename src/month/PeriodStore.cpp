@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The period file, its copies and its records.
 #include "PeriodStore.h"
 

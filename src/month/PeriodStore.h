@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The period file "CaFromTo.myc": loading it into the month grid's period list with the three rotating copies,
 // the guarded save, and storing a period from the dialog.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month and period stores in month initialisation and save all.
 #include "ScheduleStores.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month and period stores of the month page with their navigation, and their part in month initialisation and
 // save all.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message-box port: caption, text, icon and buttons in, the user's answer out.
 #pragma once
 

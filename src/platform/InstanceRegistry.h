@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance port: which of this user's program windows exist, and waking one of them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's clock as a local date-and-time value.
 #include "Clock.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Anniversary lookup and records of the special-day list.
 #include "Anniversary.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and writing one day's lines of a month line list.
 #include "DayLines.h"
 

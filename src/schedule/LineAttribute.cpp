@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line attributes and the month-file records of schedule lines.
 #include "LineAttribute.h"
 

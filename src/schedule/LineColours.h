@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text-colour commands of the day editor: fixed colours that toggle, the chosen colour, and the check marks.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Period records: reading for the dialog, the checks on writing, and the record text.
 #include "PeriodRecord.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A period schedule as the schedule dialog edits it, and its record in the period file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the schedule dialog decides without its widgets: when a closing writes, the cancel question, the day heading
 // texts, the time to insert and the refusal of text code page 932 cannot hold.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's state without widgets: the close rules, activation and the status panels.
 #include "app/MainController.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Section Settei: the key table, types, ranges, the conditional keys, and what a save leaves of a user's file.
 #include "app/Settings.h"
 

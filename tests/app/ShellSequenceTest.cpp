@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell's sequences over real files: the creation sequence in its order, month initialisation with the month
 // and period stores, save all, the orderly end, and the data-safety rules around them.
 #include "app/ShellSequence.h"

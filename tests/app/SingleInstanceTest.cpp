@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up decisions of the single-instance rule.
 #include "app/SingleInstance.h"
 

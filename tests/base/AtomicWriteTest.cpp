@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atomic whole-file write: old content survives every failure.
 #include "base/AtomicWrite.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comma-text rule and the comma escaping of stored user text.
 #include "base/CommaText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code page 932 conversion: every character round trip, invalid bytes carried, unencodable text refused.
 #include "base/Cp932.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying named and mask-matched files, with per-file failures reported.
 #include "base/FileCopy.h"
 

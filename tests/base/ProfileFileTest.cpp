@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile file: Windows lookup rules, edits that touch only their own line, and files that are not what we expect.
 #include "base/ProfileFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing code page 932 text files: line rules, 0x1A, saving with the bytes of the lines read.
 #include "base/TextFile.h"
 

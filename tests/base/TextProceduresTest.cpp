@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Weekday names, full-width digits, splitting at one character, trailing separators and blank escapes.
 #include "base/TextProcedures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rule lines: the five forms, bad lines, matching with year ranges, and resolving a line to a date.
 #include "calendar/DayRule.h"
 

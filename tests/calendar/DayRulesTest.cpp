@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day kinds and names under the holiday law: the built-in rules, equinoxes, substitute and citizens' holidays,
 // checked against the official list of holidays.
 #include "calendar/DayRules.h"

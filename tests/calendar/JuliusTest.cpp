@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day numbers, weekdays, leap years and the local date-and-time value.
 #include "calendar/Julius.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The neighbour chain walk of the edit boxes and the combo box history.
 #include "controls/MruHistory.h"
 #include "controls/NeighbourChain.h"

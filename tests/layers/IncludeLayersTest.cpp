@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every #include of src/ and tools/ follows the table of allowed dependencies between folders, and no core folder
 // includes Qt.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse rules of the month grid: opening days, Alt-drag periods, selecting and opening period bars, the popup.
 #include "month/GridInteraction.h"
 

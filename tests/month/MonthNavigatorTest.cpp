@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving between months: tabs, the jumped month, leaving jump mode, typed months and days.
 #include "month/MonthNavigator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month window and the month files: slots, loading, the save guard and byte-exact saving.
 #include "month/MonthStore.h"
 

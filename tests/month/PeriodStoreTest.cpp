@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The period file: creation, copies in ten-day stretches, the guard, and adding, editing and deleting records.
 #include "month/PeriodStore.h"
 

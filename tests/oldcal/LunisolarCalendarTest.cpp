@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated old calendar against the earlier built-in table, a published list of month starts, and the
 // shipped resource.
 #include "LunisolarCalendar.h"

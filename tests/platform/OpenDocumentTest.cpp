@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening documents answers whether xdg-open could be started.
 #include "platform/OpenDocument.h"
 

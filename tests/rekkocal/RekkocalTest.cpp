@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The terminal companion end to end: commands, outputs and exit codes.
 #include "Commands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Period records, the dialog's date checks and stepping, and anniversary records.
 #include "schedule/Anniversary.h"
 #include "schedule/DateFieldStep.h"

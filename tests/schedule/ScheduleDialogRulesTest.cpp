@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule dialog's decisions: the cancel question and the write flag, the day heading, the time to
 // insert and the refusal of text code page 932 cannot hold.
 #include "schedule/ScheduleDialogRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 desktop of the flow tests: window manager, script thread, xdotool input, window lookup, Rekko as a process.
 #include "Desktop.h"
 

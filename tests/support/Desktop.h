@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flow tests on a real X11 desktop (Xvfb with openbox, the xcb platform): input through xdotool as a user gives it,
 // a script thread that waits for windows while the program's own thread runs its menus and modal dialogs, and
 // Rekko itself as a process.

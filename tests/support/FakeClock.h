@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Clock double whose "now" the test sets and moves.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots and image checks of the widget tests.
 #include "Pictures.h"
 

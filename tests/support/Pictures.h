@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the widget tests share for pictures: the screenshot folder, saving a screenshot that must show something, and
 // counting pixels of a drawn image.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into every Qt Test program: the failures of the test doubles fail the test function that runs.
 #include "ScriptedDialogs.h"
 

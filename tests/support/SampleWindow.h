@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window over a copy of the sample data folder (tests/data/sample) on 2026-12-06 at 9:00, with the data
 // folder as the current directory, shown, for the widget tests of the month page and the screenshots.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scripted message-box double and the failures it reports.
 #include "ScriptedDialogs.h"
 

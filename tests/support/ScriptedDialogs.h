@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Dialogs double: records every message box and answers from a script. An unexpected box, a box other than the
 // one scripted, and a script not used up fail the test that runs, under GoogleTest and under Qt Test alike.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message-box double fails the test that meets an unexpected box, another box than scripted, or a script not
 // used up: under GoogleTest and under Qt Test (where a failure outside QVERIFY used only to print).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built but not run by itself: ScriptedDialogsTest runs it and expects each of its test functions to fail.
 #include "ScriptedDialogs.h"
 

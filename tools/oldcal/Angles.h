@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Angle units and reduction shared by the astronomical series of the old-calendar generator.
 #pragma once
 

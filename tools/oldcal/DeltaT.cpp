@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delta T by the Espenak-Meeus polynomials ("Five Millennium Canon of Solar Eclipses", NASA/TP-2006-214141).
 #include "DeltaT.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Earth's VSOP87D terms as abridged in Meeus, "Astronomical Algorithms" (2nd ed.), Appendix III.
 #include "EarthTerms.h"
 

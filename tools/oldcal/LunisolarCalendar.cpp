@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Month starts, principal terms, month numbering and leap months of the old calendar.
 #include "LunisolarCalendar.h"
 

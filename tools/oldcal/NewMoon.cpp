@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // True new moon from the mean lunation with periodic and planetary corrections (Meeus, chapter 49).
 #include "NewMoon.h"
 

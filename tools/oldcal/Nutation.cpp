@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nutation in longitude: the 63 terms of the IAU 1980 series as given in Meeus, Table 22.A.
 #include "Nutation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // oldcal: computes the old-calendar table resource from astronomy and reports where the result is sensitive.
 #include "GeneratorReport.h"
 #include "LunisolarCalendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the data folder through Rekko's settings file.
 #include "DataFolder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where rekkocal finds the user's data: the data folder set in Rekko's settings file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date commands: day numbers, dates, day counts and the month calendar.
 #include "Arguments.h"
 #include "CommandSet.h"

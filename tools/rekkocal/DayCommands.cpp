@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day commands: one day's kind and names, and the holidays of a span of years.
 #include "Arguments.h"
 #include "CommandSet.h"

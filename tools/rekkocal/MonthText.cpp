@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Month calendar text for the terminal, from the month grid's cells.
 #include "MonthText.h"
 

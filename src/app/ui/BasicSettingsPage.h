@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings sub-page "基本": start record, calendar size, display options, window position, data folder.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings sub-page "暦": holiday, date and rokuyo display, period defaults, anniversary option, first month of
 // the year.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process entry: start-up checks under the start lock, then the main window until the program ends.
 #include "Entry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings sub-page "機能": countdown timer, check interval, clock correction, Zunbo link and the editor program.
 #pragma once
 

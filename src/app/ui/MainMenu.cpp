@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menus of the main window.
 #include "MainMenu.h"
 

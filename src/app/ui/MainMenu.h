@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu bar, grouped as a Japanese user expects, with every command as a typed member.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: building and wiring the pages, its steps of the shell's sequences, activation and the orderly end.
 #include "MainWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window fmC21: pages, menus and status bar wired to the shell, activation and shutdown.
 #pragma once
 

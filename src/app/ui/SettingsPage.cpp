@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings page and its hidden management sub-page.
 #include "SettingsPage.h"
 

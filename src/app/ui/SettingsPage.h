@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings page tsSettei: sub-pages "基本", "暦", "機能" and the always hidden "管理".
 #pragma once
 

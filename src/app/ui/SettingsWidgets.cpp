@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builders and key bindings for the settings pages.
 #include "SettingsWidgets.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small builders for the settings pages: named check boxes and radio groups, and the bindings that write each change
 // of a control through to its settings key.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An up-down spinner beside a text field: it steps the integer in the field within a range.
 #pragma once
 

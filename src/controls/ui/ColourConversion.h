@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour values of the files (0x00BBGGRR, system colours 0x80000000 + n) as Qt colours, and the neighbour tint.
 #pragma once
 

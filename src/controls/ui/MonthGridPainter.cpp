@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the month grid: header cells, day cells in their steps (background, day number, rokuyo, names, lanes,
 // overflow), grid lines and period titles.
 #include "MonthGridPainter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The neighbour navigation and focus colours shared by the edit, numeric and combo boxes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An editable combo box with focus colours, arrow-key and Enter navigation, and a most-recently-used history.
 #pragma once
 

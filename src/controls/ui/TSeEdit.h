@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A single-line edit box with focus colours, Enter to move on, and arrow-key navigation to named neighbours.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid widget: properties, lists, redraws and the mouse events it raises.
 #include "TSeMCal.h"
 

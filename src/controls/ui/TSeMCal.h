@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid widget of the month page: its published properties, the month and period lists it draws, the
 // mouse events it raises for the main window and the commands the main window gives it.
 #pragma once

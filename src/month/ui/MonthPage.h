@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month page tsMonth: the month tab strip, the panel that holds the month grid, the command buttons and the
 // grid's popups.
 #pragma once

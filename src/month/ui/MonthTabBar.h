@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month tab strip TabControl1: tabs 126 pixels wide, the selected tab's text blue, the others two pixels lower.
 #pragma once
 

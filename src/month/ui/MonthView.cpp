@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month page's commands, keys and grid events, driving the month navigator and the stores.
 #include "MonthView.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month page at work: the grid with its month and period lists, moving between months, the year-month and
 // day entries, the mouse and popup commands on the grid, and the seams through which the schedule dialog edits.
 #pragma once

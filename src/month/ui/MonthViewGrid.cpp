@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month view's grid events: presses, drags and releases, the popups, and opening days, periods and
 // anniversaries for the schedule dialog.
 #include "MonthView.h"

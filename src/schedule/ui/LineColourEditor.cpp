@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day editor with line attributes kept in the block formats of its document.
 #include "LineColourEditor.h"
 

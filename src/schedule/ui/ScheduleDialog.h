@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule dialog fmDay: one day's lines, a period or an anniversary, each on its own page without tabs.
 #pragma once
 

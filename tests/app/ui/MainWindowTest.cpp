@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on the offscreen platform: its named controls, the settings it shows and saves, the start and
 // close rules as the user meets them.
 #include "ScriptedDialogs.h"

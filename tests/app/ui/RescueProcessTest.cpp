@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rekko as a process on an X server: an edit made through the keyboard, the data folder made read-only, SIGTERM.
 // The end reports on standard error, exits with 1 and leaves a rescued copy; the next start shows a box about it.
 #include <QDate>

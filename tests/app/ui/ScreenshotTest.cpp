@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of the main window under a real X server (Xvfb), saved for a person to look at; Japanese text must
 // render with a Japanese font, not as empty boxes.
 #include "FakeClock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of the month grid under Xvfb, for a person to look at: holidays, an anniversary, rokuyo, coloured lines,
 // an overflowing day, overlapping period bars, a selection, and the compact layout starting on Monday.
 #include "controls/ui/TSeMCal.h"

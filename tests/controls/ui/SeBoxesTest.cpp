@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit, numeric and combo boxes on the offscreen platform: arrow keys with the exact modifier move the focus to
 // neighbours and skip unusable boxes, Enter moves on, focus colours come and go, and the combo box keeps a history.
 #include "controls/ui/TSeComboBox.h"

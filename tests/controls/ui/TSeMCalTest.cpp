@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid widget on the offscreen platform: fonts and month changes, clicks at computed cells, redraws checked
 // in the image pixels, period bars, hit bands under bigger fonts and keys that pass through.
 #include "controls/ui/TSeMCal.h"

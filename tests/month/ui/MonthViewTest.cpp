@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month page at work over the sample data on the offscreen platform: its tabs and sizes, moving by keys,
 // buttons and typed months, opening a day by a click on its line and by the day entry with the edit landing in the
 // file, and an unreadable anniversary file left alone.

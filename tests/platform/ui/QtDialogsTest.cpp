@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message-box port on QMessageBox, and the single-instance endpoints it and the main window answer on.
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/LocalInstance.h"

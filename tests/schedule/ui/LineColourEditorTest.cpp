@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day editor driven with keys: colours follow their lines through Enter, Backspace, Delete, paste, cut, undo
 // and redo, and a day comes back with its carried fields byte-exact.
 #include "schedule/ui/LineColourEditor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule dialog on the offscreen platform: Esc asks before cancelling, writing refuses text code page 932
 // cannot hold, the shortcuts of the day page, the period and anniversary pages and their write flags.
 #include "schedule/ui/ScheduleDialog.h"

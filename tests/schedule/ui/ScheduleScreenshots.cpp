@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of the schedule dialog's three pages under Xvfb, for a person to look at: a day with five coloured
 // lines and a names strip, a period, and an anniversary.
 #include "schedule/ui/ScheduleDialog.h"
