@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The parts of the shell that are still to come (the start-and-stop record, the hotkeys, the year page, the memo
-// page) as the ports through which the shell's sequences reach them, each with a null class that does nothing.
+// The ports through which the shell's sequences reach the start-and-stop record, the hotkeys, the year page and the
+// memo page, each with a null class that does nothing, used until that part is wired into the main window.
 #pragma once
 
 #include "base/Result.h"
