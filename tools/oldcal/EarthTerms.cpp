@@ -115,11 +115,17 @@ constexpr std::span<const VsopTerm> kRadius[] = {kR0, kR1, kR2, kR3, kR4};
 
 } // namespace
 
-VsopSeries earthLongitudeSeries() { return kLongitude; }
+VsopSeries earthLongitudeSeries() {
+    return kLongitude;
+}
 
-VsopSeries earthLatitudeSeries() { return kLatitude; }
+VsopSeries earthLatitudeSeries() {
+    return kLatitude;
+}
 
-VsopSeries earthRadiusSeries() { return kRadius; }
+VsopSeries earthRadiusSeries() {
+    return kRadius;
+}
 
 double evaluateVsop(VsopSeries series, double tau) {
     double value = 0;

@@ -44,7 +44,9 @@ constexpr NutationTerm kTerms[] = {
 };
 // clang-format on
 
-double polynomial(double t, double a0, double a1, double a2, double a3) { return a0 + t * (a1 + t * (a2 + t * a3)); }
+double polynomial(double t, double a0, double a1, double a2, double a3) {
+    return a0 + t * (a1 + t * (a2 + t * a3));
+}
 
 } // namespace
 

@@ -106,7 +106,8 @@ int RunRekko(int argc, char** argv) {
     MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, dialogs,
                               folders.userData() / "rescue");
     // The start-and-stop record, the hotkeys, the year page and the memo page join the shell through these ports.
-    MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); }, NullShellPorts());
+    MainWindow window(
+        controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); }, NullShellPorts());
     dialogs.setParentWindow(&window);
     QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);
     if (signalPipe >= 0) {

@@ -4,9 +4,9 @@
 
 #include "MainMenu.h"
 #include "MainStatusBar.h"
+#include "SettingsPage.h"
 #include "month/ui/MonthPage.h"
 #include "month/ui/MonthView.h"
-#include "SettingsPage.h"
 
 #include "app/DataFolderChange.h"
 #include "app/MainController.h"

@@ -147,7 +147,8 @@ private slots:
         fs::create_directory(f.data / "Ca202405.myc");
         f.dialogs.expect(DialogAnswer::Ok, "月の初期設定に失敗しました。\r\nCa202405.myc: ");
         QVERIFY(!f.window->start({}, f.programs.path()));
-        QVERIFY(f.dialogs.shown().back().text.ends_with("\r\n一旦、終了させますので\r\nもう一度、立ち上げ直してください。"));
+        QVERIFY(f.dialogs.shown().back().text.ends_with(
+            "\r\n一旦、終了させますので\r\nもう一度、立ち上げ直してください。"));
 
         // A data folder that cannot be made: its own error box ends the start, no second message.
         Fixture folder;
