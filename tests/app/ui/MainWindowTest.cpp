@@ -30,6 +30,7 @@ struct Fixture {
     Fixture() {
         fs::current_path(data.path());
         data.write("CaFromTo.myc", "***** FromTo\x97\x5C\x92\xE8\r\n");
+        data.write("CaMemo.myc", "");
     }
     ~Fixture() { fs::current_path(previous); }
 
