@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Rekko: make run (build and start), make test (check the formatting, build with every warning an error, run every
 # test), make bench (benchmarks), make format (apply .clang-format), make oldcal (compute the old-calendar table
-# resource again).
+# resource again), make fresh-check (the set-up on a new Debian 12).
 # Each target installs the Debian packages it needs when they are missing.
 
 # qt6-translations-l10n: Qt's own dialogs and buttons in the user's language; clang-format: the house style.
@@ -10,7 +10,9 @@ BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libg
                   clang-format
 # The screenshots and the start-up benchmark run under Xvfb; the flow, hotkey and tray tests add a window manager
 # (openbox), xdotool and a tray host (trayer), and the timer's alert is checked with xprop.
-TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer
+TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer locales
+# The Japanese-font test and the start-up benchmark run Rekko as a Japanese user would, under this glibc locale.
+TEST_LOCALES := ja_JP.UTF-8
 # valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind.
 BENCH_PACKAGES := $(TEST_PACKAGES) gcal valgrind
 XVFB := tests/support/own-display
@@ -30,7 +32,7 @@ SOURCES = $(shell find src tools tests bench -name '*.cpp' -o -name '*.h')
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: run test bench profile-startup oldcal build deps test-deps bench-deps format format-check clean
+.PHONY: run test bench profile-startup oldcal build deps test-deps bench-deps fresh-check format format-check clean
 
 # Rekko starts in its program folder, as it would from a desktop entry, so its data stays beside it and the shipped
 # Hday.dat is read. Without a display the calendar cannot open; rekkocal shows this month instead.
@@ -76,9 +78,17 @@ deps:
 
 test-deps:
 	@./tools/install-packages.sh $(TEST_PACKAGES)
+	@./tools/install-locales.sh $(TEST_LOCALES)
 
 bench-deps:
 	@./tools/install-packages.sh $(BENCH_PACKAGES)
+	@./tools/install-locales.sh $(TEST_LOCALES)
+
+# Bootstraps a minimal Debian 12 into a temporary folder and runs the README's set-up commands there, as root, on a
+# clean copy of the committed tree; reports the time and the packages they installed. Needs root and the mirror.
+fresh-check:
+	@./tools/install-packages.sh debootstrap
+	tools/fresh-check.sh
 
 format: deps
 	clang-format -i $(SOURCES)

@@ -23,14 +23,6 @@ int digitValue(char c, int base) {
     return value < base ? value : -1;
 }
 
-std::string_view trimmedBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace
 
 std::optional<int32_t> ParseInteger(std::string_view text) {
@@ -71,7 +63,7 @@ int32_t IntegerOr(std::string_view text, int32_t fallback) {
 }
 
 std::optional<double> ParseTimeOfDay(std::string_view text) {
-    const std::vector<std::string> pieces = SplitAt(trimmedBlanks(text), ':');
+    const std::vector<std::string> pieces = SplitAt(TrimBlanks(text), ':');
     if (pieces.size() < 2 || pieces.size() > 3)
         return std::nullopt;
     int parts[3] = {0, 0, 0};

@@ -6,6 +6,7 @@
 #include "Cp932.h"
 #include "FileEntry.h"
 #include "TextFile.h"
+#include "TextProcedures.h"
 
 namespace rekko {
 
@@ -13,14 +14,6 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 char lowerAscii(char c) {
@@ -40,13 +33,13 @@ bool sameName(std::string_view a, std::string_view b) {
 // The name of a "[name]" line. The last "]" closes it: in code page 932 a "]" byte can be the second byte of a
 // character, so the first one may sit inside the name.
 std::optional<std::string_view> sectionNameOf(std::string_view text) {
-    text = trimmed(text);
+    text = TrimBlanks(text);
     if (text.empty() || text.front() != '[')
         return std::nullopt;
     const size_t close = text.rfind(']');
     if (close == std::string_view::npos || close == 0)
         return std::nullopt;
-    return trimmed(text.substr(1, close - 1));
+    return TrimBlanks(text.substr(1, close - 1));
 }
 
 // A key line splits at its first "="; "=" (0x3D) is never the second byte of a code page 932 character.
@@ -56,13 +49,13 @@ struct KeyLine {
 };
 
 std::optional<KeyLine> keyLineOf(std::string_view text) {
-    const std::string_view body = trimmed(text);
+    const std::string_view body = TrimBlanks(text);
     if (body.empty() || body.front() == ';' || body.front() == '[')
         return std::nullopt;
     const size_t equals = text.find('=');
     if (equals == std::string_view::npos)
         return std::nullopt;
-    KeyLine line{trimmed(text.substr(0, equals)), equals + 1};
+    KeyLine line{TrimBlanks(text.substr(0, equals)), equals + 1};
     if (line.key.empty())
         return std::nullopt;
     while (line.valueStart < text.size() && isBlank(text[line.valueStart]))
@@ -71,7 +64,7 @@ std::optional<KeyLine> keyLineOf(std::string_view text) {
 }
 
 std::string_view valueOf(std::string_view text, const KeyLine& line) {
-    std::string_view value = trimmed(text.substr(line.valueStart));
+    std::string_view value = TrimBlanks(text.substr(line.valueStart));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return value;
@@ -166,7 +159,7 @@ Status ProfileFile::writeString(std::string_view section, std::string_view key, 
         return Success();
     }
     size_t after = range->end;
-    while (after > range->header + 1 && trimmed(m_lines[after - 1].text).empty())
+    while (after > range->header + 1 && TrimBlanks(m_lines[after - 1].text).empty())
         --after;
     insertLine(after, std::string(key) + "=" + bytes);
     return Success();

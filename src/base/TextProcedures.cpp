@@ -26,6 +26,13 @@ std::string_view trimmed(std::string_view text) {
 
 } // namespace
 
+std::string_view TrimBlanks(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::string ChooseText(bool condition, std::string_view ifTrue, std::string_view ifFalse) {
     return std::string(condition ? ifTrue : ifFalse);
 }

@@ -29,6 +29,9 @@ std::string FullWidthDigit(int number);
 void SplitAt(std::string_view text, char separator, std::vector<std::string>& list);
 std::vector<std::string> SplitAt(std::string_view text, char separator);
 
+// Returns the text without the spaces and tabs at its ends.
+std::string_view TrimBlanks(std::string_view text);
+
 // Trims surrounding blanks and appends the separator unless the text is empty or already ends with it.
 std::string WithTrailingSeparator(std::string_view text, std::string_view separator = "/");
 

@@ -125,6 +125,15 @@ bool IsValidYMD(int32_t year, int month, int day) {
     return back.year == year && back.month == month && back.day == day;
 }
 
+std::optional<int32_t> ExistingJuliusDay(int32_t year, int month, int day) {
+    try {
+        if (IsValidYMD(year, month, day))
+            return EncodeJuliusDay(year, month, day);
+    } catch (const EJuliusError&) {
+    }
+    return std::nullopt;
+}
+
 LocalDateTime EncodeDateTime(const CalendarDate& date, const TimeOfDay& time) {
     const double days = EncodeJuliusDay(date.year, date.month, date.day) - kDateTimeEpoch;
     const double fraction =

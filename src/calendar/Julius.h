@@ -5,6 +5,7 @@
 #include "base/LocalDateTime.h"
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 namespace rekko {
@@ -43,6 +44,10 @@ int DaysOfMonth(int32_t year, int month);
 
 // Answers whether year, month and day name an existing date; throws EJuliusError inside the reform gap.
 bool IsValidYMD(int32_t year, int month, int day);
+
+// Returns the day number of year, month and day when they name an existing date; nothing otherwise, the reform gap
+// included.
+std::optional<int32_t> ExistingJuliusDay(int32_t year, int month, int day);
 
 struct TimeOfDay {
     int hour = 0;

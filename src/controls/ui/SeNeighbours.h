@@ -26,6 +26,25 @@ struct SeNeighbours {
     const char* directionOf(const QKeyEvent& event) const;
 };
 
+// The neighbour properties the boxes publish (KeyUpNext, KeyDownNext, KeyLeftNext, KeyRightNext, KeyAddShift) over
+// their neighbours.
+class SeNeighbourProperties {
+public:
+    QWidget* KeyUpNext() const { return m_neighbours.up; }
+    void setKeyUpNext(QWidget* box) { m_neighbours.up = box; }
+    QWidget* KeyDownNext() const { return m_neighbours.down; }
+    void setKeyDownNext(QWidget* box) { m_neighbours.down = box; }
+    QWidget* KeyLeftNext() const { return m_neighbours.left; }
+    void setKeyLeftNext(QWidget* box) { m_neighbours.left = box; }
+    QWidget* KeyRightNext() const { return m_neighbours.right; }
+    void setKeyRightNext(QWidget* box) { m_neighbours.right = box; }
+    Qt::KeyboardModifiers KeyAddShift() const { return m_neighbours.keyAddShift; }
+    void setKeyAddShift(Qt::KeyboardModifiers modifiers) { m_neighbours.keyAddShift = modifiers; }
+
+protected:
+    SeNeighbours m_neighbours;
+};
+
 // Moves the focus from a box along a direction property: to the first usable box of the chain (enabled, visible,
 // tab stop set), following unusable boxes' own neighbours up to ten times. Answers whether the box has that
 // neighbour at all (the key is then consumed even when no box could take the focus).
