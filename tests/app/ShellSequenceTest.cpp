@@ -129,10 +129,11 @@ TEST(ShellSequence, TheCreationSequenceRunsItsStepsInOrderAsTheSwitchesSay) {
     EXPECT_EQ(failing.shell.calls[failing.shell.calls.size() - 5], "tick 1000");
 }
 
-TEST(ShellSequence, TheStartRecordKeepsAtLeastOneLineAndItsMessageWaitsForTheFirstActivation) {
+TEST(ShellSequence, TheStartRecordTakesItsLineLimitAndItsMessageWaitsForTheFirstActivation) {
+    // A limit below 1 in the file reads as the default.
     for (const auto& [settings, limit, showPrevious] :
-         {std::tuple{"udKidouGyou=3\r\ncbKirokuHyouji=1\r\n", 3, true}, std::tuple{"udKidouGyou=-5\r\n", 1, false},
-          std::tuple{"udKidouGyou=0\r\n", 1, false}}) {
+         {std::tuple{"udKidouGyou=3\r\ncbKirokuHyouji=1\r\n", 3, true}, std::tuple{"udKidouGyou=-5\r\n", 100, false},
+          std::tuple{"udKidouGyou=0\r\n", 100, false}}) {
         Program program(std::string("cbKidouKiroku=1\r\n") + settings);
         program.writeData("CaFromTo.myc", kEmptyPeriodFile);
         program.shell.startRecord = std::optional<std::string>{"前回は不正終了しました。"};

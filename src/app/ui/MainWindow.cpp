@@ -7,8 +7,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
 #include <QShortcut>

@@ -59,13 +59,16 @@ void MemoPageLink::showStartRecord() {
 }
 
 std::optional<std::filesystem::path> MemoPageLink::chooseSaveFile(const std::string& suggestedName) {
+    QFileDialog dialog(m_page->window());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The overwrite question is the memo page's own.
-    const QString chosen = QFileDialog::getSaveFileName(m_page->window(), QString(),
-                                                        QString::fromStdString(suggestedName), QString(), nullptr,
-                                                        QFileDialog::DontConfirmOverwrite);
-    if (chosen.isEmpty())
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(QString::fromStdString(suggestedName));
+    // Wide enough for the Japanese column texts of the file list.
+    dialog.resize(820, 480);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return std::filesystem::path(chosen.toStdString());
+    return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
 }
 
 } // namespace rekko

@@ -77,8 +77,9 @@ protected:
         boxes.setParentWindow(window.get());
         ASSERT_TRUE(window->start({}, programs.path()));
         window->show();
-        if (waitActive)
+        if (waitActive) {
             ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        }
     }
 
     // Returns the screen point of a day inside one of the year page's calendars, through its own layout.
@@ -104,7 +105,8 @@ protected:
             return bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).center());
         }));
         ASSERT_TRUE(WaitUntil([menu] { return menu->isVisible(); }));
-        test::Click(OnGui([&] { return menu->mapToGlobal(menu->actionGeometry(menu->findChild<QAction*>(command)).center()); }));
+        test::Click(OnGui(
+            [&] { return menu->mapToGlobal(menu->actionGeometry(menu->findChild<QAction*>(command)).center()); }));
         ASSERT_TRUE(WaitUntil([menu] { return !menu->isVisible(); }));
     }
     QWidget* currentPage() const {
@@ -142,8 +144,8 @@ TEST_F(YearMemoFlow, ASmallCalendarOpensItsMonthAndTheMenuFeedsTheDayCount) {
         ASSERT_TRUE(WaitUntil([&] { return currentPage() == year; }));
         EXPECT_EQ(OnGui([&] { return year->controls().pcNen->currentWidget(); }), year->controls().tsNisuu);
         test::Click(dayOnScreen(0, EncodeJuliusDay(2026, 1, 10)));
-        ASSERT_TRUE(WaitUntil(
-            [&] { return year->controls().tsNisuu->controls().lblNissuu->text() == QString("330日"); }));
+        ASSERT_TRUE(
+            WaitUntil([&] { return year->controls().tsNisuu->controls().lblNissuu->text() == QString("330日"); }));
     });
     // The sub-page shown last is kept for the settings file.
     EXPECT_EQ(controller.settings().pcNen, 1);
@@ -205,7 +207,8 @@ TEST_F(YearMemoFlow, TheRecordTellsTheLastStopShowsItsTableAndFollowsTheSwitch) 
         // Switched off on the settings page: a stop line now, none at the end.
         test::Click(test::CentreOnScreen(window->monthPage()->buttons().settings));
         ASSERT_TRUE(WaitUntil([&] { return currentPage() == window->settingsPage(); }));
-        test::Click(test::CentreOnScreen(window->findChild<QCheckBox*>("cbKidouKiroku")));
+        const QCheckBox* box = window->findChild<QCheckBox*>("cbKidouKiroku");
+        test::Click(test::OnScreen(box, QPoint(8, OnGui([box] { return box->height() / 2; }))));
         ASSERT_TRUE(WaitUntil([&] { return !controller.settings().cbKidouKiroku; }));
         EXPECT_FALSE(OnGui([&] { return window->menus()->actions().startRecord->isEnabled(); }));
     });
@@ -216,3 +219,7 @@ TEST_F(YearMemoFlow, TheRecordTellsTheLastStopShowsItsTableAndFollowsTheSwitch) 
 
 } // namespace
 } // namespace rekko
+
+int main(int argc, char** argv) {
+    return rekko::test::RunDesktopTests(argc, argv);
+}
