@@ -215,6 +215,7 @@ void MainWindow::collectWindowState(Settings& s) {
 void MainWindow::showSettings() {
     m_settingsRead = true;
     m_settings->showValues();
+    m_pages->setTabVisible(m_pages->indexOf(m_memo), m_controller.settings().cbMemo && !m_editorTookMemo);
 }
 
 void MainWindow::showStartState() {
