@@ -5,8 +5,8 @@
 
 #include "ShellPorts.h"
 
-#include "calendar/Julius.h"
 #include "base/Result.h"
+#include "calendar/Julius.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 

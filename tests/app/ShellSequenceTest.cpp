@@ -111,11 +111,11 @@ TEST(ShellSequence, TheCreationSequenceRunsItsStepsInOrderAsTheSwitchesSay) {
     Program program("cbKidouKiroku=1\r\npTChien=200\r\n");
     program.dialogs.expect(DialogAnswer::Ok, program.data.string() + "/CaFromTo.myc が存在しません。");
     ASSERT_TRUE(program.sequence.start({"/J05"}, program.startup.path()));
-    EXPECT_EQ(program.shell.calls,
-              (std::vector<std::string>{"features", "tick 10000", "collect", "settings shown", "memo CaMemo.myc",
-                                        "start state", "grid", "year", "tick 10000", "start record", "hotkeys",
-                                        "memo measured", "tick 10000", "commemoration", "no editor", "day count",
-                                        "place"}));
+    EXPECT_EQ(
+        program.shell.calls,
+        (std::vector<std::string>{"features", "tick 10000", "collect", "settings shown", "memo CaMemo.myc",
+                                  "start state", "grid", "year", "tick 10000", "start record", "hotkeys",
+                                  "memo measured", "tick 10000", "commemoration", "no editor", "day count", "place"}));
     EXPECT_EQ(program.controller.settings().pTChien, 60);
     EXPECT_EQ(program.controller.residentCountdown(), 5);
 

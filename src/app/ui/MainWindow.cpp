@@ -63,8 +63,7 @@ void MainWindow::buildPages() {
     m_menu = new MainMenu(menuBar());
     m_status = new MainStatusBar(this);
     setStatusBar(m_status);
-    m_monthView =
-        new MonthView(m_month, m_status->dayEntry(), m_sequence, settings, m_controller.clock(), m_dialogs);
+    m_monthView = new MonthView(m_month, m_status->dayEntry(), m_sequence, settings, m_controller.clock(), m_dialogs);
     m_sequence.attachMonthPage(m_monthView->stores(), *m_monthView);
     // The year page takes its rules from the month grid and jumps to months in it.
     m_yearLink = new YearPageLink(m_controller.clock(), m_dialogs, settings, m_pages, *m_monthView);
@@ -93,8 +92,9 @@ void MainWindow::wireCommands() {
                                          std::pair{actions.previousYear, -12}, std::pair{actions.nextYear, +12}})
         connect(action, &QAction::triggered, m_monthView, [this, months = months] { m_monthView->step(months); });
     connect(this, &MainWindow::currentMonthRequested, m_monthView, &MonthView::showCurrentMonth);
-    connect(m_monthView, &MonthView::hintShown, this,
-            [this](const QString& hint) { m_status->setPanel1({hint.toStdString(), false}); });
+    connect(m_monthView, &MonthView::hintShown, this, [this](const QString& hint) {
+        m_status->setPanel1({hint.toStdString(), false});
+    });
     connect(m_monthView, &MonthView::hintClosed, this, &MainWindow::refreshStatus);
     connect(m_settings->basic(), &BasicSettingsPage::startRecordSwitched, actions.startRecord, &QAction::setEnabled);
     connect(m_settings->functions(), &FunctionSettingsPage::timerSwitched, this, [buttons, actions](bool on) {

@@ -5,10 +5,10 @@
 #include "MainMenu.h"
 #include "MainStatusBar.h"
 #include "MemoPageLink.h"
-#include "month/ui/MonthPage.h"
-#include "month/ui/MonthView.h"
 #include "SettingsPage.h"
 #include "YearPageLink.h"
+#include "month/ui/MonthPage.h"
+#include "month/ui/MonthView.h"
 
 #include "app/DataFolderChange.h"
 #include "app/MainController.h"
