@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
 #include <QShortcut>
@@ -53,15 +54,9 @@ void MainWindow::buildPages() {
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("PageControl1");
     m_month = new MonthPage(m_pages);
-    m_year = new QWidget(m_pages);
-    m_year->setObjectName("tsYear");
     m_settings = new SettingsPage(m_dataFolderChange, settings, m_pages);
-    m_memo = new QWidget(m_pages);
-    m_memo->setObjectName("tsMemo");
     m_pages->addTab(m_month, QStringLiteral("月"));
-    m_pages->addTab(m_year, QStringLiteral("年"));
     m_pages->addTab(m_settings, QStringLiteral("設定"));
-    m_pages->addTab(m_memo, QStringLiteral("メモ"));
     m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
     setCentralWidget(m_pages);
 
@@ -70,6 +65,14 @@ void MainWindow::buildPages() {
     setStatusBar(m_status);
     m_monthView = new MonthView(m_month, m_status->dayEntry(), m_sequence, settings, m_controller.clock(), m_dialogs);
     m_sequence.attachMonthPage(m_monthView->stores(), *m_monthView);
+    // The year page takes its rules from the month grid and jumps to months in it.
+    m_yearLink = new YearPageLink(m_controller.clock(), m_dialogs, settings, m_pages, *m_monthView);
+    m_year = m_yearLink->page();
+    m_pages->insertTab(1, m_year, QStringLiteral("年"));
+    m_memoLink = new MemoPageLink(m_controller, m_dialogs, m_pages);
+    m_memo = m_memoLink->page();
+    m_pages->addTab(m_memo, QStringLiteral("メモ"));
+    m_sequence.attachPages(*m_yearLink, *m_memoLink);
 
     m_functionTimer = new QTimer(this);
     m_functionTimer->setObjectName("tmKinou");
@@ -119,6 +122,7 @@ void MainWindow::wireCommands() {
         emit functionTicked();
     });
     connect(m_residentTimer, &QTimer::timeout, this, &MainWindow::countDown);
+    wireYearAndMemo();
     // Alt+Right and Alt+Left turn the pages.
     for (const auto& [key, step] : {std::pair{Qt::Key_Right, 1}, std::pair{Qt::Key_Left, -1}}) {
         connect(new QShortcut(Qt::ALT | key, this), &QShortcut::activated, this, [this, step = step] {
@@ -130,6 +134,43 @@ void MainWindow::wireCommands() {
             m_pages->setCurrentIndex(index);
         });
     }
+}
+
+void MainWindow::wireYearAndMemo() {
+    const MainMenuActions& actions = m_menu->actions();
+    const BasicSettingsPage* basic = m_settings->basic();
+    connect(actions.dayCount, &QAction::triggered, m_yearLink, &YearPageLink::showDayCount);
+    connect(m_settings->calendar(), &CalendarSettingsPage::rokuyoSwitched, m_year, &YearPage::setShowRokuyo);
+    for (const auto& [action, view] :
+         {std::pair{actions.memo, MemoView::Memo}, std::pair{actions.readMe, MemoView::ReadMe},
+          std::pair{actions.usage, MemoView::Usage}, std::pair{actions.latest, MemoView::VersionHistory}})
+        connect(action, &QAction::triggered, this, [this, view = view] { showMemoView(view); });
+    connect(actions.startRecord, &QAction::triggered, m_memoLink, &MemoPageLink::showStartRecord);
+    connect(basic, &BasicSettingsPage::startRecordSwitched, m_memo, &MemoPage::setStartRecordEnabled);
+    connect(basic, &BasicSettingsPage::startRecordClicked, this, [this](bool on) { m_sequence.switchStartRecord(on); });
+    connect(basic, &BasicSettingsPage::memoSwitched, this,
+            [this](bool on) { m_pages->setTabVisible(m_pages->indexOf(m_memo), on && !m_editorTookMemo); });
+    connect(m_memoLink, &MemoPageLink::residentRequested, this, &MainWindow::residentRequested);
+    connect(this, &MainWindow::memoFocusRequested, this, [this] { m_memo->controls().CaMemo->setFocus(); });
+    // Alt+M is the memo command anywhere in the window, before the menu bar's own Alt+M opens "メモ欄".
+    qApp->installEventFilter(this);
+}
+
+void MainWindow::showMemoView(MemoView view) {
+    const bool shown = m_pages->isTabVisible(m_pages->indexOf(m_memo));
+    m_menu->actions().memo->setChecked(shown);
+    if (!shown)
+        return;
+    m_memo->showView(view);
+    m_pages->setCurrentWidget(m_memo);
+}
+
+bool MainWindow::isAltM(QEvent* event) const {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return key->key() == Qt::Key_M && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier &&
+           QApplication::activeWindow() == this && !QApplication::activeModalWidget();
 }
 
 bool MainWindow::start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder) {
@@ -168,11 +209,13 @@ void MainWindow::collectWindowState(Settings& s) {
         s.fmDayTop = s.fmC21Top;
         s.fmDayLeft = s.fmC21Left;
     }
+    m_memoLink->collectPlace(s);
 }
 
 void MainWindow::showSettings() {
     m_settingsRead = true;
     m_settings->showValues();
+    m_pages->setTabVisible(m_pages->indexOf(m_memo), m_controller.settings().cbMemo && !m_editorTookMemo);
 }
 
 void MainWindow::showStartState() {
@@ -196,6 +239,7 @@ void MainWindow::offerEditor(bool useEditor) {
         return;
     }
     memo->setText(QStringLiteral("メモ"));
+    m_editorTookMemo = true;
     m_pages->setTabVisible(m_pages->indexOf(m_memo), false);
     m_menu->actions().memo->setChecked(false);
 }
@@ -257,6 +301,13 @@ void MainWindow::cancelCountdown() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_pages->tabBar() && event->type() == QEvent::MouseButtonPress)
         cancelCountdown();
+    if (isAltM(event)) {
+        // Taking the override keeps the menu bar from seeing the key; the press that follows is the command.
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            m_menu->actions().memo->trigger();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

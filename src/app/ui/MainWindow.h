@@ -4,7 +4,9 @@
 
 #include "MainMenu.h"
 #include "MainStatusBar.h"
+#include "MemoPageLink.h"
 #include "SettingsPage.h"
+#include "YearPageLink.h"
 #include "month/ui/MonthPage.h"
 #include "month/ui/MonthView.h"
 
@@ -44,9 +46,8 @@ public:
     MonthPage* monthPage() const { return m_month; }
     MonthView* monthView() const { return m_monthView; }
     SettingsPage* settingsPage() const { return m_settings; }
-    // The year and memo pages hold what their own parts put into them.
-    QWidget* yearPage() const { return m_year; }
-    QWidget* memoPage() const { return m_memo; }
+    YearPage* yearPage() const { return m_year; }
+    MemoPage* memoPage() const { return m_memo; }
     MainMenu* menus() const { return m_menu; }
     MainStatusBar* status() const { return m_status; }
     QTimer* functionTimer() const { return m_functionTimer; }
@@ -67,7 +68,7 @@ signals:
     void memoFocusRequested();
     // The function tick after the status clock was refreshed.
     void functionTicked();
-    // The "/J" countdown reached 0.
+    // Going resident was asked for: the "/J" countdown reached 0, or 常駐 on the memo page.
     void residentRequested();
     // The window has been painted for the first time.
     void firstPainted();
@@ -93,6 +94,10 @@ private:
 
     void buildPages();
     void wireCommands();
+    void wireYearAndMemo();
+    // Shows the memo or a shipped text on the memo page and turns to it; nothing while the memo tab is hidden.
+    void showMemoView(MemoView view);
+    bool isAltM(QEvent* event) const;
     void fitToCalendar();
     void placeWindows();
     void refreshStatus();
@@ -111,9 +116,12 @@ private:
     QTabWidget* m_pages = nullptr;
     MonthPage* m_month = nullptr;
     MonthView* m_monthView = nullptr;
-    QWidget* m_year = nullptr;
+    YearPageLink* m_yearLink = nullptr;
+    YearPage* m_year = nullptr;
     SettingsPage* m_settings = nullptr;
-    QWidget* m_memo = nullptr;
+    MemoPageLink* m_memoLink = nullptr;
+    MemoPage* m_memo = nullptr;
+    bool m_editorTookMemo = false;
     MainMenu* m_menu = nullptr;
     MainStatusBar* m_status = nullptr;
     QTimer* m_functionTimer = nullptr;

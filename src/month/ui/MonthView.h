@@ -57,12 +57,16 @@ public slots:
     void showCurrentMonth();
     // Moves by months from the shown month (the step buttons, the menu, Ctrl+Left and Ctrl+Right).
     void step(int months);
+    // Shows the month of "YYYYMM" (a month of the window, or the jumped month); answers false when it was refused.
+    bool jumpToMonth(std::string_view yyyymm);
 
 signals:
     // The year-month entry opened: the status bar shows the hint while it stays open.
     void hintShown(const QString& hint);
     // The entry closed: the status bar shows its own text again.
     void hintClosed();
+    // An anniversary was written: the special-day list changed.
+    void specialDaysChanged();
 
 private:
     void useScheduleDialog();

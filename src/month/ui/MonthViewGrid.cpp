@@ -173,6 +173,7 @@ void MonthView::openAnniversary(int32_t day) {
     }
     (void)rules.setSpecialDayList(std::move(lines));
     m_grid->Redraw();
+    emit specialDaysChanged();
 }
 
 } // namespace rekko
