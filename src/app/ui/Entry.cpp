@@ -2,6 +2,7 @@
 // The process entry: start-up checks under the start lock, then the main window until the program ends.
 #include "Entry.h"
 
+#include "MainHotkeys.h"
 #include "MainWindow.h"
 
 #include "app/AppFolders.h"
@@ -106,8 +107,13 @@ int RunRekko(int argc, char** argv) {
     MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, dialogs,
                               folders.userData() / "rescue");
     // The start-and-stop record, the hotkeys, the year page and the memo page join the shell through these ports.
-    MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); }, NullShellPorts());
+    MainHotkeys hotkeys(controller, dialogs);
+    const ShellPorts nulls = NullShellPorts();
+    MainWindow window(
+        controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); },
+        ShellPorts{nulls.record, hotkeys, nulls.year, nulls.memo});
     dialogs.setParentWindow(&window);
+    QObject::connect(&hotkeys, &MainHotkeys::pressed, &window, &MainWindow::hotkeyPressed);
     QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);
     if (signalPipe >= 0) {
         auto* notifier = new QSocketNotifier(signalPipe, QSocketNotifier::Read, &window);
