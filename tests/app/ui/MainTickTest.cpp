@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The function tick, the countdown timer and going resident inside the main window over the sample data, on the
-// offscreen platform: the month window moved at midnight, the alert opened after the tick, the window out of sight
-// and back.
+// The function tick, the countdown timer, going resident and the sibling programs inside the main window over the
+// sample data, on the offscreen platform: the month window moved at midnight, the alert opened after the tick, the
+// window out of sight and back, a grid day handed to Zunbo and the memo to Pomta.
 #include "SampleWindow.h"
 
 #include "calendar/Julius.h"
@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <fstream>
 
 using namespace rekko;
 
@@ -23,6 +25,23 @@ QStringList TabTexts(test::SampleWindow& s) {
 
 void StartAt(test::SampleWindow& s, CalendarDate date, TimeOfDay time) {
     s.clock.set(EncodeDateTime(date, time));
+}
+
+// Returns a point of the grid widget inside the cell of a day, found through the grid's own hit test.
+QPoint OverDay(const test::SampleWindow& s, int32_t day) {
+    for (int y = 0; y < s.grid()->height(); y += 4)
+        for (int x = 0; x < s.grid()->width(); x += 8)
+            if (const GridHit hit = s.grid()->grid().hitTest(x, y); hit.cell() >= 0 && hit.day == day)
+                return QPoint(x, y) + s.grid()->contentsRect().topLeft();
+    return {};
+}
+
+// A sibling program that notes each start, with its arguments, in the file "started" of the data folder.
+void InstallSibling(test::SampleWindow& s, const char* name) {
+    const std::filesystem::path program = s.program.path() / name;
+    std::ofstream(program) << "#!/bin/sh\necho \"" << name << " $*\" >> '" << (s.data.path() / "started").string()
+                           << "'\n";
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
 }
 
 } // namespace
@@ -115,6 +134,36 @@ private slots:
         s.dialogs.expect(DialogAnswer::Yes, question);
         s.window->timerHost()->window()->reject();
         QVERIFY(s.dialogs.scriptUsed());
+    }
+
+    void theDiaryButtonHandsAGridDayToZunbo() {
+        test::SampleWindow s("", [](test::SampleWindow& w) { InstallSibling(w, "Zunbo"); });
+        QVERIFY(s.started);
+        QPushButton* button = s.window->monthPage()->buttons().zunbo;
+        button->click();
+        QCOMPARE(button->text(), QString("日付指定"));
+        const int32_t day = EncodeJuliusDay(2026, 12, 10);
+        const QPoint at = OverDay(s, day);
+        QTest::mousePress(s.grid(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(s.grid(), Qt::LeftButton, {}, at);
+        QCOMPARE(button->text(), QString("Zunbo"));
+        // The day as the diary program reads it: after the 8-byte header, its number as text.
+        std::ifstream memory("/dev/shm/SorelToZunbo1", std::ios::binary);
+        std::string bytes{std::istreambuf_iterator<char>(memory), std::istreambuf_iterator<char>()};
+        QVERIFY(bytes.size() > 8);
+        QCOMPARE(QString::fromStdString(bytes.substr(8).c_str()), QString::number(day));
+        QTRY_COMPARE(QString::fromStdString(s.data.read("started")), QString("Zunbo\n"));
+        // The grid did nothing else with the press: no schedule dialog, the selection where it was.
+        QVERIFY(s.dialogs.shown().empty());
+    }
+
+    void thePomtaButtonHandsTheMemoToPomtaAndGoesResident() {
+        test::SampleWindow s("cbEditor=1\r\ncbRekkoJ=1\r\n", [](test::SampleWindow& w) { InstallSibling(w, "Pomta"); });
+        QVERIFY(s.started);
+        s.window->monthPage()->buttons().memo->click();
+        QTRY_COMPARE(QString::fromStdString(s.data.read("started")),
+                     QString("Pomta %1\n").arg(QString::fromStdString(s.controller.files().memoFile.string())));
+        QTRY_VERIFY(s.window->isMinimized() || !s.window->isVisible());
     }
 };
 

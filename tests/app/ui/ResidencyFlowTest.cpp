@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program resident on an X11 desktop (Xvfb, openbox, xdotool): Ctrl+F12 out of sight and back, minimised
 // without a tray and hidden behind the icon of a tray host (trayer), a hotkey another client holds, and the date
-// rollover under a fake clock (libfaketime reading its time from a file), with screenshots after it.
+// rollover under a fake clock (libfaketime reading its time from a file), with screenshots after it; and the
+// timer's alert coming on top while the main window is out of sight.
 #include "Desktop.h"
 #include "Pictures.h"
+#include "SampleWindow.h"
 
 #include "platform/ui/X11GlobalHotkeys.h"
 
@@ -165,6 +167,36 @@ TEST_F(Resident, AWindowShownOnTheThirdAfterTheThirtiethMovesTheMonthWindow) {
     QThread::msleep(2000);
     SaveWindowPicture(rekko.mainWindow(), "rollover-shown-on-the-third");
     EXPECT_EQ(rekko.terminate(), 0);
+}
+
+// The timer comes due while the main window is minimised in place of the tray: its window shows, above the others.
+TEST(TimerOnTheDesktop, TheAlertComesOnTopWhileTheMainWindowIsResident) {
+    test::SampleWindow s("", [](test::SampleWindow& w) { w.clock.set(EncodeDateTime({2026, 12, 6}, {11, 0, 0})); });
+    ASSERT_TRUE(s.started);
+    const QString main = QString::number(s.window->winId());
+    test::Drive([&] {
+        test::OnGui([&] {
+            s.controller.timer().arm(12 * 3600 * 1000);
+            s.window->residency()->goResident();
+        });
+        ASSERT_TRUE(WaitForState(main, "Iconic"));
+        test::OnGui([&] {
+            s.clock.set(EncodeDateTime({2026, 12, 6}, {11, 57, 0}));
+            s.window->tick()->tick().tick();
+        });
+        QString alert;
+        ASSERT_TRUE(WaitUntil([&] {
+            const TimerWindow* window = s.window->timerHost()->window();
+            alert = window && window->isVisible() ? QString::number(window->winId()) : QString();
+            return !alert.isEmpty();
+        }));
+        EXPECT_TRUE(WaitForState(alert, "Normal"));
+        QProcess xprop;
+        xprop.start("xprop", {"-id", alert, "_NET_WM_STATE"});
+        xprop.waitForFinished(5000);
+        EXPECT_TRUE(xprop.readAllStandardOutput().contains("_NET_WM_STATE_ABOVE"));
+        EXPECT_EQ(WmState(main), "Iconic");
+    });
 }
 
 } // namespace
