@@ -2,10 +2,10 @@
 // Writing the benchmarks' sample data folder.
 #include "SampleData.h"
 
+#include "base/TextFile.h"
+#include "calendar/Julius.h"
 #include "month/MonthWindow.h"
 #include "month/PeriodStore.h"
-#include "calendar/Julius.h"
-#include "base/TextFile.h"
 
 #include <cstdlib>
 #include <string>

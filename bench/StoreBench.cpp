@@ -4,8 +4,8 @@
 #include "month/MonthStore.h"
 #include "month/PeriodStore.h"
 
-#include "calendar/Julius.h"
 #include "base/TextFile.h"
+#include "calendar/Julius.h"
 
 #include "SampleData.h"
 

@@ -2,8 +2,8 @@
 // The main window's options, section Settei of "Sorel.ini": every key with its type, default and range.
 #pragma once
 
-#include "month/MonthSettings.h"
 #include "base/ProfileFile.h"
+#include "month/MonthSettings.h"
 
 #include "calendar/Julius.h"
 

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "MainController.h"
+#include "ShellPorts.h"
 #include "month/MonthPorts.h"
 #include "month/ScheduleStores.h"
-#include "ShellPorts.h"
 
 #include <filesystem>
 #include <string>

@@ -3,8 +3,8 @@
 // message about the last stop, a stop line at every orderly end, and the option switched off and on.
 #pragma once
 
-#include "calendar/Julius.h"
 #include "base/Result.h"
+#include "calendar/Julius.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 

@@ -5,8 +5,8 @@
 
 #include "base/SaveReport.h"
 
-#include "calendar/Julius.h"
 #include "base/Result.h"
+#include "calendar/Julius.h"
 
 #include <cstdint>
 

@@ -69,8 +69,8 @@ std::string UnsavedRescue::rescue(const SaveReport& report, LocalDateTime now) {
     if (written)
         written = WriteFileAtomically(noteFile(), earlier.value().empty() ? note : earlier.value() + "\r\n\r\n" + note);
     if (!written)
-        out += "Rekko: 次回の起動時に知らせることができません: " + written.error().path + ": " +
-               written.error().cause + "\n";
+        out += "Rekko: 次回の起動時に知らせることができません: " + written.error().path + ": " + written.error().cause +
+               "\n";
     return out;
 }
 

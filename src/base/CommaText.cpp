@@ -15,7 +15,9 @@ bool isSeparatorBlank(char c) {
     return u >= 1 && u <= 32;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -80,7 +82,9 @@ std::string JoinCommaText(const std::vector<std::string>& fields) {
     return text;
 }
 
-std::string EscapeCommas(std::string_view text) { return ReplaceAll(text, ",", kFullWidthComma); }
+std::string EscapeCommas(std::string_view text) {
+    return ReplaceAll(text, ",", kFullWidthComma);
+}
 
 std::string UnescapeDigitComma(std::string_view text) {
     std::string result(text);

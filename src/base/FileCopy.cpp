@@ -60,8 +60,7 @@ MaskCopyReport CopyFileMasks(const fs::path& source, const fs::path& target, std
         for (; it != fs::directory_iterator(); it.increment(error)) {
             const std::string name = it->path().filename().string();
             std::error_code typeError;
-            if (it->is_regular_file(typeError) &&
-                ::fnmatch(mask.c_str(), name.c_str(), FNM_PERIOD | FNM_CASEFOLD) == 0)
+            if (it->is_regular_file(typeError) && ::fnmatch(mask.c_str(), name.c_str(), FNM_PERIOD | FNM_CASEFOLD) == 0)
                 copyOne(it->path(), target, report);
         }
         if (error)

@@ -10,14 +10,13 @@
 namespace rekko {
 
 struct Failure {
-    std::string cause{}; // what went wrong, for the user to read
-    std::string path{};  // the file concerned, when there is one
-    size_t line = 0;     // 1-based line in that file, 0 when not about a line
+    std::string cause{};   // what went wrong, for the user to read
+    std::string path{};    // the file concerned, when there is one
+    size_t line = 0;       // 1-based line in that file, 0 when not about a line
     bool reported = false; // its own message has been shown already, so no other box repeats it
 };
 
-template <class T>
-class [[nodiscard]] Result {
+template <class T> class [[nodiscard]] Result {
 public:
     Result(T value) : m_value(std::move(value)) {}
     Result(Failure failure) : m_value(std::move(failure)) {}
@@ -49,6 +48,8 @@ private:
 // A result without a value: success, or a failure.
 using Status = Result<std::monostate>;
 
-inline Status Success() { return std::monostate{}; }
+inline Status Success() {
+    return std::monostate{};
+}
 
 } // namespace rekko

@@ -14,7 +14,9 @@ constexpr std::array<std::string_view, 7> kLongNames = {"日曜日", "月曜日"
                                                         "木曜日", "金曜日", "土曜日"};
 constexpr std::string_view kUnknown = "不明";
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))

@@ -2,8 +2,8 @@
 // Rule lines of the holiday and special-day lists.
 #include "DayRule.h"
 
-#include "base/CommaText.h"
 #include "Julius.h"
+#include "base/CommaText.h"
 
 #include <charconv>
 #include <vector>

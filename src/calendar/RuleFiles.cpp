@@ -2,8 +2,8 @@
 // Reading the holiday and special-day files into a control's rule lists, and writing a list back.
 #include "RuleFiles.h"
 
-#include "base/FileEntry.h"
 #include "Resources.h"
+#include "base/FileEntry.h"
 
 namespace rekko {
 

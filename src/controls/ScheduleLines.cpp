@@ -2,8 +2,8 @@
 // Reading the fields of month-list lines and period lines for the grid.
 #include "ScheduleLines.h"
 
-#include "calendar/Julius.h"
 #include "base/TextProcedures.h"
+#include "calendar/Julius.h"
 
 #include <charconv>
 #include <utility>

@@ -21,9 +21,9 @@ struct GridPoint {
 struct GridAction {
     enum class Kind { None, OpenDay, NewPeriod, EditPeriod, Reversed };
     Kind kind = Kind::None;
-    int32_t day = 0;    // OpenDay
-    int period = 0;     // EditPeriod: the line of the period list
-    int32_t start = 0;  // NewPeriod: the range and its parts
+    int32_t day = 0;   // OpenDay
+    int period = 0;    // EditPeriod: the line of the period list
+    int32_t start = 0; // NewPeriod: the range and its parts
     int startPart = 1;
     int32_t end = 0;
     int endPart = 3;

@@ -2,8 +2,8 @@
 // Month navigation: jumps inside and outside the window, leaving jump mode, typed months and days.
 #include "MonthNavigator.h"
 
-#include "calendar/Julius.h"
 #include "base/TextProcedures.h"
+#include "calendar/Julius.h"
 
 #include <cstdio>
 

@@ -11,7 +11,9 @@ std::string MonthGuardMessage(int month) {
     return std::to_string(month) + "月予定が立ち上げ時の半分以下、または０になっています。\r\nこの月は保存しません。";
 }
 
-bool SaveGuardAllows(size_t loadCount, size_t now) { return loadCount / 2 <= now && now != 0; }
+bool SaveGuardAllows(size_t loadCount, size_t now) {
+    return loadCount / 2 <= now && now != 0;
+}
 
 void MonthStore::emptyList(int index) {
     const MonthSlot& slot = m_window.slot(index);

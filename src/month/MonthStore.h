@@ -66,8 +66,8 @@ private:
     MonthWindow m_window;
 };
 
-// Returns the guard's message for a month: its number, then "月予定が立ち上げ時の半分以下、または０になっています。" and
-// "この月は保存しません。" on the next line.
+// Returns the guard's message for a month: its number, then "月予定が立ち上げ時の半分以下、または０になっています。"
+// and "この月は保存しません。" on the next line.
 std::string MonthGuardMessage(int month);
 
 // Answers whether the save guard lets a list of now lines be written after loading loadCount lines.

@@ -2,8 +2,8 @@
 // The month window's slots, labels, file names and range.
 #include "MonthWindow.h"
 
-#include "calendar/Julius.h"
 #include "base/TextProcedures.h"
+#include "calendar/Julius.h"
 
 #include <cstdio>
 

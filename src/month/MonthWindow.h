@@ -17,7 +17,7 @@ struct MonthSlot {
     std::string label;    // tab label: "１月".."１２月", or "%d.%2d" for the jumped month
     std::string fileName; // empty for a jumped month that could not be set
     TextLines file;       // the month file as read, or as last written: saving keeps its bytes
-    size_t loadCount = 0;               // lines right after loading; the save guard compares against it
+    size_t loadCount = 0; // lines right after loading; the save guard compares against it
     bool loaded = false;
     bool unreadable = false; // the file exists but could not be read: never written in this run
 };

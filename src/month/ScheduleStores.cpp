@@ -57,16 +57,19 @@ Status ScheduleStores::savePeriods() {
 void ScheduleStores::save(SaveReport& report) {
     if (m_months.jumpedMonthEdited) {
         const size_t failuresBefore = report.failures.size();
-        report.run("jumped month", [this] { return saveMonth(kJumpSlot); },
-                   [this](const fs::path& folder) { return m_months.rescueSlot(kJumpSlot, folder); });
+        report.run(
+            "jumped month", [this] { return saveMonth(kJumpSlot); },
+            [this](const fs::path& folder) { return m_months.rescueSlot(kJumpSlot, folder); });
         // A failed or held-back write is tried again at the next save all.
         m_months.jumpedMonthEdited = m_host.writesHeld() || report.failures.size() > failuresBefore;
     }
     for (int slot = 0; slot < kJumpSlot; ++slot)
-        report.run("month " + std::to_string(slot), [this, slot] { return saveMonth(slot); },
-                   [this, slot](const fs::path& folder) { return m_months.rescueSlot(slot, folder); });
-    report.run(kPeriodFileName, [this] { return savePeriods(); },
-               [this](const fs::path& folder) { return m_periods.rescue(folder); });
+        report.run(
+            "month " + std::to_string(slot), [this, slot] { return saveMonth(slot); },
+            [this, slot](const fs::path& folder) { return m_months.rescueSlot(slot, folder); });
+    report.run(
+        kPeriodFileName, [this] { return savePeriods(); },
+        [this](const fs::path& folder) { return m_periods.rescue(folder); });
 }
 
 bool ScheduleStores::removeStaleCopies() {

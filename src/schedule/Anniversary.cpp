@@ -11,7 +11,9 @@ namespace {
 
 constexpr std::string_view kFullWidthBlank = "　";
 
-std::string yearShown(const std::string& field) { return FieldInteger(field) == 0 ? std::string() : field; }
+std::string yearShown(const std::string& field) {
+    return FieldInteger(field) == 0 ? std::string() : field;
+}
 
 bool isBlankText(std::string_view text) {
     for (char c : text)

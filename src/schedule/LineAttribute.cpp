@@ -18,7 +18,9 @@ int32_t LineAttribute::numberValue() const {
     return FieldInteger(number).value_or(0);
 }
 
-void LineAttribute::setNumber(int32_t value) { number = value == 0 ? std::string() : std::to_string(value); }
+void LineAttribute::setNumber(int32_t value) {
+    number = value == 0 ? std::string() : std::to_string(value);
+}
 
 std::optional<int> DayOfLine(std::string_view line) {
     return FieldInteger(line.substr(0, line.find(',')));

@@ -21,8 +21,7 @@ struct TextSelection {
 };
 
 // The fixed colours of the colour menu: red, blue, pink, blue-green, brown, standard.
-inline constexpr std::array<TColor, 6> kFixedLineColours = {clRed, clBlue, clFuchsia, 0x808000, clMaroon,
-                                                            clWindowText};
+inline constexpr std::array<TColor, 6> kFixedLineColours = {clRed, clBlue, clFuchsia, 0x808000, clMaroon, clWindowText};
 
 // The sixteen custom colours of the colour chooser, as 0x00BBGGRR values.
 inline constexpr std::array<TColor, 16> kCustomColours = {0x484848, 0x008080, 0x305080, 0xff0000, 0x008000, 0x808000,

@@ -3,8 +3,8 @@
 #include "ScheduleDialogRules.h"
 
 #include "base/Cp932.h"
-#include "calendar/Julius.h"
 #include "base/TextProcedures.h"
+#include "calendar/Julius.h"
 
 #include <cstdio>
 

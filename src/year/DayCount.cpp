@@ -2,8 +2,8 @@
 // Reading the calculator's dates and counting the days between them.
 #include "DayCount.h"
 
-#include "calendar/Julius.h"
 #include "base/TextProcedures.h"
+#include "calendar/Julius.h"
 
 namespace rekko {
 

@@ -67,13 +67,29 @@ TEST(Settings, AFreshFileGetsEveryKeyInTableOrder) {
 // range, takes the key's default.
 TEST(Settings, UnreadableValuesTakeTheirDefaults) {
     const std::pair<const char*, const char*> lines[] = {
-        {"cbJigen=abc", "1"},      {"cbKidouKiroku=2", "1"},    {"cbMemo=0x0", "0"},       {"udKidouGyou=0", "100"},
-        {"udCalSize=$10", "16"},   {"CaMemoY=-3", "0"},         {"rgYFirstMonth=3", "0"},  {"udKFutosa=9", "1"},
-        {"edtKColor=purplish", "clBlue"}, {"SpHajimariTuki=13", "1"}, {"HyoujiIchi=2", "0"}, {"cbTimerNo=10", "6"},
-        {"pTimerBf=-1", "3"},      {"pTTime=1500", "150000"},   {"pTAccess=7", "0"},       {"pTYoubi=8", "2"},
-        {"DhFolderNo=99999999999", "2"}, {"MemoBtn2=7 ", "7"},  {"pTChien=10", "30"},
+        {"cbJigen=abc", "1"},
+        {"cbKidouKiroku=2", "1"},
+        {"cbMemo=0x0", "0"},
+        {"udKidouGyou=0", "100"},
+        {"udCalSize=$10", "16"},
+        {"CaMemoY=-3", "0"},
+        {"rgYFirstMonth=3", "0"},
+        {"udKFutosa=9", "1"},
+        {"edtKColor=purplish", "clBlue"},
+        {"SpHajimariTuki=13", "1"},
+        {"HyoujiIchi=2", "0"},
+        {"cbTimerNo=10", "6"},
+        {"pTimerBf=-1", "3"},
+        {"pTTime=1500", "150000"},
+        {"pTAccess=7", "0"},
+        {"pTYoubi=8", "2"},
+        {"DhFolderNo=99999999999", "2"},
+        {"MemoBtn2=7 ", "7"},
+        {"pTChien=10", "30"},
         // A copy name of another form would let the rotation delete that file: it reads as empty.
-        {"CaFT1=CaFT4050.mcp", "CaFT4050.mcp"}, {"CaFT2=/home/taro/precious.txt", ""}, {"CaFT3=Ca202001.myc", ""}};
+        {"CaFT1=CaFT4050.mcp", "CaFT4050.mcp"},
+        {"CaFT2=/home/taro/precious.txt", ""},
+        {"CaFT3=Ca202001.myc", ""}};
     for (const auto& [line, value] : lines) {
         const std::string key(line, std::string_view(line).find('='));
         const auto file = ProfileFile::FromBytes(written(read(std::string("[Settei]\r\n") + line + "\r\n")));

@@ -8,14 +8,17 @@ namespace rekko {
 namespace {
 
 TEST(Colour, EveryNamedColourRoundTrips) {
-    const char* names[] = {"clBlack", "clMaroon", "clGreen", "clOlive", "clNavy", "clPurple", "clTeal",
-                           "clGray", "clSilver", "clRed", "clLime", "clYellow", "clBlue", "clFuchsia",
-                           "clAqua", "clWhite", "clScrollBar", "clBackground", "clActiveCaption",
-                           "clInactiveCaption", "clMenu", "clWindow", "clWindowFrame", "clMenuText",
-                           "clWindowText", "clCaptionText", "clActiveBorder", "clInactiveBorder",
-                           "clAppWorkSpace", "clHighlight", "clHighlightText", "clBtnFace", "clBtnShadow",
-                           "clGrayText", "clBtnText", "clInactiveCaptionText", "clBtnHighlight", "cl3DDkShadow",
-                           "cl3DLight", "clInfoText", "clInfoBk", "clNone"};
+    const char* names[] = {"clBlack",        "clMaroon",      "clGreen",         "clOlive",
+                           "clNavy",         "clPurple",      "clTeal",          "clGray",
+                           "clSilver",       "clRed",         "clLime",          "clYellow",
+                           "clBlue",         "clFuchsia",     "clAqua",          "clWhite",
+                           "clScrollBar",    "clBackground",  "clActiveCaption", "clInactiveCaption",
+                           "clMenu",         "clWindow",      "clWindowFrame",   "clMenuText",
+                           "clWindowText",   "clCaptionText", "clActiveBorder",  "clInactiveBorder",
+                           "clAppWorkSpace", "clHighlight",   "clHighlightText", "clBtnFace",
+                           "clBtnShadow",    "clGrayText",    "clBtnText",       "clInactiveCaptionText",
+                           "clBtnHighlight", "cl3DDkShadow",  "cl3DLight",       "clInfoText",
+                           "clInfoBk",       "clNone"};
     for (const char* name : names) {
         const auto value = StringToColor(name);
         ASSERT_TRUE(value) << name;

@@ -57,8 +57,15 @@ TEST(Cp932, EveryTwoByteCodeRoundTripsExceptWindowsDuplicates) {
 }
 
 TEST(Cp932, InvalidAndCutBytesComeBackExactly) {
-    const std::string samples[] = {"\x80", "\xA0", "\xFD\xFE\xFF", "abc\x81", "\x81\x0D\x0A", "\x82\x20x",
-                                   "\xEF\x40", "\x85\x40\x86\x40", std::string("\x81\x00", 2)};
+    const std::string samples[] = {"\x80",
+                                   "\xA0",
+                                   "\xFD\xFE\xFF",
+                                   "abc\x81",
+                                   "\x81\x0D\x0A",
+                                   "\x82\x20x",
+                                   "\xEF\x40",
+                                   "\x85\x40\x86\x40",
+                                   std::string("\x81\x00", 2)};
     for (const auto& bytes : samples) {
         const std::string text = DecodeCp932(bytes);
         EXPECT_EQ(encoded(text), bytes);

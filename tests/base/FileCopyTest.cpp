@@ -14,12 +14,12 @@ TEST(FileCopy, ListCopiesExistingNamesAndSkipsMissingOnes) {
     source.write("Sday.myc", "s");
     source.write("Hday.dat", "h");
     int calls = 0;
-    const CopyReport report = CopyFileList(source.path(), target.path(), "Sday.myc,Missing.myc,Hday.dat",
-                                           [&](size_t, size_t total) {
-                                               EXPECT_EQ(total, 2u);
-                                               ++calls;
-                                               return true;
-                                           });
+    const CopyReport report =
+        CopyFileList(source.path(), target.path(), "Sday.myc,Missing.myc,Hday.dat", [&](size_t, size_t total) {
+            EXPECT_EQ(total, 2u);
+            ++calls;
+            return true;
+        });
     EXPECT_TRUE(report.ok());
     EXPECT_EQ(report.copied.size(), 2u);
     EXPECT_EQ(calls, 2);

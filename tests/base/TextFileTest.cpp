@@ -119,9 +119,12 @@ TEST(TextFile, RefusesWhatIsNoRegularFileOrTooLargeWithoutWaiting) {
     const auto large = dir.write("Ca202701.myc", "");
     fs::resize_file(large, kMaxReadBytes + 1);
     const std::pair<const char*, const char*> refused[] = {
-        {"Ca202612.myc", "通常のファイルではありません"}, {"Sday.myc", "通常のファイルではありません"},
-        {"Hday.dat", "通常のファイルではありません"},     {"CaFromTo.myc", "先のファイルがありません"},
-        {"CaMemo.myc", "循環"},                           {"Ca202701.myc", "64 MiB"},
+        {"Ca202612.myc", "通常のファイルではありません"},
+        {"Sday.myc", "通常のファイルではありません"},
+        {"Hday.dat", "通常のファイルではありません"},
+        {"CaFromTo.myc", "先のファイルがありません"},
+        {"CaMemo.myc", "循環"},
+        {"Ca202701.myc", "64 MiB"},
     };
     for (const auto& [name, cause] : refused) {
         EXPECT_TRUE(FileEntryExists(dir / name)) << name;

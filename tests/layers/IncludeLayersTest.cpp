@@ -15,8 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::set<std::string> kCoreFolders = {"base",     "platform", "calendar", "controls",  "schedule",    "month",
-                                            "year",     "memo",     "timer",    "clocksync", "maintenance", "app"};
+const std::set<std::string> kCoreFolders = {"base", "platform", "calendar", "controls",  "schedule",    "month",
+                                            "year", "memo",     "timer",    "clocksync", "maintenance", "app"};
 
 // The core folders each core folder may include besides itself, in the order of the layers.
 const std::map<std::string, std::set<std::string>> kCoreRules = {
@@ -31,8 +31,9 @@ const std::map<std::string, std::set<std::string>> kCoreRules = {
     {"timer", {"base", "calendar", "platform", "controls", "schedule"}},
     {"clocksync", {"base", "calendar", "platform", "controls", "schedule"}},
     {"maintenance", {"base", "calendar", "platform", "controls", "schedule", "month"}},
-    {"app", {"base", "calendar", "platform", "controls", "schedule", "month", "year", "memo", "timer", "clocksync",
-             "maintenance"}},
+    {"app",
+     {"base", "calendar", "platform", "controls", "schedule", "month", "year", "memo", "timer", "clocksync",
+      "maintenance"}},
 };
 
 // The record types of schedule/ that the grid's model draws.

@@ -2,8 +2,8 @@
 // The month window and the month files: slots, loading, the save guard and byte-exact saving.
 #include "month/MonthStore.h"
 
-#include "calendar/Julius.h"
 #include "base/TextFile.h"
+#include "calendar/Julius.h"
 
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
@@ -77,7 +77,8 @@ TEST_F(MonthFiles, GuardSavesDownToHalfAndRefusesBelow) {
     dialogs.expect(DialogAnswer::Ok);
     ASSERT_TRUE(store.saveSlot(1).ok());
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].text, "5月予定が立ち上げ時の半分以下、または０になっています。\r\nこの月は保存しません。");
+    EXPECT_EQ(dialogs.shown()[0].text,
+              "5月予定が立ち上げ時の半分以下、または０になっています。\r\nこの月は保存しません。");
     EXPECT_EQ(dialogs.shown()[0].caption, "確認 -Rekko-");
     EXPECT_EQ(store.lines(1).size(), 4u); // the data stays in memory
 }

@@ -30,8 +30,8 @@ protected:
     void writePeriods(int records) {
         std::string bytes = "***** FromTo\x97\x5C\x92\xE8\r\n";
         for (int i = 1; i <= records; ++i)
-            bytes += "2024, 5, " + std::to_string(i) + ",M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p" + std::to_string(i) +
-                     "\r\n";
+            bytes +=
+                "2024, 5, " + std::to_string(i) + ",M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p" + std::to_string(i) + "\r\n";
         std::ofstream(dataDir() / "CaFromTo.myc", std::ios::binary) << bytes;
     }
     PeriodStore::LoadOutcome loadOn(int year, int month, int day) { return store.load(dataDir(), year, month, day); }

@@ -67,8 +67,7 @@ TEST_P(SampleRoundTrip, SavesTheBytesItLoaded) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SampleFolder, SampleRoundTrip,
-                         ::testing::Values("Ca202611.myc", "Ca202612.myc", "Ca202701.myc", "CaFromTo.myc",
-                                           "Sday.myc"),
+                         ::testing::Values("Ca202611.myc", "Ca202612.myc", "Ca202701.myc", "CaFromTo.myc", "Sday.myc"),
                          [](const ::testing::TestParamInfo<const char*>& param) {
                              std::string name = param.param;
                              return name.substr(0, name.find('.'));

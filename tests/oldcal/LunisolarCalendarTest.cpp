@@ -5,9 +5,9 @@
 #include "GeneratorReport.h"
 
 #include "TempDir.h"
+#include "base/TextProcedures.h"
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
-#include "base/TextProcedures.h"
 
 #include <gtest/gtest.h>
 

@@ -119,8 +119,7 @@ TEST(Anniversary, FindsEditsAndDeletes) {
     Anniversary edited = found;
     edited.text = "a, b";
     ReplaceAnniversary(lines, found, edited, 5, 3);
-    EXPECT_EQ(lines, (std::vector<std::string>{"12,24,Eve", "x,y,z,w,,,junk", ",,5,3,,,second",
-                                               "1990,,5,3,,,a，　b"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"12,24,Eve", "x,y,z,w,,,junk", ",,5,3,,,second", "1990,,5,3,,,a，　b"}));
     edited.text = "  　 ";
     ReplaceAnniversary(lines, FindAnniversary(lines, 5, 3), edited, 5, 3);
     EXPECT_EQ(lines.size(), 3u);

@@ -18,8 +18,7 @@ namespace rekko::test {
 
 struct SampleWindow {
     // settings join the settings file; prepare may change the data folder and script boxes before the start.
-    explicit SampleWindow(const std::string& settings = "",
-                          const std::function<void(SampleWindow&)>& prepare = {}) {
+    explicit SampleWindow(const std::string& settings = "", const std::function<void(SampleWindow&)>& prepare = {}) {
         CopySampleData(data.path());
         program.write("Sorel.ini",
                       "[Settei]\r\n" + settings + "edFolder=" + data.path().string() + "/\r\nCaFT1=CaFT6120.mcp\r\n");

@@ -33,7 +33,9 @@ std::string TempDir::read(std::string_view name) const {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::filesystem::path TestDataDir() { return REKKO_TEST_DATA_DIR; }
+std::filesystem::path TestDataDir() {
+    return REKKO_TEST_DATA_DIR;
+}
 
 void CopySampleData(const std::filesystem::path& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(TestDataDir() / "sample"))

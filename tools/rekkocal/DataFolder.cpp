@@ -3,9 +3,9 @@
 #include "DataFolder.h"
 
 #include "app/AppFolders.h"
-#include "base/ProfileFile.h"
 #include "app/Settings.h"
 #include "base/FileEntry.h"
+#include "base/ProfileFile.h"
 
 namespace rekko::cli {
 

@@ -8,11 +8,11 @@
 #include "schedule/DayLines.h"
 
 #include "base/CommaText.h"
+#include "base/TextFile.h"
+#include "base/TextProcedures.h"
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
 #include "calendar/RuleFiles.h"
-#include "base/TextFile.h"
-#include "base/TextProcedures.h"
 
 #include <filesystem>
 
@@ -26,7 +26,6 @@ void LoadRules(DayRules& rules, Args& args, Terminal& terminal) {
         if (message)
             terminal.err << "rekkocal: " << ReplaceAll(*message, "\r\n", " ") << '\n';
 }
-
 
 int dayCommand(const Args& arguments, const Environment& environment, Terminal& terminal) {
     Args args = arguments;

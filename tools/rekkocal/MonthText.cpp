@@ -2,11 +2,11 @@
 // Month calendar text for the terminal, from the month grid's cells.
 #include "MonthText.h"
 
-#include "calendar/OldCalendar.h"
-#include "base/TextProcedures.h"
-#include "controls/GridDayRules.h"
 #include "base/CommaText.h"
+#include "base/TextProcedures.h"
 #include "calendar/Julius.h"
+#include "calendar/OldCalendar.h"
+#include "controls/GridDayRules.h"
 #include "schedule/DayLines.h"
 
 #include <cstdio>

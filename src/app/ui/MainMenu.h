@@ -9,24 +9,24 @@ namespace rekko {
 
 // The commands; each carries its name as objectName.
 struct MainMenuActions {
-    QAction* backup = nullptr;            // mmBackup "バックアップ(&B)"
-    QAction* textExport = nullptr;        // mmTextKakidashi "テキスト書出(&W)"
-    QAction* exit = nullptr;              // mmShuuryou "終了(&X)"
-    QAction* previousMonth = nullptr;     // mmZengetu "前月(&J)", Ctrl+J
-    QAction* nextMonth = nullptr;         // mmYokugetu "翌月(&K)", Ctrl+K
-    QAction* previousYear = nullptr;      // mmZennen "前年(&I)", Ctrl+I
-    QAction* nextYear = nullptr;          // mmYokunen "翌年(&M)", Ctrl+M
-    QAction* dayCount = nullptr;          // mmNissuu "日数計算(&N)"
-    QAction* startRecord = nullptr;       // mmKidouJikoku "起動時刻(&J)", enabled with cbKidouKiroku
-    QAction* memo = nullptr;              // mmMemo "メモ(&M)", checkable
-    QAction* readMe = nullptr;            // mmReadMe "ReadMe(&R)"
-    QAction* usage = nullptr;             // mmShiyouhou "使用法(&U)"
-    QAction* latest = nullptr;            // mmSaishin "最新の機能(&N)", hidden
-    QAction* timer = nullptr;             // mmJigen "時限［タイマー］(&T)"
-    QAction* clockCorrection = nullptr;   // mnJikoku "内蔵時計修正設定(&J)", enabled with cbTShuusei
-    QAction* excel = nullptr;             // mmExcel "エクセルカレンダ作成＆印刷(&X)"
-    QAction* anniversaries = nullptr;     // mmKinenbi "記念日等一括編集(&E)"
-    QAction* commemoration = nullptr;     // mmRekkoKinen "Rekko記念機能(&M)"
+    QAction* backup = nullptr;             // mmBackup "バックアップ(&B)"
+    QAction* textExport = nullptr;         // mmTextKakidashi "テキスト書出(&W)"
+    QAction* exit = nullptr;               // mmShuuryou "終了(&X)"
+    QAction* previousMonth = nullptr;      // mmZengetu "前月(&J)", Ctrl+J
+    QAction* nextMonth = nullptr;          // mmYokugetu "翌月(&K)", Ctrl+K
+    QAction* previousYear = nullptr;       // mmZennen "前年(&I)", Ctrl+I
+    QAction* nextYear = nullptr;           // mmYokunen "翌年(&M)", Ctrl+M
+    QAction* dayCount = nullptr;           // mmNissuu "日数計算(&N)"
+    QAction* startRecord = nullptr;        // mmKidouJikoku "起動時刻(&J)", enabled with cbKidouKiroku
+    QAction* memo = nullptr;               // mmMemo "メモ(&M)", checkable
+    QAction* readMe = nullptr;             // mmReadMe "ReadMe(&R)"
+    QAction* usage = nullptr;              // mmShiyouhou "使用法(&U)"
+    QAction* latest = nullptr;             // mmSaishin "最新の機能(&N)", hidden
+    QAction* timer = nullptr;              // mmJigen "時限［タイマー］(&T)"
+    QAction* clockCorrection = nullptr;    // mnJikoku "内蔵時計修正設定(&J)", enabled with cbTShuusei
+    QAction* excel = nullptr;              // mmExcel "エクセルカレンダ作成＆印刷(&X)"
+    QAction* anniversaries = nullptr;      // mmKinenbi "記念日等一括編集(&E)"
+    QAction* commemoration = nullptr;      // mmRekkoKinen "Rekko記念機能(&M)"
     QAction* commemorationAdmin = nullptr; // mmKinenKanri "Rekko記念管理", hidden
 };
 

@@ -70,8 +70,7 @@ void MainWindow::buildPages() {
     m_menu = new MainMenu(menuBar());
     m_status = new MainStatusBar(this);
     setStatusBar(m_status);
-    m_monthView =
-        new MonthView(m_month, m_status->dayEntry(), m_sequence, settings, m_controller.clock(), m_dialogs);
+    m_monthView = new MonthView(m_month, m_status->dayEntry(), m_sequence, settings, m_controller.clock(), m_dialogs);
     m_sequence.attachMonthPage(m_monthView->stores(), *m_monthView);
 
     m_functionTimer = new QTimer(this);
@@ -122,8 +121,9 @@ void MainWindow::wireCommands() {
                                          std::pair{actions.previousYear, -12}, std::pair{actions.nextYear, +12}})
         connect(action, &QAction::triggered, m_monthView, [this, months = months] { m_monthView->step(months); });
     connect(this, &MainWindow::currentMonthRequested, m_monthView, &MonthView::showCurrentMonth);
-    connect(m_monthView, &MonthView::hintShown, this,
-            [this](const QString& hint) { m_status->setPanel1({hint.toStdString(), false}); });
+    connect(m_monthView, &MonthView::hintShown, this, [this](const QString& hint) {
+        m_status->setPanel1({hint.toStdString(), false});
+    });
     connect(m_monthView, &MonthView::hintClosed, this, &MainWindow::refreshStatus);
     connect(m_settings->basic(), &BasicSettingsPage::startRecordSwitched, actions.startRecord, &QAction::setEnabled);
     connect(m_settings->functions(), &FunctionSettingsPage::timerSwitched, this, [buttons, actions](bool on) {

@@ -5,8 +5,8 @@
 #include "CalendarPainting.h"
 #include "ColourConversion.h"
 
-#include "calendar/OldCalendar.h"
 #include "base/TextProcedures.h"
+#include "calendar/OldCalendar.h"
 
 #include <QFontMetrics>
 

@@ -2,9 +2,9 @@
 // The month page's commands, keys and grid events, driving the month navigator and the stores.
 #include "MonthView.h"
 
+#include "base/TextFile.h"
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
-#include "base/TextFile.h"
 
 #include <QKeyEvent>
 #include <QLayout>
@@ -37,8 +37,8 @@ bool isEnter(const QKeyEvent& event) {
 
 } // namespace
 
-MonthView::MonthView(MonthPage* page, QLineEdit* dayEntry, MonthHost& host, MonthSettings& settings,
-                     const Clock& clock, Dialogs& dialogs)
+MonthView::MonthView(MonthPage* page, QLineEdit* dayEntry, MonthHost& host, MonthSettings& settings, const Clock& clock,
+                     Dialogs& dialogs)
     : QObject(page), m_page(page), m_dayEntry(dayEntry), m_host(host), m_settings(settings), m_clock(clock),
       m_dialogs(dialogs), m_grid(new TSeMCal(dialogs, host.today(), page->gridPanel())),
       m_stores(host, dialogs, m_grid->grid(), settings.CaFT) {
@@ -143,7 +143,8 @@ void MonthView::wireEntries() {
             showSlot();
         }
     });
-    m_dayEntry->installEventFilter(new KeyFilter(this, [this](const QKeyEvent& event) { return dayEntryKey(event.key()); }));
+    m_dayEntry->installEventFilter(
+        new KeyFilter(this, [this](const QKeyEvent& event) { return dayEntryKey(event.key()); }));
     // Enter on the grid opens its current day.
     m_grid->installEventFilter(new KeyFilter(this, [this](const QKeyEvent& event) {
         if (!isEnter(event) || (event.modifiers() & ~Qt::KeypadModifier))

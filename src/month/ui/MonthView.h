@@ -5,11 +5,11 @@
 
 #include "MonthPage.h"
 
+#include "controls/ui/TSeMCal.h"
 #include "month/GridInteraction.h"
 #include "month/MonthPorts.h"
 #include "month/MonthSettings.h"
 #include "month/ScheduleStores.h"
-#include "controls/ui/TSeMCal.h"
 #include "platform/Clock.h"
 #include "schedule/Anniversary.h"
 #include "schedule/DayLines.h"

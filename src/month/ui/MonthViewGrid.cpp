@@ -141,9 +141,9 @@ void MonthView::openPeriod(int index, const GridAction& range) {
     const auto& periods = m_stores.periods().list();
     if (index > 0 && static_cast<size_t>(index) >= periods.size())
         return;
-    const PeriodFields stored =
-        index == 0 ? NewPeriod(range.start, range.startPart, range.end, range.endPart, m_settings.udKFutosa, defaultColour)
-                   : ReadPeriodRecord(periods[static_cast<size_t>(index)], defaultColour);
+    const PeriodFields stored = index == 0 ? NewPeriod(range.start, range.startPart, range.end, range.endPart,
+                                                       m_settings.udKFutosa, defaultColour)
+                                           : ReadPeriodRecord(periods[static_cast<size_t>(index)], defaultColour);
     // An invalid date is shown by the store; the dialog then opens again with what the user typed.
     for (auto edited = editPeriod(stored, index == 0); edited; edited = editPeriod(*edited, index == 0)) {
         if (m_stores.periods().store(static_cast<size_t>(index), *edited)) {
@@ -167,9 +167,8 @@ void MonthView::openAnniversary(int32_t day) {
     ReplaceAnniversary(lines, found, *edited, date.month, date.day);
     // The anniversaries are saved where they are read: "Sday.myc" of the current directory.
     const Status saved =
-        m_host.writesHeld()
-            ? Status(Failure{kWritesHeldCause, std::filesystem::absolute(kSpecialDayFileName).string()})
-            : m_grid->grid().specialDayFile().save(lines);
+        m_host.writesHeld() ? Status(Failure{kWritesHeldCause, std::filesystem::absolute(kSpecialDayFileName).string()})
+                            : m_grid->grid().specialDayFile().save(lines);
     if (!saved) {
         SaveReport report;
         report.add(saved);

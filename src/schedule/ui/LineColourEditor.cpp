@@ -92,8 +92,7 @@ LineColourEditor::LineColourEditor(QWidget* parent) : QPlainTextEdit(parent) {
     font.setFixedPitch(true);
     setFont(font);
     QTextOption option = document()->defaultTextOption();
-    option.setFlags(option.flags() | QTextOption::ShowLineAndParagraphSeparators |
-                    QTextOption::ShowDocumentTerminator);
+    option.setFlags(option.flags() | QTextOption::ShowLineAndParagraphSeparators | QTextOption::ShowDocumentTerminator);
     document()->setDefaultTextOption(option);
     new LineColourHighlighter(this);
 }
@@ -164,8 +163,7 @@ void LineColourEditor::applyColour(TColor colour, bool chosen) {
 std::optional<TColor> LineColourEditor::checkedColour() const {
     const QTextCursor cursor = textCursor();
     const TextSelection selection = selectionOf(cursor);
-    return CheckedLineColour(schedule().attributes, cursor.hasSelection() ? &selection : nullptr,
-                             cursor.blockNumber());
+    return CheckedLineColour(schedule().attributes, cursor.hasSelection() ? &selection : nullptr, cursor.blockNumber());
 }
 
 void LineColourEditor::insertLines(const QString& text) {

@@ -3,8 +3,8 @@
 // their lines through every edit, undo and redo.
 #pragma once
 
-#include "schedule/LineColours.h"
 #include "schedule/DayLines.h"
+#include "schedule/LineColours.h"
 
 #include <QPlainTextEdit>
 

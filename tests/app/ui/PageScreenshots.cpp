@@ -9,8 +9,8 @@
 
 #include "app/StartStopTable.h"
 #include "app/ui/Entry.h"
-#include "calendar/RuleFiles.h"
 #include "base/TextFile.h"
+#include "calendar/RuleFiles.h"
 #include "controls/ui/TCalExFonts.h"
 #include "memo/ui/MemoPage.h"
 #include "year/ui/YearPage.h"

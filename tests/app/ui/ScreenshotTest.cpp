@@ -87,7 +87,8 @@ private slots:
         const auto ink = [background](QRgb pixel) { return pixel != background; };
         const int laneTop = metrics.firstLineTop + 2 * metrics.lineStep;
         QVERIFY(test::CountPixels(image, QRect(origin + QPoint(4, laneTop), QSize(60, metrics.lineHeight)), ink) > 20);
-        const QRect rokuyo(origin + QPoint(1, rect.height() - 1 - metrics.rokuyoHeight), QSize(30, metrics.rokuyoHeight));
+        const QRect rokuyo(origin + QPoint(1, rect.height() - 1 - metrics.rokuyoHeight),
+                           QSize(30, metrics.rokuyoHeight));
         QVERIFY(test::CountPixels(image, rokuyo, ink) > 20);
 
         const int width = window.width();

@@ -32,7 +32,6 @@ QString shown(const TClock& clock) {
         .arg(clock.sec(), 2, 10, QChar('0'));
 }
 
-
 // A clock showing 15:30:45 on a white background.
 struct StillClock {
     StillClock() {

@@ -26,9 +26,12 @@ private slots:
         test::FakeClock clock(CalendarDate{2026, 5, 5}, TimeOfDay{10, 0, 0});
         ScheduleDialog dialog(dialogs, clock);
         const int32_t day = EncodeJuliusDay(2026, 5, 5);
-        const std::vector<std::string> month = {" 0,0,9,2026/ 5",         " 5,1,,09:30 朝会,clRed,,,,,",
-                                                " 5,2,,設計レビュー,clBlue,,,,,", " 5,3,,昼食会 1，000円,clFuchsia,,,,,",
-                                                " 5,4,,資料作成,clTeal,,,,,",     " 5,5,,帰りに買い物,clMaroon,,,,,",
+        const std::vector<std::string> month = {" 0,0,9,2026/ 5",
+                                                " 5,1,,09:30 朝会,clRed,,,,,",
+                                                " 5,2,,設計レビュー,clBlue,,,,,",
+                                                " 5,3,,昼食会 1，000円,clFuchsia,,,,,",
+                                                " 5,4,,資料作成,clTeal,,,,,",
+                                                " 5,5,,帰りに買い物,clMaroon,,,,,",
                                                 " 5,6,,標準色の行,,,,,,"};
         dialog.loadDay(day, LoadDay(month, 5), {{"創立記念日", "端午", "こどもの日"}, "SSH"});
         dialog.show();

@@ -141,7 +141,6 @@ private slots:
         host.window()->controls().closeButton->click();
         QTRY_VERIFY(!host.window());
     }
-
 };
 
 } // namespace
