@@ -152,7 +152,7 @@ private slots:
         std::string bytes{std::istreambuf_iterator<char>(memory), std::istreambuf_iterator<char>()};
         QVERIFY(bytes.size() > 8);
         QCOMPARE(QString::fromStdString(bytes.substr(8).c_str()), QString::number(day));
-        QTRY_COMPARE(QString::fromStdString(s.data.read("started")), QString("Zunbo\n"));
+        QTRY_COMPARE(QString::fromStdString(s.data.read("started")), QString("Zunbo \n"));
         // The grid did nothing else with the press: no schedule dialog, the selection where it was.
         QVERIFY(s.dialogs.shown().empty());
     }
