@@ -67,9 +67,8 @@ bool ShellSequence::start(const std::vector<std::string>& arguments, const fs::p
     if (settings.cbHotkey)
         m_ports.hotkeys.registerKeys();
     m_memo->measure();
-    // The warm-up of the function tick, its interval at start, and the values clamped at start.
+    // The values clamped at start; the main window starts the warm-up of the function tick when the start is over.
     m_controller.finishStart();
-    m_window.runFunctionTick(m_controller.functionTickMilliseconds());
     m_window.showCommemoration(m_controller.commemoration());
     m_window.offerEditor(m_controller.pomta().has_value() && settings.cbEditor);
     m_year->startDayCount();

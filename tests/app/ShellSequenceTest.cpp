@@ -111,22 +111,24 @@ TEST(ShellSequence, TheCreationSequenceRunsItsStepsInOrderAsTheSwitchesSay) {
     Program program("cbKidouKiroku=1\r\npTChien=200\r\n");
     program.dialogs.expect(DialogAnswer::Ok, program.data.string() + "/CaFromTo.myc が存在しません。");
     ASSERT_TRUE(program.sequence.start({"/J05"}, program.startup.path()));
-    EXPECT_EQ(
-        program.shell.calls,
-        (std::vector<std::string>{"features", "tick 10000", "collect", "settings shown", "memo CaMemo.myc",
-                                  "start state", "grid", "year", "tick 10000", "start record", "hotkeys",
-                                  "memo measured", "tick 10000", "commemoration", "no editor", "day count", "place"}));
+    EXPECT_EQ(program.shell.calls,
+              (std::vector<std::string>{"features", "tick 10000", "collect", "settings shown", "memo CaMemo.myc",
+                                        "start state", "grid", "year", "tick 10000", "start record", "hotkeys",
+                                        "memo measured", "commemoration", "no editor", "day count", "place"}));
     EXPECT_EQ(program.controller.settings().pTChien, 60);
     EXPECT_EQ(program.controller.residentCountdown(), 5);
 
     // Without the hotkeys, and with a start record that fails: its message, and the start goes on.
-    Program failing("cbKidouKiroku=1\r\ncbHotkey=0\r\ncbTShuusei=1\r\n");
+    Program failing("cbKidouKiroku=1\r\ncbHotkey=0\r\npTimer=21:30:00\r\npTimerBf=7\r\n");
     failing.writeData("CaFromTo.myc", kEmptyPeriodFile);
     failing.shell.startRecord = Failure{.cause = "disk full"};
     failing.dialogs.expect(DialogAnswer::Ok, "起動時刻取得エラー\r\n処理は続けます。");
     ASSERT_TRUE(failing.sequence.start({}, failing.startup.path()));
     EXPECT_EQ(std::count(failing.shell.calls.begin(), failing.shell.calls.end(), "hotkeys"), 0);
-    EXPECT_EQ(failing.shell.calls[failing.shell.calls.size() - 5], "tick 1000");
+    // The countdown timer takes its stored time and notice minutes, disarmed.
+    EXPECT_EQ(failing.controller.timer().setTime(), (21 * 60 + 30) * 60 * 1000);
+    EXPECT_EQ(failing.controller.timer().notice(), 7);
+    EXPECT_FALSE(failing.controller.timer().armed());
 }
 
 TEST(ShellSequence, TheStartRecordTakesItsLineLimitAndItsMessageWaitsForTheFirstActivation) {

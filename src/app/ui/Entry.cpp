@@ -2,6 +2,7 @@
 // The process entry: start-up checks under the start lock, then the main window until the program ends.
 #include "Entry.h"
 
+#include "MainHotkeys.h"
 #include "MainWindow.h"
 
 #include "app/AppFolders.h"
@@ -108,9 +109,10 @@ int RunRekko(int argc, char** argv) {
                               folders.userData() / "rescue");
     // The start-and-stop record and the hotkeys join the shell through these ports.
     StartStopRecord record(controller.files().startStopRecord, clock, dialogs);
-    MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); },
-                      {record, NullShellPorts().hotkeys});
+    MainHotkeys hotkeys(controller, dialogs);
+    MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); }, {record, hotkeys});
     dialogs.setParentWindow(&window);
+    QObject::connect(&hotkeys, &MainHotkeys::pressed, &window, &MainWindow::hotkeyPressed);
     QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);
     if (signalPipe >= 0) {
         auto* notifier = new QSocketNotifier(signalPipe, QSocketNotifier::Read, &window);

@@ -2,6 +2,7 @@
 // The main window: building and wiring the pages, its steps of the shell's sequences, activation and the orderly end.
 #include "MainWindow.h"
 
+#include "app/Hotkeys.h"
 #include "app/WindowPlacement.h"
 #include "platform/InstanceRegistry.h"
 
@@ -40,6 +41,7 @@ MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::functi
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
     buildPages();
     wireCommands();
+    wireResidency();
     m_pages->tabBar()->installEventFilter(this);
     watchFocusReturns();
     fitToCalendar();
@@ -80,6 +82,36 @@ void MainWindow::buildPages() {
     m_residentTimer = new QTimer(this);
     m_residentTimer->setObjectName("tmJouchuu");
     m_residentTimer->setInterval(1000);
+
+    m_timerHost = new TimerWindowHost(m_controller.timer(), m_controller.clock(), m_dialogs, this);
+    m_tick = new MainTick(*this, *m_timerHost);
+    m_residency = new Residency(*this);
+    m_siblings = new SiblingPrograms(*this, *m_residency);
+}
+
+void MainWindow::wireResidency() {
+    const MonthPageButtons& buttons = m_month->buttons();
+    connect(buttons.resident, &QPushButton::clicked, m_residency, &Residency::goResident);
+    connect(this, &MainWindow::residentRequested, m_residency, &Residency::goResident);
+    connect(buttons.timer, &QPushButton::clicked, m_timerHost, &TimerWindowHost::openSetting);
+    connect(m_menu->actions().timer, &QAction::triggered, m_timerHost, &TimerWindowHost::openSetting);
+    connect(m_timerHost, &TimerWindowHost::armedChanged, this,
+            [button = buttons.timer](bool armed) { ShowTimerArmed(*button, armed); });
+    connect(m_settings->functions(), &FunctionSettingsPage::timerSwitched, m_timerHost,
+            &TimerWindowHost::switchFunction);
+}
+
+void MainWindow::hotkeyPressed(int id) {
+    if (id == kResidentHotkeyId)
+        m_residency->residentHotkey();
+    else if (id == kEditorHotkeyId)
+        m_siblings->startEditor();
+}
+
+void MainWindow::quitWithoutSaving() {
+    m_closeAccepted = true;
+    close();
+    QCoreApplication::exit(1);
 }
 
 void MainWindow::wireCommands() {
@@ -115,11 +147,6 @@ void MainWindow::wireCommands() {
             m_settings->basic()->dataFolder()->cancelPending();
         if (m_pages->widget(index) == m_month)
             m_monthView->grid()->setFocus();
-    });
-    connect(m_functionTimer, &QTimer::timeout, this, [this] {
-        if (isVisible())
-            m_status->setPanel0(m_controller.statusPanel0());
-        emit functionTicked();
     });
     connect(m_residentTimer, &QTimer::timeout, this, &MainWindow::countDown);
     wireYearAndMemo();
@@ -174,7 +201,14 @@ bool MainWindow::isAltM(QEvent* event) const {
 }
 
 bool MainWindow::start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder) {
-    return m_sequence.start(arguments, programsFolder);
+    if (!m_sequence.start(arguments, programsFolder))
+        return false;
+    const Settings& s = m_controller.settings();
+    m_siblings->offer(m_controller.pomta().has_value() && s.cbEditor);
+    m_tick->status().startCountdown(m_controller.residentCountdown());
+    // The warm-up of the function tick begins once the start is over.
+    m_tick->tick().start();
+    return true;
 }
 
 void MainWindow::saveAllTellingFailures() {
@@ -286,16 +320,15 @@ void MainWindow::placeWindows() {
 }
 
 void MainWindow::refreshStatus() {
-    m_status->setPanel0(m_controller.statusPanel0());
-    m_status->setPanel1(m_controller.statusPanel1(m_controller.settings().cbShiyouchuu));
+    m_tick->refreshClock();
+    m_tick->status().refreshPanel1();
 }
 
 void MainWindow::cancelCountdown() {
-    if (m_controller.residentCountdown() == 0 && !m_residentTimer->isActive())
+    if (m_tick->status().countdownSeconds() == 0 && !m_residentTimer->isActive())
         return;
-    m_controller.setResidentCountdown(0);
     m_residentTimer->stop();
-    refreshStatus();
+    m_tick->status().cancelCountdown();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -327,10 +360,7 @@ void MainWindow::watchFocusReturns() {
 }
 
 void MainWindow::countDown() {
-    const int left = std::max(0, m_controller.residentCountdown() - 1);
-    m_controller.setResidentCountdown(left);
-    refreshStatus();
-    if (left == 0) {
+    if (m_tick->status().countDown()) {
         m_residentTimer->stop();
         emit residentRequested();
     }
@@ -342,10 +372,7 @@ void MainWindow::openSettings() {
 }
 
 void MainWindow::wakeUp() {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    m_residency->restore();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -366,9 +393,9 @@ void MainWindow::changeEvent(QEvent* event) {
     } else if (m_pages->currentWidget() == m_memo) {
         emit memoFocusRequested();
     }
-    m_status->setPanel0(m_controller.statusPanel0());
+    m_tick->refreshClock();
     m_functionTimer->start();
-    if (m_controller.residentCountdown() > 0)
+    if (m_tick->status().countdownSeconds() > 0)
         m_residentTimer->start();
     // The box waits until the activation is over, so it does not open inside the window system's focus change.
     if (activation.deferredMessage)
@@ -390,7 +417,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!m_systemClosing && m_controller.refuseClose()) {
+    if (!m_systemClosing && m_controller.refuseClose(m_tick->retrievalRunning(), m_tick->tick().dateChangeRunning())) {
         event->ignore();
         return;
     }
@@ -433,7 +460,7 @@ void MainWindow::closeBySystem() {
 
 void MainWindow::finishShutdown() {
     // A date change must finish first; it runs on this thread, so check again shortly.
-    if (m_controller.dateChangeRunning()) {
+    if (m_tick->tick().dateChangeRunning()) {
         QTimer::singleShot(100, this, &MainWindow::finishShutdown);
         return;
     }

@@ -43,6 +43,10 @@ public:
     std::function<std::optional<DaySchedule>(int32_t day, const DaySchedule& schedule)> editDay;
     std::function<std::optional<PeriodFields>(const PeriodFields& period, bool isNew)> editPeriod;
     std::function<std::optional<Anniversary>(int32_t day, const Anniversary& anniversary)> editAnniversary;
+    // A press on a day taken by another command (the diary link while armed): answering true, the grid does nothing
+    // else with the press, nor with the release while takeRelease answers true.
+    std::function<bool(int32_t day)> takeDayPress;
+    std::function<bool()> takeRelease;
 
     // Opens a day of the shown month, a period (0: a new one over the pending range) and the anniversary of a day.
     void openDay(int32_t day);

@@ -298,7 +298,7 @@ private slots:
         QVERIFY(countdown->isActive());
         QTest::mouseClick(f.window->monthView()->grid(), Qt::LeftButton);
         QVERIFY(!countdown->isActive());
-        QCOMPARE(f.controller.residentCountdown(), 0);
+        QCOMPARE(f.window->tick()->status().countdownSeconds(), 0);
         QVERIFY(!f.find<QLabel>("pnlStatus1")->text().contains("自動常駐"));
         QVERIFY(resident.isEmpty());
     }
