@@ -14,8 +14,9 @@ BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libg
 TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer locales faketime
 # The Japanese-font test and the start-up benchmark run Rekko as a Japanese user would, under this glibc locale.
 TEST_LOCALES := ja_JP.UTF-8
-# valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind.
-BENCH_PACKAGES := $(TEST_PACKAGES) gcal valgrind
+# valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind, bench/profile-memory.sh
+# measures its heap with massif; time (GNU) gives its peak resident size.
+BENCH_PACKAGES := $(TEST_PACKAGES) gcal valgrind time
 XVFB := tests/support/own-display
 
 ifeq ($(SANITIZE),1)
@@ -33,7 +34,7 @@ SOURCES = $(shell find src tools tests bench -name '*.cpp' -o -name '*.h')
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: run test bench profile-startup oldcal build deps test-deps bench-deps fresh-check format format-check clean
+.PHONY: run test bench profile-startup profile-memory oldcal build deps test-deps bench-deps fresh-check format format-check clean
 
 # Rekko starts in its program folder, as it would from a desktop entry, so its data stays beside it and the shipped
 # Hday.dat is read. Without a display the calendar cannot open; rekkocal shows this month instead.
@@ -59,10 +60,16 @@ bench: bench-deps build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/schedule_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/year_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/clock_bench
+	@cat bench/references.txt
+	@uptime
 
 # Instructions from start to first paint of Rekko and the reference windows, and where Rekko's go (callgrind).
 profile-startup: bench-deps build
 	bench/profile-startup.sh $(BUILD_DIR)
+
+# Peak memory of one start over the sample and the heavy user's data folder, and where the heap goes (massif).
+profile-memory: bench-deps build
+	bench/profile-memory.sh $(BUILD_DIR)
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The month page with the sample data on the offscreen platform: month initialisation, a jump to a far month and
-// back with the grid redrawn, save all, and the date rollover into a new month.
+// back with the grid redrawn, save all, and the date rollover into a new month; each over the sample folder (arg 0)
+// and the heavy user's folder (arg 1).
+#include "HeavyData.h"
 #include "SampleData.h"
 
 #include "app/ui/MainWindow.h"
@@ -27,13 +29,15 @@ private:
     rekko::LocalDateTime m_now = rekko::JuliusDayToDateTime(rekko::bench::kSampleToday) + 0.375;
 };
 
-// A started main window over the sample data, its program folder in a fresh temporary folder.
+// A started main window over a data folder (arg 0: the sample, 1: the heavy folder), its program folder in a fresh
+// temporary folder.
 struct Program {
-    Program() {
+    explicit Program(const benchmark::State& state) {
+        const fs::path data = state.range(0) == 0 ? rekko::bench::SampleDataFolder() : rekko::bench::HeavyDataFolder();
         std::string pattern = (fs::temp_directory_path() / "rekko-bench-program-XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
         std::ofstream(folder / "Sorel.ini", std::ios::binary)
-            << "[Settei]\r\nedFolder=" << rekko::bench::SampleDataFolder().string() << "/\r\nCaFT1=CaFT6120.mcp\r\n";
+            << "[Settei]\r\nedFolder=" << data.string() << "/\r\nCaFT1=CaFT6120.mcp\r\n";
         controller = std::make_unique<rekko::MainController>(folder, folder, clock, dialogs, folder / "rescue");
         window = std::make_unique<rekko::MainWindow>(*controller, dialogs);
         window->start({}, folder);
@@ -53,34 +57,39 @@ struct Program {
 };
 
 void BM_MonthInitialisation(benchmark::State& state) {
-    Program program;
+    Program program(state);
     for (auto _ : state)
         benchmark::DoNotOptimize(program.window->sequence().initialiseMonths());
 }
-BENCHMARK(BM_MonthInitialisation)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MonthInitialisation)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_JumpFarAndBack(benchmark::State& state) {
-    Program program;
+    Program program(state);
     rekko::MonthPage* page = program.window->monthPage();
     for (auto _ : state) {
         page->buttons().nextYear->click();
         page->buttons().thisMonth->click();
     }
 }
-BENCHMARK(BM_JumpFarAndBack)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_JumpFarAndBack)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_SaveAll(benchmark::State& state) {
-    Program program;
+    Program program(state);
     for (auto _ : state)
         benchmark::DoNotOptimize(program.window->sequence().saveAll());
 }
-BENCHMARK(BM_SaveAll)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveAll)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The function tick that finds a new month: save all, the one-second wait, and month initialisation of the five
 // 500-line months around the new today. The wait is taken off the time; the clock goes back and forth over the end
 // of December, so every tick changes the month.
 void BM_RolloverIntoANewMonth(benchmark::State& state) {
-    Program program;
+    Program program(state);
     program.window->show();
     const rekko::LocalDateTime lastOfDecember = rekko::EncodeDateTime({2026, 12, 31}, {12, 0, 0, 0});
     const rekko::LocalDateTime firstOfJanuary = rekko::EncodeDateTime({2027, 1, 1}, {0, 0, 5, 0});
@@ -97,7 +106,7 @@ void BM_RolloverIntoANewMonth(benchmark::State& state) {
             state.SkipWithError("the date did not change");
     }
 }
-BENCHMARK(BM_RolloverIntoANewMonth)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(6);
+BENCHMARK(BM_RolloverIntoANewMonth)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(6);
 
 } // namespace
 

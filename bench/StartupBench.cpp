@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Process start to first paint of the main window, against a bare Qt window and a window that paints one line of
-// Japanese text in the month grid's font, with the peak memory of all three. Run under an X server (make bench gives it
-// one of its own).
+// Japanese text in the month grid's font, with the peak memory of all three; and Rekko once more over the heavy user's
+// data folder (fifty years of months). Run under an X server (make bench gives it one of its own).
+#include "HeavyData.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -33,13 +35,14 @@ struct Run {
 struct Program {
     const char* name;
     std::string path;
+    std::string folder; // the working folder: Rekko's program and data folder
     std::vector<Run> runs;
     size_t reported = 0; // the next run to hand to a repetition
 };
 
 // A private program folder and runtime folder, so a running Rekko of the user is not woken and its settings stay.
-fs::path scratchFolder() {
-    static const fs::path folder = [] {
+fs::path makeScratchFolder() {
+    {
         std::string pattern = (fs::temp_directory_path() / "rekko-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             std::abort();
@@ -50,12 +53,27 @@ fs::path scratchFolder() {
         // notice, a modal box, from holding up the first run.
         std::ofstream(fs::path(pattern) / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
         return fs::path(pattern);
+    }
+}
+
+fs::path scratchFolder() {
+    static const fs::path folder = makeScratchFolder();
+    return folder;
+}
+
+// A second private folder that holds the heavy data; Rekko runs from it as from the first.
+fs::path heavyFolder() {
+    static const fs::path folder = [] {
+        const fs::path made = makeScratchFolder();
+        if (!rekko::bench::WriteHeavyDataFolder(made))
+            std::abort();
+        return made;
     }();
     return folder;
 }
 
 // Starts the program with its output on a pipe and times the way to the line "first-paint".
-Run runOnce(const std::string& program) {
+Run runOnce(const std::string& program, const std::string& folder) {
     int out[2];
     if (::pipe(out) != 0)
         return {};
@@ -63,7 +81,6 @@ Run runOnce(const std::string& program) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
-    const std::string folder = scratchFolder().string();
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     // Every program starts as for a Japanese user, so Rekko loads the Japanese catalogue of Qt's dialogs.
     std::vector<std::string> variables{"REKKO_REPORT_FIRST_PAINT=1", "XDG_RUNTIME_DIR=" + folder + "/run",
@@ -106,20 +123,21 @@ Run runOnce(const std::string& program) {
     return run;
 }
 
-Program g_rekko{"Rekko", scratchFolder().string() + "/Rekko", {}, 0};
-Program g_japanese{"JapaneseTextWindow", JAPANESE_TEXT_WINDOW_EXECUTABLE, {}, 0};
-Program g_bare{"BareQtWindow", BARE_WINDOW_EXECUTABLE, {}, 0};
-Program* const g_programs[] = {&g_rekko, &g_japanese, &g_bare};
+Program g_rekko{"Rekko", scratchFolder().string() + "/Rekko", scratchFolder().string(), {}, 0};
+Program g_heavy{"RekkoHeavyData", heavyFolder().string() + "/Rekko", heavyFolder().string(), {}, 0};
+Program g_japanese{"JapaneseTextWindow", JAPANESE_TEXT_WINDOW_EXECUTABLE, scratchFolder().string(), {}, 0};
+Program g_bare{"BareQtWindow", BARE_WINDOW_EXECUTABLE, scratchFolder().string(), {}, 0};
+Program* const g_programs[] = {&g_rekko, &g_heavy, &g_japanese, &g_bare};
 constexpr int kRuns = 20;
 
 // Runs the programs by turns, so that the load of a shared machine weighs on all alike; a first round warms the file
 // and font caches and is not counted.
 bool collectRuns() {
     for (Program* program : g_programs)
-        runOnce(program->path);
+        runOnce(program->path, program->folder);
     for (int i = 0; i < kRuns; ++i) {
         for (Program* program : g_programs) {
-            const Run run = runOnce(program->path);
+            const Run run = runOnce(program->path, program->folder);
             if (!run.ok) {
                 std::fprintf(stderr, "%s did not report its first paint\n", program->path.c_str());
                 return false;
@@ -186,6 +204,8 @@ void summarise(double loadBefore, double loadAfter) {
     for (const Program* program : g_programs)
         std::printf("  %-20s %7.1f ms, peak memory %5.1f MB\n", program->name, medianMilliseconds(*program),
                     peakMegabytes(*program));
+    std::printf("Heavy data: %.2f x the time (goal <= 2), %+.1f MB peak memory (goal <= 10)\n",
+                rekko > 0 ? medianMilliseconds(g_heavy) / rekko : 0.0, peakMegabytes(g_heavy) - peakMegabytes(g_rekko));
     std::printf("Ratio Rekko / JapaneseTextWindow %.2f (goal <= 1.3), Rekko / BareQtWindow %.2f (goal <= 1.6)\n",
                 japanese > 0 ? rekko / japanese : 0.0, bare > 0 ? rekko / bare : 0.0);
 }
@@ -208,5 +228,6 @@ int main(int argc, char** argv) {
     summarise(loadBefore, loadAfter);
     std::error_code ignored;
     fs::remove_all(scratchFolder(), ignored);
+    fs::remove_all(heavyFolder(), ignored);
     return 0;
 }

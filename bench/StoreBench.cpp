@@ -1,52 +1,108 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loading and saving the month window's data: five 500-line months and a 1 000-line period file.
-#include "month/MonthNavigator.h"
+// Loading the month window's data, and save all (months, periods, memo, settings file) with nothing edited and after
+// one edited day, over the sample folder (five 500-line months, 1 000 periods) and the heavy folder (fifty years).
+#include "app/Settings.h"
+#include "base/ProfileFile.h"
+#include "memo/MemoStore.h"
 #include "month/MonthStore.h"
 #include "month/PeriodStore.h"
 
-#include "base/TextFile.h"
-#include "calendar/Julius.h"
-
+#include "HeavyData.h"
 #include "SampleData.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
+namespace fs = std::filesystem;
+
+// Arg 0: the sample folder; 1: the heavy folder.
+fs::path folderOf(const benchmark::State& state) {
+    return state.range(0) == 0 ? rekko::bench::SampleDataFolder() : rekko::bench::HeavyDataFolder();
+}
+
 struct LoadedWindow {
+    explicit LoadedWindow(fs::path dataFolder) : folder(std::move(dataFolder)) {}
+
+    fs::path folder;
     rekko::bench::SilentDialogs dialogs;
     std::array<std::string, 3> copies{"CaFT6120.mcp", "", ""}; // today's copy exists: no rotation
     rekko::MonthGrid grid{rekko::bench::kSampleToday};
     rekko::MonthStore months{dialogs, grid};
     rekko::PeriodStore periods{dialogs, copies, grid};
+    rekko::MemoStore memo{dialogs};
+    std::string memoText;
+    rekko::Settings settings;
 
     void load() {
-        months.setDataFolder(rekko::bench::SampleDataFolder());
+        months.setDataFolder(folder);
         months.buildWindow(rekko::bench::kSampleToday);
         for (int slot = 0; slot < 5; ++slot)
             (void)months.loadSlot(slot);
-        periods.load(rekko::bench::SampleDataFolder(), 2026, 12, 6);
+        periods.load(folder, 2026, 12, 6);
+        memoText = memo.load(folder / rekko::kMemoFileName).value().text;
+    }
+
+    // Saves as save all does: the settings file read, updated and written, then the months, periods and memo (the
+    // memo counted as modified, so its lines are compared).
+    void saveAll() {
+        auto file = rekko::ProfileFile::Load(folder / "Sorel.ini");
+        (void)rekko::WriteSettings(file.value(), settings);
+        (void)file.value().save(folder / "Sorel.ini");
+        for (int slot = 0; slot < 5; ++slot)
+            (void)months.saveSlot(slot);
+        (void)periods.save();
+        (void)memo.save(memoText, true);
     }
 };
 
 void BM_LoadMonthWindow(benchmark::State& state) {
     for (auto _ : state) {
-        LoadedWindow window;
+        LoadedWindow window(folderOf(state));
         window.load();
         benchmark::DoNotOptimize(window.months.lines(4).size());
     }
 }
-BENCHMARK(BM_LoadMonthWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_LoadMonthWindow)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
-void BM_SaveMonthWindow(benchmark::State& state) {
-    LoadedWindow window;
+// Goal: 2 ms wall, nothing written.
+void BM_SaveAllUnedited(benchmark::State& state) {
+    LoadedWindow window(folderOf(state));
     window.load();
+    window.saveAll(); // the settings file as an earlier run left it
+    for (auto _ : state)
+        window.saveAll();
+}
+BENCHMARK(BM_SaveAllUnedited)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Goal: 20 ms wall, one month file written with its flush.
+void BM_SaveAllAfterOneDayEdited(benchmark::State& state) {
+    LoadedWindow window(folderOf(state));
+    window.load();
+    window.saveAll();
+    int edit = 0;
     for (auto _ : state) {
-        for (int slot = 0; slot < 5; ++slot)
-            benchmark::DoNotOptimize(window.months.saveSlot(slot));
-        benchmark::DoNotOptimize(window.periods.save());
+        window.months.replaceDay(2, 6, rekko::DaySchedule{{"打合せ " + std::to_string(++edit)}, {{}}});
+        window.saveAll();
     }
 }
-BENCHMARK(BM_SaveMonthWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveAllAfterOneDayEdited)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

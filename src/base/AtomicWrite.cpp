@@ -4,6 +4,7 @@
 
 #include "FileEntry.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -61,6 +62,31 @@ std::optional<std::string_view> temporaryOf(std::string_view entry) {
     return entry.substr(1, stem - 1);
 }
 
+// Answers whether the regular file of the given size already holds exactly these bytes.
+bool holdsBytes(const fs::path& file, off_t size, std::string_view bytes) {
+    if (size < 0 || static_cast<size_t>(size) != bytes.size())
+        return false;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    char buffer[64 * 1024];
+    bool same = true;
+    while (same) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            same = got == 0 && bytes.empty();
+            break;
+        }
+        const size_t count = static_cast<size_t>(got);
+        same = count <= bytes.size() && std::memcmp(buffer, bytes.data(), count) == 0;
+        bytes.remove_prefix(std::min(count, bytes.size()));
+    }
+    ::close(fd);
+    return same;
+}
+
 size_t removeTemporaries(const fs::path& folder, const std::function<bool(std::string_view)>& isOurs) {
     size_t removed = 0;
     std::error_code error;
@@ -86,6 +112,9 @@ Status WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode))
         return Failure{kNotRegularFileCause, path.string()};
+    // A file that already holds these bytes is left alone: no temporary, no rename, no flush.
+    if (replacing && holdsBytes(target, old.st_size, bytes))
+        return Success();
 
     const fs::path folder = folderOf(target);
     std::string temp = (folder / ("." + path.filename().string() + std::string(kTemporarySuffix))).string();

@@ -13,7 +13,8 @@ namespace rekko {
 
 // Replaces the file with the given bytes so that a crash or a full disk leaves either the old or the new file,
 // never a part. A symbolic link is followed: the temporary file ".<name>.XXXXXX" is made in the folder of the real
-// target and renamed over it, so the link stays a link. Keeps the old file's permissions. Fails with the cause,
+// target and renamed over it, so the link stays a link. Keeps the old file's permissions. A file that already holds
+// exactly these bytes is not touched (no temporary, rename or flush). Fails with the cause,
 // naming the path given, when a link is dangling or loops, when the target is no regular file, when the folder is
 // missing or not writable, or when writing, flushing or renaming fails; the temporary file is then removed.
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);

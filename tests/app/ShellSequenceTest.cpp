@@ -223,6 +223,31 @@ TEST(ShellSequence, SaveAllWritesTheSettingsThenTheJumpedMonthMonthsPeriodsAndMe
     EXPECT_NE(ReadFileBytes(program.data / "Ca202405.myc").value().find(" 4,1,,kept,"), std::string::npos);
 }
 
+// A replacing write gives a file a new inode: a save all with nothing changed replaces no file, and one edited day
+// replaces its month file only.
+TEST(ShellSequence, SaveAllReplacesOnlyTheFilesWhoseBytesChanged) {
+    Program program;
+    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
+    program.writeData("Ca202405.myc", " 0,0,9,2024/ 5\r\n 3,1,,old,\r\n");
+    program.writeData("Ca202406.myc", " 0,0,9,2024/ 6\r\n 9,1,,june,\r\n");
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    ASSERT_TRUE(program.sequence.saveAll().ok()); // the settings file takes the window's state once
+    const std::vector<fs::path> files{program.folder / "Sorel.ini", program.data / "CaFromTo.myc",
+                                      program.data / "Ca202405.myc", program.data / "Ca202406.myc"};
+    std::vector<uintmax_t> inodes;
+    for (const fs::path& file : files)
+        inodes.push_back(test::InodeOf(file));
+
+    ASSERT_TRUE(program.sequence.saveAll().ok());
+    for (size_t i = 0; i < files.size(); ++i)
+        EXPECT_EQ(test::InodeOf(files[i]), inodes[i]) << files[i];
+
+    program.stores.months().replaceDay(1, 3, DaySchedule{{"new"}, {LineAttribute{}}});
+    ASSERT_TRUE(program.sequence.saveAll().ok());
+    for (size_t i = 0; i < files.size(); ++i)
+        EXPECT_EQ(test::InodeOf(files[i]) == inodes[i], i != 2) << files[i];
+}
+
 TEST(ShellSequence, TheOrderlyEndWritesTheStopRecordWhileSwitchedOnThenSavesAll) {
     Program program;
     program.writeData("CaFromTo.myc", kEmptyPeriodFile);

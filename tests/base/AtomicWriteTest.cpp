@@ -31,6 +31,20 @@ TEST(AtomicWrite, ReplacesTheFileAndKeepsItsPermissions) {
     EXPECT_EQ(filesIn(dir), 1u);
 }
 
+TEST(AtomicWrite, AFileHoldingTheSameBytesIsNotTouchedAndAnyDifferenceIsWritten) {
+    test::TempDir dir;
+    const auto file = dir.write("CaFromTo.myc", "same\r\n");
+    const uintmax_t before = test::InodeOf(file);
+    ASSERT_TRUE(WriteFileAtomically(file, "same\r\n").ok());
+    EXPECT_EQ(test::InodeOf(file), before);
+    // Same length with one byte different; then longer, shorter and empty.
+    for (const std::string_view bytes : {"sane\r\n", "sane\r\n+", "sa", ""}) {
+        ASSERT_TRUE(WriteFileAtomically(file, bytes).ok());
+        EXPECT_EQ(dir.read("CaFromTo.myc"), bytes);
+    }
+    EXPECT_EQ(filesIn(dir), 1u);
+}
+
 TEST(AtomicWrite, MissingOrReadOnlyFolderIsReported) {
     test::TempDir dir;
     const Status missing = WriteFileAtomically(dir / "no-such-folder" / "f.txt", "x");

@@ -135,6 +135,10 @@ TEST_F(MemoFiles, UnmodifiedMemoIsNotWrittenAndInvalidBytesSurvive) {
     EXPECT_FALSE(loaded.value().created);
     ASSERT_TRUE(store.save("overwritten?", false));
     EXPECT_EQ(dir.read("CaMemo.myc"), bytes);
+    // Modified but back to the same text: the file is not replaced.
+    const auto before = test::InodeOf(dir / "CaMemo.myc");
+    ASSERT_TRUE(store.save(loaded.value().text, true));
+    EXPECT_EQ(test::InodeOf(dir / "CaMemo.myc"), before);
     ASSERT_TRUE(store.save(loaded.value().text + "追記\n", true));
     EXPECT_EQ(dir.read("CaMemo.myc"), bytes + "\x92\xC7\x8B\x4C\r\n");
     EXPECT_TRUE(dialogs.shown().empty());

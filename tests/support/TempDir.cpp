@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace rekko::test {
 
@@ -19,6 +20,13 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ignored;
     std::filesystem::remove_all(m_path, ignored);
+}
+
+uintmax_t InodeOf(const std::filesystem::path& file) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0)
+        throw std::runtime_error("cannot stat " + file.string());
+    return st.st_ino;
 }
 
 std::filesystem::path TempDir::write(std::string_view name, std::string_view bytes) const {

@@ -2,6 +2,7 @@
 // A fresh temporary folder for one test, removed with everything in it at the end.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// Returns a file's inode number: a replacing (atomic) write gives the file a new one.
+uintmax_t InodeOf(const std::filesystem::path& file);
 
 // Returns the folder of the checked-in test data files.
 std::filesystem::path TestDataDir();

@@ -7,6 +7,7 @@
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
 #include "controls/GridDayRules.h"
+#include "controls/ScheduleLines.h"
 #include "schedule/DayLines.h"
 
 #include <cstdio>
@@ -20,19 +21,28 @@ void trimRight(std::string& text) {
         text.pop_back();
 }
 
-// Appends the schedule lines of a day and the periods that begin on it, one indented line each.
-void appendLines(std::string& text, const MonthGrid& grid, const CellDay& day) {
-    for (const DayLine& line : LinesOfDay(grid.monthList(0).lines, day.date.day))
-        text += "       " + UnescapeDigitComma(line.text) + '\n';
+// Returns the periods of the list that can be read (the header line skipped), each read once for the whole month.
+std::vector<PeriodBar> readPeriodBars(const MonthGrid& grid) {
+    std::vector<PeriodBar> bars;
     const auto& periods = grid.periodList();
     for (size_t i = 1; i < periods.size(); ++i) {
-        const auto bar = ReadPeriodBar(periods[i]);
-        if (!bar || bar->start != day.day)
+        if (auto bar = ReadPeriodBar(periods[i]))
+            bars.push_back(std::move(*bar));
+    }
+    return bars;
+}
+
+// Appends the schedule lines of a day and the periods that begin on it, one indented line each.
+void appendLines(std::string& text, const MonthGrid& grid, const CellDay& day, const std::vector<PeriodBar>& bars) {
+    for (const DayLine& line : LinesOfDay(grid.monthList(0).lines, day.date.day))
+        text += "       " + UnescapeDigitComma(line.text) + '\n';
+    for (const PeriodBar& bar : bars) {
+        if (bar.start != day.day)
             continue;
-        const CalendarDate end = DecodeJuliusDay(bar->end);
+        const CalendarDate end = DecodeJuliusDay(bar.end);
         char until[32];
         std::snprintf(until, sizeof until, "(〜%d/%d)", end.month, end.day);
-        text += "       " + UnescapeDigitComma(bar->title) + " " + until + '\n';
+        text += "       " + UnescapeDigitComma(bar.title) + " " + until + '\n';
     }
 }
 
@@ -54,6 +64,7 @@ std::string MonthText(MonthGrid& grid, bool highlight, bool lines) {
     for (int column = 0; column < 7; ++column)
         text += (column > 0 ? gap : "") + WeekdayShortName((options.FirstDayOfWeek + column) % 7 + 1);
     text += '\n';
+    const std::vector<PeriodBar> bars = lines ? readPeriodBars(grid) : std::vector<PeriodBar>();
     for (int row = 1; row < grid.rowCount(); ++row) {
         std::string days, rokuyo, names;
         for (int column = 0; column < 7; ++column) {
@@ -70,7 +81,7 @@ std::string MonthText(MonthGrid& grid, bool highlight, bool lines) {
             rokuyo += (day.rokuyo ? std::string(rokuyoName(day.rokuyo)) : "    ") + " ";
             const size_t before = names.size();
             if (lines)
-                appendLines(names, grid, day);
+                appendLines(names, grid, day, bars);
             if (!day.namesText.empty() || names.size() != before) {
                 std::snprintf(buffer, sizeof buffer, "%4d日 ", day.date.day);
                 std::string heading = buffer;
