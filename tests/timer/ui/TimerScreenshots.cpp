@@ -76,7 +76,21 @@ class TimerScreenshots : public QObject {
 private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-        QTRY_VERIFY_WITH_TIMEOUT(xprop({"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"), 10000);
+        // openbox announces itself before it manages windows, and a window mapped in between stays unmapped: a
+        // probe window is shown again until the manager has taken it.
+        QWidget probe;
+        probe.resize(10, 10);
+        bool managed = false;
+        for (int attempt = 0; attempt < 20 && !managed; ++attempt) {
+            probe.show();
+            managed = QTest::qWaitFor(
+                [&] {
+                    return xprop({"-id", windowId(probe), "WM_STATE"}).contains("window state: Normal");
+                },
+                1000);
+            probe.hide();
+        }
+        QVERIFY2(managed, "no window manager");
     }
 
     void settingWaitingAndAlert() {
@@ -85,7 +99,7 @@ private slots:
         TimerWindow window(clock, dialogs, CountdownTimer(at(9, 0), 3), TimerWindowMode::Setting);
         window.move(120, 100);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, 20000));
         const TimerControls& c = window.controls();
         c.hourButtons[15]->click();
         c.minuteButtons[0]->click();
@@ -133,7 +147,7 @@ private slots:
         TimerWindowHost host(timer, clock, dialogs, &mainWindow);
         QVERIFY(timer.checkAlarm(clock.now(), host));
         QTRY_VERIFY(host.window() && host.window()->isVisible());
-        QVERIFY(QTest::qWaitForWindowExposed(host.window()));
+        QVERIFY(QTest::qWaitForWindowExposed(host.window(), 20000));
         QTRY_VERIFY_WITH_TIMEOUT(
             xprop({"-id", windowId(*host.window()), "_NET_WM_STATE"}).contains("_NET_WM_STATE_ABOVE"), 3000);
         QTest::qWait(300);
