@@ -1,4 +1,5 @@
 # Rekko: make run (build and start), make test (build and run every test), make bench (benchmarks),
+# make crash (1 000 kills during save all), make fuzz (the fuzz targets, FUZZ_SECONDS each),
 # make oldcal (compute the old-calendar table resource again).
 # Each target installs the Debian packages it needs when they are missing.
 
@@ -7,6 +8,10 @@ BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libg
 # The screenshots and the start-up benchmark run under Xvfb.
 TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth xdotool
 BENCH_PACKAGES := $(TEST_PACKAGES) gcal
+# The fuzz targets are built with clang and its libFuzzer runtime.
+FUZZ_PACKAGES := $(BUILD_PACKAGES) clang libclang-rt-dev
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= cp932 comma_text month_lines period_lines line_attribute settings rule_line old_calendar
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
 ifeq ($(SANITIZE),1)
@@ -21,7 +26,7 @@ endif
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: run test bench oldcal build deps test-deps bench-deps format clean
+.PHONY: run test crash fuzz bench oldcal build deps test-deps bench-deps fuzz-deps format clean
 
 # Rekko starts in its program folder, as it would from a desktop entry, so its data stays beside it and the shipped
 # Hday.dat is read. Without a display the calendar cannot open; rekkocal shows this month instead.
@@ -34,9 +39,27 @@ run: build
 	    ./$(BUILD_DIR)/bin/rekkocal month; \
 	fi
 
+# Tests labelled "once" (the crash harness, the full code page table) do not depend on the zone.
 test: test-deps build
 	TZ=Asia/Tokyo $(TEST_ENV) $(CTEST)
-	TZ=Europe/Berlin $(TEST_ENV) $(CTEST)
+	TZ=Europe/Berlin $(TEST_ENV) $(CTEST) -LE once
+
+crash: test-deps build
+	TZ=Asia/Tokyo $(TEST_ENV) ./$(BUILD_DIR)/tests/crash/crash_harness --driver ./$(BUILD_DIR)/tests/crash/crash_driver \
+	    --trials 1000 --rekko ./$(BUILD_DIR)/bin/Rekko
+
+# Each target runs FUZZ_SECONDS on its working corpus (build-fuzz/corpus, seeded from tests/data) and the checked-in
+# one (tests/fuzz/corpus, where the inputs of fixed findings go); a finding stops the run and lands in
+# build-fuzz/artifacts.
+fuzz: fuzz-deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DREKKO_FUZZ=ON
+	cmake --build build-fuzz --target fuzz_targets
+	mkdir -p build-fuzz/artifacts
+	for target in $(FUZZ_TARGETS); do \
+	    ./build-fuzz/tests/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=build-fuzz/artifacts/$$target- build-fuzz/corpus/$$target tests/fuzz/corpus/$$target \
+	        || exit 1; \
+	done
 
 bench: bench-deps build
 	./$(BUILD_DIR)/bench/calendar_bench
@@ -65,8 +88,11 @@ test-deps:
 bench-deps:
 	@./tools/install-packages.sh $(BENCH_PACKAGES)
 
+fuzz-deps:
+	@./tools/install-packages.sh $(FUZZ_PACKAGES)
+
 format:
 	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Fuzz target: code page 932 decoding and encoding, and whole text files read and saved again.
+#include "FuzzCheck.h"
+
+#include "calendar/Cp932.h"
+#include "calendar/TextFile.h"
+
+using namespace rekko;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view bytes = fuzz::BytesOf(data, size);
+
+    // Any bytes: the text they read as encodes, and the encoding reads back as the same text.
+    const std::string text = DecodeCp932(bytes);
+    const auto encoded = EncodeCp932(text);
+    FUZZ_CHECK(encoded.ok());
+    FUZZ_CHECK(DecodeCp932(encoded.value()) == text);
+
+    // The bytes taken as typed UTF-8 text: what encodes at all is stable from the first save on.
+    if (const auto typed = EncodeCp932(bytes)) {
+        const auto again = EncodeCp932(DecodeCp932(typed.value()));
+        FUZZ_CHECK(again.ok() && again.value() == typed.value());
+    }
+
+    // A file read and saved reads back as the same lines.
+    const TextLines file = ParseTextBytes(bytes);
+    const auto saved = ComposeTextBytes(file);
+    FUZZ_CHECK(saved.ok());
+    FUZZ_CHECK(ParseTextBytes(saved.value()).lines == file.lines);
+    return 0;
+}
