@@ -80,7 +80,8 @@ class Installation {
 public:
     Installation(fs::path root, const std::tm& today) : m_root(std::move(root)) {
         m_date = format("%04d-%02d-%02d", today.tm_year + 1900, today.tm_mon + 1, today.tm_mday);
-        m_old["prog/Sorel.ini"] = "[Settei]\r\ncbJigen=1\r\nudKidouGyou=100\r\nedFolder=" + (m_root / "data/").string() +
+        // No hotkeys: on the offscreen platform their registration fails with a box.
+        m_old["prog/Sorel.ini"] = "[Settei]\r\ncbJigen=1\r\ncbHotkey=0\r\nudKidouGyou=100\r\nedFolder=" + (m_root / "data/").string() +
                                   "\r\nCaFT1=CaFT9999.mcp\r\nCaFT2=CaFT9998.mcp\r\nCaFT3=CaFT9997.mcp\r\n"
                                   "Foreign=\x85\x40\xED\x40\r\n[Jikoku]\r\npTDay=3\r\n";
         for (int offset = -1; offset <= 3; ++offset) {
@@ -310,6 +311,7 @@ private:
 
     void keepFolder(int number) const {
         const fs::path kept = m_folder.root() / format("failed-%d", number);
+        fs::create_directories(kept);
         for (const char* folder : {"prog", "data", "linked", "work"})
             fs::copy(m_folder.root() / folder, kept / folder, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     }
