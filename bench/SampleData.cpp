@@ -23,15 +23,15 @@ fs::path SampleDataFolder() {
         window.build(kSampleToday);
         for (int slot = 0; slot < 5; ++slot) {
             const auto& month = window.slot(slot);
-            TextLines text{{MonthFileHeader(month.year, month.month)}};
+            std::vector<std::string> text{MonthFileHeader(month.year, month.month)};
             for (int i = 0; i < 499; ++i)
-                text.lines.push_back(std::to_string(i % 28 + 1) + "," + std::to_string(i / 28 + 1) +
-                                     ",,打合せ 10:00 第" + std::to_string(i) + "会議室,clRed,,,,,");
+                text.push_back(std::to_string(i % 28 + 1) + "," + std::to_string(i / 28 + 1) + ",,打合せ 10:00 第" +
+                               std::to_string(i) + "会議室,clRed,,,,,");
             (void)WriteTextFile(dir / month.fileName, text);
         }
-        TextLines periods{{kPeriodFileHeader}};
+        std::vector<std::string> periods{kPeriodFileHeader};
         for (int i = 0; i < 1000; ++i)
-            periods.lines.push_back("2026,12, 1,M,2026,12, 9,E,2026,12, 5,2,clBlue,研修" + std::to_string(i));
+            periods.push_back("2026,12, 1,M,2026,12, 9,E,2026,12, 5,2,clBlue,研修" + std::to_string(i));
         (void)WriteTextFile(dir / kPeriodFileName, periods);
         return dir;
     }();

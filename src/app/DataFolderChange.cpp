@@ -28,8 +28,8 @@ bool holdsMonthData(const std::string& folder) {
 
 } // namespace
 
-DataFolderChange::DataFolderChange(Dialogs& dialogs, std::function<void()> saveAll)
-    : m_dialogs(dialogs), m_saveAll(std::move(saveAll)) {}
+DataFolderChange::DataFolderChange(Dialogs& dialogs, std::function<void()> saveAll, std::function<void()> carriedOut)
+    : m_dialogs(dialogs), m_saveAll(std::move(saveAll)), m_carriedOut(std::move(carriedOut)) {}
 
 void DataFolderChange::reset(const std::string& folderAtStart) {
     m_folderAtStart = folderAtStart;
@@ -105,6 +105,8 @@ void DataFolderChange::execute() {
         "^^^^^^^^^^^^^^\r\nデータの移動が必要な場合は、\r\nRekkoを終了後、ご自分でデータの移動を行ってください。");
     m_folderAtStart = m_text;
     m_pending = false;
+    if (m_carriedOut)
+        m_carriedOut();
 }
 
 void DataFolderChange::cancel() {

@@ -12,8 +12,9 @@ namespace rekko {
 // next save all and used from the next start, and no data is moved.
 class DataFolderChange {
 public:
-    // saveAll runs the main window's save all before a chosen folder replaces the text.
-    DataFolderChange(Dialogs& dialogs, std::function<void()> saveAll);
+    // saveAll runs the main window's save all before a chosen folder replaces the text; carriedOut runs after a
+    // change was carried out.
+    DataFolderChange(Dialogs& dialogs, std::function<void()> saveAll, std::function<void()> carriedOut = {});
 
     // Sets the data folder at start and shows it, leaving any pending change.
     void reset(const std::string& folderAtStart);
@@ -49,6 +50,7 @@ private:
 
     Dialogs& m_dialogs;
     std::function<void()> m_saveAll;
+    std::function<void()> m_carriedOut;
     std::string m_folderAtStart;
     std::string m_text;
     std::string m_textBefore;

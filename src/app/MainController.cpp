@@ -36,11 +36,25 @@ bool MainController::runMonthSteps(MonthInitPhase phase) {
     return true;
 }
 
-void MainController::readSettings() {
+bool MainController::readSettings() {
     if (m_seams.collectSettings)
         m_seams.collectSettings(m_settings);
     auto file = ProfileFile::Load(files().settings);
-    // An unreadable file keeps the defaults, and it must not be replaced by them at the next save.
+    if (!file && !m_settingsUnreadable) {
+        // Without the settings the data folder is unknown: the user decides whether to go on with the defaults, and
+        // nothing is written until a data folder is chosen.
+        const DialogMessage question{kDefaultCaption,
+                                     "設定ファイルを読み込めません。\r\n" + files().settings.string() + "\r\n" +
+                                         file.error().cause +
+                                         "\r\n\r\n既定の設定で続けますか？\r\n"
+                                         "データフォルダを選ぶまで、データファイルと設定ファイルには書き込みません。",
+                                     DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::Yes};
+        if (m_dialogs.show(question) != DialogAnswer::Yes) {
+            m_startDeclined = true;
+            return false;
+        }
+        m_writesHeld = true;
+    }
     m_settingsUnreadable = !file.ok();
     ReadSettings(file.ok() ? file.value() : ProfileFile{}, m_settings, m_dataFolder.empty());
     if (m_dataFolder.empty() && !m_settings.edFolder.empty()) {
@@ -51,6 +65,7 @@ void MainController::readSettings() {
     }
     if (m_seams.applySettings)
         m_seams.applySettings(m_settings);
+    return true;
 }
 
 bool MainController::initialiseMonths() {
@@ -58,10 +73,7 @@ bool MainController::initialiseMonths() {
     try {
         m_today = DateTimeToJuliusDay(m_clock.now());
         ok = runMonthSteps(MonthInitPhase::BeforeSettings);
-        if (ok) {
-            readSettings();
-            ok = runMonthSteps(MonthInitPhase::AfterSettings);
-        }
+        ok = ok && readSettings() && runMonthSteps(MonthInitPhase::AfterSettings);
         m_dataFolderAtStart = m_settings.edFolder;
     } catch (const std::exception&) {
         ok = false;
@@ -106,9 +118,10 @@ void MainController::finishStart() {
 
 Status MainController::writeSettingsFile() {
     const fs::path path = files().settings;
-    if (m_settingsUnreadable)
-        return Failure{.cause = "読み込めなかった設定ファイルは、上書きしません。", .path = path.string()};
-    auto file = ProfileFile::Load(path);
+    if (m_writesHeld)
+        return Success();
+    // Once the user has chosen a data folder, a settings file that could not be read is replaced by a new one.
+    auto file = m_settingsUnreadable ? Result<ProfileFile>(ProfileFile{}) : ProfileFile::Load(path);
     if (!file)
         return Failure{.cause = file.error().cause, .path = path.string()};
     if (auto written = WriteSettings(file.value(), m_settings); !written)

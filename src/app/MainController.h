@@ -22,6 +22,10 @@ namespace rekko {
 inline constexpr const char* kMonthInitFailedMessage =
     "月の初期設定に失敗しました。\r\n一旦、終了させますので\r\nもう一度、立ち上げ直してください。";
 
+// Why an edited file was not written while writes are held (MainController::writesHeld).
+inline constexpr const char* kWritesHeldCause =
+    "設定ファイルを読み込めないため、データフォルダを選ぶまで保存しません。";
+
 // What an activation of the main window asks of the widgets.
 struct Activation {
     bool showCurrentMonth = false;              // select tab 1, show the current month, focus the grid
@@ -49,8 +53,15 @@ public:
     void beginStart(const std::vector<std::string>& arguments);
 
     // Runs month initialisation: today, the steps before the settings, the settings file, the steps after them, the
-    // data folder at start, the final steps. Answers false when a step failed or threw.
+    // data folder at start, the final steps. Answers false when a step failed or threw, or when the settings file
+    // exists but cannot be read and the user chose not to go on with the defaults (startDeclined).
     bool initialiseMonths();
+    bool startDeclined() const { return m_startDeclined; }
+
+    // Answers whether the data files and the settings file are left alone: the settings file could not be read at
+    // start and no data folder was chosen since; dataFolderChosen ends it.
+    bool writesHeld() const { return m_writesHeld; }
+    void dataFolderChosen() { m_writesHeld = false; }
 
     // Loads "Cmr.myc" when it exists; otherwise the defaults stay.
     void loadCommemoration();
@@ -64,8 +75,8 @@ public:
     // Clamps the values checked at start and sets the warm-up counter of the function tick.
     void finishStart();
 
-    // Writes the settings file (read again first, so that what other windows wrote meanwhile survives), then every
-    // save-all participant in order. Nothing that fails stops the rest.
+    // Writes the settings file (read again first, so that what other windows wrote meanwhile survives; not while
+    // writes are held), then every save-all participant in order. Nothing that fails stops the rest.
     SaveReport saveAll();
 
     // Removes the temporaries that interrupted writes left beside the files the program writes: in the program
@@ -115,7 +126,7 @@ public:
 
 private:
     bool runMonthSteps(MonthInitPhase phase);
-    void readSettings();
+    bool readSettings();
     Status writeSettingsFile();
 
     std::filesystem::path m_programFolder;
@@ -132,6 +143,8 @@ private:
     std::string m_dataFolder;
     std::string m_dataFolderAtStart;
     bool m_settingsUnreadable = false;
+    bool m_writesHeld = false;
+    bool m_startDeclined = false;
     int m_residentCountdown = 0;
     int m_warmUpCounter = 180;
     bool m_firstActivation = true;

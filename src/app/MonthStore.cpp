@@ -39,14 +39,22 @@ Status MonthStore::loadSlot(int index) {
             slot.unreadable = true;
             return text.error();
         }
-        slot.lastLineEnd = text.value().lastLineEnd;
-        m_grid.setMonthList(index, slot.year, slot.month, std::move(text.value().lines));
-    } else {
-        m_grid.setMonthList(index, slot.year, slot.month, {MonthFileHeader(slot.year, slot.month)});
+        slot.file = std::move(text.value());
     }
+    // A month without a file, or with an empty one, is an empty month: its header line only.
+    std::vector<std::string> monthLines = slot.file.lines();
+    if (monthLines.empty())
+        monthLines.push_back(MonthFileHeader(slot.year, slot.month));
+    m_grid.setMonthList(index, slot.year, slot.month, std::move(monthLines));
     slot.loadCount = lines(index).size();
     slot.loaded = true;
     return Success();
+}
+
+bool MonthStore::edited(int index) const {
+    const MonthSlot& slot = m_window.slot(index);
+    return slot.loaded && !slot.file.unchanged(lines(index)) &&
+           !(slot.file.lines().empty() && lines(index).size() == 1);
 }
 
 Status MonthStore::saveSlot(int index) {
@@ -58,18 +66,15 @@ Status MonthStore::saveSlot(int index) {
         m_dialogs.inform(MonthGuardMessage(slot.month));
         return Success();
     }
-    if (now == 1)
+    if (now == 1 || !edited(index))
         return Success();
-    return writeSlot(index, m_dataFolder / slot.fileName);
-}
-
-Status MonthStore::writeSlot(int index, const std::filesystem::path& file) {
-    return WriteTextFile(file, TextLines{lines(index), m_window.slot(index).lastLineEnd});
+    return slot.file.save(m_dataFolder / slot.fileName, lines(index));
 }
 
 Result<std::filesystem::path> MonthStore::rescueSlot(int index, const std::filesystem::path& folder) {
-    const std::filesystem::path copy = folder / m_window.slot(index).fileName;
-    if (const Status written = writeSlot(index, copy); !written)
+    const MonthSlot& slot = m_window.slot(index);
+    const std::filesystem::path copy = folder / slot.fileName;
+    if (const Status written = WriteTextFile(copy, lines(index), slot.file); !written)
         return written.error();
     return copy;
 }

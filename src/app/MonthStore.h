@@ -36,13 +36,18 @@ public:
     Status loadSlot(int index);
 
     // Writes a slot's list with the save guard: a list that fell to half of its load count or below, or to nothing,
-    // is refused with a message naming the month; a list of the header only is not written and nothing is said.
-    // A month that could not be read is never written. Answers a failure only when the write itself failed.
+    // is refused with a message naming the month; a list of the header only, or an unedited one, is not written and
+    // nothing is said. A month that could not be read is never written. Each line read keeps its bytes (TextLines).
+    // Answers a failure only when the write itself failed.
     Status saveSlot(int index);
 
     // Writes a slot's list, as saveSlot would, into another folder under the month file's name (a rescue copy), with
     // no guard; answers the copy's path.
     Result<std::filesystem::path> rescueSlot(int index, const std::filesystem::path& folder);
+
+    // Answers whether a slot's list differs from its month file as read or last written (a month without a file,
+    // or with an empty one, counts as its header line).
+    bool edited(int index) const;
 
     // Replaces the lines of a day of a slot's month by the dialog's lines (appended at the end of the list).
     void replaceDay(int index, int day, const DaySchedule& schedule);

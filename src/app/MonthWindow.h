@@ -1,6 +1,8 @@
 // The month window: five months around today plus the jumped month, each with its file and line list.
 #pragma once
 
+#include "calendar/TextFile.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -13,7 +15,7 @@ struct MonthSlot {
     int month = 0;
     std::string label;    // tab label: "１月".."１２月", or "%d.%2d" for the jumped month
     std::string fileName; // empty for a jumped month that could not be set
-    std::string lastLineEnd = "\r\n"; // how the file's last line ended, kept for saving
+    TextLines file;       // the month file as read, or as last written: saving keeps its bytes
     size_t loadCount = 0;               // lines right after loading; the save guard compares against it
     bool loaded = false;
     bool unreadable = false; // the file exists but could not be read: never written in this run

@@ -31,7 +31,13 @@ std::string PeriodCopyName(int year, int month, int day) {
     return "CaFT" + std::string(stamp).substr(3, 4) + ".mcp";
 }
 
-PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year, int month, int day) {
+std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines) {
+    if (fileLines.empty() || !fileLines.front().starts_with('*'))
+        fileLines.insert(fileLines.begin(), kPeriodFileHeader);
+    return fileLines;
+}
+
+PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year, int month, int day, bool mayWrite) {
     m_file = dataFolder / kPeriodFileName;
     m_grid.setPeriodList({});
     m_unreadable = false;
@@ -43,15 +49,21 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
             m_unreadable = true;
             return LoadOutcome::Unreadable;
         }
-        m_lastLineEnd = text.value().lastLineEnd;
-        m_grid.setPeriodList(std::move(text.value().lines));
+        m_read = std::move(text.value());
+        m_grid.setPeriodList(PeriodListOf(m_read.lines()));
+        m_headerAdded = list().size() != m_read.lines().size();
         const std::string copyName = PeriodCopyName(year, month, day);
-        if (copyName != m_copyNames[0])
+        if (mayWrite && copyName != m_copyNames[0])
             rotateCopies(copyName);
+    } else if (!mayWrite) {
+        m_read = TextLines();
+        m_headerAdded = true;
+        m_grid.setPeriodList({kPeriodFileHeader});
     } else {
         m_dialogs.inform(WithTrailingSeparator(dataFolder.string()) + kPeriodFileName +
                          " が存在しません。\r\n新しい期間データを作ります。");
-        m_lastLineEnd = "\r\n";
+        m_read = TextLines();
+        m_headerAdded = false;
         m_grid.setPeriodList({kPeriodFileHeader});
         if (!dataFolder.empty() && !fs::exists(dataFolder, error))
             fs::create_directories(dataFolder, error);
@@ -60,7 +72,7 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
             return LoadOutcome::FolderMissing;
         }
         // The list stays in memory; each later save reports its own failure.
-        if (const Status written = WriteTextFile(m_file, TextLines{list(), m_lastLineEnd}); !written)
+        if (const Status written = m_read.save(m_file, list()); !written)
             m_dialogs.show({kDefaultCaption,
                             "期間ファイルを書き込めません。\r\n" + m_file.string() + "\r\n" + written.error().cause,
                             DialogIcon::Warning});
@@ -78,7 +90,7 @@ void PeriodStore::rotateCopies(const std::string& copyName) {
     if (IsPeriodCopyName(oldest) && isCopyFile(oldest) && !fs::remove(oldest, error))
         m_dialogs.inform("旧期間ファイルを削除できません。\r\n" + oldest);
     m_copyNames = {copyName, m_copyNames[0], m_copyNames[1]};
-    if (!WriteTextFile(copyName, TextLines{list(), m_lastLineEnd}))
+    if (!WriteTextFile(copyName, list(), m_read))
         m_dialogs.inform("期間ファイルを書き込めません。\r\n" + copyName);
 }
 
@@ -89,12 +101,22 @@ Status PeriodStore::save() {
         m_dialogs.inform("期間予定が立ち上げ時の半分以下、または０になっています。\r\n期間予定は保存しません。");
         return Success();
     }
-    return WriteTextFile(m_file, TextLines{list(), m_lastLineEnd});
+    if (!edited())
+        return Success();
+    if (Status written = m_read.save(m_file, list()); !written)
+        return written;
+    m_headerAdded = false;
+    return Success();
+}
+
+bool PeriodStore::edited() const {
+    const size_t added = m_headerAdded && !list().empty() ? 1 : 0;
+    return m_loaded && !m_read.unchanged(std::span(list()).subspan(added));
 }
 
 Result<fs::path> PeriodStore::rescue(const fs::path& folder) const {
     const fs::path copy = folder / kPeriodFileName;
-    if (const Status written = WriteTextFile(copy, TextLines{list(), m_lastLineEnd}); !written)
+    if (const Status written = WriteTextFile(copy, list(), m_read); !written)
         return written.error();
     return copy;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/Result.h"
+#include "calendar/TextFile.h"
 #include "controls/MonthGrid.h"
 #include "platform/Dialogs.h"
 #include "schedule/PeriodRecord.h"
@@ -20,6 +21,10 @@ inline constexpr const char* kPeriodFileHeader = "***** FromTo予定";
 // tens digit of the day (days 30 and 31 count as 1), so a new name begins about every ten days.
 std::string PeriodCopyName(int year, int month, int day);
 
+// Returns the lines of a period file as the period list, header first: a file whose line 1 is a record (anything
+// but a line starting with "*") or that is empty gets the header "***** FromTo予定" added in front.
+std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines);
+
 class PeriodStore {
 public:
     // copyNames are the settings CaFT1, CaFT2, CaFT3 (newest first); the store rotates them. The grid keeps the
@@ -31,16 +36,21 @@ public:
 
     // Loads the period file of the data folder and, at the first start of a new ten-day stretch, writes today's
     // copy into the current directory, dropping the oldest. A missing file is announced and created with the
-    // header only; FolderMissing (after the error box) means the program must end.
-    LoadOutcome load(const std::filesystem::path& dataFolder, int year, int month, int day);
+    // header only; FolderMissing (after the error box) means the program must end. Without mayWrite nothing is
+    // written, created or rotated, and a missing file is the header alone, silently.
+    LoadOutcome load(const std::filesystem::path& dataFolder, int year, int month, int day, bool mayWrite = true);
 
     // Writes the list unless it fell to half of its load count or below, or to nothing (a message then); a list
-    // of the header only is written. A file that could not be read is never written.
+    // of the header only is written. A file that could not be read is never written, nor one whose list was not
+    // edited (a header added in memory is not an edit). Each line read keeps its bytes (TextLines).
     Status save();
 
     // Writes the list, as save would, into another folder as "CaFromTo.myc" (a rescue copy), with no guard;
     // answers the copy's path.
     Result<std::filesystem::path> rescue(const std::filesystem::path& folder) const;
+
+    // Answers whether the list differs from the file as read or last written, the added header aside.
+    bool edited() const;
 
     // Deletes the copies of the directory (names "CaFT" + four characters + ".mcp", files or links) other than the
     // three named, when a rotation happened in this run. Answers the failure of the first deletion that failed.
@@ -61,7 +71,8 @@ private:
     std::array<std::string, 3>& m_copyNames;
     MonthGrid& m_grid;
     std::filesystem::path m_file;
-    std::string m_lastLineEnd = "\r\n";
+    TextLines m_read;           // the file as read or last written
+    bool m_headerAdded = false; // the list's header is not in the file
     size_t m_loadCount = 0;
     bool m_loaded = false;
     bool m_unreadable = false;

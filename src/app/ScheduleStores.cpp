@@ -14,6 +14,23 @@ ScheduleStores::ScheduleStores(MainController& controller, Dialogs& dialogs, Mon
               m_dialogs.inform(report.message());
       }) {}
 
+namespace {
+
+// While writes are held, an edited store says that it was not written.
+Status heldBack(bool edited, const std::filesystem::path& file) {
+    if (!edited)
+        return Success();
+    return Failure{kWritesHeldCause, file.string()};
+}
+
+} // namespace
+
+Status ScheduleStores::saveMonth(int slot) {
+    if (m_controller.writesHeld())
+        return heldBack(m_months.edited(slot), m_months.dataFolder() / m_months.window().slot(slot).fileName);
+    return m_months.saveSlot(slot);
+}
+
 void ScheduleStores::attach() {
     ShellSeams& seams = m_controller.seams();
     seams.monthInitialisation.push_back({MonthInitPhase::BeforeSettings, [this] {
@@ -25,14 +42,21 @@ void ScheduleStores::attach() {
     seams.saveAll.push_back({"jumped month", [this] {
                                  if (!m_months.jumpedMonthEdited)
                                      return Success();
-                                 m_months.jumpedMonthEdited = false;
-                                 return m_months.saveSlot(kJumpSlot);
+                                 const Status saved = saveMonth(kJumpSlot);
+                                 // A failed or held-back write is tried again at the next save all.
+                                 m_months.jumpedMonthEdited = m_controller.writesHeld() || !saved;
+                                 return saved;
                              },
                              [this](const fs::path& folder) { return m_months.rescueSlot(kJumpSlot, folder); }});
     for (int slot = 0; slot < kJumpSlot; ++slot)
-        seams.saveAll.push_back({"month " + std::to_string(slot), [this, slot] { return m_months.saveSlot(slot); },
+        seams.saveAll.push_back({"month " + std::to_string(slot), [this, slot] { return saveMonth(slot); },
                                  [this, slot](const fs::path& folder) { return m_months.rescueSlot(slot, folder); }});
-    seams.saveAll.push_back({kPeriodFileName, [this] { return m_periods.save(); },
+    seams.saveAll.push_back({kPeriodFileName,
+                             [this] {
+                                 if (m_controller.writesHeld())
+                                     return heldBack(m_periods.edited(), m_controller.files().periodFile);
+                                 return m_periods.save();
+                             },
                              [this](const fs::path& folder) { return m_periods.rescue(folder); }});
 }
 
@@ -57,7 +81,7 @@ bool ScheduleStores::loadAfterSettings() {
             return false;
     const CalendarDate today = DecodeJuliusDay(m_controller.today());
     const PeriodStore::LoadOutcome period =
-        m_periods.load(m_controller.dataFolder(), today.year, today.month, today.day);
+        m_periods.load(m_controller.dataFolder(), today.year, today.month, today.day, !m_controller.writesHeld());
     return period == PeriodStore::LoadOutcome::Loaded || period == PeriodStore::LoadOutcome::Created;
 }
 

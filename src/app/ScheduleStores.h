@@ -14,7 +14,8 @@ public:
     ScheduleStores(MainController& controller, Dialogs& dialogs, MonthGrid& grid);
 
     // Joins month initialisation (the window before the settings are read; the five months and the period file
-    // after) and save all (the edited jumped month, months 0 to 4, the period file, in this order).
+    // after) and save all (the edited jumped month, months 0 to 4, the period file, in this order). While the
+    // controller holds writes back, nothing is written and each edited file is reported.
     void attach();
 
     // Saves all, then deletes the period-file copies of the current directory that no setting names any more (when
@@ -29,6 +30,7 @@ public:
 
 private:
     bool loadAfterSettings();
+    Status saveMonth(int slot);
 
     MainController& m_controller;
     Dialogs& m_dialogs;

@@ -2,10 +2,14 @@
 #include "Cp932.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <iconv.h>
+#include <map>
 #include <stdexcept>
+#include <vector>
 
 namespace rekko {
 
@@ -69,11 +73,100 @@ unsigned char escapedByte(std::string_view text) {
     return static_cast<unsigned char>(((text[1] & 0x03) << 6) | (text[2] & 0x3F));
 }
 
+// Returns the length of the valid UTF-8 character at pos (no overlong form, no surrogate), or 0.
+size_t validCharacterLength(std::string_view text, size_t pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80)
+        return 1;
+    const size_t length = (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+    if (length == 0 || pos + length > text.size())
+        return 0;
+    uint32_t code = lead & (0x7F >> length);
+    for (size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        code = code << 6 | (next & 0x3F);
+    }
+    const uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
 // Returns the UTF-8 character starting at the front of text (at most four bytes).
 std::string firstCharacter(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text.front());
     size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
     return std::string(text.substr(0, std::min(length, text.size())));
+}
+
+// The two-byte codes of code page 932: which byte pairs form a character, and every code of each character that
+// has more than one (the NEC and IBM duplicates), in byte order.
+class TwoByteCodes {
+public:
+    TwoByteCodes() {
+        Converter converter("UTF-8", "CP932");
+        std::map<std::string, std::vector<std::string>> codesOf;
+        for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+            for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+                const std::string code{static_cast<char>(lead), static_cast<char>(trail)};
+                std::string_view in = code;
+                std::string character;
+                // A single-byte character followed by another byte also converts; a pair gives one character.
+                if (converter.convert(in, character) != 0 || character.empty() ||
+                    firstCharacter(character).size() != character.size())
+                    continue;
+                m_pairs[lead][trail] = true;
+                codesOf[character].push_back(code);
+            }
+        }
+        for (auto& [character, codes] : codesOf)
+            if (codes.size() > 1)
+                m_duplicates.emplace(character, std::move(codes));
+    }
+
+    bool formPair(unsigned char lead, unsigned char trail) const { return m_pairs[lead][trail]; }
+
+    // Returns every code of a character that has several, or nullptr.
+    const std::vector<std::string>* duplicatesOf(const std::string& character) const {
+        const auto found = m_duplicates.find(character);
+        return found == m_duplicates.end() ? nullptr : &found->second;
+    }
+
+private:
+    std::array<std::array<bool, 256>, 256> m_pairs{};
+    std::map<std::string, std::vector<std::string>> m_duplicates;
+};
+
+const TwoByteCodes& twoByteCodes() {
+    static const TwoByteCodes codes;
+    return codes;
+}
+
+// Appends the first character of text, encoded, right after a carried lead byte. Its usual code must not make a
+// pair with that byte, or the byte and the character would read back as another character; a character with
+// several codes then takes one that does not. Answers the number of text bytes used, or 0 when the character
+// cannot be encoded.
+size_t appendAfterCarriedLead(Converter& converter, unsigned char carried, std::string_view text, std::string& out) {
+    const std::string character = firstCharacter(text);
+    std::string_view in = character;
+    std::string code;
+    if (converter.convert(in, code) != 0 || code.empty())
+        return 0;
+    const TwoByteCodes& codes = twoByteCodes();
+    if (codes.formPair(carried, static_cast<unsigned char>(code[0]))) {
+        if (const auto* duplicates = codes.duplicatesOf(character)) {
+            for (const std::string& other : *duplicates) {
+                if (!codes.formPair(carried, static_cast<unsigned char>(other[0]))) {
+                    code = other;
+                    break;
+                }
+            }
+        }
+    }
+    out += code;
+    return character.size();
 }
 
 } // namespace
@@ -95,6 +188,7 @@ Result<std::string> EncodeCp932(std::string_view text) {
     Converter converter("CP932", "UTF-8");
     std::string out;
     out.reserve(text.size());
+    int carried = -1; // the byte just put back, while the text goes on right after it
     while (!text.empty()) {
         // Convert the run up to the next escaped byte in one call, then put the byte back.
         size_t runEnd = 0;
@@ -103,14 +197,42 @@ Result<std::string> EncodeCp932(std::string_view text) {
         if (runEnd == std::string_view::npos)
             runEnd = text.size();
         std::string_view run = text.substr(0, runEnd);
+        if (carried >= 0 && !run.empty()) {
+            const size_t used = appendAfterCarriedLead(converter, static_cast<unsigned char>(carried), run, out);
+            run.remove_prefix(used);
+        }
         if (converter.convert(run, out) != 0) {
             const std::string character = firstCharacter(run);
             return Failure{"「" + character + "」はシフトJISで保存できない文字です。"};
         }
         text.remove_prefix(runEnd);
+        carried = -1;
         if (!text.empty()) {
-            out += static_cast<char>(escapedByte(text));
+            carried = escapedByte(text);
+            out += static_cast<char>(carried);
             text.remove_prefix(3);
+        }
+    }
+    return out;
+}
+
+std::string PrintableText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    auto appendHex = [&out](unsigned char byte) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+        out += hex;
+    };
+    for (size_t pos = 0; pos < text.size();) {
+        if (isEscapedByte(text, pos)) {
+            appendHex(escapedByte(text.substr(pos)));
+            pos += 3;
+        } else if (const size_t length = text[pos] == '\0' ? 0 : validCharacterLength(text, pos); length > 0) {
+            out += text.substr(pos, length);
+            pos += length;
+        } else {
+            appendHex(static_cast<unsigned char>(text[pos++]));
         }
     }
     return out;

@@ -36,14 +36,14 @@ OldDate dateIn(const TJDOldMonth& month, int32_t jd) {
 Result<std::vector<TJDOldMonth>> parseOldMonthTable(std::string_view bytes) {
     const TextLines text = ParseTextBytes(bytes);
     std::vector<TJDOldMonth> table;
-    table.reserve(text.lines.size());
-    for (size_t i = 0; i < text.lines.size(); ++i) {
+    table.reserve(text.lines().size());
+    for (size_t i = 0; i < text.lines().size(); ++i) {
         const size_t line = i + 1;
-        const std::vector<std::string> fields = SplitCommaText(text.lines[i]);
+        const std::vector<std::string> fields = SplitCommaText(text.lines()[i]);
         int32_t start = 0;
         int32_t code = 0;
         if (fields.size() != 2 || !parseDecimal(fields[0], start) || !parseDecimal(fields[1], code))
-            return tableFailure("not a \"day number,month code\" line: \"" + text.lines[i] + "\"", line);
+            return tableFailure("not a \"day number,month code\" line: \"" + text.lines()[i] + "\"", line);
         if (!isMonthCode(code))
             return tableFailure("month code " + std::to_string(code) + " is not 1..12 or 101..112", line);
         if (!table.empty()) {

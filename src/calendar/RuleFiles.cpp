@@ -1,40 +1,50 @@
-// Reading the holiday and special-day files into a control's rule lists.
+// Reading the holiday and special-day files into a control's rule lists, and writing a list back.
 #include "RuleFiles.h"
 
 #include "FileEntry.h"
 #include "Resources.h"
-#include "TextFile.h"
 
 namespace rekko {
 
-namespace {
+std::vector<std::string> BuiltinHolidayList() {
+    return ParseTextBytes(resources::bytesOf(resources::HdayDat, resources::HdayDat_size)).lines();
+}
 
-using ListSetter = Status (DayRules::*)(std::vector<std::string>);
-
-std::optional<std::string> loadRuleFile(DayRules& rules, const std::filesystem::path& file, ListSetter setter,
-                                        const char* message) {
-    if (!FileEntryExists(file))
+std::optional<std::string> RuleFile::load(DayRules& rules) {
+    const char* message = m_list == RuleList::Holidays ? kHolidayFileError : kSpecialDayFileError;
+    m_unreadable = false;
+    m_read = TextLines();
+    if (!FileEntryExists(m_file))
         return std::nullopt;
-    auto text = ReadTextFile(file);
+    auto text = ReadTextFile(m_file);
+    m_unreadable = !text;
     if (!text)
         return std::string(message);
-    if (!(rules.*setter)(std::move(text.value().lines)))
+    m_read = std::move(text.value());
+    const Status set =
+        m_list == RuleList::Holidays ? rules.setHolidayList(m_read.lines()) : rules.setSpecialDayList(m_read.lines());
+    if (!set)
         return std::string(message);
     return std::nullopt;
 }
 
-} // namespace
-
-std::vector<std::string> BuiltinHolidayList() {
-    return ParseTextBytes(resources::bytesOf(resources::HdayDat, resources::HdayDat_size)).lines;
+Status RuleFile::save(std::span<const std::string> lines) {
+    if (m_unreadable) {
+        std::error_code error;
+        const std::filesystem::path shown = std::filesystem::absolute(m_file, error);
+        return Failure{"読み込めなかったファイルは、上書きしません。", (error ? m_file : shown).string()};
+    }
+    if (m_read.unchanged(lines))
+        return Success();
+    return m_read.save(m_file, lines);
 }
 
 std::optional<std::string> LoadHolidayFile(DayRules& rules, const std::filesystem::path& file) {
-    return loadRuleFile(rules, file, &DayRules::setHolidayList, kHolidayFileError);
+    return RuleFile(RuleList::Holidays, file).load(rules);
 }
 
 std::optional<std::string> LoadSpecialDayFile(DayRules& rules, const std::filesystem::path& file) {
-    return loadRuleFile(rules, file, &DayRules::setSpecialDayList, kSpecialDayFileError);
+    return RuleFile(RuleList::SpecialDays, file).load(rules);
 }
 
 } // namespace rekko

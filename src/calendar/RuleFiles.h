@@ -2,9 +2,11 @@
 #pragma once
 
 #include "DayRules.h"
+#include "TextFile.h"
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,9 +20,32 @@ inline constexpr const char* kSpecialDayFileError = "スペシャルDayファイ
 // Returns the built-in holiday rules, the content of the "Hday.dat" shipped with the program.
 std::vector<std::string> BuiltinHolidayList();
 
-// Reads the holiday file into the rules' holiday list when the file exists (by default "Hday.dat" in the
-// current directory). Answers the message to show when the file cannot be read or a line stops the reading;
-// a missing file leaves the list as it was and answers nothing.
+enum class RuleList { Holidays, SpecialDays };
+
+// A rule file as read into one list of the rules, kept so that the list can be written back: the bytes of its lines,
+// and whether the file existed but could not be read.
+class RuleFile {
+public:
+    RuleFile(RuleList list, std::filesystem::path file) : m_list(list), m_file(std::move(file)) {}
+
+    // Reads the file into its list of the rules when the file exists. Answers the message to show when the file
+    // cannot be read or a line stops the reading (the list then keeps every line); a missing file leaves the list
+    // as it was and answers nothing.
+    std::optional<std::string> load(DayRules& rules);
+
+    // Writes the lines to the file, each line read with its own bytes. A file that exists but could not be read is
+    // never written: the failure names it. Lines equal to those the file holds are not written again.
+    Status save(std::span<const std::string> lines);
+
+private:
+    RuleList m_list;
+    std::filesystem::path m_file;
+    TextLines m_read;
+    bool m_unreadable = false;
+};
+
+// Reads the holiday file into the rules' holiday list (RuleFile::load), by default "Hday.dat" of the current
+// directory.
 std::optional<std::string> LoadHolidayFile(DayRules& rules,
                                            const std::filesystem::path& file = kHolidayFileName);
 

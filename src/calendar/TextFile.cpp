@@ -1,21 +1,24 @@
-// Code page 932 text files: reading with the CR/LF/CR LF and 0x1A rules, writing with CR LF.
+// Code page 932 text files: reading with the CR/LF/CR LF and 0x1A rules, writing with CR LF and the bytes read.
 #include "TextFile.h"
 
 #include "AtomicWrite.h"
 #include "Cp932.h"
 #include "FileEntry.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace rekko {
 
 namespace {
 
 constexpr size_t kBlockSize = 65536;
+constexpr std::string_view kLineEnd = "\r\n";
 
 Failure tooLarge(const std::filesystem::path& path) {
     return Failure{"ファイルが大きすぎます（64 MiB まで）", path.string()};
@@ -36,41 +39,75 @@ private:
     int m_fd;
 };
 
-} // namespace
-
-TextLines ParseTextBytes(std::string_view bytes) {
-    // 0x1A is never a trail byte of code page 932, so it can be looked for before decoding.
-    bytes = bytes.substr(0, bytes.find('\x1A'));
-    const std::string text = DecodeCp932(bytes);
-    TextLines result;
-    result.lastLineEnd.clear();
+// Finds the lines of a text: each ends at CR LF, CR or LF; a last line without a line end counts.
+std::vector<std::pair<size_t, size_t>> lineSpans(std::string_view text) {
+    std::vector<std::pair<size_t, size_t>> spans;
     size_t start = 0;
     while (start < text.size()) {
         const size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            result.lines.emplace_back(text, start);
-            result.lastLineEnd.clear();
+        if (end == std::string_view::npos) {
+            spans.push_back({start, text.size() - start});
             break;
         }
-        result.lines.emplace_back(text, start, end - start);
-        const size_t endLength = text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
-        result.lastLineEnd.assign(text, end, endLength);
-        start = end + endLength;
+        spans.push_back({start, end - start});
+        start = end + (text.compare(end, 2, kLineEnd) == 0 ? 2 : 1);
     }
+    return spans;
+}
+
+} // namespace
+
+TextLines ParseTextBytes(std::string_view bytes) {
+    // 0x1A, CR and LF are never the second byte of a code page 932 character, so the end of the text and the lines
+    // can be found in the bytes and in the decoded text alike, and the n-th line of one is the n-th of the other.
+    const size_t mark = std::min(bytes.find('\x1A'), bytes.size());
+    TextLines result;
+    result.m_bytes.assign(bytes.substr(0, mark));
+    result.m_tail.assign(bytes.substr(mark));
+    const std::string text = DecodeCp932(result.m_bytes);
+    for (const auto& [start, length] : lineSpans(text))
+        result.m_lines.emplace_back(text, start, length);
+    result.m_spans = lineSpans(result.m_bytes);
     return result;
 }
 
-Result<std::string> ComposeTextBytes(const TextLines& text) {
-    std::string joined;
-    size_t size = text.lastLineEnd.size();
-    for (const auto& line : text.lines)
-        size += line.size() + 2;
-    joined.reserve(size);
-    for (size_t i = 0; i < text.lines.size(); ++i) {
-        joined += text.lines[i];
-        joined += i + 1 < text.lines.size() ? std::string_view("\r\n") : std::string_view(text.lastLineEnd);
+bool TextLines::unchanged(std::span<const std::string> lines) const {
+    return std::equal(lines.begin(), lines.end(), m_lines.begin(), m_lines.end());
+}
+
+Result<std::string> TextLines::compose(std::span<const std::string> lines) const {
+    // The lines read with each text, in file order, and how many of them have lent their bytes.
+    std::unordered_map<std::string_view, std::pair<std::vector<size_t>, size_t>> readLines;
+    readLines.reserve(m_spans.size());
+    for (size_t i = 0; i < m_spans.size(); ++i)
+        readLines[m_lines[i]].first.push_back(i);
+
+    std::string bytes;
+    bytes.reserve(m_bytes.size() + m_tail.size() + 2 * lines.size());
+    std::string toEncode; // the lines since the last line written with its own bytes
+    auto encodePending = [&]() -> Status {
+        auto encoded = EncodeCp932(toEncode);
+        if (!encoded)
+            return encoded.error();
+        bytes += encoded.value();
+        toEncode.clear();
+        return Success();
+    };
+    for (const std::string& line : lines) {
+        const auto found = readLines.find(line);
+        if (found == readLines.end() || found->second.second == found->second.first.size()) {
+            (toEncode += line) += kLineEnd;
+            continue;
+        }
+        if (const Status encoded = encodePending(); !encoded)
+            return encoded.error();
+        const auto [start, length] = m_spans[found->second.first[found->second.second++]];
+        (bytes += std::string_view(m_bytes).substr(start, length)) += kLineEnd;
     }
-    return EncodeCp932(joined);
+    if (const Status encoded = encodePending(); !encoded)
+        return encoded.error();
+    bytes += m_tail;
+    return bytes;
 }
 
 Result<std::string> ReadFileBytes(const std::filesystem::path& path) {
@@ -111,13 +148,35 @@ Result<TextLines> ReadTextFile(const std::filesystem::path& path) {
     return ParseTextBytes(bytes.value());
 }
 
-Status WriteTextFile(const std::filesystem::path& path, const TextLines& text) {
-    auto bytes = ComposeTextBytes(text);
+namespace {
+
+Result<std::string> composeFor(const std::filesystem::path& path, const TextLines& read,
+                               std::span<const std::string> lines) {
+    auto bytes = read.compose(lines);
     if (!bytes) {
         Failure failure = bytes.error();
         failure.path = path.string();
         return failure;
     }
+    return bytes;
+}
+
+} // namespace
+
+Status TextLines::save(const std::filesystem::path& path, std::span<const std::string> lines) {
+    auto bytes = composeFor(path, *this, lines);
+    if (!bytes)
+        return bytes.error();
+    if (Status written = WriteFileAtomically(path, bytes.value()); !written)
+        return written;
+    *this = ParseTextBytes(bytes.value());
+    return Success();
+}
+
+Status WriteTextFile(const std::filesystem::path& path, std::span<const std::string> lines, const TextLines& read) {
+    auto bytes = composeFor(path, read, lines);
+    if (!bytes)
+        return bytes.error();
     return WriteFileAtomically(path, bytes.value());
 }
 

@@ -190,7 +190,7 @@ bool MonthGrid::deletePeriod(int index, Dialogs& dialogs) {
 }
 
 void MonthGrid::readRuleFiles(Dialogs& dialogs) {
-    for (const auto& message : {LoadHolidayFile(rules()), LoadSpecialDayFile(rules())})
+    for (const auto& message : {LoadHolidayFile(rules()), m_specialDayFile.load(rules())})
         if (message)
             dialogs.inform(*message);
 }

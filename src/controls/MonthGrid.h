@@ -10,6 +10,7 @@
 #include "schedule/LineAttribute.h"
 
 #include "calendar/DayRules.h"
+#include "calendar/RuleFiles.h"
 #include "platform/Dialogs.h"
 
 #include <array>
@@ -192,6 +193,8 @@ public:
     // Reads "Hday.dat" and "Sday.myc" of the current directory into the rule lists when they exist; a read error
     // shows its message and the grid goes on with what it has.
     void readRuleFiles(Dialogs& dialogs);
+    // Returns "Sday.myc" as read, through which the special-day list is written back.
+    RuleFile& specialDayFile() { return m_specialDayFile; }
 
     // Returns a cell's texts for the exports, from the last layout.
     CellTexts cellTexts(int cell) const;
@@ -216,6 +219,7 @@ private:
     int m_rows = 7;
     std::array<CellDay, kGridCells> m_cells;
     std::array<CellLanes, kGridCells> m_lanes;
+    RuleFile m_specialDayFile{RuleList::SpecialDays, kSpecialDayFileName};
 };
 
 } // namespace rekko

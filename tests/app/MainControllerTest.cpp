@@ -121,14 +121,21 @@ TEST(MainController, AnUnwritableProgramFolderIsReportedAndTheRestStillSaves) {
     EXPECT_EQ(shell.calls, std::vector<std::string>{"months"});
 }
 
-TEST(MainController, ASettingsFileThatCannotBeReadIsNeverOverwritten) {
+TEST(MainController, ASettingsFileThatCannotBeReadIsNotWrittenUntilADataFolderIsChosen) {
     Shell shell;
     fs::create_directory(shell.program / "Sorel.ini");
+    shell.dialogs.expect(DialogAnswer::Yes);
     ASSERT_TRUE(shell.controller.initialiseMonths());
     EXPECT_TRUE(shell.controller.settings().cbMemo);
-    const SaveReport report = shell.controller.saveAll();
-    EXPECT_FALSE(report.ok());
-    EXPECT_TRUE(fs::is_directory(shell.program / "Sorel.ini"));
+    EXPECT_TRUE(shell.controller.writesHeld());
+    EXPECT_TRUE(shell.controller.saveAll().ok());
+    EXPECT_TRUE(shell.controller.initialiseMonths()); // asked once
+    shell.controller.dataFolderChosen();
+    fs::remove(shell.program / "Sorel.ini");
+    shell.program.write("Sorel.ini", "unread\r\n");
+    EXPECT_TRUE(shell.controller.saveAll().ok());
+    EXPECT_EQ(shell.program.read("Sorel.ini").find("unread"), std::string::npos);
+    EXPECT_NE(shell.program.read("Sorel.ini").find("cbMemo=1"), std::string::npos);
 }
 
 TEST(MainController, StartStepsFollowTheirSwitches) {

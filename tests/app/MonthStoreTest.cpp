@@ -71,7 +71,7 @@ TEST_F(MonthFiles, GuardSavesDownToHalfAndRefusesBelow) {
     ASSERT_EQ(store.lines(1).size(), 11u);
     shrinkTo(5);
     ASSERT_TRUE(store.saveSlot(1).ok());
-    EXPECT_EQ(ReadTextFile(dir / "Ca202405.myc").value().lines.size(), 5u);
+    EXPECT_EQ(ReadTextFile(dir / "Ca202405.myc").value().lines().size(), 5u);
     shrinkTo(4);
     dialogs.expect(DialogAnswer::Ok);
     ASSERT_TRUE(store.saveSlot(1).ok());
@@ -100,17 +100,73 @@ TEST_F(MonthFiles, RemovingEveryScheduleLeavesTheFileAsItWas) {
     EXPECT_EQ(dir.read("Ca202405.myc"), before);
 }
 
-TEST_F(MonthFiles, UnchangedFilesAreWrittenByteForByte) {
-    const std::string bytes = " 0,0,9,2024/ 5\r\n 3,1,,\x89\xEF\x8B\x63,clRed,1,9:05:00,,1001,\n"
-                              "xx,1,,kept\x80,,,,,,\r\n 4,1,,\x81\x43x,,,,,,";
-    dir.write("Ca202405.myc", bytes);
+// Invalid bytes and Windows duplicates: a month none of whose lines was edited is not written; after an edit every
+// line the user did not edit keeps its bytes, and an edited line never changes what a carried byte means.
+TEST_F(MonthFiles, SavingNeverChangesTheBytesOfLinesNotEdited) {
+    const std::string kept = " 0,0,9,2024/ 5\r\n"
+                             " 5,1,,A\x81\xEE\xECZ,,,,,,\r\n" // a stray lead byte before an NEC-selected kanji
+                             " 6,1,,\xEE\xEE\x71,,,,,,\r\n"
+                             " 7,1,,\x87\x90\xFA\x4A\xFA\x54\xFA\x58\xED\x40,,,,,,\r\n"; // duplicates
+    dir.write("Ca202405.myc", kept);
     ASSERT_TRUE(store.loadSlot(1).ok());
     std::filesystem::remove(dir / "Ca202405.myc");
     ASSERT_TRUE(store.saveSlot(1).ok());
-    // Mixed line ends become CR LF; the missing final line end stays missing.
-    std::string expected = bytes;
-    expected.replace(expected.find(",1001,\n"), 7, ",1001,\r\n");
-    EXPECT_EQ(dir.read("Ca202405.myc"), expected);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Ca202405.myc")); // nothing edited: not written
+
+    // Day 6 is edited with its own text plus a line; the other days move ahead of it and keep their bytes.
+    const std::string day6 = LoadDay(store.lines(1), 6).lines.at(0);
+    store.replaceDay(1, 6, DaySchedule{{day6, "x"}, {LineAttribute{}, LineAttribute{}}});
+    ASSERT_TRUE(store.saveSlot(1).ok());
+    EXPECT_EQ(dir.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n"
+                                        " 5,1,,A\x81\xEE\xECZ,,,,,,\r\n"
+                                        " 7,1,,\x87\x90\xFA\x4A\xFA\x54\xFA\x58\xED\x40,,,,,,\r\n"
+                                        " 6,1,,\xEE\xEE\x71,,,,,,\r\n"
+                                        " 6,2,,x,,,,,,\r\n");
+    // Day 5 rewritten as it was: 黑 may not take its IBM code FC 4B, which would pair with the stray 0x81.
+    const std::string day5 = LoadDay(store.lines(1), 5).lines.at(0);
+    store.replaceDay(1, 5, DaySchedule{{day5 + "黑"}, {LineAttribute{}}});
+    ASSERT_TRUE(store.saveSlot(1).ok());
+    EXPECT_NE(dir.read("Ca202405.myc").find(" 5,1,,A\x81\xEE\xECZ\xFC\x4B,,,,,,\r\n"), std::string::npos);
+    // The edited line keeps its bytes at the next save, when another day is edited.
+    std::string expected = dir.read("Ca202405.myc");
+    const std::string day7 = " 7,1,,\x87\x90\xFA\x4A\xFA\x54\xFA\x58\xED\x40,,,,,,\r\n";
+    expected.erase(expected.find(day7), day7.size());
+    store.replaceDay(1, 7, DaySchedule{{"y"}, {LineAttribute{}}});
+    ASSERT_TRUE(store.saveSlot(1).ok());
+    EXPECT_EQ(dir.read("Ca202405.myc"), expected + " 7,1,,y,,,,,,\r\n");
+}
+
+// Every line written ends in CR LF, whatever the file had; the bytes from an end-of-file mark on stay.
+TEST_F(MonthFiles, WrittenLinesEndInCrLfAndTextAfterTheEndMarkStays) {
+    for (const std::string ending : {"\n", "\r"}) {
+        dir.write("Ca202405.myc", " 0,0,9,2024/ 5" + ending + " 1,1,,a,,,,,," + ending + " 2,1,,b,,,,,,");
+        store.buildWindow(EncodeJuliusDay(2024, 5, 3));
+        ASSERT_TRUE(store.loadSlot(1).ok());
+        store.replaceDay(1, 3, DaySchedule{{"c"}, {LineAttribute{}}});
+        ASSERT_TRUE(store.saveSlot(1).ok());
+        EXPECT_EQ(dir.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,,\r\n 2,1,,b,,,,,,\r\n 3,1,,c,,,,,,\r\n");
+    }
+    const std::string tail("\x1A 9,1,,hidden\r\n\x1A\x00tail", 20);
+    dir.write("Ca202405.myc", " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,," + tail);
+    store.buildWindow(EncodeJuliusDay(2024, 5, 3));
+    ASSERT_TRUE(store.loadSlot(1).ok());
+    EXPECT_EQ(store.lines(1).size(), 2u);
+    store.replaceDay(1, 3, DaySchedule{{"c"}, {LineAttribute{}}});
+    ASSERT_TRUE(store.saveSlot(1).ok());
+    EXPECT_EQ(dir.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,,\r\n 3,1,,c,,,,,,\r\n" + tail);
+}
+
+// An empty file is an empty month: no guard message, nothing written, and the first line added writes a header.
+TEST_F(MonthFiles, AnEmptyFileIsAnEmptyMonth) {
+    dir.write("Ca202405.myc", "");
+    ASSERT_TRUE(store.loadSlot(1).ok());
+    EXPECT_EQ(store.lines(1), (Lines{" 0,0,9,2024/ 5"}));
+    ASSERT_TRUE(store.saveSlot(1).ok());
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(dir.read("Ca202405.myc"), "");
+    store.replaceDay(1, 3, DaySchedule{{"c"}, {LineAttribute{}}});
+    ASSERT_TRUE(store.saveSlot(1).ok());
+    EXPECT_EQ(dir.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 3,1,,c,,,,,,\r\n");
 }
 
 TEST_F(MonthFiles, UnreadableMonthIsNeverOverwritten) {

@@ -168,13 +168,43 @@ TEST_F(PeriodFile, GuardWritesThreeOfSevenAndTheHeaderOnly) {
     ASSERT_TRUE(store.save().ok());
     EXPECT_EQ(dialogs.shown().back().text,
               "期間予定が立ち上げ時の半分以下、または０になっています。\r\n期間予定は保存しません。");
-    EXPECT_EQ(ReadTextFile(dataDir() / "CaFromTo.myc").value().lines.size(), 3u);
+    EXPECT_EQ(ReadTextFile(dataDir() / "CaFromTo.myc").value().lines().size(), 3u);
 
     writePeriods(0);
     PeriodStore headerOnly{dialogs, copies, grid};
     headerOnly.load(dataDir(), 2024, 5, 3);
     ASSERT_TRUE(headerOnly.save().ok());
-    EXPECT_EQ(ReadTextFile(dataDir() / "CaFromTo.myc").value().lines, (Lines{"***** FromTo予定"}));
+    EXPECT_EQ(ReadTextFile(dataDir() / "CaFromTo.myc").value().lines(), (Lines{"***** FromTo予定"}));
+}
+
+// A file whose line 1 is a record gets the header in front in memory, and in the file at its next write; an empty
+// file is the header alone. Neither is an edit: no guard message, nothing written.
+TEST_F(PeriodFile, HeaderlessAndEmptyFilesKeepEveryRecord) {
+    const std::string records = "2024, 5, 1,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p\x81\r\n"
+                                "2024, 5, 2,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,q\n";
+    std::ofstream(dataDir() / "CaFromTo.myc", std::ios::binary) << records;
+    loadOn(2024, 5, 3);
+    ASSERT_EQ(store.list().size(), 3u);
+    EXPECT_EQ(store.list()[0], kPeriodFileHeader);
+    EXPECT_TRUE(store.list()[1].starts_with("2024, 5, 1,M,"));
+    ASSERT_TRUE(store.save().ok());
+    EXPECT_EQ(cwd.read("data/CaFromTo.myc"), records);
+    PeriodFields period = NewPeriod(EncodeJuliusDay(2024, 6, 1), 1, EncodeJuliusDay(2024, 6, 3), 3, 1, clRed);
+    period.text = "new";
+    ASSERT_TRUE(store.store(0, period));
+    ASSERT_TRUE(store.save().ok());
+    EXPECT_EQ(cwd.read("data/CaFromTo.myc"), "***** FromTo\x97\x5C\x92\xE8\r\n"
+                                             "2024, 5, 1,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p\x81\r\n"
+                                             "2024, 5, 2,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,q\r\n"
+                                             "2024, 6, 1,M,2024, 6, 3,E,2024, 6, 2,1,clRed,new\r\n");
+
+    std::ofstream(dataDir() / "CaFromTo.myc", std::ios::binary).flush();
+    PeriodStore empty{dialogs, copies, grid};
+    empty.load(dataDir(), 2024, 5, 3);
+    EXPECT_EQ(empty.list(), (Lines{kPeriodFileHeader}));
+    ASSERT_TRUE(empty.save().ok());
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(cwd.read("data/CaFromTo.myc"), "");
 }
 
 TEST_F(PeriodFile, StoreAppendsReplacesAndRefusesInvalidDates) {

@@ -101,6 +101,8 @@ TEST(ScheduleStores, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
     ASSERT_TRUE(program.controller.initialiseMonths());
     program.stores.months().replaceDay(1, 3, DaySchedule{{"rescue me"}, {LineAttribute{}}});
     program.grid.editMonthList(2, [](std::vector<std::string>& lines) { lines.resize(1); });
+    program.grid.editPeriodList(
+        [](std::vector<std::string>& lines) { lines.push_back("2024,05, 3,M,2024,05, 4,E,2024,05, 3,2,clBlue,trip"); });
     // The data folder disappears before the end; the June guard refuses as always.
     fs::rename(program.data, program.folder / "moved");
     program.dialogs.expect(DialogAnswer::Ok);
@@ -153,6 +155,7 @@ TEST(ScheduleStores, RemovingStaleCopiesSavesAllFirstAndDeletesOnlyUnnamedCopies
 
     // A save that fails stops the removal.
     cwd.folder.write("CaFT4030.mcp", "stale");
+    program.stores.months().replaceDay(1, 4, DaySchedule{{"unsaved"}, {LineAttribute{}}});
     fs::remove_all(program.data);
     program.dialogs.expect(DialogAnswer::Ok);
     EXPECT_FALSE(program.stores.removeStaleCopies());
@@ -161,6 +164,55 @@ TEST(ScheduleStores, RemovingStaleCopiesSavesAllFirstAndDeletesOnlyUnnamedCopies
         program.dialogs.shown()[0].text.starts_with("不要アイテム削除エラー\r\n\r\n次の保存ができませんでした。"));
     EXPECT_NE(program.dialogs.shown()[0].text.find("Ca202405.myc"), std::string::npos);
     EXPECT_TRUE(fs::exists("CaFT4030.mcp"));
+}
+
+// A settings file that cannot be read: the user is asked, and going on with the defaults (the current directory as
+// data folder) writes, creates and copies nothing until a data folder is chosen; edited files are reported.
+TEST(ScheduleStores, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChosen) {
+    test::TempDir cwd;
+    const fs::path previous = fs::current_path();
+    fs::current_path(cwd.path());
+    Program program;
+    fs::remove(program.folder / "Sorel.ini");
+    fs::create_directory(program.folder / "Sorel.ini");
+    const std::string may = " 0,0,9,2024/ 5\n 3,1,,x,,,,,,";
+    cwd.write("Ca202405.myc", may);
+    program.dialogs.expect(DialogAnswer::Yes);
+    ASSERT_TRUE(program.controller.initialiseMonths());
+    ASSERT_EQ(program.dialogs.shown().size(), 1u);
+    const std::string question = program.dialogs.shown()[0].text;
+    EXPECT_EQ(
+        question.rfind("設定ファイルを読み込めません。\r\n" + (program.folder / "Sorel.ini").string() + "\r\n", 0), 0u)
+        << question;
+    EXPECT_NE(question.find("既定の設定で続けますか？"), std::string::npos);
+    EXPECT_EQ(program.stores.months().lines(1).size(), 2u);
+    EXPECT_TRUE(program.controller.saveAll().ok());
+
+    program.stores.months().replaceDay(1, 4, DaySchedule{{"y"}, {LineAttribute{}}});
+    const SaveReport held = program.controller.saveAll();
+    ASSERT_EQ(held.failures.size(), 1u);
+    EXPECT_EQ(held.failures[0].path, "Ca202405.myc");
+    EXPECT_EQ(held.failures[0].cause, kWritesHeldCause);
+    EXPECT_EQ(cwd.read("Ca202405.myc"), may);
+    EXPECT_EQ(std::distance(fs::directory_iterator(cwd.path()), fs::directory_iterator()), 1);
+
+    program.controller.dataFolderChosen();
+    const SaveReport chosen = program.controller.saveAll();
+    fs::current_path(previous);
+    ASSERT_EQ(chosen.failures.size(), 1u); // the settings file, a folder, cannot be replaced
+    EXPECT_EQ(chosen.failures[0].path, (program.folder / "Sorel.ini").string());
+    EXPECT_EQ(cwd.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n 4,1,,y,,,,,,\r\n");
+}
+
+TEST(ScheduleStores, DecliningToGoOnWithoutTheSettingsEndsTheStart) {
+    Program program;
+    fs::remove(program.folder / "Sorel.ini");
+    fs::create_directory(program.folder / "Sorel.ini");
+    program.dialogs.expect(DialogAnswer::No);
+    EXPECT_FALSE(program.controller.initialiseMonths());
+    EXPECT_TRUE(program.controller.startDeclined());
+    EXPECT_FALSE(fs::exists(program.data / "CaFromTo.myc"));
+    EXPECT_EQ(program.dialogs.shown().size(), 1u);
 }
 
 } // namespace

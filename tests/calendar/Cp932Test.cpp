@@ -65,6 +65,33 @@ TEST(Cp932, InvalidAndCutBytesComeBackExactly) {
     EXPECT_EQ(DecodeCp932("\x82\xA0\x80\x82\xA2"), "あ\xED\xB2\x80い");
 }
 
+// A carried lead byte followed by a character that has several codes: the code written must not pair with the
+// byte, so the text reads back the same, and a second save writes the same bytes as the first.
+TEST(Cp932, DuplicatesNeverChangeWhatACarriedByteMeans) {
+    const auto resaved = [](std::string_view bytes) { return encoded(DecodeCp932(bytes)); };
+    EXPECT_EQ(resaved(" 5,1,,A\x81\xEE\xECZ,,,,,,"), " 5,1,,A\x81\xEE\xECZ,,,,,,");
+    EXPECT_EQ(resaved("\xEE\xEE\x71"), "\xEE\xEE\x71");
+    EXPECT_EQ(resaved("x\xEE\xEC"), "x\xFC\x4B"); // no carried byte before it: the Windows form
+    int checked = 0;
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+            if (!isDuplicateCode(lead, trail))
+                continue;
+            for (unsigned carried = 0x80; carried <= 0xFF; ++carried) {
+                const std::string bytes{static_cast<char>(carried), static_cast<char>(lead), static_cast<char>(trail)};
+                const std::string text = DecodeCp932(bytes);
+                if (text.rfind("\xED", 0) != 0)
+                    continue; // the first byte is not carried
+                const std::string once = encoded(text);
+                ASSERT_EQ(DecodeCp932(once), text) << std::hex << carried << ' ' << lead << trail;
+                ASSERT_EQ(resaved(once), once) << std::hex << carried << ' ' << lead << trail;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 5000);
+}
+
 TEST(Cp932, JapaneseTextRoundTrips) {
     const std::string text = "元旦　成人の日，①㈱～－＼￥";
     EXPECT_EQ(DecodeCp932(encoded(text)), text);
@@ -81,6 +108,11 @@ TEST(Cp932, RefusesCharactersItCannotHoldNamingThem) {
     ASSERT_FALSE(bytes.ok());
     EXPECT_EQ(bytes.error().cause.rfind("「한」", 0), 0u);
     EXPECT_FALSE(EncodeCp932("\xC3").ok()); // not UTF-8
+}
+
+TEST(Cp932, PrintableTextShowsCarriedBytesAndNul) {
+    EXPECT_EQ(PrintableText(DecodeCp932(std::string("a\x80\x82\xA0\x00\xFF", 6))), "a\\x80あ\\x00\\xFF");
+    EXPECT_EQ(PrintableText("ok \xC3 \xED\xA0\x80 \x1B[7m"), "ok \\xC3 \\xED\\xA0\\x80 \x1B[7m");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Reading and writing code page 932 text files: line rules, 0x1A, byte-exact saving of unchanged files.
+// Reading and writing code page 932 text files: line rules, 0x1A, saving with the bytes of the lines read.
 #include "calendar/TextFile.h"
 
 #include "TempDir.h"
@@ -17,54 +17,72 @@ std::string savedAgain(const test::TempDir& dir, std::string_view bytes) {
     const auto file = dir.write("in.myc", bytes);
     auto text = ReadTextFile(file);
     EXPECT_TRUE(text.ok());
-    EXPECT_TRUE(WriteTextFile(dir / "out.myc", text.value()).ok());
+    EXPECT_TRUE(WriteTextFile(dir / "out.myc", text.value().lines(), text.value()).ok());
     return dir.read("out.myc");
 }
 
+std::string composed(const TextLines& read, const Lines& lines) {
+    auto bytes = read.compose(lines);
+    EXPECT_TRUE(bytes.ok());
+    return bytes.ok() ? bytes.value() : std::string();
+}
+
 TEST(TextFile, LineEndsCrLfCrAndLfAllEndALine) {
-    const TextLines text = ParseTextBytes("a\r\nb\rc\nd\r\n\r\ne");
-    EXPECT_EQ(text.lines, (Lines{"a", "b", "c", "d", "", "e"}));
-    EXPECT_EQ(text.lastLineEnd, "");
-    EXPECT_TRUE(ParseTextBytes("").lines.empty());
-    EXPECT_EQ(ParseTextBytes("\r\n").lines, (Lines{""}));
-    EXPECT_EQ(ParseTextBytes("x\r").lastLineEnd, "\r");
+    EXPECT_EQ(ParseTextBytes("a\r\nb\rc\nd\r\n\r\ne").lines(), (Lines{"a", "b", "c", "d", "", "e"}));
+    EXPECT_TRUE(ParseTextBytes("").lines().empty());
+    EXPECT_EQ(ParseTextBytes("\r\n").lines(), (Lines{""}));
 }
 
 TEST(TextFile, TextEndsAtCtrlZ) {
-    EXPECT_EQ(ParseTextBytes("1,1,\x8C\xB3\x92\x55\r\n\x1A" "2,11,x\r\n").lines, (Lines{"1,1,元旦"}));
-    EXPECT_EQ(ParseTextBytes("ab\x1A" "cd").lines, (Lines{"ab"}));
+    EXPECT_EQ(ParseTextBytes("1,1,\x8C\xB3\x92\x55\r\n\x1A"
+                             "2,11,x\r\n")
+                  .lines(),
+              (Lines{"1,1,元旦"}));
+    EXPECT_EQ(ParseTextBytes("ab\x1A"
+                             "cd")
+                  .lines(),
+              (Lines{"ab"}));
 }
 
-TEST(TextFile, UnchangedFilesSaveToTheSameBytes) {
+// Every line the program writes ends in CR LF; each line read keeps its bytes wherever it moved; the bytes from
+// the end-of-file mark on come back as they were.
+TEST(TextFile, SavingKeepsTheBytesOfEveryLineRead) {
     test::TempDir dir;
     const std::string samples[] = {
         "",
         " 0,0,9,2026/12\r\n 6,1,,予定,clBlack,0,0,,,\r\n",
-        "no final line end",
-        "lines\r\nending in a lone CR\r",
-        "LF at the end\r\n\n",
-        "bad bytes \x80\xA0\xFD and a cut lead \x81",
+        "bad bytes \x80\xA0\xFD and a cut lead \x81\r\n",
         "\x82\xA0\x82\xA2\r\n\x81\r\n",
+        "\x87\x90\xFA\x4A\xED\x40\r\n", // Windows duplicates as the file holds them
     };
     for (const auto& bytes : samples)
         EXPECT_EQ(savedAgain(dir, bytes), bytes);
-    EXPECT_EQ(savedAgain(dir, "a\r\nb\x1A" "junk"), "a\r\nb");
+    EXPECT_EQ(savedAgain(dir, "no line end"), "no line end\r\n");
+    EXPECT_EQ(savedAgain(dir, "lf\nonly\n"), "lf\r\nonly\r\n");
+    EXPECT_EQ(savedAgain(dir, "cr\ronly\r"), "cr\r\nonly\r\n");
+    EXPECT_EQ(savedAgain(dir, "a\r\nb\x1A"
+                              "junk\r\nmore"),
+              "a\r\nb\r\n\x1A"
+              "junk\r\nmore");
+
+    const TextLines read = ParseTextBytes("x\x87\x90\r\nsame\r\nx\x81\xE0\r\nlast");
+    EXPECT_TRUE(read.unchanged(read.lines()));
+    EXPECT_FALSE(read.unchanged(Lines{"x≒"}));
+    // Moved lines keep their bytes; two lines of the same text lend theirs in file order; new lines are encoded.
+    EXPECT_EQ(composed(read, {"same", "x≒", "new ≒", "x≒", "last", "x≒"}),
+              "same\r\nx\x87\x90\r\nnew \x81\xE0\r\nx\x81\xE0\r\nlast\r\nx\x81\xE0\r\n");
 }
 
 TEST(TextFile, WritesCrLfInCodePage932) {
     test::TempDir dir;
-    TextLines text;
-    text.lines = {"あ", "", "b"};
-    ASSERT_TRUE(WriteTextFile(dir / "f.txt", text).ok());
+    ASSERT_TRUE(WriteTextFile(dir / "f.txt", Lines{"あ", "", "b"}).ok());
     EXPECT_EQ(dir.read("f.txt"), "\x82\xA0\r\n\r\nb\r\n");
 }
 
 TEST(TextFile, RefusesUnencodableTextAndKeepsTheOldFile) {
     test::TempDir dir;
     dir.write("f.txt", "old\r\n");
-    TextLines text;
-    text.lines = {"new 😀"};
-    const Status status = WriteTextFile(dir / "f.txt", text);
+    const Status status = WriteTextFile(dir / "f.txt", Lines{"new 😀"});
     ASSERT_FALSE(status.ok());
     EXPECT_NE(status.error().cause.find("😀"), std::string::npos);
     EXPECT_EQ(dir.read("f.txt"), "old\r\n");

@@ -185,5 +185,56 @@ TEST_F(DayCommands, SpecialFilesAreRefusedWithoutWaiting) {
         << month.err;
 }
 
+// A period file whose line 1 is a record: that record is listed like the others.
+TEST_F(DayCommands, APeriodFileWithoutItsHeaderListsItsFirstRecord) {
+    dir.write("CaFromTo.myc", "2026,12, 3,M,2026,12, 4,E,2026,12, 3,2,clBlue,first\r\n"
+                              "2026,12,10,M,2026,12,11,E,2026,12,10,2,clBlue,second\r\n");
+    const std::string out = run({"month", "2026", "12", "--lines"}).out;
+    EXPECT_NE(out.find("   3日\n       first (〜12/4)\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("  10日\n       second (〜12/11)\n"), std::string::npos) << out;
+}
+
+// Invalid bytes and NUL of the files come out as \xHH; the year range is named; an option given twice is refused.
+TEST_F(DayCommands, OutputIsValidTextAndMessagesSayWhatIsAccepted) {
+    dir.write("Ca202612.myc", std::string(" 0,0,9,2026/12\r\n 6,1,,a\x80\x82\xA0\x00z\xFF,,,,,,\r\n", 37));
+    const Outcome day = run({"day", "2026-12-06"});
+    EXPECT_NE(day.out.find("line: a\\x80あ\\x00z\\xFF\n"), std::string::npos) << day.out;
+    EXPECT_NE(run({"month", "2026", "12", "--lines"}).out.find("       a\\x80あ\\x00z\\xFF\n"), std::string::npos);
+
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"jd", "99999-01-01"},
+                                               {"jd", "99999999999999999999-01-01"},
+                                               {"month", "10000", "1"},
+                                               {"holidays", "-5000"},
+                                               {"day", "-4713-12-31"}}) {
+        const Outcome outcome = run(args);
+        EXPECT_EQ(outcome.code, 2) << args[1];
+        EXPECT_NE(outcome.err.find("-4712..9999"), std::string::npos) << outcome.err;
+    }
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"month", "--lines", "--lines"},
+                                               {"count", "2026-01-01", "2026-01-02", "--period", "--period"},
+                                               {"day", "2026-12-06", "--builtin", "--builtin"}}) {
+        const Outcome outcome = run(args);
+        EXPECT_EQ(outcome.code, 2) << args[0];
+        EXPECT_TRUE(outcome.out.empty());
+        EXPECT_NE(outcome.err.find("more than once"), std::string::npos) << outcome.err;
+    }
+}
+
+// A settings file that cannot be read ends each command that needs the data folder, with the reason.
+TEST_F(DayCommands, AnUnreadableSettingsFileEndsDataCommandsWithTheReason) {
+    test::TempDir program;
+    std::filesystem::create_directory(program / "Sorel.ini");
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"day", "2026-12-06"}, {"month", "2026", "12", "--lines"}}) {
+        const Outcome outcome = run(args, false, program.path());
+        EXPECT_EQ(outcome.code, 1) << args[0];
+        EXPECT_TRUE(outcome.out.empty());
+        EXPECT_EQ(outcome.err.rfind("rekkocal: " + (program / "Sorel.ini").string() + ": ", 0), 0u) << outcome.err;
+    }
+    EXPECT_EQ(run({"month", "2026", "12"}, false, program.path()).code, 0); // needs no data folder
+}
+
 } // namespace
 } // namespace rekko

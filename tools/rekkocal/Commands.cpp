@@ -3,9 +3,13 @@
 
 #include "Arguments.h"
 #include "CommandSet.h"
+#include "DataFolder.h"
+
+#include "calendar/Cp932.h"
 
 #include <functional>
 #include <map>
+#include <sstream>
 
 namespace rekko::cli {
 
@@ -34,7 +38,9 @@ constexpr const char* kUsage = "usage: rekkocal COMMAND [ARGS]\n"
 
 } // namespace
 
-int Run(const Args& args, const Environment& environment, Terminal& terminal) {
+namespace {
+
+int runCommand(const Args& args, const Environment& environment, Terminal& terminal) {
     using Command = std::function<int(const Args&, const Environment&, Terminal&)>;
     static const std::map<std::string, Command> commands = {
         {"jd", jdCommand},       {"date", dateCommand}, {"count", countCommand},
@@ -53,7 +59,24 @@ int Run(const Args& args, const Environment& environment, Terminal& terminal) {
     } catch (const UsageError& e) {
         terminal.err << "rekkocal: " << e.what() << '\n';
         return kExitUsage;
+    } catch (const DataError& e) {
+        terminal.err << "rekkocal: " << e.what() << '\n';
+        return kExitData;
     }
+}
+
+} // namespace
+
+int Run(const Args& args, const Environment& environment, Terminal& terminal) {
+    // The output is held until the command is done: a failed command prints only its message, and file text is
+    // made printable on the way out.
+    std::ostringstream out, err;
+    Terminal held{out, err, terminal.interactive};
+    const int code = runCommand(args, environment, held);
+    if (code == kExitOk)
+        terminal.out << PrintableText(out.str());
+    terminal.err << PrintableText(err.str());
+    return code;
 }
 
 } // namespace rekko::cli

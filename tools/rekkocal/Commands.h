@@ -22,11 +22,13 @@ struct Environment {
     std::filesystem::path programFolder;
 };
 
-// Exit codes: 0 done, 2 bad arguments (a one-line message on err).
+// Exit codes: 0 done, 1 the data could not be read, 2 bad arguments (a one-line message on err for both).
 constexpr int kExitOk = 0;
+constexpr int kExitData = 1;
 constexpr int kExitUsage = 2;
 
-// Runs the command named by the first argument.
+// Runs the command named by the first argument. What it prints shows invalid bytes as \xHH and NUL as \x00; a
+// command that fails prints nothing on out.
 int Run(const std::vector<std::string>& args, const Environment& environment, Terminal& terminal);
 
 } // namespace rekko::cli

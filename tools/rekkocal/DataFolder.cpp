@@ -9,9 +9,10 @@
 namespace rekko::cli {
 
 std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder) {
-    const auto file = ProfileFile::Load(BuildFileSet(programFolder, {}).settings);
+    const std::filesystem::path settingsFile = BuildFileSet(programFolder, {}).settings;
+    const auto file = ProfileFile::Load(settingsFile);
     if (!file)
-        return {};
+        throw DataError(settingsFile.string() + ": " + file.error().cause);
     Settings settings;
     ReadSettings(file.value(), settings, true);
     return settings.edFolder;

@@ -6,15 +6,23 @@
 #include "calendar/TextFile.h"
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 namespace rekko::cli {
 
+// The data a command needs cannot be read; its message names the file and the cause.
+class DataError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Returns the data folder named by edFolder in "Sorel.ini" of the program folder, or the current directory when
-// there is no settings file or it names none.
+// there is no settings file or it names none. Throws DataError when the settings file exists but cannot be read.
 std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder);
 
 // Reads a file of the data folder; a missing file gives no lines, an unreadable one a message on err and no lines.
+// Throws DataError as DataFolderOf.
 TextLines ReadDataFile(const Environment& environment, const std::string& name, Terminal& terminal);
 
 } // namespace rekko::cli

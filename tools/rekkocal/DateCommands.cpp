@@ -49,8 +49,8 @@ int monthCommand(const Args& arguments, const Environment& environment, Terminal
     grid.setOptions(options);
     if (lines) {
         grid.setMonthList(0, grid.Year(), grid.Month(),
-                          ReadDataFile(environment, MonthFileName(grid.Year(), grid.Month()), terminal).lines);
-        grid.setPeriodList(ReadDataFile(environment, kPeriodFileName, terminal).lines);
+                          ReadDataFile(environment, MonthFileName(grid.Year(), grid.Month()), terminal).lines());
+        grid.setPeriodList(PeriodListOf(ReadDataFile(environment, kPeriodFileName, terminal).lines()));
     }
     terminal.out << MonthText(grid, terminal.interactive, lines);
     return kExitOk;

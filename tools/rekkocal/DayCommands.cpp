@@ -48,7 +48,7 @@ int dayCommand(const Args& arguments, const Environment& environment, Terminal& 
     out << "oldday: " << (oldDay ? std::to_string(oldDay) : "") << '\n';
     out << "rokuyo: " << (rokuyo ? rokuyoName(rokuyo) : "") << '\n';
     const TextLines month = ReadDataFile(environment, MonthFileName(date.year, date.month), terminal);
-    for (const DayLine& line : LinesOfDay(month.lines, date.day))
+    for (const DayLine& line : LinesOfDay(month.lines(), date.day))
         out << "line: " << UnescapeDigitComma(line.text) << '\n';
     return kExitOk;
 }

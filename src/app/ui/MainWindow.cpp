@@ -26,10 +26,13 @@ constexpr int kThreeLineHeight = 575;
 MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::function<void(bool)> unattended,
                        QWidget* parent)
     : QMainWindow(parent), m_controller(controller), m_dialogs(dialogs), m_unattended(std::move(unattended)),
-      m_dataFolderChange(dialogs, [this] {
-          if (const SaveReport report = m_controller.saveAll(); !report.ok())
-              m_dialogs.inform(report.message());
-      }) {
+      m_dataFolderChange(
+          dialogs,
+          [this] {
+              if (const SaveReport report = m_controller.saveAll(); !report.ok())
+                  m_dialogs.inform(report.message());
+          },
+          [this] { m_controller.dataFolderChosen(); }) {
     setObjectName("fmC21");
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
     resize(kNormalWidth, kNormalHeight);
@@ -146,7 +149,8 @@ bool MainWindow::start(const std::vector<std::string>& arguments, const std::fil
     if (const auto rescued = m_controller.rescue().takeNotice())
         m_dialogs.inform(*rescued);
     if (!m_controller.initialiseMonths()) {
-        m_dialogs.inform(kMonthInitFailedMessage);
+        if (!m_controller.startDeclined())
+            m_dialogs.inform(kMonthInitFailedMessage);
         return false;
     }
     m_controller.removeStaleTemporaries();

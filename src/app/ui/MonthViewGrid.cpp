@@ -4,7 +4,6 @@
 
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
-#include "calendar/TextFile.h"
 
 #include <QMenu>
 
@@ -162,7 +161,11 @@ void MonthView::openAnniversary(int32_t day) {
     std::vector<std::string> lines = rules.specialDayList();
     ReplaceAnniversary(lines, found, *edited, date.month, date.day);
     // The anniversaries are saved where they are read: "Sday.myc" of the current directory.
-    if (const Status saved = WriteTextFile(kSpecialDayFileName, TextLines{lines}); !saved) {
+    const Status saved =
+        m_controller.writesHeld()
+            ? Status(Failure{kWritesHeldCause, std::filesystem::absolute(kSpecialDayFileName).string()})
+            : m_grid->grid().specialDayFile().save(lines);
+    if (!saved) {
         SaveReport report;
         report.add(saved);
         m_dialogs.inform(report.message());

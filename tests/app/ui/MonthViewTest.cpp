@@ -14,7 +14,9 @@
 #include <QTimer>
 #include <QTest>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 using namespace rekko;
@@ -25,9 +27,12 @@ namespace fs = std::filesystem;
 
 // A main window over the sample data folder, started on 2026-12-06.
 struct Fixture {
-    Fixture() {
+    // prepare may change the copied data folder before the start.
+    explicit Fixture(const std::function<void(const fs::path&)>& prepare = {}) {
         for (const auto& entry : fs::directory_iterator(test::TestDataDir() / "sample"))
             fs::copy_file(entry.path(), data.path() / entry.path().filename());
+        if (prepare)
+            prepare(data.path());
         std::ofstream(program.path() / "Sorel.ini", std::ios::binary)
             << "[Settei]\r\nedFolder=" << data.path().string() << "/\r\nCaFT1=CaFT6120.mcp\r\n";
         previous = fs::current_path();
@@ -124,7 +129,7 @@ private slots:
         QVERIFY(f.controller.saveAll().ok());
         const auto file = ReadTextFile(f.data.path() / "Ca202612.myc");
         QVERIFY(file.ok());
-        QCOMPARE(QString::fromStdString(file.value().lines.back()), QString(" 3,3,,追加， 1，000円,,,,,,"));
+        QCOMPARE(QString::fromStdString(file.value().lines().back()), QString(" 3,3,,追加， 1，000円,,,,,,"));
     }
 
     void theDayEntryOpensATypedDayAndRefusesOthers() {
@@ -166,8 +171,29 @@ private slots:
         QVERIFY(f.controller.saveAll().ok());
         const auto file = ReadTextFile(f.data.path() / "Ca202612.myc");
         QVERIFY(file.ok());
-        QCOMPARE(QString::fromStdString(file.value().lines.back()), QString(" 3,3,,new line,clRed,,,,,"));
+        QCOMPARE(QString::fromStdString(file.value().lines().back()), QString(" 3,3,,new line,clRed,,,,,"));
         QVERIFY(f.controller.settings().fmDayLeft != 0 || f.controller.settings().fmDayTop != 0);
+    }
+
+    // An anniversary is never written over a "Sday.myc" that could not be read; the message names the file.
+    void anUnreadableSpecialDayFileIsNeverOverwritten() {
+        Fixture f([](const fs::path& data) {
+            fs::remove(data / "Sday.myc");
+            fs::create_directory(data / "folder");
+            fs::create_directory_symlink(data / "folder", data / "Sday.myc");
+        });
+        const auto& shown = f.dialogs.shown();
+        QVERIFY(std::any_of(shown.begin(), shown.end(), [](const DialogMessage& message) {
+            return message.text == "スペシャルDayファイル読込ミス\r\n処理は続けます。";
+        }));
+        f.view()->editAnniversary = [](int32_t, const Anniversary&) -> std::optional<Anniversary> {
+            return Anniversary{"", "", "祝", std::nullopt};
+        };
+        f.view()->openAnniversary(EncodeJuliusDay(2026, 12, 3));
+        const std::string message = f.dialogs.shown().back().text;
+        QVERIFY2(message.find((f.data.path() / "Sday.myc").string()) != std::string::npos, message.c_str());
+        QVERIFY(fs::is_symlink(f.data.path() / "Sday.myc"));
+        QVERIFY(f.grid()->grid().rules().specialDayList().empty());
     }
 
     void typedYearMonthJumps() {
