@@ -77,11 +77,14 @@ std::string violation(const std::string& bytes) {
     if (bytes.find_first_of("\r\n\x1A") == std::string::npos) {
         const std::string line = bytes + "\r\n";
         const TextLines file = ParseTextBytes(line);
-        if (file.lines != std::vector<std::string>{text})
+        if (file.lines() != std::vector<std::string>{text})
             return "as a line it reads as other lines";
-        const auto saved = ComposeTextBytes(file);
-        if (!saved || (saved.value() != line && !duplicates().anyIn(text)))
-            return "as a line it is saved as other bytes";
+        const auto saved = file.compose(file.lines());
+        if (!saved || saved.value() != line)
+            return "as an unedited line it is saved as other bytes";
+        const auto retyped = TextLines().compose(file.lines());
+        if (!retyped || retyped.value() != encoded.value() + "\r\n")
+            return "as an edited line it is saved as other bytes than alone";
     }
     return {};
 }

@@ -286,8 +286,10 @@ private:
         fs::create_directories(root / "run");
         fs::permissions(root / "run", fs::perms::owner_all);
         fs::remove(root / "rekko.log");
+        // A screen of the size of a desktop; on the default 800 x 600 Rekko says the screen is too small.
+        writeFile(root / "screen.json", R"({"screens": [{"name": "crash", "width": 1280, "height": 1024}]})");
         const pid_t pid = spawn({(root / "prog/Rekko").string()}, root / "work", root / "rekko.log",
-                                {{"QT_QPA_PLATFORM", "offscreen"},
+                                {{"QT_QPA_PLATFORM", "offscreen:configfile=" + (root / "screen.json").string()},
                                  {"REKKO_REPORT_FIRST_PAINT", "1"},
                                  {"HOME", (root / "home").string()},
                                  {"XDG_RUNTIME_DIR", (root / "run").string()},

@@ -22,10 +22,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(again.ok() && again.value() == typed.value());
     }
 
-    // A file read and saved reads back as the same lines.
+    // A file saved unedited keeps every byte, line ends made CR LF, and so does the text after the end-of-file mark.
     const TextLines file = ParseTextBytes(bytes);
-    const auto saved = ComposeTextBytes(file);
+    const auto saved = file.compose(file.lines());
     FUZZ_CHECK(saved.ok());
-    FUZZ_CHECK(ParseTextBytes(saved.value()).lines == file.lines);
+    const TextLines reread = ParseTextBytes(saved.value());
+    FUZZ_CHECK(reread.lines() == file.lines());
+    const size_t mark = bytes.find('\x1A');
+    FUZZ_CHECK(mark == std::string_view::npos || saved.value().ends_with(bytes.substr(mark)));
+    FUZZ_CHECK(reread.compose(reread.lines()).value() == saved.value());
+
+    // Every line edited: encoded anew, the file reads back as the same lines.
+    const auto retyped = TextLines().compose(file.lines());
+    FUZZ_CHECK(retyped.ok() && ParseTextBytes(retyped.value()).lines() == file.lines());
     return 0;
 }

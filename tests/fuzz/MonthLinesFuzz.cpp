@@ -26,7 +26,7 @@ std::vector<std::string> otherDays(const std::vector<std::string>& lines, int da
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::vector<std::string> lines = ParseTextBytes(fuzz::BytesOf(data, size)).lines;
+    const std::vector<std::string> lines = ParseTextBytes(fuzz::BytesOf(data, size)).lines();
 
     // Each line written as a record of its day reads back the same.
     for (const std::string& line : lines) {

@@ -10,7 +10,8 @@
 using namespace rekko;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    for (const std::string& line : ParseTextBytes(fuzz::BytesOf(data, size)).lines) {
+    const TextLines file = ParseTextBytes(fuzz::BytesOf(data, size));
+    for (const std::string& line : file.lines()) {
         PeriodFields period = ReadPeriodRecord(line, clBlue);
         FUZZ_CHECK(ReadPeriodRecord(FormatPeriodRecord(period), clBlue) == period);
         if (!FirstInvalidPeriodDate(period)) {

@@ -33,7 +33,7 @@ std::optional<CalendarDate> probeDate(const TBinaryDayListItem& item, int32_t ye
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::vector<std::string> lines = ParseTextBytes(fuzz::BytesOf(data, size)).lines;
+    const std::vector<std::string> lines = ParseTextBytes(fuzz::BytesOf(data, size)).lines();
     // The items in force: reading stops at the first line with a field that is not a number in range.
     std::vector<TBinaryDayListItem> items;
     for (const std::string& line : lines) {
