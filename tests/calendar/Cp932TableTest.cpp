@@ -14,7 +14,9 @@
 namespace rekko {
 namespace {
 
-bool isLead(unsigned byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+bool isLead(unsigned byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
 std::string hex(std::string_view bytes) {
     std::string text;

@@ -49,7 +49,7 @@ void writeFile(const fs::path& path, const std::string& bytes) {
 // Code page 932 texts of the schedule lines: Japanese, a stray lead byte before a NEC-selected kanji, NEC and IBM
 // characters, an unassigned row, lone bytes that are no character, a full-width comma between digits.
 constexpr const char* kTexts[] = {"\x89\xEF\x8B\x63", "A\x81\xEE\xEC", "\x87\x40\xFA\x40", "\xED\x40\xEE\xEC",
-                                  "\x85\x40x",        "\x80\xA0\xFD",  "1\x81\x43", "plain"};
+                                  "\x85\x40x",        "\x80\xA0\xFD",  "1\x81\x43",        "plain"};
 constexpr const char* kColours[] = {"", "clRed", "clBlue", "$00123456", "1"};
 constexpr int kLinesPerMonth = 500;
 constexpr int kEditedDays[] = {2, 11, 20}; // as the driver edits them
@@ -81,9 +81,10 @@ public:
     Installation(fs::path root, const std::tm& today) : m_root(std::move(root)) {
         m_date = format("%04d-%02d-%02d", today.tm_year + 1900, today.tm_mon + 1, today.tm_mday);
         // No hotkeys: on the offscreen platform their registration fails with a box.
-        m_old["prog/Sorel.ini"] = "[Settei]\r\ncbJigen=1\r\ncbHotkey=0\r\nudKidouGyou=100\r\nedFolder=" + (m_root / "data/").string() +
-                                  "\r\nCaFT1=CaFT9999.mcp\r\nCaFT2=CaFT9998.mcp\r\nCaFT3=CaFT9997.mcp\r\n"
-                                  "Foreign=\x85\x40\xED\x40\r\n[Jikoku]\r\npTDay=3\r\n";
+        m_old["prog/Sorel.ini"] =
+            "[Settei]\r\ncbJigen=1\r\ncbHotkey=0\r\nudKidouGyou=100\r\nedFolder=" + (m_root / "data/").string() +
+            "\r\nCaFT1=CaFT9999.mcp\r\nCaFT2=CaFT9998.mcp\r\nCaFT3=CaFT9997.mcp\r\n"
+            "Foreign=\x85\x40\xED\x40\r\n[Jikoku]\r\npTDay=3\r\n";
         for (int offset = -1; offset <= 3; ++offset) {
             const int index = today.tm_year * 12 + today.tm_mon + offset;
             const int year = 1900 + index / 12, month = 1 + index % 12;
@@ -95,8 +96,8 @@ public:
         }
         std::string periods = "***** FromTo\x97\x5C\x92\xE8\r\n";
         for (int k = 0; k < 20; ++k)
-            periods += format("%4d,%2d,%2d,M,%4d,%2d,%2d,E,%4d,%2d,%2d,2,clBlue,\x8c\xa4\x8f\x43%d\r\n", 2026, 1 + k % 12,
-                              3, 2026, 1 + k % 12, 9, 2026, 1 + k % 12, 6, k);
+            periods += format("%4d,%2d,%2d,M,%4d,%2d,%2d,E,%4d,%2d,%2d,2,clBlue,\x8c\xa4\x8f\x43%d\r\n", 2026,
+                              1 + k % 12, 3, 2026, 1 + k % 12, 9, 2026, 1 + k % 12, 6, k);
         m_old["data/CaFromTo.myc"] = periods;
         m_old["data/CaMemo.myc"] = "memo \x81\x20\xED\x40\r\nline 2\r\n";
         for (const char* copy : {"CaFT9999.mcp", "CaFT9998.mcp", "CaFT9997.mcp"})
@@ -315,7 +316,8 @@ private:
         const fs::path kept = m_folder.root() / format("failed-%d", number);
         fs::create_directories(kept);
         for (const char* folder : {"prog", "data", "linked", "work"})
-            fs::copy(m_folder.root() / folder, kept / folder, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+            fs::copy(m_folder.root() / folder, kept / folder,
+                     fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     }
 
     const Options& m_options;

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const int code = months[i].monthCode;
         FUZZ_CHECK((code >= 1 && code <= 12) || (code >= 101 && code <= 112));
         // Around each month start the binary search and the scan agree.
-        for (const int64_t probe : {int64_t{months[i].start} - 1, int64_t{months[i].start}, int64_t{months[i].start} + 28}) {
+        for (const int64_t probe :
+             {int64_t{months[i].start} - 1, int64_t{months[i].start}, int64_t{months[i].start} + 28}) {
             if (probe < INT32_MIN)
                 continue;
             const auto jd = static_cast<int32_t>(probe);

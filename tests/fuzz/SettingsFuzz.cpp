@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzz target: the settings file read and written: the writer agrees with the reader, and every line it does not own
-// keeps its bytes.
+// Fuzz target: the settings file read and written: the writer agrees with the reader, and every line whose value it
+// does not change keeps its bytes.
 #include "FuzzCheck.h"
 
 #include "app/Settings.h"
@@ -52,17 +52,28 @@ const std::set<std::string>& ownedKeys() {
     return keys;
 }
 
-bool owned(std::string_view line) {
+// The owned keys whose value in section Settei the writer changed.
+std::set<std::string> changedKeys(const ProfileFile& before, const ProfileFile& after) {
+    std::set<std::string> changed;
+    for (const std::string& key : ownedKeys())
+        if (before.readString(kSetteiSection, key) != after.readString(kSetteiSection, key))
+            changed.insert(key);
+    return changed;
+}
+
+// Answers whether a line may have changed: a line of a key whose value the writer changed.
+bool mayChange(std::string_view line, const std::set<std::string>& changed) {
     const size_t equals = line.find('=');
-    return equals != std::string_view::npos && ownedKeys().count(lowerAscii(trimmed(line.substr(0, equals))));
+    return equals != std::string_view::npos && changed.count(lowerAscii(trimmed(line.substr(0, equals))));
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes = fuzz::BytesOf(data, size);
-    ProfileFile file = ProfileFile::FromBytes(bytes);
-    FUZZ_CHECK(file.bytes() == bytes);
+    const ProfileFile read = ProfileFile::FromBytes(bytes);
+    FUZZ_CHECK(read.bytes() == bytes);
+    ProfileFile file = read;
 
     Settings settings;
     ReadSettings(file, settings, true);
@@ -76,14 +87,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(WriteSettings(again, reread).ok());
     FUZZ_CHECK(again.bytes() == written);
 
-    // Every line of a key the writer does not own, and every other line, is still there with its bytes, in order.
-    std::vector<std::string> foreign;
+    // Every line but those of a key whose value changed is still there with its bytes, in order: foreign keys,
+    // sections and comments, and keys written with the value they had, whatever their bytes.
+    const std::set<std::string> changed = changedKeys(read, file);
+    std::vector<std::string> kept;
     for (const std::string& line : linesOf(bytes))
-        if (!owned(line))
-            foreign.push_back(line);
+        if (!mayChange(line, changed))
+            kept.push_back(line);
     const std::vector<std::string> after = linesOf(written);
     auto next = after.begin();
-    for (const std::string& line : foreign) {
+    for (const std::string& line : kept) {
         next = std::find(next, after.end(), line);
         FUZZ_CHECK(next != after.end());
         ++next;
