@@ -3,10 +3,11 @@
 # make oldcal (compute the old-calendar table resource again).
 # Each target installs the Debian packages it needs when they are missing.
 
+# qt6-translations-l10n: Qt's own dialogs and buttons in the user's language.
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                  qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-noto-cjk
-# The screenshots and the start-up benchmark run under Xvfb.
-TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth xdotool
+                  qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
+# The screenshots and the start-up benchmark run under Xvfb; the flow tests add a window manager and xdotool.
+TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool
 BENCH_PACKAGES := $(TEST_PACKAGES) gcal
 # The fuzz targets are built with clang and its libFuzzer runtime.
 FUZZ_PACKAGES := $(BUILD_PACKAGES) clang libclang-rt-dev
@@ -68,6 +69,7 @@ bench: bench-deps build
 	$(XVFB) ./$(BUILD_DIR)/bench/startup_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/grid_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/schedule_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/year_bench
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.

@@ -74,7 +74,8 @@ bool DataFolderChange::refuseLeaving() {
 }
 
 void DataFolderChange::execute() {
-    if (!m_pending || !m_dialogs.ask("データフォルダの変更を行いますか？"))
+    // When the system ends the program meanwhile, nothing changes: the data stays where it is found.
+    if (!m_pending || !m_dialogs.ask("データフォルダの変更を行いますか？", DialogAnswer::Yes, DialogAnswer::No))
         return;
     m_text = withSlash(m_text);
     if (m_text == m_folderAtStart) {
@@ -88,7 +89,8 @@ void DataFolderChange::execute() {
     }
     std::error_code error;
     if (!m_text.empty() && !fs::is_directory(m_text, error)) {
-        if (!m_dialogs.ask("指定されたフォルダーが、存在しません。\r\n作成しますか？")) {
+        if (!m_dialogs.ask("指定されたフォルダーが、存在しません。\r\n作成しますか？", DialogAnswer::Yes,
+                           DialogAnswer::No)) {
             m_dialogs.inform("変更は、キャンセルされます。");
             cancel();
             return;

@@ -1,14 +1,22 @@
 // The month grid's mouse rules and the period entry they drive.
 #include "GridInteraction.h"
 
+#include <utility>
+
 namespace rekko {
 
-void GridInteraction::press(MouseButton button, bool alt, const GridPoint& at, GridState& state) {
+void GridInteraction::press(MouseButton button, bool rangeKey, const GridPoint& at, GridState& state) {
+    m_doubleClicked = false;
+    if (button == MouseButton::Right) {
+        m_clickedDay = at.day;
+        m_clickedPart = at.part;
+        return;
+    }
     if (button != MouseButton::Left)
         return;
     m_selectedBeforePress = state.selectedPeriod;
     state.selectedPeriod = 0;
-    if (alt) {
+    if (rangeKey) {
         m_pending = true;
         m_start = at.day;
         m_startPart = at.part;
@@ -17,15 +25,41 @@ void GridInteraction::press(MouseButton button, bool alt, const GridPoint& at, G
     }
 }
 
-bool GridInteraction::move(bool alt, int32_t day, GridState& state) {
-    if (!alt || !m_pending || day == 0 || day == state.selectionLast)
+bool GridInteraction::move(bool rangeKey, int32_t day, GridState& state) {
+    if (!rangeKey || !m_pending || day == 0 || day == state.selectionLast)
         return false;
     state.selectionLast = day;
     return true;
 }
 
-GridAction GridInteraction::release(MouseButton button, bool alt, bool ctrl, const GridPoint& at, bool busy,
+GridAction GridInteraction::release(MouseButton button, bool rangeKey, bool ctrl, const GridPoint& at, bool busy,
                                     GridState& state) {
+    GridAction action;
+    if (std::exchange(m_doubleClicked, false)) {
+        state.selectionFirst = 0;
+        state.selectionLast = 0;
+        if (m_doubleClickedDay != 0 && !busy) {
+            m_pending = false;
+            action = {GridAction::Kind::OpenDay, m_doubleClickedDay};
+        }
+    } else {
+        action = decideRelease(button, rangeKey, ctrl, at, busy, state);
+    }
+    m_releaseOpened = action.kind != GridAction::Kind::None && action.kind != GridAction::Kind::Reversed;
+    return action;
+}
+
+void GridInteraction::doubleClick(MouseButton button, bool rangeKey, const GridPoint& at, GridState& state) {
+    if (button != MouseButton::Left || rangeKey || !at.inShownMonth || at.lane.isPeriod()) {
+        press(button, rangeKey, at, state);
+        return;
+    }
+    m_doubleClicked = true;
+    m_doubleClickedDay = m_releaseOpened ? 0 : at.day;
+}
+
+GridAction GridInteraction::decideRelease(MouseButton button, bool rangeKey, bool ctrl, const GridPoint& at, bool busy,
+                                          GridState& state) {
     if (button == MouseButton::Right) {
         m_clickedDay = at.day;
         m_clickedPart = at.part;
@@ -36,13 +70,13 @@ GridAction GridInteraction::release(MouseButton button, bool alt, bool ctrl, con
     state.selectionFirst = 0;
     state.selectionLast = 0;
     m_clickedPart = at.part;
-    if ((!alt && !at.lane.empty() && !at.lane.isPeriod()) || ctrl) {
+    if ((!rangeKey && !at.lane.empty() && !at.lane.isPeriod()) || ctrl) {
         if (!at.inShownMonth || busy)
             return {};
         m_pending = false;
         return {GridAction::Kind::OpenDay, at.day};
     }
-    if (alt && m_pending)
+    if (rangeKey && m_pending)
         return finishPeriod(at.day, at.part);
     m_pending = false;
     if (at.lane.isPeriod()) {

@@ -37,16 +37,23 @@ struct PopupEnabling {
     bool exit = false;
 };
 
+// rangeKey below: Alt or Shift is held. Both drag a period, as Alt-drag moves windows on many desktops.
 class GridInteraction {
 public:
-    // A left press clears the period selection; with Alt it starts a pending period and the drag range there.
-    void press(MouseButton button, bool alt, const GridPoint& at, GridState& state);
-    // With Alt held, entering another day extends the drag range; answers whether the grid must be redrawn.
-    bool move(bool alt, int32_t day, GridState& state);
+    // A right press remembers the day and part for the popup, which opens on the press under X11 and takes the
+    // release. A left press clears the period selection; with the range key it starts a pending period and the
+    // drag range there.
+    void press(MouseButton button, bool rangeKey, const GridPoint& at, GridState& state);
+    // With the range key held, entering another day extends the drag range; answers whether to redraw.
+    bool move(bool rangeKey, int32_t day, GridState& state);
     // Decides a release: a right release remembers the day and part for the popup; a left one opens the day
-    // under a day line (or any day with Ctrl), ends an Alt-drag period, or selects a period bar (a second
+    // under a day line (or any day with Ctrl), ends a dragged period, or selects a period bar (a second
     // release on the selected bar opens it). busy: the grid is switching months and opens nothing.
-    GridAction release(MouseButton button, bool alt, bool ctrl, const GridPoint& at, bool busy, GridState& state);
+    GridAction release(MouseButton button, bool rangeKey, bool ctrl, const GridPoint& at, bool busy, GridState& state);
+    // Takes the second press of a double-click: a plain left double-click on a day of the shown month, not on a
+    // period bar, makes the release after it open that day, unless the first click opened something already;
+    // any other double-click is an ordinary press (so a period bar is selected, then opened).
+    void doubleClick(MouseButton button, bool rangeKey, const GridPoint& at, GridState& state);
 
     // The popup commands: "期間予定開始" starts a pending period at the remembered day, "期間予定終了" ends it there.
     void startPeriodHere(GridState& state);
@@ -60,6 +67,8 @@ public:
     int32_t clickedDay() const { return m_clickedDay; }
 
 private:
+    GridAction decideRelease(MouseButton button, bool rangeKey, bool ctrl, const GridPoint& at, bool busy,
+                             GridState& state);
     GridAction finishPeriod(int32_t day, int part);
 
     bool m_pending = false;
@@ -68,6 +77,9 @@ private:
     int32_t m_clickedDay = 0;
     int m_clickedPart = 1;
     int m_selectedBeforePress = 0;
+    bool m_releaseOpened = false;   // the last release opened a day or a period
+    bool m_doubleClicked = false;   // the coming release ends a double-click that opens a day ...
+    int32_t m_doubleClickedDay = 0; // ... this one, or none when the first click opened something
 };
 
 } // namespace rekko

@@ -28,12 +28,25 @@ void MainController::beginStart(const std::vector<std::string>& arguments) {
     m_residentCountdown = ResidentCountdownSeconds(arguments);
 }
 
-bool MainController::runMonthSteps(MonthInitPhase phase) {
+std::string MonthInitFailedMessage(const Failure& failure) {
+    std::string detail = failure.path;
+    if (!failure.cause.empty())
+        detail += (detail.empty() ? "" : ": ") + failure.cause;
+    const std::string message = kMonthInitFailedMessage;
+    if (detail.empty())
+        return message;
+    const size_t firstLineEnd = message.find("\r\n");
+    return message.substr(0, firstLineEnd) + "\r\n" + detail + message.substr(firstLineEnd);
+}
+
+Status MainController::runMonthSteps(MonthInitPhase phase) {
     for (const auto& step : m_seams.monthInitialisation) {
-        if (step.phase == phase && step.run && !step.run())
-            return false;
+        if (step.phase != phase || !step.run)
+            continue;
+        if (Status done = step.run(); !done)
+            return done;
     }
-    return true;
+    return Success();
 }
 
 bool MainController::readSettings() {
@@ -68,23 +81,28 @@ bool MainController::readSettings() {
     return true;
 }
 
-bool MainController::initialiseMonths() {
-    bool ok = false;
+Status MainController::initialiseMonths() {
+    Status result = Success();
     try {
         m_today = DateTimeToJuliusDay(m_clock.now());
-        ok = runMonthSteps(MonthInitPhase::BeforeSettings);
-        ok = ok && readSettings() && runMonthSteps(MonthInitPhase::AfterSettings);
+        result = runMonthSteps(MonthInitPhase::BeforeSettings);
+        if (result && !readSettings())
+            result = Failure{.reported = true};
+        if (result)
+            result = runMonthSteps(MonthInitPhase::AfterSettings);
         m_dataFolderAtStart = m_settings.edFolder;
-    } catch (const std::exception&) {
-        ok = false;
+    } catch (const std::exception& error) {
+        result = Failure{.cause = error.what()};
     }
     // The final steps run in every case, as the grid must be redrawn whatever happened before.
     try {
-        ok = runMonthSteps(MonthInitPhase::Finish) && ok;
-    } catch (const std::exception&) {
-        ok = false;
+        if (Status finished = runMonthSteps(MonthInitPhase::Finish); !finished && result)
+            result = finished;
+    } catch (const std::exception& error) {
+        if (result)
+            result = Failure{.cause = error.what()};
     }
-    return ok;
+    return result;
 }
 
 void MainController::loadCommemoration() {
@@ -189,6 +207,7 @@ Activation MainController::activate(bool keepLastDisplay) {
     Activation activation;
     activation.showCurrentMonth = returnsToCurrentMonth(keepLastDisplay);
     m_firstActivation = false;
+    m_returnedFromElsewhere = false;
     activation.deferredMessage = std::move(m_deferredMessage);
     m_deferredMessage.reset();
     return activation;

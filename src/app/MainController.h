@@ -26,6 +26,9 @@ inline constexpr const char* kMonthInitFailedMessage =
 inline constexpr const char* kWritesHeldCause =
     "設定ファイルを読み込めないため、データフォルダを選ぶまで保存しません。";
 
+// Returns the month-initialisation message with the file and the cause of the failure on its second line.
+std::string MonthInitFailedMessage(const Failure& failure);
+
 // What an activation of the main window asks of the widgets.
 struct Activation {
     bool showCurrentMonth = false;              // select tab 1, show the current month, focus the grid
@@ -53,9 +56,10 @@ public:
     void beginStart(const std::vector<std::string>& arguments);
 
     // Runs month initialisation: today, the steps before the settings, the settings file, the steps after them, the
-    // data folder at start, the final steps. Answers false when a step failed or threw, or when the settings file
-    // exists but cannot be read and the user chose not to go on with the defaults (startDeclined).
-    bool initialiseMonths();
+    // data folder at start, the final steps. Answers the first failure of a step (an exception's text as its cause),
+    // or a reported failure when the settings file exists but cannot be read and the user chose not to go on with the
+    // defaults (startDeclined).
+    Status initialiseMonths();
     bool startDeclined() const { return m_startDeclined; }
 
     // Answers whether the data files and the settings file are left alone: the settings file could not be read at
@@ -96,10 +100,19 @@ public:
     void releaseHotkeys();
 
     // Decides what an activation does; keepLastDisplay is cbZenkai's state. The first activation always shows the
-    // current month; the deferred message comes out once.
+    // current month, a return from elsewhere (below) does unless keepLastDisplay; the deferred message comes out
+    // once.
     Activation activate(bool keepLastDisplay);
     // Answers whether showing or activating the window now returns to the current month (month page, tab 1).
-    bool returnsToCurrentMonth(bool keepLastDisplay) const { return !keepLastDisplay || m_firstActivation; }
+    bool returnsToCurrentMonth(bool keepLastDisplay) const {
+        return m_firstActivation || (m_returnedFromElsewhere && !keepLastDisplay);
+    }
+    // Notes that no window of the program has the focus any more (another application took it, or the window was
+    // hidden or iconified): the next activation is a return from elsewhere.
+    void noteFocusLeftProgram() { m_returnedFromElsewhere = true; }
+    // Notes that the focus came back on one of the program's dialogs: that return is used up, so the main window
+    // keeps its month when the dialog closes.
+    void noteFocusOnDialog() { m_returnedFromElsewhere = false; }
     void setDeferredMessage(std::string text) { m_deferredMessage = std::move(text); }
 
     // Returns the text of status panel 0: the clock, or the retrieval notice while a retrieval runs.
@@ -125,7 +138,7 @@ public:
     void setDateChangeRunning(bool running) { m_dateChangeRunning = running; }
 
 private:
-    bool runMonthSteps(MonthInitPhase phase);
+    Status runMonthSteps(MonthInitPhase phase);
     bool readSettings();
     Status writeSettingsFile();
 
@@ -148,6 +161,7 @@ private:
     int m_residentCountdown = 0;
     int m_warmUpCounter = 180;
     bool m_firstActivation = true;
+    bool m_returnedFromElsewhere = false;
     std::optional<std::string> m_deferredMessage;
     bool m_retrievalRunning = false;
     bool m_dateChangeRunning = false;

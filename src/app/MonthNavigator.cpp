@@ -81,10 +81,16 @@ bool MonthNavigator::leaveJumpMode() {
         std::error_code error;
         bool save = true;
         if (std::filesystem::exists(m_months.dataFolder() / jumped.fileName, error)) {
-            const DialogMessage overwrite{"確認", jumped.label + " のファイルは存在します。上書きしますか？",
-                                          DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::Yes};
+            // When the system ends the program meanwhile, both questions keep the edits: they are written.
+            const DialogMessage overwrite{"確認",
+                                          jumped.label + " のファイルは存在します。上書きしますか？",
+                                          DialogIcon::Question,
+                                          DialogButtons::YesNo,
+                                          DialogAnswer::Yes,
+                                          DialogAnswer::Yes};
             save = m_dialogs.show(overwrite) == DialogAnswer::Yes;
-            if (!save && !m_dialogs.ask("今回の入力修正は消えてしまいますがいいのですか？"))
+            if (!save &&
+                !m_dialogs.ask("今回の入力修正は消えてしまいますがいいのですか？", DialogAnswer::Yes, DialogAnswer::No))
                 return false;
         }
         if (save)

@@ -47,6 +47,7 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
         auto text = ReadTextFile(m_file);
         if (!text) {
             m_unreadable = true;
+            m_loadFailure = text.error();
             return LoadOutcome::Unreadable;
         }
         m_read = std::move(text.value());
@@ -69,6 +70,8 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
             fs::create_directories(dataFolder, error);
         if (!dataFolder.empty() && !fs::is_directory(dataFolder, error)) {
             m_dialogs.show({"エラー", "フォルダを作成できません。", DialogIcon::Error});
+            m_loadFailure =
+                Failure{.cause = "フォルダを作成できません。", .path = dataFolder.string(), .reported = true};
             return LoadOutcome::FolderMissing;
         }
         // The list stays in memory; each later save reports its own failure.

@@ -60,6 +60,9 @@ public:
     // the record at index by a new record at the end. An invalid date is shown and nothing changes.
     bool store(size_t index, const PeriodFields& period);
 
+    // Returns why the last load failed (Unreadable, or FolderMissing marked as reported by its error box).
+    const Failure& loadFailure() const { return m_loadFailure; }
+
     // Returns the period list, header first.
     const std::vector<std::string>& list() const { return m_grid.periodList(); }
     bool rotated() const { return m_rotated; }
@@ -73,6 +76,7 @@ private:
     std::filesystem::path m_file;
     TextLines m_read;           // the file as read or last written
     bool m_headerAdded = false; // the list's header is not in the file
+    Failure m_loadFailure;
     size_t m_loadCount = 0;
     bool m_loaded = false;
     bool m_unreadable = false;

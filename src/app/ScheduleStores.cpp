@@ -36,7 +36,7 @@ void ScheduleStores::attach() {
     seams.monthInitialisation.push_back({MonthInitPhase::BeforeSettings, [this] {
                                              m_months.buildWindow(m_controller.today());
                                              m_navigator.reset();
-                                             return true;
+                                             return Success();
                                          }});
     seams.monthInitialisation.push_back({MonthInitPhase::AfterSettings, [this] { return loadAfterSettings(); }});
     seams.saveAll.push_back({"jumped month", [this] {
@@ -74,15 +74,17 @@ bool ScheduleStores::removeStaleCopies() {
     return true;
 }
 
-bool ScheduleStores::loadAfterSettings() {
+Status ScheduleStores::loadAfterSettings() {
     m_months.setDataFolder(m_controller.dataFolder());
     for (int slot = 0; slot < kJumpSlot; ++slot)
-        if (!m_months.loadSlot(slot))
-            return false;
+        if (Status loaded = m_months.loadSlot(slot); !loaded)
+            return loaded;
     const CalendarDate today = DecodeJuliusDay(m_controller.today());
     const PeriodStore::LoadOutcome period =
         m_periods.load(m_controller.dataFolder(), today.year, today.month, today.day, !m_controller.writesHeld());
-    return period == PeriodStore::LoadOutcome::Loaded || period == PeriodStore::LoadOutcome::Created;
+    if (period == PeriodStore::LoadOutcome::Loaded || period == PeriodStore::LoadOutcome::Created)
+        return Success();
+    return m_periods.loadFailure();
 }
 
 } // namespace rekko

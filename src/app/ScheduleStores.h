@@ -29,7 +29,7 @@ public:
     MonthNavigator& navigator() { return m_navigator; }
 
 private:
-    bool loadAfterSettings();
+    Status loadAfterSettings();
     Status saveMonth(int slot);
 
     MainController& m_controller;

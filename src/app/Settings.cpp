@@ -58,6 +58,7 @@ template <class Visitor> void visitKeys(Settings& s, Visitor& v) {
     v.flag("cbNextDay", s.cbNextDay, true);
     v.flag("cbNeighborJump", s.cbNeighborJump, false);
     v.flag("cbBold", s.cbBold, true);
+    v.flag("cbRokuyo", s.cbRokuyo, true);
     v.number("udKFutosa", s.udKFutosa, 1, 1, 3);
     v.text("edtKColor", s.edtKColor, "clBlue", isColourText);
     v.number("SpHajimariTuki", s.SpHajimariTuki, 1, 1, 12);

@@ -36,6 +36,7 @@ struct Settings {
     bool cbNextDay = true;
     bool cbNeighborJump = false;
     bool cbBold = true;
+    bool cbRokuyo = true;
     int udKFutosa = 1;
     std::string edtKColor = "clBlue";
     int SpHajimariTuki = 1;

@@ -18,7 +18,7 @@ enum class MonthInitPhase { BeforeSettings, AfterSettings, Finish };
 
 struct MonthInitStep {
     MonthInitPhase phase = MonthInitPhase::AfterSettings;
-    std::function<bool()> run; // false, or an exception, makes month initialisation fail
+    std::function<Status()> run; // a failure (the file and its cause), or an exception, makes it fail
 };
 
 // A store written by save all after the settings file; its name says what was not written when it fails. A store of

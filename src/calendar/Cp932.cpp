@@ -94,11 +94,17 @@ size_t validCharacterLength(std::string_view text, size_t pos) {
     return length;
 }
 
-// Returns the UTF-8 character starting at the front of text (at most four bytes).
+// Returns the UTF-8 character starting at the front of text (at most four bytes); a byte that starts no complete
+// sequence is returned alone.
 std::string firstCharacter(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text.front());
-    size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    return std::string(text.substr(0, std::min(length, text.size())));
+    const size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF8 ? 4 : 1;
+    if (length > text.size())
+        return std::string(text.substr(0, 1));
+    for (size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return std::string(text.substr(0, 1));
+    return std::string(text.substr(0, length));
 }
 
 // The two-byte codes of code page 932: which byte pairs form a character, and every code of each character that
@@ -184,10 +190,13 @@ std::string DecodeCp932(std::string_view bytes) {
     return out;
 }
 
-Result<std::string> EncodeCp932(std::string_view text) {
+namespace {
+
+// Encodes text into out, turning escaped bytes back into their bytes; each character that cannot be encoded is
+// skipped and, when bad is given, recorded with its offset.
+void encodeInto(std::string_view text, std::string& out, std::vector<UnencodableCharacter>* bad) {
     Converter converter("CP932", "UTF-8");
-    std::string out;
-    out.reserve(text.size());
+    const char* const begin = text.data();
     int carried = -1; // the byte just put back, while the text goes on right after it
     while (!text.empty()) {
         // Convert the run up to the next escaped byte in one call, then put the byte back.
@@ -197,13 +206,13 @@ Result<std::string> EncodeCp932(std::string_view text) {
         if (runEnd == std::string_view::npos)
             runEnd = text.size();
         std::string_view run = text.substr(0, runEnd);
-        if (carried >= 0 && !run.empty()) {
-            const size_t used = appendAfterCarriedLead(converter, static_cast<unsigned char>(carried), run, out);
-            run.remove_prefix(used);
-        }
-        if (converter.convert(run, out) != 0) {
+        if (carried >= 0 && !run.empty())
+            run.remove_prefix(appendAfterCarriedLead(converter, static_cast<unsigned char>(carried), run, out));
+        while (converter.convert(run, out) != 0) {
             const std::string character = firstCharacter(run);
-            return Failure{"「" + character + "」はシフトJISで保存できない文字です。"};
+            if (bad)
+                bad->push_back({character, static_cast<size_t>(run.data() - begin)});
+            run.remove_prefix(character.size());
         }
         text.remove_prefix(runEnd);
         carried = -1;
@@ -213,7 +222,40 @@ Result<std::string> EncodeCp932(std::string_view text) {
             text.remove_prefix(3);
         }
     }
-    return out;
+}
+
+} // namespace
+
+Result<std::string> EncodeCp932(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::vector<UnencodableCharacter> bad;
+    encodeInto(text, out, &bad);
+    if (bad.empty())
+        return out;
+    std::vector<std::string> characters;
+    for (const auto& character : bad)
+        characters.push_back(character.character);
+    return Failure{UnencodableMessage(characters)};
+}
+
+std::vector<UnencodableCharacter> FindUnencodableCharacters(std::string_view text) {
+    std::string out;
+    std::vector<UnencodableCharacter> bad;
+    encodeInto(text, out, &bad);
+    return bad;
+}
+
+std::string UnencodableMessage(const std::vector<std::string>& characters) {
+    std::vector<std::string> named;
+    std::string text;
+    for (const auto& character : characters) {
+        if (std::find(named.begin(), named.end(), character) != named.end())
+            continue;
+        named.push_back(character);
+        text += "「" + character + "」";
+    }
+    return text + "はシフトJISで保存できない文字です。";
 }
 
 std::string PrintableText(std::string_view text) {

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rekko {
 
@@ -15,11 +16,25 @@ std::string DecodeCp932(std::string_view bytes);
 // Encodes UTF-8 text to code page 932, turning those code points back into their bytes. A character with several
 // codes takes the one Windows writes, unless that code would pair with a carried lead byte just before it; then it
 // takes one that does not, so DecodeCp932(EncodeCp932(DecodeCp932(x))) == DecodeCp932(x) for all bytes x. Fails,
-// naming the character, when the text holds a character code page 932 cannot hold or is not valid UTF-8.
+// naming every character code page 932 cannot hold (or byte that is not valid UTF-8) once, in the order they first
+// appear.
 Result<std::string> EncodeCp932(std::string_view text);
 
 // Returns the text in a form safe to print: each carried invalid byte as \xHH, NUL as \x00, and any other byte that
 // is not part of valid UTF-8 as \xHH.
 std::string PrintableText(std::string_view text);
+
+// A character of UTF-8 text that code page 932 cannot hold, and the byte offset where it starts.
+struct UnencodableCharacter {
+    std::string character;
+    size_t offset = 0;
+};
+
+// Returns every character of UTF-8 text that code page 932 cannot hold, in text order, repeats included; a byte
+// that is not valid UTF-8 counts as one character.
+std::vector<UnencodableCharacter> FindUnencodableCharacters(std::string_view text);
+
+// Returns the refusal naming each distinct character once: "「😀」「한」はシフトJISで保存できない文字です。".
+std::string UnencodableMessage(const std::vector<std::string>& characters);
 
 } // namespace rekko

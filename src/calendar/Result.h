@@ -12,6 +12,7 @@ struct Failure {
     std::string cause{}; // what went wrong, for the user to read
     std::string path{};  // the file concerned, when there is one
     size_t line = 0;     // 1-based line in that file, 0 when not about a line
+    bool reported = false; // its own message has been shown already, so no other box repeats it
 };
 
 template <class T>

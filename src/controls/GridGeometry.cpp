@@ -52,4 +52,15 @@ GridHit GridGeometry::hitTest(int x, int y) const {
     return hit;
 }
 
+int GridGeometry::HeightForPitch(int pitch, int rows, bool selfSize) {
+    rows = std::max(rows, 2);
+    pitch = std::max(pitch, 1);
+    // The header grows with the height, so the pitch is not a linear function of it; it never shrinks, though, so
+    // the first height that gives the pitch is the answer.
+    int height = pitch * (rows - 1);
+    while (GridGeometry(0, height, rows, selfSize).rowPitch() < pitch)
+        ++height;
+    return height;
+}
+
 } // namespace rekko

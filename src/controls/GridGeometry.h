@@ -17,12 +17,17 @@ struct GridRect {
 };
 
 // Where the lines of a day cell lie, measured from the cell's top: the band of the day number ends where the first
-// line begins, and each line is one step lower. The defaults are those of the standard 12-point fonts.
+// line begins, and each line is one step lower; a line's text is lineHeight high, and the rokuyo band at the cell's
+// bottom rokuyoHeight. The defaults are those of the standard 12-point fonts.
 struct CellMetrics {
     int firstLineTop = 24;
     int lineStep = 14;
+    int lineHeight = 14;
+    int rokuyoHeight = 14;
     // Returns the height of a period bar of a lane below the cell's top: the middle of the lane's line band.
     int barY(int lane) const { return firstLineTop + lane * lineStep + (lineStep - 2) / 2; }
+    // Returns the row pitch at which a cell shows lines lines (1..) whole, the last one a pixel above the rokuyo band.
+    int pitchFor(int lines) const { return firstLineTop + (lines - 1) * lineStep + lineHeight + 1 + rokuyoHeight; }
     friend bool operator==(const CellMetrics&, const CellMetrics&) = default;
 };
 
@@ -57,6 +62,9 @@ public:
     // Returns the column, row, line and block a point hits; points outside the client count as the nearest cell.
     // The day field is left 0 for the caller to fill.
     GridHit hitTest(int x, int y) const;
+
+    // Returns the smallest client height whose week rows (rows with the header, 2..) are pitch pixels apart or more.
+    static int HeightForPitch(int pitch, int rows, bool selfSize);
 
 private:
     int columnLeft(int column) const;

@@ -5,6 +5,7 @@
 #include "calendar/TextProcedures.h"
 
 #include <charconv>
+#include <utility>
 
 namespace rekko {
 
@@ -56,13 +57,18 @@ std::optional<PeriodBar> ReadPeriodBar(std::string_view line) {
         return std::nullopt;
     const auto start = readDate(fields, 0);
     const auto end = readDate(fields, 4);
-    if (!start || !end || *end < *start)
+    if (!start || !end)
         return std::nullopt;
     PeriodBar bar;
     bar.start = *start;
     bar.end = *end;
     bar.startPart = readPart(fields, 3);
     bar.endPart = readPart(fields, 7);
+    // A record written with its end first is drawn as if its ends were swapped; the line itself stays as it is.
+    if (bar.end < bar.start) {
+        std::swap(bar.start, bar.end);
+        std::swap(bar.startPart, bar.endPart);
+    }
     if (fields.size() > 10) {
         bar.titleMonth = FieldInteger(fields[9]).value_or(0);
         bar.titleDay = FieldInteger(fields[10]).value_or(0);

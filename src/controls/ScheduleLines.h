@@ -49,8 +49,8 @@ struct PeriodBar {
 
 // Reads a period line for drawing: start date (fields 0-2) and part (3), end date (4-6) and part (7), title cell
 // (9-10), pen width (11, 1 unless it reads 1..3), colour (12) and title (13). Answers nothing for a line that
-// cannot be drawn: six fields or fewer, colour "D", a start or end that is no date (the reform gap included), or
-// an end before the start.
+// cannot be drawn: six fields or fewer, colour "D", a start or end that is no date (the reform gap included). A
+// line whose end lies before its start is read with its ends (dates and parts) swapped.
 std::optional<PeriodBar> ReadPeriodBar(std::string_view line);
 
 } // namespace rekko

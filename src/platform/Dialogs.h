@@ -1,6 +1,7 @@
 // The message-box port: caption, text, icon and buttons in, the user's answer out.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace rekko {
@@ -17,6 +18,9 @@ struct DialogMessage {
     DialogIcon icon = DialogIcon::Information;
     DialogButtons buttons = DialogButtons::Ok;
     DialogAnswer defaultAnswer = DialogAnswer::Ok;
+    // The answer taken when the system ends the program (a signal, a logout) while the box is open or due: the one
+    // that keeps the user's data. Unset: the default answer.
+    std::optional<DialogAnswer> systemEndAnswer = std::nullopt;
 };
 
 class Dialogs {
@@ -30,9 +34,10 @@ public:
     void inform(const std::string& text) { show(DialogMessage{kDefaultCaption, text}); }
 
     // Asks a Yes/No question with the default caption and the question icon; answers true for Yes.
-    bool ask(const std::string& text, DialogAnswer defaultAnswer = DialogAnswer::Yes) {
-        return show(DialogMessage{kDefaultCaption, text, DialogIcon::Question, DialogButtons::YesNo, defaultAnswer}) ==
-               DialogAnswer::Yes;
+    bool ask(const std::string& text, DialogAnswer defaultAnswer = DialogAnswer::Yes,
+             std::optional<DialogAnswer> systemEndAnswer = std::nullopt) {
+        return show(DialogMessage{kDefaultCaption, text, DialogIcon::Question, DialogButtons::YesNo, defaultAnswer,
+                                  systemEndAnswer}) == DialogAnswer::Yes;
     }
 };
 

@@ -4,13 +4,11 @@
 #include "calendar/CommaText.h"
 #include "calendar/TextProcedures.h"
 
-
 namespace rekko {
 
 namespace {
 
 constexpr std::string_view kFullWidthBlank = "　";
-
 
 std::string yearShown(const std::string& field) { return FieldInteger(field) == 0 ? std::string() : field; }
 
@@ -41,8 +39,11 @@ Anniversary FindAnniversary(const std::vector<std::string>& specialLines, int mo
 
 std::string FormatAnniversaryRecord(std::string_view firstYear, std::string_view lastYear, int month, int day,
                                     std::string_view text) {
+    const std::string stored = ReplaceAll(EscapeCommas(text), " ", kFullWidthBlank);
+    // What the escapes leave that the comma-text rule would split at (a double quote, a tab or another control
+    // character) goes into a quoted field; a text without them is written bare, as always.
     return std::string(firstYear) + ',' + std::string(lastYear) + ',' + std::to_string(month) + ',' +
-           std::to_string(day) + ",,," + ReplaceAll(EscapeCommas(text), " ", kFullWidthBlank);
+           std::to_string(day) + ",,," + (stored.empty() ? stored : JoinCommaText({stored}));
 }
 
 void ReplaceAnniversary(std::vector<std::string>& specialLines, const Anniversary& found, const Anniversary& edited,

@@ -21,7 +21,8 @@ struct Anniversary {
 // number never matches); no match gives an empty anniversary without position.
 Anniversary FindAnniversary(const std::vector<std::string>& specialLines, int month, int day);
 
-// Builds the record "first,last,month,day,,,text" with "," in the text as "，" and every blank as "　".
+// Builds the record "first,last,month,day,,,text" with "," in the text as "，" and every blank as "　"; a text that
+// then still holds a double quote or a control character is written as a quoted field with its quotes doubled.
 std::string FormatAnniversaryRecord(std::string_view firstYear, std::string_view lastYear, int month, int day,
                                     std::string_view text);
 

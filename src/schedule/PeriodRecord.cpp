@@ -6,6 +6,7 @@
 #include "calendar/TextProcedures.h"
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace rekko {
@@ -65,6 +66,11 @@ PeriodFields ReadPeriodRecord(std::string_view record, TColor defaultColour) {
     const auto value = colour.size() >= 3 ? StringToColor(colour) : std::nullopt;
     period.colour = value.value_or(defaultColour);
     period.text = UnescapeDigitComma(field(13));
+    // A record written with its end first is shown the right way round, and written so when the user writes it.
+    if (PeriodReversed(period)) {
+        std::swap(period.start, period.end);
+        std::swap(period.startPart, period.endPart);
+    }
     return period;
 }
 
@@ -93,6 +99,10 @@ std::optional<std::string> FirstInvalidPeriodDate(const PeriodFields& period) {
         if (!isValid(*date))
             return PeriodDateText(*date);
     return std::nullopt;
+}
+
+bool PeriodReversed(const PeriodFields& period) {
+    return isValid(period.start) && isValid(period.end) && dayNumberOf(period.end) < dayNumberOf(period.start);
 }
 
 void KeepLabelInsidePeriod(PeriodFields& period) {

@@ -39,6 +39,7 @@ PeriodFields NewPeriod(int32_t startJd, int startPartCode, int32_t endJd, int en
 // Reads a period record for editing: fields that are not numbers read as 0; start part "A" 昼, "E" 夕, else 朝;
 // end part "A" 昼, "M" 朝, else 夕; a colour field under three characters or unreadable gives defaultColour;
 // the first "，" between two digits of the text turns back into ",". A record of too few fields reads what it has.
+// A record whose end date lies before its start date reads with its ends (dates and parts) swapped.
 PeriodFields ReadPeriodRecord(std::string_view record, TColor defaultColour);
 
 // Builds the record: three "%4s,%2s,%2s" dates with their part letters, thickness, colour text and the text with
@@ -50,6 +51,12 @@ std::string PeriodDateText(const PeriodDate& date);
 
 // Returns the text of the first of start, end and label that is not a valid date (years 1..9999), or nothing.
 std::optional<std::string> FirstInvalidPeriodDate(const PeriodFields& period);
+
+// The refusal of a period whose end lies before its start.
+inline constexpr const char* kReversedPeriodMessage = "初めと終わりが逆です。";
+
+// Answers whether both ends are valid dates and the end date lies before the start date (parts of day aside).
+bool PeriodReversed(const PeriodFields& period);
 
 // Moves the label to the middle day of the period when it lies before the start or after the end.
 void KeepLabelInsidePeriod(PeriodFields& period);

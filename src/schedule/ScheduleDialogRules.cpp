@@ -63,11 +63,19 @@ std::vector<HeadingPart> HeadingParts(const DayNameList& names) {
     return parts;
 }
 
-std::optional<std::string> UnstorableTextMessage(const std::vector<std::string>& texts) {
-    for (const auto& text : texts)
-        if (auto encoded = EncodeCp932(text); !encoded)
-            return encoded.error().cause;
-    return std::nullopt;
+std::optional<UnstorableText> FindUnstorableText(const std::vector<std::string>& texts) {
+    std::optional<UnstorableText> found;
+    std::vector<std::string> characters;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        for (const UnencodableCharacter& bad : FindUnencodableCharacters(texts[i])) {
+            if (!found)
+                found = UnstorableText{{}, i, bad.offset, bad.character.size()};
+            characters.push_back(bad.character);
+        }
+    }
+    if (found)
+        found->message = UnencodableMessage(characters);
+    return found;
 }
 
 } // namespace rekko

@@ -50,7 +50,16 @@ struct HeadingPart {
 // a special day followed by a holiday by " ".
 std::vector<HeadingPart> HeadingParts(const DayNameList& names);
 
-// Returns the message naming the first character code page 932 cannot hold in any of the texts, or nothing.
-std::optional<std::string> UnstorableTextMessage(const std::vector<std::string>& texts);
+// The characters of the dialog's texts that code page 932 cannot hold: the one message naming each of them, and
+// where the first lies (which text, its byte offset and length there).
+struct UnstorableText {
+    std::string message;
+    size_t text = 0;
+    size_t offset = 0;
+    size_t length = 0;
+};
+
+// Looks through the texts in order for characters code page 932 cannot hold; nothing when every text can be stored.
+std::optional<UnstorableText> FindUnstorableText(const std::vector<std::string>& texts);
 
 } // namespace rekko

@@ -81,26 +81,57 @@ TEST(GridInteraction, APeriodBarIsSelectedFirstAndOpenedOnTheSecondRelease) {
     EXPECT_EQ(state.selectedPeriod, 0);
 }
 
-TEST(GridInteraction, PopupPeriodEntryAndItsEnabling) {
+// Under X11 the popup opens on the right press and takes the release, so the press alone feeds the popup.
+TEST(GridInteraction, PopupPeriodEntryFromRightPressesAndItsEnabling) {
     GridInteraction mouse;
     GridState state;
     PopupEnabling idle = mouse.popupEnabling(true);
     EXPECT_TRUE(idle.edit && idle.resident && idle.periodStart && idle.exit);
     EXPECT_FALSE(idle.periodEnd);
-    mouse.release(MouseButton::Right, false, false, emptyAt(k5th, 2), false, state);
+    mouse.press(MouseButton::Right, false, emptyAt(k5th, 2), state);
     mouse.startPeriodHere(state);
+    EXPECT_EQ(state.selectionFirst, k5th); // the start is marked
     const PopupEnabling pending = mouse.popupEnabling(true);
     EXPECT_TRUE(pending.periodEnd);
     EXPECT_FALSE(pending.edit || pending.resident || pending.periodStart || pending.exit);
-    mouse.release(MouseButton::Right, false, false, emptyAt(k3rd), false, state);
+    mouse.press(MouseButton::Right, false, emptyAt(k3rd), state);
     EXPECT_EQ(mouse.endPeriodHere(state).kind, Kind::Reversed);
     EXPECT_TRUE(mouse.periodPending());
-    mouse.release(MouseButton::Right, false, false, emptyAt(k5th + 2, 1), false, state);
+    mouse.press(MouseButton::Right, false, emptyAt(k5th + 2, 1), state);
     const GridAction period = mouse.endPeriodHere(state);
     ASSERT_EQ(period.kind, Kind::NewPeriod);
     EXPECT_EQ(period.start, k5th);
     EXPECT_EQ(period.startPart, 2);
+    EXPECT_EQ(period.end, k5th + 2);
     EXPECT_EQ(period.endPart, 1);
+}
+
+// Qt turns the second press of a double-click into a double-click event; the day opens once, at its release.
+TEST(GridInteraction, ADoubleClickOpensTheDayOnce) {
+    GridInteraction mouse;
+    GridState state;
+    const auto doubleClickAt = [&](const GridPoint& at) {
+        mouse.press(MouseButton::Left, false, at, state);
+        const GridAction first = mouse.release(MouseButton::Left, false, false, at, false, state);
+        mouse.doubleClick(MouseButton::Left, false, at, state);
+        return std::pair{first.kind, mouse.release(MouseButton::Left, false, false, at, false, state)};
+    };
+    const auto [emptyFirst, emptySecond] = doubleClickAt(emptyAt(k3rd));
+    EXPECT_EQ(emptyFirst, Kind::None);
+    EXPECT_EQ(emptySecond.kind, Kind::OpenDay);
+    EXPECT_EQ(emptySecond.day, k3rd);
+    const auto [lineFirst, lineSecond] = doubleClickAt(dayLineAt(k3rd));
+    EXPECT_EQ(lineFirst, Kind::OpenDay);
+    EXPECT_EQ(lineSecond.kind, Kind::None);
+    // A period bar: select, then open, as two clicks do.
+    const auto [barFirst, barSecond] = doubleClickAt(barAt(k3rd, 4));
+    EXPECT_EQ(barFirst, Kind::None);
+    EXPECT_EQ(barSecond.kind, Kind::EditPeriod);
+    GridPoint neighbour = emptyAt(k3rd);
+    neighbour.inShownMonth = false;
+    EXPECT_EQ(doubleClickAt(neighbour).second.kind, Kind::None);
+    // The next single click acts as usual.
+    EXPECT_EQ(doubleClickAt(dayLineAt(k5th)).first, Kind::OpenDay);
 }
 
 } // namespace

@@ -22,7 +22,7 @@ struct Shell {
     MainController controller{program.path(), startup.path(), clock, dialogs, program / "rescue"};
     std::vector<std::string> calls;
 
-    void record(MonthInitPhase phase, const std::string& name, bool result = true) {
+    void record(MonthInitPhase phase, const std::string& name, Status result = Success()) {
         controller.seams().monthInitialisation.push_back({phase, [this, name, result] {
                                                               calls.push_back(name);
                                                               return result;
@@ -60,18 +60,32 @@ TEST(MainController, MonthInitialisationReadsTheSettingsBetweenItsPhases) {
 
 TEST(MainController, AFailingOrThrowingStepFailsButTheFinalStepsStillRun) {
     Shell failing;
-    failing.record(MonthInitPhase::BeforeSettings, "window", false);
+    failing.record(MonthInitPhase::BeforeSettings, "window", Failure{"壊れています", "/data/Ca202405.myc"});
     failing.record(MonthInitPhase::AfterSettings, "months");
-    failing.record(MonthInitPhase::Finish, "finish");
-    EXPECT_FALSE(failing.controller.initialiseMonths());
+    failing.record(MonthInitPhase::Finish, "finish", Failure{"later"});
+    const Status failed = failing.controller.initialiseMonths();
+    ASSERT_FALSE(failed);
+    EXPECT_EQ(failed.error().path, "/data/Ca202405.myc"); // the first failure is the one told
     EXPECT_EQ(failing.calls, (std::vector<std::string>{"window", "finish"}));
 
     Shell throwing;
     throwing.controller.seams().monthInitialisation.push_back(
-        {MonthInitPhase::AfterSettings, []() -> bool { throw std::runtime_error("bad month file"); }});
+        {MonthInitPhase::AfterSettings, []() -> Status { throw std::runtime_error("bad month file"); }});
     throwing.record(MonthInitPhase::Finish, "finish");
-    EXPECT_FALSE(throwing.controller.initialiseMonths());
+    const Status thrown = throwing.controller.initialiseMonths();
+    ASSERT_FALSE(thrown);
+    EXPECT_EQ(thrown.error().cause, "bad month file");
     EXPECT_EQ(throwing.calls, std::vector<std::string>{"finish"});
+}
+
+TEST(MainController, TheMonthInitialisationMessageNamesTheFileAndTheCauseOnItsSecondLine) {
+    EXPECT_EQ(MonthInitFailedMessage(Failure{"Is a directory", "/data/Ca202406.myc"}),
+              "月の初期設定に失敗しました。\r\n/data/Ca202406.myc: Is a directory\r\n"
+              "一旦、終了させますので\r\nもう一度、立ち上げ直してください。");
+    EXPECT_EQ(MonthInitFailedMessage(Failure{"bad month file"}),
+              "月の初期設定に失敗しました。\r\nbad month file\r\n"
+              "一旦、終了させますので\r\nもう一度、立ち上げ直してください。");
+    EXPECT_EQ(MonthInitFailedMessage(Failure{}), kMonthInitFailedMessage);
 }
 
 TEST(MainController, SaveAllWritesSettingsFirstThenEveryParticipantEvenAfterAFailure) {
@@ -183,17 +197,28 @@ TEST(MainController, CloseIsRefusedDuringRetrievalOrDateChangeOtherwiseRecordsAn
     EXPECT_TRUE(fs::exists(shell.program / "Sorel.ini"));
 }
 
-TEST(MainController, OnlyTheFirstActivationOverridesKeepingTheLastDisplay) {
+TEST(MainController, TheCurrentMonthReturnsAtTheFirstActivationAndAfterAnotherApplication) {
     Shell shell;
     shell.controller.beginStart({});
     shell.controller.setDeferredMessage("前回は不正終了しました。");
     const Activation first = shell.controller.activate(true);
     EXPECT_TRUE(first.showCurrentMonth);
     EXPECT_EQ(first.deferredMessage, "前回は不正終了しました。");
-    const Activation second = shell.controller.activate(true);
-    EXPECT_FALSE(second.showCurrentMonth);
-    EXPECT_EQ(second.deferredMessage, std::nullopt);
+    // One of the program's own dialogs closing activates the window again: the month stays.
+    const Activation afterDialog = shell.controller.activate(false);
+    EXPECT_FALSE(afterDialog.showCurrentMonth);
+    EXPECT_EQ(afterDialog.deferredMessage, std::nullopt);
+    // Back from another application (or from hiding): this month, unless cbZenkai keeps the display.
+    shell.controller.noteFocusLeftProgram();
+    EXPECT_TRUE(shell.controller.returnsToCurrentMonth(false));
     EXPECT_TRUE(shell.controller.activate(false).showCurrentMonth);
+    EXPECT_FALSE(shell.controller.activate(false).showCurrentMonth);
+    shell.controller.noteFocusLeftProgram();
+    EXPECT_FALSE(shell.controller.activate(true).showCurrentMonth);
+    // A return that lands on a dialog of the program is used up there.
+    shell.controller.noteFocusLeftProgram();
+    shell.controller.noteFocusOnDialog();
+    EXPECT_FALSE(shell.controller.activate(false).showCurrentMonth);
 }
 
 TEST(MainController, StatusPanels) {

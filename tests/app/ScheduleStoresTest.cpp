@@ -58,10 +58,35 @@ TEST(ScheduleStores, SaveAllWritesTheJumpedMonthFirstThenMonthsAndPeriods) {
     EXPECT_NE(program.folder.read("Sorel.ini").find("CaFT1=CaFT4050.mcp"), std::string::npos);
 }
 
-TEST(ScheduleStores, AnUnreadableMonthFailsMonthInitialisation) {
+TEST(ScheduleStores, AnUnreadableMonthFailsMonthInitialisationNamingTheFile) {
     Program program;
     fs::create_directory(program.data / "Ca202406.myc");
-    EXPECT_FALSE(program.controller.initialiseMonths());
+    const Status result = program.controller.initialiseMonths();
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.error().path, (program.data / "Ca202406.myc").string());
+    EXPECT_FALSE(result.error().cause.empty());
+    EXPECT_FALSE(result.error().reported);
+}
+
+TEST(ScheduleStores, AnUnreadablePeriodFileFailsMonthInitialisationNamingTheFile) {
+    Program program;
+    fs::create_directory(program.data / "CaFromTo.myc");
+    const Status result = program.controller.initialiseMonths();
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.error().path, (program.data / "CaFromTo.myc").string());
+    EXPECT_TRUE(program.dialogs.shown().empty());
+}
+
+TEST(ScheduleStores, ADataFolderThatCannotBeMadeIsToldOnce) {
+    Program program;
+    program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=/proc/rekko-test/data/\r\n");
+    program.dialogs.expect(DialogAnswer::Ok); // the period file is new
+    program.dialogs.expect(DialogAnswer::Ok);
+    const Status result = program.controller.initialiseMonths();
+    ASSERT_FALSE(result);
+    EXPECT_TRUE(result.error().reported);
+    ASSERT_EQ(program.dialogs.shown().size(), 2u);
+    EXPECT_EQ(program.dialogs.shown()[1].text, "フォルダを作成できません。");
 }
 
 TEST(ScheduleStores, LinkedDataFilesStayLinksAndABrokenLinkIsNeverTakenForMissing) {

@@ -115,5 +115,21 @@ TEST(Cp932, PrintableTextShowsCarriedBytesAndNul) {
     EXPECT_EQ(PrintableText("ok \xC3 \xED\xA0\x80 \x1B[7m"), "ok \\xC3 \\xED\\xA0\\x80 \x1B[7m");
 }
 
+TEST(Cp932, NamesEveryCharacterItCannotHoldOnceAndFindsEach) {
+    // An escaped byte read from a file (U+DC81) between them is no refusal; a stray continuation byte is one.
+    const std::string text = "予定 한 😀\xED\xB2\x81한 \x80é";
+    const auto bytes = EncodeCp932(text);
+    ASSERT_FALSE(bytes.ok());
+    EXPECT_EQ(bytes.error().cause, "「한」「😀」「\x80」「é」はシフトJISで保存できない文字です。");
+    const std::vector<UnencodableCharacter> found = FindUnencodableCharacters(text);
+    ASSERT_EQ(found.size(), 5u);
+    const std::pair<const char*, size_t> expected[] = {{"한", 7}, {"😀", 11}, {"한", 18}, {"\x80", 22}, {"é", 23}};
+    for (size_t i = 0; i < found.size(); ++i) {
+        EXPECT_EQ(found[i].character, expected[i].first);
+        EXPECT_EQ(found[i].offset, expected[i].second);
+    }
+    EXPECT_TRUE(FindUnencodableCharacters("予定\xED\xB2\x81").empty());
+}
+
 } // namespace
 } // namespace rekko

@@ -16,6 +16,18 @@ TEST(GridGeometry, HeaderHeightBySelfSize) {
     EXPECT_EQ(GridGeometry(845, 600, 7, true).cellRect(6, 1).right, 845);
 }
 
+TEST(GridGeometry, HeightForPitchIsTheSmallestThatGivesIt) {
+    for (const bool selfSize : {true, false})
+        for (const int rows : {6, 7})
+            for (const int pitch : {10, 83, 95, 113}) {
+                const int height = GridGeometry::HeightForPitch(pitch, rows, selfSize);
+                EXPECT_GE(GridGeometry(700, height, rows, selfSize).rowPitch(), pitch) << pitch;
+                EXPECT_LT(GridGeometry(700, height - 1, rows, selfSize).rowPitch(), pitch) << pitch;
+            }
+    // Three lines of the standard fonts above a rokuyo band: 24 + 2 * 14 + 14 + 1 + 14.
+    EXPECT_EQ(CellMetrics{}.pitchFor(3), 81);
+}
+
 TEST(GridGeometry, LinesAndBlocksInsideACell) {
     const GridGeometry geometry(840, 600, 7, true);
     const GridRect cell = geometry.cellRect(3, 2);

@@ -125,7 +125,6 @@ TEST_F(LaneTable, UnreadableLinesAreSkippedButKept) {
                                         "2001, 7, 3,M",                                   // too few fields
                                         "2001,x7, 3,M,2001, 7, 5,E",                      // not a number
                                         period("1582,10, 5", "1582,10,20"),               // in the reform gap
-                                        period("2001, 7, 9", "2001, 7, 3"),               // end before start
                                         period("2001, 2,30", "2001, 7, 3"),               // no such date
                                         period("2001, 7, 3", "2001, 7, 3", "D"),          // hidden
                                         period("2001, 7, 3", "2001, 7, 3", "notacolour"), // drawn, lane colour
@@ -141,7 +140,7 @@ TEST_F(LaneTable, UnreadableLinesAreSkippedButKept) {
     month(1, 2001, 7, lines);
     grid.layout();
     EXPECT_EQ(grid.periodList().size(), periods.size() + 10000);
-    EXPECT_EQ(lane(2001, 7, 3, 0), (Lane{'F', 7}));
+    EXPECT_EQ(lane(2001, 7, 3, 0), (Lane{'F', 6}));
     EXPECT_FALSE(grid.periodBar(lane(2001, 7, 3, 0))->colour.has_value());
     EXPECT_EQ(grid.periodBar(lane(2001, 7, 3, 1))->title.size(), 500u);
     EXPECT_TRUE(lane(2001, 7, 3, 2).empty());
@@ -151,6 +150,29 @@ TEST_F(LaneTable, UnreadableLinesAreSkippedButKept) {
     EXPECT_EQ(lane(2001, 7, 20, 0), (Lane{'1', 1}));
     EXPECT_EQ(lane(2001, 7, 20, 5), (Lane{'1', 6}));
     EXPECT_EQ(grid.monthList(1).lines.size(), 203u);
+}
+
+TEST_F(LaneTable, APeriodWrittenEndFirstIsDrawnAndHitAsIfItsEndsWereSwapped) {
+    const std::string reversed = "2001, 7, 9,E,2001, 7, 3,M,2001, 7, 5,2,clBlue,逆";
+    grid.setPeriodList({"***** FromTo予定", reversed});
+    grid.layout();
+    for (int day = 3; day <= 9; ++day)
+        EXPECT_EQ(lane(2001, 7, day, 0), (Lane{'F', 1})) << day;
+    EXPECT_TRUE(lane(2001, 7, 2, 0).empty());
+    EXPECT_TRUE(lane(2001, 7, 10, 0).empty());
+    const PeriodBar* bar = grid.periodBar(lane(2001, 7, 5, 0));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->start, jd(2001, 7, 3));
+    EXPECT_EQ(bar->end, jd(2001, 7, 9));
+    EXPECT_EQ(bar->startPart, DayPart::Morning);
+    EXPECT_EQ(bar->endPart, DayPart::Evening);
+    EXPECT_EQ(bar->title, "逆");
+    // A press on the bar finds the period, so it can be selected and deleted; the line keeps its bytes.
+    grid.setClientSize(700, 600);
+    const int cell = cellOf(2001, 7, 5);
+    const GridRect rect = grid.geometry().cellRect(cell % 7, cell / 7 + 1);
+    EXPECT_EQ(grid.laneAt(grid.hitTest(rect.left + 20, rect.top + grid.cellMetrics().barY(0))), (Lane{'F', 1}));
+    EXPECT_EQ(grid.periodList()[1], reversed);
 }
 
 } // namespace

@@ -53,6 +53,10 @@ TEST(Rekkocal, CountsDaysAndPeriods) {
     EXPECT_EQ(run({"count", "2026-01-01", "2026-12-31", "--period"}).out, "365\n");
     EXPECT_EQ(run({"count", "1582-10-04", "1582-10-15"}).out, "1\n");
     EXPECT_EQ(run({"count", "2026-12-31", "2026-01-01"}).out, "-364\n");
+    // The same sign and both-ends rule as the year page's "期間".
+    EXPECT_EQ(run({"count", "2024-12-31", "2024-01-01", "--period"}).out, "-364\n");
+    EXPECT_EQ(run({"count", "2024-01-01", "2024-12-31", "--period"}).out, "366\n");
+    EXPECT_EQ(run({"count", "2024-02-30", "2024-12-31"}).code, 2);
 }
 
 TEST(Rekkocal, MonthCalendarStartsOnSundayAndHighlightsToday) {
@@ -159,6 +163,38 @@ TEST_F(DayCommands, MonthLinesListSchedulesAndPeriodsOfTheDataFolder) {
     EXPECT_NE(out.find("  14日\n       出張 (〜12/18)\n"), std::string::npos) << out;
     EXPECT_NE(out.find("   6日 創立記念日\n"), std::string::npos) << out;
     EXPECT_EQ(run({"month", "2026", "12"}).out.find("歯医者"), std::string::npos);
+}
+
+TEST_F(DayCommands, YearShowsTheTwelveMonthsOfTheYearPage) {
+    const std::string year = run({"year", "2026", "--builtin"}).out;
+    EXPECT_EQ(year.rfind("2026/1 - 2026/12\n\n      2026年 1月\n日 月 火 水 木 金 土\n", 0), 0u) << year;
+    EXPECT_NE(year.find("  12日 成人の日\n"), std::string::npos);
+    EXPECT_NE(year.find("      2026年12月\n"), std::string::npos);
+    // The first month comes from the settings ("年度": April) or from --from.
+    test::TempDir program;
+    program.write("Sorel.ini", "[Settei]\r\nrgYFirstMonth=1\r\n");
+    const std::string fiscal = run({"year", "2025", "--builtin"}, false, program.path()).out;
+    EXPECT_EQ(fiscal.rfind("2025/4 - 2026/3\n\n      2025年 4月\n", 0), 0u) << fiscal;
+    EXPECT_NE(fiscal.find("      2026年 3月\n"), std::string::npos);
+    EXPECT_EQ(run({"year", "2026", "--from", "10"}).out.rfind("2026/10 - 2027/9\n", 0), 0u);
+    EXPECT_EQ(run({"year", "2026", "--from", "13"}).code, 2);
+    EXPECT_EQ(run({"year"}).code, 2);
+}
+
+TEST_F(DayCommands, RecordShowsTheStartAndStopTable) {
+    test::TempDir program;
+    program.write("SorelSte.myd", "S:2019/04/30 23:00:00\r\nE:2019/05/01 0:10:00\r\nS:2019/05/01 8:00:00\r\n"
+                                  "S:bad\r\n");
+    const Outcome outcome = run({"record"}, false, program.path());
+    EXPECT_EQ(outcome.code, 0);
+    EXPECT_EQ(outcome.out, "日付                    開始時刻    終了時刻\n"
+                           "平成31年4月30日(火)     23:00:00    0:10:00\n"
+                           "令和元年5月1日(水)      8:00:00     不正終了\n"
+                           "不明                    不明        -\n");
+    EXPECT_EQ(outcome.err, "rekkocal: some dates of the record do not read; they show as 不明\n");
+    const Outcome missing = run({"record"}, false, program.path() / "none");
+    EXPECT_EQ(missing.out, "日付                    開始時刻    終了時刻\n");
+    EXPECT_NE(missing.err.find("no start-and-stop record"), std::string::npos);
 }
 
 TEST_F(DayCommands, UnreadableRuleFilesAreReportedAndTheCommandGoesOn) {

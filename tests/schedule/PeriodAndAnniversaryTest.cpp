@@ -3,6 +3,8 @@
 #include "schedule/DateFieldStep.h"
 #include "schedule/PeriodRecord.h"
 
+#include "calendar/CommaText.h"
+#include "calendar/DayRules.h"
 #include "calendar/Julius.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +44,25 @@ TEST(PeriodRecord, ReadingRulesForPartsAndColours) {
     const PeriodFields garbage = ReadPeriodRecord("abc", clRed);
     EXPECT_EQ(garbage.start, (PeriodDate{0, 0, 0}));
     EXPECT_EQ(FirstInvalidPeriodDate(garbage), "0000/00/00");
+}
+
+TEST(PeriodRecord, AReversedRecordReadsTheRightWayRound) {
+    const PeriodFields period = ReadPeriodRecord("2024, 5, 9,A,2024, 5, 3,M,2024, 5, 6,1,clBlue,逆", clRed);
+    EXPECT_EQ(period.start, (PeriodDate{2024, 5, 3}));
+    EXPECT_EQ(period.startPart, DayPart::Morning);
+    EXPECT_EQ(period.end, (PeriodDate{2024, 5, 9}));
+    EXPECT_EQ(period.endPart, DayPart::Midday);
+    EXPECT_FALSE(PeriodReversed(period));
+    EXPECT_EQ(FormatPeriodRecord(period), "2024, 5, 3,M,2024, 5, 9,A,2024, 5, 6,1,clBlue,逆");
+    PeriodFields typed = period;
+    typed.end = {2024, 5, 2};
+    EXPECT_TRUE(PeriodReversed(typed));
+    typed.end = {2024, 5, 3}; // one day, whatever its parts
+    typed.endPart = DayPart::Morning;
+    typed.startPart = DayPart::Evening;
+    EXPECT_FALSE(PeriodReversed(typed));
+    typed.end = {2024, 2, 30}; // an invalid date is the date check's to refuse
+    EXPECT_FALSE(PeriodReversed(typed));
 }
 
 TEST(PeriodRecord, NewPeriodsAndTheDateChecks) {
@@ -103,6 +124,35 @@ TEST(Anniversary, FindsEditsAndDeletes) {
     ReplaceAnniversary(lines, FindAnniversary(lines, 5, 3), edited, 5, 3);
     EXPECT_EQ(lines.size(), 3u);
     EXPECT_EQ(FindAnniversary(lines, 5, 3).text, "a， b");
+}
+
+TEST(Anniversary, EveryCharacterOfTheCommaTextRuleReadsBack) {
+    // What the text holds, and what the dialog shows again: commas come back full-width but for one between digits.
+    const std::pair<const char*, const char*> texts[] = {
+        {"\"祝\" 記念", "\"祝\" 記念"},
+        {"\"", "\""},
+        {"say \"\"hi\"\"", "say \"\"hi\"\""},
+        {"a, \"b\",c", "a， \"b\"，c"},
+        {"1,000円 \"税込\"", "1,000円 \"税込\""},
+        {"tab\tand  two blanks", "tab\tand  two blanks"},
+        {"\"open", "\"open"},
+    };
+    for (const auto& [typed, shown] : texts) {
+        std::vector<std::string> lines;
+        ReplaceAnniversary(lines, {}, {"2000", "", typed, std::nullopt}, 5, 3);
+        ASSERT_EQ(lines.size(), 1u) << typed;
+        EXPECT_EQ(SplitCommaText(lines[0]).size(), 7u) << lines[0];
+        const Anniversary back = FindAnniversary(lines, 5, 3);
+        EXPECT_EQ(back.text, shown) << lines[0];
+        EXPECT_EQ(back.firstYear, "2000");
+        // The calendar reads the line as the anniversary of that day.
+        DayRules rules;
+        ASSERT_TRUE(rules.setSpecialDayList(lines));
+        EXPECT_EQ(rules.DayNames(2024, 5, 3).names.size(), 1u) << lines[0];
+    }
+    // Texts without those characters are written bare, as before.
+    EXPECT_EQ(FormatAnniversaryRecord("", "", 5, 3, "a, b"), ",,5,3,,,a，　b");
+    EXPECT_EQ(FormatAnniversaryRecord("", "", 5, 3, "\"祝\" 記念"), ",,5,3,,,\"\"\"祝\"\"　記念\"");
 }
 
 } // namespace

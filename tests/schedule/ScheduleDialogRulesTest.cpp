@@ -73,11 +73,14 @@ TEST(ScheduleDialogRules, NamesStripSeparatesSpecialDaysByKind) {
     EXPECT_TRUE(HeadingParts({}).empty());
 }
 
-TEST(ScheduleDialogRules, RefusesTextCodePage932CannotHoldNamingTheCharacter) {
-    EXPECT_FALSE(UnstorableTextMessage({"会議 1,000円", "～①髙", ""}).has_value());
-    const auto refusal = UnstorableTextMessage({"ok", "旅行 \xF0\x9F\x98\x80 楽しみ"});
+TEST(ScheduleDialogRules, RefusesTextCodePage932CannotHoldNamingEveryCharacterOnce) {
+    EXPECT_FALSE(FindUnstorableText({"会議 1,000円", "～①髙", ""}).has_value());
+    const auto refusal = FindUnstorableText({"ok", "旅行 \xF0\x9F\x98\x80 楽しみ", "한 \xF0\x9F\x98\x80 é"});
     ASSERT_TRUE(refusal.has_value());
-    EXPECT_NE(refusal->find("\xF0\x9F\x98\x80"), std::string::npos);
+    EXPECT_EQ(refusal->message, "「\xF0\x9F\x98\x80」「한」「é」はシフトJISで保存できない文字です。");
+    EXPECT_EQ(refusal->text, 1u);
+    EXPECT_EQ(refusal->offset, std::string("旅行 ").size());
+    EXPECT_EQ(refusal->length, 4u);
 }
 
 } // namespace

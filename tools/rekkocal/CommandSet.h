@@ -23,5 +23,7 @@ int countCommand(const Args& args, const Environment& environment, Terminal& ter
 int monthCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int dayCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int holidaysCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int yearCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int recordCommand(const Args& args, const Environment& environment, Terminal& terminal);
 
 } // namespace rekko::cli

@@ -20,7 +20,9 @@ constexpr const char* kUsage = "usage: rekkocal COMMAND [ARGS]\n"
                                "  jd YYYY-MM-DD                     the day number of a date\n"
                                "  date N                            the date of a day number\n"
                                "  count YYYY-MM-DD YYYY-MM-DD [--period]\n"
-                               "                                    days between two dates (+1 with --period)\n"
+                               "                                    the day count of the year page: days from the\n"
+                               "                                    first date to the second, negative backwards\n"
+                               "                                    (both ends counted with --period)\n"
                                "  month [YYYY MM] [--rokuyo] [--lines] [--builtin]\n"
                                "                                    a month calendar, this month by default, each\n"
                                "                                    week followed by the rokuyo of its days (with\n"
@@ -30,11 +32,16 @@ constexpr const char* kUsage = "usage: rekkocal COMMAND [ARGS]\n"
                                "                                    (100 + m for a leap month), old day, rokuyo and\n"
                                "                                    schedule lines\n"
                                "  holidays YEAR [YEAR2] [--builtin] the holidays of a span of years\n"
+                               "  year YYYY [--from M] [--rokuyo] [--builtin]\n"
+                               "                                    the twelve months of the year page, from the\n"
+                               "                                    first month of Rekko's settings or month M\n"
+                               "  record                            the start-and-stop record as a table\n"
                                "  --help                            this list\n"
-                               "The month, day and holidays commands read Hday.dat and Sday.myc from the current\n"
-                               "directory (the built-in holiday rules without Hday.dat); --builtin uses the built-in\n"
-                               "rules and no special days. Schedule lines come from the data folder named in Rekko's\n"
-                               "Sorel.ini, or the current directory.\n";
+                               "The month, day, year and holidays commands read Hday.dat and Sday.myc from the\n"
+                               "current directory (the built-in holiday rules without Hday.dat); --builtin uses the\n"
+                               "built-in rules and no special days. Schedule lines come from the data folder named in\n"
+                               "Rekko's Sorel.ini, or the current directory; the record is SorelSte.myd of Rekko's\n"
+                               "program folder.\n";
 
 } // namespace
 
@@ -43,8 +50,8 @@ namespace {
 int runCommand(const Args& args, const Environment& environment, Terminal& terminal) {
     using Command = std::function<int(const Args&, const Environment&, Terminal&)>;
     static const std::map<std::string, Command> commands = {
-        {"jd", jdCommand},       {"date", dateCommand}, {"count", countCommand},
-        {"month", monthCommand}, {"day", dayCommand},   {"holidays", holidaysCommand}};
+        {"jd", jdCommand},   {"date", dateCommand},         {"count", countCommand}, {"month", monthCommand},
+        {"day", dayCommand}, {"holidays", holidaysCommand}, {"year", yearCommand},   {"record", recordCommand}};
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? terminal.err : terminal.out) << kUsage;
         return args.empty() ? kExitUsage : kExitOk;

@@ -8,14 +8,18 @@
 
 namespace rekko::cli {
 
-std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder) {
+Settings ProgramSettings(const std::filesystem::path& programFolder) {
     const std::filesystem::path settingsFile = BuildFileSet(programFolder, {}).settings;
     const auto file = ProfileFile::Load(settingsFile);
     if (!file)
         throw DataError(settingsFile.string() + ": " + file.error().cause);
     Settings settings;
     ReadSettings(file.value(), settings, true);
-    return settings.edFolder;
+    return settings;
+}
+
+std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder) {
+    return ProgramSettings(programFolder).edFolder;
 }
 
 TextLines ReadDataFile(const Environment& environment, const std::string& name, Terminal& terminal) {

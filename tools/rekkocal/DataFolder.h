@@ -3,6 +3,7 @@
 
 #include "Commands.h"
 
+#include "app/Settings.h"
 #include "calendar/TextFile.h"
 
 #include <filesystem>
@@ -16,6 +17,10 @@ class DataError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Returns the settings of "Sorel.ini" in the program folder, every default when there is none. Throws DataError when
+// the settings file exists but cannot be read.
+Settings ProgramSettings(const std::filesystem::path& programFolder);
 
 // Returns the data folder named by edFolder in "Sorel.ini" of the program folder, or the current directory when
 // there is no settings file or it names none. Throws DataError when the settings file exists but cannot be read.

@@ -1,13 +1,14 @@
 // The date commands: day numbers, dates, day counts and the month calendar.
 #include "Arguments.h"
 #include "CommandSet.h"
-#include "MonthText.h"
 #include "DataFolder.h"
+#include "MonthText.h"
 
 #include "app/MonthWindow.h"
 #include "app/PeriodStore.h"
 
 #include "calendar/Julius.h"
+#include "year/DayCount.h"
 
 namespace rekko::cli {
 
@@ -28,8 +29,10 @@ int countCommand(const Args& args, const Environment&, Terminal& terminal) {
     Args dates = args;
     const bool period = TakeFlag(dates, "--period");
     ExpectCount(dates, 2, 2, "count YYYY-MM-DD YYYY-MM-DD [--period]");
-    const int64_t days = static_cast<int64_t>(ParseDate(dates[1])) - ParseDate(dates[0]);
-    terminal.out << days + (period ? 1 : 0) << '\n';
+    // The day count of the year page: "期間" counts both ends.
+    terminal.out << DayCount(ParseDate(dates[0]), ParseDate(dates[1]),
+                             period ? DayCountMethod::Period : DayCountMethod::Days)
+                 << '\n';
     return kExitOk;
 }
 

@@ -19,11 +19,12 @@ CalendarSettingsPage::CalendarSettingsPage(QWidget* parent) : QWidget(parent) {
     m_nextDay = NamedCheckBox("cbNextDay", QStringLiteral("祭日表示を次の日にまで延長"), days);
     m_neighborJump = NamedCheckBox("cbNeighborJump", QStringLiteral("当月以外の日クリックで隣月移動許可"), days);
     m_bold = NamedCheckBox("cbBold", QStringLiteral("日付を太字"), days);
+    m_rokuyo = NamedCheckBox("cbRokuyo", QStringLiteral("六曜を表示する"), days);
     m_kOption = NamedCheckBox("cbKOption", QStringLiteral("記念日オプションを使う"), days);
     auto* daysLayout = new QVBoxLayout(days);
-    for (QWidget* box : {static_cast<QWidget*>(m_nextDay), static_cast<QWidget*>(m_neighborJump),
-                         static_cast<QWidget*>(m_bold), static_cast<QWidget*>(m_kOption)})
+    for (QCheckBox* box : {m_nextDay, m_neighborJump, m_bold, m_rokuyo, m_kOption})
         daysLayout->addWidget(box);
+    connect(m_rokuyo, &QCheckBox::clicked, this, &CalendarSettingsPage::rokuyoSwitched);
 
     auto* period = new QGroupBox(QStringLiteral("期間予定の初期値"), this);
     m_kFutosa = new QSpinBox(period);
@@ -59,6 +60,7 @@ void CalendarSettingsPage::apply(const Settings& s) {
     m_nextDay->setChecked(s.cbNextDay);
     m_neighborJump->setChecked(s.cbNeighborJump);
     m_bold->setChecked(s.cbBold);
+    m_rokuyo->setChecked(s.cbRokuyo);
     m_kOption->setChecked(s.cbKOption);
     m_kFutosa->setValue(s.udKFutosa);
     m_kColor->setText(QString::fromStdString(s.edtKColor));
@@ -70,6 +72,7 @@ void CalendarSettingsPage::collect(Settings& s) const {
     s.cbNextDay = m_nextDay->isChecked();
     s.cbNeighborJump = m_neighborJump->isChecked();
     s.cbBold = m_bold->isChecked();
+    s.cbRokuyo = m_rokuyo->isChecked();
     s.cbKOption = m_kOption->isChecked();
     s.udKFutosa = m_kFutosa->value();
     s.edtKColor = m_kColor->text().toStdString();

@@ -1,4 +1,5 @@
-// The settings sub-page "暦": holiday and date display, period defaults, anniversary option, first month of the year.
+// The settings sub-page "暦": holiday, date and rokuyo display, period defaults, anniversary option, first month of
+// the year.
 #pragma once
 
 #include "app/Settings.h"
@@ -19,10 +20,15 @@ public:
     void apply(const Settings& settings);
     void collect(Settings& settings) const;
 
+signals:
+    // The user switched cbRokuyo: the calendars show or hide the rokuyo at once.
+    void rokuyoSwitched(bool on);
+
 private:
     QCheckBox* m_nextDay;
     QCheckBox* m_neighborJump;
     QCheckBox* m_bold;
+    QCheckBox* m_rokuyo;
     QCheckBox* m_kOption;
     QSpinBox* m_kFutosa;
     QLineEdit* m_kColor;

@@ -13,7 +13,9 @@
 #include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QSocketNotifier>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -50,6 +52,16 @@ void reportFirstPaintAndQuit(MainWindow& window) {
 
 } // namespace
 
+bool UseQtTranslations(const QLocale& locale) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 void UseJapaneseFonts() {
     QFont font = QApplication::font();
     font.setFamilies({"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", font.family()});
@@ -62,6 +74,8 @@ int RunRekko(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Rekko");
     UseJapaneseFonts();
+    // Qt takes the user's language from LANG (or LC_ALL, LC_MESSAGES) itself.
+    UseQtTranslations(QLocale::system());
     std::vector<std::string> arguments;
     for (const QString& argument : QApplication::arguments().mid(1))
         arguments.push_back(argument.toStdString());
@@ -99,6 +113,8 @@ int RunRekko(int argc, char** argv) {
             window.closeBySystem();
         });
     }
+    // A session logout ends the program as the signals do: open boxes answered safely, everything saved.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, &MainWindow::closeBySystem);
     if (qEnvironmentVariableIsSet("REKKO_REPORT_FIRST_PAINT"))
         reportFirstPaintAndQuit(window);
     if (!window.start(arguments, folders.programs()))

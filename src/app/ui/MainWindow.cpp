@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QLayout>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace rekko {
@@ -17,9 +20,6 @@ namespace rekko {
 namespace {
 
 constexpr int kNormalWidth = 782;
-// Five lines a day need week rows of about a hundred pixels with the Japanese gothic faces of this desktop.
-constexpr int kNormalHeight = 810;
-constexpr int kThreeLineHeight = 575;
 
 } // namespace
 
@@ -35,13 +35,20 @@ MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::functi
           [this] { m_controller.dataFolderChosen(); }) {
     setObjectName("fmC21");
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
-    resize(kNormalWidth, kNormalHeight);
     buildPages();
     wireCommands();
     wireSeams();
     // The month view joins month initialisation after the shell's own steps.
     m_monthView = new MonthView(m_month, m_status, m_menu, m_controller, m_dialogs);
     connect(this, &MainWindow::currentMonthRequested, m_monthView, &MonthView::showCurrentMonth);
+    connect(m_settings->calendar(), &CalendarSettingsPage::rokuyoSwitched, m_monthView->grid(),
+            &TSeMCal::setShowRokuyo);
+    // A press on the grid or on the page tabs stops a running "/J" countdown.
+    connect(m_monthView->grid(), &TSeMCal::mouseDown, this, &MainWindow::cancelCountdown);
+    connect(m_monthView->grid(), &TSeMCal::mouseDoubleClick, this, &MainWindow::cancelCountdown);
+    m_pages->tabBar()->installEventFilter(this);
+    watchFocusReturns();
+    fitToCalendar();
 }
 
 MainWindow::~MainWindow() {
@@ -88,10 +95,13 @@ void MainWindow::wireCommands() {
     });
     connect(m_settings->functions(), &FunctionSettingsPage::clockCorrectionSwitched, m_menu->action("mnJikoku"),
             &QAction::setEnabled);
-    // Leaving the settings page while a data-folder change is pending cancels the change.
+    // Leaving the settings page while a data-folder change is pending cancels the change; the month page gives
+    // the grid the keyboard focus.
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_pages->widget(index) != m_settings)
             m_settings->basic()->dataFolder()->cancelPending();
+        if (m_pages->widget(index) == m_month)
+            m_monthView->grid()->setFocus();
     });
     connect(m_functionTimer, &QTimer::timeout, this, [this] {
         if (isVisible())
@@ -137,7 +147,7 @@ void MainWindow::wireSeams() {
                                              m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
                                              refreshStatus();
                                              m_functionTimer->setInterval(10000);
-                                             return true;
+                                             return Success();
                                          }});
 }
 
@@ -148,9 +158,10 @@ bool MainWindow::start(const std::vector<std::string>& arguments, const std::fil
     m_functionTimer->start();
     if (const auto rescued = m_controller.rescue().takeNotice())
         m_dialogs.inform(*rescued);
-    if (!m_controller.initialiseMonths()) {
-        if (!m_controller.startDeclined())
-            m_dialogs.inform(kMonthInitFailedMessage);
+    // One failure, one message: a step that showed its own box (the data folder that cannot be made) ends it.
+    if (const Status months = m_controller.initialiseMonths(); !months) {
+        if (!months.error().reported)
+            m_dialogs.inform(MonthInitFailedMessage(months.error()));
         return false;
     }
     m_controller.removeStaleTemporaries();
@@ -179,6 +190,9 @@ bool MainWindow::start(const std::vector<std::string>& arguments, const std::fil
     if (m_controller.seams().startDayCount)
         m_controller.seams().startDayCount();
     refreshStatus();
+    // Now that the grid has its lines per day and the page its panels, the window takes the height they need.
+    fitToCalendar();
+    placeWindows();
     return true;
 }
 
@@ -194,12 +208,19 @@ void MainWindow::offerFeatures() {
 
 void MainWindow::applySettings(const Settings& settings) {
     m_settings->apply(settings);
-    applyCalendarSize(settings.udCalSize);
-    placeWindows();
 }
 
-void MainWindow::applyCalendarSize(int size) {
-    resize(kNormalWidth, size == 0 ? kThreeLineHeight : kNormalHeight);
+void MainWindow::fitToCalendar() {
+    // The grid asks for the height its lines need under the fonts of this desktop, the rest of the window for what
+    // its bars and buttons need. Until the window is first shown, the layouts keep the answers they gave when the
+    // widgets were made, so each widget and layout is told to answer again.
+    for (QWidget* widget : findChildren<QWidget*>())
+        widget->updateGeometry();
+    for (QLayout* layout : findChildren<QLayout*>())
+        layout->invalidate();
+    // The width is the window's own when five full month tabs need more than the usual width.
+    const QSize hint = sizeHint();
+    resize(std::max(kNormalWidth, hint.width()), hint.height());
 }
 
 void MainWindow::placeWindows() {
@@ -228,6 +249,35 @@ void MainWindow::refreshStatus() {
     m_settings->collect(current);
     m_status->setPanel0(m_controller.statusPanel0());
     m_status->setPanel1(m_controller.statusPanel1(current.cbShiyouchuu));
+}
+
+void MainWindow::cancelCountdown() {
+    if (m_controller.residentCountdown() == 0 && !m_residentTimer->isActive())
+        return;
+    m_controller.setResidentCountdown(0);
+    m_residentTimer->stop();
+    refreshStatus();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pages->tabBar() && event->type() == QEvent::MouseButtonPress)
+        cancelCountdown();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::watchFocusReturns() {
+    // Qt reports no focus window when another application takes the focus, or when this window is hidden or
+    // iconified. A dialog of the program closing hands the focus back to this window; should the window manager
+    // leave the focus nowhere instead, that is no return either.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        const bool ownDialogClosed =
+            m_lastFocusWindow != windowHandle() && (!m_lastFocusWindow || !m_lastFocusWindow->isVisible());
+        if (!focused && !ownDialogClosed)
+            m_controller.noteFocusLeftProgram();
+        else if (focused && focused != windowHandle() && focused->type() == Qt::Dialog)
+            m_controller.noteFocusOnDialog();
+        m_lastFocusWindow = focused;
+    });
 }
 
 void MainWindow::countDown() {

@@ -12,8 +12,10 @@
 #include "platform/Dialogs.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <string>
@@ -71,6 +73,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildPages();
@@ -79,9 +82,12 @@ private:
     void offerFeatures();
     void applySettings(const Settings& settings);
     void placeWindows();
-    void applyCalendarSize(int size);
+    void fitToCalendar();
     void refreshStatus();
     void countDown();
+    // Stops the "/J" countdown at once, without going resident.
+    void cancelCountdown();
+    void watchFocusReturns();
     void finishShutdown();
 
     MainController& m_controller;
@@ -103,6 +109,7 @@ private:
     bool m_closeAccepted = false;
     bool m_systemClosing = false;
     int m_exitCode = 0;
+    QPointer<QWindow> m_lastFocusWindow;
 };
 
 } // namespace rekko

@@ -3,11 +3,16 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace rekko {
 
 namespace {
+
+constexpr int kTopSpacing = 2;
+// What a line edit keeps free on both sides of its text besides the frame (Qt's horizontal margins).
+constexpr int kLineEditMargins = 4;
 
 struct Command {
     const char* name;
@@ -48,10 +53,15 @@ MonthPage::MonthPage(QWidget* parent) : QWidget(parent) {
     m_yearMonth = new QLineEdit(this);
     m_yearMonth->setObjectName("meNengetu");
     m_yearMonth->setInputMask("999999");
-    m_yearMonth->setMaximumWidth(80);
+    // Six digits and the caret after them, in the entry's own font, inside its frame and margins.
+    const int frame = m_yearMonth->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_yearMonth);
+    m_yearMonth->setFixedWidth(m_yearMonth->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 2 * frame +
+                               kLineEditMargins);
     m_yearMonth->hide();
+    // The window is as wide as five full tabs need; when the entry shows, the tabs narrow to make its room.
+    m_tabs->leaveRoom(m_yearMonth->width() + kTopSpacing);
     auto* top = new QHBoxLayout;
-    top->setSpacing(2);
+    top->setSpacing(kTopSpacing);
     QPushButton* steps[4];
     for (int i = 0; i < 4; ++i) {
         steps[i] = commandButton(kSteps[i], this);

@@ -19,7 +19,12 @@ MonthTabBar::MonthTabBar(QWidget* parent) : QTabBar(parent) {
     setDrawBase(false);
     setUsesScrollButtons(false);
     // Room for the five month tabs, as the strip never scrolls; the height does not wait for the first tab.
-    setMinimumSize(5 * kTabWidth, fontMetrics().height() + 12);
+    setMinimumHeight(fontMetrics().height() + 12);
+    leaveRoom(0);
+}
+
+void MonthTabBar::leaveRoom(int pixels) {
+    setMinimumWidth(5 * kTabWidth - pixels);
 }
 
 void MonthTabBar::setLabels(const QStringList& labels, int selected) {
@@ -37,6 +42,11 @@ void MonthTabBar::setLabels(const QStringList& labels, int selected) {
 
 QSize MonthTabBar::tabSizeHint(int index) const {
     return QSize(kTabWidth, QTabBar::tabSizeHint(index).height());
+}
+
+QSize MonthTabBar::minimumTabSizeHint(int index) const {
+    // Short of room a tab narrows to its label with the style's margins.
+    return QTabBar::tabSizeHint(index);
 }
 
 void MonthTabBar::paintEvent(QPaintEvent*) {

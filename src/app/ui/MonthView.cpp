@@ -15,19 +15,24 @@ namespace {
 
 constexpr const char* kYearMonthCaption = "年月指定";
 
-// Answers key presses of the day entry through a function, so the view keeps the rules in one place.
+// Answers key presses of a widget through a function, so the view keeps the rules in one place.
 class KeyFilter : public QObject {
 public:
-    KeyFilter(QObject* parent, std::function<bool(int)> onKey) : QObject(parent), m_onKey(std::move(onKey)) {}
+    KeyFilter(QObject* parent, std::function<bool(const QKeyEvent&)> onKey)
+        : QObject(parent), m_onKey(std::move(onKey)) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        return event->type() == QEvent::KeyPress && m_onKey(static_cast<QKeyEvent*>(event)->key());
+        return event->type() == QEvent::KeyPress && m_onKey(*static_cast<QKeyEvent*>(event));
     }
 
 private:
-    std::function<bool(int)> m_onKey;
+    std::function<bool(const QKeyEvent&)> m_onKey;
 };
+
+bool isEnter(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
 
 } // namespace
 
@@ -37,10 +42,16 @@ MonthView::MonthView(MonthPage* page, MainStatusBar* status, MainMenu* menus, Ma
       m_grid(new TSeMCal(dialogs, controller.today(), page->gridPanel())),
       m_stores(controller, dialogs, m_grid->grid()) {
     m_grid->setObjectName("SeMCal1");
+    // The main window's grid: bold dates, five lines a day, the header sized by the grid's own rule.
+    m_grid->setIsFontBold(true);
+    m_grid->setItemGyo(5);
+    m_grid->setSelfSize(true);
     m_page->gridPanel()->layout()->addWidget(m_grid);
     m_stores.attach();
-    controller.seams().monthInitialisation.push_back(
-        {MonthInitPhase::Finish, [this] { return finishMonthInitialisation(), true; }});
+    controller.seams().monthInitialisation.push_back({MonthInitPhase::Finish, [this] {
+                                                          finishMonthInitialisation();
+                                                          return Success();
+                                                      }});
     const std::pair<const char*, int> moves[] = {
         {"mmZengetu", -1}, {"mmYokugetu", +1}, {"mmZennen", -12}, {"mmYokunen", +12}};
     for (const auto& [name, months] : moves)
@@ -92,6 +103,7 @@ void MonthView::finishMonthInitialisation() {
     m_grid->setAutoKokumin(settings.cbNextDay);
     m_grid->setNeighborJump(settings.cbNeighborJump);
     m_grid->setIsFontBold(settings.cbBold);
+    m_grid->setShowRokuyo(settings.cbRokuyo);
     m_grid->setItemGyo(settings.udCalSize == 0 ? 3 : 5);
     m_grid->readRuleFiles();
     grid.state().suspend = false;
@@ -115,12 +127,11 @@ void MonthView::wireNavigation() {
         m_grid->grid().state().suspend = false;
         showSlot();
     });
+    // Window-wide, so that a focused tab bar does not take them; a shortcut of the month page is live only while
+    // the page shows, and toggleYearMonthEntry switches them off while the year-month entry is open.
     auto shortcut = [this](QKeySequence keys, std::function<void()> action) {
-        auto* key = new QShortcut(keys, m_page, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-        connect(key, &QShortcut::activated, this, [this, action = std::move(action)] {
-            if (!m_page->yearMonthEntry()->isVisible())
-                action();
-        });
+        m_monthKeys.push_back(new QShortcut(keys, m_page, nullptr, nullptr, Qt::WindowShortcut));
+        connect(m_monthKeys.back(), &QShortcut::activated, this, std::move(action));
     };
     shortcut(Qt::CTRL | Qt::Key_Right, [this] { step(+1); });
     shortcut(Qt::CTRL | Qt::Key_Left, [this] { step(-1); });
@@ -142,7 +153,14 @@ void MonthView::wireEntries() {
         }
     });
     QLineEdit* day = m_status->dayEntry();
-    day->installEventFilter(new KeyFilter(this, [this](int key) { return dayEntryKey(key); }));
+    day->installEventFilter(new KeyFilter(this, [this](const QKeyEvent& event) { return dayEntryKey(event.key()); }));
+    // Enter on the grid opens its current day.
+    m_grid->installEventFilter(new KeyFilter(this, [this](const QKeyEvent& event) {
+        if (!isEnter(event) || (event.modifiers() & ~Qt::KeypadModifier))
+            return false;
+        openDay(m_grid->grid().JuliusDay());
+        return true;
+    }));
 }
 
 void MonthView::toggleYearMonthEntry(bool show) {
@@ -150,6 +168,8 @@ void MonthView::toggleYearMonthEntry(bool show) {
     QPushButton* button = m_page->button("btnM1");
     if (show == entry->isVisible())
         return;
+    for (QShortcut* key : m_monthKeys)
+        key->setEnabled(!show);
     if (show) {
         const MonthSlot& slot = m_stores.navigator().shown();
         entry->setText(QString::asprintf("%.4d%.2d", slot.year, slot.month));

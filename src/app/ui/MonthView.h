@@ -15,9 +15,11 @@
 #include "schedule/PeriodRecord.h"
 
 #include <QObject>
+#include <QShortcut>
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace rekko {
 
@@ -71,6 +73,7 @@ private:
     ScheduleStores m_stores;
     GridInteraction m_mouse;
     QString m_panel1Before;
+    std::vector<QShortcut*> m_monthKeys; // Ctrl+Right, Left, Up, Down and L
 };
 
 } // namespace rekko

@@ -17,17 +17,24 @@ MouseButton buttonOf(Qt::MouseButton button) {
                                       : MouseButton::Middle;
 }
 
+// Alt drags a period; Shift does the same, as many desktops take Alt-drag for moving windows.
+bool rangeKey(Qt::KeyboardModifiers modifiers) {
+    return modifiers & (Qt::AltModifier | Qt::ShiftModifier);
+}
+
 } // namespace
 
 void MonthView::wireGrid() {
     connect(m_grid, &TSeMCal::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
-                // A press stops a running "/J" countdown.
-                m_controller.setResidentCountdown(0);
-                m_mouse.press(buttonOf(button), modifiers & Qt::AltModifier, pointAt(x, y), m_grid->grid().state());
+                m_mouse.press(buttonOf(button), rangeKey(modifiers), pointAt(x, y), m_grid->grid().state());
+            });
+    connect(m_grid, &TSeMCal::mouseDoubleClick, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+                m_mouse.doubleClick(buttonOf(button), rangeKey(modifiers), pointAt(x, y), m_grid->grid().state());
             });
     connect(m_grid, &TSeMCal::mouseMove, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, int x, int y) {
-        if (m_mouse.move(modifiers & Qt::AltModifier, pointAt(x, y).day, m_grid->grid().state()))
+        if (m_mouse.move(rangeKey(modifiers), pointAt(x, y).day, m_grid->grid().state()))
             m_grid->RedrawCells();
     });
     connect(m_grid, &TSeMCal::mouseUp, this, &MonthView::mouseUp);
@@ -41,8 +48,11 @@ void MonthView::wireGrid() {
         m_mouse.startPeriodHere(m_grid->grid().state());
         m_grid->RedrawCells();
     });
-    connect(action("pmYoteiEd"), &QAction::triggered, this,
-            [this] { perform(m_mouse.endPeriodHere(m_grid->grid().state())); });
+    connect(action("pmYoteiEd"), &QAction::triggered, this, [this] {
+        const GridAction action = m_mouse.endPeriodHere(m_grid->grid().state());
+        m_grid->RedrawCells(); // the end is marked before anything opens
+        perform(action);
+    });
     connect(action("pmKinenbi"), &QAction::triggered, this,
             [this] { openAnniversary(m_grid->grid().JuliusDay()); });
     connect(action("pmJouchuu"), &QAction::triggered, m_page->button("btnM12"), &QPushButton::click);
@@ -75,8 +85,8 @@ void MonthView::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
         m_stores.navigator().chooseTab(grid.currentTab(), m_controller.today());
         showSlot();
     }
-    const GridAction action = m_mouse.release(buttonOf(button), modifiers & Qt::AltModifier,
-                                              modifiers & Qt::ControlModifier, pointAt(x, y), state.suspend, state);
+    const GridAction action = m_mouse.release(buttonOf(button), rangeKey(modifiers), modifiers & Qt::ControlModifier,
+                                              pointAt(x, y), state.suspend, state);
     perform(action);
     m_grid->RedrawCells();
 }

@@ -78,7 +78,9 @@ CellMetrics MonthGridPainter::Metrics(const TCalExFonts& fonts, bool bold, const
     number.setBold(bold);
     const QFontMetrics numberMetrics(number, device);
     const QFontMetrics lineMetrics(smaller(fonts.font(TCalExFonts::Weekday).font, 2), device);
-    return {kNumberTop + numberMetrics.height() + 2, lineMetrics.boundingRect(QStringLiteral("高さ")).height() + 1};
+    const QFontMetrics rokuyoMetrics(fonts.font(TCalExFonts::Rokuyo).font, device);
+    return {kNumberTop + numberMetrics.height() + 2, lineMetrics.boundingRect(QStringLiteral("高さ")).height() + 1,
+            lineMetrics.height(), rokuyoMetrics.height()};
 }
 
 void MonthGridPainter::drawAll(QImage& image) const {

@@ -37,7 +37,7 @@ public:
     void drawCells(QImage& image) const;
 
     // Returns the line bands the drawing uses under the fonts: the first line 2 pixels below the day number's text,
-    // each further line the height of "高さ" plus 1 lower.
+    // each further line the height of "高さ" plus 1 lower; the height of a line's text and of the rokuyo band.
     static CellMetrics Metrics(const TCalExFonts& fonts, bool bold, const QPaintDevice* device);
 
 private:

@@ -36,8 +36,15 @@ void TSeComboBox::keyPressEvent(QKeyEvent* event) {
     if (enter) {
         if (m_itemSort)
             recordText();
-        if (!MoveFocusAlong(this, "KeyRightNext"))
+        // With a right neighbour Enter is a Right arrow that moves there; without one it is a Tab, and then goes on
+        // as usual (a dialog's default button takes it).
+        if (KeyRightNext()) {
+            if (MoveFocusAlong(this, "KeyRightNext"))
+                return;
+        } else {
             focusNextPrevChild(true);
+        }
+        QComboBox::keyPressEvent(event);
         return;
     }
     if (const char* direction = m_neighbours.directionOf(*event); direction && MoveFocusAlong(this, direction))

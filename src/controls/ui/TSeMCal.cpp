@@ -13,6 +13,8 @@ namespace {
 constexpr TColor kNeighborColor = 0xC0C0C0;
 constexpr TColor kDayOfWeekBkColor = 0xE1E1E1;
 constexpr int kGridFontPoints = 12;
+// The header row and six weeks, the most a month needs.
+constexpr int kMostRows = 7;
 
 MouseButton buttonOf(Qt::MouseButton button) {
     if (button == Qt::RightButton)
@@ -90,6 +92,14 @@ void TSeMCal::updateMetrics() {
     // Measured on an image like the one drawn into, which exists also before the first resize.
     const QImage reference(1, 1, QImage::Format_RGB32);
     grid().setCellMetrics(MonthGridPainter::Metrics(*Fonts(), isFontBold(), &reference));
+    updateGeometry();
+}
+
+QSize TSeMCal::sizeHint() const {
+    // Room for six weeks, and the rokuyo band kept free whether or not the rokuyo show, so that neither a month
+    // nor the rokuyo switch changes the size.
+    const int client = GridGeometry::HeightForPitch(grid().cellMetrics().pitchFor(ItemGyo()), kMostRows, SelfSize());
+    return {QFrame::sizeHint().width(), client + height() - contentsRect().height()};
 }
 
 void TSeMCal::imageResized() {
@@ -136,9 +146,20 @@ void TSeMCal::readRuleFiles() {
 }
 
 void TSeMCal::mousePressEvent(QMouseEvent* event) {
+    press(event, false);
+}
+
+void TSeMCal::mouseDoubleClickEvent(QMouseEvent* event) {
+    press(event, true);
+}
+
+void TSeMCal::press(QMouseEvent* event, bool secondOfDouble) {
     const QPoint at = event->position().toPoint() - clientOrigin();
     const GridHit hit = grid().beginPress(at.x(), at.y());
-    emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
+    if (secondOfDouble)
+        emit mouseDoubleClick(event->button(), event->modifiers(), at.x(), at.y());
+    else
+        emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
     applied(grid().finishPress(buttonOf(event->button()), hit));
 }
 

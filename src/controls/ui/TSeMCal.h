@@ -89,9 +89,15 @@ public:
     // Reads "Hday.dat" and "Sday.myc" of the current directory into the rule lists and redraws.
     void readRuleFiles();
 
+    // Asks for the height at which every cell shows its ItemGyo lines whole above the rokuyo band, under the
+    // current fonts and header rule; the width is left to the layout.
+    QSize sizeHint() const override;
+
 signals:
     // Raised for every press, move and release, with the position in the grid's own coordinates (the image's).
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    // The second press of a double-click, raised instead of mouseDown.
+    void mouseDoubleClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
 
@@ -103,6 +109,7 @@ protected:
     void fontsChanged() override;
 
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -117,6 +124,7 @@ private:
     }
     void updateMetrics();
     GridColors colors() const;
+    void press(QMouseEvent* event, bool secondOfDouble);
 
     Dialogs& m_dialogs;
     QColor m_neighborColor;

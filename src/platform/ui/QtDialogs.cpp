@@ -74,15 +74,26 @@ DialogAnswer escapeAnswer(DialogButtons buttons) {
 
 QtDialogs::QtDialogs(bool answerToMessageBoxTitle) : m_answerToMessageBoxTitle(answerToMessageBoxTitle) {}
 
+void QtDialogs::setUnattended(bool unattended) {
+    m_unattended = unattended;
+    if (unattended) {
+        // Innermost first; each click ends that box's own event loop once control returns to it.
+        for (auto button = m_systemEndButtons.rbegin(); button != m_systemEndButtons.rend(); ++button)
+            (*button)->click();
+    }
+}
+
 DialogAnswer QtDialogs::show(const DialogMessage& message) {
     const QString text = QString::fromStdString(message.text).replace("\r\n", "\n");
+    const DialogAnswer systemEnd = message.systemEndAnswer.value_or(message.defaultAnswer);
     if (m_unattended) {
         std::cerr << message.caption << ": " << text.toStdString() << std::endl;
-        return message.defaultAnswer;
+        return systemEnd;
     }
     QMessageBox box(iconOf(message.icon), QString::fromStdString(message.caption), text, QMessageBox::NoButton,
                     m_parent);
     std::map<QAbstractButton*, DialogAnswer> answers;
+    QAbstractButton* systemEndButton = nullptr;
     for (const ButtonChoice& choice : buttonsOf(message.buttons)) {
         QPushButton* button = box.addButton(QString::fromUtf8(choice.text), choice.role);
         answers[button] = choice.answer;
@@ -90,7 +101,10 @@ DialogAnswer QtDialogs::show(const DialogMessage& message) {
             box.setDefaultButton(button);
         if (choice.answer == escapeAnswer(message.buttons))
             box.setEscapeButton(button);
+        if (choice.answer == systemEnd)
+            systemEndButton = button;
     }
+    m_systemEndButtons.push_back(systemEndButton ? systemEndButton : box.escapeButton());
     std::unique_ptr<InstanceEndpoint> endpoint;
     if (m_answerToMessageBoxTitle) {
         endpoint = std::make_unique<InstanceEndpoint>(kMessageBoxTitle);
@@ -100,6 +114,7 @@ DialogAnswer QtDialogs::show(const DialogMessage& message) {
         });
     }
     box.exec();
+    m_systemEndButtons.pop_back();
     const auto chosen = answers.find(box.clickedButton());
     return chosen != answers.end() ? chosen->second : escapeAnswer(message.buttons);
 }

@@ -3,8 +3,11 @@
 
 #include "platform/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QPointer>
 #include <QWidget>
+
+#include <vector>
 
 namespace rekko {
 
@@ -18,14 +21,16 @@ public:
     // Sets the window the boxes belong to.
     void setParentWindow(QWidget* parent) { m_parent = parent; }
 
-    // Unattended (while the system ends the program): no box is shown, each text goes to the error output and the
-    // default answer is taken.
-    void setUnattended(bool unattended) { m_unattended = unattended; }
+    // Unattended (while the system ends the program): the boxes open now are answered with their system-end
+    // answer; later no box is shown, each text goes to the error output and that answer is taken.
+    void setUnattended(bool unattended);
 
 private:
     bool m_answerToMessageBoxTitle;
     bool m_unattended = false;
     QPointer<QWidget> m_parent;
+    // The button of the system-end answer of each box open now, innermost last.
+    std::vector<QAbstractButton*> m_systemEndButtons;
 };
 
 } // namespace rekko

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace rekko {
@@ -175,16 +176,46 @@ std::vector<std::string> ScheduleDialog::textsToStore() const {
 }
 
 void ScheduleDialog::write() {
-    if (m_mode == ScheduleMode::Period)
+    if (m_mode == ScheduleMode::Period) {
+        if (PeriodReversed(period())) {
+            m_dialogs.inform(kReversedPeriodMessage);
+            return;
+        }
         m_periodPage->keepLabelInside();
+    }
     const bool yearsChanged = m_mode == ScheduleMode::Anniversary && m_anniversaryPage->yearsChanged();
     if (WriteOnClose(m_mode, textModified(), yearsChanged, false)) {
-        if (const auto refusal = UnstorableTextMessage(textsToStore())) {
-            m_dialogs.inform(*refusal);
+        const std::vector<std::string> texts = textsToStore();
+        if (const auto refusal = FindUnstorableText(texts)) {
+            m_dialogs.inform(refusal->message);
+            selectUnstorable(*refusal, texts[refusal->text]);
             return;
         }
     }
     accept();
+}
+
+void ScheduleDialog::selectUnstorable(const UnstorableText& found, std::string_view text) {
+    // The editors count in UTF-16 units, the finding in UTF-8 bytes.
+    const auto from = static_cast<int>(ToQString(text.substr(0, found.offset)).size());
+    const auto length = static_cast<int>(ToQString(text.substr(found.offset, found.length)).size());
+    if (m_mode == ScheduleMode::Day) {
+        LineColourEditor* editor = m_dayPage->editor();
+        const int start = editor->document()->findBlockByNumber(static_cast<int>(found.text)).position() + from;
+        QTextCursor cursor = editor->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        editor->setTextCursor(cursor);
+        editor->setFocus();
+        return;
+    }
+    // The period's description and the anniversary's text come first; the year fields hold digits only.
+    if (found.text != 0)
+        return;
+    QLineEdit* field = m_mode == ScheduleMode::Period ? static_cast<QLineEdit*>(m_periodPage->description())
+                                                      : static_cast<QLineEdit*>(m_anniversaryPage->text());
+    field->setFocus();
+    field->setSelection(from, length);
 }
 
 void ScheduleDialog::reject() {

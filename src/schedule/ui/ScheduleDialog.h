@@ -39,7 +39,8 @@ public:
 
     // Edits one day's lines; the result holds every line with its attribute, carried fields unchanged.
     std::optional<DaySchedule> editDay(int32_t jd, const DaySchedule& schedule, const DayNameList& names);
-    // Edits a period; the result has its description date inside the period. Its dates are not checked here.
+    // Edits a period; the result has its description date inside the period and does not end before it starts.
+    // Invalid dates are not checked here.
     std::optional<PeriodFields> editPeriod(const PeriodFields& period, bool isNew);
     // Edits the anniversary of a day; the result keeps the position of the one shown (ReplaceAnniversary's input).
     std::optional<Anniversary> editAnniversary(int32_t jd, const Anniversary& anniversary, const DayNameList& names);
@@ -66,7 +67,8 @@ public:
     PeriodPage* periodPage() const { return m_periodPage; }
     AnniversaryPage* anniversaryPage() const { return m_anniversaryPage; }
 
-    // Writes and closes (書込／閉じる, Ctrl+Enter): refuses text code page 932 cannot hold and stays open.
+    // Writes and closes (書込／閉じる, Ctrl+Enter): refuses a period that ends before it starts, and text code page
+    // 932 cannot hold (naming every such character and selecting the first), and stays open.
     void write();
     // Esc and the close box: asks whether to cancel; Yes closes without writing.
     void reject() override;
@@ -82,6 +84,8 @@ private:
     void begin(ScheduleMode mode);
     bool textModified() const;
     std::vector<std::string> textsToStore() const;
+    // Selects the first character code page 932 cannot hold in the editor that shows the text holding it.
+    void selectUnstorable(const UnstorableText& found, std::string_view text);
 
     Dialogs& m_dialogs;
     DayPage* m_dayPage;

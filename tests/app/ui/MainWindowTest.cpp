@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
@@ -52,6 +53,12 @@ struct Fixture {
     }
     QString textOf(const char* name) const { return find<QAbstractButton>(name)->text(); }
     std::string settingsFile() const { return program.read("Sorel.ini"); }
+    // Counts the boxes that told of a failed start: the folder error and the month-initialisation message.
+    int failureBoxes() const {
+        return static_cast<int>(std::count_if(dialogs.shown().begin(), dialogs.shown().end(), [](const auto& box) {
+            return box.caption == "エラー" || box.text.starts_with("月の初期設定に失敗しました。");
+        }));
+    }
 };
 
 std::string fixtureSettings() {
@@ -143,6 +150,7 @@ private slots:
                                                              {"cbNextDay", "祭日表示を次の日にまで延長"},
                                                              {"cbNeighborJump", "当月以外の日クリックで隣月移動許可"},
                                                              {"cbBold", "日付を太字"},
+                                                             {"cbRokuyo", "六曜を表示する"},
                                                              {"cbKOption", "記念日オプションを使う"},
                                                              {"cbTShuusei", "インターネット自動内部時計修正機能を使う"},
                                                              {"cbZunbo", "Zunboとの連携"},
@@ -238,11 +246,41 @@ private slots:
             QVERIFY2(fs::exists(file), file.c_str());
     }
 
-    void aFailedMonthInitialisationEndsTheStart() {
+    void aFailedMonthInitialisationEndsTheStartNamingTheFile() {
         Fixture f;
-        f.controller.seams().monthInitialisation.push_back({MonthInitPhase::AfterSettings, [] { return false; }});
+        fs::create_directory(f.data / "Ca202405.myc");
         QVERIFY(!f.window->start({}, f.programs.path()));
-        QCOMPARE(f.dialogs.shown().back().text, std::string(kMonthInitFailedMessage));
+        QCOMPARE(f.failureBoxes(), 1);
+        const std::string text = f.dialogs.shown().back().text;
+        QVERIFY2(text.starts_with("月の初期設定に失敗しました。\r\nCa202405.myc: "), text.c_str());
+        QVERIFY(text.ends_with("\r\n一旦、終了させますので\r\nもう一度、立ち上げ直してください。"));
+    }
+
+    void aDataFolderThatCannotBeMadeShowsOneFailure() {
+        Fixture f;
+        f.program.write("Sorel.ini", "[Settei]\r\nedFolder=/proc/rekko-test/data/\r\n");
+        QVERIFY(!f.window->start({}, f.programs.path()));
+        QCOMPARE(f.failureBoxes(), 1);
+        QCOMPARE(f.dialogs.shown().back().caption, std::string("エラー"));
+        QCOMPARE(f.dialogs.shown().back().text, std::string("フォルダを作成できません。"));
+    }
+
+    void theRokuyoSwitchReachesTheGridAtOnce() {
+        Fixture f;
+        f.program.write("Sorel.ini", "[Settei]\r\ncbRokuyo=0\r\n");
+        QVERIFY(f.window->start({}, f.programs.path()));
+        TSeMCal* grid = f.window->monthView()->grid();
+        QVERIFY(!grid->ShowRokuyo());
+        QCheckBox* box = f.find<QCheckBox>("cbRokuyo");
+        QVERIFY(!box->isChecked());
+        f.window->openSettings();
+        f.window->show();
+        box->click();
+        QVERIFY(grid->ShowRokuyo());
+        QVERIFY(grid->grid().cellDay(0).rokuyo != 0);
+        QVERIFY(f.window->close());
+        QCOMPARE(ProfileFile::FromBytes(f.settingsFile()).readString("Settei", "cbRokuyo"),
+                 std::optional<std::string>("1"));
     }
 
     void siblingProgramsDecideWhatIsOffered() {
@@ -320,6 +358,22 @@ private slots:
         QCOMPARE(month.size(), 1);
         QTRY_VERIFY(!painted.isEmpty());
         QVERIFY(f.window->functionTimer()->isActive());
+    }
+
+    void aPressOnTheGridStopsTheResidentCountdown() {
+        Fixture f;
+        QVERIFY(f.window->start({"/J05"}, f.programs.path()));
+        QSignalSpy resident(f.window.get(), &MainWindow::residentRequested);
+        f.window->show();
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QTimer* countdown = f.window->findChild<QTimer*>("tmJouchuu");
+        QVERIFY(countdown->isActive());
+        QTest::mouseClick(f.window->monthView()->grid(), Qt::LeftButton);
+        QVERIFY(!countdown->isActive());
+        QCOMPARE(f.controller.residentCountdown(), 0);
+        QVERIFY(!f.find<QLabel>("pnlStatus1")->text().contains("自動常駐"));
+        QVERIFY(resident.isEmpty());
     }
 
     void aFailedSaveAsksBeforeClosing() {

@@ -75,6 +75,30 @@ private slots:
         dialogs.setUnattended(true);
         QCOMPARE(dialogs.show({"確認", "?", DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::No}),
                  DialogAnswer::No);
+        QCOMPARE(dialogs.show(
+                     {"確認", "?", DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::Yes, DialogAnswer::No}),
+                 DialogAnswer::No);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // The system ending the program closes an open box with the answer that keeps the user's data, which need not
+    // be the default nor the Esc answer.
+    void goingUnattendedAnswersTheOpenBoxes() {
+        QtDialogs dialogs(false);
+        DialogAnswer inner = DialogAnswer::Ok;
+        QTimer::singleShot(0, [&] {
+            QVERIFY(QApplication::activeModalWidget());
+            QTimer::singleShot(0, [&] {
+                QCOMPARE(QApplication::activeModalWidget()->windowTitle(), QString("inner"));
+                dialogs.setUnattended(true);
+            });
+            inner = dialogs.show(
+                {"inner", "?", DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::Yes, DialogAnswer::No});
+        });
+        QCOMPARE(dialogs.show(
+                     {"outer", "?", DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::No, DialogAnswer::Yes}),
+                 DialogAnswer::Yes);
+        QCOMPARE(inner, DialogAnswer::No);
         QVERIFY(!QApplication::activeModalWidget());
     }
 

@@ -5,7 +5,9 @@
 #include "controls/ui/TSeNEdit.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QTest>
 
 #include <vector>
@@ -92,6 +94,27 @@ private slots:
         QCOMPARE(year.value(-1), 1990);
         year.clear();
         QCOMPARE(year.value(-1), -1);
+    }
+
+    // Without a right neighbour Enter moves on along the tab order and then goes on, here to the dialog's default
+    // button.
+    void comboEnterWithoutNeighbourMovesOnAndReachesTheDialog() {
+        QDialog dialog;
+        auto* layout = new QHBoxLayout(&dialog);
+        auto* combo = new TSeComboBox;
+        auto* next = new TSeEdit;
+        auto* ok = new QPushButton("OK");
+        layout->addWidget(combo);
+        layout->addWidget(next);
+        layout->addWidget(ok);
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Return);
+        QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(next));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     void comboHistoryMovesKnownTextsUpAndDropsTheOldest() {

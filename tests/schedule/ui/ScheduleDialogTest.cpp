@@ -75,20 +75,52 @@ private slots:
         QCOMPARE(f.dialog.windowTitle(), QString("予定"));
     }
 
-    void writingRefusesACharacterCodePage932CannotHold() {
+    void writingRefusesCharactersCodePage932CannotHoldAndSelectsTheFirst() {
         Fixture f;
-        f.openDay({" 0,0,9,2026/ 5"});
-        typeText(f.editor(), QString::fromUtf8("旅行\xF0\x9F\x98\x80"));
+        f.openDay({" 0,0,9,2026/ 5", "12,1,,朝会,,,,,,"});
+        QTest::keyClick(f.editor(), Qt::Key_End);
+        QTest::keyClick(f.editor(), Qt::Key_Return);
+        typeText(f.editor(), QString::fromUtf8("旅行\xF0\x9F\x98\x80 한 \xF0\x9F\x98\x80"));
         f.dialogs.expect(DialogAnswer::Ok);
         QTest::keyClick(f.editor(), Qt::Key_Return, Qt::ControlModifier);
         QVERIFY(f.dialog.isVisible());
-        QVERIFY(f.dialogs.shown().at(0).text.find("\xF0\x9F\x98\x80") != std::string::npos);
-        QCOMPARE(f.dialog.daySchedule().lines[0], std::string("旅行\xF0\x9F\x98\x80"));
-        QTest::keyClick(f.editor(), Qt::Key_Backspace);
-        QTest::keyClick(f.editor(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(f.dialogs.shown().size(), size_t{1});
+        QCOMPARE(f.dialogs.shown()[0].text,
+                 std::string("「\xF0\x9F\x98\x80」「한」はシフトJISで保存できない文字です。"));
+        const QTextCursor cursor = f.editor()->textCursor();
+        QCOMPARE(cursor.block().blockNumber(), 1);
+        QCOMPARE(cursor.selectedText(), QString::fromUtf8("\xF0\x9F\x98\x80"));
+        QVERIFY(f.editor()->hasFocus());
+        typeText(f.editor(), QString::fromUtf8("!"));
+        QCOMPARE(f.dialog.daySchedule().lines[1], std::string("旅行! 한 \xF0\x9F\x98\x80"));
+
+        f.dialog.loadPeriod(NewPeriod(kDay, 1, kDay, 3, 1, clBlue), false);
+        typeText(f.dialog.periodPage()->description(), QString::fromUtf8("研修 한"));
+        f.dialogs.expect(DialogAnswer::Ok);
+        f.dialog.write();
+        QVERIFY(f.dialog.isVisible());
+        QCOMPARE(f.dialog.periodPage()->description()->selectedText(), QString::fromUtf8("한"));
+    }
+
+    void writingRefusesAPeriodThatEndsBeforeItStarts() {
+        Fixture f;
+        PeriodFields period = NewPeriod(EncodeJuliusDay(2026, 5, 25), 1, EncodeJuliusDay(2026, 5, 29), 3, 1, clBlue);
+        f.dialog.loadPeriod(period, true);
+        f.dialog.show();
+        auto* upDown = f.dialog.findChild<TSeNEdit*>("edtDay_2")->parentWidget()->findChild<UpDownButtons*>();
+        for (int i = 0; i < 5; ++i)
+            emit upDown->stepped(-1); // the end goes to 24 May
+        f.dialogs.expect(DialogAnswer::Ok);
+        f.dialog.write();
+        QVERIFY(f.dialog.isVisible());
+        QCOMPARE(f.dialogs.shown().size(), size_t{1});
+        QCOMPARE(f.dialogs.shown()[0].text, std::string("初めと終わりが逆です。"));
+        QCOMPARE(f.dialog.period().label, period.label); // nothing moved
+        emit upDown->stepped(1);                         // a one-day period on the 25th is the right way round
+        f.dialog.write();
         QVERIFY(!f.dialog.isVisible());
         QVERIFY(f.dialog.writeFlag());
-        QCOMPARE(f.dialog.daySchedule().lines, std::vector<std::string>{"旅行"});
+        QCOMPARE(f.dialog.period().end, (PeriodDate{2026, 5, 25}));
     }
 
     void shortcutsColourLinesInsertTheTimeAndShowChecks() {

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Year page figures: a redraw of its twelve small calendars with the holiday rules, and a change of year that sets
+// all twelve to their new months, drawn on the offscreen platform.
+#include "controls/ui/TSeMCalendar.h"
+#include "year/ui/YearPage.h"
+
+#include "calendar/Julius.h"
+#include "calendar/RuleFiles.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <memory>
+
+namespace rekko {
+namespace {
+
+class SilentDialogs : public Dialogs {
+public:
+    DialogAnswer show(const DialogMessage& message) override { return message.defaultAnswer; }
+};
+
+class NoJump : public MonthJump {
+public:
+    void jumpToMonth(std::string_view) override {}
+};
+
+class FixedClock : public Clock {
+public:
+    LocalDateTime now() const override { return EncodeDateTime({2026, 5, 20}, {12, 0, 0}); }
+};
+
+QStringList builtinHolidays() {
+    QStringList holidays;
+    for (const auto& line : BuiltinHolidayList())
+        holidays << QString::fromStdString(line);
+    return holidays;
+}
+
+// The twelve calendars of 2026 at the year page's size, with the built-in holidays and two anniversaries.
+struct TwelveCalendars {
+    std::array<std::unique_ptr<TSeMCalendar>, 12> calendars;
+    TwelveCalendars() {
+        const QStringList holidays = builtinHolidays();
+        for (int i = 0; i < 12; ++i) {
+            auto& calendar = calendars[static_cast<size_t>(i)];
+            calendar = std::make_unique<TSeMCalendar>(EncodeJuliusDay(2026, 5, 20));
+            calendar->setHolidayList(holidays);
+            calendar->setSpecialDayList({"12,6,創立記念日", "1990,,12,20,,,結婚記念日"});
+            calendar->setJuliusDay(EncodeJuliusDay(2026, i + 1, 1));
+            calendar->resize(188, 129);
+            calendar->show();
+        }
+    }
+};
+
+void BM_TwelveCalendarsRedraw(benchmark::State& state) {
+    TwelveCalendars year;
+    for (auto _ : state) {
+        for (auto& calendar : year.calendars)
+            calendar->Redraw();
+        benchmark::DoNotOptimize(year.calendars.back()->image().constBits());
+    }
+}
+BENCHMARK(BM_TwelveCalendarsRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_TwelveCalendarsRedrawWithRokuyo(benchmark::State& state) {
+    TwelveCalendars year;
+    for (auto& calendar : year.calendars)
+        calendar->setShowRokuyo(true);
+    for (auto _ : state) {
+        for (auto& calendar : year.calendars)
+            calendar->Redraw();
+        benchmark::DoNotOptimize(year.calendars.back()->image().constBits());
+    }
+}
+BENCHMARK(BM_TwelveCalendarsRedrawWithRokuyo)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// "翌年" and "前年" in turn on the page: every calendar moves to its month of the other year and is drawn again.
+void BM_YearPageNextYear(benchmark::State& state) {
+    FixedClock clock;
+    SilentDialogs dialogs;
+    NoJump jump;
+    YearPage page(clock, dialogs, jump);
+    page.setRules(builtinHolidays(), {}, true);
+    page.resize(780, 700);
+    page.show();
+    int32_t year = 2026;
+    for (auto _ : state) {
+        year = year == 2026 ? 2027 : 2026;
+        page.showYear(year);
+    }
+}
+BENCHMARK(BM_YearPageNextYear)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+} // namespace
+} // namespace rekko
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

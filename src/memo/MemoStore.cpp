@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Loading and saving the memo file, saving a copy, and reading the shipped texts.
+#include "MemoStore.h"
+
+#include "MemoText.h"
+
+#include <system_error>
+
+namespace rekko {
+
+namespace {
+
+bool fileExists(const std::filesystem::path& file) {
+    std::error_code error;
+    return std::filesystem::exists(file, error);
+}
+
+} // namespace
+
+Result<MemoStore::Loaded> MemoStore::load(const std::filesystem::path& file) {
+    m_path = file;
+    m_file = TextLines{};
+    m_writable = false;
+    if (!fileExists(file)) {
+        m_dialogs.inform(kMemoMissingMessage);
+        m_writable = true;
+        return Loaded{"", true};
+    }
+    auto read = ReadTextFile(file);
+    if (!read)
+        return read.error();
+    m_file = std::move(read).value();
+    m_writable = true;
+    return Loaded{MemoTextOf(m_file.lines()), false};
+}
+
+Status MemoStore::save(std::string_view text, bool modified) {
+    if (!modified)
+        return Success();
+    if (!m_writable)
+        return Failure{"メモファイルが読めなかったため、保存しません。", m_path.string()};
+    const std::vector<std::string> lines = MemoLinesOf(text);
+    if (m_file.unchanged(lines) && fileExists(m_path))
+        return Success();
+    return m_file.save(m_path, lines);
+}
+
+Result<bool> MemoStore::saveAs(const std::filesystem::path& file, std::string_view text) {
+    if (fileExists(file) && !m_dialogs.ask(kOverwriteQuestion, DialogAnswer::No))
+        return false;
+    if (auto written = WriteTextFile(file, MemoLinesOf(text), m_file); !written)
+        return written.error();
+    return true;
+}
+
+std::filesystem::path ShippedTextPath(std::string_view name, const std::filesystem::path& programFolder,
+                                      const std::filesystem::path& executableFolder) {
+    const std::filesystem::path inProgramFolder = programFolder / name;
+    if (fileExists(inProgramFolder) || executableFolder.empty())
+        return inProgramFolder;
+    return executableFolder / name;
+}
+
+Result<std::string> ReadShippedText(const std::filesystem::path& file) {
+    auto read = ReadTextFile(file);
+    if (!read)
+        return Failure{"「" + file.filename().string() + "」が見あたりません。", file.string()};
+    return MemoTextOf(read.value().lines());
+}
+
+} // namespace rekko

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The memo file "CaMemo.myc": loading it (a missing file announced and made at the next save), saving the edited
+// text, saving a copy under another name, and the program's own text files shown in the memo's place.
+#pragma once
+
+#include "calendar/Result.h"
+#include "calendar/TextFile.h"
+#include "platform/Dialogs.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace rekko {
+
+inline constexpr const char* kMemoFileName = "CaMemo.myc";
+inline constexpr const char* kMemoMissingMessage = "メモファイルが見あたりません。\r\n新しいメモファイルを作ります。";
+inline constexpr const char* kOverwriteQuestion = "同じ名前のファイルが存在します。\r\n上書きしますか？";
+
+// The texts the memo page shows read-only, by their file names in the program folder.
+inline constexpr const char* kReadMeFileName = "ReadMe.txt";
+inline constexpr const char* kUsageFileName = "CaSima.dat";
+inline constexpr const char* kVersionHistoryFileName = "VerUp33.txt";
+
+class MemoStore {
+public:
+    explicit MemoStore(Dialogs& dialogs) : m_dialogs(dialogs) {}
+
+    // What loading gave: the text (lines ended by "\n"), and whether the file was missing, in which case the text
+    // counts as modified so that the next save makes the file.
+    struct Loaded {
+        std::string text;
+        bool created = false;
+    };
+
+    // Reads the memo file. A missing file shows "メモファイルが見あたりません。…" and gives an empty text. A file that
+    // exists but cannot be read fails, and the memo is not written afterwards, so it is never overwritten.
+    Result<Loaded> load(const std::filesystem::path& file);
+
+    // Writes the memo text, when it was modified, to the file it was loaded from through the atomic write; an
+    // unmodified text writes nothing. Refused when no file was loaded or the file could not be read.
+    Status save(std::string_view text, bool modified);
+
+    // Writes the memo text under another name; an existing file is replaced only after "同じ名前のファイルが存在し
+    // ます。\r\n上書きしますか？" was answered Yes. Answers false when the user chose No.
+    Result<bool> saveAs(const std::filesystem::path& file, std::string_view text);
+
+    const std::filesystem::path& file() const { return m_path; }
+
+private:
+    Dialogs& m_dialogs;
+    std::filesystem::path m_path;
+    TextLines m_file;
+    bool m_writable = false;
+};
+
+// Returns where a text the program ships lies: in the program folder when it is there, else beside the executable
+// (the program folder is the user's data folder when the executable's folder is not writable).
+std::filesystem::path ShippedTextPath(std::string_view name, const std::filesystem::path& programFolder,
+                                      const std::filesystem::path& executableFolder);
+
+// Reads a shipped text for showing, lines ended by "\n"; fails with "「name」が見あたりません。" when it is missing.
+Result<std::string> ReadShippedText(const std::filesystem::path& file);
+
+} // namespace rekko

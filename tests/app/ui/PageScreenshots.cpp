@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Screenshots of the year page with the holidays of 2026, its day-count sub-page, the memo page with the memo and
+// the shipped read-me, and the start-and-stop table, each page built alone over the sample data under a real X
+// server, saved for a person to look at.
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+
+#include "app/StartStopTable.h"
+#include "app/ui/Entry.h"
+#include "calendar/RuleFiles.h"
+#include "calendar/TextFile.h"
+#include "controls/ui/TCalExFonts.h"
+#include "memo/ui/MemoPage.h"
+#include "year/ui/YearPage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace rekko;
+
+namespace {
+
+QString screenshotFolder() {
+    const QString folder = qEnvironmentVariable("REKKO_SCREENSHOT_DIR", "screenshots");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QStringList toList(const std::vector<std::string>& lines) {
+    QStringList list;
+    for (const auto& line : lines)
+        list << QString::fromStdString(line);
+    return list;
+}
+
+void save(QWidget& widget, const char* name) {
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    const QString path = QDir(screenshotFolder()).filePath(QString(name) + ".png");
+    QVERIFY2(widget.grab().save(path), qPrintable(path));
+}
+
+class NoJump : public MonthJump {
+public:
+    void jumpToMonth(std::string_view) override {}
+};
+
+class StubHost : public MemoPageHost {
+public:
+    void goResident() override {}
+    void showStartRecord() override {}
+    std::optional<std::filesystem::path> chooseSaveFile(const std::string&) override { return std::nullopt; }
+};
+
+} // namespace
+
+class PageScreenshots : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { UseJapaneseFonts(); }
+
+    void yearPageOf2026AndItsDayCount() {
+        test::FakeClock clock{CalendarDate{2026, 5, 20}, TimeOfDay{9, 0, 0}};
+        test::ScriptedDialogs dialogs;
+        NoJump jump;
+        YearPage page(clock, dialogs, jump);
+        const TextLines anniversaries = ReadTextFile(test::TestDataDir() / "sample" / "Sday.myc").value();
+        page.setRules(toList(BuiltinHolidayList()), toList(anniversaries.lines()), true);
+        page.showYear(2026);
+        page.startDayCount();
+        page.resize(776, 700);
+        page.show();
+        save(page, "year-page-2026");
+        // 20 May is today, in the year page's green; 1 January's number is drawn in the holiday red.
+        const TSeMCalendar* may = page.controls().SeMCalendar[4];
+        const int cell = EncodeJuliusDay(2026, 5, 20) - may->model().firstVisibleDay();
+        const GridRect today = may->model().geometry().cellRect(cell % 7, cell / 7 + 1);
+        QCOMPARE(QColor(may->image().pixel(today.left + 2, today.top + 1)), QColor(0x8A, 0xFE, 0x81));
+        const TSeMCalendar* january = page.controls().SeMCalendar[0];
+        const int first = EncodeJuliusDay(2026, 1, 1) - january->model().firstVisibleDay();
+        const GridRect newYear = january->model().geometry().cellRect(first % 7, first / 7 + 1);
+        int red = 0;
+        for (int y = newYear.top; y < newYear.bottom; ++y)
+            for (int x = newYear.left; x < newYear.right; ++x)
+                red += qRed(january->image().pixel(x, y)) > 180 && qGreen(january->image().pixel(x, y)) < 100;
+        QVERIFY(red > 5);
+
+        page.showDayCount();
+        const DayCountControls& d = page.controls().tsNisuu->controls();
+        d.rbEd->setChecked(true);
+        d.date1[1]->setValue(1);
+        d.date1[2]->setValue(1);
+        d.date2[1]->setValue(12);
+        d.date2[2]->setValue(31);
+        QVERIFY(page.controls().tsNisuu->compute());
+        QCOMPARE(d.lblNissuu->text(), QString("364日"));
+        save(page, "year-page-day-count");
+    }
+
+    void memoPageAndTheShippedReadMe() {
+        test::TempDir data;
+        const std::string memo =
+            "&1 \x8D\xA1\x8F\x54\x82\xCC\x97\x5C\x92\xE8\r\n"                      // &1 今週の予定
+            "\x81\x45\x8C\x8E\x97\x6A\x81\x40\x92\xE8\x97\xE1\x89\xEF\r\n"         // ・月曜　定例会
+            "\x81\x45\x90\x85\x97\x6A\x81\x40\x8E\x91\x97\xBF\x92\xF1\x8F\x6F\r\n" // ・水曜　資料提出
+            "\r\n"
+            "\x81\x95\x82\x51 \x94\x83\x82\xA2\x95\xA8\x83\x8A\x83\x58\x83\x67\r\n" // ＆２ 買い物リスト
+            "milk, bread\r\n";
+        data.write("CaMemo.myc", memo);
+        test::ScriptedDialogs dialogs;
+        StubHost host;
+        const std::filesystem::path resources = std::filesystem::path(REKKO_SOURCE_DIR) / "src" / "resources";
+        MemoPage page(dialogs, host, data.path(), resources);
+        QVERIFY(page.load(data / "CaMemo.myc"));
+        page.resize(776, 560);
+        page.show();
+        QCOMPARE(page.controls().lblSize->text(), QString("空容量：100%"));
+        QVERIFY(page.controls().btnJ[1]->styleSheet().contains("#008000"));
+        save(page, "memo-page");
+        page.showView(MemoView::ReadMe);
+        QVERIFY(page.controls().CaMemo->toPlainText().contains(QString("Ｒｅｋｋｏ")));
+        save(page, "memo-page-readme");
+        page.showView(MemoView::Usage);
+        QVERIFY(page.controls().CaMemo->toPlainText().contains(QString("日数計算")));
+        save(page, "memo-page-usage");
+        QVERIFY(dialogs.shown().empty());
+    }
+
+    void startAndStopTable() {
+        std::vector<std::string> lines = {"T:2019/04/01 9:00:00"};
+        for (int day = 25; day <= 30; ++day) {
+            lines.push_back("S:2019/04/" + std::to_string(day) + " 8:3" + std::to_string(day % 10) + ":00");
+            if (day != 27)
+                lines.push_back("E:2019/04/" + std::to_string(day) + " 18:05:12");
+        }
+        for (const char* line : {"S:2019/05/01 7:59:59", "E:2019/05/01 23:10:00", "S:2020/01/01 0:00:01", "F"})
+            lines.push_back(line);
+        test::ScriptedDialogs dialogs;
+        QPlainTextEdit view;
+        view.setObjectName("meDbg");
+        view.setReadOnly(true);
+        view.setFont(CalendarFont(11));
+        view.setWindowTitle("Rekko -Rekko-");
+        view.setPlainText(QString::fromStdString(StartStopTableText(StartStopRows(lines, dialogs))));
+        view.resize(560, 360);
+        view.show();
+        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+        QVERIFY(view.toPlainText().contains(QString("令和元年5月1日(水)")));
+        QVERIFY(view.toPlainText().contains(QString("不正終了")));
+        save(view, "record-table");
+    }
+};
+
+QTEST_MAIN(PageScreenshots)
+#include "PageScreenshots.moc"

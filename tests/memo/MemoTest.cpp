@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The memo's logic: code page 932 sizes and free space, the added-lines message, marker lines, jump slots moving
+// with edits, and the memo file loaded, saved and copied in real files.
+#include "memo/MemoJumps.h"
+#include "memo/MemoStore.h"
+#include "memo/MemoText.h"
+
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace rekko {
+namespace {
+
+std::string repeat(std::string_view piece, size_t times) {
+    std::string text;
+    for (size_t i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+TEST(MemoText, SizeInCodePage932BytesAndFreeSpace) {
+    EXPECT_EQ(MemoByteCount("abc"), 3u);
+    EXPECT_EQ(MemoByteCount("かな漢字"), 8u);     // twelve bytes in UTF-8
+    EXPECT_EQ(MemoByteCount("ｱｲ"), 2u);           // half-width kana are one byte
+    EXPECT_EQ(MemoByteCount("a\nb\n"), 6u);       // line ends are CR LF
+    EXPECT_EQ(MemoByteCount("\xED\xB2\x81"), 1u); // an escaped byte the file held
+    EXPECT_EQ(FreeSpacePercent(0), 100);
+    EXPECT_EQ(FreeSpacePercent(MemoByteCount(repeat("漢", 8000))), 50);
+    EXPECT_EQ(FreeSpacePercent(16001), 50);
+    EXPECT_EQ(FreeSpacePercent(31999), 1);
+    EXPECT_EQ(FreeSpacePercent(32000), 0);
+    EXPECT_EQ(FreeSpacePercent(100000), 0);
+    EXPECT_EQ(FreeSpaceText(50), "空容量：50%");
+    EXPECT_EQ(CaretText(12, 3), "行：12 桁：3");
+}
+
+TEST(MemoText, AddedLinesMessageFromElevenLines) {
+    EXPECT_FALSE(AddedLinesMessage(10));
+    EXPECT_FALSE(AddedLinesMessage(-20));
+    EXPECT_EQ(AddedLinesMessage(11), "11行が追加されました。");
+}
+
+TEST(MemoText, TextAndFileLinesRoundTrip) {
+    // A text whose last line has no "\n" comes back with it: the file ends every line in CR LF.
+    for (const std::string text : {"", "\n", "a", "a\n", "a\nb", "a\n\nb\n", "\n\n"}) {
+        const std::vector<std::string> lines = MemoLinesOf(text);
+        const std::string back = MemoTextOf(lines);
+        EXPECT_EQ(back, text.empty() || text.ends_with('\n') ? text : text + "\n");
+        EXPECT_EQ(ParseTextBytes(TextLines().compose(lines).value()).lines(), lines) << text;
+    }
+}
+
+TEST(MemoJumps, MarkersWithAsciiAndFullWidthAmpersands) {
+    EXPECT_EQ(MarkerDigit("&3 買い物"), 3);
+    EXPECT_EQ(MarkerDigit("＆２ 会議"), 2);
+    EXPECT_EQ(MarkerDigit("＆５"), 5);
+    for (const char* none : {"&6", "&0", " &1", "＆６", "＆1", "&", "＆", "a&1", "&&1"})
+        EXPECT_EQ(MarkerDigit(none), 0) << none;
+    MemoJumps jumps;
+    jumps.setSlots({7, 0, 0, 0, 9});
+    // A text without markers keeps the remembered slots.
+    EXPECT_EQ(jumps.setFromMarkers({"a", "b"}), 0);
+    EXPECT_EQ(jumps.lines(), (MemoJumps::Slots{7, 0, 0, 0, 9}));
+    EXPECT_EQ(jumps.setFromMarkers({"見出し", "&3 三番", "x", "＆２ 二番"}), 2);
+    EXPECT_EQ(jumps.lines(), (MemoJumps::Slots{0, 4, 2, 0, 0}));
+    EXPECT_EQ(JumpTopLine(40), 28);
+    EXPECT_EQ(JumpTopLine(5), 0);
+}
+
+TEST(MemoJumps, RememberOnlyIntoAnEmptySlot) {
+    test::ScriptedDialogs dialogs;
+    MemoJumps jumps;
+    EXPECT_TRUE(jumps.remember(0, 12, dialogs));
+    dialogs.expect(DialogAnswer::Ok);
+    EXPECT_FALSE(jumps.remember(0, 30, dialogs));
+    EXPECT_EQ(jumps.line(0), 12);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, "すでに、登録されています。");
+    jumps.clear(0);
+    EXPECT_FALSE(jumps.isSet(0));
+    jumps.setSlots({-4, 0, 0, 0, 0});
+    EXPECT_FALSE(jumps.isSet(0));
+}
+
+TEST(MemoJumps, SlotsMoveWithTheLines) {
+    const struct {
+        const char* what;
+        LineChange change;
+        MemoJumps::Slots before;
+        MemoJumps::Slots after;
+    } cases[] = {
+        {"three lines pasted on line 10 move a slot on line 40", {10, 4, 3, 0}, {40, 0, 0, 0, 0}, {43, 0, 0, 0, 0}},
+        {"Enter at the start of a line pushes it down", {10, 0, 1, 0}, {10, 9, 11, 0, 0}, {11, 9, 12, 0, 0}},
+        {"Enter inside a line keeps it", {10, 3, 1, 0}, {10, 11, 0, 0, 0}, {10, 12, 0, 0, 0}},
+        {"a paste of five lines moves slots inside its range", {10, 0, 5, 0}, {12, 15, 9, 0, 0}, {17, 20, 9, 0, 0}},
+        {"joining line 11 into 10", {10, 5, 0, 1}, {10, 11, 12, 0, 0}, {10, 10, 11, 0, 0}},
+        {"deleting lines 11 to 13", {10, 2, 0, 3}, {12, 14, 40, 9, 0}, {10, 11, 37, 9, 0}},
+        {"typing within a line", {10, 2, 0, 0}, {10, 11, 0, 0, 0}, {10, 11, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        MemoJumps jumps;
+        jumps.setSlots(c.before);
+        jumps.shift(c.change);
+        EXPECT_EQ(jumps.lines(), c.after) << c.what;
+    }
+}
+
+class MemoFiles : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    test::ScriptedDialogs dialogs;
+    MemoStore store{dialogs};
+};
+
+TEST_F(MemoFiles, MissingFileIsAnnouncedAndMadeAtTheNextSave) {
+    dialogs.expect(DialogAnswer::Ok);
+    const auto loaded = store.load(dir / "CaMemo.myc");
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(loaded.value().created);
+    EXPECT_EQ(loaded.value().text, "");
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, "メモファイルが見あたりません。\r\n新しいメモファイルを作ります。");
+    ASSERT_TRUE(store.save("一行目\n二行目", true));
+    EXPECT_EQ(dir.read("CaMemo.myc"), "\x88\xEA\x8D\x73\x96\xDA\r\n\x93\xF1\x8D\x73\x96\xDA\r\n");
+}
+
+TEST_F(MemoFiles, UnmodifiedMemoIsNotWrittenAndInvalidBytesSurvive) {
+    // 0x81 0x20 is a lead byte with a bad trail byte; 0xFF is never valid.
+    const std::string bytes = "a\x81\x20z\r\n\xFF\r\n";
+    dir.write("CaMemo.myc", bytes);
+    const auto loaded = store.load(dir / "CaMemo.myc");
+    ASSERT_TRUE(loaded);
+    EXPECT_FALSE(loaded.value().created);
+    ASSERT_TRUE(store.save("overwritten?", false));
+    EXPECT_EQ(dir.read("CaMemo.myc"), bytes);
+    ASSERT_TRUE(store.save(loaded.value().text + "追記\n", true));
+    EXPECT_EQ(dir.read("CaMemo.myc"), bytes + "\x92\xC7\x8B\x4C\r\n");
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(MemoFiles, MemoOverCapacityIsKeptWhole) {
+    const std::string text = repeat("０１２３４５６７８９\n", 5000); // 110 000 bytes
+    dialogs.expect(DialogAnswer::Ok);
+    ASSERT_TRUE(store.load(dir / "CaMemo.myc"));
+    ASSERT_TRUE(store.save(text, true));
+    EXPECT_EQ(dir.read("CaMemo.myc").size(), 110000u);
+    EXPECT_EQ(FreeSpacePercent(MemoByteCount(text)), 0);
+    MemoStore again(dialogs);
+    EXPECT_EQ(again.load(dir / "CaMemo.myc").value().text, text);
+}
+
+TEST_F(MemoFiles, UnreadableMemoIsNeverWritten) {
+    std::filesystem::create_directory(dir / "CaMemo.myc");
+    EXPECT_FALSE(store.load(dir / "CaMemo.myc"));
+    EXPECT_FALSE(store.save("new text", true));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "CaMemo.myc"));
+}
+
+TEST_F(MemoFiles, SaveAsAsksBeforeReplacingAFile) {
+    ASSERT_TRUE(store.saveAs(dir / "Memo", "メモ").value());
+    EXPECT_EQ(dir.read("Memo"), "\x83\x81\x83\x82\r\n");
+    dialogs.expect(DialogAnswer::No);
+    EXPECT_FALSE(store.saveAs(dir / "Memo", "別の").value());
+    EXPECT_EQ(dir.read("Memo"), "\x83\x81\x83\x82\r\n");
+    dialogs.expect(DialogAnswer::Yes);
+    EXPECT_TRUE(store.saveAs(dir / "Memo", "x\n").value());
+    EXPECT_EQ(dir.read("Memo"), "x\r\n");
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].text, "同じ名前のファイルが存在します。\r\n上書きしますか？");
+    EXPECT_FALSE(store.saveAs(dir / "no-such-folder" / "Memo", "x"));
+}
+
+TEST_F(MemoFiles, ShippedTextsBesideTheProgramOrTheExecutable) {
+    std::filesystem::create_directory(dir / "program");
+    std::filesystem::create_directory(dir / "bin");
+    dir.write("bin/ReadMe.txt", "\x83\x8A\x81\x5B\x83\x68\x83\x7E\x81\x5B\r\n");
+    EXPECT_EQ(ShippedTextPath("ReadMe.txt", dir / "program", dir / "bin"), dir / "bin" / "ReadMe.txt");
+    EXPECT_EQ(ReadShippedText(dir / "bin" / "ReadMe.txt").value(), "リードミー\n");
+    dir.write("program/ReadMe.txt", "own\r\n");
+    EXPECT_EQ(ShippedTextPath("ReadMe.txt", dir / "program", dir / "bin"), dir / "program" / "ReadMe.txt");
+    const auto missing = ReadShippedText(dir / "program" / "VerUp33.txt");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().cause, "「VerUp33.txt」が見あたりません。");
+}
+
+} // namespace
+} // namespace rekko

@@ -1,0 +1,114 @@
+// Flow tests on a real X11 desktop (Xvfb with openbox, the xcb platform): input through xdotool as a user gives it,
+// a script thread that waits for windows while the program's own thread runs its menus and modal dialogs, and
+// Rekko itself as a process.
+#pragma once
+
+#include <QCoreApplication>
+#include <QPoint>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <type_traits>
+
+namespace rekko::test {
+
+// The main of a flow-test program: starts openbox unless a window manager runs, then runs the GoogleTest cases.
+// Started with "--other-application" it only shows a plain window, as another program would.
+int RunDesktopTests(int argc, char** argv);
+
+// Runs script on a thread of its own while this (the GUI) thread keeps handling events, so that the menus and modal
+// dialogs the script's input opens run as they do for a user. Windows left open are closed when the script ends.
+void Drive(const std::function<void()>& script);
+
+// From the script: runs f on the GUI thread and returns its result.
+template <class F> auto OnGui(F f) {
+    using Result = std::invoke_result_t<F>;
+    if (QThread::currentThread() == QCoreApplication::instance()->thread())
+        return f();
+    if constexpr (std::is_void_v<Result>) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), f, Qt::BlockingQueuedConnection);
+    } else {
+        Result result{};
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [&] { result = f(); }, Qt::BlockingQueuedConnection);
+        return result;
+    }
+}
+
+// From the script: checks condition on the GUI thread every 20 ms until it holds; false after timeoutMs.
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+
+// From the script: waits until a modal window of this process (a box, a dialog) shows and has the focus, so that
+// keys reach it.
+bool WaitUntilModalActive(int timeoutMs = 5000);
+
+// Input as the X server delivers it. Points are screen positions; buttons 1 left, 3 right; keys in xdotool's names
+// ("ctrl+Right", "Return").
+void Xdotool(const QStringList& arguments);
+void MoveMouse(QPoint at);
+void PressButton(QPoint at, int button);
+void ReleaseButton(QPoint at, int button);
+void Click(QPoint at, int button = 1);
+void DoubleClick(QPoint at);
+void Keys(const QString& keys);
+void TypeText(const QString& text);
+
+// Returns the screen position of a point inside a widget (read on the GUI thread).
+QPoint OnScreen(const QWidget* widget, QPoint inside);
+QPoint CentreOnScreen(const QWidget* widget);
+
+// The X window ids of the visible windows of a process whose title matches a regular expression.
+QStringList FindWindows(qint64 pid, const QString& titlePattern);
+// Waits until such a window shows and returns its id, or an empty text after timeoutMs.
+QString WaitForWindow(qint64 pid, const QString& titlePattern, int timeoutMs = 10000);
+
+// Returns the X window id of the window that has the focus.
+QString ActiveWindow();
+// Waits until the window with that id has the focus; false after timeoutMs.
+bool WaitUntilWindowActive(const QString& window, int timeoutMs = 5000);
+
+// Another application with one plain window, for moving the focus away from the program; ended on destruction.
+class OtherApplication {
+public:
+    OtherApplication();
+    ~OtherApplication();
+    // Answers whether its window is shown and has the focus.
+    bool waitUntilActive();
+
+private:
+    QProcess m_process;
+};
+
+// The real Rekko program copied into a temporary program folder and started in a data folder (its current
+// directory, where the data lives without a data folder setting), on this desktop with a private runtime folder.
+class RekkoProcess {
+public:
+    explicit RekkoProcess(const std::filesystem::path& executable);
+    ~RekkoProcess();
+
+    const std::filesystem::path& dataFolder() const { return m_data; }
+    const std::filesystem::path& programFolder() const { return m_program; }
+    // Starts the program and waits for its main window, which is then active; false when it did not come.
+    bool start(const QStringList& arguments = {});
+    qint64 pid() const { return m_process.processId(); }
+    // The X window id of its main window.
+    const QString& mainWindow() const { return m_mainWindow; }
+    // Sends SIGTERM and waits for the end; answers the exit code, -1 when it did not end normally in time.
+    int terminate();
+    QByteArray errorOutput() { return m_process.readAllStandardError(); }
+
+private:
+    std::filesystem::path m_root;
+    std::filesystem::path m_program;
+    std::filesystem::path m_data;
+    QProcess m_process;
+    QString m_mainWindow;
+};
+
+} // namespace rekko::test

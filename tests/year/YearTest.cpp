@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The year page's logic: first month and year at start, the twelve months, the month-view question, the day
+// count, its dates and the click flow of the calculator.
+#include "year/DayCount.h"
+#include "year/YearController.h"
+
+#include "ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace rekko {
+namespace {
+
+int32_t jd(int32_t y, int m, int d) {
+    return EncodeJuliusDay(y, m, d);
+}
+
+class RecordingJump : public MonthJump {
+public:
+    void jumpToMonth(std::string_view yyyymm) override { months.emplace_back(yyyymm); }
+    std::vector<std::string> months;
+};
+
+TEST(YearSpan, FirstMonthAndYearAtStart) {
+    EXPECT_EQ(FirstMonthOf(FirstMonthRule::Standard, 7), 1);
+    EXPECT_EQ(FirstMonthOf(FirstMonthRule::FiscalYear, 7), 4);
+    EXPECT_EQ(FirstMonthOf(FirstMonthRule::Special, 7), 7);
+    EXPECT_EQ(FirstMonthOf(FirstMonthRule::Special, 13), 12);
+    EXPECT_EQ(FirstMonthRuleOf(2), FirstMonthRule::Special);
+    EXPECT_EQ(FirstMonthRuleOf(5), FirstMonthRule::Standard);
+    const CalendarDate march2024{2024, 3, 15};
+    EXPECT_EQ(YearAtStart(FirstMonthRule::Standard, 1, march2024), 2024);
+    EXPECT_EQ(YearAtStart(FirstMonthRule::FiscalYear, 1, march2024), 2023);
+    EXPECT_EQ(YearAtStart(FirstMonthRule::FiscalYear, 1, CalendarDate{2024, 4, 1}), 2024);
+    EXPECT_EQ(YearAtStart(FirstMonthRule::Special, 3, march2024), 2024);
+    EXPECT_EQ(YearAtStart(FirstMonthRule::Special, 4, march2024), 2023);
+}
+
+TEST(YearSpan, FiscalYearInMarch2024ShowsApril2023ToMarch2024) {
+    const auto span = YearSpan(YearAtStart(FirstMonthRule::FiscalYear, 1, CalendarDate{2024, 3, 15}), 4);
+    EXPECT_EQ(span.front(), (YearMonth{2023, 4}));
+    EXPECT_EQ(span[8], (YearMonth{2023, 12}));
+    EXPECT_EQ(span[9], (YearMonth{2024, 1}));
+    EXPECT_EQ(span.back(), (YearMonth{2024, 3}));
+    EXPECT_EQ(SpanLabel(span), "2023/4 - 2024/3");
+    EXPECT_EQ(SpanLabel(YearSpan(2026, 1)), "2026/1 - 2026/12");
+}
+
+TEST(YearController, YearStaysWithin0To9999AndTypedYearsAreRead) {
+    test::ScriptedDialogs dialogs;
+    RecordingJump jump;
+    YearController year(dialogs, jump);
+    year.setYear(-3);
+    EXPECT_EQ(year.year(), 0);
+    year.setYear(12000);
+    EXPECT_EQ(year.year(), 9999);
+    EXPECT_TRUE(year.applyTypedYear("2026"));
+    EXPECT_EQ(year.year(), 2026);
+    for (const char* bad : {"", "20x6", "10000", "-1"}) {
+        EXPECT_FALSE(year.applyTypedYear(bad)) << bad;
+        EXPECT_EQ(year.year(), 2026);
+    }
+}
+
+TEST(YearController, ClickQuestionJumpsOnYesOnly) {
+    test::ScriptedDialogs dialogs;
+    RecordingJump jump;
+    YearController year(dialogs, jump);
+    dialogs.expect(DialogAnswer::No);
+    EXPECT_FALSE(year.offerMonthView(2026, 5));
+    EXPECT_TRUE(jump.months.empty());
+    dialogs.expect(DialogAnswer::Yes);
+    EXPECT_TRUE(year.offerMonthView(987, 5));
+    EXPECT_EQ(jump.months, std::vector<std::string>{"098705"});
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].text, "2026 年 5 月のマンスリーカレンダーを表示しますか？");
+    EXPECT_EQ(dialogs.shown()[0].caption, "確認");
+    EXPECT_EQ(dialogs.shown()[0].buttons, DialogButtons::YesNo);
+    EXPECT_EQ(dialogs.shown()[0].icon, DialogIcon::Question);
+}
+
+TEST(DayCount, YearOf2024BothMethodsAndNegativeSpans) {
+    EXPECT_EQ(DayCount(jd(2024, 1, 1), jd(2024, 12, 31), DayCountMethod::Days), 365);
+    EXPECT_EQ(DayCount(jd(2024, 1, 1), jd(2024, 12, 31), DayCountMethod::Period), 366);
+    EXPECT_EQ(DayCount(jd(2024, 12, 31), jd(2024, 1, 1), DayCountMethod::Days), -365);
+    EXPECT_EQ(DayCount(jd(2024, 12, 31), jd(2024, 1, 1), DayCountMethod::Period), -364);
+    // Across the calendar reform 1582-10-04 is followed by 1582-10-15.
+    EXPECT_EQ(DayCount(jd(1582, 10, 4), jd(1582, 10, 15), DayCountMethod::Days), 1);
+    EXPECT_EQ(DayCountText(-365), "-365日");
+    EXPECT_EQ(DayCountText(366), "366日");
+    EXPECT_EQ(DayCountMethodOf(1), DayCountMethod::Period);
+    EXPECT_EQ(DayCountMethodOf(7), DayCountMethod::Days);
+}
+
+TEST(DayCount, ImpossibleDatesAreRefusedWithAMessage) {
+    EXPECT_EQ(ReadDayCountDate("2024", "2", "29").value(), jd(2024, 2, 29));
+    EXPECT_EQ(ReadDayCountDate("0", "1", "1").value(), jd(0, 1, 1));
+    const struct {
+        const char* y;
+        const char* m;
+        const char* d;
+    } bad[] = {{"2023", "2", "29"},  {"2024", "2", "30"},         {"1582", "10", "5"},
+               {"1582", "10", "14"}, {"2024", "13", "1"},         {"2024", "0", "1"},
+               {"x", "1", "1"},      {"2024", "", "1"},           {"10000", "1", "1"},
+               {"2024", "4", "31"},  {"2024", "1", "99999999999"}};
+    for (const auto& date : bad) {
+        const auto read = ReadDayCountDate(date.y, date.m, date.d);
+        ASSERT_FALSE(read) << date.y << "/" << date.m << "/" << date.d;
+        EXPECT_EQ(read.error().cause,
+                  std::string("[ ") + date.y + "/" + date.m + "/" + date.d + " ]は、日付に出来ません。");
+    }
+}
+
+TEST(DayCount, ClickFlowWithAndWithoutAutomaticCalculation) {
+    const DayCountClick automatic = DecideDayCountClick(DateSlot::End, true);
+    EXPECT_EQ(automatic.target, DateSlot::End);
+    EXPECT_EQ(automatic.nextSelected, DateSlot::End);
+    EXPECT_TRUE(automatic.compute);
+    EXPECT_FALSE(automatic.hint);
+    const DayCountClick start = DecideDayCountClick(DateSlot::Start, false);
+    EXPECT_EQ(start.target, DateSlot::Start);
+    EXPECT_EQ(start.nextSelected, DateSlot::End);
+    EXPECT_FALSE(start.compute);
+    EXPECT_EQ(start.hint, "終了日をクリックしてください。");
+    EXPECT_EQ(DecideDayCountClick(DateSlot::End, false).hint, "開始日をクリックしてください。");
+}
+
+} // namespace
+} // namespace rekko

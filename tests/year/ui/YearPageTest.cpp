@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The year page on the offscreen platform: the fiscal year at start, the year buttons, the month-view question on
+// a click, and the day-count sub-page with its click flow, up-down carry and refusal of impossible dates.
+#include "year/ui/YearPage.h"
+
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+
+#include <QTest>
+
+namespace rekko {
+namespace {
+
+int32_t jd(int32_t y, int m, int d) {
+    return EncodeJuliusDay(y, m, d);
+}
+
+class RecordingJump : public MonthJump {
+public:
+    void jumpToMonth(std::string_view yyyymm) override { months.emplace_back(yyyymm); }
+    std::vector<std::string> months;
+};
+
+// The page on 15 March 2024.
+struct Fixture {
+    test::FakeClock clock{CalendarDate{2024, 3, 15}, TimeOfDay{10, 0, 0}};
+    test::ScriptedDialogs dialogs;
+    RecordingJump jump;
+    YearPage page{clock, dialogs, jump};
+    const YearPageControls& c = page.controls();
+    Fixture() {
+        page.resize(780, 700);
+        page.show();
+    }
+    // Clicks a day of calendar i, which shows the month of that day.
+    void clickDay(int i, int32_t day) {
+        TSeMCalendar* calendar = c.SeMCalendar[static_cast<size_t>(i)];
+        const int cell = day - calendar->model().firstVisibleDay();
+        const GridRect rect = calendar->model().geometry().cellRect(cell % 7, cell / 7 + 1);
+        QTest::mouseClick(calendar, Qt::LeftButton, {},
+                          calendar->clientOrigin() +
+                              QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
+    }
+    QString dateText(const std::array<TSeNEdit*, 3>& boxes) const {
+        return boxes[0]->text() + "/" + boxes[1]->text() + "/" + boxes[2]->text();
+    }
+};
+
+} // namespace
+
+class YearPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fiscalYearInMarchShowsAprilToMarch() {
+        Fixture f;
+        YearPageSettings settings;
+        settings.rgYFirstMonth = 1;
+        f.page.apply(settings);
+        f.page.showYearAtStart();
+        QCOMPARE(f.c.lblYM->text(), QString("2023/4 - 2024/3"));
+        QCOMPARE(f.c.Label[0]->text(), QString("4"));
+        QCOMPARE(f.c.Label[11]->text(), QString("3"));
+        QCOMPARE(f.c.SeMCalendar[0]->JuliusDay(), jd(2023, 4, 1));
+        QCOMPARE(f.c.SeMCalendar[11]->JuliusDay(), jd(2024, 3, 1));
+        QCOMPARE(f.c.edtYear->text(), QString("2023"));
+        QCOMPARE(f.page.settings().rgYFirstMonth, 1);
+
+        f.c.FramSpeedBtn8->click();
+        QCOMPARE(f.c.lblYM->text(), QString("2024/4 - 2025/3"));
+        f.c.FramSpeedBtn7->click();
+        f.c.FramSpeedBtn7->click();
+        QCOMPARE(f.c.lblYM->text(), QString("2022/4 - 2023/3"));
+        f.c.edtYear->setText("1999");
+        f.c.FramSpeedBtn16->click();
+        QCOMPARE(f.c.lblYM->text(), QString("1999/4 - 2000/3"));
+        // "特別" from July.
+        f.c.SpHajimariTuki->setValue(7);
+        f.c.rgYFirstMonth[2]->click();
+        QCOMPARE(f.c.lblYM->text(), QString("1999/7 - 2000/6"));
+        QCOMPARE(f.page.settings().SpHajimariTuki, 7);
+    }
+
+    void clickOnStandardAsksAndJumpsOnYes() {
+        Fixture f;
+        f.page.showYear(2026);
+        f.dialogs.expect(DialogAnswer::No);
+        f.clickDay(4, jd(2026, 5, 13));
+        QVERIFY(f.jump.months.empty());
+        QCOMPARE(f.c.SeMCalendar[4]->JuliusDay(), jd(2026, 5, 1));
+        f.dialogs.expect(DialogAnswer::Yes);
+        f.clickDay(4, jd(2026, 5, 13));
+        QCOMPARE(f.jump.months, (std::vector<std::string>{"202605"}));
+        QCOMPARE(QString::fromStdString(f.dialogs.shown().back().text),
+                 QString("2026 年 5 月のマンスリーカレンダーを表示しますか？"));
+        QVERIFY(f.dialogs.scriptUsed());
+    }
+
+    void dayCountFromClicksWithAndWithoutAutomaticCalculation() {
+        Fixture f;
+        f.page.showYear(2024);
+        f.page.startDayCount();
+        QCOMPARE(f.c.tsNisuu->controls().lblNissuu->text(), QString("0日"));
+        f.page.showDayCount();
+        QCOMPARE(f.c.pcNen->currentWidget(), f.c.tsNisuu);
+        const DayCountControls& d = f.c.tsNisuu->controls();
+        QVERIFY(d.rbSt->isChecked());
+        QVERIFY(d.btnKeisan->isHidden());
+
+        // Without automatic calculation a click asks for the other date.
+        d.cbKeisan->click();
+        QVERIFY(!d.btnKeisan->isHidden());
+        f.clickDay(0, jd(2024, 1, 1));
+        QVERIFY(d.rbEd->isChecked());
+        QCOMPARE(d.lblHint->text(), QString("終了日をクリックしてください。"));
+        f.clickDay(11, jd(2024, 12, 31));
+        QVERIFY(d.rbSt->isChecked());
+        QCOMPARE(d.lblHint->text(), QString("開始日をクリックしてください。"));
+        QCOMPARE(d.lblNissuu->text(), QString("0日"));
+        d.btnKeisan->click();
+        QCOMPARE(d.lblNissuu->text(), QString("365日"));
+        d.methods[1]->click();
+        d.btnKeisan->click();
+        QCOMPARE(d.lblNissuu->text(), QString("366日"));
+        QCOMPARE(f.page.settings().rgNissuu, 1);
+
+        // With it the count follows each click; a click on another month's day takes nothing.
+        d.cbKeisan->click();
+        d.rbEd->click();
+        f.clickDay(11, jd(2024, 12, 1));
+        QCOMPARE(d.lblNissuu->text(), QString("336日"));
+        f.clickDay(11, jd(2025, 1, 2));
+        QCOMPARE(f.dateText(d.date2), QString("2024/12/1"));
+        QVERIFY(f.dialogs.shown().empty());
+    }
+
+    void upDownsCarryAndImpossibleDatesAreRefused() {
+        Fixture f;
+        f.page.startDayCount();
+        const DayCountControls& d = f.c.tsNisuu->controls();
+        d.date2[2]->setValue(31);
+        d.date2[1]->setValue(12);
+        emit d.upDowns2[2]->stepped(1);
+        QCOMPARE(f.dateText(d.date2), QString("2025/1/1"));
+        emit d.upDowns2[1]->stepped(-1);
+        QCOMPARE(f.dateText(d.date2), QString("2024/12/1"));
+        QCOMPARE(d.lblNissuu->text(), QString("261日"));
+        d.date1[1]->setValue(2);
+        d.date1[2]->setValue(30);
+        f.dialogs.expect(DialogAnswer::Ok);
+        QVERIFY(!f.c.tsNisuu->compute());
+        QCOMPARE(d.lblNissuu->text(), QString());
+        QCOMPARE(QString::fromStdString(f.dialogs.shown().back().text), QString("[ 2024/2/30 ]は、日付に出来ません。"));
+        d.date1[0]->setValue(1582);
+        d.date1[1]->setValue(10);
+        d.date1[2]->setValue(10);
+        f.dialogs.expect(DialogAnswer::Ok);
+        QVERIFY(!f.c.tsNisuu->compute());
+        QCOMPARE(f.dialogs.shown().size(), size_t{2});
+        QVERIFY(f.dialogs.scriptUsed());
+    }
+};
+
+} // namespace rekko
+
+QTEST_MAIN(rekko::YearPageTest)
+#include "YearPageTest.moc"
