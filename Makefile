@@ -6,8 +6,9 @@
 # qt6-translations-l10n: Qt's own dialogs and buttons in the user's language.
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
                   qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
-# The screenshots and the start-up benchmark run under Xvfb; the flow tests add a window manager and xdotool.
-TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool
+# The screenshots and the start-up benchmark run under Xvfb; the flow tests add a window manager and xdotool, and the
+# timer's alert is checked under openbox with xprop.
+TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils
 BENCH_PACKAGES := $(TEST_PACKAGES) gcal
 # The fuzz targets are built with clang and its libFuzzer runtime.
 FUZZ_PACKAGES := $(BUILD_PACKAGES) clang libclang-rt-dev
@@ -70,6 +71,7 @@ bench: bench-deps build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/grid_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/schedule_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/year_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/clock_bench
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Analogue clock figures: one repaint of the 150 x 150 clock of the timer window, and its geometry alone.
+#include "controls/ClockGeometry.h"
+#include "controls/ui/TClock.h"
+
+#include <QApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+namespace rekko {
+namespace {
+
+// A clock that always reads 10:10:30.
+class StillClock : public Clock {
+public:
+    LocalDateTime now() const override { return (10 * 3600 + 10 * 60 + 30) / 86400.0; }
+};
+
+void BM_ClockRepaint(benchmark::State& state) {
+    StillClock time;
+    TClock clock(time);
+    QImage image(clock.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        clock.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_ClockRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_ClockGeometry(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LayoutClockFace(150, 150, 10, true, {10, 10, 30}));
+}
+BENCHMARK(BM_ClockGeometry)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+} // namespace
+} // namespace rekko
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The timer window on an X server with a window manager (openbox): screenshots of the setting, waiting and alert
+// states for a person to look at, and the alert raised above another program's active window without taking the focus,
+// both from the waiting window and from the main tick while the main window is hidden.
+#include "timer/ui/TimerWindowHost.h"
+
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+namespace rekko {
+namespace {
+
+using test::FakeClock;
+using test::ScriptedDialogs;
+
+constexpr CalendarDate kDay{2026, 5, 20};
+const QColor kOtherColour(0xFF, 0xE0, 0x40);
+
+LocalDateTime at(int hour, int minute, int second = 0) {
+    return EncodeDateTime(kDay, {hour, minute, second});
+}
+
+// Runs an X tool and returns what it printed.
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString xprop(const QStringList& arguments) {
+    return run("xprop", arguments);
+}
+
+// The X window of a top-level widget. Changing the window flags makes a new one, which QWidget::winId() does not
+// report.
+QString windowId(const QWidget& window) {
+    return QString("0x%1").arg(window.windowHandle()->winId(), 0, 16);
+}
+
+bool activeWindowIs(const QString& id) {
+    return xprop({"-root", "_NET_ACTIVE_WINDOW"}).endsWith(id);
+}
+
+// The window of another program the user works in: a yellow xmessage, active.
+class OtherProgram {
+public:
+    OtherProgram() {
+        m_process.start("xmessage", {"-title", "other", "-bg", kOtherColour.name(), "-geometry", "900x700+60+60",
+                                     "another program"});
+        const QString found = run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^other$"});
+        m_id = QString("0x%1").arg(found.split('\n').first().toULongLong(), 0, 16);
+        run("xdotool", {"windowactivate", "--sync", found.split('\n').first()});
+    }
+    ~OtherProgram() {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    const QString& id() const { return m_id; }
+
+private:
+    QProcess m_process;
+    QString m_id;
+};
+
+class TimerScreenshots : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+        m_folder = QDir(qEnvironmentVariable("REKKO_SCREENSHOT_DIR", "screenshots"));
+        QVERIFY(QDir().mkpath(m_folder.path()));
+        m_windowManager.start("openbox", {"--sm-disable"});
+        QVERIFY2(m_windowManager.waitForStarted(5000), "openbox did not start");
+        QTRY_VERIFY_WITH_TIMEOUT(xprop({"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"), 10000);
+    }
+
+    void cleanupTestCase() {
+        m_windowManager.terminate();
+        m_windowManager.waitForFinished(5000);
+    }
+
+    void settingWaitingAndAlert() {
+        FakeClock clock(at(14, 0, 30));
+        ScriptedDialogs dialogs;
+        TimerWindow window(clock, dialogs, CountdownTimer(at(9, 0), 3), TimerWindowMode::Setting);
+        window.move(120, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const TimerControls& c = window.controls();
+        c.hourButtons[15]->click();
+        c.minuteButtons[0]->click();
+        QTest::qWait(300);
+        save(window.grab(), "timer-setting.png");
+
+        c.startStopButton->click();
+        QCOMPARE(window.state(), TimerWindowState::Waiting);
+        QTRY_COMPARE(window.width(), 515);
+        QTest::qWait(300);
+        save(window.grab(), "timer-waiting.png");
+
+        // The user turns to another program, whose window covers the timer window.
+        OtherProgram other;
+        QTRY_VERIFY(activeWindowIs(other.id()));
+        const QPoint position = window.pos();
+
+        clock.set(at(14, 57, 20));
+        QTRY_COMPARE_WITH_TIMEOUT(window.state(), TimerWindowState::Alert, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(xprop({"-id", windowId(window), "_NET_WM_STATE"}).contains("_NET_WM_STATE_ABOVE"),
+                                 3000);
+        QTest::qWait(500);
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.pos(), position);
+        QVERIFY2(activeWindowIs(other.id()), "the alert took the focus");
+
+        // Above the other window: the page shows where the yellow window would be.
+        const QRect area(40, 40, 940, 740);
+        const QImage screen = window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+        save(QPixmap::fromImage(screen), "timer-alert.png");
+        const QPoint inside = window.mapToGlobal(QPoint(window.width() - 20, window.height() / 2)) - area.topLeft();
+        QVERIFY(QColor(screen.pixel(inside)) != kOtherColour);
+        QCOMPARE(QColor(screen.pixel(QPoint(900, 700))), kOtherColour);
+    }
+
+    void alertFromTheTickOpensAboveWithoutFocusWhileResident() {
+        FakeClock clock(at(11, 58));
+        ScriptedDialogs dialogs;
+        QWidget mainWindow; // hidden, as when the program is resident
+        OtherProgram other;
+        QTRY_VERIFY(activeWindowIs(other.id()));
+
+        CountdownTimer timer(at(9, 0), 3);
+        timer.arm(12 * 3'600'000);
+        TimerWindowHost host(timer, clock, dialogs, &mainWindow);
+        QVERIFY(timer.checkAlarm(clock.now(), host));
+        QTRY_VERIFY(host.window() && host.window()->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(host.window()));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            xprop({"-id", windowId(*host.window()), "_NET_WM_STATE"}).contains("_NET_WM_STATE_ABOVE"), 3000);
+        QTest::qWait(300);
+        QVERIFY2(activeWindowIs(other.id()), "the alert took the focus");
+        host.window()->controls().closeButton->click();
+        QTRY_VERIFY(!host.window());
+    }
+
+private:
+    void save(const QPixmap& picture, const char* name) {
+        const QString path = m_folder.filePath(name);
+        QVERIFY(picture.save(path));
+        qInfo("saved %s", qPrintable(path));
+    }
+
+    QDir m_folder;
+    QProcess m_windowManager;
+};
+
+} // namespace
+} // namespace rekko
+
+QTEST_MAIN(rekko::TimerScreenshots)
+#include "TimerScreenshots.moc"

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The timer window and its host on the offscreen platform: the three states and widths, the fields and their buttons,
+// the display tick, closing, and the alert queued by the main tick.
+#include "timer/ui/TimerWindowHost.h"
+
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace rekko {
+namespace {
+
+using test::FakeClock;
+using test::ScriptedDialogs;
+
+constexpr CalendarDate kDay{2026, 5, 20};
+
+LocalDateTime at(int hour, int minute, int second = 0) {
+    return EncodeDateTime(kDay, {hour, minute, second});
+}
+
+QStringList texts(const TimerControls& c) {
+    return {c.fields[0]->text(), c.fields[1]->text(), c.fields[2]->text()};
+}
+
+class TimerWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan)); }
+
+    void settingStateOffersEveryControl() {
+        FakeClock clock(at(14, 7, 42));
+        ScriptedDialogs dialogs;
+        TimerWindow window(clock, dialogs, CountdownTimer(at(9, 0), 12), TimerWindowMode::Setting);
+        window.show();
+        const TimerControls& c = window.controls();
+        QCOMPARE(window.objectName(), QString("fmNichiji"));
+        QCOMPARE(window.windowTitle(), QString::fromUtf8("Rekko -Rekko-"));
+        QCOMPARE(window.width(), 782);
+        QCOMPARE(texts(c), (QStringList{"14", "7", "0"}));
+        QCOMPARE(c.setClock->hour(), 14);
+        QCOMPARE(c.noticeList->currentText(), QString("9")); // a stored 12 is clamped
+        QVERIFY(c.twoTouch->isVisible() && c.nowButton->isVisible() && c.upDowns[1]->isVisible());
+        QVERIFY(!c.stateLabel->isVisible() && !c.countdownLine->isVisible() && !c.statusLine->isVisible());
+        QCOMPARE(c.startStopButton->text(), QString::fromUtf8("タイマー開始(&G)"));
+        QVERIFY(!c.setClock->showSecondArm() && !c.setClock->autoUpdate() && c.currentClock->autoUpdate());
+        QVERIFY(window.findChild<QLineEdit*>("edMinute") == c.fields[1]);
+    }
+
+    void fieldsFollowButtonsAndSpinners() {
+        FakeClock clock(at(23, 59, 0));
+        ScriptedDialogs dialogs;
+        TimerWindow window(clock, dialogs, CountdownTimer(), TimerWindowMode::Setting);
+        window.show();
+        const TimerControls& c = window.controls();
+        emit c.upDowns[1]->stepped(1);
+        QCOMPARE(texts(c), (QStringList{"0", "0", "0"}));
+        c.hourButtons[7]->click();
+        c.minuteButtons[11]->click();
+        QCOMPARE(texts(c), (QStringList{"7", "55", "0"}));
+        QCOMPARE(c.setClock->hour(), 7);
+        QCOMPARE(c.setClock->min(), 55);
+        clock.set(at(16, 20, 33));
+        c.nowButton->click();
+        QCOMPARE(texts(c), (QStringList{"16", "20", "0"}));
+
+        // A letter is a conversion error; the clock keeps the last time it could read.
+        dialogs.expect(DialogAnswer::Ok);
+        c.fields[2]->setFocus();
+        c.fields[2]->selectAll();
+        QTest::keyClicks(c.fields[2], "x");
+        QCOMPARE(dialogs.shown().size(), size_t{1});
+        QCOMPARE(QString::fromStdString(dialogs.shown()[0].text), QString::fromUtf8("時刻変換エラー"));
+        QCOMPARE(c.setClock->min(), 20);
+        // A field left empty becomes 0.
+        QTest::keyClick(c.fields[2], Qt::Key_Backspace);
+        QCOMPARE(c.fields[2]->text(), QString());
+        QTest::keyClick(c.fields[2], Qt::Key_Return);
+        QCOMPARE(c.fields[2]->text(), QString("0"));
+    }
+
+    void startWaitsThenAlertsOnTop() {
+        FakeClock clock(at(14, 0, 30));
+        ScriptedDialogs dialogs;
+        TimerWindow window(clock, dialogs, CountdownTimer(at(9, 0), 3), TimerWindowMode::Setting);
+        window.show();
+        const TimerControls& c = window.controls();
+        c.hourButtons[15]->click();
+        c.minuteButtons[0]->click();
+        c.startStopButton->click();
+        QCOMPARE(window.state(), TimerWindowState::Waiting);
+        QCOMPARE(window.width(), 515);
+        QVERIFY(!c.fields[0]->isEnabled() && !c.upDowns[0]->isVisible() && !c.twoTouch->isVisible());
+        QVERIFY(!c.nowButton->isVisible());
+        QCOMPARE(c.startStopButton->text(), QString::fromUtf8("タイマー中止(&G)"));
+        QCOMPARE(c.stateLabel->text(), QString::fromUtf8("タイマー作動中"));
+        QCOMPARE(c.countdownLine->text(), QString::fromUtf8("設定時刻まで、60 分"));
+        QCOMPARE(c.noticeLine->text(), QString::fromUtf8("（ ３分前に通知します ）"));
+        QVERIFY(window.displayTimer()->isActive());
+        QCOMPARE(window.displayTimer()->interval(), 800);
+        // The label blinks.
+        const bool enabled = c.stateLabel->isEnabled();
+        QTRY_VERIFY_WITH_TIMEOUT(c.stateLabel->isEnabled() != enabled, 2000);
+
+        QCOMPARE(window.windowModality(), Qt::ApplicationModal);
+        const QPoint position = window.pos();
+        clock.set(at(14, 57));
+        QTRY_COMPARE_WITH_TIMEOUT(window.state(), TimerWindowState::Alert, 2000);
+        QVERIFY(window.isVisible());
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window.testAttribute(Qt::WA_ShowWithoutActivating));
+        QCOMPARE(window.windowModality(), Qt::NonModal);
+        QCOMPARE(window.pos(), position);
+        QCOMPARE(window.width(), 515);
+        QCOMPARE(c.stateLabel->text(), QString::fromUtf8("設定された時刻になりました。"));
+        QVERIFY(!c.startStopButton->isVisible() && !c.countdownLine->isVisible() && !c.noticeLine->isVisible());
+        QVERIFY(c.statusLine->isVisible());
+        QCOMPARE(c.statusLine->text(), QString::fromUtf8("設定時刻、4 分前です"));
+        QCOMPARE(window.focusWidget(), c.closeButton);
+        QVERIFY(!window.timer().armed());
+        // Closing the alert asks nothing.
+        c.closeButton->click();
+        QVERIFY(!window.isVisible());
+    }
+
+    void stopReturnsToSettingAndClosingThereAsks() {
+        FakeClock clock(at(10, 0));
+        ScriptedDialogs dialogs;
+        CountdownTimer armed(at(9, 0), 3);
+        armed.arm(11 * 3'600'000);
+        TimerWindow window(clock, dialogs, armed, TimerWindowMode::Setting);
+        window.show();
+        const TimerControls& c = window.controls();
+        QCOMPARE(window.state(), TimerWindowState::Waiting);
+        QCOMPARE(texts(c), (QStringList{"11", "0", "0"}));
+        c.startStopButton->click();
+        QCOMPARE(window.state(), TimerWindowState::Setting);
+        QCOMPARE(window.width(), 782);
+        QVERIFY(c.fields[0]->isEnabled() && c.twoTouch->isVisible());
+        QCOMPARE(window.focusWidget(), c.fields[0]);
+        QVERIFY(!window.displayTimer()->isActive());
+
+        dialogs.expect(DialogAnswer::No);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        dialogs.expect(DialogAnswer::Yes);
+        c.closeButton->click();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(dialogs.shown().size(), size_t{2});
+        QVERIFY(!window.timer().armed());
+    }
+
+    void hostLendsTheTimerAndTakesItBack() {
+        FakeClock clock(at(10, 0));
+        ScriptedDialogs dialogs;
+        QWidget mainWindow;
+        CountdownTimer timer(at(9, 0), 3);
+        TimerWindowHost host(timer, clock, dialogs, &mainWindow);
+        QSignalSpy armed(&host, &TimerWindowHost::armedChanged);
+        host.openSetting();
+        QVERIFY(host.window() && host.window()->isVisible());
+        QCOMPARE(host.window()->windowModality(), Qt::ApplicationModal);
+        host.window()->controls().fields[0]->setText("11");
+        host.window()->controls().noticeList->setCurrentIndex(5);
+        host.window()->controls().startStopButton->click();
+        QVERIFY(!timer.armed()); // lent to the window while it is open
+        host.window()->controls().closeButton->click();
+        QTRY_VERIFY(!host.window());
+        QVERIFY(timer.armed());
+        QCOMPARE(timer.setTime(), 11 * 3'600'000);
+        QCOMPARE(timer.notice(), 5);
+        QCOMPARE(armed.last().at(0).toBool(), true);
+
+        host.switchFunction(false);
+        QVERIFY(!timer.armed());
+        QCOMPARE(armed.last().at(0).toBool(), false);
+
+        // "時限" shows the armed timer in other colours and goes back to the normal ones.
+        QPushButton jigen("時限");
+        const QColor normal = jigen.palette().color(QPalette::Button);
+        ShowTimerArmed(jigen, true);
+        QVERIFY(jigen.palette().color(QPalette::Button) != normal);
+        ShowTimerArmed(jigen, false);
+        QCOMPARE(jigen.palette().color(QPalette::Button), normal);
+    }
+
+    void tickQueuesTheAlertInsteadOfOpeningIt() {
+        FakeClock clock(at(10, 58));
+        ScriptedDialogs dialogs;
+        QWidget mainWindow;
+        CountdownTimer timer(at(9, 0), 3);
+        timer.arm(11 * 3'600'000);
+        TimerWindowHost host(timer, clock, dialogs, &mainWindow);
+        QSignalSpy armed(&host, &TimerWindowHost::armedChanged);
+        QVERIFY(timer.checkAlarm(clock.now(), host));
+        QVERIFY(!host.window()); // nothing opens inside the tick
+        QCOMPARE(armed.count(), 1);
+        QVERIFY(!timer.checkAlarm(clock.now(), host));
+        QTRY_VERIFY(host.window());
+        QCOMPARE(host.window()->state(), TimerWindowState::Alert);
+        QVERIFY(host.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(host.window()->windowModality(), Qt::NonModal);
+        QCOMPARE(host.window()->controls().statusLine->text(), QString::fromUtf8("設定時刻、3 分前です"));
+        host.window()->controls().closeButton->click();
+        QTRY_VERIFY(!host.window());
+        QVERIFY(!timer.armed());
+    }
+};
+
+} // namespace
+} // namespace rekko
+
+QTEST_MAIN(rekko::TimerWindowTest)
+#include "TimerWindowTest.moc"
