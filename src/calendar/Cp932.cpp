@@ -63,10 +63,11 @@ void appendEscapedByte(std::string& out, unsigned char byte) {
     out += static_cast<char>(0x80 | (byte & 0x3F));
 }
 
-// Answers whether text at pos starts the UTF-8 form of an escaped byte (ED B0..B3 xx).
+// Answers whether text at pos starts the UTF-8 form of an escaped byte (ED B0..B3 80..BF).
 bool isEscapedByte(std::string_view text, size_t pos) {
     return pos + 2 < text.size() && static_cast<unsigned char>(text[pos]) == 0xED &&
-           (static_cast<unsigned char>(text[pos + 1]) & 0xFC) == 0xB0;
+           (static_cast<unsigned char>(text[pos + 1]) & 0xFC) == 0xB0 &&
+           (static_cast<unsigned char>(text[pos + 2]) & 0xC0) == 0x80;
 }
 
 unsigned char escapedByte(std::string_view text) {
