@@ -196,7 +196,8 @@ std::string DecodeCp932(std::string_view bytes) {
 namespace {
 
 // Encodes text into out, turning escaped bytes back into their bytes; each character that cannot be encoded, or
-// cannot follow the escaped byte before it, is skipped and, when bad is given, recorded with its offset.
+// cannot follow the escaped byte before it (nor can an escaped byte that would pair with it), is skipped and, when
+// bad is given, recorded with its offset.
 void encodeInto(std::string_view text, std::string& out, std::vector<UnencodableCharacter>* bad) {
     Converter converter("CP932", "UTF-8");
     const char* const begin = text.data();
@@ -224,12 +225,20 @@ void encodeInto(std::string_view text, std::string& out, std::vector<Unencodable
         while (converter.convert(run, out) != 0)
             skip(run);
         text.remove_prefix(runEnd);
-        carried = -1;
-        if (!text.empty()) {
-            carried = escapedByte(text);
-            out += static_cast<char>(carried);
-            text.remove_prefix(3);
+        if (runEnd > 0)
+            carried = -1;
+        if (text.empty())
+            break;
+        std::string_view escape = text.substr(0, 3);
+        text.remove_prefix(3);
+        // Two carried bytes an edit put side by side must not read back as one character either.
+        const unsigned char byte = escapedByte(escape);
+        if (carried >= 0 && twoByteCodes().formPair(static_cast<unsigned char>(carried), byte)) {
+            skip(escape);
+            continue;
         }
+        out += static_cast<char>(byte);
+        carried = byte;
     }
 }
 

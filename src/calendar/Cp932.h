@@ -17,8 +17,8 @@ std::string DecodeCp932(std::string_view bytes);
 // codes takes the one Windows writes, unless that code would pair with a carried lead byte just before it; then it
 // takes one that does not, so DecodeCp932(EncodeCp932(DecodeCp932(x))) == DecodeCp932(x) for all bytes x. A
 // character every code of which would pair with the carried byte (an edit put it there) cannot be written in that
-// place. Fails, naming every character code page 932 cannot hold there (or byte that is not valid UTF-8) once, in the
-// order they first appear.
+// place, nor can a carried byte that would pair with the one before it. Fails, naming every character code page 932
+// cannot hold there (or byte that is not valid UTF-8) once, in the order they first appear.
 Result<std::string> EncodeCp932(std::string_view text);
 
 // Returns the text in a form safe to print: each carried invalid byte as \xHH, NUL as \x00, and any other byte that

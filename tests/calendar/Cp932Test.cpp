@@ -56,8 +56,15 @@ TEST(Cp932, EveryTwoByteCodeRoundTripsExceptWindowsDuplicates) {
 }
 
 TEST(Cp932, InvalidAndCutBytesComeBackExactly) {
-    const std::string samples[] = {"\x80", "\xA0", "\xFD\xFE\xFF", "abc\x81", "\x81\x0D\x0A", "\x82\x20x",
-                                   "\xEF\x40", "\x85\x40\x86\x40", std::string("\x81\x00", 2)};
+    const std::string samples[] = {"\x80",
+                                   "\xA0",
+                                   "\xFD\xFE\xFF",
+                                   "abc\x81",
+                                   "\x81\x0D\x0A",
+                                   "\x82\x20x",
+                                   "\xEF\x40",
+                                   "\x85\x40\x86\x40",
+                                   std::string("\x81\x00", 2)};
     for (const auto& bytes : samples) {
         const std::string text = DecodeCp932(bytes);
         EXPECT_EQ(encoded(text), bytes);
@@ -120,6 +127,12 @@ TEST(Cp932, RefusesACharacterThatWouldPairWithTheCarriedByteBeforeIt) {
         EXPECT_EQ(found[0].offset, 4u);
         EXPECT_EQ(encoded(DecodeCp932("%\x80") + character), std::string("%\x80") + encoded(character));
     }
+    // Two carried bytes that would pair, side by side after an edit: the second is refused.
+    const std::vector<UnencodableCharacter> found =
+        FindUnencodableCharacters(DecodeCp932("\x82") + DecodeCp932("\xEE"));
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].character, DecodeCp932("\xEE"));
+    EXPECT_EQ(found[0].offset, 3u);
 }
 
 TEST(Cp932, PrintableTextShowsCarriedBytesAndNul) {
