@@ -5,16 +5,17 @@
 
 # qt6-translations-l10n: Qt's own dialogs and buttons in the user's language.
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                  qt6-base-dev libgl-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
-# The screenshots and the start-up benchmark run under Xvfb; the flow tests add a window manager and xdotool, and the
-# timer's alert is checked under openbox with xprop.
-TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils
-BENCH_PACKAGES := $(TEST_PACKAGES) gcal
+                  qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
+# The screenshots and the start-up benchmark run under Xvfb; the flow, hotkey and tray tests add a window manager
+# (openbox), xdotool and a tray host (trayer), and the timer's alert is checked with xprop.
+TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer
+# valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind.
+BENCH_PACKAGES := $(TEST_PACKAGES) gcal valgrind
 # The fuzz targets are built with clang and its libFuzzer runtime.
 FUZZ_PACKAGES := $(BUILD_PACKAGES) clang libclang-rt-dev
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= cp932 comma_text month_lines period_lines line_attribute settings rule_line old_calendar
-XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+XVFB := tests/support/own-display
 
 ifeq ($(SANITIZE),1)
 BUILD_DIR := build-sanitize
@@ -28,7 +29,7 @@ endif
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: run test crash fuzz bench oldcal build deps test-deps bench-deps fuzz-deps format clean
+.PHONY: run test crash fuzz bench profile-startup oldcal build deps test-deps bench-deps fuzz-deps format clean
 
 # Rekko starts in its program folder, as it would from a desktop entry, so its data stays beside it and the shipped
 # Hday.dat is read. Without a display the calendar cannot open; rekkocal shows this month instead.
@@ -72,6 +73,10 @@ bench: bench-deps build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/schedule_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/year_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/clock_bench
+
+# Instructions from start to first paint of Rekko and the reference windows, and where Rekko's go (callgrind).
+profile-startup: bench-deps build
+	bench/profile-startup.sh $(BUILD_DIR)
 
 # Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
 # summary (table size, events near midnight, numbering conflicts) is shown.

@@ -181,6 +181,9 @@ size_t appendAfterCarriedLead(Converter& converter, unsigned char carried, std::
 } // namespace
 
 std::string DecodeCp932(std::string_view bytes) {
+    // Code page 932 keeps every byte below 0x80 as it is, 0x5C and 0x7E included: plain ASCII needs no converter.
+    if (std::ranges::all_of(bytes, [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(bytes);
     Converter converter("UTF-8", "CP932");
     std::string out;
     out.reserve(bytes.size() * 3 / 2);

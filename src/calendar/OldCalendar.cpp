@@ -17,10 +17,26 @@ namespace {
 
 constexpr std::array<std::string_view, 7> kRokuyoNames = {"不明", "先勝", "友引", "先負", "仏滅", "大安", "赤口"};
 
-bool parseDecimal(const std::string& field, int32_t& value) {
+bool parseDecimal(std::string_view field, int32_t& value) {
     const char* end = field.data() + field.size();
     const auto [ptr, ec] = std::from_chars(field.data(), end, value);
     return ec == std::errc() && ptr == end && !field.empty();
+}
+
+bool isPlainNumber(std::string_view text) {
+    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Reads the day number and month code of a line by the comma-text rule. The lines of the shipped table are plain
+// (digits, a comma, digits) and are read in place, without the field copies of the full rule: the table is read at
+// every start.
+bool readTableLine(std::string_view line, int32_t& start, int32_t& code) {
+    const size_t comma = line.find(',');
+    if (comma != std::string_view::npos && isPlainNumber(line.substr(0, comma)) &&
+        isPlainNumber(line.substr(comma + 1)))
+        return parseDecimal(line.substr(0, comma), start) && parseDecimal(line.substr(comma + 1), code);
+    const std::vector<std::string> fields = SplitCommaText(line);
+    return fields.size() == 2 && parseDecimal(fields[0], start) && parseDecimal(fields[1], code);
 }
 
 bool isMonthCode(int32_t code) { return (code >= 1 && code <= 12) || (code >= 101 && code <= 112); }
@@ -39,10 +55,9 @@ Result<std::vector<TJDOldMonth>> parseOldMonthTable(std::string_view bytes) {
     table.reserve(text.lines().size());
     for (size_t i = 0; i < text.lines().size(); ++i) {
         const size_t line = i + 1;
-        const std::vector<std::string> fields = SplitCommaText(text.lines()[i]);
         int32_t start = 0;
         int32_t code = 0;
-        if (fields.size() != 2 || !parseDecimal(fields[0], start) || !parseDecimal(fields[1], code))
+        if (!readTableLine(text.lines()[i], start, code))
             return tableFailure("not a \"day number,month code\" line: \"" + text.lines()[i] + "\"", line);
         if (!isMonthCode(code))
             return tableFailure("month code " + std::to_string(code) + " is not 1..12 or 101..112", line);

@@ -43,15 +43,17 @@ private:
 std::vector<std::pair<size_t, size_t>> lineSpans(std::string_view text) {
     std::vector<std::pair<size_t, size_t>> spans;
     size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            spans.push_back({start, text.size() - start});
-            break;
-        }
-        spans.push_back({start, end - start});
-        start = end + (text.compare(end, 2, kLineEnd) == 0 ? 2 : 1);
+    // One pass over the bytes; find_first_of with a set of two looks each byte up in the set, several times slower.
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        spans.push_back({start, i - start});
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
     }
+    if (start < text.size())
+        spans.push_back({start, text.size() - start});
     return spans;
 }
 

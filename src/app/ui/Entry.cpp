@@ -5,6 +5,7 @@
 
 #include "app/AppFolders.h"
 #include "app/SingleInstance.h"
+#include "controls/ui/TCalExFonts.h"
 #include "platform/ProgramLocation.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/SpecialFolders.h"
@@ -64,7 +65,7 @@ bool UseQtTranslations(const QLocale& locale) {
 
 void UseJapaneseFonts() {
     QFont font = QApplication::font();
-    font.setFamilies({"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", font.family()});
+    font.setFamilies(InstalledFamily({"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", font.family()}));
     QApplication::setFont(font);
 }
 

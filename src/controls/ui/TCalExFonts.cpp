@@ -1,11 +1,25 @@
 // The fonts of a calendar control with their creation defaults.
 #include "TCalExFonts.h"
 
+#include <QFontDatabase>
+
 namespace rekko {
 
+QStringList InstalledFamily(const QStringList& families) {
+    // Filling the database first: until then it does not know a family by its other names, and with a Japanese
+    // locale the families are listed by their Japanese ones (IPA Pゴシック for IPAPGothic).
+    QFontDatabase::families();
+    for (const QString& family : families)
+        if (QFontDatabase::hasFamily(family))
+            return {family};
+    return families;
+}
+
 QFont CalendarFont(int points) {
+    static const QStringList families =
+        InstalledFamily({"IPAGothic", "IPAゴシック", "Noto Sans CJK JP", "Noto Sans Mono CJK JP", "DejaVu Sans"});
     QFont font;
-    font.setFamilies({"IPAGothic", "IPAゴシック", "Noto Sans CJK JP", "Noto Sans Mono CJK JP", "DejaVu Sans"});
+    font.setFamilies(families);
     font.setPointSize(points);
     return font;
 }

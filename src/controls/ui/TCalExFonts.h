@@ -44,6 +44,14 @@ private:
     bool m_synchronize = false;
 };
 
+// The point size of the month grid's fonts, the rokuyo font excepted.
+inline constexpr int kMonthGridFontPoints = 12;
+
+// Returns the first of the families that this desktop has, alone, or all of them when it has none. A font that names
+// one family is matched once; with a list, Qt asks fontconfig for the fallbacks of every script the text uses, before
+// any glyph is missing.
+QStringList InstalledFamily(const QStringList& families);
+
 // Returns the gothic face the calendars draw Japanese text in, at a point size.
 QFont CalendarFont(int points);
 

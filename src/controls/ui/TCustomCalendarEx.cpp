@@ -121,13 +121,26 @@ void TCustomCalendarEx::Redraw() {
     recompute();
     if (m_image.isNull())
         return;
+    m_redrawPending = true;
+    update();
+}
+
+void TCustomCalendarEx::drawPending() const {
+    if (!m_redrawPending || redrawSuspended() || m_image.isNull())
+        return;
+    m_redrawPending = false;
     m_image.fill(m_color);
     drawImage(m_image);
-    update();
+}
+
+const QImage& TCustomCalendarEx::image() const {
+    drawPending();
+    return m_image;
 }
 
 void TCustomCalendarEx::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
+    drawPending();
     QPainter painter(this);
     painter.drawImage(clientOrigin(), m_image);
 }

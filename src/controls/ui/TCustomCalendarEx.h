@@ -63,10 +63,11 @@ public:
     bool AutoKokumin() const { return m_calendar->rules().AutoKokumin; }
     void setAutoKokumin(bool on);
 
-    // Recomputes the layout, draws the whole image and repaints; does nothing while the redraw is suspended.
+    // Recomputes the layout and has the whole image drawn again at the next paint, so that several changes in a row
+    // cost one drawing; does nothing while the redraw is suspended.
     void Redraw();
-    // The off-screen image the widget copies on paint.
-    const QImage& image() const { return m_image; }
+    // Returns the off-screen image the widget copies on paint, drawing it first when a redraw is pending.
+    const QImage& image() const;
     // Returns where the image's top-left pixel lies in the widget, inside the sunken edge.
     QPoint clientOrigin() const { return contentsRect().topLeft(); }
 
@@ -83,14 +84,16 @@ protected:
     // Recomputes what the control shows, also while it has no image yet.
     virtual void recompute() {}
     // Draws the whole control into the image, already cleared with Color.
-    virtual void drawImage(QImage& image) = 0;
+    virtual void drawImage(QImage& image) const = 0;
     virtual bool redrawSuspended() const { return false; }
     // Called when the image changes size or a font changes, before the redraw.
     virtual void imageResized() {}
     virtual void fontsChanged() {}
 
-    // The image to draw into outside a full redraw.
+    // The image as it is, to draw into outside a full redraw or to take its size.
     QImage& offscreenImage() { return m_image; }
+    // Whether a full drawing of the image waits for the next paint.
+    bool redrawPending() const { return m_redrawPending; }
     // Redraws and raises OnDayChange when a change of the date was applied.
     void applied(bool changed);
 
@@ -98,10 +101,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Draws the whole image when a redraw is pending and not suspended.
+    void drawPending() const;
+
     std::unique_ptr<CustomCalendar> m_calendar;
     TCalExFonts* m_fonts;
     QColor m_color;
-    QImage m_image;
+    // The image is a cache of the drawing, brought up to date also when it is only read.
+    mutable QImage m_image;
+    mutable bool m_redrawPending = false;
 };
 
 } // namespace rekko

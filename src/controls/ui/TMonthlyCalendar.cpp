@@ -88,10 +88,10 @@ void TMonthlyCalendar::recompute() {
 }
 
 void TMonthlyCalendar::imageResized() {
-    model().setClientSize(image().width(), image().height());
+    model().setClientSize(offscreenImage().width(), offscreenImage().height());
 }
 
-void TMonthlyCalendar::drawImage(QImage& image) {
+void TMonthlyCalendar::drawImage(QImage& image) const {
     const SmallCalendarColors colors{Color(), m_neighborColor, m_dayOfWeekBkColor, todayColor(), palette()};
     SmallCalendarPainter(model(), *Fonts(), colors, &image).draw(image);
 }

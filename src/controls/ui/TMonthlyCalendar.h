@@ -73,7 +73,7 @@ protected:
     virtual QColor todayColor() const;
 
     void recompute() override;
-    void drawImage(QImage& image) override;
+    void drawImage(QImage& image) const override;
     void imageResized() override;
 
     void mousePressEvent(QMouseEvent* event) override;

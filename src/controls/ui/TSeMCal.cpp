@@ -12,7 +12,6 @@ namespace {
 
 constexpr TColor kNeighborColor = 0xC0C0C0;
 constexpr TColor kDayOfWeekBkColor = 0xE1E1E1;
-constexpr int kGridFontPoints = 12;
 // The header row and six weeks, the most a month needs.
 constexpr int kMostRows = 7;
 
@@ -29,7 +28,7 @@ TSeMCal::TSeMCal(Dialogs& dialogs, int32_t today, QWidget* parent)
       m_neighborColor(ToQColor(kNeighborColor, palette())), m_dayOfWeekBkColor(ToQColor(kDayOfWeekBkColor, palette())) {
     // The move events reach the main window also while no button is held, as it follows the mouse over the days.
     setMouseTracking(true);
-    Fonts()->setPointSizeExceptRokuyo(kGridFontPoints);
+    Fonts()->setPointSizeExceptRokuyo(kMonthGridFontPoints);
 }
 
 void TSeMCal::setIsFontBold(bool on) {
@@ -103,7 +102,7 @@ QSize TSeMCal::sizeHint() const {
 }
 
 void TSeMCal::imageResized() {
-    grid().setClientSize(image().width(), image().height());
+    grid().setClientSize(offscreenImage().width(), offscreenImage().height());
     updateMetrics();
 }
 
@@ -119,14 +118,15 @@ GridColors TSeMCal::colors() const {
     return {Color(), m_neighborColor, m_dayOfWeekBkColor, palette()};
 }
 
-void TSeMCal::drawImage(QImage& image) {
+void TSeMCal::drawImage(QImage& image) const {
     MonthGridPainter(grid(), *Fonts(), colors(), &image).drawAll(image);
 }
 
 void TSeMCal::RedrawCells() {
-    if (image().isNull())
+    // A pending full drawing shows the cells as they are now.
+    if (offscreenImage().isNull() || redrawPending())
         return;
-    MonthGridPainter(grid(), *Fonts(), colors(), &image()).drawCells(offscreenImage());
+    MonthGridPainter(grid(), *Fonts(), colors(), &offscreenImage()).drawCells(offscreenImage());
     update();
 }
 

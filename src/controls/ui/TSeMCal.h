@@ -103,7 +103,7 @@ signals:
 
 protected:
     void recompute() override;
-    void drawImage(QImage& image) override;
+    void drawImage(QImage& image) const override;
     bool redrawSuspended() const override { return grid().state().suspend; }
     void imageResized() override;
     void fontsChanged() override;

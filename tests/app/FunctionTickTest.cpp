@@ -1,0 +1,327 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The function tick under a set clock: warm-up and intervals, the timer alarm, Jiglo, and the date rollover.
+#include "app/FunctionTick.h"
+
+
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace rekko {
+namespace {
+
+LocalDateTime At(int year, int month, int day, int hour, int minute, int second = 0, int millisecond = 0) {
+    return EncodeDateTime({year, static_cast<uint8_t>(month), static_cast<uint8_t>(day)},
+                          {hour, minute, second, millisecond});
+}
+
+// Every port of the tick in one object that logs what the tick asks of it.
+struct FakeShell : TickWindow, TickMonths, DialogState, TimerAlertPort, ClockCorrection, StatusBar, InstanceRegistry {
+    explicit FakeShell(const test::FakeClock& fakeClock) : clock(fakeClock) {}
+
+    bool visible() const override { return shown; }
+    ShownPage shownPage() const override { return page; }
+    void setTickInterval(int milliseconds) override { intervals.push_back(milliseconds); }
+    void setAutoCorrectionEnabled(bool enabled) override { autoCorrectionEnabled = enabled; }
+    void quitWithoutSaving() override { log.push_back("quit"); }
+
+    int32_t today() const override { return day; }
+    void storeToday(int32_t newDay) override {
+        day = newDay;
+        log.push_back("today " + std::to_string(DateOf(JuliusDayToDateTime(newDay)).day));
+    }
+    void showThisMonth() override { log.push_back("this month"); }
+    void redraw() override { log.push_back("redraw"); }
+    void refreshYearView() override { log.push_back("year view"); }
+    SaveReport saveAll() override {
+        log.push_back("save all");
+        return saveResult;
+    }
+    Status reinitialise() override {
+        log.push_back("reinitialise");
+        day = DateTimeToJuliusDay(clock.now());
+        return reinitialiseResult;
+    }
+
+    bool scheduleDialogOpen() const override { return dialogOpen; }
+
+    void queueAlert() override { alerts.push_back(clock.now()); }
+
+    bool retrievalRunning() const override { return retrieving; }
+    bool checkSchedule(LocalDateTime, int ticksSinceStart) override {
+        scheduleChecks.push_back(ticksSinceStart);
+        checkedWhileEnabled = checkedWhileEnabled || autoCorrectionEnabled;
+        return retrievalDue;
+    }
+
+    void showPanel0(const std::string& text) override { panel0 = text; }
+    void showPanel1(const StatusLine& line) override { panel1.push_back(line.text); }
+    void setHighlighted(bool on) override { log.push_back(on ? "yellow" : "normal colour"); }
+
+    bool exists(const std::string& title) override { return titles.count(title) > 0; }
+    bool wake(const std::string&) override { return false; }
+
+    const test::FakeClock& clock;
+    bool shown = true;
+    ShownPage page = ShownPage::Month;
+    std::vector<int> intervals;
+    bool autoCorrectionEnabled = true;
+    std::vector<std::string> log;
+    int32_t day = 0;
+    SaveReport saveResult;
+    Status reinitialiseResult = Success();
+    bool dialogOpen = false;
+    std::vector<LocalDateTime> alerts;
+    bool retrieving = false;
+    bool retrievalDue = false;
+    std::vector<int> scheduleChecks;
+    bool checkedWhileEnabled = false;
+    std::string panel0;
+    std::vector<std::string> panel1;
+    std::set<std::string> titles;
+};
+
+struct Tick {
+    explicit Tick(LocalDateTime start) : clock(start), shell(clock) {
+        shell.day = DateTimeToJuliusDay(start);
+        settings.cbShiyouchuu = false;
+    }
+
+    // Starts the tick, then runs it every interval it asks for, count times.
+    void run(int count) {
+        for (int i = 0; i < count; ++i) {
+            clock.advanceSeconds(tick.intervalMilliseconds() / 1000.0);
+            tick.tick();
+        }
+    }
+
+    test::TempDir startup;
+    test::FakeClock clock;
+    FakeShell shell;
+    CountdownTimer timer;
+    test::ScriptedDialogs dialogs;
+    Settings settings;
+    StatusPanels status{shell, clock, settings, startup.path(), "/opt/rekko"};
+    FunctionTick tick{{clock, dialogs, shell, shell, shell, shell, timer, shell, shell, status}, settings};
+};
+
+TEST(FunctionTick, WarmsUpFor180TicksThenRunsAtTheCheckInterval) {
+    struct Case {
+        bool autoCorrection;
+        int checkIntervalItem;
+        int warmUpMs;
+        int afterMs;
+    };
+    for (const Case c : {Case{true, 9, 1000, 60000}, Case{false, 6, 10000, 10000}, Case{false, 0, 10000, 1000},
+                         Case{true, 42, 1000, 10000}}) {
+        Tick t(At(2024, 5, 20, 9, 0));
+        t.settings.cbTShuusei = c.autoCorrection;
+        t.settings.cbTimerNo = c.checkIntervalItem;
+        t.tick.start();
+        EXPECT_EQ(t.shell.intervals, std::vector<int>{c.warmUpMs});
+        t.run(179);
+        EXPECT_EQ(t.tick.warmUpCounter(), 1);
+        EXPECT_EQ(t.shell.intervals.size(), 1u);
+        t.run(1);
+        EXPECT_EQ(t.tick.warmUpCounter(), -1);
+        EXPECT_EQ(t.shell.intervals, (std::vector<int>{c.warmUpMs, c.afterMs}));
+        t.run(5);
+        EXPECT_EQ(t.shell.intervals.size(), 2u);
+    }
+}
+
+TEST(FunctionTick, ScheduleCheckCountsTicksAndRunsWithTheCheckBoxDisabled) {
+    Tick t(At(2024, 5, 20, 9, 0));
+    t.settings.cbTShuusei = true;
+    t.tick.start();
+    t.run(3);
+    EXPECT_EQ(t.shell.scheduleChecks, (std::vector<int>{1, 2, 3}));
+    EXPECT_FALSE(t.shell.checkedWhileEnabled);
+    EXPECT_TRUE(t.shell.autoCorrectionEnabled);
+
+    // A running retrieval stops the tick after the clock and the alarm; the clock shows the retrieval notice.
+    t.shell.retrieving = true;
+    t.clock.set(At(2024, 5, 21, 0, 0, 5));
+    t.run(1);
+    EXPECT_EQ(t.shell.panel0, kRetrievingTimeText);
+    EXPECT_EQ(t.shell.scheduleChecks.size(), 3u);
+    EXPECT_TRUE(t.shell.log.empty());
+
+    // A due retrieval ends the tick: the rollover waits for the next one.
+    t.shell.retrieving = false;
+    t.shell.retrievalDue = true;
+    t.run(1);
+    EXPECT_TRUE(t.shell.log.empty());
+    t.settings.cbTShuusei = false;
+    t.run(1);
+    EXPECT_EQ(t.shell.scheduleChecks.size(), 4u);
+    EXPECT_EQ(t.shell.day, EncodeJuliusDay(2024, 5, 21));
+}
+
+TEST(FunctionTick, JigloTakesOverClockCorrectionButNeverTheRollover) {
+    Tick t(At(2024, 5, 20, 23, 59, 59));
+    t.settings.cbTShuusei = true;
+    t.tick.start();
+    t.startup.write("Jiglo.desktop", "[Desktop Entry]\n");
+    t.shell.titles.insert(kJigloWindowTitle);
+    t.run(1);
+    EXPECT_TRUE(t.shell.scheduleChecks.empty());
+    EXPECT_EQ(t.shell.panel1.back(), "<Jiglo>によって時刻変更中");
+    EXPECT_EQ(t.shell.day, EncodeJuliusDay(2024, 5, 21));
+
+    // Once marked, Jiglo's window need not exist; the first tick that finds the entry gone still skips.
+    t.shell.titles.clear();
+    t.run(1);
+    EXPECT_TRUE(t.shell.scheduleChecks.empty());
+    std::filesystem::remove(t.startup / "Jiglo.desktop");
+    t.run(1);
+    EXPECT_TRUE(t.shell.scheduleChecks.empty());
+    EXPECT_EQ(t.shell.panel1.back(), "");
+    t.run(1);
+    EXPECT_EQ(t.shell.scheduleChecks.size(), 1u);
+
+    // Jiglo's window without its autostart entry does not stop the correction.
+    t.shell.titles.insert(kJigloWindowTitle);
+    t.run(1);
+    EXPECT_EQ(t.shell.scheduleChecks.size(), 2u);
+}
+
+TEST(FunctionTick, RollsOverAtMidnightOnlyWhileTheWindowIsVisible) {
+    Tick t(At(2024, 5, 20, 23, 59, 50));
+    t.tick.start();
+    t.shell.shown = false;
+    t.run(1);
+    t.run(360); // an hour past midnight, hidden
+    EXPECT_EQ(t.shell.day, EncodeJuliusDay(2024, 5, 20));
+    EXPECT_TRUE(t.shell.log.empty());
+
+    t.shell.shown = true;
+    t.run(1);
+    EXPECT_EQ(t.shell.log,
+              (std::vector<std::string>{"this month", "yellow", "today 21", "redraw", "year view", "normal colour"}));
+    EXPECT_EQ(t.shell.panel1.rbegin()[1], kDateChangingText);
+    EXPECT_FALSE(t.tick.dateChangeRunning());
+    t.shell.log.clear();
+    t.run(1);
+    EXPECT_TRUE(t.shell.log.empty());
+}
+
+TEST(FunctionTick, RolloverWaitsForTheScheduleDialogAndOtherPages) {
+    Tick t(At(2024, 5, 21, 0, 0, 5));
+    t.shell.day = EncodeJuliusDay(2024, 5, 20);
+    t.tick.start();
+    t.shell.dialogOpen = true;
+    t.run(3);
+    t.shell.dialogOpen = false;
+    for (const ShownPage page : {ShownPage::Settings, ShownPage::Memo}) {
+        t.shell.page = page;
+        t.run(1);
+    }
+    EXPECT_TRUE(t.shell.log.empty());
+
+    // On the year page the date changes without going to this month or the yellow bar.
+    t.shell.page = ShownPage::Year;
+    t.run(1);
+    EXPECT_EQ(t.shell.log, (std::vector<std::string>{"today 21", "redraw", "year view", "normal colour"}));
+}
+
+TEST(FunctionTick, AnyNewMonthShiftsTheWindowAfterSaveAll) {
+    // Midnight on the last day; and a window hidden from the 30th and shown on the 3rd.
+    for (const auto& [from, to] : {std::pair{At(2024, 5, 31, 23, 59, 55), At(2024, 6, 1, 0, 0, 5)},
+                                   std::pair{At(2024, 4, 30, 18, 0), At(2024, 5, 3, 8, 30)}}) {
+        Tick t(from);
+        t.tick.start();
+        t.shell.shown = false;
+        t.clock.set(to);
+        t.tick.tick();
+        EXPECT_TRUE(t.shell.log.empty());
+        t.shell.shown = true;
+        t.shell.intervals.clear();
+        t.tick.tick();
+        EXPECT_EQ(t.shell.log,
+                  (std::vector<std::string>{"this month", "yellow", "today " + std::to_string(DateOf(to).day),
+                                            "save all", "reinitialise", "year view", "normal colour"}));
+        EXPECT_EQ(t.shell.intervals, std::vector<int>{10000});
+        // The next day of the same month only redraws.
+        t.clock.set(to + 1);
+        t.shell.log.clear();
+        t.tick.tick();
+        EXPECT_EQ(t.shell.log[3], "redraw");
+    }
+}
+
+TEST(FunctionTick, FailedSaveKeepsTheMonthsAndTriesAgainAtTheNextDateChange) {
+    Tick t(At(2024, 6, 30, 23, 59, 55));
+    t.tick.start();
+    t.shell.saveResult.failures.push_back({.cause = "No space left on device", .path = "/data/Ca202406.myc"});
+    t.dialogs.expect(DialogAnswer::Ok);
+    t.run(1);
+    ASSERT_EQ(t.dialogs.shown().size(), 1u);
+    EXPECT_EQ(t.dialogs.shown()[0].text, t.shell.saveResult.message());
+    EXPECT_EQ(t.shell.log, (std::vector<std::string>{"this month", "yellow", "today 1", "save all", "redraw",
+                                                     "year view", "normal colour"}));
+
+    t.shell.saveResult = {};
+    t.shell.log.clear();
+    t.clock.set(At(2024, 7, 2, 0, 0, 5));
+    t.tick.tick();
+    EXPECT_EQ(t.shell.log[3], "save all");
+    EXPECT_EQ(t.shell.log[4], "reinitialise");
+}
+
+TEST(FunctionTick, FailedMonthInitialisationEndsWithoutASecondSave) {
+    Tick t(At(2024, 12, 31, 23, 59, 55));
+    t.tick.start();
+    t.shell.reinitialiseResult = Failure{.cause = "Permission denied", .path = "/data/Ca202504.myc"};
+    t.dialogs.expect(DialogAnswer::Ok);
+    t.run(1);
+    EXPECT_EQ(t.shell.log,
+              (std::vector<std::string>{"this month", "yellow", "today 1", "save all", "reinitialise", "quit"}));
+    EXPECT_EQ(t.dialogs.shown().at(0).text,
+              "月の初期設定に失敗しました。\r\n/data/Ca202504.myc: Permission denied\r\n一旦、終了させますので\r\n"
+              "もう一度、立ち上げ直してください。");
+    EXPECT_FALSE(t.tick.dateChangeRunning());
+}
+
+TEST(FunctionTick, AlarmFiresOnceOnTheFirstTickAtOrAfterTheNotice) {
+    Tick t(At(2024, 5, 20, 11, 50, 3));
+    t.timer.setNotice(3);
+    t.timer.arm(MillisecondOfDay(At(2024, 5, 20, 12, 0)));
+    t.tick.start();
+    t.run(60);
+    ASSERT_EQ(t.shell.alerts.size(), 1u);
+    EXPECT_EQ(TimeOf(t.shell.alerts[0]), (TimeOfDay{11, 57, 3}));
+    EXPECT_FALSE(t.timer.armed());
+
+    // Armed again after 12:33 (the program was not running), nothing comes that day.
+    t.clock.set(At(2024, 5, 20, 12, 32, 55));
+    t.timer.arm(MillisecondOfDay(At(2024, 5, 20, 12, 0)));
+    t.run(30);
+    EXPECT_EQ(t.shell.alerts.size(), 1u);
+    EXPECT_TRUE(t.timer.armed());
+}
+
+TEST(StatusPanels, CountdownShowsItsSecondsAndEndsOnceOrWhenCancelled) {
+    Tick t(At(2024, 5, 20, 9, 0));
+    t.settings.cbShiyouchuu = true;
+    t.status.startCountdown(2);
+    EXPECT_EQ(t.shell.panel1.back(), "      自動常駐まであと  2 秒   ");
+    EXPECT_FALSE(t.status.countDown());
+    EXPECT_TRUE(t.status.countDown());
+    EXPECT_EQ(t.shell.panel1.back(), "     【 起動フォルダ 】   /opt/rekko/  ");
+    EXPECT_FALSE(t.status.countDown());
+
+    t.status.startCountdown(30);
+    t.status.cancelCountdown();
+    EXPECT_EQ(t.status.countdownSeconds(), 0);
+    EXPECT_FALSE(t.status.countDown());
+}
+
+} // namespace
+} // namespace rekko
