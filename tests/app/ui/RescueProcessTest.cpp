@@ -172,7 +172,7 @@ private slots:
         QVERIFY(QFile::exists(note));
         auto next = installation.start();
         const QString box = waitForWindow("Rekko-$");
-        QVERIFY2(!box.isEmpty(), "no box at the next start");
+        QVERIFY2(!box.isEmpty(), qPrintable("no box at the next start: " + QString::fromUtf8(next->readAllStandardError())));
         QCOMPARE(xdotool({"getwindowname", box}), QString::fromUtf8("確認 -Rekko-"));
         QVERIFY(!QFile::exists(note));
         next->terminate();
