@@ -1,11 +1,14 @@
-# Rekko: make run (build and start), make test (build and run every test), make bench (benchmarks),
-# make crash (1 000 kills during save all), make fuzz (the fuzz targets, FUZZ_SECONDS each),
-# make oldcal (compute the old-calendar table resource again), make fresh-check (the set-up on a new Debian 12).
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Rekko: make run (build and start), make test (check the formatting, build with every warning an error, run every
+# test), make bench (benchmarks), make crash (1 000 kills during save all), make fuzz (the fuzz targets, FUZZ_SECONDS
+# each), make format (apply .clang-format), make oldcal (compute the old-calendar table resource again), make
+# fresh-check (the set-up on a new Debian 12).
 # Each target installs the Debian packages it needs when they are missing.
 
-# qt6-translations-l10n: Qt's own dialogs and buttons in the user's language.
+# qt6-translations-l10n: Qt's own dialogs and buttons in the user's language; clang-format: the house style.
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-                  qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
+                  qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n \
+                  clang-format
 # The screenshots and the start-up benchmark run under Xvfb; the flow, hotkey and tray tests add a window manager
 # (openbox), xdotool and a tray host (trayer), and the timer's alert is checked with xprop.
 TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer locales
@@ -21,18 +24,21 @@ XVFB := tests/support/own-display
 
 ifeq ($(SANITIZE),1)
 BUILD_DIR := build-sanitize
-CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DREKKO_SANITIZE=ON -DREKKO_BENCH=OFF
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DREKKO_SANITIZE=ON -DREKKO_BENCH=OFF -DREKKO_WERROR=ON
 else
 BUILD_DIR := build
-CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREKKO_WERROR=ON
 endif
+
+# The C++ sources the house style covers.
+SOURCES = $(shell find src tools tests bench -name '*.cpp' -o -name '*.h')
 
 # Tests see a fixed zone and language, then once more a zone with daylight saving.
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
 .PHONY: run test crash fuzz bench profile-startup oldcal build deps test-deps bench-deps fuzz-deps fresh-check \
-        format clean
+        format format-check clean
 
 # Rekko starts in its program folder, as it would from a desktop entry, so its data stays beside it and the shipped
 # Hday.dat is read. Without a display the calendar cannot open; rekkocal shows this month instead.
@@ -46,7 +52,7 @@ run: build
 	fi
 
 # Tests labelled "once" (the crash harness, the full code page table) do not depend on the zone.
-test: test-deps build
+test: test-deps format-check build
 	TZ=Asia/Tokyo $(TEST_ENV) $(CTEST)
 	TZ=Europe/Berlin $(TEST_ENV) $(CTEST) -LE once
 
@@ -111,8 +117,12 @@ fresh-check:
 fuzz-deps:
 	@./tools/install-packages.sh $(FUZZ_PACKAGES)
 
-format:
-	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+format: deps
+	clang-format -i $(SOURCES)
+
+# Fails on any line that make format would change.
+format-check: deps
+	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
 	rm -rf build build-sanitize build-fuzz

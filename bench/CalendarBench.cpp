@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code page 932 conversion throughput against plain iconv, and the day-number round trip.
-#include "calendar/Cp932.h"
+#include "base/Cp932.h"
 #include "calendar/Julius.h"
 
 #include <benchmark/benchmark.h>

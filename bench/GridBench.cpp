@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Month grid figures: a full redraw of a populated month into the off-screen image, the layout and the lane table.
 #include "controls/ui/TSeMCal.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day kinds and names for two centuries, and the holiday listing of rekkocal against gcal's.
 #include "calendar/DayRules.h"
 #include "calendar/Julius.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month page with the sample data on the offscreen platform: month initialisation, a jump to a far month and
 // back with the grid redrawn, and save all.
 #include "SampleData.h"
@@ -47,7 +48,7 @@ struct Program {
 void BM_MonthInitialisation(benchmark::State& state) {
     Program program;
     for (auto _ : state)
-        benchmark::DoNotOptimize(program.controller->initialiseMonths());
+        benchmark::DoNotOptimize(program.window->sequence().initialiseMonths());
 }
 BENCHMARK(BM_MonthInitialisation)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
@@ -55,8 +56,8 @@ void BM_JumpFarAndBack(benchmark::State& state) {
     Program program;
     rekko::MonthPage* page = program.window->monthPage();
     for (auto _ : state) {
-        page->button("btnYokunen")->click();
-        page->button("btnM11")->click();
+        page->buttons().nextYear->click();
+        page->buttons().thisMonth->click();
     }
 }
 BENCHMARK(BM_JumpFarAndBack)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -64,7 +65,7 @@ BENCHMARK(BM_JumpFarAndBack)->Unit(benchmark::kMillisecond)->Repetitions(5)->Rep
 void BM_SaveAll(benchmark::State& state) {
     Program program;
     for (auto _ : state)
-        benchmark::DoNotOptimize(program.controller->saveAll());
+        benchmark::DoNotOptimize(program.window->sequence().saveAll());
 }
 BENCHMARK(BM_SaveAll)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rokuyo lookups for every day 1873-2100: the shipped binary search against the line-by-line scan.
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the benchmarks' sample data folder.
 #include "SampleData.h"
 
-#include "app/MonthWindow.h"
-#include "app/PeriodStore.h"
+#include "base/TextFile.h"
 #include "calendar/Julius.h"
-#include "calendar/TextFile.h"
+#include "month/MonthWindow.h"
+#include "month/PeriodStore.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the benchmarks share: silent message boxes, and a data folder with the five months of the month window
 // (500 lines each) and 1 000 periods.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Schedule dialog figures: one day of a 2 000-line month opened into the line editor and written back.
 #include "schedule/ui/LineColourEditor.h"
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving the month window's data: five 500-line months and a 1 000-line period file.
-#include "app/MonthNavigator.h"
-#include "app/MonthStore.h"
-#include "app/PeriodStore.h"
+#include "month/MonthNavigator.h"
+#include "month/MonthStore.h"
+#include "month/PeriodStore.h"
 
+#include "base/TextFile.h"
 #include "calendar/Julius.h"
-#include "calendar/TextFile.h"
 
 #include "SampleData.h"
 

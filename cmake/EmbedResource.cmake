@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # rekko_embed_resource(TARGET FILE SYMBOL): compiles the bytes of FILE into TARGET as
 #   extern const unsigned char SYMBOL[]; extern const std::size_t SYMBOL_size;
 # in namespace rekko::resources, regenerated whenever the file changes.

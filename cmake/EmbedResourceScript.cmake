@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a C++ source holding the bytes of INPUT as the array SYMBOL (called by rekko_embed_resource).
 file(READ ${INPUT} hex HEX)
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages given as arguments that are not installed yet: one apt-get update, then one
 # apt-get install. Without root it prints the command to run and fails.
 set -euo pipefail

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program folder rule, the file set and the sibling lookup.
 #include "AppFolders.h"
+
+#include "month/PeriodStore.h"
 
 #include <cstdio>
 
@@ -18,16 +21,6 @@ fs::path FileSet::monthFile(int year, int month) const {
     char name[32];
     std::snprintf(name, sizeof name, "Ca%.4d%.2d.myc", year, month);
     return dataFolder + name;
-}
-
-bool IsPeriodCopyName(std::string_view name) {
-    if (name.size() != 12 || !name.starts_with("CaFT") || !name.ends_with(".mcp"))
-        return false;
-    for (const char c : name.substr(4, 4)) {
-        if (c <= ' ' || c > '~' || c == '/')
-            return false;
-    }
-    return true;
 }
 
 bool IsWrittenFileName(std::string_view name) {

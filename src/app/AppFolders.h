@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every file of the program lives: program folder, data folder, current directory, and the sibling programs.
 #pragma once
 
@@ -32,10 +33,6 @@ struct FileSet {
     // Returns the month file "Ca%.4d%.2d.myc" of a year and month in the data folder.
     std::filesystem::path monthFile(int year, int month) const;
 };
-
-// Answers whether a name is that of a period-file copy: "CaFT", exactly four visible ASCII characters other than "/",
-// then ".mcp". Only such names, in the current directory, are ever deleted as copies.
-bool IsPeriodCopyName(std::string_view name);
 
 // Answers whether the program writes whole files of that name: "Sorel.ini", the month files "Ca%.4d%.2d.myc",
 // "CaFromTo.myc" and its copies, "CaMemo.myc" and "Sday.myc".

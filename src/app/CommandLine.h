@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of the program: "/J" and two digits asks for an automatic move to the notification area.
 #pragma once
 

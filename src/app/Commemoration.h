@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commemoration settings: section Commemoration of "Cmr.myc" in the program folder.
 #pragma once
 
-#include "ProfileFile.h"
+#include "base/ProfileFile.h"
 
 #include <string>
 

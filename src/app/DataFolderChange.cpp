@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data-folder change flow and its messages.
 #include "DataFolderChange.h"
 
-#include "calendar/Cp932.h"
+#include "base/Cp932.h"
 
 #include <filesystem>
 

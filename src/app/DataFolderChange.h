@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data-folder change of the settings page: choose or type a folder, then carry the change out or cancel it.
 #pragma once
 

@@ -2,7 +2,7 @@
 // One tick of the main window's function timer, and the date change it runs at midnight.
 #include "FunctionTick.h"
 
-#include "MainController.h"
+#include "ShellSequence.h"
 
 #include <climits>
 

@@ -1,11 +1,10 @@
-// Start-up, month initialisation, save all, activation and the close rules of the main window.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The shell's state: start-up values, the settings file, activation and the close rules of the main window.
 #include "MainController.h"
 
 #include "CommandLine.h"
 
-#include "calendar/AtomicWrite.h"
-
-#include <exception>
+#include "base/AtomicWrite.h"
 
 namespace rekko {
 
@@ -22,36 +21,17 @@ void MainController::locateSiblings(bool lookForZunbo, const fs::path& programsF
 }
 
 void MainController::beginStart(const std::vector<std::string>& arguments) {
-    m_today = DateTimeToJuliusDay(m_clock.now());
+    takeToday();
     m_dataFolder.clear();
     m_firstActivation = true;
     m_residentCountdown = ResidentCountdownSeconds(arguments);
 }
 
-std::string MonthInitFailedMessage(const Failure& failure) {
-    std::string detail = failure.path;
-    if (!failure.cause.empty())
-        detail += (detail.empty() ? "" : ": ") + failure.cause;
-    const std::string message = kMonthInitFailedMessage;
-    if (detail.empty())
-        return message;
-    const size_t firstLineEnd = message.find("\r\n");
-    return message.substr(0, firstLineEnd) + "\r\n" + detail + message.substr(firstLineEnd);
-}
-
-Status MainController::runMonthSteps(MonthInitPhase phase) {
-    for (const auto& step : m_seams.monthInitialisation) {
-        if (step.phase != phase || !step.run)
-            continue;
-        if (Status done = step.run(); !done)
-            return done;
-    }
-    return Success();
+void MainController::takeToday() {
+    m_today = DateTimeToJuliusDay(m_clock.now());
 }
 
 bool MainController::readSettings() {
-    if (m_seams.collectSettings)
-        m_seams.collectSettings(m_settings);
     auto file = ProfileFile::Load(files().settings);
     if (!file && !m_settingsUnreadable) {
         // Without the settings the data folder is unknown: the user decides whether to go on with the defaults, and
@@ -76,57 +56,13 @@ bool MainController::readSettings() {
             m_settings.edFolder += '/';
         m_dataFolder = m_settings.edFolder;
     }
-    if (m_seams.applySettings)
-        m_seams.applySettings(m_settings);
     return true;
-}
-
-Status MainController::initialiseMonths() {
-    Status result = Success();
-    try {
-        m_today = DateTimeToJuliusDay(m_clock.now());
-        result = runMonthSteps(MonthInitPhase::BeforeSettings);
-        if (result && !readSettings())
-            result = Failure{.reported = true};
-        if (result)
-            result = runMonthSteps(MonthInitPhase::AfterSettings);
-        m_dataFolderAtStart = m_settings.edFolder;
-    } catch (const std::exception& error) {
-        result = Failure{.cause = error.what()};
-    }
-    // The final steps run in every case, as the grid must be redrawn whatever happened before.
-    try {
-        if (Status finished = runMonthSteps(MonthInitPhase::Finish); !finished && result)
-            result = finished;
-    } catch (const std::exception& error) {
-        if (result)
-            result = Failure{.cause = error.what()};
-    }
-    return result;
 }
 
 void MainController::loadCommemoration() {
     auto file = ProfileFile::Load(files().commemoration);
     if (file.ok())
         m_commemoration = ReadCommemoration(file.value());
-}
-
-void MainController::recordStart() {
-    if (!m_settings.cbKidouKiroku || !m_seams.appendStartRecord)
-        return;
-    bool ok = false;
-    try {
-        ok = m_seams.appendStartRecord().ok();
-    } catch (const std::exception&) {
-        ok = false;
-    }
-    if (!ok)
-        m_dialogs.inform("起動時刻取得エラー\r\n処理は続けます。");
-}
-
-void MainController::registerHotkeys() {
-    if (m_settings.cbHotkey && m_seams.registerHotkeys)
-        m_seams.registerHotkeys();
 }
 
 void MainController::finishStart() {
@@ -147,31 +83,6 @@ Status MainController::writeSettingsFile() {
     return file.value().save(path);
 }
 
-SaveReport MainController::saveAll() {
-    SaveReport report;
-    if (m_seams.collectSettings)
-        m_seams.collectSettings(m_settings);
-    if (auto written = writeSettingsFile(); !written)
-        report.failures.push_back(written.error());
-    for (const auto& participant : m_seams.saveAll) {
-        Failure failure;
-        try {
-            const Status saved = participant.save();
-            if (saved)
-                continue;
-            failure = saved.error();
-        } catch (const std::exception& error) {
-            failure = Failure{.cause = error.what()};
-        }
-        if (failure.path.empty())
-            failure.path = participant.name;
-        report.failures.push_back(failure);
-        if (participant.rescue)
-            report.rescuable.push_back({failure.path, participant.rescue});
-    }
-    return report;
-}
-
 void MainController::removeStaleTemporaries() {
     const fs::path dataFolder = m_dataFolder.empty() ? fs::path(".") : fs::path(m_dataFolder);
     for (const fs::path& folder : {m_programFolder, dataFolder, fs::path(".")})
@@ -188,19 +99,6 @@ bool MainController::refuseClose() {
         return true;
     }
     return false;
-}
-
-SaveReport MainController::shutDown() {
-    if (m_seams.collectSettings)
-        m_seams.collectSettings(m_settings);
-    if (m_settings.cbKidouKiroku && m_seams.appendStopRecord)
-        m_seams.appendStopRecord();
-    return saveAll();
-}
-
-void MainController::releaseHotkeys() {
-    if (m_seams.releaseHotkeys)
-        m_seams.releaseHotkeys();
 }
 
 Activation MainController::activate(bool keepLastDisplay) {

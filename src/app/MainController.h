@@ -1,11 +1,10 @@
-// The main window's rules that need no widgets: start-up state, month initialisation, save all, activation, close.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's state and rules that need no widgets: start-up values, the settings file, activation, close.
 #pragma once
 
 #include "AppFolders.h"
 #include "Commemoration.h"
-#include "SaveReport.h"
 #include "Settings.h"
-#include "ShellSeams.h"
 #include "StatusText.h"
 #include "UnsavedRescue.h"
 
@@ -19,16 +18,6 @@
 
 namespace rekko {
 
-inline constexpr const char* kMonthInitFailedMessage =
-    "月の初期設定に失敗しました。\r\n一旦、終了させますので\r\nもう一度、立ち上げ直してください。";
-
-// Why an edited file was not written while writes are held (MainController::writesHeld).
-inline constexpr const char* kWritesHeldCause =
-    "設定ファイルを読み込めないため、データフォルダを選ぶまで保存しません。";
-
-// Returns the month-initialisation message with the file and the cause of the failure on its second line.
-std::string MonthInitFailedMessage(const Failure& failure);
-
 // What an activation of the main window asks of the widgets.
 struct Activation {
     bool showCurrentMonth = false;              // select tab 1, show the current month, focus the grid
@@ -41,7 +30,6 @@ public:
     MainController(std::filesystem::path programFolder, std::filesystem::path startupFolder, Clock& clock,
                    Dialogs& dialogs, std::filesystem::path rescueFolder);
 
-    ShellSeams& seams() { return m_seams; }
     const Clock& clock() const { return m_clock; }
     Settings& settings() { return m_settings; }
     const Commemoration& commemoration() const { return m_commemoration; }
@@ -55,12 +43,22 @@ public:
     // Takes today from the clock, clears the data folder and reads the "/J" countdown from the arguments.
     void beginStart(const std::vector<std::string>& arguments);
 
-    // Runs month initialisation: today, the steps before the settings, the settings file, the steps after them, the
-    // data folder at start, the final steps. Answers the first failure of a step (an exception's text as its cause),
-    // or a reported failure when the settings file exists but cannot be read and the user chose not to go on with the
-    // defaults (startDeclined).
-    Status initialiseMonths();
+    // Takes today from the clock again (month initialisation).
+    void takeToday();
+
+    // Reads the settings file into the settings; the data folder is taken from it at the first read only, with a
+    // trailing "/". A missing file leaves every default. When the file exists but cannot be read, the user is asked
+    // whether to go on with the defaults, once: Yes holds every write back until a data folder is chosen, No answers
+    // false (startDeclined).
+    bool readSettings();
     bool startDeclined() const { return m_startDeclined; }
+    // Keeps the data folder of the settings as the data folder at start, which a change on the settings page is
+    // compared with.
+    void keepDataFolderAtStart() { m_dataFolderAtStart = m_settings.edFolder; }
+
+    // Writes the settings file (read again first, so that what other windows wrote meanwhile survives; not while
+    // writes are held).
+    Status writeSettingsFile();
 
     // Answers whether the data files and the settings file are left alone: the settings file could not be read at
     // start and no data folder was chosen since; dataFolderChosen ends it.
@@ -70,18 +68,8 @@ public:
     // Loads "Cmr.myc" when it exists; otherwise the defaults stay.
     void loadCommemoration();
 
-    // Appends the start record while cbKidouKiroku is on; a failure shows its message and start-up goes on.
-    void recordStart();
-
-    // Registers the hotkeys while cbHotkey is on.
-    void registerHotkeys();
-
     // Clamps the values checked at start and sets the warm-up counter of the function tick.
     void finishStart();
-
-    // Writes the settings file (read again first, so that what other windows wrote meanwhile survives; not while
-    // writes are held), then every save-all participant in order. Nothing that fails stops the rest.
-    SaveReport saveAll();
 
     // Removes the temporaries that interrupted writes left beside the files the program writes: in the program
     // folder, the data folder, the current directory and the folders their symbolic links lead to.
@@ -92,12 +80,6 @@ public:
 
     // Answers whether closing must be refused now, after showing why: a time retrieval or a date change runs.
     bool refuseClose();
-
-    // Runs the orderly end: the stop record while cbKidouKiroku is on, then save all.
-    SaveReport shutDown();
-
-    // Releases the hotkeys when the window goes away.
-    void releaseHotkeys();
 
     // Decides what an activation does; keepLastDisplay is cbZenkai's state. The first activation always shows the
     // current month, a return from elsewhere (below) does unless keepLastDisplay; the deferred message comes out
@@ -138,15 +120,10 @@ public:
     void setDateChangeRunning(bool running) { m_dateChangeRunning = running; }
 
 private:
-    Status runMonthSteps(MonthInitPhase phase);
-    bool readSettings();
-    Status writeSettingsFile();
-
     std::filesystem::path m_programFolder;
     std::filesystem::path m_startupFolder;
     Clock& m_clock;
     Dialogs& m_dialogs;
-    ShellSeams m_seams;
     Settings m_settings;
     Commemoration m_commemoration;
     UnsavedRescue m_rescue;

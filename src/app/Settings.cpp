@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing section Settei of the settings file.
 #include "Settings.h"
 
-#include "AppFolders.h"
 #include "ValueText.h"
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
+#include "month/PeriodStore.h"
 
 #include <limits>
 #include <optional>
@@ -74,7 +75,7 @@ template <class Visitor> void visitKeys(Settings& s, Visitor& v) {
         v.text("CaFT" + std::to_string(i + 1), s.CaFT[i], "", IsPeriodCopyName);
     v.number("DhFolderNo", s.DhFolderNo, 2, kMin, kMax);
     v.group(Group::Timer);
-    v.number("cbTimerNo", s.cbTimerNo, 6, 0, static_cast<int>(kCheckIntervalSeconds.size()) - 1);
+    v.number("cbTimerNo", s.cbTimerNo, kDefaultCheckItem, 0, static_cast<int>(kCheckIntervalSeconds.size()) - 1);
     v.time("pTimer", s.pTimer);
     v.number("pTimerBf", s.pTimerBf, 3, 0, 9);
     v.group(Group::ClockCorrection);
@@ -198,7 +199,7 @@ void ReadSettings(const ProfileFile& file, Settings& settings, bool readDataFold
     Reader reader(file, settings, readDataFolder);
     visitKeys(settings, reader);
     if (!settings.cbJigen)
-        settings.cbTimerNo = 6;
+        settings.cbTimerNo = kDefaultCheckItem;
     if (!settings.cbJikoku)
         settings.cbTShuusei = false;
     else if (settings.pTChien < 30)

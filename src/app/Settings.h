@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's options, section Settei of "Sorel.ini": every key with its type, default and range.
 #pragma once
 
-#include "ProfileFile.h"
+#include "base/ProfileFile.h"
+#include "month/MonthSettings.h"
 
 #include "calendar/Julius.h"
 
@@ -12,15 +14,18 @@ namespace rekko {
 
 inline constexpr const char* kSetteiSection = "Settei";
 
-// One value per key of section Settei, named after the key. A new object holds every table default; the keys whose
-// default is the control's current state (window positions, cbKeisan, pcNen, cbEditor, cbRekkoJ, cbNoReturn,
-// pTimer) hold the form defaults until the window fills them in.
-struct Settings {
+// Seconds of each item of the check-interval list cbTimer, and the item of 10 s that is the default.
+inline constexpr std::array<int, 10> kCheckIntervalSeconds{1, 2, 3, 4, 5, 7, 10, 20, 30, 60};
+inline constexpr int kDefaultCheckItem = 6;
+
+// One value per key of section Settei, named after the key; the month page's keys come from MonthSettings. A new
+// object holds every table default; the keys whose default is the control's current state (window positions,
+// cbKeisan, pcNen, cbEditor, cbRekkoJ, cbNoReturn, pTimer) hold the form defaults until the window fills them in.
+struct Settings : MonthSettings {
     bool cbJigen = true;
     bool cbKidouKiroku = false;
     bool cbKirokuHyouji = false;
     int udKidouGyou = 100;
-    int udCalSize = 1;
     int CaMemoTopLine = 0;
     int CaMemoY = 0;
     int CaMemoX = 0;
@@ -33,23 +38,14 @@ struct Settings {
     bool cbCursor = false;
     std::string edFolder;
     int rgYFirstMonth = 0;
-    bool cbNextDay = true;
-    bool cbNeighborJump = false;
-    bool cbBold = true;
-    bool cbRokuyo = true;
-    int udKFutosa = 1;
-    std::string edtKColor = "clBlue";
     int SpHajimariTuki = 1;
     bool cbKOption = false;
     bool cbPrjN = false;
     int HyoujiIchi = 0;
     int fmC21Top = 0;
     int fmC21Left = 0;
-    int fmDayTop = 0;
-    int fmDayLeft = 0;
-    std::array<std::string, 3> CaFT{};
     int DhFolderNo = 2;
-    int cbTimerNo = 6;
+    int cbTimerNo = kDefaultCheckItem;
     LocalDateTime pTimer = 0;
     int pTimerBf = 3;
     int pTDay = 0;
@@ -72,9 +68,6 @@ struct Settings {
     bool cbJikoku = true;
     bool cbExcel = false;
 };
-
-// Seconds of each item of the check-interval list cbTimer; item 6 is 10 s.
-inline constexpr std::array<int, 10> kCheckIntervalSeconds{1, 2, 3, 4, 5, 7, 10, 20, 30, 60};
 
 // Fills settings from section Settei. A missing key, a value that is not of the key's type and a value out of the
 // key's range take the key's default; keys whose default is the current state keep the value settings already holds.

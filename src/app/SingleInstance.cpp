@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance rule of the process entry.
 #include "SingleInstance.h"
 
@@ -13,7 +14,7 @@ StartVerdict CheckSingleInstance(InstanceRegistry& registry, Dialogs& dialogs, b
     }
     if (!registry.exists(kMainWindowTitle))
         return StartVerdict::Run;
-    for (const char* title : {kMessageBoxTitle, kScheduleDialogTitle, kMainWindowTitle}) {
+    for (const char* title : {kDefaultCaption, kScheduleDialogTitle, kMainWindowTitle}) {
         if (registry.wake(title))
             return StartVerdict::Quit;
     }

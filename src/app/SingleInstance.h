@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance rule of the process entry: refuse next to Sorel, wake a running Rekko, or go on.
 #pragma once
 

@@ -4,8 +4,8 @@
 
 #include "ValueText.h"
 
-#include "calendar/TextFile.h"
-#include "calendar/TextProcedures.h"
+#include "base/TextFile.h"
+#include "base/TextProcedures.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,14 +19,6 @@ constexpr int kDefaultLineLimit = 100;
 // The date and time of a line start after "S:" or "E:" and take at most 30 characters.
 constexpr size_t kStampStart = 2;
 constexpr size_t kStampLength = 30;
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 bool fileExists(const std::filesystem::path& file) {
     std::error_code error;
@@ -43,7 +35,7 @@ std::string RecordDateTimeText(LocalDateTime t) {
 }
 
 std::optional<LocalDateTime> ParseRecordDateTime(std::string_view text) {
-    text = trimmed(text);
+    text = TrimBlanks(text);
     const size_t blank = text.find(' ');
     const std::vector<std::string> parts = SplitAt(text.substr(0, blank), '/');
     if (parts.size() != 3)
@@ -53,12 +45,8 @@ std::optional<LocalDateTime> ParseRecordDateTime(std::string_view text) {
     const auto day = FieldInteger(parts[2]);
     if (!year || !month || !day || *year < 1 || *year > 9999 || *month < 1 || *month > 12 || *day < 1 || *day > 31)
         return std::nullopt;
-    try {
-        if (!IsValidYMD(*year, *month, *day))
-            return std::nullopt;
-    } catch (const EJuliusError&) {
+    if (!ExistingJuliusDay(*year, *month, *day))
         return std::nullopt;
-    }
     double time = 0;
     if (blank != std::string_view::npos) {
         const auto parsed = ParseTimeOfDay(text.substr(blank + 1));

@@ -3,8 +3,8 @@
 // message about the last stop, a stop line at every orderly end, and the option switched off and on.
 #pragma once
 
+#include "base/Result.h"
 #include "calendar/Julius.h"
-#include "calendar/Result.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 

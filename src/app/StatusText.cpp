@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Status-bar texts of the main window.
 #include "StatusText.h"
 
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the main window's status bar: the clock of panel 0 and the start-folder line of panel 1.
 #pragma once
 

@@ -3,10 +3,10 @@
 // and clock correction, with the null class used while clock correction is missing.
 #pragma once
 
-#include "SaveReport.h"
+#include "base/SaveReport.h"
 
+#include "base/Result.h"
 #include "calendar/Julius.h"
-#include "calendar/Result.h"
 
 #include <cstdint>
 

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rescuing unsaved files at an unattended end and announcing them at the next start.
 #include "UnsavedRescue.h"
 
 #include "AppFolders.h"
 
-#include "calendar/AtomicWrite.h"
-#include "calendar/FileEntry.h"
-#include "calendar/TextFile.h"
+#include "base/AtomicWrite.h"
+#include "base/FileEntry.h"
+#include "base/TextFile.h"
 
 #include <cstdio>
 
@@ -68,8 +69,8 @@ std::string UnsavedRescue::rescue(const SaveReport& report, LocalDateTime now) {
     if (written)
         written = WriteFileAtomically(noteFile(), earlier.value().empty() ? note : earlier.value() + "\r\n\r\n" + note);
     if (!written)
-        out += "Rekko: 次回の起動時に知らせることができません: " + written.error().path + ": " +
-               written.error().cause + "\n";
+        out += "Rekko: 次回の起動時に知らせることができません: " + written.error().path + ": " + written.error().cause +
+               "\n";
     return out;
 }
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copies of what an end without questions could not save, and the note that tells the next start about them.
 #pragma once
 
-#include "SaveReport.h"
+#include "base/SaveReport.h"
 
 #include "calendar/Julius.h"
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer and time texts of the settings file.
 #include "ValueText.h"
 
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <cstdio>
 #include <limits>
@@ -20,14 +21,6 @@ int digitValue(char c, int base) {
     else if (c >= 'A' && c <= 'F')
         value = c - 'A' + 10;
     return value < base ? value : -1;
-}
-
-std::string_view trimmedBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
 }
 
 } // namespace
@@ -70,7 +63,7 @@ int32_t IntegerOr(std::string_view text, int32_t fallback) {
 }
 
 std::optional<double> ParseTimeOfDay(std::string_view text) {
-    const std::vector<std::string> pieces = SplitAt(trimmedBlanks(text), ':');
+    const std::vector<std::string> pieces = SplitAt(TrimBlanks(text), ':');
     if (pieces.size() < 2 || pieces.size() > 3)
         return std::nullopt;
     int parts[3] = {0, 0, 0};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers and times as the settings file writes them: integers in decimal or "$" hexadecimal, times as "h:nn:ss".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main window and the schedule dialog open: centred on the work area, or where they were at exit.
 #pragma once
 

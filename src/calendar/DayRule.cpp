@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rule lines of the holiday and special-day lists.
 #include "DayRule.h"
 
-#include "CommaText.h"
 #include "Julius.h"
+#include "base/CommaText.h"
 
 #include <charconv>
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One holiday or special-day rule line: its item form, matching a date, and resolving it to a date in a year.
 #pragma once
 

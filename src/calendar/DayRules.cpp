@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The holiday law on top of the rule lists: equinox days, substitute holidays and citizens' holidays.
 #include "DayRules.h"
 
-#include "CommaText.h"
 #include "Equinox.h"
 #include "Julius.h"
+#include "base/CommaText.h"
 
 namespace rekko {
 
@@ -175,6 +176,8 @@ DayFontKind DayRules::DayFont(int32_t year, int month, int day) const {
     return DayFontOf(DayKind(year, month, day), true);
 }
 
-std::string DayNamesText(const DayNameList& names) { return JoinCommaText(names.names); }
+std::string DayNamesText(const DayNameList& names) {
+    return JoinCommaText(names.names);
+}
 
 } // namespace rekko

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Evaluation of the holiday and special-day lists: the kind of a day, its names and its font, under the
 // holiday law with its equinox, substitute and citizens' holidays.
 #pragma once
 
 #include "DayRule.h"
-#include "Result.h"
+#include "base/Result.h"
 
 #include <array>
 #include <cstdint>

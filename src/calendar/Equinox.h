@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vernal and autumnal equinox days in Japan time, by the almanac's closed formula.
 #pragma once
 

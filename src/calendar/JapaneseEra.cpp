@@ -2,7 +2,7 @@
 // The era table and the era date text.
 #include "JapaneseEra.h"
 
-#include "TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <array>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Date arithmetic on Julian day numbers: the classic floating-point conversion with the reform switch.
 #include "Julius.h"
 
@@ -13,7 +14,9 @@ constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 3
 constexpr int32_t kDateTimeEpoch = 2415019;
 constexpr int64_t kMillisecondsPerDay = 86'400'000;
 
-int64_t truncToInt(double x) { return static_cast<int64_t>(std::trunc(x)); }
+int64_t truncToInt(double x) {
+    return static_cast<int64_t>(std::trunc(x));
+}
 
 // Splits a value into whole days and milliseconds of the day, rounding to the millisecond so that
 // 23:59:59.9996 becomes midnight of the next day instead of a time of 24:00:00.
@@ -124,6 +127,15 @@ bool IsValidYMD(int32_t year, int month, int day) {
     return back.year == year && back.month == month && back.day == day;
 }
 
+std::optional<int32_t> ExistingJuliusDay(int32_t year, int month, int day) {
+    try {
+        if (IsValidYMD(year, month, day))
+            return EncodeJuliusDay(year, month, day);
+    } catch (const EJuliusError&) {
+    }
+    return std::nullopt;
+}
+
 LocalDateTime EncodeDateTime(const CalendarDate& date, const TimeOfDay& time) {
     const double days = EncodeJuliusDay(date.year, date.month, date.day) - kDateTimeEpoch;
     const double fraction =
@@ -132,7 +144,9 @@ LocalDateTime EncodeDateTime(const CalendarDate& date, const TimeOfDay& time) {
     return days < 0 ? days - fraction : days + fraction;
 }
 
-CalendarDate DateOf(LocalDateTime t) { return DecodeJuliusDay(DateTimeToJuliusDay(t)); }
+CalendarDate DateOf(LocalDateTime t) {
+    return DecodeJuliusDay(DateTimeToJuliusDay(t));
+}
 
 TimeOfDay TimeOf(LocalDateTime t) {
     int64_t days, ms;
@@ -151,6 +165,8 @@ int32_t DateTimeToJuliusDay(LocalDateTime t) {
     return static_cast<int32_t>(days + kDateTimeEpoch);
 }
 
-LocalDateTime JuliusDayToDateTime(int32_t jd) { return static_cast<double>(jd) - kDateTimeEpoch; }
+LocalDateTime JuliusDayToDateTime(int32_t jd) {
+    return static_cast<double>(jd) - kDateTimeEpoch;
+}
 
 } // namespace rekko

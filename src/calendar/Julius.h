@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Date arithmetic on Julian day numbers across the Gregorian reform, and the local date-and-time value.
 #pragma once
 
+#include "base/LocalDateTime.h"
+
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 namespace rekko {
@@ -41,8 +45,9 @@ int DaysOfMonth(int32_t year, int month);
 // Answers whether year, month and day name an existing date; throws EJuliusError inside the reform gap.
 bool IsValidYMD(int32_t year, int month, int day);
 
-// Local date-and-time value: days since 1899-12-30 with the time of day as the fraction.
-using LocalDateTime = double;
+// Returns the day number of year, month and day when they name an existing date; nothing otherwise, the reform gap
+// included.
+std::optional<int32_t> ExistingJuliusDay(int32_t year, int month, int day);
 
 struct TimeOfDay {
     int hour = 0;

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the old-calendar table, looking up old dates, and the rokuyo rule.
 #include "OldCalendar.h"
 
-#include "CommaText.h"
 #include "Resources.h"
-#include "TextFile.h"
+#include "base/CommaText.h"
+#include "base/TextFile.h"
 
 #include <algorithm>
 #include <array>
@@ -39,9 +40,13 @@ bool readTableLine(std::string_view line, int32_t& start, int32_t& code) {
     return fields.size() == 2 && parseDecimal(fields[0], start) && parseDecimal(fields[1], code);
 }
 
-bool isMonthCode(int32_t code) { return (code >= 1 && code <= 12) || (code >= 101 && code <= 112); }
+bool isMonthCode(int32_t code) {
+    return (code >= 1 && code <= 12) || (code >= 101 && code <= 112);
+}
 
-Failure tableFailure(std::string cause, size_t line) { return Failure{std::move(cause), "JDOLDCAL", line}; }
+Failure tableFailure(std::string cause, size_t line) {
+    return Failure{std::move(cause), "JDOLDCAL", line};
+}
 
 OldDate dateIn(const TJDOldMonth& month, int32_t jd) {
     return {month.monthCode, static_cast<uint8_t>(jd - month.start + 1)};
@@ -76,7 +81,9 @@ Result<std::vector<TJDOldMonth>> parseOldMonthTable(std::string_view bytes) {
     return table;
 }
 
-std::string_view oldCalendarResource() { return resources::bytesOf(resources::JdOldCal, resources::JdOldCal_size); }
+std::string_view oldCalendarResource() {
+    return resources::bytesOf(resources::JdOldCal, resources::JdOldCal_size);
+}
 
 const std::vector<TJDOldMonth>& oldMonthTable() {
     static const std::vector<TJDOldMonth> table = [] {
@@ -119,7 +126,9 @@ void JuliusDayToOldDate(int32_t jd, uint8_t& monthCode, uint8_t& day) {
     day = date.day;
 }
 
-uint8_t JuliusDayToRokuyo(int32_t jd) { return rokuyoOf(findOldDate(oldMonthTable(), jd)); }
+uint8_t JuliusDayToRokuyo(int32_t jd) {
+    return rokuyoOf(findOldDate(oldMonthTable(), jd));
+}
 
 std::string_view rokuyoName(int rokuyo) {
     return rokuyo >= 0 && rokuyo < static_cast<int>(kRokuyoNames.size()) ? kRokuyoNames[rokuyo] : std::string_view();

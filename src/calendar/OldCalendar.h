@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The old-calendar table JDOLDCAL, the old-calendar date and rokuyo of a day number, and the rokuyo names.
 #pragma once
 
-#include "Result.h"
+#include "base/Result.h"
 
 #include <cstdint>
 #include <span>

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the holiday and special-day files into a control's rule lists, and writing a list back.
 #include "RuleFiles.h"
 
-#include "FileEntry.h"
 #include "Resources.h"
+#include "base/FileEntry.h"
 
 namespace rekko {
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The holiday rule file "Hday.dat", the special-day file "Sday.myc" and the built-in holiday rules.
 #pragma once
 
 #include "DayRules.h"
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 #include <filesystem>
 #include <optional>
@@ -46,11 +47,9 @@ private:
 
 // Reads the holiday file into the rules' holiday list (RuleFile::load), by default "Hday.dat" of the current
 // directory.
-std::optional<std::string> LoadHolidayFile(DayRules& rules,
-                                           const std::filesystem::path& file = kHolidayFileName);
+std::optional<std::string> LoadHolidayFile(DayRules& rules, const std::filesystem::path& file = kHolidayFileName);
 
 // Reads the special-day file ("Sday.myc") into the special-day list, likewise.
-std::optional<std::string> LoadSpecialDayFile(DayRules& rules,
-                                              const std::filesystem::path& file = kSpecialDayFileName);
+std::optional<std::string> LoadSpecialDayFile(DayRules& rules, const std::filesystem::path& file = kSpecialDayFileName);
 
 } // namespace rekko

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Month arithmetic and the first visible day and row count of a month calendar.
 #include "CalendarLayout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Month arithmetic and the week-row layout shared by the month grid and the small month calendars.
 #pragma once
 

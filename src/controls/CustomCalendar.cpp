@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current date of a calendar control and its setter rules.
 #include "CustomCalendar.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar base shared by the month grid and the small month calendars: the current date with its setter
 // rules, today and the control's own rule lists.
 #pragma once

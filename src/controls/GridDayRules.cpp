@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's day font, and the pieces of a day's names as the grid draws them and the exports write them.
 #include "GridDayRules.h"
 
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 namespace rekko {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid's version of the rule evaluation: special days keep the day's own font and get a mark instead.
 #pragma once
 

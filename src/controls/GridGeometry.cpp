@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Header height, row pitch, cell rectangles and the hit test of the month grid.
 #include "GridGeometry.h"
 

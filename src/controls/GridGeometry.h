@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pixel layout of the month grid: header and week-row heights, cell rectangles, line bands and the hit test.
 #pragma once
 

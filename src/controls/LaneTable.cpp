@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lane table of the month grid: period bars first, then each day's lines from the bottom lanes up, and where
 // a bar runs within a cell.
 #include "MonthGrid.h"

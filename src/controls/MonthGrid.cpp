@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid's properties, lists, cells, hit test, mouse-press rule and period deletion.
 #include "MonthGrid.h"
 

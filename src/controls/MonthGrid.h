@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid without its drawing: properties, month and period lists, the lane table of the 42 day cells,
 // the hit test, the mouse-press rule and the interaction state the main window reads and resets.
 #pragma once
@@ -59,6 +60,20 @@ struct GridState {
     int selectedPeriod = 0; // index in the period list; 0 = none, as line 0 is the file's header
     bool highlight = false; // the pressed day is marked
     bool suspend = false;   // no full redraw while the main window rebuilds the lists
+};
+
+// Holds the grid's full redraw back while it lives, so that several changes end in one redraw; the state before it
+// comes back at its end.
+class RedrawSuspension {
+public:
+    explicit RedrawSuspension(GridState& state) : m_state(state), m_before(state.suspend) { state.suspend = true; }
+    ~RedrawSuspension() { m_state.suspend = m_before; }
+    RedrawSuspension(const RedrawSuspension&) = delete;
+    RedrawSuspension& operator=(const RedrawSuspension&) = delete;
+
+private:
+    GridState& m_state;
+    bool m_before;
 };
 
 enum class MouseButton { Left, Right, Middle };

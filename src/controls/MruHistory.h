@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The most-recently-used list of texts a combo box keeps.
 #pragma once
 

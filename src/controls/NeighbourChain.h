@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The walk along a neighbour chain of edit and combo boxes that moves the focus with the arrow keys or Enter.
 #pragma once
 

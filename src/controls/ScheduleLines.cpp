@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the fields of month-list lines and period lines for the grid.
 #include "ScheduleLines.h"
 
+#include "base/TextProcedures.h"
 #include "calendar/Julius.h"
-#include "calendar/TextProcedures.h"
 
 #include <charconv>
 #include <utility>
@@ -33,13 +34,7 @@ std::optional<int32_t> readDate(const std::vector<std::string>& fields, size_t f
     const auto day = FieldInteger(fields[first + 2]);
     if (!year || !month || !day)
         return std::nullopt;
-    try {
-        if (!IsValidYMD(*year, *month, *day))
-            return std::nullopt;
-    } catch (const EJuliusError&) {
-        return std::nullopt;
-    }
-    return EncodeJuliusDay(*year, *month, *day);
+    return ExistingJuliusDay(*year, *month, *day);
 }
 
 DayPart readPart(const std::vector<std::string>& fields, size_t index) {

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the month grid reads from the lines of a month list and of the period list.
 #pragma once
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
 #include "schedule/PeriodRecord.h"
 
 #include <array>

@@ -3,8 +3,8 @@
 // text, saving a copy under another name, and the program's own text files shown in the memo's place.
 #pragma once
 
-#include "calendar/Result.h"
-#include "calendar/TextFile.h"
+#include "base/Result.h"
+#include "base/TextFile.h"
 #include "platform/Dialogs.h"
 
 #include <filesystem>

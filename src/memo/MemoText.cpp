@@ -2,8 +2,8 @@
 // The memo's byte count, free space, caret text, added-lines message and its text as file lines.
 #include "MemoText.h"
 
-#include "calendar/Cp932.h"
-#include "calendar/TextProcedures.h"
+#include "base/Cp932.h"
+#include "base/TextProcedures.h"
 
 #include <algorithm>
 #include <cstdio>

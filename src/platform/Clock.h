@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock port: "now" as a local date-and-time value (days since 1899-12-30, time of day as the fraction).
 #pragma once
 
-#include "calendar/Julius.h"
+#include "base/LocalDateTime.h"
 
 namespace rekko {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message-box port: caption, text, icon and buttons in, the user's answer out.
 #pragma once
 
@@ -14,7 +15,7 @@ inline constexpr const char* kDefaultCaption = "確認 -Rekko-";
 
 struct DialogMessage {
     std::string caption = kDefaultCaption;
-    std::string text;  // lines broken by "\r\n"
+    std::string text; // lines broken by "\r\n"
     DialogIcon icon = DialogIcon::Information;
     DialogButtons buttons = DialogButtons::Ok;
     DialogAnswer defaultAnswer = DialogAnswer::Ok;

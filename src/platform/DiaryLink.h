@@ -2,7 +2,7 @@
 // The diary link: a date handed to the diary program Zunbo through shared memory guarded by a semaphore.
 #pragma once
 
-#include "calendar/Result.h"
+#include "base/Result.h"
 
 #include <chrono>
 #include <cstdint>

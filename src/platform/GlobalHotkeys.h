@@ -2,7 +2,7 @@
 // The global hotkey port: keys the desktop hands to this program whichever window has the focus.
 #pragma once
 
-#include "calendar/Result.h"
+#include "base/Result.h"
 
 namespace rekko {
 

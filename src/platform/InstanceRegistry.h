@@ -1,14 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance port: which of this user's program windows exist, and waking one of them.
 #pragma once
+
+#include "Dialogs.h"
 
 #include <string>
 
 namespace rekko {
 
-// Window titles by which instances find each other.
+// Window titles by which instances find each other; a message box is found by its caption, kDefaultCaption.
 inline constexpr const char* kMainWindowTitle = "Rekko - Rekko -";
 inline constexpr const char* kScheduleDialogTitle = "Rekko -Rekko-";
-inline constexpr const char* kMessageBoxTitle = "確認 -Rekko-";
 inline constexpr const char* kSorelWindowTitle = "Sorel - Sorel -";
 
 class InstanceRegistry {

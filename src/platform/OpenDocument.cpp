@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a document or web address through xdg-open.
 #include "OpenDocument.h"
 
@@ -14,8 +15,12 @@ bool OpenDocument(const std::string& nameOrAddress) {
     // the background process then belongs to init and leaves no zombie. Status 127: xdg-open is missing.
     static const char* const script = "command -v xdg-open >/dev/null 2>&1 || exit 127; "
                                       "xdg-open \"$1\" >/dev/null 2>&1 </dev/null & exit 0";
-    char* argv[] = {const_cast<char*>("sh"), const_cast<char*>("-c"), const_cast<char*>(script),
-                    const_cast<char*>("sh"), const_cast<char*>(nameOrAddress.c_str()), nullptr};
+    char* argv[] = {const_cast<char*>("sh"),
+                    const_cast<char*>("-c"),
+                    const_cast<char*>(script),
+                    const_cast<char*>("sh"),
+                    const_cast<char*>(nameOrAddress.c_str()),
+                    nullptr};
     pid_t pid = 0;
     if (::posix_spawn(&pid, "/bin/sh", nullptr, nullptr, argv, environ) != 0)
         return false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a document or web address with the desktop's registered program.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Locating the executable through /proc and choosing the program folder.
 #include "ProgramLocation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running executable and the program folder it implies.
 #pragma once
 

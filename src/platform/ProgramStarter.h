@@ -2,7 +2,7 @@
 // The process port: starting a sibling program that runs on its own.
 #pragma once
 
-#include "calendar/Result.h"
+#include "base/Result.h"
 
 #include <filesystem>
 #include <string>

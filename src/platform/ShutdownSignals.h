@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGTERM, SIGHUP and SIGINT turned into bytes on a pipe, so the event loop can run an orderly shutdown.
 #pragma once
 

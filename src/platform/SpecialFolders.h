@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The special-folders port: the user's Startup, Programs and data folders.
 #pragma once
 

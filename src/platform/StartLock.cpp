@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runtime folder and the start-up lock, on flock(2).
 #include "StartLock.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user runtime folder of the instance endpoints, and the lock that puts start-up checks in a row.
 #pragma once
 

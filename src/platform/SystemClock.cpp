@@ -1,21 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's clock as a local date-and-time value.
 #include "Clock.h"
 
+#include <chrono>
 #include <ctime>
 
 namespace rekko {
 
+namespace {
+
+// Days from 1899-12-30, day 0 of the local date-and-time value, to 1970-01-01.
+constexpr int kDaysBeforeUnixEpoch = 25569;
+
+} // namespace
+
 LocalDateTime SystemClock::now() const {
+    namespace chrono = std::chrono;
     timespec ts{};
     ::clock_gettime(CLOCK_REALTIME, &ts);
     std::tm local{};
     ::localtime_r(&ts.tv_sec, &local);
-    const CalendarDate date{local.tm_year + 1900, static_cast<uint8_t>(local.tm_mon + 1),
-                            static_cast<uint8_t>(local.tm_mday)};
+    const chrono::sys_days date{chrono::year{local.tm_year + 1900} / (local.tm_mon + 1) / local.tm_mday};
     // A leap second (tm_sec 60) is folded into the last second of the minute.
-    const TimeOfDay time{local.tm_hour, local.tm_min, local.tm_sec > 59 ? 59 : local.tm_sec,
-                         static_cast<int>(ts.tv_nsec / 1'000'000)};
-    return EncodeDateTime(date, time);
+    const long long milliseconds =
+        ((local.tm_hour * 60LL + local.tm_min) * 60 + (local.tm_sec > 59 ? 59 : local.tm_sec)) * 1000 +
+        ts.tv_nsec / 1'000'000;
+    return date.time_since_epoch().count() + kDaysBeforeUnixEpoch + milliseconds / 86'400'000.0;
 }
 
 } // namespace rekko

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The special folders after the XDG base folder rules.
 #include "SpecialFolders.h"
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Anniversary lookup and records of the special-day list.
 #include "Anniversary.h"
 
-#include "calendar/CommaText.h"
-#include "calendar/TextProcedures.h"
+#include "base/CommaText.h"
+#include "base/TextProcedures.h"
 
 namespace rekko {
 
@@ -10,7 +11,9 @@ namespace {
 
 constexpr std::string_view kFullWidthBlank = "　";
 
-std::string yearShown(const std::string& field) { return FieldInteger(field) == 0 ? std::string() : field; }
+std::string yearShown(const std::string& field) {
+    return FieldInteger(field) == 0 ? std::string() : field;
+}
 
 bool isBlankText(std::string_view text) {
     for (char c : text)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The anniversary of a month and day in the special-day list, and its record.
 #pragma once
 

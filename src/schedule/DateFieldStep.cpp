@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stepping the period page's date fields.
 #include "DateFieldStep.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The up-down stepping of the period page's date fields, with wrap and carry.
 #pragma once
 

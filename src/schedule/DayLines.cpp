@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and writing one day's lines of a month line list.
 #include "DayLines.h"
 
-#include "calendar/CommaText.h"
+#include "base/CommaText.h"
 
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One day's schedule lines taken from, and put back into, the line list of its month.
 #pragma once
 

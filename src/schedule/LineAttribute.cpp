@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line attributes and the month-file records of schedule lines.
 #include "LineAttribute.h"
 
-#include "calendar/CommaText.h"
-#include "calendar/TextProcedures.h"
+#include "base/CommaText.h"
+#include "base/TextProcedures.h"
 
 #include <cstdio>
 
@@ -17,7 +18,9 @@ int32_t LineAttribute::numberValue() const {
     return FieldInteger(number).value_or(0);
 }
 
-void LineAttribute::setNumber(int32_t value) { number = value == 0 ? std::string() : std::to_string(value); }
+void LineAttribute::setNumber(int32_t value) {
+    number = value == 0 ? std::string() : std::to_string(value);
+}
 
 std::optional<int> DayOfLine(std::string_view line) {
     return FieldInteger(line.substr(0, line.find(',')));

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attribute of one schedule line (colour and four carried fields) and the month-file record of a line.
 #pragma once
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour commands of the day editor.
 #include "LineColours.h"
 

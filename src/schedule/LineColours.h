@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text-colour commands of the day editor: fixed colours that toggle, the chosen colour, and the check marks.
 #pragma once
 
 #include "LineAttribute.h"
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
 
 #include <array>
 #include <optional>
@@ -20,8 +21,7 @@ struct TextSelection {
 };
 
 // The fixed colours of the colour menu: red, blue, pink, blue-green, brown, standard.
-inline constexpr std::array<TColor, 6> kFixedLineColours = {clRed, clBlue, clFuchsia, 0x808000, clMaroon,
-                                                            clWindowText};
+inline constexpr std::array<TColor, 6> kFixedLineColours = {clRed, clBlue, clFuchsia, 0x808000, clMaroon, clWindowText};
 
 // The sixteen custom colours of the colour chooser, as 0x00BBGGRR values.
 inline constexpr std::array<TColor, 16> kCustomColours = {0x484848, 0x008080, 0x305080, 0xff0000, 0x008000, 0x808000,

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Period records: reading for the dialog, the checks on writing, and the record text.
 #include "PeriodRecord.h"
 
-#include "calendar/CommaText.h"
+#include "base/CommaText.h"
+#include "base/TextProcedures.h"
 #include "calendar/Julius.h"
-#include "calendar/TextProcedures.h"
 
 #include <cstdio>
 #include <utility>
@@ -23,7 +24,9 @@ PeriodDate dateFields(const std::vector<std::string>& fields, size_t first) {
     return {field(first), field(first + 1), field(first + 2)};
 }
 
-char partLetter(DayPart part) { return part == DayPart::Morning ? 'M' : part == DayPart::Midday ? 'A' : 'E'; }
+char partLetter(DayPart part) {
+    return part == DayPart::Morning ? 'M' : part == DayPart::Midday ? 'A' : 'E';
+}
 
 bool isValid(const PeriodDate& date) {
     if (date.year < 1 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31)
@@ -35,7 +38,9 @@ bool isValid(const PeriodDate& date) {
     }
 }
 
-int32_t dayNumberOf(const PeriodDate& date) { return EncodeJuliusDay(date.year, date.month, date.day); }
+int32_t dayNumberOf(const PeriodDate& date) {
+    return EncodeJuliusDay(date.year, date.month, date.day);
+}
 
 } // namespace
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule dialog's decisions.
 #include "ScheduleDialogRules.h"
 
-#include "calendar/Cp932.h"
+#include "base/Cp932.h"
+#include "base/TextProcedures.h"
 #include "calendar/Julius.h"
-#include "calendar/TextProcedures.h"
 
 #include <cstdio>
 

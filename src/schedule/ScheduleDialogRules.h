@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the schedule dialog decides without its widgets: when a closing writes, the cancel question, the day heading
 // texts, the time to insert and the refusal of text code page 932 cannot hold.
 #pragma once
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
 #include "calendar/DayRules.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"

@@ -4,7 +4,7 @@
 
 #include "CountdownTimer.h"
 
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <cstdio>
 #include <cstdlib>

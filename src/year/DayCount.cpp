@@ -2,8 +2,8 @@
 // Reading the calculator's dates and counting the days between them.
 #include "DayCount.h"
 
+#include "base/TextProcedures.h"
 #include "calendar/Julius.h"
-#include "calendar/TextProcedures.h"
 
 namespace rekko {
 
@@ -27,13 +27,9 @@ Result<int32_t> ReadDayCountDate(std::string_view year, std::string_view month, 
     const auto d = FieldInteger(day);
     if (!y || !m || !d || *y < 0 || *y > 9999 || *m < 1 || *m > 12 || *d < 1 || *d > 31)
         return Failure{refusal};
-    try {
-        if (!IsValidYMD(*y, *m, *d))
-            return Failure{refusal};
-        return EncodeJuliusDay(*y, *m, *d);
-    } catch (const EJuliusError&) {
-        return Failure{refusal};
-    }
+    if (const auto existing = ExistingJuliusDay(*y, *m, *d))
+        return *existing;
+    return Failure{refusal};
 }
 
 DayCountClick DecideDayCountClick(DateSlot selected, bool automatic) {

@@ -3,7 +3,7 @@
 // and what a click on a calendar does to the calculator.
 #pragma once
 
-#include "calendar/Result.h"
+#include "base/Result.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 // The shown year, its steps and the month-view question of the year page.
 #include "YearController.h"
 
-#include "calendar/TextProcedures.h"
+#include "base/TextProcedures.h"
 
 #include <algorithm>
 #include <cstdio>

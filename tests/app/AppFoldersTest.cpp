@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file set and the lookup of the sibling programs.
 #include "app/AppFolders.h"
 

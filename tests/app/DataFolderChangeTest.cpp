@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data-folder change flow of the settings page, message by message.
 #include "app/DataFolderChange.h"
 

@@ -2,7 +2,6 @@
 // The function tick under a set clock: warm-up and intervals, the timer alarm, Jiglo, and the date rollover.
 #include "app/FunctionTick.h"
 
-
 #include "FakeClock.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"

@@ -1,9 +1,10 @@
-// Section Settei: defaults, types, ranges, the conditional keys, and what a save leaves of a user's file.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Section Settei: the key table, types, ranges, the conditional keys, and what a save leaves of a user's file.
 #include "app/Settings.h"
 
 #include "app/ValueText.h"
 
-#include "calendar/TextFile.h"
+#include "base/TextFile.h"
 
 #include "TempDir.h"
 
@@ -24,57 +25,24 @@ std::string written(const Settings& settings, std::string_view before = "") {
     return file.bytes();
 }
 
-TEST(Settings, ARealFileReadsIntoEveryKey) {
-    auto bytes = ReadFileBytes(test::TestDataDir() / "Sorel.ini");
-    ASSERT_TRUE(bytes.ok());
-    const Settings s = read(bytes.value());
-    EXPECT_TRUE(s.cbKidouKiroku);
-    EXPECT_EQ(s.udKidouGyou, 50);
-    EXPECT_EQ(s.CaMemoTopLine, 12);
-    EXPECT_EQ(s.MemoBtn[0], 40);
-    EXPECT_EQ(s.edFolder, "/home/taro/予定/Sorel/");
-    EXPECT_EQ(s.rgYFirstMonth, 1);
-    EXPECT_EQ(s.udKFutosa, 2);
-    EXPECT_EQ(s.edtKColor, "clRed");
-    EXPECT_EQ(s.SpHajimariTuki, 4);
-    EXPECT_EQ(s.HyoujiIchi, 1);
-    EXPECT_EQ(s.fmC21Left, 120);
-    EXPECT_EQ(s.fmDayTop, 300);
-    EXPECT_EQ(s.CaFT[1], "CaFT0602.mcp");
-    EXPECT_EQ(s.cbTimerNo, 7);
-    EXPECT_EQ(FormatLongTime(s.pTimer), "15:00:00");
-    EXPECT_EQ(s.pTimerBf, 5);
-    EXPECT_EQ(s.pTDay, 2460430);
-    EXPECT_TRUE(s.cbTShuusei);
-    EXPECT_EQ(s.pTChien, 90);
-    EXPECT_EQ(s.pTTime, "073000");
-    EXPECT_EQ(s.pTAccess, 1);
-    EXPECT_FALSE(s.cbKeisan);
-    EXPECT_EQ(s.pcNen, 1);
-    EXPECT_TRUE(s.cbRokuyo); // a file from before the rokuyo switch shows them
-    EXPECT_FALSE(read("[Settei]\r\ncbRokuyo=0\r\n").cbRokuyo);
-}
-
-TEST(Settings, SavingKeepsEverySectionAndByteItDoesNotOwn) {
-    test::TempDir dir;
+// Every key of the user's file is read: written back unchanged, the file keeps every byte (a key read wrongly would
+// be written with another value).
+TEST(Settings, ARealFileReadsEveryKeyAndSavesByteForByte) {
     auto original = ReadFileBytes(test::TestDataDir() / "Sorel.ini");
     ASSERT_TRUE(original.ok());
     Settings s = read(original.value());
-    // The file is from before the rokuyo switch, which joins the end of its section.
+    EXPECT_EQ(s.edFolder, "/home/taro/予定/Sorel/");
+    EXPECT_EQ(FormatLongTime(s.pTimer), "15:00:00");
+    // The file is from before the rokuyo switch, which joins the end of its section and reads as on.
     std::string expected = original.value();
     expected.insert(expected.find("cbNoReturn=0\r\n") + 14, "cbRokuyo=1\r\n");
     EXPECT_EQ(written(s, original.value()), expected);
-
     s.cbZenkai = true;
-    s.fmC21Top = 77;
     expected.replace(expected.find("cbZenkai=0"), 10, "cbZenkai=1");
-    expected.replace(expected.find("fmC21Top=40"), 11, "fmC21Top=77");
     EXPECT_EQ(written(s, original.value()), expected);
 }
 
 TEST(Settings, AFreshFileGetsEveryKeyInTableOrder) {
-    Settings defaults;
-    const ProfileFile file = ProfileFile::FromBytes(written(defaults));
     const char* keys[] = {
         "cbJigen",        "cbKidouKiroku",  "cbKirokuHyouji", "udKidouGyou", "udCalSize",  "CaMemoTopLine",
         "CaMemoY",        "CaMemoX",        "MemoBtn1",       "MemoBtn5",    "cbZenkai",   "cbMemo",
@@ -85,124 +53,91 @@ TEST(Settings, AFreshFileGetsEveryKeyInTableOrder) {
         "pTimer",         "pTimerBf",       "pTDay",          "pTWeek",      "pTNini",     "cbTShuusei",
         "pTChien",        "pTTime",         "pTAccess",       "pTYoubi",     "rgNissuu",   "cbKeisan",
         "pcNen",          "cbEditor",       "cbRekkoJ",       "cbNoReturn"};
-    const std::string bytes = file.bytes();
+    const std::string bytes = written(Settings{});
     size_t previous = 0;
     for (const char* key : keys) {
-        EXPECT_TRUE(file.readString("Settei", key).has_value()) << key;
         const size_t at = bytes.find(std::string("\r\n") + key + "=");
         EXPECT_GT(at, previous) << key;
         previous = at;
     }
-    EXPECT_EQ(file.readString("Settei", "edtKColor"), "clBlue");
-    EXPECT_EQ(file.readString("Settei", "pTTime"), "150000");
-    EXPECT_EQ(file.readString("Settei", "cbJigen"), "1");
-
-    Settings back;
-    back.cbKeisan = !defaults.cbKeisan;
-    ReadSettings(file, back, true);
-    EXPECT_EQ(written(back), written(defaults));
+    EXPECT_EQ(written(read(bytes)), bytes);
 }
 
+// Each line of a file, and the value a save writes for it: a value that is not of the key's type, or out of its
+// range, takes the key's default.
 TEST(Settings, UnreadableValuesTakeTheirDefaults) {
-    const Settings s = read("[Settei]\r\n"
-                            "cbJigen=abc\r\ncbKidouKiroku=2\r\ncbMemo=0x0\r\n"
-                            "udKidouGyou=0\r\nudCalSize=$10\r\nCaMemoY=-3\r\nrgYFirstMonth=3\r\n"
-                            "udKFutosa=9\r\nedtKColor=purplish\r\nSpHajimariTuki=13\r\nHyoujiIchi=2\r\n"
-                            "cbTimerNo=10\r\npTimer=25:00\r\npTimerBf=-1\r\npTTime=1500\r\npTAccess=7\r\n"
-                            "pTYoubi=8\r\nDhFolderNo=99999999999\r\nMemoBtn2=7 \r\n");
-    const Settings defaults;
-    EXPECT_TRUE(s.cbJigen);
-    EXPECT_TRUE(s.cbKidouKiroku);
-    EXPECT_FALSE(s.cbMemo);
-    EXPECT_EQ(s.udKidouGyou, defaults.udKidouGyou);
-    EXPECT_EQ(s.udCalSize, 16);
-    EXPECT_EQ(s.CaMemoY, defaults.CaMemoY);
-    EXPECT_EQ(s.rgYFirstMonth, defaults.rgYFirstMonth);
-    EXPECT_EQ(s.udKFutosa, defaults.udKFutosa);
-    EXPECT_EQ(s.edtKColor, "clBlue");
-    EXPECT_EQ(s.SpHajimariTuki, defaults.SpHajimariTuki);
-    EXPECT_EQ(s.HyoujiIchi, defaults.HyoujiIchi);
-    EXPECT_EQ(s.cbTimerNo, 6);
-    EXPECT_EQ(s.pTimer, defaults.pTimer);
-    EXPECT_EQ(s.pTimerBf, 3);
-    EXPECT_EQ(s.pTTime, "150000");
-    EXPECT_EQ(s.pTAccess, 0);
-    EXPECT_EQ(s.pTYoubi, 2);
-    EXPECT_EQ(s.DhFolderNo, 2);
-    EXPECT_EQ(s.MemoBtn[1], 7);
+    const std::pair<const char*, const char*> lines[] = {
+        {"cbJigen=abc", "1"},
+        {"cbKidouKiroku=2", "1"},
+        {"cbMemo=0x0", "0"},
+        {"udKidouGyou=0", "100"},
+        {"udCalSize=$10", "16"},
+        {"CaMemoY=-3", "0"},
+        {"rgYFirstMonth=3", "0"},
+        {"udKFutosa=9", "1"},
+        {"edtKColor=purplish", "clBlue"},
+        {"SpHajimariTuki=13", "1"},
+        {"HyoujiIchi=2", "0"},
+        {"cbTimerNo=10", "6"},
+        {"pTimerBf=-1", "3"},
+        {"pTTime=1500", "150000"},
+        {"pTAccess=7", "0"},
+        {"pTYoubi=8", "2"},
+        {"DhFolderNo=99999999999", "2"},
+        {"MemoBtn2=7 ", "7"},
+        {"pTChien=10", "30"},
+        // A copy name of another form would let the rotation delete that file: it reads as empty.
+        {"CaFT1=CaFT4050.mcp", "CaFT4050.mcp"},
+        {"CaFT2=/home/taro/precious.txt", ""},
+        {"CaFT3=Ca202001.myc", ""}};
+    for (const auto& [line, value] : lines) {
+        const std::string key(line, std::string_view(line).find('='));
+        const auto file = ProfileFile::FromBytes(written(read(std::string("[Settei]\r\n") + line + "\r\n")));
+        EXPECT_EQ(file.readString("Settei", key), value) << line;
+    }
 }
 
-TEST(Settings, KeysOfTheCurrentStateKeepItWhenMissing) {
+TEST(Settings, KeysOfTheCurrentStateKeepItWhenMissingAndTheStartClampsTwo) {
     Settings s;
     s.fmC21Top = 11;
     s.cbKeisan = false;
-    s.cbEditor = true;
     s.pcNen = 1;
+    s.cbMemo = false;
     ReadSettings(ProfileFile::FromBytes("[Settei]\r\nfmC21Left=5\r\npcNen=4\r\n"), s, true);
     EXPECT_EQ(s.fmC21Top, 11);
     EXPECT_EQ(s.fmC21Left, 5);
     EXPECT_FALSE(s.cbKeisan);
-    EXPECT_TRUE(s.cbEditor);
     EXPECT_EQ(s.pcNen, 1);
+    EXPECT_TRUE(s.cbMemo); // a table default does not depend on what was there before
 
-    // Table defaults do not depend on what was there before.
-    s.cbMemo = false;
-    ReadSettings(ProfileFile::FromBytes("[Settei]\r\n"), s, true);
-    EXPECT_TRUE(s.cbMemo);
-}
-
-TEST(Settings, ClockCorrectionDelayIsClampedOnReadingAndAtStart) {
-    Settings low = read("[Settei]\r\npTChien=10\r\n");
-    EXPECT_EQ(low.pTChien, 30);
-    Settings high = read("[Settei]\r\npTChien=200\r\n");
-    EXPECT_EQ(high.pTChien, 200);
-    ClampSettingsAtStart(low, 45000.5);
-    ClampSettingsAtStart(high, 45000.5);
-    EXPECT_EQ(low.pTChien, 30);
+    Settings high = read("[Settei]\r\npTChien=200\r\npTimer=0:00:00\r\n");
+    Settings edge = read("[Settei]\r\npTChien=180\r\npTimer=9:05\r\n");
+    ClampSettingsAtStart(high, 45000.75);
+    ClampSettingsAtStart(edge, 45000.75);
     EXPECT_EQ(high.pTChien, 60);
-    Settings edge = read("[Settei]\r\npTChien=180\r\n");
-    ClampSettingsAtStart(edge, 45000.5);
+    EXPECT_EQ(high.pTimer, 45000.75); // a timer time of midnight becomes now
     EXPECT_EQ(edge.pTChien, 180);
+    EXPECT_EQ(FormatLongTime(edge.pTimer), "9:05:00");
 }
 
-TEST(Settings, ATimerTimeOfMidnightBecomesNowAtStart) {
-    Settings midnight = read("[Settei]\r\npTimer=0:00:00\r\n");
-    ClampSettingsAtStart(midnight, 45000.75);
-    EXPECT_EQ(midnight.pTimer, 45000.75);
-    Settings set = read("[Settei]\r\npTimer=9:05\r\n");
-    ClampSettingsAtStart(set, 45000.75);
-    EXPECT_EQ(FormatLongTime(set.pTimer), "9:05:00");
-}
+TEST(Settings, SwitchedOffGroupsAreNotReadTheTimerIsWrittenClockCorrectionLeftAlone) {
+    const std::string timerOff = "[Settei]\r\ncbJigen=0\r\ncbTimerNo=9\r\npTimer=12:00:00\r\npTimerBf=8\r\n";
+    Settings timer;
+    timer.pTimer = 0.25;
+    ReadSettings(ProfileFile::FromBytes(timerOff), timer, true);
+    EXPECT_EQ(timer.cbTimerNo, 6);
+    EXPECT_EQ(timer.pTimerBf, 3);
+    EXPECT_EQ(ProfileFile::FromBytes(written(timer, timerOff)).readString("Settei", "pTimer"), "6:00:00");
 
-TEST(Settings, WithTheTimerOffItsKeysAreNotReadButAreWritten) {
-    const std::string bytes = "[Settei]\r\ncbJigen=0\r\ncbTimerNo=9\r\npTimer=12:00:00\r\npTimerBf=8\r\n";
-    Settings s;
-    s.pTimer = 0.25;
-    ReadSettings(ProfileFile::FromBytes(bytes), s, true);
-    EXPECT_EQ(s.cbTimerNo, 6);
-    EXPECT_EQ(s.pTimer, 0.25);
-    EXPECT_EQ(s.pTimerBf, 3);
-    const auto file = ProfileFile::FromBytes(written(s, bytes));
-    EXPECT_EQ(file.readString("Settei", "cbTimerNo"), "6");
-    EXPECT_EQ(file.readString("Settei", "pTimer"), "6:00:00");
-    EXPECT_EQ(file.readString("Settei", "pTimerBf"), "3");
-}
+    const std::string correction = "[Settei]\r\ncbTShuusei=1\r\npTDay=5\r\npTChien=10\r\n";
+    Settings noTime;
+    noTime.cbJikoku = false;
+    ReadSettings(ProfileFile::FromBytes(correction), noTime, true);
+    EXPECT_FALSE(noTime.cbTShuusei);
+    EXPECT_EQ(noTime.pTDay, 0);
+    EXPECT_EQ(written(noTime, correction).find("pTAccess"), std::string::npos);
+    EXPECT_NE(written(noTime, correction).find("cbTShuusei=1\r\npTDay=5\r\n"), std::string::npos);
 
-TEST(Settings, WithoutTheTimeFeatureClockCorrectionKeysAreLeftAlone) {
-    const std::string bytes = "[Settei]\r\ncbTShuusei=1\r\npTDay=5\r\npTChien=10\r\n";
-    Settings s;
-    s.cbJikoku = false;
-    ReadSettings(ProfileFile::FromBytes(bytes), s, true);
-    EXPECT_FALSE(s.cbTShuusei);
-    EXPECT_EQ(s.pTDay, 0);
-    EXPECT_EQ(s.pTChien, 60);
-    const auto file = ProfileFile::FromBytes(written(s, bytes));
-    EXPECT_EQ(file.readString("Settei", "cbTShuusei"), "1");
-    EXPECT_EQ(file.readString("Settei", "pTDay"), "5");
-    EXPECT_EQ(file.readString("Settei", "pTAccess"), std::nullopt);
-}
-
-TEST(Settings, TheDataFolderIsReadOnlyWhenAskedFor) {
     EXPECT_EQ(read("[Settei]\r\nedFolder=/data/\r\n", false).edFolder, "");
     EXPECT_EQ(read("[Settei]\r\nedFolder=/data/\r\n", true).edFolder, "/data/");
 }
@@ -215,14 +150,13 @@ TEST(Settings, BadFilesStartWithDefaultsAndKeepWhatTheyHeld) {
     const std::string duplicates = "[Settei]\r\ncbMemo=0\r\ncbMemo=1\r\n[Settei]\r\ncbHotkey=0\r\n";
     const std::string noEquals = "[Settei]\r\ncbMemo 0\r\nudCalSize\r\n[Settei\r\ncbBold=0\r\n";
     for (const std::string& bytes : {std::string(), binary, duplicates, noEquals}) {
-        const Settings s = read(bytes);
-        EXPECT_EQ(s.cbHotkey, defaults.cbHotkey);
-        EXPECT_EQ(s.udCalSize, defaults.udCalSize);
+        EXPECT_EQ(read(bytes).cbHotkey, defaults.cbHotkey);
+        EXPECT_EQ(read(bytes).udCalSize, defaults.udCalSize);
     }
     // Without a section of its own the file is kept whole and the section comes after it.
     EXPECT_EQ(written(read(binary), binary).substr(0, binary.size()), binary);
-    EXPECT_FALSE(read(duplicates).cbMemo);
     // The second [Settei] is not read, so its key stays as the user left it.
+    EXPECT_FALSE(read(duplicates).cbMemo);
     EXPECT_NE(written(read(duplicates), duplicates).find("[Settei]\r\ncbHotkey=0\r\n"), std::string::npos);
     // "[Settei" is no header: cbBold=0 belongs to the first section.
     EXPECT_FALSE(read(noEquals).cbBold);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up decisions of the single-instance rule.
 #include "app/SingleInstance.h"
 
@@ -50,7 +51,7 @@ TEST(SingleInstance, SorelRunningStopsTheStart) {
 TEST(SingleInstance, ARunningRekkoIsWokenAtItsFrontmostWindow) {
     test::ScriptedDialogs dialogs;
     FakeRegistry boxShown;
-    boxShown.windows = {kMainWindowTitle, kMessageBoxTitle, kScheduleDialogTitle};
+    boxShown.windows = {kMainWindowTitle, kDefaultCaption, kScheduleDialogTitle};
     EXPECT_EQ(CheckSingleInstance(boxShown, dialogs, false), StartVerdict::Quit);
     EXPECT_EQ(boxShown.woken, std::vector<std::string>{"確認 -Rekko-"});
 
@@ -68,8 +69,8 @@ TEST(SingleInstance, ARunningRekkoIsWokenAtItsFrontmostWindow) {
 
 TEST(SingleInstance, ARekkoThatNoLongerAnswersStillStopsTheStart) {
     FakeRegistry registry;
-    registry.windows = {kMainWindowTitle, kMessageBoxTitle};
-    registry.deaf = {kMainWindowTitle, kMessageBoxTitle};
+    registry.windows = {kMainWindowTitle, kDefaultCaption};
+    registry.deaf = {kMainWindowTitle, kDefaultCaption};
     test::ScriptedDialogs dialogs;
     dialogs.expect(DialogAnswer::Ok);
     EXPECT_EQ(CheckSingleInstance(registry, dialogs, false), StartVerdict::Quit);

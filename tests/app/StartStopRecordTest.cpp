@@ -3,7 +3,7 @@
 // the last stop, stop lines, the option switch, and the table with its era dates.
 #include "app/StartStopRecord.h"
 #include "app/StartStopTable.h"
-#include "calendar/TextFile.h"
+#include "base/TextFile.h"
 
 #include "FakeClock.h"
 #include "ScriptedDialogs.h"

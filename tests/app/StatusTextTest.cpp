@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status-bar clock and the start-folder line.
 #include "app/StatusText.h"
 

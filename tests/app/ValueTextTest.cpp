@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer and time texts as the settings file holds them.
 #include "app/ValueText.h"
 

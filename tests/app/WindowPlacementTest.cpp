@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing the main window and the schedule dialog at start.
 #include "app/WindowPlacement.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rule lines: the five forms, bad lines, matching with year ranges, and resolving a line to a date.
 #include "calendar/DayRule.h"
 
@@ -16,7 +17,9 @@ TBinaryDayListItem itemOf(std::string_view line) {
     return reading.item;
 }
 
-bool holds(std::string_view line, int32_t y, int m, int d) { return ItemMatches(itemOf(line), y, m, d); }
+bool holds(std::string_view line, int32_t y, int m, int d) {
+    return ItemMatches(itemOf(line), y, m, d);
+}
 
 TEST(DayRule, FieldCountSelectsTheForm) {
     const TBinaryDayListItem three = itemOf("12,24,Eve");
@@ -56,8 +59,9 @@ TEST(DayRule, WrappedYearRangeHoldsOutsideTheGap) {
 }
 
 TEST(DayRule, UnusableLinesGiveNoItem) {
-    for (const char* line : {"", "   ", "1,2", "1,1,,,,,,x", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,"
-                                                           "21,22,23,24,25,26,27,28,29,30"})
+    for (const char* line : {"", "   ", "1,2", "1,1,,,,,,x",
+                             "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,"
+                             "21,22,23,24,25,26,27,28,29,30"})
         EXPECT_EQ(ReadRuleLine(line).outcome, Outcome::NoItem) << line;
 }
 
@@ -65,8 +69,8 @@ TEST(DayRule, NonNumericOrOutOfRangeFieldsAreBadNumbers) {
     // The name's first word lands in the weekday field of the 4-field form.
     for (const char* line : {"12 24 Christmas Eve", "1,,x", "a,1,x", "2001,0,12,,x", "1,256,x", "1,-1,x",
                              "99999999999,,1,1,,,x", "1,1,1,1,1,1x,x", "\"1,1,x"})
-        EXPECT_EQ(ReadRuleLine(line).outcome, line == std::string_view("\"1,1,x") ? Outcome::NoItem
-                                                                                  : Outcome::BadNumber)
+        EXPECT_EQ(ReadRuleLine(line).outcome,
+                  line == std::string_view("\"1,1,x") ? Outcome::NoItem : Outcome::BadNumber)
             << line;
     // Values that fit their fields but name no date give items that never match a real date.
     EXPECT_FALSE(holds("13,1,x", 2026, 1, 1));

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day kinds and names under the holiday law: the built-in rules, equinoxes, substitute and citizens' holidays,
 // checked against the official list of holidays.
 #include "calendar/DayRules.h"
 
+#include "base/TextProcedures.h"
 #include "calendar/Equinox.h"
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
-#include "calendar/TextProcedures.h"
 
 #include "TempDir.h"
 
@@ -58,14 +59,14 @@ TEST_F(HolidayLaw, EquinoxDays) {
 TEST_F(HolidayLaw, SubstituteHolidays) {
     EXPECT_EQ(names(1973, 4, 30), "振替休日"); // the first one
     EXPECT_EQ(kind(1973, 4, 30), dkSubstitute);
-    EXPECT_EQ(names(1972, 1, 17), "");         // Monday after a Sunday holiday, before the law
+    EXPECT_EQ(names(1972, 1, 17), ""); // Monday after a Sunday holiday, before the law
     EXPECT_EQ(names(2001, 9, 24), "振替休日");
-    EXPECT_EQ(names(1987, 5, 4), "振替休日");  // before 2007 a substitute is not a citizens' holiday
+    EXPECT_EQ(names(1987, 5, 4), "振替休日"); // before 2007 a substitute is not a citizens' holiday
     // From 2007 the substitute moves past following holidays.
-    EXPECT_EQ(names(2008, 5, 6), "振替休日");  // Tuesday after 5/4 on Sunday
-    EXPECT_EQ(names(2009, 5, 6), "振替休日");  // Wednesday after 5/3 on Sunday
+    EXPECT_EQ(names(2008, 5, 6), "振替休日"); // Tuesday after 5/4 on Sunday
+    EXPECT_EQ(names(2009, 5, 6), "振替休日"); // Wednesday after 5/3 on Sunday
     EXPECT_EQ(names(2015, 5, 6), "振替休日");
-    EXPECT_EQ(names(2021, 8, 9), "振替休日");  // 山の日 moved to Sunday 8/8
+    EXPECT_EQ(names(2021, 8, 9), "振替休日"); // 山の日 moved to Sunday 8/8
     EXPECT_EQ(kind(2009, 5, 4) & (dkHoliday | dkSubstitute), dkHoliday);
     EXPECT_EQ(names(2009, 5, 4), "みどりの日");
     rules.AutoFurikae = false;
@@ -119,7 +120,9 @@ TEST_F(HolidayLaw, EveryHolidayFrom1970To2030MatchesTheOfficialList) {
         const std::string dayNames = names(date.year, date.month, date.day);
         const auto found = official.find(jd);
         char expected = found == official.end() ? '-' : found->second;
-        char actual = (dayKind & dkSubstitute) ? 's' : (dayKind & dkHoliday) ? (dayNames == "国民の休日" ? 'k' : 'h') : '-';
+        char actual = (dayKind & dkSubstitute) ? 's'
+                      : (dayKind & dkHoliday)  ? (dayNames == "国民の休日" ? 'k' : 'h')
+                                               : '-';
         EXPECT_EQ(actual, expected) << date.year << "-" << int(date.month) << "-" << int(date.day) << " " << dayNames;
     }
 }
@@ -157,7 +160,8 @@ TEST(RuleFiles, ReadsFilesWithTheirMessagesAndKeepsListsWhenMissing) {
     EXPECT_FALSE(LoadHolidayFile(rules, dir / "Hday.dat"));
     EXPECT_EQ(rules.holidayList().size(), 1u);
     // Text after 0x1A is not read; code page 932 names are decoded.
-    dir.write("Hday.dat", "1,1,\x8C\xB3\x93\xFA\r\n\x1A" "2,11,junk\r\n");
+    dir.write("Hday.dat", "1,1,\x8C\xB3\x93\xFA\r\n\x1A"
+                          "2,11,junk\r\n");
     EXPECT_FALSE(LoadHolidayFile(rules, dir / "Hday.dat"));
     EXPECT_EQ(rules.holidayList(), (std::vector<std::string>{"1,1,元日"}));
     dir.write("Sday.myc", "1,5,ok\r\nbad line here\r\n");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day numbers, weekdays, leap years and the local date-and-time value.
 #include "calendar/Julius.h"
 
@@ -49,7 +50,7 @@ TEST(Julius, EveryDayNumberRoundTripsUpToYear9999) {
 
 TEST(Julius, LeapYearRules) {
     EXPECT_TRUE(IsLeapYear(1500)); // Julian rule
-    EXPECT_TRUE(IsLeapYear(0)); // 1 BC
+    EXPECT_TRUE(IsLeapYear(0));    // 1 BC
     EXPECT_FALSE(IsLeapYear(-1));
     EXPECT_TRUE(IsLeapYear(1600));
     EXPECT_FALSE(IsLeapYear(1700));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The old-calendar table, the old-date lookup at the table's ends and inside it, and the rokuyo rule.
 #include "calendar/OldCalendar.h"
 #include "calendar/Julius.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Month arithmetic, the first visible day and row count, and the date setters of the calendar base.
 #include "controls/CalendarLayout.h"
 #include "controls/CustomCalendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's header height, cell rectangles and hit test, including clients whose width is no multiple of 7.
 #include "controls/GridGeometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lane table: period bars by list order, day lines from the bottom lanes, the overflow lane, the month lists of
 // neighbouring tabs, and lines the grid cannot read.
 #include "controls/MonthGrid.h"

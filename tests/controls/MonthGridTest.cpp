@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's mouse-press rule and state fields, period deletion, cell marks and the texts of a cell for the exports.
 #include "controls/MonthGrid.h"
 

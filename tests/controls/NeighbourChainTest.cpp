@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The neighbour chain walk of the edit boxes and the combo box history.
-#include "controls/MruHistory.h"
 #include "controls/NeighbourChain.h"
+#include "controls/MruHistory.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,8 @@ struct Box {
 };
 
 Box* walk(Box* first) {
-    return FindNeighbour(first, [](Box* box) { return box->usable; }, [](Box* box) { return box->next; });
+    return FindNeighbour(
+        first, [](Box* box) { return box->usable; }, [](Box* box) { return box->next; });
 }
 
 TEST(NeighbourChain, SkipsUnusableBoxesAlongTheirOwnNeighbours) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading month-list and period lines for the grid, and where a period bar runs within a cell.
 #include "controls/ScheduleLines.h"
 #include "controls/MonthGrid.h"

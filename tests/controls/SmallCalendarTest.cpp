@@ -60,17 +60,6 @@ TEST(SmallCalendarGeometry, KeisenLeavesOutTheOuterEdges) {
     EXPECT_TRUE(narrow.keisen(narrow.cellRect(4, 1)).right);
 }
 
-TEST(SmallCalendar, DefaultsOfThePlainAndTheYearPageCalendar) {
-    const SmallCalendarOptions plain;
-    EXPECT_TRUE(plain.AutoResize);
-    EXPECT_FALSE(plain.ShowNeighbor);
-    EXPECT_FALSE(plain.NeighborJump || plain.Keisen || plain.IsCursor || plain.ShowRokuyo);
-    const SmallCalendarOptions se = SeMCalendarOptions();
-    EXPECT_FALSE(se.AutoResize);
-    EXPECT_TRUE(se.ShowNeighbor);
-    EXPECT_EQ(se.FirstDayOfWeek, dowSun);
-}
-
 TEST(SmallCalendar, CellsAndTheirMarks) {
     SmallCalendar calendar(jd(2026, 5, 20), SeMCalendarOptions());
     calendar.setJuliusDay(jd(2026, 5, 1));

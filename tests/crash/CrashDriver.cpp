@@ -3,7 +3,7 @@
 // save all, on the real stores and files, without widgets.
 #include "FakeClock.h"
 
-#include "app/ScheduleStores.h"
+#include "app/ShellSequence.h"
 
 #include <cstdio>
 #include <string>
@@ -23,6 +23,21 @@ public:
         return message.defaultAnswer;
     }
     int shown = 0;
+};
+
+// The main window's part of the start: nothing to show without widgets.
+class HeadlessWindow : public ShellWindow, public MonthDisplay {
+public:
+    bool zunboWanted() const override { return false; }
+    void offerFeatures() override {}
+    void runFunctionTick(int) override {}
+    void collectWindowState(Settings&) override {}
+    void showSettings() override {}
+    void showStartState() override {}
+    void showCommemoration(const Commemoration&) override {}
+    void offerEditor(bool) override {}
+    void place() override {}
+    void finishInitialisation() override {}
 };
 
 // The days edited in every month; the harness checks that the other days keep their bytes.
@@ -66,18 +81,20 @@ int main(int argc, char** argv) {
     test::FakeClock clock{today, TimeOfDay{9, 0, 0}};
     ReportingDialogs dialogs;
     MainController controller{root / "prog", root / "startup", clock, dialogs, root / "rescue"};
+    HeadlessWindow window;
+    ShellSequence sequence{controller, dialogs, window, NullShellPorts()};
     MonthGrid grid{EncodeJuliusDay(today.year, today.month, today.day)};
-    ScheduleStores stores{controller, dialogs, grid};
-    stores.attach();
-    controller.beginStart({});
-    if (!controller.initialiseMonths())
-        return 2;
+    ScheduleStores stores{sequence, dialogs, grid, controller.settings().CaFT};
+    sequence.attachMonthPage(stores, window);
     if (mode == "start") {
-        controller.removeStaleTemporaries();
-        controller.loadCommemoration();
+        if (!sequence.start({}, root / "startup"))
+            return 2;
     } else {
+        controller.beginStart({});
+        if (!sequence.initialiseMonths())
+            return 2;
         edit(stores, controller.settings(), today);
-        if (const SaveReport report = controller.saveAll(); !report.ok()) {
+        if (const SaveReport report = sequence.saveAll(); !report.ok()) {
             std::fputs(report.message().c_str(), stderr);
             return 4;
         }

@@ -2,7 +2,7 @@
 // Fuzz target: the comma-text rule of rule lines and the comma escaping of schedule text.
 #include "FuzzCheck.h"
 
-#include "calendar/CommaText.h"
+#include "base/CommaText.h"
 
 using namespace rekko;
 

@@ -2,8 +2,8 @@
 // Fuzz target: code page 932 decoding and encoding, and whole text files read and saved again.
 #include "FuzzCheck.h"
 
-#include "calendar/Cp932.h"
-#include "calendar/TextFile.h"
+#include "base/Cp932.h"
+#include "base/TextFile.h"
 
 using namespace rekko;
 

@@ -2,7 +2,7 @@
 // Fuzz target: a month file's lines read, indexed by day, each day loaded and written back as the dialog does.
 #include "FuzzCheck.h"
 
-#include "calendar/TextFile.h"
+#include "base/TextFile.h"
 #include "controls/ScheduleLines.h"
 #include "schedule/DayLines.h"
 

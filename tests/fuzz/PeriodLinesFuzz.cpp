@@ -3,7 +3,7 @@
 #include "FuzzCheck.h"
 
 #include "calendar/Julius.h"
-#include "calendar/TextFile.h"
+#include "base/TextFile.h"
 #include "controls/ScheduleLines.h"
 #include "schedule/PeriodRecord.h"
 

@@ -4,7 +4,7 @@
 
 #include "calendar/DayRules.h"
 #include "calendar/Julius.h"
-#include "calendar/TextFile.h"
+#include "base/TextFile.h"
 
 #include <algorithm>
 

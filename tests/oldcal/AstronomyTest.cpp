@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The astronomical series of the old-calendar generator against worked examples and published moments.
 #include "Angles.h"
 #include "DeltaT.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator's table text and its report of events near midnight.
 #include "GeneratorReport.h"
 

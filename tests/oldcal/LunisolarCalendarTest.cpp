@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated old calendar against the earlier built-in table, a published list of month starts, and the
 // shipped resource.
 #include "LunisolarCalendar.h"
 #include "GeneratorReport.h"
 
 #include "TempDir.h"
+#include "base/TextProcedures.h"
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
-#include "calendar/TextProcedures.h"
 
 #include <gtest/gtest.h>
 

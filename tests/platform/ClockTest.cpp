@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system clock and the settable fake agree with the local date-and-time value.
 #include "platform/Clock.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening documents answers whether xdg-open could be started.
 #include "platform/OpenDocument.h"
 
@@ -24,8 +25,9 @@ private:
 
 TEST(OpenDocument, HandsTheNameToXdgOpen) {
     test::TempDir dir;
-    const auto fake = dir.write("xdg-open",
-                                "#!/bin/sh\necho \"$1\" > \"${0%/*}/opened.tmp\" && mv \"${0%/*}/opened.tmp\" \"${0%/*}/opened\"\n");
+    const auto fake =
+        dir.write("xdg-open",
+                  "#!/bin/sh\necho \"$1\" > \"${0%/*}/opened.tmp\" && mv \"${0%/*}/opened.tmp\" \"${0%/*}/opened\"\n");
     ::chmod(fake.c_str(), 0755);
     {
         PathOverride path(dir.path().string() + ":/usr/bin:/bin");

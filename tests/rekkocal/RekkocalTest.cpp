@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The terminal companion end to end: commands, outputs and exit codes.
 #include "Commands.h"
 
@@ -35,9 +36,17 @@ TEST(Rekkocal, DayNumbersBothWays) {
 }
 
 TEST(Rekkocal, BadDatesExitTwoWithOneLine) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"jd", "2001-02-29"}, {"jd", "2001-2"}, {"jd", "x-1-1"}, {"jd", "2001-13-01"}, {"jd"},
-             {"date", "-1"}, {"date", "abc"}, {"month", "2026"}, {"month", "2026", "13"}, {"nosuch"}, {}}) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"jd", "2001-02-29"},
+                                                                                      {"jd", "2001-2"},
+                                                                                      {"jd", "x-1-1"},
+                                                                                      {"jd", "2001-13-01"},
+                                                                                      {"jd"},
+                                                                                      {"date", "-1"},
+                                                                                      {"date", "abc"},
+                                                                                      {"month", "2026"},
+                                                                                      {"month", "2026", "13"},
+                                                                                      {"nosuch"},
+                                                                                      {}}) {
         const Outcome outcome = run(args);
         EXPECT_EQ(outcome.code, 2) << (args.empty() ? "" : args[0]);
         EXPECT_TRUE(outcome.out.empty());
@@ -99,7 +108,7 @@ TEST_F(DayCommands, HolidaysOf2026AsTheCabinetOfficeListsThem) {
 }
 
 TEST_F(DayCommands, FilesOfTheCurrentDirectoryOrTheBuiltInRules) {
-    dir.write("Hday.dat", "12,6,\x8C\xB3\x93\xFA\r\n");    // 元日 on 6 December
+    dir.write("Hday.dat", "12,6,\x8C\xB3\x93\xFA\r\n");         // 元日 on 6 December
     dir.write("Sday.myc", "12,6,\x8B\x4C\x94\x4F\x93\xFA\r\n"); // 記念日
     EXPECT_EQ(run({"day", "2026-12-06"}).out, "date: 2026-12-06\njd: 2461381\nweekday: 1 日\nkind: 21\n"
                                               "names: 記念日,元日\noldmonth: 10\noldday: 28\nrokuyo: 先勝\n");
@@ -122,8 +131,10 @@ TEST_F(DayCommands, OldDateAndRokuyo) {
 TEST_F(DayCommands, ScheduleLinesOfTheDataFolderNamedInTheSettings) {
     test::TempDir program, data;
     program.write("Sorel.ini", "[Settei]\r\nedFolder=" + data.path().string() + "\r\n");
-    data.write("Ca202612.myc", " 0,0,9,2026/12\r\n 6,1,,1\x81\x43" "000\x89\x7E,clRed,,,,,\r\n 7,1,,x,,,,,,\r\n"
-                               " 6,2,,a\x81\x43" "b,,,,,,\r\n");
+    data.write("Ca202612.myc", " 0,0,9,2026/12\r\n 6,1,,1\x81\x43"
+                               "000\x89\x7E,clRed,,,,,\r\n 7,1,,x,,,,,,\r\n"
+                               " 6,2,,a\x81\x43"
+                               "b,,,,,,\r\n");
     const std::string out = run({"day", "2026-12-06"}, false, program.path()).out;
     EXPECT_NE(out.find("rokuyo: 先勝\nline: 1,000円\nline: a，b\n"), std::string::npos) << out;
     // Without settings the data folder is the current directory, which holds no month file here.

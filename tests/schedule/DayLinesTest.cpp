@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One day's lines in and out of a month line list: records, the comma rule, carried fields, list order.
 #include "schedule/DayLines.h"
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Period records, the dialog's date checks and stepping, and anniversary records.
 #include "schedule/Anniversary.h"
 #include "schedule/DateFieldStep.h"
 #include "schedule/PeriodRecord.h"
 
-#include "calendar/CommaText.h"
+#include "base/CommaText.h"
 #include "calendar/DayRules.h"
 #include "calendar/Julius.h"
 
@@ -118,8 +119,7 @@ TEST(Anniversary, FindsEditsAndDeletes) {
     Anniversary edited = found;
     edited.text = "a, b";
     ReplaceAnniversary(lines, found, edited, 5, 3);
-    EXPECT_EQ(lines, (std::vector<std::string>{"12,24,Eve", "x,y,z,w,,,junk", ",,5,3,,,second",
-                                               "1990,,5,3,,,a，　b"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"12,24,Eve", "x,y,z,w,,,junk", ",,5,3,,,second", "1990,,5,3,,,a，　b"}));
     edited.text = "  　 ";
     ReplaceAnniversary(lines, FindAnniversary(lines, 5, 3), edited, 5, 3);
     EXPECT_EQ(lines.size(), 3u);

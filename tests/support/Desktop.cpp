@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 desktop of the flow tests: window manager, script thread, xdotool input, window lookup, Rekko as a process.
 #include "Desktop.h"
 
@@ -55,24 +56,16 @@ int RunDesktopTests(int argc, char** argv) {
     if (QApplication::arguments().contains(kOtherApplicationSwitch))
         return showOtherApplication(application);
     ::testing::InitGoogleTest(&argc, argv);
-    QProcess openbox;
+    // tests/support/own-display --wm starts the window manager beside this program.
+    QElapsedTimer clock;
+    clock.start();
+    while (!windowManagerRuns() && clock.elapsed() < 10000)
+        QThread::msleep(20);
     if (!windowManagerRuns()) {
-        openbox.start("openbox", {"--sm-disable"});
-        QElapsedTimer clock;
-        clock.start();
-        while (!windowManagerRuns() && clock.elapsed() < 10000)
-            QThread::msleep(20);
-        if (!windowManagerRuns()) {
-            std::fputs("no window manager: openbox did not start\n", stderr);
-            return 1;
-        }
+        std::fputs("no window manager: openbox did not start\n", stderr);
+        return 1;
     }
-    const int result = RUN_ALL_TESTS();
-    if (openbox.state() != QProcess::NotRunning) {
-        openbox.terminate();
-        openbox.waitForFinished(5000);
-    }
-    return result;
+    return RUN_ALL_TESTS();
 }
 
 void Drive(const std::function<void()>& script) {

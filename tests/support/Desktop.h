@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flow tests on a real X11 desktop (Xvfb with openbox, the xcb platform): input through xdotool as a user gives it,
 // a script thread that waits for windows while the program's own thread runs its menus and modal dialogs, and
 // Rekko itself as a process.
@@ -18,7 +19,8 @@
 
 namespace rekko::test {
 
-// The main of a flow-test program: starts openbox unless a window manager runs, then runs the GoogleTest cases.
+// The main of a flow-test program: waits for the window manager that tests/support/own-display starts, then runs the
+// GoogleTest cases.
 // Started with "--other-application" it only shows a plain window, as another program would.
 int RunDesktopTests(int argc, char** argv);
 

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Clock double whose "now" the test sets and moves.
 #pragma once
 
+#include "calendar/Julius.h"
 #include "platform/Clock.h"
 
 namespace rekko::test {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Temporary folders and raw file helpers for tests.
 #include "TempDir.h"
 
@@ -32,6 +33,13 @@ std::string TempDir::read(std::string_view name) const {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::filesystem::path TestDataDir() { return REKKO_TEST_DATA_DIR; }
+std::filesystem::path TestDataDir() {
+    return REKKO_TEST_DATA_DIR;
+}
+
+void CopySampleData(const std::filesystem::path& folder) {
+    for (const auto& entry : std::filesystem::directory_iterator(TestDataDir() / "sample"))
+        std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+}
 
 } // namespace rekko::test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh temporary folder for one test, removed with everything in it at the end.
 #pragma once
 
@@ -28,5 +29,8 @@ private:
 
 // Returns the folder of the checked-in test data files.
 std::filesystem::path TestDataDir();
+
+// Copies the sample data folder (tests/data/sample: months, periods, anniversaries) into a folder.
+void CopySampleData(const std::filesystem::path& folder);
 
 } // namespace rekko::test

@@ -36,16 +36,6 @@ TEST(YearSpan, FirstMonthAndYearAtStart) {
     EXPECT_EQ(YearAtStart(FirstMonthRule::Special, 4, march2024), 2023);
 }
 
-TEST(YearSpan, FiscalYearInMarch2024ShowsApril2023ToMarch2024) {
-    const auto span = YearSpan(YearAtStart(FirstMonthRule::FiscalYear, 1, CalendarDate{2024, 3, 15}), 4);
-    EXPECT_EQ(span.front(), (YearMonth{2023, 4}));
-    EXPECT_EQ(span[8], (YearMonth{2023, 12}));
-    EXPECT_EQ(span[9], (YearMonth{2024, 1}));
-    EXPECT_EQ(span.back(), (YearMonth{2024, 3}));
-    EXPECT_EQ(SpanLabel(span), "2023/4 - 2024/3");
-    EXPECT_EQ(SpanLabel(YearSpan(2026, 1)), "2026/1 - 2026/12");
-}
-
 TEST(YearController, YearStaysWithin0To9999AndTypedYearsAreRead) {
     test::ScriptedDialogs dialogs;
     RecordingJump jump;
@@ -60,23 +50,6 @@ TEST(YearController, YearStaysWithin0To9999AndTypedYearsAreRead) {
         EXPECT_FALSE(year.applyTypedYear(bad)) << bad;
         EXPECT_EQ(year.year(), 2026);
     }
-}
-
-TEST(YearController, ClickQuestionJumpsOnYesOnly) {
-    test::ScriptedDialogs dialogs;
-    RecordingJump jump;
-    YearController year(dialogs, jump);
-    dialogs.expect(DialogAnswer::No);
-    EXPECT_FALSE(year.offerMonthView(2026, 5));
-    EXPECT_TRUE(jump.months.empty());
-    dialogs.expect(DialogAnswer::Yes);
-    EXPECT_TRUE(year.offerMonthView(987, 5));
-    EXPECT_EQ(jump.months, std::vector<std::string>{"098705"});
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_EQ(dialogs.shown()[0].text, "2026 年 5 月のマンスリーカレンダーを表示しますか？");
-    EXPECT_EQ(dialogs.shown()[0].caption, "確認");
-    EXPECT_EQ(dialogs.shown()[0].buttons, DialogButtons::YesNo);
-    EXPECT_EQ(dialogs.shown()[0].icon, DialogIcon::Question);
 }
 
 TEST(DayCount, YearOf2024BothMethodsAndNegativeSpans) {
@@ -109,20 +82,6 @@ TEST(DayCount, ImpossibleDatesAreRefusedWithAMessage) {
         EXPECT_EQ(read.error().cause,
                   std::string("[ ") + date.y + "/" + date.m + "/" + date.d + " ]は、日付に出来ません。");
     }
-}
-
-TEST(DayCount, ClickFlowWithAndWithoutAutomaticCalculation) {
-    const DayCountClick automatic = DecideDayCountClick(DateSlot::End, true);
-    EXPECT_EQ(automatic.target, DateSlot::End);
-    EXPECT_EQ(automatic.nextSelected, DateSlot::End);
-    EXPECT_TRUE(automatic.compute);
-    EXPECT_FALSE(automatic.hint);
-    const DayCountClick start = DecideDayCountClick(DateSlot::Start, false);
-    EXPECT_EQ(start.target, DateSlot::Start);
-    EXPECT_EQ(start.nextSelected, DateSlot::End);
-    EXPECT_FALSE(start.compute);
-    EXPECT_EQ(start.hint, "終了日をクリックしてください。");
-    EXPECT_EQ(DecideDayCountClick(DateSlot::End, false).hint, "開始日をクリックしてください。");
 }
 
 } // namespace

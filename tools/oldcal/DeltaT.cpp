@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delta T by the Espenak-Meeus polynomials ("Five Millennium Canon of Solar Eclipses", NASA/TP-2006-214141).
 #include "DeltaT.h"
 
@@ -49,8 +50,12 @@ double deltaTSeconds(double y) {
     return longTermParabola(y) - 0.5628 * (2150.0 - y);
 }
 
-double decimalYear(double jd) { return 2000.0 + (jd - kJ2000) / 365.25; }
+double decimalYear(double jd) {
+    return 2000.0 + (jd - kJ2000) / 365.25;
+}
 
-double ephemerisToJst(double jde) { return jde - deltaTSeconds(decimalYear(jde)) / 86400.0 + 9.0 / 24.0; }
+double ephemerisToJst(double jde) {
+    return jde - deltaTSeconds(decimalYear(jde)) / 86400.0 + 9.0 / 24.0;
+}
 
 } // namespace rekko::oldcal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The difference between terrestrial and universal time, and the conversion of ephemeris dates to Japan time.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Earth's VSOP87D terms as abridged in Meeus, "Astronomical Algorithms" (2nd ed.), Appendix III.
 #include "EarthTerms.h"
 
@@ -7,6 +8,8 @@ namespace rekko::oldcal {
 
 namespace {
 
+// The tables keep several terms to a line, as printed.
+// clang-format off
 constexpr VsopTerm kL0[] = {
     {175347046, 0, 0}, {3341656, 4.6692568, 6283.0758500}, {34894, 4.62610, 12566.15170},
     {3497, 2.7441, 5753.3849}, {3418, 2.8289, 3.5231}, {3136, 3.6277, 77713.7715},
@@ -104,6 +107,7 @@ constexpr VsopTerm kR2[] = {
 constexpr VsopTerm kR3[] = {{145, 4.273, 6283.076}, {7, 3.92, 12566.15}};
 
 constexpr VsopTerm kR4[] = {{4, 2.56, 6283.08}};
+// clang-format on
 
 constexpr std::span<const VsopTerm> kLongitude[] = {kL0, kL1, kL2, kL3, kL4, kL5};
 constexpr std::span<const VsopTerm> kLatitude[] = {kB0, kB1};
@@ -111,11 +115,17 @@ constexpr std::span<const VsopTerm> kRadius[] = {kR0, kR1, kR2, kR3, kR4};
 
 } // namespace
 
-VsopSeries earthLongitudeSeries() { return kLongitude; }
+VsopSeries earthLongitudeSeries() {
+    return kLongitude;
+}
 
-VsopSeries earthLatitudeSeries() { return kLatitude; }
+VsopSeries earthLatitudeSeries() {
+    return kLatitude;
+}
 
-VsopSeries earthRadiusSeries() { return kRadius; }
+VsopSeries earthRadiusSeries() {
+    return kRadius;
+}
 
 double evaluateVsop(VsopSeries series, double tau) {
     double value = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The periodic terms of the Earth's heliocentric coordinates (VSOP87D, truncated).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table text and the reviewer's report of the old-calendar generator.
 #include "GeneratorReport.h"
 

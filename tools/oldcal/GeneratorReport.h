@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text the old-calendar generator writes: the table resource and the report for a reviewer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Month starts, principal terms, month numbering and leap months of the old calendar.
 #include "LunisolarCalendar.h"
 
@@ -100,7 +101,9 @@ std::vector<NumberingConflict> findConflicts(const std::vector<LunarMonth>& mont
 
 } // namespace
 
-int32_t JstMoment::day() const { return static_cast<int32_t>(std::floor(jd + 0.5)); }
+int32_t JstMoment::day() const {
+    return static_cast<int32_t>(std::floor(jd + 0.5));
+}
 
 double JstMoment::secondsFromMidnight() const {
     const double seconds = (jd + 0.5 - day()) * 86400.0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The old Japanese lunisolar calendar computed from new moons and the Sun's principal terms in Japan time.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // True new moon from the mean lunation with periodic and planetary corrections (Meeus, chapter 49).
 #include "NewMoon.h"
 
@@ -22,13 +23,15 @@ struct PlanetaryTerm {
 
 constexpr PlanetaryTerm kPlanetaryTerms[] = {
     {299.77, 0.107408, -0.009173, 0.000325}, {251.88, 0.016321, 0, 0.000165}, {251.83, 26.651886, 0, 0.000164},
-    {349.42, 36.412478, 0, 0.000126}, {84.66, 18.206239, 0, 0.000110}, {141.74, 53.303771, 0, 0.000062},
-    {207.14, 2.453732, 0, 0.000060}, {154.84, 7.306860, 0, 0.000056}, {34.52, 27.261239, 0, 0.000047},
-    {207.19, 0.121824, 0, 0.000042}, {291.34, 1.844379, 0, 0.000040}, {161.72, 24.198154, 0, 0.000037},
-    {239.56, 25.513099, 0, 0.000035}, {331.55, 3.592518, 0, 0.000023},
+    {349.42, 36.412478, 0, 0.000126},        {84.66, 18.206239, 0, 0.000110}, {141.74, 53.303771, 0, 0.000062},
+    {207.14, 2.453732, 0, 0.000060},         {154.84, 7.306860, 0, 0.000056}, {34.52, 27.261239, 0, 0.000047},
+    {207.19, 0.121824, 0, 0.000042},         {291.34, 1.844379, 0, 0.000040}, {161.72, 24.198154, 0, 0.000037},
+    {239.56, 25.513099, 0, 0.000035},        {331.55, 3.592518, 0, 0.000023},
 };
 
-double sinDeg(double a) { return std::sin(radians(reduceDegrees(a))); }
+double sinDeg(double a) {
+    return std::sin(radians(reduceDegrees(a)));
+}
 
 } // namespace
 
@@ -46,11 +49,10 @@ double newMoonMoment(int lunation) {
 
     double correction = -0.40720 * sinDeg(mp) + 0.17241 * e * sinDeg(m) + 0.01608 * sinDeg(2 * mp) +
                         0.01039 * sinDeg(2 * f) + 0.00739 * e * sinDeg(mp - m) - 0.00514 * e * sinDeg(mp + m) +
-                        0.00208 * e * e * sinDeg(2 * m) - 0.00111 * sinDeg(mp - 2 * f) -
-                        0.00057 * sinDeg(mp + 2 * f) + 0.00056 * e * sinDeg(2 * mp + m) - 0.00042 * sinDeg(3 * mp) +
-                        0.00042 * e * sinDeg(m + 2 * f) + 0.00038 * e * sinDeg(m - 2 * f) -
-                        0.00024 * e * sinDeg(2 * mp - m) - 0.00017 * sinDeg(omega) - 0.00007 * sinDeg(mp + 2 * m) +
-                        0.00004 * sinDeg(2 * mp - 2 * f) + 0.00004 * sinDeg(3 * m) +
+                        0.00208 * e * e * sinDeg(2 * m) - 0.00111 * sinDeg(mp - 2 * f) - 0.00057 * sinDeg(mp + 2 * f) +
+                        0.00056 * e * sinDeg(2 * mp + m) - 0.00042 * sinDeg(3 * mp) + 0.00042 * e * sinDeg(m + 2 * f) +
+                        0.00038 * e * sinDeg(m - 2 * f) - 0.00024 * e * sinDeg(2 * mp - m) - 0.00017 * sinDeg(omega) -
+                        0.00007 * sinDeg(mp + 2 * m) + 0.00004 * sinDeg(2 * mp - 2 * f) + 0.00004 * sinDeg(3 * m) +
                         0.00003 * sinDeg(mp + m - 2 * f) + 0.00003 * sinDeg(2 * mp + 2 * f) -
                         0.00003 * sinDeg(mp + m + 2 * f) + 0.00003 * sinDeg(mp - m + 2 * f) -
                         0.00002 * sinDeg(mp - m - 2 * f) - 0.00002 * sinDeg(3 * mp + m) + 0.00002 * sinDeg(4 * mp);

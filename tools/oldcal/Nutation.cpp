@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nutation in longitude: the 63 terms of the IAU 1980 series as given in Meeus, Table 22.A.
 #include "Nutation.h"
 
@@ -16,6 +17,8 @@ struct NutationTerm {
     double sinePerCentury;
 };
 
+// The table keeps several terms to a line, as printed.
+// clang-format off
 constexpr NutationTerm kTerms[] = {
     {0, 0, 0, 0, 1, -171996, -174.2}, {-2, 0, 0, 2, 2, -13187, -1.6}, {0, 0, 0, 2, 2, -2274, -0.2},
     {0, 0, 0, 0, 2, 2062, 0.2},       {0, 1, 0, 0, 0, 1426, -3.4},    {0, 0, 1, 0, 0, 712, 0.1},
@@ -39,8 +42,11 @@ constexpr NutationTerm kTerms[] = {
     {-1, -1, 1, 0, 0, -3, 0},         {0, 1, 1, 0, 0, -3, 0},         {0, -1, 1, 2, 2, -3, 0},
     {2, -1, -1, 2, 2, -3, 0},         {0, 0, 3, 2, 2, -3, 0},         {2, -1, 0, 2, 2, -3, 0},
 };
+// clang-format on
 
-double polynomial(double t, double a0, double a1, double a2, double a3) { return a0 + t * (a1 + t * (a2 + t * a3)); }
+double polynomial(double t, double a0, double a1, double a2, double a3) {
+    return a0 + t * (a1 + t * (a2 + t * a3));
+}
 
 } // namespace
 

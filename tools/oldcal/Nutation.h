@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nutation in longitude after the IAU 1980 theory.
 #pragma once
 

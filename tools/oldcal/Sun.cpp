@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun's apparent longitude from the Earth's VSOP87D coordinates (Meeus, chapters 22, 25 and 32).
 #include "Sun.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun's apparent geocentric ecliptic longitude, and the moments it reaches a given longitude.
 #pragma once
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // oldcal: computes the old-calendar table resource from astronomy and reports where the result is sensitive.
 #include "GeneratorReport.h"
 #include "LunisolarCalendar.h"
 
-#include "calendar/AtomicWrite.h"
+#include "base/AtomicWrite.h"
 
 #include <cstdio>
 #include <exception>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing and formatting of rekkocal's dates and numbers.
 #include "Arguments.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing of rekkocal's arguments: dates, day numbers, years and months.
 #pragma once
 

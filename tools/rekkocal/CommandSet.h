@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands rekkocal dispatches to, each taking its arguments after the command name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rekkocal commands and their dispatch.
 #include "Commands.h"
 
@@ -5,7 +6,7 @@
 #include "CommandSet.h"
 #include "DataFolder.h"
 
-#include "calendar/Cp932.h"
+#include "base/Cp932.h"
 
 #include <functional>
 #include <map>

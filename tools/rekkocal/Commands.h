@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rekkocal commands: parse the arguments, run one command, answer the exit code.
 #pragma once
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the data folder through Rekko's settings file.
 #include "DataFolder.h"
 
 #include "app/AppFolders.h"
-#include "app/ProfileFile.h"
 #include "app/Settings.h"
-#include "calendar/FileEntry.h"
+#include "base/FileEntry.h"
+#include "base/ProfileFile.h"
 
 namespace rekko::cli {
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where rekkocal finds the user's data: the data folder set in Rekko's settings file.
 #pragma once
 
 #include "Commands.h"
 
 #include "app/Settings.h"
-#include "calendar/TextFile.h"
+#include "base/TextFile.h"
 
 #include <filesystem>
 #include <stdexcept>

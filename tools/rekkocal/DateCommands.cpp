@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date commands: day numbers, dates, day counts and the month calendar.
 #include "Arguments.h"
 #include "CommandSet.h"
 #include "DataFolder.h"
 #include "MonthText.h"
 
-#include "app/MonthWindow.h"
-#include "app/PeriodStore.h"
+#include "month/MonthWindow.h"
+#include "month/PeriodStore.h"
 
 #include "calendar/Julius.h"
 #include "year/DayCount.h"

@@ -1,17 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day commands: one day's kind and names, and the holidays of a span of years.
 #include "Arguments.h"
 #include "CommandSet.h"
 #include "DataFolder.h"
 
-#include "app/MonthWindow.h"
+#include "month/MonthWindow.h"
 #include "schedule/DayLines.h"
 
-#include "calendar/CommaText.h"
+#include "base/CommaText.h"
+#include "base/TextFile.h"
+#include "base/TextProcedures.h"
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
 #include "calendar/RuleFiles.h"
-#include "calendar/TextFile.h"
-#include "calendar/TextProcedures.h"
 
 #include <filesystem>
 
@@ -25,7 +26,6 @@ void LoadRules(DayRules& rules, Args& args, Terminal& terminal) {
         if (message)
             terminal.err << "rekkocal: " << ReplaceAll(*message, "\r\n", " ") << '\n';
 }
-
 
 int dayCommand(const Args& arguments, const Environment& environment, Terminal& terminal) {
     Args args = arguments;

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Month calendar text for the terminal, from the month grid's cells.
 #include "MonthText.h"
 
-#include "calendar/OldCalendar.h"
-#include "calendar/TextProcedures.h"
-#include "controls/GridDayRules.h"
-#include "calendar/CommaText.h"
+#include "base/CommaText.h"
+#include "base/TextProcedures.h"
 #include "calendar/Julius.h"
+#include "calendar/OldCalendar.h"
+#include "controls/GridDayRules.h"
 #include "schedule/DayLines.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A month calendar as terminal text, laid out by the month grid's model, in the manner of cal(1).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rekkocal entry: runs one command with the real clock and the terminal.
 #include "Commands.h"
 

@@ -1,9 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings sub-page "基本".
 #include "BasicSettingsPage.h"
 
 #include "SettingsWidgets.h"
-
-#include <algorithm>
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,7 +10,15 @@
 
 namespace rekko {
 
-BasicSettingsPage::BasicSettingsPage(DataFolderChange& change, QWidget* parent) : QWidget(parent) {
+namespace {
+
+// The lines of the start-and-stop record kept when edtKidouGyou holds no number.
+constexpr int kDefaultRecordLines = 100;
+
+} // namespace
+
+BasicSettingsPage::BasicSettingsPage(DataFolderChange& change, Settings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings) {
     setObjectName("tsKihon");
     auto* record = new QGroupBox(QStringLiteral("起動記録"), this);
     m_kidouKiroku = NamedCheckBox("cbKidouKiroku", QStringLiteral("起動記録を実行"), record);
@@ -69,6 +76,16 @@ BasicSettingsPage::BasicSettingsPage(DataFolderChange& change, QWidget* parent) 
         emit startRecordSwitched(on);
     });
     enableRecordControls(false);
+    BindKey(m_kidouKiroku, settings.cbKidouKiroku);
+    BindKey(m_kirokuHyouji, settings.cbKirokuHyouji);
+    connect(m_kidouGyou, &QLineEdit::textChanged, this,
+            [this] { m_settings.udKidouGyou = m_udKidouGyou->value(kDefaultRecordLines); });
+    BindKey(m_calSize, settings.udCalSize);
+    BindKey(m_zenkai, settings.cbZenkai);
+    BindKey(m_memo, settings.cbMemo);
+    BindKey(m_hotkey, settings.cbHotkey);
+    BindKey(m_shiyouchuu, settings.cbShiyouchuu);
+    BindKey(m_position, settings.HyoujiIchi);
 }
 
 void BasicSettingsPage::enableRecordControls(bool on) {
@@ -78,7 +95,8 @@ void BasicSettingsPage::enableRecordControls(bool on) {
         control->setEnabled(on);
 }
 
-void BasicSettingsPage::apply(const Settings& s) {
+void BasicSettingsPage::showValues() {
+    const Settings& s = m_settings;
     m_kidouKiroku->setChecked(s.cbKidouKiroku);
     enableRecordControls(s.cbKidouKiroku);
     emit startRecordSwitched(s.cbKidouKiroku);
@@ -90,19 +108,8 @@ void BasicSettingsPage::apply(const Settings& s) {
     m_hotkey->setChecked(s.cbHotkey);
     m_shiyouchuu->setChecked(s.cbShiyouchuu);
     SelectIndex(m_position, s.HyoujiIchi);
-}
-
-void BasicSettingsPage::collect(Settings& s) const {
-    s.cbKidouKiroku = m_kidouKiroku->isChecked();
-    s.cbKirokuHyouji = m_kirokuHyouji->isChecked();
-    s.udKidouGyou = m_udKidouGyou->value(100);
-    s.udCalSize = m_calSize->value();
-    s.cbZenkai = m_zenkai->isChecked();
-    s.cbMemo = m_memo->isChecked();
-    s.cbHotkey = m_hotkey->isChecked();
-    s.cbShiyouchuu = m_shiyouchuu->isChecked();
-    s.HyoujiIchi = std::max(0, m_position->checkedId());
-    s.edFolder = m_dataFolder->confirmedFolder();
+    // The size control holds 0 or 1 only: the key keeps what it shows.
+    m_settings.udCalSize = m_calSize->value();
 }
 
 } // namespace rekko

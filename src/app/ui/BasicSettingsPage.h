@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings sub-page "基本": start record, calendar size, display options, window position, data folder.
 #pragma once
 
@@ -17,12 +18,14 @@ namespace rekko {
 class BasicSettingsPage : public QWidget {
     Q_OBJECT
 public:
-    BasicSettingsPage(DataFolderChange& change, QWidget* parent = nullptr);
+    // Each change of a control is written through to its key of settings; edFolder is written when a data-folder
+    // change is carried out.
+    BasicSettingsPage(DataFolderChange& change, Settings& settings, QWidget* parent = nullptr);
 
     DataFolderGroup* dataFolder() const { return m_dataFolder; }
 
-    void apply(const Settings& settings);
-    void collect(Settings& settings) const;
+    // Shows the values of the settings, as read from the settings file.
+    void showValues();
 
 signals:
     // cbKidouKiroku was switched by the user or by reading the settings.
@@ -31,6 +34,7 @@ signals:
 private:
     void enableRecordControls(bool on);
 
+    Settings& m_settings;
     QCheckBox* m_kidouKiroku;
     QCheckBox* m_kirokuHyouji;
     QLabel* m_kidou1;

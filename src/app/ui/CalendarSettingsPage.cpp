@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings sub-page "暦".
 #include "CalendarSettingsPage.h"
 
@@ -9,11 +10,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace rekko {
 
-CalendarSettingsPage::CalendarSettingsPage(QWidget* parent) : QWidget(parent) {
+CalendarSettingsPage::CalendarSettingsPage(Settings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings) {
     setObjectName("tsKoyomi");
     auto* days = new QGroupBox(QStringLiteral("日付の表示"), this);
     m_nextDay = NamedCheckBox("cbNextDay", QStringLiteral("祭日表示を次の日にまで延長"), days);
@@ -54,9 +54,20 @@ CalendarSettingsPage::CalendarSettingsPage(QWidget* parent) : QWidget(parent) {
     layout->addWidget(firstMonth, 0, 1, 2, 1);
     layout->addWidget(period, 1, 0);
     layout->setRowStretch(2, 1);
+
+    BindKey(m_nextDay, settings.cbNextDay);
+    BindKey(m_neighborJump, settings.cbNeighborJump);
+    BindKey(m_bold, settings.cbBold);
+    BindKey(m_rokuyo, settings.cbRokuyo);
+    BindKey(m_kOption, settings.cbKOption);
+    BindKey(m_kFutosa, settings.udKFutosa);
+    BindKey(m_kColor, settings.edtKColor);
+    BindKey(m_firstMonth, settings.rgYFirstMonth);
+    BindKey(m_hajimariTuki, settings.SpHajimariTuki);
 }
 
-void CalendarSettingsPage::apply(const Settings& s) {
+void CalendarSettingsPage::showValues() {
+    const Settings& s = m_settings;
     m_nextDay->setChecked(s.cbNextDay);
     m_neighborJump->setChecked(s.cbNeighborJump);
     m_bold->setChecked(s.cbBold);
@@ -66,18 +77,6 @@ void CalendarSettingsPage::apply(const Settings& s) {
     m_kColor->setText(QString::fromStdString(s.edtKColor));
     SelectIndex(m_firstMonth, s.rgYFirstMonth);
     m_hajimariTuki->setValue(s.SpHajimariTuki);
-}
-
-void CalendarSettingsPage::collect(Settings& s) const {
-    s.cbNextDay = m_nextDay->isChecked();
-    s.cbNeighborJump = m_neighborJump->isChecked();
-    s.cbBold = m_bold->isChecked();
-    s.cbRokuyo = m_rokuyo->isChecked();
-    s.cbKOption = m_kOption->isChecked();
-    s.udKFutosa = m_kFutosa->value();
-    s.edtKColor = m_kColor->text().toStdString();
-    s.rgYFirstMonth = std::max(0, m_firstMonth->checkedId());
-    s.SpHajimariTuki = m_hajimariTuki->value();
 }
 
 } // namespace rekko

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings sub-page "暦": holiday, date and rokuyo display, period defaults, anniversary option, first month of
 // the year.
 #pragma once
@@ -15,16 +16,18 @@ namespace rekko {
 class CalendarSettingsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit CalendarSettingsPage(QWidget* parent = nullptr);
+    // Each change of a control is written through to its key of settings.
+    explicit CalendarSettingsPage(Settings& settings, QWidget* parent = nullptr);
 
-    void apply(const Settings& settings);
-    void collect(Settings& settings) const;
+    // Shows the values of the settings, as read from the settings file.
+    void showValues();
 
 signals:
     // The user switched cbRokuyo: the calendars show or hide the rokuyo at once.
     void rokuyoSwitched(bool on);
 
 private:
+    Settings& m_settings;
     QCheckBox* m_nextDay;
     QCheckBox* m_neighborJump;
     QCheckBox* m_bold;

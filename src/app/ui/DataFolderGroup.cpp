@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data-folder group of the settings page, bound to the data-folder change flow.
 #include "DataFolderGroup.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings page's group "データフォルダ": edFolder with its folder browser and the change buttons.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process entry: start-up checks under the start lock, then the main window until the program ends.
 #include "Entry.h"
 
@@ -104,7 +105,9 @@ int RunRekko(int argc, char** argv) {
     QtDialogs dialogs(true);
     MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, dialogs,
                               folders.userData() / "rescue");
-    MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); });
+    // The start-and-stop record, the hotkeys, the year page and the memo page join the shell through these ports.
+    MainWindow window(
+        controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); }, NullShellPorts());
     dialogs.setParentWindow(&window);
     QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);
     if (signalPipe >= 0) {

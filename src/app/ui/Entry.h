@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process entry of Rekko: the single-instance rule, the main window and the event loop.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings sub-page "機能".
 #include "FunctionSettingsPage.h"
 
@@ -9,7 +10,8 @@
 
 namespace rekko {
 
-FunctionSettingsPage::FunctionSettingsPage(QWidget* parent) : QWidget(parent) {
+FunctionSettingsPage::FunctionSettingsPage(Settings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings) {
     setObjectName("tsKinou");
     auto* time = new QGroupBox(QStringLiteral("時刻"), this);
     m_jigen = NamedCheckBox("cbJigen", QStringLiteral("時限（タイマー）機能を使う"), time);
@@ -73,6 +75,13 @@ FunctionSettingsPage::FunctionSettingsPage(QWidget* parent) : QWidget(parent) {
         emit clockCorrectionSwitched(on);
     });
     m_jikoku->setEnabled(false);
+    BindKey(m_jigen, settings.cbJigen);
+    BindKey(m_timer, settings.cbTimerNo, kDefaultCheckItem);
+    BindKey(m_tShuusei, settings.cbTShuusei);
+    BindKey(m_prjN, settings.cbPrjN);
+    BindKey(m_editor, settings.cbEditor);
+    BindKey(m_rekkoJ, settings.cbRekkoJ);
+    BindKey(m_noReturn, settings.cbNoReturn);
 }
 
 void FunctionSettingsPage::offerFeatures(bool zunboFound, bool pomtaFound, bool timeFeature) {
@@ -86,7 +95,8 @@ void FunctionSettingsPage::offerFeatures(bool zunboFound, bool pomtaFound, bool 
         control->setVisible(timeFeature);
 }
 
-void FunctionSettingsPage::apply(const Settings& s) {
+void FunctionSettingsPage::showValues() {
+    const Settings& s = m_settings;
     m_jigen->setChecked(s.cbJigen);
     emit timerSwitched(s.cbJigen);
     m_timer->setCurrentIndex(s.cbTimerNo);
@@ -94,19 +104,11 @@ void FunctionSettingsPage::apply(const Settings& s) {
     m_jikoku->setEnabled(s.cbTShuusei);
     emit clockCorrectionSwitched(s.cbTShuusei);
     m_prjN->setChecked(s.cbPrjN && m_zunbo->isChecked());
+    // Without Zunbo cbPrjN stays off, and so does its key.
+    m_settings.cbPrjN = m_prjN->isChecked();
     m_editor->setChecked(s.cbEditor);
     m_rekkoJ->setChecked(s.cbRekkoJ);
     m_noReturn->setChecked(s.cbNoReturn);
-}
-
-void FunctionSettingsPage::collect(Settings& s) const {
-    s.cbJigen = m_jigen->isChecked();
-    s.cbTimerNo = m_timer->currentIndex() < 0 ? 6 : m_timer->currentIndex();
-    s.cbTShuusei = m_tShuusei->isChecked();
-    s.cbPrjN = m_prjN->isChecked();
-    s.cbEditor = m_editor->isChecked();
-    s.cbRekkoJ = m_rekkoJ->isChecked();
-    s.cbNoReturn = m_noReturn->isChecked();
 }
 
 } // namespace rekko

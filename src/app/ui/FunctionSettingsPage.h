@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings sub-page "機能": countdown timer, check interval, clock correction, Zunbo link and the editor program.
 #pragma once
 
@@ -15,10 +16,13 @@ namespace rekko {
 class FunctionSettingsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit FunctionSettingsPage(QWidget* parent = nullptr);
+    // Each change of a control is written through to its key of settings.
+    explicit FunctionSettingsPage(Settings& settings, QWidget* parent = nullptr);
 
-    void apply(const Settings& settings);
-    void collect(Settings& settings) const;
+    // Shows the values of the settings, as read from the settings file.
+    void showValues();
+    // Answers whether cbZunbo asks for the diary program to be looked for (a control without a key).
+    bool zunboWanted() const { return m_zunbo->isChecked(); }
 
     // Shows what the sibling lookup and the feature switches allow: Zunbo found checks cbZunbo and cbPrjN, not found
     // unchecks both and hides cbPrjN; the editor group shows only with Pomta; without the time feature the clock
@@ -30,6 +34,7 @@ signals:
     void clockCorrectionSwitched(bool on);
 
 private:
+    Settings& m_settings;
     QCheckBox* m_jigen;
     QLabel* m_jikoku1;
     QComboBox* m_timer;

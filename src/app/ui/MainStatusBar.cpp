@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar of the main window.
 #include "MainStatusBar.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's status bar: panel 0 (clock), panel 1 (start folder, countdown) and the overlays edtStatus and
 // pnlGyoKeta, placed over it and hidden until a command shows them.
 #pragma once

@@ -1,4 +1,5 @@
-// The main window: building the pages, the creation sequence, activation and the orderly end.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: building and wiring the pages, its steps of the shell's sequences, activation and the orderly end.
 #include "MainWindow.h"
 
 #include "app/WindowPlacement.h"
@@ -24,44 +25,37 @@ constexpr int kNormalWidth = 782;
 } // namespace
 
 MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::function<void(bool)> unattended,
-                       QWidget* parent)
+                       ShellPorts ports, QWidget* parent)
     : QMainWindow(parent), m_controller(controller), m_dialogs(dialogs), m_unattended(std::move(unattended)),
+      m_sequence(controller, dialogs, *this, ports),
       m_dataFolderChange(
-          dialogs,
+          dialogs, [this] { saveAllTellingFailures(); },
           [this] {
-              if (const SaveReport report = m_controller.saveAll(); !report.ok())
-                  m_dialogs.inform(report.message());
-          },
-          [this] { m_controller.dataFolderChosen(); }) {
+              // From now on the settings file keeps the folder of the change.
+              m_controller.settings().edFolder = m_dataFolderChange.folderAtStart();
+              m_controller.dataFolderChosen();
+          }) {
     setObjectName("fmC21");
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
     buildPages();
     wireCommands();
-    wireSeams();
-    // The month view joins month initialisation after the shell's own steps.
-    m_monthView = new MonthView(m_month, m_status, m_menu, m_controller, m_dialogs);
-    connect(this, &MainWindow::currentMonthRequested, m_monthView, &MonthView::showCurrentMonth);
-    connect(m_settings->calendar(), &CalendarSettingsPage::rokuyoSwitched, m_monthView->grid(),
-            &TSeMCal::setShowRokuyo);
-    // A press on the grid or on the page tabs stops a running "/J" countdown.
-    connect(m_monthView->grid(), &TSeMCal::mouseDown, this, &MainWindow::cancelCountdown);
-    connect(m_monthView->grid(), &TSeMCal::mouseDoubleClick, this, &MainWindow::cancelCountdown);
     m_pages->tabBar()->installEventFilter(this);
     watchFocusReturns();
     fitToCalendar();
 }
 
 MainWindow::~MainWindow() {
-    m_controller.releaseHotkeys();
+    m_sequence.releaseHotkeys();
 }
 
 void MainWindow::buildPages() {
+    Settings& settings = m_controller.settings();
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("PageControl1");
     m_month = new MonthPage(m_pages);
     m_year = new QWidget(m_pages);
     m_year->setObjectName("tsYear");
-    m_settings = new SettingsPage(m_dataFolderChange, m_pages);
+    m_settings = new SettingsPage(m_dataFolderChange, settings, m_pages);
     m_memo = new QWidget(m_pages);
     m_memo->setObjectName("tsMemo");
     m_pages->addTab(m_month, QStringLiteral("月"));
@@ -74,6 +68,8 @@ void MainWindow::buildPages() {
     m_menu = new MainMenu(menuBar());
     m_status = new MainStatusBar(this);
     setStatusBar(m_status);
+    m_monthView = new MonthView(m_month, m_status->dayEntry(), m_sequence, settings, m_controller.clock(), m_dialogs);
+    m_sequence.attachMonthPage(m_monthView->stores(), *m_monthView);
 
     m_functionTimer = new QTimer(this);
     m_functionTimer->setObjectName("tmKinou");
@@ -84,17 +80,31 @@ void MainWindow::buildPages() {
 }
 
 void MainWindow::wireCommands() {
-    connect(m_month->button("btnM3"), &QPushButton::clicked, this, &MainWindow::openSettings);
-    connect(m_menu->action("mmShuuryou"), &QAction::triggered, this, &QWidget::close);
-    connect(m_month, &MonthPage::exitRequested, this, &QWidget::close);
-    connect(m_settings->basic(), &BasicSettingsPage::startRecordSwitched, m_menu->action("mmKidouJikoku"),
-            &QAction::setEnabled);
-    connect(m_settings->functions(), &FunctionSettingsPage::timerSwitched, this, [this](bool on) {
-        m_month->button("btnM10")->setEnabled(on);
-        m_menu->action("mmJigen")->setEnabled(on);
+    const MonthPageButtons& buttons = m_month->buttons();
+    const MainMenuActions& actions = m_menu->actions();
+    connect(buttons.settings, &QPushButton::clicked, this, &MainWindow::openSettings);
+    connect(actions.exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_month->menus().exit, &QAction::triggered, this, &QWidget::close);
+    for (const auto& [action, months] : {std::pair{actions.previousMonth, -1}, std::pair{actions.nextMonth, +1},
+                                         std::pair{actions.previousYear, -12}, std::pair{actions.nextYear, +12}})
+        connect(action, &QAction::triggered, m_monthView, [this, months = months] { m_monthView->step(months); });
+    connect(this, &MainWindow::currentMonthRequested, m_monthView, &MonthView::showCurrentMonth);
+    connect(m_monthView, &MonthView::hintShown, this, [this](const QString& hint) {
+        m_status->setPanel1({hint.toStdString(), false});
     });
-    connect(m_settings->functions(), &FunctionSettingsPage::clockCorrectionSwitched, m_menu->action("mnJikoku"),
+    connect(m_monthView, &MonthView::hintClosed, this, &MainWindow::refreshStatus);
+    connect(m_settings->basic(), &BasicSettingsPage::startRecordSwitched, actions.startRecord, &QAction::setEnabled);
+    connect(m_settings->functions(), &FunctionSettingsPage::timerSwitched, this, [buttons, actions](bool on) {
+        buttons.timer->setEnabled(on);
+        actions.timer->setEnabled(on);
+    });
+    connect(m_settings->functions(), &FunctionSettingsPage::clockCorrectionSwitched, actions.clockCorrection,
             &QAction::setEnabled);
+    connect(m_settings->calendar(), &CalendarSettingsPage::rokuyoSwitched, m_monthView->grid(),
+            &TSeMCal::setShowRokuyo);
+    // A press on the grid or on the page tabs stops a running "/J" countdown.
+    connect(m_monthView->grid(), &TSeMCal::mouseDown, this, &MainWindow::cancelCountdown);
+    connect(m_monthView->grid(), &TSeMCal::mouseDoubleClick, this, &MainWindow::cancelCountdown);
     // Leaving the settings page while a data-folder change is pending cancels the change; the month page gives
     // the grid the keyboard focus.
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
@@ -122,78 +132,17 @@ void MainWindow::wireCommands() {
     }
 }
 
-void MainWindow::wireSeams() {
-    ShellSeams& seams = m_controller.seams();
-    seams.collectSettings = [this](Settings& s) {
-        m_settings->collect(s);
-        s.fmC21Top = frameGeometry().top();
-        s.fmC21Left = frameGeometry().left();
-        // Until the file has been read, the schedule dialog's position defaults to the main window's.
-        if (!m_settingsRead) {
-            s.fmDayTop = s.fmC21Top;
-            s.fmDayLeft = s.fmC21Left;
-        }
-    };
-    seams.applySettings = [this](const Settings& s) {
-        m_settingsRead = true;
-        applySettings(s);
-    };
-    // The shell's own closing steps of month initialisation: the data folder at start and the program folder on the
-    // settings page, the status bar, the settings tab hidden again, the function tick back to 10 s.
-    seams.monthInitialisation.push_back({MonthInitPhase::Finish, [this] {
-                                             m_settings->basic()->dataFolder()->reset(
-                                                 m_controller.dataFolderAtStart(),
-                                                 QString::fromStdString(FolderText(m_controller.programFolder())));
-                                             m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
-                                             refreshStatus();
-                                             m_functionTimer->setInterval(10000);
-                                             return Success();
-                                         }});
+bool MainWindow::start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder) {
+    return m_sequence.start(arguments, programsFolder);
 }
 
-bool MainWindow::start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder) {
-    m_controller.locateSiblings(m_settings->findChild<QCheckBox*>("cbZunbo")->isChecked(), programsFolder);
-    offerFeatures();
-    m_controller.beginStart(arguments);
-    m_functionTimer->start();
-    if (const auto rescued = m_controller.rescue().takeNotice())
-        m_dialogs.inform(*rescued);
-    // One failure, one message: a step that showed its own box (the data folder that cannot be made) ends it.
-    if (const Status months = m_controller.initialiseMonths(); !months) {
-        if (!months.error().reported)
-            m_dialogs.inform(MonthInitFailedMessage(months.error()));
-        return false;
-    }
-    m_controller.removeStaleTemporaries();
-    m_controller.loadCommemoration();
-    m_controller.recordStart();
-    m_controller.registerHotkeys();
-    if (m_controller.seams().measureMemo)
-        m_controller.seams().measureMemo();
-    m_controller.finishStart();
-    m_functionTimer->setInterval(m_controller.functionTickMilliseconds());
+void MainWindow::saveAllTellingFailures() {
+    if (const SaveReport report = m_sequence.saveAll(); !report.ok())
+        m_dialogs.inform(report.message());
+}
 
-    const Commemoration& cmr = m_controller.commemoration();
-    QLabel* panel = m_month->commemorationPanel();
-    panel->setText(QString::fromStdString(cmr.pCedtMigishita));
-    panel->setVisible(cmr.pCcbMigishita);
-    panel->setAutoFillBackground(!cmr.pCcbHorikomi);
-
-    QPushButton* memoButton = m_month->button("btnM8");
-    if (m_controller.pomta() && m_controller.settings().cbEditor) {
-        memoButton->setText(QStringLiteral("メモ"));
-        m_pages->setTabVisible(m_pages->indexOf(m_memo), false);
-        m_menu->action("mmMemo")->setChecked(false);
-    } else {
-        MonthPage::makeInert(memoButton);
-    }
-    if (m_controller.seams().startDayCount)
-        m_controller.seams().startDayCount();
-    refreshStatus();
-    // Now that the grid has its lines per day and the page its panels, the window takes the height they need.
-    fitToCalendar();
-    placeWindows();
-    return true;
+bool MainWindow::zunboWanted() const {
+    return m_settings->functions()->zunboWanted();
 }
 
 void MainWindow::offerFeatures() {
@@ -201,13 +150,61 @@ void MainWindow::offerFeatures() {
     m_settings->functions()->offerFeatures(m_controller.zunbo().has_value(), m_controller.pomta().has_value(),
                                            s.cbJikoku);
     if (!s.cbExcel)
-        MonthPage::makeInert(m_month->button("btnM6"));
+        MonthPage::makeInert(m_month->buttons().excel);
     if (!m_controller.zunbo())
-        MonthPage::makeInert(m_month->button("btnM9"));
+        MonthPage::makeInert(m_month->buttons().zunbo);
 }
 
-void MainWindow::applySettings(const Settings& settings) {
-    m_settings->apply(settings);
+void MainWindow::runFunctionTick(int milliseconds) {
+    m_functionTimer->setInterval(milliseconds);
+    m_functionTimer->start();
+}
+
+void MainWindow::collectWindowState(Settings& s) {
+    s.fmC21Top = frameGeometry().top();
+    s.fmC21Left = frameGeometry().left();
+    // Until the file has been read, the schedule dialog's position defaults to the main window's.
+    if (!m_settingsRead) {
+        s.fmDayTop = s.fmC21Top;
+        s.fmDayLeft = s.fmC21Left;
+    }
+}
+
+void MainWindow::showSettings() {
+    m_settingsRead = true;
+    m_settings->showValues();
+}
+
+void MainWindow::showStartState() {
+    m_settings->basic()->dataFolder()->reset(m_controller.dataFolderAtStart(),
+                                             QString::fromStdString(FolderText(m_controller.programFolder())));
+    m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
+    refreshStatus();
+}
+
+void MainWindow::showCommemoration(const Commemoration& cmr) {
+    QLabel* panel = m_month->commemorationPanel();
+    panel->setText(QString::fromStdString(cmr.pCedtMigishita));
+    panel->setVisible(cmr.pCcbMigishita);
+    panel->setAutoFillBackground(!cmr.pCcbHorikomi);
+}
+
+void MainWindow::offerEditor(bool useEditor) {
+    QPushButton* memo = m_month->buttons().memo;
+    if (!useEditor) {
+        MonthPage::makeInert(memo);
+        return;
+    }
+    memo->setText(QStringLiteral("メモ"));
+    m_pages->setTabVisible(m_pages->indexOf(m_memo), false);
+    m_menu->actions().memo->setChecked(false);
+}
+
+void MainWindow::place() {
+    refreshStatus();
+    // Now that the grid has its lines per day and the page its panels, the window takes the height they need.
+    fitToCalendar();
+    placeWindows();
 }
 
 void MainWindow::fitToCalendar() {
@@ -245,10 +242,8 @@ void MainWindow::placeWindows() {
 }
 
 void MainWindow::refreshStatus() {
-    Settings current = m_controller.settings();
-    m_settings->collect(current);
     m_status->setPanel0(m_controller.statusPanel0());
-    m_status->setPanel1(m_controller.statusPanel1(current.cbShiyouchuu));
+    m_status->setPanel1(m_controller.statusPanel1(m_controller.settings().cbShiyouchuu));
 }
 
 void MainWindow::cancelCountdown() {
@@ -304,9 +299,7 @@ void MainWindow::wakeUp() {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    Settings current = m_controller.settings();
-    m_settings->collect(current);
-    if (m_controller.returnsToCurrentMonth(current.cbZenkai))
+    if (m_controller.returnsToCurrentMonth(m_controller.settings().cbZenkai))
         m_pages->setCurrentWidget(m_month);
 }
 
@@ -314,9 +307,7 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
-    Settings current = m_controller.settings();
-    m_settings->collect(current);
-    Activation activation = m_controller.activate(current.cbZenkai);
+    Activation activation = m_controller.activate(m_controller.settings().cbZenkai);
     if (activation.showCurrentMonth) {
         if (m_month->monthTabs()->count() > 1)
             m_month->monthTabs()->setCurrentIndex(1);
@@ -352,7 +343,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    const SaveReport report = m_controller.shutDown();
+    const SaveReport report = m_sequence.shutDown();
     if (!report.ok() && m_systemClosing) {
         // Nobody is there to ask: say it on standard error, keep copies for the next start, end with a failure.
         std::fputs(m_controller.rescue().rescue(report, m_controller.clock().now()).c_str(), stderr);

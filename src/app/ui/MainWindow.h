@@ -1,14 +1,16 @@
-// The main window fmC21: pages, menus and status bar wired to the main controller, activation and shutdown.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window fmC21: pages, menus and status bar wired to the shell, activation and shutdown.
 #pragma once
 
 #include "MainMenu.h"
 #include "MainStatusBar.h"
-#include "MonthPage.h"
-#include "MonthView.h"
 #include "SettingsPage.h"
+#include "month/ui/MonthPage.h"
+#include "month/ui/MonthView.h"
 
 #include "app/DataFolderChange.h"
 #include "app/MainController.h"
+#include "app/ShellSequence.h"
 #include "platform/Dialogs.h"
 
 #include <QMainWindow>
@@ -23,12 +25,13 @@
 
 namespace rekko {
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private ShellWindow {
     Q_OBJECT
 public:
-    // unattended switches the message boxes off while the system ends the program (QtDialogs::setUnattended).
+    // unattended switches the message boxes off while the system ends the program (QtDialogs::setUnattended); the
+    // ports reach the parts of the shell that are still to come.
     MainWindow(MainController& controller, Dialogs& dialogs, std::function<void(bool)> unattended = {},
-               QWidget* parent = nullptr);
+               ShellPorts ports = NullShellPorts(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Runs the creation sequence after the widgets exist; programsFolder is where siblings may be installed.
@@ -36,6 +39,7 @@ public:
     bool start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder);
 
     MainController& controller() const { return m_controller; }
+    ShellSequence& sequence() { return m_sequence; }
     QTabWidget* pages() const { return m_pages; }
     MonthPage* monthPage() const { return m_month; }
     MonthView* monthView() const { return m_monthView; }
@@ -76,23 +80,33 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The main window's steps of the shell's sequences.
+    bool zunboWanted() const override;
+    void offerFeatures() override;
+    void runFunctionTick(int milliseconds) override;
+    void collectWindowState(Settings& settings) override;
+    void showSettings() override;
+    void showStartState() override;
+    void showCommemoration(const Commemoration& commemoration) override;
+    void offerEditor(bool useEditor) override;
+    void place() override;
+
     void buildPages();
     void wireCommands();
-    void wireSeams();
-    void offerFeatures();
-    void applySettings(const Settings& settings);
-    void placeWindows();
     void fitToCalendar();
+    void placeWindows();
     void refreshStatus();
     void countDown();
     // Stops the "/J" countdown at once, without going resident.
     void cancelCountdown();
     void watchFocusReturns();
     void finishShutdown();
+    void saveAllTellingFailures();
 
     MainController& m_controller;
     Dialogs& m_dialogs;
     std::function<void(bool)> m_unattended;
+    ShellSequence m_sequence;
     DataFolderChange m_dataFolderChange;
     QTabWidget* m_pages = nullptr;
     MonthPage* m_month = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings page and its hidden management sub-page.
 #include "SettingsPage.h"
 
@@ -7,13 +8,14 @@
 
 namespace rekko {
 
-SettingsPage::SettingsPage(DataFolderChange& change, QWidget* parent) : QWidget(parent) {
+SettingsPage::SettingsPage(DataFolderChange& change, Settings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings) {
     setObjectName("tsSettei");
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("pcSettei");
-    m_basic = new BasicSettingsPage(change, m_pages);
-    m_calendar = new CalendarSettingsPage(m_pages);
-    m_functions = new FunctionSettingsPage(m_pages);
+    m_basic = new BasicSettingsPage(change, settings, m_pages);
+    m_calendar = new CalendarSettingsPage(settings, m_pages);
+    m_functions = new FunctionSettingsPage(settings, m_pages);
     auto* admin = new QWidget(m_pages);
     admin->setObjectName("tsKanri");
     m_excel = NamedCheckBox("cbExcel", QStringLiteral("Excel"), admin);
@@ -29,20 +31,16 @@ SettingsPage::SettingsPage(DataFolderChange& change, QWidget* parent) : QWidget(
     m_pages->setTabVisible(adminIndex, false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
+    BindKey(m_excel, settings.cbExcel);
+    BindKey(m_jikoku, settings.cbJikoku);
 }
 
-void SettingsPage::apply(const Settings& settings) {
-    m_excel->setChecked(settings.cbExcel);
-    m_jikoku->setChecked(settings.cbJikoku);
-    m_basic->apply(settings);
-    m_calendar->apply(settings);
-    m_functions->apply(settings);
-}
-
-void SettingsPage::collect(Settings& settings) const {
-    m_basic->collect(settings);
-    m_calendar->collect(settings);
-    m_functions->collect(settings);
+void SettingsPage::showValues() {
+    m_excel->setChecked(m_settings.cbExcel);
+    m_jikoku->setChecked(m_settings.cbJikoku);
+    m_basic->showValues();
+    m_calendar->showValues();
+    m_functions->showValues();
 }
 
 } // namespace rekko

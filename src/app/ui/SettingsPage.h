@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings page tsSettei: sub-pages "基本", "暦", "機能" and the always hidden "管理".
 #pragma once
 
@@ -16,18 +17,18 @@ namespace rekko {
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    SettingsPage(DataFolderChange& change, QWidget* parent = nullptr);
+    // Each change of a control is written through to its key of settings.
+    SettingsPage(DataFolderChange& change, Settings& settings, QWidget* parent = nullptr);
 
     BasicSettingsPage* basic() const { return m_basic; }
     CalendarSettingsPage* calendar() const { return m_calendar; }
     FunctionSettingsPage* functions() const { return m_functions; }
 
-    // Shows the values read from the settings file.
-    void apply(const Settings& settings);
-    // Copies the controls into the settings (the keys the controls hold; the others stay as they are).
-    void collect(Settings& settings) const;
+    // Shows the values of the settings, as read from the settings file.
+    void showValues();
 
 private:
+    Settings& m_settings;
     QTabWidget* m_pages;
     BasicSettingsPage* m_basic;
     CalendarSettingsPage* m_calendar;

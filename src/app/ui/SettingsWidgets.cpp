@@ -1,8 +1,11 @@
-// Builders for the settings pages.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Builders and key bindings for the settings pages.
 #include "SettingsWidgets.h"
 
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace rekko {
 
@@ -35,6 +38,28 @@ void SelectIndex(QButtonGroup* buttons, int index) {
     for (QAbstractButton* button : buttons->buttons())
         button->setChecked(false);
     buttons->setExclusive(true);
+}
+
+void BindKey(QCheckBox* box, bool& key) {
+    QObject::connect(box, &QCheckBox::toggled, box, [&key](bool on) { key = on; });
+}
+
+void BindKey(QSpinBox* box, int& key) {
+    QObject::connect(box, &QSpinBox::valueChanged, box, [&key](int value) { key = value; });
+}
+
+void BindKey(QButtonGroup* group, int& key) {
+    QObject::connect(group, &QButtonGroup::buttonToggled, group,
+                     [group, &key] { key = std::max(0, group->checkedId()); });
+}
+
+void BindKey(QComboBox* box, int& key, int fallback) {
+    QObject::connect(box, &QComboBox::currentIndexChanged, box,
+                     [&key, fallback](int index) { key = index < 0 ? fallback : index; });
+}
+
+void BindKey(QLineEdit* edit, std::string& key) {
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [&key](const QString& text) { key = text.toStdString(); });
 }
 
 } // namespace rekko

@@ -1,11 +1,18 @@
-// Small builders for the settings pages: named check boxes, labelled rows and radio groups.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Small builders for the settings pages: named check boxes and radio groups, and the bindings that write each change
+// of a control through to its settings key.
 #pragma once
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QStringList>
 #include <QWidget>
+
+#include <string>
 
 namespace rekko {
 
@@ -18,5 +25,13 @@ QGroupBox* RadioGroup(const char* objectName, const QString& caption, const QStr
 
 // Selects the button of an index; an index no button has selects none.
 void SelectIndex(QButtonGroup* buttons, int index);
+
+// Write each change of the control into the key as it happens. A radio group writes its checked index (0 when none
+// is checked), a combo box its current index (fallback when none is current), a line edit its text.
+void BindKey(QCheckBox* box, bool& key);
+void BindKey(QSpinBox* box, int& key);
+void BindKey(QButtonGroup* group, int& key);
+void BindKey(QComboBox* box, int& key, int fallback);
+void BindKey(QLineEdit* edit, std::string& key);
 
 } // namespace rekko

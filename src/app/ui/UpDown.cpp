@@ -1,28 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The up-down spinner.
 #include "UpDown.h"
 
 #include "app/ValueText.h"
-
-#include <QToolButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace rekko {
 
 UpDown::UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent)
-    : QWidget(parent), m_buddy(buddy), m_minimum(minimum), m_maximum(maximum) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    for (const auto& [arrow, delta] : {std::pair{Qt::UpArrow, 1}, std::pair{Qt::DownArrow, -1}}) {
-        auto* button = new QToolButton(this);
-        button->setArrowType(arrow);
-        button->setAutoRepeat(true);
-        button->setFixedSize(16, 11);
-        connect(button, &QToolButton::clicked, this, [this, d = delta] { step(d); });
-        layout->addWidget(button);
-    }
+    : UpDownButtons(parent), m_buddy(buddy), m_minimum(minimum), m_maximum(maximum) {
+    connect(this, &UpDownButtons::stepped, this, &UpDown::step);
 }
 
 int UpDown::value(int fallback) const {

@@ -1,12 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An up-down spinner beside a text field: it steps the integer in the field within a range.
 #pragma once
 
+#include "controls/ui/UpDownButtons.h"
+
 #include <QLineEdit>
-#include <QWidget>
 
 namespace rekko {
 
-class UpDown : public QWidget {
+class UpDown : public UpDownButtons {
     Q_OBJECT
 public:
     UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent = nullptr);

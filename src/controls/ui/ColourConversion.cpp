@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour values as Qt colours, system colours through the palette.
 #include "ColourConversion.h"
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour values of the files (0x00BBGGRR, system colours 0x80000000 + n) as Qt colours, and the neighbour tint.
 #pragma once
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
 
 #include <QColor>
 #include <QPalette>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8 to and from UTF-16 without losing escaped bytes.
 #include "LosslessText.h"
 

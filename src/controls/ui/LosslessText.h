@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between the program's UTF-8 text and QString that keeps the U+DC00 + byte code points of bytes code
 // page 932 could not read, so such text comes back byte-exact.
 #pragma once

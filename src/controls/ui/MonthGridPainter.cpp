@@ -1,15 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the month grid: header cells, day cells in their steps (background, day number, rokuyo, names, lanes,
 // overflow), grid lines and period titles.
 #include "MonthGridPainter.h"
 
-#include "calendar/TextProcedures.h"
-
+#include "CalendarPainting.h"
 #include "ColourConversion.h"
 
+#include "base/TextProcedures.h"
 #include "calendar/OldCalendar.h"
-#include "calendar/TextProcedures.h"
 #include "controls/GridDayRules.h"
-
 
 #include <algorithm>
 
@@ -36,26 +35,6 @@ QFont smaller(QFont font, int points) {
     return font;
 }
 
-TCalExFonts::Role roleOf(DayFontKind kind) {
-    switch (kind) {
-    case DayFontKind::Saturday:
-        return TCalExFonts::Saturday;
-    case DayFontKind::Sunday:
-        return TCalExFonts::Sunday;
-    case DayFontKind::Holiday:
-        return TCalExFonts::Holiday;
-    case DayFontKind::SpecialDay:
-        return TCalExFonts::SpecialDay;
-    case DayFontKind::Weekday:
-        break;
-    }
-    return TCalExFonts::Weekday;
-}
-
-QRect toQRect(const GridRect& rect) {
-    return QRect(rect.left, rect.top, rect.width(), rect.height());
-}
-
 } // namespace
 
 MonthGridPainter::MonthGridPainter(const MonthGrid& grid, const TCalExFonts& fonts, const GridColors& colors,
@@ -65,7 +44,7 @@ MonthGridPainter::MonthGridPainter(const MonthGrid& grid, const TCalExFonts& fon
       m_header(fonts.font(TCalExFonts::DayOfWeek).font, device) {
     for (const DayFontKind kind : {DayFontKind::Weekday, DayFontKind::Saturday, DayFontKind::Sunday,
                                    DayFontKind::Holiday, DayFontKind::SpecialDay}) {
-        const CalExFont& font = fonts.font(roleOf(kind));
+        const CalExFont& font = fonts.font(FontRoleOf(kind));
         QFont number = font.font;
         number.setBold(grid.options().isFontBold);
         m_dayFaces.push_back({Face(number, device), Face(smaller(font.font, 2), device),
@@ -113,7 +92,7 @@ void MonthGridPainter::drawHeader(QPainter& painter) const {
     const QColor shadow = m_colors.palette.color(QPalette::Dark);
     painter.setFont(m_header.font);
     for (int column = 0; column < 7; ++column) {
-        const QRect rect = toQRect(m_geometry.headerRect(column));
+        const QRect rect = ToQRect(m_geometry.headerRect(column));
         painter.fillRect(rect, m_colors.dayOfWeekBk);
         // 0 is Sunday here.
         const int weekday = (m_grid.options().FirstDayOfWeek + column) % 7;
@@ -138,10 +117,10 @@ QColor MonthGridPainter::tint(const QColor& color, const CellDay& day) const {
 
 void MonthGridPainter::drawCell(QPainter& painter, int cell, const GridRect& rect, std::vector<Title>& titles) const {
     const CellDay& day = m_grid.cellDay(cell);
-    painter.setClipRect(toQRect(rect));
+    painter.setClipRect(ToQRect(rect));
     // Every cell is filled, so that drawing the cells again also clears the marks they no longer carry.
     if (!day.inMonth && !m_grid.options().ShowNeighbor) {
-        painter.fillRect(toQRect(rect), m_colors.background);
+        painter.fillRect(ToQRect(rect), m_colors.background);
         return;
     }
     const CellMark mark = m_grid.cellMark(cell);
@@ -152,7 +131,7 @@ void MonthGridPainter::drawCell(QPainter& painter, int cell, const GridRect& rec
         background = ToQColor(kPressedColor, m_colors.palette);
     else if (mark == CellMark::Today)
         background = ToQColor(kTodayColor, m_colors.palette);
-    painter.fillRect(toQRect(rect), background);
+    painter.fillRect(ToQRect(rect), background);
 
     const DayFaces& faces = m_dayFaces[static_cast<size_t>(day.font)];
     const QColor numberColor = tint(faces.color, day);

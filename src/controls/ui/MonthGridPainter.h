@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the month grid into its off-screen image: header cells, day cells with their lanes and bars, grid
 // lines and period titles.
 #pragma once

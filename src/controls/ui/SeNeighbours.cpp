@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Neighbour navigation and focus colours of the edit, numeric and combo boxes.
 #include "SeNeighbours.h"
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The neighbour navigation and focus colours shared by the edit, numeric and combo boxes.
 #pragma once
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
 
 #include <QPalette>
 #include <QPointer>
@@ -23,6 +24,25 @@ struct SeNeighbours {
     // Returns the direction property ("KeyUpNext"...) an arrow key moves along when the modifiers are exactly
     // keyAddShift, or nullptr.
     const char* directionOf(const QKeyEvent& event) const;
+};
+
+// The neighbour properties the boxes publish (KeyUpNext, KeyDownNext, KeyLeftNext, KeyRightNext, KeyAddShift) over
+// their neighbours.
+class SeNeighbourProperties {
+public:
+    QWidget* KeyUpNext() const { return m_neighbours.up; }
+    void setKeyUpNext(QWidget* box) { m_neighbours.up = box; }
+    QWidget* KeyDownNext() const { return m_neighbours.down; }
+    void setKeyDownNext(QWidget* box) { m_neighbours.down = box; }
+    QWidget* KeyLeftNext() const { return m_neighbours.left; }
+    void setKeyLeftNext(QWidget* box) { m_neighbours.left = box; }
+    QWidget* KeyRightNext() const { return m_neighbours.right; }
+    void setKeyRightNext(QWidget* box) { m_neighbours.right = box; }
+    Qt::KeyboardModifiers KeyAddShift() const { return m_neighbours.keyAddShift; }
+    void setKeyAddShift(Qt::KeyboardModifiers modifiers) { m_neighbours.keyAddShift = modifiers; }
+
+protected:
+    SeNeighbours m_neighbours;
 };
 
 // Moves the focus from a box along a direction property: to the first usable box of the chain (enabled, visible,

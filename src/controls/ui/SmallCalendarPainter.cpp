@@ -2,10 +2,11 @@
 // Drawing a small month calendar: header, day cells with marks and rokuyo, ruled lines.
 #include "SmallCalendarPainter.h"
 
+#include "CalendarPainting.h"
 #include "ColourConversion.h"
 
+#include "base/TextProcedures.h"
 #include "calendar/OldCalendar.h"
-#include "calendar/TextProcedures.h"
 
 #include <QFontMetrics>
 
@@ -17,26 +18,6 @@ constexpr TColor kCursorColor = 0xFFFFB9;
 constexpr TColor kKeisenColor = 0xC0C0C0;
 constexpr TColor kSundayHeaderColor = 0x0000FF;
 constexpr TColor kSaturdayHeaderColor = 0xFF0000;
-
-TCalExFonts::Role roleOf(DayFontKind kind) {
-    switch (kind) {
-    case DayFontKind::Saturday:
-        return TCalExFonts::Saturday;
-    case DayFontKind::Sunday:
-        return TCalExFonts::Sunday;
-    case DayFontKind::Holiday:
-        return TCalExFonts::Holiday;
-    case DayFontKind::SpecialDay:
-        return TCalExFonts::SpecialDay;
-    case DayFontKind::Weekday:
-        break;
-    }
-    return TCalExFonts::Weekday;
-}
-
-QRect toQRect(const GridRect& rect) {
-    return QRect(rect.left, rect.top, rect.width(), rect.height());
-}
 
 } // namespace
 
@@ -51,10 +32,10 @@ void SmallCalendarPainter::draw(QImage& image) const {
         for (int column = 0; column < 7; ++column) {
             const GridRect cell = m_geometry.cellRect(column, row);
             if (row == 0) {
-                drawHeader(painter, column, toQRect(cell));
+                drawHeader(painter, column, ToQRect(cell));
                 drawKeisen(painter, cell, m_colors.palette.color(QPalette::Dark));
             } else {
-                drawDay(painter, m_calendar.cell((row - 1) * 7 + column), toQRect(cell));
+                drawDay(painter, m_calendar.cell((row - 1) * 7 + column), ToQRect(cell));
                 drawKeisen(painter, cell, ToQColor(kKeisenColor, m_colors.palette));
             }
         }
@@ -89,7 +70,7 @@ void SmallCalendarPainter::drawDay(QPainter& painter, const SmallCell& cell, con
         painter.fillRect(rect, ToQColor(kCursorColor, m_colors.palette));
     else if (cell.mark == SmallCellMark::Today)
         painter.fillRect(rect, m_colors.today);
-    const CalExFont& font = m_fonts.font(roleOf(cell.font));
+    const CalExFont& font = m_fonts.font(FontRoleOf(cell.font));
     const QColor numberColor = cell.inMonth ? font.color : OrColors(font.color, m_colors.neighbor);
     QRect numberRect = rect;
     if (cell.rokuyo != 0) {

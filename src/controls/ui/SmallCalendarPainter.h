@@ -42,7 +42,7 @@ private:
     const TCalExFonts& m_fonts;
     SmallCalendarColors m_colors;
     SmallCalendarGeometry m_geometry;
-    int m_rokuyoHeight = 0;               // the height of the rokuyo band, from the rokuyo font
+    int m_rokuyoHeight = 0;                // the height of the rokuyo band, from the rokuyo font
     mutable const QFont* m_font = nullptr; // the font the painter draws with now
 };
 

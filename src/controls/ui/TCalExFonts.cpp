@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts of a calendar control with their creation defaults.
 #include "TCalExFonts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven fonts of a calendar control, each with its colour, and the switch that makes them change together.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar base widget: date properties, fonts, rule lists, the off-screen image and its copy on paint.
 #include "TCustomCalendarEx.h"
 

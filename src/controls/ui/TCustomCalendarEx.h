@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar base widget shared by the month grid and the small month calendars: the date properties and their
 // change event, the seven fonts, the rule lists, the background colour and the off-screen image.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The combo box with neighbour navigation and history.
 #include "TSeComboBox.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An editable combo box with focus colours, arrow-key and Enter navigation, and a most-recently-used history.
 #pragma once
 
@@ -7,7 +8,7 @@
 
 namespace rekko {
 
-class TSeComboBox : public QComboBox {
+class TSeComboBox : public QComboBox, public SeNeighbourProperties {
     Q_OBJECT
     Q_PROPERTY(Qt::KeyboardModifiers KeyAddShift READ KeyAddShift WRITE setKeyAddShift)
     Q_PROPERTY(uint ColorActive MEMBER m_colorActive)
@@ -23,21 +24,10 @@ class TSeComboBox : public QComboBox {
 public:
     explicit TSeComboBox(QWidget* parent = nullptr);
 
-    Qt::KeyboardModifiers KeyAddShift() const { return m_neighbours.keyAddShift; }
-    void setKeyAddShift(Qt::KeyboardModifiers modifiers) { m_neighbours.keyAddShift = modifiers; }
     int ItemsMaxCount() const { return m_itemsMaxCount; }
     void setItemsMaxCount(int count) { m_itemsMaxCount = count; }
     bool ItemSort() const { return m_itemSort; }
     void setItemSort(bool on) { m_itemSort = on; }
-
-    QWidget* KeyUpNext() const { return m_neighbours.up; }
-    void setKeyUpNext(QWidget* box) { m_neighbours.up = box; }
-    QWidget* KeyDownNext() const { return m_neighbours.down; }
-    void setKeyDownNext(QWidget* box) { m_neighbours.down = box; }
-    QWidget* KeyLeftNext() const { return m_neighbours.left; }
-    void setKeyLeftNext(QWidget* box) { m_neighbours.left = box; }
-    QWidget* KeyRightNext() const { return m_neighbours.right; }
-    void setKeyRightNext(QWidget* box) { m_neighbours.right = box; }
 
     // Records the current text in the history: moved to the top when listed, else inserted first.
     void recordText();
@@ -53,7 +43,6 @@ private:
     bool m_deActivePost = true;
     int m_itemsMaxCount = 10;
     bool m_itemSort = false;
-    SeNeighbours m_neighbours;
 };
 
 } // namespace rekko

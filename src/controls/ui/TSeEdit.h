@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A single-line edit box with focus colours, Enter to move on, and arrow-key navigation to named neighbours.
 #pragma once
 
@@ -7,7 +8,7 @@
 
 namespace rekko {
 
-class TSeEdit : public QLineEdit {
+class TSeEdit : public QLineEdit, public SeNeighbourProperties {
     Q_OBJECT
     Q_PROPERTY(bool IsReturnNext MEMBER m_isReturnNext)
     Q_PROPERTY(Qt::KeyboardModifiers KeyAddShift READ KeyAddShift WRITE setKeyAddShift)
@@ -23,21 +24,10 @@ public:
 
     bool IsReturnNext() const { return m_isReturnNext; }
     void setIsReturnNext(bool on) { m_isReturnNext = on; }
-    Qt::KeyboardModifiers KeyAddShift() const { return m_neighbours.keyAddShift; }
-    void setKeyAddShift(Qt::KeyboardModifiers modifiers) { m_neighbours.keyAddShift = modifiers; }
     TColor ColorActive() const { return m_colorActive; }
     void setColorActive(TColor colour) { m_colorActive = colour; }
     TColor ColorFontActive() const { return m_colorFontActive; }
     void setColorFontActive(TColor colour) { m_colorFontActive = colour; }
-
-    QWidget* KeyUpNext() const { return m_neighbours.up; }
-    void setKeyUpNext(QWidget* box) { m_neighbours.up = box; }
-    QWidget* KeyDownNext() const { return m_neighbours.down; }
-    void setKeyDownNext(QWidget* box) { m_neighbours.down = box; }
-    QWidget* KeyLeftNext() const { return m_neighbours.left; }
-    void setKeyLeftNext(QWidget* box) { m_neighbours.left = box; }
-    QWidget* KeyRightNext() const { return m_neighbours.right; }
-    void setKeyRightNext(QWidget* box) { m_neighbours.right = box; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -48,7 +38,6 @@ private:
     bool m_isReturnNext = false;
     TColor m_colorActive = 0xFFFFEE;
     TColor m_colorFontActive = clBlack;
-    SeNeighbours m_neighbours;
 };
 
 } // namespace rekko

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid widget: properties, lists, redraws and the mouse events it raises.
 #include "TSeMCal.h"
 
@@ -15,13 +16,13 @@ constexpr TColor kDayOfWeekBkColor = 0xE1E1E1;
 // The header row and six weeks, the most a month needs.
 constexpr int kMostRows = 7;
 
-MouseButton buttonOf(Qt::MouseButton button) {
+} // namespace
+
+MouseButton GridButton(Qt::MouseButton button) {
     if (button == Qt::RightButton)
         return MouseButton::Right;
     return button == Qt::LeftButton ? MouseButton::Left : MouseButton::Middle;
 }
-
-} // namespace
 
 TSeMCal::TSeMCal(Dialogs& dialogs, int32_t today, QWidget* parent)
     : TCustomCalendarEx(std::make_unique<MonthGrid>(today), parent), m_dialogs(dialogs),
@@ -160,7 +161,7 @@ void TSeMCal::press(QMouseEvent* event, bool secondOfDouble) {
         emit mouseDoubleClick(event->button(), event->modifiers(), at.x(), at.y());
     else
         emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
-    applied(grid().finishPress(buttonOf(event->button()), hit));
+    applied(grid().finishPress(GridButton(event->button()), hit));
 }
 
 void TSeMCal::mouseMoveEvent(QMouseEvent* event) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid widget of the month page: its published properties, the month and period lists it draws, the
 // mouse events it raises for the main window and the commands the main window gives it.
 #pragma once
@@ -15,6 +16,9 @@
 namespace rekko {
 
 struct GridColors;
+
+// Returns the grid's name of a Qt mouse button: left, right, and middle for any other.
+MouseButton GridButton(Qt::MouseButton button);
 
 class TSeMCal : public TCustomCalendarEx {
     Q_OBJECT

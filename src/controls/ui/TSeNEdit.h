@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A numeric edit box: the edit box's navigation, digits only, and a short context menu of edit commands.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pair of arrow buttons beside a numeric box that report a step up or down; the owner decides what a step does.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Local-socket endpoints of the single-instance rule.
 #include "LocalInstance.h"
 

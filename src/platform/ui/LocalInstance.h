@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single instance over per-user local sockets named after window titles: the registry that finds and wakes a running
 // instance, and the endpoint a running instance answers on.
 #pragma once

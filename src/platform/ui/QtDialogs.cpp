@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes with QMessageBox.
 #include "QtDialogs.h"
 
@@ -107,7 +108,7 @@ DialogAnswer QtDialogs::show(const DialogMessage& message) {
     m_systemEndButtons.push_back(systemEndButton ? systemEndButton : box.escapeButton());
     std::unique_ptr<InstanceEndpoint> endpoint;
     if (m_answerToMessageBoxTitle) {
-        endpoint = std::make_unique<InstanceEndpoint>(kMessageBoxTitle);
+        endpoint = std::make_unique<InstanceEndpoint>(kDefaultCaption);
         QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &box, [&box] {
             box.raise();
             box.activateWindow();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message-box port on QMessageBox: exact caption, icon, buttons and default button.
 #pragma once
 

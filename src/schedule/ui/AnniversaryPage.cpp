@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The anniversary page.
 #include "AnniversaryPage.h"
 
@@ -42,14 +43,13 @@ void AnniversaryPage::setAnniversary(const Anniversary& anniversary) {
     m_firstYear->setText(ToQString(anniversary.firstYear));
     m_lastYear->setText(ToQString(anniversary.lastYear));
     m_position = anniversary.position;
-    for (QLineEdit* field : {static_cast<QLineEdit*>(m_text), static_cast<QLineEdit*>(m_firstYear),
-                             static_cast<QLineEdit*>(m_lastYear)})
+    for (QLineEdit* field :
+         {static_cast<QLineEdit*>(m_text), static_cast<QLineEdit*>(m_firstYear), static_cast<QLineEdit*>(m_lastYear)})
         field->setModified(false);
 }
 
 Anniversary AnniversaryPage::anniversary() const {
-    return {FromQString(m_firstYear->text()), FromQString(m_lastYear->text()), FromQString(m_text->text()),
-            m_position};
+    return {FromQString(m_firstYear->text()), FromQString(m_lastYear->text()), FromQString(m_text->text()), m_position};
 }
 
 } // namespace rekko

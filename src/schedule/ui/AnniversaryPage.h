@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The anniversary page of the schedule dialog: the text and the two years that limit it.
 #pragma once
 

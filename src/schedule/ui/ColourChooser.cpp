@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour dialog with the custom colours.
 #include "ColourChooser.h"
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour chooser of the schedule dialog: the platform's colour dialog with the sixteen custom colours.
 #pragma once
 
-#include "calendar/Colour.h"
+#include "base/Colour.h"
 
 #include <functional>
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-day page.
 #include "DayPage.h"
 
@@ -53,16 +54,14 @@ DayPage::DayPage(const Clock& clock, ColourChooser chooser, QWidget* parent)
         }
         QAction* action = addCommand(QString::fromUtf8(kFixedEntries[i].text), kFixedEntries[i].key);
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, colour = kFixedLineColours[i]] {
-            m_editor->applyColour(colour, false);
-        });
+        connect(action, &QAction::triggered, this,
+                [this, colour = kFixedLineColours[i]] { m_editor->applyColour(colour, false); });
         m_colourMenu->addAction(action);
         m_fixedColours[i] = action;
     }
     connect(m_colourMenu, &QMenu::aboutToShow, this, &DayPage::updateChecks);
-    connect(addCommand(QString(), Qt::Key_F9), &QAction::triggered, this, [this] {
-        m_colourMenu->popup(m_editor->viewport()->mapToGlobal(m_editor->cursorRect().bottomLeft()));
-    });
+    connect(addCommand(QString(), Qt::Key_F9), &QAction::triggered, this,
+            [this] { m_colourMenu->popup(m_editor->viewport()->mapToGlobal(m_editor->cursorRect().bottomLeft())); });
 
     m_cut = addCommand(QString::fromUtf8("切り取り(&T)"), Qt::CTRL | Qt::Key_X);
     connect(m_cut, &QAction::triggered, m_editor, &LineColourEditor::cutSelection);

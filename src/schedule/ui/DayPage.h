@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-day page of the schedule dialog: the line editor with its context menu, colour commands and shortcuts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day editor with line attributes kept in the block formats of its document.
 #include "LineColourEditor.h"
 
@@ -91,8 +92,7 @@ LineColourEditor::LineColourEditor(QWidget* parent) : QPlainTextEdit(parent) {
     font.setFixedPitch(true);
     setFont(font);
     QTextOption option = document()->defaultTextOption();
-    option.setFlags(option.flags() | QTextOption::ShowLineAndParagraphSeparators |
-                    QTextOption::ShowDocumentTerminator);
+    option.setFlags(option.flags() | QTextOption::ShowLineAndParagraphSeparators | QTextOption::ShowDocumentTerminator);
     document()->setDefaultTextOption(option);
     new LineColourHighlighter(this);
 }
@@ -163,8 +163,7 @@ void LineColourEditor::applyColour(TColor colour, bool chosen) {
 std::optional<TColor> LineColourEditor::checkedColour() const {
     const QTextCursor cursor = textCursor();
     const TextSelection selection = selectionOf(cursor);
-    return CheckedLineColour(schedule().attributes, cursor.hasSelection() ? &selection : nullptr,
-                             cursor.blockNumber());
+    return CheckedLineColour(schedule().attributes, cursor.hasSelection() ? &selection : nullptr, cursor.blockNumber());
 }
 
 void LineColourEditor::insertLines(const QString& text) {

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day editor: plain text lines, each carrying its own line attribute inside the document, so colours follow
 // their lines through every edit, undo and redo.
 #pragma once
 
-#include "schedule/LineColours.h"
 #include "schedule/DayLines.h"
+#include "schedule/LineColours.h"
 
 #include <QPlainTextEdit>
 

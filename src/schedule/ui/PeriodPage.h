@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The period page of the schedule dialog: start, end and description dates with up-downs, parts of day,
 // thickness, colour and description.
 #pragma once

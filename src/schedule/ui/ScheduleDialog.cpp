@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule dialog.
 #include "ScheduleDialog.h"
 
@@ -136,8 +137,7 @@ void ScheduleDialog::loadAnniversary(int32_t jd, const Anniversary& anniversary,
     m_anniversaryPage->text()->setFocus();
 }
 
-std::optional<DaySchedule> ScheduleDialog::editDay(int32_t jd, const DaySchedule& schedule,
-                                                   const DayNameList& names) {
+std::optional<DaySchedule> ScheduleDialog::editDay(int32_t jd, const DaySchedule& schedule, const DayNameList& names) {
     loadDay(jd, schedule, names);
     exec();
     return m_writeFlag ? std::optional(daySchedule()) : std::nullopt;

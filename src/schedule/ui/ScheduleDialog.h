@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule dialog fmDay: one day's lines, a period or an anniversary, each on its own page without tabs.
 #pragma once
 
@@ -23,14 +24,10 @@ namespace rekko {
 
 class InstanceEndpoint;
 
-// Usage from the month view:
-//     ScheduleDialog dialog(dialogs, clock, mainWindow);
-//     dialog.setLastPosition({settings.fmDayLeft, settings.fmDayTop});
-//     if (auto edited = dialog.editDay(jd, LoadDay(monthLines, day), grid.dayNames(jd)))
-//         WriteDay(monthLines, day, *edited);
-//     settings.fmDayLeft = dialog.lastPosition().x(); settings.fmDayTop = dialog.lastPosition().y();
 // Each edit… call shows the dialog modally with the caption "Rekko -Rekko-" and returns a value only when the
-// closing sets the write flag. The dialog only edits: the caller turns the result into records.
+// closing sets the write flag. The dialog only edits: the caller (the month view) turns the result into records,
+// and opens it where it was last closed (setLastPosition before, lastPosition after, kept as fmDayLeft and
+// fmDayTop).
 class ScheduleDialog : public QDialog {
     Q_OBJECT
 public:

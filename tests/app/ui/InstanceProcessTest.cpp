@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rekko as a process: a second start wakes the first, two starts at once leave one, and the system's signals end it
 // in order with the settings saved.
 #include "platform/ui/LocalInstance.h"
@@ -87,7 +88,7 @@ private slots:
 
     void aSecondStartWakesTheMessageBoxFirst() {
         InstanceEndpoint running(kMainWindowTitle);
-        InstanceEndpoint box(kMessageBoxTitle);
+        InstanceEndpoint box(kDefaultCaption);
         QSignalSpy mainWoken(&running, &InstanceEndpoint::woken);
         QSignalSpy boxWoken(&box, &InstanceEndpoint::woken);
         Installation second(m_runtime.path());

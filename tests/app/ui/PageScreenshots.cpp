@@ -3,19 +3,19 @@
 // the shipped read-me, and the start-and-stop table, each page built alone over the sample data under a real X
 // server, saved for a person to look at.
 #include "FakeClock.h"
+#include "Pictures.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 
 #include "app/StartStopTable.h"
 #include "app/ui/Entry.h"
+#include "base/TextFile.h"
 #include "calendar/RuleFiles.h"
-#include "calendar/TextFile.h"
 #include "controls/ui/TCalExFonts.h"
 #include "memo/ui/MemoPage.h"
 #include "year/ui/YearPage.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -23,25 +23,6 @@
 using namespace rekko;
 
 namespace {
-
-QString screenshotFolder() {
-    const QString folder = qEnvironmentVariable("REKKO_SCREENSHOT_DIR", "screenshots");
-    QDir().mkpath(folder);
-    return folder;
-}
-
-QStringList toList(const std::vector<std::string>& lines) {
-    QStringList list;
-    for (const auto& line : lines)
-        list << QString::fromStdString(line);
-    return list;
-}
-
-void save(QWidget& widget, const char* name) {
-    QVERIFY(QTest::qWaitForWindowExposed(&widget));
-    const QString path = QDir(screenshotFolder()).filePath(QString(name) + ".png");
-    QVERIFY2(widget.grab().save(path), qPrintable(path));
-}
 
 class NoJump : public MonthJump {
 public:
@@ -69,12 +50,12 @@ private slots:
         NoJump jump;
         YearPage page(clock, dialogs, jump);
         const TextLines anniversaries = ReadTextFile(test::TestDataDir() / "sample" / "Sday.myc").value();
-        page.setRules(toList(BuiltinHolidayList()), toList(anniversaries.lines()), true);
+        page.setRules(test::ToQStringList(BuiltinHolidayList()), test::ToQStringList(anniversaries.lines()), true);
         page.showYear(2026);
         page.startDayCount();
         page.resize(776, 700);
         page.show();
-        save(page, "year-page-2026");
+        test::SaveScreenshot(page, "year-page-2026");
         // 20 May is today, in the year page's green; 1 January's number is drawn in the holiday red.
         const TSeMCalendar* may = page.controls().SeMCalendar[4];
         const int cell = EncodeJuliusDay(2026, 5, 20) - may->model().firstVisibleDay();
@@ -83,11 +64,8 @@ private slots:
         const TSeMCalendar* january = page.controls().SeMCalendar[0];
         const int first = EncodeJuliusDay(2026, 1, 1) - january->model().firstVisibleDay();
         const GridRect newYear = january->model().geometry().cellRect(first % 7, first / 7 + 1);
-        int red = 0;
-        for (int y = newYear.top; y < newYear.bottom; ++y)
-            for (int x = newYear.left; x < newYear.right; ++x)
-                red += qRed(january->image().pixel(x, y)) > 180 && qGreen(january->image().pixel(x, y)) < 100;
-        QVERIFY(red > 5);
+        const QRect newYearCell(newYear.left, newYear.top, newYear.width(), newYear.height());
+        QVERIFY(test::CountPixels(january->image(), newYearCell, test::Reddish) > 5);
 
         page.showDayCount();
         const DayCountControls& d = page.controls().tsNisuu->controls();
@@ -98,7 +76,7 @@ private slots:
         d.date2[2]->setValue(31);
         QVERIFY(page.controls().tsNisuu->compute());
         QCOMPARE(d.lblNissuu->text(), QString("364日"));
-        save(page, "year-page-day-count");
+        test::SaveScreenshot(page, "year-page-day-count");
     }
 
     void memoPageAndTheShippedReadMe() {
@@ -120,13 +98,13 @@ private slots:
         page.show();
         QCOMPARE(page.controls().lblSize->text(), QString("空容量：100%"));
         QVERIFY(page.controls().btnJ[1]->styleSheet().contains("#008000"));
-        save(page, "memo-page");
+        test::SaveScreenshot(page, "memo-page");
         page.showView(MemoView::ReadMe);
         QVERIFY(page.controls().CaMemo->toPlainText().contains(QString("Ｒｅｋｋｏ")));
-        save(page, "memo-page-readme");
+        test::SaveScreenshot(page, "memo-page-readme");
         page.showView(MemoView::Usage);
         QVERIFY(page.controls().CaMemo->toPlainText().contains(QString("日数計算")));
-        save(page, "memo-page-usage");
+        test::SaveScreenshot(page, "memo-page-usage");
         QVERIFY(dialogs.shown().empty());
     }
 
@@ -151,7 +129,7 @@ private slots:
         view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
         QVERIFY(view.toPlainText().contains(QString("令和元年5月1日(水)")));
         QVERIFY(view.toPlainText().contains(QString("不正終了")));
-        save(view, "record-table");
+        test::SaveScreenshot(view, "record-table");
     }
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own dialogs in the user's language: the qtbase catalogue of Japanese is found and the colour chooser, the
 // folder browser and the standard buttons use it.
 #include "app/ui/Entry.h"

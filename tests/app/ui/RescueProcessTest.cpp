@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rekko as a process on an X server: an edit made through the keyboard, the data folder made read-only, SIGTERM.
 // The end reports on standard error, exits with 1 and leaves a rescued copy; the next start shows a box about it.
 #include <QDate>
@@ -172,7 +173,8 @@ private slots:
         QVERIFY(QFile::exists(note));
         auto next = installation.start();
         const QString box = waitForWindow("Rekko-$");
-        QVERIFY2(!box.isEmpty(), qPrintable("no box at the next start: " + QString::fromUtf8(next->readAllStandardError())));
+        QVERIFY2(!box.isEmpty(),
+                 qPrintable("no box at the next start: " + QString::fromUtf8(next->readAllStandardError())));
         QCOMPARE(xdotool({"getwindowname", box}), QString::fromUtf8("確認 -Rekko-"));
         QVERIFY(!QFile::exists(note));
         next->terminate();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit, numeric and combo boxes on the offscreen platform: arrow keys with the exact modifier move the focus to
 // neighbours and skip unusable boxes, Enter moves on, focus colours come and go, and the combo box keeps a history.
 #include "controls/ui/TSeComboBox.h"
@@ -51,20 +52,6 @@ private slots:
         QVERIFY(row.boxes[1]->hasFocus());
         QTest::keyClick(row.boxes[1], Qt::Key_Left, Qt::ControlModifier); // no left neighbour: the caret moves
         QVERIFY(row.boxes[1]->hasFocus());
-    }
-
-    void unusableBoxesAreSkippedUpToTenTimes() {
-        Row row(13);
-        row.boxes[1]->setEnabled(false);
-        row.boxes[2]->hide();
-        QTest::keyClick(row.boxes[0], Qt::Key_Right, Qt::ControlModifier);
-        QVERIFY(row.boxes[3]->hasFocus());
-        // From box 1 on, ten unusable boxes in a row: the focus stays where it was.
-        for (size_t i = 1; i <= 11; ++i)
-            row.boxes[i]->setEnabled(false);
-        row.boxes[0]->setFocus();
-        QTest::keyClick(row.boxes[0], Qt::Key_Right, Qt::ControlModifier);
-        QVERIFY(row.boxes[0]->hasFocus());
     }
 
     void enterMovesOnWhenAsked() {

@@ -54,24 +54,6 @@ class TSeMCalendarTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void defaultsOfThePlainAndTheYearPageCalendar() {
-        TMonthlyCalendar plain(jd(2026, 5, 20));
-        QCOMPARE(plain.property("DayOfWeekBkColor").value<QColor>(), QColor(0, 0, 0x80));
-        QCOMPARE(plain.property("ShowNeighbor").toBool(), false);
-        QCOMPARE(plain.property("AutoResize").toBool(), true);
-        TSeMCalendar calendar(jd(2026, 5, 20));
-        QCOMPARE(calendar.property("JuliusDay").toInt(), jd(2026, 5, 20));
-        QCOMPARE(calendar.property("DayOfWeekBkColor").value<QColor>(), QColor(0xE1, 0xE1, 0xE1));
-        QCOMPARE(calendar.property("NeighborColor").value<QColor>(), QColor(0xC0, 0xC0, 0xC0));
-        QCOMPARE(calendar.property("ShowNeighbor").toBool(), true);
-        QCOMPARE(calendar.property("ColorToDay").value<QColor>(), QColor(0xD5, 0xFF, 0xD0));
-        for (const char* off :
-             {"AutoResize", "NeighborJump", "FirstRowFirstDay", "LastRowLastDay", "ShowRokuyo", "Keisen", "IsCursor"})
-            QVERIFY2(!calendar.property(off).toBool(), off);
-        QCOMPARE(calendar.Fonts()->font(TCalExFonts::Weekday).font.pointSize(), 12);
-        QCOMPARE(calendar.Fonts()->font(TCalExFonts::Rokuyo).font.pointSize(), 10);
-    }
-
     void clicksTakeDaysOfTheMonthOnly() {
         Fixture f;
         QSignalSpy clicks(&f.calendar, &TMonthlyCalendar::clicked);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day editor driven with keys: colours follow their lines through Enter, Backspace, Delete, paste, cut, undo
 // and redo, and a day comes back with its carried fields byte-exact.
 #include "schedule/ui/LineColourEditor.h"
@@ -157,9 +158,9 @@ private slots:
     }
 
     void carriedFieldsAndUnreadableBytesSurviveAnEdit() {
-        const std::vector<std::string> month = {
-            " 0,0,9,2026/ 5", " 5,1,,a\xED\xB2\x81z 1，000,$00123456,3,12:30:00,1,77,",
-            " 5,2,,second,nocolour,,,,-4,", " 5,3,,short,"};
+        const std::vector<std::string> month = {" 0,0,9,2026/ 5",
+                                                " 5,1,,a\xED\xB2\x81z 1，000,$00123456,3,12:30:00,1,77,",
+                                                " 5,2,,second,nocolour,,,,-4,", " 5,3,,short,"};
         std::vector<std::string> written = month;
         LineColourEditor editor;
         editor.setSchedule(LoadDay(month, 5));
@@ -181,8 +182,8 @@ private slots:
         }
         editor.setSchedule(many);
         editor.show();
-        QWheelEvent down(QPointF(10, 10), editor.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -240),
-                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent down(QPointF(10, 10), editor.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -240), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(editor.viewport(), &down);
         QCOMPARE(editor.verticalScrollBar()->value(), 2);
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule dialog on the offscreen platform: Esc asks before cancelling, writing refuses text code page 932
 // cannot hold, the shortcuts of the day page, the period and anniversary pages and their write flags.
 #include "schedule/ui/ScheduleDialog.h"
@@ -142,9 +143,9 @@ private slots:
         QTest::keyClick(f.editor(), Qt::Key_L, Qt::ControlModifier); // the chooser closed without a choice
         QCOMPARE(f.editor()->attributeOf(0).colour, clRed);
         QTest::keyClick(f.editor(), Qt::Key_Down);
-        for (const auto& [key, colour] : {std::pair{Qt::Key_B, clBlue}, std::pair{Qt::Key_F, clFuchsia},
-                                          std::pair{Qt::Key_G, TColor{0x808000}}, std::pair{Qt::Key_H, clMaroon},
-                                          std::pair{Qt::Key_O, clWindowText}}) {
+        for (const auto& [key, colour] :
+             {std::pair{Qt::Key_B, clBlue}, std::pair{Qt::Key_F, clFuchsia}, std::pair{Qt::Key_G, TColor{0x808000}},
+              std::pair{Qt::Key_H, clMaroon}, std::pair{Qt::Key_O, clWindowText}}) {
             QTest::keyClick(f.editor(), key, Qt::ControlModifier);
             QCOMPARE(f.editor()->attributeOf(1).colour, colour);
         }

@@ -5,6 +5,7 @@
 #include "timer/ui/TimerWindowHost.h"
 
 #include "FakeClock.h"
+#include "Pictures.h"
 #include "ScriptedDialogs.h"
 
 #include <QDir>
@@ -75,16 +76,7 @@ class TimerScreenshots : public QObject {
 private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-        m_folder = QDir(qEnvironmentVariable("REKKO_SCREENSHOT_DIR", "screenshots"));
-        QVERIFY(QDir().mkpath(m_folder.path()));
-        m_windowManager.start("openbox", {"--sm-disable"});
-        QVERIFY2(m_windowManager.waitForStarted(5000), "openbox did not start");
         QTRY_VERIFY_WITH_TIMEOUT(xprop({"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"), 10000);
-    }
-
-    void cleanupTestCase() {
-        m_windowManager.terminate();
-        m_windowManager.waitForFinished(5000);
     }
 
     void settingWaitingAndAlert() {
@@ -98,13 +90,13 @@ private slots:
         c.hourButtons[15]->click();
         c.minuteButtons[0]->click();
         QTest::qWait(300);
-        save(window.grab(), "timer-setting.png");
+        test::SaveScreenshot(window, "timer-setting");
 
         c.startStopButton->click();
         QCOMPARE(window.state(), TimerWindowState::Waiting);
         QTRY_COMPARE(window.width(), 515);
         QTest::qWait(300);
-        save(window.grab(), "timer-waiting.png");
+        test::SaveScreenshot(window, "timer-waiting");
 
         // The user turns to another program, whose window covers the timer window.
         OtherProgram other;
@@ -123,7 +115,7 @@ private slots:
         // Above the other window: the page shows where the yellow window would be.
         const QRect area(40, 40, 940, 740);
         const QImage screen = window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
-        save(QPixmap::fromImage(screen), "timer-alert.png");
+        QVERIFY(screen.save(qEnvironmentVariable("REKKO_SCREENSHOT_DIR", "screenshots") + "/timer-alert.png"));
         const QPoint inside = window.mapToGlobal(QPoint(window.width() - 20, window.height() / 2)) - area.topLeft();
         QVERIFY(QColor(screen.pixel(inside)) != kOtherColour);
         QCOMPARE(QColor(screen.pixel(QPoint(900, 700))), kOtherColour);
@@ -149,16 +141,6 @@ private slots:
         host.window()->controls().closeButton->click();
         QTRY_VERIFY(!host.window());
     }
-
-private:
-    void save(const QPixmap& picture, const char* name) {
-        const QString path = m_folder.filePath(name);
-        QVERIFY(picture.save(path));
-        qInfo("saved %s", qPrintable(path));
-    }
-
-    QDir m_folder;
-    QProcess m_windowManager;
 };
 
 } // namespace

@@ -30,25 +30,6 @@ class TimerWindowTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan)); }
 
-    void settingStateOffersEveryControl() {
-        FakeClock clock(at(14, 7, 42));
-        ScriptedDialogs dialogs;
-        TimerWindow window(clock, dialogs, CountdownTimer(at(9, 0), 12), TimerWindowMode::Setting);
-        window.show();
-        const TimerControls& c = window.controls();
-        QCOMPARE(window.objectName(), QString("fmNichiji"));
-        QCOMPARE(window.windowTitle(), QString::fromUtf8("Rekko -Rekko-"));
-        QCOMPARE(window.width(), 782);
-        QCOMPARE(texts(c), (QStringList{"14", "7", "0"}));
-        QCOMPARE(c.setClock->hour(), 14);
-        QCOMPARE(c.noticeList->currentText(), QString("9")); // a stored 12 is clamped
-        QVERIFY(c.twoTouch->isVisible() && c.nowButton->isVisible() && c.upDowns[1]->isVisible());
-        QVERIFY(!c.stateLabel->isVisible() && !c.countdownLine->isVisible() && !c.statusLine->isVisible());
-        QCOMPARE(c.startStopButton->text(), QString::fromUtf8("タイマー開始(&G)"));
-        QVERIFY(!c.setClock->showSecondArm() && !c.setClock->autoUpdate() && c.currentClock->autoUpdate());
-        QVERIFY(window.findChild<QLineEdit*>("edMinute") == c.fields[1]);
-    }
-
     void fieldsFollowButtonsAndSpinners() {
         FakeClock clock(at(23, 59, 0));
         ScriptedDialogs dialogs;

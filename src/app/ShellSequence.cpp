@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The creation sequence, month initialisation, save all and the orderly end, step by step.
+#include "ShellSequence.h"
+
+#include <exception>
+
+namespace rekko {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The function tick's interval after month initialisation, until the start sets its own.
+constexpr int kFunctionTickMilliseconds = 10000;
+
+} // namespace
+
+std::string MonthInitFailedMessage(const Failure& failure) {
+    std::string detail = failure.path;
+    if (!failure.cause.empty())
+        detail += (detail.empty() ? "" : ": ") + failure.cause;
+    const std::string message = kMonthInitFailedMessage;
+    if (detail.empty())
+        return message;
+    const size_t firstLineEnd = message.find("\r\n");
+    return message.substr(0, firstLineEnd) + "\r\n" + detail + message.substr(firstLineEnd);
+}
+
+ShellSequence::ShellSequence(MainController& controller, Dialogs& dialogs, ShellWindow& window, ShellPorts ports)
+    : m_controller(controller), m_dialogs(dialogs), m_window(window), m_ports(ports) {}
+
+void ShellSequence::attachMonthPage(ScheduleStores& stores, MonthDisplay& display) {
+    m_stores = &stores;
+    m_display = &display;
+}
+
+bool ShellSequence::start(const std::vector<std::string>& arguments, const fs::path& programsFolder) {
+    const Settings& settings = m_controller.settings();
+    // The siblings (Zunbo only when cbZunbo asks for it), and what is offered for them and the feature switches.
+    m_controller.locateSiblings(m_window.zunboWanted(), programsFolder);
+    m_window.offerFeatures();
+    // Today, the data folder cleared, the "/J" countdown; the function tick runs from here on.
+    m_controller.beginStart(arguments);
+    m_window.runFunctionTick(kFunctionTickMilliseconds);
+    // What an earlier end could not save, and where its copies are.
+    if (const auto rescued = m_controller.rescue().takeNotice())
+        m_dialogs.inform(*rescued);
+    // One failure, one message: a step that showed its own box (the data folder that cannot be made) ends it.
+    if (const Status months = initialiseMonths(); !months) {
+        if (!months.error().reported)
+            m_dialogs.inform(MonthInitFailedMessage(months.error()));
+        return false;
+    }
+    m_controller.removeStaleTemporaries();
+    m_controller.loadCommemoration();
+    recordStart();
+    if (settings.cbHotkey)
+        m_ports.hotkeys.registerKeys();
+    m_ports.memo.measure();
+    // The warm-up of the function tick, its interval at start, and the values clamped at start.
+    m_controller.finishStart();
+    m_window.runFunctionTick(m_controller.functionTickMilliseconds());
+    m_window.showCommemoration(m_controller.commemoration());
+    m_window.offerEditor(m_controller.pomta().has_value() && settings.cbEditor);
+    m_ports.year.startDayCount();
+    m_window.place();
+    return true;
+}
+
+Status ShellSequence::initialiseMonths() {
+    Status result = Success();
+    try {
+        m_controller.takeToday();
+        m_stores->buildWindow();
+        m_window.collectWindowState(m_controller.settings());
+        if (m_controller.readSettings()) {
+            m_window.showSettings();
+            result = m_stores->load();
+            if (result)
+                result = m_ports.memo.load(m_controller.files().memoFile);
+        } else {
+            result = Failure{.reported = true};
+        }
+        m_controller.keepDataFolderAtStart();
+    } catch (const std::exception& error) {
+        result = Failure{.cause = error.what()};
+    }
+    // The final steps run in every case, as the grid must be redrawn whatever happened before.
+    try {
+        m_window.showStartState();
+        m_display->finishInitialisation();
+        m_ports.year.showYearAtStart();
+        m_window.runFunctionTick(kFunctionTickMilliseconds);
+    } catch (const std::exception& error) {
+        if (result)
+            result = Failure{.cause = error.what()};
+    }
+    return result;
+}
+
+SaveReport ShellSequence::saveAll() {
+    SaveReport report;
+    m_window.collectWindowState(m_controller.settings());
+    report.add(m_controller.writeSettingsFile());
+    m_stores->save(report);
+    report.run("memo", [this] { return m_ports.memo.save(); });
+    return report;
+}
+
+SaveReport ShellSequence::shutDown() {
+    if (m_controller.settings().cbKidouKiroku)
+        m_ports.record.appendStop();
+    return saveAll();
+}
+
+void ShellSequence::recordStart() {
+    if (!m_controller.settings().cbKidouKiroku)
+        return;
+    bool recorded = false;
+    try {
+        recorded = m_ports.record.appendStart().ok();
+    } catch (const std::exception&) {
+        recorded = false;
+    }
+    if (!recorded)
+        m_dialogs.inform("起動時刻取得エラー\r\n処理は続けます。");
+}
+
+} // namespace rekko

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The shell's steps in the order they run: the creation sequence of the main window, month initialisation, save all
+// and the orderly end. A step of a part still to come calls that part's port.
+#pragma once
+
+#include "MainController.h"
+#include "ShellPorts.h"
+#include "month/MonthPorts.h"
+#include "month/ScheduleStores.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace rekko {
+
+inline constexpr const char* kMonthInitFailedMessage =
+    "月の初期設定に失敗しました。\r\n一旦、終了させますので\r\nもう一度、立ち上げ直してください。";
+
+// Returns the month-initialisation message with the file and the cause of the failure on its second line.
+std::string MonthInitFailedMessage(const Failure& failure);
+
+// What the sequences ask of the main window's widgets.
+class ShellWindow {
+public:
+    virtual ~ShellWindow() = default;
+
+    // Answers whether cbZunbo asks for the diary program to be looked for.
+    virtual bool zunboWanted() const = 0;
+    // Shows what the sibling lookup and the feature switches offer: buttons made inert, controls hidden.
+    virtual void offerFeatures() = 0;
+    // Sets the interval of the function tick tmKinou and runs it.
+    virtual void runFunctionTick(int milliseconds) = 0;
+    // Copies what only the window knows (its place) into the settings, before the file is read and before it is
+    // written.
+    virtual void collectWindowState(Settings& settings) = 0;
+    // Shows the settings just read on the settings page.
+    virtual void showSettings() = 0;
+    // The shell's part at the end of month initialisation: the data folder at start and the program folder on the
+    // settings page, the settings tab hidden, the status bar.
+    virtual void showStartState() = 0;
+    // Shows or hides the commemoration panel as its settings say.
+    virtual void showCommemoration(const Commemoration& commemoration) = 0;
+    // Gives btnM8 to the editor Pomta and hides the memo tab (useEditor), or makes btnM8 inert.
+    virtual void offerEditor(bool useEditor) = 0;
+    // Sizes the window for its calendar and places it and the schedule dialog.
+    virtual void place() = 0;
+};
+
+class ShellSequence : public MonthHost {
+public:
+    ShellSequence(MainController& controller, Dialogs& dialogs, ShellWindow& window, ShellPorts ports);
+
+    // Joins the month page: its stores and its display take part in month initialisation and save all. Every
+    // sequence below needs it.
+    void attachMonthPage(ScheduleStores& stores, MonthDisplay& display);
+
+    // Runs the creation sequence of the main window; programsFolder is where siblings may be installed. Answers
+    // false when month initialisation failed: its message has been shown and the program must end.
+    bool start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder);
+
+    // Runs month initialisation (at start, and when the date rolls into a new month): today, the month window, the
+    // settings file, the months, the period file and the memo, then the final steps, which run in every case.
+    // Answers the first failure (an exception's text as its cause), or a reported failure when the settings file
+    // exists but cannot be read and the user chose not to go on with the defaults.
+    Status initialiseMonths();
+
+    // Writes the settings file, then the jumped month when it was edited, months 0 to 4, the period file and the
+    // memo. Nothing that fails stops the rest.
+    SaveReport saveAll() override;
+
+    // Runs the orderly end: the stop record while cbKidouKiroku is on, then save all.
+    SaveReport shutDown();
+
+    // Releases the hotkeys when the main window goes away.
+    void releaseHotkeys() { m_ports.hotkeys.releaseKeys(); }
+
+    int32_t today() const override { return m_controller.today(); }
+    const std::string& dataFolder() const override { return m_controller.dataFolder(); }
+    bool writesHeld() const override { return m_controller.writesHeld(); }
+
+private:
+    void recordStart();
+
+    MainController& m_controller;
+    Dialogs& m_dialogs;
+    ShellWindow& m_window;
+    ShellPorts m_ports;
+    ScheduleStores* m_stores = nullptr;
+    MonthDisplay* m_display = nullptr;
+};
+
+} // namespace rekko

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one whole-file write: a temporary file beside the real target, flushed, then renamed over it; and the removal
+// of the temporaries that an interrupted write leaves behind.
+#pragma once
+
+#include "Result.h"
+
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+namespace rekko {
+
+// Replaces the file with the given bytes so that a crash or a full disk leaves either the old or the new file,
+// never a part. A symbolic link is followed: the temporary file ".<name>.XXXXXX" is made in the folder of the real
+// target and renamed over it, so the link stays a link. Keeps the old file's permissions. Fails with the cause,
+// naming the path given, when a link is dangling or loops, when the target is no regular file, when the folder is
+// missing or not writable, or when writing, flushing or renaming fails; the temporary file is then removed.
+Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Removes the temporaries ".<name>.XXXXXX" that interrupted writes left in a folder, for every name isOurs accepts,
+// and those beside the real target of each such name there that is a symbolic link. Only regular files are removed;
+// anything else, of any other name, stays. Answers how many were removed.
+size_t RemoveStaleTemporaries(const std::filesystem::path& folder,
+                              const std::function<bool(std::string_view name)>& isOurs);
+
+} // namespace rekko

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The period file, its copies and its records.
+#include "PeriodStore.h"
+
+#include "MonthStore.h"
+
+#include "base/FileEntry.h"
+#include "base/TextFile.h"
+#include "base/TextProcedures.h"
+
+#include <cstdio>
+
+namespace fs = std::filesystem;
+
+namespace rekko {
+
+namespace {
+
+// A copy is a file or a link; a folder of a copy's name is never removed.
+bool isCopyFile(const fs::path& path) {
+    std::error_code error;
+    const fs::file_type type = fs::symlink_status(path, error).type();
+    return type == fs::file_type::regular || type == fs::file_type::symlink;
+}
+
+} // namespace
+
+bool IsPeriodCopyName(std::string_view name) {
+    if (name.size() != 12 || !name.starts_with("CaFT") || !name.ends_with(".mcp"))
+        return false;
+    for (const char c : name.substr(4, 4)) {
+        if (c <= ' ' || c > '~' || c == '/')
+            return false;
+    }
+    return true;
+}
+
+std::string PeriodCopyName(int year, int month, int day) {
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%.4d%.2d%.2d", year, month, day < 30 ? day : 1);
+    return "CaFT" + std::string(stamp).substr(3, 4) + ".mcp";
+}
+
+std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines) {
+    if (fileLines.empty() || !fileLines.front().starts_with('*'))
+        fileLines.insert(fileLines.begin(), kPeriodFileHeader);
+    return fileLines;
+}
+
+PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year, int month, int day, bool mayWrite) {
+    m_file = dataFolder / kPeriodFileName;
+    m_grid.setPeriodList({});
+    m_unreadable = false;
+    std::error_code error;
+    LoadOutcome outcome = LoadOutcome::Loaded;
+    if (FileEntryExists(m_file)) {
+        auto text = ReadTextFile(m_file);
+        if (!text) {
+            m_unreadable = true;
+            m_loadFailure = text.error();
+            return LoadOutcome::Unreadable;
+        }
+        m_read = std::move(text.value());
+        m_grid.setPeriodList(PeriodListOf(m_read.lines()));
+        m_headerAdded = list().size() != m_read.lines().size();
+        const std::string copyName = PeriodCopyName(year, month, day);
+        if (mayWrite && copyName != m_copyNames[0])
+            rotateCopies(copyName);
+    } else if (!mayWrite) {
+        m_read = TextLines();
+        m_headerAdded = true;
+        m_grid.setPeriodList({kPeriodFileHeader});
+    } else {
+        m_dialogs.inform(WithTrailingSeparator(dataFolder.string()) + kPeriodFileName +
+                         " が存在しません。\r\n新しい期間データを作ります。");
+        m_read = TextLines();
+        m_headerAdded = false;
+        m_grid.setPeriodList({kPeriodFileHeader});
+        if (!dataFolder.empty() && !fs::exists(dataFolder, error))
+            fs::create_directories(dataFolder, error);
+        if (!dataFolder.empty() && !fs::is_directory(dataFolder, error)) {
+            m_dialogs.show({"エラー", "フォルダを作成できません。", DialogIcon::Error});
+            m_loadFailure =
+                Failure{.cause = "フォルダを作成できません。", .path = dataFolder.string(), .reported = true};
+            return LoadOutcome::FolderMissing;
+        }
+        // The list stays in memory; each later save reports its own failure.
+        if (const Status written = m_read.save(m_file, list()); !written)
+            m_dialogs.show({kDefaultCaption,
+                            "期間ファイルを書き込めません。\r\n" + m_file.string() + "\r\n" + written.error().cause,
+                            DialogIcon::Warning});
+        outcome = LoadOutcome::Created;
+    }
+    m_loadCount = list().size();
+    m_loaded = true;
+    return outcome;
+}
+
+void PeriodStore::rotateCopies(const std::string& copyName) {
+    m_rotated = true;
+    std::error_code error;
+    const std::string& oldest = m_copyNames[2];
+    if (IsPeriodCopyName(oldest) && isCopyFile(oldest) && !fs::remove(oldest, error))
+        m_dialogs.inform("旧期間ファイルを削除できません。\r\n" + oldest);
+    m_copyNames = {copyName, m_copyNames[0], m_copyNames[1]};
+    if (!WriteTextFile(copyName, list(), m_read))
+        m_dialogs.inform("期間ファイルを書き込めません。\r\n" + copyName);
+}
+
+Status PeriodStore::save() {
+    if (!m_loaded || m_unreadable)
+        return Success();
+    if (!SaveGuardAllows(m_loadCount, list().size())) {
+        m_dialogs.inform("期間予定が立ち上げ時の半分以下、または０になっています。\r\n期間予定は保存しません。");
+        return Success();
+    }
+    if (!edited())
+        return Success();
+    if (Status written = m_read.save(m_file, list()); !written)
+        return written;
+    m_headerAdded = false;
+    return Success();
+}
+
+bool PeriodStore::edited() const {
+    const size_t added = m_headerAdded && !list().empty() ? 1 : 0;
+    return m_loaded && !m_read.unchanged(std::span(list()).subspan(added));
+}
+
+Result<fs::path> PeriodStore::rescue(const fs::path& folder) const {
+    const fs::path copy = folder / kPeriodFileName;
+    if (const Status written = WriteTextFile(copy, list(), m_read); !written)
+        return written.error();
+    return copy;
+}
+
+Status PeriodStore::removeStaleCopies(const fs::path& directory) {
+    if (!m_rotated)
+        return Success();
+    std::error_code error;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!IsPeriodCopyName(name) || !isCopyFile(it->path()))
+            continue;
+        if (name == m_copyNames[0] || name == m_copyNames[1] || name == m_copyNames[2])
+            continue;
+        std::error_code removeError;
+        if (!fs::remove(it->path(), removeError))
+            return Failure{removeError.message(), it->path().string()};
+    }
+    return Success();
+}
+
+bool PeriodStore::store(size_t index, const PeriodFields& period) {
+    if (const auto invalid = FirstInvalidPeriodDate(period)) {
+        m_dialogs.show({kDefaultCaption, "不正な日付：" + *invalid, DialogIcon::Warning});
+        m_dialogs.inform("登録いたしません。");
+        return false;
+    }
+    m_grid.editPeriodList([&](std::vector<std::string>& lines) {
+        if (index > 0 && index < lines.size())
+            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+        lines.push_back(FormatPeriodRecord(period));
+    });
+    return true;
+}
+
+} // namespace rekko

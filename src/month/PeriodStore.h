@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The period file "CaFromTo.myc": loading it into the month grid's period list with the three rotating copies,
+// the guarded save, and storing a period from the dialog.
+#pragma once
+
+#include "base/Result.h"
+#include "base/TextFile.h"
+#include "controls/MonthGrid.h"
+#include "platform/Dialogs.h"
+#include "schedule/PeriodRecord.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace rekko {
+
+inline constexpr const char* kPeriodFileName = "CaFromTo.myc";
+inline constexpr const char* kPeriodFileHeader = "***** FromTo予定";
+
+// Answers whether a name is that of a period-file copy: "CaFT", exactly four visible ASCII characters other than "/",
+// then ".mcp". Only such names, in the current directory, are ever deleted as copies.
+bool IsPeriodCopyName(std::string_view name);
+
+// Returns the name "CaFT" + stamp + ".mcp" of today's copy; the stamp is the year's last digit, the month and the
+// tens digit of the day (days 30 and 31 count as 1), so a new name begins about every ten days.
+std::string PeriodCopyName(int year, int month, int day);
+
+// Returns the lines of a period file as the period list, header first: a file whose line 1 is a record (anything
+// but a line starting with "*") or that is empty gets the header "***** FromTo予定" added in front.
+std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines);
+
+class PeriodStore {
+public:
+    // copyNames are the settings CaFT1, CaFT2, CaFT3 (newest first); the store rotates them. The grid keeps the
+    // period list.
+    PeriodStore(Dialogs& dialogs, std::array<std::string, 3>& copyNames, MonthGrid& grid)
+        : m_dialogs(dialogs), m_copyNames(copyNames), m_grid(grid) {}
+
+    enum class LoadOutcome { Loaded, Created, FolderMissing, Unreadable };
+
+    // Loads the period file of the data folder and, at the first start of a new ten-day stretch, writes today's
+    // copy into the current directory, dropping the oldest. A missing file is announced and created with the
+    // header only; FolderMissing (after the error box) means the program must end. Without mayWrite nothing is
+    // written, created or rotated, and a missing file is the header alone, silently.
+    LoadOutcome load(const std::filesystem::path& dataFolder, int year, int month, int day, bool mayWrite = true);
+
+    // Writes the list unless it fell to half of its load count or below, or to nothing (a message then); a list
+    // of the header only is written. A file that could not be read is never written, nor one whose list was not
+    // edited (a header added in memory is not an edit). Each line read keeps its bytes (TextLines).
+    Status save();
+
+    // Writes the list, as save would, into another folder as "CaFromTo.myc" (a rescue copy), with no guard;
+    // answers the copy's path.
+    Result<std::filesystem::path> rescue(const std::filesystem::path& folder) const;
+
+    // Answers whether the list differs from the file as read or last written, the added header aside.
+    bool edited() const;
+
+    // Deletes the copies of the directory (names "CaFT" + four characters + ".mcp", files or links) other than the
+    // three named, when a rotation happened in this run. Answers the failure of the first deletion that failed.
+    Status removeStaleCopies(const std::filesystem::path& directory = ".");
+
+    // Checks a period from the dialog and stores it: a new one (index 0) is appended; an edited one replaces
+    // the record at index by a new record at the end. An invalid date is shown and nothing changes.
+    bool store(size_t index, const PeriodFields& period);
+
+    // Returns why the last load failed (Unreadable, or FolderMissing marked as reported by its error box).
+    const Failure& loadFailure() const { return m_loadFailure; }
+
+    // Returns the period list, header first.
+    const std::vector<std::string>& list() const { return m_grid.periodList(); }
+    bool rotated() const { return m_rotated; }
+
+private:
+    void rotateCopies(const std::string& copyName);
+
+    Dialogs& m_dialogs;
+    std::array<std::string, 3>& m_copyNames;
+    MonthGrid& m_grid;
+    std::filesystem::path m_file;
+    TextLines m_read;           // the file as read or last written
+    bool m_headerAdded = false; // the list's header is not in the file
+    Failure m_loadFailure;
+    size_t m_loadCount = 0;
+    bool m_loaded = false;
+    bool m_unreadable = false;
+    bool m_rotated = false;
+};
+
+} // namespace rekko

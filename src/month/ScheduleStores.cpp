@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The month and period stores in month initialisation and save all.
+#include "ScheduleStores.h"
+
+#include "calendar/Julius.h"
+
+namespace rekko {
+
+namespace fs = std::filesystem;
+
+ScheduleStores::ScheduleStores(MonthHost& host, Dialogs& dialogs, MonthGrid& grid,
+                               std::array<std::string, 3>& copyNames)
+    : m_host(host), m_dialogs(dialogs), m_months(dialogs, grid), m_periods(dialogs, copyNames, grid),
+      m_navigator(m_months, m_periods, dialogs, host) {}
+
+namespace {
+
+// While writes are held, an edited store says that it was not written.
+Status heldBack(bool edited, const fs::path& file) {
+    if (!edited)
+        return Success();
+    return Failure{kWritesHeldCause, file.string()};
+}
+
+} // namespace
+
+void ScheduleStores::buildWindow() {
+    m_months.buildWindow(m_host.today());
+    m_navigator.reset();
+}
+
+Status ScheduleStores::load() {
+    m_months.setDataFolder(m_host.dataFolder());
+    for (int slot = 0; slot < kJumpSlot; ++slot)
+        if (Status loaded = m_months.loadSlot(slot); !loaded)
+            return loaded;
+    const CalendarDate today = DecodeJuliusDay(m_host.today());
+    const PeriodStore::LoadOutcome period =
+        m_periods.load(m_host.dataFolder(), today.year, today.month, today.day, !m_host.writesHeld());
+    if (period == PeriodStore::LoadOutcome::Loaded || period == PeriodStore::LoadOutcome::Created)
+        return Success();
+    return m_periods.loadFailure();
+}
+
+Status ScheduleStores::saveMonth(int slot) {
+    if (m_host.writesHeld())
+        return heldBack(m_months.edited(slot), m_months.dataFolder() / m_months.window().slot(slot).fileName);
+    return m_months.saveSlot(slot);
+}
+
+Status ScheduleStores::savePeriods() {
+    if (m_host.writesHeld())
+        return heldBack(m_periods.edited(), fs::path(m_host.dataFolder() + kPeriodFileName));
+    return m_periods.save();
+}
+
+void ScheduleStores::save(SaveReport& report) {
+    if (m_months.jumpedMonthEdited) {
+        const size_t failuresBefore = report.failures.size();
+        report.run(
+            "jumped month", [this] { return saveMonth(kJumpSlot); },
+            [this](const fs::path& folder) { return m_months.rescueSlot(kJumpSlot, folder); });
+        // A failed or held-back write is tried again at the next save all.
+        m_months.jumpedMonthEdited = m_host.writesHeld() || report.failures.size() > failuresBefore;
+    }
+    for (int slot = 0; slot < kJumpSlot; ++slot)
+        report.run(
+            "month " + std::to_string(slot), [this, slot] { return saveMonth(slot); },
+            [this, slot](const fs::path& folder) { return m_months.rescueSlot(slot, folder); });
+    report.run(
+        kPeriodFileName, [this] { return savePeriods(); },
+        [this](const fs::path& folder) { return m_periods.rescue(folder); });
+}
+
+bool ScheduleStores::removeStaleCopies() {
+    if (const SaveReport report = m_host.saveAll(); !report.ok()) {
+        m_dialogs.inform("不要アイテム削除エラー\r\n\r\n" + report.message());
+        return false;
+    }
+    if (const Status removed = m_periods.removeStaleCopies(); !removed) {
+        m_dialogs.show({kDefaultCaption,
+                        "ファイルの削除に失敗しました。\r\n" + removed.error().path + "\r\n" + removed.error().cause,
+                        DialogIcon::Error});
+        return false;
+    }
+    return true;
+}
+
+} // namespace rekko

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The month and period stores of the month page with their navigation, and their part in month initialisation and
+// save all.
+#pragma once
+
+#include "MonthNavigator.h"
+#include "MonthPorts.h"
+#include "MonthStore.h"
+#include "PeriodStore.h"
+
+#include <array>
+#include <string>
+
+namespace rekko {
+
+class ScheduleStores {
+public:
+    // The grid keeps the month and period lists the stores load and save; copyNames are the settings CaFT1 to CaFT3.
+    ScheduleStores(MonthHost& host, Dialogs& dialogs, MonthGrid& grid, std::array<std::string, 3>& copyNames);
+
+    // Builds the month window around the host's today with empty lists, on its current month (the month
+    // initialisation step before the settings are read).
+    void buildWindow();
+    // Loads months 0 to 4 and the period file of the host's data folder (the steps after the settings); answers the
+    // first failure. While the host holds writes back, a missing period file is neither announced nor created.
+    Status load();
+    // Saves the jumped month when it was edited, months 0 to 4 and the period file, in this order, into the report.
+    // While the host holds writes back nothing is written and each edited file is reported.
+    void save(SaveReport& report);
+
+    // Saves all, then deletes the period-file copies of the current directory that no setting names any more (when
+    // a rotation happened in this run); going resident and the maintenance windows run it. A failed save shows
+    // "不要アイテム削除エラー" with what was not saved and deletes nothing; a failed deletion shows "ファイルの削除に
+    // 失敗しました。" with the file and stops. Answers whether both went through.
+    bool removeStaleCopies();
+
+    MonthStore& months() { return m_months; }
+    PeriodStore& periods() { return m_periods; }
+    MonthNavigator& navigator() { return m_navigator; }
+
+private:
+    Status saveMonth(int slot);
+    Status savePeriods();
+
+    MonthHost& m_host;
+    Dialogs& m_dialogs;
+    MonthStore m_months;
+    PeriodStore m_periods;
+    MonthNavigator m_navigator;
+};
+
+} // namespace rekko

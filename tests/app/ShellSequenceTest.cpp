@@ -1,0 +1,347 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The shell's sequences over real files: the creation sequence in its order, month initialisation with the month
+// and period stores, save all, the orderly end, and the data-safety rules around them.
+#include "app/ShellSequence.h"
+
+#include "base/TextFile.h"
+
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace rekko {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The main window's steps and the ports of the parts still to come, recorded in one list of calls.
+class RecordedShell : public ShellWindow,
+                      public MonthDisplay,
+                      public RecordPort,
+                      public HotkeyPort,
+                      public YearPort,
+                      public MemoPort {
+public:
+    bool zunboWanted() const override { return true; }
+    void offerFeatures() override { calls.push_back("features"); }
+    void runFunctionTick(int milliseconds) override { calls.push_back("tick " + std::to_string(milliseconds)); }
+    void collectWindowState(Settings&) override { calls.push_back("collect"); }
+    void showSettings() override { calls.push_back("settings shown"); }
+    void showStartState() override { calls.push_back("start state"); }
+    void showCommemoration(const Commemoration&) override { calls.push_back("commemoration"); }
+    void offerEditor(bool useEditor) override { calls.push_back(useEditor ? "editor" : "no editor"); }
+    void place() override { calls.push_back("place"); }
+    void finishInitialisation() override { calls.push_back("grid"); }
+    Status appendStart() override {
+        calls.push_back("start record");
+        return startRecord;
+    }
+    void appendStop() override { calls.push_back("stop record"); }
+    void registerKeys() override { calls.push_back("hotkeys"); }
+    void releaseKeys() override { calls.push_back("hotkeys released"); }
+    void showYearAtStart() override { calls.push_back("year"); }
+    void startDayCount() override { calls.push_back("day count"); }
+    Status load(const fs::path& memoFile) override {
+        calls.push_back("memo " + memoFile.filename().string());
+        if (memoThrows)
+            throw std::runtime_error("bad memo");
+        return Success();
+    }
+    Status save() override {
+        calls.push_back("memo saved");
+        return Success();
+    }
+    void measure() override { calls.push_back("memo measured"); }
+
+    ShellPorts ports() { return {*this, *this, *this, *this}; }
+
+    std::vector<std::string> calls;
+    Status startRecord = Success();
+    bool memoThrows = false;
+};
+
+constexpr const char* kEmptyPeriodFile = "***** FromTo\x97\x5C\x92\xE8\r\n";
+
+// A program folder whose settings name a data folder in it, with the sequences over real stores.
+struct Program {
+    explicit Program(const std::string& settings = "") {
+        fs::create_directory(data / "");
+        // Today's period-file copy is named already, so no copy is written into the current directory.
+        folder.write("Sorel.ini",
+                     "[Settei]\r\n" + settings + "edFolder=" + (data / "").string() + "\r\nCaFT1=CaFT4050.mcp\r\n");
+        sequence.attachMonthPage(stores, shell);
+    }
+    void writeData(const std::string& name, std::string_view bytes) const {
+        std::ofstream(data / name, std::ios::binary) << bytes;
+    }
+
+    test::TempDir folder;
+    test::TempDir startup;
+    fs::path data = folder / "data";
+    test::FakeClock clock{CalendarDate{2024, 5, 3}, TimeOfDay{9, 0, 0}};
+    test::ScriptedDialogs dialogs;
+    MainController controller{folder.path(), startup.path(), clock, dialogs, folder / "rescue"};
+    RecordedShell shell;
+    ShellSequence sequence{controller, dialogs, shell, shell.ports()};
+    MonthGrid grid{EncodeJuliusDay(2024, 5, 3)};
+    ScheduleStores stores{sequence, dialogs, grid, controller.settings().CaFT};
+};
+
+TEST(ShellSequence, TheCreationSequenceRunsItsStepsInOrderAsTheSwitchesSay) {
+    Program program("cbKidouKiroku=1\r\npTChien=200\r\n");
+    program.dialogs.expect(DialogAnswer::Ok, program.data.string() + "/CaFromTo.myc が存在しません。");
+    ASSERT_TRUE(program.sequence.start({"/J05"}, program.startup.path()));
+    EXPECT_EQ(
+        program.shell.calls,
+        (std::vector<std::string>{"features", "tick 10000", "collect", "settings shown", "memo CaMemo.myc",
+                                  "start state", "grid", "year", "tick 10000", "start record", "hotkeys",
+                                  "memo measured", "tick 10000", "commemoration", "no editor", "day count", "place"}));
+    EXPECT_EQ(program.controller.settings().pTChien, 60);
+    EXPECT_EQ(program.controller.residentCountdown(), 5);
+
+    // Without the hotkeys, and with a start record that fails: its message, and the start goes on.
+    Program failing("cbKidouKiroku=1\r\ncbHotkey=0\r\ncbTShuusei=1\r\n");
+    failing.writeData("CaFromTo.myc", kEmptyPeriodFile);
+    failing.shell.startRecord = Failure{.cause = "disk full"};
+    failing.dialogs.expect(DialogAnswer::Ok, "起動時刻取得エラー\r\n処理は続けます。");
+    ASSERT_TRUE(failing.sequence.start({}, failing.startup.path()));
+    EXPECT_EQ(std::count(failing.shell.calls.begin(), failing.shell.calls.end(), "hotkeys"), 0);
+    EXPECT_EQ(failing.shell.calls[failing.shell.calls.size() - 5], "tick 1000");
+}
+
+TEST(ShellSequence, MonthInitialisationLoadsTheWindowAndTakesTheDataFolderOnce) {
+    Program program("cbZenkai=1\r\n");
+    program.writeData("Ca202405.myc", " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n");
+    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    EXPECT_TRUE(program.controller.settings().cbZenkai);
+    EXPECT_EQ(program.stores.months().lines(1).size(), 2u);
+    EXPECT_EQ(program.grid.monthList(0).lines, (std::vector<std::string>{" 0,0,9,2024/ 4"}));
+    EXPECT_EQ(program.grid.periodList().size(), 1u);
+    EXPECT_EQ(program.stores.navigator().currentSlot(), 1);
+    EXPECT_EQ(program.controller.dataFolderAtStart(), program.data.string() + "/");
+    // A second run (the date rollover) keeps the data folder of this start.
+    program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=/elsewhere/\r\n");
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    EXPECT_EQ(program.controller.dataFolder(), program.data.string() + "/");
+}
+
+// Each failure names its file (or carries the exception's text); the final steps run in every case, and a failure
+// that showed its own box is marked as told.
+TEST(ShellSequence, AFailureOfMonthInitialisationNamesItsFileAndTheFinalStepsStillRun) {
+    for (const char* unreadable : {"Ca202406.myc", "CaFromTo.myc"}) {
+        Program program;
+        fs::create_directory(program.data / unreadable);
+        const Status result = program.sequence.initialiseMonths();
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.error().path, (program.data / unreadable).string());
+        EXPECT_FALSE(result.error().reported);
+        EXPECT_EQ(program.shell.calls.back(), "tick 10000");
+    }
+    Program throwing;
+    throwing.writeData("CaFromTo.myc", kEmptyPeriodFile);
+    throwing.shell.memoThrows = true;
+    EXPECT_EQ(throwing.sequence.initialiseMonths().error().cause, "bad memo");
+    EXPECT_NE(std::find(throwing.shell.calls.begin(), throwing.shell.calls.end(), "grid"), throwing.shell.calls.end());
+
+    Program folder;
+    folder.folder.write("Sorel.ini", "[Settei]\r\nedFolder=/proc/rekko-test/data/\r\n");
+    folder.dialogs.expect(DialogAnswer::Ok, "/proc/rekko-test/data/CaFromTo.myc が存在しません。");
+    folder.dialogs.expect(DialogAnswer::Ok, "フォルダを作成できません。");
+    EXPECT_TRUE(folder.sequence.initialiseMonths().error().reported);
+
+    EXPECT_EQ(MonthInitFailedMessage(Failure{"Is a directory", "/data/Ca202406.myc"}),
+              "月の初期設定に失敗しました。\r\n/data/Ca202406.myc: Is a directory\r\n"
+              "一旦、終了させますので\r\nもう一度、立ち上げ直してください。");
+    EXPECT_EQ(MonthInitFailedMessage(Failure{}), kMonthInitFailedMessage);
+}
+
+TEST(ShellSequence, SaveAllWritesTheSettingsThenTheJumpedMonthMonthsPeriodsAndMemoGoingOnAfterAFailure) {
+    Program program;
+    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    program.folder.write("Sorel.ini", program.folder.read("Sorel.ini") + "[Jikoku]\r\nudGosa=45\r\n");
+    program.controller.settings().cbZenkai = true;
+    program.stores.navigator().jump("203107");
+    program.stores.months().replaceDay(kJumpSlot, 2, DaySchedule{{"far"}, {LineAttribute{}}});
+    program.stores.months().replaceDay(1, 3, DaySchedule{{"near"}, {LineAttribute{}}});
+    program.shell.calls.clear();
+    ASSERT_TRUE(program.sequence.saveAll().ok());
+    EXPECT_EQ(program.shell.calls, (std::vector<std::string>{"collect", "memo saved"}));
+    for (const char* month : {"Ca203107.myc", "Ca202405.myc"})
+        EXPECT_TRUE(fs::exists(program.data / month)) << month;
+    EXPECT_FALSE(fs::exists(program.data / "Ca202406.myc")); // not edited
+    EXPECT_FALSE(program.stores.months().jumpedMonthEdited);
+    const auto saved = ProfileFile::Load(program.folder / "Sorel.ini");
+    EXPECT_EQ(saved.value().readString("Jikoku", "udGosa"), "45"); // what other windows wrote stays
+    EXPECT_EQ(saved.value().readString("Settei", "cbZenkai"), "1");
+
+    // The settings file cannot be replaced: it is reported, the rest still saves.
+    program.stores.months().replaceDay(1, 4, DaySchedule{{"kept"}, {LineAttribute{}}});
+    fs::remove(program.folder / "Sorel.ini");
+    fs::create_directory(program.folder / "Sorel.ini");
+    const SaveReport report = program.sequence.saveAll();
+    ASSERT_EQ(report.failures.size(), 1u);
+    EXPECT_EQ(report.failures[0].path, (program.folder / "Sorel.ini").string());
+    EXPECT_NE(ReadFileBytes(program.data / "Ca202405.myc").value().find(" 4,1,,kept,"), std::string::npos);
+}
+
+TEST(ShellSequence, TheOrderlyEndWritesTheStopRecordWhileSwitchedOnThenSavesAll) {
+    Program program;
+    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    for (const bool record : {true, false}) {
+        program.controller.settings().cbKidouKiroku = record;
+        program.shell.calls.clear();
+        EXPECT_TRUE(program.sequence.shutDown().ok());
+        EXPECT_EQ(program.shell.calls.front(), record ? "stop record" : "collect");
+        EXPECT_EQ(program.shell.calls.back(), "memo saved");
+    }
+}
+
+TEST(ShellSequence, LinkedDataFilesStayLinksAndABrokenLinkIsNeverTakenForMissing) {
+    Program program;
+    const fs::path store = program.folder / "store";
+    fs::create_directory(store);
+    std::ofstream(store / "may.myc", std::ios::binary) << " 0,0,9,2024/ 5\r\n";
+    std::ofstream(store / "periods.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
+    fs::rename(program.folder / "Sorel.ini", store / "Sorel.ini");
+    fs::create_symlink(store / "may.myc", program.data / "Ca202405.myc");
+    fs::create_symlink(store / "periods.myc", program.data / "CaFromTo.myc");
+    fs::create_symlink(store / "Sorel.ini", program.folder / "Sorel.ini");
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    program.stores.months().replaceDay(1, 3, DaySchedule{{"linked"}, {LineAttribute{}}});
+    ASSERT_TRUE(program.sequence.saveAll().ok());
+    for (const fs::path& link :
+         {program.data / "Ca202405.myc", program.data / "CaFromTo.myc", program.folder / "Sorel.ini"})
+        EXPECT_TRUE(fs::is_symlink(link)) << link;
+    EXPECT_NE(program.folder.read("store/may.myc").find(" 3,1,,linked,"), std::string::npos);
+    EXPECT_NE(program.folder.read("store/Sorel.ini").find("\r\ncbJigen=1\r\n"), std::string::npos);
+
+    // A period-file link whose target is gone is unreadable: no "missing" message, no new file.
+    Program broken;
+    fs::create_symlink(broken.folder / "gone" / "CaFromTo.myc", broken.data / "CaFromTo.myc");
+    EXPECT_FALSE(broken.sequence.initialiseMonths());
+    EXPECT_TRUE(broken.dialogs.shown().empty());
+    EXPECT_TRUE(fs::is_symlink(broken.data / "CaFromTo.myc"));
+    EXPECT_FALSE(fs::exists(broken.folder / "gone"));
+}
+
+TEST(ShellSequence, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
+    Program program;
+    program.writeData("Ca202405.myc", " 0,0,9,2024/ 5\r\n 1,1,,old,,,,,,\r\n");
+    program.writeData("Ca202406.myc", " 0,0,9,2024/ 6\r\n 1,1,,a,,,,,,\r\n 2,1,,b,,,,,,\r\n 3,1,,c,,,,,,\r\n");
+    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    program.stores.months().replaceDay(1, 3, DaySchedule{{"rescue me"}, {LineAttribute{}}});
+    program.grid.editMonthList(2, [](std::vector<std::string>& lines) { lines.resize(1); });
+    program.grid.editPeriodList(
+        [](std::vector<std::string>& lines) { lines.push_back("2024,05, 3,M,2024,05, 4,E,2024,05, 3,2,clBlue,trip"); });
+    // The data folder disappears before the end; the June guard refuses as always.
+    fs::rename(program.data, program.folder / "moved");
+    program.dialogs.expect(DialogAnswer::Ok, "6月予定が立ち上げ時の半分以下");
+    const SaveReport report = program.sequence.saveAll();
+    ASSERT_EQ(report.failures.size(), 2u);
+
+    const std::string err = program.controller.rescue().rescue(report, program.clock.now());
+    const fs::path copies = program.folder / "rescue" / "20240503-090000";
+    EXPECT_NE(err.find((program.data / "Ca202405.myc").string() + ": "), std::string::npos) << err;
+    EXPECT_NE(err.find((program.data / "CaFromTo.myc").string() + ": "), std::string::npos) << err;
+    EXPECT_NE(err.find(copies.string()), std::string::npos) << err;
+    EXPECT_NE(program.folder.read("rescue/20240503-090000/Ca202405.myc").find(" 3,1,,rescue me,"), std::string::npos);
+    EXPECT_TRUE(fs::exists(copies / "CaFromTo.myc"));
+    EXPECT_FALSE(fs::exists(copies / "Ca202406.myc")) << "a guard refusal holds nothing new";
+
+    const auto notice = program.controller.rescue().takeNotice();
+    ASSERT_TRUE(notice.has_value());
+    EXPECT_TRUE(notice->starts_with("終了時に、次のファイルを保存できませんでした。")) << *notice;
+    EXPECT_NE(notice->find(copies.string() + "/\r\n"), std::string::npos) << *notice;
+    EXPECT_NE(notice->find((program.data / "Ca202405.myc").string()), std::string::npos) << *notice;
+    EXPECT_FALSE(program.controller.rescue().takeNotice().has_value());
+}
+
+// Runs a test in a fresh current directory, where the period-file copies live.
+struct InFolder {
+    InFolder() : previous(fs::current_path()) { fs::current_path(folder.path()); }
+    ~InFolder() { fs::current_path(previous); }
+    test::TempDir folder;
+    fs::path previous;
+};
+
+TEST(ShellSequence, RemovingStaleCopiesSavesAllFirstAndDeletesOnlyUnnamedCopies) {
+    InFolder cwd;
+    Program program("CaFT1=CaFT4041.mcp\r\nCaFT2=CaFT4040.mcp\r\nCaFT3=CaFT4032.mcp\r\n");
+    for (const char* name : {"CaFT4041.mcp", "CaFT4040.mcp", "CaFT4032.mcp", "CaFT4031.mcp"})
+        cwd.folder.write(name, "copy");
+    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    EXPECT_FALSE(fs::exists("CaFT4032.mcp")) << "the rotation dropped the oldest";
+    program.stores.months().replaceDay(1, 3, DaySchedule{{"saved first"}, {LineAttribute{}}});
+
+    EXPECT_TRUE(program.stores.removeStaleCopies());
+    EXPECT_TRUE(program.dialogs.shown().empty());
+    EXPECT_TRUE(fs::exists(program.data / "Ca202405.myc"));
+    EXPECT_FALSE(fs::exists("CaFT4031.mcp"));
+    for (const char* kept : {"CaFT4050.mcp", "CaFT4041.mcp", "CaFT4040.mcp"})
+        EXPECT_TRUE(fs::exists(kept)) << kept;
+
+    // A save that fails stops the removal.
+    cwd.folder.write("CaFT4030.mcp", "stale");
+    program.stores.months().replaceDay(1, 4, DaySchedule{{"unsaved"}, {LineAttribute{}}});
+    fs::remove_all(program.data);
+    program.dialogs.expect(DialogAnswer::Ok, "不要アイテム削除エラー\r\n\r\n次の保存ができませんでした。");
+    EXPECT_FALSE(program.stores.removeStaleCopies());
+    EXPECT_NE(program.dialogs.shown()[0].text.find("Ca202405.myc"), std::string::npos);
+    EXPECT_TRUE(fs::exists("CaFT4030.mcp"));
+}
+
+// A settings file that cannot be read: the user is asked, and going on with the defaults (the current directory as
+// data folder) writes, creates and copies nothing until a data folder is chosen; edited files are reported.
+TEST(ShellSequence, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChosen) {
+    test::TempDir cwd;
+    const fs::path previous = fs::current_path();
+    fs::current_path(cwd.path());
+    Program program;
+    fs::remove(program.folder / "Sorel.ini");
+    fs::create_directory(program.folder / "Sorel.ini");
+    const std::string may = " 0,0,9,2024/ 5\n 3,1,,x,,,,,,";
+    cwd.write("Ca202405.myc", may);
+    program.dialogs.expect(DialogAnswer::Yes,
+                           "設定ファイルを読み込めません。\r\n" + (program.folder / "Sorel.ini").string() + "\r\n");
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    EXPECT_NE(program.dialogs.shown()[0].text.find("既定の設定で続けますか？"), std::string::npos);
+    EXPECT_EQ(program.stores.months().lines(1).size(), 2u);
+    EXPECT_TRUE(program.sequence.saveAll().ok());
+
+    program.stores.months().replaceDay(1, 4, DaySchedule{{"y"}, {LineAttribute{}}});
+    const SaveReport held = program.sequence.saveAll();
+    ASSERT_EQ(held.failures.size(), 1u);
+    EXPECT_EQ(held.failures[0].path, "Ca202405.myc");
+    EXPECT_EQ(held.failures[0].cause, kWritesHeldCause);
+    EXPECT_EQ(cwd.read("Ca202405.myc"), may);
+    EXPECT_EQ(std::distance(fs::directory_iterator(cwd.path()), fs::directory_iterator()), 1);
+
+    program.controller.dataFolderChosen();
+    const SaveReport chosen = program.sequence.saveAll();
+    fs::current_path(previous);
+    ASSERT_EQ(chosen.failures.size(), 1u); // the settings file, a folder, cannot be replaced
+    EXPECT_EQ(chosen.failures[0].path, (program.folder / "Sorel.ini").string());
+    EXPECT_EQ(cwd.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n 4,1,,y,,,,,,\r\n");
+}
+
+TEST(ShellSequence, DecliningToGoOnWithoutTheSettingsEndsTheStart) {
+    Program program;
+    fs::remove(program.folder / "Sorel.ini");
+    fs::create_directory(program.folder / "Sorel.ini");
+    program.dialogs.expect(DialogAnswer::No, "設定ファイルを読み込めません。");
+    EXPECT_FALSE(program.sequence.initialiseMonths());
+    EXPECT_TRUE(program.controller.startDeclined());
+    EXPECT_FALSE(fs::exists(program.data / "CaFromTo.myc"));
+}
+
+} // namespace
+} // namespace rekko

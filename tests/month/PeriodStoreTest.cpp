@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The period file: creation, copies in ten-day stretches, the guard, and adding, editing and deleting records.
+#include "month/PeriodStore.h"
+
+#include "base/TextFile.h"
+#include "calendar/Julius.h"
+
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace rekko {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+// Runs in a fresh current directory, where the copies are written.
+class PeriodFile : public ::testing::Test {
+protected:
+    PeriodFile() : m_previous(fs::current_path()) {
+        fs::current_path(cwd.path());
+        fs::create_directory(dataDir());
+    }
+    ~PeriodFile() override { fs::current_path(m_previous); }
+
+    fs::path dataDir() const { return cwd / "data"; }
+    void writePeriods(int records) {
+        std::string bytes = "***** FromTo\x97\x5C\x92\xE8\r\n";
+        for (int i = 1; i <= records; ++i)
+            bytes +=
+                "2024, 5, " + std::to_string(i) + ",M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p" + std::to_string(i) + "\r\n";
+        std::ofstream(dataDir() / "CaFromTo.myc", std::ios::binary) << bytes;
+    }
+    PeriodStore::LoadOutcome loadOn(int year, int month, int day) { return store.load(dataDir(), year, month, day); }
+
+    test::TempDir cwd;
+    test::ScriptedDialogs dialogs;
+    std::array<std::string, 3> copies{};
+    MonthGrid grid{EncodeJuliusDay(2024, 5, 3)};
+    PeriodStore store{dialogs, copies, grid};
+
+private:
+    fs::path m_previous;
+};
+
+TEST_F(PeriodFile, CopyNamesChangeEveryTenDays) {
+    EXPECT_EQ(PeriodCopyName(2024, 5, 3), "CaFT4050.mcp");
+    EXPECT_EQ(PeriodCopyName(2024, 5, 9), "CaFT4050.mcp");
+    EXPECT_EQ(PeriodCopyName(2024, 5, 10), "CaFT4051.mcp");
+    EXPECT_EQ(PeriodCopyName(2024, 5, 29), "CaFT4052.mcp");
+    EXPECT_EQ(PeriodCopyName(2024, 5, 30), "CaFT4050.mcp");
+    EXPECT_EQ(PeriodCopyName(2024, 12, 31), "CaFT4120.mcp");
+}
+
+TEST_F(PeriodFile, RotatesOncePerStretch) {
+    writePeriods(2);
+    EXPECT_EQ(loadOn(2024, 5, 9), PeriodStore::LoadOutcome::Loaded);
+    EXPECT_EQ(copies, (std::array<std::string, 3>{"CaFT4050.mcp", "", ""}));
+    EXPECT_TRUE(fs::exists("CaFT4050.mcp"));
+    EXPECT_EQ(loadOn(2024, 5, 10), PeriodStore::LoadOutcome::Loaded);
+    EXPECT_EQ(copies, (std::array<std::string, 3>{"CaFT4051.mcp", "CaFT4050.mcp", ""}));
+    PeriodStore sameStretch{dialogs, copies, grid};
+    sameStretch.load(dataDir(), 2024, 5, 19);
+    EXPECT_FALSE(sameStretch.rotated());
+    EXPECT_EQ(copies[0], "CaFT4051.mcp");
+    // The 29th and the 30th are different stretches; the oldest copy goes when a fourth arrives.
+    loadOn(2024, 5, 29);
+    loadOn(2024, 5, 30);
+    EXPECT_EQ(copies, (std::array<std::string, 3>{"CaFT4050.mcp", "CaFT4052.mcp", "CaFT4051.mcp"}));
+    EXPECT_TRUE(fs::exists("CaFT4052.mcp"));
+}
+
+TEST_F(PeriodFile, StaleCopiesGoAfterARotation) {
+    writePeriods(1);
+    for (const char* name : {"CaFT1111.mcp", "CaFT4050.mcp", "other.mcp"})
+        std::ofstream(name) << "x";
+    loadOn(2024, 5, 15);
+    ASSERT_TRUE(store.removeStaleCopies().ok());
+    EXPECT_FALSE(fs::exists("CaFT1111.mcp"));
+    EXPECT_FALSE(fs::exists("CaFT4050.mcp"));
+    EXPECT_TRUE(fs::exists("CaFT4051.mcp"));
+    EXPECT_TRUE(fs::exists("other.mcp"));
+}
+
+TEST_F(PeriodFile, CopiesAreBareNamesAndOnlyCopiesAreEverDeleted) {
+    writePeriods(1);
+    const fs::path precious = cwd.write("precious.txt", "keep");
+    cwd.write("Ca202001.myc", " 0,0,9,2020/ 1\r\n");
+    // Even handed a name of another form (the settings read such names as empty), the rotation deletes no file but
+    // a copy.
+    copies = {"CaFT4050.mcp", "", "Ca202001.myc"};
+    loadOn(2024, 5, 15);
+    EXPECT_TRUE(fs::exists("Ca202001.myc"));
+    copies = {"CaFT4051.mcp", "", precious.string()};
+    loadOn(2024, 5, 25);
+    EXPECT_TRUE(fs::exists(precious));
+
+    for (const char* name : {"CaFT1111.mcp", "CaFT.mcp", "CaFT12345.mcp", "CaFTab.mcp", "CaFT1111.mcpx"})
+        std::ofstream(name) << "x";
+    fs::create_directory("CaFT9999.mcp");
+    ASSERT_TRUE(store.removeStaleCopies().ok());
+    EXPECT_FALSE(fs::exists("CaFT1111.mcp"));
+    for (const char* kept : {"CaFT.mcp", "CaFT12345.mcp", "CaFTab.mcp", "CaFT1111.mcpx", "CaFT9999.mcp", "CaFT4052.mcp",
+                             "Ca202001.myc", "precious.txt"})
+        EXPECT_TRUE(fs::exists(kept)) << kept;
+}
+
+TEST_F(PeriodFile, ADanglingLinkIsUnreadableAndNeverReplaced) {
+    fs::create_symlink(cwd / "moved" / "CaFromTo.myc", dataDir() / "CaFromTo.myc");
+    EXPECT_EQ(loadOn(2024, 5, 3), PeriodStore::LoadOutcome::Unreadable);
+    EXPECT_TRUE(dialogs.shown().empty()) << "never announced as missing";
+    ASSERT_TRUE(store.save().ok());
+    EXPECT_TRUE(fs::is_symlink(dataDir() / "CaFromTo.myc"));
+    EXPECT_FALSE(fs::exists(cwd / "moved"));
+}
+
+TEST_F(PeriodFile, ANewFileThatCannotBeWrittenIsAWarningAndTheListGoesOn) {
+    dialogs.expect(DialogAnswer::Ok);
+    dialogs.expect(DialogAnswer::Ok);
+    // /proc refuses new files even to root.
+    EXPECT_EQ(store.load("/proc", 2024, 5, 3), PeriodStore::LoadOutcome::Created);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    const DialogMessage& warning = dialogs.shown()[1];
+    EXPECT_EQ(warning.icon, DialogIcon::Warning);
+    EXPECT_TRUE(warning.text.starts_with("期間ファイルを書き込めません。\r\n/proc/CaFromTo.myc\r\n")) << warning.text;
+    EXPECT_GT(warning.text.size(), std::string("期間ファイルを書き込めません。\r\n/proc/CaFromTo.myc\r\n").size());
+    EXPECT_EQ(store.list(), (Lines{"***** FromTo予定"}));
+    EXPECT_FALSE(store.save().ok()) << "each later save reports its own failure";
+}
+
+TEST_F(PeriodFile, MissingFileIsAnnouncedAndCreated) {
+    dialogs.expect(DialogAnswer::Ok);
+    EXPECT_EQ(loadOn(2024, 5, 3), PeriodStore::LoadOutcome::Created);
+    EXPECT_EQ(dialogs.shown()[0].text,
+              (dataDir() / "").string() + "CaFromTo.myc が存在しません。\r\n新しい期間データを作ります。");
+    EXPECT_EQ(cwd.read("data/CaFromTo.myc"), "***** FromTo\x97\x5C\x92\xE8\r\n");
+    EXPECT_FALSE(store.rotated());
+}
+
+TEST_F(PeriodFile, FolderThatCannotBeMadeEndsTheProgram) {
+    dialogs.expect(DialogAnswer::Ok);
+    dialogs.expect(DialogAnswer::Ok);
+    EXPECT_EQ(store.load("/proc/rekko-test/data", 2024, 5, 3), PeriodStore::LoadOutcome::FolderMissing);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].caption, "エラー");
+    EXPECT_EQ(dialogs.shown()[1].text, "フォルダを作成できません。");
+    EXPECT_EQ(dialogs.shown()[1].icon, DialogIcon::Error);
+}
+
+TEST_F(PeriodFile, GuardWritesThreeOfSevenAndTheHeaderOnly) {
+    writePeriods(6);
+    loadOn(2024, 5, 3);
+    grid.editPeriodList([](Lines& lines) { lines.resize(3); });
+    ASSERT_TRUE(store.save().ok());
+    grid.editPeriodList([](Lines& lines) { lines.resize(2); });
+    dialogs.expect(DialogAnswer::Ok);
+    ASSERT_TRUE(store.save().ok());
+    EXPECT_EQ(dialogs.shown().back().text,
+              "期間予定が立ち上げ時の半分以下、または０になっています。\r\n期間予定は保存しません。");
+    EXPECT_EQ(ReadTextFile(dataDir() / "CaFromTo.myc").value().lines().size(), 3u);
+
+    writePeriods(0);
+    PeriodStore headerOnly{dialogs, copies, grid};
+    headerOnly.load(dataDir(), 2024, 5, 3);
+    ASSERT_TRUE(headerOnly.save().ok());
+    EXPECT_EQ(ReadTextFile(dataDir() / "CaFromTo.myc").value().lines(), (Lines{"***** FromTo予定"}));
+}
+
+// A file whose line 1 is a record gets the header in front in memory, and in the file at its next write; an empty
+// file is the header alone. Neither is an edit: no guard message, nothing written.
+TEST_F(PeriodFile, HeaderlessAndEmptyFilesKeepEveryRecord) {
+    const std::string records = "2024, 5, 1,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p\x81\r\n"
+                                "2024, 5, 2,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,q\n";
+    std::ofstream(dataDir() / "CaFromTo.myc", std::ios::binary) << records;
+    loadOn(2024, 5, 3);
+    ASSERT_EQ(store.list().size(), 3u);
+    EXPECT_EQ(store.list()[0], kPeriodFileHeader);
+    EXPECT_TRUE(store.list()[1].starts_with("2024, 5, 1,M,"));
+    ASSERT_TRUE(store.save().ok());
+    EXPECT_EQ(cwd.read("data/CaFromTo.myc"), records);
+    PeriodFields period = NewPeriod(EncodeJuliusDay(2024, 6, 1), 1, EncodeJuliusDay(2024, 6, 3), 3, 1, clRed);
+    period.text = "new";
+    ASSERT_TRUE(store.store(0, period));
+    ASSERT_TRUE(store.save().ok());
+    EXPECT_EQ(cwd.read("data/CaFromTo.myc"), "***** FromTo\x97\x5C\x92\xE8\r\n"
+                                             "2024, 5, 1,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p\x81\r\n"
+                                             "2024, 5, 2,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,q\r\n"
+                                             "2024, 6, 1,M,2024, 6, 3,E,2024, 6, 2,1,clRed,new\r\n");
+
+    std::ofstream(dataDir() / "CaFromTo.myc", std::ios::binary).flush();
+    PeriodStore empty{dialogs, copies, grid};
+    empty.load(dataDir(), 2024, 5, 3);
+    EXPECT_EQ(empty.list(), (Lines{kPeriodFileHeader}));
+    ASSERT_TRUE(empty.save().ok());
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(cwd.read("data/CaFromTo.myc"), "");
+}
+
+TEST_F(PeriodFile, StoreAppendsReplacesAndRefusesInvalidDates) {
+    writePeriods(2);
+    loadOn(2024, 5, 3);
+    PeriodFields period = NewPeriod(EncodeJuliusDay(2024, 6, 1), 1, EncodeJuliusDay(2024, 6, 3), 3, 1, clRed);
+    period.text = "new";
+    EXPECT_TRUE(store.store(0, period));
+    EXPECT_EQ(store.list().back(), "2024, 6, 1,M,2024, 6, 3,E,2024, 6, 2,1,clRed,new");
+    period.text = "edited p1";
+    EXPECT_TRUE(store.store(1, period));
+    EXPECT_EQ(store.list().size(), 4u);
+    EXPECT_EQ(store.list()[1].substr(store.list()[1].rfind(',') + 1), "p2");
+    EXPECT_EQ(store.list().back().substr(store.list().back().rfind(',') + 1), "edited p1");
+
+    period.end = {2024, 6, 31};
+    dialogs.expect(DialogAnswer::Ok);
+    dialogs.expect(DialogAnswer::Ok);
+    EXPECT_FALSE(store.store(0, period));
+    EXPECT_EQ(dialogs.shown()[0].text, "不正な日付：2024/06/31");
+    EXPECT_EQ(dialogs.shown()[0].icon, DialogIcon::Warning);
+    EXPECT_EQ(dialogs.shown()[1].text, "登録いたしません。");
+    EXPECT_EQ(store.list().size(), 4u);
+}
+
+} // namespace
+} // namespace rekko

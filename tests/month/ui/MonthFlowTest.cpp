@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The month page as the X11 desktop delivers input (Xvfb, openbox, xdotool): period entry from the popup, which
+// opens on the right press and takes the release, and by Shift-drag; double-click and Enter open a day; the month
+// kept when a dialog closes and the current month after a return from another application; the month keys after a
+// page switch; and the real program ending on SIGTERM while the leave-jump question is open.
+#include "Desktop.h"
+#include "FakeClock.h"
+#include "TempDir.h"
+
+#include "app/ui/MainWindow.h"
+#include "calendar/Julius.h"
+#include "platform/ui/QtDialogs.h"
+#include "schedule/ui/ScheduleDialog.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QMessageBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+namespace rekko {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Drive;
+using test::OnGui;
+using test::WaitUntil;
+
+// Real message boxes, each one recorded.
+class RecordedBoxes : public Dialogs {
+public:
+    DialogAnswer show(const DialogMessage& message) override {
+        m_texts.push_back(message.text);
+        return m_boxes.show(message);
+    }
+    void setParentWindow(QWidget* parent) { m_boxes.setParentWindow(parent); }
+    bool showed(const std::string& text) const {
+        return std::find(m_texts.begin(), m_texts.end(), text) != m_texts.end();
+    }
+
+private:
+    QtDialogs m_boxes{false};
+    std::vector<std::string> m_texts;
+};
+
+int32_t Day(int day) {
+    return EncodeJuliusDay(2026, 12, day);
+}
+
+// The main window over the sample data on 2026-12-06, shown and active on the desktop.
+class MonthFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const auto& entry : fs::directory_iterator(test::TestDataDir() / "sample"))
+            fs::copy_file(entry.path(), data.path() / entry.path().filename());
+        std::ofstream(program.path() / "Sorel.ini", std::ios::binary)
+            << "[Settei]\r\nedFolder=" << data.path().string() << "/\r\nCaFT1=CaFT6120.mcp\r\n";
+        previous = fs::current_path();
+        fs::current_path(data.path());
+        boxes.setParentWindow(window.get());
+        ASSERT_TRUE(window->start({}, programs.path()));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void TearDown() override { fs::current_path(previous); }
+
+    TSeMCal* grid() const { return window->monthView()->grid(); }
+    CalendarDate shownMonth() const {
+        return OnGui([this] {
+            return CalendarDate{grid()->grid().Year(), static_cast<uint8_t>(grid()->grid().Month()), 1};
+        });
+    }
+    bool active() const {
+        return OnGui([this] { return window->isActiveWindow(); });
+    }
+
+    // Returns the screen point in the middle of a day's number band, in the third of the cell for the part of day
+    // (1 朝, 2 昼, 3 夕), found through the grid's own hit test.
+    QPoint dayOnScreen(int32_t day, int part = 2) const {
+        return OnGui([&] {
+            const MonthGrid& model = grid()->grid();
+            QRect found;
+            for (int y = 0; y < grid()->height(); y += 2)
+                for (int x = 0; x < grid()->width(); x += 2) {
+                    const GridHit hit = model.hitTest(x, y);
+                    if (hit.cell() >= 0 && hit.day == day && hit.block == part && hit.line == 9)
+                        found |= QRect(x, y, 1, 1);
+                }
+            return found.isNull() ? QPoint() : grid()->mapToGlobal(found.center() + grid()->contentsRect().topLeft());
+        });
+    }
+
+    // Presses the right button on a day, moves onto a command of the popup that opened and releases there.
+    void popupCommand(int32_t day, int part, const char* command) {
+        QMenu* menu = window->monthPage()->menus().grid;
+        test::PressButton(dayOnScreen(day, part), 3);
+        ASSERT_TRUE(WaitUntil([menu] { return menu->isVisible(); }));
+        const QPoint item = OnGui([menu, command] {
+            return menu->mapToGlobal(menu->actionGeometry(menu->findChild<QAction*>(command)).center());
+        });
+        test::MoveMouse(item);
+        test::ReleaseButton(item, 3);
+        ASSERT_TRUE(WaitUntil([menu] { return !menu->isVisible(); }));
+    }
+
+    test::TempDir program, startup, programs, data;
+    test::FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
+    RecordedBoxes boxes;
+    MainController controller{program.path(), startup.path(), clock, boxes, program / "rescue"};
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(controller, boxes);
+    fs::path previous;
+};
+
+TEST_F(MonthFlow, PopupAndShiftDragEnterPeriods) {
+    std::vector<PeriodFields> opened;
+    window->monthView()->editPeriod = [&](const PeriodFields& period, bool) -> std::optional<PeriodFields> {
+        opened.push_back(period);
+        return std::nullopt;
+    };
+    Drive([&] {
+        popupCommand(Day(2), 1, "pmYoteiSt");
+        EXPECT_EQ(OnGui([&] { return grid()->grid().state().selectionFirst; }), Day(2)); // the start is marked
+        popupCommand(Day(9), 3, "pmYoteiEd");
+        ASSERT_TRUE(WaitUntil([&] { return opened.size() == 1; }));
+
+        // A reversed pair opens nothing and says so.
+        popupCommand(Day(9), 2, "pmYoteiSt");
+        popupCommand(Day(2), 2, "pmYoteiEd");
+        ASSERT_TRUE(test::WaitUntilModalActive());
+        EXPECT_TRUE(OnGui([&] { return boxes.showed("初めと終わりが逆です。"); }));
+        test::Keys("Return");
+        ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
+
+        // Shift-drag from the 4th (昼) to the 11th (夕); openbox takes Alt-drag for moving the window.
+        const QPoint from = dayOnScreen(Day(4), 2);
+        const QPoint to = dayOnScreen(Day(11), 3);
+        test::Xdotool({"keydown", "shift", "mousemove", QString::number(from.x()), QString::number(from.y()),
+                       "mousedown", "1", "mousemove", QString::number(to.x()), QString::number(to.y()), "mouseup", "1",
+                       "keyup", "shift"});
+        ASSERT_TRUE(WaitUntil([&] { return opened.size() == 2; }));
+    });
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].start, (PeriodDate{2026, 12, 2}));
+    EXPECT_EQ(opened[0].startPart, DayPart::Morning);
+    EXPECT_EQ(opened[0].end, (PeriodDate{2026, 12, 9}));
+    EXPECT_EQ(opened[0].endPart, DayPart::Evening);
+    EXPECT_EQ(opened[0].label, (PeriodDate{2026, 12, 5}));
+    EXPECT_EQ(opened[1].start, (PeriodDate{2026, 12, 4}));
+    EXPECT_EQ(opened[1].startPart, DayPart::Midday);
+    EXPECT_EQ(opened[1].end, (PeriodDate{2026, 12, 11}));
+    EXPECT_EQ(opened[1].endPart, DayPart::Evening);
+}
+
+TEST_F(MonthFlow, DoubleClickAndEnterOpenADayOnce) {
+    std::vector<int32_t> opened;
+    window->monthView()->editDay = [&](int32_t day, const DaySchedule&) -> std::optional<DaySchedule> {
+        opened.push_back(day);
+        return std::nullopt;
+    };
+    Drive([&] {
+        test::DoubleClick(dayOnScreen(Day(2)));
+        ASSERT_TRUE(WaitUntil([&] { return opened.size() == 1; }));
+        // On a day line the first click opens the day; the double-click adds nothing.
+        const QPoint line = OnGui([&] {
+            const MonthGrid& model = grid()->grid();
+            for (int y = 0; y < grid()->height(); y += 2)
+                for (int x = 0; x < grid()->width(); x += 4) {
+                    const GridHit hit = model.hitTest(x, y);
+                    const Lane lane = model.laneAt(hit);
+                    if (hit.cell() >= 0 && hit.day == Day(3) && !lane.empty() && !lane.isPeriod())
+                        return grid()->mapToGlobal(QPoint(x, y) + grid()->contentsRect().topLeft());
+                }
+            return QPoint();
+        });
+        test::DoubleClick(line);
+        ASSERT_TRUE(WaitUntil([&] { return opened.size() == 2; }));
+        test::Keys("Return"); // the current day, the 3rd
+        ASSERT_TRUE(WaitUntil([&] { return opened.size() == 3; }));
+    });
+    EXPECT_EQ(opened, (std::vector<int32_t>{Day(2), Day(3), Day(3)}));
+}
+
+TEST_F(MonthFlow, ClosingADialogKeepsTheMonthAndAReturnFromElsewhereShowsThisMonth) {
+    const auto dialog = [this] { return window->findChild<ScheduleDialog*>("fmDay"); };
+    const auto dialogActive = [&] { return dialog() && dialog()->isActiveWindow(); };
+    // The window manager gives the focus back to the main window; should it leave it nowhere, the user clicks there.
+    const auto dialogClosed = [&] {
+        ASSERT_TRUE(WaitUntil([&] { return !dialog()->isVisible(); }));
+        if (!WaitUntil([&] { return window->isActiveWindow(); }, 1000))
+            test::Xdotool({"windowactivate", QString::number(OnGui([&] { return window->winId(); }))});
+        ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
+    };
+    Drive([&] {
+        test::Keys("ctrl+Right");
+        ASSERT_TRUE(WaitUntil([&] { return grid()->grid().Month() == 1; }));
+        test::Keys("ctrl+l");
+        test::TypeText("5");
+        test::Keys("Return");
+        ASSERT_TRUE(WaitUntil(dialogActive));
+        test::TypeText("flow");
+        test::Keys("ctrl+Return");
+        dialogClosed();
+        EXPECT_EQ(shownMonth(), (CalendarDate{2027, 1, 1}));
+        EXPECT_EQ(OnGui([&] { return grid()->grid().monthList(2).lines.back(); }), " 5,1,,flow,,,,,,");
+
+        // Away to another application and back onto the open dialog: closing it keeps the month too.
+        test::Keys("ctrl+l");
+        test::TypeText("6");
+        test::Keys("Return");
+        ASSERT_TRUE(WaitUntil(dialogActive));
+        {
+            test::OtherApplication other;
+            ASSERT_TRUE(other.waitUntilActive());
+            ASSERT_TRUE(WaitUntil([] { return !QGuiApplication::focusWindow(); }));
+            test::Xdotool({"windowactivate", QString::number(OnGui([&] { return dialog()->winId(); }))});
+            ASSERT_TRUE(WaitUntil(dialogActive));
+        }
+        test::Keys("Escape");
+        ASSERT_TRUE(WaitUntil([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }));
+        ASSERT_TRUE(test::WaitUntilModalActive());
+        test::Keys("Return"); // キャンセルしますか？ Yes
+        dialogClosed();
+        EXPECT_EQ(shownMonth(), (CalendarDate{2027, 1, 1}));
+
+        // Back straight onto the main window: this month.
+        {
+            test::OtherApplication other;
+            ASSERT_TRUE(other.waitUntilActive());
+            ASSERT_TRUE(WaitUntil([] { return !QGuiApplication::focusWindow(); }));
+            test::Xdotool({"windowactivate", QString::number(OnGui([&] { return window->winId(); }))});
+            ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
+        }
+        EXPECT_EQ(shownMonth(), (CalendarDate{2026, 12, 1}));
+    });
+}
+
+TEST_F(MonthFlow, MonthKeysWorkAfterReturningToTheMonthPage) {
+    QTabWidget* pages = window->pages();
+    Drive([&] {
+        test::Click(test::CentreOnScreen(window->monthPage()->buttons().settings));
+        ASSERT_TRUE(WaitUntil([&] { return pages->currentWidget() == window->settingsPage(); }));
+        // Keyboard focus on the page tabs, as Shift+Tab from the settings page gives it.
+        for (int step = 0; step < 30; ++step) {
+            QWidget* focused = OnGui([] { return QApplication::focusWidget(); });
+            if (focused == pages->tabBar())
+                break;
+            test::Keys("shift+Tab");
+            WaitUntil([&] { return QApplication::focusWidget() != focused; }, 1000);
+        }
+        ASSERT_TRUE(OnGui([&] { return pages->tabBar()->hasFocus(); }));
+        test::Click(OnGui([&] { return pages->tabBar()->mapToGlobal(pages->tabBar()->tabRect(0).center()); }));
+        ASSERT_TRUE(WaitUntil([&] { return pages->currentWidget() == window->monthPage(); }));
+        EXPECT_TRUE(OnGui([&] { return grid()->hasFocus(); }));
+        test::Keys("ctrl+Right");
+        ASSERT_TRUE(WaitUntil([&] { return grid()->grid().Month() == 1; }));
+        EXPECT_EQ(OnGui([&] { return pages->currentWidget(); }), window->monthPage());
+        test::Keys("ctrl+l");
+        EXPECT_TRUE(WaitUntil([&] { return window->status()->dayEntry()->isVisible(); }));
+        test::Keys("Escape");
+    });
+}
+
+// The real program: a day written in the jumped month, then the leave-jump question open when SIGTERM comes.
+TEST(RekkoOnTheDesktop, SigtermWhileTheLeaveJumpQuestionIsOpenWritesTheJumpedMonth) {
+    test::RekkoProcess rekko(REKKO_EXECUTABLE);
+    const QDate jumped = QDate::currentDate().addMonths(4);
+    const std::string name = QString::asprintf("Ca%.4d%.2d.myc", jumped.year(), jumped.month()).toStdString();
+    const std::string before =
+        QString::asprintf(" 0,0,9,%.4d/%2d\r\n 1,1,,old,,,,,,\r\n", jumped.year(), jumped.month()).toStdString();
+    std::ofstream(rekko.dataFolder() / name, std::ios::binary) << before;
+    std::ofstream(rekko.dataFolder() / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5c\x92\xe8\r\n";
+    ASSERT_TRUE(rekko.start());
+    test::Keys("ctrl+Right ctrl+Right ctrl+Right ctrl+Right ctrl+l");
+    test::TypeText("5");
+    test::Keys("Return");
+    const QString dialog = test::WaitForWindow(rekko.pid(), "^Rekko -Rekko-$");
+    ASSERT_TRUE(test::WaitUntilWindowActive(dialog));
+    test::TypeText("flow");
+    test::Keys("ctrl+Return");
+    // Back on the main window "今月" leaves jump mode, which asks before overwriting the month's file. (Where an
+    // activation still returned to this month, the question came at once.)
+    const auto question = [&] { return !test::FindWindows(rekko.pid(), "^確認$").isEmpty(); };
+    ASSERT_TRUE(WaitUntil([&] { return question() || test::ActiveWindow() == rekko.mainWindow(); }));
+    if (!question())
+        test::Keys("ctrl+Up");
+    ASSERT_TRUE(WaitUntil(question));
+    EXPECT_EQ(rekko.terminate(), 0);
+    std::ifstream file(rekko.dataFolder() / name, std::ios::binary);
+    const std::string after{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(after, before + " 5,1,,flow,,,,,,\r\n");
+}
+
+} // namespace
+} // namespace rekko
+
+int main(int argc, char** argv) {
+    return rekko::test::RunDesktopTests(argc, argv);
+}

@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The month page at work over the sample data on the offscreen platform: its tabs and sizes, moving by keys,
+// buttons and typed months, opening a day by a click on its line and by the day entry with the edit landing in the
+// file, and an unreadable anniversary file left alone.
+#include "SampleWindow.h"
+
+#include "app/ui/Entry.h"
+#include "base/TextFile.h"
+#include "calendar/Julius.h"
+#include "schedule/ui/ScheduleDialog.h"
+
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+
+using namespace rekko;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+CalendarDate shownMonth(const test::SampleWindow& f) {
+    return {f.grid()->grid().Year(), static_cast<uint8_t>(f.grid()->grid().Month()), 1};
+}
+
+QStringList labelsOf(const QTabBar* tabs) {
+    QStringList labels;
+    for (int i = 0; i < tabs->count(); ++i)
+        labels << tabs->tabText(i);
+    return labels;
+}
+
+// Returns a point in the grid widget over a day line of the day, found through the grid's own hit test.
+QPoint overDayLine(const test::SampleWindow& f, int32_t day) {
+    const MonthGrid& model = f.grid()->grid();
+    for (int y = 0; y < f.grid()->height(); y += 2)
+        for (int x = 0; x < f.grid()->width(); x += 8) {
+            const GridHit hit = model.hitTest(x, y);
+            if (hit.cell() >= 0 && hit.day == day && !model.laneAt(hit).empty() && !model.laneAt(hit).isPeriod())
+                return QPoint(x, y) + f.grid()->contentsRect().topLeft();
+        }
+    return {};
+}
+
+} // namespace
+
+class MonthViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { UseJapaneseFonts(); }
+
+    void keysButtonsTabsAndTypedMonthsMoveBetweenMonths() {
+        test::SampleWindow f;
+        QVERIFY(f.started);
+        const MonthPage* page = f.window->monthPage();
+        QTabBar* tabs = page->monthTabs();
+        QCOMPARE(labelsOf(tabs), (QStringList{"１１月", "１２月", "１月", "２月", "３月"}));
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(f.grid()->grid().monthList(1).lines.size(), size_t(14));
+        QTest::keyClick(f.grid(), Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(shownMonth(f), (CalendarDate{2027, 1, 1}));
+        QCOMPARE(tabs->currentIndex(), 2);
+        QTest::keyClick(f.grid(), Qt::Key_Left, Qt::ControlModifier);
+        QTest::keyClick(f.grid(), Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(shownMonth(f), (CalendarDate{2026, 11, 1}));
+        page->buttons().nextYear->click();
+        QCOMPARE(shownMonth(f), (CalendarDate{2027, 11, 1}));
+        QCOMPARE(labelsOf(tabs), (QStringList{"2027.11", "今月"}));
+        tabs->setCurrentIndex(1); // "今月"
+        QCOMPARE(shownMonth(f), (CalendarDate{2026, 12, 1}));
+        QCOMPARE(tabs->count(), 5);
+        QTest::keyClick(f.grid(), Qt::Key_Right, Qt::ControlModifier);
+        QTest::keyClick(f.grid(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(shownMonth(f), (CalendarDate{2026, 12, 1}));
+
+        // The year-month entry: six digits beside tabs that narrow to make its room, the window as wide as before.
+        const int width = f.window->width();
+        QCOMPARE(tabs->tabRect(4).width(), 126);
+        page->buttons().yearMonth->click();
+        QLineEdit* entry = page->yearMonthEntry();
+        QCOMPARE(entry->text(), QString("202612"));
+        QTest::qWait(20);
+        QCOMPARE(f.window->width(), width);
+        const int frame = entry->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, entry);
+        QVERIFY(entry->fontMetrics().horizontalAdvance(entry->text()) <= entry->width() - 2 * frame - 4);
+        for (int i = 0; i < tabs->count(); ++i)
+            QVERIFY(tabs->tabRect(i).width() >= tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)));
+        QVERIFY(tabs->mapTo(f.window.get(), tabs->tabRect(4).topRight()).x() <
+                entry->mapTo(f.window.get(), QPoint(0, 0)).x());
+        entry->setText("203107");
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(shownMonth(f), (CalendarDate{2031, 7, 1}));
+        QVERIFY(!entry->isVisible());
+        page->buttons().standardDisplay->click();
+        QCOMPARE(shownMonth(f), (CalendarDate{2026, 12, 1}));
+        QTest::qWait(20);
+        QCOMPARE(tabs->tabRect(4).width(), 126);
+    }
+
+    void everyLaneLiesInsideItsCellAboveTheRokuyo_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("normal") << "" << 5;
+        QTest::newRow("compact") << "udCalSize=0\r\n" << 3;
+    }
+
+    // The grid sizes its header and rows by its fonts: the header a third of a row less three, every lane inside its
+    // cell above the rokuyo, and rows no taller than the lines need.
+    void everyLaneLiesInsideItsCellAboveTheRokuyo() {
+        QFETCH(QString, settings);
+        QFETCH(int, lines);
+        test::SampleWindow f(settings.toStdString());
+        QVERIFY(f.started);
+        QCOMPARE(f.grid()->ItemGyo(), lines);
+        const MonthGrid& grid = f.grid()->grid();
+        const GridGeometry geometry = grid.geometry();
+        const CellMetrics& metrics = grid.cellMetrics();
+        QCOMPARE(geometry.headerHeight(), f.grid()->contentsRect().height() / 7 / 3 - 3);
+        for (int cell = 0; cell < kGridCells; ++cell) {
+            const GridRect rect = geometry.cellRect(cell % 7, cell / 7 + 1);
+            // The grid lines lie on the cell's top and bottom rows of pixels; the rokuyo band sits just above the
+            // bottom one.
+            const int rokuyoTop = rect.bottom - 1 - metrics.rokuyoHeight;
+            QVERIFY(rect.bottom <= f.grid()->contentsRect().height());
+            for (int lane = 0; lane < lines; ++lane) {
+                const int top = rect.top + metrics.firstLineTop + lane * metrics.lineStep;
+                QVERIFY2(top > rect.top && top + metrics.lineHeight <= rokuyoTop,
+                         qPrintable(QString("cell %1 lane %2").arg(cell).arg(lane)));
+            }
+        }
+        QVERIFY(geometry.rowPitch() - metrics.pitchFor(lines) < 4);
+    }
+
+    // The real schedule dialog: a click on a line opens it modally, a red line is added and written.
+    void clickingADayLineOpensTheDayAndTheEditReachesTheFile() {
+        test::SampleWindow f;
+        QVERIFY(f.started);
+        QTimer::singleShot(200, [&f] {
+            auto* dialog = f.window->findChild<ScheduleDialog*>("fmDay");
+            QVERIFY(dialog && dialog->isVisible());
+            QCOMPARE(dialog->windowTitle(), QString("Rekko -Rekko-"));
+            LineColourEditor* editor = dialog->dayPage()->editor();
+            QCOMPARE(editor->document()->blockCount(), 2); // 歯医者 and 資料提出
+            editor->moveCursor(QTextCursor::End);
+            QTest::keyClick(editor, Qt::Key_Return);
+            QTest::keyClicks(editor, "new line");
+            QTest::keyClick(editor, Qt::Key_R, Qt::ControlModifier);
+            QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
+        });
+        QTest::mouseClick(f.grid(), Qt::LeftButton, {}, overDayLine(f, EncodeJuliusDay(2026, 12, 3)));
+        QVERIFY(f.window->sequence().saveAll().ok());
+        const auto file = ReadTextFile(f.data.path() / "Ca202612.myc");
+        QCOMPARE(QString::fromStdString(file.value().lines().back()), QString(" 3,3,,new line,clRed,,,,,"));
+        QVERIFY(f.controller.settings().fmDayLeft != 0 || f.controller.settings().fmDayTop != 0);
+    }
+
+    void theDayEntryOpensATypedDayAndRefusesOthers() {
+        test::SampleWindow f;
+        QVERIFY(f.started);
+        int32_t opened = 0;
+        f.window->monthView()->editDay = [&](int32_t day, const DaySchedule&) -> std::optional<DaySchedule> {
+            opened = day;
+            return std::nullopt;
+        };
+        QTest::keyClick(f.grid(), Qt::Key_L, Qt::ControlModifier);
+        QLineEdit* entry = f.window->status()->dayEntry();
+        QVERIFY(entry->isVisible());
+        QTest::keyClicks(entry, "24");
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(opened, EncodeJuliusDay(2026, 12, 24));
+        QVERIFY(!entry->isVisible());
+        QTest::keyClick(f.grid(), Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClicks(entry, "32");
+        f.dialogs.expect(DialogAnswer::Ok, "[ 32 ]日は、日付に出来ません。");
+        QTest::keyClick(entry, Qt::Key_Return);
+    }
+
+    // An anniversary is never written over a "Sday.myc" that could not be read; the message names the file.
+    void anUnreadableSpecialDayFileIsNeverOverwritten() {
+        test::SampleWindow f("", [](test::SampleWindow& sample) {
+            const fs::path data = sample.data.path();
+            fs::remove(data / "Sday.myc");
+            fs::create_directory(data / "folder");
+            fs::create_directory_symlink(data / "folder", data / "Sday.myc");
+            sample.dialogs.expect(DialogAnswer::Ok, "スペシャルDayファイル読込ミス\r\n処理は続けます。");
+        });
+        QVERIFY(f.started);
+        f.window->monthView()->editAnniversary = [](int32_t, const Anniversary&) -> std::optional<Anniversary> {
+            return Anniversary{"", "", "祝", std::nullopt};
+        };
+        f.dialogs.expect(DialogAnswer::Ok, "次の保存ができませんでした。");
+        f.window->monthView()->openAnniversary(EncodeJuliusDay(2026, 12, 3));
+        QVERIFY(f.dialogs.shown().back().text.find((f.data.path() / "Sday.myc").string()) != std::string::npos);
+        QVERIFY(fs::is_symlink(f.data.path() / "Sday.myc"));
+        QVERIFY(f.grid()->grid().rules().specialDayList().empty());
+    }
+};
+
+QTEST_MAIN(MonthViewTest)
+#include "MonthViewTest.moc"
