@@ -2,8 +2,8 @@
 // Fuzz target: period records read for the dialog and for drawing, and written back.
 #include "FuzzCheck.h"
 
-#include "calendar/Julius.h"
 #include "base/TextFile.h"
+#include "calendar/Julius.h"
 #include "controls/ScheduleLines.h"
 #include "schedule/PeriodRecord.h"
 

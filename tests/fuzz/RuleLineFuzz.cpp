@@ -2,9 +2,9 @@
 // Fuzz target: holiday and special-day rule lines read into items, and the kind and names of the days they name.
 #include "FuzzCheck.h"
 
+#include "base/TextFile.h"
 #include "calendar/DayRules.h"
 #include "calendar/Julius.h"
-#include "base/TextFile.h"
 
 #include <algorithm>
 
