@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The month page with the sample data on the offscreen platform: month initialisation, a jump to a far month and
-// back with the grid redrawn, and save all.
+// back with the grid redrawn, save all, and the date rollover into a new month.
 #include "SampleData.h"
 
 #include "app/ui/MainWindow.h"
@@ -9,15 +9,22 @@
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
+
+#include <chrono>
 #include <fstream>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class FixedClock : public rekko::Clock {
+// The sample day at 09:00 until a benchmark moves it.
+class SettableClock : public rekko::Clock {
 public:
-    rekko::LocalDateTime now() const override { return rekko::JuliusDayToDateTime(rekko::bench::kSampleToday) + 0.375; }
+    rekko::LocalDateTime now() const override { return m_now; }
+    void set(rekko::LocalDateTime now) { m_now = now; }
+
+private:
+    rekko::LocalDateTime m_now = rekko::JuliusDayToDateTime(rekko::bench::kSampleToday) + 0.375;
 };
 
 // A started main window over the sample data, its program folder in a fresh temporary folder.
@@ -39,7 +46,7 @@ struct Program {
     }
 
     fs::path folder;
-    FixedClock clock;
+    SettableClock clock;
     rekko::bench::SilentDialogs dialogs;
     std::unique_ptr<rekko::MainController> controller;
     std::unique_ptr<rekko::MainWindow> window;
@@ -68,6 +75,29 @@ void BM_SaveAll(benchmark::State& state) {
         benchmark::DoNotOptimize(program.window->sequence().saveAll());
 }
 BENCHMARK(BM_SaveAll)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The function tick that finds a new month: save all, the one-second wait, and month initialisation of the five
+// 500-line months around the new today. The wait is taken off the time; the clock goes back and forth over the end
+// of December, so every tick changes the month.
+void BM_RolloverIntoANewMonth(benchmark::State& state) {
+    Program program;
+    program.window->show();
+    const rekko::LocalDateTime lastOfDecember = rekko::EncodeDateTime({2026, 12, 31}, {12, 0, 0, 0});
+    const rekko::LocalDateTime firstOfJanuary = rekko::EncodeDateTime({2027, 1, 1}, {0, 0, 5, 0});
+    bool forward = true;
+    for (auto _ : state) {
+        const rekko::LocalDateTime now = forward ? firstOfJanuary : lastOfDecember;
+        program.clock.set(now);
+        forward = !forward;
+        const auto begin = std::chrono::steady_clock::now();
+        program.window->tick()->tick().tick();
+        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - begin;
+        state.SetIterationTime(spent.count() - 1.0);
+        if (program.controller->today() != rekko::DateTimeToJuliusDay(now))
+            state.SkipWithError("the date did not change");
+    }
+}
+BENCHMARK(BM_RolloverIntoANewMonth)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(6);
 
 } // namespace
 

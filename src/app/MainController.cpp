@@ -66,14 +66,21 @@ void MainController::loadCommemoration() {
 }
 
 void MainController::finishStart() {
-    m_warmUpCounter = 180;
     ClampSettingsAtStart(m_settings, m_clock.now());
+    // Once, after the absent time became now: a month initialisation later reads the file again, and an armed timer
+    // keeps running through it.
+    m_timer = CountdownTimer(m_settings.pTimer, m_settings.pTimerBf);
+    m_timerTaken = true;
 }
 
 Status MainController::writeSettingsFile() {
     const fs::path path = files().settings;
     if (m_writesHeld)
         return Success();
+    if (m_timerTaken) {
+        m_settings.pTimer = m_timer.storedTime();
+        m_settings.pTimerBf = m_timer.notice();
+    }
     // Once the user has chosen a data folder, a settings file that could not be read is replaced by a new one.
     auto file = m_settingsUnreadable ? Result<ProfileFile>(ProfileFile{}) : ProfileFile::Load(path);
     if (!file)
@@ -89,12 +96,12 @@ void MainController::removeStaleTemporaries() {
         RemoveStaleTemporaries(folder, IsWrittenFileName);
 }
 
-bool MainController::refuseClose() {
-    if (m_retrievalRunning) {
+bool MainController::refuseClose(bool retrievalRunning, bool dateChangeRunning) {
+    if (retrievalRunning) {
         m_dialogs.inform("時刻取得中です。現在は終了できません。\r\nもう少し後、終了させてください。");
         return true;
     }
-    if (m_dateChangeRunning) {
+    if (dateChangeRunning) {
         m_dialogs.inform("今は終了できません。");
         return true;
     }
@@ -109,16 +116,6 @@ Activation MainController::activate(bool keepLastDisplay) {
     activation.deferredMessage = std::move(m_deferredMessage);
     m_deferredMessage.reset();
     return activation;
-}
-
-std::string MainController::statusPanel0() const {
-    return m_retrievalRunning ? kRetrievingTimeText : FormatStatusClock(m_clock.now());
-}
-
-StatusLine MainController::statusPanel1(bool showStartFolder) const {
-    std::error_code error;
-    const bool jiglo = fs::exists(m_startupFolder / "Jiglo.desktop", error);
-    return StatusPanel1(jiglo, m_residentCountdown, showStartFolder, FolderText(m_programFolder));
 }
 
 } // namespace rekko

@@ -10,6 +10,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "timer/CountdownTimer.h"
 
 #include <filesystem>
 #include <optional>
@@ -32,6 +33,7 @@ public:
 
     const Clock& clock() const { return m_clock; }
     Settings& settings() { return m_settings; }
+    const Settings& settings() const { return m_settings; }
     const Commemoration& commemoration() const { return m_commemoration; }
 
     // Looks for Zunbo (only when asked, as cbZunbo says) and always for Pomta, in the program folder and then the
@@ -45,6 +47,8 @@ public:
 
     // Takes today from the clock again (month initialisation).
     void takeToday();
+    // Stores a new today (the date rollover).
+    void setToday(int32_t day) { m_today = day; }
 
     // Reads the settings file into the settings; the data folder is taken from it at the first read only, with a
     // trailing "/". A missing file leaves every default. When the file exists but cannot be read, the user is asked
@@ -56,8 +60,8 @@ public:
     // compared with.
     void keepDataFolderAtStart() { m_dataFolderAtStart = m_settings.edFolder; }
 
-    // Writes the settings file (read again first, so that what other windows wrote meanwhile survives; not while
-    // writes are held).
+    // Writes the settings file with the countdown timer's time and notice minutes (read again first, so that what
+    // other windows wrote meanwhile survives; not while writes are held).
     Status writeSettingsFile();
 
     // Answers whether the data files and the settings file are left alone: the settings file could not be read at
@@ -68,7 +72,7 @@ public:
     // Loads "Cmr.myc" when it exists; otherwise the defaults stay.
     void loadCommemoration();
 
-    // Clamps the values checked at start and sets the warm-up counter of the function tick.
+    // Clamps the values checked at start and gives the countdown timer its stored time and notice minutes.
     void finishStart();
 
     // Removes the temporaries that interrupted writes left beside the files the program writes: in the program
@@ -79,7 +83,7 @@ public:
     UnsavedRescue& rescue() { return m_rescue; }
 
     // Answers whether closing must be refused now, after showing why: a time retrieval or a date change runs.
-    bool refuseClose();
+    bool refuseClose(bool retrievalRunning, bool dateChangeRunning);
 
     // Decides what an activation does; keepLastDisplay is cbZenkai's state. The first activation always shows the
     // current month, a return from elsewhere (below) does unless keepLastDisplay; the deferred message comes out
@@ -97,27 +101,17 @@ public:
     void noteFocusOnDialog() { m_returnedFromElsewhere = false; }
     void setDeferredMessage(std::string text) { m_deferredMessage = std::move(text); }
 
-    // Returns the text of status panel 0: the clock, or the retrieval notice while a retrieval runs.
-    std::string statusPanel0() const;
-    // Returns status panel 1 for the current countdown and start-folder option.
-    StatusLine statusPanel1(bool showStartFolder) const;
-
     int32_t today() const { return m_today; }
     const std::string& dataFolder() const { return m_dataFolder; }
     const std::string& dataFolderAtStart() const { return m_dataFolderAtStart; }
     const std::filesystem::path& programFolder() const { return m_programFolder; }
+    const std::filesystem::path& startupFolder() const { return m_startupFolder; }
     FileSet files() const { return BuildFileSet(m_programFolder, m_dataFolder); }
 
+    // The seconds of the "/J" countdown the command line asked for (0 for none).
     int residentCountdown() const { return m_residentCountdown; }
-    void setResidentCountdown(int seconds) { m_residentCountdown = seconds; }
-    int warmUpCounter() const { return m_warmUpCounter; }
-    // Returns the interval of the function tick at start: 1 s with automatic clock correction, otherwise 10 s.
-    int functionTickMilliseconds() const { return m_settings.cbTShuusei ? 1000 : 10000; }
-
-    bool retrievalRunning() const { return m_retrievalRunning; }
-    void setRetrievalRunning(bool running) { m_retrievalRunning = running; }
-    bool dateChangeRunning() const { return m_dateChangeRunning; }
-    void setDateChangeRunning(bool running) { m_dateChangeRunning = running; }
+    // The countdown timer (its armed flag is not stored).
+    CountdownTimer& timer() { return m_timer; }
 
 private:
     std::filesystem::path m_programFolder;
@@ -136,12 +130,11 @@ private:
     bool m_writesHeld = false;
     bool m_startDeclined = false;
     int m_residentCountdown = 0;
-    int m_warmUpCounter = 180;
+    CountdownTimer m_timer;
+    bool m_timerTaken = false;
     bool m_firstActivation = true;
     bool m_returnedFromElsewhere = false;
     std::optional<std::string> m_deferredMessage;
-    bool m_retrievalRunning = false;
-    bool m_dateChangeRunning = false;
 };
 
 } // namespace rekko

@@ -8,8 +8,10 @@ namespace {
 
 class NullRecord : public RecordPort {
 public:
-    Status appendStart() override { return Success(); }
-    void appendStop() override {}
+    Result<std::optional<std::string>> appendStart(int, bool) override { return std::optional<std::string>{}; }
+    Status appendStop() override { return Success(); }
+    Status switchOff() override { return Success(); }
+    Status switchOn() override { return Success(); }
 };
 
 class NullHotkeys : public HotkeyPort {
@@ -18,28 +20,13 @@ public:
     void releaseKeys() override {}
 };
 
-class NullYear : public YearPort {
-public:
-    void showYearAtStart() override {}
-    void startDayCount() override {}
-};
-
-class NullMemo : public MemoPort {
-public:
-    Status load(const std::filesystem::path&) override { return Success(); }
-    Status save() override { return Success(); }
-    void measure() override {}
-};
-
 } // namespace
 
 ShellPorts NullShellPorts() {
     // They hold no state, so every caller may share them.
     static NullRecord record;
     static NullHotkeys hotkeys;
-    static NullYear year;
-    static NullMemo memo;
-    return {record, hotkeys, year, memo};
+    return {record, hotkeys};
 }
 
 } // namespace rekko

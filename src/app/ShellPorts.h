@@ -1,21 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The ports through which the shell's sequences reach the start-and-stop record, the hotkeys, the year page and the
-// memo page, each with a null class that does nothing, used until that part is wired into the main window.
+// The parts of the shell the sequences reach through ports (the start-and-stop record, the hotkeys, the year page,
+// the memo page), and null classes that do nothing for the record and the hotkeys.
 #pragma once
 
 #include "base/Result.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace rekko {
 
 class RecordPort {
 public:
     virtual ~RecordPort() = default;
-    // Appends the start record; a failure is reported by the caller and start-up goes on.
-    virtual Status appendStart() = 0;
+    // Appends the start record keeping the newest lineLimit lines; with showPrevious answers the message about the
+    // last stop for the first activation. A failure is reported by the caller and start-up goes on.
+    virtual Result<std::optional<std::string>> appendStart(int lineLimit, bool showPrevious) = 0;
     // Appends the stop record at the orderly end.
-    virtual void appendStop() = 0;
+    virtual Status appendStop() = 0;
+    // Follows cbKidouKiroku switched by the user: off appends a stop line, on makes a missing record.
+    virtual Status switchOff() = 0;
+    virtual Status switchOn() = 0;
 };
 
 class HotkeyPort {
@@ -51,11 +57,9 @@ public:
 struct ShellPorts {
     RecordPort& record;
     HotkeyPort& hotkeys;
-    YearPort& year;
-    MemoPort& memo;
 };
 
-// Returns ports for parts that are not there yet: each does nothing and succeeds.
+// Returns ports that do nothing and succeed, for windows built without a record or hotkeys (tests).
 ShellPorts NullShellPorts();
 
 } // namespace rekko

@@ -2,6 +2,8 @@
 // The creation sequence, month initialisation, save all and the orderly end, step by step.
 #include "ShellSequence.h"
 
+#include "StartStopRecord.h"
+
 #include <exception>
 
 namespace rekko {
@@ -12,6 +14,9 @@ namespace {
 
 // The function tick's interval after month initialisation, until the start sets its own.
 constexpr int kFunctionTickMilliseconds = 10000;
+
+// What a failed write of the start-and-stop record is reported as when its failure names no file.
+constexpr const char* kRecordName = "起動＆終了時刻の記録";
 
 } // namespace
 
@@ -32,6 +37,11 @@ ShellSequence::ShellSequence(MainController& controller, Dialogs& dialogs, Shell
 void ShellSequence::attachMonthPage(ScheduleStores& stores, MonthDisplay& display) {
     m_stores = &stores;
     m_display = &display;
+}
+
+void ShellSequence::attachPages(YearPort& year, MemoPort& memo) {
+    m_year = &year;
+    m_memo = &memo;
 }
 
 bool ShellSequence::start(const std::vector<std::string>& arguments, const fs::path& programsFolder) {
@@ -56,13 +66,12 @@ bool ShellSequence::start(const std::vector<std::string>& arguments, const fs::p
     recordStart();
     if (settings.cbHotkey)
         m_ports.hotkeys.registerKeys();
-    m_ports.memo.measure();
-    // The warm-up of the function tick, its interval at start, and the values clamped at start.
+    m_memo->measure();
+    // The values clamped at start; the main window starts the warm-up of the function tick when the start is over.
     m_controller.finishStart();
-    m_window.runFunctionTick(m_controller.functionTickMilliseconds());
     m_window.showCommemoration(m_controller.commemoration());
     m_window.offerEditor(m_controller.pomta().has_value() && settings.cbEditor);
-    m_ports.year.startDayCount();
+    m_year->startDayCount();
     m_window.place();
     return true;
 }
@@ -77,7 +86,7 @@ Status ShellSequence::initialiseMonths() {
             m_window.showSettings();
             result = m_stores->load();
             if (result)
-                result = m_ports.memo.load(m_controller.files().memoFile);
+                result = m_memo->load(m_controller.files().memoFile);
         } else {
             result = Failure{.reported = true};
         }
@@ -89,7 +98,7 @@ Status ShellSequence::initialiseMonths() {
     try {
         m_window.showStartState();
         m_display->finishInitialisation();
-        m_ports.year.showYearAtStart();
+        m_year->showYearAtStart();
         m_window.runFunctionTick(kFunctionTickMilliseconds);
     } catch (const std::exception& error) {
         if (result)
@@ -103,22 +112,38 @@ SaveReport ShellSequence::saveAll() {
     m_window.collectWindowState(m_controller.settings());
     report.add(m_controller.writeSettingsFile());
     m_stores->save(report);
-    report.run("memo", [this] { return m_ports.memo.save(); });
+    report.run("memo", [this] { return m_memo->save(); });
     return report;
 }
 
 SaveReport ShellSequence::shutDown() {
+    SaveReport report;
     if (m_controller.settings().cbKidouKiroku)
-        m_ports.record.appendStop();
-    return saveAll();
+        report.run(kRecordName, [this] { return m_ports.record.appendStop(); });
+    SaveReport saved = saveAll();
+    report.failures.insert(report.failures.end(), saved.failures.begin(), saved.failures.end());
+    report.rescuable = std::move(saved.rescuable);
+    return report;
+}
+
+void ShellSequence::switchStartRecord(bool on) {
+    SaveReport report;
+    report.run(kRecordName, [this, on] { return on ? m_ports.record.switchOn() : m_ports.record.switchOff(); });
+    if (!report.ok())
+        m_dialogs.inform(report.message());
 }
 
 void ShellSequence::recordStart() {
-    if (!m_controller.settings().cbKidouKiroku)
+    const Settings& settings = m_controller.settings();
+    if (!settings.cbKidouKiroku)
         return;
     bool recorded = false;
     try {
-        recorded = m_ports.record.appendStart().ok();
+        const auto started =
+            m_ports.record.appendStart(RecordLineLimit(std::to_string(settings.udKidouGyou)), settings.cbKirokuHyouji);
+        recorded = started.ok();
+        if (recorded && started.value())
+            m_controller.setDeferredMessage(*started.value());
     } catch (const std::exception&) {
         recorded = false;
     }

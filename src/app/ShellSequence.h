@@ -54,6 +54,9 @@ public:
     // Joins the month page: its stores and its display take part in month initialisation and save all. Every
     // sequence below needs it.
     void attachMonthPage(ScheduleStores& stores, MonthDisplay& display);
+    // Joins the year and memo pages: the year takes part in month initialisation and the last creation step, the
+    // memo in month initialisation, the creation sequence and save all. Every sequence below needs them.
+    void attachPages(YearPort& year, MemoPort& memo);
 
     // Runs the creation sequence of the main window; programsFolder is where siblings may be installed. Answers
     // false when month initialisation failed: its message has been shown and the program must end.
@@ -69,8 +72,13 @@ public:
     // memo. Nothing that fails stops the rest.
     SaveReport saveAll() override;
 
-    // Runs the orderly end: the stop record while cbKidouKiroku is on, then save all.
+    // Runs the orderly end: the stop record while cbKidouKiroku is on, then save all. A stop record that could not
+    // be written is reported with what save all could not write.
     SaveReport shutDown();
+
+    // Follows cbKidouKiroku switched by the user: off appends a stop line to the record, on makes a missing record.
+    // A failure is shown as a failed save is.
+    void switchStartRecord(bool on);
 
     // Releases the hotkeys when the main window goes away.
     void releaseHotkeys() { m_ports.hotkeys.releaseKeys(); }
@@ -88,6 +96,8 @@ private:
     ShellPorts m_ports;
     ScheduleStores* m_stores = nullptr;
     MonthDisplay* m_display = nullptr;
+    YearPort* m_year = nullptr;
+    MemoPort* m_memo = nullptr;
 };
 
 } // namespace rekko

@@ -3,6 +3,8 @@
 // message about the last stop, a stop line at every orderly end, and the option switched off and on.
 #pragma once
 
+#include "ShellPorts.h"
+
 #include "base/Result.h"
 #include "calendar/Julius.h"
 #include "platform/Clock.h"
@@ -32,7 +34,7 @@ std::optional<LocalDateTime> ParseRecordDateTime(std::string_view text);
 // least 1, so that the new start line always stays.
 int RecordLineLimit(std::string_view text);
 
-class StartStopRecord {
+class StartStopRecord : public RecordPort {
 public:
     StartStopRecord(std::filesystem::path file, const Clock& clock, Dialogs& dialogs)
         : m_file(std::move(file)), m_clock(clock), m_dialogs(dialogs) {}
@@ -42,15 +44,15 @@ public:
     // activation: when the file's last line was a stop, "前回は … に終了しました。", otherwise "前回は不正終了しまし
     // た。"; no message without an earlier record. Fails when the file cannot be read or written, or the last stop's
     // date cannot be read; the caller reports it and start-up goes on.
-    Result<std::optional<std::string>> appendStart(int lineLimit, bool showPrevious);
+    Result<std::optional<std::string>> appendStart(int lineLimit, bool showPrevious) override;
 
     // Appends "E:" and now to an existing record; without a file nothing happens.
-    Status appendStop();
+    Status appendStop() override;
 
     // The option cbKidouKiroku switched off: an existing record gets a stop line.
-    Status switchOff() { return appendStop(); }
+    Status switchOff() override { return appendStop(); }
     // The option switched on: a missing record is made holding a start line.
-    Status switchOn();
+    Status switchOn() override;
 
     const std::filesystem::path& file() const { return m_file; }
 

@@ -21,18 +21,14 @@ struct Shell {
 
 TEST(MainController, CloseIsRefusedDuringRetrievalOrDateChange) {
     Shell shell;
-    shell.controller.setRetrievalRunning(true);
     shell.dialogs.expect(DialogAnswer::Ok);
-    EXPECT_TRUE(shell.controller.refuseClose());
+    EXPECT_TRUE(shell.controller.refuseClose(true, false));
     EXPECT_EQ(shell.dialogs.shown().back().text,
               "時刻取得中です。現在は終了できません。\r\nもう少し後、終了させてください。");
-    shell.controller.setRetrievalRunning(false);
-    shell.controller.setDateChangeRunning(true);
     shell.dialogs.expect(DialogAnswer::Ok);
-    EXPECT_TRUE(shell.controller.refuseClose());
+    EXPECT_TRUE(shell.controller.refuseClose(false, true));
     EXPECT_EQ(shell.dialogs.shown().back().text, "今は終了できません。");
-    shell.controller.setDateChangeRunning(false);
-    EXPECT_FALSE(shell.controller.refuseClose());
+    EXPECT_FALSE(shell.controller.refuseClose(false, false));
 }
 
 TEST(MainController, TheCurrentMonthReturnsAtTheFirstActivationAndAfterAnotherApplication) {
@@ -57,16 +53,6 @@ TEST(MainController, TheCurrentMonthReturnsAtTheFirstActivationAndAfterAnotherAp
     shell.controller.noteFocusLeftProgram();
     shell.controller.noteFocusOnDialog();
     EXPECT_FALSE(shell.controller.activate(false).showCurrentMonth);
-}
-
-TEST(MainController, StatusPanels) {
-    Shell shell;
-    EXPECT_EQ(shell.controller.statusPanel0(), "2024/5/3 (金) 午後 3 : 05");
-    shell.controller.setRetrievalRunning(true);
-    EXPECT_EQ(shell.controller.statusPanel0(), "　　時刻取得中　　");
-    EXPECT_EQ(shell.controller.statusPanel1(true).text.find("<Jiglo>"), std::string::npos);
-    shell.startup.write("Jiglo.desktop", "[Desktop Entry]\n");
-    EXPECT_EQ(shell.controller.statusPanel1(true).text.find("<Jiglo>"), 0u);
 }
 
 } // namespace

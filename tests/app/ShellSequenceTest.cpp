@@ -12,6 +12,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <tuple>
 
 namespace rekko {
 namespace {
@@ -36,11 +37,23 @@ public:
     void offerEditor(bool useEditor) override { calls.push_back(useEditor ? "editor" : "no editor"); }
     void place() override { calls.push_back("place"); }
     void finishInitialisation() override { calls.push_back("grid"); }
-    Status appendStart() override {
+    Result<std::optional<std::string>> appendStart(int lineLimit, bool showPrevious) override {
         calls.push_back("start record");
+        startArguments = {lineLimit, showPrevious};
         return startRecord;
     }
-    void appendStop() override { calls.push_back("stop record"); }
+    Status appendStop() override {
+        calls.push_back("stop record");
+        return stopRecord;
+    }
+    Status switchOff() override {
+        calls.push_back("record off");
+        return stopRecord;
+    }
+    Status switchOn() override {
+        calls.push_back("record on");
+        return Success();
+    }
     void registerKeys() override { calls.push_back("hotkeys"); }
     void releaseKeys() override { calls.push_back("hotkeys released"); }
     void showYearAtStart() override { calls.push_back("year"); }
@@ -57,10 +70,12 @@ public:
     }
     void measure() override { calls.push_back("memo measured"); }
 
-    ShellPorts ports() { return {*this, *this, *this, *this}; }
+    ShellPorts ports() { return {*this, *this}; }
 
     std::vector<std::string> calls;
-    Status startRecord = Success();
+    Result<std::optional<std::string>> startRecord = std::optional<std::string>{};
+    std::pair<int, bool> startArguments;
+    Status stopRecord = Success();
     bool memoThrows = false;
 };
 
@@ -74,6 +89,7 @@ struct Program {
         folder.write("Sorel.ini",
                      "[Settei]\r\n" + settings + "edFolder=" + (data / "").string() + "\r\nCaFT1=CaFT4050.mcp\r\n");
         sequence.attachMonthPage(stores, shell);
+        sequence.attachPages(shell, shell);
     }
     void writeData(const std::string& name, std::string_view bytes) const {
         std::ofstream(data / name, std::ios::binary) << bytes;
@@ -95,22 +111,39 @@ TEST(ShellSequence, TheCreationSequenceRunsItsStepsInOrderAsTheSwitchesSay) {
     Program program("cbKidouKiroku=1\r\npTChien=200\r\n");
     program.dialogs.expect(DialogAnswer::Ok, program.data.string() + "/CaFromTo.myc が存在しません。");
     ASSERT_TRUE(program.sequence.start({"/J05"}, program.startup.path()));
-    EXPECT_EQ(
-        program.shell.calls,
-        (std::vector<std::string>{"features", "tick 10000", "collect", "settings shown", "memo CaMemo.myc",
-                                  "start state", "grid", "year", "tick 10000", "start record", "hotkeys",
-                                  "memo measured", "tick 10000", "commemoration", "no editor", "day count", "place"}));
+    EXPECT_EQ(program.shell.calls,
+              (std::vector<std::string>{"features", "tick 10000", "collect", "settings shown", "memo CaMemo.myc",
+                                        "start state", "grid", "year", "tick 10000", "start record", "hotkeys",
+                                        "memo measured", "commemoration", "no editor", "day count", "place"}));
     EXPECT_EQ(program.controller.settings().pTChien, 60);
     EXPECT_EQ(program.controller.residentCountdown(), 5);
 
     // Without the hotkeys, and with a start record that fails: its message, and the start goes on.
-    Program failing("cbKidouKiroku=1\r\ncbHotkey=0\r\ncbTShuusei=1\r\n");
+    Program failing("cbKidouKiroku=1\r\ncbHotkey=0\r\npTimer=21:30:00\r\npTimerBf=7\r\n");
     failing.writeData("CaFromTo.myc", kEmptyPeriodFile);
     failing.shell.startRecord = Failure{.cause = "disk full"};
     failing.dialogs.expect(DialogAnswer::Ok, "起動時刻取得エラー\r\n処理は続けます。");
     ASSERT_TRUE(failing.sequence.start({}, failing.startup.path()));
     EXPECT_EQ(std::count(failing.shell.calls.begin(), failing.shell.calls.end(), "hotkeys"), 0);
-    EXPECT_EQ(failing.shell.calls[failing.shell.calls.size() - 5], "tick 1000");
+    // The countdown timer takes its stored time and notice minutes, disarmed.
+    EXPECT_EQ(failing.controller.timer().setTime(), (21 * 60 + 30) * 60 * 1000);
+    EXPECT_EQ(failing.controller.timer().notice(), 7);
+    EXPECT_FALSE(failing.controller.timer().armed());
+}
+
+TEST(ShellSequence, TheStartRecordTakesItsLineLimitAndItsMessageWaitsForTheFirstActivation) {
+    // A limit below 1 in the file reads as the default.
+    for (const auto& [settings, limit, showPrevious] :
+         {std::tuple{"udKidouGyou=3\r\ncbKirokuHyouji=1\r\n", 3, true}, std::tuple{"udKidouGyou=-5\r\n", 100, false},
+          std::tuple{"udKidouGyou=0\r\n", 100, false}}) {
+        Program program(std::string("cbKidouKiroku=1\r\n") + settings);
+        program.writeData("CaFromTo.myc", kEmptyPeriodFile);
+        program.shell.startRecord = std::optional<std::string>{"前回は不正終了しました。"};
+        ASSERT_TRUE(program.sequence.start({}, program.startup.path()));
+        EXPECT_EQ(program.shell.startArguments, std::pair(limit, showPrevious)) << settings;
+        EXPECT_EQ(program.controller.activate(false).deferredMessage, "前回は不正終了しました。");
+        EXPECT_FALSE(program.controller.activate(false).deferredMessage);
+    }
 }
 
 TEST(ShellSequence, MonthInitialisationLoadsTheWindowAndTakesTheDataFolderOnce) {
@@ -201,6 +234,18 @@ TEST(ShellSequence, TheOrderlyEndWritesTheStopRecordWhileSwitchedOnThenSavesAll)
         EXPECT_EQ(program.shell.calls.front(), record ? "stop record" : "collect");
         EXPECT_EQ(program.shell.calls.back(), "memo saved");
     }
+    // A stop record that cannot be written is reported with everything else, and save all still runs.
+    program.controller.settings().cbKidouKiroku = true;
+    program.shell.stopRecord = Failure{.cause = "disk full", .path = (program.folder / "SorelSte.myd").string()};
+    const SaveReport report = program.sequence.shutDown();
+    ASSERT_EQ(report.failures.size(), 1u);
+    EXPECT_EQ(report.failures[0].path, (program.folder / "SorelSte.myd").string());
+    EXPECT_EQ(program.shell.calls.back(), "memo saved");
+    // Switching the record off by hand reports the same failure at once.
+    program.dialogs.expect(DialogAnswer::Ok, report.message());
+    program.sequence.switchStartRecord(false);
+    program.sequence.switchStartRecord(true);
+    EXPECT_EQ(program.shell.calls.back(), "record on");
 }
 
 TEST(ShellSequence, LinkedDataFilesStayLinksAndABrokenLinkIsNeverTakenForMissing) {

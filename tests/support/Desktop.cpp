@@ -228,7 +228,11 @@ RekkoProcess::~RekkoProcess() {
 }
 
 bool RekkoProcess::start(const QStringList& arguments) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    return launch(arguments) && waitForMainWindow();
+}
+
+bool RekkoProcess::launch(const QStringList& arguments) {
+    QProcessEnvironment environment = m_environment;
     environment.insert("QT_QPA_PLATFORM", "xcb");
     environment.insert("XDG_RUNTIME_DIR", QString::fromStdString((m_root / "run").string()));
     environment.insert("HOME", QString::fromStdString((m_root / "home").string()));
@@ -237,8 +241,10 @@ bool RekkoProcess::start(const QStringList& arguments) {
     m_process.setProcessEnvironment(environment);
     m_process.setWorkingDirectory(QString::fromStdString(m_data.string()));
     m_process.start(QString::fromStdString((m_program / "Rekko").string()), arguments);
-    if (!m_process.waitForStarted(10000))
-        return false;
+    return m_process.waitForStarted(10000);
+}
+
+bool RekkoProcess::waitForMainWindow() {
     m_mainWindow = WaitForWindow(pid(), "^Rekko - Rekko -$", 20000);
     if (m_mainWindow.isEmpty())
         return false;

@@ -98,6 +98,12 @@ public:
     const std::filesystem::path& programFolder() const { return m_program; }
     // Starts the program and waits for its main window, which is then active; false when it did not come.
     bool start(const QStringList& arguments = {});
+    // Starts the program without waiting (boxes may come before the main window); false when it did not start.
+    bool launch(const QStringList& arguments = {});
+    // Waits for the main window and activates it; false when it did not come.
+    bool waitForMainWindow();
+    // Sets a variable of the program's environment for the next start (the fake clock, for one).
+    void setEnvironment(const QString& name, const QString& value) { m_environment.insert(name, value); }
     qint64 pid() const { return m_process.processId(); }
     // The X window id of its main window.
     const QString& mainWindow() const { return m_mainWindow; }
@@ -110,6 +116,7 @@ private:
     std::filesystem::path m_program;
     std::filesystem::path m_data;
     QProcess m_process;
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
     QString m_mainWindow;
 };
 

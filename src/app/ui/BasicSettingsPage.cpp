@@ -75,6 +75,8 @@ BasicSettingsPage::BasicSettingsPage(DataFolderChange& change, Settings& setting
         enableRecordControls(on);
         emit startRecordSwitched(on);
     });
+    connect(m_kidouKiroku, &QCheckBox::clicked, this, &BasicSettingsPage::startRecordClicked);
+    connect(m_memo, &QCheckBox::toggled, this, &BasicSettingsPage::memoSwitched);
     enableRecordControls(false);
     BindKey(m_kidouKiroku, settings.cbKidouKiroku);
     BindKey(m_kirokuHyouji, settings.cbKirokuHyouji);

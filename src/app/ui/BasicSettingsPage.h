@@ -30,6 +30,10 @@ public:
 signals:
     // cbKidouKiroku was switched by the user or by reading the settings.
     void startRecordSwitched(bool on);
+    // The user clicked cbKidouKiroku: the record follows it.
+    void startRecordClicked(bool on);
+    // cbMemo was switched by the user or by reading the settings: the memo tab shows or hides.
+    void memoSwitched(bool on);
 
 private:
     void enableRecordControls(bool on);

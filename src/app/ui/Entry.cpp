@@ -2,10 +2,12 @@
 // The process entry: start-up checks under the start lock, then the main window until the program ends.
 #include "Entry.h"
 
+#include "MainHotkeys.h"
 #include "MainWindow.h"
 
 #include "app/AppFolders.h"
 #include "app/SingleInstance.h"
+#include "app/StartStopRecord.h"
 #include "controls/ui/TCalExFonts.h"
 #include "platform/ProgramLocation.h"
 #include "platform/ShutdownSignals.h"
@@ -105,10 +107,12 @@ int RunRekko(int argc, char** argv) {
     QtDialogs dialogs(true);
     MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, dialogs,
                               folders.userData() / "rescue");
-    // The start-and-stop record, the hotkeys, the year page and the memo page join the shell through these ports.
-    MainWindow window(
-        controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); }, NullShellPorts());
+    // The start-and-stop record and the hotkeys join the shell through these ports.
+    StartStopRecord record(controller.files().startStopRecord, clock, dialogs);
+    MainHotkeys hotkeys(controller, dialogs);
+    MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); }, {record, hotkeys});
     dialogs.setParentWindow(&window);
+    QObject::connect(&hotkeys, &MainHotkeys::pressed, &window, &MainWindow::hotkeyPressed);
     QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);
     if (signalPipe >= 0) {
         auto* notifier = new QSocketNotifier(signalPipe, QSocketNotifier::Read, &window);

@@ -23,6 +23,8 @@ public:
     void showValues();
     // Answers whether cbZunbo asks for the diary program to be looked for (a control without a key).
     bool zunboWanted() const { return m_zunbo->isChecked(); }
+    // cbTShuusei, disabled while the function tick runs.
+    QCheckBox* autoCorrection() const { return m_tShuusei; }
 
     // Shows what the sibling lookup and the feature switches allow: Zunbo found checks cbZunbo and cbPrjN, not found
     // unchecks both and hides cbPrjN; the editor group shows only with Pomta; without the time feature the clock

@@ -2,6 +2,8 @@
 // The status bar of the main window.
 #include "MainStatusBar.h"
 
+#include <QApplication>
+
 namespace rekko {
 
 MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
@@ -34,6 +36,14 @@ void MainStatusBar::setPanel0(const std::string& text) {
 void MainStatusBar::setPanel1(const StatusLine& line) {
     m_panel1->setText(QString::fromStdString(line.text));
     m_panel1->setAlignment((line.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+}
+
+void MainStatusBar::setHighlighted(bool highlighted) {
+    setAutoFillBackground(highlighted);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window,
+                     highlighted ? QColor(Qt::yellow) : QApplication::palette(this).color(QPalette::Window));
+    setPalette(colours);
 }
 
 void MainStatusBar::resizeEvent(QResizeEvent* event) {

@@ -18,6 +18,8 @@ public:
 
     void setPanel0(const std::string& text);
     void setPanel1(const StatusLine& line);
+    // Colours the bar yellow (the date change), or gives it back its normal colour.
+    void setHighlighted(bool highlighted);
     QLabel* panel0() const { return m_panel0; }
     QLabel* panel1() const { return m_panel1; }
     // edtStatus, the day entry.

@@ -2,12 +2,14 @@
 // The main window: building and wiring the pages, its steps of the shell's sequences, activation and the orderly end.
 #include "MainWindow.h"
 
+#include "app/Hotkeys.h"
 #include "app/WindowPlacement.h"
 #include "platform/InstanceRegistry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
 #include <QShortcut>
@@ -39,6 +41,7 @@ MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::functi
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
     buildPages();
     wireCommands();
+    wireResidency();
     m_pages->tabBar()->installEventFilter(this);
     watchFocusReturns();
     fitToCalendar();
@@ -53,15 +56,9 @@ void MainWindow::buildPages() {
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("PageControl1");
     m_month = new MonthPage(m_pages);
-    m_year = new QWidget(m_pages);
-    m_year->setObjectName("tsYear");
     m_settings = new SettingsPage(m_dataFolderChange, settings, m_pages);
-    m_memo = new QWidget(m_pages);
-    m_memo->setObjectName("tsMemo");
     m_pages->addTab(m_month, QStringLiteral("月"));
-    m_pages->addTab(m_year, QStringLiteral("年"));
     m_pages->addTab(m_settings, QStringLiteral("設定"));
-    m_pages->addTab(m_memo, QStringLiteral("メモ"));
     m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
     setCentralWidget(m_pages);
 
@@ -70,6 +67,14 @@ void MainWindow::buildPages() {
     setStatusBar(m_status);
     m_monthView = new MonthView(m_month, m_status->dayEntry(), m_sequence, settings, m_controller.clock(), m_dialogs);
     m_sequence.attachMonthPage(m_monthView->stores(), *m_monthView);
+    // The year page takes its rules from the month grid and jumps to months in it.
+    m_yearLink = new YearPageLink(m_controller.clock(), m_dialogs, settings, m_pages, *m_monthView);
+    m_year = m_yearLink->page();
+    m_pages->insertTab(1, m_year, QStringLiteral("年"));
+    m_memoLink = new MemoPageLink(m_controller, m_dialogs, m_pages);
+    m_memo = m_memoLink->page();
+    m_pages->addTab(m_memo, QStringLiteral("メモ"));
+    m_sequence.attachPages(*m_yearLink, *m_memoLink);
 
     m_functionTimer = new QTimer(this);
     m_functionTimer->setObjectName("tmKinou");
@@ -77,6 +82,36 @@ void MainWindow::buildPages() {
     m_residentTimer = new QTimer(this);
     m_residentTimer->setObjectName("tmJouchuu");
     m_residentTimer->setInterval(1000);
+
+    m_timerHost = new TimerWindowHost(m_controller.timer(), m_controller.clock(), m_dialogs, this);
+    m_tick = new MainTick(*this, *m_timerHost);
+    m_residency = new Residency(*this);
+    m_siblings = new SiblingPrograms(*this, *m_residency);
+}
+
+void MainWindow::wireResidency() {
+    const MonthPageButtons& buttons = m_month->buttons();
+    connect(buttons.resident, &QPushButton::clicked, m_residency, &Residency::goResident);
+    connect(this, &MainWindow::residentRequested, m_residency, &Residency::goResident);
+    connect(buttons.timer, &QPushButton::clicked, m_timerHost, &TimerWindowHost::openSetting);
+    connect(m_menu->actions().timer, &QAction::triggered, m_timerHost, &TimerWindowHost::openSetting);
+    connect(m_timerHost, &TimerWindowHost::armedChanged, this,
+            [button = buttons.timer](bool armed) { ShowTimerArmed(*button, armed); });
+    connect(m_settings->functions(), &FunctionSettingsPage::timerSwitched, m_timerHost,
+            &TimerWindowHost::switchFunction);
+}
+
+void MainWindow::hotkeyPressed(int id) {
+    if (id == kResidentHotkeyId)
+        m_residency->residentHotkey();
+    else if (id == kEditorHotkeyId)
+        m_siblings->startEditor();
+}
+
+void MainWindow::quitWithoutSaving() {
+    m_closeAccepted = true;
+    close();
+    QCoreApplication::exit(1);
 }
 
 void MainWindow::wireCommands() {
@@ -113,12 +148,8 @@ void MainWindow::wireCommands() {
         if (m_pages->widget(index) == m_month)
             m_monthView->grid()->setFocus();
     });
-    connect(m_functionTimer, &QTimer::timeout, this, [this] {
-        if (isVisible())
-            m_status->setPanel0(m_controller.statusPanel0());
-        emit functionTicked();
-    });
     connect(m_residentTimer, &QTimer::timeout, this, &MainWindow::countDown);
+    wireYearAndMemo();
     // Alt+Right and Alt+Left turn the pages.
     for (const auto& [key, step] : {std::pair{Qt::Key_Right, 1}, std::pair{Qt::Key_Left, -1}}) {
         connect(new QShortcut(Qt::ALT | key, this), &QShortcut::activated, this, [this, step = step] {
@@ -132,8 +163,52 @@ void MainWindow::wireCommands() {
     }
 }
 
+void MainWindow::wireYearAndMemo() {
+    const MainMenuActions& actions = m_menu->actions();
+    const BasicSettingsPage* basic = m_settings->basic();
+    connect(actions.dayCount, &QAction::triggered, m_yearLink, &YearPageLink::showDayCount);
+    connect(m_settings->calendar(), &CalendarSettingsPage::rokuyoSwitched, m_year, &YearPage::setShowRokuyo);
+    for (const auto& [action, view] :
+         {std::pair{actions.memo, MemoView::Memo}, std::pair{actions.readMe, MemoView::ReadMe},
+          std::pair{actions.usage, MemoView::Usage}, std::pair{actions.latest, MemoView::VersionHistory}})
+        connect(action, &QAction::triggered, this, [this, view = view] { showMemoView(view); });
+    connect(actions.startRecord, &QAction::triggered, m_memoLink, &MemoPageLink::showStartRecord);
+    connect(basic, &BasicSettingsPage::startRecordSwitched, m_memo, &MemoPage::setStartRecordEnabled);
+    connect(basic, &BasicSettingsPage::startRecordClicked, this, [this](bool on) { m_sequence.switchStartRecord(on); });
+    connect(basic, &BasicSettingsPage::memoSwitched, this,
+            [this](bool on) { m_pages->setTabVisible(m_pages->indexOf(m_memo), on && !m_editorTookMemo); });
+    connect(m_memoLink, &MemoPageLink::residentRequested, this, &MainWindow::residentRequested);
+    connect(this, &MainWindow::memoFocusRequested, this, [this] { m_memo->controls().CaMemo->setFocus(); });
+    // Alt+M is the memo command anywhere in the window, before the menu bar's own Alt+M opens "メモ欄".
+    qApp->installEventFilter(this);
+}
+
+void MainWindow::showMemoView(MemoView view) {
+    const bool shown = m_pages->isTabVisible(m_pages->indexOf(m_memo));
+    m_menu->actions().memo->setChecked(shown);
+    if (!shown)
+        return;
+    m_memo->showView(view);
+    m_pages->setCurrentWidget(m_memo);
+}
+
+bool MainWindow::isAltM(QEvent* event) const {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return key->key() == Qt::Key_M && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier &&
+           QApplication::activeWindow() == this && !QApplication::activeModalWidget();
+}
+
 bool MainWindow::start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder) {
-    return m_sequence.start(arguments, programsFolder);
+    if (!m_sequence.start(arguments, programsFolder))
+        return false;
+    const Settings& s = m_controller.settings();
+    m_siblings->offer(m_controller.pomta().has_value() && s.cbEditor);
+    m_tick->status().startCountdown(m_controller.residentCountdown());
+    // The warm-up of the function tick begins once the start is over.
+    m_tick->tick().start();
+    return true;
 }
 
 void MainWindow::saveAllTellingFailures() {
@@ -168,11 +243,13 @@ void MainWindow::collectWindowState(Settings& s) {
         s.fmDayTop = s.fmC21Top;
         s.fmDayLeft = s.fmC21Left;
     }
+    m_memoLink->collectPlace(s);
 }
 
 void MainWindow::showSettings() {
     m_settingsRead = true;
     m_settings->showValues();
+    m_pages->setTabVisible(m_pages->indexOf(m_memo), m_controller.settings().cbMemo && !m_editorTookMemo);
 }
 
 void MainWindow::showStartState() {
@@ -196,6 +273,7 @@ void MainWindow::offerEditor(bool useEditor) {
         return;
     }
     memo->setText(QStringLiteral("メモ"));
+    m_editorTookMemo = true;
     m_pages->setTabVisible(m_pages->indexOf(m_memo), false);
     m_menu->actions().memo->setChecked(false);
 }
@@ -242,21 +320,27 @@ void MainWindow::placeWindows() {
 }
 
 void MainWindow::refreshStatus() {
-    m_status->setPanel0(m_controller.statusPanel0());
-    m_status->setPanel1(m_controller.statusPanel1(m_controller.settings().cbShiyouchuu));
+    m_tick->refreshClock();
+    m_tick->status().refreshPanel1();
 }
 
 void MainWindow::cancelCountdown() {
-    if (m_controller.residentCountdown() == 0 && !m_residentTimer->isActive())
+    if (m_tick->status().countdownSeconds() == 0 && !m_residentTimer->isActive())
         return;
-    m_controller.setResidentCountdown(0);
     m_residentTimer->stop();
-    refreshStatus();
+    m_tick->status().cancelCountdown();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_pages->tabBar() && event->type() == QEvent::MouseButtonPress)
         cancelCountdown();
+    if (isAltM(event)) {
+        // Taking the override keeps the menu bar from seeing the key; the press that follows is the command.
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            m_menu->actions().memo->trigger();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -276,10 +360,7 @@ void MainWindow::watchFocusReturns() {
 }
 
 void MainWindow::countDown() {
-    const int left = std::max(0, m_controller.residentCountdown() - 1);
-    m_controller.setResidentCountdown(left);
-    refreshStatus();
-    if (left == 0) {
+    if (m_tick->status().countDown()) {
         m_residentTimer->stop();
         emit residentRequested();
     }
@@ -291,10 +372,7 @@ void MainWindow::openSettings() {
 }
 
 void MainWindow::wakeUp() {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    m_residency->restore();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -315,9 +393,9 @@ void MainWindow::changeEvent(QEvent* event) {
     } else if (m_pages->currentWidget() == m_memo) {
         emit memoFocusRequested();
     }
-    m_status->setPanel0(m_controller.statusPanel0());
+    m_tick->refreshClock();
     m_functionTimer->start();
-    if (m_controller.residentCountdown() > 0)
+    if (m_tick->status().countdownSeconds() > 0)
         m_residentTimer->start();
     // The box waits until the activation is over, so it does not open inside the window system's focus change.
     if (activation.deferredMessage)
@@ -339,7 +417,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!m_systemClosing && m_controller.refuseClose()) {
+    if (!m_systemClosing && m_controller.refuseClose(m_tick->retrievalRunning(), m_tick->tick().dateChangeRunning())) {
         event->ignore();
         return;
     }
@@ -382,7 +460,7 @@ void MainWindow::closeBySystem() {
 
 void MainWindow::finishShutdown() {
     // A date change must finish first; it runs on this thread, so check again shortly.
-    if (m_controller.dateChangeRunning()) {
+    if (m_tick->tick().dateChangeRunning()) {
         QTimer::singleShot(100, this, &MainWindow::finishShutdown);
         return;
     }

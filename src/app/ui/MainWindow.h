@@ -4,7 +4,12 @@
 
 #include "MainMenu.h"
 #include "MainStatusBar.h"
+#include "MainTick.h"
+#include "MemoPageLink.h"
+#include "Residency.h"
 #include "SettingsPage.h"
+#include "SiblingPrograms.h"
+#include "YearPageLink.h"
 #include "month/ui/MonthPage.h"
 #include "month/ui/MonthView.h"
 
@@ -12,6 +17,7 @@
 #include "app/MainController.h"
 #include "app/ShellSequence.h"
 #include "platform/Dialogs.h"
+#include "timer/ui/TimerWindowHost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -39,17 +45,24 @@ public:
     bool start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder);
 
     MainController& controller() const { return m_controller; }
+    Dialogs& dialogs() const { return m_dialogs; }
     ShellSequence& sequence() { return m_sequence; }
     QTabWidget* pages() const { return m_pages; }
     MonthPage* monthPage() const { return m_month; }
     MonthView* monthView() const { return m_monthView; }
     SettingsPage* settingsPage() const { return m_settings; }
-    // The year and memo pages hold what their own parts put into them.
-    QWidget* yearPage() const { return m_year; }
-    QWidget* memoPage() const { return m_memo; }
+    YearPage* yearPage() const { return m_year; }
+    MemoPage* memoPage() const { return m_memo; }
     MainMenu* menus() const { return m_menu; }
     MainStatusBar* status() const { return m_status; }
     QTimer* functionTimer() const { return m_functionTimer; }
+    MainTick* tick() const { return m_tick; }
+    Residency* residency() const { return m_residency; }
+    TimerWindowHost* timerHost() const { return m_timerHost; }
+
+    // Ends the program without the stop record and without saving (a failed month initialisation at the date
+    // rollover: the lists hold nothing that may be written over the files).
+    void quitWithoutSaving();
 
 public slots:
     // Answers a second start: shows the window, raises and activates it.
@@ -59,15 +72,15 @@ public slots:
     void closeBySystem();
     // Shows the settings page (btnM3).
     void openSettings();
+    // A global hotkey: Ctrl+F12 goes resident or restores, Ctrl+F11 starts the editor.
+    void hotkeyPressed(int id);
 
 signals:
     // An activation returns to the current month: select tab 1, show that slot and focus the grid.
     void currentMonthRequested();
     // An activation while the memo page shows: the memo takes the focus.
     void memoFocusRequested();
-    // The function tick after the status clock was refreshed.
-    void functionTicked();
-    // The "/J" countdown reached 0.
+    // Going resident was asked for: the "/J" countdown reached 0, or 常駐 on the memo page.
     void residentRequested();
     // The window has been painted for the first time.
     void firstPainted();
@@ -92,7 +105,12 @@ private:
     void place() override;
 
     void buildPages();
+    void wireResidency();
     void wireCommands();
+    void wireYearAndMemo();
+    // Shows the memo or a shipped text on the memo page and turns to it; nothing while the memo tab is hidden.
+    void showMemoView(MemoView view);
+    bool isAltM(QEvent* event) const;
     void fitToCalendar();
     void placeWindows();
     void refreshStatus();
@@ -111,13 +129,20 @@ private:
     QTabWidget* m_pages = nullptr;
     MonthPage* m_month = nullptr;
     MonthView* m_monthView = nullptr;
-    QWidget* m_year = nullptr;
+    YearPageLink* m_yearLink = nullptr;
+    YearPage* m_year = nullptr;
     SettingsPage* m_settings = nullptr;
-    QWidget* m_memo = nullptr;
+    MemoPageLink* m_memoLink = nullptr;
+    MemoPage* m_memo = nullptr;
+    bool m_editorTookMemo = false;
     MainMenu* m_menu = nullptr;
     MainStatusBar* m_status = nullptr;
     QTimer* m_functionTimer = nullptr;
     QTimer* m_residentTimer = nullptr;
+    TimerWindowHost* m_timerHost = nullptr;
+    MainTick* m_tick = nullptr;
+    Residency* m_residency = nullptr;
+    SiblingPrograms* m_siblings = nullptr;
     bool m_settingsRead = false;
     bool m_painted = false;
     bool m_closeAccepted = false;

@@ -206,6 +206,14 @@ void MonthView::step(int months) {
     showSlot();
 }
 
+bool MonthView::jumpToMonth(std::string_view yyyymm) {
+    toggleYearMonthEntry(false);
+    if (m_stores.navigator().jump(yyyymm) == MonthNavigator::JumpResult::Refused)
+        return false;
+    showSlot();
+    return true;
+}
+
 void MonthView::showCurrentMonth() {
     toggleYearMonthEntry(false);
     m_stores.navigator().thisMonth(m_host.today());

@@ -43,6 +43,10 @@ public:
     std::function<std::optional<DaySchedule>(int32_t day, const DaySchedule& schedule)> editDay;
     std::function<std::optional<PeriodFields>(const PeriodFields& period, bool isNew)> editPeriod;
     std::function<std::optional<Anniversary>(int32_t day, const Anniversary& anniversary)> editAnniversary;
+    // A press on a day taken by another command (the diary link while armed): answering true, the grid does nothing
+    // else with the press, nor with the release while takeRelease answers true.
+    std::function<bool(int32_t day)> takeDayPress;
+    std::function<bool()> takeRelease;
 
     // Opens a day of the shown month, a period (0: a new one over the pending range) and the anniversary of a day.
     void openDay(int32_t day);
@@ -57,12 +61,16 @@ public slots:
     void showCurrentMonth();
     // Moves by months from the shown month (the step buttons, the menu, Ctrl+Left and Ctrl+Right).
     void step(int months);
+    // Shows the month of "YYYYMM" (a month of the window, or the jumped month); answers false when it was refused.
+    bool jumpToMonth(std::string_view yyyymm);
 
 signals:
     // The year-month entry opened: the status bar shows the hint while it stays open.
     void hintShown(const QString& hint);
     // The entry closed: the status bar shows its own text again.
     void hintClosed();
+    // An anniversary was written: the special-day list changed.
+    void specialDaysChanged();
 
 private:
     void useScheduleDialog();

@@ -23,6 +23,8 @@ GridKeys keysOf(Qt::KeyboardModifiers modifiers) {
 void MonthView::wireGrid() {
     connect(m_grid, &TSeMCal::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+                if (const int32_t day = pointAt(x, y).day; takeDayPress && day != 0 && takeDayPress(day))
+                    return;
                 m_mouse.press(GridButton(button), keysOf(modifiers), pointAt(x, y), m_grid->grid().state());
             });
     connect(m_grid, &TSeMCal::mouseDoubleClick, this,
@@ -68,6 +70,8 @@ GridPoint MonthView::pointAt(int x, int y) const {
 }
 
 void MonthView::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+    if (takeRelease && takeRelease())
+        return;
     MonthGrid& grid = m_grid->grid();
     // A press on a neighbouring month's day may have moved the grid to another tab or past the window.
     GridState& state = grid.state();
@@ -173,6 +177,7 @@ void MonthView::openAnniversary(int32_t day) {
     }
     (void)rules.setSpecialDayList(std::move(lines));
     m_grid->Redraw();
+    emit specialDaysChanged();
 }
 
 } // namespace rekko

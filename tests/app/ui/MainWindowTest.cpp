@@ -30,6 +30,7 @@ struct Fixture {
     Fixture() {
         fs::current_path(data.path());
         data.write("CaFromTo.myc", "***** FromTo\x97\x5C\x92\xE8\r\n");
+        data.write("CaMemo.myc", "");
     }
     ~Fixture() { fs::current_path(previous); }
 
@@ -169,12 +170,47 @@ private slots:
         QVERIFY(!box->isChecked());
         f.window->openSettings();
         f.window->show();
+        QVERIFY(!f.window->yearPage()->controls().SeMCalendar[0]->ShowRokuyo());
         box->click();
         QVERIFY(grid->ShowRokuyo());
         QVERIFY(grid->grid().cellDay(0).rokuyo != 0);
+        QVERIFY(f.window->yearPage()->controls().SeMCalendar[0]->ShowRokuyo());
         QVERIFY(f.window->close());
         QCOMPARE(ProfileFile::FromBytes(f.settingsFile()).readString("Settei", "cbRokuyo"),
                  std::optional<std::string>("1"));
+    }
+
+    // The year and memo pages show their keys of the settings file, write changes through, follow the first month
+    // chosen on the settings page, and give their keys back at save all.
+    void theYearAndMemoPagesKeepTheirKeys() {
+        Fixture f;
+        f.data.write("CaMemo.myc", "one\r\ntwo\r\nthree\r\n");
+        f.program.write("Sorel.ini", "[Settei]\r\nrgYFirstMonth=1\r\npcNen=1\r\nrgNissuu=1\r\ncbKeisan=0\r\n"
+                                     "cbMemo=0\r\nCaMemoY=2\r\nCaMemoX=1\r\n");
+        QVERIFY(f.window->start({}, f.programs.path()));
+        const YearPageControls& year = f.window->yearPage()->controls();
+        QCOMPARE(year.lblYM->text(), QString("2024/4 - 2025/3")); // 年度 on 2024-05-03
+        QCOMPARE(year.pcNen->currentWidget(), static_cast<QWidget*>(year.tsNisuu));
+        QCOMPARE(year.tsNisuu->controls().lblNissuu->text(), QString("1日")); // 期間 from today to today
+        QTabWidget* pages = f.window->pages();
+        QVERIFY(!pages->isTabVisible(pages->indexOf(f.window->memoPage())));
+        f.find<QCheckBox>("cbMemo")->click();
+        QVERIFY(pages->isTabVisible(pages->indexOf(f.window->memoPage())));
+
+        f.window->settingsPage()->findChild<QGroupBox*>("rgYFirstMonth")->findChildren<QRadioButton*>()[0]->click();
+        pages->setCurrentWidget(f.window->yearPage());
+        QCOMPARE(year.lblYM->text(), QString("2024/1 - 2024/12"));
+        year.rgYFirstMonth[2]->click();
+        year.SpHajimariTuki->setValue(7);
+        year.pcNen->setCurrentIndex(0);
+        QCOMPARE(year.lblYM->text(), QString("2024/7 - 2025/6"));
+        QVERIFY(f.window->close());
+        const auto saved = ProfileFile::FromBytes(f.settingsFile());
+        const std::pair<const char*, const char*> values[] = {
+            {"rgYFirstMonth", "2"}, {"SpHajimariTuki", "7"}, {"pcNen", "0"},   {"rgNissuu", "1"},
+            {"cbKeisan", "0"},      {"cbMemo", "1"},         {"CaMemoY", "2"}, {"CaMemoX", "1"}};
+        for (const auto& [key, value] : values)
+            QCOMPARE(saved.readString("Settei", key), std::optional<std::string>(value));
     }
 
     void siblingProgramsDecideWhatIsOffered() {
@@ -262,7 +298,7 @@ private slots:
         QVERIFY(countdown->isActive());
         QTest::mouseClick(f.window->monthView()->grid(), Qt::LeftButton);
         QVERIFY(!countdown->isActive());
-        QCOMPARE(f.controller.residentCountdown(), 0);
+        QCOMPARE(f.window->tick()->status().countdownSeconds(), 0);
         QVERIFY(!f.find<QLabel>("pnlStatus1")->text().contains("自動常駐"));
         QVERIFY(resident.isEmpty());
     }

@@ -70,6 +70,7 @@ public:
         write("data/" + m_monthFile,
               QString::asprintf(" 0,0,9,%4d/%2d\r\n 2,1,,old,,,,,,\r\n", today.year(), today.month()).toUtf8());
         write("data/CaFromTo.myc", "***** FromTo\x97\x5C\x92\xE8\r\n");
+        write("data/CaMemo.myc", "");
         if (const QByteArray authority = qgetenv("XAUTHORITY"); !authority.isEmpty())
             QFile::copy(QString::fromLocal8Bit(authority), path("home/.Xauthority"));
         fs::permissions(m_root.path().toStdString(), fs::perms(0755));

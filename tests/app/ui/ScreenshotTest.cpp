@@ -44,6 +44,7 @@ private slots:
         MainController controller(program.path(), startup.path(), clock, dialogs, program / "rescue");
         MainWindow window(controller, dialogs);
         dialogs.expect(DialogAnswer::Ok, "CaFromTo.myc が存在しません。");
+        dialogs.expect(DialogAnswer::Ok, "メモファイルが見あたりません。");
         QVERIFY(window.start({}, programs.path()));
         window.show();
         test::SaveScreenshot(window, "main-window-month");

@@ -275,6 +275,7 @@ TEST(RekkoOnTheDesktop, SigtermWhileTheLeaveJumpQuestionIsOpenWritesTheJumpedMon
         QString::asprintf(" 0,0,9,%.4d/%2d\r\n 1,1,,old,,,,,,\r\n", jumped.year(), jumped.month()).toStdString();
     std::ofstream(rekko.dataFolder() / name, std::ios::binary) << before;
     std::ofstream(rekko.dataFolder() / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5c\x92\xe8\r\n";
+    std::ofstream(rekko.dataFolder() / "CaMemo.myc", std::ios::binary) << "";
     ASSERT_TRUE(rekko.start());
     test::Keys("ctrl+Right ctrl+Right ctrl+Right ctrl+Right ctrl+l");
     test::TypeText("5");

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The memo page's place in the main window: loading and saving with the shell, its stored place, and the requests
+// it makes of the window.
+#include "MemoPageLink.h"
+
+#include "TextViewDialog.h"
+
+#include "app/StartStopTable.h"
+#include "base/TextFile.h"
+#include "month/MonthPorts.h"
+#include "platform/ProgramLocation.h"
+
+#include <QFileDialog>
+
+namespace rekko {
+
+MemoPageLink::MemoPageLink(MainController& controller, Dialogs& dialogs, QWidget* parent)
+    : QObject(parent), m_controller(controller), m_dialogs(dialogs),
+      m_page(new MemoPage(dialogs, *this, controller.programFolder(), ExecutablePath().parent_path(), parent)) {}
+
+Status MemoPageLink::load(const std::filesystem::path& memoFile) {
+    const Settings& s = m_controller.settings();
+    m_page->apply({s.CaMemoTopLine, s.CaMemoY, s.CaMemoX, s.MemoBtn});
+    return m_page->load(memoFile);
+}
+
+Status MemoPageLink::save() {
+    if (m_controller.writesHeld() && m_page->modified())
+        return Failure{kWritesHeldCause, std::filesystem::absolute(m_controller.files().memoFile).string()};
+    return m_page->save();
+}
+
+void MemoPageLink::measure() {
+    m_page->measure();
+}
+
+void MemoPageLink::collectPlace(Settings& settings) const {
+    const MemoPlace place = m_page->place();
+    settings.CaMemoTopLine = place.CaMemoTopLine;
+    settings.CaMemoY = place.CaMemoY;
+    settings.CaMemoX = place.CaMemoX;
+    settings.MemoBtn = place.MemoBtn;
+}
+
+void MemoPageLink::goResident() {
+    emit residentRequested();
+}
+
+void MemoPageLink::showStartRecord() {
+    const std::filesystem::path file = m_controller.files().startStopRecord;
+    const auto record = ReadTextFile(file);
+    if (!record) {
+        m_dialogs.inform(file.string() + "\r\n" + record.error().cause);
+        return;
+    }
+    const std::string table = StartStopTableText(StartStopRows(record.value().lines(), m_dialogs));
+    TextViewDialog view(QStringLiteral("Rekko -Rekko-"), QString::fromStdString(table), m_page->window());
+    view.exec();
+}
+
+std::optional<std::filesystem::path> MemoPageLink::chooseSaveFile(const std::string& suggestedName) {
+    QFileDialog dialog(m_page->window());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The overwrite question is the memo page's own.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(QString::fromStdString(suggestedName));
+    // Wide enough for the Japanese column texts of the file list.
+    dialog.resize(820, 480);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
+}
+
+} // namespace rekko

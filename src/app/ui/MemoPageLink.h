@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The memo page in the main window: its steps of month initialisation, the creation sequence and save all, its
+// place kept in the settings, and what it asks of the window (residency, the start-and-stop table, a file to save
+// under).
+#pragma once
+
+#include "app/MainController.h"
+#include "app/ShellPorts.h"
+#include "memo/ui/MemoPage.h"
+
+#include <QObject>
+
+namespace rekko {
+
+class MemoPageLink : public QObject, public MemoPort, public MemoPageHost {
+    Q_OBJECT
+public:
+    // Makes the memo page inside parent; the shipped texts are looked for in the controller's program folder, then
+    // beside the executable.
+    MemoPageLink(MainController& controller, Dialogs& dialogs, QWidget* parent);
+
+    MemoPage* page() const { return m_page; }
+
+    // Takes the stored place and jump lines first, then loads the memo file.
+    Status load(const std::filesystem::path& memoFile) override;
+    // Writes an edited memo; while writes are held an edited memo is reported as not written.
+    Status save() override;
+    void measure() override;
+
+    // Copies the memo's place and jump lines into the settings (before they are written).
+    void collectPlace(Settings& settings) const;
+
+    void goResident() override;
+    // Shows the start-and-stop record as a table in the text view, captioned "Rekko -Rekko-".
+    void showStartRecord() override;
+    std::optional<std::filesystem::path> chooseSaveFile(const std::string& suggestedName) override;
+
+signals:
+    // 常駐 on the memo page.
+    void residentRequested();
+
+private:
+    MainController& m_controller;
+    Dialogs& m_dialogs;
+    MemoPage* m_page;
+};
+
+} // namespace rekko

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real program resident on an X11 desktop (Xvfb, openbox, xdotool): Ctrl+F12 out of sight and back, minimised
+// without a tray and hidden behind the icon of a tray host (trayer), a hotkey another client holds, and the date
+// rollover under a fake clock (libfaketime reading its time from a file), with screenshots after it; and the
+// timer's alert coming on top while the main window is out of sight.
+#include "Desktop.h"
+#include "Pictures.h"
+#include "SampleWindow.h"
+
+#include "platform/ui/X11GlobalHotkeys.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace rekko {
+namespace {
+
+namespace fs = std::filesystem;
+using test::WaitUntil;
+
+constexpr const char* kFakeTimeLibrary = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+
+// The window state the window manager gives a window: "Normal", "Iconic", or "" when it has none (withdrawn).
+QString WmState(const QString& window) {
+    QProcess xprop;
+    xprop.start("xprop", {"-id", window, "WM_STATE"});
+    xprop.waitForFinished(5000);
+    const QString output = QString::fromUtf8(xprop.readAllStandardOutput());
+    const qsizetype at = output.indexOf("window state: ");
+    return at < 0 ? QString() : output.mid(at + 14).section('\n', 0, 0).trimmed();
+}
+
+bool WaitForState(const QString& window, const QString& state) {
+    return WaitUntil([&] { return WmState(window) == state; }, 10000);
+}
+
+// Saves the picture of another program's window in the screenshot folder once it is painted; it must show something.
+void SaveWindowPicture(const QString& window, const QString& name) {
+    QImage picture;
+    WaitUntil([&] {
+        picture = QGuiApplication::primaryScreen()->grabWindow(window.toULongLong(nullptr, 0)).toImage();
+        return test::ColourCount(picture) >= 20;
+    });
+    const QString folder = qEnvironmentVariable("REKKO_SCREENSHOT_DIR", "screenshots");
+    fs::create_directories(folder.toStdString());
+    EXPECT_TRUE(picture.save(folder + "/" + name + ".png"));
+    EXPECT_GE(test::ColourCount(picture), 20) << name.toStdString();
+}
+
+// Rekko with an empty data folder (the period file and the memo present, so that the start asks nothing).
+class Resident : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::ofstream(rekko.dataFolder() / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5c\x92\xe8\r\n";
+        std::ofstream(rekko.dataFolder() / "CaMemo.myc", std::ios::binary) << "memo\r\n";
+    }
+
+    // Runs Rekko under a clock that starts at the time written in a file, and restarts there whenever it changes.
+    void useFakeClock(const char* start) {
+        setFakeTime(start);
+        rekko.setEnvironment("LD_PRELOAD", kFakeTimeLibrary);
+        rekko.setEnvironment("FAKETIME_TIMESTAMP_FILE", QString::fromStdString(fakeTime.string()));
+        rekko.setEnvironment("FAKETIME_NO_CACHE", "1");
+    }
+    void setFakeTime(const char* time) { std::ofstream(fakeTime) << '@' << time << '\n'; }
+    bool settingsWritten() const { return fs::exists(rekko.programFolder() / "Sorel.ini"); }
+
+    test::RekkoProcess rekko{REKKO_EXECUTABLE};
+    fs::path fakeTime = rekko.dataFolder().parent_path() / "faketime";
+};
+
+TEST_F(Resident, CtrlF12WithoutATrayIconifiesTheWindowAndBringsItBack) {
+    ASSERT_TRUE(rekko.start());
+    test::Keys("ctrl+F12");
+    ASSERT_TRUE(WaitForState(rekko.mainWindow(), "Iconic"));
+    // Going resident saved everything first.
+    EXPECT_TRUE(settingsWritten());
+    test::Keys("ctrl+F12");
+    ASSERT_TRUE(WaitForState(rekko.mainWindow(), "Normal"));
+    EXPECT_TRUE(test::WaitUntilWindowActive(rekko.mainWindow()));
+    SaveWindowPicture(rekko.mainWindow(), "resident-minimised-notice");
+    EXPECT_EQ(rekko.terminate(), 0);
+}
+
+TEST_F(Resident, WithATrayCtrlF12HidesTheWindowAndTheTrayMenuRestoresIt) {
+    QProcess trayer;
+    trayer.start("trayer", {"--edge", "top", "--align", "right", "--height", "32", "--widthtype", "request"});
+    ASSERT_TRUE(trayer.waitForStarted());
+    QThread::msleep(1000);
+    ASSERT_TRUE(rekko.start());
+    test::Keys("ctrl+F12");
+    ASSERT_TRUE(WaitUntil([&] { return test::FindWindows(rekko.pid(), "^Rekko - Rekko -$").isEmpty(); }, 10000));
+    EXPECT_NE(WmState(rekko.mainWindow()), "Iconic");
+
+    // The icon is the program's small window docked in the tray; its menu opens on the right button.
+    QString icon;
+    ASSERT_TRUE(WaitUntil([&] {
+        const QStringList windows = test::FindWindows(rekko.pid(), ".*");
+        icon = windows.isEmpty() ? QString() : windows.first();
+        return !icon.isEmpty();
+    }));
+    test::Xdotool({"mousemove", "--window", icon, "8", "8"});
+    QThread::msleep(200);
+    test::Xdotool({"click", "3"});
+    ASSERT_TRUE(WaitUntil([&] { return test::FindWindows(rekko.pid(), ".*").size() > 1; }));
+    QThread::msleep(200);
+    test::Keys("o");
+    ASSERT_TRUE(WaitForState(rekko.mainWindow(), "Normal"));
+    EXPECT_TRUE(test::WaitUntilWindowActive(rekko.mainWindow()));
+    EXPECT_EQ(rekko.terminate(), 0);
+    trayer.kill();
+    trayer.waitForFinished();
+}
+
+// Another client holds Ctrl+F12: the start says so, and the key stays with its holder.
+TEST_F(Resident, AHotkeyHeldByAnotherClientIsReported) {
+    struct Ignore : HotkeyListener {
+        void hotkeyPressed(int) override {}
+    } listener;
+    auto holder = test::OnGui([&] { return X11GlobalHotkeys::Create(listener).release(); });
+    ASSERT_NE(holder, nullptr);
+    ASSERT_TRUE(test::OnGui([&] { return holder->grab(1, HotkeyKey::ControlF12).ok(); }));
+    ASSERT_TRUE(rekko.launch());
+    const QString box = test::WaitForWindow(rekko.pid(), "^確認 -Rekko-$");
+    ASSERT_FALSE(box.isEmpty());
+    ASSERT_TRUE(test::WaitUntilWindowActive(box));
+    test::Keys("Return");
+    ASSERT_TRUE(rekko.waitForMainWindow());
+    test::Keys("ctrl+F12");
+    QThread::msleep(1000);
+    EXPECT_EQ(WmState(rekko.mainWindow()), "Normal");
+    EXPECT_EQ(rekko.terminate(), 0);
+    test::OnGui([&] { delete holder; });
+}
+
+// Started at 23:59:50 on the last day of November: the first tick after midnight saves everything and moves the
+// month window on (the screenshot shows December's tabs and the 1st marked as today).
+TEST_F(Resident, MidnightAtTheEndOfTheMonthMovesTheMonthWindow) {
+    useFakeClock("2026-11-30 23:59:50");
+    ASSERT_TRUE(rekko.start());
+    EXPECT_FALSE(settingsWritten());
+    ASSERT_TRUE(WaitUntil([&] { return settingsWritten(); }, 30000));
+    QThread::msleep(2000);
+    SaveWindowPicture(rekko.mainWindow(), "rollover-midnight-new-month");
+    EXPECT_EQ(rekko.terminate(), 0);
+}
+
+// Left minimised from the 30th and shown again on the 3rd: the month changes although it is not the 1st.
+TEST_F(Resident, AWindowShownOnTheThirdAfterTheThirtiethMovesTheMonthWindow) {
+    useFakeClock("2026-11-30 12:00:00");
+    ASSERT_TRUE(rekko.start());
+    test::Xdotool({"windowminimize", rekko.mainWindow()});
+    ASSERT_TRUE(WaitForState(rekko.mainWindow(), "Iconic"));
+    setFakeTime("2026-12-03 09:00:00");
+    // Out of sight, the program keeps its today.
+    QThread::msleep(12000);
+    EXPECT_FALSE(settingsWritten());
+    test::Xdotool({"windowactivate", rekko.mainWindow()});
+    ASSERT_TRUE(WaitForState(rekko.mainWindow(), "Normal"));
+    ASSERT_TRUE(WaitUntil([&] { return settingsWritten(); }, 30000));
+    QThread::msleep(2000);
+    SaveWindowPicture(rekko.mainWindow(), "rollover-shown-on-the-third");
+    EXPECT_EQ(rekko.terminate(), 0);
+}
+
+// The timer comes due while the main window is minimised in place of the tray: its window shows, above the others.
+TEST(TimerOnTheDesktop, TheAlertComesOnTopWhileTheMainWindowIsResident) {
+    test::SampleWindow s("", [](test::SampleWindow& w) { w.clock.set(EncodeDateTime({2026, 12, 6}, {11, 0, 0})); });
+    ASSERT_TRUE(s.started);
+    const QString main = QString::number(s.window->winId());
+    test::Drive([&] {
+        test::OnGui([&] {
+            s.controller.timer().arm(12 * 3600 * 1000);
+            s.window->residency()->goResident();
+        });
+        ASSERT_TRUE(WaitForState(main, "Iconic"));
+        test::OnGui([&] {
+            s.clock.set(EncodeDateTime({2026, 12, 6}, {11, 57, 0}));
+            s.window->tick()->tick().tick();
+        });
+        QString alert;
+        ASSERT_TRUE(WaitUntil([&] {
+            const TimerWindow* window = s.window->timerHost()->window();
+            alert = window && window->isVisible() ? QString::number(window->winId()) : QString();
+            return !alert.isEmpty();
+        }));
+        EXPECT_TRUE(WaitForState(alert, "Normal"));
+        QProcess xprop;
+        xprop.start("xprop", {"-id", alert, "_NET_WM_STATE"});
+        xprop.waitForFinished(5000);
+        EXPECT_TRUE(xprop.readAllStandardOutput().contains("_NET_WM_STATE_ABOVE"));
+        EXPECT_EQ(WmState(main), "Iconic");
+    });
+}
+
+} // namespace
+} // namespace rekko
+
+int main(int argc, char** argv) {
+    return rekko::test::RunDesktopTests(argc, argv);
+}

@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The year page, the memo page and the start-and-stop record inside the main window, as the X11 desktop delivers
+// input (Xvfb, openbox, xdotool): a small calendar's click opening its month, the day-count menu and a click into
+// the count, Alt+M over the menu bar's own Alt+M, the text viewer keeping the memo's edits, and the record from the
+// start's message to the table and the switch.
+#include "Desktop.h"
+#include "FakeClock.h"
+#include "TempDir.h"
+
+#include "app/StartStopRecord.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/TextViewDialog.h"
+#include "base/TextFile.h"
+#include "calendar/Julius.h"
+#include "platform/ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+namespace rekko {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Drive;
+using test::OnGui;
+using test::WaitUntil;
+
+// Real message boxes, each one recorded.
+class RecordedBoxes : public Dialogs {
+public:
+    DialogAnswer show(const DialogMessage& message) override {
+        m_texts.push_back(message.text);
+        return m_boxes.show(message);
+    }
+    void setParentWindow(QWidget* parent) { m_boxes.setParentWindow(parent); }
+    bool showed(const std::string& text) const {
+        return std::find(m_texts.begin(), m_texts.end(), text) != m_texts.end();
+    }
+
+private:
+    QtDialogs m_boxes{false};
+    std::vector<std::string> m_texts;
+};
+
+std::string FileText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The main window over the sample data on Sunday 2026-12-06, its start-and-stop record in the program folder.
+class YearMemoFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const auto& entry : fs::directory_iterator(test::TestDataDir() / "sample"))
+            fs::copy_file(entry.path(), data.path() / entry.path().filename());
+        previous = fs::current_path();
+        fs::current_path(data.path());
+    }
+    void TearDown() override { fs::current_path(previous); }
+
+    // Writes the settings with the extra keys, starts the window and shows it; unless a box is to answer first,
+    // waits until it is active.
+    void begin(const std::string& settings = "", bool waitActive = true) {
+        std::ofstream(program.path() / "Sorel.ini", std::ios::binary)
+            << "[Settei]\r\nedFolder=" << data.path().string() << "/\r\nCaFT1=CaFT6120.mcp\r\n"
+            << settings;
+        window = std::make_unique<MainWindow>(controller, boxes, std::function<void(bool)>{},
+                                              ShellPorts{record, NullShellPorts().hotkeys});
+        boxes.setParentWindow(window.get());
+        ASSERT_TRUE(window->start({}, programs.path()));
+        window->show();
+        if (waitActive) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        }
+    }
+
+    // Returns the screen point of a day inside one of the year page's calendars, through its own layout.
+    QPoint dayOnScreen(int calendar, int32_t day) const {
+        return OnGui([&] {
+            const TSeMCalendar* shown = window->yearPage()->controls().SeMCalendar[static_cast<size_t>(calendar)];
+            const int cell = day - shown->model().firstVisibleDay();
+            const GridRect rect = shown->model().geometry().cellRect(cell % 7, cell / 7 + 1);
+            return shown->mapToGlobal(QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
+        });
+    }
+    QPoint tabOnScreen(QWidget* page) const {
+        return OnGui([&] {
+            QTabBar* tabs = window->pages()->tabBar();
+            return tabs->mapToGlobal(tabs->tabRect(window->pages()->indexOf(page)).center());
+        });
+    }
+    // Opens a menu of the menu bar with the mouse and clicks one of its commands.
+    void menuCommand(const char* menuName, const char* command) {
+        QMenu* menu = OnGui([&] { return window->menuBar()->findChild<QMenu*>(menuName); });
+        test::Click(OnGui([&] {
+            QMenuBar* bar = window->menuBar();
+            return bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).center());
+        }));
+        ASSERT_TRUE(WaitUntil([menu] { return menu->isVisible(); }));
+        test::Click(OnGui(
+            [&] { return menu->mapToGlobal(menu->actionGeometry(menu->findChild<QAction*>(command)).center()); }));
+        ASSERT_TRUE(WaitUntil([menu] { return !menu->isVisible(); }));
+    }
+    QWidget* currentPage() const {
+        return OnGui([this] { return window->pages()->currentWidget(); });
+    }
+
+    test::TempDir program, startup, programs, data;
+    test::FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
+    RecordedBoxes boxes;
+    MainController controller{program.path(), startup.path(), clock, boxes, program / "rescue"};
+    StartStopRecord record{program / "SorelSte.myd", clock, boxes};
+    std::unique_ptr<MainWindow> window;
+    fs::path previous;
+};
+
+TEST_F(YearMemoFlow, ASmallCalendarOpensItsMonthAndTheMenuFeedsTheDayCount) {
+    begin("pcNen=0\r\ncbKeisan=1\r\n");
+    YearPage* year = window->yearPage();
+    Drive([&] {
+        test::Click(tabOnScreen(year));
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == year; }));
+        EXPECT_EQ(OnGui([&] { return year->controls().lblYM->text(); }), QString("2026/1 - 2026/12"));
+        // The calendars hold the month grid's anniversaries, read from the sample's "Sday.myc".
+        EXPECT_EQ(OnGui([&] { return year->controls().SeMCalendar[0]->SpecialDayList(); }),
+                  OnGui([&] { return window->monthView()->grid()->SpecialDayList(); }));
+
+        test::Click(dayOnScreen(4, EncodeJuliusDay(2026, 5, 20)));
+        ASSERT_TRUE(test::WaitUntilModalActive());
+        EXPECT_TRUE(OnGui([&] { return boxes.showed("2026 年 5 月のマンスリーカレンダーを表示しますか？"); }));
+        test::Keys("Return");
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == window->monthPage(); }));
+        EXPECT_EQ(OnGui([&] { return window->monthView()->grid()->grid().Month(); }), 5);
+
+        menuCommand("mnHyouji", "mmNissuu");
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == year; }));
+        EXPECT_EQ(OnGui([&] { return year->controls().pcNen->currentWidget(); }), year->controls().tsNisuu);
+        test::Click(dayOnScreen(0, EncodeJuliusDay(2026, 1, 10)));
+        ASSERT_TRUE(
+            WaitUntil([&] { return year->controls().tsNisuu->controls().lblNissuu->text() == QString("330日"); }));
+    });
+    // The sub-page shown last is kept for the settings file.
+    EXPECT_EQ(controller.settings().pcNen, 1);
+}
+
+TEST_F(YearMemoFlow, AltMShowsTheMemoAnywhereAndTheViewerKeepsItsEdits) {
+    data.write("CaMemo.myc", "&1 first\r\nsecond\r\n");
+    program.write("ReadMe.txt", "Rekko read me\r\n");
+    begin("CaMemoY=1\r\n");
+    MemoPage* memo = window->memoPage();
+    QPlainTextEdit* text = memo->controls().CaMemo;
+    Drive([&] {
+        test::Keys("alt+m");
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == memo; }));
+        // The menu bar's own Alt+M would have opened "メモ欄".
+        EXPECT_FALSE(OnGui([] { return QApplication::activePopupWidget() != nullptr; }));
+        EXPECT_EQ(OnGui([&] { return text->textCursor().blockNumber(); }), 1);
+        test::Click(test::CentreOnScreen(text));
+        test::Keys("ctrl+End");
+        test::TypeText("third");
+        ASSERT_TRUE(WaitUntil([&] { return text->toPlainText().endsWith("third"); }));
+
+        menuCommand("mnMemo", "mmReadMe");
+        ASSERT_TRUE(WaitUntil([&] { return text->toPlainText().startsWith("Rekko read me"); }));
+        test::Click(tabOnScreen(window->monthPage()));
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == window->monthPage(); }));
+        test::Keys("alt+m");
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == memo && text->toPlainText().endsWith("third"); }));
+        EXPECT_TRUE(OnGui([&] { return memo->modified(); }));
+        test::Keys("alt+Left");
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() != memo; }));
+    });
+    ASSERT_TRUE(window->close());
+    EXPECT_EQ(FileText(data / "CaMemo.myc"), "&1 first\r\nsecond\r\nthird\r\n");
+    const std::string settings = FileText(program / "Sorel.ini");
+    EXPECT_NE(settings.find("CaMemoY=2\r\n"), std::string::npos);
+    EXPECT_NE(settings.find("MemoBtn1=1\r\n"), std::string::npos);
+}
+
+TEST_F(YearMemoFlow, TheRecordTellsTheLastStopShowsItsTableAndFollowsTheSwitch) {
+    program.write("SorelSte.myd", "S:2026/12/05 8:00:00\r\nE:2026/12/05 18:00:00\r\n");
+    begin("cbKidouKiroku=1\r\ncbKirokuHyouji=1\r\nudKidouGyou=2\r\n", false);
+    Drive([&] {
+        // The message about the last stop waits for the first activation.
+        ASSERT_TRUE(test::WaitUntilModalActive());
+        EXPECT_TRUE(OnGui([&] { return boxes.showed("前回は 2026/12/05 18:00:00 に終了しました。"); }));
+        test::Keys("Return");
+        ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
+        EXPECT_EQ(FileText(program / "SorelSte.myd"), "E:2026/12/05 18:00:00\r\nS:2026/12/06 9:00:00\r\n");
+
+        menuCommand("mnHyouji", "mmKidouJikoku");
+        ASSERT_TRUE(WaitUntil([] { return qobject_cast<TextViewDialog*>(QApplication::activeModalWidget()); }));
+        auto* view = OnGui([] { return qobject_cast<TextViewDialog*>(QApplication::activeModalWidget()); });
+        EXPECT_EQ(OnGui([&] { return view->windowTitle(); }), QString("Rekko -Rekko-"));
+        EXPECT_TRUE(OnGui([&] { return view->text()->toPlainText().contains("令和8年12月6日(日)"); }));
+        test::Click(test::CentreOnScreen(view->findChild<QPushButton*>("btnClose")));
+        ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
+
+        // Switched off on the settings page: a stop line now, none at the end.
+        test::Click(test::CentreOnScreen(window->monthPage()->buttons().settings));
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == window->settingsPage(); }));
+        const QCheckBox* box = window->findChild<QCheckBox*>("cbKidouKiroku");
+        test::Click(test::OnScreen(box, QPoint(8, OnGui([box] { return box->height() / 2; }))));
+        ASSERT_TRUE(WaitUntil([&] { return !controller.settings().cbKidouKiroku; }));
+        EXPECT_FALSE(OnGui([&] { return window->menus()->actions().startRecord->isEnabled(); }));
+    });
+    ASSERT_TRUE(window->close());
+    EXPECT_EQ(FileText(program / "SorelSte.myd"),
+              "E:2026/12/05 18:00:00\r\nS:2026/12/06 9:00:00\r\nE:2026/12/06 9:00:00\r\n");
+}
+
+} // namespace
+} // namespace rekko
+
+int main(int argc, char** argv) {
+    return rekko::test::RunDesktopTests(argc, argv);
+}
