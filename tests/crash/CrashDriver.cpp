@@ -25,8 +25,9 @@ public:
     int shown = 0;
 };
 
-// The main window's part of the start: nothing to show without widgets.
-class HeadlessWindow : public ShellWindow, public MonthDisplay {
+// The main window's part of the start and the year and memo pages: nothing to show without widgets, and the memo,
+// which the driver does not edit, is neither read nor written.
+class HeadlessWindow : public ShellWindow, public MonthDisplay, public YearPort, public MemoPort {
 public:
     bool zunboWanted() const override { return false; }
     void offerFeatures() override {}
@@ -38,6 +39,11 @@ public:
     void offerEditor(bool) override {}
     void place() override {}
     void finishInitialisation() override {}
+    void showYearAtStart() override {}
+    void startDayCount() override {}
+    Status load(const fs::path&) override { return Success(); }
+    Status save() override { return Success(); }
+    void measure() override {}
 };
 
 // The days edited in every month; the harness checks that the other days keep their bytes.
@@ -86,6 +92,7 @@ int main(int argc, char** argv) {
     MonthGrid grid{EncodeJuliusDay(today.year, today.month, today.day)};
     ScheduleStores stores{sequence, dialogs, grid, controller.settings().CaFT};
     sequence.attachMonthPage(stores, window);
+    sequence.attachPages(window, window);
     if (mode == "start") {
         if (!sequence.start({}, root / "startup"))
             return 2;
