@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Rekko: make run (build and start), make test (check the formatting, build with every warning an error, run every
-# test), make bench (benchmarks), make format (apply .clang-format), make oldcal (compute the old-calendar table
-# resource again), make fresh-check (the set-up on a new Debian 12).
+# test), make bench (benchmarks), make crash (1 000 kills during save all), make fuzz (the fuzz targets, FUZZ_SECONDS
+# each), make format (apply .clang-format), make oldcal (compute the old-calendar table resource again), make
+# fresh-check (the set-up on a new Debian 12).
 # Each target installs the Debian packages it needs when they are missing.
 
 # qt6-translations-l10n: Qt's own dialogs and buttons in the user's language; clang-format: the house style.
@@ -17,6 +18,10 @@ TEST_LOCALES := ja_JP.UTF-8
 # valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind, bench/profile-memory.sh
 # measures its heap with massif; time (GNU) gives its peak resident size.
 BENCH_PACKAGES := $(TEST_PACKAGES) gcal valgrind time
+# The fuzz targets are built with clang and its libFuzzer runtime.
+FUZZ_PACKAGES := $(BUILD_PACKAGES) clang libclang-rt-dev
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= cp932 comma_text month_lines period_lines line_attribute settings rule_line old_calendar
 XVFB := tests/support/own-display
 
 ifeq ($(SANITIZE),1)
@@ -34,7 +39,8 @@ SOURCES = $(shell find src tools tests bench -name '*.cpp' -o -name '*.h')
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: run test bench profile-startup profile-memory oldcal build deps test-deps bench-deps fresh-check format format-check clean
+.PHONY: run test crash fuzz bench profile-startup profile-memory oldcal build deps test-deps bench-deps \
+        fuzz-deps fresh-check format format-check clean
 
 # Rekko starts in its program folder, as it would from a desktop entry, so its data stays beside it and the shipped
 # Hday.dat is read. Without a display the calendar cannot open; rekkocal shows this month instead.
@@ -47,9 +53,27 @@ run: build
 	    ./$(BUILD_DIR)/bin/rekkocal month; \
 	fi
 
+# Tests labelled "once" (the crash harness, the full code page table) do not depend on the zone.
 test: test-deps format-check build
 	TZ=Asia/Tokyo $(TEST_ENV) $(CTEST)
-	TZ=Europe/Berlin $(TEST_ENV) $(CTEST)
+	TZ=Europe/Berlin $(TEST_ENV) $(CTEST) -LE once
+
+crash: test-deps build
+	TZ=Asia/Tokyo $(TEST_ENV) ./$(BUILD_DIR)/tests/crash/crash_harness --driver ./$(BUILD_DIR)/tests/crash/crash_driver \
+	    --trials 1000 --rekko ./$(BUILD_DIR)/bin/Rekko
+
+# Each target runs FUZZ_SECONDS on its working corpus (build-fuzz/corpus, seeded from tests/data) and the checked-in
+# one (tests/fuzz/corpus, where the inputs of fixed findings go); a finding stops the run and lands in
+# build-fuzz/artifacts.
+fuzz: fuzz-deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DREKKO_FUZZ=ON
+	cmake --build build-fuzz --target fuzz_targets
+	mkdir -p build-fuzz/artifacts
+	for target in $(FUZZ_TARGETS); do \
+	    ./build-fuzz/tests/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=build-fuzz/artifacts/$$target- build-fuzz/corpus/$$target tests/fuzz/corpus/$$target \
+	        || exit 1; \
+	done
 
 bench: bench-deps build
 	./$(BUILD_DIR)/bench/calendar_bench
@@ -98,6 +122,9 @@ fresh-check:
 	@./tools/install-packages.sh debootstrap
 	tools/fresh-check.sh
 
+fuzz-deps:
+	@./tools/install-packages.sh $(FUZZ_PACKAGES)
+
 format: deps
 	clang-format -i $(SOURCES)
 
@@ -106,4 +133,4 @@ format-check: deps
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

@@ -64,10 +64,11 @@ void appendEscapedByte(std::string& out, unsigned char byte) {
     out += static_cast<char>(0x80 | (byte & 0x3F));
 }
 
-// Answers whether text at pos starts the UTF-8 form of an escaped byte (ED B0..B3 xx).
+// Answers whether text at pos starts the UTF-8 form of an escaped byte (ED B0..B3 80..BF).
 bool isEscapedByte(std::string_view text, size_t pos) {
     return pos + 2 < text.size() && static_cast<unsigned char>(text[pos]) == 0xED &&
-           (static_cast<unsigned char>(text[pos + 1]) & 0xFC) == 0xB0;
+           (static_cast<unsigned char>(text[pos + 1]) & 0xFC) == 0xB0 &&
+           (static_cast<unsigned char>(text[pos + 2]) & 0xC0) == 0x80;
 }
 
 unsigned char escapedByte(std::string_view text) {
@@ -154,7 +155,8 @@ const TwoByteCodes& twoByteCodes() {
 // Appends the first character of text, encoded, right after a carried lead byte. Its usual code must not make a
 // pair with that byte, or the byte and the character would read back as another character; a character with
 // several codes then takes one that does not. Answers the number of text bytes used, or 0 when the character
-// cannot be encoded.
+// cannot be encoded or cannot stand there (every code of it pairs with the byte, as after an edit that put it
+// next to the byte).
 size_t appendAfterCarriedLead(Converter& converter, unsigned char carried, std::string_view text, std::string& out) {
     const std::string character = firstCharacter(text);
     std::string_view in = character;
@@ -163,14 +165,15 @@ size_t appendAfterCarriedLead(Converter& converter, unsigned char carried, std::
         return 0;
     const TwoByteCodes& codes = twoByteCodes();
     if (codes.formPair(carried, static_cast<unsigned char>(code[0]))) {
-        if (const auto* duplicates = codes.duplicatesOf(character)) {
-            for (const std::string& other : *duplicates) {
-                if (!codes.formPair(carried, static_cast<unsigned char>(other[0]))) {
-                    code = other;
-                    break;
-                }
-            }
-        }
+        const auto* duplicates = codes.duplicatesOf(character);
+        if (!duplicates)
+            return 0;
+        const auto apart = std::find_if(duplicates->begin(), duplicates->end(), [&](const std::string& other) {
+            return !codes.formPair(carried, static_cast<unsigned char>(other[0]));
+        });
+        if (apart == duplicates->end())
+            return 0;
+        code = *apart;
     }
     out += code;
     return character.size();
@@ -196,11 +199,18 @@ std::string DecodeCp932(std::string_view bytes) {
 
 namespace {
 
-// Encodes text into out, turning escaped bytes back into their bytes; each character that cannot be encoded is
-// skipped and, when bad is given, recorded with its offset.
+// Encodes text into out, turning escaped bytes back into their bytes; each character that cannot be encoded, or
+// cannot follow the escaped byte before it (nor can an escaped byte that would pair with it), is skipped and, when
+// bad is given, recorded with its offset.
 void encodeInto(std::string_view text, std::string& out, std::vector<UnencodableCharacter>* bad) {
     Converter converter("CP932", "UTF-8");
     const char* const begin = text.data();
+    auto skip = [&](std::string_view& run) {
+        const std::string character = firstCharacter(run);
+        if (bad)
+            bad->push_back({character, static_cast<size_t>(run.data() - begin)});
+        run.remove_prefix(character.size());
+    };
     int carried = -1; // the byte just put back, while the text goes on right after it
     while (!text.empty()) {
         // Convert the run up to the next escaped byte in one call, then put the byte back.
@@ -210,21 +220,29 @@ void encodeInto(std::string_view text, std::string& out, std::vector<Unencodable
         if (runEnd == std::string_view::npos)
             runEnd = text.size();
         std::string_view run = text.substr(0, runEnd);
-        if (carried >= 0 && !run.empty())
-            run.remove_prefix(appendAfterCarriedLead(converter, static_cast<unsigned char>(carried), run, out));
-        while (converter.convert(run, out) != 0) {
-            const std::string character = firstCharacter(run);
-            if (bad)
-                bad->push_back({character, static_cast<size_t>(run.data() - begin)});
-            run.remove_prefix(character.size());
+        if (carried >= 0 && !run.empty()) {
+            if (const size_t used = appendAfterCarriedLead(converter, static_cast<unsigned char>(carried), run, out))
+                run.remove_prefix(used);
+            else
+                skip(run);
         }
+        while (converter.convert(run, out) != 0)
+            skip(run);
         text.remove_prefix(runEnd);
-        carried = -1;
-        if (!text.empty()) {
-            carried = escapedByte(text);
-            out += static_cast<char>(carried);
-            text.remove_prefix(3);
+        if (runEnd > 0)
+            carried = -1;
+        if (text.empty())
+            break;
+        std::string_view escape = text.substr(0, 3);
+        text.remove_prefix(3);
+        // Two carried bytes an edit put side by side must not read back as one character either.
+        const unsigned char byte = escapedByte(escape);
+        if (carried >= 0 && twoByteCodes().formPair(static_cast<unsigned char>(carried), byte)) {
+            skip(escape);
+            continue;
         }
+        out += static_cast<char>(byte);
+        carried = byte;
     }
 }
 

@@ -16,9 +16,10 @@ std::string DecodeCp932(std::string_view bytes);
 
 // Encodes UTF-8 text to code page 932, turning those code points back into their bytes. A character with several
 // codes takes the one Windows writes, unless that code would pair with a carried lead byte just before it; then it
-// takes one that does not, so DecodeCp932(EncodeCp932(DecodeCp932(x))) == DecodeCp932(x) for all bytes x. Fails,
-// naming every character code page 932 cannot hold (or byte that is not valid UTF-8) once, in the order they first
-// appear.
+// takes one that does not, so DecodeCp932(EncodeCp932(DecodeCp932(x))) == DecodeCp932(x) for all bytes x. A
+// character every code of which would pair with the carried byte (an edit put it there) cannot be written in that
+// place, nor can a carried byte that would pair with the one before it. Fails, naming every character code page 932
+// cannot hold there (or byte that is not valid UTF-8) once, in the order they first appear.
 Result<std::string> EncodeCp932(std::string_view text);
 
 // Returns the text in a form safe to print: each carried invalid byte as \xHH, NUL as \x00, and any other byte that
@@ -31,8 +32,8 @@ struct UnencodableCharacter {
     size_t offset = 0;
 };
 
-// Returns every character of UTF-8 text that code page 932 cannot hold, in text order, repeats included; a byte
-// that is not valid UTF-8 counts as one character.
+// Returns every character of UTF-8 text that code page 932 cannot hold where it stands, in text order, repeats
+// included; a byte that is not valid UTF-8 counts as one character.
 std::vector<UnencodableCharacter> FindUnencodableCharacters(std::string_view text);
 
 // Returns the refusal naming each distinct character once: "「😀」「한」はシフトJISで保存できない文字です。".

@@ -154,7 +154,9 @@ Status ProfileFile::writeString(std::string_view section, std::string_view key, 
     if (const auto index = findKey(*range, key)) {
         std::string& text = m_lines[*index].text;
         const KeyLine line = *keyLineOf(text);
-        if (valueOf(text, line) != bytes)
+        // Compared as text: a value written with other codes of the same characters (NEC and IBM duplicates) keeps
+        // its bytes.
+        if (DecodeCp932(valueOf(text, line)) != value)
             text = text.substr(0, line.valueStart) + bytes;
         return Success();
     }

@@ -27,9 +27,9 @@ public:
     // nothing when the section or the key is missing or the line has no "=".
     std::optional<std::string> readString(std::string_view section, std::string_view key) const;
 
-    // Sets a key's value. An unchanged value leaves the line as it is; a missing key is added after the last
-    // non-blank line of its section; a missing section is added at the end. Fails, changing nothing, for a value
-    // with a line break or a character code page 932 cannot hold.
+    // Sets a key's value. A value that reads as the given one leaves the line as it is, bytes and all; a missing key
+    // is added after the last non-blank line of its section; a missing section is added at the end. Fails, changing
+    // nothing, for a value with a line break or a character code page 932 cannot hold.
     Status writeString(std::string_view section, std::string_view key, std::string_view value);
 
     // Returns the whole file as bytes.

@@ -118,6 +118,24 @@ TEST(Cp932, RefusesCharactersItCannotHoldNamingThem) {
     EXPECT_FALSE(EncodeCp932("\xC3").ok()); // not UTF-8
 }
 
+// An edit that puts a character right after a carried lead byte it pairs with in every code: written there, the byte
+// would take half of it at the next read. It is refused where it stands; after a byte that starts no pair it is not.
+TEST(Cp932, RefusesACharacterThatWouldPairWithTheCarriedByteBeforeIt) {
+    for (const char* character : {"緞", "A"}) {
+        const std::vector<UnencodableCharacter> found = FindUnencodableCharacters(DecodeCp932("%\xEE") + character);
+        ASSERT_EQ(found.size(), 1u) << character;
+        EXPECT_EQ(found[0].character, character);
+        EXPECT_EQ(found[0].offset, 4u);
+        EXPECT_EQ(encoded(DecodeCp932("%\x80") + character), std::string("%\x80") + encoded(character));
+    }
+    // Two carried bytes that would pair, side by side after an edit: the second is refused.
+    const std::vector<UnencodableCharacter> found =
+        FindUnencodableCharacters(DecodeCp932("\x82") + DecodeCp932("\xEE"));
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].character, DecodeCp932("\xEE"));
+    EXPECT_EQ(found[0].offset, 3u);
+}
+
 TEST(Cp932, PrintableTextShowsCarriedBytesAndNul) {
     EXPECT_EQ(PrintableText(DecodeCp932(std::string("a\x80\x82\xA0\x00\xFF", 6))), "a\\x80あ\\x00\\xFF");
     EXPECT_EQ(PrintableText("ok \xC3 \xED\xA0\x80 \x1B[7m"), "ok \\xC3 \\xED\\xA0\\x80 \x1B[7m");

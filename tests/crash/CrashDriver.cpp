@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The child of the crash harness: Rekko's start-up, an edit of every month, the period list and the settings, and
+// save all, on the real stores and files, without widgets.
+#include "FakeClock.h"
+
+#include "app/ShellSequence.h"
+
+#include <cstdio>
+#include <string>
+
+using namespace rekko;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Says every box on standard error: neither the start nor the save may show one.
+class ReportingDialogs : public Dialogs {
+public:
+    DialogAnswer show(const DialogMessage& message) override {
+        ++shown;
+        std::fprintf(stderr, "box: %s\n", message.text.c_str());
+        return message.defaultAnswer;
+    }
+    int shown = 0;
+};
+
+// The main window's part of the start and the year and memo pages: nothing to show without widgets, and the memo,
+// which the driver does not edit, is neither read nor written.
+class HeadlessWindow : public ShellWindow, public MonthDisplay, public YearPort, public MemoPort {
+public:
+    bool zunboWanted() const override { return false; }
+    void offerFeatures() override {}
+    void runFunctionTick(int) override {}
+    void collectWindowState(Settings&) override {}
+    void showSettings() override {}
+    void showStartState() override {}
+    void showCommemoration(const Commemoration&) override {}
+    void offerEditor(bool) override {}
+    void place() override {}
+    void finishInitialisation() override {}
+    void showYearAtStart() override {}
+    void startDayCount() override {}
+    Status load(const fs::path&) override { return Success(); }
+    Status save() override { return Success(); }
+    void measure() override {}
+};
+
+// The days edited in every month; the harness checks that the other days keep their bytes.
+constexpr int kEditedDays[] = {2, 11, 20};
+
+// Edits as the schedule dialog would: each day keeps its lines (stray bytes and all), its first line turns red and
+// a line with NEC, NEC-selected and IBM characters is added; a period is added and a setting changed.
+void edit(ScheduleStores& stores, Settings& settings, const CalendarDate& today) {
+    MonthStore& months = stores.months();
+    for (int slot = 0; slot < kJumpSlot; ++slot) {
+        for (const int day : kEditedDays) {
+            DaySchedule schedule = LoadDay(months.lines(slot), day);
+            schedule.attributes.front().setColour(clRed);
+            schedule.lines.push_back("追記 ①纊ⅰ黑 " + std::to_string(day));
+            schedule.attributes.emplace_back();
+            months.replaceDay(slot, day, schedule);
+        }
+    }
+    const int32_t jd = EncodeJuliusDay(today.year, today.month, today.day);
+    PeriodFields period = NewPeriod(jd, 1, jd + 3, 3, 2, clGreen);
+    period.text = "出張，大阪";
+    stores.periods().store(0, period);
+    settings.udKidouGyou = 77;
+}
+
+} // namespace
+
+// crash_driver start|save ROOT YYYY-MM-DD: ROOT/prog is the program folder, its Sorel.ini names the data folder;
+// the current directory takes the period-file copies. Exits 0 when everything went through without a box.
+int main(int argc, char** argv) {
+    CalendarDate today;
+    int year = 0, month = 0, day = 0;
+    if (argc != 4 || std::sscanf(argv[3], "%d-%d-%d", &year, &month, &day) != 3) {
+        std::fputs("usage: crash_driver start|save ROOT YYYY-MM-DD\n", stderr);
+        return 64;
+    }
+    today = CalendarDate{year, static_cast<uint8_t>(month), static_cast<uint8_t>(day)};
+    const std::string mode = argv[1];
+    const fs::path root = argv[2];
+
+    test::FakeClock clock{today, TimeOfDay{9, 0, 0}};
+    ReportingDialogs dialogs;
+    MainController controller{root / "prog", root / "startup", clock, dialogs, root / "rescue"};
+    HeadlessWindow window;
+    ShellSequence sequence{controller, dialogs, window, NullShellPorts()};
+    MonthGrid grid{EncodeJuliusDay(today.year, today.month, today.day)};
+    ScheduleStores stores{sequence, dialogs, grid, controller.settings().CaFT};
+    sequence.attachMonthPage(stores, window);
+    sequence.attachPages(window, window);
+    if (mode == "start") {
+        if (!sequence.start({}, root / "startup"))
+            return 2;
+    } else {
+        controller.beginStart({});
+        if (!sequence.initialiseMonths())
+            return 2;
+        edit(stores, controller.settings(), today);
+        if (const SaveReport report = sequence.saveAll(); !report.ok()) {
+            std::fputs(report.message().c_str(), stderr);
+            return 4;
+        }
+    }
+    return dialogs.shown == 0 ? 0 : 3;
+}
