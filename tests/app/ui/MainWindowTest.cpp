@@ -53,9 +53,13 @@ struct Fixture {
     std::string settingsFile() const { return program.read("Sorel.ini"); }
 };
 
-std::string fixtureSettings() {
+// The settings of the test data, their data folder moved to the given one (the file names a folder of a user's home).
+std::string fixtureSettings(const fs::path& dataFolder) {
     std::ifstream in(test::TestDataDir() / "Sorel.ini", std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const size_t begin = bytes.find("\nedFolder=") + 1;
+    const size_t end = bytes.find("\r\n", begin);
+    return bytes.replace(begin, end - begin, "edFolder=" + dataFolder.string() + "/");
 }
 
 } // namespace
@@ -95,7 +99,7 @@ private slots:
     // keys whose controls are hidden stay.
     void showsTheSettingsReadAndSavesTheControls() {
         Fixture f;
-        f.program.write("Sorel.ini", fixtureSettings());
+        f.program.write("Sorel.ini", fixtureSettings(f.data.path()));
         QVERIFY(f.window->start({}, f.programs.path()));
         QVERIFY(f.find<QCheckBox>("cbKirokuHyouji")->isEnabled());
         QCOMPARE(f.find<QLineEdit>("edtKidouGyou")->text(), QString("50"));
@@ -104,7 +108,7 @@ private slots:
         QVERIFY(f.find<QPushButton>("btnJikoku")->isEnabled());
         QVERIFY(f.window->menus()->actions().startRecord->isEnabled());
         QVERIFY(f.window->menus()->actions().clockCorrection->isEnabled());
-        QCOMPARE(f.find<QLineEdit>("edFolder")->text(), QString("/home/taro/予定/Sorel/"));
+        QCOMPARE(f.find<QLineEdit>("edFolder")->text(), QString::fromStdString(f.data.path().string() + "/"));
         QVERIFY(f.find<QLabel>("lblProgramFolder")->text().contains(QString::fromStdString(f.program.path())));
         QCOMPARE(f.window->pos(), QPoint(120, 40));
 
