@@ -38,6 +38,8 @@ struct Program {
         folder = ::mkdtemp(pattern.data());
         std::ofstream(folder / "Sorel.ini", std::ios::binary)
             << "[Settei]\r\nedFolder=" << data.string() << "/\r\nCaFT1=CaFT6120.mcp\r\n";
+        // The period-file copies go to the working folder, as they go to the program's folder when it runs.
+        fs::current_path(folder);
         controller = std::make_unique<rekko::MainController>(folder, folder, clock, dialogs, folder / "rescue");
         window = std::make_unique<rekko::MainWindow>(*controller, dialogs);
         window->start({}, folder);
