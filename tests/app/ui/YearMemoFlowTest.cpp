@@ -5,6 +5,7 @@
 // start's message to the table and the switch.
 #include "Desktop.h"
 #include "FakeClock.h"
+#include "RecordedBoxes.h"
 #include "TempDir.h"
 
 #include "app/StartStopRecord.h"
@@ -31,24 +32,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::Drive;
 using test::OnGui;
+using test::RecordedBoxes;
 using test::WaitUntil;
-
-// Real message boxes, each one recorded.
-class RecordedBoxes : public Dialogs {
-public:
-    DialogAnswer show(const DialogMessage& message) override {
-        m_texts.push_back(message.text);
-        return m_boxes.show(message);
-    }
-    void setParentWindow(QWidget* parent) { m_boxes.setParentWindow(parent); }
-    bool showed(const std::string& text) const {
-        return std::find(m_texts.begin(), m_texts.end(), text) != m_texts.end();
-    }
-
-private:
-    QtDialogs m_boxes{false};
-    std::vector<std::string> m_texts;
-};
 
 std::string FileText(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
