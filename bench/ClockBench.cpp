@@ -3,7 +3,6 @@
 #include "controls/ClockGeometry.h"
 #include "controls/ui/TClock.h"
 
-#include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 
@@ -35,13 +34,3 @@ BENCHMARK(BM_ClockGeometry)->Unit(benchmark::kMicrosecond)->Repetitions(9)->Repo
 
 } // namespace
 } // namespace rekko
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -96,13 +95,3 @@ BENCHMARK(BM_GridLaneTable)->Unit(benchmark::kMicrosecond)->Repetitions(9)->Repo
 
 } // namespace
 } // namespace rekko
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,7 +7,6 @@
 
 #include "app/ui/MainWindow.h"
 
-#include <QApplication>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
@@ -111,12 +110,3 @@ void BM_RolloverIntoANewMonth(benchmark::State& state) {
 BENCHMARK(BM_RolloverIntoANewMonth)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(6);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

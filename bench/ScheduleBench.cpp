@@ -4,7 +4,6 @@
 
 #include "schedule/DayLines.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -42,11 +41,3 @@ BENCHMARK(OpenDayAndWriteBack)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->R
 
 } // namespace
 } // namespace rekko
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -10,7 +10,6 @@
 
 #include "HeavyData.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -116,13 +115,3 @@ BENCHMARK(BM_YearPageNextYear)->Unit(benchmark::kMillisecond)->Repetitions(9)->R
 
 } // namespace
 } // namespace rekko
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
