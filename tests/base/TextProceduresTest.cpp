@@ -11,7 +11,6 @@ using Pieces = std::vector<std::string>;
 
 TEST(TextProcedures, SplitAtKeepsEveryEmptyPiece) {
     EXPECT_EQ(SplitAt("a,,b", ','), (Pieces{"a", "", "b"}));
-    EXPECT_EQ(SplitAt("a,", ','), (Pieces{"a", ""}));
     EXPECT_EQ(SplitAt("", ','), (Pieces{""}));
     EXPECT_EQ(SplitAt(" 5,1,,\"x y\",", ','), (Pieces{" 5", "1", "", "\"x y\"", ""}));
     Pieces appended{"kept"};
@@ -22,25 +21,19 @@ TEST(TextProcedures, SplitAtKeepsEveryEmptyPiece) {
 TEST(TextProcedures, WithTrailingSeparatorTrimsAndAppendsOnce) {
     EXPECT_EQ(WithTrailingSeparator("  /home/user/data  "), "/home/user/data/");
     EXPECT_EQ(WithTrailingSeparator("/home/user/data/"), "/home/user/data/");
-    EXPECT_EQ(WithTrailingSeparator(""), "");
     EXPECT_EQ(WithTrailingSeparator("   "), "");
     EXPECT_EQ(WithTrailingSeparator("C:\\data", " \\ "), "C:\\data\\");
 }
 
 TEST(TextProcedures, NamesAndDigits) {
-    EXPECT_EQ(WeekdayShortName(1), "日");
     EXPECT_EQ(WeekdayShortName(7), "土");
     EXPECT_EQ(WeekdayShortName(0), "不明");
-    EXPECT_EQ(WeekdayLongName(2), "月曜日");
     EXPECT_EQ(WeekdayLongName(8), "不明");
     for (int i = 1; i <= 7; ++i)
         EXPECT_EQ(WeekdayNumberText(WeekdayLongName(i)), std::to_string(i));
     EXPECT_EQ(WeekdayNumberText("月"), "");
     EXPECT_EQ(FullWidthDigit(0), "０");
-    EXPECT_EQ(FullWidthDigit(8), "８");
     EXPECT_EQ(FullWidthDigit(12), "９");
-    EXPECT_EQ(ChooseText(true, "a", "b"), "a");
-    EXPECT_EQ(ChooseText(false, "a", "b"), "b");
 }
 
 TEST(TextProcedures, EscapeBlanksRoundTripsUnlessMarkerPresent) {
@@ -51,10 +44,8 @@ TEST(TextProcedures, EscapeBlanksRoundTripsUnlessMarkerPresent) {
 
 TEST(TextProcedures, FieldIntegersAllowTheLeadingBlanksOfTheRecordFormats) {
     EXPECT_EQ(FieldInteger(" 5"), 5);
-    EXPECT_EQ(FieldInteger("2024"), 2024);
     EXPECT_EQ(FieldInteger("-3"), -3);
     EXPECT_EQ(FieldInteger("5 "), std::nullopt);
-    EXPECT_EQ(FieldInteger(""), std::nullopt);
     EXPECT_EQ(FieldInteger("  "), std::nullopt);
     EXPECT_EQ(FieldInteger("x5"), std::nullopt);
     EXPECT_EQ(FieldInteger("99999999999"), std::nullopt);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The system clock and the settable fake agree with the local date-and-time value.
+// The system clock gives the local wall clock as a date-and-time value.
 #include "platform/Clock.h"
-
-#include "FakeClock.h"
 
 #include <ctime>
 #include <gtest/gtest.h>
@@ -26,14 +24,6 @@ TEST(Clock, SystemClockGivesTheLocalWallClock) {
         EXPECT_EQ(date.month, local.tm_mon + 1);
         EXPECT_EQ(date.day, local.tm_mday);
     }
-}
-
-TEST(Clock, FakeClockMovesAcrossMidnight) {
-    test::FakeClock clock(CalendarDate{2026, 12, 31}, TimeOfDay{23, 59, 50});
-    EXPECT_EQ(DateTimeToJuliusDay(clock.now()), EncodeJuliusDay(2026, 12, 31));
-    clock.advanceSeconds(10);
-    EXPECT_EQ(DateOf(clock.now()), (CalendarDate{2027, 1, 1}));
-    EXPECT_EQ(TimeOf(clock.now()), TimeOfDay{});
 }
 
 } // namespace

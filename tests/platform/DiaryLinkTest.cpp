@@ -38,12 +38,21 @@ protected:
         return status == 0 ? output : "status " + std::to_string(status);
     }
 
-    off_t objectSize() const {
+    struct stat objectStatus() const {
         struct stat status {};
         const int fd = shm_open(memory.c_str(), O_RDONLY, 0);
         fstat(fd, &status);
         close(fd);
-        return status.st_size;
+        return status;
+    }
+
+    // Leaves an object as another program made it: a header naming the data size, and room for the size.
+    void makeObject(uint32_t dataSize, off_t bytes) const {
+        const int fd = shm_open(memory.c_str(), O_RDWR | O_CREAT, 0600);
+        const uint32_t header[2] = {0, dataSize};
+        ASSERT_EQ(ftruncate(fd, bytes), 0);
+        ASSERT_EQ(pwrite(fd, header, sizeof header, 0), static_cast<ssize_t>(sizeof header));
+        close(fd);
     }
 
     const std::string memory = "/RekkoTestDiary" + std::to_string(getpid());
@@ -56,32 +65,18 @@ TEST_F(DiaryNames, AnotherProcessReadsTheDayAsTheDiaryProgramWould) {
     EXPECT_EQ(read(), "0 4 2460451\n");
     ASSERT_TRUE(link.sendDay(2299161));
     EXPECT_EQ(read(), "0 4 2299161\n");
-    EXPECT_GE(objectSize(), 16);
-
-    // Only this user may open the object.
-    struct stat status {};
-    const int fd = shm_open(memory.c_str(), O_RDONLY, 0);
-    fstat(fd, &status);
-    close(fd);
-    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    EXPECT_GE(objectStatus().st_size, 16);
+    EXPECT_EQ(objectStatus().st_mode & 0777, 0600u); // only this user may open the object
 }
 
 TEST_F(DiaryNames, AnObjectMadeForFourBytesIsGrownToHoldTheText) {
-    const int fd = shm_open(memory.c_str(), O_RDWR | O_CREAT, 0600);
-    const uint32_t header[2] = {0, 4};
-    ASSERT_EQ(ftruncate(fd, 12), 0);
-    ASSERT_EQ(pwrite(fd, header, sizeof header, 0), static_cast<ssize_t>(sizeof header));
-    close(fd);
+    makeObject(4, 12);
     ASSERT_TRUE(link.sendDay(2460451));
     EXPECT_EQ(read(), "0 4 2460451\n");
 }
 
 TEST_F(DiaryNames, AnObjectOfAnotherDataSizeIsNotUsed) {
-    const int fd = shm_open(memory.c_str(), O_RDWR | O_CREAT, 0600);
-    const uint32_t header[2] = {0, 64};
-    ASSERT_EQ(ftruncate(fd, 72), 0);
-    ASSERT_EQ(pwrite(fd, header, sizeof header, 0), static_cast<ssize_t>(sizeof header));
-    close(fd);
+    makeObject(64, 72);
     const Status sent = link.sendDay(2460451);
     ASSERT_FALSE(sent);
     EXPECT_EQ(sent.error().cause, "Other process Allready Opened Memory Map");
