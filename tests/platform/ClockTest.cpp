@@ -2,6 +2,8 @@
 // The system clock gives the local wall clock as a date-and-time value.
 #include "platform/Clock.h"
 
+#include "calendar/Julius.h"
+
 #include <ctime>
 #include <gtest/gtest.h>
 
