@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The small month calendar's model: a hit test that hits what is drawn, ruled-line edges, today's mark and the
-// month steps that lower the day.
+// The small month calendar's model: a hit test that hits what is drawn, ruled-line edges and today's mark; the
+// widget test drives its clicks and keys.
 #include "controls/SmallCalendar.h"
 
 #include <gtest/gtest.h>
@@ -51,21 +51,6 @@ TEST(SmallCalendar, FirstVisibleDayAndTodayOnlyInItsOwnMonth) {
     june.setJuliusDay(jd(2026, 5, 1));
     june.layout();
     EXPECT_EQ(june.cell(jd(2026, 6, 1) - june.firstVisibleDay()).mark, SmallCellMark::None);
-}
-
-TEST(SmallCalendar, KeysMoveByDaysWeeksAndMonths) {
-    SmallCalendar calendar(jd(2023, 1, 31));
-    calendar.key(SmallCalendar::Key::PageDown);
-    EXPECT_EQ(calendar.JuliusDay(), jd(2023, 2, 28));
-    calendar.key(SmallCalendar::Key::PageUp);
-    EXPECT_EQ(calendar.JuliusDay(), jd(2023, 1, 28));
-    calendar.key(SmallCalendar::Key::Down);
-    EXPECT_EQ(calendar.JuliusDay(), jd(2023, 2, 4));
-    calendar.key(SmallCalendar::Key::Up);
-    calendar.key(SmallCalendar::Key::Left);
-    EXPECT_EQ(calendar.JuliusDay(), jd(2023, 1, 27));
-    calendar.key(SmallCalendar::Key::Right);
-    EXPECT_EQ(calendar.JuliusDay(), jd(2023, 1, 28));
 }
 
 } // namespace
