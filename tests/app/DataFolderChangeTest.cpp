@@ -22,17 +22,6 @@ struct Flow {
     const DialogMessage& lastBox() const { return dialogs.shown().back(); }
 };
 
-TEST(DataFolderChange, ChoosingTheShownFolderChangesAndSavesNothing) {
-    Flow flow;
-    fs::create_directory(flow.dir / "data");
-    flow.change.reset(flow.folder("data") + "/");
-    flow.change.chooseFolder(flow.folder("data"));
-    flow.change.chooseFolder("");
-    EXPECT_EQ(flow.saves, 0);
-    EXPECT_FALSE(flow.change.pending());
-    EXPECT_EQ(flow.change.text(), flow.folder("data") + "/");
-}
-
 TEST(DataFolderChange, AChosenFolderIsSavedFirstAndMayGetSorelAppended) {
     Flow flow;
     fs::create_directory(flow.dir / "plain");
@@ -65,17 +54,6 @@ TEST(DataFolderChange, NoQuestionForSorelFoldersOrFoldersWithData) {
     flow.change.chooseFolder(flow.folder("withdata"));
     EXPECT_EQ(flow.change.text(), flow.folder("withdata") + "/");
     EXPECT_TRUE(flow.dialogs.shown().empty());
-}
-
-TEST(DataFolderChange, LeavingTheFieldIsRefusedOnlyWhileAChangeIsPending) {
-    Flow flow;
-    flow.change.reset("");
-    EXPECT_FALSE(flow.change.refuseLeaving());
-    flow.change.beginEdit();
-    flow.dialogs.expect(DialogAnswer::Ok);
-    EXPECT_TRUE(flow.change.refuseLeaving());
-    EXPECT_EQ(flow.lastBox().text, "変更実行か、キャンセルか、決めて下さい。");
-    EXPECT_EQ(flow.lastBox().caption, "確認 -Rekko-");
 }
 
 TEST(DataFolderChange, CarryingOutAsksAndRefusesAnUnchangedFolder) {
@@ -160,23 +138,6 @@ TEST(DataFolderChange, TextTheSettingsFileCannotHoldIsRefused) {
     EXPECT_NE(flow.lastBox().text.find("😀"), std::string::npos);
     EXPECT_TRUE(flow.change.pending());
     EXPECT_EQ(flow.change.folderAtStart(), "");
-}
-
-TEST(DataFolderChange, AnEmptyFolderMeansTheStartFolderAndCancelRestores) {
-    Flow flow;
-    flow.change.reset("/was/here/");
-    flow.change.beginEdit();
-    flow.change.edit("");
-    flow.dialogs.expect(DialogAnswer::Yes);
-    flow.dialogs.expect(DialogAnswer::Ok);
-    flow.change.execute();
-    EXPECT_EQ(flow.change.folderAtStart(), "");
-
-    flow.change.beginEdit();
-    flow.change.edit("/typed/");
-    flow.change.cancel();
-    EXPECT_EQ(flow.change.text(), "");
-    EXPECT_FALSE(flow.change.pending());
 }
 
 } // namespace

@@ -230,31 +230,6 @@ TEST(FunctionTick, RolloverWaitsForTheScheduleDialogAndOtherPages) {
     EXPECT_EQ(t.shell.log, (std::vector<std::string>{"today 21", "redraw", "year view", "normal colour"}));
 }
 
-TEST(FunctionTick, AnyNewMonthShiftsTheWindowAfterSaveAll) {
-    // Midnight on the last day; and a window hidden from the 30th and shown on the 3rd.
-    for (const auto& [from, to] : {std::pair{At(2024, 5, 31, 23, 59, 55), At(2024, 6, 1, 0, 0, 5)},
-                                   std::pair{At(2024, 4, 30, 18, 0), At(2024, 5, 3, 8, 30)}}) {
-        Tick t(from);
-        t.tick.start();
-        t.shell.shown = false;
-        t.clock.set(to);
-        t.tick.tick();
-        EXPECT_TRUE(t.shell.log.empty());
-        t.shell.shown = true;
-        t.shell.intervals.clear();
-        t.tick.tick();
-        EXPECT_EQ(t.shell.log,
-                  (std::vector<std::string>{"this month", "yellow", "today " + std::to_string(DateOf(to).day),
-                                            "save all", "reinitialise", "year view", "normal colour"}));
-        EXPECT_EQ(t.shell.intervals, std::vector<int>{10000});
-        // The next day of the same month only redraws.
-        t.clock.set(to + 1);
-        t.shell.log.clear();
-        t.tick.tick();
-        EXPECT_EQ(t.shell.log[3], "redraw");
-    }
-}
-
 TEST(FunctionTick, FailedSaveKeepsTheMonthsAndTriesAgainAtTheNextDateChange) {
     Tick t(At(2024, 6, 30, 23, 59, 55));
     t.tick.start();

@@ -12,7 +12,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <stdexcept>
-#include <tuple>
 
 namespace rekko {
 namespace {
@@ -37,9 +36,8 @@ public:
     void offerEditor(bool useEditor) override { calls.push_back(useEditor ? "editor" : "no editor"); }
     void place() override { calls.push_back("place"); }
     void finishInitialisation() override { calls.push_back("grid"); }
-    Result<std::optional<std::string>> appendStart(int lineLimit, bool showPrevious) override {
+    Result<std::optional<std::string>> appendStart(int, bool) override {
         calls.push_back("start record");
-        startArguments = {lineLimit, showPrevious};
         return startRecord;
     }
     Status appendStop() override {
@@ -74,7 +72,6 @@ public:
 
     std::vector<std::string> calls;
     Result<std::optional<std::string>> startRecord = std::optional<std::string>{};
-    std::pair<int, bool> startArguments;
     Status stopRecord = Success();
     bool memoThrows = false;
 };
@@ -131,21 +128,6 @@ TEST(ShellSequence, TheCreationSequenceRunsItsStepsInOrderAsTheSwitchesSay) {
     EXPECT_FALSE(failing.controller.timer().armed());
 }
 
-TEST(ShellSequence, TheStartRecordTakesItsLineLimitAndItsMessageWaitsForTheFirstActivation) {
-    // A limit below 1 in the file reads as the default.
-    for (const auto& [settings, limit, showPrevious] :
-         {std::tuple{"udKidouGyou=3\r\ncbKirokuHyouji=1\r\n", 3, true}, std::tuple{"udKidouGyou=-5\r\n", 100, false},
-          std::tuple{"udKidouGyou=0\r\n", 100, false}}) {
-        Program program(std::string("cbKidouKiroku=1\r\n") + settings);
-        program.writeData("CaFromTo.myc", kEmptyPeriodFile);
-        program.shell.startRecord = std::optional<std::string>{"前回は不正終了しました。"};
-        ASSERT_TRUE(program.sequence.start({}, program.startup.path()));
-        EXPECT_EQ(program.shell.startArguments, std::pair(limit, showPrevious)) << settings;
-        EXPECT_EQ(program.controller.activate(false).deferredMessage, "前回は不正終了しました。");
-        EXPECT_FALSE(program.controller.activate(false).deferredMessage);
-    }
-}
-
 TEST(ShellSequence, MonthInitialisationLoadsTheWindowAndTakesTheDataFolderOnce) {
     Program program("cbZenkai=1\r\n");
     program.writeData("Ca202405.myc", " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n");
@@ -163,8 +145,7 @@ TEST(ShellSequence, MonthInitialisationLoadsTheWindowAndTakesTheDataFolderOnce) 
     EXPECT_EQ(program.controller.dataFolder(), program.data.string() + "/");
 }
 
-// Each failure names its file (or carries the exception's text); the final steps run in every case, and a failure
-// that showed its own box is marked as told.
+// Each failure names its file (or carries the exception's text); the final steps run in every case.
 TEST(ShellSequence, AFailureOfMonthInitialisationNamesItsFileAndTheFinalStepsStillRun) {
     for (const char* unreadable : {"Ca202406.myc", "CaFromTo.myc"}) {
         Program program;
@@ -180,17 +161,6 @@ TEST(ShellSequence, AFailureOfMonthInitialisationNamesItsFileAndTheFinalStepsSti
     throwing.shell.memoThrows = true;
     EXPECT_EQ(throwing.sequence.initialiseMonths().error().cause, "bad memo");
     EXPECT_NE(std::find(throwing.shell.calls.begin(), throwing.shell.calls.end(), "grid"), throwing.shell.calls.end());
-
-    Program folder;
-    folder.folder.write("Sorel.ini", "[Settei]\r\nedFolder=/proc/rekko-test/data/\r\n");
-    folder.dialogs.expect(DialogAnswer::Ok, "/proc/rekko-test/data/CaFromTo.myc が存在しません。");
-    folder.dialogs.expect(DialogAnswer::Ok, "フォルダを作成できません。");
-    EXPECT_TRUE(folder.sequence.initialiseMonths().error().reported);
-
-    EXPECT_EQ(MonthInitFailedMessage(Failure{"Is a directory", "/data/Ca202406.myc"}),
-              "月の初期設定に失敗しました。\r\n/data/Ca202406.myc: Is a directory\r\n"
-              "一旦、終了させますので\r\nもう一度、立ち上げ直してください。");
-    EXPECT_EQ(MonthInitFailedMessage(Failure{}), kMonthInitFailedMessage);
 }
 
 TEST(ShellSequence, SaveAllWritesTheSettingsThenTheJumpedMonthMonthsPeriodsAndMemoGoingOnAfterAFailure) {

@@ -28,63 +28,56 @@ public:
     }
 };
 
-TEST(SingleInstance, AloneItRuns) {
-    FakeRegistry registry;
-    test::ScriptedDialogs dialogs;
-    EXPECT_EQ(CheckSingleInstance(registry, dialogs, false), StartVerdict::Run);
-    EXPECT_TRUE(registry.woken.empty());
-}
-
-TEST(SingleInstance, SorelRunningStopsTheStart) {
-    FakeRegistry registry;
-    registry.windows = {kSorelWindowTitle, kMainWindowTitle};
-    test::ScriptedDialogs dialogs;
-    dialogs.expect(DialogAnswer::Ok);
-    EXPECT_EQ(CheckSingleInstance(registry, dialogs, false), StartVerdict::Quit);
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].text,
-              "【 Sorel -Sorel- 】が立ち上がっています。\r\nSorelを先に終了させてください。\r\n\r\n起動を中止します。");
-    EXPECT_EQ(dialogs.shown()[0].caption, "確認 -Rekko-");
-    EXPECT_TRUE(registry.woken.empty());
-}
-
-TEST(SingleInstance, ARunningRekkoIsWokenAtItsFrontmostWindow) {
-    test::ScriptedDialogs dialogs;
-    FakeRegistry boxShown;
-    boxShown.windows = {kMainWindowTitle, kDefaultCaption, kScheduleDialogTitle};
-    EXPECT_EQ(CheckSingleInstance(boxShown, dialogs, false), StartVerdict::Quit);
-    EXPECT_EQ(boxShown.woken, std::vector<std::string>{"確認 -Rekko-"});
-
-    FakeRegistry dialogShown;
-    dialogShown.windows = {kMainWindowTitle, kScheduleDialogTitle};
-    EXPECT_EQ(CheckSingleInstance(dialogShown, dialogs, false), StartVerdict::Quit);
-    EXPECT_EQ(dialogShown.woken, std::vector<std::string>{"Rekko -Rekko-"});
-
-    FakeRegistry plain;
-    plain.windows = {kMainWindowTitle};
-    EXPECT_EQ(CheckSingleInstance(plain, dialogs, false), StartVerdict::Quit);
-    EXPECT_EQ(plain.woken, std::vector<std::string>{"Rekko - Rekko -"});
-    EXPECT_TRUE(dialogs.shown().empty());
-}
-
-TEST(SingleInstance, ARekkoThatNoLongerAnswersStillStopsTheStart) {
-    FakeRegistry registry;
-    registry.windows = {kMainWindowTitle, kDefaultCaption};
-    registry.deaf = {kMainWindowTitle, kDefaultCaption};
-    test::ScriptedDialogs dialogs;
-    dialogs.expect(DialogAnswer::Ok);
-    EXPECT_EQ(CheckSingleInstance(registry, dialogs, false), StartVerdict::Quit);
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].text, "既に立ち上げっていますので、起動を中止します。");
-}
-
-TEST(SingleInstance, TheSetupMarkerSkipsBothChecks) {
-    FakeRegistry registry;
-    registry.windows = {kSorelWindowTitle, kMainWindowTitle};
-    test::ScriptedDialogs dialogs;
-    EXPECT_EQ(CheckSingleInstance(registry, dialogs, true), StartVerdict::Run);
-    EXPECT_TRUE(registry.woken.empty());
-    EXPECT_TRUE(dialogs.shown().empty());
+// Which windows exist and which of them still answer decide the start: the frontmost window of a running Rekko is
+// woken, a running Sorel or a Rekko that no longer answers stops the start with a box, the setup marker skips both.
+TEST(SingleInstance, TheRunningWindowsDecideTheStart) {
+    struct Case {
+        std::set<std::string> windows;
+        std::set<std::string> deaf;
+        bool setupMarker;
+        StartVerdict verdict;
+        std::vector<std::string> woken;
+        std::string box;
+    };
+    const Case cases[] = {
+        {{}, {}, false, StartVerdict::Run, {}, ""},
+        {{kSorelWindowTitle, kMainWindowTitle},
+         {},
+         false,
+         StartVerdict::Quit,
+         {},
+         "【 Sorel -Sorel- 】が立ち上がっています。\r\nSorelを先に終了させてください。\r\n\r\n起動を中止します。"},
+        {{kMainWindowTitle, kDefaultCaption, kScheduleDialogTitle},
+         {},
+         false,
+         StartVerdict::Quit,
+         {"確認 -Rekko-"},
+         ""},
+        {{kMainWindowTitle, kScheduleDialogTitle}, {}, false, StartVerdict::Quit, {"Rekko -Rekko-"}, ""},
+        {{kMainWindowTitle}, {}, false, StartVerdict::Quit, {"Rekko - Rekko -"}, ""},
+        {{kMainWindowTitle, kDefaultCaption},
+         {kMainWindowTitle, kDefaultCaption},
+         false,
+         StartVerdict::Quit,
+         {},
+         "既に立ち上げっていますので、起動を中止します。"},
+        {{kSorelWindowTitle, kMainWindowTitle}, {}, true, StartVerdict::Run, {}, ""},
+    };
+    for (const Case& c : cases) {
+        FakeRegistry registry;
+        registry.windows = c.windows;
+        registry.deaf = c.deaf;
+        test::ScriptedDialogs dialogs;
+        if (!c.box.empty())
+            dialogs.expect(DialogAnswer::Ok, c.box);
+        EXPECT_EQ(CheckSingleInstance(registry, dialogs, c.setupMarker), c.verdict) << c.windows.size();
+        EXPECT_EQ(registry.woken, c.woken);
+        ASSERT_EQ(dialogs.shown().size(), c.box.empty() ? 0u : 1u);
+        if (!c.box.empty()) {
+            EXPECT_EQ(dialogs.shown()[0].text, c.box);
+            EXPECT_EQ(dialogs.shown()[0].caption, "確認 -Rekko-");
+        }
+    }
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 // the last stop, stop lines, the option switch, and the table with its era dates.
 #include "app/StartStopRecord.h"
 #include "app/StartStopTable.h"
-#include "base/TextFile.h"
 
 #include "FakeClock.h"
 #include "ScriptedDialogs.h"
@@ -48,18 +47,6 @@ TEST_F(Record, StartKeepsTheNewestLines) {
     ASSERT_TRUE(record.appendStart(0, false));
     EXPECT_EQ(file(), "S:2024/05/03 8:15:42\r\n");
     EXPECT_TRUE(dialogs.shown().empty());
-}
-
-TEST_F(Record, TenThousandLinesAreTrimmedToTheLimit) {
-    std::string lines;
-    for (int i = 0; i < 5000; ++i)
-        lines += "S:2020/01/01 9:00:00\r\nE:2020/01/01 18:00:00\r\n";
-    dir.write("SorelSte.myd", lines);
-    ASSERT_TRUE(record.appendStart(100, false));
-    const TextLines kept = ReadTextFile(dir / "SorelSte.myd").value();
-    ASSERT_EQ(kept.lines().size(), 100u);
-    EXPECT_EQ(kept.lines().front(), "E:2020/01/01 18:00:00");
-    EXPECT_EQ(kept.lines().back(), "S:2024/05/03 8:15:42");
 }
 
 TEST_F(Record, MessageAboutTheLastStop) {

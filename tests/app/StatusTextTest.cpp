@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The status-bar clock and the start-folder line.
+// The status-bar clock.
 #include "app/StatusText.h"
 
 #include <gtest/gtest.h>
@@ -16,16 +16,6 @@ TEST(StatusText, ClockIsJapaneseOnTheTwelveHourDial) {
     EXPECT_EQ(FormatStatusClock(at(2024, 12, 31, 0, 0)), "2024/12/31 (火) 午前 12 : 00");
     EXPECT_EQ(FormatStatusClock(at(2024, 1, 7, 11, 59)), "2024/1/7 (日) 午前 11 : 59");
     EXPECT_EQ(FormatStatusClock(at(2026, 12, 5, 12, 0)), "2026/12/5 (土) 午後 12 : 00");
-}
-
-TEST(StatusText, PanelOneShowsCountdownStartFolderOrPrefix) {
-    EXPECT_EQ(StatusPanel1(false, 0, true, "/opt/rekko/").text, "     【 起動フォルダ 】   /opt/rekko/  ");
-    EXPECT_EQ(StatusPanel1(false, 7, true, "/opt/rekko/").text, "      自動常駐まであと  7 秒   ");
-    EXPECT_EQ(StatusPanel1(true, 12, false, "/x/").text, "<Jiglo>によって時刻変更中      自動常駐まであと 12 秒   ");
-    const StatusLine bare = StatusPanel1(true, 0, false, "/x/");
-    EXPECT_EQ(bare.text, "<Jiglo>によって時刻変更中");
-    EXPECT_FALSE(bare.centred);
-    EXPECT_TRUE(StatusPanel1(false, 0, true, "/x/").centred);
 }
 
 } // namespace

@@ -86,19 +86,6 @@ private slots:
         QVERIFY(!second.hasSettings());
     }
 
-    void aSecondStartWakesTheMessageBoxFirst() {
-        InstanceEndpoint running(kMainWindowTitle);
-        InstanceEndpoint box(kDefaultCaption);
-        QSignalSpy mainWoken(&running, &InstanceEndpoint::woken);
-        QSignalSpy boxWoken(&box, &InstanceEndpoint::woken);
-        Installation second(m_runtime.path());
-        auto process = second.start();
-        QVERIFY(endsCleanly(*process));
-        QTRY_COMPARE(boxWoken.size(), 1);
-        QTest::qWait(100);
-        QCOMPARE(mainWoken.size(), 0);
-    }
-
     void twoStartsAtOnceLeaveOneThatSavesOnSigterm() {
         Installation installation(m_runtime.path());
         auto first = installation.start();

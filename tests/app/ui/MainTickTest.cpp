@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The function tick, the countdown timer, going resident and the sibling programs inside the main window over the
-// sample data, on the offscreen platform: the month window moved at midnight, the alert opened after the tick, the
-// window out of sight and back, a grid day handed to Zunbo and the memo to Pomta.
+// The function tick, the countdown timer and the sibling programs inside the main window over the sample data, on the
+// offscreen platform: the month window moved at midnight, the timer window opened, a grid day handed to Zunbo and the
+// memo to Pomta.
 #include "SampleWindow.h"
 
 #include "calendar/Julius.h"
 
-#include <QLabel>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <fstream>
@@ -75,48 +73,6 @@ private slots:
         QVERIFY(!s.window->status()->autoFillBackground());
         QCOMPARE(s.window->functionTimer()->interval(), 10000);
         QVERIFY(!s.window->tick()->tick().dateChangeRunning());
-    }
-
-    void aHiddenWindowKeepsItsTodayUntilShown() {
-        test::SampleWindow s("", [](test::SampleWindow& w) { StartAt(w, {2026, 12, 6}, {23, 59, 0}); });
-        QVERIFY(s.started);
-        s.window->monthPage()->buttons().resident->click();
-        QTRY_VERIFY(s.window->isMinimized() || !s.window->isVisible());
-        QCOMPARE(s.window->status()->panel1()->text(), QString::fromUtf8(kMinimisedNotice));
-        StartAt(s, {2026, 12, 7}, {0, 1, 0});
-        s.window->tick()->tick().tick();
-        QCOMPARE(s.controller.today(), EncodeJuliusDay(2026, 12, 6));
-        s.window->wakeUp();
-        QTRY_VERIFY(s.window->isVisible() && !s.window->isMinimized());
-        s.window->tick()->tick().tick();
-        QCOMPARE(s.controller.today(), EncodeJuliusDay(2026, 12, 7));
-        QCOMPARE(s.grid()->grid().today(), EncodeJuliusDay(2026, 12, 7));
-    }
-
-    void theAlarmOpensTheTimerWindowAfterTheTick() {
-        test::SampleWindow s("pTimer=12:00:00\r\npTimerBf=3\r\n", [](test::SampleWindow& w) {
-            StartAt(w, {2026, 12, 6}, {11, 50, 0});
-        });
-        QVERIFY(s.started);
-        QPushButton* button = s.window->monthPage()->buttons().timer;
-        const QColor normal = button->palette().color(QPalette::Button);
-        CountdownTimer& timer = s.controller.timer();
-        QCOMPARE(timer.setTime(), 12 * 3600 * 1000);
-        timer.arm(timer.setTime());
-        emit s.window->timerHost()->armedChanged(true);
-        QVERIFY(button->palette().color(QPalette::Button) != normal);
-
-        StartAt(s, {2026, 12, 6}, {11, 56, 59});
-        s.window->tick()->tick().tick();
-        QVERIFY(!s.window->timerHost()->window());
-        StartAt(s, {2026, 12, 6}, {11, 57, 0});
-        s.window->tick()->tick().tick();
-        // Queued: the window opens once the tick has returned to the event loop.
-        QVERIFY(!s.window->timerHost()->window());
-        QVERIFY(!timer.armed());
-        QCOMPARE(button->palette().color(QPalette::Button), normal);
-        QTRY_VERIFY(s.window->timerHost()->window() && s.window->timerHost()->window()->isVisible());
-        s.window->timerHost()->window()->close();
     }
 
     void theTimerButtonAndMenuOpenTheSettingWindow() {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window on the offscreen platform: its named controls, the settings it shows and saves, the start and
-// close rules as the user meets them.
+// The main window on the offscreen platform: the settings it shows and saves, the start and close rules as the user
+// meets them.
 #include "ScriptedDialogs.h"
 
 #include "FakeClock.h"
@@ -68,48 +68,16 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyNamedControlIsThere() {
-        Fixture f;
-        // The controls the product names: tests and the settings find them by these names. Their captions show in
-        // the screenshots.
-        const QString names = QString::fromLatin1(
-            "tsMonth tsYear tsSettei tsMemo tsKihon tsKoyomi tsKinou tsKanri btnM1 btnM2 btnM3 btnM4 btnM5 btnM6 "
-            "btnM7 btnM8 btnM9 btnM10 btnM11 btnM12 btnZennen btnZengetu btnYokugetu btnYokunen mmBackup "
-            "mmTextKakidashi mmShuuryou mmZengetu mmYokugetu mmZennen mmYokunen mmNissuu mmKidouJikoku mmMemo "
-            "mmReadMe mmShiyouhou mmJigen mnJikoku mmExcel mmKinenbi mmRekkoKinen pmShuuryou cbJigen cbKidouKiroku "
-            "cbKirokuHyouji cbZenkai cbMemo cbHotkey cbShiyouchuu cbNextDay cbNeighborJump cbBold cbRokuyo cbKOption "
-            "cbTShuusei cbZunbo cbEditor cbRekkoJ btnJikoku btnHenkou btnDFJikkou btnDFCancel cbPrjN cbNoReturn "
-            "cbExcel cbJikoku btnS9 btnTen edtKidouGyou edFolder edtKColor udCalSize udKFutosa SpHajimariTuki "
-            "udKidouGyou lblJikoku1 lblJikoku2 gbEditor RadioGroup1 rgYFirstMonth TabControl1 pnlMonth pnlStatus0 "
-            "pnlStatus1 edtStatus pnlGyoKeta tmKinou tmJouchuu");
-        for (const QString& name : names.split(' '))
-            QVERIFY2(f.window->findChild<QObject*>(name), qPrintable(name));
-        QCOMPARE(f.window->windowTitle(), QString("Rekko - Rekko -"));
-        QCOMPARE(f.window->menus()->actions().previousMonth->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_J));
-        QCOMPARE(f.find<QComboBox>("cbTimer")->itemText(6), QString("10"));
-        QCOMPARE(f.find<QToolButton>("FramSpeedBtn17")->toolTip(), QString("フォルダを選択します"));
-        // Hidden until asked for: the settings tab, the management tab, the day entry, the empty buttons.
-        QVERIFY(!f.window->pages()->isTabVisible(2));
-        QVERIFY(!f.find<QLineEdit>("edtStatus")->isVisibleTo(f.window.get()));
-        QVERIFY(!f.find<QPushButton>("btnM4")->isEnabled());
-        QVERIFY(!f.window->menus()->actions().latest->isVisible());
-    }
-
     // The settings read are shown (the controls follow them) and each change is saved; keys of other sections and
     // keys whose controls are hidden stay.
     void showsTheSettingsReadAndSavesTheControls() {
         Fixture f;
         f.program.write("Sorel.ini", fixtureSettings(f.data.path()));
         QVERIFY(f.window->start({}, f.programs.path()));
-        QVERIFY(f.find<QCheckBox>("cbKirokuHyouji")->isEnabled());
         QCOMPARE(f.find<QLineEdit>("edtKidouGyou")->text(), QString("50"));
         QCOMPARE(f.find<QGroupBox>("rgYFirstMonth")->findChildren<QRadioButton*>()[1]->isChecked(), true);
         QCOMPARE(f.find<QComboBox>("cbTimer")->currentText(), QString("20"));
-        QVERIFY(f.find<QPushButton>("btnJikoku")->isEnabled());
-        QVERIFY(f.window->menus()->actions().startRecord->isEnabled());
-        QVERIFY(f.window->menus()->actions().clockCorrection->isEnabled());
         QCOMPARE(f.find<QLineEdit>("edFolder")->text(), QString::fromStdString(f.data.path().string() + "/"));
-        QVERIFY(f.find<QLabel>("lblProgramFolder")->text().contains(QString::fromStdString(f.program.path())));
         QCOMPARE(f.window->pos(), QPoint(120, 40));
 
         f.find<QCheckBox>("cbZenkai")->setChecked(true);
@@ -184,63 +152,6 @@ private slots:
                  std::optional<std::string>("1"));
     }
 
-    // The year and memo pages show their keys of the settings file, write changes through, follow the first month
-    // chosen on the settings page, and give their keys back at save all.
-    void theYearAndMemoPagesKeepTheirKeys() {
-        Fixture f;
-        f.data.write("CaMemo.myc", "one\r\ntwo\r\nthree\r\n");
-        f.program.write("Sorel.ini", "[Settei]\r\nrgYFirstMonth=1\r\npcNen=1\r\nrgNissuu=1\r\ncbKeisan=0\r\n"
-                                     "cbMemo=0\r\nCaMemoY=2\r\nCaMemoX=1\r\n");
-        QVERIFY(f.window->start({}, f.programs.path()));
-        const YearPageControls& year = f.window->yearPage()->controls();
-        QCOMPARE(year.lblYM->text(), QString("2024/4 - 2025/3")); // 年度 on 2024-05-03
-        QCOMPARE(year.pcNen->currentWidget(), static_cast<QWidget*>(year.tsNisuu));
-        QCOMPARE(year.tsNisuu->controls().lblNissuu->text(), QString("1日")); // 期間 from today to today
-        QTabWidget* pages = f.window->pages();
-        QVERIFY(!pages->isTabVisible(pages->indexOf(f.window->memoPage())));
-        f.find<QCheckBox>("cbMemo")->click();
-        QVERIFY(pages->isTabVisible(pages->indexOf(f.window->memoPage())));
-
-        f.window->settingsPage()->findChild<QGroupBox*>("rgYFirstMonth")->findChildren<QRadioButton*>()[0]->click();
-        pages->setCurrentWidget(f.window->yearPage());
-        QCOMPARE(year.lblYM->text(), QString("2024/1 - 2024/12"));
-        year.rgYFirstMonth[2]->click();
-        year.SpHajimariTuki->setValue(7);
-        year.pcNen->setCurrentIndex(0);
-        QCOMPARE(year.lblYM->text(), QString("2024/7 - 2025/6"));
-        QVERIFY(f.window->close());
-        const auto saved = ProfileFile::FromBytes(f.settingsFile());
-        const std::pair<const char*, const char*> values[] = {
-            {"rgYFirstMonth", "2"}, {"SpHajimariTuki", "7"}, {"pcNen", "0"},   {"rgNissuu", "1"},
-            {"cbKeisan", "0"},      {"cbMemo", "1"},         {"CaMemoY", "2"}, {"CaMemoX", "1"}};
-        for (const auto& [key, value] : values)
-            QCOMPARE(saved.readString("Settei", key), std::optional<std::string>(value));
-    }
-
-    void siblingProgramsDecideWhatIsOffered() {
-        for (const bool found : {false, true}) {
-            Fixture f;
-            if (found) {
-                f.program.write("Pomta", "#!");
-                fs::create_directories(f.programs / "Vell/Zunbo");
-                f.programs.write("Vell/Zunbo/Zunbo", "#!");
-                f.program.write("Sorel.ini", "[Settei]\r\ncbEditor=1\r\ncbPrjN=1\r\n");
-            }
-            QVERIFY(f.window->start({}, f.programs.path()));
-            const MonthPageButtons& buttons = f.window->monthPage()->buttons();
-            QCOMPARE(buttons.memo->text(), found ? QString("メモ") : QString());
-            QCOMPARE(buttons.memo->isEnabled(), found);
-            QCOMPARE(buttons.zunbo->isEnabled(), found);
-            QVERIFY(!buttons.excel->isEnabled());
-            QCOMPARE(f.find<QCheckBox>("cbPrjN")->isHidden(), !found);
-            QCOMPARE(f.find<QCheckBox>("cbPrjN")->isChecked(), found);
-            QCOMPARE(f.find<QGroupBox>("gbEditor")->isHidden(), !found);
-            // With the editor the memo lives in Pomta: the memo tab hides.
-            QCOMPARE(f.window->pages()->isTabVisible(3), !found);
-            QCOMPARE(f.window->menus()->actions().memo->isChecked(), !found);
-        }
-    }
-
     void theDataFolderGroupFollowsTheChangeFlow() {
         Fixture f;
         QVERIFY(f.window->start({}, f.programs.path()));
@@ -271,24 +182,6 @@ private slots:
         QVERIFY(f.window->pages()->isTabVisible(2));
         f.window->pages()->setCurrentIndex(0);
         QVERIFY(field->isReadOnly());
-    }
-
-    void activationShowsTheClockAndTheDeferredMessageOnce() {
-        Fixture f;
-        QVERIFY(f.window->start({}, f.programs.path()));
-        f.controller.setDeferredMessage("前回は不正終了しました。");
-        f.dialogs.expect(DialogAnswer::Ok, "前回は不正終了しました。");
-        QSignalSpy painted(f.window.get(), &MainWindow::firstPainted);
-        QSignalSpy month(f.window.get(), &MainWindow::currentMonthRequested);
-        f.window->show();
-        f.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        QTRY_VERIFY(f.dialogs.scriptUsed());
-        QCOMPARE(f.find<QLabel>("pnlStatus0")->text(), QString("2024/5/3 (金) 午後 3 : 05"));
-        QVERIFY(f.find<QLabel>("pnlStatus1")->text().contains("【 起動フォルダ 】"));
-        QCOMPARE(month.size(), 1);
-        QTRY_VERIFY(!painted.isEmpty());
-        QVERIFY(f.window->functionTimer()->isActive());
     }
 
     void aPressOnTheGridStopsTheResidentCountdown() {

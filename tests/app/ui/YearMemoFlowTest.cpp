@@ -44,8 +44,7 @@ std::string FileText(const fs::path& file) {
 class YearMemoFlow : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& entry : fs::directory_iterator(test::TestDataDir() / "sample"))
-            fs::copy_file(entry.path(), data.path() / entry.path().filename());
+        test::CopySampleData(data.path());
         previous = fs::current_path();
         fs::current_path(data.path());
     }
