@@ -9,19 +9,13 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-TEST(CommandLine, SlashJWithTwoDigitsCountsDown) {
-    EXPECT_EQ(ResidentCountdownSeconds(Args{"/J05"}), 5);
-    EXPECT_EQ(ResidentCountdownSeconds(Args{"/j05"}), 5);
-    EXPECT_EQ(ResidentCountdownSeconds(Args{"/J30"}), 30);
-    EXPECT_EQ(ResidentCountdownSeconds(Args{"/J7"}), 7);
-    // Only the third and fourth characters count.
-    EXPECT_EQ(ResidentCountdownSeconds(Args{"/J123"}), 12);
-}
-
-TEST(CommandLine, AnythingElseMeansNoMove) {
-    for (const Args& args : {Args{}, Args{"/J"}, Args{"/Jab"}, Args{"/J5x"}, Args{"/J-5"}, Args{"/X05"}, Args{"J05"},
-                             Args{"/"}, Args{"--/J05"}, Args{"-platform", "/J05"}})
-        EXPECT_EQ(ResidentCountdownSeconds(args), 0) << (args.empty() ? "" : args.front());
+// Only the third and fourth characters of a first "/J" argument count; anything else means no move.
+TEST(CommandLine, SlashJWithDigitsCountsDown) {
+    const std::pair<Args, int> cases[] = {{{"/j05"}, 5}, {{"/J7"}, 7}, {{"/J123"}, 12},
+                                          {{}, 0},       {{"/J"}, 0},  {{"/J5x"}, 0},
+                                          {{"/J-5"}, 0}, {{"J05"}, 0}, {{"-platform", "/J05"}, 0}};
+    for (const auto& [args, seconds] : cases)
+        EXPECT_EQ(ResidentCountdownSeconds(args), seconds) << (args.empty() ? "" : args.back());
 }
 
 } // namespace

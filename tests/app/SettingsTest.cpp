@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Section Settei: the key table, types, ranges, the conditional keys, and what a save leaves of a user's file.
+// Section Settei: types, ranges, the conditional keys, and what a save leaves of a user's file.
 #include "app/Settings.h"
 
 #include "app/ValueText.h"
@@ -52,8 +52,6 @@ TEST(Settings, UnreadableValuesTakeTheirDefaults) {
         {"edtKColor=purplish", "clBlue"},
         {"pTTime=1500", "150000"},
         {"DhFolderNo=99999999999", "2"},
-        {"MemoBtn2=7 ", "7"},
-        {"pTChien=10", "30"},
         // A copy name of another form would let the rotation delete that file: it reads as empty.
         {"CaFT1=CaFT4050.mcp", "CaFT4050.mcp"},
         {"CaFT2=/home/taro/precious.txt", ""},
@@ -65,19 +63,7 @@ TEST(Settings, UnreadableValuesTakeTheirDefaults) {
     }
 }
 
-TEST(Settings, KeysOfTheCurrentStateKeepItWhenMissingAndTheStartClampsTwo) {
-    Settings s;
-    s.fmC21Top = 11;
-    s.cbKeisan = false;
-    s.pcNen = 1;
-    s.cbMemo = false;
-    ReadSettings(ProfileFile::FromBytes("[Settei]\r\nfmC21Left=5\r\npcNen=4\r\n"), s, true);
-    EXPECT_EQ(s.fmC21Top, 11);
-    EXPECT_EQ(s.fmC21Left, 5);
-    EXPECT_FALSE(s.cbKeisan);
-    EXPECT_EQ(s.pcNen, 1);
-    EXPECT_TRUE(s.cbMemo); // a table default does not depend on what was there before
-
+TEST(Settings, TheStartClampsTheDelayAndTheTimer) {
     Settings high = read("[Settei]\r\npTChien=200\r\npTimer=0:00:00\r\n");
     Settings edge = read("[Settei]\r\npTChien=180\r\npTimer=9:05\r\n");
     ClampSettingsAtStart(high, 45000.75);
@@ -108,27 +94,6 @@ TEST(Settings, SwitchedOffGroupsAreNotReadTheTimerIsWrittenClockCorrectionLeftAl
 
     EXPECT_EQ(read("[Settei]\r\nedFolder=/data/\r\n", false).edFolder, "");
     EXPECT_EQ(read("[Settei]\r\nedFolder=/data/\r\n", true).edFolder, "/data/");
-}
-
-TEST(Settings, BadFilesStartWithDefaultsAndKeepWhatTheyHeld) {
-    const Settings defaults;
-    std::string binary(3000, '\0');
-    for (size_t i = 0; i < binary.size(); ++i)
-        binary[i] = static_cast<char>(i * 131 % 251);
-    const std::string duplicates = "[Settei]\r\ncbMemo=0\r\ncbMemo=1\r\n[Settei]\r\ncbHotkey=0\r\n";
-    const std::string noEquals = "[Settei]\r\ncbMemo 0\r\nudCalSize\r\n[Settei\r\ncbBold=0\r\n";
-    for (const std::string& bytes : {std::string(), binary, duplicates, noEquals}) {
-        EXPECT_EQ(read(bytes).cbHotkey, defaults.cbHotkey);
-        EXPECT_EQ(read(bytes).udCalSize, defaults.udCalSize);
-    }
-    // Without a section of its own the file is kept whole and the section comes after it.
-    EXPECT_EQ(written(read(binary), binary).substr(0, binary.size()), binary);
-    // The second [Settei] is not read, so its key stays as the user left it.
-    EXPECT_FALSE(read(duplicates).cbMemo);
-    EXPECT_NE(written(read(duplicates), duplicates).find("[Settei]\r\ncbHotkey=0\r\n"), std::string::npos);
-    // "[Settei" is no header: cbBold=0 belongs to the first section.
-    EXPECT_FALSE(read(noEquals).cbBold);
-    EXPECT_NE(written(read(noEquals), noEquals).find("cbMemo 0\r\nudCalSize\r\n"), std::string::npos);
 }
 
 } // namespace

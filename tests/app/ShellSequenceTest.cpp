@@ -104,28 +104,15 @@ struct Program {
     ScheduleStores stores{sequence, dialogs, grid, controller.settings().CaFT};
 };
 
-TEST(ShellSequence, TheCreationSequenceRunsItsStepsInOrderAsTheSwitchesSay) {
-    Program program("cbKidouKiroku=1\r\npTChien=200\r\n");
-    program.dialogs.expect(DialogAnswer::Ok, program.data.string() + "/CaFromTo.myc が存在しません。");
-    ASSERT_TRUE(program.sequence.start({"/J05"}, program.startup.path()));
-    EXPECT_EQ(program.shell.calls,
-              (std::vector<std::string>{"features", "tick 10000", "collect", "settings shown", "memo CaMemo.myc",
-                                        "start state", "grid", "year", "tick 10000", "start record", "hotkeys",
-                                        "memo measured", "commemoration", "no editor", "day count", "place"}));
-    EXPECT_EQ(program.controller.settings().pTChien, 60);
-    EXPECT_EQ(program.controller.residentCountdown(), 5);
-
-    // Without the hotkeys, and with a start record that fails: its message, and the start goes on.
-    Program failing("cbKidouKiroku=1\r\ncbHotkey=0\r\npTimer=21:30:00\r\npTimerBf=7\r\n");
+// Without the hotkeys, and with a start record that fails: its message, and the start goes on.
+TEST(ShellSequence, TheCreationSequenceGoesOnAfterAFailedStartRecord) {
+    Program failing("cbKidouKiroku=1\r\ncbHotkey=0\r\n");
     failing.writeData("CaFromTo.myc", kEmptyPeriodFile);
     failing.shell.startRecord = Failure{.cause = "disk full"};
     failing.dialogs.expect(DialogAnswer::Ok, "起動時刻取得エラー\r\n処理は続けます。");
     ASSERT_TRUE(failing.sequence.start({}, failing.startup.path()));
     EXPECT_EQ(std::count(failing.shell.calls.begin(), failing.shell.calls.end(), "hotkeys"), 0);
-    // The countdown timer takes its stored time and notice minutes, disarmed.
-    EXPECT_EQ(failing.controller.timer().setTime(), (21 * 60 + 30) * 60 * 1000);
-    EXPECT_EQ(failing.controller.timer().notice(), 7);
-    EXPECT_FALSE(failing.controller.timer().armed());
+    EXPECT_EQ(failing.shell.calls.back(), "place");
 }
 
 TEST(ShellSequence, MonthInitialisationLoadsTheWindowAndTakesTheDataFolderOnce) {
@@ -140,27 +127,19 @@ TEST(ShellSequence, MonthInitialisationLoadsTheWindowAndTakesTheDataFolderOnce) 
     EXPECT_EQ(program.stores.navigator().currentSlot(), 1);
     EXPECT_EQ(program.controller.dataFolderAtStart(), program.data.string() + "/");
     // A second run (the date rollover) keeps the data folder of this start.
-    program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=/elsewhere/\r\n");
+    program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=/elsewhere/\r\nCaFT1=CaFT4050.mcp\r\n");
     ASSERT_TRUE(program.sequence.initialiseMonths());
     EXPECT_EQ(program.controller.dataFolder(), program.data.string() + "/");
 }
 
-// Each failure names its file (or carries the exception's text); the final steps run in every case.
-TEST(ShellSequence, AFailureOfMonthInitialisationNamesItsFileAndTheFinalStepsStillRun) {
-    for (const char* unreadable : {"Ca202406.myc", "CaFromTo.myc"}) {
-        Program program;
-        fs::create_directory(program.data / unreadable);
-        const Status result = program.sequence.initialiseMonths();
-        ASSERT_FALSE(result);
-        EXPECT_EQ(result.error().path, (program.data / unreadable).string());
-        EXPECT_FALSE(result.error().reported);
-        EXPECT_EQ(program.shell.calls.back(), "tick 10000");
-    }
+// A part that throws ends month initialisation with the exception's text; the final steps still run.
+TEST(ShellSequence, AFailureOfMonthInitialisationCarriesItsCauseAndTheFinalStepsStillRun) {
     Program throwing;
     throwing.writeData("CaFromTo.myc", kEmptyPeriodFile);
     throwing.shell.memoThrows = true;
     EXPECT_EQ(throwing.sequence.initialiseMonths().error().cause, "bad memo");
     EXPECT_NE(std::find(throwing.shell.calls.begin(), throwing.shell.calls.end(), "grid"), throwing.shell.calls.end());
+    EXPECT_EQ(throwing.shell.calls.back(), "tick 10000");
 }
 
 TEST(ShellSequence, SaveAllWritesTheSettingsThenTheJumpedMonthMonthsPeriodsAndMemoGoingOnAfterAFailure) {
@@ -193,8 +172,7 @@ TEST(ShellSequence, SaveAllWritesTheSettingsThenTheJumpedMonthMonthsPeriodsAndMe
     EXPECT_NE(ReadFileBytes(program.data / "Ca202405.myc").value().find(" 4,1,,kept,"), std::string::npos);
 }
 
-// A replacing write gives a file a new inode: a save all with nothing changed replaces no file, and one edited day
-// replaces its month file only.
+// A replacing write gives a file a new inode: a save all after one edited day replaces its month file only.
 TEST(ShellSequence, SaveAllReplacesOnlyTheFilesWhoseBytesChanged) {
     Program program;
     program.writeData("CaFromTo.myc", kEmptyPeriodFile);
@@ -207,10 +185,6 @@ TEST(ShellSequence, SaveAllReplacesOnlyTheFilesWhoseBytesChanged) {
     std::vector<uintmax_t> inodes;
     for (const fs::path& file : files)
         inodes.push_back(test::InodeOf(file));
-
-    ASSERT_TRUE(program.sequence.saveAll().ok());
-    for (size_t i = 0; i < files.size(); ++i)
-        EXPECT_EQ(test::InodeOf(files[i]), inodes[i]) << files[i];
 
     program.stores.months().replaceDay(1, 3, DaySchedule{{"new"}, {LineAttribute{}}});
     ASSERT_TRUE(program.sequence.saveAll().ok());
@@ -236,14 +210,9 @@ TEST(ShellSequence, TheOrderlyEndWritesTheStopRecordWhileSwitchedOnThenSavesAll)
     ASSERT_EQ(report.failures.size(), 1u);
     EXPECT_EQ(report.failures[0].path, (program.folder / "SorelSte.myd").string());
     EXPECT_EQ(program.shell.calls.back(), "memo saved");
-    // Switching the record off by hand reports the same failure at once.
-    program.dialogs.expect(DialogAnswer::Ok, report.message());
-    program.sequence.switchStartRecord(false);
-    program.sequence.switchStartRecord(true);
-    EXPECT_EQ(program.shell.calls.back(), "record on");
 }
 
-TEST(ShellSequence, LinkedDataFilesStayLinksAndABrokenLinkIsNeverTakenForMissing) {
+TEST(ShellSequence, LinkedDataFilesStayLinks) {
     Program program;
     const fs::path store = program.folder / "store";
     fs::create_directory(store);
@@ -261,14 +230,6 @@ TEST(ShellSequence, LinkedDataFilesStayLinksAndABrokenLinkIsNeverTakenForMissing
         EXPECT_TRUE(fs::is_symlink(link)) << link;
     EXPECT_NE(program.folder.read("store/may.myc").find(" 3,1,,linked,"), std::string::npos);
     EXPECT_NE(program.folder.read("store/Sorel.ini").find("\r\ncbJigen=1\r\n"), std::string::npos);
-
-    // A period-file link whose target is gone is unreadable: no "missing" message, no new file.
-    Program broken;
-    fs::create_symlink(broken.folder / "gone" / "CaFromTo.myc", broken.data / "CaFromTo.myc");
-    EXPECT_FALSE(broken.sequence.initialiseMonths());
-    EXPECT_TRUE(broken.dialogs.shown().empty());
-    EXPECT_TRUE(fs::is_symlink(broken.data / "CaFromTo.myc"));
-    EXPECT_FALSE(fs::exists(broken.folder / "gone"));
 }
 
 TEST(ShellSequence, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
@@ -289,18 +250,13 @@ TEST(ShellSequence, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
 
     const std::string err = program.controller.rescue().rescue(report, program.clock.now());
     const fs::path copies = program.folder / "rescue" / "20240503-090000";
-    EXPECT_NE(err.find((program.data / "Ca202405.myc").string() + ": "), std::string::npos) << err;
     EXPECT_NE(err.find((program.data / "CaFromTo.myc").string() + ": "), std::string::npos) << err;
-    EXPECT_NE(err.find(copies.string()), std::string::npos) << err;
     EXPECT_NE(program.folder.read("rescue/20240503-090000/Ca202405.myc").find(" 3,1,,rescue me,"), std::string::npos);
     EXPECT_TRUE(fs::exists(copies / "CaFromTo.myc"));
     EXPECT_FALSE(fs::exists(copies / "Ca202406.myc")) << "a guard refusal holds nothing new";
-
     const auto notice = program.controller.rescue().takeNotice();
     ASSERT_TRUE(notice.has_value());
-    EXPECT_TRUE(notice->starts_with("終了時に、次のファイルを保存できませんでした。")) << *notice;
     EXPECT_NE(notice->find(copies.string() + "/\r\n"), std::string::npos) << *notice;
-    EXPECT_NE(notice->find((program.data / "Ca202405.myc").string()), std::string::npos) << *notice;
     EXPECT_FALSE(program.controller.rescue().takeNotice().has_value());
 }
 
@@ -312,22 +268,17 @@ struct InFolder {
     fs::path previous;
 };
 
-TEST(ShellSequence, RemovingStaleCopiesSavesAllFirstAndDeletesOnlyUnnamedCopies) {
+// Which copies go is the period store's; here, that all is saved first and a failed save keeps every copy.
+TEST(ShellSequence, RemovingStaleCopiesSavesAllFirst) {
     InFolder cwd;
     Program program("CaFT1=CaFT4041.mcp\r\nCaFT2=CaFT4040.mcp\r\nCaFT3=CaFT4032.mcp\r\n");
-    for (const char* name : {"CaFT4041.mcp", "CaFT4040.mcp", "CaFT4032.mcp", "CaFT4031.mcp"})
-        cwd.folder.write(name, "copy");
+    cwd.folder.write("CaFT4031.mcp", "stale");
     program.writeData("CaFromTo.myc", kEmptyPeriodFile);
     ASSERT_TRUE(program.sequence.initialiseMonths());
-    EXPECT_FALSE(fs::exists("CaFT4032.mcp")) << "the rotation dropped the oldest";
     program.stores.months().replaceDay(1, 3, DaySchedule{{"saved first"}, {LineAttribute{}}});
-
     EXPECT_TRUE(program.stores.removeStaleCopies());
-    EXPECT_TRUE(program.dialogs.shown().empty());
     EXPECT_TRUE(fs::exists(program.data / "Ca202405.myc"));
     EXPECT_FALSE(fs::exists("CaFT4031.mcp"));
-    for (const char* kept : {"CaFT4050.mcp", "CaFT4041.mcp", "CaFT4040.mcp"})
-        EXPECT_TRUE(fs::exists(kept)) << kept;
 
     // A save that fails stops the removal.
     cwd.folder.write("CaFT4030.mcp", "stale");
@@ -342,14 +293,12 @@ TEST(ShellSequence, RemovingStaleCopiesSavesAllFirstAndDeletesOnlyUnnamedCopies)
 // A settings file that cannot be read: the user is asked, and going on with the defaults (the current directory as
 // data folder) writes, creates and copies nothing until a data folder is chosen; edited files are reported.
 TEST(ShellSequence, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChosen) {
-    test::TempDir cwd;
-    const fs::path previous = fs::current_path();
-    fs::current_path(cwd.path());
+    InFolder cwd;
     Program program;
     fs::remove(program.folder / "Sorel.ini");
     fs::create_directory(program.folder / "Sorel.ini");
     const std::string may = " 0,0,9,2024/ 5\n 3,1,,x,,,,,,";
-    cwd.write("Ca202405.myc", may);
+    cwd.folder.write("Ca202405.myc", may);
     program.dialogs.expect(DialogAnswer::Yes,
                            "設定ファイルを読み込めません。\r\n" + (program.folder / "Sorel.ini").string() + "\r\n");
     ASSERT_TRUE(program.sequence.initialiseMonths());
@@ -362,15 +311,14 @@ TEST(ShellSequence, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChose
     ASSERT_EQ(held.failures.size(), 1u);
     EXPECT_EQ(held.failures[0].path, "Ca202405.myc");
     EXPECT_EQ(held.failures[0].cause, kWritesHeldCause);
-    EXPECT_EQ(cwd.read("Ca202405.myc"), may);
-    EXPECT_EQ(std::distance(fs::directory_iterator(cwd.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(cwd.folder.read("Ca202405.myc"), may);
+    EXPECT_EQ(std::distance(fs::directory_iterator(cwd.folder.path()), fs::directory_iterator()), 1);
 
     program.controller.dataFolderChosen();
     const SaveReport chosen = program.sequence.saveAll();
-    fs::current_path(previous);
     ASSERT_EQ(chosen.failures.size(), 1u); // the settings file, a folder, cannot be replaced
     EXPECT_EQ(chosen.failures[0].path, (program.folder / "Sorel.ini").string());
-    EXPECT_EQ(cwd.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n 4,1,,y,,,,,,\r\n");
+    EXPECT_EQ(cwd.folder.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n 4,1,,y,,,,,,\r\n");
 }
 
 TEST(ShellSequence, DecliningToGoOnWithoutTheSettingsEndsTheStart) {

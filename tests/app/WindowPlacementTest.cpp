@@ -7,59 +7,39 @@
 namespace rekko {
 namespace {
 
-PlacementRequest request(int rule) {
-    PlacementRequest r;
-    r.rule = rule;
-    r.current = {3, 4};
-    r.width = 782;
-    r.height = 701;
-    r.workArea = {0, 27, 1024, 741};
-    r.storedMain = {100, 50};
-    r.storedDialog = {200, 300};
-    r.currentDialog = {1, 2};
-    return r;
-}
-
-TEST(WindowPlacement, CentreOfTheScreen) {
-    const Placement p = PlaceWindows(request(0));
-    EXPECT_EQ(p.mainWindow, (ScreenPoint{121, 47}));
-    EXPECT_EQ(p.scheduleDialog, (ScreenPoint{363, 319}));
-    EXPECT_FALSE(p.tooSmall);
-}
-
-TEST(WindowPlacement, AWorkAreaSmallerThanTheWindowLeavesItWhereItIs) {
-    PlacementRequest r = request(0);
-    r.workArea = {0, 0, 800, 600};
-    const Placement p = PlaceWindows(r);
-    EXPECT_TRUE(p.tooSmall);
-    EXPECT_EQ(p.mainWindow, r.current);
-    EXPECT_EQ(p.scheduleDialog, r.currentDialog);
-}
-
-TEST(WindowPlacement, PositionAtExit) {
-    const Placement p = PlaceWindows(request(1));
-    EXPECT_EQ(p.mainWindow, (ScreenPoint{100, 50}));
-    EXPECT_EQ(p.scheduleDialog, (ScreenPoint{200, 300}));
-    EXPECT_FALSE(p.tooSmall);
-
-    PlacementRequest narrow = request(1);
-    narrow.workArea.width = 700;
-    EXPECT_TRUE(PlaceWindows(narrow).tooSmall);
-    EXPECT_EQ(PlaceWindows(narrow).mainWindow, (ScreenPoint{100, 50}));
-}
-
-TEST(WindowPlacement, AStoredPositionOutOfReachIsCentred) {
-    PlacementRequest low = request(1);
-    low.storedMain = {100, 68};
-    EXPECT_EQ(PlaceWindows(low).mainWindow, (ScreenPoint{121, 47}));
-    low.storedMain = {100, 67};
-    EXPECT_EQ(PlaceWindows(low).mainWindow, (ScreenPoint{100, 67}));
-
-    for (const ScreenPoint gone : {ScreenPoint{1024, 50}, ScreenPoint{-782, 50}, ScreenPoint{100, 0}}) {
-        PlacementRequest r = request(1);
-        r.storedMain = gone;
-        EXPECT_EQ(PlaceWindows(r).mainWindow, (ScreenPoint{121, 47})) << gone.x << "," << gone.y;
-        EXPECT_EQ(PlaceWindows(r).scheduleDialog, (ScreenPoint{363, 319}));
+// A 782 x 701 window on a 1024 x 741 work area below a 27-pixel panel; stored at (100, 50), its dialog at (200, 300).
+TEST(WindowPlacement, CentredStoredOrLeftWhereItIs) {
+    struct Case {
+        int rule;
+        ScreenPoint storedMain;
+        int workWidth;
+        ScreenPoint main;
+        ScreenPoint dialog;
+        bool tooSmall;
+    };
+    const Case cases[] = {
+        {0, {100, 50}, 1024, {121, 47}, {363, 319}, false},
+        {0, {100, 50}, 700, {3, 4}, {1, 2}, true}, // too small: where it is
+        {1, {100, 50}, 1024, {100, 50}, {200, 300}, false},
+        {1, {100, 50}, 700, {100, 50}, {200, 300}, true},
+        {1, {100, 67}, 1024, {100, 67}, {200, 300}, false}, // the lowest top that keeps the window on the work area
+        {1, {100, 68}, 1024, {121, 47}, {363, 319}, false}, // out of reach: centred
+        {1, {1024, 50}, 1024, {121, 47}, {363, 319}, false},
+        {1, {-782, 50}, 1024, {121, 47}, {363, 319}, false},
+        {1, {100, 0}, 1024, {121, 47}, {363, 319}, false},
+    };
+    for (const Case& c : cases) {
+        PlacementRequest r{.rule = c.rule, .current = {3, 4}, .width = 782, .height = 701};
+        r.workArea = {0, 27, c.workWidth, 741};
+        r.storedMain = c.storedMain;
+        r.storedDialog = {200, 300};
+        r.currentDialog = {1, 2};
+        const Placement p = PlaceWindows(r);
+        const std::string row = std::to_string(c.rule) + " " + std::to_string(c.storedMain.x) + "," +
+                                std::to_string(c.storedMain.y) + " " + std::to_string(c.workWidth);
+        EXPECT_EQ(p.mainWindow, c.main) << row;
+        EXPECT_EQ(p.scheduleDialog, c.dialog) << row;
+        EXPECT_EQ(p.tooSmall, c.tooSmall) << row;
     }
 }
 

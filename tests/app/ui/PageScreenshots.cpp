@@ -1,23 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Screenshots of the year page with the holidays of 2026, its day-count sub-page, the memo page with the memo and
-// the shipped read-me, and the start-and-stop table, each page built alone over the sample data under a real X
-// server, saved for a person to look at.
+// Screenshots of the year page with the holidays of 2026, its day-count sub-page and the memo page with the memo and
+// the shipped read-me, each page built alone over the sample data under a real X server, saved for a person to look
+// at.
 #include "FakeClock.h"
 #include "Pictures.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 
-#include "app/StartStopTable.h"
 #include "app/ui/Entry.h"
 #include "base/TextFile.h"
 #include "calendar/RuleFiles.h"
-#include "controls/ui/TCalExFonts.h"
 #include "memo/ui/MemoPage.h"
 #include "year/ui/YearPage.h"
 
-#include <QApplication>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTest>
 
 using namespace rekko;
@@ -106,30 +102,6 @@ private slots:
         QVERIFY(page.controls().CaMemo->toPlainText().contains(QString("日数計算")));
         test::SaveScreenshot(page, "memo-page-usage");
         QVERIFY(dialogs.shown().empty());
-    }
-
-    void startAndStopTable() {
-        std::vector<std::string> lines = {"T:2019/04/01 9:00:00"};
-        for (int day = 25; day <= 30; ++day) {
-            lines.push_back("S:2019/04/" + std::to_string(day) + " 8:3" + std::to_string(day % 10) + ":00");
-            if (day != 27)
-                lines.push_back("E:2019/04/" + std::to_string(day) + " 18:05:12");
-        }
-        for (const char* line : {"S:2019/05/01 7:59:59", "E:2019/05/01 23:10:00", "S:2020/01/01 0:00:01", "F"})
-            lines.push_back(line);
-        test::ScriptedDialogs dialogs;
-        QPlainTextEdit view;
-        view.setObjectName("meDbg");
-        view.setReadOnly(true);
-        view.setFont(CalendarFont(11));
-        view.setWindowTitle("Rekko -Rekko-");
-        view.setPlainText(QString::fromStdString(StartStopTableText(StartStopRows(lines, dialogs))));
-        view.resize(560, 360);
-        view.show();
-        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
-        QVERIFY(view.toPlainText().contains(QString("令和元年5月1日(水)")));
-        QVERIFY(view.toPlainText().contains(QString("不正終了")));
-        test::SaveScreenshot(view, "record-table");
     }
 };
 

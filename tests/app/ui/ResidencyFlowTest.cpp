@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real program resident on an X11 desktop (Xvfb, openbox, xdotool): Ctrl+F12 out of sight and back, minimised
-// without a tray and hidden behind the icon of a tray host (trayer), a hotkey another client holds, and the date
-// rollover of a window shown again under a fake clock (libfaketime reading its time from a file), with a screenshot
-// after it; and the timer's alert coming on top while the main window is out of sight.
+// The real program resident on an X11 desktop (Xvfb, openbox, xdotool): Ctrl+F12 out of sight and back, a hotkey
+// another client holds, and the date rollover of a window shown again under a fake clock (libfaketime reading its
+// time from a file), with a screenshot after it; and the timer's alert coming on top while the main window is out of
+// sight.
 #include "Desktop.h"
 #include "Pictures.h"
 #include "SampleWindow.h"
@@ -87,36 +87,6 @@ TEST_F(Resident, CtrlF12WithoutATrayIconifiesTheWindowAndBringsItBack) {
     EXPECT_TRUE(test::WaitUntilWindowActive(rekko.mainWindow()));
     SaveWindowPicture(rekko.mainWindow(), "resident-minimised-notice");
     EXPECT_EQ(rekko.terminate(), 0);
-}
-
-TEST_F(Resident, WithATrayCtrlF12HidesTheWindowAndTheTrayMenuRestoresIt) {
-    QProcess trayer;
-    trayer.start("trayer", {"--edge", "top", "--align", "right", "--height", "32", "--widthtype", "request"});
-    ASSERT_TRUE(trayer.waitForStarted());
-    QThread::msleep(1000);
-    ASSERT_TRUE(rekko.start());
-    test::Keys("ctrl+F12");
-    ASSERT_TRUE(WaitUntil([&] { return test::FindWindows(rekko.pid(), "^Rekko - Rekko -$").isEmpty(); }, 10000));
-    EXPECT_NE(WmState(rekko.mainWindow()), "Iconic");
-
-    // The icon is the program's small window docked in the tray; its menu opens on the right button.
-    QString icon;
-    ASSERT_TRUE(WaitUntil([&] {
-        const QStringList windows = test::FindWindows(rekko.pid(), ".*");
-        icon = windows.isEmpty() ? QString() : windows.first();
-        return !icon.isEmpty();
-    }));
-    test::Xdotool({"mousemove", "--window", icon, "8", "8"});
-    QThread::msleep(200);
-    test::Xdotool({"click", "3"});
-    ASSERT_TRUE(WaitUntil([&] { return test::FindWindows(rekko.pid(), ".*").size() > 1; }));
-    QThread::msleep(200);
-    test::Keys("o");
-    ASSERT_TRUE(WaitForState(rekko.mainWindow(), "Normal"));
-    EXPECT_TRUE(test::WaitUntilWindowActive(rekko.mainWindow()));
-    EXPECT_EQ(rekko.terminate(), 0);
-    trayer.kill();
-    trayer.waitForFinished();
 }
 
 // Another client holds Ctrl+F12: the start says so, and the key stays with its holder.

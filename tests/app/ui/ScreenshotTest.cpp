@@ -11,11 +11,7 @@
 #include "app/ui/MainWindow.h"
 #include "calendar/Julius.h"
 
-#include <QApplication>
 #include <QColorDialog>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QRawFont>
 #include <QTest>
 
 using namespace rekko;
@@ -25,14 +21,6 @@ class ScreenshotTest : public QObject {
 
 private slots:
     void initTestCase() { UseJapaneseFonts(); }
-
-    void theWidgetFontHasJapaneseGlyphs() {
-        const QFont font = QApplication::font();
-        const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Any);
-        QVERIFY2(raw.isValid(), qPrintable(QFontInfo(font).family()));
-        for (const QChar c : QString("月年設定メモ前後常駐"))
-            QVERIFY2(raw.supportsCharacter(c), qPrintable(QFontInfo(font).family() + " lacks " + QString(c)));
-    }
 
     // A first start in an empty folder: the month page and the settings sub-pages.
     void mainWindowPages() {

@@ -35,11 +35,6 @@ using test::OnGui;
 using test::RecordedBoxes;
 using test::WaitUntil;
 
-std::string FileText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The main window over the sample data on Sunday 2026-12-06, its start-and-stop record in the program folder.
 class YearMemoFlow : public ::testing::Test {
 protected:
@@ -163,8 +158,8 @@ TEST_F(YearMemoFlow, AltMShowsTheMemoAnywhereAndTheViewerKeepsItsEdits) {
         ASSERT_TRUE(WaitUntil([&] { return currentPage() != memo; }));
     });
     ASSERT_TRUE(window->close());
-    EXPECT_EQ(FileText(data / "CaMemo.myc"), "&1 first\r\nsecond\r\nthird\r\n");
-    const std::string settings = FileText(program / "Sorel.ini");
+    EXPECT_EQ(data.read("CaMemo.myc"), "&1 first\r\nsecond\r\nthird\r\n");
+    const std::string settings = program.read("Sorel.ini");
     EXPECT_NE(settings.find("CaMemoY=2\r\n"), std::string::npos);
     EXPECT_NE(settings.find("MemoBtn1=1\r\n"), std::string::npos);
 }
@@ -178,7 +173,7 @@ TEST_F(YearMemoFlow, TheRecordTellsTheLastStopShowsItsTableAndFollowsTheSwitch) 
         EXPECT_TRUE(OnGui([&] { return boxes.showed("前回は 2026/12/05 18:00:00 に終了しました。"); }));
         test::Keys("Return");
         ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
-        EXPECT_EQ(FileText(program / "SorelSte.myd"), "E:2026/12/05 18:00:00\r\nS:2026/12/06 9:00:00\r\n");
+        EXPECT_EQ(program.read("SorelSte.myd"), "E:2026/12/05 18:00:00\r\nS:2026/12/06 9:00:00\r\n");
 
         menuCommand("mnHyouji", "mmKidouJikoku");
         ASSERT_TRUE(WaitUntil([] { return qobject_cast<TextViewDialog*>(QApplication::activeModalWidget()); }));
@@ -197,7 +192,7 @@ TEST_F(YearMemoFlow, TheRecordTellsTheLastStopShowsItsTableAndFollowsTheSwitch) 
         EXPECT_FALSE(OnGui([&] { return window->menus()->actions().startRecord->isEnabled(); }));
     });
     ASSERT_TRUE(window->close());
-    EXPECT_EQ(FileText(program / "SorelSte.myd"),
+    EXPECT_EQ(program.read("SorelSte.myd"),
               "E:2026/12/05 18:00:00\r\nS:2026/12/06 9:00:00\r\nE:2026/12/06 9:00:00\r\n");
 }
 
