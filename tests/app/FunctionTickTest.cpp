@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The function tick under a set clock: the schedule check, Jiglo, and the date rollover.
+// The function tick under a set clock: Jiglo and the date rollover.
 #include "app/FunctionTick.h"
 
 #include "FakeClock.h"
@@ -27,7 +27,7 @@ struct FakeShell : TickWindow, TickMonths, DialogState, TimerAlertPort, ClockCor
     bool visible() const override { return true; }
     ShownPage shownPage() const override { return page; }
     void setTickInterval(int) override {}
-    void setAutoCorrectionEnabled(bool enabled) override { autoCorrectionEnabled = enabled; }
+    void setAutoCorrectionEnabled(bool) override {}
     void quitWithoutSaving() override { log.push_back("quit"); }
 
     int32_t today() const override { return day; }
@@ -52,14 +52,13 @@ struct FakeShell : TickWindow, TickMonths, DialogState, TimerAlertPort, ClockCor
 
     void queueAlert() override {}
 
-    bool retrievalRunning() const override { return retrieving; }
+    bool retrievalRunning() const override { return false; }
     bool checkSchedule(LocalDateTime, int ticksSinceStart) override {
         scheduleChecks.push_back(ticksSinceStart);
-        checkedWhileEnabled = checkedWhileEnabled || autoCorrectionEnabled;
-        return retrievalDue;
+        return false;
     }
 
-    void showPanel0(const std::string& text) override { panel0 = text; }
+    void showPanel0(const std::string&) override {}
     void showPanel1(const StatusLine& line) override { panel1.push_back(line.text); }
     void setHighlighted(bool on) override { log.push_back(on ? "yellow" : "normal colour"); }
 
@@ -68,14 +67,12 @@ struct FakeShell : TickWindow, TickMonths, DialogState, TimerAlertPort, ClockCor
 
     const test::FakeClock& clock;
     ShownPage page = ShownPage::Month;
-    bool autoCorrectionEnabled = true, dialogOpen = false, retrieving = false, retrievalDue = false;
-    bool checkedWhileEnabled = false;
+    bool dialogOpen = false;
     std::vector<std::string> log;
     int32_t day = 0;
     SaveReport saveResult;
     Status reinitialiseResult = Success();
     std::vector<int> scheduleChecks;
-    std::string panel0;
     std::vector<std::string> panel1, titles;
 };
 
@@ -102,33 +99,6 @@ struct Tick {
     StatusPanels status{shell, clock, settings, startup.path(), "/opt/rekko"};
     FunctionTick tick{{clock, dialogs, shell, shell, shell, shell, timer, shell, shell, status}, settings};
 };
-
-TEST(FunctionTick, ScheduleCheckCountsTicksAndRunsWithTheCheckBoxDisabled) {
-    Tick t(At(2024, 5, 20, 9, 0));
-    t.settings.cbTShuusei = true;
-    t.tick.start();
-    t.run(2);
-    EXPECT_EQ(t.shell.scheduleChecks, (std::vector<int>{1, 2}));
-    EXPECT_FALSE(t.shell.checkedWhileEnabled);
-
-    // A running retrieval stops the tick after the clock and the alarm; the clock shows the retrieval notice.
-    t.shell.retrieving = true;
-    t.clock.set(At(2024, 5, 21, 0, 0, 5));
-    t.run(1);
-    EXPECT_EQ(t.shell.panel0, kRetrievingTimeText);
-    EXPECT_EQ(t.shell.scheduleChecks.size(), 2u);
-    EXPECT_TRUE(t.shell.log.empty());
-
-    // A due retrieval ends the tick: the rollover waits for the next one.
-    t.shell.retrieving = false;
-    t.shell.retrievalDue = true;
-    t.run(1);
-    EXPECT_TRUE(t.shell.log.empty());
-    t.settings.cbTShuusei = false;
-    t.run(1);
-    EXPECT_EQ(t.shell.scheduleChecks.size(), 3u);
-    EXPECT_EQ(t.shell.day, EncodeJuliusDay(2024, 5, 21));
-}
 
 TEST(FunctionTick, JigloTakesOverClockCorrectionButNeverTheRollover) {
     Tick t(At(2024, 5, 20, 23, 59, 59));

@@ -28,44 +28,35 @@ public:
     }
 };
 
-// The frontmost window of a running Rekko (here a box before the main window) is woken; a running Sorel or a
-// Rekko that no longer answers stops the start with a box; the setup marker skips both.
-TEST(SingleInstance, TheRunningWindowsDecideTheStart) {
-    const std::string sorelBox =
-        "【 Sorel -Sorel- 】が立ち上がっています。\r\nSorelを先に終了させてください。\r\n\r\n起動を中止します。";
-    const std::set<std::string> withBox{kMainWindowTitle, kDefaultCaption};
-    struct Case {
-        std::set<std::string> windows, deaf;
-        bool setupMarker;
-        StartVerdict verdict;
-        std::vector<std::string> woken;
-        std::string box;
-    };
-    const Case cases[] = {
-        {{}, {}, false, StartVerdict::Run, {}, ""},
-        {{kSorelWindowTitle, kMainWindowTitle}, {}, false, StartVerdict::Quit, {}, sorelBox},
-        {{kMainWindowTitle, kDefaultCaption, kScheduleDialogTitle},
-         {},
-         false,
-         StartVerdict::Quit,
-         {"確認 -Rekko-"},
-         ""},
-        {withBox, withBox, false, StartVerdict::Quit, {}, "既に立ち上げっていますので、起動を中止します。"},
-        {{kSorelWindowTitle, kMainWindowTitle}, {}, true, StartVerdict::Run, {}, ""},
-    };
-    for (const Case& c : cases) {
-        FakeRegistry registry;
-        registry.windows = c.windows;
-        registry.deaf = c.deaf;
-        test::ScriptedDialogs dialogs;
-        if (!c.box.empty())
-            dialogs.expect(DialogAnswer::Ok, c.box);
-        EXPECT_EQ(CheckSingleInstance(registry, dialogs, c.setupMarker), c.verdict) << c.windows.size();
-        EXPECT_EQ(registry.woken, c.woken);
-        ASSERT_EQ(dialogs.shown().size(), c.box.empty() ? 0u : 1u);
-        if (!c.box.empty())
-            EXPECT_EQ(dialogs.shown()[0].caption, "確認 -Rekko-");
+// Runs the check over the windows; a box, when given, must be shown with the program's caption.
+std::vector<std::string> Check(std::set<std::string> windows, std::set<std::string> deaf, bool setupMarker,
+                               StartVerdict verdict, const std::string& box = "") {
+    FakeRegistry registry;
+    registry.windows = std::move(windows);
+    registry.deaf = std::move(deaf);
+    test::ScriptedDialogs dialogs;
+    if (!box.empty())
+        dialogs.expect(DialogAnswer::Ok, box);
+    EXPECT_EQ(CheckSingleInstance(registry, dialogs, setupMarker), verdict) << box;
+    EXPECT_EQ(dialogs.shown().size(), box.empty() ? 0u : 1u);
+    if (!box.empty() && !dialogs.shown().empty()) {
+        EXPECT_EQ(dialogs.shown()[0].caption, "確認 -Rekko-");
     }
+    return registry.woken;
+}
+
+// The frontmost window of a running Rekko (here a box before the main window) is woken; a running Sorel or a Rekko
+// that no longer answers stops the start with a box; the setup marker skips both.
+TEST(SingleInstance, TheRunningWindowsDecideTheStart) {
+    const std::set<std::string> sorel{kSorelWindowTitle, kMainWindowTitle};
+    const std::set<std::string> withBox{kMainWindowTitle, kDefaultCaption};
+    EXPECT_TRUE(Check({}, {}, false, StartVerdict::Run).empty());
+    Check(sorel, {}, false, StartVerdict::Quit,
+          "【 Sorel -Sorel- 】が立ち上がっています。\r\nSorelを先に終了させてください。");
+    EXPECT_EQ(Check({kMainWindowTitle, kDefaultCaption, kScheduleDialogTitle}, {}, false, StartVerdict::Quit),
+              std::vector<std::string>{"確認 -Rekko-"});
+    Check(withBox, withBox, false, StartVerdict::Quit, "既に立ち上げっていますので、起動を中止します。");
+    Check(sorel, {}, true, StartVerdict::Run);
 }
 
 } // namespace

@@ -23,15 +23,6 @@ protected:
     std::string file() const { return dir.read("SorelSte.myd"); }
 };
 
-TEST(RecordText, DateTimeTextAndLineLimit) {
-    EXPECT_EQ(RecordDateTimeText(EncodeDateTime({2024, 12, 31}, {0, 0, 0})), "2024/12/31 0:00:00");
-    EXPECT_EQ(ParseRecordDateTime(" 2024/5/3 23:59 "), EncodeDateTime({2024, 5, 3}, {23, 59, 0}));
-    for (const char* bad : {"", "2024/02/30 1:00:00", "2024/05/03 25:00:00", "1582/10/10", "2024/05/03 8:15:42 x"})
-        EXPECT_FALSE(ParseRecordDateTime(bad)) << bad;
-    EXPECT_EQ(RecordLineLimit("abc"), 100);
-    EXPECT_EQ(RecordLineLimit("-5"), 1);
-}
-
 TEST_F(Record, StartKeepsTheNewestLines) {
     dir.write("SorelSte.myd", "S:2024/05/01 9:00:00\r\nE:2024/05/01 18:00:00\r\nS:2024/05/02 9:00:00\r\n");
     EXPECT_EQ(record.appendStart(3, true).value(), "前回は不正終了しました。");
@@ -97,9 +88,6 @@ TEST(StartStopTable, RowsForStartsStopsAndMarks) {
     };
     EXPECT_EQ(StartStopRows(lines, dialogs), expected);
     EXPECT_TRUE(dialogs.shown().empty());
-    const std::string text = StartStopTableText({{"令和元年5月1日(水)", "0:10:00", "不正終了"}});
-    EXPECT_EQ(text, "日付                    開始時刻    終了時刻\n"
-                    "令和元年5月1日(水)      0:10:00     不正終了\n");
 }
 
 TEST(StartStopTable, UnreadableDatesAreAskedAboutOncePerRecord) {
