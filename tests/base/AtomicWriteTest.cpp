@@ -12,28 +12,27 @@
 namespace rekko {
 namespace {
 
-size_t filesIn(const test::TempDir& dir) {
-    size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        ++count;
-    return count;
+namespace fs = std::filesystem;
+
+ptrdiff_t filesIn(const fs::path& folder) {
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
 }
 
-TEST(AtomicWrite, ReplacesTheFileAndKeepsItsPermissions) {
+// A folder with a data folder and a store folder that links of the data folder may lead to.
+class AtomicWriteInFolders : public ::testing::Test {
+protected:
+    AtomicWriteInFolders() {
+        fs::create_directory(dir / "data");
+        fs::create_directory(dir / "store");
+    }
     test::TempDir dir;
-    const auto file = dir.write("Sorel.ini", "old");
-    ::chmod(file.c_str(), 0640);
-    ASSERT_TRUE(WriteFileAtomically(file, "new content").ok());
-    EXPECT_EQ(dir.read("Sorel.ini"), "new content");
-    struct stat st {};
-    ::stat(file.c_str(), &st);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
-    EXPECT_EQ(filesIn(dir), 1u);
-}
+};
 
-TEST(AtomicWrite, AFileHoldingTheSameBytesIsNotTouchedAndAnyDifferenceIsWritten) {
+// A file holding the same bytes is not touched; any difference replaces it with its permissions kept.
+TEST(AtomicWrite, ReplacesTheFileKeepingItsPermissionsUnlessTheBytesAreTheSame) {
     test::TempDir dir;
     const auto file = dir.write("CaFromTo.myc", "same\r\n");
+    ::chmod(file.c_str(), 0640);
     const uintmax_t before = test::InodeOf(file);
     ASSERT_TRUE(WriteFileAtomically(file, "same\r\n").ok());
     EXPECT_EQ(test::InodeOf(file), before);
@@ -42,14 +41,11 @@ TEST(AtomicWrite, AFileHoldingTheSameBytesIsNotTouchedAndAnyDifferenceIsWritten)
         ASSERT_TRUE(WriteFileAtomically(file, bytes).ok());
         EXPECT_EQ(dir.read("CaFromTo.myc"), bytes);
     }
-    EXPECT_EQ(filesIn(dir), 1u);
-}
-
-TEST(AtomicWrite, MissingOrReadOnlyFolderIsReported) {
-    test::TempDir dir;
-    const Status missing = WriteFileAtomically(dir / "no-such-folder" / "f.txt", "x");
-    ASSERT_FALSE(missing.ok());
-    EXPECT_FALSE(missing.error().cause.empty());
+    struct stat st {};
+    ::stat(file.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(filesIn(dir.path()), 1);
+    EXPECT_FALSE(WriteFileAtomically(dir / "no-such-folder" / "f.txt", "x").ok());
     // /proc refuses new files even to root, unlike a folder whose write bits are cleared.
     EXPECT_FALSE(WriteFileAtomically("/proc/rekko-test.txt", "x").ok());
 }
@@ -71,14 +67,10 @@ TEST(AtomicWrite, FailureDuringTheWriteLeavesTheOldFileIntact) {
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.error().path, file.string());
     EXPECT_EQ(dir.read("Ca202612.myc"), "old content\r\n");
-    EXPECT_EQ(filesIn(dir), 1u) << "the temporary file must be removed";
+    EXPECT_EQ(filesIn(dir.path()), 1) << "the temporary file must be removed";
 }
 
-TEST(AtomicWrite, WritesThroughSymbolicLinksAndRefusesBrokenOnes) {
-    namespace fs = std::filesystem;
-    test::TempDir dir;
-    fs::create_directory(dir / "data");
-    fs::create_directory(dir / "store");
+TEST_F(AtomicWriteInFolders, WritesThroughSymbolicLinksAndRefusesBrokenOnes) {
     const auto real = dir.write("store/may.myc", "old\r\n");
     fs::create_symlink(real, dir / "data" / "Ca202405.myc");
     fs::create_symlink("Ca202405.myc", dir / "data" / "CaMemo.myc"); // a chain of two links
@@ -87,7 +79,7 @@ TEST(AtomicWrite, WritesThroughSymbolicLinksAndRefusesBrokenOnes) {
     EXPECT_TRUE(fs::is_symlink(dir / "data" / "Ca202405.myc"));
     EXPECT_TRUE(fs::is_symlink(dir / "data" / "CaMemo.myc"));
     EXPECT_EQ(dir.read("store/may.myc"), "newer\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "store"), fs::directory_iterator()), 1);
+    EXPECT_EQ(filesIn(dir / "store"), 1);
 
     // A dangling link, a loop and a folder are errors naming the name written; nothing is created or replaced.
     fs::create_symlink(dir / "store" / "gone.myc", dir / "data" / "CaFromTo.myc");
@@ -106,25 +98,21 @@ TEST(AtomicWrite, WritesThroughSymbolicLinksAndRefusesBrokenOnes) {
     EXPECT_TRUE(fs::is_symlink(dir / "data" / "CaFromTo.myc"));
     EXPECT_FALSE(fs::exists(dir / "store" / "gone.myc"));
     EXPECT_TRUE(fs::is_symlink(dir / "data" / "Sorel.ini"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "data"), fs::directory_iterator()), 6);
+    EXPECT_EQ(filesIn(dir / "data"), 6);
 }
 
-TEST(AtomicWrite, StaleTemporariesOfOurNamesGoAndNothingElse) {
-    namespace fs = std::filesystem;
-    test::TempDir dir;
-    fs::create_directory(dir / "data");
-    fs::create_directory(dir / "store");
+TEST_F(AtomicWriteInFolders, StaleTemporariesOfOurNamesGoAndNothingElse) {
     const auto isOurs = [](std::string_view name) { return name == "Ca202612.myc" || name == "CaFromTo.myc"; };
     const char* gone[] = {"data/.Ca202612.myc.a1B2c3", "data/.CaFromTo.myc.ZZZZZZ", "store/.CaFromTo.myc.x0y9Qw"};
-    const char* kept[] = {
-        "data/.Ca202612.myc.a1B2c",   // five characters: not from mkstemp
-        "data/.Ca202612.myc.a1B2c3d", // seven
-        "data/.Ca202612.myc.a1B-c3",  // not a letter or digit
-        "data/.notes.txt.a1B2c3",     // not a name of ours
-        "data/Ca202612.myc.a1B2c3",   // no leading dot
-        "store/.Ca202612.myc.a1B2c3", // beside a target, but no link of that name leads there
-        "store/real.myc",
-    };
+    // Five or seven characters, not a letter or digit, not a name of ours, no leading dot, and beside a target
+    // that no link of that name leads to.
+    const char* kept[] = {"data/.Ca202612.myc.a1B2c",
+                          "data/.Ca202612.myc.a1B2c3d",
+                          "data/.Ca202612.myc.a1B-c3",
+                          "data/.notes.txt.a1B2c3",
+                          "data/Ca202612.myc.a1B2c3",
+                          "store/.Ca202612.myc.a1B2c3",
+                          "store/real.myc"};
     for (const char* name : gone)
         dir.write(name, "partial");
     for (const char* name : kept)

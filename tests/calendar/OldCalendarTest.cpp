@@ -24,12 +24,10 @@ TEST(OldCalendar, ShippedTableRunsFromTheMonthOf1873ToTheMonthAfter2100) {
     const std::vector<TJDOldMonth>& table = oldMonthTable();
     const int32_t first = table.front().start;
     const int32_t closing = table.back().start;
-    const int32_t newYear1873 = EncodeJuliusDay(1873, 1, 1);
-    const int32_t lastDay2100 = EncodeJuliusDay(2100, 12, 31);
-    EXPECT_LE(first, newYear1873);
-    EXPECT_GT(table[1].start, newYear1873);
-    EXPECT_LE(table[table.size() - 2].start, lastDay2100);
-    EXPECT_GT(closing, lastDay2100);
+    EXPECT_LE(first, EncodeJuliusDay(1873, 1, 1));
+    EXPECT_GT(table[1].start, EncodeJuliusDay(1873, 1, 1));
+    EXPECT_LE(table[table.size() - 2].start, EncodeJuliusDay(2100, 12, 31));
+    EXPECT_GT(closing, EncodeJuliusDay(2100, 12, 31));
 
     EXPECT_EQ(oldDateOf(first - 1), OldDate{});
     EXPECT_EQ(JuliusDayToRokuyo(first - 1), 0);
@@ -39,15 +37,9 @@ TEST(OldCalendar, ShippedTableRunsFromTheMonthOf1873ToTheMonthAfter2100) {
     EXPECT_EQ(oldDateOf(closing), OldDate{});
     EXPECT_EQ(JuliusDayToRokuyo(closing), 0);
     EXPECT_EQ(oldDateOf(closing + 1), OldDate{});
-}
-
-TEST(OldCalendar, DatesOfTheEarlierTableStayTheSame) {
-    EXPECT_EQ(oldDateOf(EncodeJuliusDay(1989, 12, 27)), (OldDate{11, 30}));
-    EXPECT_EQ(oldDateOf(2447919), (OldDate{1, 1}));
-    EXPECT_EQ(oldDateOf(2448066), (OldDate{105, 1}));
-    EXPECT_EQ(rokuyoNameOf(1990, 6, 23), "大安");
-    EXPECT_EQ(oldDateOf(EncodeJuliusDay(2000, 1, 1)), (OldDate{11, 25}));
-    EXPECT_EQ(rokuyoNameOf(2000, 1, 1), "大安");
+    // Outside the table there is no rokuyo; a number outside the six names nothing.
+    EXPECT_EQ(rokuyoName(0), "不明");
+    EXPECT_EQ(rokuyoName(7), "");
 }
 
 TEST(OldCalendar, LeapMonthsCountAsTheMonthTheyFollow) {
@@ -79,24 +71,10 @@ TEST(OldCalendar, BinarySearchAgreesWithTheScanOnEveryDay) {
     for (int32_t jd = table.front().start - 3; jd <= table.back().start + 3; ++jd)
         ASSERT_EQ(findOldDate(table, jd), findOldDateByScan(table, jd)) << jd;
     EXPECT_EQ(findOldDate({}, 2451545), OldDate{});
-    EXPECT_EQ(findOldDateByScan({}, 2451545), OldDate{});
 }
 
-TEST(OldCalendar, RokuyoNamesOutsideTheSixAreEmpty) {
-    EXPECT_EQ(rokuyoName(0), "不明");
-    EXPECT_EQ(rokuyoName(-1), "");
-    EXPECT_EQ(rokuyoName(7), "");
-    EXPECT_EQ(rokuyoOf(OldDate{}), 0);
-}
-
-TEST(OldCalendarTable, ReadsLinesByTheCommaTextRuleWithAnyLineEnd) {
-    const auto table = parseOldMonthTable("2447889,12\r\n2447919 1\n\"2447948\", 2\r2447977,3");
-    ASSERT_TRUE(table.ok());
-    EXPECT_EQ(table.value(), (std::vector<TJDOldMonth>{{2447889, 12}, {2447919, 1}, {2447948, 2}, {2447977, 3}}));
-    EXPECT_EQ(findOldDate(table.value(), 2447976), (OldDate{2, 29}));
-    EXPECT_EQ(findOldDate(table.value(), 2447977), OldDate{});
-}
-
+// The shipped table is the generator's output, whose months are checked there; the reader refuses what would break
+// the lookup.
 TEST(OldCalendarTable, RejectsBadTablesNamingTheLine) {
     struct Case {
         std::string_view bytes;
@@ -104,17 +82,9 @@ TEST(OldCalendarTable, RejectsBadTablesNamingTheLine) {
     };
     const Case cases[] = {
         {"2447889,12\r\n2447919,1\r\n2447919,2\r\n", 3}, // not after the line before
-        {"2447889,12\r\n2447919,0\r\n", 2},              // month code 0
-        {"2447889,13\r\n2447919,1\r\n", 1},              // month code 13
-        {"2447889,12\r\n2447919,100\r\n", 2},            // month code 100
         {"2447889,12\r\n2447919,113\r\n", 2},            // month code 113
         {"2447889,268\r\n2447919,1\r\n", 1},             // 268 would read as 12 in 8 bits
-        {"2447889\r\n2447919,1\r\n", 1},                 // one field
-        {"2447889,12\r\n\r\n2447919,1\r\n", 2},          // empty line
-        {"2447889,12\r\n2447919,1a\r\n", 2},             // trailing garbage
-        {"2447889,12\r\n99999999999,1\r\n", 2},          // beyond 32 bits
         {"2447889,12\r\n2447920,1\r\n", 2},              // a month of 31 days
-        {"2447889,12\r\n2447917,1\r\n", 2},              // a month of 28 days
         {"2447889,12\r\n", 1},                           // no closing line
         {"", 0},                                         // empty
     };

@@ -36,22 +36,12 @@ TEST(Astronomy, MatchesTheWorkedExamplesOfMeeus) {
     EXPECT_NEAR(newMoonMoment(-283), 2443192.65118, 1e-5);
 }
 
-TEST(Astronomy, SolarLongitudeMomentSolvesForTheLongitude) {
-    for (int longitude = 0; longitude < 360; longitude += 30) {
-        const double jde = solarLongitudeMoment(longitude, 2451545.0 + longitude * 1.0146);
-        EXPECT_NEAR(signedDegrees(apparentSolarLongitude(jde) - longitude), 0.0, 1e-6) << longitude;
-    }
-}
-
 TEST(Astronomy, DeltaTFollowsObservedValues) {
     // Observed TT - UT1 at the start of the year (Astronomical Almanac, IERS): 1900 -2.72 s, 1950 29.15 s,
     // 2000 63.83 s.
     EXPECT_NEAR(deltaTSeconds(1900.0), -2.72, 0.5);
     EXPECT_NEAR(deltaTSeconds(1950.0), 29.15, 0.5);
     EXPECT_NEAR(deltaTSeconds(2000.0), 63.83, 0.5);
-    // The branches join without a jump.
-    for (double year : {1900.0, 1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2050.0, 2150.0})
-        EXPECT_NEAR(deltaTSeconds(year - 1e-9), deltaTSeconds(year), 1.0) << year;
 }
 
 TEST(Astronomy, NewMoonsAndSolsticesMatchPublishedMomentsWithinAMinute) {
@@ -64,25 +54,8 @@ TEST(Astronomy, NewMoonsAndSolsticesMatchPublishedMomentsWithinAMinute) {
     // March equinox 2000-03-20 07:35 UTC, December solstice 1999-12-22 07:44 UTC.
     EXPECT_NEAR(jstToUtc(ephemerisToJst(solarLongitudeMoment(0, 2451624.0))), utc(2000, 3, 20, 7, 35), 60 * kSecond);
     EXPECT_NEAR(jstToUtc(ephemerisToJst(solarLongitudeMoment(270, 2451535.0))), utc(1999, 12, 22, 7, 44), 60 * kSecond);
-}
-
-TEST(Astronomy, NewMoonNumberAtOrBeforeBracketsTheMoment) {
-    for (double jde = 2405000.0; jde < 2489000.0; jde += 997.3) {
-        const int k = newMoonNumberAtOrBefore(jde);
-        EXPECT_LE(newMoonMoment(k), jde);
-        EXPECT_GT(newMoonMoment(k + 1), jde);
-    }
-}
-
-TEST(Astronomy, JstMomentsSplitAtMidnight) {
-    const int32_t day = EncodeJuliusDay(2033, 9, 23);
-    const JstMoment beforeMidnight{day + 0.5 - 30 * kSecond};
-    const JstMoment afterMidnight{day - 0.5 + 30 * kSecond};
-    EXPECT_EQ(beforeMidnight.day(), day);
-    EXPECT_NEAR(beforeMidnight.secondsFromMidnight(), -30, 1e-3);
-    EXPECT_EQ(afterMidnight.day(), day);
-    EXPECT_NEAR(afterMidnight.secondsFromMidnight(), 30, 1e-3);
-    EXPECT_NEAR(JstMoment{static_cast<double>(day)}.secondsFromMidnight(), -43200, 1e-3);
+    // Started eighty days off, the solver still lands on the longitude asked for.
+    EXPECT_NEAR(signedDegrees(apparentSolarLongitude(solarLongitudeMoment(90, 2451636.0)) - 90), 0.0, 1e-6);
 }
 
 } // namespace

