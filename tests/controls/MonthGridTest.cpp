@@ -1,14 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grid's mouse-press rule and state fields, period deletion, cell marks and the texts of a cell for the exports.
+// The grid's mouse-press rule and state fields, the lane under a hit line and cell marks.
 #include "controls/MonthGrid.h"
 
-#include "controls/GridDayRules.h"
-
 #include "calendar/Julius.h"
-#include "calendar/RuleFiles.h"
-
-#include "ScriptedDialogs.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -45,18 +39,13 @@ protected:
     MonthGrid grid;
 };
 
-TEST_F(GridPress, ARightPressTakesADayButAHeaderPressNone) {
-    EXPECT_TRUE(press(MouseButton::Right, 2001, 7, 21));
-    EXPECT_EQ(grid.JuliusDay(), jd(2001, 7, 21));
-    // A press on the header records the day above the first row and moves nothing.
+// A press on the header records the day above the first row and moves nothing; a right click on a neighbouring
+// month's day never moves the date, nor a left one without NeighborJump.
+TEST_F(GridPress, HeaderPressesAndRightClicksOnANeighbouringMonthNeverMoveTheDate) {
     const GridHit header = grid.beginPress(130, 5);
     EXPECT_FALSE(grid.finishPress(MouseButton::Left, header));
     EXPECT_EQ(grid.state().pressedDay, jd(2001, 6, 18));
     EXPECT_FALSE(grid.state().pressedInMonth);
-    EXPECT_EQ(grid.JuliusDay(), jd(2001, 7, 21));
-}
-
-TEST_F(GridPress, ARightClickOnANeighbouringMonthNeverMovesTheDate) {
     EXPECT_FALSE(press(MouseButton::Right, 2001, 6, 25));
     EXPECT_EQ(grid.JuliusDay(), jd(2001, 7, 10));
     EXPECT_EQ(grid.state().pressedDay, jd(2001, 6, 25));
@@ -132,82 +121,6 @@ TEST_F(GridPress, ARangeDraggedBackwardsMarksOnlyItsFirstDay) {
     grid.state().selectionLast = jd(2001, 7, 5);
     EXPECT_EQ(grid.cellMark(cell(9)), CellMark::Selection);
     EXPECT_EQ(grid.cellMark(cell(8)), CellMark::None);
-}
-
-TEST(GridPeriods, DeleteAsksAndRemovesOnlyOnYes) {
-    MonthGrid grid(jd(2001, 7, 10));
-    grid.setPeriodList({"***** FromTo予定", "2001, 7, 3,M,2001, 7, 5,E,2001, 7, 4,1,clBlue,a",
-                        "2001, 7, 9,M,2001, 7, 9,E,2001, 7, 9,1,clBlue,b"});
-    grid.state().selectedPeriod = 1;
-    test::ScriptedDialogs dialogs;
-    dialogs.expect(DialogAnswer::No);
-    EXPECT_FALSE(grid.deletePeriod(1, dialogs));
-    EXPECT_EQ(grid.periodList().size(), 3u);
-    EXPECT_EQ(grid.state().selectedPeriod, 1);
-    dialogs.expect(DialogAnswer::Yes);
-    EXPECT_TRUE(grid.deletePeriod(1, dialogs));
-    ASSERT_EQ(grid.periodList().size(), 2u);
-    EXPECT_EQ(grid.state().selectedPeriod, 0);
-    grid.layout();
-    EXPECT_EQ(grid.cellLanes(jd(2001, 7, 9) - grid.firstVisibleDay())[0], (Lane{'F', 1}));
-    // The header and lines beyond the list are never asked about.
-    EXPECT_FALSE(grid.deletePeriod(0, dialogs));
-    EXPECT_FALSE(grid.deletePeriod(2, dialogs));
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    const DialogMessage& question = dialogs.shown()[0];
-    EXPECT_EQ(question.text, "この予定を削除してもいいですか？");
-    EXPECT_EQ(question.defaultAnswer, DialogAnswer::No);
-}
-
-TEST(GridNames, SpecialDaysKeepTheirFontAndLeadTheNames) {
-    MonthGrid grid(jd(2026, 1, 10));
-    ASSERT_TRUE(grid.rules().setHolidayList(BuiltinHolidayList()).ok());
-    ASSERT_TRUE(grid.rules().setSpecialDayList({"1,1,記念日", "1,1,誕生日", "1,12,a　b"}).ok());
-    grid.layout();
-    const int first = jd(2026, 1, 1) - grid.firstVisibleDay();
-    EXPECT_EQ(grid.cellDay(first).font, DayFontKind::Holiday);
-    EXPECT_TRUE(grid.cellDay(first).specialMark);
-    EXPECT_EQ(grid.cellDay(first).namesText, "記念日,誕生日,元旦");
-    EXPECT_EQ(grid.cellTexts(first).anniversary, "記念日，誕生日 ");
-    EXPECT_EQ(grid.cellTexts(first).holiday, "元旦");
-    // 2026-01-12 is the second Monday (成人の日); 2026-01-13 a plain Tuesday.
-    const int twelfth = jd(2026, 1, 12) - grid.firstVisibleDay();
-    EXPECT_EQ(grid.cellDay(twelfth).font, DayFontKind::Holiday);
-    EXPECT_EQ(grid.cellDay(twelfth + 1).font, DayFontKind::Weekday);
-    EXPECT_FALSE(grid.cellDay(twelfth + 1).specialMark);
-    const std::vector<NamePart> parts = NameParts(grid.cellDay(first).namesText, grid.cellDay(first).names.kinds);
-    ASSERT_EQ(parts.size(), 3u);
-    EXPECT_EQ(parts[0].text, "記念日,");
-    EXPECT_EQ(parts[1].text, "誕生日 ");
-    EXPECT_EQ(parts[2].text, "元旦");
-    EXPECT_TRUE(parts[1].special);
-    EXPECT_FALSE(parts[2].special);
-    const std::vector<NamePart> whole = NameParts("a　b", "S");
-    ASSERT_EQ(whole.size(), 1u);
-    EXPECT_EQ(whole[0].text, "a b");
-    EXPECT_EQ(NameParts("1，000,元旦", "SH")[0].text, "1,000 ");
-}
-
-TEST(GridRuleFiles, ReadFromTheCurrentDirectoryWithTheirMessages) {
-    test::TempDir dir;
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    MonthGrid grid(jd(2026, 12, 6));
-    test::ScriptedDialogs dialogs;
-    // Missing files are no error and leave the lists empty.
-    grid.readRuleFiles(dialogs);
-    EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_TRUE(grid.rules().holidayList().empty());
-    dir.write("Hday.dat", "12,6,\x8C\xB3\x93\xFA\r\n"); // 元日 on 6 December
-    dir.write("Sday.myc", "12,6,ok\r\nnot a number\r\n");
-    dialogs.expect(DialogAnswer::Ok);
-    grid.readRuleFiles(dialogs);
-    std::filesystem::current_path(previous);
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].text, "スペシャルDayファイル読込ミス\r\n処理は続けます。");
-    // The grid goes on with what it read: the holiday and the special day before the bad line.
-    grid.layout();
-    EXPECT_EQ(grid.cellDay(jd(2026, 12, 6) - grid.firstVisibleDay()).namesText, "ok,元日");
 }
 
 } // namespace

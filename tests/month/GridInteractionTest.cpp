@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mouse rules of the month grid that the desktop flows do not reach: what opens a day, dropping a pending
-// period, double-clicks on period bars and neighbouring days.
+// The mouse rules of the month grid that the desktop flows do not reach: what opens a day, double-clicks on period
+// bars, day lines and neighbouring days.
 #include "month/GridInteraction.h"
 
 #include "calendar/Julius.h"
@@ -25,12 +25,10 @@ GridPoint barAt(int32_t day, int index) {
     return {day, 1, true, Lane{'F', index}};
 }
 
-TEST(GridInteraction, LeftReleaseOnADayLineOpensTheDayButARightClickNever) {
+// The popup flow on the desktop takes the right click.
+TEST(GridInteraction, ALeftReleaseOnADayLineOpensTheDay) {
     GridInteraction mouse;
     GridState state;
-    mouse.press(MouseButton::Right, {}, dayLineAt(k3rd), state);
-    EXPECT_EQ(mouse.release(MouseButton::Right, {}, dayLineAt(k3rd), state).kind, Kind::None);
-    EXPECT_EQ(mouse.clickedDay(), k3rd);
     mouse.press(MouseButton::Left, {}, dayLineAt(k3rd), state);
     const GridAction open = mouse.release(MouseButton::Left, {}, dayLineAt(k3rd), state);
     EXPECT_EQ(open.kind, Kind::OpenDay);
@@ -43,15 +41,6 @@ TEST(GridInteraction, LeftReleaseOnADayLineOpensTheDayButARightClickNever) {
     EXPECT_EQ(mouse.release(MouseButton::Left, {}, neighbour, state).kind, Kind::None);
     state.suspend = true;
     EXPECT_EQ(mouse.release(MouseButton::Left, {}, dayLineAt(k3rd), state).kind, Kind::None);
-    state.suspend = false;
-}
-
-TEST(GridInteraction, ReleasingWithoutAltDropsThePendingPeriod) {
-    GridInteraction mouse;
-    GridState state;
-    mouse.press(MouseButton::Left, {.range = true}, emptyAt(k3rd), state);
-    mouse.release(MouseButton::Left, {}, emptyAt(k5th), state);
-    EXPECT_FALSE(mouse.periodPending());
 }
 
 // Qt turns the second press of a double-click into a double-click event; the day opens once, at its release.
@@ -64,16 +53,18 @@ TEST(GridInteraction, ADoubleClickOpensTheDayOnce) {
         mouse.doubleClick(MouseButton::Left, {}, at, state);
         return std::pair{first.kind, mouse.release(MouseButton::Left, {}, at, state)};
     };
-    // Empty days and day lines are double-clicked on the desktop in the month flow. A period bar: select, then open, as
-    // two clicks do.
+    // Empty days are double-clicked on the desktop in the month flow. A period bar: select, then open, as two clicks
+    // do.
     const auto [barFirst, barSecond] = doubleClickAt(barAt(k3rd, 4));
     EXPECT_EQ(barFirst, Kind::None);
     EXPECT_EQ(barSecond.kind, Kind::EditPeriod);
     GridPoint neighbour = emptyAt(k3rd);
     neighbour.inShownMonth = false;
     EXPECT_EQ(doubleClickAt(neighbour).second.kind, Kind::None);
-    // The next single click acts as usual.
-    EXPECT_EQ(doubleClickAt(dayLineAt(k5th)).first, Kind::OpenDay);
+    // On a day line the first click opens the day; the double-click adds nothing.
+    const auto [lineFirst, lineSecond] = doubleClickAt(dayLineAt(k5th));
+    EXPECT_EQ(lineFirst, Kind::OpenDay);
+    EXPECT_EQ(lineSecond.kind, Kind::None);
 }
 
 } // namespace

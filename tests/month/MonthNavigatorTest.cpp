@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Moving between months: saving and leaving an edited jumped month, typed months and days.
+// Moving between months: saving and leaving an edited jumped month.
 #include "month/MonthNavigator.h"
 
 #include "calendar/Julius.h"
@@ -87,36 +87,6 @@ TEST_F(Navigation, LeavingWritesANewJumpedMonthWithoutAsking) {
     navigator.standardDisplay();
     EXPECT_EQ(navigator.currentSlot(), 1);
     EXPECT_TRUE(std::filesystem::exists(dir / "Ca203107.myc"));
-    EXPECT_TRUE(std::filesystem::exists(dir / "CaFromTo.myc"));
-}
-
-TEST_F(Navigation, TypedMonthsAreChecked) {
-    for (const char* text : {"202413", "2024"}) {
-        dialogs.expect(DialogAnswer::Ok);
-        EXPECT_EQ(navigator.typedMonth(text), Result::Refused) << text;
-        EXPECT_EQ(dialogs.shown().back().text, "[YYYYMM]形式で、指定してください。");
-    }
-    dialogs.expect(DialogAnswer::Ok);
-    EXPECT_EQ(navigator.typedMonth("000001"), Result::TooFarPast);
-    EXPECT_EQ(dialogs.shown().back().text, "日付がむかしすぎます。");
-    dialogs.expect(DialogAnswer::Ok);
-    EXPECT_EQ(navigator.jump("240001"), Result::TooFarFuture);
-    EXPECT_EQ(dialogs.shown().back().text, "日付が未来すぎます。");
-    EXPECT_FALSE(navigator.jumpMode());
-    EXPECT_EQ(navigator.currentSlot(), 1);
-}
-
-TEST_F(Navigation, TypedDays) {
-    EXPECT_EQ(navigator.typedDay(" 31 "), 31);
-    dialogs.expect(DialogAnswer::Ok);
-    EXPECT_FALSE(navigator.typedDay("32"));
-    EXPECT_EQ(dialogs.shown().back().text, "[ 32 ]日は、日付に出来ません。");
-    dialogs.expect(DialogAnswer::Ok);
-    EXPECT_FALSE(navigator.typedDay("x"));
-    EXPECT_FALSE(navigator.typedDay("  "));
-    navigator.chooseTab(2, today); // June has 30 days
-    dialogs.expect(DialogAnswer::Ok);
-    EXPECT_FALSE(navigator.typedDay("31"));
 }
 
 } // namespace

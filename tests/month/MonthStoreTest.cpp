@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month window and the month files: slots, loading, the save guard and byte-exact saving.
+// The month files: loading, the save guard and byte-exact saving.
 #include "month/MonthStore.h"
 
 #include "base/TextFile.h"
@@ -14,18 +14,6 @@ namespace rekko {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-TEST(MonthWindow, SeptemberKeepsMonthThirteenInTheLastSlot) {
-    MonthWindow window;
-    window.build(EncodeJuliusDay(2026, 9, 30));
-    EXPECT_EQ(window.slot(kJumpSlot).year, 2026);
-    EXPECT_EQ(window.slot(kJumpSlot).month, 13);
-    EXPECT_EQ(window.lastDay(), EncodeJuliusDay(2026, 12, 31));
-    window.build(EncodeJuliusDay(2026, 11, 1));
-    EXPECT_EQ(window.slot(4).year, 2027);
-    EXPECT_EQ(window.slot(4).month, 2);
-    EXPECT_EQ(window.slot(4).label, "２月");
-}
 
 class MonthFiles : public ::testing::Test {
 protected:
@@ -64,25 +52,6 @@ TEST_F(MonthFiles, GuardSavesDownToHalfAndRefusesBelow) {
               "5月予定が立ち上げ時の半分以下、または０になっています。\r\nこの月は保存しません。");
     EXPECT_EQ(dialogs.shown()[0].caption, "確認 -Rekko-");
     EXPECT_EQ(store.lines(1).size(), 4u); // the data stays in memory
-}
-
-TEST_F(MonthFiles, MonthsWithoutAFileAreNotWrittenUnlessALineWasAdded) {
-    ASSERT_TRUE(store.loadSlot(2).ok());
-    EXPECT_EQ(store.lines(2), (Lines{" 0,0,9,2024/ 6"}));
-    ASSERT_TRUE(store.saveSlot(2).ok());
-    EXPECT_FALSE(std::filesystem::exists(dir / "Ca202406.myc"));
-    store.replaceDay(2, 7, DaySchedule{{"歯医者"}, {LineAttribute{}}});
-    ASSERT_TRUE(store.saveSlot(2).ok());
-    EXPECT_EQ(dir.read("Ca202406.myc"), " 0,0,9,2024/ 6\r\n 7,1,,\x8E\x95\x88\xE3\x8E\xD2,,,,,,\r\n");
-}
-
-TEST_F(MonthFiles, RemovingEveryScheduleLeavesTheFileAsItWas) {
-    writeMay(1);
-    const std::string before = dir.read("Ca202405.myc");
-    ASSERT_TRUE(store.loadSlot(1).ok());
-    grid.editMonthList(1, [](Lines& lines) { lines.resize(1); });
-    ASSERT_TRUE(store.saveSlot(1).ok());
-    EXPECT_EQ(dir.read("Ca202405.myc"), before);
 }
 
 // Invalid bytes and Windows duplicates: a month none of whose lines was edited is not written; after an edit every
@@ -141,19 +110,6 @@ TEST_F(MonthFiles, WrittenLinesEndInCrLfAndTextAfterTheEndMarkStays) {
     EXPECT_EQ(dir.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,,\r\n 3,1,,c,,,,,,\r\n" + tail);
 }
 
-// An empty file is an empty month: no guard message, nothing written, and the first line added writes a header.
-TEST_F(MonthFiles, AnEmptyFileIsAnEmptyMonth) {
-    dir.write("Ca202405.myc", "");
-    ASSERT_TRUE(store.loadSlot(1).ok());
-    EXPECT_EQ(store.lines(1), (Lines{" 0,0,9,2024/ 5"}));
-    ASSERT_TRUE(store.saveSlot(1).ok());
-    EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_EQ(dir.read("Ca202405.myc"), "");
-    store.replaceDay(1, 3, DaySchedule{{"c"}, {LineAttribute{}}});
-    ASSERT_TRUE(store.saveSlot(1).ok());
-    EXPECT_EQ(dir.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 3,1,,c,,,,,,\r\n");
-}
-
 TEST_F(MonthFiles, UnreadableMonthIsNeverOverwritten) {
     std::filesystem::create_directory(dir / "Ca202405.myc");
     EXPECT_FALSE(store.loadSlot(1).ok());
@@ -161,16 +117,6 @@ TEST_F(MonthFiles, UnreadableMonthIsNeverOverwritten) {
     grid.setMonthList(1, 2024, 5, {" 0,0,9,2024/ 5", " 1,1,,x,,,,,,"});
     ASSERT_TRUE(store.saveSlot(1).ok());
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Ca202405.myc"));
-}
-
-TEST_F(MonthFiles, WriteFailureIsReportedAndTheLinesStay) {
-    ASSERT_TRUE(store.loadSlot(1).ok());
-    grid.editMonthList(1, [](Lines& lines) { lines.push_back(" 2,1,,x,,,,,,"); });
-    store.setDataFolder(dir / "gone");
-    const Status status = store.saveSlot(1);
-    ASSERT_FALSE(status.ok());
-    EXPECT_NE(status.error().path.find("Ca202405.myc"), std::string::npos);
-    EXPECT_EQ(store.lines(1).size(), 2u);
 }
 
 } // namespace

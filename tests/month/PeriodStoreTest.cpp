@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The period file: creation, copies in ten-day stretches, the guard, and adding, editing and deleting records.
+// The period file: copies in ten-day stretches, links and unwritable files, the guard and records kept.
 #include "month/PeriodStore.h"
 
 #include "base/TextFile.h"
@@ -53,10 +53,6 @@ TEST_F(PeriodFile, RotatesOncePerStretch) {
     EXPECT_TRUE(fs::exists("CaFT4050.mcp"));
     EXPECT_EQ(loadOn(2024, 5, 10), PeriodStore::LoadOutcome::Loaded);
     EXPECT_EQ(copies, (std::array<std::string, 3>{"CaFT4051.mcp", "CaFT4050.mcp", ""}));
-    PeriodStore sameStretch{dialogs, copies, grid};
-    sameStretch.load(dataDir(), 2024, 5, 19);
-    EXPECT_FALSE(sameStretch.rotated());
-    EXPECT_EQ(copies[0], "CaFT4051.mcp");
     // The 29th and the 30th are different stretches; the oldest copy goes when a fourth arrives.
     loadOn(2024, 5, 29);
     loadOn(2024, 5, 30);
@@ -110,23 +106,6 @@ TEST_F(PeriodFile, ANewFileThatCannotBeWrittenIsAWarningAndTheListGoesOn) {
     EXPECT_FALSE(store.save().ok()) << "each later save reports its own failure";
 }
 
-TEST_F(PeriodFile, MissingFileIsAnnouncedAndCreated) {
-    dialogs.expect(DialogAnswer::Ok);
-    EXPECT_EQ(loadOn(2024, 5, 3), PeriodStore::LoadOutcome::Created);
-    EXPECT_EQ(dialogs.shown()[0].text,
-              (dataDir() / "").string() + "CaFromTo.myc が存在しません。\r\n新しい期間データを作ります。");
-    EXPECT_EQ(cwd.read("data/CaFromTo.myc"), "***** FromTo\x97\x5C\x92\xE8\r\n");
-    EXPECT_FALSE(store.rotated());
-}
-
-TEST_F(PeriodFile, FolderThatCannotBeMadeEndsTheProgram) {
-    dialogs.expect(DialogAnswer::Ok);
-    dialogs.expect(DialogAnswer::Ok);
-    EXPECT_EQ(store.load("/proc/rekko-test/data", 2024, 5, 3), PeriodStore::LoadOutcome::FolderMissing);
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_EQ(dialogs.shown()[1].text, "フォルダを作成できません。");
-}
-
 TEST_F(PeriodFile, GuardWritesThreeOfSevenAndTheHeaderOnly) {
     writePeriods(6);
     loadOn(2024, 5, 3);
@@ -146,9 +125,9 @@ TEST_F(PeriodFile, GuardWritesThreeOfSevenAndTheHeaderOnly) {
     EXPECT_EQ(ReadTextFile(dataDir() / "CaFromTo.myc").value().lines(), (Lines{"***** FromTo予定"}));
 }
 
-// A file whose line 1 is a record gets the header in front in memory, and in the file at its next write; an empty
-// file is the header alone. Neither is an edit: no guard message, nothing written.
-TEST_F(PeriodFile, HeaderlessAndEmptyFilesKeepEveryRecord) {
+// A file whose line 1 is a record gets the header in front in memory, and in the file at its next write; that is no
+// edit: the first save writes the bytes it read.
+TEST_F(PeriodFile, AHeaderlessFileKeepsEveryRecord) {
     const std::string records = "2024, 5, 1,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p\x81\r\n"
                                 "2024, 5, 2,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,q\n";
     std::ofstream(dataDir() / "CaFromTo.myc", std::ios::binary) << records;
@@ -166,37 +145,6 @@ TEST_F(PeriodFile, HeaderlessAndEmptyFilesKeepEveryRecord) {
                                              "2024, 5, 1,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p\x81\r\n"
                                              "2024, 5, 2,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,q\r\n"
                                              "2024, 6, 1,M,2024, 6, 3,E,2024, 6, 2,1,clRed,new\r\n");
-
-    std::ofstream(dataDir() / "CaFromTo.myc", std::ios::binary).flush();
-    PeriodStore empty{dialogs, copies, grid};
-    empty.load(dataDir(), 2024, 5, 3);
-    EXPECT_EQ(empty.list(), (Lines{kPeriodFileHeader}));
-    ASSERT_TRUE(empty.save().ok());
-    EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_EQ(cwd.read("data/CaFromTo.myc"), "");
-}
-
-TEST_F(PeriodFile, StoreAppendsReplacesAndRefusesInvalidDates) {
-    writePeriods(2);
-    loadOn(2024, 5, 3);
-    PeriodFields period = NewPeriod(EncodeJuliusDay(2024, 6, 1), 1, EncodeJuliusDay(2024, 6, 3), 3, 1, clRed);
-    period.text = "new";
-    EXPECT_TRUE(store.store(0, period));
-    EXPECT_EQ(store.list().back(), "2024, 6, 1,M,2024, 6, 3,E,2024, 6, 2,1,clRed,new");
-    period.text = "edited p1";
-    EXPECT_TRUE(store.store(1, period));
-    EXPECT_EQ(store.list().size(), 4u);
-    EXPECT_EQ(store.list()[1].substr(store.list()[1].rfind(',') + 1), "p2");
-    EXPECT_EQ(store.list().back().substr(store.list().back().rfind(',') + 1), "edited p1");
-
-    period.end = {2024, 6, 31};
-    dialogs.expect(DialogAnswer::Ok);
-    dialogs.expect(DialogAnswer::Ok);
-    EXPECT_FALSE(store.store(0, period));
-    EXPECT_EQ(dialogs.shown()[0].text, "不正な日付：2024/06/31");
-    EXPECT_EQ(dialogs.shown()[0].icon, DialogIcon::Warning);
-    EXPECT_EQ(dialogs.shown()[1].text, "登録いたしません。");
-    EXPECT_EQ(store.list().size(), 4u);
 }
 
 } // namespace

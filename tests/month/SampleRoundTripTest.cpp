@@ -3,6 +3,7 @@
 #include "month/MonthStore.h"
 #include "month/PeriodStore.h"
 
+#include "base/TextFile.h"
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
 
@@ -12,18 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <fstream>
-#include <sstream>
 
 namespace rekko {
 namespace {
-
-std::string BytesOf(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 class SampleRoundTrip : public ::testing::TestWithParam<const char*> {
 protected:
@@ -61,9 +53,9 @@ protected:
 };
 
 TEST_P(SampleRoundTrip, SavesTheBytesItLoaded) {
-    const std::string original = BytesOf(sample());
+    const std::string original = ReadFileBytes(sample()).value();
     ASSERT_FALSE(original.empty());
-    EXPECT_EQ(BytesOf(roundTrip()), original);
+    EXPECT_EQ(ReadFileBytes(roundTrip()).value(), original);
 }
 
 INSTANTIATE_TEST_SUITE_P(SampleFolder, SampleRoundTrip,

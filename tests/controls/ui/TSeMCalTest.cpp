@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month grid widget on the offscreen platform: clicks at computed cells, redraws checked in the image pixels,
-// period bars and hit bands under bigger fonts.
+// The month grid widget on the offscreen platform: redraws checked in the image pixels, period bars drawn, selected
+// and deleted.
 #include "controls/ui/TSeMCal.h"
 
 #include "calendar/Julius.h"
@@ -8,7 +8,6 @@
 #include "Pictures.h"
 #include "ScriptedDialogs.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 namespace rekko {
@@ -42,9 +41,8 @@ private:
             grid.setGeometry(0, 0, 840 + frame.left() + frame.right(), 600 + frame.top() + frame.bottom());
             parent.show();
         }
-        int cellOf(int32_t day) const { return day - grid.grid().firstVisibleDay(); }
         GridRect rectOf(int32_t day) const {
-            const int cell = cellOf(day);
+            const int cell = day - grid.grid().firstVisibleDay();
             return grid.grid().geometry().cellRect(cell % 7, cell / 7 + 1);
         }
         // The image area of a lane's line band in a day's cell.
@@ -57,27 +55,6 @@ private:
     };
 
 private slots:
-    void clickOnACellCentreSetsTheDateAndRaisesTheEvents() {
-        Fixture f;
-        QSignalSpy changes(&f.grid, &TSeMCal::OnDayChange);
-        QSignalSpy downs(&f.grid, &TSeMCal::mouseDown);
-        int32_t dateAtMouseDown = 0;
-        connect(&f.grid, &TSeMCal::mouseDown, this, [&] { dateAtMouseDown = f.grid.JuliusDay(); });
-        const GridRect rect = f.rectOf(jd(2001, 7, 20));
-        const QPoint centre((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-        QTest::mouseClick(&f.grid, Qt::LeftButton, {}, centre + f.grid.clientOrigin());
-        QCOMPARE(f.grid.JuliusDay(), jd(2001, 7, 20));
-        QCOMPARE(changes.count(), 1);
-        QCOMPARE(changes[0], (QList<QVariant>{2001, 7, 20}));
-        QCOMPARE(downs.count(), 1);
-        QCOMPARE(downs[0][2].toInt(), centre.x());
-        QCOMPARE(downs[0][3].toInt(), centre.y());
-        // The event is raised before the date moves, with the pressed day already recorded.
-        QCOMPARE(dateAtMouseDown, jd(2001, 7, 10));
-        QCOMPARE(f.grid.grid().state().pressedDay, jd(2001, 7, 20));
-        QVERIFY(f.grid.grid().state().pressedInMonth);
-    }
-
     void aListChangeRedrawsTheNewLine() {
         Fixture f;
         const QRect bottom = f.laneBand(jd(2001, 7, 12), 4);
@@ -90,13 +67,6 @@ private slots:
         f.grid.editMonthList(1, [](std::vector<std::string>& lines) { lines.push_back("12,2,,二行目,,,,,,"); });
         QVERIFY(CountPixels(f.grid.image(), f.laneBand(jd(2001, 7, 12), 3), Reddish) > 10);
         QCOMPARE(CountPixels(f.grid.image(), bottom, Reddish), 0);
-        // While suspended the image keeps what it showed.
-        f.grid.grid().state().suspend = true;
-        f.grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7"});
-        QVERIFY(CountPixels(f.grid.image(), f.laneBand(jd(2001, 7, 12), 3), Reddish) > 10);
-        f.grid.grid().state().suspend = false;
-        f.grid.Redraw();
-        QCOMPARE(CountPixels(f.grid.image(), f.laneBand(jd(2001, 7, 12), 3), Reddish), 0);
     }
 
     void periodBarsAreDrawnSelectedAndDeleted() {
@@ -137,28 +107,6 @@ private slots:
         QCOMPARE(centre(10), today);
         QCOMPARE(centre(11), f.grid.Color());
         QCOMPARE(centre(20), f.grid.Color());
-    }
-
-    void hitBandsFollowTheFontsTheLinesAreDrawnIn() {
-        Fixture f;
-        f.grid.Fonts()->setSynchronize(true);
-        f.grid.Fonts()->setFont(TCalExFonts::Weekday, {CalendarFont(14), Qt::black});
-        f.grid.setItemGyo(3);
-        f.grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7", "12,1,,赤い予定,clRed,,,,,"});
-        const GridRect rect = f.rectOf(jd(2001, 7, 12));
-        int top = -1, bottom = -1;
-        for (int y = rect.top; y < rect.bottom; ++y) {
-            if (CountPixels(f.grid.image(), QRect(rect.left, y, rect.width(), 1), Reddish) > 0) {
-                top = top < 0 ? y : top;
-                bottom = y;
-            }
-        }
-        // One line of three sits in lane 2, lower than the standard fonts would put it.
-        QVERIFY(top >= rect.top + 24 + 14 * 2 + 4);
-        for (int y = top; y <= bottom; ++y)
-            QCOMPARE(f.grid.grid().hitTest(rect.left + 20, y).line, 3);
-        QCOMPARE(f.grid.grid().hitTest(rect.left + 20, rect.top + f.grid.grid().cellMetrics().firstLineTop - 1).line,
-                 9);
     }
 };
 
