@@ -58,5 +58,20 @@ TEST(DayRule, UnusableLinesGiveNoItemAndBadFieldsAreBadNumbers) {
     EXPECT_EQ(itemOf("1,1," + std::string(65536, 'n')).Name.size(), 65536u); // a 64 KB name is kept whole
 }
 
+TEST(DayRule, RuleDateResolvesFixedAndWeekdayLines) {
+    auto resolve = [](std::string_view line, int32_t year, int filter = 0) {
+        int month = filter, day = 0;
+        std::string name;
+        RuleDate(line, year, month, day, name);
+        return std::tuple(month, day, name);
+    };
+    EXPECT_EQ(resolve("11,3,文化の日", 2026), std::tuple(11, 3, std::string("文化の日")));
+    EXPECT_EQ(resolve("1,2,2,成人の日", 2026), std::tuple(1, 12, std::string("成人の日")));
+    EXPECT_EQ(resolve("2026,0,9,3,2,敬老の日", 2026), std::tuple(9, 21, std::string("敬老の日")));
+    EXPECT_EQ(std::get<0>(resolve("2026,0,9,3,2,敬老の日", 2027)), 13);
+    EXPECT_EQ(std::get<1>(resolve("11,3,x", 2026, 12)), 32);
+    EXPECT_EQ(std::get<0>(resolve("2,5,1,x", 2026)), 13); // no fifth Sunday in February 2026
+}
+
 } // namespace
 } // namespace rekko
