@@ -49,6 +49,18 @@ QString point(int value) {
     return QString::number(value);
 }
 
+// Checks condition every 20 ms until it holds; false after timeoutMs.
+bool poll(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
 } // namespace
 
 int RunDesktopTests(int argc, char** argv) {
@@ -57,11 +69,7 @@ int RunDesktopTests(int argc, char** argv) {
         return showOtherApplication(application);
     ::testing::InitGoogleTest(&argc, argv);
     // tests/support/own-display --wm starts the window manager beside this program.
-    QElapsedTimer clock;
-    clock.start();
-    while (!windowManagerRuns() && clock.elapsed() < 10000)
-        QThread::msleep(20);
-    if (!windowManagerRuns()) {
+    if (!poll(windowManagerRuns, 10000)) {
         std::fputs("no window manager: openbox did not start\n", stderr);
         return 1;
     }
@@ -92,15 +100,7 @@ void Drive(const std::function<void()>& script) {
 }
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        if (OnGui(condition))
-            return true;
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(20);
-    }
+    return poll([&] { return OnGui(condition); }, timeoutMs);
 }
 
 bool WaitUntilModalActive(int timeoutMs) {
@@ -163,14 +163,9 @@ QStringList FindWindows(qint64 pid, const QString& titlePattern) {
 }
 
 QString WaitForWindow(qint64 pid, const QString& titlePattern, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        if (const QStringList found = FindWindows(pid, titlePattern); !found.isEmpty())
-            return found.front();
-        QThread::msleep(20);
-    } while (clock.elapsed() < timeoutMs);
-    return {};
+    QStringList found;
+    poll([&] { return !(found = FindWindows(pid, titlePattern)).isEmpty(); }, timeoutMs);
+    return found.value(0);
 }
 
 QString ActiveWindow() {
@@ -178,16 +173,7 @@ QString ActiveWindow() {
 }
 
 bool WaitUntilWindowActive(const QString& window, int timeoutMs) {
-    if (window.isEmpty())
-        return false;
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        if (ActiveWindow() == window)
-            return true;
-        QThread::msleep(20);
-    } while (clock.elapsed() < timeoutMs);
-    return false;
+    return !window.isEmpty() && poll([&] { return ActiveWindow() == window; }, timeoutMs);
 }
 
 OtherApplication::OtherApplication() {

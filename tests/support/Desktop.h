@@ -109,7 +109,6 @@ public:
     const QString& mainWindow() const { return m_mainWindow; }
     // Sends SIGTERM and waits for the end; answers the exit code, -1 when it did not end normally in time.
     int terminate();
-    QByteArray errorOutput() { return m_process.readAllStandardError(); }
 
 private:
     std::filesystem::path m_root;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The year page's logic: first month and year at start, the twelve months, the month-view question, the day
-// count, its dates and the click flow of the calculator.
+// The year page's logic: the year at start, the year's range, the day count across the reform and its refusals.
 #include "year/DayCount.h"
 #include "year/YearController.h"
 
@@ -11,53 +10,43 @@
 namespace rekko {
 namespace {
 
-int32_t jd(int32_t y, int m, int d) {
-    return EncodeJuliusDay(y, m, d);
-}
+const auto jd = EncodeJuliusDay;
 
-class RecordingJump : public MonthJump {
-public:
-    void jumpToMonth(std::string_view yyyymm) override { months.emplace_back(yyyymm); }
-    std::vector<std::string> months;
+struct NoJump : MonthJump {
+    void jumpToMonth(std::string_view) override {}
 };
 
-// The fiscal year from March and the special first month are shown on the year page.
 TEST(YearSpan, FirstMonthAndYearAtStartEdges) {
     EXPECT_EQ(FirstMonthOf(FirstMonthRule::Special, 13), 12);
-    EXPECT_EQ(FirstMonthRuleOf(5), FirstMonthRule::Standard);
     const CalendarDate march2024{2024, 3, 15};
     EXPECT_EQ(YearAtStart(FirstMonthRule::FiscalYear, 1, CalendarDate{2024, 4, 1}), 2024);
     EXPECT_EQ(YearAtStart(FirstMonthRule::Special, 3, march2024), 2024);
     EXPECT_EQ(YearAtStart(FirstMonthRule::Special, 4, march2024), 2023);
+    EXPECT_EQ(FirstMonthRuleOf(5), FirstMonthRule::Standard); // an unknown stored value
 }
 
 TEST(YearController, YearStaysWithin0To9999AndTypedYearsAreRead) {
     test::ScriptedDialogs dialogs;
-    RecordingJump jump;
+    NoJump jump;
     YearController year(dialogs, jump);
     year.setYear(-3);
     EXPECT_EQ(year.year(), 0);
     year.setYear(12000);
     EXPECT_EQ(year.year(), 9999);
     EXPECT_TRUE(year.applyTypedYear("2026"));
-    EXPECT_EQ(year.year(), 2026);
     for (const char* bad : {"", "20x6", "10000"}) {
         EXPECT_FALSE(year.applyTypedYear(bad)) << bad;
         EXPECT_EQ(year.year(), 2026);
     }
 }
 
-// The forward counts of both methods are shown on the year page.
-TEST(DayCount, NegativeSpansAndTheReform) {
+TEST(DayCount, NegativeSpansTheReformAndImpossibleDates) {
     EXPECT_EQ(DayCount(jd(2024, 12, 31), jd(2024, 1, 1), DayCountMethod::Days), -365);
     EXPECT_EQ(DayCount(jd(2024, 12, 31), jd(2024, 1, 1), DayCountMethod::Period), -364);
     // Across the calendar reform 1582-10-04 is followed by 1582-10-15.
     EXPECT_EQ(DayCount(jd(1582, 10, 4), jd(1582, 10, 15), DayCountMethod::Days), 1);
     EXPECT_EQ(DayCountText(-365), "-365日");
     EXPECT_EQ(DayCountMethodOf(7), DayCountMethod::Days);
-}
-
-TEST(DayCount, ImpossibleDatesAreRefusedWithAMessage) {
     EXPECT_EQ(ReadDayCountDate("2024", "2", "29").value(), jd(2024, 2, 29));
     EXPECT_EQ(ReadDayCountDate("0", "1", "1").value(), jd(0, 1, 1));
     const struct {

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 
@@ -34,8 +33,8 @@ void placeCaret(LineColourEditor& editor, int row, int column) {
 }
 
 // Three lines: "red" red, "blue" blue, "teal" blue-green.
-void loadThree(LineColourEditor& editor) {
-    editor.setSchedule({{"red", "blue", "teal"}, {coloured(clRed), coloured(clBlue), coloured(0x808000)}});
+DaySchedule three() {
+    return {{"red", "blue", "teal"}, {coloured(clRed), coloured(clBlue), coloured(0x808000)}};
 }
 
 } // namespace
@@ -44,40 +43,35 @@ class LineColourEditorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void enterAtColumnZeroKeepsTheMovedLinesColour() {
-        LineColourEditor editor;
-        loadThree(editor);
-        placeCaret(editor, 1, 0);
-        QTest::keyClick(&editor, Qt::Key_Return);
-        QCOMPARE(editor.schedule().lines, (std::vector<std::string>{"red", "", "blue", "teal"}));
-        QCOMPARE(coloursOf(editor), (std::vector<TColor>{clRed, clWindowText, clBlue, 0x808000}));
-    }
-
-    void enterInsideALineGivesTheSecondHalfTheStandardColour() {
-        LineColourEditor editor;
-        loadThree(editor);
-        placeCaret(editor, 1, 2);
-        QTest::keyClick(&editor, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(editor.schedule().lines, (std::vector<std::string>{"red", "bl", "ue", "teal"}));
-        QCOMPARE(coloursOf(editor), (std::vector<TColor>{clRed, clBlue, clWindowText, 0x808000}));
-    }
-
-    void backspaceOntoAnEmptyLineKeepsTheMovedLinesColour() {
-        LineColourEditor editor;
-        editor.setSchedule({{"red", "", "blue"}, {coloured(clRed), LineAttribute{}, coloured(clBlue)}});
-        placeCaret(editor, 2, 0);
-        QTest::keyClick(&editor, Qt::Key_Backspace);
-        QCOMPARE(editor.schedule().lines, (std::vector<std::string>{"red", "blue"}));
-        QCOMPARE(coloursOf(editor), (std::vector<TColor>{clRed, clBlue}));
-        // Onto a line with text the joined line keeps that line's colour.
-        QTest::keyClick(&editor, Qt::Key_Backspace);
-        QCOMPARE(editor.schedule().lines, (std::vector<std::string>{"redblue"}));
-        QCOMPARE(coloursOf(editor), (std::vector<TColor>{clRed}));
+    void enterAndBackspaceKeepTheColourOfTheLineThatMoves() {
+        // Enter at column 0 keeps the moved line's colour, inside a line the second half is standard; Backspace onto
+        // an empty line keeps the moved line's colour, onto a line with text that line's.
+        const DaySchedule gap{{"red", "", "blue"}, {coloured(clRed), {}, coloured(clBlue)}};
+        const DaySchedule two{{"red", "blue"}, {coloured(clRed), coloured(clBlue)}};
+        const struct {
+            DaySchedule day;
+            int row, column;
+            Qt::Key key;
+            std::vector<std::string> lines;
+            std::vector<TColor> colours;
+        } cases[] = {
+            {three(), 1, 0, Qt::Key_Return, {"red", "", "blue", "teal"}, {clRed, clWindowText, clBlue, 0x808000}},
+            {three(), 1, 2, Qt::Key_Enter, {"red", "bl", "ue", "teal"}, {clRed, clBlue, clWindowText, 0x808000}},
+            {gap, 2, 0, Qt::Key_Backspace, {"red", "blue"}, {clRed, clBlue}},
+            {two, 1, 0, Qt::Key_Backspace, {"redblue"}, {clRed}}};
+        for (const auto& c : cases) {
+            LineColourEditor editor;
+            editor.setSchedule(c.day);
+            placeCaret(editor, c.row, c.column);
+            QTest::keyClick(&editor, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(editor.schedule().lines, c.lines);
+            QCOMPARE(coloursOf(editor), c.colours);
+        }
     }
 
     void deletingSeveralLinesKeepsTheColourOfTheLineLeft() {
         LineColourEditor editor;
-        loadThree(editor);
+        editor.setSchedule(three());
         // From the start of "red" to inside "teal": what is left is teal's text, so it keeps teal's colour.
         QTextCursor cursor = editor.textCursor();
         cursor.setPosition(0);
@@ -99,7 +93,7 @@ private slots:
 
     void pastingThreeLinesAddsStandardLinesAroundTheOriginal() {
         LineColourEditor editor;
-        loadThree(editor);
+        editor.setSchedule(three());
         QApplication::clipboard()->setText("one\r\ntwo\nthree");
         placeCaret(editor, 1, 2);
         QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
@@ -115,7 +109,7 @@ private slots:
 
     void undoAndRedoRestoreAColourChangeWithTheText() {
         LineColourEditor editor;
-        loadThree(editor);
+        editor.setSchedule(three());
         QVERIFY(!editor.document()->isModified());
         placeCaret(editor, 2, 1);
         editor.applyColour(clRed, false);
@@ -146,7 +140,7 @@ private slots:
 
     void aSelectionColoursItsRowsButNotAnEndRowItOnlyTouches() {
         LineColourEditor editor;
-        loadThree(editor);
+        editor.setSchedule(three());
         QTextCursor cursor = editor.textCursor();
         cursor.setPosition(1);
         cursor.setPosition(editor.document()->findBlockByNumber(2).position(), QTextCursor::KeepAnchor);
@@ -170,22 +164,6 @@ private slots:
         QCOMPARE(written.at(1), month.at(1));
         QCOMPARE(written.at(2), month.at(2));
         QCOMPARE(written.at(3), std::string(" 5,3,,short!,,,,,,"));
-    }
-
-    void wheelScrollsOneLinePerNotch() {
-        LineColourEditor editor;
-        editor.resize(200, 100);
-        DaySchedule many;
-        for (int i = 0; i < 60; ++i) {
-            many.lines.push_back(std::to_string(i));
-            many.attributes.emplace_back();
-        }
-        editor.setSchedule(many);
-        editor.show();
-        QWheelEvent down(QPointF(10, 10), editor.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -240), Qt::NoButton,
-                         Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(editor.viewport(), &down);
-        QCOMPARE(editor.verticalScrollBar()->value(), 2);
     }
 };
 

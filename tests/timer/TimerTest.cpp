@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The timer's logic with a set clock: the firing window, the main tick's alarm check, the stored values, the
+// countdown and status lines, the set-time fields, and starting the timer window near or far from the set time.
+#include "timer/CountdownTimer.h"
+#include "timer/SetTimeFields.h"
+#include "timer/TimerTexts.h"
+#include "timer/TimerWindowController.h"
+
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace rekko {
+namespace {
+
+using test::FakeClock;
+using test::ScriptedDialogs;
+
+constexpr CalendarDate kDay{2026, 5, 20};
+constexpr CalendarDate kNextDay{2026, 5, 21};
+
+int32_t ms(int hour, int minute, int second = 0, int millisecond = 0) {
+    return ((hour * 60 + minute) * 60 + second) * 1000 + millisecond;
+}
+
+LocalDateTime at(int hour, int minute, int second = 0, CalendarDate date = kDay) {
+    return EncodeDateTime(date, {hour, minute, second});
+}
+
+struct CountingAlert : TimerAlertPort {
+    void queueAlert() override { ++queued; }
+    int queued = 0;
+};
+
+struct Window {
+    explicit Window(LocalDateTime now)
+        : clock(now), controller(clock, dialogs, CountdownTimer(at(9, 0), 3), TimerWindowMode::Setting) {}
+    FakeClock clock;
+    ScriptedDialogs dialogs;
+    TimerWindowController controller;
+};
+
+TEST(CountdownTimer, AlertIsDueFromTheNoticeUntilHalfAnHourAfterItWithoutWrappingAtMidnight) {
+    // B = 3, T = 15:00: due from 14:57:00 until before 15:33:00. B = 9, T = 00:05: not at 23:56 the evening before,
+    // but from midnight on. T = 23:55 is not due again 40 minutes later, after midnight.
+    const struct {
+        int32_t set;
+        int notice;
+        int32_t now;
+        bool due;
+    } cases[] = {{ms(15, 0), 3, ms(14, 56, 59, 999), false},
+                 {ms(15, 0), 3, ms(14, 57), true},
+                 {ms(15, 0), 3, ms(15, 0), true},
+                 {ms(15, 0), 3, ms(15, 32, 59, 999), true},
+                 {ms(15, 0), 3, ms(15, 33), false},
+                 {ms(15, 0), 3, ms(3, 0), false},
+                 {ms(0, 5), 9, ms(23, 56), false},
+                 {ms(0, 5), 9, ms(23, 59, 59, 999), false},
+                 {ms(0, 5), 9, ms(0, 0), true},
+                 {ms(23, 55), 0, ms(0, 10), false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IsAlertDue(c.set, c.notice, c.now), c.due) << c.set << " " << c.now;
+}
+
+TEST(CountdownTimer, EdgesAreExactOnAnyDate) {
+    // As fractions of a double day about half of these edges come out a hair early or late; whole milliseconds not.
+    for (int day = 1; day <= 28; ++day) {
+        const CalendarDate date{2026, 2, static_cast<uint8_t>(day)};
+        for (int minuteOfDay = 10; minuteOfDay < 23 * 60; minuteOfDay += 37) {
+            const int32_t t = ms(0, minuteOfDay);
+            for (const int notice : {0, 3, 9}) {
+                const int32_t first = MillisecondOfDay(at(0, minuteOfDay - notice, 0, date));
+                const int32_t after = MillisecondOfDay(at(0, minuteOfDay + notice + 30, 0, date));
+                EXPECT_EQ(first, t - notice * 60'000);
+                EXPECT_TRUE(IsAlertDue(t, notice, first)) << day << " " << minuteOfDay;
+                EXPECT_FALSE(IsAlertDue(t, notice, after)) << day << " " << minuteOfDay;
+                EXPECT_TRUE(IsAlertDue(t, notice, after - 1)) << day << " " << minuteOfDay;
+            }
+        }
+    }
+}
+
+TEST(CountdownTimer, TickQueuesTheAlertOnceAndDisarms) {
+    CountdownTimer timer(at(12, 0), 3);
+    CountingAlert alert;
+    EXPECT_FALSE(timer.checkAlarm(at(11, 58), alert)) << "not armed";
+    timer.arm(ms(12, 0));
+    EXPECT_FALSE(timer.checkAlarm(at(11, 56, 59), alert));
+    EXPECT_TRUE(timer.checkAlarm(at(11, 57), alert));
+    EXPECT_FALSE(timer.armed());
+    EXPECT_FALSE(timer.checkAlarm(at(11, 57, 10), alert));
+    EXPECT_EQ(alert.queued, 1);
+
+    // No tick came before 12:33: no alert that day.
+    timer.arm(ms(12, 0));
+    EXPECT_FALSE(timer.checkAlarm(at(12, 33), alert));
+    EXPECT_TRUE(timer.armed());
+    EXPECT_EQ(alert.queued, 1);
+}
+
+TEST(CountdownTimer, StoredValuesAreATimeOfDayAndNoticeWithinZeroToNine) {
+    const CountdownTimer stored(at(15, 0, 30), 5);
+    EXPECT_EQ(stored.setTime(), ms(15, 0, 30));
+    EXPECT_DOUBLE_EQ(stored.storedTime(), ms(15, 0, 30) / 86400000.0);
+    // A notice of 10 000 would refuse every start, a negative one would never fire.
+    EXPECT_EQ(CountdownTimer(0.5, 10000).notice(), 9);
+    EXPECT_EQ(CountdownTimer(0.5, -4).notice(), 0);
+}
+
+TEST(TimerTexts, CountdownCountsTheStartedMinute) {
+    const int32_t t = ms(15, 0);
+    EXPECT_EQ(CountdownLine(t, t - 1), "設定時刻まで、1 分");
+    // A set time already passed today counts towards tomorrow's.
+    EXPECT_EQ(CountdownLine(t, ms(15, 40)), "設定時刻まで、23 時間 21 分");
+    EXPECT_EQ(CountdownLine(ms(0, 5), ms(23, 56, 30)), "設定時刻まで、9 分");
+}
+
+TEST(TimerTexts, StatusLineSaysHowFarTheSetTimeIs) {
+    const int32_t t = ms(15, 0);
+    const struct {
+        int32_t now;
+        const char* line;
+    } cases[] = {{ms(14, 59, 0, 500), "設定時刻、2 分前です"},
+                 {ms(14, 59, 1), "設定時刻です"},
+                 {ms(15, 0, 59, 999), "設定時刻です"},
+                 {ms(16, 10, 30), "設定時刻を、1 時間 10 分経過しています"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(AlertStatusLine(t, c.now), c.line) << c.now;
+    // A window left open across midnight counts from the nearest set time.
+    EXPECT_EQ(AlertStatusLine(ms(23, 58), ms(0, 10)), "設定時刻を、12 分経過しています");
+    EXPECT_EQ(AlertStatusLine(ms(0, 5), ms(23, 57)), "設定時刻、9 分前です");
+}
+
+TEST(SetTimeFields, ReadsDigitsOnly) {
+    const struct {
+        SetTimeFields fields;
+        std::optional<int32_t> time;
+    } cases[] = {
+        {{"07", "05", "09"}, ms(7, 5, 9)}, {{"", "30", ""}, ms(0, 30)},       {{"23", "59", "59"}, ms(23, 59, 59)},
+        {{"24", "0", "0"}, std::nullopt},  {{"1", "60", "0"}, std::nullopt},  {{"1", " 5", "0"}, std::nullopt},
+        {{"+1", "0", "0"}, std::nullopt},  {{"123", "0", "0"}, std::nullopt}, {{"１", "0", "0"}, std::nullopt}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadSetTime(c.fields), c.time) << c.fields.hour << ":" << c.fields.minute << ":" << c.fields.second;
+}
+
+TEST(SetTimeFields, StepsCarryIntoTheNextField) {
+    const struct {
+        SetTimeFields from;
+        TimeField field;
+        int step;
+        SetTimeFields to;
+    } cases[] = {{{"0", "0", "0"}, TimeField::Minute, -1, {"23", "59", "0"}},
+                 {{"10", "59", "59"}, TimeField::Second, 1, {"11", "0", "0"}},
+                 {{"0", "30", "0"}, TimeField::Hour, -1, {"23", "30", "0"}},
+                 {{"5", "x", ""}, TimeField::Minute, 1, {"5", "1", "0"}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(StepSetTimeField(c.from, c.field, c.step), c.to) << c.from.hour << ":" << c.from.minute;
+}
+
+TEST(TimerWindow, StartNearTheSetTimeIsRefused) {
+    // B = 3 and T = 15:00:00.
+    const struct {
+        LocalDateTime now;
+        const char* message;
+    } cases[] = {{at(14, 58), "時刻が過ぎようとしています。\r\n中止いたします。"},
+                 {at(15, 0), "時刻が過ぎようとしています。\r\n中止いたします。"},
+                 {at(15, 10), "時刻が既に過ぎています。\r\n中止いたします。"}};
+    for (const auto& c : cases) {
+        Window w(c.now);
+        w.dialogs.expect(DialogAnswer::Ok);
+        EXPECT_FALSE(w.controller.start({"15", "0", "0"}));
+        ASSERT_EQ(w.dialogs.shown().size(), 1u);
+        EXPECT_EQ(w.dialogs.shown()[0].text, c.message);
+        EXPECT_EQ(w.controller.state(), TimerWindowState::Setting);
+        EXPECT_FALSE(w.controller.timer().armed());
+    }
+}
+
+TEST(TimerWindow, StartTwelveHoursAheadAsksWithWholeHoursAndMinutes) {
+    Window late(at(15, 40));
+    late.dialogs.expect(DialogAnswer::Yes);
+    EXPECT_TRUE(late.controller.start({"15", "0", "0"}));
+    ASSERT_EQ(late.dialogs.shown().size(), 1u);
+    const DialogMessage& question = late.dialogs.shown()[0];
+    EXPECT_EQ(question.text, "設定時刻が現時刻から１２時間以上（ 23 時 20 分）ありますが、\r\n"
+                             "これで間違いないでしょうか？");
+    EXPECT_EQ(question.buttons, DialogButtons::YesNo);
+    EXPECT_EQ(question.defaultAnswer, DialogAnswer::No);
+    EXPECT_TRUE(late.controller.timer().armed());
+    // Armed for the next day: not due in the hour after, due at 14:57 tomorrow.
+    late.clock.set(at(16, 40));
+    EXPECT_FALSE(late.controller.tick());
+    late.clock.set(at(14, 57, 0, kNextDay));
+    EXPECT_TRUE(late.controller.tick());
+
+    Window morning(at(8, 59, 30));
+    morning.dialogs.expect(DialogAnswer::No);
+    morning.dialogs.expect(DialogAnswer::Ok);
+    EXPECT_FALSE(morning.controller.start({"21", "0", "0"}));
+    ASSERT_EQ(morning.dialogs.shown().size(), 2u);
+    EXPECT_NE(morning.dialogs.shown()[0].text.find("（ 12 時 0 分）"), std::string::npos);
+    EXPECT_EQ(morning.dialogs.shown()[1].text, "もう一度、時刻の設定をお願いいたします。");
+    EXPECT_FALSE(morning.controller.timer().armed());
+
+    Window justUnder(at(8, 59, 30));
+    EXPECT_TRUE(justUnder.controller.start({"20", "59", "0"}));
+    EXPECT_TRUE(justUnder.dialogs.shown().empty());
+}
+
+TEST(TimerWindow, UnreadableSetTimeIsRefusedAndShownAsConversionError) {
+    Window w(at(10, 0));
+    w.dialogs.expect(DialogAnswer::Ok);
+    EXPECT_FALSE(w.controller.fieldsChanged({"1a", "0", "0"}));
+    ASSERT_EQ(w.dialogs.shown().size(), 1u);
+    EXPECT_EQ(w.dialogs.shown()[0].text, "時刻変換エラー");
+    EXPECT_EQ(w.controller.fieldsChanged({"12", "", "5"}), ms(12, 0, 5));
+
+    w.dialogs.expect(DialogAnswer::Ok);
+    EXPECT_FALSE(w.controller.start({"12", " ", "0"}));
+    EXPECT_EQ(w.dialogs.shown().back().text, "時刻が不正です。\r\n正しい時刻を入力してください。");
+    EXPECT_EQ(w.controller.state(), TimerWindowState::Setting);
+}
+
+// The labels of the waiting and alert states are checked in the window.
+TEST(TimerWindow, WaitingBlinksAndTheAlertStatusChangesOnlyWithTheLabel) {
+    Window w(at(14, 0, 30));
+    EXPECT_TRUE(w.controller.start({"15", "0", "0"}));
+    w.controller.setNotice(0);
+    EXPECT_EQ(w.controller.display().noticeLine, "");
+    w.controller.setNotice(3);
+
+    w.clock.set(at(13, 59, 50));
+    const bool before = w.controller.display().labelEnabled;
+    EXPECT_FALSE(w.controller.tick());
+    EXPECT_NE(w.controller.display().labelEnabled, before);
+    EXPECT_EQ(w.controller.display().countdown, "設定時刻まで、1 時間 1 分");
+
+    w.clock.set(at(14, 57));
+    EXPECT_TRUE(w.controller.tick());
+    EXPECT_EQ(w.controller.display().status, "設定時刻、4 分前です");
+
+    // The status line changes only on the ticks that turn the label enabled.
+    w.clock.set(at(15, 5));
+    EXPECT_FALSE(w.controller.tick());
+    EXPECT_FALSE(w.controller.display().labelEnabled);
+    EXPECT_EQ(w.controller.display().status, "設定時刻、4 分前です");
+    EXPECT_FALSE(w.controller.tick());
+    EXPECT_TRUE(w.controller.display().labelEnabled);
+    EXPECT_EQ(w.controller.display().status, "設定時刻を、5 分経過しています");
+}
+
+} // namespace
+} // namespace rekko
