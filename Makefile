@@ -9,9 +9,9 @@
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
                   qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n \
                   clang-format
-# The screenshots and the start-up benchmark run under Xvfb; the flow, hotkey and tray tests add a window manager
-# (openbox), xdotool and a tray host (trayer), the timer's alert is checked with xprop, and the date rollover of the
-# real program runs under a fake clock (faketime).
+# The screenshots, the hotkey test and the start-up benchmark run under Xvfb; the flow and tray tests add a window
+# manager (openbox), xdotool and a tray host (trayer), the timer's alert is checked with xprop, and the date
+# rollover of the real program runs under a fake clock (faketime).
 TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer locales faketime
 # The Japanese-font test and the start-up benchmark run Rekko as a Japanese user would, under this glibc locale.
 TEST_LOCALES := ja_JP.UTF-8
