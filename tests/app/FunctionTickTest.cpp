@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The function tick under a set clock: Jiglo and the date rollover.
+// The function tick under a set clock: Jiglo and the date rollover; and the status-bar clock.
 #include "app/FunctionTick.h"
+#include "app/StatusText.h"
 
 #include "FakeClock.h"
 #include "ScriptedDialogs.h"
@@ -168,6 +169,13 @@ TEST(FunctionTick, FailedMonthInitialisationEndsWithoutASecondSave) {
               "月の初期設定に失敗しました。\r\n/data/Ca202504.myc: Permission denied\r\n一旦、終了させますので\r\n"
               "もう一度、立ち上げ直してください。");
     EXPECT_FALSE(t.tick.dateChangeRunning());
+}
+
+TEST(StatusText, ClockIsJapaneseOnTheTwelveHourDial) {
+    EXPECT_EQ(FormatStatusClock(At(2024, 5, 3, 15, 5, 30)), "2024/5/3 (金) 午後 3 : 05");
+    EXPECT_EQ(FormatStatusClock(At(2024, 12, 31, 0, 0, 30)), "2024/12/31 (火) 午前 12 : 00");
+    EXPECT_EQ(FormatStatusClock(At(2024, 1, 7, 11, 59, 30)), "2024/1/7 (日) 午前 11 : 59");
+    EXPECT_EQ(FormatStatusClock(At(2026, 12, 5, 12, 0, 30)), "2026/12/5 (土) 午後 12 : 00");
 }
 
 } // namespace

@@ -36,22 +36,10 @@ public:
     void offerEditor(bool useEditor) override { calls.push_back(useEditor ? "editor" : "no editor"); }
     void place() override { calls.push_back("place"); }
     void finishInitialisation() override { calls.push_back("grid"); }
-    Result<std::optional<std::string>> appendStart(int, bool) override {
-        calls.push_back("start record");
-        return startRecord;
-    }
-    Status appendStop() override {
-        calls.push_back("stop record");
-        return stopRecord;
-    }
-    Status switchOff() override {
-        calls.push_back("record off");
-        return stopRecord;
-    }
-    Status switchOn() override {
-        calls.push_back("record on");
-        return Success();
-    }
+    Result<std::optional<std::string>> appendStart(int, bool) override { return note("start record", startRecord); }
+    Status appendStop() override { return note("stop record", stopRecord); }
+    Status switchOff() override { return note("record off", stopRecord); }
+    Status switchOn() override { return note("record on", Status(Success())); }
     void registerKeys() override { calls.push_back("hotkeys"); }
     void releaseKeys() override { calls.push_back("hotkeys released"); }
     void showYearAtStart() override { calls.push_back("year"); }
@@ -62,13 +50,14 @@ public:
             throw std::runtime_error("bad memo");
         return Success();
     }
-    Status save() override {
-        calls.push_back("memo saved");
-        return Success();
-    }
+    Status save() override { return note("memo saved", Status(Success())); }
     void measure() override { calls.push_back("memo measured"); }
 
     ShellPorts ports() { return {*this, *this}; }
+    template <class T> T note(const char* call, const T& result) {
+        calls.push_back(call);
+        return result;
+    }
 
     std::vector<std::string> calls;
     Result<std::optional<std::string>> startRecord = std::optional<std::string>{};
@@ -78,10 +67,13 @@ public:
 
 constexpr const char* kEmptyPeriodFile = "***** FromTo\x97\x5C\x92\xE8\r\n";
 
-// A program folder whose settings name a data folder in it, with the sequences over real stores.
+// A program folder whose settings name a data folder in it (holding an empty period file unless told otherwise),
+// with the sequences over real stores.
 struct Program {
-    explicit Program(const std::string& settings = "") {
+    explicit Program(const std::string& settings = "", bool periods = true) {
         fs::create_directory(data / "");
+        if (periods)
+            writeData("CaFromTo.myc", kEmptyPeriodFile);
         // Today's period-file copy is named already, so no copy is written into the current directory.
         folder.write("Sorel.ini",
                      "[Settei]\r\n" + settings + "edFolder=" + (data / "").string() + "\r\nCaFT1=CaFT4050.mcp\r\n");
@@ -107,7 +99,6 @@ struct Program {
 // Without the hotkeys, and with a start record that fails: its message, and the start goes on.
 TEST(ShellSequence, TheCreationSequenceGoesOnAfterAFailedStartRecord) {
     Program failing("cbKidouKiroku=1\r\ncbHotkey=0\r\n");
-    failing.writeData("CaFromTo.myc", kEmptyPeriodFile);
     failing.shell.startRecord = Failure{.cause = "disk full"};
     failing.dialogs.expect(DialogAnswer::Ok, "起動時刻取得エラー\r\n処理は続けます。");
     ASSERT_TRUE(failing.sequence.start({}, failing.startup.path()));
@@ -118,7 +109,6 @@ TEST(ShellSequence, TheCreationSequenceGoesOnAfterAFailedStartRecord) {
 TEST(ShellSequence, MonthInitialisationLoadsTheWindowAndTakesTheDataFolderOnce) {
     Program program;
     program.writeData("Ca202405.myc", " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n");
-    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
     ASSERT_TRUE(program.sequence.initialiseMonths());
     EXPECT_EQ(program.stores.months().lines(1).size(), 2u);
     EXPECT_EQ(program.grid.monthList(0).lines, (std::vector<std::string>{" 0,0,9,2024/ 4"}));
@@ -131,7 +121,6 @@ TEST(ShellSequence, MonthInitialisationLoadsTheWindowAndTakesTheDataFolderOnce) 
 // A part that throws ends month initialisation with the exception's text; the final steps still run.
 TEST(ShellSequence, AFailureOfMonthInitialisationCarriesItsCauseAndTheFinalStepsStillRun) {
     Program throwing;
-    throwing.writeData("CaFromTo.myc", kEmptyPeriodFile);
     throwing.shell.memoThrows = true;
     EXPECT_EQ(throwing.sequence.initialiseMonths().error().cause, "bad memo");
     EXPECT_NE(std::find(throwing.shell.calls.begin(), throwing.shell.calls.end(), "grid"), throwing.shell.calls.end());
@@ -140,7 +129,6 @@ TEST(ShellSequence, AFailureOfMonthInitialisationCarriesItsCauseAndTheFinalSteps
 
 TEST(ShellSequence, SaveAllWritesTheSettingsThenTheJumpedMonthMonthsPeriodsAndMemoGoingOnAfterAFailure) {
     Program program;
-    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
     ASSERT_TRUE(program.sequence.initialiseMonths());
     program.folder.write("Sorel.ini", program.folder.read("Sorel.ini") + "[Jikoku]\r\nudGosa=45\r\n");
     program.controller.settings().cbZenkai = true;
@@ -171,7 +159,6 @@ TEST(ShellSequence, SaveAllWritesTheSettingsThenTheJumpedMonthMonthsPeriodsAndMe
 // A replacing write gives a file a new inode: a save all after one edited day replaces its month file only.
 TEST(ShellSequence, SaveAllReplacesOnlyTheFilesWhoseBytesChanged) {
     Program program;
-    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
     program.writeData("Ca202405.myc", " 0,0,9,2024/ 5\r\n 3,1,,old,\r\n");
     program.writeData("Ca202406.myc", " 0,0,9,2024/ 6\r\n 9,1,,june,\r\n");
     ASSERT_TRUE(program.sequence.initialiseMonths());
@@ -190,7 +177,6 @@ TEST(ShellSequence, SaveAllReplacesOnlyTheFilesWhoseBytesChanged) {
 
 TEST(ShellSequence, TheOrderlyEndWritesTheStopRecordWhileSwitchedOnThenSavesAll) {
     Program program;
-    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
     ASSERT_TRUE(program.sequence.initialiseMonths());
     program.controller.settings().cbKidouKiroku = true;
     program.shell.calls.clear();
@@ -209,7 +195,7 @@ TEST(ShellSequence, LinkedDataFilesStayLinks) {
     const fs::path store = program.folder / "store";
     fs::create_directory(store);
     std::ofstream(store / "may.myc", std::ios::binary) << " 0,0,9,2024/ 5\r\n";
-    std::ofstream(store / "periods.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
+    fs::rename(program.data / "CaFromTo.myc", store / "periods.myc");
     fs::rename(program.folder / "Sorel.ini", store / "Sorel.ini");
     fs::create_symlink(store / "may.myc", program.data / "Ca202405.myc");
     fs::create_symlink(store / "periods.myc", program.data / "CaFromTo.myc");
@@ -228,7 +214,6 @@ TEST(ShellSequence, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
     Program program;
     program.writeData("Ca202405.myc", " 0,0,9,2024/ 5\r\n 1,1,,old,,,,,,\r\n");
     program.writeData("Ca202406.myc", " 0,0,9,2024/ 6\r\n 1,1,,a,,,,,,\r\n 2,1,,b,,,,,,\r\n 3,1,,c,,,,,,\r\n");
-    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
     ASSERT_TRUE(program.sequence.initialiseMonths());
     program.stores.months().replaceDay(1, 3, DaySchedule{{"rescue me"}, {LineAttribute{}}});
     program.grid.editMonthList(2, [](std::vector<std::string>& lines) { lines.resize(1); });
@@ -265,7 +250,6 @@ TEST(ShellSequence, RemovingStaleCopiesSavesAllFirst) {
     InFolder cwd;
     Program program("CaFT1=CaFT4041.mcp\r\nCaFT2=CaFT4040.mcp\r\nCaFT3=CaFT4032.mcp\r\n");
     cwd.folder.write("CaFT4031.mcp", "stale");
-    program.writeData("CaFromTo.myc", kEmptyPeriodFile);
     ASSERT_TRUE(program.sequence.initialiseMonths());
     program.stores.months().replaceDay(1, 3, DaySchedule{{"saved first"}, {LineAttribute{}}});
     EXPECT_TRUE(program.stores.removeStaleCopies());
@@ -314,7 +298,7 @@ TEST(ShellSequence, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChose
 }
 
 TEST(ShellSequence, DecliningToGoOnWithoutTheSettingsEndsTheStart) {
-    Program program;
+    Program program("", false);
     fs::remove(program.folder / "Sorel.ini");
     fs::create_directory(program.folder / "Sorel.ini");
     program.dialogs.expect(DialogAnswer::No, "設定ファイルを読み込めません。");

@@ -1,13 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Pomta starts refused while Pomta runs, with doubles of the ports they use.
+// The sibling programs: their lookup, and the Pomta starts refused while Pomta runs.
+#include "app/AppFolders.h"
 #include "app/PomtaLauncher.h"
 
 #include "ScriptedDialogs.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 namespace rekko {
 namespace {
+
+namespace fs = std::filesystem;
+
+TEST(AppFolders, SiblingsAreFoundInOrderAndOnlyAsFiles) {
+    test::TempDir program;
+    test::TempDir programs;
+    EXPECT_EQ(FindSibling("Zunbo", program.path(), programs.path()), std::nullopt);
+
+    fs::create_directories(programs / "Vell/Zunbo");
+    programs.write("Vell/Zunbo/Zunbo", "#!");
+    EXPECT_EQ(FindSibling("Zunbo", program.path(), programs.path()), programs / "Vell/Zunbo/Zunbo");
+
+    // The folder "Zunbo" of the second layout is not the program; the file inside it is.
+    fs::create_directories(program / "Zunbo");
+    EXPECT_EQ(FindSibling("Zunbo", program.path(), programs.path()), programs / "Vell/Zunbo/Zunbo");
+    program.write("Zunbo/Zunbo", "#!");
+    EXPECT_EQ(FindSibling("Zunbo", program.path(), programs.path()), program / "Zunbo/Zunbo");
+}
 
 // A Pomta window that exists, and the starts asked for.
 struct RunningPomta : ProgramStarter, InstanceRegistry {

@@ -20,10 +20,6 @@ QStringList TabTexts(test::SampleWindow& s) {
     return texts;
 }
 
-void StartAt(test::SampleWindow& s, CalendarDate date, TimeOfDay time) {
-    s.clock.set(EncodeDateTime(date, time));
-}
-
 // Returns a point of the grid widget inside the cell of a day, found through the grid's own hit test.
 QPoint OverDay(const test::SampleWindow& s, int32_t day) {
     for (int y = 0; y < s.grid()->height(); y += 4)
@@ -48,7 +44,9 @@ class MainTickTest : public QObject {
 
 private slots:
     void midnightAtTheEndOfTheMonthSavesAndMovesTheMonthWindow() {
-        test::SampleWindow s("", [](test::SampleWindow& w) { StartAt(w, {2026, 12, 31}, {23, 59, 50}); });
+        test::SampleWindow s("", [](test::SampleWindow& w) {
+            w.clock.set(EncodeDateTime({2026, 12, 31}, {23, 59, 50}));
+        });
         QVERIFY(s.started);
         const QStringList before = TabTexts(s);
         QVERIFY(s.program.read("Sorel.ini").find("fmC21Top") == std::string::npos);
@@ -56,7 +54,7 @@ private slots:
         s.window->tick()->tick().tick();
         QCOMPARE(TabTexts(s), before);
 
-        StartAt(s, {2027, 1, 1}, {0, 0, 5});
+        s.clock.set(EncodeDateTime({2027, 1, 1}, {0, 0, 5}));
         s.window->tick()->tick().tick();
         const QStringList after = TabTexts(s);
         QCOMPARE(after.size(), before.size());

@@ -30,24 +30,9 @@ QString xdotool(const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-// Waits until a visible window's title matches the pattern and returns its id.
-QString waitForWindow(const QString& pattern) {
-    for (int waited = 0; waited < kTimeoutMs; waited += 250) {
-        const QString found = xdotool({"search", "--onlyvisible", "--name", pattern});
-        if (!found.isEmpty())
-            return found.section('\n', 0, 0);
-        QTest::qWait(250);
-    }
-    return {};
-}
-
-bool waitForNoWindow(const QString& pattern) {
-    for (int waited = 0; waited < kTimeoutMs; waited += 250) {
-        if (xdotool({"search", "--onlyvisible", "--name", pattern}).isEmpty())
-            return true;
-        QTest::qWait(250);
-    }
-    return false;
+// Returns the id of a visible window whose title matches the pattern; empty when there is none.
+QString visibleWindow(const QString& pattern) {
+    return xdotool({"search", "--onlyvisible", "--name", pattern}).section('\n', 0, 0);
 }
 
 QByteArray readFile(const QString& path) {
@@ -143,17 +128,17 @@ private slots:
     void anEditThatCannotBeSavedOnSigtermIsReportedRescuedAndAnnounced() {
         Installation installation;
         auto rekko = installation.start();
-        const QString main = waitForWindow("^Rekko - Rekko -$");
-        QVERIFY2(!main.isEmpty(), "no main window");
+        QString main;
+        QTRY_VERIFY2_WITH_TIMEOUT(!(main = visibleWindow("^Rekko - Rekko -$")).isEmpty(), "no main window", kTimeoutMs);
         QTest::qWait(500);
         // Day 1 of this month through the day entry (Ctrl+L), one line typed, written with Ctrl+Enter.
         xdotool({"windowfocus", "--sync", main});
         xdotool({"key", "--delay", "80", "ctrl+l", "1", "Return"});
-        QVERIFY2(!waitForWindow("^Rekko -Rekko-$").isEmpty(), "no schedule dialog");
+        QTRY_VERIFY2_WITH_TIMEOUT(!visibleWindow("^Rekko -Rekko-$").isEmpty(), "no schedule dialog", kTimeoutMs);
         QTest::qWait(300);
         xdotool({"type", "--delay", "40", "rescue-e2e"});
         xdotool({"key", "ctrl+Return"});
-        QVERIFY(waitForNoWindow("^Rekko -Rekko-$"));
+        QTRY_VERIFY_WITH_TIMEOUT(visibleWindow("^Rekko -Rekko-$").isEmpty(), kTimeoutMs);
 
         installation.setDataWritable(false);
         rekko->terminate();
@@ -173,9 +158,10 @@ private slots:
         const QString note = installation.path("home/.local/share/Rekko/rescue/unreported.txt");
         QVERIFY(QFile::exists(note));
         auto next = installation.start();
-        const QString box = waitForWindow("Rekko-$");
-        QVERIFY2(!box.isEmpty(),
-                 qPrintable("no box at the next start: " + QString::fromUtf8(next->readAllStandardError())));
+        QString box;
+        QTRY_VERIFY2_WITH_TIMEOUT(!(box = visibleWindow("Rekko-$")).isEmpty(),
+                                  ("no box at the next start: " + next->readAllStandardError()).constData(),
+                                  kTimeoutMs);
         QCOMPARE(xdotool({"getwindowname", box}), QString::fromUtf8("確認 -Rekko-"));
         QVERIFY(!QFile::exists(note));
         next->terminate();

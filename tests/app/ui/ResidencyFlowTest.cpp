@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real program resident on an X11 desktop (Xvfb, openbox, xdotool): Ctrl+F12 out of sight and back, a hotkey
-// another client holds, and the date rollover of a window shown again under a fake clock (libfaketime reading its
-// time from a file), with a screenshot after it; and the timer's alert coming on top while the main window is out of
-// sight.
+// The real program resident on an X11 desktop (Xvfb, openbox, xdotool), a date rollover under libfaketime, and the
+// timer's alert coming on top while the main window is out of sight.
 #include "Desktop.h"
 #include "Pictures.h"
 #include "SampleWindow.h"
@@ -27,12 +25,17 @@ using test::WaitUntil;
 
 constexpr const char* kFakeTimeLibrary = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
 
+// Returns what xprop says of a property of a window.
+QString XProperty(const QString& window, const char* property) {
+    QProcess xprop;
+    xprop.start("xprop", {"-id", window, property});
+    xprop.waitForFinished(5000);
+    return QString::fromUtf8(xprop.readAllStandardOutput());
+}
+
 // The window state the window manager gives a window: "Normal", "Iconic", or "" when it has none (withdrawn).
 QString WmState(const QString& window) {
-    QProcess xprop;
-    xprop.start("xprop", {"-id", window, "WM_STATE"});
-    xprop.waitForFinished(5000);
-    const QString output = QString::fromUtf8(xprop.readAllStandardOutput());
+    const QString output = XProperty(window, "WM_STATE");
     const qsizetype at = output.indexOf("window state: ");
     return at < 0 ? QString() : output.mid(at + 14).section('\n', 0, 0).trimmed();
 }
@@ -69,7 +72,7 @@ protected:
         rekko.setEnvironment("FAKETIME_TIMESTAMP_FILE", QString::fromStdString(fakeTime.string()));
         rekko.setEnvironment("FAKETIME_NO_CACHE", "1");
     }
-    void setFakeTime(const char* time) { std::ofstream(fakeTime) << '@' << time << '\n'; }
+    void setFakeTime(const char* time) const { std::ofstream(fakeTime) << '@' << time << '\n'; }
     bool settingsWritten() const { return fs::exists(rekko.programFolder() / "Sorel.ini"); }
 
     test::RekkoProcess rekko{REKKO_EXECUTABLE};
@@ -150,10 +153,7 @@ TEST(TimerOnTheDesktop, TheAlertComesOnTopWhileTheMainWindowIsResident) {
             return !alert.isEmpty();
         }));
         EXPECT_TRUE(WaitForState(alert, "Normal"));
-        QProcess xprop;
-        xprop.start("xprop", {"-id", alert, "_NET_WM_STATE"});
-        xprop.waitForFinished(5000);
-        EXPECT_TRUE(xprop.readAllStandardOutput().contains("_NET_WM_STATE_ABOVE"));
+        EXPECT_TRUE(XProperty(alert, "_NET_WM_STATE").contains("_NET_WM_STATE_ABOVE"));
         EXPECT_EQ(WmState(main), "Iconic");
     });
 }

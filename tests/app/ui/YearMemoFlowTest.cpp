@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The year page, the memo page and the start-and-stop record inside the main window, as the X11 desktop delivers
-// input (Xvfb, openbox, xdotool): a small calendar's click opening its month, the day-count menu and a click into
-// the count, Alt+M over the menu bar's own Alt+M, the text viewer keeping the memo's edits, and the record from the
-// start's message to the table and the switch.
+// input (Xvfb, openbox, xdotool).
 #include "Desktop.h"
 #include "FakeClock.h"
 #include "RecordedBoxes.h"
@@ -11,7 +9,6 @@
 #include "app/StartStopRecord.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/TextViewDialog.h"
-#include "base/TextFile.h"
 #include "calendar/Julius.h"
 #include "platform/ui/QtDialogs.h"
 
@@ -21,10 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
 #include <memory>
-#include <vector>
 
 namespace rekko {
 namespace {
@@ -48,17 +42,14 @@ protected:
     // Writes the settings with the extra keys, starts the window and shows it; unless a box is to answer first,
     // waits until it is active.
     void begin(const std::string& settings = "", bool waitActive = true) {
-        std::ofstream(program.path() / "Sorel.ini", std::ios::binary)
-            << "[Settei]\r\nedFolder=" << data.path().string() << "/\r\nCaFT1=CaFT6120.mcp\r\n"
-            << settings;
+        program.write("Sorel.ini",
+                      "[Settei]\r\nedFolder=" + data.path().string() + "/\r\nCaFT1=CaFT6120.mcp\r\n" + settings);
         window = std::make_unique<MainWindow>(controller, boxes, std::function<void(bool)>{},
                                               ShellPorts{record, NullShellPorts().hotkeys});
         boxes.setParentWindow(window.get());
         ASSERT_TRUE(window->start({}, programs.path()));
         window->show();
-        if (waitActive) {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        }
+        ASSERT_TRUE(!waitActive || QTest::qWaitForWindowActive(window.get()));
     }
 
     // Returns the screen point of a day inside one of the year page's calendars, through its own layout.
