@@ -2,6 +2,7 @@
 // The child of the crash harness: Rekko's start-up, an edit of every month, the period list and the settings, and
 // save all, on the real stores and files, without widgets.
 #include "FakeClock.h"
+#include "ScriptedDialogs.h"
 
 #include "app/ShellSequence.h"
 
@@ -13,17 +14,6 @@ using namespace rekko;
 namespace {
 
 namespace fs = std::filesystem;
-
-// Says every box on standard error: neither the start nor the save may show one.
-class ReportingDialogs : public Dialogs {
-public:
-    DialogAnswer show(const DialogMessage& message) override {
-        ++shown;
-        std::fprintf(stderr, "box: %s\n", message.text.c_str());
-        return message.defaultAnswer;
-    }
-    int shown = 0;
-};
 
 // The main window's part of the start and the year and memo pages: nothing to show without widgets, and the memo,
 // which the driver does not edit, is neither read nor written.
@@ -52,16 +42,14 @@ constexpr int kEditedDays[] = {2, 11, 20};
 // Edits as the schedule dialog would: each day keeps its lines (stray bytes and all), its first line turns red and
 // a line with NEC, NEC-selected and IBM characters is added; a period is added and a setting changed.
 void edit(ScheduleStores& stores, Settings& settings, const CalendarDate& today) {
-    MonthStore& months = stores.months();
-    for (int slot = 0; slot < kJumpSlot; ++slot) {
+    for (int slot = 0; slot < kJumpSlot; ++slot)
         for (const int day : kEditedDays) {
-            DaySchedule schedule = LoadDay(months.lines(slot), day);
+            DaySchedule schedule = LoadDay(stores.months().lines(slot), day);
             schedule.attributes.front().setColour(clRed);
             schedule.lines.push_back("追記 ①纊ⅰ黑 " + std::to_string(day));
             schedule.attributes.emplace_back();
-            months.replaceDay(slot, day, schedule);
+            stores.months().replaceDay(slot, day, schedule);
         }
-    }
     const int32_t jd = EncodeJuliusDay(today.year, today.month, today.day);
     PeriodFields period = NewPeriod(jd, 1, jd + 3, 3, 2, clGreen);
     period.text = "出張，大阪";
@@ -74,18 +62,15 @@ void edit(ScheduleStores& stores, Settings& settings, const CalendarDate& today)
 // crash_driver start|save ROOT YYYY-MM-DD: ROOT/prog is the program folder, its Sorel.ini names the data folder;
 // the current directory takes the period-file copies. Exits 0 when everything went through without a box.
 int main(int argc, char** argv) {
-    CalendarDate today;
     int year = 0, month = 0, day = 0;
     if (argc != 4 || std::sscanf(argv[3], "%d-%d-%d", &year, &month, &day) != 3) {
         std::fputs("usage: crash_driver start|save ROOT YYYY-MM-DD\n", stderr);
         return 64;
     }
-    today = CalendarDate{year, static_cast<uint8_t>(month), static_cast<uint8_t>(day)};
-    const std::string mode = argv[1];
+    const CalendarDate today{year, static_cast<uint8_t>(month), static_cast<uint8_t>(day)};
     const fs::path root = argv[2];
-
     test::FakeClock clock{today, TimeOfDay{9, 0, 0}};
-    ReportingDialogs dialogs;
+    test::ScriptedDialogs dialogs; // neither the start nor the save may show a box: one ends the driver abnormally
     MainController controller{root / "prog", root / "startup", clock, dialogs, root / "rescue"};
     HeadlessWindow window;
     ShellSequence sequence{controller, dialogs, window, NullShellPorts()};
@@ -93,7 +78,7 @@ int main(int argc, char** argv) {
     ScheduleStores stores{sequence, dialogs, grid, controller.settings().CaFT};
     sequence.attachMonthPage(stores, window);
     sequence.attachPages(window, window);
-    if (mode == "start") {
+    if (std::string(argv[1]) == "start") {
         if (!sequence.start({}, root / "startup"))
             return 2;
     } else {
@@ -106,5 +91,5 @@ int main(int argc, char** argv) {
             return 4;
         }
     }
-    return dialogs.shown == 0 ? 0 : 3;
+    return 0;
 }

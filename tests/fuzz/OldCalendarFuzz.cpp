@@ -4,8 +4,6 @@
 
 #include "calendar/OldCalendar.h"
 
-#include <cstdint>
-
 using namespace rekko;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

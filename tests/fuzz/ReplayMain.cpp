@@ -13,24 +13,20 @@ namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
     std::vector<fs::path> inputs;
-    for (int i = 1; i < argc; ++i) {
-        if (fs::is_directory(argv[i])) {
+    for (int i = 1; i < argc; ++i)
+        if (!fs::is_directory(argv[i]))
+            inputs.emplace_back(argv[i]);
+        else
             for (const auto& entry : fs::directory_iterator(argv[i]))
                 if (entry.is_regular_file())
                     inputs.push_back(entry.path());
-        } else {
-            inputs.emplace_back(argv[i]);
-        }
-    }
     std::sort(inputs.begin(), inputs.end());
     for (const fs::path& input : inputs) {
         std::ifstream file(input, std::ios::binary);
-        if (!file) {
-            std::fprintf(stderr, "cannot read %s\n", input.c_str());
+        std::fprintf(stderr, file ? "%s\n" : "cannot read %s\n", input.c_str());
+        if (!file)
             return 1;
-        }
         const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-        std::fprintf(stderr, "%s\n", input.c_str());
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
     std::printf("%zu inputs replayed\n", inputs.size());

@@ -12,13 +12,10 @@ using namespace rekko;
 
 namespace {
 
-constexpr int32_t kFirstYear = -4712;
-constexpr int32_t kLastYear = 9999;
-
 // A date a rule may name in one of the years it mentions, or nothing outside the calendar's range and in the gap
 // of the reform.
 std::optional<CalendarDate> probeDate(const TBinaryDayListItem& item, int32_t year) {
-    if (year < kFirstYear || year > kLastYear)
+    if (year < -4712 || year > 9999)
         return std::nullopt;
     const int month = item.Month >= 1 && item.Month <= 12 ? item.Month : 1;
     const int days = DaysOfMonth(year, month);

@@ -19,9 +19,12 @@ struct Outcome {
     std::string err;
 };
 
-// Runs a command at 2026-12-06 09:00 with Rekko's program folder as given (none: the current directory).
-Outcome run(std::vector<std::string> args, bool interactive = false, std::filesystem::path programFolder = {}) {
+// Runs a command line (words split at spaces) at 2026-12-06 09:00 with Rekko's program folder as given (none: the
+// current directory).
+Outcome run(const std::string& line, bool interactive = false, std::filesystem::path programFolder = {}) {
     const test::FakeClock clock(CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0});
+    std::istringstream words(line);
+    const std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
     std::ostringstream out, err;
     cli::Terminal terminal{out, err, interactive};
     const int code = cli::Run(args, cli::Environment{clock, programFolder}, terminal);
@@ -31,8 +34,7 @@ Outcome run(std::vector<std::string> args, bool interactive = false, std::filesy
 // Each refused command line exits 2 with nothing on standard output and a message saying what is accepted.
 TEST(Rekkocal, BadArgumentsExitTwoWithAMessage) {
     const auto expectRefused = [](const char* line, const char* says) {
-        std::istringstream words(line);
-        const Outcome outcome = run({std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()});
+        const Outcome outcome = run(line);
         EXPECT_EQ(outcome.code, 2) << line;
         EXPECT_TRUE(outcome.out.empty());
         EXPECT_FALSE(outcome.err.empty());
@@ -44,73 +46,70 @@ TEST(Rekkocal, BadArgumentsExitTwoWithAMessage) {
     for (const char* line : {"jd 99999-01-01", "jd 99999999999999999999-01-01", "day -4713-12-31"})
         expectRefused(line, "-4712..9999");
     expectRefused("month --lines --lines", "more than once");
-    const Outcome gap = run({"jd", "1582-10-10"});
+    const Outcome gap = run("jd 1582-10-10");
     EXPECT_EQ(gap.code, 2);
     EXPECT_EQ(gap.err, "rekkocal: 1582/10/5-10/14は存在しません。\n");
 }
 
 TEST(Rekkocal, DayNumbersBothWaysAndCountsOfDaysAndPeriods) {
-    EXPECT_EQ(run({"jd", "1582-10-15"}).out, "2299161\n");
-    EXPECT_EQ(run({"date", "0"}).out, "-4712-01-01\n");
-    EXPECT_EQ(run({"count", "2026-01-01", "2026-12-31"}).out, "364\n");
-    EXPECT_EQ(run({"count", "1582-10-04", "1582-10-15"}).out, "1\n");
+    EXPECT_EQ(run("jd 1582-10-15").out, "2299161\n");
+    EXPECT_EQ(run("date 0").out, "-4712-01-01\n");
+    EXPECT_EQ(run("count 2026-01-01 2026-12-31").out, "364\n");
+    EXPECT_EQ(run("count 1582-10-04 1582-10-15").out, "1\n");
     // The same sign and both-ends rule as the year page's "期間".
-    EXPECT_EQ(run({"count", "2024-12-31", "2024-01-01", "--period"}).out, "-364\n");
-    EXPECT_EQ(run({"count", "2024-01-01", "2024-12-31", "--period"}).out, "366\n");
+    EXPECT_EQ(run("count 2024-12-31 2024-01-01 --period").out, "-364\n");
+    EXPECT_EQ(run("count 2024-01-01 2024-12-31 --period").out, "366\n");
 }
 
 // The layout of a month is checked in full with the holidays under its weeks below.
 TEST(Rekkocal, MonthCalendarShowsThisMonthAndHighlightsToday) {
-    EXPECT_EQ(run({"month"}).out, run({"month", "2026", "12"}).out);
-    EXPECT_NE(run({"month"}, true).out.find("\x1b[7m 6\x1b[0m"), std::string::npos);
-    const std::string reform = run({"month", "1582", "10"}).out;
+    EXPECT_EQ(run("month").out, run("month 2026 12").out);
+    EXPECT_NE(run("month", true).out.find("\x1b[7m 6\x1b[0m"), std::string::npos);
+    const std::string reform = run("month 1582 10").out;
     EXPECT_NE(reform.find(" 1  2  3  4 15 16"), std::string::npos) << reform;
-    EXPECT_EQ(run({"--help"}).code, 0);
+    EXPECT_EQ(run("--help").code, 0);
 }
 
-// Runs the day commands inside a fresh folder, as the program reads the rule files from the current directory.
-class DayCommands : public ::testing::Test {
-protected:
-    DayCommands() : m_previous(std::filesystem::current_path()) { std::filesystem::current_path(dir.path()); }
-    ~DayCommands() override { std::filesystem::current_path(m_previous); }
-
-    test::TempDir dir;
-
-private:
-    std::filesystem::path m_previous;
+// Runs the day commands inside a fresh folder, as the program reads the rule files from the current directory;
+// program is a program folder for the settings.
+struct DayCommands : ::testing::Test {
+    DayCommands() { std::filesystem::current_path(dir.path()); }
+    ~DayCommands() override { std::filesystem::current_path(previous); }
+    std::filesystem::path previous = std::filesystem::current_path();
+    test::TempDir dir, program;
 };
 
 TEST_F(DayCommands, FilesOfTheCurrentDirectoryOrTheBuiltInRules) {
     dir.write("Hday.dat", "12,6,\x8C\xB3\x93\xFA\r\n");         // 元日 on 6 December
     dir.write("Sday.myc", "12,6,\x8B\x4C\x94\x4F\x93\xFA\r\n"); // 記念日
-    EXPECT_EQ(run({"day", "2026-12-06"}).out, "date: 2026-12-06\njd: 2461381\nweekday: 1 日\nkind: 21\n"
-                                              "names: 記念日,元日\noldmonth: 10\noldday: 28\nrokuyo: 先勝\n");
-    EXPECT_EQ(run({"holidays", "2026", "--builtin"}).out.find("2026-12-06"), std::string::npos);
-    EXPECT_NE(run({"day", "2026-12-06", "--builtin"}).out.find("kind: 1\nnames: \n"), std::string::npos);
+    EXPECT_EQ(run("day 2026-12-06").out, "date: 2026-12-06\njd: 2461381\nweekday: 1 日\nkind: 21\n"
+                                         "names: 記念日,元日\noldmonth: 10\noldday: 28\nrokuyo: 先勝\n");
+    EXPECT_EQ(run("holidays 2026 --builtin").out.find("2026-12-06"), std::string::npos);
+    EXPECT_NE(run("day 2026-12-06 --builtin").out.find("kind: 1\nnames: \n"), std::string::npos);
     // The old date and rokuyo inside the old-calendar table, and empty outside it.
-    EXPECT_NE(run({"day", "1990-06-23"}).out.find("oldmonth: 105\noldday: 1\nrokuyo: 大安\n"), std::string::npos);
-    EXPECT_NE(run({"day", "1800-01-01"}).out.find("oldmonth: \noldday: \nrokuyo: \n"), std::string::npos);
+    EXPECT_NE(run("day 1990-06-23").out.find("oldmonth: 105\noldday: 1\nrokuyo: 大安\n"), std::string::npos);
+    EXPECT_NE(run("day 1800-01-01").out.find("oldmonth: \noldday: \nrokuyo: \n"), std::string::npos);
     // Equinox and substitute holidays are computed whatever the rule file holds.
-    EXPECT_EQ(run({"holidays", "2026"}).out,
+    EXPECT_EQ(run("holidays 2026").out,
               "2026-03-20\t春分の日\n2026-09-23\t秋分の日\n2026-12-06\t元日\n2026-12-07\t振替休日\n");
 }
 
 TEST_F(DayCommands, ScheduleLinesOfTheDataFolderNamedInTheSettings) {
-    test::TempDir program, data;
+    test::TempDir data;
     program.write("Sorel.ini", "[Settei]\r\nedFolder=" + data.path().string() + "\r\n");
     data.write("Ca202612.myc", " 0,0,9,2026/12\r\n 6,1,,1\x81\x43"
                                "000\x89\x7E,clRed,,,,,\r\n 7,1,,x,,,,,,\r\n"
                                " 6,2,,a\x81\x43"
                                "b,,,,,,\r\n" +
                                    std::string(" 6,3,,a\x80\x82\xA0\x00z\xFF,,,,,,\r\n", 21));
-    const std::string out = run({"day", "2026-12-06"}, false, program.path()).out;
+    const std::string out = run("day 2026-12-06", false, program.path()).out;
     EXPECT_NE(out.find("rokuyo: 先勝\nline: 1,000円\nline: a，b\n"), std::string::npos) << out;
     // Invalid bytes and NUL of the files come out as \xHH.
     EXPECT_NE(out.find("line: a\\x80あ\\x00z\\xFF\n"), std::string::npos) << out;
-    EXPECT_NE(run({"month", "2026", "12", "--lines"}, false, program.path()).out.find("       a\\x80あ\\x00z\\xFF\n"),
+    EXPECT_NE(run("month 2026 12 --lines", false, program.path()).out.find("       a\\x80あ\\x00z\\xFF\n"),
               std::string::npos);
     // Without settings the data folder is the current directory, which holds no month file here.
-    EXPECT_EQ(run({"day", "2026-12-06"}).out.find("line:"), std::string::npos);
+    EXPECT_EQ(run("day 2026-12-06").out.find("line:"), std::string::npos);
 }
 
 TEST_F(DayCommands, MonthShowsEachWeeksHolidaysAndAnniversariesUnderIt) {
@@ -129,47 +128,44 @@ TEST_F(DayCommands, MonthShowsEachWeeksHolidaysAndAnniversariesUnderIt) {
                                  "17 18 19 20 21 22 23\n"
                                  "24 25 26 27 28 29 30\n"
                                  "31\n";
-    EXPECT_EQ(run({"month", "2026", "5"}).out, expected);
-    const std::string rokuyo = run({"month", "2026", "5", "--rokuyo"}).out;
+    EXPECT_EQ(run("month 2026 5").out, expected);
+    const std::string rokuyo = run("month 2026 5 --rokuyo").out;
     EXPECT_NE(rokuyo.find(" 3    4    5    6    7    8    9\n先勝 友引 先負 仏滅 大安 赤口 先勝\n   3日 憲法記念日\n"),
               std::string::npos)
         << rokuyo;
-    EXPECT_EQ(run({"month", "2026", "5", "--builtin"}).out.find("誕生日"), std::string::npos);
+    EXPECT_EQ(run("month 2026 5 --builtin").out.find("誕生日"), std::string::npos);
 }
 
 TEST_F(DayCommands, MonthLinesListSchedulesAndPeriodsOfTheDataFolder) {
-    for (const auto& entry : std::filesystem::directory_iterator(test::TestDataDir() / "sample"))
-        std::filesystem::copy_file(entry.path(), dir.path() / entry.path().filename());
-    const std::string out = run({"month", "2026", "12", "--lines"}).out;
+    test::CopySampleData(dir.path());
+    const std::string out = run("month 2026 12 --lines").out;
     EXPECT_NE(out.find("   3日\n       歯医者 10:30\n       資料提出\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  14日\n       出張 (〜12/18)\n"), std::string::npos) << out;
     EXPECT_NE(out.find("   6日 創立記念日\n"), std::string::npos) << out;
-    EXPECT_EQ(run({"month", "2026", "12"}).out.find("歯医者"), std::string::npos);
+    EXPECT_EQ(run("month 2026 12").out.find("歯医者"), std::string::npos);
 }
 
 TEST_F(DayCommands, YearShowsTheTwelveMonthsOfTheYearPage) {
-    const std::string year = run({"year", "2026", "--builtin"}).out;
+    const std::string year = run("year 2026 --builtin").out;
     EXPECT_EQ(year.rfind("2026/1 - 2026/12\n\n      2026年 1月\n日 月 火 水 木 金 土\n", 0), 0u) << year;
     EXPECT_NE(year.find("  12日 成人の日\n"), std::string::npos);
     // The first month comes from the settings ("年度": April) or from --from.
-    test::TempDir program;
     program.write("Sorel.ini", "[Settei]\r\nrgYFirstMonth=1\r\n");
-    const std::string fiscal = run({"year", "2025", "--builtin"}, false, program.path()).out;
+    const std::string fiscal = run("year 2025 --builtin", false, program.path()).out;
     EXPECT_EQ(fiscal.rfind("2025/4 - 2026/3\n\n      2025年 4月\n", 0), 0u) << fiscal;
-    EXPECT_EQ(run({"year", "2026", "--from", "10"}).out.rfind("2026/10 - 2027/9\n", 0), 0u);
+    EXPECT_EQ(run("year 2026 --from 10").out.rfind("2026/10 - 2027/9\n", 0), 0u);
 }
 
 // The table itself is the record page's; here it is read from the program folder, with what does not read reported.
 TEST_F(DayCommands, RecordShowsTheStartAndStopTable) {
-    test::TempDir program;
     program.write("SorelSte.myd", "S:2019/05/01 8:00:00\r\nS:bad\r\n");
-    const Outcome outcome = run({"record"}, false, program.path());
+    const Outcome outcome = run("record", false, program.path());
     EXPECT_EQ(outcome.code, 0);
     EXPECT_EQ(outcome.out, "日付                    開始時刻    終了時刻\n"
                            "令和元年5月1日(水)      8:00:00     不正終了\n"
                            "不明                    不明        -\n");
     EXPECT_EQ(outcome.err, "rekkocal: some dates of the record do not read; they show as 不明\n");
-    EXPECT_NE(run({"record"}, false, program.path() / "none").err.find("no start-and-stop record"), std::string::npos);
+    EXPECT_NE(run("record", false, program.path() / "none").err.find("no start-and-stop record"), std::string::npos);
 }
 
 // Unreadable rule and month files are reported and the command goes on.
@@ -177,11 +173,11 @@ TEST_F(DayCommands, SpecialFilesAreRefusedWithoutWaiting) {
     ASSERT_EQ(::mkfifo("Ca202612.myc", 0600), 0);
     std::filesystem::create_symlink("/dev/zero", "Sday.myc");
     std::filesystem::create_symlink("gone.myc", "CaFromTo.myc");
-    const Outcome day = run({"day", "2026-12-06"});
+    const Outcome day = run("day 2026-12-06");
     EXPECT_EQ(day.code, 0);
     EXPECT_EQ(day.err, "rekkocal: スペシャルDayファイル読込ミス 処理は続けます。\n"
                        "rekkocal: Ca202612.myc: 通常のファイルではありません\n");
-    const Outcome month = run({"month", "2026", "12", "--lines"});
+    const Outcome month = run("month 2026 12 --lines");
     EXPECT_NE(month.err.find("rekkocal: CaFromTo.myc: シンボリックリンクの先のファイルがありません\n"),
               std::string::npos)
         << month.err;
@@ -191,23 +187,21 @@ TEST_F(DayCommands, SpecialFilesAreRefusedWithoutWaiting) {
 TEST_F(DayCommands, APeriodFileWithoutItsHeaderListsItsFirstRecord) {
     dir.write("CaFromTo.myc", "2026,12, 3,M,2026,12, 4,E,2026,12, 3,2,clBlue,first\r\n"
                               "2026,12,10,M,2026,12,11,E,2026,12,10,2,clBlue,second\r\n");
-    const std::string out = run({"month", "2026", "12", "--lines"}).out;
+    const std::string out = run("month 2026 12 --lines").out;
     EXPECT_NE(out.find("   3日\n       first (〜12/4)\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  10日\n       second (〜12/11)\n"), std::string::npos) << out;
 }
 
 // A settings file that cannot be read ends each command that needs the data folder, with the reason.
 TEST_F(DayCommands, AnUnreadableSettingsFileEndsDataCommandsWithTheReason) {
-    test::TempDir program;
     std::filesystem::create_directory(program / "Sorel.ini");
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"day", "2026-12-06"}, {"month", "2026", "12", "--lines"}}) {
-        const Outcome outcome = run(args, false, program.path());
-        EXPECT_EQ(outcome.code, 1) << args[0];
+    for (const char* line : {"day 2026-12-06", "month 2026 12 --lines"}) {
+        const Outcome outcome = run(line, false, program.path());
+        EXPECT_EQ(outcome.code, 1) << line;
         EXPECT_TRUE(outcome.out.empty());
         EXPECT_EQ(outcome.err.rfind("rekkocal: " + (program / "Sorel.ini").string() + ": ", 0), 0u) << outcome.err;
     }
-    EXPECT_EQ(run({"month", "2026", "12"}, false, program.path()).code, 0); // needs no data folder
+    EXPECT_EQ(run("month 2026 12", false, program.path()).code, 0); // needs no data folder
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <thread>
 
 namespace rekko::test {
@@ -23,30 +24,13 @@ namespace {
 constexpr const char* kOtherApplicationSwitch = "--other-application";
 constexpr const char* kOtherApplicationTitle = "other application";
 
-// Runs xdotool and returns its standard output; empty when it failed.
-QString xdotoolOutput(const QStringList& arguments) {
+// Runs xdotool and returns its standard output; nothing when it failed.
+std::optional<QString> xdotool(const QStringList& arguments) {
     QProcess process;
     process.start("xdotool", arguments);
     if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return {};
+        return std::nullopt;
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-bool windowManagerRuns() {
-    // Openbox, like every window manager of the freedesktop rules, publishes the number of desktops.
-    return !xdotoolOutput({"get_num_desktops"}).isEmpty();
-}
-
-int showOtherApplication(QApplication& application) {
-    QWidget window;
-    window.setWindowTitle(kOtherApplicationTitle);
-    window.resize(320, 200);
-    window.show();
-    return application.exec();
-}
-
-QString point(int value) {
-    return QString::number(value);
 }
 
 // Checks condition every 20 ms until it holds; false after timeoutMs.
@@ -65,11 +49,17 @@ bool poll(const std::function<bool()>& condition, int timeoutMs) {
 
 int RunDesktopTests(int argc, char** argv) {
     QApplication application(argc, argv);
-    if (QApplication::arguments().contains(kOtherApplicationSwitch))
-        return showOtherApplication(application);
+    if (QApplication::arguments().contains(kOtherApplicationSwitch)) {
+        QWidget window;
+        window.setWindowTitle(kOtherApplicationTitle);
+        window.resize(320, 200);
+        window.show();
+        return application.exec();
+    }
     ::testing::InitGoogleTest(&argc, argv);
-    // tests/support/own-display --wm starts the window manager beside this program.
-    if (!poll(windowManagerRuns, 10000)) {
+    // tests/support/own-display --wm starts the window manager beside this program. Openbox, like every window
+    // manager of the freedesktop rules, publishes the number of desktops.
+    if (!poll([] { return !xdotool({"get_num_desktops"}).value_or("").isEmpty(); }, 10000)) {
         std::fputs("no window manager: openbox did not start\n", stderr);
         return 1;
     }
@@ -113,29 +103,28 @@ bool WaitUntilModalActive(int timeoutMs) {
 }
 
 void Xdotool(const QStringList& arguments) {
-    QProcess process;
-    process.start("xdotool", arguments);
-    EXPECT_TRUE(process.waitForFinished(10000) && process.exitCode() == 0) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(xdotool(arguments)) << arguments.join(' ').toStdString();
 }
 
 void MoveMouse(QPoint at) {
-    Xdotool({"mousemove", point(at.x()), point(at.y())});
+    Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())});
 }
 
 void PressButton(QPoint at, int button) {
-    Xdotool({"mousemove", point(at.x()), point(at.y()), "mousedown", point(button)});
+    Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "mousedown", QString::number(button)});
 }
 
 void ReleaseButton(QPoint at, int button) {
-    Xdotool({"mousemove", point(at.x()), point(at.y()), "mouseup", point(button)});
+    Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "mouseup", QString::number(button)});
 }
 
 void Click(QPoint at, int button) {
-    Xdotool({"mousemove", point(at.x()), point(at.y()), "click", point(button)});
+    Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", QString::number(button)});
 }
 
 void DoubleClick(QPoint at) {
-    Xdotool({"mousemove", point(at.x()), point(at.y()), "click", "--repeat", "2", "--delay", "60", "1"});
+    Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "--repeat", "2", "--delay", "60",
+             "1"});
 }
 
 void Keys(const QString& keys) {
@@ -155,11 +144,10 @@ QPoint CentreOnScreen(const QWidget* widget) {
 }
 
 QStringList FindWindows(qint64 pid, const QString& titlePattern) {
-    QStringList arguments{"search", "--all", "--onlyvisible"};
-    if (pid > 0)
-        arguments << "--pid" << QString::number(pid);
-    arguments << "--name" << titlePattern;
-    return xdotoolOutput(arguments).split('\n', Qt::SkipEmptyParts);
+    const QStringList byPid = pid > 0 ? QStringList{"--pid", QString::number(pid)} : QStringList{};
+    return xdotool(QStringList{"search", "--all", "--onlyvisible"} + byPid + QStringList{"--name", titlePattern})
+        .value_or("")
+        .split('\n', Qt::SkipEmptyParts);
 }
 
 QString WaitForWindow(qint64 pid, const QString& titlePattern, int timeoutMs) {
@@ -169,7 +157,7 @@ QString WaitForWindow(qint64 pid, const QString& titlePattern, int timeoutMs) {
 }
 
 QString ActiveWindow() {
-    return xdotoolOutput({"getactivewindow"});
+    return xdotool({"getactivewindow"}).value_or("");
 }
 
 bool WaitUntilWindowActive(const QString& window, int timeoutMs) {
@@ -187,10 +175,7 @@ OtherApplication::~OtherApplication() {
 
 bool OtherApplication::waitUntilActive() {
     const QString window = WaitForWindow(m_process.processId(), QString("^%1$").arg(kOtherApplicationTitle));
-    if (window.isEmpty())
-        return false;
-    Xdotool({"windowactivate", window});
-    return WaitUntilWindowActive(window);
+    return !window.isEmpty() && (Xdotool({"windowactivate", window}), WaitUntilWindowActive(window));
 }
 
 RekkoProcess::RekkoProcess(const std::filesystem::path& executable) {
@@ -232,17 +217,13 @@ bool RekkoProcess::launch(const QStringList& arguments) {
 
 bool RekkoProcess::waitForMainWindow() {
     m_mainWindow = WaitForWindow(pid(), "^Rekko - Rekko -$", 20000);
-    if (m_mainWindow.isEmpty())
-        return false;
-    Xdotool({"windowactivate", m_mainWindow});
-    return WaitUntilWindowActive(m_mainWindow);
+    return !m_mainWindow.isEmpty() && (Xdotool({"windowactivate", m_mainWindow}), WaitUntilWindowActive(m_mainWindow));
 }
 
 int RekkoProcess::terminate() {
     ::kill(static_cast<pid_t>(pid()), SIGTERM);
-    if (!m_process.waitForFinished(10000) || m_process.exitStatus() != QProcess::NormalExit)
-        return -1;
-    return m_process.exitCode();
+    const bool ended = m_process.waitForFinished(10000) && m_process.exitStatus() == QProcess::NormalExit;
+    return ended ? m_process.exitCode() : -1;
 }
 
 } // namespace rekko::test

@@ -20,8 +20,7 @@
 namespace rekko::test {
 
 // The main of a flow-test program: waits for the window manager that tests/support/own-display starts, then runs the
-// GoogleTest cases.
-// Started with "--other-application" it only shows a plain window, as another program would.
+// GoogleTest cases. Started with "--other-application" it only shows a plain window, as another program would.
 int RunDesktopTests(int argc, char** argv);
 
 // Runs script on a thread of its own while this (the GUI) thread keeps handling events, so that the menus and modal
@@ -46,8 +45,7 @@ template <class F> auto OnGui(F f) {
 // From the script: checks condition on the GUI thread every 20 ms until it holds; false after timeoutMs.
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
 
-// From the script: waits until a modal window of this process (a box, a dialog) shows and has the focus, so that
-// keys reach it.
+// From the script: waits until a modal window of this process (a box, a dialog) shows and has the focus.
 bool WaitUntilModalActive(int timeoutMs = 5000);
 
 // Input as the X server delivers it. Points are screen positions; buttons 1 left, 3 right; keys in xdotool's names
@@ -61,18 +59,17 @@ void DoubleClick(QPoint at);
 void Keys(const QString& keys);
 void TypeText(const QString& text);
 
-// Returns the screen position of a point inside a widget (read on the GUI thread).
+// The screen position of a point inside a widget, or of its centre (read on the GUI thread).
 QPoint OnScreen(const QWidget* widget, QPoint inside);
 QPoint CentreOnScreen(const QWidget* widget);
 
-// The X window ids of the visible windows of a process whose title matches a regular expression.
+// The X window ids of the visible windows of a process whose title matches a regular expression; waits until such
+// a window shows and returns its id, or an empty text after timeoutMs.
 QStringList FindWindows(qint64 pid, const QString& titlePattern);
-// Waits until such a window shows and returns its id, or an empty text after timeoutMs.
 QString WaitForWindow(qint64 pid, const QString& titlePattern, int timeoutMs = 10000);
 
-// Returns the X window id of the window that has the focus.
+// The X window id of the window that has the focus; waits until the window with that id has it (false after timeoutMs).
 QString ActiveWindow();
-// Waits until the window with that id has the focus; false after timeoutMs.
 bool WaitUntilWindowActive(const QString& window, int timeoutMs = 5000);
 
 // Another application with one plain window, for moving the focus away from the program; ended on destruction.
@@ -80,8 +77,7 @@ class OtherApplication {
 public:
     OtherApplication();
     ~OtherApplication();
-    // Answers whether its window is shown and has the focus.
-    bool waitUntilActive();
+    bool waitUntilActive(); // answers whether its window is shown and has the focus
 
 private:
     QProcess m_process;
@@ -98,22 +94,19 @@ public:
     const std::filesystem::path& programFolder() const { return m_program; }
     // Starts the program and waits for its main window, which is then active; false when it did not come.
     bool start(const QStringList& arguments = {});
-    // Starts the program without waiting (boxes may come before the main window); false when it did not start.
+    // Starts the program without waiting (boxes may come before the main window), then waits for the main window and
+    // activates it; false when it did not start or come.
     bool launch(const QStringList& arguments = {});
-    // Waits for the main window and activates it; false when it did not come.
     bool waitForMainWindow();
     // Sets a variable of the program's environment for the next start (the fake clock, for one).
     void setEnvironment(const QString& name, const QString& value) { m_environment.insert(name, value); }
     qint64 pid() const { return m_process.processId(); }
-    // The X window id of its main window.
-    const QString& mainWindow() const { return m_mainWindow; }
+    const QString& mainWindow() const { return m_mainWindow; } // its X window id
     // Sends SIGTERM and waits for the end; answers the exit code, -1 when it did not end normally in time.
     int terminate();
 
 private:
-    std::filesystem::path m_root;
-    std::filesystem::path m_program;
-    std::filesystem::path m_data;
+    std::filesystem::path m_root, m_program, m_data;
     QProcess m_process;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
     QString m_mainWindow;

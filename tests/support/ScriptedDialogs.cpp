@@ -13,10 +13,6 @@ namespace {
 
 FailureReporter g_reporter = nullptr;
 
-std::string describe(const DialogMessage& message) {
-    return message.caption + " / " + message.text;
-}
-
 } // namespace
 
 void SetFailureReporter(FailureReporter reporter) {
@@ -46,15 +42,15 @@ void ScriptedDialogs::expect(DialogAnswer answer, std::string textStart) {
 
 DialogAnswer ScriptedDialogs::show(const DialogMessage& message) {
     m_shown.push_back(message);
+    const std::string box = message.caption + " / " + message.text;
     if (m_script.empty()) {
-        ReportTestFailure("unexpected message box: " + describe(message));
+        ReportTestFailure("unexpected message box: " + box);
         return message.defaultAnswer;
     }
     const Expected expected = m_script.front();
     m_script.pop_front();
     if (!message.text.starts_with(expected.textStart))
-        ReportTestFailure("message box \"" + describe(message) + "\" where one starting \"" + expected.textStart +
-                          "\" was scripted");
+        ReportTestFailure("message box \"" + box + "\" where one starting \"" + expected.textStart + "\" was scripted");
     return expected.answer;
 }
 

@@ -31,8 +31,6 @@ public:
     DialogAnswer show(const DialogMessage& message) override;
 
     const std::vector<DialogMessage>& shown() const { return m_shown; }
-    // Answers whether every scripted answer was used.
-    bool scriptUsed() const { return m_script.empty(); }
 
 private:
     struct Expected {

@@ -24,21 +24,17 @@ TempDir::~TempDir() {
 
 uintmax_t InodeOf(const std::filesystem::path& file) {
     struct stat st {};
-    if (::stat(file.c_str(), &st) != 0)
-        throw std::runtime_error("cannot stat " + file.string());
-    return st.st_ino;
+    return ::stat(file.c_str(), &st) == 0 ? st.st_ino : throw std::runtime_error("cannot stat " + file.string());
 }
 
 std::filesystem::path TempDir::write(std::string_view name, std::string_view bytes) const {
-    const auto file = m_path / name;
-    std::ofstream out(file, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file;
+    std::ofstream(m_path / name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return m_path / name;
 }
 
 std::string TempDir::read(std::string_view name) const {
     std::ifstream in(m_path / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::filesystem::path TestDataDir() {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Built but not run by itself: ScriptedDialogsTest runs it and expects each of its test functions to fail.
+// Each test function misuses the message-box double and must fail: the test passes on three failures.
 #include "ScriptedDialogs.h"
 
 #include <QTest>
