@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The lane table: period bars by list order, day lines from the bottom lanes, the overflow lane, the month lists of
-// neighbouring tabs, lines the grid cannot read, periods written end first, and where a bar runs within a cell.
+// The lane table: period bars, day lines, overflow, neighbouring tabs, unreadable and reversed lines, bar spans.
 #include "controls/MonthGrid.h"
 #include "controls/ScheduleLines.h"
 
@@ -49,12 +48,10 @@ TEST_F(LaneTable, DayLinesSitAtTheBottomAndOverflowIntoTheLastLane) {
           {dayLine(3, "one"), dayLine(4, "a"), dayLine(4, "b"), dayLine(4, "c"), dayLine(4, "d"), dayLine(4, "e"),
            dayLine(4, "f")});
     grid.layout();
-    EXPECT_EQ(lane(2001, 7, 3, 4), (Lane{'1', 1}));
-    for (int n = 0; n < 4; ++n)
-        EXPECT_TRUE(lane(2001, 7, 3, n).empty());
+    EXPECT_EQ(grid.cellLanes(cellOf(2001, 7, 3)), (CellLanes{{{}, {}, {}, {}, {'1', 1}, {}}}));
     EXPECT_FALSE(grid.overflows(cellOf(2001, 7, 3)));
-    for (int n = 0; n <= 5; ++n)
-        EXPECT_EQ(lane(2001, 7, 4, n), (Lane{'1', 2 + n})) << n;
+    EXPECT_EQ(grid.cellLanes(cellOf(2001, 7, 4)),
+              (CellLanes{{{'1', 2}, {'1', 3}, {'1', 4}, {'1', 5}, {'1', 6}, {'1', 7}}}));
     EXPECT_TRUE(grid.overflows(cellOf(2001, 7, 4)));
     EXPECT_EQ(grid.cellTexts(cellOf(2001, 7, 4)).lines, (std::array<std::string, 5>{"a", "b", "c", "d", "e"}));
     EXPECT_EQ(grid.dayLine(lane(2001, 7, 4, 0)).line.text, "a");
@@ -92,11 +89,13 @@ TEST_F(LaneTable, NeighbouringMonthsReadTheNeighbouringTabsAcrossTheYear) {
     month(2, 2025, 2, {dayLine(1, "feb")});
     grid.layout();
     EXPECT_EQ(grid.firstVisibleDay(), jd(2024, 12, 29));
-    EXPECT_EQ(grid.dayLine(lane(2024, 12, 29, 4)).line.text, "dec");
-    EXPECT_TRUE(grid.dayLine(lane(2024, 12, 29, 4)).neighbourList);
-    EXPECT_EQ(grid.dayLine(lane(2025, 1, 29, 4)).line.text, "jan");
-    EXPECT_FALSE(grid.dayLine(lane(2025, 1, 29, 4)).neighbourList);
-    EXPECT_EQ(grid.dayLine(lane(2025, 2, 1, 4)).line.text, "feb");
+    const auto bottomLine = [this](int32_t y, int m, int d) {
+        const auto line = grid.dayLine(lane(y, m, d, 4));
+        return std::pair{line.line.text, line.neighbourList};
+    };
+    EXPECT_EQ(bottomLine(2024, 12, 29), std::pair(std::string("dec"), true));
+    EXPECT_EQ(bottomLine(2025, 1, 29), std::pair(std::string("jan"), false));
+    EXPECT_EQ(bottomLine(2025, 2, 1), std::pair(std::string("feb"), true));
 }
 
 TEST_F(LaneTable, UnreadableLinesAreSkippedButKept) {

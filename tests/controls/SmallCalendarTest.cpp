@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The small month calendar's geometry: a hit test that hits what is drawn and the ruled lines near the edges, and
-// today's mark; the year page's tests drive its clicks.
+// The small month calendar's geometry: hit test, ruled lines near the edges, and today's mark.
 #include "controls/SmallCalendar.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The memo's logic: code page 932 sizes and free space, marker lines, jump slots moving with edits, and the memo
-// file loaded, saved and copied in real files.
+// The memo's logic: code page 932 sizes, markers, jump slots moving with edits, the memo file in real files.
 #include "memo/MemoJumps.h"
 #include "memo/MemoStore.h"
 #include "memo/MemoText.h"
@@ -9,6 +8,8 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace rekko {
 namespace {
@@ -49,12 +50,7 @@ TEST(MemoJumps, MarkersWithAsciiAndFullWidthAmpersands) {
 }
 
 TEST(MemoJumps, SlotsMoveWithTheLines) {
-    const struct {
-        const char* what;
-        LineChange change;
-        MemoJumps::Slots before;
-        MemoJumps::Slots after;
-    } cases[] = {
+    const std::tuple<const char*, LineChange, MemoJumps::Slots, MemoJumps::Slots> cases[] = {
         {"Enter at the start of a line pushes it down", {10, 0, 1, 0}, {10, 9, 11, 0, 0}, {11, 9, 12, 0, 0}},
         {"Enter inside a line keeps it", {10, 3, 1, 0}, {10, 11, 0, 0, 0}, {10, 12, 0, 0, 0}},
         {"a paste of five lines moves slots inside its range", {10, 0, 5, 0}, {12, 15, 9, 0, 0}, {17, 20, 9, 0, 0}},
@@ -62,11 +58,11 @@ TEST(MemoJumps, SlotsMoveWithTheLines) {
         {"deleting lines 11 to 13", {10, 2, 0, 3}, {12, 14, 40, 9, 0}, {10, 11, 37, 9, 0}},
         {"typing within a line", {10, 2, 0, 0}, {10, 11, 0, 0, 0}, {10, 11, 0, 0, 0}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, change, before, after] : cases) {
         MemoJumps jumps;
-        jumps.setSlots(c.before);
-        jumps.shift(c.change);
-        EXPECT_EQ(jumps.lines(), c.after) << c.what;
+        jumps.setSlots(before);
+        jumps.shift(change);
+        EXPECT_EQ(jumps.lines(), after) << what;
     }
 }
 

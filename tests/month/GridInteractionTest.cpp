@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mouse rules of the month grid that the desktop flows do not reach: what opens a day, double-clicks on period
-// bars, day lines and neighbouring days.
+// The month grid's mouse rules the desktop flows do not reach: what opens a day, and double-clicks.
 #include "month/GridInteraction.h"
 
 #include "calendar/Julius.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month grid widget on the offscreen platform: redraws checked in the image pixels, period bars drawn, selected
-// and deleted.
+// The month grid widget offscreen: redraws checked in the image pixels, period bars drawn, selected and deleted.
 #include "controls/ui/TSeMCal.h"
 
 #include "calendar/Julius.h"

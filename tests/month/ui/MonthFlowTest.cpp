@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month page as the X11 desktop delivers input (Xvfb, openbox, xdotool): period entry from the popup, which
-// opens on the right press and takes the release, and by Shift-drag; double-click and Enter open a day; the month
-// kept when a dialog closes and the current month after a return from another application; the month keys after a
-// page switch; and the real program ending on SIGTERM while the leave-jump question is open.
+// The month page as the X11 desktop delivers input (Xvfb, openbox, xdotool): periods from the popup and Shift-drag,
+// opening a day, the month kept or reset on returning, month keys after a page switch, and SIGTERM during a question.
 #include "Desktop.h"
 #include "FakeClock.h"
 #include "RecordedBoxes.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The day editor driven with keys: colours follow their lines through Enter, Backspace, Delete, paste, cut, undo
-// and redo, and a day comes back with its carried fields byte-exact.
+// The day editor driven with keys: colours follow their lines through edits, undo and redo; carried fields stay.
 #include "schedule/ui/LineColourEditor.h"
 
 #include "schedule/DayLines.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The schedule dialog on the offscreen platform: Esc asks before cancelling, writing refuses text code page 932
-// cannot hold and reversed periods, the shortcuts of the day page, the period and anniversary pages' write flags.
+// The schedule dialog offscreen: Esc, refused characters and periods, day-page shortcuts, the pages' write flags.
 #include "schedule/ui/ScheduleDialog.h"
 
 #include "calendar/Julius.h"

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The timer window on an X server with a window manager (openbox): screenshots of the setting, waiting and alert
-// states for a person to look at, and the alert raised above another program's active window without taking the focus,
-// both from the waiting window and from the main tick while the main window is hidden.
+// The timer window under Xvfb and openbox: screenshots, and the alert above another program without the focus.
 #include "timer/ui/TimerWindowHost.h"
 
 #include "FakeClock.h"

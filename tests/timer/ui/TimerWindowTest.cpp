@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The timer window and its host on the offscreen platform: the fields and their buttons, stopping and closing, and
-// the host that lends the timer to the window.
+// The timer window and its host offscreen: fields and buttons, stopping and closing, lending the timer.
 #include "timer/ui/TimerWindowHost.h"
 
 #include "FakeClock.h"

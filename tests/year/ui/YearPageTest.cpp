@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The year page on the offscreen platform: the fiscal year at start, the year buttons, and the day-count sub-page
-// with its click flow, up-down carry and refusal of impossible dates.
+// The year page offscreen: the fiscal year at start, the year buttons, and the day-count sub-page.
 #include "year/ui/YearPage.h"
 
 #include "FakeClock.h"
