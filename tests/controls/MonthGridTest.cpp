@@ -11,9 +11,7 @@
 namespace rekko {
 namespace {
 
-int32_t jd(int32_t y, int m, int d) {
-    return EncodeJuliusDay(y, m, d);
-}
+const auto jd = EncodeJuliusDay;
 
 // July 2001 in an 840 x 600 client with the main window's settings; the grid starts on Sunday 2001-06-24.
 class GridPress : public ::testing::Test {

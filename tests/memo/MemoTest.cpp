@@ -19,9 +19,8 @@ TEST(MemoText, SizeInCodePage932BytesAndFreeSpace) {
     EXPECT_EQ(MemoByteCount("ｱｲ"), 2u);           // half-width kana are one byte
     EXPECT_EQ(MemoByteCount("a\nb\n"), 6u);       // line ends are CR LF
     EXPECT_EQ(MemoByteCount("\xED\xB2\x81"), 1u); // an escaped byte the file held
-    EXPECT_EQ(FreeSpacePercent(16001), 50);
-    EXPECT_EQ(FreeSpacePercent(31999), 1);
-    EXPECT_EQ(FreeSpacePercent(100000), 0);
+    EXPECT_EQ(std::tuple(FreeSpacePercent(16001), FreeSpacePercent(31999), FreeSpacePercent(100000)),
+              std::tuple(50, 1, 0));
 }
 
 TEST(MemoText, TextAndFileLinesRoundTrip) {
@@ -45,8 +44,7 @@ TEST(MemoJumps, MarkersWithAsciiAndFullWidthAmpersands) {
     EXPECT_EQ(jumps.lines(), (MemoJumps::Slots{7, 0, 0, 0, 9}));
     EXPECT_EQ(jumps.setFromMarkers({"見出し", "&3 三番", "x", "＆２ 二番"}), 2);
     EXPECT_EQ(jumps.lines(), (MemoJumps::Slots{0, 4, 2, 0, 0}));
-    EXPECT_EQ(JumpTopLine(40), 28);
-    EXPECT_EQ(JumpTopLine(5), 0);
+    EXPECT_EQ(std::pair(JumpTopLine(40), JumpTopLine(5)), std::pair(28, 0));
 }
 
 TEST(MemoJumps, SlotsMoveWithTheLines) {

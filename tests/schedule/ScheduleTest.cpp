@@ -49,13 +49,10 @@ TEST(DayLines, EditedDaysMoveToTheEndAndOtherLinesStay) {
 }
 
 TEST(DayLines, EmptyDaysAndShortLines) {
-    const DaySchedule empty = LoadDay({" 0,0,9,2024/ 5"}, 9);
-    EXPECT_EQ(empty.lines, (Lines{""}));
-    EXPECT_EQ(empty.attributes, (std::vector<LineAttribute>{LineAttribute{}}));
+    const auto whole = [](const DaySchedule& day) { return std::pair(day.lines, day.attributes); };
+    EXPECT_EQ(whole(LoadDay({" 0,0,9,2024/ 5"}, 9)), whole(scheduleOf({""})));
     // Five fields or fewer: the standard attribute.
-    const DaySchedule shortLine = LoadDay({" 9,1,,text,clRed"}, 9);
-    EXPECT_EQ(shortLine.lines, (Lines{"text"}));
-    EXPECT_EQ(shortLine.attributes[0].colour, clWindowText);
+    EXPECT_EQ(whole(LoadDay({" 9,1,,text,clRed"}, 9)), whole(scheduleOf({"text"})));
     EXPECT_EQ(LoadDay({" 9"}, 9).lines, (Lines{""}));
     EXPECT_EQ(ReadDayLine("12,1,,t,clBlue,,").attribute.colour, clBlue);
 }
@@ -171,9 +168,8 @@ TEST(ScheduleDialogRules, HeadingShowsDateAndColouredWeekday) {
     // 2000-06-04 was a Sunday, 2000-06-10 a Saturday, 2000-06-07 a Wednesday.
     EXPECT_EQ(DateLineOf(EncodeJuliusDay(2000, 6, 4)), "2000. 6. 4");
     EXPECT_EQ(WeekdayLineOf(EncodeJuliusDay(2000, 6, 4)).text, "（ 日曜日 ）");
-    EXPECT_EQ(WeekdayLineOf(EncodeJuliusDay(2000, 6, 4)).colour, clRed);
-    EXPECT_EQ(WeekdayLineOf(EncodeJuliusDay(2000, 6, 10)).colour, clBlue);
-    EXPECT_EQ(WeekdayLineOf(EncodeJuliusDay(2000, 6, 7)).colour, clWindowText);
+    const auto colour = [](int day) { return WeekdayLineOf(EncodeJuliusDay(2000, 6, day)).colour; };
+    EXPECT_EQ(std::tuple(colour(4), colour(10), colour(7)), std::tuple(clRed, clBlue, clWindowText));
 }
 
 TEST(ScheduleDialogRules, NamesStripSeparatesSpecialDaysByKind) {

@@ -15,9 +15,6 @@
 namespace rekko {
 namespace {
 
-using test::FakeClock;
-using test::ScriptedDialogs;
-
 constexpr CalendarDate kDay{2026, 5, 20};
 constexpr CalendarDate kNextDay{2026, 5, 21};
 
@@ -37,8 +34,8 @@ struct CountingAlert : TimerAlertPort {
 struct Window {
     explicit Window(LocalDateTime now)
         : clock(now), controller(clock, dialogs, CountdownTimer(at(9, 0), 3), TimerWindowMode::Setting) {}
-    FakeClock clock;
-    ScriptedDialogs dialogs;
+    test::FakeClock clock;
+    test::ScriptedDialogs dialogs;
     TimerWindowController controller;
 };
 
@@ -100,8 +97,7 @@ TEST(CountdownTimer, StoredValuesAreATimeOfDayAndNoticeWithinZeroToNine) {
     EXPECT_EQ(stored.setTime(), ms(15, 0, 30));
     EXPECT_DOUBLE_EQ(stored.storedTime(), ms(15, 0, 30) / 86400000.0);
     // A notice of 10 000 would refuse every start, a negative one would never fire.
-    EXPECT_EQ(CountdownTimer(0.5, 10000).notice(), 9);
-    EXPECT_EQ(CountdownTimer(0.5, -4).notice(), 0);
+    EXPECT_EQ(std::pair(CountdownTimer(0.5, 10000).notice(), CountdownTimer(0.5, -4).notice()), std::pair(9, 0));
 }
 
 TEST(TimerTexts, CountdownCountsTheStartedMinuteAndStatusSaysHowFarTheSetTimeIs) {
@@ -152,9 +148,8 @@ TEST(TimerWindow, StartNearTheSetTimeIsRefused) {
         w.dialogs.expect(DialogAnswer::Ok);
         EXPECT_FALSE(w.controller.start({"15", "0", "0"}));
         ASSERT_EQ(w.dialogs.shown().size(), 1u);
-        EXPECT_EQ(w.dialogs.shown()[0].text, message);
-        EXPECT_EQ(w.controller.state(), TimerWindowState::Setting);
-        EXPECT_FALSE(w.controller.timer().armed());
+        EXPECT_EQ(std::tuple(w.dialogs.shown()[0].text, w.controller.state(), w.controller.timer().armed()),
+                  std::tuple(message, TimerWindowState::Setting, false));
     }
 }
 
@@ -164,10 +159,9 @@ TEST(TimerWindow, StartTwelveHoursAheadAsksWithWholeHoursAndMinutes) {
     EXPECT_TRUE(late.controller.start({"15", "0", "0"}));
     ASSERT_EQ(late.dialogs.shown().size(), 1u);
     const DialogMessage& question = late.dialogs.shown()[0];
-    EXPECT_EQ(question.text, "設定時刻が現時刻から１２時間以上（ 23 時 20 分）ありますが、\r\n"
-                             "これで間違いないでしょうか？");
-    EXPECT_EQ(question.buttons, DialogButtons::YesNo);
-    EXPECT_EQ(question.defaultAnswer, DialogAnswer::No);
+    EXPECT_EQ(std::tuple(question.text, question.buttons, question.defaultAnswer),
+              std::tuple("設定時刻が現時刻から１２時間以上（ 23 時 20 分）ありますが、\r\nこれで間違いないでしょうか？",
+                         DialogButtons::YesNo, DialogAnswer::No));
     EXPECT_TRUE(late.controller.timer().armed());
     // Armed for the next day: not due in the hour after, due at 14:57 tomorrow.
     late.clock.set(at(16, 40));
@@ -223,12 +217,11 @@ TEST(TimerWindow, WaitingBlinksAndTheAlertStatusChangesOnlyWithTheLabel) {
 
     // The status line changes only on the ticks that turn the label enabled.
     w.clock.set(at(15, 5));
-    EXPECT_FALSE(w.controller.tick());
-    EXPECT_FALSE(w.controller.display().labelEnabled);
-    EXPECT_EQ(w.controller.display().status, "設定時刻、4 分前です");
-    EXPECT_FALSE(w.controller.tick());
-    EXPECT_TRUE(w.controller.display().labelEnabled);
-    EXPECT_EQ(w.controller.display().status, "設定時刻を、5 分経過しています");
+    const auto tick = [&w] {
+        return std::tuple{w.controller.tick(), w.controller.display().labelEnabled, w.controller.display().status};
+    };
+    EXPECT_EQ(tick(), std::tuple(false, false, "設定時刻、4 分前です"));
+    EXPECT_EQ(tick(), std::tuple(false, true, "設定時刻を、5 分経過しています"));
 }
 
 } // namespace

@@ -15,8 +15,7 @@
 namespace rekko {
 namespace {
 
-class StubHost : public MemoPageHost {
-public:
+struct StubHost : MemoPageHost {
     void goResident() override {}
     void showStartRecord() override {}
     std::optional<std::filesystem::path> chooseSaveFile(const std::string& suggested) override {
