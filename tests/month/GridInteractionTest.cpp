@@ -14,15 +14,9 @@ using Kind = GridAction::Kind;
 const int32_t k3rd = EncodeJuliusDay(2024, 5, 3);
 const int32_t k5th = EncodeJuliusDay(2024, 5, 5);
 
-GridPoint dayLineAt(int32_t day) {
-    return {day, 2, true, Lane{'1', 4}};
-}
-GridPoint emptyAt(int32_t day, int part = 1) {
-    return {day, part, true, Lane{}};
-}
-GridPoint barAt(int32_t day, int index) {
-    return {day, 1, true, Lane{'F', index}};
-}
+const auto dayLineAt = [](int32_t day) { return GridPoint{day, 2, true, Lane{'1', 4}}; };
+const auto emptyAt = [](int32_t day) { return GridPoint{day, 1, true, Lane{}}; };
+const auto barAt = [](int32_t day, int index) { return GridPoint{day, 1, true, Lane{'F', index}}; };
 
 // The popup flow on the desktop takes the right click.
 TEST(GridInteraction, ALeftReleaseOnADayLineOpensTheDay) {

@@ -33,9 +33,7 @@ using test::OnGui;
 using test::RecordedBoxes;
 using test::WaitUntil;
 
-int32_t Day(int day) {
-    return EncodeJuliusDay(2026, 12, day);
-}
+const auto Day = [](int day) { return EncodeJuliusDay(2026, 12, day); };
 
 // The main window over the sample data on 2026-12-06, shown and active on the desktop.
 class MonthFlow : public ::testing::Test {

@@ -17,9 +17,7 @@ namespace {
 constexpr CalendarDate kDay{2026, 5, 20};
 const QColor kOtherColour(0xFF, 0xE0, 0x40);
 
-LocalDateTime at(int hour, int minute, int second = 0) {
-    return EncodeDateTime(kDay, {hour, minute, second});
-}
+const auto at = [](int hour, int minute, int second = 0) { return EncodeDateTime(kDay, {hour, minute, second}); };
 
 // Runs an X tool and returns what it printed.
 QString run(const QString& program, const QStringList& arguments) {

@@ -13,9 +13,7 @@ namespace {
 
 constexpr CalendarDate kDay{2026, 5, 20};
 
-LocalDateTime at(int hour, int minute, int second = 0) {
-    return EncodeDateTime(kDay, {hour, minute, second});
-}
+const auto at = [](int hour, int minute, int second = 0) { return EncodeDateTime(kDay, {hour, minute, second}); };
 
 QStringList texts(const TimerControls& c) {
     return {c.fields[0]->text(), c.fields[1]->text(), c.fields[2]->text()};
