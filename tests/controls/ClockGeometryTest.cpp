@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace rekko {
 namespace {
@@ -13,12 +14,8 @@ namespace {
 TEST(ClockGeometry, OblongDialPutsEveryDotOnTheEllipse) {
     const auto face = LayoutClockFace(200, 100, 10, true, {0, 0, 0});
     ASSERT_TRUE(face);
-    EXPECT_EQ(face->rx, 90);
-    EXPECT_EQ(face->ry, 40);
-    EXPECT_EQ(face->dots[0].x, 100);
-    EXPECT_EQ(face->dots[0].y, 10);
-    EXPECT_EQ(face->dots[15].x, 190);
-    EXPECT_EQ(face->dots[15].y, 50);
+    EXPECT_EQ(std::tuple(face->rx, face->ry, face->dots[0].x, face->dots[0].y, face->dots[15].x, face->dots[15].y),
+              std::tuple(90, 40, 100, 10, 190, 50));
     for (size_t n = 0; n < 60; ++n) {
         const ClockDot& dot = face->dots[n];
         const double dx = dot.x - 100.0;

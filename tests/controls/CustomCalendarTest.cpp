@@ -9,9 +9,7 @@
 namespace rekko {
 namespace {
 
-int32_t jd(int32_t y, int m, int d) {
-    return EncodeJuliusDay(y, m, d);
-}
+const auto jd = EncodeJuliusDay;
 
 TEST(CustomCalendar, MonthStepsLowerTheDayToTheMonthsLast) {
     CustomCalendar calendar(jd(2001, 1, 31));

@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace rekko {
 namespace {
 
-int32_t jd(int32_t y, int m, int d) {
-    return EncodeJuliusDay(y, m, d);
-}
+const auto jd = EncodeJuliusDay;
 
 // July 2001 in an 840 x 600 client with the main window's settings; the grid starts on Sunday 2001-06-24.
 class GridPress : public ::testing::Test {
@@ -35,6 +35,12 @@ protected:
         const GridHit hit = grid.beginPress((rect.left + rect.right) / 2, rect.top + 10);
         return grid.finishPress(button, hit);
     }
+    // The date, the tab, the pressed day and the press flags.
+    auto pressState() const {
+        const GridState& s = grid.state();
+        return std::tuple{grid.JuliusDay(), grid.currentTab(), s.pressedDay,
+                          s.pressedInMonth, s.jumped,          s.jumpedBackward};
+    }
 
     MonthGrid grid;
 };
@@ -42,16 +48,10 @@ protected:
 // A press on the header records the day above the first row and moves nothing; a right click on a neighbouring
 // month's day never moves the date, nor a left one without NeighborJump.
 TEST_F(GridPress, HeaderPressesAndRightClicksOnANeighbouringMonthNeverMoveTheDate) {
-    const GridHit header = grid.beginPress(130, 5);
-    EXPECT_FALSE(grid.finishPress(MouseButton::Left, header));
-    EXPECT_EQ(grid.state().pressedDay, jd(2001, 6, 18));
-    EXPECT_FALSE(grid.state().pressedInMonth);
+    EXPECT_FALSE(grid.finishPress(MouseButton::Left, grid.beginPress(130, 5)));
+    EXPECT_EQ(pressState(), std::tuple(jd(2001, 7, 10), 1, jd(2001, 6, 18), false, false, false));
     EXPECT_FALSE(press(MouseButton::Right, 2001, 6, 25));
-    EXPECT_EQ(grid.JuliusDay(), jd(2001, 7, 10));
-    EXPECT_EQ(grid.state().pressedDay, jd(2001, 6, 25));
-    EXPECT_FALSE(grid.state().pressedInMonth);
-    EXPECT_FALSE(grid.state().jumped);
-    EXPECT_EQ(grid.currentTab(), 1);
+    EXPECT_EQ(pressState(), std::tuple(jd(2001, 7, 10), 1, jd(2001, 6, 25), false, false, false));
     MonthGridOptions noJump = grid.options();
     noJump.NeighborJump = false;
     grid.setOptions(noJump);
@@ -62,32 +62,23 @@ TEST_F(GridPress, HeaderPressesAndRightClicksOnANeighbouringMonthNeverMoveTheDat
 TEST_F(GridPress, NeighbourJumpsMoveTheTabOrMarkTheRange) {
     // 2001-06-25 lies in week row 1 of July: backward.
     EXPECT_TRUE(press(MouseButton::Left, 2001, 6, 25));
-    EXPECT_EQ(grid.JuliusDay(), jd(2001, 6, 25));
-    EXPECT_TRUE(grid.state().jumped);
-    EXPECT_TRUE(grid.state().jumpedBackward);
-    EXPECT_FALSE(grid.state().pressedInMonth);
-    EXPECT_EQ(grid.currentTab(), 0);
+    EXPECT_EQ(pressState(), std::tuple(jd(2001, 6, 25), 0, jd(2001, 6, 25), false, true, true));
     // 2001-07-06 lies in week row 6 of June (which starts on 2001-05-27): forward.
     EXPECT_TRUE(press(MouseButton::Left, 2001, 7, 6));
-    EXPECT_FALSE(grid.state().jumpedBackward);
-    EXPECT_EQ(grid.currentTab(), 1);
+    EXPECT_EQ(pressState(), std::tuple(jd(2001, 7, 6), 1, jd(2001, 7, 6), false, true, false));
     // Beyond the first tab, the last tab and the jumped month the tab stays and the range flag is set.
-    const struct {
-        int tab;
-        int month;
-        int day;
-    } beyond[] = {{0, 6, 25}, {4, 8, 2}, {5, 8, 2}, {5, 6, 25}};
-    for (const auto& c : beyond) {
+    const std::tuple<int, int, int> beyond[] = {{0, 6, 25}, {4, 8, 2}, {5, 8, 2}, {5, 6, 25}};
+    for (const auto& [tab, month, day] : beyond) {
         grid.state() = {};
         grid.setJuliusDay(jd(2001, 7, 10));
-        grid.setCurrentTab(c.tab);
-        EXPECT_TRUE(press(MouseButton::Left, 2001, c.month, c.day));
-        EXPECT_TRUE(grid.state().tabRangeExceeded) << c.tab;
-        EXPECT_EQ(grid.currentTab(), c.tab);
+        grid.setCurrentTab(tab);
+        EXPECT_TRUE(press(MouseButton::Left, 2001, month, day));
+        EXPECT_TRUE(grid.state().tabRangeExceeded) << tab;
+        EXPECT_EQ(grid.currentTab(), tab);
         // Once the range is exceeded, a further jump the same way leaves the tab alone.
         grid.setJuliusDay(jd(2001, 7, 10));
-        press(MouseButton::Left, 2001, c.month, c.day);
-        EXPECT_EQ(grid.currentTab(), c.tab);
+        press(MouseButton::Left, 2001, month, day);
+        EXPECT_EQ(grid.currentTab(), tab);
     }
 }
 

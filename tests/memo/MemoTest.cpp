@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The memo's logic: code page 932 sizes and free space, marker lines, jump slots moving with edits, and the memo
-// file loaded, saved and copied in real files.
+// The memo's logic: code page 932 sizes, markers, jump slots moving with edits, the memo file in real files.
 #include "memo/MemoJumps.h"
 #include "memo/MemoStore.h"
 #include "memo/MemoText.h"
@@ -10,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace rekko {
 namespace {
 
@@ -18,9 +19,8 @@ TEST(MemoText, SizeInCodePage932BytesAndFreeSpace) {
     EXPECT_EQ(MemoByteCount("ｱｲ"), 2u);           // half-width kana are one byte
     EXPECT_EQ(MemoByteCount("a\nb\n"), 6u);       // line ends are CR LF
     EXPECT_EQ(MemoByteCount("\xED\xB2\x81"), 1u); // an escaped byte the file held
-    EXPECT_EQ(FreeSpacePercent(16001), 50);
-    EXPECT_EQ(FreeSpacePercent(31999), 1);
-    EXPECT_EQ(FreeSpacePercent(100000), 0);
+    EXPECT_EQ(std::tuple(FreeSpacePercent(16001), FreeSpacePercent(31999), FreeSpacePercent(100000)),
+              std::tuple(50, 1, 0));
 }
 
 TEST(MemoText, TextAndFileLinesRoundTrip) {
@@ -44,17 +44,11 @@ TEST(MemoJumps, MarkersWithAsciiAndFullWidthAmpersands) {
     EXPECT_EQ(jumps.lines(), (MemoJumps::Slots{7, 0, 0, 0, 9}));
     EXPECT_EQ(jumps.setFromMarkers({"見出し", "&3 三番", "x", "＆２ 二番"}), 2);
     EXPECT_EQ(jumps.lines(), (MemoJumps::Slots{0, 4, 2, 0, 0}));
-    EXPECT_EQ(JumpTopLine(40), 28);
-    EXPECT_EQ(JumpTopLine(5), 0);
+    EXPECT_EQ(std::pair(JumpTopLine(40), JumpTopLine(5)), std::pair(28, 0));
 }
 
 TEST(MemoJumps, SlotsMoveWithTheLines) {
-    const struct {
-        const char* what;
-        LineChange change;
-        MemoJumps::Slots before;
-        MemoJumps::Slots after;
-    } cases[] = {
+    const std::tuple<const char*, LineChange, MemoJumps::Slots, MemoJumps::Slots> cases[] = {
         {"Enter at the start of a line pushes it down", {10, 0, 1, 0}, {10, 9, 11, 0, 0}, {11, 9, 12, 0, 0}},
         {"Enter inside a line keeps it", {10, 3, 1, 0}, {10, 11, 0, 0, 0}, {10, 12, 0, 0, 0}},
         {"a paste of five lines moves slots inside its range", {10, 0, 5, 0}, {12, 15, 9, 0, 0}, {17, 20, 9, 0, 0}},
@@ -62,11 +56,11 @@ TEST(MemoJumps, SlotsMoveWithTheLines) {
         {"deleting lines 11 to 13", {10, 2, 0, 3}, {12, 14, 40, 9, 0}, {10, 11, 37, 9, 0}},
         {"typing within a line", {10, 2, 0, 0}, {10, 11, 0, 0, 0}, {10, 11, 0, 0, 0}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, change, before, after] : cases) {
         MemoJumps jumps;
-        jumps.setSlots(c.before);
-        jumps.shift(c.change);
-        EXPECT_EQ(jumps.lines(), c.after) << c.what;
+        jumps.setSlots(before);
+        jumps.shift(change);
+        EXPECT_EQ(jumps.lines(), after) << what;
     }
 }
 

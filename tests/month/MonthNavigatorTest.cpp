@@ -15,19 +15,16 @@ namespace {
 using Result = MonthNavigator::JumpResult;
 
 // The shell as the navigation sees it: only its save all is used, and counted.
-class CountingHost : public MonthHost {
-public:
+struct CountingHost : MonthHost {
     int32_t today() const override { return 0; }
-    const std::string& dataFolder() const override { return m_folder; }
+    const std::string& dataFolder() const override { return folder; }
     bool writesHeld() const override { return false; }
     SaveReport saveAll() override {
         ++saveAllCalls;
         return {};
     }
     int saveAllCalls = 0;
-
-private:
-    std::string m_folder;
+    std::string folder;
 };
 
 class Navigation : public ::testing::Test {

@@ -22,14 +22,6 @@ protected:
         store.buildWindow(EncodeJuliusDay(2024, 5, 3));
     }
 
-    // Writes a month file of slot 1 (May 2024) with a header and n schedule lines.
-    void writeMay(int n) {
-        std::string bytes = " 0,0,9,2024/ 5\r\n";
-        for (int i = 1; i <= n; ++i)
-            bytes += std::to_string(i) + ",1,,line" + std::to_string(i) + ",,,,,,\r\n";
-        dir.write("Ca202405.myc", bytes);
-    }
-
     test::TempDir dir;
     test::ScriptedDialogs dialogs;
     MonthGrid grid{EncodeJuliusDay(2024, 5, 3)};
@@ -37,7 +29,10 @@ protected:
 };
 
 TEST_F(MonthFiles, GuardSavesDownToHalfAndRefusesBelow) {
-    writeMay(10);
+    std::string bytes = " 0,0,9,2024/ 5\r\n";
+    for (int day = 1; day <= 10; ++day)
+        bytes += std::to_string(day) + ",1,,line,,,,,,\r\n";
+    dir.write("Ca202405.myc", bytes);
     ASSERT_TRUE(store.loadSlot(1).ok());
     auto shrinkTo = [&](size_t n) { grid.editMonthList(1, [n](Lines& lines) { lines.resize(n); }); };
     ASSERT_EQ(store.lines(1).size(), 11u);

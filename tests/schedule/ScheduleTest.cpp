@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The schedule's records: one day's lines in a month line list, period and anniversary records, the date checks
-// and stepping of the period fields, and the dialog's heading.
+// The schedule's records: day lines, period and anniversary records, period date checks and steps, the heading.
 #include "schedule/Anniversary.h"
 #include "schedule/DateFieldStep.h"
 #include "schedule/DayLines.h"
@@ -12,6 +11,8 @@
 #include "calendar/Julius.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace rekko {
 namespace {
@@ -48,13 +49,10 @@ TEST(DayLines, EditedDaysMoveToTheEndAndOtherLinesStay) {
 }
 
 TEST(DayLines, EmptyDaysAndShortLines) {
-    const DaySchedule empty = LoadDay({" 0,0,9,2024/ 5"}, 9);
-    EXPECT_EQ(empty.lines, (Lines{""}));
-    EXPECT_EQ(empty.attributes, (std::vector<LineAttribute>{LineAttribute{}}));
+    const auto whole = [](const DaySchedule& day) { return std::pair(day.lines, day.attributes); };
+    EXPECT_EQ(whole(LoadDay({" 0,0,9,2024/ 5"}, 9)), whole(scheduleOf({""})));
     // Five fields or fewer: the standard attribute.
-    const DaySchedule shortLine = LoadDay({" 9,1,,text,clRed"}, 9);
-    EXPECT_EQ(shortLine.lines, (Lines{"text"}));
-    EXPECT_EQ(shortLine.attributes[0].colour, clWindowText);
+    EXPECT_EQ(whole(LoadDay({" 9,1,,text,clRed"}, 9)), whole(scheduleOf({"text"})));
     EXPECT_EQ(LoadDay({" 9"}, 9).lines, (Lines{""}));
     EXPECT_EQ(ReadDayLine("12,1,,t,clBlue,,").attribute.colour, clBlue);
 }
@@ -72,14 +70,14 @@ TEST(PeriodRecord, WritesTheFourteenFieldsAndReadsThemBack) {
 }
 
 TEST(PeriodRecord, ReadingRulesForPartsAndColours) {
-    const PeriodFields odd = ReadPeriodRecord("2024, 5, 3,X,2024, 5, 9,X,2024, 5, 6,3,D,t", clFuchsia);
-    EXPECT_EQ(odd.startPart, DayPart::Morning);
-    EXPECT_EQ(odd.endPart, DayPart::Evening);
-    EXPECT_EQ(odd.colour, clFuchsia);
-    const PeriodFields parts = ReadPeriodRecord("2024,5,3,E,2024,5,9,A,2024,5,6,3,$00123456,t", clFuchsia);
-    EXPECT_EQ(parts.startPart, DayPart::Evening);
-    EXPECT_EQ(parts.endPart, DayPart::Midday);
-    EXPECT_EQ(parts.colour, 0x123456u);
+    const auto partsAndColour = [](const std::string& record) {
+        const PeriodFields read = ReadPeriodRecord(record, clFuchsia);
+        return std::tuple{read.startPart, read.endPart, read.colour};
+    };
+    EXPECT_EQ(partsAndColour("2024, 5, 3,X,2024, 5, 9,X,2024, 5, 6,3,D,t"),
+              std::tuple(DayPart::Morning, DayPart::Evening, clFuchsia));
+    EXPECT_EQ(partsAndColour("2024,5,3,E,2024,5,9,A,2024,5,6,3,$00123456,t"),
+              std::tuple(DayPart::Evening, DayPart::Midday, TColor{0x123456}));
     const PeriodFields garbage = ReadPeriodRecord("abc", clRed);
     EXPECT_EQ(garbage.start, (PeriodDate{0, 0, 0}));
     EXPECT_EQ(FirstInvalidPeriodDate(garbage), "0000/00/00");
@@ -87,10 +85,8 @@ TEST(PeriodRecord, ReadingRulesForPartsAndColours) {
 
 TEST(PeriodRecord, AReversedRecordReadsTheRightWayRound) {
     const PeriodFields period = ReadPeriodRecord("2024, 5, 9,A,2024, 5, 3,M,2024, 5, 6,1,clBlue,逆", clRed);
-    EXPECT_EQ(period.start, (PeriodDate{2024, 5, 3}));
-    EXPECT_EQ(period.startPart, DayPart::Morning);
-    EXPECT_EQ(period.end, (PeriodDate{2024, 5, 9}));
-    EXPECT_EQ(period.endPart, DayPart::Midday);
+    EXPECT_EQ(std::tuple(period.start, period.startPart, period.end, period.endPart),
+              std::tuple(PeriodDate{2024, 5, 3}, DayPart::Morning, PeriodDate{2024, 5, 9}, DayPart::Midday));
     EXPECT_FALSE(PeriodReversed(period));
     EXPECT_EQ(FormatPeriodRecord(period), "2024, 5, 3,M,2024, 5, 9,A,2024, 5, 6,1,clBlue,逆");
     PeriodFields typed = period;
@@ -115,27 +111,23 @@ TEST(PeriodRecord, NewPeriodsAndTheDateChecks) {
 }
 
 TEST(DateFieldStep, WrapsAndCarries) {
-    PeriodDate date{2024, 12, 31};
-    StepDateField(date, DateField::Day, +1);
-    EXPECT_EQ(date, (PeriodDate{2025, 1, 1}));
-    date = {2024, 2, 31}; // the day runs to 31 whatever the month
-    StepDateField(date, DateField::Day, +1);
-    EXPECT_EQ(date, (PeriodDate{2024, 3, 1}));
-    date = {0, 1, 1};
-    StepDateField(date, DateField::Month, -1);
-    EXPECT_EQ(date, (PeriodDate{0, 12, 1}));
-    date = {9999, 5, 5};
-    StepDateField(date, DateField::Year, +1);
-    EXPECT_EQ(date.year, 9999);
+    // The day runs to 31 whatever the month.
+    const std::tuple<PeriodDate, DateField, int, PeriodDate> cases[] = {
+        {{2024, 12, 31}, DateField::Day, +1, {2025, 1, 1}},
+        {{2024, 2, 31}, DateField::Day, +1, {2024, 3, 1}},
+        {{0, 1, 1}, DateField::Month, -1, {0, 12, 1}},
+        {{9999, 5, 5}, DateField::Year, +1, {9999, 5, 5}}};
+    for (auto [date, field, step, after] : cases) {
+        StepDateField(date, field, step);
+        EXPECT_EQ(date, after) << after.year << "/" << after.month << "/" << after.day;
+    }
 }
 
 TEST(Anniversary, FindsEditsAndDeletes) {
     std::vector<std::string> lines = {"12,24,Eve", "1990,,5,3,,,a，　b", "x,y,z,w,,,junk", ",,5,3,,,second"};
     const Anniversary found = FindAnniversary(lines, 5, 3);
-    EXPECT_EQ(found.position, 1u);
-    EXPECT_EQ(found.firstYear, "1990");
-    EXPECT_EQ(found.lastYear, "");
-    EXPECT_EQ(found.text, "a， b");
+    EXPECT_EQ(std::tuple(found.position, found.firstYear, found.lastYear, found.text),
+              std::tuple(std::optional<size_t>(1), "1990", "", "a， b"));
     EXPECT_FALSE(FindAnniversary(lines, 12, 24).position); // a 3-field line is no anniversary record
 
     Anniversary edited = found;
@@ -175,23 +167,18 @@ TEST(Anniversary, EveryCharacterOfTheCommaTextRuleReadsBack) {
 TEST(ScheduleDialogRules, HeadingShowsDateAndColouredWeekday) {
     // 2000-06-04 was a Sunday, 2000-06-10 a Saturday, 2000-06-07 a Wednesday.
     EXPECT_EQ(DateLineOf(EncodeJuliusDay(2000, 6, 4)), "2000. 6. 4");
-    const WeekdayLine sunday = WeekdayLineOf(EncodeJuliusDay(2000, 6, 4));
-    EXPECT_EQ(sunday.text, "（ 日曜日 ）");
-    EXPECT_EQ(sunday.colour, clRed);
-    EXPECT_EQ(WeekdayLineOf(EncodeJuliusDay(2000, 6, 10)).colour, clBlue);
-    EXPECT_EQ(WeekdayLineOf(EncodeJuliusDay(2000, 6, 7)).colour, clWindowText);
+    EXPECT_EQ(WeekdayLineOf(EncodeJuliusDay(2000, 6, 4)).text, "（ 日曜日 ）");
+    const auto colour = [](int day) { return WeekdayLineOf(EncodeJuliusDay(2000, 6, day)).colour; };
+    EXPECT_EQ(std::tuple(colour(4), colour(10), colour(7)), std::tuple(clRed, clBlue, clWindowText));
 }
 
 TEST(ScheduleDialogRules, NamesStripSeparatesSpecialDaysByKind) {
     const DayNameList names{{"結婚記念日", "創立記念日", "こどもの日", "端午"}, "SSHS"};
-    const std::vector<HeadingPart> parts = HeadingParts(names);
-    ASSERT_EQ(parts.size(), 4u);
-    EXPECT_EQ(parts[0].text, "結婚記念日，");
-    EXPECT_TRUE(parts[0].special);
-    EXPECT_EQ(parts[1].text, "創立記念日 ");
-    EXPECT_EQ(parts[2].text, "こどもの日");
-    EXPECT_FALSE(parts[2].special);
-    EXPECT_EQ(parts[3].text, "端午");
+    std::vector<std::pair<std::string, bool>> parts;
+    for (const HeadingPart& part : HeadingParts(names))
+        parts.emplace_back(part.text, part.special);
+    EXPECT_EQ(parts, (std::vector<std::pair<std::string, bool>>{
+                         {"結婚記念日，", true}, {"創立記念日 ", true}, {"こどもの日", false}, {"端午", true}}));
     EXPECT_TRUE(HeadingParts({}).empty());
 }
 

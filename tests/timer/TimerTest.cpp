@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The timer's logic with a set clock: the firing window, the main tick's alarm check, the stored values, the
-// countdown and status lines, the set-time fields, and starting the timer window near or far from the set time.
+// The timer's logic with a set clock: firing window, alarm tick, stored values, texts, set-time fields and starts.
 #include "timer/CountdownTimer.h"
 #include "timer/SetTimeFields.h"
 #include "timer/TimerTexts.h"
@@ -11,11 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace rekko {
 namespace {
-
-using test::FakeClock;
-using test::ScriptedDialogs;
 
 constexpr CalendarDate kDay{2026, 5, 20};
 constexpr CalendarDate kNextDay{2026, 5, 21};
@@ -36,31 +34,26 @@ struct CountingAlert : TimerAlertPort {
 struct Window {
     explicit Window(LocalDateTime now)
         : clock(now), controller(clock, dialogs, CountdownTimer(at(9, 0), 3), TimerWindowMode::Setting) {}
-    FakeClock clock;
-    ScriptedDialogs dialogs;
+    test::FakeClock clock;
+    test::ScriptedDialogs dialogs;
     TimerWindowController controller;
 };
 
 TEST(CountdownTimer, AlertIsDueFromTheNoticeUntilHalfAnHourAfterItWithoutWrappingAtMidnight) {
     // B = 3, T = 15:00: due from 14:57:00 until before 15:33:00. B = 9, T = 00:05: not at 23:56 the evening before,
     // but from midnight on. T = 23:55 is not due again 40 minutes later, after midnight.
-    const struct {
-        int32_t set;
-        int notice;
-        int32_t now;
-        bool due;
-    } cases[] = {{ms(15, 0), 3, ms(14, 56, 59, 999), false},
-                 {ms(15, 0), 3, ms(14, 57), true},
-                 {ms(15, 0), 3, ms(15, 0), true},
-                 {ms(15, 0), 3, ms(15, 32, 59, 999), true},
-                 {ms(15, 0), 3, ms(15, 33), false},
-                 {ms(15, 0), 3, ms(3, 0), false},
-                 {ms(0, 5), 9, ms(23, 56), false},
-                 {ms(0, 5), 9, ms(23, 59, 59, 999), false},
-                 {ms(0, 5), 9, ms(0, 0), true},
-                 {ms(23, 55), 0, ms(0, 10), false}};
-    for (const auto& c : cases)
-        EXPECT_EQ(IsAlertDue(c.set, c.notice, c.now), c.due) << c.set << " " << c.now;
+    const std::tuple<int32_t, int, int32_t, bool> cases[] = {{ms(15, 0), 3, ms(14, 56, 59, 999), false},
+                                                             {ms(15, 0), 3, ms(14, 57), true},
+                                                             {ms(15, 0), 3, ms(15, 0), true},
+                                                             {ms(15, 0), 3, ms(15, 32, 59, 999), true},
+                                                             {ms(15, 0), 3, ms(15, 33), false},
+                                                             {ms(15, 0), 3, ms(3, 0), false},
+                                                             {ms(0, 5), 9, ms(23, 56), false},
+                                                             {ms(0, 5), 9, ms(23, 59, 59, 999), false},
+                                                             {ms(0, 5), 9, ms(0, 0), true},
+                                                             {ms(23, 55), 0, ms(0, 10), false}};
+    for (const auto& [set, notice, now, due] : cases)
+        EXPECT_EQ(IsAlertDue(set, notice, now), due) << set << " " << now;
 }
 
 TEST(CountdownTimer, EdgesAreExactOnAnyDate) {
@@ -104,76 +97,59 @@ TEST(CountdownTimer, StoredValuesAreATimeOfDayAndNoticeWithinZeroToNine) {
     EXPECT_EQ(stored.setTime(), ms(15, 0, 30));
     EXPECT_DOUBLE_EQ(stored.storedTime(), ms(15, 0, 30) / 86400000.0);
     // A notice of 10 000 would refuse every start, a negative one would never fire.
-    EXPECT_EQ(CountdownTimer(0.5, 10000).notice(), 9);
-    EXPECT_EQ(CountdownTimer(0.5, -4).notice(), 0);
+    EXPECT_EQ(std::pair(CountdownTimer(0.5, 10000).notice(), CountdownTimer(0.5, -4).notice()), std::pair(9, 0));
 }
 
-TEST(TimerTexts, CountdownCountsTheStartedMinute) {
+TEST(TimerTexts, CountdownCountsTheStartedMinuteAndStatusSaysHowFarTheSetTimeIs) {
+    // A set time already passed today counts towards tomorrow's; a window left open across midnight counts from the
+    // nearest set time.
     const int32_t t = ms(15, 0);
-    EXPECT_EQ(CountdownLine(t, t - 1), "設定時刻まで、1 分");
-    // A set time already passed today counts towards tomorrow's.
-    EXPECT_EQ(CountdownLine(t, ms(15, 40)), "設定時刻まで、23 時間 21 分");
-    EXPECT_EQ(CountdownLine(ms(0, 5), ms(23, 56, 30)), "設定時刻まで、9 分");
-}
-
-TEST(TimerTexts, StatusLineSaysHowFarTheSetTimeIs) {
-    const int32_t t = ms(15, 0);
-    const struct {
-        int32_t now;
-        const char* line;
-    } cases[] = {{ms(14, 59, 0, 500), "設定時刻、2 分前です"},
-                 {ms(14, 59, 1), "設定時刻です"},
-                 {ms(15, 0, 59, 999), "設定時刻です"},
-                 {ms(16, 10, 30), "設定時刻を、1 時間 10 分経過しています"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(AlertStatusLine(t, c.now), c.line) << c.now;
-    // A window left open across midnight counts from the nearest set time.
-    EXPECT_EQ(AlertStatusLine(ms(23, 58), ms(0, 10)), "設定時刻を、12 分経過しています");
-    EXPECT_EQ(AlertStatusLine(ms(0, 5), ms(23, 57)), "設定時刻、9 分前です");
+    const std::tuple<std::string (*)(int32_t, int32_t), int32_t, int32_t, const char*> cases[] = {
+        {CountdownLine, t, t - 1, "設定時刻まで、1 分"},
+        {CountdownLine, t, ms(15, 40), "設定時刻まで、23 時間 21 分"},
+        {CountdownLine, ms(0, 5), ms(23, 56, 30), "設定時刻まで、9 分"},
+        {AlertStatusLine, t, ms(14, 59, 0, 500), "設定時刻、2 分前です"},
+        {AlertStatusLine, t, ms(14, 59, 1), "設定時刻です"},
+        {AlertStatusLine, t, ms(15, 0, 59, 999), "設定時刻です"},
+        {AlertStatusLine, t, ms(16, 10, 30), "設定時刻を、1 時間 10 分経過しています"},
+        {AlertStatusLine, ms(23, 58), ms(0, 10), "設定時刻を、12 分経過しています"},
+        {AlertStatusLine, ms(0, 5), ms(23, 57), "設定時刻、9 分前です"}};
+    for (const auto& [text, set, now, line] : cases)
+        EXPECT_EQ(text(set, now), line) << set << " " << now;
 }
 
 TEST(SetTimeFields, ReadsDigitsOnly) {
-    const struct {
-        SetTimeFields fields;
-        std::optional<int32_t> time;
-    } cases[] = {
+    const std::pair<SetTimeFields, std::optional<int32_t>> cases[] = {
         {{"07", "05", "09"}, ms(7, 5, 9)}, {{"", "30", ""}, ms(0, 30)},       {{"23", "59", "59"}, ms(23, 59, 59)},
         {{"24", "0", "0"}, std::nullopt},  {{"1", "60", "0"}, std::nullopt},  {{"1", " 5", "0"}, std::nullopt},
         {{"+1", "0", "0"}, std::nullopt},  {{"123", "0", "0"}, std::nullopt}, {{"１", "0", "0"}, std::nullopt}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ReadSetTime(c.fields), c.time) << c.fields.hour << ":" << c.fields.minute << ":" << c.fields.second;
+    for (const auto& [fields, time] : cases)
+        EXPECT_EQ(ReadSetTime(fields), time) << fields.hour << ":" << fields.minute << ":" << fields.second;
 }
 
 TEST(SetTimeFields, StepsCarryIntoTheNextField) {
-    const struct {
-        SetTimeFields from;
-        TimeField field;
-        int step;
-        SetTimeFields to;
-    } cases[] = {{{"0", "0", "0"}, TimeField::Minute, -1, {"23", "59", "0"}},
-                 {{"10", "59", "59"}, TimeField::Second, 1, {"11", "0", "0"}},
-                 {{"0", "30", "0"}, TimeField::Hour, -1, {"23", "30", "0"}},
-                 {{"5", "x", ""}, TimeField::Minute, 1, {"5", "1", "0"}}};
-    for (const auto& c : cases)
-        EXPECT_EQ(StepSetTimeField(c.from, c.field, c.step), c.to) << c.from.hour << ":" << c.from.minute;
+    const std::tuple<SetTimeFields, TimeField, int, SetTimeFields> cases[] = {
+        {{"0", "0", "0"}, TimeField::Minute, -1, {"23", "59", "0"}},
+        {{"10", "59", "59"}, TimeField::Second, 1, {"11", "0", "0"}},
+        {{"0", "30", "0"}, TimeField::Hour, -1, {"23", "30", "0"}},
+        {{"5", "x", ""}, TimeField::Minute, 1, {"5", "1", "0"}}};
+    for (const auto& [from, field, step, to] : cases)
+        EXPECT_EQ(StepSetTimeField(from, field, step), to) << from.hour << ":" << from.minute;
 }
 
 TEST(TimerWindow, StartNearTheSetTimeIsRefused) {
     // B = 3 and T = 15:00:00.
-    const struct {
-        LocalDateTime now;
-        const char* message;
-    } cases[] = {{at(14, 58), "時刻が過ぎようとしています。\r\n中止いたします。"},
-                 {at(15, 0), "時刻が過ぎようとしています。\r\n中止いたします。"},
-                 {at(15, 10), "時刻が既に過ぎています。\r\n中止いたします。"}};
-    for (const auto& c : cases) {
-        Window w(c.now);
+    const std::pair<LocalDateTime, const char*> cases[] = {
+        {at(14, 58), "時刻が過ぎようとしています。\r\n中止いたします。"},
+        {at(15, 0), "時刻が過ぎようとしています。\r\n中止いたします。"},
+        {at(15, 10), "時刻が既に過ぎています。\r\n中止いたします。"}};
+    for (const auto& [now, message] : cases) {
+        Window w(now);
         w.dialogs.expect(DialogAnswer::Ok);
         EXPECT_FALSE(w.controller.start({"15", "0", "0"}));
         ASSERT_EQ(w.dialogs.shown().size(), 1u);
-        EXPECT_EQ(w.dialogs.shown()[0].text, c.message);
-        EXPECT_EQ(w.controller.state(), TimerWindowState::Setting);
-        EXPECT_FALSE(w.controller.timer().armed());
+        EXPECT_EQ(std::tuple(w.dialogs.shown()[0].text, w.controller.state(), w.controller.timer().armed()),
+                  std::tuple(message, TimerWindowState::Setting, false));
     }
 }
 
@@ -183,10 +159,9 @@ TEST(TimerWindow, StartTwelveHoursAheadAsksWithWholeHoursAndMinutes) {
     EXPECT_TRUE(late.controller.start({"15", "0", "0"}));
     ASSERT_EQ(late.dialogs.shown().size(), 1u);
     const DialogMessage& question = late.dialogs.shown()[0];
-    EXPECT_EQ(question.text, "設定時刻が現時刻から１２時間以上（ 23 時 20 分）ありますが、\r\n"
-                             "これで間違いないでしょうか？");
-    EXPECT_EQ(question.buttons, DialogButtons::YesNo);
-    EXPECT_EQ(question.defaultAnswer, DialogAnswer::No);
+    EXPECT_EQ(std::tuple(question.text, question.buttons, question.defaultAnswer),
+              std::tuple("設定時刻が現時刻から１２時間以上（ 23 時 20 分）ありますが、\r\nこれで間違いないでしょうか？",
+                         DialogButtons::YesNo, DialogAnswer::No));
     EXPECT_TRUE(late.controller.timer().armed());
     // Armed for the next day: not due in the hour after, due at 14:57 tomorrow.
     late.clock.set(at(16, 40));
@@ -242,12 +217,11 @@ TEST(TimerWindow, WaitingBlinksAndTheAlertStatusChangesOnlyWithTheLabel) {
 
     // The status line changes only on the ticks that turn the label enabled.
     w.clock.set(at(15, 5));
-    EXPECT_FALSE(w.controller.tick());
-    EXPECT_FALSE(w.controller.display().labelEnabled);
-    EXPECT_EQ(w.controller.display().status, "設定時刻、4 分前です");
-    EXPECT_FALSE(w.controller.tick());
-    EXPECT_TRUE(w.controller.display().labelEnabled);
-    EXPECT_EQ(w.controller.display().status, "設定時刻を、5 分経過しています");
+    const auto tick = [&w] {
+        return std::tuple{w.controller.tick(), w.controller.display().labelEnabled, w.controller.display().status};
+    };
+    EXPECT_EQ(tick(), std::tuple(false, false, "設定時刻、4 分前です"));
+    EXPECT_EQ(tick(), std::tuple(false, true, "設定時刻を、5 分経過しています"));
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace rekko {
 namespace {
 
@@ -49,17 +51,13 @@ TEST(DayCount, NegativeSpansTheReformAndImpossibleDates) {
     EXPECT_EQ(DayCountMethodOf(7), DayCountMethod::Days);
     EXPECT_EQ(ReadDayCountDate("2024", "2", "29").value(), jd(2024, 2, 29));
     EXPECT_EQ(ReadDayCountDate("0", "1", "1").value(), jd(0, 1, 1));
-    const struct {
-        const char* y;
-        const char* m;
-        const char* d;
-    } bad[] = {{"2023", "2", "29"}, {"1582", "10", "14"}, {"2024", "13", "1"},
-               {"2024", "", "1"},   {"10000", "1", "1"},  {"2024", "1", "99999999999"}};
-    for (const auto& date : bad) {
-        const auto read = ReadDayCountDate(date.y, date.m, date.d);
-        ASSERT_FALSE(read) << date.y << "/" << date.m << "/" << date.d;
-        EXPECT_EQ(read.error().cause,
-                  std::string("[ ") + date.y + "/" + date.m + "/" + date.d + " ]は、日付に出来ません。");
+    const std::tuple<const char*, const char*, const char*> bad[] = {{"2023", "2", "29"}, {"1582", "10", "14"},
+                                                                     {"2024", "13", "1"}, {"2024", "", "1"},
+                                                                     {"10000", "1", "1"}, {"2024", "1", "99999999999"}};
+    for (const auto& [y, m, d] : bad) {
+        const auto read = ReadDayCountDate(y, m, d);
+        ASSERT_FALSE(read) << y << "/" << m << "/" << d;
+        EXPECT_EQ(read.error().cause, std::string("[ ") + y + "/" + m + "/" + d + " ]は、日付に出来ません。");
     }
 }
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Screenshots of the month grid under Xvfb, for a person to look at: holidays, an anniversary, rokuyo, coloured lines,
-// an overflowing day, overlapping period bars, a selection, and the compact layout starting on Monday.
+// Screenshots of the month grid under Xvfb, for a person to look at: lines, bars, a selection, the compact layout.
 #include "controls/ui/TSeMCal.h"
 
 #include "calendar/Julius.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The combo box on the offscreen platform: Enter without a right neighbour moves on and reaches the dialog's default
-// button.
+// The combo box offscreen: Enter without a right neighbour moves on and reaches the dialog's default button.
 #include "controls/ui/TSeComboBox.h"
 #include "controls/ui/TSeEdit.h"
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month grid widget on the offscreen platform: redraws checked in the image pixels, period bars drawn, selected
-// and deleted.
+// The month grid widget offscreen: redraws checked in the image pixels, period bars drawn, selected and deleted.
 #include "controls/ui/TSeMCal.h"
 
 #include "calendar/Julius.h"
@@ -13,10 +12,7 @@
 namespace rekko {
 namespace {
 
-int32_t jd(int32_t y, int m, int d) {
-    return EncodeJuliusDay(y, m, d);
-}
-
+const auto jd = EncodeJuliusDay;
 using test::CountPixels;
 using test::Reddish;
 
@@ -100,13 +96,9 @@ private slots:
         f.grid.grid().state().pressedDay = jd(2001, 7, 20);
         f.grid.grid().state().highlight = true;
         f.grid.RedrawCells();
-        QCOMPARE(centre(10), selection);
-        QCOMPARE(centre(11), selection);
-        QCOMPARE(centre(20), pressed);
+        QCOMPARE((QList{centre(10), centre(11), centre(20)}), (QList{selection, selection, pressed}));
         f.grid.ResetSelection();
-        QCOMPARE(centre(10), today);
-        QCOMPARE(centre(11), f.grid.Color());
-        QCOMPARE(centre(20), f.grid.Color());
+        QCOMPARE((QList{centre(10), centre(11), centre(20)}), (QList{today, f.grid.Color(), f.grid.Color()}));
     }
 };
 

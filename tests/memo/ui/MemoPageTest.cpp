@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The memo page on the offscreen platform with real files: loading, the free space, pasted lines, refused
-// characters, jump buttons moving with edits, the text view that keeps the memo's edits, invalid bytes and save-as.
+// The memo page offscreen with real files: sizes, pastes, refused characters, jumps, text views, save-as.
 #include "memo/ui/MemoPage.h"
 
 #include "ScriptedDialogs.h"
@@ -16,8 +15,7 @@
 namespace rekko {
 namespace {
 
-class StubHost : public MemoPageHost {
-public:
+struct StubHost : MemoPageHost {
     void goResident() override {}
     void showStartRecord() override {}
     std::optional<std::filesystem::path> chooseSaveFile(const std::string& suggested) override {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month page as the X11 desktop delivers input (Xvfb, openbox, xdotool): period entry from the popup, which
-// opens on the right press and takes the release, and by Shift-drag; double-click and Enter open a day; the month
-// kept when a dialog closes and the current month after a return from another application; the month keys after a
-// page switch; and the real program ending on SIGTERM while the leave-jump question is open.
+// The month page as the X11 desktop delivers input (Xvfb, openbox, xdotool): periods from the popup and Shift-drag,
+// opening a day, the month kept or reset on returning, month keys after a page switch, and SIGTERM during a question.
 #include "Desktop.h"
 #include "FakeClock.h"
 #include "RecordedBoxes.h"
@@ -21,7 +19,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace rekko {
@@ -33,16 +33,13 @@ using test::OnGui;
 using test::RecordedBoxes;
 using test::WaitUntil;
 
-int32_t Day(int day) {
-    return EncodeJuliusDay(2026, 12, day);
-}
+const auto Day = [](int day) { return EncodeJuliusDay(2026, 12, day); };
 
 // The main window over the sample data on 2026-12-06, shown and active on the desktop.
 class MonthFlow : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& entry : fs::directory_iterator(test::TestDataDir() / "sample"))
-            fs::copy_file(entry.path(), data.path() / entry.path().filename());
+        test::CopySampleData(data.path());
         std::ofstream(program.path() / "Sorel.ini", std::ios::binary)
             << "[Settei]\r\nedFolder=" << data.path().string() << "/\r\nCaFT1=CaFT6120.mcp\r\n";
         previous = fs::current_path();
@@ -119,15 +116,12 @@ TEST_F(MonthFlow, PopupAndShiftDragEnterPeriods) {
         ASSERT_TRUE(WaitUntil([&] { return opened.size() == 2; }));
     });
     ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[0].start, (PeriodDate{2026, 12, 2}));
-    EXPECT_EQ(opened[0].startPart, DayPart::Morning);
-    EXPECT_EQ(opened[0].end, (PeriodDate{2026, 12, 9}));
-    EXPECT_EQ(opened[0].endPart, DayPart::Evening);
+    const auto ends = [](const PeriodFields& p) { return std::tuple{p.start, p.startPart, p.end, p.endPart}; };
+    EXPECT_EQ(ends(opened[0]),
+              std::tuple(PeriodDate{2026, 12, 2}, DayPart::Morning, PeriodDate{2026, 12, 9}, DayPart::Evening));
     EXPECT_EQ(opened[0].label, (PeriodDate{2026, 12, 5}));
-    EXPECT_EQ(opened[1].start, (PeriodDate{2026, 12, 4}));
-    EXPECT_EQ(opened[1].startPart, DayPart::Midday);
-    EXPECT_EQ(opened[1].end, (PeriodDate{2026, 12, 11}));
-    EXPECT_EQ(opened[1].endPart, DayPart::Evening);
+    EXPECT_EQ(ends(opened[1]),
+              std::tuple(PeriodDate{2026, 12, 4}, DayPart::Midday, PeriodDate{2026, 12, 11}, DayPart::Evening));
 }
 
 TEST_F(MonthFlow, DoubleClickAndEnterOpenADayOnce) {
@@ -155,21 +149,23 @@ TEST_F(MonthFlow, ClosingADialogKeepsTheMonthAndAReturnFromElsewhereShowsThisMon
             test::Xdotool({"windowactivate", QString::number(OnGui([&] { return window->winId(); }))});
         ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
     };
+    // Away to another application, then the user activates a window of ours.
+    const auto awayAndBackTo = [](QWidget* ours, const std::function<bool()>& active) {
+        test::OtherApplication other;
+        ASSERT_TRUE(other.waitUntilActive());
+        ASSERT_TRUE(WaitUntil([] { return !QGuiApplication::focusWindow(); }));
+        test::Xdotool({"windowactivate", QString::number(OnGui([&] { return ours->winId(); }))});
+        ASSERT_TRUE(WaitUntil(active));
+    };
     Drive([&] {
         test::Keys("ctrl+Right");
         ASSERT_TRUE(WaitUntil([&] { return grid()->grid().Month() == 1; }));
-        // Away to another application and back onto the open dialog: closing it keeps the month.
+        // Back onto the open dialog from another application: closing it keeps the month.
         test::Keys("ctrl+l");
         test::TypeText("6");
         test::Keys("Return");
         ASSERT_TRUE(WaitUntil(dialogActive));
-        {
-            test::OtherApplication other;
-            ASSERT_TRUE(other.waitUntilActive());
-            ASSERT_TRUE(WaitUntil([] { return !QGuiApplication::focusWindow(); }));
-            test::Xdotool({"windowactivate", QString::number(OnGui([&] { return dialog()->winId(); }))});
-            ASSERT_TRUE(WaitUntil(dialogActive));
-        }
+        ASSERT_NO_FATAL_FAILURE(awayAndBackTo(OnGui(dialog), dialogActive));
         test::Keys("Escape");
         ASSERT_TRUE(WaitUntil([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }));
         ASSERT_TRUE(test::WaitUntilModalActive());
@@ -178,13 +174,7 @@ TEST_F(MonthFlow, ClosingADialogKeepsTheMonthAndAReturnFromElsewhereShowsThisMon
         EXPECT_EQ(shownMonth(), (CalendarDate{2027, 1, 1}));
 
         // Back straight onto the main window: this month.
-        {
-            test::OtherApplication other;
-            ASSERT_TRUE(other.waitUntilActive());
-            ASSERT_TRUE(WaitUntil([] { return !QGuiApplication::focusWindow(); }));
-            test::Xdotool({"windowactivate", QString::number(OnGui([&] { return window->winId(); }))});
-            ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
-        }
+        ASSERT_NO_FATAL_FAILURE(awayAndBackTo(window.get(), [&] { return window->isActiveWindow(); }));
         EXPECT_EQ(shownMonth(), (CalendarDate{2026, 12, 1}));
     });
 }

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month page at work over the sample data on the offscreen platform: its tabs and sizes, moving by buttons and
-// typed months, and an unreadable anniversary file left alone.
+// The month page over the sample data offscreen: tabs and sizes, moving between months, an unreadable Sday.myc.
 #include "SampleWindow.h"
 
 #include "app/ui/Entry.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The schedule dialog on the offscreen platform: Esc asks before cancelling, writing refuses text code page 932
-// cannot hold and reversed periods, the shortcuts of the day page, the period and anniversary pages' write flags.
+// The schedule dialog offscreen: Esc, refused characters and periods, day-page shortcuts, the pages' write flags.
 #include "schedule/ui/ScheduleDialog.h"
 
 #include "calendar/Julius.h"
@@ -105,8 +104,7 @@ private slots:
         QCOMPARE(f.editor()->attributeOf(0).colour, clRed);
         f.dialog.dayPage()->colourMenu()->popup({0, 0});
         const QList<QAction*> entries = f.dialog.dayPage()->colourMenu()->actions();
-        QVERIFY(entries[0]->isChecked());
-        QVERIFY(!entries[6]->isChecked());
+        QVERIFY(entries[0]->isChecked() && !entries[6]->isChecked());
         f.dialog.dayPage()->colourMenu()->hide();
         QTest::keyClick(f.editor(), Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(f.editor()->attributeOf(0).colour, clWindowText);
@@ -149,9 +147,9 @@ private slots:
         f.dialog.write();
         QVERIFY(!f.dialog.isVisible());
         QVERIFY(f.dialog.writeFlag());
-        QCOMPARE(f.dialog.period().label, (PeriodDate{2026, 5, 28})); // the middle day of 25 May to 1 June
-        QCOMPARE(f.dialog.period().thickness, 2);
-        QCOMPARE(f.dialog.period().colour, clNavy);
+        // The description date moves to the middle day of 25 May to 1 June.
+        QCOMPARE(std::tuple(f.dialog.period().label, f.dialog.period().thickness, f.dialog.period().colour),
+                 std::tuple(PeriodDate{2026, 5, 28}, 2, clNavy));
     }
 
     void anniversaryWritesWhenAYearAloneChanges() {
@@ -160,9 +158,7 @@ private slots:
         f.dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
         TSeEdit* text = f.dialog.anniversaryPage()->text();
-        QVERIFY(text->hasFocus());
-        QVERIFY(!text->hasSelectedText());
-        QCOMPARE(text->cursorPosition(), text->text().size());
+        QVERIFY(text->hasFocus() && !text->hasSelectedText() && text->cursorPosition() == text->text().size());
         f.dialog.write();
         QVERIFY(!f.dialog.writeFlag()); // nothing changed
         f.dialog.loadAnniversary(kDay, {"", "", "創立記念日", 3}, {});
@@ -174,8 +170,7 @@ private slots:
         f.dialog.write();
         QVERIFY(f.dialog.writeFlag());
         const Anniversary edited = f.dialog.anniversary();
-        QCOMPARE(edited.firstYear, std::string("1990"));
-        QCOMPARE(edited.position, std::optional<size_t>(3));
+        QVERIFY(edited.firstYear == "1990" && edited.position == std::optional<size_t>(3));
     }
 };
 

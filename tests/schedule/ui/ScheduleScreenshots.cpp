@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Screenshots of the schedule dialog's three pages under Xvfb, for a person to look at: a day with five coloured
-// lines and a names strip, a period, and an anniversary.
+// Screenshots of the schedule dialog's day, period and anniversary pages under Xvfb, for a person to look at.
 #include "schedule/ui/ScheduleDialog.h"
 
 #include "app/ui/Entry.h"

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The timer window on an X server with a window manager (openbox): screenshots of the setting, waiting and alert
-// states for a person to look at, and the alert raised above another program's active window without taking the focus,
-// both from the waiting window and from the main tick while the main window is hidden.
+// The timer window under Xvfb and openbox: screenshots, and the alert above another program without the focus.
 #include "timer/ui/TimerWindowHost.h"
 
 #include "FakeClock.h"
@@ -16,15 +14,10 @@
 namespace rekko {
 namespace {
 
-using test::FakeClock;
-using test::ScriptedDialogs;
-
 constexpr CalendarDate kDay{2026, 5, 20};
 const QColor kOtherColour(0xFF, 0xE0, 0x40);
 
-LocalDateTime at(int hour, int minute, int second = 0) {
-    return EncodeDateTime(kDay, {hour, minute, second});
-}
+const auto at = [](int hour, int minute, int second = 0) { return EncodeDateTime(kDay, {hour, minute, second}); };
 
 // Runs an X tool and returns what it printed.
 QString run(const QString& program, const QStringList& arguments) {
@@ -86,8 +79,8 @@ private slots:
     }
 
     void settingWaitingAndAlert() {
-        FakeClock clock(at(14, 0, 30));
-        ScriptedDialogs dialogs;
+        test::FakeClock clock(at(14, 0, 30));
+        test::ScriptedDialogs dialogs;
         TimerWindow window(clock, dialogs, CountdownTimer(at(9, 0), 3), TimerWindowMode::Setting);
         window.move(120, 100);
         window.show();
@@ -101,11 +94,10 @@ private slots:
         c.startStopButton->click();
         QCOMPARE(window.state(), TimerWindowState::Waiting);
         QTRY_COMPARE(window.width(), 515);
-        QVERIFY(!c.fields[0]->isEnabled() && !c.upDowns[0]->isVisible() && !c.twoTouch->isVisible());
-        QVERIFY(!c.nowButton->isVisible());
-        QCOMPARE(c.stateLabel->text(), QString::fromUtf8("タイマー作動中"));
-        QCOMPARE(c.countdownLine->text(), QString::fromUtf8("設定時刻まで、60 分"));
-        QCOMPARE(c.noticeLine->text(), QString::fromUtf8("（ ３分前に通知します ）"));
+        QVERIFY(!c.fields[0]->isEnabled() && !c.upDowns[0]->isVisible() && !c.twoTouch->isVisible() &&
+                !c.nowButton->isVisible());
+        QCOMPARE((QStringList{c.stateLabel->text(), c.countdownLine->text(), c.noticeLine->text()}),
+                 (QStringList{"タイマー作動中", "設定時刻まで、60 分", "（ ３分前に通知します ）"}));
         QCOMPARE(window.windowModality(), Qt::ApplicationModal);
         QTest::qWait(300);
         test::SaveScreenshot(window, "timer-waiting");
@@ -124,9 +116,9 @@ private slots:
         QVERIFY2(activeWindowIs(other.id), "the alert took the focus");
         QCOMPARE(window.windowModality(), Qt::NonModal);
         QCOMPARE(window.width(), 515);
-        QCOMPARE(c.stateLabel->text(), QString::fromUtf8("設定された時刻になりました。"));
         QVERIFY(!c.startStopButton->isVisible() && !c.countdownLine->isVisible() && !c.noticeLine->isVisible());
-        QCOMPARE(c.statusLine->text(), QString::fromUtf8("設定時刻、4 分前です"));
+        QCOMPARE((QStringList{c.stateLabel->text(), c.statusLine->text()}),
+                 (QStringList{"設定された時刻になりました。", "設定時刻、4 分前です"}));
         QCOMPARE(window.focusWidget(), c.closeButton);
         QVERIFY(!window.timer().armed());
 
@@ -143,8 +135,8 @@ private slots:
     }
 
     void alertFromTheTickOpensAboveWithoutFocusWhileResident() {
-        FakeClock clock(at(11, 58));
-        ScriptedDialogs dialogs;
+        test::FakeClock clock(at(11, 58));
+        test::ScriptedDialogs dialogs;
         QWidget mainWindow; // hidden, as when the program is resident
         OtherProgram other;
         QTRY_VERIFY(activeWindowIs(other.id));

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The timer window and its host on the offscreen platform: the fields and their buttons, stopping and closing, and
-// the host that lends the timer to the window.
+// The timer window and its host offscreen: fields and buttons, stopping and closing, lending the timer.
 #include "timer/ui/TimerWindowHost.h"
 
 #include "FakeClock.h"
@@ -12,14 +11,9 @@
 namespace rekko {
 namespace {
 
-using test::FakeClock;
-using test::ScriptedDialogs;
-
 constexpr CalendarDate kDay{2026, 5, 20};
 
-LocalDateTime at(int hour, int minute, int second = 0) {
-    return EncodeDateTime(kDay, {hour, minute, second});
-}
+const auto at = [](int hour, int minute, int second = 0) { return EncodeDateTime(kDay, {hour, minute, second}); };
 
 QStringList texts(const TimerControls& c) {
     return {c.fields[0]->text(), c.fields[1]->text(), c.fields[2]->text()};
@@ -31,8 +25,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan)); }
 
     void fieldsFollowButtonsAndSpinners() {
-        FakeClock clock(at(23, 59, 0));
-        ScriptedDialogs dialogs;
+        test::FakeClock clock(at(23, 59, 0));
+        test::ScriptedDialogs dialogs;
         TimerWindow window(clock, dialogs, CountdownTimer(), TimerWindowMode::Setting);
         window.show();
         const TimerControls& c = window.controls();
@@ -41,8 +35,7 @@ private slots:
         c.hourButtons[7]->click();
         c.minuteButtons[11]->click();
         QCOMPARE(texts(c), (QStringList{"7", "55", "0"}));
-        QCOMPARE(c.setClock->hour(), 7);
-        QCOMPARE(c.setClock->min(), 55);
+        QCOMPARE((std::pair<int, int>(c.setClock->hour(), c.setClock->min())), std::pair(7, 55));
         clock.set(at(16, 20, 33));
         c.nowButton->click();
         QCOMPARE(texts(c), (QStringList{"16", "20", "0"}));
@@ -57,8 +50,8 @@ private slots:
     }
 
     void stopReturnsToSettingAndClosingThereAsks() {
-        FakeClock clock(at(10, 0));
-        ScriptedDialogs dialogs;
+        test::FakeClock clock(at(10, 0));
+        test::ScriptedDialogs dialogs;
         CountdownTimer armed(at(9, 0), 3);
         armed.arm(11 * 3'600'000);
         TimerWindow window(clock, dialogs, armed, TimerWindowMode::Setting);
@@ -67,8 +60,7 @@ private slots:
         QCOMPARE(window.state(), TimerWindowState::Waiting);
         QCOMPARE(texts(c), (QStringList{"11", "0", "0"}));
         c.startStopButton->click();
-        QCOMPARE(window.state(), TimerWindowState::Setting);
-        QCOMPARE(window.width(), 782);
+        QCOMPARE(std::pair(window.state(), window.width()), std::pair(TimerWindowState::Setting, 782));
         QVERIFY(c.fields[0]->isEnabled() && c.twoTouch->isVisible());
         QCOMPARE(window.focusWidget(), c.fields[0]);
         QVERIFY(!window.displayTimer()->isActive());
@@ -84,8 +76,8 @@ private slots:
     }
 
     void hostLendsTheTimerAndTakesItBack() {
-        FakeClock clock(at(10, 0));
-        ScriptedDialogs dialogs;
+        test::FakeClock clock(at(10, 0));
+        test::ScriptedDialogs dialogs;
         QWidget mainWindow;
         CountdownTimer timer(at(9, 0), 3);
         TimerWindowHost host(timer, clock, dialogs, &mainWindow);
@@ -99,14 +91,11 @@ private slots:
         QVERIFY(!timer.armed()); // lent to the window while it is open
         host.window()->controls().closeButton->click();
         QTRY_VERIFY(!host.window());
-        QVERIFY(timer.armed());
-        QCOMPARE(timer.setTime(), 11 * 3'600'000);
-        QCOMPARE(timer.notice(), 5);
-        QCOMPARE(armed.last().at(0).toBool(), true);
+        QCOMPARE(std::tuple(timer.armed(), timer.setTime(), timer.notice(), armed.last().at(0).toBool()),
+                 std::tuple(true, 11 * 3'600'000, 5, true));
 
         host.switchFunction(false);
-        QVERIFY(!timer.armed());
-        QCOMPARE(armed.last().at(0).toBool(), false);
+        QVERIFY(!timer.armed() && !armed.last().at(0).toBool());
     }
 };
 
