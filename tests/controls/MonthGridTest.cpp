@@ -149,7 +149,9 @@ TEST(GridPeriods, DeleteAsksAndRemovesOnlyOnYes) {
     ASSERT_EQ(grid.periodList().size(), 2u);
     EXPECT_EQ(grid.state().selectedPeriod, 0);
     grid.layout();
-    EXPECT_EQ(grid.cellLanes(jd(2001, 7, 9) - grid.firstVisibleDay())[0], (Lane{'F', 1}));
+    const Lane moved = grid.cellLanes(jd(2001, 7, 9) - grid.firstVisibleDay())[0];
+    EXPECT_EQ(moved, (Lane{'F', 1}));
+    EXPECT_EQ(grid.periodBar(moved)->title, "b");
     // The header and lines beyond the list are never asked about.
     EXPECT_FALSE(grid.deletePeriod(0, dialogs));
     EXPECT_FALSE(grid.deletePeriod(2, dialogs));

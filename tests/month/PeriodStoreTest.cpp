@@ -176,6 +176,37 @@ TEST_F(PeriodFile, HeaderlessAndEmptyFilesKeepEveryRecord) {
     EXPECT_EQ(cwd.read("data/CaFromTo.myc"), "");
 }
 
+// Month initialisation loads the file again: as it was, the list stays and an edit by index replaces the right
+// record; changed on disk, or edited and held back by the guard, the file is read afresh.
+TEST_F(PeriodFile, LoadingAgainReadsTheFileAfreshWhenItOrTheListChanged) {
+    writePeriods(4);
+    loadOn(2024, 5, 3);
+    loadOn(2024, 5, 3);
+    PeriodFields period = ReadPeriodRecord(store.list()[2], clBlue);
+    period.text = "edited p2";
+    ASSERT_TRUE(store.store(2, period));
+    ASSERT_TRUE(store.save().ok());
+    const std::string record = "2024, 5, 2,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,";
+    EXPECT_EQ(cwd.read("data/CaFromTo.myc"),
+              "***** FromTo\x97\x5C\x92\xE8\r\n2024, 5, 1,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p1\r\n"
+              "2024, 5, 3,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p3\r\n"
+              "2024, 5, 4,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p4\r\n" +
+                  record + "edited p2\r\n");
+    loadOn(2024, 5, 3);
+    EXPECT_EQ(store.list().back(), record + "edited p2");
+    EXPECT_FALSE(store.edited());
+
+    writePeriods(4);
+    loadOn(2024, 5, 3);
+    EXPECT_EQ(store.list()[2], record + "p2");
+    grid.editPeriodList([](Lines& lines) { lines.resize(1); });
+    dialogs.expect(DialogAnswer::Ok);
+    ASSERT_TRUE(store.save().ok());
+    loadOn(2024, 5, 3);
+    EXPECT_EQ(store.list().size(), 5u);
+    EXPECT_FALSE(store.edited());
+}
+
 TEST_F(PeriodFile, StoreAppendsReplacesAndRefusesInvalidDates) {
     writePeriods(2);
     loadOn(2024, 5, 3);
