@@ -74,19 +74,38 @@ TextLines ParseTextBytes(std::string_view bytes) {
     return result;
 }
 
+std::vector<std::string_view> LineBytes(std::string_view bytes) {
+    const std::string_view text = bytes.substr(0, std::min(bytes.find('\x1A'), bytes.size()));
+    std::vector<std::string_view> lines;
+    for (const auto& [start, length] : lineSpans(text))
+        lines.push_back(text.substr(start, length));
+    return lines;
+}
+
+bool TextLines::readFrom(std::string_view bytes) const {
+    return bytes.size() == m_bytes.size() + m_tail.size() && bytes.starts_with(m_bytes) && bytes.ends_with(m_tail);
+}
+
 bool TextLines::unchanged(std::span<const std::string> lines) const {
     return std::equal(lines.begin(), lines.end(), m_lines.begin(), m_lines.end());
 }
 
 Result<std::string> TextLines::compose(std::span<const std::string> lines) const {
+    std::string bytes;
+    bytes.reserve(m_bytes.size() + m_tail.size() + 2 * lines.size());
+    // The lines read, unchanged: each lends its own bytes in its own place, with no lookup and nothing to encode.
+    if (unchanged(lines)) {
+        for (const auto& [start, length] : m_spans)
+            (bytes += std::string_view(m_bytes).substr(start, length)) += kLineEnd;
+        bytes += m_tail;
+        return bytes;
+    }
     // The lines read with each text, in file order, and how many of them have lent their bytes.
     std::unordered_map<std::string_view, std::pair<std::vector<size_t>, size_t>> readLines;
     readLines.reserve(m_spans.size());
     for (size_t i = 0; i < m_spans.size(); ++i)
         readLines[m_lines[i]].first.push_back(i);
 
-    std::string bytes;
-    bytes.reserve(m_bytes.size() + m_tail.size() + 2 * lines.size());
     std::string toEncode; // the lines since the last line written with its own bytes
     auto encodePending = [&]() -> Status {
         auto encoded = EncodeCp932(toEncode);

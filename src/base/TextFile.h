@@ -28,6 +28,9 @@ public:
     // Answers whether lines are exactly the lines read, so that there is nothing to save.
     bool unchanged(std::span<const std::string> lines) const;
 
+    // Answers whether a file's bytes are those these lines were read from or last written as.
+    bool readFrom(std::string_view bytes) const;
+
     // Returns the bytes of a file holding the given lines, each ending in CR LF: a line whose text is that of a line
     // read is written with that line's bytes (each line read lends its bytes once, first ones first), any other
     // line is encoded; the bytes from the end-of-file mark on follow. Fails naming a character code page 932
@@ -50,6 +53,10 @@ private:
 // Splits code page 932 bytes into UTF-8 lines: a line ends at CR LF, CR or LF; the byte 0x1A ends the text; a last
 // line without a line end is kept; empty lines are kept. Never fails: invalid bytes are carried.
 TextLines ParseTextBytes(std::string_view bytes);
+
+// Returns the bytes of each line ParseTextBytes finds in code page 932 bytes, without decoding them; decoding a line's
+// bytes alone gives the text of that line.
+std::vector<std::string_view> LineBytes(std::string_view bytes);
 
 // Reads a whole code page 932 text file.
 Result<TextLines> ReadTextFile(const std::filesystem::path& path);

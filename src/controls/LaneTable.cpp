@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The lane table of the month grid: period bars first, then each day's lines from the bottom lanes up, and where
-// a bar runs within a cell.
+// The lane table of the month grid: period bars first, then each day's lines from the bottom lanes up, the bars of
+// the placed periods, and where a bar runs within a cell.
 #include "MonthGrid.h"
 
 #include <algorithm>
@@ -10,12 +10,12 @@ namespace rekko {
 void MonthGrid::placePeriods() {
     const int32_t lastVisible = m_firstVisible + kGridCells - 1;
     const auto topLane = static_cast<size_t>(m_options.ItemGyo);
-    for (size_t p = 0; p < m_periodBars.size(); ++p) {
-        const auto& bar = m_periodBars[p];
-        if (!bar)
+    for (size_t p = 0; p < m_periodDays.size(); ++p) {
+        const auto& days = m_periodDays[p];
+        if (!days)
             continue;
-        const int32_t from = std::max(bar->start, m_firstVisible) - m_firstVisible;
-        const int32_t to = std::min(bar->end, lastVisible) - m_firstVisible;
+        const int32_t from = std::max(days->start, m_firstVisible) - m_firstVisible;
+        const int32_t to = std::min(days->end, lastVisible) - m_firstVisible;
         if (from > to)
             continue;
         // Periods are placed in list order, so any period already in a lane has a smaller index.
@@ -29,6 +29,22 @@ void MonthGrid::placePeriods() {
             break;
         }
     }
+    readPlacedBars();
+}
+
+void MonthGrid::readPlacedBars() {
+    // Only the periods in lanes are read in full: a long list keeps its days alone.
+    std::vector<int32_t> indexes;
+    for (const CellLanes& cell : m_lanes)
+        for (const Lane& lane : cell)
+            if (lane.isPeriod() && lane.index >= 0 && static_cast<size_t>(lane.index) < m_periodLines.size())
+                indexes.push_back(lane.index);
+    std::sort(indexes.begin(), indexes.end());
+    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+    m_placedBars.clear();
+    for (const int32_t index : indexes)
+        if (auto bar = ReadPeriodBar(m_periodLines[static_cast<size_t>(index)]))
+            m_placedBars.emplace_back(index, std::move(*bar));
 }
 
 int MonthGrid::listOfCell(const CellDay& cell) const {

@@ -48,10 +48,11 @@ void MonthGrid::setPeriodList(std::vector<std::string> lines) {
 }
 
 void MonthGrid::readPeriods() {
-    m_periodBars.clear();
-    m_periodBars.reserve(m_periodLines.size());
+    m_periodDays.clear();
+    m_periodDays.reserve(m_periodLines.size());
     for (const auto& line : m_periodLines)
-        m_periodBars.push_back(ReadPeriodBar(line));
+        m_periodDays.push_back(ReadPeriodDays(line));
+    readPlacedBars();
 }
 
 GridGeometry MonthGrid::geometry() const {
@@ -110,10 +111,11 @@ PlacedDayLine MonthGrid::dayLine(const Lane& lane) const {
 }
 
 const PeriodBar* MonthGrid::periodBar(const Lane& lane) const {
-    if (!lane.isPeriod() || lane.index < 0 || static_cast<size_t>(lane.index) >= m_periodBars.size())
+    if (!lane.isPeriod())
         return nullptr;
-    const auto& bar = m_periodBars[static_cast<size_t>(lane.index)];
-    return bar ? &*bar : nullptr;
+    const auto found = std::lower_bound(m_placedBars.begin(), m_placedBars.end(), lane.index,
+                                        [](const auto& placed, int32_t index) { return placed.first < index; });
+    return found != m_placedBars.end() && found->first == lane.index ? &found->second : nullptr;
 }
 
 GridHit MonthGrid::hitTest(int x, int y) const {
@@ -185,7 +187,8 @@ bool MonthGrid::deletePeriod(int index, Dialogs& dialogs) {
     if (dialogs.show(question) != DialogAnswer::Yes)
         return false;
     m_periodLines.erase(m_periodLines.begin() + index);
-    m_periodBars.erase(m_periodBars.begin() + index);
+    m_periodDays.erase(m_periodDays.begin() + index);
+    readPlacedBars();
     m_state.selectedPeriod = 0;
     return true;
 }

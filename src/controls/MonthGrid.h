@@ -16,6 +16,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rekko {
@@ -217,6 +218,7 @@ public:
 private:
     void readPeriods();
     void placePeriods();
+    void readPlacedBars();
     void placeDayLines();
     int listOfCell(const CellDay& cell) const;
 
@@ -227,7 +229,8 @@ private:
     std::array<MonthLines, kMonthLists> m_months;
     std::array<DayLineIndex, kMonthLists> m_dayIndexes;
     std::vector<std::string> m_periodLines;
-    std::vector<std::optional<PeriodBar>> m_periodBars; // parallel to m_periodLines
+    std::vector<std::optional<PeriodDays>> m_periodDays;     // parallel to m_periodLines
+    std::vector<std::pair<int32_t, PeriodBar>> m_placedBars; // the bars of the lane table's periods, by index
     int m_tab = 0;
     GridState m_state;
     int32_t m_firstVisible = 0;

@@ -48,6 +48,18 @@ struct PeriodBar {
     std::string title;
 };
 
+// The days a period bar covers, first to last.
+struct PeriodDays {
+    int32_t start = 0;
+    int32_t end = 0;
+    friend bool operator==(const PeriodDays&, const PeriodDays&) = default;
+};
+
+// Reads the days of a period line as ReadPeriodBar would, nothing for a line it answers nothing for. Only fields
+// of ASCII characters are read and "," is never part of a code page 932 or UTF-8 character, so a line's code page
+// 932 bytes read as its text does: a period can be kept or dropped before its text is decoded.
+std::optional<PeriodDays> ReadPeriodDays(std::string_view line);
+
 // Reads a period line for drawing: start date (fields 0-2) and part (3), end date (4-6) and part (7), title cell
 // (9-10), pen width (11, 1 unless it reads 1..3), colour (12) and title (13). Answers nothing for a line that
 // cannot be drawn: six fields or fewer, colour "D", a start or end that is no date (the reform gap included). A

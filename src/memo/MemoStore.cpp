@@ -18,25 +18,34 @@ bool fileExists(const std::filesystem::path& file) {
 } // namespace
 
 Result<MemoStore::Loaded> MemoStore::load(const std::filesystem::path& file) {
+    const bool sameFile = m_writable && m_textAsRead && file == m_path;
     m_path = file;
-    m_file = TextLines{};
     m_writable = false;
+    m_textAsRead = false;
     if (!fileExists(file)) {
+        m_file = TextLines{};
         m_dialogs.inform(kMemoMissingMessage);
         m_writable = true;
         return Loaded{"", true};
     }
-    auto read = ReadTextFile(file);
-    if (!read)
-        return read.error();
-    m_file = std::move(read).value();
+    auto bytes = ReadFileBytes(file);
+    if (!bytes) {
+        m_file = TextLines{};
+        return bytes.error();
+    }
+    const bool unchanged = sameFile && m_file.readFrom(bytes.value());
+    if (!unchanged)
+        m_file = ParseTextBytes(bytes.value());
     m_writable = true;
-    return Loaded{MemoTextOf(m_file.lines()), false};
+    m_textAsRead = true;
+    return Loaded{MemoTextOf(m_file.lines()), false, unchanged};
 }
 
 Status MemoStore::save(std::string_view text, bool modified) {
     if (!modified)
         return Success();
+    // The text shown is no longer the one loaded: the next load gives it afresh.
+    m_textAsRead = false;
     if (!m_writable)
         return Failure{"メモファイルが読めなかったため、保存しません。", m_path.string()};
     const std::vector<std::string> lines = MemoLinesOf(text);

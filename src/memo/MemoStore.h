@@ -27,10 +27,12 @@ public:
     explicit MemoStore(Dialogs& dialogs) : m_dialogs(dialogs) {}
 
     // What loading gave: the text (lines ended by "\n"), and whether the file was missing, in which case the text
-    // counts as modified so that the next save makes the file.
+    // counts as modified so that the next save makes the file; unchanged when the file holds the bytes the last load
+    // read, and no modified text was saved since: the text shown is then this text.
     struct Loaded {
         std::string text;
         bool created = false;
+        bool unchanged = false;
     };
 
     // Reads the memo file. A missing file shows "メモファイルが見あたりません。…" and gives an empty text. A file that
@@ -52,6 +54,7 @@ private:
     std::filesystem::path m_path;
     TextLines m_file;
     bool m_writable = false;
+    bool m_textAsRead = false; // the text given by the last load is still the one shown
 };
 
 // Returns where a text the program ships lies: in the program folder when it is there, else beside the executable

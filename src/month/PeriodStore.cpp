@@ -4,11 +4,15 @@
 
 #include "MonthStore.h"
 
+#include "controls/ScheduleLines.h"
+
+#include "base/Cp932.h"
 #include "base/FileEntry.h"
 #include "base/TextFile.h"
 #include "base/TextProcedures.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -47,22 +51,38 @@ std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines) {
     return fileLines;
 }
 
+std::vector<std::string> PeriodListTouching(std::string_view fileBytes, int32_t firstDay, int32_t lastDay) {
+    std::vector<std::string> list{kPeriodFileHeader};
+    const std::vector<std::string_view> lines = LineBytes(fileBytes);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i == 0 && lines[i].starts_with('*'))
+            continue;
+        const auto days = ReadPeriodDays(lines[i]);
+        if (days && days->start <= lastDay && days->end >= firstDay)
+            list.push_back(DecodeCp932(lines[i]));
+    }
+    return list;
+}
+
 PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year, int month, int day, bool mayWrite) {
-    m_file = dataFolder / kPeriodFileName;
-    m_grid.setPeriodList({});
-    m_unreadable = false;
+    const fs::path previousFile = std::exchange(m_file, dataFolder / kPeriodFileName);
+    const bool wasRead = m_loaded && !std::exchange(m_unreadable, false);
     std::error_code error;
     LoadOutcome outcome = LoadOutcome::Loaded;
     if (FileEntryExists(m_file)) {
-        auto text = ReadTextFile(m_file);
-        if (!text) {
+        auto bytes = ReadFileBytes(m_file);
+        if (!bytes) {
+            m_grid.setPeriodList({});
             m_unreadable = true;
-            m_loadFailure = text.error();
+            m_loadFailure = bytes.error();
             return LoadOutcome::Unreadable;
         }
-        m_read = std::move(text.value());
-        m_grid.setPeriodList(PeriodListOf(m_read.lines()));
-        m_headerAdded = list().size() != m_read.lines().size();
+        // The same file read again as it was, its list not edited since, would give the same list: it stays.
+        if (!wasRead || m_file != previousFile || !m_read.readFrom(bytes.value()) || edited()) {
+            m_read = ParseTextBytes(bytes.value());
+            m_grid.setPeriodList(PeriodListOf(m_read.lines()));
+            m_headerAdded = list().size() != m_read.lines().size();
+        }
         const std::string copyName = PeriodCopyName(year, month, day);
         if (mayWrite && copyName != m_copyNames[0])
             rotateCopies(copyName);

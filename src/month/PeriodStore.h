@@ -31,6 +31,10 @@ std::string PeriodCopyName(int year, int month, int day);
 // but a line starting with "*") or that is empty gets the header "***** FromTo予定" added in front.
 std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines);
 
+// Returns the period list of a period file's bytes with only the records whose days touch firstDay..lastDay (day
+// numbers), header first; the other records are neither decoded nor copied.
+std::vector<std::string> PeriodListTouching(std::string_view fileBytes, int32_t firstDay, int32_t lastDay);
+
 class PeriodStore {
 public:
     // copyNames are the settings CaFT1, CaFT2, CaFT3 (newest first); the store rotates them. The grid keeps the

@@ -130,6 +130,16 @@ TEST_F(LaneTable, APeriodWrittenEndFirstIsDrawnAndHitAsIfItsEndsWereSwapped) {
     const GridRect rect = grid.geometry().cellRect(cell % 7, cell / 7 + 1);
     EXPECT_EQ(grid.laneAt(grid.hitTest(rect.left + 20, rect.top + grid.cellMetrics().barY(0))), (Lane{'F', 1}));
     EXPECT_EQ(grid.periodList()[1], reversed);
+
+    // A period from before the shown weeks to after them runs through every cell.
+    grid.editPeriodList(
+        [](std::vector<std::string>& lines) { lines.push_back("2001, 9, 1,E,2001, 5, 1,M,2001, 7, 5,1,clRed,長期"); });
+    grid.layout();
+    for (const int corner : {0, kGridCells - 1})
+        EXPECT_EQ(grid.cellLanes(corner)[1], (Lane{'F', 2})) << corner;
+    ASSERT_NE(grid.periodBar(grid.cellLanes(0)[1]), nullptr);
+    EXPECT_EQ(grid.periodBar(grid.cellLanes(0)[1])->start, jd(2001, 5, 1));
+    EXPECT_EQ(grid.periodBar(grid.cellLanes(0)[1])->title, "長期");
 }
 
 // Where a bar runs within a cell follows the parts of day it starts and ends in.

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grid's mouse-press rule and state fields, the lane under a hit line and cell marks.
+// The grid's mouse-press rule and state fields, the lane under a hit line, cell marks and deleting a period.
 #include "controls/MonthGrid.h"
 
 #include "calendar/Julius.h"
+
+#include "ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +114,33 @@ TEST_F(GridPress, ARangeDraggedBackwardsMarksOnlyItsFirstDay) {
     grid.state().selectionLast = jd(2001, 7, 5);
     EXPECT_EQ(grid.cellMark(cell(9)), CellMark::Selection);
     EXPECT_EQ(grid.cellMark(cell(8)), CellMark::None);
+}
+
+TEST(GridPeriods, DeleteAsksAndRemovesOnlyOnYes) {
+    MonthGrid grid(jd(2001, 7, 10));
+    grid.setPeriodList({"***** FromTo予定", "2001, 7, 3,M,2001, 7, 5,E,2001, 7, 4,1,clBlue,a",
+                        "2001, 7, 9,M,2001, 7, 9,E,2001, 7, 9,1,clBlue,b"});
+    grid.state().selectedPeriod = 1;
+    test::ScriptedDialogs dialogs;
+    dialogs.expect(DialogAnswer::No);
+    EXPECT_FALSE(grid.deletePeriod(1, dialogs));
+    EXPECT_EQ(grid.periodList().size(), 3u);
+    EXPECT_EQ(grid.state().selectedPeriod, 1);
+    dialogs.expect(DialogAnswer::Yes);
+    EXPECT_TRUE(grid.deletePeriod(1, dialogs));
+    ASSERT_EQ(grid.periodList().size(), 2u);
+    EXPECT_EQ(grid.state().selectedPeriod, 0);
+    grid.layout();
+    const Lane moved = grid.cellLanes(jd(2001, 7, 9) - grid.firstVisibleDay())[0];
+    EXPECT_EQ(moved, (Lane{'F', 1}));
+    EXPECT_EQ(grid.periodBar(moved)->title, "b");
+    // The header and lines beyond the list are never asked about.
+    EXPECT_FALSE(grid.deletePeriod(0, dialogs));
+    EXPECT_FALSE(grid.deletePeriod(2, dialogs));
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    const DialogMessage& question = dialogs.shown()[0];
+    EXPECT_EQ(question.text, "この予定を削除してもいいですか？");
+    EXPECT_EQ(question.defaultAnswer, DialogAnswer::No);
 }
 
 } // namespace

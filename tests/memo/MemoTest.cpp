@@ -78,14 +78,24 @@ TEST_F(MemoFiles, UnmodifiedMemoIsNotWrittenAndInvalidBytesSurvive) {
     const auto loaded = store.load(dir / "CaMemo.myc");
     ASSERT_TRUE(loaded);
     EXPECT_FALSE(loaded.value().created);
+    EXPECT_FALSE(loaded.value().unchanged);
     ASSERT_TRUE(store.save("overwritten?", false));
     EXPECT_EQ(dir.read("CaMemo.myc"), bytes);
+    // Loaded again as it was, the memo shown stays; changed on disk, it is read afresh.
+    EXPECT_TRUE(store.load(dir / "CaMemo.myc").value().unchanged);
+    dir.write("CaMemo.myc", "b\r\n");
+    const auto changed = store.load(dir / "CaMemo.myc");
+    EXPECT_FALSE(changed.value().unchanged);
+    EXPECT_EQ(changed.value().text, "b\n");
+    dir.write("CaMemo.myc", bytes);
+    ASSERT_FALSE(store.load(dir / "CaMemo.myc").value().unchanged);
     // Modified but back to the same text: the file is not replaced.
     const auto before = test::InodeOf(dir / "CaMemo.myc");
     ASSERT_TRUE(store.save(loaded.value().text, true));
     EXPECT_EQ(test::InodeOf(dir / "CaMemo.myc"), before);
     ASSERT_TRUE(store.save(loaded.value().text + "追記\n", true));
     EXPECT_EQ(dir.read("CaMemo.myc"), bytes + "\x92\xC7\x8B\x4C\r\n");
+    EXPECT_FALSE(store.load(dir / "CaMemo.myc").value().unchanged) << "a saved text is read back as written";
     EXPECT_TRUE(dialogs.shown().empty());
 }
 

@@ -145,6 +145,68 @@ TEST_F(PeriodFile, AHeaderlessFileKeepsEveryRecord) {
                                              "2024, 5, 1,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p\x81\r\n"
                                              "2024, 5, 2,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,q\r\n"
                                              "2024, 6, 1,M,2024, 6, 3,E,2024, 6, 2,1,clRed,new\r\n");
+
+    std::ofstream(dataDir() / "CaFromTo.myc", std::ios::binary).flush();
+    PeriodStore empty{dialogs, copies, grid};
+    empty.load(dataDir(), 2024, 5, 3);
+    EXPECT_EQ(empty.list(), (Lines{kPeriodFileHeader}));
+    ASSERT_TRUE(empty.save().ok());
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(cwd.read("data/CaFromTo.myc"), "");
+}
+
+// Month initialisation loads the file again: as it was, the list stays and an edit by index replaces the right
+// record; changed on disk, or edited and held back by the guard, the file is read afresh.
+TEST_F(PeriodFile, LoadingAgainReadsTheFileAfreshWhenItOrTheListChanged) {
+    writePeriods(4);
+    loadOn(2024, 5, 3);
+    loadOn(2024, 5, 3);
+    PeriodFields period = ReadPeriodRecord(store.list()[2], clBlue);
+    period.text = "edited p2";
+    ASSERT_TRUE(store.store(2, period));
+    ASSERT_TRUE(store.save().ok());
+    const std::string record = "2024, 5, 2,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,";
+    EXPECT_EQ(cwd.read("data/CaFromTo.myc"),
+              "***** FromTo\x97\x5C\x92\xE8\r\n2024, 5, 1,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p1\r\n"
+              "2024, 5, 3,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p3\r\n"
+              "2024, 5, 4,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p4\r\n" +
+                  record + "edited p2\r\n");
+    loadOn(2024, 5, 3);
+    EXPECT_EQ(store.list().back(), record + "edited p2");
+    EXPECT_FALSE(store.edited());
+
+    writePeriods(4);
+    loadOn(2024, 5, 3);
+    EXPECT_EQ(store.list()[2], record + "p2");
+    grid.editPeriodList([](Lines& lines) { lines.resize(1); });
+    dialogs.expect(DialogAnswer::Ok);
+    ASSERT_TRUE(store.save().ok());
+    loadOn(2024, 5, 3);
+    EXPECT_EQ(store.list().size(), 5u);
+    EXPECT_FALSE(store.edited());
+}
+
+TEST_F(PeriodFile, StoreAppendsReplacesAndRefusesInvalidDates) {
+    writePeriods(2);
+    loadOn(2024, 5, 3);
+    PeriodFields period = NewPeriod(EncodeJuliusDay(2024, 6, 1), 1, EncodeJuliusDay(2024, 6, 3), 3, 1, clRed);
+    period.text = "new";
+    EXPECT_TRUE(store.store(0, period));
+    EXPECT_EQ(store.list().back(), "2024, 6, 1,M,2024, 6, 3,E,2024, 6, 2,1,clRed,new");
+    period.text = "edited p1";
+    EXPECT_TRUE(store.store(1, period));
+    EXPECT_EQ(store.list().size(), 4u);
+    EXPECT_EQ(store.list()[1].substr(store.list()[1].rfind(',') + 1), "p2");
+    EXPECT_EQ(store.list().back().substr(store.list().back().rfind(',') + 1), "edited p1");
+
+    period.end = {2024, 6, 31};
+    dialogs.expect(DialogAnswer::Ok);
+    dialogs.expect(DialogAnswer::Ok);
+    EXPECT_FALSE(store.store(0, period));
+    EXPECT_EQ(dialogs.shown()[0].text, "不正な日付：2024/06/31");
+    EXPECT_EQ(dialogs.shown()[0].icon, DialogIcon::Warning);
+    EXPECT_EQ(dialogs.shown()[1].text, "登録いたしません。");
+    EXPECT_EQ(store.list().size(), 4u);
 }
 
 } // namespace

@@ -183,13 +183,18 @@ TEST_F(DayCommands, SpecialFilesAreRefusedWithoutWaiting) {
         << month.err;
 }
 
-// A period file whose line 1 is a record: that record is listed like the others.
+// A period file whose line 1 is a record: that record is listed like the others. A record written end first lists
+// on its earlier day, its text with its invalid byte.
 TEST_F(DayCommands, APeriodFileWithoutItsHeaderListsItsFirstRecord) {
     dir.write("CaFromTo.myc", "2026,12, 3,M,2026,12, 4,E,2026,12, 3,2,clBlue,first\r\n"
-                              "2026,12,10,M,2026,12,11,E,2026,12,10,2,clBlue,second\r\n");
+                              "2026,11, 3,M,2026,11, 4,E,2026,11, 3,2,clBlue,november\r\n"
+                              "2026,12,10,M,2026,12,11,E,2026,12,10,2,clBlue,second\n"
+                              "2026,12,20,E,2026,12,18,M,2026,12,19,2,clBlue,\x8B\x74\x80\r\n");
     const std::string out = run("month 2026 12 --lines").out;
     EXPECT_NE(out.find("   3日\n       first (〜12/4)\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  10日\n       second (〜12/11)\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("  18日\n       逆\\x80 (〜12/20)\n"), std::string::npos) << out;
+    EXPECT_EQ(out.find("november"), std::string::npos) << out;
 }
 
 // A settings file that cannot be read ends each command that needs the data folder, with the reason.

@@ -23,16 +23,20 @@ std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder) {
     return ProgramSettings(programFolder).edFolder;
 }
 
-TextLines ReadDataFile(const Environment& environment, const std::string& name, Terminal& terminal) {
+std::string ReadDataFileBytes(const Environment& environment, const std::string& name, Terminal& terminal) {
     const std::filesystem::path file = DataFolderOf(environment.programFolder) / name;
     if (!FileEntryExists(file))
         return {};
-    auto text = ReadTextFile(file);
-    if (!text) {
-        terminal.err << "rekkocal: " << file.string() << ": " << text.error().cause << '\n';
+    auto bytes = ReadFileBytes(file);
+    if (!bytes) {
+        terminal.err << "rekkocal: " << file.string() << ": " << bytes.error().cause << '\n';
         return {};
     }
-    return std::move(text.value());
+    return std::move(bytes.value());
+}
+
+TextLines ReadDataFile(const Environment& environment, const std::string& name, Terminal& terminal) {
+    return ParseTextBytes(ReadDataFileBytes(environment, name, terminal));
 }
 
 } // namespace rekko::cli

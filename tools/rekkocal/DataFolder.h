@@ -27,8 +27,11 @@ Settings ProgramSettings(const std::filesystem::path& programFolder);
 // there is no settings file or it names none. Throws DataError when the settings file exists but cannot be read.
 std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder);
 
-// Reads a file of the data folder; a missing file gives no lines, an unreadable one a message on err and no lines.
-// Throws DataError as DataFolderOf.
+// Reads the bytes of a file of the data folder; a missing file gives none, an unreadable one a message on err and
+// none. Throws DataError as DataFolderOf.
+std::string ReadDataFileBytes(const Environment& environment, const std::string& name, Terminal& terminal);
+
+// Reads a file of the data folder as lines, as ReadDataFileBytes reads its bytes.
 TextLines ReadDataFile(const Environment& environment, const std::string& name, Terminal& terminal);
 
 } // namespace rekko::cli

@@ -54,7 +54,10 @@ int monthCommand(const Args& arguments, const Environment& environment, Terminal
     if (lines) {
         grid.setMonthList(0, grid.Year(), grid.Month(),
                           ReadDataFile(environment, MonthFileName(grid.Year(), grid.Month()), terminal).lines());
-        grid.setPeriodList(PeriodListOf(ReadDataFile(environment, kPeriodFileName, terminal).lines()));
+        // Only the periods touching the 31 days from the month's first are decoded; the text shows no others.
+        const int32_t first = EncodeJuliusDay(grid.Year(), grid.Month(), 1);
+        grid.setPeriodList(
+            PeriodListTouching(ReadDataFileBytes(environment, kPeriodFileName, terminal), first, first + 30));
     }
     terminal.out << MonthText(grid, terminal.interactive, lines);
     return kExitOk;

@@ -127,15 +127,21 @@ Status MemoPage::load(const std::filesystem::path& memoFile) {
         m_loading = false;
         return loaded.error();
     }
-    m_memo->setPlainText(ToQString(loaded.value().text));
-    m_memo->setModified(loaded.value().created);
-    m_lineCount = m_memo->blockCount();
+    // A memo that shows this very text, unedited, keeps its document and place; only its jump marks are read again.
+    const bool shown = loaded.value().unchanged && !m_memo->isModified();
+    if (!shown) {
+        m_memo->setPlainText(ToQString(loaded.value().text));
+        m_memo->setModified(loaded.value().created);
+        m_lineCount = m_memo->blockCount();
+    }
     std::vector<std::string> lines;
     for (QTextBlock block = m_memo->begin(); block.isValid(); block = block.next())
         lines.push_back(FromQString(block.text()));
     m_jumps.setFromMarkers(lines);
     colourJumpButtons();
     m_loading = false;
+    if (shown)
+        return Success();
     if (m_view == MemoView::Memo) {
         m_c.CaMemo->setReadOnly(false);
         restorePlace();
