@@ -49,9 +49,10 @@ fs::path makeScratchFolder() {
         fs::create_directory(fs::path(pattern) / "run");
         fs::permissions(fs::path(pattern) / "run", fs::perms::owner_all);
         fs::copy_file(REKKO_EXECUTABLE, fs::path(pattern) / "Rekko");
-        // The program runs in this folder, its data folder: a period file there keeps the "new period file"
-        // notice, a modal box, from holding up the first run.
+        // The program runs in this folder, its data folder: a period file and a memo file there keep the notices
+        // of new files, modal boxes, from holding up the first run.
         std::ofstream(fs::path(pattern) / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
+        std::ofstream(fs::path(pattern) / "CaMemo.myc", std::ios::binary);
         return fs::path(pattern);
     }
 }

@@ -14,8 +14,9 @@ out=$build/startup-profile
 rm -rf "$out" && mkdir -p "$out/program/run" && chmod 700 "$out/program/run"
 cp "$build/bin/Rekko" "$out/program/"
 [ -n "${2:-}" ] && cp -r "$2"/. "$out/program/"
-# As in startup_bench: a period file keeps the "new period file" notice from holding up the start.
+# As in startup_bench: a period file and a memo file keep the notices of new files from holding up the start.
 printf '***** FromTo\x97\x5C\x92\xE8\r\n' >"$out/program/CaFromTo.myc"
+: >"$out/program/CaMemo.myc"
 
 export OUT=$out BUILD=$build
 tests/support/own-display bash -c '
@@ -58,7 +59,7 @@ font matching (faces loaded for text)|QFontDatabasePrivate::findFont(
   fallback searches (family lists)|QFontconfigDatabase::fallbacksForFamily(
 Qt translator load|rekko::UseQtTranslations(
 main window construction|rekko::MainWindow::MainWindow(
-  settings page (hidden at start)|rekko::SettingsPage::SettingsPage(
+  settings page (made when first opened)|rekko::SettingsPage::build(
   month page|rekko::MonthPage::MonthPage(
   month view and grid|rekko::MonthView::MonthView(
 start sequence|rekko::MainWindow::start(

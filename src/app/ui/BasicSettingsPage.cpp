@@ -104,14 +104,12 @@ void BasicSettingsPage::showValues() {
     emit startRecordSwitched(s.cbKidouKiroku);
     m_kirokuHyouji->setChecked(s.cbKirokuHyouji);
     m_udKidouGyou->setValue(s.udKidouGyou);
-    m_calSize->setValue(s.udCalSize == 0 ? 0 : 1);
+    m_calSize->setValue(s.udCalSize);
     m_zenkai->setChecked(s.cbZenkai);
     m_memo->setChecked(s.cbMemo);
     m_hotkey->setChecked(s.cbHotkey);
     m_shiyouchuu->setChecked(s.cbShiyouchuu);
     SelectIndex(m_position, s.HyoujiIchi);
-    // The size control holds 0 or 1 only: the key keeps what it shows.
-    m_settings.udCalSize = m_calSize->value();
 }
 
 } // namespace rekko

@@ -86,7 +86,6 @@ FunctionSettingsPage::FunctionSettingsPage(Settings& settings, QWidget* parent)
 
 void FunctionSettingsPage::offerFeatures(bool zunboFound, bool pomtaFound, bool timeFeature) {
     m_zunbo->setChecked(zunboFound);
-    m_prjN->setChecked(zunboFound);
     m_prjN->setVisible(zunboFound);
     m_editorGroup->setVisible(pomtaFound);
     for (QWidget* control :
@@ -103,9 +102,7 @@ void FunctionSettingsPage::showValues() {
     m_tShuusei->setChecked(s.cbTShuusei);
     m_jikoku->setEnabled(s.cbTShuusei);
     emit clockCorrectionSwitched(s.cbTShuusei);
-    m_prjN->setChecked(s.cbPrjN && m_zunbo->isChecked());
-    // Without Zunbo cbPrjN stays off, and so does its key.
-    m_settings.cbPrjN = m_prjN->isChecked();
+    m_prjN->setChecked(s.cbPrjN);
     m_editor->setChecked(s.cbEditor);
     m_rekkoJ->setChecked(s.cbRekkoJ);
     m_noReturn->setChecked(s.cbNoReturn);

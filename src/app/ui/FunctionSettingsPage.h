@@ -26,9 +26,8 @@ public:
     // cbTShuusei, disabled while the function tick runs.
     QCheckBox* autoCorrection() const { return m_tShuusei; }
 
-    // Shows what the sibling lookup and the feature switches allow: Zunbo found checks cbZunbo and cbPrjN, not found
-    // unchecks both and hides cbPrjN; the editor group shows only with Pomta; without the time feature the clock
-    // controls hide.
+    // Shows what the sibling lookup and the feature switches allow: Zunbo found checks cbZunbo, not found unchecks it
+    // and hides cbPrjN; the editor group shows only with Pomta; without the time feature the clock controls hide.
     void offerFeatures(bool zunboFound, bool pomtaFound, bool timeFeature);
 
 signals:

@@ -41,7 +41,7 @@ void MainTick::setTickInterval(int milliseconds) {
 }
 
 void MainTick::setAutoCorrectionEnabled(bool enabled) {
-    m_window.settingsPage()->functions()->autoCorrection()->setEnabled(enabled);
+    m_window.settingsPage()->setAutoCorrectionEnabled(enabled);
 }
 
 void MainTick::quitWithoutSaving() {

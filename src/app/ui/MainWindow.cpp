@@ -97,8 +97,7 @@ void MainWindow::wireResidency() {
     connect(m_menu->actions().timer, &QAction::triggered, m_timerHost, &TimerWindowHost::openSetting);
     connect(m_timerHost, &TimerWindowHost::armedChanged, this,
             [button = buttons.timer](bool armed) { ShowTimerArmed(*button, armed); });
-    connect(m_settings->functions(), &FunctionSettingsPage::timerSwitched, m_timerHost,
-            &TimerWindowHost::switchFunction);
+    connect(m_settings, &SettingsPage::timerSwitched, m_timerHost, &TimerWindowHost::switchFunction);
 }
 
 void MainWindow::hotkeyPressed(int id) {
@@ -128,15 +127,13 @@ void MainWindow::wireCommands() {
         m_status->setPanel1({hint.toStdString(), false});
     });
     connect(m_monthView, &MonthView::hintClosed, this, &MainWindow::refreshStatus);
-    connect(m_settings->basic(), &BasicSettingsPage::startRecordSwitched, actions.startRecord, &QAction::setEnabled);
-    connect(m_settings->functions(), &FunctionSettingsPage::timerSwitched, this, [buttons, actions](bool on) {
+    connect(m_settings, &SettingsPage::startRecordSwitched, actions.startRecord, &QAction::setEnabled);
+    connect(m_settings, &SettingsPage::timerSwitched, this, [buttons, actions](bool on) {
         buttons.timer->setEnabled(on);
         actions.timer->setEnabled(on);
     });
-    connect(m_settings->functions(), &FunctionSettingsPage::clockCorrectionSwitched, actions.clockCorrection,
-            &QAction::setEnabled);
-    connect(m_settings->calendar(), &CalendarSettingsPage::rokuyoSwitched, m_monthView->grid(),
-            &TSeMCal::setShowRokuyo);
+    connect(m_settings, &SettingsPage::clockCorrectionSwitched, actions.clockCorrection, &QAction::setEnabled);
+    connect(m_settings, &SettingsPage::rokuyoSwitched, m_monthView->grid(), &TSeMCal::setShowRokuyo);
     // A press on the grid or on the page tabs stops a running "/J" countdown.
     connect(m_monthView->grid(), &TSeMCal::mouseDown, this, &MainWindow::cancelCountdown);
     connect(m_monthView->grid(), &TSeMCal::mouseDoubleClick, this, &MainWindow::cancelCountdown);
@@ -144,7 +141,7 @@ void MainWindow::wireCommands() {
     // the grid the keyboard focus.
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_pages->widget(index) != m_settings)
-            m_settings->basic()->dataFolder()->cancelPending();
+            m_settings->cancelPendingChange();
         if (m_pages->widget(index) == m_month)
             m_monthView->grid()->setFocus();
     });
@@ -165,17 +162,16 @@ void MainWindow::wireCommands() {
 
 void MainWindow::wireYearAndMemo() {
     const MainMenuActions& actions = m_menu->actions();
-    const BasicSettingsPage* basic = m_settings->basic();
     connect(actions.dayCount, &QAction::triggered, m_yearLink, &YearPageLink::showDayCount);
-    connect(m_settings->calendar(), &CalendarSettingsPage::rokuyoSwitched, m_year, &YearPage::setShowRokuyo);
+    connect(m_settings, &SettingsPage::rokuyoSwitched, m_year, &YearPage::setShowRokuyo);
     for (const auto& [action, view] :
          {std::pair{actions.memo, MemoView::Memo}, std::pair{actions.readMe, MemoView::ReadMe},
           std::pair{actions.usage, MemoView::Usage}, std::pair{actions.latest, MemoView::VersionHistory}})
         connect(action, &QAction::triggered, this, [this, view = view] { showMemoView(view); });
     connect(actions.startRecord, &QAction::triggered, m_memoLink, &MemoPageLink::showStartRecord);
-    connect(basic, &BasicSettingsPage::startRecordSwitched, m_memo, &MemoPage::setStartRecordEnabled);
-    connect(basic, &BasicSettingsPage::startRecordClicked, this, [this](bool on) { m_sequence.switchStartRecord(on); });
-    connect(basic, &BasicSettingsPage::memoSwitched, this,
+    connect(m_settings, &SettingsPage::startRecordSwitched, m_memo, &MemoPage::setStartRecordEnabled);
+    connect(m_settings, &SettingsPage::startRecordClicked, this, [this](bool on) { m_sequence.switchStartRecord(on); });
+    connect(m_settings, &SettingsPage::memoSwitched, this,
             [this](bool on) { m_pages->setTabVisible(m_pages->indexOf(m_memo), on && !m_editorTookMemo); });
     connect(m_memoLink, &MemoPageLink::residentRequested, this, &MainWindow::residentRequested);
     connect(this, &MainWindow::memoFocusRequested, this, [this] { m_memo->controls().CaMemo->setFocus(); });
@@ -217,13 +213,12 @@ void MainWindow::saveAllTellingFailures() {
 }
 
 bool MainWindow::zunboWanted() const {
-    return m_settings->functions()->zunboWanted();
+    return m_settings->zunboWanted();
 }
 
 void MainWindow::offerFeatures() {
     const Settings& s = m_controller.settings();
-    m_settings->functions()->offerFeatures(m_controller.zunbo().has_value(), m_controller.pomta().has_value(),
-                                           s.cbJikoku);
+    m_settings->offerFeatures(m_controller.zunbo().has_value(), m_controller.pomta().has_value(), s.cbJikoku);
     if (!s.cbExcel)
         MonthPage::makeInert(m_month->buttons().excel);
     if (!m_controller.zunbo())
@@ -253,8 +248,8 @@ void MainWindow::showSettings() {
 }
 
 void MainWindow::showStartState() {
-    m_settings->basic()->dataFolder()->reset(m_controller.dataFolderAtStart(),
-                                             QString::fromStdString(FolderText(m_controller.programFolder())));
+    m_settings->resetDataFolder(m_controller.dataFolderAtStart(),
+                                QString::fromStdString(FolderText(m_controller.programFolder())));
     m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
     refreshStatus();
 }
@@ -367,6 +362,7 @@ void MainWindow::countDown() {
 }
 
 void MainWindow::openSettings() {
+    m_settings->build();
     m_pages->setTabVisible(m_pages->indexOf(m_settings), true);
     m_pages->setCurrentWidget(m_settings);
 }

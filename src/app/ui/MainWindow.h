@@ -70,7 +70,7 @@ public slots:
     // Ends the program in order because the system asked (SIGTERM, SIGHUP): stop record and save all, no questions.
     // What could not be saved is reported on standard error and rescued, and the program ends with status 1.
     void closeBySystem();
-    // Shows the settings page (btnM3).
+    // Shows the settings page (btnM3), made the first time it is opened.
     void openSettings();
     // A global hotkey: Ctrl+F12 goes resident or restores, Ctrl+F11 starts the editor.
     void hotkeyPressed(int id);

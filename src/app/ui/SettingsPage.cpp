@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings page and its hidden management sub-page.
+// The settings page, its hidden management sub-page, and what it stands in for until its sub-pages are made.
 #include "SettingsPage.h"
 
 #include "SettingsWidgets.h"
@@ -9,13 +9,18 @@
 namespace rekko {
 
 SettingsPage::SettingsPage(DataFolderChange& change, Settings& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings) {
+    : QWidget(parent), m_change(change), m_settings(settings) {
     setObjectName("tsSettei");
+}
+
+void SettingsPage::build() {
+    if (m_pages)
+        return;
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("pcSettei");
-    m_basic = new BasicSettingsPage(change, settings, m_pages);
-    m_calendar = new CalendarSettingsPage(settings, m_pages);
-    m_functions = new FunctionSettingsPage(settings, m_pages);
+    m_basic = new BasicSettingsPage(m_change, m_settings, m_pages);
+    m_calendar = new CalendarSettingsPage(m_settings, m_pages);
+    m_functions = new FunctionSettingsPage(m_settings, m_pages);
     auto* admin = new QWidget(m_pages);
     admin->setObjectName("tsKanri");
     m_excel = NamedCheckBox("cbExcel", QStringLiteral("Excel"), admin);
@@ -31,16 +36,85 @@ SettingsPage::SettingsPage(DataFolderChange& change, Settings& settings, QWidget
     m_pages->setTabVisible(adminIndex, false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
-    BindKey(m_excel, settings.cbExcel);
-    BindKey(m_jikoku, settings.cbJikoku);
+    BindKey(m_excel, m_settings.cbExcel);
+    BindKey(m_jikoku, m_settings.cbJikoku);
+
+    connect(m_basic, &BasicSettingsPage::startRecordSwitched, this, &SettingsPage::startRecordSwitched);
+    connect(m_basic, &BasicSettingsPage::startRecordClicked, this, &SettingsPage::startRecordClicked);
+    connect(m_basic, &BasicSettingsPage::memoSwitched, this, &SettingsPage::memoSwitched);
+    connect(m_functions, &FunctionSettingsPage::timerSwitched, this, &SettingsPage::timerSwitched);
+    connect(m_functions, &FunctionSettingsPage::clockCorrectionSwitched, this, &SettingsPage::clockCorrectionSwitched);
+    connect(m_calendar, &CalendarSettingsPage::rokuyoSwitched, this, &SettingsPage::rokuyoSwitched);
+
+    if (m_offer)
+        m_functions->offerFeatures(m_offer->zunboFound, m_offer->pomtaFound, m_offer->timeFeature);
+    m_functions->autoCorrection()->setEnabled(m_autoCorrectionEnabled);
+    if (m_programFolder)
+        m_basic->dataFolder()->reset(m_change.folderAtStart(), *m_programFolder);
+    showValues();
+}
+
+BasicSettingsPage* SettingsPage::basic() {
+    build();
+    return m_basic;
+}
+
+CalendarSettingsPage* SettingsPage::calendar() {
+    build();
+    return m_calendar;
+}
+
+FunctionSettingsPage* SettingsPage::functions() {
+    build();
+    return m_functions;
 }
 
 void SettingsPage::showValues() {
+    // The size control holds 0 or 1 only, and cbPrjN stays off without Zunbo: the keys keep what the page shows.
+    m_settings.udCalSize = m_settings.udCalSize == 0 ? 0 : 1;
+    m_settings.cbPrjN = m_settings.cbPrjN && zunboWanted();
+    if (!m_pages) {
+        emit startRecordSwitched(m_settings.cbKidouKiroku);
+        emit timerSwitched(m_settings.cbJigen);
+        emit clockCorrectionSwitched(m_settings.cbTShuusei);
+        return;
+    }
     m_excel->setChecked(m_settings.cbExcel);
     m_jikoku->setChecked(m_settings.cbJikoku);
     m_basic->showValues();
     m_calendar->showValues();
     m_functions->showValues();
+}
+
+bool SettingsPage::zunboWanted() const {
+    if (m_functions)
+        return m_functions->zunboWanted();
+    return !m_offer || m_offer->zunboFound;
+}
+
+void SettingsPage::offerFeatures(bool zunboFound, bool pomtaFound, bool timeFeature) {
+    m_offer = FeatureOffer{zunboFound, pomtaFound, timeFeature};
+    if (m_functions)
+        m_functions->offerFeatures(zunboFound, pomtaFound, timeFeature);
+}
+
+void SettingsPage::resetDataFolder(const std::string& folderAtStart, const QString& programFolder) {
+    m_programFolder = programFolder;
+    if (m_basic)
+        m_basic->dataFolder()->reset(folderAtStart, programFolder);
+    else
+        m_change.reset(folderAtStart);
+}
+
+void SettingsPage::cancelPendingChange() {
+    if (m_basic)
+        m_basic->dataFolder()->cancelPending();
+}
+
+void SettingsPage::setAutoCorrectionEnabled(bool enabled) {
+    m_autoCorrectionEnabled = enabled;
+    if (m_functions)
+        m_functions->autoCorrection()->setEnabled(enabled);
 }
 
 } // namespace rekko

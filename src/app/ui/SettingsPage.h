@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings page tsSettei: sub-pages "基本", "暦", "機能" and the always hidden "管理".
+// The settings page tsSettei: sub-pages "基本", "暦", "機能" and the always hidden "管理", made the first time the page
+// is needed, so that a start that never opens it does not pay for them.
 #pragma once
 
 #include "BasicSettingsPage.h"
@@ -12,29 +13,71 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include <optional>
+
 namespace rekko {
 
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    // Each change of a control is written through to its key of settings.
+    // Each change of a control is written through to its key of settings. Until the sub-pages are made, the page
+    // reports its switches from the settings and keeps what the start gives it for them.
     SettingsPage(DataFolderChange& change, Settings& settings, QWidget* parent = nullptr);
 
-    BasicSettingsPage* basic() const { return m_basic; }
-    CalendarSettingsPage* calendar() const { return m_calendar; }
-    FunctionSettingsPage* functions() const { return m_functions; }
+    // Makes the sub-pages, showing the settings and what the start gave the page; nothing once they exist.
+    void build();
+    bool built() const { return m_pages != nullptr; }
+    // The sub-pages, made when they do not exist yet.
+    BasicSettingsPage* basic();
+    CalendarSettingsPage* calendar();
+    FunctionSettingsPage* functions();
 
-    // Shows the values of the settings, as read from the settings file.
+    // Shows the values of the settings, as read from the settings file, and reports the switches they set.
     void showValues();
+    // Answers whether cbZunbo asks for the diary program to be looked for (a control without a key, checked until
+    // the sibling lookup says otherwise).
+    bool zunboWanted() const;
+    // Shows what the sibling lookup and the feature switches allow (FunctionSettingsPage::offerFeatures).
+    void offerFeatures(bool zunboFound, bool pomtaFound, bool timeFeature);
+    // Starts the data-folder change over from the folder at start, and shows the program folder.
+    void resetDataFolder(const std::string& folderAtStart, const QString& programFolder);
+    // Cancels a pending data-folder change, as leaving the page does.
+    void cancelPendingChange();
+    // Enables or disables cbTShuusei (disabled while the function tick runs).
+    void setAutoCorrectionEnabled(bool enabled);
+
+signals:
+    // cbKidouKiroku was switched by the user or by reading the settings.
+    void startRecordSwitched(bool on);
+    // The user clicked cbKidouKiroku: the record follows it.
+    void startRecordClicked(bool on);
+    // cbMemo was switched by the user or by reading the settings: the memo tab shows or hides.
+    void memoSwitched(bool on);
+    // cbJigen was switched by the user or by reading the settings.
+    void timerSwitched(bool on);
+    // cbTShuusei was switched by the user or by reading the settings.
+    void clockCorrectionSwitched(bool on);
+    // The user switched cbRokuyo: the calendars show or hide the rokuyo at once.
+    void rokuyoSwitched(bool on);
 
 private:
+    struct FeatureOffer {
+        bool zunboFound;
+        bool pomtaFound;
+        bool timeFeature;
+    };
+
+    DataFolderChange& m_change;
     Settings& m_settings;
-    QTabWidget* m_pages;
-    BasicSettingsPage* m_basic;
-    CalendarSettingsPage* m_calendar;
-    FunctionSettingsPage* m_functions;
-    QCheckBox* m_excel;
-    QCheckBox* m_jikoku;
+    std::optional<FeatureOffer> m_offer;
+    std::optional<QString> m_programFolder;
+    bool m_autoCorrectionEnabled = true;
+    QTabWidget* m_pages = nullptr;
+    BasicSettingsPage* m_basic = nullptr;
+    CalendarSettingsPage* m_calendar = nullptr;
+    FunctionSettingsPage* m_functions = nullptr;
+    QCheckBox* m_excel = nullptr;
+    QCheckBox* m_jikoku = nullptr;
 };
 
 } // namespace rekko

@@ -4,7 +4,17 @@
 
 #include "platform/StartLock.h"
 
-#include <QLocalSocket>
+#include <QDir>
+#include <QFile>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace rekko {
 
@@ -12,51 +22,151 @@ namespace {
 
 constexpr int kTimeoutMs = 1000;
 constexpr char kWakeByte = 'W';
+constexpr int kBacklog = 50;
+
+// Returns the address of a socket path, nothing when the path is too long for one.
+std::optional<sockaddr_un> AddressOf(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (name.isEmpty() || static_cast<size_t>(name.size()) >= sizeof address.sun_path)
+        return std::nullopt;
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    return address;
+}
+
+// Waits until the descriptor is ready for events; false on a timeout or an error.
+bool WaitFor(int fd, short events) {
+    pollfd waiting{fd, events, 0};
+    int ready = 0;
+    do
+        ready = ::poll(&waiting, 1, kTimeoutMs);
+    while (ready < 0 && errno == EINTR);
+    return ready > 0 && (waiting.revents & events) != 0;
+}
+
+// A stream socket connected to the endpoint of a title, closed with the object; fd is -1 when nobody answers there.
+class Connection {
+public:
+    explicit Connection(const std::string& title) {
+        const auto address = AddressOf(InstanceEndpointPath(title));
+        if (!address)
+            return;
+        m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (m_fd < 0)
+            return;
+        const auto* raw = reinterpret_cast<const sockaddr*>(&*address);
+        if (::connect(m_fd, raw, sizeof *address) == 0)
+            return;
+        int error = 0;
+        socklen_t size = sizeof error;
+        const bool pending = errno == EAGAIN || errno == EINPROGRESS;
+        if (!pending || !WaitFor(m_fd, POLLOUT) || ::getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0 ||
+            error != 0)
+            close();
+    }
+    ~Connection() { close(); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    int fd() const { return m_fd; }
+
+private:
+    void close() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+
+    int m_fd = -1;
+};
 
 } // namespace
 
 QString InstanceEndpointPath(const std::string& title) {
     const auto folder = RuntimeFolder();
     const QString name = QString::fromStdString(title);
-    return folder.empty() ? name : QString::fromStdString(folder.string()) + "/" + name;
+    // Without a runtime folder the name goes to the temporary folder, as a bare socket name always has.
+    return (folder.empty() ? QDir::tempPath() : QString::fromStdString(folder.string())) + "/" + name;
 }
 
 bool LocalInstanceRegistry::exists(const std::string& title) {
-    QLocalSocket socket;
-    socket.connectToServer(InstanceEndpointPath(title));
-    const bool connected = socket.waitForConnected(kTimeoutMs);
-    socket.abort();
-    return connected;
+    return Connection(title).fd() >= 0;
 }
 
 bool LocalInstanceRegistry::wake(const std::string& title) {
-    QLocalSocket socket;
-    socket.connectToServer(InstanceEndpointPath(title));
-    if (!socket.waitForConnected(kTimeoutMs))
+    const Connection connection(title);
+    if (connection.fd() < 0)
         return false;
-    const bool sent = socket.write(&kWakeByte, 1) == 1 && socket.waitForBytesWritten(kTimeoutMs);
-    socket.disconnectFromServer();
-    return sent;
+    ssize_t sent = 0;
+    do
+        sent = ::send(connection.fd(), &kWakeByte, 1, MSG_NOSIGNAL);
+    while (sent < 0 &&
+           (errno == EINTR || ((errno == EAGAIN || errno == EWOULDBLOCK) && WaitFor(connection.fd(), POLLOUT))));
+    return sent == 1;
 }
 
-InstanceEndpoint::InstanceEndpoint(const std::string& title, QObject* parent) : QObject(parent) {
-    const QString path = InstanceEndpointPath(title);
-    if (!m_server.listen(path) && m_server.serverError() == QAbstractSocket::AddressInUseError &&
-        !LocalInstanceRegistry().exists(title)) {
-        QLocalServer::removeServer(path);
-        m_server.listen(path);
+InstanceEndpoint::InstanceEndpoint(const std::string& title, QObject* parent)
+    : QObject(parent), m_path(InstanceEndpointPath(title)) {
+    const auto address = AddressOf(m_path);
+    if (!address)
+        return;
+    const auto bound = [&address] {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (fd < 0)
+            return -1;
+        const auto* raw = reinterpret_cast<const sockaddr*>(&*address);
+        if (::bind(fd, raw, sizeof *address) == 0 && ::listen(fd, kBacklog) == 0)
+            return fd;
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    };
+    m_listener = bound();
+    // The path is taken: by a live endpoint, which keeps it, or by a socket a crash left behind, which goes.
+    if (m_listener < 0 && errno == EADDRINUSE && !LocalInstanceRegistry().exists(title)) {
+        QFile::remove(m_path);
+        m_listener = bound();
     }
-    connect(&m_server, &QLocalServer::newConnection, this, &InstanceEndpoint::accept);
+    if (m_listener < 0)
+        return;
+    auto* notifier = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &InstanceEndpoint::accept);
+}
+
+InstanceEndpoint::~InstanceEndpoint() {
+    // The listener and the connections still open each have their notifier.
+    for (const QSocketNotifier* notifier : findChildren<QSocketNotifier*>())
+        ::close(static_cast<int>(notifier->socket()));
+    if (listening())
+        QFile::remove(m_path);
 }
 
 void InstanceEndpoint::accept() {
-    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (socket->readAll().contains(kWakeByte))
-                emit woken();
-        });
+    int connection = -1;
+    while ((connection = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+        auto* notifier = new QSocketNotifier(connection, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this, notifier] { read(notifier); });
     }
+}
+
+void InstanceEndpoint::read(QSocketNotifier* notifier) {
+    const int connection = static_cast<int>(notifier->socket());
+    char buffer[64];
+    ssize_t got = 0;
+    bool wakeUp = false;
+    while ((got = ::recv(connection, buffer, sizeof buffer, 0)) > 0)
+        wakeUp = wakeUp || std::memchr(buffer, kWakeByte, static_cast<size_t>(got)) != nullptr;
+    if (got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
+        // The other side is done: the connection goes.
+        notifier->setEnabled(false);
+        notifier->setParent(nullptr);
+        notifier->deleteLater();
+        ::close(connection);
+    }
+    if (wakeUp)
+        emit woken();
 }
 
 } // namespace rekko

@@ -5,8 +5,8 @@
 
 #include "platform/InstanceRegistry.h"
 
-#include <QLocalServer>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 
 #include <string>
@@ -24,21 +24,28 @@ public:
 };
 
 // Answers to a window title while it lives and emits woken() for every wake-up. A stale socket left by a crash is
-// replaced; an endpoint another live process answers on is left to it (listening() is then false).
+// replaced; an endpoint another live process answers on is left to it (listening() is then false). Plain Unix
+// sockets under the event loop's notifiers: the start does not load a network library for one byte.
 class InstanceEndpoint : public QObject {
     Q_OBJECT
 public:
     explicit InstanceEndpoint(const std::string& title, QObject* parent = nullptr);
+    ~InstanceEndpoint() override;
+    InstanceEndpoint(const InstanceEndpoint&) = delete;
+    InstanceEndpoint& operator=(const InstanceEndpoint&) = delete;
 
-    bool listening() const { return m_server.isListening(); }
+    bool listening() const { return m_listener >= 0; }
 
 signals:
     void woken();
 
 private:
     void accept();
+    // Reads what a connection sent, a wake-up byte among it; closes the connection once the other side has.
+    void read(QSocketNotifier* notifier);
 
-    QLocalServer m_server;
+    QString m_path;
+    int m_listener = -1;
 };
 
 } // namespace rekko

@@ -42,7 +42,9 @@ struct Fixture {
     MainController controller{program.path(), startup.path(), clock, dialogs, program / "rescue"};
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(controller, dialogs);
 
+    // Finds a control by name; the settings page makes its controls first.
     template <class T> T* find(const char* name) const {
+        window->settingsPage()->build();
         T* found = window->findChild<T*>(name);
         if (!found)
             qWarning("no control named %s", name);
@@ -72,6 +74,10 @@ private slots:
         Fixture f;
         f.program.write("Sorel.ini", fixtureSettings(f.data.path()));
         QVERIFY(f.window->start({}, f.programs.path()));
+        // The switches reach the menus before the settings page is made, on its first opening.
+        QVERIFY(f.window->menus()->actions().startRecord->isEnabled());
+        QVERIFY(f.window->menus()->actions().clockCorrection->isEnabled());
+        QVERIFY(!f.window->settingsPage()->built());
         QCOMPARE(f.find<QLineEdit>("edtKidouGyou")->text(), QString("50"));
         QCOMPARE(f.find<QComboBox>("cbTimer")->currentText(), QString("20"));
         QCOMPARE(f.window->pos(), QPoint(120, 40));
