@@ -27,7 +27,7 @@ bool MainTick::visible() const {
 
 ShownPage MainTick::shownPage() const {
     const QWidget* page = m_window.pages()->currentWidget();
-    if (page == m_window.yearPage())
+    if (page == m_window.yearLink()->tab())
         return ShownPage::Year;
     if (page == m_window.settingsPage())
         return ShownPage::Settings;
@@ -66,7 +66,7 @@ void MainTick::redraw() {
 }
 
 void MainTick::refreshYearView() {
-    m_window.yearPage()->refreshToday();
+    m_window.yearLink()->refreshToday();
 }
 
 SaveReport MainTick::saveAll() {

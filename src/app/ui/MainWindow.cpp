@@ -69,8 +69,7 @@ void MainWindow::buildPages() {
     m_sequence.attachMonthPage(m_monthView->stores(), *m_monthView);
     // The year page takes its rules from the month grid and jumps to months in it.
     m_yearLink = new YearPageLink(m_controller.clock(), m_dialogs, settings, m_pages, *m_monthView);
-    m_year = m_yearLink->page();
-    m_pages->insertTab(1, m_year, QStringLiteral("年"));
+    m_pages->insertTab(1, m_yearLink->tab(), QStringLiteral("年"));
     m_memoLink = new MemoPageLink(m_controller, m_dialogs, m_pages);
     m_memo = m_memoLink->page();
     m_pages->addTab(m_memo, QStringLiteral("メモ"));
@@ -163,7 +162,7 @@ void MainWindow::wireCommands() {
 void MainWindow::wireYearAndMemo() {
     const MainMenuActions& actions = m_menu->actions();
     connect(actions.dayCount, &QAction::triggered, m_yearLink, &YearPageLink::showDayCount);
-    connect(m_settings, &SettingsPage::rokuyoSwitched, m_year, &YearPage::setShowRokuyo);
+    connect(m_settings, &SettingsPage::rokuyoSwitched, m_yearLink, &YearPageLink::setShowRokuyo);
     for (const auto& [action, view] :
          {std::pair{actions.memo, MemoView::Memo}, std::pair{actions.readMe, MemoView::ReadMe},
           std::pair{actions.usage, MemoView::Usage}, std::pair{actions.latest, MemoView::VersionHistory}})

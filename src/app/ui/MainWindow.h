@@ -51,7 +51,9 @@ public:
     MonthPage* monthPage() const { return m_month; }
     MonthView* monthView() const { return m_monthView; }
     SettingsPage* settingsPage() const { return m_settings; }
-    YearPage* yearPage() const { return m_year; }
+    YearPageLink* yearLink() const { return m_yearLink; }
+    // The year page, made when it does not exist yet.
+    YearPage* yearPage() const { return m_yearLink->page(); }
     MemoPage* memoPage() const { return m_memo; }
     MainMenu* menus() const { return m_menu; }
     MainStatusBar* status() const { return m_status; }
@@ -130,7 +132,6 @@ private:
     MonthPage* m_month = nullptr;
     MonthView* m_monthView = nullptr;
     YearPageLink* m_yearLink = nullptr;
-    YearPage* m_year = nullptr;
     SettingsPage* m_settings = nullptr;
     MemoPageLink* m_memoLink = nullptr;
     MemoPage* m_memo = nullptr;

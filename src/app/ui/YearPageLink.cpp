@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The year page's place in the main window: stored values, rules, today and the jump to a month.
+// The year page's place in the main window: its making, stored values, rules, today and the jump to a month.
 #include "YearPageLink.h"
+
+#include "calendar/Julius.h"
+
+#include <QEvent>
+#include <QVBoxLayout>
 
 namespace rekko {
 
@@ -14,8 +19,44 @@ YearPageSettings storedValues(const Settings& s) {
 
 YearPageLink::YearPageLink(const Clock& clock, Dialogs& dialogs, Settings& settings, QTabWidget* pages,
                            MonthView& monthView)
-    : QObject(pages), m_settings(settings), m_pages(pages), m_monthView(monthView),
-      m_page(new YearPage(clock, dialogs, *this, pages)) {
+    : QObject(pages), m_clock(clock), m_dialogs(dialogs), m_settings(settings), m_pages(pages), m_monthView(monthView),
+      m_tab(new QWidget(pages)) {
+    auto* layout = new QVBoxLayout(m_tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    // The tab is shown before the tab widget moves the focus onto it, so the page made here takes the focus as it
+    // would have from the start.
+    m_tab->installEventFilter(this);
+    connect(pages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (m_page && m_pages->widget(index) == m_tab)
+            followSettings();
+    });
+    connect(&monthView, &MonthView::specialDaysChanged, this, [this] {
+        m_rulesChanged = true;
+        if (m_page)
+            takeRules();
+    });
+}
+
+YearPage* YearPageLink::page() {
+    build();
+    return m_page;
+}
+
+bool YearPageLink::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_tab && event->type() == QEvent::Show)
+        build();
+    return QObject::eventFilter(watched, event);
+}
+
+void YearPageLink::build() {
+    if (m_page)
+        return;
+    m_page = new YearPage(m_clock, m_dialogs, *this, m_tab);
+    m_tab->layout()->addWidget(m_page);
+    if (m_tab->isVisible()) {
+        m_tab->layout()->activate();
+        m_page->show();
+    }
     // Every change of a stored value goes into the settings at once, as the settings page's controls do.
     const YearPageControls& c = m_page->controls();
     const DayCountControls& d = c.tsNisuu->controls();
@@ -26,23 +67,36 @@ YearPageLink::YearPageLink(const Clock& clock, Dialogs& dialogs, Settings& setti
     connect(c.SpHajimariTuki, &QSpinBox::valueChanged, this, &YearPageLink::storeSettings);
     connect(d.cbKeisan, &QCheckBox::toggled, this, &YearPageLink::storeSettings);
     connect(c.pcNen, &QTabWidget::currentChanged, this, &YearPageLink::storeSettings);
-    connect(pages, &QTabWidget::currentChanged, this, [this](int index) {
-        if (m_pages->widget(index) == m_page)
-            followSettings();
-    });
-    connect(&monthView, &MonthView::specialDaysChanged, this, &YearPageLink::takeRules);
+
+    // The page took today from the clock when made; the rest is what it was given before.
+    if (m_startDay)
+        applySettings();
+    if (m_startDay || m_rulesChanged)
+        takeRules();
+    if (m_showRokuyo)
+        m_page->setShowRokuyo(*m_showRokuyo);
+    if (m_startDay)
+        m_page->showYearAtStart(*m_startDay);
+    if (m_dayCountDay)
+        m_page->startDayCount(*m_dayCountDay);
 }
 
 void YearPageLink::showYearAtStart() {
+    m_startDay = today();
+    m_showRokuyo = m_settings.cbRokuyo;
+    if (!m_page)
+        return;
     applySettings();
     m_page->refreshToday();
     takeRules();
-    m_page->setShowRokuyo(m_settings.cbRokuyo);
-    m_page->showYearAtStart();
+    m_page->setShowRokuyo(*m_showRokuyo);
+    m_page->showYearAtStart(*m_startDay);
 }
 
 void YearPageLink::startDayCount() {
-    m_page->startDayCount();
+    m_dayCountDay = today();
+    if (m_page)
+        m_page->startDayCount(*m_dayCountDay);
 }
 
 void YearPageLink::jumpToMonth(std::string_view yyyymm) {
@@ -51,8 +105,20 @@ void YearPageLink::jumpToMonth(std::string_view yyyymm) {
 }
 
 void YearPageLink::showDayCount() {
-    m_pages->setCurrentWidget(m_page);
+    build();
+    m_pages->setCurrentWidget(m_tab);
     m_page->showDayCount();
+}
+
+void YearPageLink::setShowRokuyo(bool on) {
+    m_showRokuyo = on;
+    if (m_page)
+        m_page->setShowRokuyo(on);
+}
+
+void YearPageLink::refreshToday() {
+    if (m_page)
+        m_page->refreshToday();
 }
 
 void YearPageLink::takeRules() {
@@ -83,6 +149,10 @@ void YearPageLink::followSettings() {
     const int stored = static_cast<int>(FirstMonthRuleOf(m_settings.rgYFirstMonth));
     if (shown.rgYFirstMonth != stored || shown.SpHajimariTuki != m_settings.SpHajimariTuki)
         applySettings();
+}
+
+int32_t YearPageLink::today() const {
+    return DateTimeToJuliusDay(m_clock.now());
 }
 
 } // namespace rekko

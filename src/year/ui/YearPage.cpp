@@ -152,8 +152,8 @@ void YearPage::showYear(int32_t year) {
     m_c.FramSpeedBtn16->setPalette(shown);
 }
 
-void YearPage::showYearAtStart() {
-    showYear(YearAtStart(m_controller.rule(), m_controller.specialMonth(), DecodeJuliusDay(today())));
+void YearPage::showYearAtStart(int32_t day) {
+    showYear(YearAtStart(m_controller.rule(), m_controller.specialMonth(), DecodeJuliusDay(day)));
 }
 
 void YearPage::applyTypedYear() {
@@ -228,10 +228,9 @@ void YearPage::refreshToday() {
     }
 }
 
-void YearPage::startDayCount() {
-    const int32_t now = today();
-    m_c.tsNisuu->setDate(DateSlot::Start, now);
-    m_c.tsNisuu->setDate(DateSlot::End, now);
+void YearPage::startDayCount(int32_t day) {
+    m_c.tsNisuu->setDate(DateSlot::Start, day);
+    m_c.tsNisuu->setDate(DateSlot::End, day);
     m_c.tsNisuu->compute();
 }
 

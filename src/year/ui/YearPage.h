@@ -70,12 +70,12 @@ public:
     // Takes today from the clock again (for the date rollover) and redraws.
     void refreshToday();
 
-    // Shows the year that holds today under the first-month rule.
-    void showYearAtStart();
+    // Shows the year that holds the day under the first-month rule.
+    void showYearAtStart(int32_t day);
     // Shows a year from the first month, sets every calendar to the 1st of its month, its label and the span.
     void showYear(int32_t year);
-    // Sets both dates of the calculator to today and counts once.
-    void startDayCount();
+    // Sets both dates of the calculator to the day and counts once.
+    void startDayCount(int32_t day);
     // Shows the day-count sub-page with "開始日" selected (menu "日数計算(&N)").
     void showDayCount();
 

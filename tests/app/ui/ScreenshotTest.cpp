@@ -120,7 +120,7 @@ private slots:
         const TextLines anniversaries = ReadTextFile(test::TestDataDir() / "sample" / "Sday.myc").value();
         page.setRules(test::ToQStringList(BuiltinHolidayList()), test::ToQStringList(anniversaries.lines()), true);
         page.showYear(2026);
-        page.startDayCount();
+        page.startDayCount(EncodeJuliusDay(2026, 5, 20));
         page.resize(776, 700);
         page.show();
         test::SaveScreenshot(page, "year-page-2026");

@@ -94,10 +94,15 @@ protected:
 
 TEST_F(YearMemoFlow, ASmallCalendarOpensItsMonthAndTheMenuFeedsTheDayCount) {
     begin("pcNen=0\r\ncbKeisan=1\r\n");
-    YearPage* year = window->yearPage();
+    // The page is made when its tab is first shown, with what the start gave it.
+    QWidget* yearTab = window->yearLink()->tab();
+    EXPECT_FALSE(window->yearLink()->built());
+    YearPage* year = nullptr;
     Drive([&] {
-        test::Click(tabOnScreen(year));
-        ASSERT_TRUE(WaitUntil([&] { return currentPage() == year; }));
+        test::Click(tabOnScreen(yearTab));
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == yearTab; }));
+        year = OnGui([&] { return window->yearLink()->built() ? window->yearPage() : nullptr; });
+        ASSERT_NE(year, nullptr);
         EXPECT_EQ(OnGui([&] { return year->controls().lblYM->text(); }), QString("2026/1 - 2026/12"));
         // The calendars hold the month grid's anniversaries, read from the sample's "Sday.myc".
         EXPECT_EQ(OnGui([&] { return year->controls().SeMCalendar[0]->SpecialDayList(); }),
@@ -111,7 +116,7 @@ TEST_F(YearMemoFlow, ASmallCalendarOpensItsMonthAndTheMenuFeedsTheDayCount) {
         EXPECT_EQ(OnGui([&] { return window->monthView()->grid()->grid().Month(); }), 5);
 
         menuCommand("mnHyouji", "mmNissuu");
-        ASSERT_TRUE(WaitUntil([&] { return currentPage() == year; }));
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == yearTab; }));
         EXPECT_EQ(OnGui([&] { return year->controls().pcNen->currentWidget(); }), year->controls().tsNisuu);
         test::Click(dayOnScreen(0, EncodeJuliusDay(2026, 1, 10)));
         ASSERT_TRUE(

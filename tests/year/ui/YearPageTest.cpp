@@ -54,7 +54,7 @@ private slots:
         YearPageSettings settings;
         settings.rgYFirstMonth = 1;
         f.page.apply(settings);
-        f.page.showYearAtStart();
+        f.page.showYearAtStart(jd(2024, 3, 15));
         QCOMPARE(f.c.lblYM->text(), QString("2023/4 - 2024/3"));
         QCOMPARE(f.c.SeMCalendar[0]->JuliusDay(), jd(2023, 4, 1));
         QCOMPARE(f.c.SeMCalendar[11]->JuliusDay(), jd(2024, 3, 1));
@@ -70,7 +70,7 @@ private slots:
     void dayCountFromClicksWithAndWithoutAutomaticCalculation() {
         Fixture f;
         f.page.showYear(2024);
-        f.page.startDayCount();
+        f.page.startDayCount(jd(2024, 3, 15));
         QCOMPARE(f.c.tsNisuu->controls().lblNissuu->text(), QString("0日"));
         f.page.showDayCount();
         const DayCountControls& d = f.c.tsNisuu->controls();
@@ -105,7 +105,7 @@ private slots:
 
     void upDownsCarryAndImpossibleDatesAreRefused() {
         Fixture f;
-        f.page.startDayCount();
+        f.page.startDayCount(jd(2024, 3, 15));
         const DayCountControls& d = f.c.tsNisuu->controls();
         d.date2[2]->setValue(31);
         d.date2[1]->setValue(12);
