@@ -58,12 +58,17 @@ std::vector<std::pair<size_t, size_t>> lineSpans(std::string_view text) {
     return spans;
 }
 
+// Returns where the text of a file's bytes ends: at the end-of-file mark 0x1A, or at the end. 0x1A, CR and LF are
+// never the second byte of a code page 932 character, so the end of the text and the lines can be found in the bytes
+// and in the decoded text alike, and the n-th line of one is the n-th of the other.
+size_t endOfText(std::string_view bytes) {
+    return std::min(bytes.find('\x1A'), bytes.size());
+}
+
 } // namespace
 
 TextLines ParseTextBytes(std::string_view bytes) {
-    // 0x1A, CR and LF are never the second byte of a code page 932 character, so the end of the text and the lines
-    // can be found in the bytes and in the decoded text alike, and the n-th line of one is the n-th of the other.
-    const size_t mark = std::min(bytes.find('\x1A'), bytes.size());
+    const size_t mark = endOfText(bytes);
     TextLines result;
     result.m_bytes.assign(bytes.substr(0, mark));
     result.m_tail.assign(bytes.substr(mark));
@@ -75,7 +80,7 @@ TextLines ParseTextBytes(std::string_view bytes) {
 }
 
 std::vector<std::string_view> LineBytes(std::string_view bytes) {
-    const std::string_view text = bytes.substr(0, std::min(bytes.find('\x1A'), bytes.size()));
+    const std::string_view text = bytes.substr(0, endOfText(bytes));
     std::vector<std::string_view> lines;
     for (const auto& [start, length] : lineSpans(text))
         lines.push_back(text.substr(start, length));
