@@ -1,19 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grid's mouse-press rule and state fields, the lane under a hit line, cell marks and deleting a period.
+// The month steps of the calendar base, which lower the day to the month's last; the grid's mouse-press rule and
+// state fields, the lane under a hit line, cell marks and deleting a period.
 #include "controls/MonthGrid.h"
-
 #include "calendar/Julius.h"
+#include "controls/CustomCalendar.h"
 
 #include "ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
-
 #include <tuple>
 
 namespace rekko {
 namespace {
 
 const auto jd = EncodeJuliusDay;
+
+TEST(CustomCalendar, MonthStepsLowerTheDayToTheMonthsLast) {
+    CustomCalendar calendar(jd(2001, 1, 31));
+    EXPECT_TRUE(calendar.nextMonth());
+    EXPECT_EQ(calendar.JuliusDay(), jd(2001, 2, 28));
+    calendar.setJuliusDay(jd(2000, 3, 31));
+    calendar.previousMonth();
+    EXPECT_EQ(calendar.JuliusDay(), jd(2000, 2, 29));
+    calendar.goToYearMonth(2001, 0, 31);
+    EXPECT_EQ(calendar.JuliusDay(), jd(2000, 12, 31));
+    calendar.goToYearMonth(2001, 9, 31);
+    EXPECT_EQ(calendar.JuliusDay(), jd(2001, 9, 30));
+    // Across the reform: 1582-11-14 back one month is a day of the gap.
+    calendar.setJuliusDay(jd(1582, 11, 14));
+    EXPECT_THROW(calendar.previousMonth(), EJuliusError);
+}
 
 // July 2001 in an 840 x 600 client with the main window's settings; the grid starts on Sunday 2001-06-24.
 class GridPress : public ::testing::Test {

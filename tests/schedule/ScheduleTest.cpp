@@ -152,8 +152,7 @@ TEST(Anniversary, EveryCharacterOfTheCommaTextRuleReadsBack) {
         ASSERT_EQ(lines.size(), 1u) << typed;
         EXPECT_EQ(SplitCommaText(lines[0]).size(), 7u) << lines[0];
         const Anniversary back = FindAnniversary(lines, 5, 3);
-        EXPECT_EQ(back.text, shown) << lines[0];
-        EXPECT_EQ(back.firstYear, "2000");
+        EXPECT_EQ(std::pair(back.text, back.firstYear), std::pair(std::string(shown), std::string("2000"))) << lines[0];
         // The calendar reads the line as the anniversary of that day.
         DayRules rules;
         ASSERT_TRUE(rules.setSpecialDayList(lines));
@@ -168,7 +167,9 @@ TEST(ScheduleDialogRules, HeadingShowsDateAndColouredWeekday) {
     // 2000-06-04 was a Sunday, 2000-06-10 a Saturday, 2000-06-07 a Wednesday.
     EXPECT_EQ(DateLineOf(EncodeJuliusDay(2000, 6, 4)), "2000. 6. 4");
     EXPECT_EQ(WeekdayLineOf(EncodeJuliusDay(2000, 6, 4)).text, "（ 日曜日 ）");
+
     const auto colour = [](int day) { return WeekdayLineOf(EncodeJuliusDay(2000, 6, day)).colour; };
+
     EXPECT_EQ(std::tuple(colour(4), colour(10), colour(7)), std::tuple(clRed, clBlue, clWindowText));
 }
 

@@ -38,10 +38,6 @@ QIcon RedIcon() {
     return QIcon(pixmap);
 }
 
-void Xdotool(const QStringList& arguments) {
-    QCOMPARE(QProcess::execute("xdotool", arguments), 0);
-}
-
 // Answers whether the tray host shows the icon where it stays: Qt's icon widget is exposed once it is docked, and
 // the host may still move it while its panel grows.
 bool IconDocked(QtTray& tray) {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the X11 tests read from the X server: a window's WM_STATE, and whether a window manager manages new windows.
+// What the X11 tests read from the X server (a window's WM_STATE, whether a window manager manages new windows), and
+// input sent through xdotool.
 #pragma once
 
 #include <QGuiApplication>
+#include <QProcess>
 #include <QTest>
 #include <QWidget>
 
@@ -60,6 +62,11 @@ inline bool WaitForWindowManager() {
         probe.hide();
     }
     return false;
+}
+
+// Runs xdotool with the arguments; a failure fails the test function.
+inline void Xdotool(const QStringList& arguments) {
+    QCOMPARE(QProcess::execute("xdotool", arguments), 0);
 }
 
 } // namespace rekko::test

@@ -3,15 +3,12 @@
 // client holds is refused and nothing of it is kept; released keys are free again.
 #include "platform/ui/X11GlobalHotkeys.h"
 
-#include <QProcess>
-#include <QTest>
+#include "X11Desktop.h"
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 #include <memory>
 
 using namespace rekko;
+using test::Xdotool;
 
 namespace {
 
@@ -32,10 +29,10 @@ public:
     // Grabs Ctrl+F12 with the extra modifiers; answers whether the server agreed.
     bool grabControlF12(uint16_t extraModifiers = 0) {
         const uint8_t f12 = X11GlobalHotkeys::KeycodeOf(m_connection, HotkeyKey::ControlF12);
-        xcb_generic_error_t* error = xcb_request_check(
-            m_connection,
-            xcb_grab_key_checked(m_connection, 1, xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root,
-                                 XCB_MOD_MASK_CONTROL | extraModifiers, f12, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        xcb_generic_error_t* error =
+            xcb_request_check(m_connection, xcb_grab_key_checked(m_connection, 1, test::RootOf(m_connection),
+                                                                 XCB_MOD_MASK_CONTROL | extraModifiers, f12,
+                                                                 XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
         std::free(error);
         return error == nullptr;
     }
@@ -43,10 +40,6 @@ public:
 private:
     xcb_connection_t* m_connection;
 };
-
-void Xdotool(const QStringList& arguments) {
-    QCOMPARE(QProcess::execute("xdotool", arguments), 0);
-}
 
 } // namespace
 

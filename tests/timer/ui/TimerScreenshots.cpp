@@ -5,6 +5,7 @@
 #include "FakeClock.h"
 #include "Pictures.h"
 #include "ScriptedDialogs.h"
+#include "X11Desktop.h"
 
 #include <QProcess>
 #include <QScreen>
@@ -64,18 +65,7 @@ class TimerScreenshots : public QObject {
 private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-        // openbox announces itself before it manages windows, and a window mapped in between stays unmapped: a
-        // probe window is shown again until the manager has taken it.
-        QWidget probe;
-        probe.resize(10, 10);
-        bool managed = false;
-        for (int attempt = 0; attempt < 20 && !managed; ++attempt) {
-            probe.show();
-            managed =
-                QTest::qWaitFor([&] { return windowState(probe, "WM_STATE").contains("window state: Normal"); }, 1000);
-            probe.hide();
-        }
-        QVERIFY2(managed, "no window manager");
+        QVERIFY2(test::WaitForWindowManager(), "no window manager");
     }
 
     void settingWaitingAndAlert() {

@@ -1,20 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The diary link read back as the diary program reads it, a semaphore left taken by a crashed reader, and a memory
-// object that records another data size.
+// Working with other programs. A detached program runs and leaves no child to reap, a program that cannot run is
+// reported; opening a document answers whether xdg-open could be started. The diary link is read back as the diary
+// program reads it, also with a semaphore left taken by a crashed reader and a memory object of another data size.
 #include "platform/DiaryLink.h"
+#include "platform/OpenDocument.h"
+#include "platform/ProgramStarter.h"
 
-#include <gtest/gtest.h>
+#include "TempDir.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
 #include <semaphore.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace rekko {
 namespace {
+
+TEST(DetachedProgramStarter, StartsTheProgramLeavesNoChildBehindAndReportsWhatCannotRun) {
+    test::TempDir folder;
+    const auto done = folder / "done";
+    DetachedProgramStarter starter;
+    ASSERT_TRUE(starter.start("/bin/sh", {"-c", "echo \"$PPID $1\" > \"$0\"", done.string(), "two words"}));
+    for (int i = 0; i < 200 && !std::filesystem::exists(done); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const std::string written = folder.read("done");
+    EXPECT_NE(written.find(" two words\n"), std::string::npos) << written;
+    EXPECT_NE(written.rfind(std::to_string(getpid()) + " ", 0), 0u) << "the program is not our child";
+
+    const Status missing = starter.start(folder / "Zunbo", {});
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().path, (folder / "Zunbo").string());
+    EXPECT_FALSE(starter.start(folder.write("Pomta", "text"), {}));
+    // Nothing is left for this process to reap.
+    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+    EXPECT_EQ(errno, ECHILD);
+}
+
+TEST(OpenDocument, HandsTheNameToXdgOpenAndAnswersFalseWithoutIt) {
+    test::TempDir dir;
+    const auto fake =
+        dir.write("xdg-open",
+                  "#!/bin/sh\necho \"$1\" > \"${0%/*}/opened.tmp\" && mv \"${0%/*}/opened.tmp\" \"${0%/*}/opened\"\n");
+    ::chmod(fake.c_str(), 0755);
+    const std::string path = std::getenv("PATH");
+    ::setenv("PATH", (dir.path().string() + ":/usr/bin:/bin").c_str(), 1);
+    EXPECT_TRUE(OpenDocument("https://example.invalid/a b"));
+    ::setenv("PATH", (dir / "none").c_str(), 1);
+    EXPECT_FALSE(OpenDocument("HelpRekk.html"));
+    // The fake runs in the background; wait briefly for it to write.
+    for (int i = 0; i < 200 && !std::filesystem::exists(dir / "opened"); ++i)
+        ::usleep(10'000);
+    EXPECT_EQ(dir.read("opened"), "https://example.invalid/a b\n");
+    ::setenv("PATH", path.c_str(), 1);
+}
 
 // Names of this test process, so that neither a real diary link nor a parallel run is touched.
 class DiaryNames : public ::testing::Test {

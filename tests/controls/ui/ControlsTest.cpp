@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month grid widget offscreen: redraws checked in the image pixels, period bars drawn, selected and deleted.
+// The calendar controls offscreen: the month grid's redraws checked in the image pixels, period bars drawn, selected
+// and deleted; Enter in a combo box without a right neighbour moves on and reaches the dialog's default button.
+#include "controls/ui/TSeComboBox.h"
+#include "controls/ui/TSeEdit.h"
 #include "controls/ui/TSeMCal.h"
 
 #include "calendar/Julius.h"
@@ -7,6 +10,9 @@
 #include "Pictures.h"
 #include "ScriptedDialogs.h"
 
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTest>
 
 namespace rekko {
@@ -18,7 +24,7 @@ using test::Reddish;
 
 } // namespace
 
-class TSeMCalTest : public QObject {
+class ControlsTest : public QObject {
     Q_OBJECT
 
 private:
@@ -100,9 +106,28 @@ private slots:
         f.grid.ResetSelection();
         QCOMPARE((QList{centre(10), centre(11), centre(20)}), (QList{today, f.grid.Color(), f.grid.Color()}));
     }
+
+    void comboEnterWithoutNeighbourMovesOnAndReachesTheDialog() {
+        QDialog dialog;
+        auto* layout = new QHBoxLayout(&dialog);
+        auto* combo = new TSeComboBox;
+        auto* next = new TSeEdit;
+        auto* ok = new QPushButton("OK");
+        layout->addWidget(combo);
+        layout->addWidget(next);
+        layout->addWidget(ok);
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Return);
+        QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(next));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
 };
 
 } // namespace rekko
 
-QTEST_MAIN(rekko::TSeMCalTest)
-#include "TSeMCalTest.moc"
+QTEST_MAIN(rekko::ControlsTest)
+#include "ControlsTest.moc"

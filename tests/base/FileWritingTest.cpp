@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The atomic whole-file write: old content survives every failure.
+// Writing and copying files: the atomic whole-file write, whose old content survives every failure, and copying named
+// and mask-matched files with per-file failures reported.
 #include "base/AtomicWrite.h"
+#include "base/FileCopy.h"
 
 #include "TempDir.h"
 
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace rekko {
 namespace {
@@ -41,9 +44,7 @@ TEST(AtomicWrite, ReplacesTheFileKeepingItsPermissionsUnlessTheBytesAreTheSame) 
         ASSERT_TRUE(WriteFileAtomically(file, bytes).ok());
         EXPECT_EQ(dir.read("CaFromTo.myc"), bytes);
     }
-    struct stat st {};
-    ::stat(file.c_str(), &st);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(fs::status(file).permissions(), static_cast<fs::perms>(0640));
     EXPECT_EQ(filesIn(dir.path()), 1);
     EXPECT_FALSE(WriteFileAtomically(dir / "no-such-folder" / "f.txt", "x").ok());
     // /proc refuses new files even to root, unlike a folder whose write bits are cleared.
@@ -76,8 +77,7 @@ TEST_F(AtomicWriteInFolders, WritesThroughSymbolicLinksAndRefusesBrokenOnes) {
     fs::create_symlink("Ca202405.myc", dir / "data" / "CaMemo.myc"); // a chain of two links
     ASSERT_TRUE(WriteFileAtomically(dir / "data" / "Ca202405.myc", "new\r\n").ok());
     ASSERT_TRUE(WriteFileAtomically(dir / "data" / "CaMemo.myc", "newer\r\n").ok());
-    EXPECT_TRUE(fs::is_symlink(dir / "data" / "Ca202405.myc"));
-    EXPECT_TRUE(fs::is_symlink(dir / "data" / "CaMemo.myc"));
+    EXPECT_TRUE(fs::is_symlink(dir / "data" / "Ca202405.myc") && fs::is_symlink(dir / "data" / "CaMemo.myc"));
     EXPECT_EQ(dir.read("store/may.myc"), "newer\r\n");
     EXPECT_EQ(filesIn(dir / "store"), 1);
 
@@ -126,6 +126,44 @@ TEST_F(AtomicWriteInFolders, StaleTemporariesOfOurNamesGoAndNothingElse) {
     for (const char* name : kept)
         EXPECT_TRUE(fs::exists(dir / name)) << name;
     EXPECT_TRUE(fs::is_directory(dir / "data" / ".Ca202612.myc.folder"));
+}
+
+TEST(FileCopy, ListCopiesExistingNamesAndSkipsMissingOnes) {
+    test::TempDir source, target;
+    source.write("Sday.myc", "s");
+    source.write("Hday.dat", "h");
+    int calls = 0;
+    const CopyReport report =
+        CopyFileList(source.path(), target.path(), "Sday.myc,Missing.myc,Hday.dat", [&](size_t, size_t total) {
+            EXPECT_EQ(total, 2u);
+            ++calls;
+            return true;
+        });
+    EXPECT_EQ(std::tuple(report.ok(), report.copied.size(), calls), std::tuple(true, 2u, 2));
+    EXPECT_EQ(target.read("Hday.dat"), "h");
+}
+
+TEST(FileCopy, FailuresAreReportedPerFile) {
+    test::TempDir source, target;
+    source.write("a.myc", "a");
+    const CopyReport report = CopyFileList(source.path(), target / "missing-folder", "a.myc");
+    ASSERT_EQ(report.failures.size(), 1u);
+    EXPECT_EQ(report.failures[0].path, (source / "a.myc").string());
+}
+
+TEST(FileCopy, MasksMatchFilesOnlyAndOverwrite) {
+    test::TempDir source, target;
+    source.write("Ca202612.myc", "new");
+    source.write("CA202701.MYC", "upper");
+    source.write("Sorel.ini", "ini");
+    fs::create_directory(source / "dir.myc");
+    target.write("Ca202612.myc", "old");
+    const MaskCopyReport report = CopyFileMasks(source.path(), target.path(), "*.myc");
+    EXPECT_EQ(std::tuple(report.anyMask, report.ok(), report.copied.size()), std::tuple(true, true, 2u));
+
+    EXPECT_EQ(target.read("Ca202612.myc"), "new");
+    EXPECT_FALSE(fs::exists(target / "Sorel.ini"));
+    EXPECT_FALSE(CopyFileMasks(source.path(), target.path(), "").anyMask);
 }
 
 } // namespace
