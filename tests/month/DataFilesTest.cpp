@@ -14,6 +14,7 @@
 #include <array>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace rekko {
 namespace {
@@ -306,9 +307,8 @@ TEST_F(PeriodFile, StoreAppendsReplacesAndRefusesInvalidDates) {
     dialogs.expect(DialogAnswer::Ok);
     dialogs.expect(DialogAnswer::Ok);
     EXPECT_FALSE(store.store(0, period));
-    EXPECT_EQ(dialogs.shown()[0].text, "不正な日付：2024/06/31");
-    EXPECT_EQ(dialogs.shown()[0].icon, DialogIcon::Warning);
-    EXPECT_EQ(dialogs.shown()[1].text, "登録いたしません。");
+    EXPECT_EQ(std::tuple(dialogs.shown()[0].text, dialogs.shown()[0].icon, dialogs.shown()[1].text),
+              std::tuple("不正な日付：2024/06/31", DialogIcon::Warning, "登録いたしません。"));
     EXPECT_EQ(store.list().size(), 4u);
 }
 
