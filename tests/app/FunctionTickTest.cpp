@@ -16,11 +16,6 @@
 namespace rekko {
 namespace {
 
-LocalDateTime At(int year, int month, int day, int hour, int minute, int second = 0, int millisecond = 0) {
-    return EncodeDateTime({year, static_cast<uint8_t>(month), static_cast<uint8_t>(day)},
-                          {hour, minute, second, millisecond});
-}
-
 // Every port of the tick in one object that logs what the tick asks of it.
 struct FakeShell : TickWindow, TickMonths, DialogState, TimerAlertPort, ClockCorrection, StatusBar, InstanceRegistry {
     explicit FakeShell(const test::FakeClock& fakeClock) : clock(fakeClock) {}
@@ -102,7 +97,7 @@ struct Tick {
 };
 
 TEST(FunctionTick, JigloTakesOverClockCorrectionButNeverTheRollover) {
-    Tick t(At(2024, 5, 20, 23, 59, 59));
+    Tick t(EncodeDateTime({2024, 5, 20}, {23, 59, 59}));
     t.settings.cbTShuusei = true;
     t.tick.start();
     t.startup.write("Jiglo.desktop", "[Desktop Entry]\n");
@@ -120,7 +115,7 @@ TEST(FunctionTick, JigloTakesOverClockCorrectionButNeverTheRollover) {
 }
 
 TEST(FunctionTick, RolloverWaitsForTheScheduleDialogAndOtherPages) {
-    Tick t(At(2024, 5, 21, 0, 0, 5));
+    Tick t(EncodeDateTime({2024, 5, 21}, {0, 0, 5}));
     t.shell.day = EncodeJuliusDay(2024, 5, 20);
     t.tick.start();
     t.shell.dialogOpen = true;
@@ -139,7 +134,7 @@ TEST(FunctionTick, RolloverWaitsForTheScheduleDialogAndOtherPages) {
 }
 
 TEST(FunctionTick, FailedSaveKeepsTheMonthsAndTriesAgainAtTheNextDateChange) {
-    Tick t(At(2024, 6, 30, 23, 59, 55));
+    Tick t(EncodeDateTime({2024, 6, 30}, {23, 59, 55}));
     t.tick.start();
     t.shell.saveResult.failures.push_back({.cause = "No space left on device", .path = "/data/Ca202406.myc"});
     t.dialogs.expect(DialogAnswer::Ok);
@@ -151,14 +146,14 @@ TEST(FunctionTick, FailedSaveKeepsTheMonthsAndTriesAgainAtTheNextDateChange) {
 
     t.shell.saveResult = {};
     t.shell.log.clear();
-    t.clock.set(At(2024, 7, 2, 0, 0, 5));
+    t.clock.set(EncodeDateTime({2024, 7, 2}, {0, 0, 5}));
     t.tick.tick();
     EXPECT_EQ(t.shell.log[3], "save all");
     EXPECT_EQ(t.shell.log[4], "reinitialise");
 }
 
 TEST(FunctionTick, FailedMonthInitialisationEndsWithoutASecondSave) {
-    Tick t(At(2024, 12, 31, 23, 59, 55));
+    Tick t(EncodeDateTime({2024, 12, 31}, {23, 59, 55}));
     t.tick.start();
     t.shell.reinitialiseResult = Failure{.cause = "Permission denied", .path = "/data/Ca202504.myc"};
     t.dialogs.expect(DialogAnswer::Ok);
@@ -172,10 +167,10 @@ TEST(FunctionTick, FailedMonthInitialisationEndsWithoutASecondSave) {
 }
 
 TEST(StatusText, ClockIsJapaneseOnTheTwelveHourDial) {
-    EXPECT_EQ(FormatStatusClock(At(2024, 5, 3, 15, 5, 30)), "2024/5/3 (金) 午後 3 : 05");
-    EXPECT_EQ(FormatStatusClock(At(2024, 12, 31, 0, 0, 30)), "2024/12/31 (火) 午前 12 : 00");
-    EXPECT_EQ(FormatStatusClock(At(2024, 1, 7, 11, 59, 30)), "2024/1/7 (日) 午前 11 : 59");
-    EXPECT_EQ(FormatStatusClock(At(2026, 12, 5, 12, 0, 30)), "2026/12/5 (土) 午後 12 : 00");
+    EXPECT_EQ(FormatStatusClock(EncodeDateTime({2024, 5, 3}, {15, 5, 30})), "2024/5/3 (金) 午後 3 : 05");
+    EXPECT_EQ(FormatStatusClock(EncodeDateTime({2024, 12, 31}, {0, 0, 30})), "2024/12/31 (火) 午前 12 : 00");
+    EXPECT_EQ(FormatStatusClock(EncodeDateTime({2024, 1, 7}, {11, 59, 30})), "2024/1/7 (日) 午前 11 : 59");
+    EXPECT_EQ(FormatStatusClock(EncodeDateTime({2026, 12, 5}, {12, 0, 30})), "2026/12/5 (土) 午後 12 : 00");
 }
 
 } // namespace

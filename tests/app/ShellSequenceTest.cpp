@@ -237,19 +237,11 @@ TEST(ShellSequence, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
     EXPECT_FALSE(program.controller.rescue().takeNotice().has_value());
 }
 
-// Runs a test in a fresh current directory, where the period-file copies live.
-struct InFolder {
-    InFolder() : previous(fs::current_path()) { fs::current_path(folder.path()); }
-    ~InFolder() { fs::current_path(previous); }
-    test::TempDir folder;
-    fs::path previous;
-};
-
 // Which copies go is the period store's; here, that all is saved first and a failed save keeps every copy.
 TEST(ShellSequence, RemovingStaleCopiesSavesAllFirst) {
-    InFolder cwd;
+    test::CurrentTempDir cwd;
     Program program("CaFT1=CaFT4041.mcp\r\nCaFT2=CaFT4040.mcp\r\nCaFT3=CaFT4032.mcp\r\n");
-    cwd.folder.write("CaFT4031.mcp", "stale");
+    cwd.write("CaFT4031.mcp", "stale");
     ASSERT_TRUE(program.sequence.initialiseMonths());
     program.stores.months().replaceDay(1, 3, DaySchedule{{"saved first"}, {LineAttribute{}}});
     EXPECT_TRUE(program.stores.removeStaleCopies());
@@ -257,7 +249,7 @@ TEST(ShellSequence, RemovingStaleCopiesSavesAllFirst) {
     EXPECT_FALSE(fs::exists("CaFT4031.mcp"));
 
     // A save that fails stops the removal.
-    cwd.folder.write("CaFT4030.mcp", "stale");
+    cwd.write("CaFT4030.mcp", "stale");
     program.stores.months().replaceDay(1, 4, DaySchedule{{"unsaved"}, {LineAttribute{}}});
     fs::remove_all(program.data);
     program.dialogs.expect(DialogAnswer::Ok, "不要アイテム削除エラー\r\n\r\n次の保存ができませんでした。");
@@ -269,12 +261,12 @@ TEST(ShellSequence, RemovingStaleCopiesSavesAllFirst) {
 // A settings file that cannot be read: the user is asked, and going on with the defaults (the current directory as
 // data folder) writes, creates and copies nothing until a data folder is chosen; edited files are reported.
 TEST(ShellSequence, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChosen) {
-    InFolder cwd;
+    test::CurrentTempDir cwd;
     Program program;
     fs::remove(program.folder / "Sorel.ini");
     fs::create_directory(program.folder / "Sorel.ini");
     const std::string may = " 0,0,9,2024/ 5\n 3,1,,x,,,,,,";
-    cwd.folder.write("Ca202405.myc", may);
+    cwd.write("Ca202405.myc", may);
     program.dialogs.expect(DialogAnswer::Yes,
                            "設定ファイルを読み込めません。\r\n" + (program.folder / "Sorel.ini").string() + "\r\n");
     ASSERT_TRUE(program.sequence.initialiseMonths());
@@ -287,14 +279,14 @@ TEST(ShellSequence, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChose
     ASSERT_EQ(held.failures.size(), 1u);
     EXPECT_EQ(held.failures[0].path, "Ca202405.myc");
     EXPECT_EQ(held.failures[0].cause, kWritesHeldCause);
-    EXPECT_EQ(cwd.folder.read("Ca202405.myc"), may);
-    EXPECT_EQ(std::distance(fs::directory_iterator(cwd.folder.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(cwd.read("Ca202405.myc"), may);
+    EXPECT_EQ(std::distance(fs::directory_iterator(cwd.path()), fs::directory_iterator()), 1);
 
     program.controller.dataFolderChosen();
     const SaveReport chosen = program.sequence.saveAll();
     ASSERT_EQ(chosen.failures.size(), 1u); // the settings file, a folder, cannot be replaced
     EXPECT_EQ(chosen.failures[0].path, (program.folder / "Sorel.ini").string());
-    EXPECT_EQ(cwd.folder.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n 4,1,,y,,,,,,\r\n");
+    EXPECT_EQ(cwd.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n 4,1,,y,,,,,,\r\n");
 }
 
 TEST(ShellSequence, DecliningToGoOnWithoutTheSettingsEndsTheStart) {

@@ -14,7 +14,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <optional>
+#include <pwd.h>
 #include <thread>
 
 namespace rekko::test {
@@ -43,6 +45,11 @@ bool poll(const std::function<bool()>& condition, int timeoutMs) {
         QThread::msleep(20);
     }
     return true;
+}
+
+// Moves the mouse to a point, then gives the further xdotool commands there.
+void AtPoint(QPoint at, const QStringList& then) {
+    Xdotool(QStringList{"mousemove", QString::number(at.x()), QString::number(at.y())} + then);
 }
 
 } // namespace
@@ -107,24 +114,23 @@ void Xdotool(const QStringList& arguments) {
 }
 
 void MoveMouse(QPoint at) {
-    Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())});
+    AtPoint(at, {});
 }
 
 void PressButton(QPoint at, int button) {
-    Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "mousedown", QString::number(button)});
+    AtPoint(at, {"mousedown", QString::number(button)});
 }
 
 void ReleaseButton(QPoint at, int button) {
-    Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "mouseup", QString::number(button)});
+    AtPoint(at, {"mouseup", QString::number(button)});
 }
 
 void Click(QPoint at, int button) {
-    Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", QString::number(button)});
+    AtPoint(at, {"click", QString::number(button)});
 }
 
 void DoubleClick(QPoint at) {
-    Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "--repeat", "2", "--delay", "60",
-             "1"});
+    AtPoint(at, {"click", "--repeat", "2", "--delay", "60", "1"});
 }
 
 void Keys(const QString& keys) {
@@ -183,14 +189,16 @@ RekkoProcess::RekkoProcess(const std::filesystem::path& executable) {
     m_root = ::mkdtemp(pattern);
     m_program = m_root / "program";
     m_data = m_root / "data";
-    for (const auto& folder : {m_program, m_data, m_root / "home", m_root / "run"})
+    for (const auto& folder : {m_program, m_data, home(), m_root / "run"})
         std::filesystem::create_directories(folder);
     std::filesystem::permissions(m_root / "run", std::filesystem::perms::owner_all);
     std::filesystem::copy_file(executable, m_program / "Rekko");
+    std::ofstream(m_data / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5c\x92\xe8\r\n";
+    std::ofstream(m_data / "CaMemo.myc", std::ios::binary) << "";
 }
 
 RekkoProcess::~RekkoProcess() {
-    if (m_process.state() != QProcess::NotRunning) {
+    if (running()) {
         m_process.kill();
         m_process.waitForFinished(5000);
     }
@@ -203,15 +211,27 @@ bool RekkoProcess::start(const QStringList& arguments) {
 }
 
 bool RekkoProcess::launch(const QStringList& arguments) {
-    QProcessEnvironment environment = m_environment;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "xcb");
     environment.insert("XDG_RUNTIME_DIR", QString::fromStdString((m_root / "run").string()));
-    environment.insert("HOME", QString::fromStdString((m_root / "home").string()));
+    environment.insert("HOME", QString::fromStdString(home().string()));
     environment.remove("XDG_CONFIG_HOME");
     environment.remove("XDG_DATA_HOME");
+    environment.insert(m_environment);
     m_process.setProcessEnvironment(environment);
     m_process.setWorkingDirectory(QString::fromStdString(m_data.string()));
-    m_process.start(QString::fromStdString((m_program / "Rekko").string()), arguments);
+    const QString program = QString::fromStdString((m_program / "Rekko").string());
+    if (const passwd* nobody = m_asNobody ? ::getpwnam("nobody") : nullptr) {
+        std::filesystem::permissions(m_root, std::filesystem::perms(0755));
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_root))
+            ::lchown(entry.path().c_str(), nobody->pw_uid, nobody->pw_gid);
+        m_process.start("setpriv",
+                        QStringList{"--reuid=" + QString::number(nobody->pw_uid),
+                                    "--regid=" + QString::number(nobody->pw_gid), "--clear-groups", "--", program} +
+                            arguments);
+    } else {
+        m_process.start(program, arguments);
+    }
     return m_process.waitForStarted(10000);
 }
 
@@ -220,10 +240,14 @@ bool RekkoProcess::waitForMainWindow() {
     return !m_mainWindow.isEmpty() && (Xdotool({"windowactivate", m_mainWindow}), WaitUntilWindowActive(m_mainWindow));
 }
 
+int RekkoProcess::waitForEnd() {
+    const bool ended = !running() || m_process.waitForFinished(10000);
+    return ended && m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}
+
 int RekkoProcess::terminate() {
-    ::kill(static_cast<pid_t>(pid()), SIGTERM);
-    const bool ended = m_process.waitForFinished(10000) && m_process.exitStatus() == QProcess::NormalExit;
-    return ended ? m_process.exitCode() : -1;
+    signal(SIGTERM);
+    return waitForEnd();
 }
 
 } // namespace rekko::test

@@ -12,10 +12,12 @@
 #include <QThread>
 #include <QWidget>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <type_traits>
+#include <unistd.h>
 
 namespace rekko::test {
 
@@ -84,7 +86,8 @@ private:
 };
 
 // The real Rekko program copied into a temporary program folder and started in a data folder (its current
-// directory, where the data lives without a data folder setting), on this desktop with a private runtime folder.
+// directory, where the data lives without a data folder setting) that holds an empty period file and memo, so that
+// the start asks nothing; on this desktop with a private home and runtime folder.
 class RekkoProcess {
 public:
     explicit RekkoProcess(const std::filesystem::path& executable);
@@ -92,24 +95,32 @@ public:
 
     const std::filesystem::path& dataFolder() const { return m_data; }
     const std::filesystem::path& programFolder() const { return m_program; }
+    std::filesystem::path home() const { return m_root / "home"; }
     // Starts the program and waits for its main window, which is then active; false when it did not come.
     bool start(const QStringList& arguments = {});
-    // Starts the program without waiting (boxes may come before the main window), then waits for the main window and
-    // activates it; false when it did not start or come.
+    // Starts the program without waiting (boxes may come before the main window).
     bool launch(const QStringList& arguments = {});
+    // Waits for the main window and activates it; false when it did not come.
     bool waitForMainWindow();
-    // Sets a variable of the program's environment for the next start (the fake clock, for one).
+    // Sets a variable of the program's environment for the next start (the fake clock, the runtime folder).
     void setEnvironment(const QString& name, const QString& value) { m_environment.insert(name, value); }
+    // Runs the program as the user "nobody" when the test runs as root, whom folder permissions do not bind.
+    void runAsNobodyUnderRoot() { m_asNobody = ::geteuid() == 0; }
     qint64 pid() const { return m_process.processId(); }
+    bool running() const { return m_process.state() != QProcess::NotRunning; }
     const QString& mainWindow() const { return m_mainWindow; } // its X window id
-    // Sends SIGTERM and waits for the end; answers the exit code, -1 when it did not end normally in time.
+    QString errors() { return QString::fromUtf8(m_process.readAllStandardError()); }
+    void signal(int number) const { ::kill(static_cast<pid_t>(pid()), number); }
+    // Waits for the end; answers the exit code, -1 when it did not end normally in time. Terminate sends SIGTERM first.
+    int waitForEnd();
     int terminate();
 
 private:
     std::filesystem::path m_root, m_program, m_data;
     QProcess m_process;
-    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment m_environment;
     QString m_mainWindow;
+    bool m_asNobody = false;
 };
 
 } // namespace rekko::test

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A main window over a copy of the sample data folder (tests/data/sample) on 2026-12-06 at 9:00, with the data
-// folder as the current directory, shown, for the widget tests of the month page and the screenshots.
+// Main windows over temporary folders for the widget and flow tests: the folders, clock and boxes of one window, and
+// the sample window over a copy of the sample data folder (tests/data/sample) on 2026-12-06 at 9:00, shown.
 #pragma once
 
 #include "FakeClock.h"
@@ -16,27 +16,39 @@
 
 namespace rekko::test {
 
-struct SampleWindow {
-    // settings join the settings file; prepare may change the data folder and script boxes before the start.
-    explicit SampleWindow(const std::string& settings = "", const std::function<void(SampleWindow&)>& prepare = {}) {
-        CopySampleData(data.path());
+// Fresh program, startup, programs and data folders, the data folder being the current directory until the end, a
+// clock set to a moment and message boxes of the given kind; the window is the test's to make.
+template <class Boxes = ScriptedDialogs> struct WindowFolders {
+    explicit WindowFolders(LocalDateTime now) : clock(now) {}
+
+    // Writes the settings file naming the data folder, with further keys before it.
+    void writeSettings(const std::string& keys) const {
         program.write("Sorel.ini",
-                      "[Settei]\r\n" + settings + "edFolder=" + data.path().string() + "/\r\nCaFT1=CaFT6120.mcp\r\n");
-        std::filesystem::current_path(data.path());
+                      "[Settei]\r\n" + keys + "edFolder=" + data.path().string() + "/\r\nCaFT1=CaFT6120.mcp\r\n");
+    }
+
+    TempDir program, startup, programs;
+    CurrentTempDir data;
+    FakeClock clock;
+    Boxes dialogs;
+    MainController controller{program.path(), startup.path(), clock, dialogs, program / "rescue"};
+    std::unique_ptr<MainWindow> window;
+};
+
+struct SampleWindow : WindowFolders<> {
+    // settings join the settings file; prepare may change the data folder and script boxes before the start.
+    explicit SampleWindow(const std::string& settings = "", const std::function<void(SampleWindow&)>& prepare = {})
+        : WindowFolders(EncodeDateTime({2026, 12, 6}, {9, 0, 0})) {
+        window = std::make_unique<MainWindow>(controller, dialogs);
+        CopySampleData(data.path());
+        writeSettings(settings);
         if (prepare)
             prepare(*this);
         started = window->start({}, programs.path()) && (window->show(), QTest::qWaitForWindowExposed(window.get()));
     }
-    ~SampleWindow() { std::filesystem::current_path(previous); }
 
     TSeMCal* grid() const { return window->monthView()->grid(); }
 
-    std::filesystem::path previous = std::filesystem::current_path();
-    TempDir program, startup, programs, data;
-    FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
-    ScriptedDialogs dialogs;
-    MainController controller{program.path(), startup.path(), clock, dialogs, program / "rescue"};
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(controller, dialogs);
     bool started = false;
 };
 

@@ -33,7 +33,11 @@ std::filesystem::path TempDir::write(std::string_view name, std::string_view byt
 }
 
 std::string TempDir::read(std::string_view name) const {
-    std::ifstream in(m_path / name, std::ios::binary);
+    return ReadFile(m_path / name);
+}
+
+std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 

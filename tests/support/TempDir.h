@@ -28,6 +28,20 @@ private:
     std::filesystem::path m_path;
 };
 
+// A fresh temporary folder that is the current directory while it lives: the period-file copies go there, and the
+// data lives there without a data folder setting.
+class CurrentTempDir : public TempDir {
+public:
+    CurrentTempDir() { std::filesystem::current_path(path()); }
+    ~CurrentTempDir() { std::filesystem::current_path(m_previous); }
+
+private:
+    std::filesystem::path m_previous = std::filesystem::current_path();
+};
+
+// Reads a file as raw bytes; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& file);
+
 // Returns a file's inode number: a replacing (atomic) write gives the file a new one.
 uintmax_t InodeOf(const std::filesystem::path& file);
 

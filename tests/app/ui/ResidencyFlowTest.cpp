@@ -57,14 +57,9 @@ void SaveWindowPicture(const QString& window, const QString& name) {
     EXPECT_GE(test::ColourCount(picture), 20) << name.toStdString();
 }
 
-// Rekko with an empty data folder (the period file and the memo present, so that the start asks nothing).
+// Rekko with an empty data folder.
 class Resident : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::ofstream(rekko.dataFolder() / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5c\x92\xe8\r\n";
-        std::ofstream(rekko.dataFolder() / "CaMemo.myc", std::ios::binary) << "memo\r\n";
-    }
-
     // Runs Rekko under a clock that starts at the time written in a file, and restarts there whenever it changes.
     void useFakeClock(const char* start) {
         setFakeTime(start);

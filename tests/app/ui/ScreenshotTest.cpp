@@ -2,14 +2,10 @@
 // Screenshots under a real X server (Xvfb), saved for a person to look at: the main window, the year page with the
 // holidays of 2026 and its day count, and the memo page with the shipped read-me, the pages built alone over the
 // sample data. Japanese text must render with a Japanese font, not as empty boxes.
-#include "FakeClock.h"
 #include "Pictures.h"
 #include "SampleWindow.h"
-#include "ScriptedDialogs.h"
-#include "TempDir.h"
 
 #include "app/ui/Entry.h"
-#include "app/ui/MainWindow.h"
 #include "base/TextFile.h"
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
@@ -52,16 +48,11 @@ private slots:
 
     // A first start in an empty folder: the month page and the settings sub-pages.
     void mainWindowPages() {
-        test::TempDir data, program, startup, programs;
-        const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(data.path());
-        test::FakeClock clock{CalendarDate{2024, 5, 3}, TimeOfDay{15, 5, 0}};
-        test::ScriptedDialogs dialogs;
-        MainController controller(program.path(), startup.path(), clock, dialogs, program / "rescue");
-        MainWindow window(controller, dialogs);
-        dialogs.expect(DialogAnswer::Ok, "CaFromTo.myc が存在しません。");
-        dialogs.expect(DialogAnswer::Ok, "メモファイルが見あたりません。");
-        QVERIFY(window.start({}, programs.path()));
+        test::WindowFolders f(EncodeDateTime({2024, 5, 3}, {15, 5, 0}));
+        MainWindow window(f.controller, f.dialogs);
+        f.dialogs.expect(DialogAnswer::Ok, "CaFromTo.myc が存在しません。");
+        f.dialogs.expect(DialogAnswer::Ok, "メモファイルが見あたりません。");
+        QVERIFY(window.start({}, f.programs.path()));
         window.show();
         test::SaveScreenshot(window, "main-window-month");
         window.openSettings();
@@ -74,7 +65,6 @@ private slots:
             window.settingsPage()->findChild<QTabWidget*>("pcSettei")->setCurrentWidget(page);
             test::SaveScreenshot(window, name);
         }
-        std::filesystem::current_path(previous);
     }
 
     // The month page over the sample data, in jump mode on a far month, and in the compact layout with the

@@ -2,15 +2,12 @@
 // The year page, the memo page and the start-and-stop record inside the main window, as the X11 desktop delivers
 // input (Xvfb, openbox, xdotool).
 #include "Desktop.h"
-#include "FakeClock.h"
 #include "RecordedBoxes.h"
-#include "TempDir.h"
+#include "SampleWindow.h"
 
 #include "app/StartStopRecord.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/TextViewDialog.h"
-#include "calendar/Julius.h"
-#include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -18,35 +15,27 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace rekko {
 namespace {
 
-namespace fs = std::filesystem;
 using test::Drive;
 using test::OnGui;
 using test::RecordedBoxes;
 using test::WaitUntil;
 
 // The main window over the sample data on Sunday 2026-12-06, its start-and-stop record in the program folder.
-class YearMemoFlow : public ::testing::Test {
+class YearMemoFlow : public ::testing::Test, protected test::WindowFolders<RecordedBoxes> {
 protected:
-    void SetUp() override {
-        test::CopySampleData(data.path());
-        previous = fs::current_path();
-        fs::current_path(data.path());
-    }
-    void TearDown() override { fs::current_path(previous); }
+    YearMemoFlow() : WindowFolders(EncodeDateTime({2026, 12, 6}, {9, 0, 0})) { test::CopySampleData(data.path()); }
+    void TearDown() override { window.reset(); } // before the record it writes to
 
     // Writes the settings with the extra keys, starts the window and shows it; unless a box is to answer first,
     // waits until it is active.
     void begin(const std::string& settings = "", bool waitActive = true) {
-        program.write("Sorel.ini",
-                      "[Settei]\r\nedFolder=" + data.path().string() + "/\r\nCaFT1=CaFT6120.mcp\r\n" + settings);
-        window = std::make_unique<MainWindow>(controller, boxes, std::function<void(bool)>{},
+        writeSettings(settings);
+        window = std::make_unique<MainWindow>(controller, dialogs, std::function<void(bool)>{},
                                               ShellPorts{record, NullShellPorts().hotkeys});
-        boxes.setParentWindow(window.get());
+        dialogs.setParentWindow(window.get());
         ASSERT_TRUE(window->start({}, programs.path()));
         window->show();
         ASSERT_TRUE(!waitActive || QTest::qWaitForWindowActive(window.get()));
@@ -83,13 +72,7 @@ protected:
         return OnGui([this] { return window->pages()->currentWidget(); });
     }
 
-    test::TempDir program, startup, programs, data;
-    test::FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
-    RecordedBoxes boxes;
-    MainController controller{program.path(), startup.path(), clock, boxes, program / "rescue"};
-    StartStopRecord record{program / "SorelSte.myd", clock, boxes};
-    std::unique_ptr<MainWindow> window;
-    fs::path previous;
+    StartStopRecord record{program / "SorelSte.myd", clock, dialogs};
 };
 
 TEST_F(YearMemoFlow, ASmallCalendarOpensItsMonthAndTheMenuFeedsTheDayCount) {
@@ -110,7 +93,7 @@ TEST_F(YearMemoFlow, ASmallCalendarOpensItsMonthAndTheMenuFeedsTheDayCount) {
 
         test::Click(dayOnScreen(4, EncodeJuliusDay(2026, 5, 20)));
         ASSERT_TRUE(test::WaitUntilModalActive());
-        EXPECT_TRUE(OnGui([&] { return boxes.showed("2026 年 5 月のマンスリーカレンダーを表示しますか？"); }));
+        EXPECT_TRUE(OnGui([&] { return dialogs.showed("2026 年 5 月のマンスリーカレンダーを表示しますか？"); }));
         test::Keys("Return");
         ASSERT_TRUE(WaitUntil([&] { return currentPage() == window->monthPage(); }));
         EXPECT_EQ(OnGui([&] { return window->monthView()->grid()->grid().Month(); }), 5);
@@ -166,7 +149,7 @@ TEST_F(YearMemoFlow, TheRecordTellsTheLastStopShowsItsTableAndFollowsTheSwitch) 
     Drive([&] {
         // The message about the last stop waits for the first activation.
         ASSERT_TRUE(test::WaitUntilModalActive());
-        EXPECT_TRUE(OnGui([&] { return boxes.showed("前回は 2026/12/05 18:00:00 に終了しました。"); }));
+        EXPECT_TRUE(OnGui([&] { return dialogs.showed("前回は 2026/12/05 18:00:00 に終了しました。"); }));
         test::Keys("Return");
         ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
         EXPECT_EQ(program.read("SorelSte.myd"), "E:2026/12/05 18:00:00\r\nS:2026/12/06 9:00:00\r\n");

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Rekko as a process on the desktop: a second start wakes the first, two starts at once leave one, and the system's
+// signals end it in order with the settings saved; an edit that cannot be saved at SIGTERM (the data folder made
+// read-only) is reported on standard error with exit code 1 and rescued, and the next start shows a box about it.
+#include "Desktop.h"
+#include "TempDir.h"
+
+#include "platform/ui/LocalInstance.h"
+
+#include <QDate>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace rekko {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool RunningInstance() {
+    return LocalInstanceRegistry().exists(kMainWindowTitle);
+}
+
+// Two copies of Rekko, each in folders of its own, and this test in one runtime folder.
+class Instances : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("XDG_RUNTIME_DIR", runtime.path().c_str());
+        for (test::RekkoProcess* rekko : {&first, &second})
+            rekko->setEnvironment("XDG_RUNTIME_DIR", QString::fromStdString(runtime.path().string()));
+    }
+
+    test::TempDir runtime;
+    test::RekkoProcess first{REKKO_EXECUTABLE}, second{REKKO_EXECUTABLE};
+};
+
+TEST_F(Instances, ASecondStartWakesTheRunningMainWindow) {
+    InstanceEndpoint running(kMainWindowTitle);
+    ASSERT_TRUE(running.listening());
+    QSignalSpy woken(&running, &InstanceEndpoint::woken);
+    ASSERT_TRUE(second.launch());
+    EXPECT_EQ(second.waitForEnd(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return woken.size() == 1; }));
+    // It ended before building a window: nothing of its own was saved.
+    EXPECT_FALSE(fs::exists(second.programFolder() / "Sorel.ini"));
+}
+
+// A second signal while the first one's end runs does not cut it short.
+TEST_F(Instances, TwoStartsAtOnceLeaveOneThatEndsInOrderOnSignals) {
+    ASSERT_TRUE(first.launch() && second.launch());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !first.running() || !second.running(); }, 20000));
+    test::RekkoProcess& loser = first.running() ? second : first;
+    test::RekkoProcess& winner = &loser == &first ? second : first;
+    EXPECT_EQ(loser.waitForEnd(), 0);
+    QTest::qWait(300);
+    ASSERT_TRUE(winner.running());
+    ASSERT_TRUE(QTest::qWaitFor(RunningInstance, 20000));
+
+    winner.signal(SIGHUP);
+    EXPECT_EQ(winner.terminate(), 0);
+    const std::string settings = test::ReadFile(winner.programFolder() / "Sorel.ini");
+    EXPECT_TRUE(settings.starts_with("[Settei]\r\ncbJigen=1\r\n")) << settings;
+    EXPECT_NE(settings.find("\r\ncbNoReturn=0\r\n"), std::string::npos);
+    EXPECT_FALSE(RunningInstance());
+}
+
+TEST(RescueOnTheDesktop, AnEditThatCannotBeSavedOnSigtermIsReportedRescuedAndAnnounced) {
+    test::RekkoProcess rekko(REKKO_EXECUTABLE);
+    const fs::path data = rekko.dataFolder(), rescue = rekko.home() / ".local/share/Rekko/rescue";
+    const QDate today = QDate::currentDate();
+    const std::string month = QString::asprintf("Ca%.4d%.2d.myc", today.year(), today.month()).toStdString();
+    std::ofstream(data / month, std::ios::binary)
+        << QString::asprintf(" 0,0,9,%4d/%2d\r\n 2,1,,old,,,,,,\r\n", today.year(), today.month()).toStdString();
+    std::ofstream(rekko.programFolder() / "Sorel.ini", std::ios::binary)
+        << "[Settei]\r\nedFolder=" << data.string() << "/\r\n";
+    rekko.runAsNobodyUnderRoot();
+    ASSERT_TRUE(rekko.start());
+    // Day 1 of this month through the day entry (Ctrl+L), one line typed, written with Ctrl+Enter.
+    test::Keys("ctrl+l 1 Return");
+    ASSERT_TRUE(test::WaitUntilWindowActive(test::WaitForWindow(rekko.pid(), "^Rekko -Rekko-$")));
+    test::TypeText("rescue-e2e");
+    test::Keys("ctrl+Return");
+    ASSERT_TRUE(test::WaitUntilWindowActive(rekko.mainWindow()));
+
+    fs::permissions(data, fs::perms(0555));
+    EXPECT_EQ(rekko.terminate(), 1);
+    fs::permissions(data, fs::perms(0755));
+    const std::string err = rekko.errors().toStdString();
+    EXPECT_NE(err.find((data / month).string() + ": "), std::string::npos) << err;
+    EXPECT_NE(err.find(rescue.string() + "/"), std::string::npos) << err;
+    EXPECT_EQ(test::ReadFile(data / month).find("rescue-e2e"), std::string::npos);
+    std::vector<fs::path> copies;
+    for (const auto& entry : fs::recursive_directory_iterator(rescue))
+        if (entry.path().filename() == month)
+            copies.push_back(entry.path());
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_NE(test::ReadFile(copies[0]).find(" 1,1,,rescue-e2e,"), std::string::npos);
+
+    // The next start shows the box before anything else, and only once.
+    ASSERT_TRUE(fs::exists(rescue / "unreported.txt"));
+    ASSERT_TRUE(rekko.launch());
+    EXPECT_FALSE(test::WaitForWindow(rekko.pid(), "^確認 -Rekko-$").isEmpty()) << rekko.errors().toStdString();
+    EXPECT_TRUE(test::FindWindows(rekko.pid(), "^Rekko - Rekko -$").isEmpty());
+    EXPECT_FALSE(fs::exists(rescue / "unreported.txt"));
+    EXPECT_EQ(rekko.terminate(), 0);
+}
+
+} // namespace
+} // namespace rekko
+
+int main(int argc, char** argv) {
+    return rekko::test::RunDesktopTests(argc, argv);
+}
