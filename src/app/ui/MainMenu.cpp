@@ -17,6 +17,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
 
     QMenu* move = bar->addMenu(QStringLiteral("移動(&G)"));
     move->setObjectName("mnIdou");
+    m_actions.moveMenu = move->menuAction();
     add(move, &A::previousMonth, "mmZengetu", "前月(&J)", Qt::CTRL | Qt::Key_J);
     add(move, &A::nextMonth, "mmYokugetu", "翌月(&K)", Qt::CTRL | Qt::Key_K);
     add(move, &A::previousYear, "mmZennen", "前年(&I)", Qt::CTRL | Qt::Key_I);

@@ -12,6 +12,7 @@ struct MainMenuActions {
     QAction* backup = nullptr;             // mmBackup "バックアップ(&B)"
     QAction* textExport = nullptr;         // mmTextKakidashi "テキスト書出(&W)"
     QAction* exit = nullptr;               // mmShuuryou "終了(&X)"
+    QAction* moveMenu = nullptr;           // the menu mnIdou "移動(&G)" as it stands in the menu bar
     QAction* previousMonth = nullptr;      // mmZengetu "前月(&J)", Ctrl+J
     QAction* nextMonth = nullptr;          // mmYokugetu "翌月(&K)", Ctrl+K
     QAction* previousYear = nullptr;       // mmZennen "前年(&I)", Ctrl+I

@@ -7,38 +7,45 @@
 #include "app/Hotkeys.h"
 
 #include <QApplication>
-#include <QMenuBar>
+#include <QIconEngine>
 #include <QPainter>
+#include <QTimer>
 
 namespace rekko {
 
 namespace {
 
-// The icon of the tray: the character for calendar on a red square.
-QIcon TrayIconPicture() {
-    QPixmap picture(32, 32);
-    picture.fill(QColor(0xC0, 0x20, 0x20));
-    QPainter painter(&picture);
-    QFont font = QApplication::font();
-    font.setPixelSize(24);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("暦"));
-    return QIcon(picture);
-}
+// The icon of the tray: the character for calendar on a red square. It is painted when the tray first asks for
+// it, since loading the large face for it would otherwise cost every start.
+class TrayIconPicture : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->fillRect(rect, QColor(0xC0, 0x20, 0x20));
+        QFont font = QApplication::font();
+        font.setPixelSize(rect.height() * 3 / 4);
+        painter->setFont(font);
+        painter->setPen(Qt::white);
+        painter->drawText(rect, Qt::AlignCenter, QStringLiteral("暦"));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(32, 32)}; }
+    QIconEngine* clone() const override { return new TrayIconPicture; }
+};
 
 } // namespace
 
 Residency::Residency(MainWindow& window)
-    : QObject(&window), m_window(window), m_tray(window, TrayIconPicture(), *this) {}
+    : QObject(&window), m_window(window), m_tray(window, QIcon(new TrayIconPicture), *this) {
+    // The tray icon follows the window's first paint rather than delaying it.
+    connect(&window, &MainWindow::firstPainted, this,
+            [this] { QTimer::singleShot(0, this, [this] { m_tray.setUp(); }); });
+}
 
 bool Residency::inSight() const {
     return m_window.isVisible() && !m_window.isMinimized();
 }
 
 void Residency::goResident() {
-    if (auto* move = m_window.menuBar()->findChild<QMenu*>("mnIdou"))
-        move->menuAction()->setEnabled(true);
+    m_window.menus()->actions().moveMenu->setEnabled(true);
     QTabWidget* pages = m_window.pages();
     if (pages->currentWidget() == m_window.settingsPage())
         pages->setTabVisible(pages->indexOf(m_window.settingsPage()), false);

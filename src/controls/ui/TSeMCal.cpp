@@ -89,9 +89,14 @@ void TSeMCal::setCurrentTab(int tab) {
 }
 
 void TSeMCal::updateMetrics() {
-    // Measured on an image like the one drawn into, which exists also before the first resize.
-    const QImage reference(1, 1, QImage::Format_RGB32);
-    grid().setCellMetrics(MonthGridPainter::Metrics(*Fonts(), isFontBold(), &reference));
+    // Only the fonts and the bold dates change the measures; measuring loads font faces, so it is not repeated for
+    // the other options or a new size.
+    if (!m_measuredBold || *m_measuredBold != isFontBold()) {
+        // Measured on an image like the one drawn into, which exists also before the first resize.
+        const QImage reference(1, 1, QImage::Format_RGB32);
+        grid().setCellMetrics(MonthGridPainter::Metrics(*Fonts(), isFontBold(), &reference));
+        m_measuredBold = isFontBold();
+    }
     updateGeometry();
 }
 
@@ -108,6 +113,7 @@ void TSeMCal::imageResized() {
 }
 
 void TSeMCal::fontsChanged() {
+    m_measuredBold.reset();
     updateMetrics();
 }
 

@@ -10,6 +10,7 @@
 
 #include <QColor>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,8 @@ private:
     void press(QMouseEvent* event, bool secondOfDouble);
 
     Dialogs& m_dialogs;
+    // The bold setting the cell metrics were measured with; none until measured with the current fonts.
+    std::optional<bool> m_measuredBold;
     QColor m_neighborColor;
     QColor m_dayOfWeekBkColor;
 };

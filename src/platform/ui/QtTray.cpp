@@ -7,9 +7,7 @@
 namespace rekko {
 
 QtTray::QtTray(QWidget& window, const QIcon& icon, TrayListener& listener)
-    : m_window(window), m_listener(listener), m_icon(icon) {
-    m_icon.setObjectName("TrayIcon1");
-    m_icon.setToolTip(window.windowTitle());
+    : m_window(window), m_listener(listener), m_picture(icon) {
     m_menu.setObjectName("iconMenu");
     connect(m_menu.addAction(QStringLiteral("Rekko終了(&X)")), &QAction::triggered, this,
             [this] { m_listener.trayExit(); });
@@ -19,18 +17,32 @@ QtTray::QtTray(QWidget& window, const QIcon& icon, TrayListener& listener)
             [this] { m_listener.trayGoResident(); });
     connect(m_menu.addAction(QStringLiteral("開く(&O)")), &QAction::triggered, this,
             [this] { m_listener.trayRestore(); });
-    m_icon.setContextMenu(&m_menu);
-    connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+}
+
+void QtTray::setUp() {
+    if (m_icon)
+        return;
+    m_icon = std::make_unique<QSystemTrayIcon>(m_picture);
+    m_icon->setObjectName("TrayIcon1");
+    m_icon->setToolTip(m_window.windowTitle());
+    m_icon->setContextMenu(&m_menu);
+    connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger)
             m_listener.trayRestore();
     });
     if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_icon.show();
+        m_icon->show();
+}
+
+QSystemTrayIcon& QtTray::icon() {
+    setUp();
+    return *m_icon;
 }
 
 ResidentMode QtTray::hideWindow() {
+    setUp();
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        m_icon.show();
+        m_icon->show();
         m_window.hide();
         return ResidentMode::Hidden;
     }
