@@ -4,6 +4,7 @@
 
 #include "Resources.h"
 #include "base/CommaText.h"
+#include "base/Cp932.h"
 #include "base/TextFile.h"
 
 #include <algorithm>
@@ -55,15 +56,17 @@ OldDate dateIn(const TJDOldMonth& month, int32_t jd) {
 } // namespace
 
 Result<std::vector<TJDOldMonth>> parseOldMonthTable(std::string_view bytes) {
-    const TextLines text = ParseTextBytes(bytes);
+    // The lines are read as bytes, as the table is read at every start: digits, commas and quotes are single bytes
+    // in code page 932 and never the second byte of a character, so the fields are the same as in the decoded text.
+    const std::vector<std::string_view> lines = LineBytes(bytes);
     std::vector<TJDOldMonth> table;
-    table.reserve(text.lines().size());
-    for (size_t i = 0; i < text.lines().size(); ++i) {
+    table.reserve(lines.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
         const size_t line = i + 1;
         int32_t start = 0;
         int32_t code = 0;
-        if (!readTableLine(text.lines()[i], start, code))
-            return tableFailure("not a \"day number,month code\" line: \"" + text.lines()[i] + "\"", line);
+        if (!readTableLine(lines[i], start, code))
+            return tableFailure("not a \"day number,month code\" line: \"" + DecodeCp932(lines[i]) + "\"", line);
         if (!isMonthCode(code))
             return tableFailure("month code " + std::to_string(code) + " is not 1..12 or 101..112", line);
         if (!table.empty()) {
