@@ -3,6 +3,7 @@
 #include "MemoPage.h"
 
 #include "controls/ui/LosslessText.h"
+#include "controls/ui/TCalExFonts.h"
 #include "memo/MemoText.h"
 
 #include <QPlainTextDocumentLayout>
@@ -17,10 +18,11 @@ constexpr const char* kSetButtonStyle = "QPushButton { color: #FF00FF; backgroun
                                         "QPushButton:disabled { color: #C0C0C0; }";
 constexpr const char* kEmptyButtonStyle = "QPushButton { color: #0000FF; } QPushButton:disabled { color: #C0C0C0; }";
 
-QTextDocument* plainDocument(QObject* parent, const QFont& font) {
+constexpr int kMemoFontPoints = 11;
+
+QTextDocument* plainDocument(QObject* parent) {
     auto* document = new QTextDocument(parent);
     document->setDocumentLayout(new QPlainTextDocumentLayout(document));
-    document->setDefaultFont(font);
     return document;
 }
 
@@ -46,8 +48,8 @@ MemoPage::MemoPage(Dialogs& dialogs, MemoPageHost& host, std::filesystem::path p
       m_executableFolder(std::move(executableFolder)), m_store(dialogs) {
     setObjectName("tsMemo");
     m_c = BuildMemoPageControls(this, dialogs);
-    m_memo = plainDocument(this, m_c.CaMemo->font());
-    m_viewer = plainDocument(this, m_c.CaMemo->font());
+    m_memo = plainDocument(this);
+    m_viewer = plainDocument(this);
     m_c.CaMemo->setDocument(m_memo);
     wireButtons();
     wireScrolling();
@@ -195,6 +197,15 @@ void MemoPage::restorePlace() {
 
 void MemoPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The memo's face is loaded when the page is first shown, not at every start with the page hidden; the first
+    // line is set after it, as the lines are laid out in it.
+    if (!m_fontApplied) {
+        const QFont font = CalendarFont(kMemoFontPoints);
+        m_c.CaMemo->setFont(font);
+        m_memo->setDefaultFont(font);
+        m_viewer->setDefaultFont(font);
+        m_fontApplied = true;
+    }
     if (m_restorePending && m_view == MemoView::Memo) {
         m_c.CaMemo->setTopLine(m_place.CaMemoTopLine);
         m_restorePending = false;

@@ -108,6 +108,7 @@ private:
     int m_scrollStep = 0;
     bool m_loading = false;
     bool m_restorePending = false;
+    bool m_fontApplied = false;
 };
 
 } // namespace rekko

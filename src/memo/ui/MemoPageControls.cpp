@@ -2,8 +2,6 @@
 // Creating and placing the memo page's controls.
 #include "MemoPageControls.h"
 
-#include "controls/ui/TCalExFonts.h"
-
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -12,7 +10,6 @@ namespace rekko {
 namespace {
 
 constexpr int kHeldScrollMilliseconds = 20;
-constexpr int kMemoFontPoints = 11;
 
 QPushButton* namedButton(const QString& name, const char* caption) {
     auto* button = new QPushButton(QString::fromUtf8(caption));
@@ -25,7 +22,6 @@ QPushButton* namedButton(const QString& name, const char* caption) {
 MemoPageControls BuildMemoPageControls(QWidget* page, Dialogs& dialogs) {
     MemoPageControls c;
     c.CaMemo = new MemoEditor(dialogs);
-    c.CaMemo->setFont(CalendarFont(kMemoFontPoints));
     c.btnMemoSave = namedButton("btnMemoSave", "別名保存");
     c.btnMemoJouchuu = namedButton("btnMemoJouchuu", "常駐");
     c.btnMomoKensaku = namedButton("btnMomoKensaku", "切替");
