@@ -53,13 +53,11 @@ std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines) {
 
 std::vector<std::string> PeriodListTouching(std::string_view fileBytes, int32_t firstDay, int32_t lastDay) {
     std::vector<std::string> list{kPeriodFileHeader};
-    const std::vector<std::string_view> lines = LineBytes(fileBytes);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (i == 0 && lines[i].starts_with('*'))
-            continue;
-        const auto days = ReadPeriodDays(lines[i]);
+    // A header line has no days, so it is passed over as any line that is no period.
+    for (const std::string_view line : LineBytes(fileBytes)) {
+        const auto days = ReadPeriodDays(line);
         if (days && days->start <= lastDay && days->end >= firstDay)
-            list.push_back(DecodeCp932(lines[i]));
+            list.push_back(DecodeCp932(line));
     }
     return list;
 }
