@@ -5,10 +5,11 @@
 # fresh-check (the set-up on a new Debian 12).
 # Each target installs the Debian packages it needs when they are missing.
 
-# qt6-translations-l10n: Qt's own dialogs and buttons in the user's language; clang-format: the house style.
+# qt6-translations-l10n: Qt's own dialogs and buttons in the user's language; clang-format: the house style; ccache:
+# rebuilds and other work trees of the same sources reuse objects.
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
                   qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n \
-                  clang-format
+                  clang-format ccache
 # The screenshots, the hotkey test and the start-up benchmark run under Xvfb; the flow and tray tests add a window
 # manager (openbox), xdotool and a tray host (trayer), the timer's alert is checked with xprop, and the date
 # rollover of the real program runs under a fake clock (faketime).
@@ -23,6 +24,9 @@ FUZZ_PACKAGES := $(BUILD_PACKAGES) clang libclang-rt-dev
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= cp932 comma_text month_lines period_lines line_attribute settings rule_line old_calendar
 XVFB := tests/support/own-display
+# Cached objects are keyed on paths relative to the source tree, so a clone elsewhere hits the same entries.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 ifeq ($(SANITIZE),1)
 BUILD_DIR := build-sanitize
