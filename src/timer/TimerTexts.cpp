@@ -7,7 +7,6 @@
 #include "base/TextProcedures.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace rekko {
 
@@ -22,15 +21,20 @@ std::string format(const char* pattern, int first, int second = 0) {
     return text;
 }
 
+// The minutes still to go as both lines show them: counted up, so a started minute counts as one and exactly three
+// minutes read 3. The countdown splits them into hours afterwards, so 59 min 30 s reads 1 h 0 min.
+int MinutesToGo(int32_t milliseconds) {
+    return (milliseconds + kMinute - 1) / kMinute;
+}
+
 } // namespace
 
 std::string CountdownLine(int32_t setTime, int32_t now) {
     const int32_t left = now < setTime ? setTime - now : kMillisecondsOfDay - now + setTime;
-    const int hours = left / kHour;
-    const int minutes = left % kHour / kMinute;
-    if (hours == 0)
-        return format("設定時刻まで、%d 分", minutes + 1);
-    return format("設定時刻まで、%d 時間 %d 分", hours, minutes + 1);
+    const int minutes = MinutesToGo(left);
+    if (minutes < 60)
+        return format("設定時刻まで、%d 分", minutes);
+    return format("設定時刻まで、%d 時間 %d 分", minutes / 60, minutes % 60);
 }
 
 std::string AlertStatusLine(int32_t setTime, int32_t now) {
@@ -41,14 +45,15 @@ std::string AlertStatusLine(int32_t setTime, int32_t now) {
         ahead -= kDaySeconds;
     else if (ahead <= -kDaySeconds / 2)
         ahead += kDaySeconds;
-    const int32_t distance = std::abs(ahead);
-    const int hours = distance / 3600;
-    const int minutes = distance % 3600 / 60;
+    if (ahead > 0)
+        return format("設定時刻、%d 分前です", MinutesToGo(ahead * 1000));
+    const int32_t passed = -ahead;
+    const int hours = passed / 3600;
+    const int minutes = passed % 3600 / 60;
     if (hours == 0 && minutes == 0)
         return "設定時刻です";
     if (hours == 0)
-        return ahead > 0 ? format("設定時刻、%d 分前です", minutes + 1)
-                         : format("設定時刻を、%d 分経過しています", minutes);
+        return format("設定時刻を、%d 分経過しています", minutes);
     return format("設定時刻を、%d 時間 %d 分経過しています", hours, minutes);
 }
 

@@ -100,20 +100,26 @@ TEST(CountdownTimer, StoredValuesAreATimeOfDayAndNoticeWithinZeroToNine) {
     EXPECT_EQ(std::pair(CountdownTimer(0.5, 10000).notice(), CountdownTimer(0.5, -4).notice()), std::pair(9, 0));
 }
 
-TEST(TimerTexts, CountdownCountsTheStartedMinuteAndStatusSaysHowFarTheSetTimeIs) {
+TEST(TimerTexts, BothLinesCountTheStartedMinuteAndCarryItIntoTheHour) {
     // A set time already passed today counts towards tomorrow's; a window left open across midnight counts from the
-    // nearest set time.
+    // nearest set time. Exactly whole minutes are not counted up.
     const int32_t t = ms(15, 0);
     const std::tuple<std::string (*)(int32_t, int32_t), int32_t, int32_t, const char*> cases[] = {
         {CountdownLine, t, t - 1, "設定時刻まで、1 分"},
-        {CountdownLine, t, ms(15, 40), "設定時刻まで、23 時間 21 分"},
+        {CountdownLine, t, ms(15, 40), "設定時刻まで、23 時間 20 分"},
         {CountdownLine, ms(0, 5), ms(23, 56, 30), "設定時刻まで、9 分"},
-        {AlertStatusLine, t, ms(14, 59, 0, 500), "設定時刻、2 分前です"},
-        {AlertStatusLine, t, ms(14, 59, 1), "設定時刻です"},
+        {CountdownLine, t, ms(14, 57), "設定時刻まで、3 分"},
+        {CountdownLine, t, ms(14, 0, 30), "設定時刻まで、1 時間 0 分"},
+        {CountdownLine, t, ms(13, 0, 30), "設定時刻まで、2 時間 0 分"},
+        {CountdownLine, t, ms(13, 59, 50), "設定時刻まで、1 時間 1 分"},
+        {AlertStatusLine, t, ms(14, 57), "設定時刻、3 分前です"},
+        {AlertStatusLine, t, ms(14, 59, 0, 500), "設定時刻、1 分前です"},
+        {AlertStatusLine, t, ms(14, 59, 59), "設定時刻、1 分前です"},
+        {AlertStatusLine, t, ms(15, 0), "設定時刻です"},
         {AlertStatusLine, t, ms(15, 0, 59, 999), "設定時刻です"},
         {AlertStatusLine, t, ms(16, 10, 30), "設定時刻を、1 時間 10 分経過しています"},
         {AlertStatusLine, ms(23, 58), ms(0, 10), "設定時刻を、12 分経過しています"},
-        {AlertStatusLine, ms(0, 5), ms(23, 57), "設定時刻、9 分前です"}};
+        {AlertStatusLine, ms(0, 5), ms(23, 56, 30), "設定時刻、9 分前です"}};
     for (const auto& [text, set, now, line] : cases)
         EXPECT_EQ(text(set, now), line) << set << " " << now;
 }
@@ -213,14 +219,14 @@ TEST(TimerWindow, WaitingBlinksAndTheAlertStatusChangesOnlyWithTheLabel) {
 
     w.clock.set(at(14, 57));
     EXPECT_TRUE(w.controller.tick());
-    EXPECT_EQ(w.controller.display().status, "設定時刻、4 分前です");
+    EXPECT_EQ(w.controller.display().status, "設定時刻、3 分前です");
 
     // The status line changes only on the ticks that turn the label enabled.
     w.clock.set(at(15, 5));
     const auto tick = [&w] {
         return std::tuple{w.controller.tick(), w.controller.display().labelEnabled, w.controller.display().status};
     };
-    EXPECT_EQ(tick(), std::tuple(false, false, "設定時刻、4 分前です"));
+    EXPECT_EQ(tick(), std::tuple(false, false, "設定時刻、3 分前です"));
     EXPECT_EQ(tick(), std::tuple(false, true, "設定時刻を、5 分経過しています"));
 }
 

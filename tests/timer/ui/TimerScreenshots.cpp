@@ -87,7 +87,7 @@ private slots:
         QVERIFY(!c.fields[0]->isEnabled() && !c.upDowns[0]->isVisible() && !c.twoTouch->isVisible() &&
                 !c.nowButton->isVisible());
         QCOMPARE((QStringList{c.stateLabel->text(), c.countdownLine->text(), c.noticeLine->text()}),
-                 (QStringList{"タイマー作動中", "設定時刻まで、60 分", "（ ３分前に通知します ）"}));
+                 (QStringList{"タイマー作動中", "設定時刻まで、1 時間 0 分", "（ ３分前に通知します ）"}));
         QCOMPARE(window.windowModality(), Qt::ApplicationModal);
         QTest::qWait(300);
         test::SaveScreenshot(window, "timer-waiting");
@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(window.width(), 515);
         QVERIFY(!c.startStopButton->isVisible() && !c.countdownLine->isVisible() && !c.noticeLine->isVisible());
         QCOMPARE((QStringList{c.stateLabel->text(), c.statusLine->text()}),
-                 (QStringList{"設定された時刻になりました。", "設定時刻、4 分前です"}));
+                 (QStringList{"設定された時刻になりました。", "設定時刻、3 分前です"}));
         QCOMPARE(window.focusWidget(), c.closeButton);
         QVERIFY(!window.timer().armed());
 
