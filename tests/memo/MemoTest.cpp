@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace rekko {
@@ -137,6 +138,25 @@ TEST_F(MemoFiles, ShippedTextsBesideTheProgramOrTheExecutable) {
     std::filesystem::create_directory(dir / "bin");
     dir.write("bin/ReadMe.txt", "\x83\x8A\x81\x5B\x83\x68\x83\x7E\x81\x5B\r\n");
     EXPECT_EQ(ShippedTextPath("ReadMe.txt", dir / "program", dir / "bin"), dir / "bin" / "ReadMe.txt");
+}
+
+// The usage texts shipped with the program are code page 932 with CR LF line ends, and teach Shift-drag for a period:
+// most window managers take Alt-drag for moving windows.
+TEST(ShippedTexts, TeachShiftDragForAPeriod) {
+    for (const char* name : {"CaSima.dat", "ReadMe.txt"}) {
+        const std::filesystem::path file = std::filesystem::path(REKKO_SOURCE_DIR) / "src" / "resources" / name;
+        const std::string bytes = test::ReadFile(file);
+        size_t lineEnds = 0;
+        for (size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1), ++lineEnds)
+            EXPECT_TRUE(at > 0 && bytes[at - 1] == '\r') << name << " byte " << at;
+        EXPECT_EQ(lineEnds, static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\r'))) << name;
+        const auto text = ReadShippedText(file);
+        ASSERT_TRUE(text) << name;
+        const std::vector<std::string> lines = MemoLinesOf(text.value());
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.find("Shift") != std::string::npos && line.find("ドラッグ") != std::string::npos;
+        })) << name;
+    }
 }
 
 } // namespace
