@@ -104,6 +104,29 @@ TEST(ClockGeometry, OblongDialPutsEveryDotOnTheEllipse) {
     }
 }
 
+// At half past three the hour hand stands halfway between 3 and 4, the same in the afternoon; each hand is its share
+// of the shorter radius long and starts 0.15 of that behind the centre.
+TEST(ClockGeometry, HandsAtHalfPastThree) {
+    const auto face = LayoutClockFace(200, 150, 10, true, {15, 30, 45});
+    ASSERT_TRUE(face);
+    const ClockPoint centre{100, 75};
+    ASSERT_EQ(face->centre, centre);
+    const auto direction = [&centre](const ClockPoint& p) { return std::atan2(centre.y - p.y, p.x - centre.x); };
+    const auto length = [&centre](const ClockPoint& p) { return std::hypot(p.x - centre.x, p.y - centre.y); };
+    const double shorter = 65; // the vertical radius of 150 - 2 * 10 pixels
+    EXPECT_NEAR(direction(face->hourHand.tip), -std::numbers::pi / 12, 1e-9); // 15 degrees below 3 o'clock
+    EXPECT_NEAR(length(face->hourHand.tip), 0.6 * shorter, 1e-9);
+    EXPECT_NEAR(length(face->hourHand.tail), 0.15 * 0.6 * shorter, 1e-9);
+    EXPECT_NEAR(direction(face->hourHand.tail), std::numbers::pi * 11 / 12, 1e-9);
+    EXPECT_NEAR(direction(face->minuteHand.tip), -std::numbers::pi / 2, 1e-9);
+    EXPECT_NEAR(length(face->minuteHand.tip), 0.9 * shorter, 1e-9);
+    EXPECT_NEAR(direction(face->secondHand.tip), std::numbers::pi, 1e-9);
+    EXPECT_NEAR(length(face->secondHand.tip), 0.85 * shorter, 1e-9);
+    const auto morning = LayoutClockFace(200, 150, 10, true, {3, 30, 45});
+    ASSERT_TRUE(morning);
+    EXPECT_NEAR(direction(morning->hourHand.tip), direction(face->hourHand.tip), 1e-9);
+}
+
 // A control too narrow or too low for a positive radius draws no dial, so nothing divides by a zero radius.
 TEST(ClockGeometry, NoDialWithoutAPositiveRadius) {
     EXPECT_FALSE(LayoutClockFace(20, 150, 10, true, {}));

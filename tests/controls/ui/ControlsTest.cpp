@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar controls offscreen: the month grid's redraws checked in the image pixels, period bars drawn, selected
-// and deleted; Enter in a combo box without a right neighbour moves on and reaches the dialog's default button.
+// and deleted; Enter in a combo box without a right neighbour moves on and reaches the dialog's default button; the
+// colours of the analogue clock.
+#include "controls/ClockGeometry.h"
+#include "controls/ui/TClock.h"
 #include "controls/ui/TSeComboBox.h"
 #include "controls/ui/TSeEdit.h"
 #include "controls/ui/TSeMCal.h"
 
 #include "calendar/Julius.h"
 
+#include "FakeClock.h"
 #include "Pictures.h"
 #include "ScriptedDialogs.h"
 
@@ -14,6 +18,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTest>
+
+#include <cmath>
 
 namespace rekko {
 namespace {
@@ -124,6 +130,36 @@ private slots:
         QTest::keyClick(combo, Qt::Key_Return);
         QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(next));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // Turning AutoUpdate on draws hands and dots black whatever colours they had, the second hand red, and the clock
+    // shows the clock port's time, a time set from outside changing nothing.
+    void autoUpdateDrawsBlackHandsAndDotsAndARedSecondHand() {
+        test::FakeClock now({2026, 5, 20}, {15, 30, 15});
+        TClock dial(now);
+        dial.setAutoUpdate(false);
+        dial.setTime(EncodeDateTime({2026, 5, 20}, {15, 30, 15}));
+        dial.setArmColor(Qt::green);
+        dial.setDotColor(Qt::blue);
+        // Halfway along the hour hand, on the dot at 12, near the tip of the second hand at 15 seconds.
+        const auto face = LayoutClockFace(150, 150, 10, true, {15, 30, 15});
+        QVERIFY(face);
+        const QPoint hourHand(static_cast<int>(std::lround((face->centre.x + face->hourHand.tip.x) / 2)),
+                              static_cast<int>(std::lround((face->centre.y + face->hourHand.tip.y) / 2)));
+        const QPoint dot(face->dots[0].x, face->dots[0].y);
+        const QPoint secondHand(static_cast<int>(face->secondHand.tip.x) - 8, static_cast<int>(face->centre.y));
+        const auto colours = [&] {
+            const QImage image = dial.grab().toImage();
+            return QList{image.pixelColor(hourHand), image.pixelColor(dot), image.pixelColor(secondHand)};
+        };
+        QCOMPARE(colours(), (QList<QColor>{Qt::green, Qt::blue, Qt::red}));
+
+        dial.setAutoUpdate(true);
+        QCOMPARE(colours(), (QList<QColor>{Qt::black, Qt::black, Qt::red}));
+        QCOMPARE(std::pair(dial.armColor(), dial.dotColor()), std::pair(QColor(Qt::black), QColor(Qt::black)));
+        dial.setTime(EncodeDateTime({2026, 5, 20}, {9, 0, 0}));
+        QCOMPARE(colours(), (QList<QColor>{Qt::black, Qt::black, Qt::red}));
+        QCOMPARE(dial.hour(), uint16_t(15));
     }
 };
 
