@@ -6,6 +6,13 @@
 
 namespace rekko {
 
+std::string LineColourName(TColor colour) {
+    const auto fixed = std::find(kFixedLineColours.begin(), kFixedLineColours.end(), colour);
+    if (fixed == kFixedLineColours.end())
+        return ColorToString(colour);
+    return kFixedLineColourNames[static_cast<size_t>(fixed - kFixedLineColours.begin())];
+}
+
 void ApplyLineColour(std::vector<LineAttribute>& attributes, const TextSelection* selection, int caretRow,
                      int caretColumn, TColor colour, bool chosen) {
     const int count = static_cast<int>(attributes.size());

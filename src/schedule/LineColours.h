@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace rekko {
@@ -22,6 +23,12 @@ struct TextSelection {
 
 // The fixed colours of the colour menu: red, blue, pink, blue-green, brown, standard.
 inline constexpr std::array<TColor, 6> kFixedLineColours = {clRed, clBlue, clFuchsia, 0x808000, clMaroon, clWindowText};
+// Their names in the colour menu, in the same order.
+inline constexpr std::array<const char*, 6> kFixedLineColourNames = {"赤色", "青色", "ピンク",
+                                                                     "青緑", "茶色", "標準色"};
+
+// Returns the name a colour goes by: the menu's name of a fixed colour, else its colour text ("clNavy", "$00123456").
+std::string LineColourName(TColor colour);
 
 // The sixteen custom colours of the colour chooser, as 0x00BBGGRR values.
 inline constexpr std::array<TColor, 16> kCustomColours = {0x484848, 0x008080, 0x305080, 0xff0000, 0x008000, 0x808000,

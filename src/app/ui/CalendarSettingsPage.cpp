@@ -30,10 +30,11 @@ CalendarSettingsPage::CalendarSettingsPage(Settings& settings, QWidget* parent)
     m_kFutosa = new QSpinBox(period);
     m_kFutosa->setObjectName("udKFutosa");
     m_kFutosa->setRange(1, 3);
-    m_kColor = new QLineEdit(period);
+    m_kColor = new ColourField(period);
     m_kColor->setObjectName("edtKColor");
-    m_kColor->setReadOnly(true);
-    m_kColor->setMaximumWidth(120);
+    // The key keeps the colour text of the choice.
+    connect(m_kColor, &ColourField::colourChosen, this,
+            [this](TColor colour) { m_settings.edtKColor = ColorToString(colour); });
     m_kFutosa->setMaximumWidth(60);
     auto* periodLayout = new QFormLayout(period);
     periodLayout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -61,7 +62,6 @@ CalendarSettingsPage::CalendarSettingsPage(Settings& settings, QWidget* parent)
     BindKey(m_rokuyo, settings.cbRokuyo);
     BindKey(m_kOption, settings.cbKOption);
     BindKey(m_kFutosa, settings.udKFutosa);
-    BindKey(m_kColor, settings.edtKColor);
     BindKey(m_firstMonth, settings.rgYFirstMonth);
     BindKey(m_hajimariTuki, settings.SpHajimariTuki);
 }
@@ -74,7 +74,7 @@ void CalendarSettingsPage::showValues() {
     m_rokuyo->setChecked(s.cbRokuyo);
     m_kOption->setChecked(s.cbKOption);
     m_kFutosa->setValue(s.udKFutosa);
-    m_kColor->setText(QString::fromStdString(s.edtKColor));
+    m_kColor->setColour(StringToColor(s.edtKColor).value_or(clBlue));
     SelectIndex(m_firstMonth, s.rgYFirstMonth);
     m_hajimariTuki->setValue(s.SpHajimariTuki);
 }

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "app/Settings.h"
+#include "schedule/ui/ColourField.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QSpinBox>
 #include <QWidget>
 
@@ -22,6 +22,9 @@ public:
     // Shows the values of the settings, as read from the settings file.
     void showValues();
 
+    // 線の色: the default colour of a new period's line.
+    ColourField* lineColour() const { return m_kColor; }
+
 signals:
     // The user switched cbRokuyo: the calendars show or hide the rokuyo at once.
     void rokuyoSwitched(bool on);
@@ -34,7 +37,7 @@ private:
     QCheckBox* m_rokuyo;
     QCheckBox* m_kOption;
     QSpinBox* m_kFutosa;
-    QLineEdit* m_kColor;
+    ColourField* m_kColor;
     QButtonGroup* m_firstMonth;
     QSpinBox* m_hajimariTuki;
 };

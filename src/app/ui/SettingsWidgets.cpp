@@ -58,8 +58,4 @@ void BindKey(QComboBox* box, int& key, int fallback) {
                      [&key, fallback](int index) { key = index < 0 ? fallback : index; });
 }
 
-void BindKey(QLineEdit* edit, std::string& key) {
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [&key](const QString& text) { key = text.toStdString(); });
-}
-
 } // namespace rekko

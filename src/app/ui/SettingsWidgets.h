@@ -7,12 +7,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QSpinBox>
 #include <QStringList>
 #include <QWidget>
-
-#include <string>
 
 namespace rekko {
 
@@ -27,11 +24,10 @@ QGroupBox* RadioGroup(const char* objectName, const QString& caption, const QStr
 void SelectIndex(QButtonGroup* buttons, int index);
 
 // Write each change of the control into the key as it happens. A radio group writes its checked index (0 when none
-// is checked), a combo box its current index (fallback when none is current), a line edit its text.
+// is checked), a combo box its current index (fallback when none is current).
 void BindKey(QCheckBox* box, bool& key);
 void BindKey(QSpinBox* box, int& key);
 void BindKey(QButtonGroup* group, int& key);
 void BindKey(QComboBox* box, int& key, int fallback);
-void BindKey(QLineEdit* edit, std::string& key);
 
 } // namespace rekko

@@ -15,18 +15,11 @@ namespace rekko {
 
 namespace {
 
-struct FixedColourEntry {
-    const char* text;
-    QKeyCombination key;
-};
-
-// In the order of kFixedLineColours; 色指定 sits between 茶色 and 標準色 in the menu.
-constexpr std::array<FixedColourEntry, 6> kFixedEntries = {{{"赤色", Qt::CTRL | Qt::Key_R},
-                                                            {"青色", Qt::CTRL | Qt::Key_B},
-                                                            {"ピンク", Qt::CTRL | Qt::Key_F},
-                                                            {"青緑", Qt::CTRL | Qt::Key_G},
-                                                            {"茶色", Qt::CTRL | Qt::Key_H},
-                                                            {"標準色", Qt::CTRL | Qt::Key_O}}};
+// The shortcuts of the fixed colours, in the order of kFixedLineColours; 色指定 sits between 茶色 and 標準色 in the
+// menu.
+constexpr std::array<QKeyCombination, 6> kFixedKeys = {Qt::CTRL | Qt::Key_R, Qt::CTRL | Qt::Key_B,
+                                                       Qt::CTRL | Qt::Key_F, Qt::CTRL | Qt::Key_G,
+                                                       Qt::CTRL | Qt::Key_H, Qt::CTRL | Qt::Key_O};
 
 } // namespace
 
@@ -46,13 +39,13 @@ DayPage::DayPage(const Clock& clock, ColourChooser chooser, QWidget* parent)
             &QPlainTextEdit::redo);
 
     m_colourMenu = new QMenu(QString::fromUtf8("文字色(&M)"), this);
-    for (size_t i = 0; i < kFixedEntries.size(); ++i) {
-        if (i == kFixedEntries.size() - 1) {
+    for (size_t i = 0; i < kFixedKeys.size(); ++i) {
+        if (i == kFixedKeys.size() - 1) {
             QAction* choose = addCommand(QString::fromUtf8("色指定"), Qt::CTRL | Qt::Key_L);
             connect(choose, &QAction::triggered, this, &DayPage::chooseColour);
             m_colourMenu->addAction(choose);
         }
-        QAction* action = addCommand(QString::fromUtf8(kFixedEntries[i].text), kFixedEntries[i].key);
+        QAction* action = addCommand(QString::fromUtf8(kFixedLineColourNames[i]), kFixedKeys[i]);
         action->setCheckable(true);
         connect(action, &QAction::triggered, this,
                 [this, colour = kFixedLineColours[i]] { m_editor->applyColour(colour, false); });

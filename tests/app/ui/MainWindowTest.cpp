@@ -4,10 +4,13 @@
 // Pomta.
 #include "SampleWindow.h"
 
+#include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include <fstream>
 
@@ -99,6 +102,43 @@ private slots:
         for (const auto& [key, value] : values)
             QCOMPARE(saved.readString("Settei", key), std::optional<std::string>(value));
         QCOMPARE(saved.readString("Jikoku", "edtWebSV1"), std::optional<std::string>("http://時刻.example.jp/jst.cgi"));
+    }
+
+    // 線の色 shows the default period colour as a swatch with its name; its button opens the schedule dialog's colour
+    // chooser, and the choice is saved as colour text.
+    void theLineColourIsShownByNameAndChosenInTheColourChooser() {
+        Fixture f;
+        f.program.write("Sorel.ini", fixtureSettings(f.data.path()));
+        QVERIFY(f.window->start({}, f.programs.path()));
+        f.window->show();
+        f.window->openSettings();
+        CalendarSettingsPage* page = f.window->settingsPage()->calendar();
+        f.find<QTabWidget>("pcSettei")->setCurrentWidget(page);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        ColourField* field = page->lineColour();
+        const auto shown = [field] {
+            const QImage swatch = field->swatch()->grab().toImage();
+            return std::pair(field->name()->text(), swatch.pixelColor(swatch.rect().center()));
+        };
+        QCOMPARE(shown(), std::pair(QString("赤色"), QColor(Qt::red)));
+
+        const auto choose = [field](const QColor& colour) {
+            QTimer::singleShot(0, [colour] {
+                auto* chooser = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+                QVERIFY(chooser);
+                QCOMPARE(QColorDialog::customColor(0), QColor(0x48, 0x48, 0x48));
+                chooser->setCurrentColor(colour);
+                chooser->accept();
+            });
+            field->changeButton()->click();
+        };
+        choose(QColor(0, 0, 0x80));
+        QCOMPARE(shown(), std::pair(QString("clNavy"), QColor(0, 0, 0x80)));
+        choose(QColor(0, 0x80, 0x80));
+        QCOMPARE(shown(), std::pair(QString("青緑"), QColor(0, 0x80, 0x80)));
+        QVERIFY(f.window->close());
+        QCOMPARE(ProfileFile::FromBytes(f.settingsFile()).readString("Settei", "edtKColor"),
+                 std::optional<std::string>("clTeal"));
     }
 
     // Interrupted writes left temporaries everywhere, the period file being a link into another folder: the start
