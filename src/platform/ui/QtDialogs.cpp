@@ -4,6 +4,7 @@
 
 #include "LocalInstance.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -71,6 +72,22 @@ DialogAnswer escapeAnswer(DialogButtons buttons) {
     return DialogAnswer::Ok;
 }
 
+// Window managers cut a caption that does not fit beside the title bar's icon and buttons, and the box sizes itself
+// by its text. So the box is made at least as wide as its caption in a bold face (title bars mostly use one) plus
+// the room of six title-bar squares: the icon, the three buttons and the gaps around them.
+void fitCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int titleBarControls = 6 * (metrics.height() + 4);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + titleBarControls;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 } // namespace
 
 QtDialogs::QtDialogs(bool answerToMessageBoxTitle) : m_answerToMessageBoxTitle(answerToMessageBoxTitle) {}
@@ -105,6 +122,7 @@ DialogAnswer QtDialogs::show(const DialogMessage& message) {
         if (choice.answer == systemEnd)
             systemEndButton = button;
     }
+    fitCaption(box);
     m_systemEndButtons.push_back(systemEndButton ? systemEndButton : box.escapeButton());
     std::unique_ptr<InstanceEndpoint> endpoint;
     if (m_answerToMessageBoxTitle) {

@@ -59,6 +59,23 @@ private slots:
                  DialogAnswer::No);
     }
 
+    // A box with a short text is still wide enough for its caption beside a title bar's icon and three buttons,
+    // each at least a line high, as window managers cut a caption that does not fit.
+    void aShortBoxIsWideEnoughForItsCaption() {
+        QtDialogs dialogs(false);
+        whenBoxShows(
+            [](QMessageBox* box) {
+                QFont bold = box->font();
+                bold.setBold(true);
+                const QFontMetrics metrics(bold);
+                QCOMPARE(box->windowTitle(), QString("確認 -Rekko-"));
+                QVERIFY2(box->width() >= metrics.horizontalAdvance(box->windowTitle()) + 4 * metrics.height(),
+                         qPrintable(QString::number(box->width())));
+            },
+            "OK");
+        dialogs.inform("済");
+    }
+
     // The system ending the program closes the open boxes with the answer that keeps the user's data, which need not
     // be the default nor the Esc answer.
     void goingUnattendedAnswersTheOpenBoxes() {
