@@ -36,8 +36,21 @@ bool DiaryButton::gridReleased() {
 
 void DiaryButton::send(int32_t day) {
     m_view.showNormal();
-    if (const Status sent = m_link.sendDay(day); !sent) {
+    auto sent = m_link.sendDay(day);
+    if (sent && sent.value() == DiarySend::NotAnswering) {
+        const std::string question = std::string(kDiaryNotAnsweringMessage) + "\r\n" + kDiaryResetQuestion;
+        if (!m_dialogs.ask(question, DialogAnswer::No, DialogAnswer::No))
+            return;
+        const Status reset = m_link.reset();
+        sent = reset ? m_link.sendDay(day) : Result<DiarySend>(reset.error());
+    }
+    if (!sent) {
         m_dialogs.inform(sent.error().cause);
+        return;
+    }
+    // A new semaphore taken again at once: the user has been asked once already.
+    if (sent.value() == DiarySend::NotAnswering) {
+        m_dialogs.inform(kDiaryNotAnsweringMessage);
         return;
     }
     if (!m_starter.start(m_zunbo, {}))

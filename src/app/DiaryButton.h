@@ -11,6 +11,11 @@
 
 namespace rekko {
 
+// Said when the diary link's semaphore stays taken; the first time it is asked with kDiaryResetQuestion, and Yes
+// resets the link and sends again.
+inline constexpr const char* kDiaryNotAnsweringMessage = "日記プログラム（Zunbo）が応答しません。";
+inline constexpr const char* kDiaryResetQuestion = "日付を渡す連携が使用中のままです。\r\n\r\n連携をリセットしますか？";
+
 // The button's look: armed is aqua with the caption "日付指定", normal has the usual colours and "Zunbo".
 class DiaryButtonView {
 public:
@@ -34,6 +39,8 @@ public:
     bool armed() const { return m_armed; }
 
 private:
+    // Leaves the day for Zunbo and starts it; a link that is not answering is reset and used again when the user
+    // agrees.
     void send(int32_t day);
 
     DiaryButtonView& m_view;

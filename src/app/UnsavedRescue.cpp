@@ -8,7 +8,10 @@
 #include "base/FileEntry.h"
 #include "base/TextFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace rekko {
 
@@ -19,7 +22,12 @@ namespace {
 constexpr const char* kNoticeHeading = "終了時に、次のファイルを保存できませんでした。\r\n"
                                        "保存できなかった内容は、同じ名前で次のフォルダに残してあります。";
 
-// Makes a new folder named after the moment under root; a second end within the same second gets "-2", "-3", ….
+// Only the user may read what the rescue keeps, whatever the modes of the data it came from.
+constexpr fs::perms kPrivateFolder = fs::perms::owner_all;
+constexpr fs::perms kPrivateFile = fs::perms::owner_read | fs::perms::owner_write;
+
+// Makes root private (made anew, or an existing one of an earlier version closed), then a new private folder named
+// after the moment under it; a second end within the same second gets "-2", "-3", ….
 Result<fs::path> makeDatedFolder(const fs::path& root, LocalDateTime now) {
     const CalendarDate date = DateOf(now);
     const TimeOfDay time = TimeOf(now);
@@ -27,15 +35,24 @@ Result<fs::path> makeDatedFolder(const fs::path& root, LocalDateTime now) {
     std::snprintf(stamp, sizeof stamp, "%.4d%.2d%.2d-%.2d%.2d%.2d", date.year, date.month, date.day, time.hour,
                   time.minute, time.second);
     std::error_code error;
-    fs::create_directories(root, error);
+    fs::create_directories(root.parent_path(), error);
+    if (::mkdir(root.c_str(), 0700) != 0 && errno != EEXIST)
+        return Failure{std::strerror(errno), root.string()};
+    fs::permissions(root, kPrivateFolder, error);
     for (int attempt = 1; attempt < 100; ++attempt) {
         const fs::path folder = root / (attempt == 1 ? std::string(stamp) : stamp + ("-" + std::to_string(attempt)));
-        if (fs::create_directory(folder, error))
+        if (::mkdir(folder.c_str(), 0700) == 0)
             return folder;
-        if (error)
-            return Failure{error.message(), folder.string()};
+        if (errno != EEXIST)
+            return Failure{std::strerror(errno), folder.string()};
     }
     return Failure{"フォルダを作成できません。", root.string()};
+}
+
+// The line of the note for a rescued file: the file, and the copy's name where it is not the file's own.
+std::string NoteLine(const std::string& file, const fs::path& copy) {
+    const std::string name = copy.filename().string();
+    return "\r\n　" + file + (fs::path(file).filename() == name ? "" : " → " + name);
 }
 
 } // namespace
@@ -52,23 +69,38 @@ std::string UnsavedRescue::rescue(const SaveReport& report, LocalDateTime now) {
                folder.error().cause + "\n";
         return out;
     }
-    std::string note = FolderText(folder.value());
-    out += "Rekko: 保存できなかった内容を次のフォルダに残しました: " + FolderText(folder.value()) + "\n";
+    // The copies are written first, so that the report says once what became of them.
+    std::string kept, lost, note;
     for (const auto& file : report.rescuable) {
         const auto copy = file.write(folder.value());
         if (copy) {
-            out += "  " + copy.value().filename().string() + "\n";
-            note += "\r\n　" + file.file;
+            std::error_code ignored; // the folder is private in any case
+            fs::permissions(copy.value(), kPrivateFile, ignored);
+            kept += "  " + copy.value().filename().string() + "\n";
+            note += NoteLine(file.file, copy.value());
         } else {
-            out += "  " + file.file + ": 残せませんでした: " + copy.error().cause + "\n";
+            lost += "  " + file.file + ": " + copy.error().cause + "\n";
         }
     }
+    if (note.empty()) {
+        // Nothing could be kept: the empty folder would only mislead.
+        std::error_code ignored;
+        fs::remove_all(folder.value(), ignored);
+        return out + "Rekko: 保存できなかった内容は " + FolderText(m_root) + " にも残せませんでした。\n" + lost;
+    }
+    out += "Rekko: 保存できなかった内容を次のフォルダに残しました: " + FolderText(folder.value()) + "\n" + kept;
+    if (!lost.empty())
+        out += "Rekko: 次の内容はそこにも残せませんでした。\n" + lost;
     // Notes of earlier ends that were not shown yet stay in front.
+    note = FolderText(folder.value()) + note;
     const auto earlier = FileEntryExists(noteFile()) ? ReadFileBytes(noteFile()) : Result<std::string>(std::string());
     Status written = earlier ? Success() : Status(earlier.error());
     if (written)
         written = WriteFileAtomically(noteFile(), earlier.value().empty() ? note : earlier.value() + "\r\n\r\n" + note);
-    if (!written)
+    std::error_code ignored;
+    if (written)
+        fs::permissions(noteFile(), kPrivateFile, ignored);
+    else
         out += "Rekko: 次回の起動時に知らせることができません: " + written.error().path + ": " + written.error().cause +
                "\n";
     return out;

@@ -17,9 +17,10 @@ public:
     // root is the folder that holds one dated folder per end that needed a rescue ("<user data>/rescue").
     explicit UnsavedRescue(std::filesystem::path root) : m_root(std::move(root)) {}
 
-    // Writes the content of each rescuable file of the report into root/<yyyymmdd-hhmmss>/ under the file's own
-    // name, notes the rescued files for the next start, and returns the report for standard error: each file not
-    // saved with its cause, then the folder of the copies, or why a copy could not be made.
+    // Writes the content of each rescuable file of the report into root/<yyyymmdd-hhmmss>/ (folders 0700, copies
+    // 0600) under the name its writer gives, notes the rescued files for the next start, and returns the report for
+    // standard error: each file not saved with its cause, then the folder of the copies and what could not be copied
+    // there. When no copy could be written the dated folder goes again and nothing is noted.
     std::string rescue(const SaveReport& report, LocalDateTime now);
 
     // Returns the message naming the files that earlier ends could not save and the folders of their copies, and

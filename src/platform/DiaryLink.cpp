@@ -7,6 +7,8 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <optional>
+#include <pwd.h>
 #include <semaphore.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -24,6 +26,32 @@ Failure MemoryTaken(const std::string& detail = {}) {
 
 Failure SystemFailure(const std::string& name, int error) {
     return MemoryTaken(name + ": " + std::strerror(error));
+}
+
+// The refusal of an object or semaphore that belongs to another user, naming it and its owner.
+Failure ForeignOwner(const std::string& name, uid_t owner) {
+    const passwd* user = ::getpwuid(owner);
+    const std::string who = user ? user->pw_name : "UID " + std::to_string(owner);
+    return MemoryTaken(name + ": 他のユーザー（" + who + "）のものなので使いません");
+}
+
+// Where the system keeps a named semaphore: "/dev/shm/sem." and the name without its slash.
+std::string SemaphoreEntry(const std::string& name) {
+    return "/dev/shm/sem." + name.substr(1);
+}
+
+// Answers the failure when the semaphore's entry is not a file of this user (or is missing, unless that is allowed);
+// checked on the entry itself, as a semaphore handle tells nothing of its owner.
+std::optional<Failure> ForeignSemaphore(const std::string& name, bool missingAllowed = false) {
+    const std::string entry = SemaphoreEntry(name);
+    struct stat status {};
+    if (::lstat(entry.c_str(), &status) != 0)
+        return missingAllowed && errno == ENOENT ? std::nullopt : std::optional(SystemFailure(entry, errno));
+    if (status.st_uid != ::geteuid())
+        return ForeignOwner(entry, status.st_uid);
+    if (!S_ISREG(status.st_mode))
+        return SystemFailure(entry, EACCES);
+    return std::nullopt;
 }
 
 // The named semaphore, closed (not removed) when done.
@@ -80,7 +108,7 @@ Status WriteRecord(int fd, const std::string& name, const std::string& text) {
         return SystemFailure(name, errno);
     // An object someone else made could be read or changed by them.
     if (status.st_uid != ::geteuid())
-        return SystemFailure(name, EACCES);
+        return ForeignOwner(name, status.st_uid);
     const size_t existing = static_cast<size_t>(status.st_size);
     if (existing >= kHeaderSize) {
         uint32_t header[2] = {};
@@ -110,13 +138,19 @@ SharedMemoryDiaryLink::SharedMemoryDiaryLink(std::string memoryName, std::string
                                              std::chrono::seconds waitLimit)
     : m_memoryName(std::move(memoryName)), m_semaphoreName(std::move(semaphoreName)), m_waitLimit(waitLimit) {}
 
-Status SharedMemoryDiaryLink::sendDay(int32_t day) {
+Result<DiarySend> SharedMemoryDiaryLink::sendDay(int32_t day) {
     sem_t* semaphore = ::sem_open(m_semaphoreName.c_str(), O_CREAT, 0600, 1);
-    if (semaphore == SEM_FAILED)
-        return SystemFailure(m_semaphoreName, errno);
+    if (semaphore == SEM_FAILED) {
+        const int error = errno;
+        return ForeignSemaphore(m_semaphoreName, true).value_or(SystemFailure(m_semaphoreName, error));
+    }
     SemaphoreHandle handle(semaphore);
+    // Checked after opening, so that a semaphore another user slips in before the open is found too; its owner
+    // could keep it taken, and every send would wait in vain.
+    if (auto foreign = ForeignSemaphore(m_semaphoreName))
+        return *foreign;
     if (const int error = WaitFor(semaphore, m_waitLimit); error == ETIMEDOUT)
-        return MemoryTaken("（" + std::to_string(m_waitLimit.count()) + " 秒待っても応答がありません）");
+        return DiarySend::NotAnswering;
     else if (error != 0)
         return SystemFailure(m_semaphoreName, error);
     SemaphoreHold hold(semaphore);
@@ -125,7 +159,21 @@ Status SharedMemoryDiaryLink::sendDay(int32_t day) {
     if (fd < 0)
         return SystemFailure(m_memoryName, errno);
     Descriptor descriptor(fd);
-    return WriteRecord(fd, m_memoryName, std::to_string(day));
+    if (const Status written = WriteRecord(fd, m_memoryName, std::to_string(day)); !written)
+        return written.error();
+    return DiarySend::Sent;
+}
+
+Status SharedMemoryDiaryLink::reset() {
+    if (auto foreign = ForeignSemaphore(m_semaphoreName, true))
+        return *foreign;
+    if (::sem_unlink(m_semaphoreName.c_str()) != 0 && errno != ENOENT)
+        return SystemFailure(m_semaphoreName, errno);
+    sem_t* semaphore = ::sem_open(m_semaphoreName.c_str(), O_CREAT | O_EXCL, 0600, 1);
+    if (semaphore == SEM_FAILED)
+        return SystemFailure(m_semaphoreName, errno);
+    ::sem_close(semaphore);
+    return Success();
 }
 
 } // namespace rekko

@@ -4,14 +4,18 @@
 #include "app/ShellSequence.h"
 
 #include "base/TextFile.h"
+#include "month/EditRescue.h"
 
 #include "FakeClock.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace rekko {
 namespace {
@@ -234,6 +238,84 @@ TEST(ShellSequence, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
     const auto notice = program.controller.rescue().takeNotice();
     ASSERT_TRUE(notice.has_value());
     EXPECT_NE(notice->find(copies.string() + "/\r\n"), std::string::npos) << *notice;
+    EXPECT_FALSE(program.controller.rescue().takeNotice().has_value());
+}
+
+// The schedule dialog's values at a signal: the lines they would have become, each mode in a file named after its own,
+// as typed (an invalid date, a character code page 932 cannot hold); folders 0700 and copies 0600, whatever the
+// modes of the data and the mask.
+TEST(ShellSequence, TheScheduleDialogsUnwrittenValuesAreKeptAsTheirFileLinesInPrivateFiles) {
+    test::CurrentTempDir cwd;
+    Program program;
+    const std::string dataFolder = (program.data / "").string();
+    SaveReport report;
+    ScheduleEdit day{.mode = ScheduleMode::Day, .jd = EncodeJuliusDay(2024, 5, 3)};
+    day.day = {{"会議 🎉", ""}, {LineAttribute{}, LineAttribute{}}};
+    AddUnwrittenEdit(report, day, dataFolder);
+    ScheduleEdit trip{.mode = ScheduleMode::Period};
+    trip.period.start = {2024, 2, 30};
+    trip.period.end = {2024, 3, 2};
+    trip.period.label = {2024, 3, 1};
+    trip.period.text = "旅行";
+    AddUnwrittenEdit(report, trip, dataFolder);
+    ScheduleEdit anniversary{.mode = ScheduleMode::Anniversary, .jd = EncodeJuliusDay(2024, 5, 3)};
+    anniversary.anniversary.firstYear = "1990";
+    anniversary.anniversary.text = "記念";
+    AddUnwrittenEdit(report, anniversary, "");
+    // An emptied anniversary comes to no line and is no loss.
+    AddUnwrittenEdit(report, ScheduleEdit{.mode = ScheduleMode::Anniversary, .jd = 1}, "");
+    ASSERT_EQ(report.failures.size(), 3u);
+    EXPECT_EQ(report.failures[0].path, (program.data / "Ca202405.myc").string());
+    EXPECT_EQ(report.failures[2].path, (cwd / "Sday.myc").string());
+
+    const mode_t mask = ::umask(0);
+    const std::string err = program.controller.rescue().rescue(report, program.clock.now());
+    ::umask(mask);
+    const fs::path copies = program.folder / "rescue" / "20240503-090000";
+    EXPECT_EQ(program.folder.read("rescue/20240503-090000/Ca202405.myc.txt"), " 3,1,,会議 🎉,,,,,,\n 3,2,,,,,,,,\n");
+    EXPECT_EQ(program.folder.read("rescue/20240503-090000/CaFromTo.myc.txt"),
+              "2024, 2,30,M,2024, 3, 2,E,2024, 3, 1,1,clBlue,旅行\n");
+    EXPECT_EQ(program.folder.read("rescue/20240503-090000/Sday.myc.txt"), "1990,,5,3,,,記念\n");
+    EXPECT_NE(err.find("Ca202405.myc: " + std::string(kUnwrittenEditCause)), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(program.data / "Ca202405.myc"));
+    for (const fs::path& folder : {copies.parent_path(), copies})
+        EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all) << folder;
+    for (const auto& copy : fs::directory_iterator(copies))
+        EXPECT_EQ(copy.status().permissions(), fs::perms::owner_read | fs::perms::owner_write) << copy.path();
+    EXPECT_EQ(fs::status(copies.parent_path() / "unreported.txt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    const auto notice = program.controller.rescue().takeNotice();
+    ASSERT_TRUE(notice.has_value());
+    EXPECT_NE(notice->find("\r\n　" + (program.data / "Ca202405.myc").string() + " → Ca202405.myc.txt"),
+              std::string::npos)
+        << *notice;
+}
+
+// A rescue folder on the full disk too (files limited to no byte): one report of what happened, no empty folder, no
+// note for the next start.
+TEST(ShellSequence, ARescueThatCannotBeWrittenEitherIsReportedOnceAndLeavesNoFolder) {
+    Program program;
+    program.writeData("Ca202405.myc", " 0,0,9,2024/ 5\r\n 1,1,,old,,,,,,\r\n");
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    program.stores.months().replaceDay(1, 3, DaySchedule{{"lost"}, {LineAttribute{}}});
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit full = old;
+    full.rlim_cur = 0;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+    const SaveReport report = program.sequence.saveAll();
+    const std::string err = program.controller.rescue().rescue(report, program.clock.now());
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+
+    ASSERT_FALSE(report.ok());
+    EXPECT_EQ(err.find("残しました"), std::string::npos) << err;
+    EXPECT_NE(err.find("Rekko: 保存できなかった内容は " + (program.folder / "rescue").string() +
+                       "/ にも残せませんでした。\n  " + (program.data / "Ca202405.myc").string() + ": "),
+              std::string::npos)
+        << err;
+    EXPECT_TRUE(fs::is_empty(program.folder / "rescue"));
     EXPECT_FALSE(program.controller.rescue().takeNotice().has_value());
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Working with other programs. A detached program runs and leaves no child to reap, a program that cannot run is
 // reported; opening a document answers whether xdg-open could be started. The diary link is read back as the diary
-// program reads it, also with a semaphore left taken by a crashed reader and a memory object of another data size.
+// program reads it, also with a semaphore left taken by a crashed reader (and the link reset), a memory object of
+// another data size, and a semaphore and an object of another user.
 #include "platform/DiaryLink.h"
 #include "platform/OpenDocument.h"
 #include "platform/ProgramStarter.h"
@@ -15,6 +16,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <semaphore.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -95,6 +97,11 @@ protected:
                bytes.substr(8, bytes.find('\0', 8) - 8) + "\n";
     }
 
+    bool sends(int32_t day) {
+        const auto sent = link.sendDay(day);
+        return sent && sent.value() == DiarySend::Sent;
+    }
+
     // Leaves an object as another program made it: a header naming the data size, and room for the size.
     void makeObject(uint32_t dataSize, off_t bytes) const {
         const int fd = shm_open(memory.c_str(), O_RDWR | O_CREAT, 0600);
@@ -111,7 +118,7 @@ protected:
 };
 
 TEST_F(DiaryNames, TheDiaryProgramReadsTheDay) {
-    ASSERT_TRUE(link.sendDay(2460451));
+    ASSERT_TRUE(sends(2460451));
     EXPECT_EQ(read(), "0 4 2460451\n");
     EXPECT_GE(object.st_size, 16);
     EXPECT_EQ(object.st_mode & 0777, 0600u); // only this user may open the object
@@ -119,28 +126,61 @@ TEST_F(DiaryNames, TheDiaryProgramReadsTheDay) {
 
 TEST_F(DiaryNames, AnObjectMadeForFourBytesIsGrownToHoldTheText) {
     makeObject(4, 12);
-    ASSERT_TRUE(link.sendDay(2460451));
+    ASSERT_TRUE(sends(2460451));
     EXPECT_EQ(read(), "0 4 2460451\n");
 }
 
 TEST_F(DiaryNames, AnObjectOfAnotherDataSizeIsNotUsed) {
     makeObject(64, 72);
-    const Status sent = link.sendDay(2460451);
+    const auto sent = link.sendDay(2460451);
     ASSERT_FALSE(sent);
     EXPECT_EQ(sent.error().cause, "Other process Allready Opened Memory Map");
     EXPECT_EQ(read(), "0 64 \n");
 }
 
-TEST_F(DiaryNames, AReaderThatDiedHoldingTheSemaphoreGivesUpAfterTheLimit) {
-    ASSERT_TRUE(link.sendDay(1));
+TEST_F(DiaryNames, AReaderThatDiedHoldingTheSemaphoreIsNotAnsweredAfterTheLimitUntilTheLinkIsReset) {
+    ASSERT_TRUE(sends(1));
     ASSERT_EQ(read(true), "");
     const auto started = std::chrono::steady_clock::now();
-    const Status sent = link.sendDay(2);
+    const auto sent = link.sendDay(2);
     const auto waited = std::chrono::steady_clock::now() - started;
-    ASSERT_FALSE(sent);
-    EXPECT_EQ(sent.error().cause, "Other process Allready Opened Memory Map\r\n（1 秒待っても応答がありません）");
+    ASSERT_TRUE(sent);
+    EXPECT_EQ(sent.value(), DiarySend::NotAnswering);
     EXPECT_GE(waited, std::chrono::milliseconds(950));
     EXPECT_LT(waited, std::chrono::seconds(3));
+
+    ASSERT_TRUE(link.reset());
+    ASSERT_TRUE(sends(3));
+    EXPECT_EQ(read(), "0 4 3\n");
+}
+
+// The objects of another user: a semaphore it keeps taken is refused at once instead of waited for, and so is a
+// memory object it could read.
+TEST_F(DiaryNames, ObjectsOfAnotherUserAreRefusedWithoutWaiting) {
+    const passwd* nobody = getpwnam("nobody");
+    if (geteuid() != 0 || !nobody)
+        GTEST_SKIP() << "giving the semaphore to the user nobody needs root";
+    sem_t* taken = sem_open(semaphore.c_str(), O_CREAT, 0666, 0);
+    ASSERT_NE(taken, SEM_FAILED);
+    const std::string entry = "/dev/shm/sem." + semaphore.substr(1);
+    ASSERT_EQ(chown(entry.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    ASSERT_EQ(chmod(entry.c_str(), 0666), 0);
+    const auto started = std::chrono::steady_clock::now();
+    const auto sent = link.sendDay(2460451);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
+    ASSERT_FALSE(sent);
+    EXPECT_EQ(sent.error().cause, "Other process Allready Opened Memory Map\r\n" + entry +
+                                      ": 他のユーザー（nobody）のものなので使いません");
+    EXPECT_FALSE(link.reset());
+    sem_close(taken);
+
+    sem_unlink(semaphore.c_str());
+    makeObject(4, 16);
+    ASSERT_EQ(chown(("/dev/shm" + memory).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    const auto written = link.sendDay(2460451);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error().cause, "Other process Allready Opened Memory Map\r\n" + memory +
+                                         ": 他のユーザー（nobody）のものなので使いません");
 }
 
 } // namespace

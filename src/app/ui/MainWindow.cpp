@@ -416,7 +416,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    const SaveReport report = m_sequence.shutDown();
+    SaveReport report = m_sequence.shutDown();
+    if (m_systemClosing) {
+        report.failures.insert(report.failures.end(), m_unwrittenEdit.failures.begin(), m_unwrittenEdit.failures.end());
+        report.rescuable.insert(report.rescuable.end(), m_unwrittenEdit.rescuable.begin(),
+                                m_unwrittenEdit.rescuable.end());
+    }
     if (!report.ok() && m_systemClosing) {
         // Nobody is there to ask: say it on standard error, keep copies for the next start, end with a failure.
         std::fputs(m_controller.rescue().rescue(report, m_controller.clock().now()).c_str(), stderr);
@@ -438,6 +443,8 @@ void MainWindow::closeBySystem() {
     if (m_systemClosing)
         return;
     m_systemClosing = true;
+    // Typed in the schedule dialog and not written: kept aside before the dialog is closed below.
+    m_monthView->reportUnwrittenEdit(m_unwrittenEdit);
     if (m_unattended)
         m_unattended(true);
     // An open box or dialog gives its safe answer, so that nothing waits for a user who is leaving.

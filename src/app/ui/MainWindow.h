@@ -149,6 +149,7 @@ private:
     bool m_closeAccepted = false;
     bool m_systemClosing = false;
     int m_exitCode = 0;
+    SaveReport m_unwrittenEdit; // what the schedule dialog held when the system ended the program
     QPointer<QWindow> m_lastFocusWindow;
 };
 

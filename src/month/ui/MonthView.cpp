@@ -5,6 +5,7 @@
 #include "base/TextFile.h"
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
+#include "month/EditRescue.h"
 
 #include <QKeyEvent>
 #include <QLayout>
@@ -75,6 +76,11 @@ void MonthView::useScheduleDialog() {
     editAnniversary = [this, shown](int32_t day, const Anniversary& anniversary) {
         return shown([&] { return m_dialog->editAnniversary(day, anniversary, namesOf(day)); });
     };
+}
+
+void MonthView::reportUnwrittenEdit(SaveReport& report) const {
+    if (const auto edit = m_dialog ? m_dialog->unwrittenEdit() : std::nullopt)
+        AddUnwrittenEdit(report, *edit, m_host.dataFolder());
 }
 
 DayNameList MonthView::namesOf(int32_t day) const {

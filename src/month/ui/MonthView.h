@@ -53,6 +53,10 @@ public:
     void openPeriod(int index, const GridAction& range = {});
     void openAnniversary(int32_t day);
 
+    // Adds what the schedule dialog holds and has not written, if anything, to the report (AddUnwrittenEdit), for
+    // an end that cannot wait for the user.
+    void reportUnwrittenEdit(SaveReport& report) const;
+
     // Gives the grid today, its options and the holiday and special-day files, and shows this month.
     void finishInitialisation() override;
 

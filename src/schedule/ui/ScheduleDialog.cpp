@@ -119,6 +119,7 @@ void ScheduleDialog::showHeading(int32_t jd, const DayNameList& names) {
 
 void ScheduleDialog::loadDay(int32_t jd, const DaySchedule& schedule, const DayNameList& names) {
     begin(ScheduleMode::Day);
+    m_jd = jd;
     showHeading(jd, names);
     m_dayPage->setDay(schedule);
     m_dayPage->editor()->setFocus();
@@ -127,11 +128,13 @@ void ScheduleDialog::loadDay(int32_t jd, const DaySchedule& schedule, const DayN
 void ScheduleDialog::loadPeriod(const PeriodFields& period, bool isNew) {
     begin(ScheduleMode::Period);
     m_periodPage->setPeriod(period, isNew);
+    m_loadedPeriod = m_periodPage->period();
     m_periodPage->description()->setFocus();
 }
 
 void ScheduleDialog::loadAnniversary(int32_t jd, const Anniversary& anniversary, const DayNameList& names) {
     begin(ScheduleMode::Anniversary);
+    m_jd = jd;
     showHeading(jd, names);
     m_anniversaryPage->setAnniversary(anniversary);
     m_anniversaryPage->text()->setFocus();
@@ -160,6 +163,31 @@ bool ScheduleDialog::textModified() const {
     if (m_mode == ScheduleMode::Anniversary)
         return m_anniversaryPage->textChanged();
     return m_dayPage->editor()->document()->isModified();
+}
+
+std::optional<ScheduleEdit> ScheduleDialog::unwrittenEdit() const {
+    if (!isVisible())
+        return std::nullopt;
+    const bool changed =
+        m_mode == ScheduleMode::Period
+            ? period() != m_loadedPeriod
+            : WriteOnClose(m_mode, textModified(),
+                           m_mode == ScheduleMode::Anniversary && m_anniversaryPage->yearsChanged(), false);
+    if (!changed)
+        return std::nullopt;
+    ScheduleEdit edit{.mode = m_mode, .jd = m_jd};
+    switch (m_mode) {
+    case ScheduleMode::Day:
+        edit.day = daySchedule();
+        break;
+    case ScheduleMode::Period:
+        edit.period = period();
+        break;
+    case ScheduleMode::Anniversary:
+        edit.anniversary = anniversary();
+        break;
+    }
+    return edit;
 }
 
 std::vector<std::string> ScheduleDialog::textsToStore() const {

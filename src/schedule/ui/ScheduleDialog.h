@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "schedule/ScheduleDialogRules.h"
+#include "schedule/ScheduleEdit.h"
 
 #include <QColor>
 #include <QDialog>
@@ -60,6 +61,9 @@ public:
     PeriodFields period() const { return m_periodPage->period(); }
     Anniversary anniversary() const { return m_anniversaryPage->anniversary(); }
 
+    // While the dialog shows: the values of its mode when the user changed them and they are not written yet.
+    std::optional<ScheduleEdit> unwrittenEdit() const;
+
     DayPage* dayPage() const { return m_dayPage; }
     PeriodPage* periodPage() const { return m_periodPage; }
     AnniversaryPage* anniversaryPage() const { return m_anniversaryPage; }
@@ -96,6 +100,8 @@ private:
     QColor m_holidayColour{Qt::red};
     QColor m_specialColour{0, 0x80, 0};
     ScheduleMode m_mode = ScheduleMode::Day;
+    int32_t m_jd = 0;            // the day shown in day and anniversary modes
+    PeriodFields m_loadedPeriod; // the period as it was loaded, to tell an edit
     bool m_cancelled = false;
     bool m_writeFlag = false;
     QPoint m_lastPosition;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Rekko as a process on the desktop: a second start wakes the first, two starts at once leave one, and the system's
 // signals end it in order with the settings saved; an edit that cannot be saved at SIGTERM (the data folder made
-// read-only) is reported on standard error with exit code 1 and rescued, and the next start shows a box about it.
+// read-only) is reported on standard error with exit code 1 and rescued, and the next start shows a box about it;
+// text typed into the schedule dialog when a signal comes is rescued the same way.
 #include "Desktop.h"
 #include "TempDir.h"
 
@@ -104,6 +105,40 @@ TEST(RescueOnTheDesktop, AnEditThatCannotBeSavedOnSigtermIsReportedRescuedAndAnn
     ASSERT_TRUE(rekko.launch());
     EXPECT_FALSE(test::WaitForWindow(rekko.pid(), "^確認 -Rekko-$").isEmpty()) << rekko.errors().toStdString();
     EXPECT_TRUE(test::FindWindows(rekko.pid(), "^Rekko - Rekko -$").isEmpty());
+    EXPECT_FALSE(fs::exists(rescue / "unreported.txt"));
+    EXPECT_EQ(rekko.terminate(), 0);
+}
+
+// Typed into the schedule dialog when a signal ends the program: nothing goes into the data, the day's lines are kept
+// in a private rescue folder, and the next start tells where.
+TEST(RescueOnTheDesktop, TextTypedInTheScheduleDialogAtASignalIsRescuedNotWritten) {
+    test::RekkoProcess rekko(REKKO_EXECUTABLE);
+    const fs::path data = rekko.dataFolder(), rescue = rekko.home() / ".local/share/Rekko/rescue";
+    const QDate today = QDate::currentDate();
+    const std::string month = QString::asprintf("Ca%.4d%.2d.myc", today.year(), today.month()).toStdString();
+    ASSERT_TRUE(rekko.start());
+    test::Keys("ctrl+l 1 Return");
+    ASSERT_TRUE(test::WaitUntilWindowActive(test::WaitForWindow(rekko.pid(), "^Rekko -Rekko-$")));
+    test::TypeText("typed-at-signal");
+    QTest::qWait(500); // the keys reach the dialog before the signal does
+    rekko.signal(SIGHUP);
+    EXPECT_EQ(rekko.waitForEnd(), 1);
+    const std::string err = rekko.errors().toStdString();
+    EXPECT_NE(err.find((data / month).string() + ": 予定の入力を書き込まないまま終了しました"), std::string::npos)
+        << err;
+    EXPECT_FALSE(fs::exists(data / month));
+    std::vector<fs::path> copies;
+    for (const auto& entry : fs::recursive_directory_iterator(rescue))
+        if (entry.path().filename() == month + ".txt")
+            copies.push_back(entry.path());
+    ASSERT_EQ(copies.size(), 1u) << err;
+    EXPECT_EQ(test::ReadFile(copies[0]), " 1,1,,typed-at-signal,,,,,,\n");
+    for (const fs::path& folder : {rescue, copies[0].parent_path()})
+        EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all) << folder;
+    EXPECT_EQ(fs::status(copies[0]).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    ASSERT_TRUE(rekko.launch());
+    EXPECT_FALSE(test::WaitForWindow(rekko.pid(), "^確認 -Rekko-$").isEmpty()) << rekko.errors().toStdString();
     EXPECT_FALSE(fs::exists(rescue / "unreported.txt"));
     EXPECT_EQ(rekko.terminate(), 0);
 }

@@ -303,6 +303,37 @@ private slots:
         const Anniversary edited = f.dialog.anniversary();
         QVERIFY(edited.firstYear == "1990" && edited.position == std::optional<size_t>(3));
     }
+
+    // What a signal would rescue: nothing while the values are as loaded or the dialog is closed, else those of the
+    // mode shown, a period's dates as typed.
+    void theUnwrittenEditHoldsTheChangedValuesOfTheModeShown() {
+        Fixture f;
+        f.openDay({" 12,1,,old,,,,,,"});
+        QVERIFY(!f.dialog.unwrittenEdit());
+        QTest::keyClicks(f.editor(), "new ");
+        auto edit = f.dialog.unwrittenEdit();
+        QVERIFY(edit && edit->mode == ScheduleMode::Day && edit->jd == kDay);
+        QVERIFY(edit->day.lines.size() == 1 && edit->day.lines[0].find("new ") != std::string::npos);
+
+        f.dialog.loadPeriod(
+            {{2026, 5, 25}, DayPart::Morning, {2026, 5, 29}, DayPart::Evening, {2026, 5, 27}, 2, clNavy, "trip"},
+            false);
+        QVERIFY(!f.dialog.unwrittenEdit());
+        auto* upDown = f.dialog.findChild<TSeNEdit*>("edtDay_2")->parentWidget()->findChild<UpDownButtons*>();
+        emit upDown->stepped(1);
+        edit = f.dialog.unwrittenEdit();
+        QVERIFY(edit && edit->mode == ScheduleMode::Period);
+        QCOMPARE(edit->period.end, (PeriodDate{2026, 5, 30}));
+
+        f.dialog.loadAnniversary(kDay, {"", "", "創立記念日", 3}, {});
+        QVERIFY(!f.dialog.unwrittenEdit());
+        QTest::keyClicks(f.dialog.anniversaryPage()->text(), "!");
+        edit = f.dialog.unwrittenEdit();
+        QVERIFY(edit && edit->mode == ScheduleMode::Anniversary);
+        QCOMPARE(edit->anniversary.text, std::string("創立記念日!"));
+        f.dialog.hide();
+        QVERIFY(!f.dialog.unwrittenEdit());
+    }
 };
 
 } // namespace rekko
