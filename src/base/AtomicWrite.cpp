@@ -2,17 +2,22 @@
 // Atomic whole-file writes through a temporary file and rename, and the clean-up of their stale temporaries.
 #include "AtomicWrite.h"
 
+#include "FileDescriptor.h"
 #include "FileEntry.h"
+#include "WriteTarget.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
-#include <optional>
 #include <string>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace rekko {
 
@@ -20,8 +25,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// mkstemp replaces these six characters with letters and digits.
-constexpr std::string_view kTemporarySuffix = ".XXXXXX";
+// The temporary's name ends in a dot and six letters or digits.
+constexpr size_t kSuffixLength = 6;
+constexpr std::string_view kSuffixCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 Failure failureOf(const std::string& what, const fs::path& path) {
     return Failure{what + ": " + std::strerror(errno), path.string()};
@@ -46,14 +52,10 @@ mode_t currentUmask() {
     return mask;
 }
 
-fs::path folderOf(const fs::path& file) {
-    return file.has_parent_path() ? file.parent_path() : fs::path(".");
-}
-
 // Returns the name a temporary ".<name>.XXXXXX" was made for, or nothing for any other name.
 std::optional<std::string_view> temporaryOf(std::string_view entry) {
-    const size_t stem = entry.size() - kTemporarySuffix.size();
-    if (entry.size() < 2 + kTemporarySuffix.size() || entry[0] != '.' || entry[stem] != '.')
+    const size_t stem = entry.size() - kSuffixLength - 1;
+    if (entry.size() < 3 + kSuffixLength || entry[0] != '.' || entry[stem] != '.')
         return std::nullopt;
     for (const char c : entry.substr(stem + 1)) {
         if (!std::isalnum(static_cast<unsigned char>(c)))
@@ -62,102 +64,136 @@ std::optional<std::string_view> temporaryOf(std::string_view entry) {
     return entry.substr(1, stem - 1);
 }
 
-// Answers whether the regular file of the given size already holds exactly these bytes.
-bool holdsBytes(const fs::path& file, off_t size, std::string_view bytes) {
-    if (size < 0 || static_cast<size_t>(size) != bytes.size())
-        return false;
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    char buffer[64 * 1024];
-    bool same = true;
-    while (same) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            same = got == 0 && bytes.empty();
+// Creates the temporary ".<name>.XXXXXX" in the folder as a new file of this user's alone, never through a link, and
+// answers its descriptor and name; an invalid descriptor, with errno set, when none can be made.
+std::pair<FileDescriptor, std::string> createTemporary(int folder, const std::string& name) {
+    std::string temp = "." + name + "." + std::string(kSuffixLength, 'X');
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned char random[kSuffixLength];
+        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
             break;
-        }
-        const size_t count = static_cast<size_t>(got);
-        same = count <= bytes.size() && std::memcmp(buffer, bytes.data(), count) == 0;
-        bytes.remove_prefix(std::min(count, bytes.size()));
+        for (size_t i = 0; i < kSuffixLength; ++i)
+            temp[temp.size() - kSuffixLength + i] = kSuffixCharacters[random[i] % kSuffixCharacters.size()];
+        FileDescriptor file(
+            ::openat(folder, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR));
+        if (file.valid() || errno != EEXIST)
+            return {std::move(file), temp};
     }
-    ::close(fd);
-    return same;
+    return {FileDescriptor(), temp};
 }
 
-size_t removeTemporaries(const fs::path& folder, const std::function<bool(std::string_view)>& isOurs) {
+// Answers whether the regular file found as the target already holds exactly these bytes.
+bool holdsBytes(const WriteTarget& target, std::string_view bytes) {
+    if (static_cast<size_t>(target.entry->st_size) != bytes.size())
+        return false;
+    const FileDescriptor file(
+        ::openat(target.folder.get(), target.name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (!file.valid() || ::fstat(file.get(), &status) != 0 || status.st_dev != target.entry->st_dev ||
+        status.st_ino != target.entry->st_ino)
+        return false;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0 && bytes.empty();
+        const size_t count = static_cast<size_t>(got);
+        if (count > bytes.size() || std::memcmp(buffer, bytes.data(), count) != 0)
+            return false;
+        bytes.remove_prefix(count);
+    }
+}
+
+// Returns the names in a folder, "." and ".." aside.
+std::vector<std::string> entriesOf(int folder) {
+    std::vector<std::string> names;
+    const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* const dir = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (!dir) {
+        if (listing >= 0)
+            ::close(listing);
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+bool isEntryOfType(int folder, const std::string& name, mode_t type) {
+    struct stat status {};
+    return ::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && (status.st_mode & S_IFMT) == type;
+}
+
+size_t removeTemporaries(int folder, const std::function<bool(std::string_view)>& isOurs) {
     size_t removed = 0;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string entry = it->path().filename().string();
+    for (const std::string& entry : entriesOf(folder)) {
         const auto name = temporaryOf(entry);
-        std::error_code kindError;
-        if (name && isOurs(*name) && it->symlink_status(kindError).type() == fs::file_type::regular &&
-            fs::remove(it->path(), kindError))
+        if (name && isOurs(*name) && isEntryOfType(folder, entry, S_IFREG) && ::unlinkat(folder, entry.c_str(), 0) == 0)
             ++removed;
     }
     return removed;
 }
 
+bool sameFile(int one, int other) {
+    struct stat a {
+    }, b{};
+    return ::fstat(one, &a) == 0 && ::fstat(other, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 } // namespace
 
-Status WriteFileAtomically(const fs::path& path, std::string_view bytes) {
-    const auto resolved = ResolveLink(path);
-    if (!resolved)
-        return resolved.error();
-    const fs::path& target = resolved.value();
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
-    if (replacing && !S_ISREG(old.st_mode))
+Status WriteFileAtomically(const fs::path& path, std::string_view bytes, std::optional<fs::perms> permissions) {
+    auto found = FindWriteTarget(path);
+    if (!found)
+        return found.error();
+    const WriteTarget& target = found.value();
+    const auto& old = target.entry;
+    if (old && !S_ISREG(old->st_mode))
         return Failure{kNotRegularFileCause, path.string()};
+    const mode_t mode = permissions ? static_cast<mode_t>(*permissions) & 07777
+                        : old       ? old->st_mode & 07777
+                                    : 0666 & ~currentUmask();
     // A file that already holds these bytes is left alone: no temporary, no rename, no flush.
-    if (replacing && holdsBytes(target, old.st_size, bytes))
+    if (old && (old->st_mode & 07777) == mode && holdsBytes(target, bytes))
         return Success();
 
-    const fs::path folder = folderOf(target);
-    std::string temp = (folder / ("." + path.filename().string() + std::string(kTemporarySuffix))).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
+    const int folder = target.folder.get();
+    auto [file, temp] = createTemporary(folder, path.filename().string());
+    if (!file.valid())
         return failureOf("一時ファイルを作れません", path);
-
-    const mode_t mode = replacing ? (old.st_mode & 07777) : (0666 & ~currentUmask());
-    bool ok = ::fchmod(fd, mode) == 0 || errno == EPERM;
-    ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (!ok) {
+    const bool written =
+        (::fchmod(file.get(), mode) == 0 || errno == EPERM) && writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+    // The rename replaces the entry itself, whatever stands there now: it never follows a link.
+    if (!written || !file.close() || ::renameat(folder, temp.c_str(), folder, target.name.c_str()) != 0) {
         const Failure failure = failureOf("書き込めません", path);
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return failure;
-    }
-    if (::close(fd) != 0 || ::rename(temp.c_str(), target.c_str()) != 0) {
-        const Failure failure = failureOf("書き込めません", path);
-        ::unlink(temp.c_str());
+        ::unlinkat(folder, temp.c_str(), 0);
         return failure;
     }
     // Make the rename itself durable; a failure here no longer risks the data.
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    const FileDescriptor synced(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (synced.valid())
+        ::fsync(synced.get());
     return Success();
 }
 
 size_t RemoveStaleTemporaries(const fs::path& folder, const std::function<bool(std::string_view)>& isOurs) {
-    size_t removed = removeTemporaries(folder, isOurs);
-    std::error_code error;
-    const fs::path here = fs::weakly_canonical(folder, error);
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        std::error_code kindError;
-        if (!isOurs(name) || !it->is_symlink(kindError))
+    const FileDescriptor here(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!here.valid())
+        return 0;
+    size_t removed = removeTemporaries(here.get(), isOurs);
+    for (const std::string& name : entriesOf(here.get())) {
+        if (!isOurs(name) || !isEntryOfType(here.get(), name, S_IFLNK))
             continue;
-        const auto target = ResolveLink(it->path());
-        if (!target || folderOf(target.value()) == here)
+        const auto target = FindWriteTarget(folder / name);
+        if (!target || sameFile(target.value().folder.get(), here.get()))
             continue;
-        removed += removeTemporaries(folderOf(target.value()), [&name](std::string_view of) { return of == name; });
+        removed += removeTemporaries(target.value().folder.get(), [&name](std::string_view of) { return of == name; });
     }
     return removed;
 }

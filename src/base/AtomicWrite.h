@@ -7,21 +7,25 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace rekko {
 
 // Replaces the file with the given bytes so that a crash or a full disk leaves either the old or the new file,
-// never a part. A symbolic link is followed: the temporary file ".<name>.XXXXXX" is made in the folder of the real
-// target and renamed over it, so the link stays a link. Keeps the old file's permissions. A file that already holds
-// exactly these bytes is not touched (no temporary, rename or flush). Fails with the cause,
-// naming the path given, when a link is dangling or loops, when the target is no regular file, when the folder is
-// missing or not writable, or when writing, flushing or renaming fails; the temporary file is then removed.
-Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// never a part. A symbolic link is followed where the system's protection of links in shared folders would let this
+// user follow it (FindWriteTarget): the temporary file ".<name>.XXXXXX", always a new file and never reached through a
+// link, is made in the folder of the real target and renamed over it, so the link stays a link. The file gets the
+// permissions given, else a replaced file keeps its own and a new one follows the umask. A file that already holds
+// exactly these bytes with those permissions is not touched (no temporary, rename or flush). Fails with the cause,
+// naming the path given, when a link is refused, dangling or loops, when the target is no regular file, when the
+// folder is missing or not writable, or when writing, flushing or renaming fails; the temporary file is then removed.
+Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                           std::optional<std::filesystem::perms> permissions = std::nullopt);
 
 // Removes the temporaries ".<name>.XXXXXX" that interrupted writes left in a folder, for every name isOurs accepts,
-// and those beside the real target of each such name there that is a symbolic link. Only regular files are removed;
-// anything else, of any other name, stays. Answers how many were removed.
+// and those beside the real target of each such name there that is a symbolic link FindWriteTarget follows. Only
+// regular files are removed; anything else, of any other name, stays. Answers how many were removed.
 size_t RemoveStaleTemporaries(const std::filesystem::path& folder,
                               const std::function<bool(std::string_view name)>& isOurs);
 

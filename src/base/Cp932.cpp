@@ -75,6 +75,13 @@ unsigned char escapedByte(std::string_view text) {
     return static_cast<unsigned char>(((text[1] & 0x03) << 6) | (text[2] & 0x3F));
 }
 
+// Returns a byte as \xHH.
+std::string hexOf(unsigned char byte) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+    return hex;
+}
+
 // Returns the length of the valid UTF-8 character at pos (no overlong form, no surrogate), or 0.
 size_t validCharacterLength(std::string_view text, size_t pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
@@ -152,12 +159,18 @@ const TwoByteCodes& twoByteCodes() {
     return codes;
 }
 
+// Returns what a carried byte and the byte after it read back as.
+std::string pairOf(unsigned char carried, char next) {
+    return DecodeCp932(std::string{static_cast<char>(carried), next});
+}
+
 // Appends the first character of text, encoded, right after a carried lead byte. Its usual code must not make a
 // pair with that byte, or the byte and the character would read back as another character; a character with
 // several codes then takes one that does not. Answers the number of text bytes used, or 0 when the character
 // cannot be encoded or cannot stand there (every code of it pairs with the byte, as after an edit that put it
-// next to the byte).
-size_t appendAfterCarriedLead(Converter& converter, unsigned char carried, std::string_view text, std::string& out) {
+// next to the byte); in the latter case formed is what the byte and its usual code would read back as.
+size_t appendAfterCarriedLead(Converter& converter, unsigned char carried, std::string_view text, std::string& out,
+                              std::string& formed) {
     const std::string character = firstCharacter(text);
     std::string_view in = character;
     std::string code;
@@ -165,14 +178,17 @@ size_t appendAfterCarriedLead(Converter& converter, unsigned char carried, std::
         return 0;
     const TwoByteCodes& codes = twoByteCodes();
     if (codes.formPair(carried, static_cast<unsigned char>(code[0]))) {
-        const auto* duplicates = codes.duplicatesOf(character);
-        if (!duplicates)
+        const std::string* apart = nullptr;
+        if (const auto* duplicates = codes.duplicatesOf(character)) {
+            const auto found = std::find_if(duplicates->begin(), duplicates->end(), [&](const std::string& other) {
+                return !codes.formPair(carried, static_cast<unsigned char>(other[0]));
+            });
+            apart = found == duplicates->end() ? nullptr : &*found;
+        }
+        if (!apart) {
+            formed = pairOf(carried, code[0]);
             return 0;
-        const auto apart = std::find_if(duplicates->begin(), duplicates->end(), [&](const std::string& other) {
-            return !codes.formPair(carried, static_cast<unsigned char>(other[0]));
-        });
-        if (apart == duplicates->end())
-            return 0;
+        }
         code = *apart;
     }
     out += code;
@@ -205,10 +221,10 @@ namespace {
 void encodeInto(std::string_view text, std::string& out, std::vector<UnencodableCharacter>* bad) {
     Converter converter("CP932", "UTF-8");
     const char* const begin = text.data();
-    auto skip = [&](std::string_view& run) {
+    auto skip = [&](std::string_view& run, int strayByte = -1, std::string formed = {}) {
         const std::string character = firstCharacter(run);
         if (bad)
-            bad->push_back({character, static_cast<size_t>(run.data() - begin)});
+            bad->push_back({character, static_cast<size_t>(run.data() - begin), strayByte, std::move(formed)});
         run.remove_prefix(character.size());
     };
     int carried = -1; // the byte just put back, while the text goes on right after it
@@ -221,10 +237,12 @@ void encodeInto(std::string_view text, std::string& out, std::vector<Unencodable
             runEnd = text.size();
         std::string_view run = text.substr(0, runEnd);
         if (carried >= 0 && !run.empty()) {
-            if (const size_t used = appendAfterCarriedLead(converter, static_cast<unsigned char>(carried), run, out))
+            std::string formed;
+            if (const size_t used =
+                    appendAfterCarriedLead(converter, static_cast<unsigned char>(carried), run, out, formed))
                 run.remove_prefix(used);
             else
-                skip(run);
+                skip(run, formed.empty() ? -1 : carried, formed);
         }
         while (converter.convert(run, out) != 0)
             skip(run);
@@ -238,7 +256,7 @@ void encodeInto(std::string_view text, std::string& out, std::vector<Unencodable
         // Two carried bytes an edit put side by side must not read back as one character either.
         const unsigned char byte = escapedByte(escape);
         if (carried >= 0 && twoByteCodes().formPair(static_cast<unsigned char>(carried), byte)) {
-            skip(escape);
+            skip(escape, carried, pairOf(static_cast<unsigned char>(carried), static_cast<char>(byte)));
             continue;
         }
         out += static_cast<char>(byte);
@@ -255,10 +273,7 @@ Result<std::string> EncodeCp932(std::string_view text) {
     encodeInto(text, out, &bad);
     if (bad.empty())
         return out;
-    std::vector<std::string> characters;
-    for (const auto& character : bad)
-        characters.push_back(character.character);
-    return Failure{UnencodableMessage(characters)};
+    return Failure{UnencodableMessage(bad)};
 }
 
 std::vector<UnencodableCharacter> FindUnencodableCharacters(std::string_view text) {
@@ -268,35 +283,38 @@ std::vector<UnencodableCharacter> FindUnencodableCharacters(std::string_view tex
     return bad;
 }
 
-std::string UnencodableMessage(const std::vector<std::string>& characters) {
+std::string UnencodableMessage(const std::vector<UnencodableCharacter>& characters) {
     std::vector<std::string> named;
-    std::string text;
+    std::string unheld;
+    std::string paired;
     for (const auto& character : characters) {
-        if (std::find(named.begin(), named.end(), character) != named.end())
+        std::string text = "「" + character.character + "」";
+        if (character.strayByte >= 0) {
+            if (isEscapedByte(character.character, 0))
+                text = "バイト " + hexOf(escapedByte(character.character)) + " ";
+            text += "は直前のバイト " + hexOf(static_cast<unsigned char>(character.strayByte)) + " と合わせて「" +
+                    character.formed + "」と読まれるため保存できません。";
+        }
+        if (std::find(named.begin(), named.end(), text) != named.end())
             continue;
-        named.push_back(character);
-        text += "「" + character + "」";
+        named.push_back(text);
+        (character.strayByte >= 0 ? paired : unheld) += text;
     }
-    return text + "はシフトJISで保存できない文字です。";
+    return (unheld.empty() ? "" : unheld + "はシフトJISで保存できない文字です。") + paired;
 }
 
 std::string PrintableText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    auto appendHex = [&out](unsigned char byte) {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-        out += hex;
-    };
     for (size_t pos = 0; pos < text.size();) {
         if (isEscapedByte(text, pos)) {
-            appendHex(escapedByte(text.substr(pos)));
+            out += hexOf(escapedByte(text.substr(pos)));
             pos += 3;
         } else if (const size_t length = text[pos] == '\0' ? 0 : validCharacterLength(text, pos); length > 0) {
             out += text.substr(pos, length);
             pos += length;
         } else {
-            appendHex(static_cast<unsigned char>(text[pos++]));
+            out += hexOf(static_cast<unsigned char>(text[pos++]));
         }
     }
     return out;

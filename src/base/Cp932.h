@@ -26,17 +26,22 @@ Result<std::string> EncodeCp932(std::string_view text);
 // is not part of valid UTF-8 as \xHH.
 std::string PrintableText(std::string_view text);
 
-// A character of UTF-8 text that code page 932 cannot hold, and the byte offset where it starts.
+// A character of UTF-8 text that code page 932 cannot hold, and the byte offset where it starts. One that cannot
+// follow the carried byte before it names that byte and the character the two would read back as.
 struct UnencodableCharacter {
     std::string character;
     size_t offset = 0;
+    int strayByte = -1;
+    std::string formed;
 };
 
 // Returns every character of UTF-8 text that code page 932 cannot hold where it stands, in text order, repeats
 // included; a byte that is not valid UTF-8 counts as one character.
 std::vector<UnencodableCharacter> FindUnencodableCharacters(std::string_view text);
 
-// Returns the refusal naming each distinct character once: "「😀」「한」はシフトJISで保存できない文字です。".
-std::string UnencodableMessage(const std::vector<std::string>& characters);
+// Returns the refusal naming each distinct character once: "「😀」「한」はシフトJISで保存できない文字です。", then
+// each that cannot follow its stray byte with the byte and what the two would form:
+// "「Y」は直前のバイト \x83 と合わせて「ズ」と読まれるため保存できません。" (a carried byte is named as a byte).
+std::string UnencodableMessage(const std::vector<UnencodableCharacter>& characters);
 
 } // namespace rekko

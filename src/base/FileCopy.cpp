@@ -2,6 +2,9 @@
 // Copying named files and mask-matched files between folders, reporting failures per file.
 #include "FileCopy.h"
 
+#include "AtomicWrite.h"
+#include "FileEntry.h"
+#include "TextFile.h"
 #include "TextProcedures.h"
 
 #include <fnmatch.h>
@@ -12,12 +15,15 @@ namespace rekko {
 
 namespace {
 
+// Copies one file by reading it whole and writing the copy atomically with the original's permissions, so that a
+// link at the copy's name is followed only as every write follows one.
 void copyOne(const fs::path& from, const fs::path& targetFolder, CopyReport& report) {
     const fs::path to = targetFolder / from.filename();
-    std::error_code error;
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
-    if (error)
-        report.failures.push_back(Failure{error.message(), from.string()});
+    const auto permissions = PermissionsOf(from);
+    auto bytes = ReadFileBytes(from);
+    const Status written = bytes ? WriteFileAtomically(to, bytes.value(), permissions) : Status(bytes.error());
+    if (!written)
+        report.failures.push_back(Failure{written.error().cause, from.string()});
     else
         report.copied.push_back(to);
 }

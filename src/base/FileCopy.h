@@ -22,7 +22,8 @@ struct CopyReport {
 // Called before each file with the number of files done and the total; answering false stops the copy.
 using CopyProgress = std::function<bool(size_t done, size_t total)>;
 
-// Copies the files of a comma-separated name list that exist in source into target, overwriting.
+// Copies the files of a comma-separated name list that exist in source into target, overwriting; each copy is written
+// atomically (WriteFileAtomically) and takes the permissions of its original.
 // Names that do not exist in source are skipped silently; every other failure is reported per file.
 CopyReport CopyFileList(const std::filesystem::path& source, const std::filesystem::path& target,
                         std::string_view names, const CopyProgress& progress = {});

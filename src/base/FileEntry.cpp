@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Directory entries, symbolic links and the causes of names that cannot be used.
+// Directory entries, their permissions and the causes of names that cannot be used.
 #include "FileEntry.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <sys/stat.h>
 
 namespace rekko {
@@ -28,20 +26,19 @@ bool FileEntryExists(const fs::path& path) {
     return errno != ENOENT && errno != ENOTDIR;
 }
 
-Result<fs::path> ResolveLink(const fs::path& path) {
-    if (!isLink(path))
-        return path;
-    const std::unique_ptr<char, decltype(&std::free)> target(::realpath(path.c_str(), nullptr), &std::free);
-    if (!target)
-        return Failure{PathFailureCause(path, errno), path.string()};
-    return fs::path(target.get());
+std::optional<fs::perms> PermissionsOf(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error)
+        return std::nullopt;
+    return status.permissions();
 }
 
 std::string PathFailureCause(const fs::path& path, int error) {
     if (error == ELOOP)
-        return "シンボリックリンクが循環しています";
+        return kLoopingLinkCause;
     if (error == ENOENT && isLink(path))
-        return "シンボリックリンクの先のファイルがありません";
+        return kDanglingLinkCause;
     return std::strerror(error);
 }
 

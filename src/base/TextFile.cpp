@@ -4,6 +4,7 @@
 
 #include "AtomicWrite.h"
 #include "Cp932.h"
+#include "FileDescriptor.h"
 #include "FileEntry.h"
 
 #include <algorithm>
@@ -24,21 +25,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 Failure tooLarge(const std::filesystem::path& path) {
     return Failure{"ファイルが大きすぎます（64 MiB まで）", path.string()};
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // Finds the lines of a text: each ends at CR LF, CR or LF; a last line without a line end counts.
 std::vector<std::pair<size_t, size_t>> lineSpans(std::string_view text) {
@@ -200,11 +186,12 @@ Status TextLines::save(const std::filesystem::path& path, std::span<const std::s
     return Success();
 }
 
-Status WriteTextFile(const std::filesystem::path& path, std::span<const std::string> lines, const TextLines& read) {
+Status WriteTextFile(const std::filesystem::path& path, std::span<const std::string> lines, const TextLines& read,
+                     std::optional<std::filesystem::perms> permissions) {
     auto bytes = composeFor(path, read, lines);
     if (!bytes)
         return bytes.error();
-    return WriteFileAtomically(path, bytes.value());
+    return WriteFileAtomically(path, bytes.value(), permissions);
 }
 
 } // namespace rekko

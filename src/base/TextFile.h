@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -62,8 +63,10 @@ std::vector<std::string_view> LineBytes(std::string_view bytes);
 Result<TextLines> ReadTextFile(const std::filesystem::path& path);
 
 // Writes lines as a whole code page 932 text file atomically, keeping the bytes of the lines the file was read
-// with (read; empty for a new file). On failure the old file stays as it was.
-Status WriteTextFile(const std::filesystem::path& path, std::span<const std::string> lines, const TextLines& read = {});
+// with (read; empty for a new file), with the permissions given, if any, as WriteFileAtomically does. On failure the
+// old file stays as it was.
+Status WriteTextFile(const std::filesystem::path& path, std::span<const std::string> lines, const TextLines& read = {},
+                     std::optional<std::filesystem::perms> permissions = std::nullopt);
 
 // The largest file the readers take in; no data file of the program comes near it.
 inline constexpr uintmax_t kMaxReadBytes = 64u * 1024 * 1024;

@@ -121,8 +121,9 @@ void PeriodStore::rotateCopies(const std::string& copyName) {
     if (IsPeriodCopyName(oldest) && isCopyFile(oldest) && !fs::remove(oldest, error))
         m_dialogs.inform("旧期間ファイルを削除できません。\r\n" + oldest);
     m_copyNames = {copyName, m_copyNames[0], m_copyNames[1]};
-    if (!WriteTextFile(copyName, list(), m_read))
-        m_dialogs.inform("期間ファイルを書き込めません。\r\n" + copyName);
+    // The copy is as private as the period file; a copy that cannot be written says why on a line of its own.
+    if (const Status written = WriteTextFile(copyName, list(), m_read, PermissionsOf(m_file)); !written)
+        m_dialogs.inform("期間ファイルを書き込めません。\r\n" + copyName + "\r\n" + written.error().cause);
 }
 
 Status PeriodStore::save() {

@@ -66,12 +66,12 @@ std::vector<HeadingPart> HeadingParts(const DayNameList& names) {
 
 std::optional<UnstorableText> FindUnstorableText(const std::vector<std::string>& texts) {
     std::optional<UnstorableText> found;
-    std::vector<std::string> characters;
+    std::vector<UnencodableCharacter> characters;
     for (size_t i = 0; i < texts.size(); ++i) {
-        for (const UnencodableCharacter& bad : FindUnencodableCharacters(texts[i])) {
+        for (UnencodableCharacter& bad : FindUnencodableCharacters(texts[i])) {
             if (!found)
                 found = UnstorableText{{}, i, bad.offset, bad.character.size()};
-            characters.push_back(bad.character);
+            characters.push_back(std::move(bad));
         }
     }
     if (found)

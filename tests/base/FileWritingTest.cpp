@@ -101,6 +101,48 @@ TEST_F(AtomicWriteInFolders, WritesThroughSymbolicLinksAndRefusesBrokenOnes) {
     EXPECT_EQ(filesIn(dir / "data"), 6);
 }
 
+// In a sticky world-writable folder a link is followed only where the system's link protection would follow it: the
+// user's own, even written by its bare name, or one of the folder's owner. A link anyone else planted there is
+// refused, naming it, by writes and copies alike, and what it leads to stays as it was.
+TEST_F(AtomicWriteInFolders, FollowsLinksInASharedFolderOnlyAsTheSystemWould) {
+    const auto sharedFolder = [&](const char* name) {
+        fs::create_directory(dir / name);
+        fs::permissions(dir / name, static_cast<fs::perms>(01777));
+        return dir / name;
+    };
+    const fs::path shared = sharedFolder("shared");
+    fs::create_symlink(dir.write("store/sday.myc", "old\r\n"), shared / "Sday.myc");
+    const fs::path previous = fs::current_path();
+    fs::current_path(shared);
+    const Status own = WriteFileAtomically("Sday.myc", "new\r\n");
+    fs::current_path(previous);
+    ASSERT_TRUE(own.ok()) << own.error().cause;
+    EXPECT_TRUE(fs::is_symlink(shared / "Sday.myc"));
+    EXPECT_EQ(dir.read("store/sday.myc"), "new\r\n");
+
+    const fs::path victim = dir.write("store/victim.txt", "secret\r\n");
+    fs::create_symlink(victim, shared / "CaFT4050.mcp");
+    if (!test::GiveToNobody(shared / "CaFT4050.mcp"))
+        GTEST_SKIP() << "only root can plant a link of another user";
+    const Status planted = WriteFileAtomically(shared / "CaFT4050.mcp", "periods\r\n");
+    ASSERT_FALSE(planted.ok());
+    EXPECT_EQ(planted.error().cause, "他のユーザーが共有フォルダに置いたシンボリックリンクはたどりません: " +
+                                         (shared / "CaFT4050.mcp").string());
+    test::TempDir source;
+    source.write("CaFT4050.mcp", "copy\r\n");
+    EXPECT_FALSE(CopyFileList(source.path(), shared, "CaFT4050.mcp").ok());
+    EXPECT_EQ(dir.read("store/victim.txt"), "secret\r\n");
+    EXPECT_TRUE(fs::is_symlink(shared / "CaFT4050.mcp"));
+    EXPECT_EQ(filesIn(dir / "store"), 2);
+
+    // In a shared folder of nobody's, nobody's link is the owner's: followed.
+    const fs::path theirs = sharedFolder("theirs");
+    fs::create_symlink(victim, theirs / "CaFT4050.mcp");
+    ASSERT_TRUE(test::GiveToNobody(theirs) && test::GiveToNobody(theirs / "CaFT4050.mcp"));
+    ASSERT_TRUE(WriteFileAtomically(theirs / "CaFT4050.mcp", "periods\r\n").ok());
+    EXPECT_EQ(dir.read("store/victim.txt"), "periods\r\n");
+}
+
 TEST_F(AtomicWriteInFolders, StaleTemporariesOfOurNamesGoAndNothingElse) {
     const auto isOurs = [](std::string_view name) { return name == "Ca202612.myc" || name == "CaFromTo.myc"; };
     const char* gone[] = {"data/.Ca202612.myc.a1B2c3", "data/.CaFromTo.myc.ZZZZZZ", "store/.CaFromTo.myc.x0y9Qw"};

@@ -51,6 +51,12 @@ TEST(Cp932, RefusesACharacterThatWouldPairWithTheCarriedByteBeforeIt) {
     }
     // Two carried bytes that would pair, side by side after an edit: the second is refused.
     EXPECT_EQ(unencodable(DecodeCp932("\x82") + DecodeCp932("\xEE")), (Found{{DecodeCp932("\xEE"), 3}}));
+    // The refusal names the stray byte and what the two would read back as, not the plain character alone.
+    const auto refusal = [](const std::string& text) { return EncodeCp932(text).error().cause; };
+    EXPECT_EQ(refusal("😀" + DecodeCp932("\x83") + "Y"), "「😀」はシフトJISで保存できない文字です。「Y」は直前のバイト "
+                                                        "\\x83 と合わせて「ズ」と読まれるため保存できません。");
+    EXPECT_EQ(refusal(DecodeCp932("\x82") + DecodeCp932("\xEE")),
+              "バイト \\xEE は直前のバイト \\x82 と合わせて「ゐ」と読まれるため保存できません。");
 }
 
 TEST(Cp932, NamesEveryCharacterItCannotHoldOnceAndFindsEach) {

@@ -12,9 +12,15 @@
 #include "TempDir.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace rekko {
 namespace {
@@ -185,6 +191,80 @@ TEST_F(PeriodFile, CopiesAreBareNamesAndOnlyCopiesAreEverDeleted) {
     for (const char* kept : {"CaFT.mcp", "CaFT12345.mcp", "CaFTab.mcp", "CaFT1111.mcpx", "CaFT9999.mcp", "CaFT4052.mcp",
                              "Ca202001.myc", "precious.txt"})
         EXPECT_TRUE(fs::exists(kept)) << kept;
+}
+
+TEST_F(PeriodFile, TheCopyTakesTheModeOfThePeriodFile) {
+    writePeriods(1);
+    fs::permissions(dataDir() / "CaFromTo.myc", static_cast<fs::perms>(0600));
+    loadOn(2024, 5, 3);
+    EXPECT_EQ(fs::status("CaFT4050.mcp").permissions(), static_cast<fs::perms>(0600));
+}
+
+// Today's copy name is easy to foresee: another user may lay it as a link in a shared working folder. The copy is
+// refused with the cause, and what the link leads to stays as it was.
+TEST_F(PeriodFile, ACopyNameLaidAsALinkByAnotherUserInASharedFolderIsRefused) {
+    writePeriods(1);
+    fs::permissions(cwd.path(), static_cast<fs::perms>(01777));
+    const fs::path victim = dataDir() / "victim.txt";
+    std::ofstream(victim) << "mine";
+    fs::create_symlink(victim, "CaFT4050.mcp");
+    if (!test::GiveToNobody("CaFT4050.mcp"))
+        GTEST_SKIP() << "only root can lay a link of another user";
+    dialogs.expect(DialogAnswer::Ok);
+    loadOn(2024, 5, 3);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text,
+              "期間ファイルを書き込めません。\r\nCaFT4050.mcp\r\n"
+              "他のユーザーが共有フォルダに置いたシンボリックリンクはたどりません: CaFT4050.mcp");
+    EXPECT_EQ(test::ReadFile(victim), "mine");
+    EXPECT_TRUE(fs::is_symlink("CaFT4050.mcp"));
+}
+
+// A file system of a few pages mounted on a new folder and filled up, the current directory while it lives. It is
+// mounted in a mount namespace of the test's own, so nothing stays mounted whatever happens; only root may mount.
+class FullDisk {
+public:
+    explicit FullDisk(const fs::path& folder) : m_folder(folder) {
+        fs::create_directory(folder);
+        m_mounted = ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                    ::mount("rekko-full", folder.c_str(), "tmpfs", 0, "size=16k") == 0;
+        if (!m_mounted)
+            return;
+        fs::current_path(folder);
+        const int filler = ::open("filler", O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const std::string block(4096, 'x');
+        while (::write(filler, block.data(), block.size()) > 0) {
+        }
+        ::close(filler);
+    }
+    ~FullDisk() {
+        if (!m_mounted)
+            return;
+        fs::current_path(m_folder.parent_path());
+        ::umount2(m_folder.c_str(), MNT_DETACH);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+    bool mounted() const { return m_mounted; }
+
+private:
+    fs::path m_folder;
+    bool m_mounted = false;
+};
+
+TEST_F(PeriodFile, ACopyThatCannotBeWrittenSaysWhyOnALineOfItsOwn) {
+    writePeriods(1);
+    const FullDisk disk(cwd / "full");
+    if (!disk.mounted())
+        GTEST_SKIP() << "a small full file system needs root to mount: " << std::strerror(errno);
+    dialogs.expect(DialogAnswer::Ok);
+    loadOn(2024, 5, 3);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text,
+              std::string("期間ファイルを書き込めません。\r\nCaFT4050.mcp\r\n書き込めません: ") +
+                  std::strerror(ENOSPC));
+    EXPECT_EQ(copies[0], "CaFT4050.mcp") << "the rotation goes on";
 }
 
 TEST_F(PeriodFile, ADanglingLinkIsUnreadableAndNeverReplaced) {

@@ -5,8 +5,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <pwd.h>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace rekko::test {
 
@@ -39,6 +41,11 @@ std::string TempDir::read(std::string_view name) const {
 std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+bool GiveToNobody(const std::filesystem::path& entry) {
+    const passwd* nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
+    return nobody && ::lchown(entry.c_str(), nobody->pw_uid, nobody->pw_gid) == 0;
 }
 
 std::filesystem::path TestDataDir() {

@@ -45,6 +45,10 @@ std::string ReadFile(const std::filesystem::path& file);
 // Returns a file's inode number: a replacing (atomic) write gives the file a new one.
 uintmax_t InodeOf(const std::filesystem::path& file);
 
+// Hands a file or link over to the user "nobody", as if that user had made it. Answers false when the test may not
+// (only root can give a file away).
+bool GiveToNobody(const std::filesystem::path& entry);
+
 // Returns the folder of the checked-in test data files.
 std::filesystem::path TestDataDir();
 
