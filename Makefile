@@ -12,9 +12,8 @@ BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libg
                   qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n \
                   clang-format ccache
 # The screenshots, the hotkey test and the start-up benchmark run under Xvfb; the flow and tray tests add a window
-# manager (openbox), xdotool and a tray host (trayer), the timer's alert is checked with xprop, and the date
-# rollover of the real program runs under a fake clock (faketime).
-TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer locales faketime
+# manager (openbox), xdotool and a tray host (trayer), and the timer's alert is checked with xprop.
+TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer locales
 # The Japanese-font test and the start-up benchmark run Rekko as a Japanese user would, under this glibc locale.
 TEST_LOCALES := ja_JP.UTF-8
 # valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind, bench/profile-memory.sh

@@ -102,7 +102,7 @@ public:
     bool launch(const QStringList& arguments = {});
     // Waits for the main window and activates it; false when it did not come.
     bool waitForMainWindow();
-    // Sets a variable of the program's environment for the next start (the fake clock, the runtime folder).
+    // Sets a variable of the program's environment for the next start (the runtime folder).
     void setEnvironment(const QString& name, const QString& value) { m_environment.insert(name, value); }
     // Runs the program as the user "nobody" when the test runs as root, whom folder permissions do not bind.
     void runAsNobodyUnderRoot() { m_asNobody = ::geteuid() == 0; }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on the offscreen platform: the settings it shows and saves, the start and close rules as the user
-// meets them; over the sample data, the month window moved at midnight, a grid day handed to Zunbo and the memo to
-// Pomta.
+// meets them; over the sample data, a grid day handed to Zunbo and the memo to Pomta.
 #include "SampleWindow.h"
 
 #include <QApplication>
@@ -46,13 +45,6 @@ std::string fixtureSettings(const fs::path& dataFolder) {
     const size_t begin = bytes.find("\nedFolder=") + 1;
     const size_t end = bytes.find("\r\n", begin);
     return bytes.replace(begin, end - begin, "edFolder=" + dataFolder.string() + "/");
-}
-
-QStringList TabTexts(test::SampleWindow& s) {
-    QStringList texts;
-    for (int i = 0; i < s.window->monthPage()->monthTabs()->count(); ++i)
-        texts << s.window->monthPage()->monthTabs()->tabText(i);
-    return texts;
 }
 
 // Returns a point of the grid widget inside the cell of a day, found through the grid's own hit test.
@@ -245,34 +237,6 @@ private slots:
         QVERIFY(f.dialogs.shown().back().text.find("Sorel.ini") != std::string::npos);
         f.dialogs.expect(DialogAnswer::Yes);
         QVERIFY(f.window->close());
-    }
-
-    void midnightAtTheEndOfTheMonthSavesAndMovesTheMonthWindow() {
-        test::SampleWindow s("", [](test::SampleWindow& w) {
-            w.clock.set(EncodeDateTime({2026, 12, 31}, {23, 59, 50}));
-        });
-        QVERIFY(s.started);
-        const QStringList before = TabTexts(s);
-        QVERIFY(s.program.read("Sorel.ini").find("fmC21Top") == std::string::npos);
-        // A tick before midnight changes nothing.
-        s.window->tick()->tick().tick();
-        QCOMPARE(TabTexts(s), before);
-
-        s.clock.set(EncodeDateTime({2027, 1, 1}, {0, 0, 5}));
-        s.window->tick()->tick().tick();
-        const QStringList after = TabTexts(s);
-        QCOMPARE(after.size(), before.size());
-        // The window moved on by one month: the old current month is now the previous one.
-        QCOMPARE(after[0], before[1]);
-        QCOMPARE(after[after.size() - 2], before.last());
-        QVERIFY(after.last() != before.last());
-        QCOMPARE(s.grid()->grid().today(), EncodeJuliusDay(2027, 1, 1));
-        QCOMPARE(s.window->monthPage()->monthTabs()->currentIndex(), 1);
-        // Save all ran first; the status bar has its colour back and the tick its warm-up interval.
-        QVERIFY(s.program.read("Sorel.ini").find("fmC21Top") != std::string::npos);
-        QVERIFY(!s.window->status()->autoFillBackground());
-        QCOMPARE(s.window->functionTimer()->interval(), 10000);
-        QVERIFY(!s.window->tick()->tick().dateChangeRunning());
     }
 
     void theDiaryButtonHandsAGridDayToZunbo() {

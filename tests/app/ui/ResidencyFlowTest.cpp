@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real program resident on an X11 desktop (Xvfb, openbox, xdotool), a date rollover under libfaketime, and the
-// timer's alert coming on top while the main window is out of sight.
+// The real program resident on an X11 desktop (Xvfb, openbox, xdotool), and the timer's alert coming on top while the
+// main window is out of sight.
 #include "Desktop.h"
 #include "Pictures.h"
 #include "SampleWindow.h"
@@ -15,15 +15,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace rekko {
 namespace {
 
 namespace fs = std::filesystem;
 using test::WaitUntil;
-
-constexpr const char* kFakeTimeLibrary = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
 
 // Returns what xprop says of a property of a window.
 QString XProperty(const QString& window, const char* property) {
@@ -60,18 +57,9 @@ void SaveWindowPicture(const QString& window, const QString& name) {
 // Rekko with an empty data folder.
 class Resident : public ::testing::Test {
 protected:
-    // Runs Rekko under a clock that starts at the time written in a file, and restarts there whenever it changes.
-    void useFakeClock(const char* start) {
-        setFakeTime(start);
-        rekko.setEnvironment("LD_PRELOAD", kFakeTimeLibrary);
-        rekko.setEnvironment("FAKETIME_TIMESTAMP_FILE", QString::fromStdString(fakeTime.string()));
-        rekko.setEnvironment("FAKETIME_NO_CACHE", "1");
-    }
-    void setFakeTime(const char* time) const { std::ofstream(fakeTime) << '@' << time << '\n'; }
     bool settingsWritten() const { return fs::exists(rekko.programFolder() / "Sorel.ini"); }
 
     test::RekkoProcess rekko{REKKO_EXECUTABLE};
-    fs::path fakeTime = rekko.dataFolder().parent_path() / "faketime";
 };
 
 TEST_F(Resident, CtrlF12WithoutATrayIconifiesTheWindowAndBringsItBack) {
@@ -106,24 +94,6 @@ TEST_F(Resident, AHotkeyHeldByAnotherClientIsReported) {
     EXPECT_EQ(WmState(rekko.mainWindow()), "Normal");
     EXPECT_EQ(rekko.terminate(), 0);
     test::OnGui([&] { delete holder; });
-}
-
-// Left minimised from the 30th and shown again on the 3rd: the month changes although it is not the 1st.
-TEST_F(Resident, AWindowShownOnTheThirdAfterTheThirtiethMovesTheMonthWindow) {
-    useFakeClock("2026-11-30 12:00:00");
-    ASSERT_TRUE(rekko.start());
-    test::Xdotool({"windowminimize", rekko.mainWindow()});
-    ASSERT_TRUE(WaitForState(rekko.mainWindow(), "Iconic"));
-    setFakeTime("2026-12-03 09:00:00");
-    // Out of sight, the program keeps its today.
-    QThread::msleep(12000);
-    EXPECT_FALSE(settingsWritten());
-    test::Xdotool({"windowactivate", rekko.mainWindow()});
-    ASSERT_TRUE(WaitForState(rekko.mainWindow(), "Normal"));
-    ASSERT_TRUE(WaitUntil([&] { return settingsWritten(); }, 30000));
-    QThread::msleep(2000);
-    SaveWindowPicture(rekko.mainWindow(), "rollover-shown-on-the-third");
-    EXPECT_EQ(rekko.terminate(), 0);
 }
 
 // The timer comes due while the main window is minimised in place of the tray: its window shows, above the others.
