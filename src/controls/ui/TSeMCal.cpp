@@ -107,10 +107,6 @@ QSize TSeMCal::sizeHint() const {
     return {QFrame::sizeHint().width(), client + height() - contentsRect().height()};
 }
 
-QSize TSeMCal::minimumSizeHint() const {
-    return {QFrame::minimumSizeHint().width(), sizeHint().height()};
-}
-
 void TSeMCal::imageResized() {
     grid().setClientSize(offscreenImage().width(), offscreenImage().height());
     updateMetrics();

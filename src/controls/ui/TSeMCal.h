@@ -97,9 +97,6 @@ public:
     // Asks for the height at which every cell shows its ItemGyo lines whole above the rokuyo band, under the
     // current fonts and header rule; the width is left to the layout.
     QSize sizeHint() const override;
-    // Asks for that height as the least: the ItemGyo lines are drawn whatever the height, so a lower grid would draw
-    // them over the rokuyo and the next week. A window made smaller stops there.
-    QSize minimumSizeHint() const override;
 
 signals:
     // Raised for every press, move and release, with the position in the grid's own coordinates (the image's).

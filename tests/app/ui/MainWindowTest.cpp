@@ -133,21 +133,6 @@ private slots:
                  std::optional<std::string>("clTeal"));
     }
 
-    // A main window made smaller than its layout stops at its minimum size: each week row keeps its day number, its
-    // lines and the rokuyo apart, and the buttons stay below the grid.
-    void aShrunkWindowKeepsTheGridRowsApart() {
-        test::SampleWindow s;
-        QVERIFY(s.started);
-        s.window->resize(400, 300);
-        QApplication::processEvents();
-        const MonthGrid& grid = s.grid()->grid();
-        QVERIFY2(grid.geometry().rowPitch() >= grid.cellMetrics().pitchFor(grid.options().ItemGyo),
-                 qPrintable(QString::number(s.window->height())));
-        const QWidget* settings = s.window->monthPage()->buttons().settings;
-        QVERIFY(settings->mapTo(s.window.get(), QPoint()).y() >=
-                s.grid()->mapTo(s.window.get(), QPoint()).y() + s.grid()->height());
-    }
-
     // Interrupted writes left temporaries everywhere, the period file being a link into another folder: the start
     // removes those of the program's own files and nothing else.
     void theStartRemovesOnlyOurStaleTemporaries() {
