@@ -179,11 +179,21 @@ void MonthGrid::resetSelection() {
     m_state.selectedPeriod = 0;
 }
 
+bool MonthGrid::periodCovers(int index, int32_t day) const {
+    if (index < 1 || static_cast<size_t>(index) >= m_periodDays.size())
+        return false;
+    const auto& days = m_periodDays[static_cast<size_t>(index)];
+    return days && day >= days->start && day <= days->end;
+}
+
 bool MonthGrid::deletePeriod(int index, Dialogs& dialogs) {
     if (index < 1 || static_cast<size_t>(index) >= m_periodLines.size())
         return false;
-    const DialogMessage question{kDeletePeriodCaption, kDeletePeriodQuestion, DialogIcon::Question,
-                                 DialogButtons::YesNo, DialogAnswer::No};
+    // The second line says which period goes, as the selected bar may lie outside the shown weeks.
+    const std::string text =
+        std::string(kDeletePeriodQuestion) + "\r\n" + PeriodSummary(m_periodLines[static_cast<size_t>(index)]);
+    const DialogMessage question{kDeletePeriodCaption, text, DialogIcon::Question, DialogButtons::YesNo,
+                                 DialogAnswer::No};
     if (dialogs.show(question) != DialogAnswer::Yes)
         return false;
     m_periodLines.erase(m_periodLines.begin() + index);
@@ -212,6 +222,28 @@ CellTexts MonthGrid::cellTexts(int cell) const {
             texts.lines[static_cast<size_t>(lane)] = dayLine(entry).line.text;
     }
     return texts;
+}
+
+std::vector<std::string> MonthGrid::cellLines(int cell) const {
+    const CellDay& day = cellDay(cell);
+    std::vector<std::string> lines;
+    if (!day.inMonth && !m_options.ShowNeighbor)
+        return lines;
+    std::string names;
+    for (const NamePart& part : NameParts(day.namesText, day.names.kinds))
+        names += part.text;
+    if (!names.empty())
+        lines.push_back(std::move(names));
+    for (size_t p = 0; p < m_periodDays.size(); ++p)
+        if (periodCovers(static_cast<int>(p), day.day))
+            lines.push_back(PeriodSummary(m_periodLines[p]));
+    if (const int list = listOfCell(day); list >= 0) {
+        const MonthLines& month = m_months[static_cast<size_t>(list)];
+        for (const int32_t index : m_dayIndexes[static_cast<size_t>(list)].linesOf(day.date.day))
+            if (std::string text = ReadDayLine(month.lines[static_cast<size_t>(index)]).text; !text.empty())
+                lines.push_back(std::move(text));
+    }
+    return lines;
 }
 
 } // namespace rekko

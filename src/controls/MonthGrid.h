@@ -202,8 +202,10 @@ public:
     // Clears the selection range, the highlight and the selected period.
     void resetSelection();
 
-    // Asks "この予定を削除してもいいですか？" for a period line (index 1 and up) and on Yes removes it and clears the
-    // selected period. Answers whether it removed the line.
+    // Answers whether a period line (index 1 and up) is drawn and covers a day.
+    bool periodCovers(int index, int32_t day) const;
+    // Asks "この予定を削除してもいいですか？" for a period line (index 1 and up), its dates and title on a second line,
+    // and on Yes removes it and clears the selected period. Answers whether it removed the line.
     bool deletePeriod(int index, Dialogs& dialogs);
 
     // Reads "Hday.dat" and "Sday.myc" of the current directory into the rule lists when they exist; a read error
@@ -214,6 +216,10 @@ public:
 
     // Returns a cell's texts for the exports, from the last layout.
     CellTexts cellTexts(int cell) const;
+    // Returns all that a day cell holds, one entry a line, from the last layout: its names as drawn, then each drawn
+    // period over the day (PeriodSummary) and each of the day's lines, those beyond the shown lanes too; nothing for
+    // a neighbouring month's day that is not shown.
+    std::vector<std::string> cellLines(int cell) const;
 
 private:
     void readPeriods();

@@ -113,4 +113,12 @@ std::optional<PeriodBar> ReadPeriodBar(std::string_view line) {
     return bar;
 }
 
+std::string PeriodSummary(std::string_view line) {
+    const PeriodFields period = ReadPeriodRecord(line, clBlue);
+    std::string summary = PeriodDateText(period.start) + "～" + PeriodDateText(period.end);
+    if (!period.text.empty())
+        summary += " " + period.text;
+    return summary;
+}
+
 } // namespace rekko

@@ -66,4 +66,7 @@ std::optional<PeriodDays> ReadPeriodDays(std::string_view line);
 // line whose end lies before its start is read with its ends (dates and parts) swapped.
 std::optional<PeriodBar> ReadPeriodBar(std::string_view line);
 
+// Returns a period line's dates and title as one line, "2026/12/14～2026/12/18 出張", the ends in date order.
+std::string PeriodSummary(std::string_view line);
+
 } // namespace rekko

@@ -11,6 +11,8 @@ void GridInteraction::press(MouseButton button, GridKeys keys, const GridPoint& 
     if (button == MouseButton::Right) {
         m_clickedDay = at.day;
         m_clickedPart = at.part;
+        if (!at.onSelectedPeriod)
+            state.selectedPeriod = 0;
         return;
     }
     if (button != MouseButton::Left)

@@ -9,12 +9,13 @@
 namespace rekko {
 
 // Where the pointer is on the grid: its day and part of day (1 朝, 2 昼, 3 夕), whether the day belongs to the
-// shown month, and what the line under it holds.
+// shown month, what the line under it holds and whether the selected period covers the day.
 struct GridPoint {
     int32_t day = 0;
     int part = 1;
     bool inShownMonth = false;
     Lane lane;
+    bool onSelectedPeriod = false;
 };
 
 // What a release or a popup command asks the main window to do.
@@ -48,8 +49,9 @@ struct GridKeys {
 class GridInteraction {
 public:
     // A right press remembers the day and part for the popup, which opens on the press under X11 and takes the
-    // release. A left press clears the period selection; with the range key it starts a pending period and the
-    // drag range there.
+    // release; on a day the selected period does not cover it clears the selection, so the popup is the day's. A
+    // left press clears the period selection; with the range key it starts a pending period and the drag range
+    // there.
     void press(MouseButton button, GridKeys keys, const GridPoint& at, GridState& state);
     // With the range key held, entering another day extends the drag range; answers whether to redraw.
     bool move(GridKeys keys, int32_t day, GridState& state);

@@ -134,7 +134,7 @@ TEST_F(GridPress, ARangeDraggedBackwardsMarksOnlyItsFirstDay) {
 
 TEST(GridPeriods, DeleteAsksAndRemovesOnlyOnYes) {
     MonthGrid grid(jd(2001, 7, 10));
-    grid.setPeriodList({"***** FromTo予定", "2001, 7, 3,M,2001, 7, 5,E,2001, 7, 4,1,clBlue,a",
+    grid.setPeriodList({"***** FromTo予定", "2001, 7, 5,E,2001, 7, 3,M,2001, 7, 4,1,clBlue,a",
                         "2001, 7, 9,M,2001, 7, 9,E,2001, 7, 9,1,clBlue,b"});
     grid.state().selectedPeriod = 1;
     test::ScriptedDialogs dialogs;
@@ -155,7 +155,8 @@ TEST(GridPeriods, DeleteAsksAndRemovesOnlyOnYes) {
     EXPECT_FALSE(grid.deletePeriod(2, dialogs));
     ASSERT_EQ(dialogs.shown().size(), 2u);
     const DialogMessage& question = dialogs.shown()[0];
-    EXPECT_EQ(question.text, "この予定を削除してもいいですか？");
+    // The second line names the period, its ends in date order.
+    EXPECT_EQ(question.text, "この予定を削除してもいいですか？\r\n2001/07/03～2001/07/05 a");
     EXPECT_EQ(question.defaultAnswer, DialogAnswer::No);
 }
 

@@ -39,6 +39,20 @@ TEST(GridInteraction, ALeftReleaseOnADayLineOpensTheDay) {
     EXPECT_EQ(mouse.release(MouseButton::Left, {}, dayLineAt(k3rd), state).kind, Kind::None);
 }
 
+// A right press keeps the selected period only on a day it covers, so the popup offers 削除 only there.
+TEST(GridInteraction, ARightPressOffADayTheSelectedPeriodCoversClearsTheSelection) {
+    GridInteraction mouse;
+    GridState state;
+    state.selectedPeriod = 2;
+    GridPoint covered = emptyAt(k3rd);
+    covered.onSelectedPeriod = true;
+    mouse.press(MouseButton::Right, {}, covered, state);
+    EXPECT_EQ(state.selectedPeriod, 2);
+    mouse.press(MouseButton::Right, {}, emptyAt(k5th), state);
+    EXPECT_EQ(state.selectedPeriod, 0);
+    EXPECT_EQ(mouse.clickedDay(), k5th);
+}
+
 // Qt turns the second press of a double-click into a double-click event; the day opens once, at its release.
 TEST(GridInteraction, ADoubleClickOpensTheDayOnce) {
     GridInteraction mouse;

@@ -83,6 +83,8 @@ BasicSettingsPage::BasicSettingsPage(DataFolderChange& change, Settings& setting
     connect(m_kidouGyou, &QLineEdit::textChanged, this,
             [this] { m_settings.udKidouGyou = m_udKidouGyou->value(kDefaultRecordLines); });
     BindKey(m_calSize, settings.udCalSize);
+    // After the binding, so the key holds the new size when the grid follows it.
+    connect(m_calSize, &QSpinBox::valueChanged, this, &BasicSettingsPage::calendarSizeChanged);
     BindKey(m_zenkai, settings.cbZenkai);
     BindKey(m_memo, settings.cbMemo);
     BindKey(m_hotkey, settings.cbHotkey);

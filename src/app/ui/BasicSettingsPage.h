@@ -34,6 +34,8 @@ signals:
     void startRecordClicked(bool on);
     // cbMemo was switched by the user or by reading the settings: the memo tab shows or hides.
     void memoSwitched(bool on);
+    // udCalSize changed: the month grid and the window take the calendar's size at once.
+    void calendarSizeChanged();
 
 private:
     void enableRecordControls(bool on);

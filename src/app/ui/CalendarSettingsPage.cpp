@@ -59,6 +59,9 @@ CalendarSettingsPage::CalendarSettingsPage(Settings& settings, QWidget* parent)
     BindKey(m_nextDay, settings.cbNextDay);
     BindKey(m_neighborJump, settings.cbNeighborJump);
     BindKey(m_bold, settings.cbBold);
+    // Connected after the bindings, so the keys hold the new state when the grid follows them.
+    for (QCheckBox* box : {m_nextDay, m_neighborJump, m_bold})
+        connect(box, &QCheckBox::clicked, this, &CalendarSettingsPage::displaySwitched);
     BindKey(m_rokuyo, settings.cbRokuyo);
     BindKey(m_kOption, settings.cbKOption);
     BindKey(m_kFutosa, settings.udKFutosa);

@@ -28,6 +28,8 @@ public:
 signals:
     // The user switched cbRokuyo: the calendars show or hide the rokuyo at once.
     void rokuyoSwitched(bool on);
+    // The user switched cbNextDay, cbNeighborJump or cbBold: the month grid follows at once.
+    void displaySwitched();
 
 private:
     Settings& m_settings;

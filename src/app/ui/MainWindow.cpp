@@ -133,6 +133,11 @@ void MainWindow::wireCommands() {
     });
     connect(m_settings, &SettingsPage::clockCorrectionSwitched, actions.clockCorrection, &QAction::setEnabled);
     connect(m_settings, &SettingsPage::rokuyoSwitched, m_monthView->grid(), &TSeMCal::setShowRokuyo);
+    // The compact layout changes the grid's height, and the window takes the size that fits it.
+    connect(m_settings, &SettingsPage::displaySwitched, this, [this] {
+        if (m_monthView->followSettings())
+            fitToCalendar();
+    });
     // A press on the grid or on the page tabs stops a running "/J" countdown.
     connect(m_monthView->grid(), &TSeMCal::mouseDown, this, &MainWindow::cancelCountdown);
     connect(m_monthView->grid(), &TSeMCal::mouseDoubleClick, this, &MainWindow::cancelCountdown);

@@ -45,6 +45,8 @@ void SettingsPage::build() {
     connect(m_functions, &FunctionSettingsPage::timerSwitched, this, &SettingsPage::timerSwitched);
     connect(m_functions, &FunctionSettingsPage::clockCorrectionSwitched, this, &SettingsPage::clockCorrectionSwitched);
     connect(m_calendar, &CalendarSettingsPage::rokuyoSwitched, this, &SettingsPage::rokuyoSwitched);
+    connect(m_calendar, &CalendarSettingsPage::displaySwitched, this, &SettingsPage::displaySwitched);
+    connect(m_basic, &BasicSettingsPage::calendarSizeChanged, this, &SettingsPage::displaySwitched);
 
     if (m_offer)
         m_functions->offerFeatures(m_offer->zunboFound, m_offer->pomtaFound, m_offer->timeFeature);

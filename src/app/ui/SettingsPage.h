@@ -59,6 +59,8 @@ signals:
     void clockCorrectionSwitched(bool on);
     // The user switched cbRokuyo: the calendars show or hide the rokuyo at once.
     void rokuyoSwitched(bool on);
+    // udCalSize, cbNextDay, cbNeighborJump or cbBold changed: the month grid follows the settings at once.
+    void displaySwitched();
 
 private:
     struct FeatureOffer {

@@ -30,7 +30,7 @@ YearPageLink::YearPageLink(const Clock& clock, Dialogs& dialogs, Settings& setti
         if (m_page && m_pages->widget(index) == m_tab)
             followSettings();
     });
-    connect(&monthView, &MonthView::specialDaysChanged, this, [this] {
+    connect(&monthView, &MonthView::dayRulesChanged, this, [this] {
         m_rulesChanged = true;
         if (m_page)
             takeRules();

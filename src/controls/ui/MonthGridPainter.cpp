@@ -25,6 +25,36 @@ constexpr TColor kSaturdayHeaderColor = 0xFF0000;
 constexpr int kNumberLeft = 10;
 constexpr int kNumberTop = 5;
 constexpr int kNamesTop = 7;
+constexpr int kLineLeft = 4;
+// The pixels kept free between a cut text's "…" and the grid line at the cell's right edge.
+constexpr int kRightMargin = 2;
+
+// The mark that ends a text cut at the cell's edge.
+const QString kEllipsis(QChar(0x2026));
+
+// Returns the length of the longest beginning of text that fits into width pixels with "…" after it (0 when none
+// does), never splitting a surrogate pair; meant for a text that does not fit whole.
+qsizetype FittingLength(const QFontMetrics& metrics, const QString& text, int width) {
+    qsizetype fits = 0;
+    qsizetype over = text.size();
+    while (fits + 1 < over) {
+        const qsizetype middle = (fits + over) / 2;
+        if (metrics.horizontalAdvance(text.left(middle) + kEllipsis) <= width)
+            fits = middle;
+        else
+            over = middle;
+    }
+    if (fits > 0 && text[fits - 1].isHighSurrogate())
+        --fits;
+    return fits;
+}
+
+// Returns the text whole when it fits into width pixels, else cut to fit with "…" at its end.
+QString Elided(const QFontMetrics& metrics, const QString& text, int width) {
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    return text.left(FittingLength(metrics, text, width)) + kEllipsis;
+}
 
 // Returns the font made some points smaller, never below one point.
 QFont smaller(QFont font, int points) {
@@ -77,14 +107,18 @@ void MonthGridPainter::drawCells(QImage& image) const {
             drawCell(painter, (row - 1) * 7 + column, m_geometry.cellRect(column, row), titles);
     painter.setClipping(false);
     drawGridLines(painter);
+    const QFontMetrics& metrics = m_dayFaces.front().lines.metrics;
+    const int blanks = metrics.horizontalAdvance(QStringLiteral("  "));
     for (const Title& title : titles) {
         painter.setClipRect(title.clip);
         painter.setFont(m_dayFaces.front().lines.font);
-        const QFontMetrics& metrics = m_dayFaces.front().lines.metrics;
-        const QRect box(title.topLeft, QSize(metrics.horizontalAdvance(title.text), metrics.height()));
+        // One blank before and one after the title, which is cut where the room up to the bar's last cell ends.
+        const int room = title.clip.right() + 1 - kRightMargin - title.topLeft.x() - blanks;
+        const QString text = QLatin1Char(' ') + Elided(metrics, title.text, room) + QLatin1Char(' ');
+        const QRect box(title.topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
         painter.fillRect(box, title.background);
         painter.setPen(title.color);
-        painter.drawText(title.topLeft.x(), title.topLeft.y() + metrics.ascent(), title.text);
+        painter.drawText(title.topLeft.x(), title.topLeft.y() + metrics.ascent(), text);
     }
 }
 
@@ -175,20 +209,30 @@ void MonthGridPainter::drawNames(QPainter& painter, const CellDay& day, const Gr
     for (const NamePart& part : parts)
         text += QString::fromStdString(part.text);
     const int left = rect.left + (day.date.day < 10 ? 25 : 31);
+    const int room = rect.right - kRightMargin - left;
     int top = rect.top + kNamesTop;
     const Face* face = &faces.lines;
-    if (face->metrics.horizontalAdvance(text) > rect.right - left) {
+    if (face->metrics.horizontalAdvance(text) > room) {
         face = &faces.smaller;
         ++top;
     }
     const QColor special = tint(m_fonts.font(TCalExFonts::SpecialDay).color, day);
     painter.setFont(face->font);
+    // A text too long even in the smaller face is cut at the cell's edge, "…" in the colour of the name it cuts.
+    const bool cut = face->metrics.horizontalAdvance(text) > room;
+    qsizetype kept = cut ? FittingLength(face->metrics, text, room) : text.size();
     int x = left;
     for (const NamePart& part : parts) {
-        const QString piece = QString::fromStdString(part.text);
+        QString piece = QString::fromStdString(part.text);
+        const bool last = piece.size() >= kept;
+        if (last && cut)
+            piece = piece.left(kept) + kEllipsis;
+        kept -= piece.size();
         painter.setPen(part.special ? special : numberColor);
         painter.drawText(x, top + face->metrics.ascent(), piece);
         x += face->metrics.horizontalAdvance(piece);
+        if (last)
+            break;
     }
 }
 
@@ -199,7 +243,6 @@ void MonthGridPainter::drawLane(QPainter& painter, int cell, int lane, const Gri
     const bool lastShown = lane == m_grid.options().ItemGyo - 1 && m_grid.overflows(cell);
     const QFontMetrics& metrics = faces.lines.metrics;
     const int top = rect.top + m_grid.cellMetrics().firstLineTop + lane * m_grid.cellMetrics().lineStep;
-    constexpr int kLineLeft = 4;
     if (entry.isPeriod()) {
         drawBar(painter, cell, lane, rect, background, titles);
     } else if (!entry.empty()) {
@@ -207,16 +250,13 @@ void MonthGridPainter::drawLane(QPainter& painter, int cell, int lane, const Gri
         QColor color = placed.neighbourList ? m_colors.neighbor : ToQColor(kDefaultScheduleColor, m_colors.palette);
         if (const auto own = placed.line.attribute.ownColour())
             color = tint(ToQColor(*own, m_colors.palette), day);
-        QString text = QString::fromStdString(placed.line.text);
-        if (lastShown) {
-            // Shorten the last shown line until " /" fits after it.
-            const int room = rect.width() - kLineLeft - metrics.horizontalAdvance(QStringLiteral(" /"));
-            while (!text.isEmpty() && metrics.horizontalAdvance(text) > room)
-                text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
-        }
+        // A line cut at the cell's edge ends with "…"; the last shown line of a full cell keeps room for " /".
+        const int room =
+            rect.width() - kLineLeft - (lastShown ? metrics.horizontalAdvance(QStringLiteral(" /")) : kRightMargin);
         painter.setFont(faces.lines.font);
         painter.setPen(color);
-        painter.drawText(rect.left + kLineLeft, top + metrics.ascent(), text);
+        painter.drawText(rect.left + kLineLeft, top + metrics.ascent(),
+                         Elided(metrics, QString::fromStdString(placed.line.text), room));
     }
     if (lastShown) {
         painter.setFont(faces.lines.font);
@@ -253,7 +293,7 @@ void MonthGridPainter::drawBar(QPainter& painter, int cell, int lane, const Grid
     const int lastColumn = cell % 7 + static_cast<int>(std::min(bar->end, rowLastDay) - day.day);
     const QRect clip(QPoint(span.x0, rect.top),
                      QPoint(m_geometry.cellRect(lastColumn, row).right - 1, rect.bottom - 1));
-    titles.push_back({clip, QPoint(span.x0, y - 7), QString::fromStdString(" " + bar->title + " "), color, background});
+    titles.push_back({clip, QPoint(span.x0, y - 7), QString::fromStdString(bar->title), color, background});
 }
 
 void MonthGridPainter::drawGridLines(QPainter& painter) const {

@@ -2,10 +2,14 @@
 // The month grid widget: properties, lists, redraws and the mouse events it raises.
 #include "TSeMCal.h"
 
+#include "CalendarPainting.h"
 #include "ColourConversion.h"
 #include "MonthGridPainter.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QTextDocument>
+#include <QToolTip>
 
 namespace rekko {
 
@@ -150,6 +154,26 @@ void TSeMCal::DeletePeriod(int index) {
 void TSeMCal::readRuleFiles() {
     grid().readRuleFiles(m_dialogs);
     Redraw();
+}
+
+bool TSeMCal::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return TCustomCalendarEx::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint at = help->pos() - clientOrigin();
+    const GridHit hit = grid().hitTest(at.x(), at.y());
+    QStringList lines;
+    if (hit.cell() >= 0)
+        for (const std::string& line : grid().cellLines(hit.cell()))
+            lines << QString::fromStdString(line);
+    if (lines.isEmpty()) {
+        QToolTip::hideText();
+        return true;
+    }
+    const QRect cell = ToQRect(grid().geometry().cellRect(hit.column, hit.row)).translated(clientOrigin());
+    // Written as rich text, so that a line that looks like markup shows as it is and long lines wrap.
+    QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(lines.join(QLatin1Char('\n'))), this, cell);
+    return true;
 }
 
 void TSeMCal::mousePressEvent(QMouseEvent* event) {

@@ -113,6 +113,8 @@ protected:
     void imageResized() override;
     void fontsChanged() override;
 
+    // A tooltip lists all that the day cell under the mouse holds (MonthGrid::cellLines).
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

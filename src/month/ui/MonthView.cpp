@@ -96,15 +96,29 @@ void MonthView::finishInitialisation() {
         grid.setToday(m_host.today());
         // Without "Hday.dat" in the current directory the built-in rules stay, so the holidays always show.
         (void)grid.rules().setHolidayList(BuiltinHolidayList());
+        followSettings();
+        m_grid->readRuleFiles();
+    }
+    showCurrentMonth();
+}
+
+bool MonthView::followSettings() {
+    const bool nextDayChanged = m_grid->AutoFurikae() != m_settings.cbNextDay;
+    const int lines = m_settings.udCalSize == 0 ? 3 : 5;
+    const bool linesChanged = m_grid->ItemGyo() != lines;
+    {
+        const RedrawSuspension suspended(m_grid->grid().state());
         m_grid->setAutoFurikae(m_settings.cbNextDay);
         m_grid->setAutoKokumin(m_settings.cbNextDay);
         m_grid->setNeighborJump(m_settings.cbNeighborJump);
         m_grid->setIsFontBold(m_settings.cbBold);
         m_grid->setShowRokuyo(m_settings.cbRokuyo);
-        m_grid->setItemGyo(m_settings.udCalSize == 0 ? 3 : 5);
-        m_grid->readRuleFiles();
+        m_grid->setItemGyo(lines);
     }
-    showCurrentMonth();
+    m_grid->Redraw();
+    if (nextDayChanged)
+        emit dayRulesChanged();
+    return linesChanged;
 }
 
 void MonthView::wireNavigation() {
@@ -237,6 +251,9 @@ void MonthView::showSlot() {
     MonthGrid& grid = m_grid->grid();
     const int32_t today = m_host.today();
     const CalendarDate now = DecodeJuliusDay(today);
+    // A period selected in another month is out of sight, so 削除 no longer offers it.
+    if (grid.Year() != slot.year || grid.Month() != slot.month)
+        grid.state().selectedPeriod = 0;
     // The shown month opens on today when it holds today, else on its first day.
     grid.goToYearMonth(slot.year, slot.month, slot.year == now.year && slot.month == now.month ? now.day : 1);
     m_grid->setCurrentTab(navigator.currentSlot());

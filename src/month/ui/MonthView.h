@@ -59,6 +59,9 @@ public:
 
     // Gives the grid today, its options and the holiday and special-day files, and shows this month.
     void finishInitialisation() override;
+    // Shows the grid as the settings say now: cbNextDay, cbNeighborJump, cbBold, cbRokuyo and udCalSize (three lines
+    // a day in the compact layout). Answers whether the lines a day changed, and with them the size the grid asks for.
+    bool followSettings();
 
 public slots:
     // Shows this month (slot 1, leaving jump mode) and gives the grid the focus.
@@ -73,8 +76,8 @@ signals:
     void hintShown(const QString& hint);
     // The entry closed: the status bar shows its own text again.
     void hintClosed();
-    // An anniversary was written: the special-day list changed.
-    void specialDaysChanged();
+    // The grid's day rules changed: an anniversary was written, or the holidays follow cbNextDay anew.
+    void dayRulesChanged();
 
 private:
     void useScheduleDialog();

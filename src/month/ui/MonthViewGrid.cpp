@@ -25,7 +25,12 @@ void MonthView::wireGrid() {
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
                 if (const int32_t day = pointAt(x, y).day; takeDayPress && day != 0 && takeDayPress(day))
                     return;
-                m_mouse.press(GridButton(button), keysOf(modifiers), pointAt(x, y), m_grid->grid().state());
+                GridState& state = m_grid->grid().state();
+                const int selected = state.selectedPeriod;
+                m_mouse.press(GridButton(button), keysOf(modifiers), pointAt(x, y), state);
+                // A right press shows its popup before any release, so a selection it cleared is drawn now.
+                if (state.selectedPeriod != selected)
+                    m_grid->RedrawCells();
             });
     connect(m_grid, &TSeMCal::mouseDoubleClick, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
@@ -66,6 +71,7 @@ GridPoint MonthView::pointAt(int x, int y) const {
     point.part = hit.block;
     point.inShownMonth = hit.cell() >= 0 && grid.cellDay(hit.cell()).inMonth;
     point.lane = grid.laneAt(hit);
+    point.onSelectedPeriod = grid.periodCovers(grid.state().selectedPeriod, point.day);
     return point;
 }
 
@@ -177,7 +183,7 @@ void MonthView::openAnniversary(int32_t day) {
     }
     (void)rules.setSpecialDayList(std::move(lines));
     m_grid->Redraw();
-    emit specialDaysChanged();
+    emit dayRulesChanged();
 }
 
 } // namespace rekko

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar controls offscreen: the month grid's redraws checked in the image pixels, period bars drawn, selected
-// and deleted; Enter in a combo box without a right neighbour moves on and reaches the dialog's default button; the
-// colours of the analogue clock.
+// and deleted, texts cut with "…" and a day's tooltip; Enter in a combo box without a right neighbour moves on and
+// reaches the dialog's default button; the colours of the analogue clock.
 #include "controls/ClockGeometry.h"
 #include "controls/ui/TClock.h"
 #include "controls/ui/TSeComboBox.h"
@@ -14,10 +14,16 @@
 #include "Pictures.h"
 #include "ScriptedDialogs.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
+
+#include <functional>
 
 #include <cmath>
 
@@ -60,6 +66,18 @@ private:
             const int top = rect.top + metrics.firstLineTop + lane * metrics.lineStep;
             return QRect(rect.left + 1, top, rect.width() - 2, metrics.lineStep - 1);
         }
+        // Answers whether the grid shows a long text cut with "…": with show putting each beginning of the text
+        // followed by "…" in its place, one of them draws the same image.
+        bool showsCut(const QString& text, const std::function<void(const QString&)>& show) {
+            show(text);
+            const QImage whole = grid.image();
+            for (qsizetype length = 0; length < text.size(); ++length) {
+                show(text.left(length) + QChar(0x2026));
+                if (grid.image() == whole)
+                    return true;
+            }
+            return false;
+        }
     };
 
 private slots:
@@ -93,6 +111,40 @@ private slots:
         QCOMPARE(f.grid.grid().periodList().size(), size_t{1});
         QCOMPARE(CountPixels(f.grid.image(), row, isColour(Qt::magenta)), 0);
         QCOMPARE(CountPixels(f.grid.image(), row, isColour(Qt::blue)), 0);
+    }
+
+    void linesNamesAndTitlesCutAtTheCellsEdgeEndWithAnEllipsis() {
+        Fixture f;
+        const QString text = QStringLiteral("取引先との打ち合わせと資料の最終確認そして報告書の提出");
+        QVERIFY(f.showsCut(text, [&f](const QString& line) {
+            f.grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7", "12,1,," + line.toStdString() + ",,,,,,"});
+        }));
+        QVERIFY(f.showsCut(text, [&f](const QString& name) { f.grid.setSpecialDayList({"7,12," + name}); }));
+        // A title runs on over the bar's cells of its week (the 10th to the 14th) and is cut at the last one.
+        QVERIFY(f.showsCut(text + text, [&f](const QString& title) {
+            f.grid.setPeriodList(
+                {"***** FromTo予定", "2001, 7,10,M,2001, 7,20,E,2001, 7,10,1,clBlue," + title.toStdString()});
+        }));
+    }
+
+    // The tooltip of a cell lists its names, its periods and all its lines, those beyond the shown lanes too.
+    void aDaysTooltipListsAllItsLines() {
+        Fixture f;
+        f.grid.setSpecialDayList({"7,12,創立記念日"});
+        f.grid.setPeriodList({"***** FromTo予定", "2001, 7,11,M,2001, 7,13,E,2001, 7,12,1,clBlue,研修"});
+        std::vector<std::string> lines = {" 0,0,9,2001/ 7"};
+        for (const char* line : {"一", "二", "三", "四", "五", "六", "七"})
+            lines.push_back(std::string("12,1,,") + line + ",,,,,,");
+        f.grid.setMonthList(1, 2001, 7, lines);
+        const GridRect rect = f.rectOf(jd(2001, 7, 12));
+        const QPoint at = QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2) + f.grid.clientOrigin();
+        QHelpEvent help(QEvent::ToolTip, at, f.grid.mapToGlobal(at));
+        QApplication::sendEvent(&f.grid, &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QTextDocument shown;
+        shown.setHtml(QToolTip::text());
+        QCOMPARE(shown.toPlainText().split(QLatin1Char('\n')),
+                 (QStringList{"創立記念日", "2001/07/11～2001/07/13 研修", "一", "二", "三", "四", "五", "六", "七"}));
     }
 
     void drawingTheCellsAgainClearsMarksTheyNoLongerCarry() {

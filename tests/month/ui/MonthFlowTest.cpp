@@ -58,20 +58,43 @@ protected:
         });
     }
 
-    // Returns the screen point in the middle of a day's number band, in the third of the cell for the part of day
-    // (1 朝, 2 昼, 3 夕), found through the grid's own hit test.
-    QPoint dayOnScreen(int32_t day, int part = 2) const {
+    // Returns the screen point in the middle of the grid's points whose hit the predicate takes, found through the
+    // grid's own hit test.
+    QPoint onScreen(const std::function<bool(const MonthGrid&, const GridHit&)>& wanted) const {
         return OnGui([&] {
             const MonthGrid& model = grid()->grid();
             QRect found;
             for (int y = 0; y < grid()->height(); y += 2)
-                for (int x = 0; x < grid()->width(); x += 2) {
-                    const GridHit hit = model.hitTest(x, y);
-                    if (hit.cell() >= 0 && hit.day == day && hit.block == part && hit.line == 9)
+                for (int x = 0; x < grid()->width(); x += 2)
+                    if (const GridHit hit = model.hitTest(x, y); hit.cell() >= 0 && wanted(model, hit))
                         found |= QRect(x, y, 1, 1);
-                }
             return found.isNull() ? QPoint() : grid()->mapToGlobal(found.center() + grid()->contentsRect().topLeft());
         });
+    }
+    // The middle of a day's number band, in the third of the cell for the part of day (1 朝, 2 昼, 3 夕).
+    QPoint dayOnScreen(int32_t day, int part = 2) const {
+        return onScreen(
+            [&](const MonthGrid&, const GridHit& hit) { return hit.day == day && hit.block == part && hit.line == 9; });
+    }
+    // The middle of the line of a day's cell that shows a period of the list.
+    QPoint barOnScreen(int32_t day, int period) const {
+        return onScreen([&](const MonthGrid& model, const GridHit& hit) {
+            return hit.day == day && model.laneAt(hit) == Lane{'F', period};
+        });
+    }
+
+    // Clicks the right button on a point, waits for a popup and answers the one that opened; the release where the
+    // press was chooses nothing.
+    QMenu* popupAt(QPoint at) {
+        const MonthPageMenus& menus = window->monthPage()->menus();
+        test::PressButton(at, 3);
+        QMenu* opened = nullptr;
+        WaitUntil([&] {
+            opened = menus.grid->isVisible() ? menus.grid : menus.period->isVisible() ? menus.period : nullptr;
+            return opened != nullptr;
+        });
+        test::ReleaseButton(at, 3);
+        return opened;
     }
 
     // Presses the right button on a day, moves onto a command of the popup that opened and releases there.
@@ -122,6 +145,51 @@ TEST_F(MonthFlow, PopupAndShiftDragEnterPeriods) {
     EXPECT_EQ(opened[0].label, (PeriodDate{2026, 12, 5}));
     EXPECT_EQ(ends(opened[1]),
               std::tuple(PeriodDate{2026, 12, 4}, DayPart::Midday, PeriodDate{2026, 12, 11}, DayPart::Evening));
+}
+
+// 削除 is offered only on the selected bar and in the month it was selected in, and the question names the period.
+TEST_F(MonthFlow, DeleteIsOfferedOnlyOnTheSelectedBarAndNamesThePeriod) {
+    const MonthPageMenus& menus = window->monthPage()->menus();
+    const auto selected = [&] { return OnGui([&] { return grid()->grid().state().selectedPeriod; }); };
+    const auto closePopup = [](QMenu* menu) {
+        test::Keys("Escape");
+        ASSERT_TRUE(WaitUntil([menu] { return !menu->isVisible(); }));
+    };
+    Drive([&] {
+        // 出張 (period 1, the 14th to the 18th) selected; a right click on the 2nd is about the 2nd.
+        test::Click(barOnScreen(Day(15), 1));
+        ASSERT_TRUE(WaitUntil([&] { return selected() == 1; }));
+        QMenu* opened = popupAt(dayOnScreen(Day(2)));
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(opened, menus.grid);
+        closePopup(opened);
+
+        // 年末年始休暇 (period 3, to January 3rd) selected in December is not offered from January, even on its bar.
+        test::Click(barOnScreen(Day(29), 3));
+        ASSERT_TRUE(WaitUntil([&] { return selected() == 3; }));
+        test::Keys("ctrl+Right");
+        ASSERT_TRUE(WaitUntil([&] { return grid()->grid().Month() == 1; }));
+        opened = popupAt(barOnScreen(EncodeJuliusDay(2027, 1, 2), 3));
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(opened, menus.grid);
+        closePopup(opened);
+        test::Keys("ctrl+Left");
+        ASSERT_TRUE(WaitUntil([&] { return grid()->grid().Month() == 12; }));
+
+        // On the selected bar 削除 asks, naming the period; No keeps it.
+        test::Click(barOnScreen(Day(15), 1));
+        ASSERT_TRUE(WaitUntil([&] { return selected() == 1; }));
+        opened = popupAt(dayOnScreen(Day(17)));
+        ASSERT_EQ(opened, menus.period);
+        const QPoint item =
+            OnGui([&] { return opened->mapToGlobal(opened->actionGeometry(menus.deletePeriod).center()); });
+        test::Click(item);
+        ASSERT_TRUE(test::WaitUntilModalActive());
+        test::Keys("Return"); // No is the default
+        ASSERT_TRUE(WaitUntil([] { return !QApplication::activeModalWidget(); }));
+    });
+    EXPECT_TRUE(boxes.showed("この予定を削除してもいいですか？\r\n2026/12/14～2026/12/18 出張"));
+    EXPECT_EQ(OnGui([&] { return grid()->grid().periodList().size(); }), 4u);
 }
 
 TEST_F(MonthFlow, DoubleClickAndEnterOpenADayOnce) {

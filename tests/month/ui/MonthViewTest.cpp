@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month page over the sample data offscreen: tabs and sizes, moving between months, an unreadable Sday.myc.
+// The month page over the sample data offscreen: tabs and sizes, moving between months, the display switches of the
+// settings page taking effect at once, an unreadable Sday.myc.
+#include "Pictures.h"
 #include "SampleWindow.h"
 
 #include "app/ui/Entry.h"
 #include "calendar/Julius.h"
 
+#include <QCheckBox>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTest>
 
@@ -16,6 +20,18 @@ namespace fs = std::filesystem;
 
 CalendarDate shownMonth(const test::SampleWindow& f) {
     return {f.grid()->grid().Year(), static_cast<uint8_t>(f.grid()->grid().Month()), 1};
+}
+
+// The image area of a day's cell from its top down to its first line: the day number and its names.
+QRect numberBand(const MonthGrid& grid, int32_t day) {
+    const int cell = day - grid.firstVisibleDay();
+    const GridRect rect = grid.geometry().cellRect(cell % 7, cell / 7 + 1);
+    return QRect(rect.left + 1, rect.top + 1, rect.width() - 2, grid.cellMetrics().firstLineTop - 1);
+}
+
+// Answers whether a pixel is dark, as a weekday's number is drawn.
+bool Dark(QRgb pixel) {
+    return qGray(pixel) < 100;
 }
 
 QStringList labelsOf(const QTabBar* tabs) {
@@ -103,6 +119,51 @@ private slots:
             }
         }
         QVERIFY(geometry.rowPitch() - metrics.pitchFor(lines) < 4);
+    }
+
+    // The switches of the settings page change the grid at once, the calendar's size with the window's.
+    void theDisplaySwitchesTakeEffectAtOnce() {
+        test::SampleWindow f;
+        QVERIFY(f.started);
+        MainWindow& window = *f.window;
+        const MonthGrid& grid = f.grid()->grid();
+        const auto check = [&window](const char* name) {
+            auto* box = window.findChild<QCheckBox*>(name);
+            box->click();
+            return box->isChecked();
+        };
+        const int32_t tenth = EncodeJuliusDay(2026, 12, 10);
+        const int boldPixels = test::CountPixels(f.grid()->image(), numberBand(grid, tenth), Dark);
+        const int windowHeight = window.height();
+        window.monthPage()->buttons().settings->click();
+
+        QVERIFY(!check("cbBold"));
+        const int plainPixels = test::CountPixels(f.grid()->image(), numberBand(grid, tenth), Dark);
+        QVERIFY2(plainPixels < boldPixels * 9 / 10, qPrintable(QString("%1 %2").arg(plainPixels).arg(boldPixels)));
+
+        // The spring equinox of 2027 falls on a Sunday, so the 22nd is a substitute holiday only with cbNextDay.
+        f.window->monthView()->jumpToMonth("202703");
+        const int32_t substitute = EncodeJuliusDay(2027, 3, 22);
+        QVERIFY(test::CountPixels(f.grid()->image(), numberBand(grid, substitute), test::Reddish) > 20);
+        QVERIFY(!check("cbNextDay"));
+        QCOMPARE(test::CountPixels(f.grid()->image(), numberBand(grid, substitute), test::Reddish), 0);
+
+        auto* size = window.findChild<QSpinBox*>("udCalSize");
+        size->stepDown();
+        QCOMPARE(f.grid()->ItemGyo(), 3);
+        QVERIFY(window.height() < windowHeight - 100);
+        size->stepUp();
+        QCOMPARE(f.grid()->ItemGyo(), 5);
+        QCOMPARE(window.height(), windowHeight);
+
+        // A click on the 28th of February, a day of the neighbouring month, moves there.
+        QVERIFY(check("cbNeighborJump"));
+        window.pages()->setCurrentWidget(window.monthPage());
+        const int cell = EncodeJuliusDay(2027, 2, 28) - grid.firstVisibleDay();
+        const GridRect rect = grid.geometry().cellRect(cell % 7, cell / 7 + 1);
+        QTest::mouseClick(f.grid(), Qt::LeftButton, {},
+                          QPoint(rect.left + 60, rect.top + 10) + f.grid()->clientOrigin());
+        QCOMPARE(shownMonth(f), (CalendarDate{2027, 2, 1}));
     }
 
     // An anniversary is never written over a "Sday.myc" that could not be read; the message names the file.
