@@ -4,6 +4,8 @@
 
 #include "month/PeriodStore.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 namespace rekko {
@@ -15,6 +17,24 @@ std::string FolderText(const fs::path& folder) {
     if (!text.empty() && text.back() != '/')
         text += '/';
     return text;
+}
+
+Status CheckFolderText(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return Failure{.cause = "制御文字を含んでいます"};
+    }
+    // The file names of the data folder are appended to it, so leave them room.
+    constexpr size_t kFileNameRoom = 32;
+    bool tooLong = text.size() + kFileNameRoom >= PATH_MAX;
+    for (size_t start = 0; !tooLong && start < text.size();) {
+        const size_t end = std::min(text.find('/', start), text.size());
+        tooLong = end - start > NAME_MAX;
+        start = end + 1;
+    }
+    if (tooLong)
+        return Failure{.cause = "パスとして長すぎます"};
+    return Success();
 }
 
 fs::path FileSet::monthFile(int year, int month) const {

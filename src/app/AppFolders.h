@@ -2,6 +2,8 @@
 // Where every file of the program lives: program folder, data folder, current directory, and the sibling programs.
 #pragma once
 
+#include "base/Result.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,6 +16,10 @@ inline constexpr const char* kStartMarkerName = "Sorel2Ju.$$$";
 
 // Returns a folder as text ending with "/", the form in which folders are shown and stored; empty stays empty.
 std::string FolderText(const std::filesystem::path& folder);
+
+// Checks a folder text from the settings or the user before it becomes a path: a control character (NUL among them,
+// which would cut the path short) or a length no path of this system can have fails with the cause.
+Status CheckFolderText(std::string_view text);
 
 // The file set. Program-folder files are full paths; data files are the data folder text (empty, or ending with
 // "/") followed by the name, so an empty data folder leaves them relative to the current directory.

@@ -2,6 +2,8 @@
 // The data-folder change flow and its messages.
 #include "DataFolderChange.h"
 
+#include "AppFolders.h"
+
 #include "base/Cp932.h"
 
 #include <filesystem>
@@ -83,9 +85,14 @@ void DataFolderChange::execute() {
         m_dialogs.inform("フォルダが変更されていません\r\n中止します。");
         return;
     }
-    // The folder is stored in the settings file, so it must be text that code page 932 can hold.
+    // The folder is stored in the settings file, so it must be text that code page 932 can hold, and read back as a
+    // path.
     if (auto encoded = EncodeCp932(m_text); !encoded) {
         m_dialogs.inform(encoded.error().cause);
+        return;
+    }
+    if (const Status checked = CheckFolderText(m_text); !checked) {
+        m_dialogs.inform("フォルダ名に使えません。\r\n" + checked.error().cause);
         return;
     }
     std::error_code error;

@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 
 #include "base/AtomicWrite.h"
+#include "month/MonthPorts.h"
 
 namespace rekko {
 
@@ -33,12 +34,14 @@ void MainController::takeToday() {
 
 bool MainController::readSettings() {
     auto file = ProfileFile::Load(files().settings);
-    if (!file && !m_settingsUnreadable) {
+    const Status read = ReadSettings(file.ok() ? file.value() : ProfileFile{}, m_settings, m_dataFolder.empty());
+    const Status usable = file.ok() ? read : Status(file.error());
+    if (!usable && !m_settingsDoubted) {
         // Without the settings the data folder is unknown: the user decides whether to go on with the defaults, and
         // nothing is written until a data folder is chosen.
         const DialogMessage question{kDefaultCaption,
                                      "設定ファイルを読み込めません。\r\n" + files().settings.string() + "\r\n" +
-                                         file.error().cause +
+                                         usable.error().cause +
                                          "\r\n\r\n既定の設定で続けますか？\r\n"
                                          "データフォルダを選ぶまで、データファイルと設定ファイルには書き込みません。",
                                      DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::Yes};
@@ -48,8 +51,8 @@ bool MainController::readSettings() {
         }
         m_writesHeld = true;
     }
+    m_settingsDoubted = !usable.ok();
     m_settingsUnreadable = !file.ok();
-    ReadSettings(file.ok() ? file.value() : ProfileFile{}, m_settings, m_dataFolder.empty());
     if (m_dataFolder.empty() && !m_settings.edFolder.empty()) {
         // Data files are named by appending to the folder text, so it must end with "/".
         if (m_settings.edFolder.back() != '/')
@@ -57,6 +60,34 @@ bool MainController::readSettings() {
         m_dataFolder = m_settings.edFolder;
     }
     return true;
+}
+
+namespace {
+
+// The data folder as a full path ending with "/": the current directory when it is empty.
+std::string fullFolderText(const std::string& dataFolder) {
+    std::error_code error;
+    return FolderText(dataFolder.empty() ? fs::current_path(error) : fs::absolute(dataFolder, error));
+}
+
+} // namespace
+
+std::string DataFolderBusyText(const std::string& dataFolder) {
+    return fullFolderText(dataFolder) + "は他の Rekko が使用中です。";
+}
+
+std::string DataFolderLockRefusedMessage(const std::string& dataFolder, const std::string& cause) {
+    return fullFolderText(dataFolder) + " をロックできません。\r\n" + cause +
+           "\r\n同じフォルダを使う他の Rekko を確かめずに続けます。";
+}
+
+std::string MainController::writesHeldCause() const {
+    return m_writesHeld ? kWritesHeldCause : DataFolderBusyText(m_dataFolder);
+}
+
+void MainController::setDataFolderBusy(bool busy, bool isWorkingFolder) {
+    m_dataFolderBusy = busy;
+    m_dataFolderIsWorking = busy && isWorkingFolder;
 }
 
 void MainController::loadCommemoration() {
@@ -92,8 +123,12 @@ Status MainController::writeSettingsFile() {
 
 void MainController::removeStaleTemporaries() {
     const fs::path dataFolder = m_dataFolder.empty() ? fs::path(".") : fs::path(m_dataFolder);
-    for (const fs::path& folder : {m_programFolder, dataFolder, fs::path(".")})
-        RemoveStaleTemporaries(folder, IsWrittenFileName);
+    RemoveStaleTemporaries(m_programFolder, IsWrittenFileName);
+    // A temporary in a folder another process holds may be that process's write in progress.
+    if (!m_dataFolderBusy)
+        RemoveStaleTemporaries(dataFolder, IsWrittenFileName);
+    if (!m_dataFolderIsWorking)
+        RemoveStaleTemporaries(".", IsWrittenFileName);
 }
 
 bool MainController::refuseClose(bool retrievalRunning, bool dateChangeRunning) {

@@ -19,6 +19,13 @@
 
 namespace rekko {
 
+// Returns what is said of a data folder (empty: the current directory) that another process holds: the folder as
+// a full path, then "は他の Rekko が使用中です。".
+std::string DataFolderBusyText(const std::string& dataFolder);
+// Returns the notice about a data folder that cannot be locked (its file system refuses locks): the folder, the
+// cause, and that the program goes on without the lock.
+std::string DataFolderLockRefusedMessage(const std::string& dataFolder, const std::string& cause);
+
 // What an activation of the main window asks of the widgets.
 struct Activation {
     bool showCurrentMonth = false;              // select tab 1, show the current month, focus the grid
@@ -51,9 +58,9 @@ public:
     void setToday(int32_t day) { m_today = day; }
 
     // Reads the settings file into the settings; the data folder is taken from it at the first read only, with a
-    // trailing "/". A missing file leaves every default. When the file exists but cannot be read, the user is asked
-    // whether to go on with the defaults, once: Yes holds every write back until a data folder is chosen, No answers
-    // false (startDeclined).
+    // trailing "/". A missing file leaves every default. When the file exists but cannot be read, or its edFolder
+    // cannot become a path, the user is asked whether to go on with the defaults, once: Yes holds every write back
+    // until a data folder is chosen, No answers false (startDeclined).
     bool readSettings();
     bool startDeclined() const { return m_startDeclined; }
     // Keeps the data folder of the settings as the data folder at start, which a change on the settings page is
@@ -64,10 +71,17 @@ public:
     // other windows wrote meanwhile survives; not while writes are held).
     Status writeSettingsFile();
 
-    // Answers whether the data files and the settings file are left alone: the settings file could not be read at
-    // start and no data folder was chosen since; dataFolderChosen ends it.
-    bool writesHeld() const { return m_writesHeld; }
+    // Answers whether the data files are left alone: the settings file could not be read at start and no data folder
+    // was chosen since (then the settings file is left alone too; dataFolderChosen ends it), or another process
+    // holds the data folder.
+    bool writesHeld() const { return m_writesHeld || m_dataFolderBusy; }
     void dataFolderChosen() { m_writesHeld = false; }
+    // Answers whether the files of the current directory are left alone (MonthHost::workingFolderHeld).
+    bool workingFolderHeld() const { return m_writesHeld || (m_dataFolderBusy && m_dataFolderIsWorking); }
+    // Returns why the data files are left alone.
+    std::string writesHeldCause() const;
+    // Notes whether another process holds the data folder, and whether that folder is the current directory.
+    void setDataFolderBusy(bool busy, bool isWorkingFolder);
 
     // Loads "Cmr.myc" when it exists; otherwise the defaults stay.
     void loadCommemoration();
@@ -127,7 +141,10 @@ private:
     std::string m_dataFolder;
     std::string m_dataFolderAtStart;
     bool m_settingsUnreadable = false;
+    bool m_settingsDoubted = false;
     bool m_writesHeld = false;
+    bool m_dataFolderBusy = false;
+    bool m_dataFolderIsWorking = false;
     bool m_startDeclined = false;
     int m_residentCountdown = 0;
     CountdownTimer m_timer;

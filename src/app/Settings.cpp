@@ -2,6 +2,7 @@
 // Reading and writing section Settei of the settings file.
 #include "Settings.h"
 
+#include "AppFolders.h"
 #include "ValueText.h"
 
 #include "base/Colour.h"
@@ -53,7 +54,7 @@ template <class Visitor> void visitKeys(Settings& s, Visitor& v) {
     v.flag("cbTukiYotei", s.cbTukiYotei, false);
     v.flag("cbCursor", s.cbCursor, false);
     v.group(Group::DataFolder);
-    v.text("edFolder", s.edFolder, "", nullptr);
+    v.folder("edFolder", s.edFolder);
     v.group(Group::Always);
     v.number("rgYFirstMonth", s.rgYFirstMonth, 0, 0, 2);
     v.flag("cbNextDay", s.cbNextDay, true);
@@ -138,6 +139,19 @@ public:
             value = *time;
     }
 
+    // A folder that cannot become a path leaves the default (none) and makes the settings unusable as read.
+    void folder(const std::string& key, std::string& value) {
+        if (!active())
+            return;
+        value = m_file.readString(kSetteiSection, key).value_or("");
+        if (const Status checked = CheckFolderText(value); !checked) {
+            m_status = Failure{.cause = key + ": " + checked.error().cause};
+            value.clear();
+        }
+    }
+
+    Status status() const { return m_status; }
+
 private:
     bool active() const {
         switch (m_group) {
@@ -162,6 +176,7 @@ private:
     const Settings& m_settings;
     bool m_readDataFolder;
     Group m_group = Group::Always;
+    Status m_status = Success();
 };
 
 class Writer {
@@ -175,6 +190,7 @@ public:
         put(key, value);
     }
     void time(const std::string& key, LocalDateTime value) { put(key, FormatLongTime(value)); }
+    void folder(const std::string& key, const std::string& value) { put(key, value); }
 
     Status status() const { return m_status; }
 
@@ -195,7 +211,7 @@ private:
 
 } // namespace
 
-void ReadSettings(const ProfileFile& file, Settings& settings, bool readDataFolder) {
+Status ReadSettings(const ProfileFile& file, Settings& settings, bool readDataFolder) {
     Reader reader(file, settings, readDataFolder);
     visitKeys(settings, reader);
     if (!settings.cbJigen)
@@ -204,6 +220,7 @@ void ReadSettings(const ProfileFile& file, Settings& settings, bool readDataFold
         settings.cbTShuusei = false;
     else if (settings.pTChien < 30)
         settings.pTChien = 30;
+    return reader.status();
 }
 
 Status WriteSettings(ProfileFile& file, const Settings& settings) {

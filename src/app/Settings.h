@@ -73,8 +73,9 @@ struct Settings : MonthSettings {
 // key's range take the key's default; keys whose default is the current state keep the value settings already holds.
 // edFolder is read only when readDataFolder is set; cbTimerNo, pTimer and pTimerBf only when cbJigen is on
 // (otherwise cbTimerNo is item 6); the clock-correction keys only when cbJikoku is on (otherwise cbTShuusei is off).
-// pTChien below 30 reads as 30.
-void ReadSettings(const ProfileFile& file, Settings& settings, bool readDataFolder);
+// pTChien below 30 reads as 30. Fails, naming the key, when edFolder is read and cannot become a path
+// (CheckFolderText); edFolder is then empty and every other key is read all the same.
+Status ReadSettings(const ProfileFile& file, Settings& settings, bool readDataFolder);
 
 // Writes every key of section Settei into the file, in the table's order, leaving other sections and keys as they
 // are; the clock-correction keys only while cbJikoku is on. Fails on a text that code page 932 cannot hold.

@@ -26,7 +26,8 @@ ShellPorts NullShellPorts() {
     // They hold no state, so every caller may share them.
     static NullRecord record;
     static NullHotkeys hotkeys;
-    return {record, hotkeys};
+    static NullFolderLock folderLock;
+    return {record, hotkeys, folderLock};
 }
 
 } // namespace rekko

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The parts of the shell the sequences reach through ports (the start-and-stop record, the hotkeys, the year page,
-// the memo page), and null classes that do nothing for the record and the hotkeys.
+// The parts of the shell the sequences reach through ports (the start-and-stop record, the hotkeys, the data-folder
+// lock, the year page, the memo page), and null classes that do nothing for the record, the hotkeys and the lock.
 #pragma once
 
 #include "base/Result.h"
+#include "platform/FolderLock.h"
 
 #include <filesystem>
 #include <optional>
@@ -57,9 +58,10 @@ public:
 struct ShellPorts {
     RecordPort& record;
     HotkeyPort& hotkeys;
+    FolderLock& folderLock;
 };
 
-// Returns ports that do nothing and succeed, for windows built without a record or hotkeys (tests).
+// Returns ports that do nothing and succeed, for windows built without a record, hotkeys or a lock (tests).
 ShellPorts NullShellPorts();
 
 } // namespace rekko

@@ -83,6 +83,7 @@ Status ShellSequence::initialiseMonths() {
         m_stores->buildWindow();
         m_window.collectWindowState(m_controller.settings());
         if (m_controller.readSettings()) {
+            claimDataFolder();
             m_window.showSettings();
             result = m_stores->load();
             if (result)
@@ -131,6 +132,33 @@ void ShellSequence::switchStartRecord(bool on) {
     report.run(kRecordName, [this, on] { return on ? m_ports.record.switchOn() : m_ports.record.switchOff(); });
     if (!report.ok())
         m_dialogs.inform(report.message());
+}
+
+void ShellSequence::claimDataFolder() {
+    const std::string& dataFolder = m_controller.dataFolder();
+    if (m_claimedFolder == dataFolder)
+        return;
+    m_claimedFolder = dataFolder;
+    m_controller.setDataFolderBusy(false, false);
+    const fs::path folder = dataFolder.empty() ? fs::path(".") : fs::path(dataFolder);
+    std::error_code error;
+    // The folder a missing period file is created in is made here already, so that it is locked before anything
+    // is written into it.
+    if (!m_controller.writesHeld() && !fs::exists(folder, error))
+        fs::create_directories(folder, error);
+    const FolderClaim claim = m_ports.folderLock.claim(folder);
+    switch (claim.outcome) {
+    case FolderClaimOutcome::Busy:
+        m_controller.setDataFolderBusy(true, fs::equivalent(folder, ".", error));
+        m_dialogs.inform(DataFolderBusyText(dataFolder));
+        break;
+    case FolderClaimOutcome::Refused:
+        m_dialogs.inform(DataFolderLockRefusedMessage(dataFolder, claim.cause));
+        break;
+    case FolderClaimOutcome::Taken:
+    case FolderClaimOutcome::Missing: // the period file's step reports it
+        break;
+    }
 }
 
 void ShellSequence::recordStart() {

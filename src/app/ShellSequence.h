@@ -9,6 +9,7 @@
 #include "month/ScheduleStores.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,9 +64,10 @@ public:
     bool start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder);
 
     // Runs month initialisation (at start, and when the date rolls into a new month): today, the month window, the
-    // settings file, the months, the period file and the memo, then the final steps, which run in every case.
-    // Answers the first failure (an exception's text as its cause), or a reported failure when the settings file
-    // exists but cannot be read and the user chose not to go on with the defaults.
+    // settings file, the lock of the data folder when it is new, the months, the period file and the memo, then the
+    // final steps, which run in every case. Answers the first failure (an exception's text as its cause), or a
+    // reported failure when the settings file exists but cannot be read and the user chose not to go on with the
+    // defaults.
     Status initialiseMonths();
 
     // Writes the settings file, then the jumped month when it was edited, months 0 to 4, the period file and the
@@ -86,9 +88,14 @@ public:
     int32_t today() const override { return m_controller.today(); }
     const std::string& dataFolder() const override { return m_controller.dataFolder(); }
     bool writesHeld() const override { return m_controller.writesHeld(); }
+    bool workingFolderHeld() const override { return m_controller.workingFolderHeld(); }
+    std::string writesHeldCause() const override { return m_controller.writesHeldCause(); }
 
 private:
     void recordStart();
+    // Takes the lock of the data folder when it is not the one locked already. A folder another process holds is
+    // announced and its files are left alone; a file system that refuses locks is announced, and the start goes on.
+    void claimDataFolder();
 
     MainController& m_controller;
     Dialogs& m_dialogs;
@@ -98,6 +105,7 @@ private:
     MonthDisplay* m_display = nullptr;
     YearPort* m_year = nullptr;
     MemoPort* m_memo = nullptr;
+    std::optional<std::string> m_claimedFolder;
 };
 
 } // namespace rekko

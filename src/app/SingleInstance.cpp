@@ -22,4 +22,9 @@ StartVerdict CheckSingleInstance(InstanceRegistry& registry, Dialogs& dialogs, b
     return StartVerdict::Quit;
 }
 
+std::string InstanceSetupNotice(const Failure& failure) {
+    return "二重起動を確かめる仕組みを用意できません。\r\n" + failure.path + "\r\n" + failure.cause +
+           "\r\nこのまま起動します。";
+}
+
 } // namespace rekko

@@ -10,7 +10,7 @@
 
 namespace rekko {
 
-// Why an edited file was not written while writes are held (MonthHost::writesHeld).
+// Why an edited file was not written while writes are held because the settings file could not be read.
 inline constexpr const char* kWritesHeldCause =
     "設定ファイルを読み込めないため、データフォルダを選ぶまで保存しません。";
 
@@ -23,8 +23,14 @@ public:
     // Returns the data folder: empty (the current directory) or a folder text ending with "/".
     virtual const std::string& dataFolder() const = 0;
     // Answers whether the data files are left alone: the settings file could not be read and no data folder has
-    // been chosen since.
+    // been chosen since, or another process holds the data folder.
     virtual bool writesHeld() const = 0;
+    // Answers whether the files of the current directory (the period-file copies, "Sday.myc") are left alone: while
+    // the settings file could not be read, and while another process holds the data folder that the current
+    // directory is.
+    virtual bool workingFolderHeld() const = 0;
+    // Returns why an edited file is not written while writes are held.
+    virtual std::string writesHeldCause() const = 0;
     // Runs save all (the settings file first) and returns what could not be written.
     virtual SaveReport saveAll() = 0;
 };

@@ -62,7 +62,8 @@ std::vector<std::string> PeriodListTouching(std::string_view fileBytes, int32_t 
     return list;
 }
 
-PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year, int month, int day, bool mayWrite) {
+PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year, int month, int day,
+                                           PeriodWrites writes) {
     const fs::path previousFile = std::exchange(m_file, dataFolder / kPeriodFileName);
     const bool wasRead = m_loaded && !std::exchange(m_unreadable, false);
     std::error_code error;
@@ -82,9 +83,9 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
             m_headerAdded = list().size() != m_read.lines().size();
         }
         const std::string copyName = PeriodCopyName(year, month, day);
-        if (mayWrite && copyName != m_copyNames[0])
+        if (writes.copies && copyName != m_copyNames[0])
             rotateCopies(copyName);
-    } else if (!mayWrite) {
+    } else if (!writes.dataFolder) {
         m_read = TextLines();
         m_headerAdded = true;
         m_grid.setPeriodList({kPeriodFileHeader});

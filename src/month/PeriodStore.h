@@ -35,6 +35,13 @@ std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines);
 // numbers), header first; the other records are neither decoded nor copied.
 std::vector<std::string> PeriodListTouching(std::string_view fileBytes, int32_t firstDay, int32_t lastDay);
 
+// Where a load of the period file may write: the data folder (a missing period file and its folder), the current
+// directory (the copies).
+struct PeriodWrites {
+    bool dataFolder = true;
+    bool copies = true;
+};
+
 class PeriodStore {
 public:
     // copyNames are the settings CaFT1, CaFT2, CaFT3 (newest first); the store rotates them. The grid keeps the
@@ -46,9 +53,9 @@ public:
 
     // Loads the period file of the data folder and, at the first start of a new ten-day stretch, writes today's
     // copy into the current directory, dropping the oldest. A missing file is announced and created with the
-    // header only; FolderMissing (after the error box) means the program must end. Without mayWrite nothing is
-    // written, created or rotated, and a missing file is the header alone, silently.
-    LoadOutcome load(const std::filesystem::path& dataFolder, int year, int month, int day, bool mayWrite = true);
+    // header only; FolderMissing (after the error box) means the program must end. Without writes.dataFolder
+    // nothing is created and a missing file is the header alone, silently; without writes.copies nothing rotates.
+    LoadOutcome load(const std::filesystem::path& dataFolder, int year, int month, int day, PeriodWrites writes = {});
 
     // Writes the list unless it fell to half of its load count or below, or to nothing (a message then); a list
     // of the header only is written. A file that could not be read is never written, nor one whose list was not

@@ -16,10 +16,10 @@ ScheduleStores::ScheduleStores(MonthHost& host, Dialogs& dialogs, MonthGrid& gri
 namespace {
 
 // While writes are held, an edited store says that it was not written.
-Status heldBack(bool edited, const fs::path& file) {
+Status heldBack(const MonthHost& host, bool edited, const fs::path& file) {
     if (!edited)
         return Success();
-    return Failure{kWritesHeldCause, file.string()};
+    return Failure{host.writesHeldCause(), file.string()};
 }
 
 } // namespace
@@ -36,7 +36,8 @@ Status ScheduleStores::load() {
             return loaded;
     const CalendarDate today = DecodeJuliusDay(m_host.today());
     const PeriodStore::LoadOutcome period =
-        m_periods.load(m_host.dataFolder(), today.year, today.month, today.day, !m_host.writesHeld());
+        m_periods.load(m_host.dataFolder(), today.year, today.month, today.day,
+                       {.dataFolder = !m_host.writesHeld(), .copies = !m_host.workingFolderHeld()});
     if (period == PeriodStore::LoadOutcome::Loaded || period == PeriodStore::LoadOutcome::Created)
         return Success();
     return m_periods.loadFailure();
@@ -44,13 +45,13 @@ Status ScheduleStores::load() {
 
 Status ScheduleStores::saveMonth(int slot) {
     if (m_host.writesHeld())
-        return heldBack(m_months.edited(slot), m_months.dataFolder() / m_months.window().slot(slot).fileName);
+        return heldBack(m_host, m_months.edited(slot), m_months.dataFolder() / m_months.window().slot(slot).fileName);
     return m_months.saveSlot(slot);
 }
 
 Status ScheduleStores::savePeriods() {
     if (m_host.writesHeld())
-        return heldBack(m_periods.edited(), fs::path(m_host.dataFolder() + kPeriodFileName));
+        return heldBack(m_host, m_periods.edited(), fs::path(m_host.dataFolder() + kPeriodFileName));
     return m_periods.save();
 }
 

@@ -75,11 +75,16 @@ TEST(DataFolderChange, DecliningOrFailingCreationRestoresTheOldText) {
     EXPECT_EQ(flow.change.folderAtStart(), "/old/");
 }
 
+// Text the settings file cannot hold, or that could not be read back as a path, is refused; nothing is created.
 TEST(DataFolderChange, TextTheSettingsFileCannotHoldIsRefused) {
     Flow flow;
     flow.execute("/home/😀", {DialogAnswer::Yes, DialogAnswer::Ok});
     EXPECT_NE(flow.lastBox().text.find("😀"), std::string::npos);
     EXPECT_TRUE(flow.change.pending());
+    EXPECT_EQ(flow.change.folderAtStart(), "/old/");
+    flow.execute(flow.folder("new") + "\n", {DialogAnswer::Yes, DialogAnswer::Ok});
+    EXPECT_EQ(flow.lastBox().text, "フォルダ名に使えません。\r\n制御文字を含んでいます");
+    EXPECT_TRUE(fs::is_empty(flow.dir.path()));
     EXPECT_EQ(flow.change.folderAtStart(), "/old/");
 }
 

@@ -15,7 +15,7 @@ namespace {
 
 Settings read(std::string_view bytes, bool readDataFolder = true) {
     Settings settings;
-    ReadSettings(ProfileFile::FromBytes(bytes), settings, readDataFolder);
+    (void)ReadSettings(ProfileFile::FromBytes(bytes), settings, readDataFolder);
     return settings;
 }
 
@@ -78,7 +78,7 @@ TEST(Settings, SwitchedOffGroupsAreNotReadTheTimerIsWrittenClockCorrectionLeftAl
     const std::string timerOff = "[Settei]\r\ncbJigen=0\r\ncbTimerNo=9\r\npTimer=12:00:00\r\npTimerBf=8\r\n";
     Settings timer;
     timer.pTimer = 0.25;
-    ReadSettings(ProfileFile::FromBytes(timerOff), timer, true);
+    (void)ReadSettings(ProfileFile::FromBytes(timerOff), timer, true);
     EXPECT_EQ(timer.cbTimerNo, 6);
     EXPECT_EQ(timer.pTimerBf, 3);
     EXPECT_EQ(ProfileFile::FromBytes(written(timer, timerOff)).readString("Settei", "pTimer"), "6:00:00");
@@ -86,7 +86,7 @@ TEST(Settings, SwitchedOffGroupsAreNotReadTheTimerIsWrittenClockCorrectionLeftAl
     const std::string correction = "[Settei]\r\ncbTShuusei=1\r\npTDay=5\r\npTChien=10\r\n";
     Settings noTime;
     noTime.cbJikoku = false;
-    ReadSettings(ProfileFile::FromBytes(correction), noTime, true);
+    (void)ReadSettings(ProfileFile::FromBytes(correction), noTime, true);
     EXPECT_FALSE(noTime.cbTShuusei);
     EXPECT_EQ(noTime.pTDay, 0);
     EXPECT_EQ(written(noTime, correction).find("pTAccess"), std::string::npos);

@@ -57,13 +57,14 @@ public:
     Status save() override { return note("memo saved", Status(Success())); }
     void measure() override { calls.push_back("memo measured"); }
 
-    ShellPorts ports() { return {*this, *this}; }
+    ShellPorts ports() { return {*this, *this, folderLock}; }
     template <class T> T note(const char* call, const T& result) {
         calls.push_back(call);
         return result;
     }
 
     std::vector<std::string> calls;
+    FlockFolderLock folderLock;
     Result<std::optional<std::string>> startRecord = std::optional<std::string>{};
     Status stopRecord = Success();
     bool memoThrows = false;
@@ -379,6 +380,70 @@ TEST(ShellSequence, DecliningToGoOnWithoutTheSettingsEndsTheStart) {
     EXPECT_FALSE(program.sequence.initialiseMonths());
     EXPECT_TRUE(program.controller.startDeclined());
     EXPECT_FALSE(fs::exists(program.data / "CaFromTo.myc"));
+}
+
+// Two processes on one data folder: the second is told, and writes nothing there (a missing month is not created,
+// an edited one not written, no temporary removed), while its own settings file is saved as usual.
+TEST(ShellSequence, ADataFolderHeldByAnotherProcessIsToldAndNeverWritten) {
+    Program first, second;
+    ASSERT_TRUE(first.sequence.initialiseMonths());
+    const std::string may = " 0,0,9,2024/ 5\r\n 3,1,,first,,,,,,\r\n";
+    first.writeData("Ca202405.myc", may);
+    first.writeData(".Ca202406.myc.AbC123", "the first one's write in progress");
+    second.folder.write("Sorel.ini", "[Settei]\r\nedFolder=" + first.data.string() + "\r\nCaFT1=CaFT4050.mcp\r\n");
+    const std::string busy = first.data.string() + "/は他の Rekko が使用中です。";
+    second.dialogs.expect(DialogAnswer::Ok, busy);
+    ASSERT_TRUE(second.sequence.start({}, second.startup.path()));
+    EXPECT_EQ(second.dialogs.shown()[0].text, busy);
+    EXPECT_TRUE(fs::exists(first.data / ".Ca202406.myc.AbC123"));
+
+    second.stores.months().replaceDay(1, 4, DaySchedule{{"second"}, {LineAttribute{}}});
+    second.stores.months().replaceDay(2, 1, DaySchedule{{"june"}, {LineAttribute{}}});
+    const SaveReport report = second.sequence.shutDown();
+    ASSERT_EQ(report.failures.size(), 2u);
+    EXPECT_EQ(report.failures[0].cause, busy);
+    EXPECT_EQ(first.folder.read("data/Ca202405.myc"), may);
+    EXPECT_FALSE(fs::exists(first.data / "Ca202406.myc"));
+    EXPECT_NE(second.folder.read("Sorel.ini").find("\r\ncbJigen=1\r\n"), std::string::npos);
+}
+
+// The data folder named later (a date rollover after the settings got one) takes the lock with it.
+TEST(ShellSequence, TheLockFollowsTheDataFolder) {
+    test::CurrentTempDir cwd;
+    Program program;
+    program.folder.write("Sorel.ini", "[Settei]\r\nCaFT1=CaFT4050.mcp\r\n");
+    cwd.write("CaFromTo.myc", kEmptyPeriodFile);
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    EXPECT_EQ(FlockFolderLock().claim(cwd.path()).outcome, FolderClaimOutcome::Busy);
+    program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=" + program.data.string() + "\r\nCaFT1=CaFT4050.mcp\r\n");
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    EXPECT_EQ(program.controller.dataFolder(), program.data.string() + "/");
+    EXPECT_EQ(FlockFolderLock().claim(program.data).outcome, FolderClaimOutcome::Busy);
+    EXPECT_EQ(FlockFolderLock().claim(cwd.path()).outcome, FolderClaimOutcome::Taken);
+}
+
+// A data folder text that cannot become a path is the settings' question, and nothing is created from it: a NUL
+// would have cut the path short, a megabyte is no path at all.
+TEST(ShellSequence, AnEdFolderWithAControlCharacterOrTooLongIsAskedAboutAndCreatesNothing) {
+    test::CurrentTempDir cwd;
+    const std::pair<std::string, const char*> values[] = {
+        {(cwd / "rel").string() + std::string("\0/x", 3), "edFolder: 制御文字を含んでいます"},
+        {(cwd / "rel").string() + "\t/", "edFolder: 制御文字を含んでいます"},
+        {"/" + std::string(1 << 20, 'a') + "/", "edFolder: パスとして長すぎます"}};
+    for (const auto& [value, cause] : values) {
+        Program program;
+        program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=" + value + "\r\ncbZenkai=1\r\n");
+        const std::string settings = program.folder.read("Sorel.ini");
+        program.dialogs.expect(DialogAnswer::Yes, "設定ファイルを読み込めません。\r\n" +
+                                                      (program.folder / "Sorel.ini").string() + "\r\n" + cause +
+                                                      "\r\n\r\n既定の設定で続けますか？");
+        ASSERT_TRUE(program.sequence.initialiseMonths());
+        EXPECT_EQ(program.controller.dataFolder(), "");
+        EXPECT_TRUE(program.controller.settings().cbZenkai); // the other keys are read
+        EXPECT_TRUE(program.sequence.saveAll().ok());
+        EXPECT_EQ(program.folder.read("Sorel.ini"), settings);
+        EXPECT_TRUE(fs::is_empty(cwd.path()));
+    }
 }
 
 } // namespace

@@ -55,14 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ProfileFile file = read;
 
     Settings settings;
-    ReadSettings(file, settings, true);
+    (void)ReadSettings(file, settings, true);
     FUZZ_CHECK(WriteSettings(file, settings).ok());
     const std::string written = file.bytes();
 
     // What the writer wrote reads back as the same settings: writing those changes nothing.
     ProfileFile again = ProfileFile::FromBytes(written);
     Settings reread;
-    ReadSettings(again, reread, true);
+    (void)ReadSettings(again, reread, true);
     FUZZ_CHECK(WriteSettings(again, reread).ok());
     FUZZ_CHECK(again.bytes() == written);
 

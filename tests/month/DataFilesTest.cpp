@@ -408,7 +408,7 @@ protected:
         }
         if (name == kPeriodFileName) {
             PeriodStore store{dialogs, copies, grid};
-            EXPECT_EQ(store.load(folder, 2026, 12, 15, false), PeriodStore::LoadOutcome::Loaded);
+            EXPECT_EQ(store.load(folder, 2026, 12, 15, {false, false}), PeriodStore::LoadOutcome::Loaded);
             return store.rescue(out.path()).value();
         }
         MonthStore store{dialogs, grid};

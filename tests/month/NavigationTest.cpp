@@ -80,6 +80,8 @@ struct CountingHost : MonthHost {
     int32_t today() const override { return 0; }
     const std::string& dataFolder() const override { return folder; }
     bool writesHeld() const override { return false; }
+    bool workingFolderHeld() const override { return false; }
+    std::string writesHeldCause() const override { return {}; }
     SaveReport saveAll() override {
         ++saveAllCalls;
         return {};

@@ -202,6 +202,12 @@ TEST_F(DayCommands, AnUnreadableSettingsFileEndsDataCommandsWithTheReason) {
         EXPECT_EQ(outcome.err.rfind("rekkocal: " + (program / "Sorel.ini").string() + ": ", 0), 0u) << outcome.err;
     }
     EXPECT_EQ(run("month 2026 12", false, program.path()).code, 0); // needs no data folder
+    // So does a data folder that cannot become a path: a NUL would cut it short to another folder.
+    std::filesystem::remove(program / "Sorel.ini");
+    program.write("Sorel.ini", "[Settei]\r\nedFolder=" + dir.path().string() + std::string("\0/x\r\n", 5));
+    const Outcome cut = run("day 2026-12-06", false, program.path());
+    EXPECT_EQ(cut.code, 1);
+    EXPECT_EQ(cut.err, "rekkocal: " + (program / "Sorel.ini").string() + ": edFolder: 制御文字を含んでいます\n");
 }
 
 } // namespace

@@ -15,7 +15,8 @@ Settings ProgramSettings(const std::filesystem::path& programFolder) {
     if (!file)
         throw DataError(settingsFile.string() + ": " + file.error().cause);
     Settings settings;
-    ReadSettings(file.value(), settings, true);
+    if (const Status read = ReadSettings(file.value(), settings, true); !read)
+        throw DataError(settingsFile.string() + ": " + read.error().cause);
     return settings;
 }
 

@@ -20,11 +20,11 @@ public:
 };
 
 // Returns the settings of "Sorel.ini" in the program folder, every default when there is none. Throws DataError when
-// the settings file exists but cannot be read.
+// the settings file exists but cannot be read, or its edFolder cannot become a path.
 Settings ProgramSettings(const std::filesystem::path& programFolder);
 
 // Returns the data folder named by edFolder in "Sorel.ini" of the program folder, or the current directory when
-// there is no settings file or it names none. Throws DataError when the settings file exists but cannot be read.
+// there is no settings file or it names none. Throws DataError as ProgramSettings.
 std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder);
 
 // Reads the bytes of a file of the data folder; a missing file gives none, an unreadable one a message on err and

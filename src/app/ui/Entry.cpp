@@ -9,6 +9,7 @@
 #include "app/SingleInstance.h"
 #include "app/StartStopRecord.h"
 #include "controls/ui/TCalExFonts.h"
+#include "platform/FolderLock.h"
 #include "platform/ProgramLocation.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/SpecialFolders.h"
@@ -23,6 +24,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace rekko {
 
@@ -90,12 +92,23 @@ int RunRekko(int argc, char** argv) {
     {
         // Checking and claiming the name happen under one lock, so of two starts at the same instant the second
         // finds the first's endpoint and wakes it.
-        StartLock lock(RuntimeFolder());
+        const auto runtime = RuntimeFolder();
+        std::optional<StartLock> lock;
+        if (runtime)
+            lock.emplace(runtime.value());
         LocalInstanceRegistry registry;
         std::error_code error;
-        verdict = CheckSingleInstance(registry, notices, std::filesystem::exists(kStartMarkerName, error));
-        if (verdict == StartVerdict::Run)
+        const bool startMarker = std::filesystem::exists(kStartMarkerName, error);
+        verdict = CheckSingleInstance(registry, notices, startMarker);
+        if (verdict == StartVerdict::Run) {
             endpoint = std::make_unique<InstanceEndpoint>(kMainWindowTitle);
+            // The first part that failed is said once. With the setup marker the running program keeps its endpoint.
+            const Status setUp = !runtime          ? Status(runtime.error())
+                                 : !lock->status() ? lock->status()
+                                                   : endpoint->status();
+            if (!setUp && !startMarker)
+                notices.inform(InstanceSetupNotice(setUp.error()));
+        }
     }
     QtDialogs entryDialogs(false);
     notices.showAll(entryDialogs);
@@ -104,13 +117,15 @@ int RunRekko(int argc, char** argv) {
 
     XdgSpecialFolders folders;
     SystemClock clock;
+    FlockFolderLock folderLock;
     QtDialogs dialogs(true);
     MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, dialogs,
                               folders.userData() / "rescue");
     // The start-and-stop record and the hotkeys join the shell through these ports.
     StartStopRecord record(controller.files().startStopRecord, clock, dialogs);
     MainHotkeys hotkeys(controller, dialogs);
-    MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); }, {record, hotkeys});
+    MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); },
+                      {record, hotkeys, folderLock});
     dialogs.setParentWindow(&window);
     QObject::connect(&hotkeys, &MainHotkeys::pressed, &window, &MainWindow::hotkeyPressed);
     QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);

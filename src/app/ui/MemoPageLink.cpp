@@ -7,7 +7,6 @@
 
 #include "app/StartStopTable.h"
 #include "base/TextFile.h"
-#include "month/MonthPorts.h"
 #include "platform/ProgramLocation.h"
 
 #include <QFileDialog>
@@ -26,7 +25,8 @@ Status MemoPageLink::load(const std::filesystem::path& memoFile) {
 
 Status MemoPageLink::save() {
     if (m_controller.writesHeld() && m_page->modified())
-        return Failure{kWritesHeldCause, std::filesystem::absolute(m_controller.files().memoFile).string()};
+        return Failure{m_controller.writesHeldCause(),
+                       std::filesystem::absolute(m_controller.files().memoFile).string()};
     return m_page->save();
 }
 

@@ -173,8 +173,9 @@ void MonthView::openAnniversary(int32_t day) {
     ReplaceAnniversary(lines, found, *edited, date.month, date.day);
     // The anniversaries are saved where they are read: "Sday.myc" of the current directory.
     const Status saved =
-        m_host.writesHeld() ? Status(Failure{kWritesHeldCause, std::filesystem::absolute(kSpecialDayFileName).string()})
-                            : m_grid->grid().specialDayFile().save(lines);
+        m_host.workingFolderHeld()
+            ? Status(Failure{m_host.writesHeldCause(), std::filesystem::absolute(kSpecialDayFileName).string()})
+            : m_grid->grid().specialDayFile().save(lines);
     if (!saved) {
         SaveReport report;
         report.add(saved);

@@ -4,7 +4,6 @@
 
 #include "platform/StartLock.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
 
@@ -49,7 +48,8 @@ bool WaitFor(int fd, short events) {
 class Connection {
 public:
     explicit Connection(const std::string& title) {
-        const auto address = AddressOf(InstanceEndpointPath(title));
+        const auto path = InstanceEndpointPath(title);
+        const auto address = path ? AddressOf(path.value()) : std::nullopt;
         if (!address)
             return;
         m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
@@ -83,11 +83,12 @@ private:
 
 } // namespace
 
-QString InstanceEndpointPath(const std::string& title) {
+Result<QString> InstanceEndpointPath(const std::string& title) {
+    // Without a private runtime folder there is no endpoint: a name in a folder others can write could be theirs.
     const auto folder = RuntimeFolder();
-    const QString name = QString::fromStdString(title);
-    // Without a runtime folder the name goes to the temporary folder, as a bare socket name always has.
-    return (folder.empty() ? QDir::tempPath() : QString::fromStdString(folder.string())) + "/" + name;
+    if (!folder)
+        return folder.error();
+    return QString::fromStdString((folder.value() / title).string());
 }
 
 bool LocalInstanceRegistry::exists(const std::string& title) {
@@ -106,11 +107,18 @@ bool LocalInstanceRegistry::wake(const std::string& title) {
     return sent == 1;
 }
 
-InstanceEndpoint::InstanceEndpoint(const std::string& title, QObject* parent)
-    : QObject(parent), m_path(InstanceEndpointPath(title)) {
-    const auto address = AddressOf(m_path);
-    if (!address)
+InstanceEndpoint::InstanceEndpoint(const std::string& title, QObject* parent) : QObject(parent) {
+    const auto path = InstanceEndpointPath(title);
+    if (!path) {
+        m_status = path.error();
         return;
+    }
+    m_path = path.value();
+    const auto address = AddressOf(m_path);
+    if (!address) {
+        m_status = Failure{.cause = std::strerror(ENAMETOOLONG), .path = m_path.toStdString()};
+        return;
+    }
     const auto bound = [&address] {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
         if (fd < 0)
@@ -124,13 +132,17 @@ InstanceEndpoint::InstanceEndpoint(const std::string& title, QObject* parent)
         return -1;
     };
     m_listener = bound();
+    int error = errno;
     // The path is taken: by a live endpoint, which keeps it, or by a socket a crash left behind, which goes.
-    if (m_listener < 0 && errno == EADDRINUSE && !LocalInstanceRegistry().exists(title)) {
+    if (m_listener < 0 && error == EADDRINUSE && !LocalInstanceRegistry().exists(title)) {
         QFile::remove(m_path);
         m_listener = bound();
+        error = errno;
     }
-    if (m_listener < 0)
+    if (m_listener < 0) {
+        m_status = Failure{.cause = std::strerror(error), .path = m_path.toStdString()};
         return;
+    }
     auto* notifier = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &InstanceEndpoint::accept);
 }

@@ -3,6 +3,7 @@
 // instance, and the endpoint a running instance answers on.
 #pragma once
 
+#include "base/Result.h"
 #include "platform/InstanceRegistry.h"
 
 #include <QObject>
@@ -13,8 +14,9 @@
 
 namespace rekko {
 
-// Returns the socket path of a window title in this user's runtime folder.
-QString InstanceEndpointPath(const std::string& title);
+// Returns the socket path of a window title in this user's runtime folder; fails as RuntimeFolder() does, in which
+// case no endpoint is made and none is looked for.
+Result<QString> InstanceEndpointPath(const std::string& title);
 
 // Finds windows by connecting to their endpoints; a wake-up is one byte sent to the endpoint.
 class LocalInstanceRegistry : public InstanceRegistry {
@@ -35,6 +37,8 @@ public:
     InstanceEndpoint& operator=(const InstanceEndpoint&) = delete;
 
     bool listening() const { return m_listener >= 0; }
+    // Answers why the endpoint is not listening: the socket path and the cause.
+    const Status& status() const { return m_status; }
 
 signals:
     void woken();
@@ -46,6 +50,7 @@ private:
 
     QString m_path;
     int m_listener = -1;
+    Status m_status = Success();
 };
 
 } // namespace rekko

@@ -5,9 +5,13 @@
 #include "LocalInstance.h"
 
 #include <QGridLayout>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -88,6 +92,35 @@ void fitCaption(QMessageBox& box) {
                   grid->columnCount());
 }
 
+// Shortens in its middle each path of the text that is wider than the given width, so that a box stays within the
+// screen; the message's own words around it stay whole. In a line wider than that, the path runs from its first
+// "/" (with the ASCII characters just before it) to the end of the last word holding a "/".
+QString elidePaths(const QString& text, const QFontMetrics& metrics, int width) {
+    // More characters than this are wider than any screen: a longer path is cut to this much of each end before it
+    // is measured.
+    constexpr qsizetype kWiderThanAScreen = 1024;
+    QStringList lines = text.split('\n');
+    for (QString& line : lines) {
+        const qsizetype slash = line.indexOf('/');
+        if (slash < 0 || (line.size() < kWiderThanAScreen && metrics.horizontalAdvance(line) <= width))
+            continue;
+        qsizetype start = slash;
+        while (start > 0 && line[start - 1].unicode() > ' ' && line[start - 1].unicode() < 0x7F)
+            --start;
+        qsizetype end = line.indexOf(' ', line.lastIndexOf('/'));
+        if (end < 0)
+            end = line.size();
+        const QString before = line.left(start), after = line.mid(end);
+        const int room =
+            std::max(width - metrics.horizontalAdvance(before) - metrics.horizontalAdvance(after), width / 2);
+        QString path = line.mid(start, end - start);
+        if (path.size() > 2 * kWiderThanAScreen)
+            path = path.left(kWiderThanAScreen) + QChar(0x2026) + path.right(kWiderThanAScreen);
+        line = before + metrics.elidedText(path, Qt::ElideMiddle, room) + after;
+    }
+    return lines.join('\n');
+}
+
 } // namespace
 
 QtDialogs::QtDialogs(bool answerToMessageBoxTitle) : m_answerToMessageBoxTitle(answerToMessageBoxTitle) {}
@@ -108,8 +141,10 @@ DialogAnswer QtDialogs::show(const DialogMessage& message) {
         std::cerr << message.caption << ": " << text.toStdString() << std::endl;
         return systemEnd;
     }
-    QMessageBox box(iconOf(message.icon), QString::fromStdString(message.caption), text, QMessageBox::NoButton,
+    QMessageBox box(iconOf(message.icon), QString::fromStdString(message.caption), QString(), QMessageBox::NoButton,
                     m_parent);
+    const QScreen* screen = m_parent ? m_parent->screen() : QGuiApplication::primaryScreen();
+    box.setText(elidePaths(text, box.fontMetrics(), screen->availableGeometry().width()));
     std::map<QAbstractButton*, DialogAnswer> answers;
     QAbstractButton* systemEndButton = nullptr;
     for (const ButtonChoice& choice : buttonsOf(message.buttons)) {

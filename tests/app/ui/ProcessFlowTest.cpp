@@ -3,6 +3,9 @@
 // signals end it in order with the settings saved; an edit that cannot be saved at SIGTERM (the data folder made
 // read-only) is reported on standard error with exit code 1 and rescued, and the next start shows a box about it;
 // text typed into the schedule dialog when a signal comes is rescued the same way.
+// Other processes and users: a runtime folder the user cannot write still keeps one instance, a fallback folder
+// another user made is refused with a box, and a second program on the same data folder is told and writes nothing
+// there.
 #include "Desktop.h"
 #include "TempDir.h"
 
@@ -15,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
+#include <pwd.h>
 
 namespace rekko {
 namespace {
@@ -141,6 +146,97 @@ TEST(RescueOnTheDesktop, TextTypedInTheScheduleDialogAtASignalIsRescuedNotWritte
     EXPECT_FALSE(test::WaitForWindow(rekko.pid(), "^確認 -Rekko-$").isEmpty()) << rekko.errors().toStdString();
     EXPECT_FALSE(fs::exists(rescue / "unreported.txt"));
     EXPECT_EQ(rekko.terminate(), 0);
+}
+
+// The name and bytes of every file of a folder.
+std::map<std::string, std::string> FilesOf(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files[entry.path().filename().string()] = test::ReadFile(entry.path());
+    return files;
+}
+
+// Answers the box of a process with Return once it shows and has the focus.
+void AnswerBox(const test::RekkoProcess& rekko) {
+    const QString box = test::WaitForWindow(rekko.pid(), "^確認 -Rekko-$");
+    ASSERT_FALSE(box.isEmpty());
+    ASSERT_TRUE(test::WaitUntilWindowActive(box));
+    test::Keys("Return");
+}
+
+// The fallback runtime folder of the user nobody, removed before and after each test.
+class AsNobody : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const passwd* nobody = ::getpwnam("nobody");
+        if (::geteuid() != 0 || !nobody)
+            GTEST_SKIP() << "needs root and the user nobody to run the program as another user";
+        fallback = "/tmp/rekko-" + std::to_string(nobody->pw_uid);
+        fs::remove_all(fallback);
+    }
+    void TearDown() override {
+        if (!fallback.empty())
+            fs::remove_all(fallback);
+    }
+
+    fs::path fallback;
+};
+
+// The runtime folder of another user, as su or sudo -u leave it: the fallback folder takes its place, so the second
+// start wakes the first instead of opening a second window on the same data.
+TEST_F(AsNobody, ARuntimeFolderTheUserCannotWriteStillKeepsOneInstance) {
+    test::TempDir inherited;
+    test::RekkoProcess first(REKKO_EXECUTABLE), second(REKKO_EXECUTABLE);
+    for (test::RekkoProcess* rekko : {&first, &second}) {
+        rekko->setEnvironment("XDG_RUNTIME_DIR", QString::fromStdString(inherited.path().string()));
+        rekko->runAsNobodyUnderRoot();
+    }
+    ASSERT_TRUE(first.start());
+    ASSERT_TRUE(second.launch());
+    EXPECT_EQ(second.waitForEnd(), 0);
+    EXPECT_TRUE(fs::exists(fallback / "Rekko - Rekko -"));
+    EXPECT_EQ(first.terminate(), 0);
+}
+
+// A fallback folder made first by another user (root here) is refused with a box, and no endpoint is made anywhere
+// else; the program runs.
+TEST_F(AsNobody, AFallbackFolderMadeByAnotherUserIsRefusedWithABox) {
+    fs::create_directory(fallback);
+    fs::permissions(fallback, fs::perms::all);
+    test::RekkoProcess rekko(REKKO_EXECUTABLE);
+    rekko.setEnvironment("XDG_RUNTIME_DIR", "");
+    rekko.runAsNobodyUnderRoot();
+    ASSERT_TRUE(rekko.launch());
+    AnswerBox(rekko);
+    ASSERT_TRUE(rekko.waitForMainWindow());
+    EXPECT_TRUE(fs::is_empty(fallback));
+    EXPECT_FALSE(fs::exists(fs::temp_directory_path() / "Rekko - Rekko -"));
+    EXPECT_EQ(rekko.terminate(), 0);
+}
+
+// Two programs with folders of their own on one data folder: the second is told, and what it edits is not written
+// there; the first one's files keep their bytes.
+TEST(DataFolderOnTheDesktop, ASecondProgramOnTheSameDataFolderIsToldAndWritesNothingThere) {
+    test::RekkoProcess first(REKKO_EXECUTABLE), second(REKKO_EXECUTABLE);
+    const fs::path data = first.dataFolder();
+    // The first one holds the hotkeys.
+    std::ofstream(second.programFolder() / "Sorel.ini", std::ios::binary)
+        << "[Settei]\r\ncbHotkey=0\r\nedFolder=" << data.string() << "/\r\n";
+    ASSERT_TRUE(first.start());
+    const auto before = FilesOf(data);
+    ASSERT_TRUE(second.launch());
+    AnswerBox(second);
+    ASSERT_TRUE(second.waitForMainWindow());
+    test::Keys("ctrl+l 1 Return");
+    ASSERT_TRUE(test::WaitUntilWindowActive(test::WaitForWindow(second.pid(), "^Rekko -Rekko-$")));
+    test::TypeText("second");
+    test::Keys("ctrl+Return");
+    ASSERT_TRUE(test::WaitUntilWindowActive(second.mainWindow()));
+    EXPECT_EQ(second.terminate(), 1);
+    const std::string err = second.errors().toStdString();
+    EXPECT_NE(err.find(data.string() + "/は他の Rekko が使用中です。"), std::string::npos) << err;
+    EXPECT_EQ(FilesOf(data), before);
+    EXPECT_EQ(first.terminate(), 0);
 }
 
 } // namespace

@@ -33,8 +33,9 @@ protected:
     // waits until it is active.
     void begin(const std::string& settings = "", bool waitActive = true) {
         writeSettings(settings);
-        window = std::make_unique<MainWindow>(controller, dialogs, std::function<void(bool)>{},
-                                              ShellPorts{record, NullShellPorts().hotkeys});
+        window =
+            std::make_unique<MainWindow>(controller, dialogs, std::function<void(bool)>{},
+                                         ShellPorts{record, NullShellPorts().hotkeys, NullShellPorts().folderLock});
         dialogs.setParentWindow(window.get());
         ASSERT_TRUE(window->start({}, programs.path()));
         window->show();

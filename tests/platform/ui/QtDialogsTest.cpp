@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -101,6 +102,22 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    // A megabyte of path is cut in its middle to a screen line; the message's own words stay.
+    void aPathLongerThanTheScreenIsElidedInItsMiddle() {
+        QtDialogs dialogs(false);
+        const std::string path = "/start/" + std::string(1 << 20, 'a') + "/CaFromTo.myc";
+        whenBoxShows(
+            [](QMessageBox* box) {
+                const QRect screen = box->screen()->availableGeometry();
+                QVERIFY(box->height() <= screen.height());
+                QVERIFY(box->text().startsWith("期間ファイルを書き込めません。\n/start/aaa"));
+                QVERIFY(box->text().endsWith("a/CaFromTo.myc が存在しません。\n書き込めません。"));
+                QVERIFY(box->text().contains(QChar(0x2026)));
+            },
+            "OK");
+        dialogs.inform("期間ファイルを書き込めません。\r\n" + path + " が存在しません。\r\n書き込めません。");
+    }
+
     void aShownBoxAnswersASecondStart() {
         QtDialogs dialogs(true);
         LocalInstanceRegistry registry;
@@ -128,7 +145,7 @@ private slots:
         }
         QVERIFY(!registry.exists(kMainWindowTitle));
         QVERIFY(!registry.wake(kMainWindowTitle));
-        QFile stale(InstanceEndpointPath(kScheduleDialogTitle));
+        QFile stale(InstanceEndpointPath(kScheduleDialogTitle).value());
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.close();
         QVERIFY(InstanceEndpoint(kScheduleDialogTitle).listening());
