@@ -4,8 +4,8 @@
 
 #include "LocalInstance.h"
 
-#include <QGridLayout>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
