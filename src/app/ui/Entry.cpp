@@ -4,6 +4,7 @@
 
 #include "MainHotkeys.h"
 #include "MainWindow.h"
+#include "RekkoApplication.h"
 
 #include "app/AppFolders.h"
 #include "app/SingleInstance.h"
@@ -77,8 +78,11 @@ void UseJapaneseFonts() {
 int RunRekko(int argc, char** argv) {
     // The handlers go in first, so a signal during start-up waits on the pipe instead of killing the process.
     const int signalPipe = InstallShutdownSignals();
-    QApplication application(argc, argv);
+    RekkoApplication application(argc, argv);
     QApplication::setApplicationName("Rekko");
+    // The program ends when the main window says so, not when its last window goes out of sight: resident, none is
+    // in sight.
+    QApplication::setQuitOnLastWindowClosed(false);
     UseJapaneseFonts();
     // Qt takes the user's language from LANG (or LC_ALL, LC_MESSAGES) itself.
     UseQtTranslations(QLocale::system());
@@ -138,6 +142,10 @@ int RunRekko(int argc, char** argv) {
     }
     // A session logout ends the program as the signals do: open boxes answered safely, everything saved.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, &MainWindow::closeBySystem);
+    // So does an error that nothing else caught, once its box has been seen.
+    QObject::connect(&application, &RekkoApplication::unexpectedError, &window, &MainWindow::endAfterError,
+                     Qt::QueuedConnection);
+    QObject::connect(&window, &MainWindow::ended, &application, [](int exitCode) { QCoreApplication::exit(exitCode); });
     if (qEnvironmentVariableIsSet("REKKO_REPORT_FIRST_PAINT"))
         reportFirstPaintAndQuit(window);
     if (!window.start(arguments, folders.programs()))

@@ -24,6 +24,9 @@ namespace {
 
 constexpr int kNormalWidth = 782;
 
+// The second part of the box that shows an error nothing else caught.
+constexpr const char* kUnexpectedErrorEnd = "予期しないエラーのため、データを保存してRekkoを終了します。";
+
 } // namespace
 
 MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::function<void(bool)> unattended,
@@ -107,9 +110,8 @@ void MainWindow::hotkeyPressed(int id) {
 }
 
 void MainWindow::quitWithoutSaving() {
-    m_closeAccepted = true;
-    close();
-    QCoreApplication::exit(1);
+    hide();
+    emit ended(1);
 }
 
 void MainWindow::wireCommands() {
@@ -413,14 +415,19 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_closeAccepted) {
-        event->accept();
-        return;
-    }
     if (!m_systemClosing && m_controller.refuseClose(m_tick->retrievalRunning(), m_tick->tick().dateChangeRunning())) {
         event->ignore();
         return;
     }
+    if (endInOrder())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool MainWindow::endInOrder() {
+    // Cleared only when the steps return: an error that escapes them leaves nothing to try again.
+    m_saving = true;
     SaveReport report = m_sequence.shutDown();
     if (m_systemClosing) {
         report.failures.insert(report.failures.end(), m_unwrittenEdit.failures.begin(), m_unwrittenEdit.failures.end());
@@ -431,17 +438,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         // Nobody is there to ask: say it on standard error, keep copies for the next start, end with a failure.
         std::fputs(m_controller.rescue().rescue(report, m_controller.clock().now()).c_str(), stderr);
         m_exitCode = 1;
-    } else if (!report.ok()) {
+    }
+    m_saving = false;
+    if (!report.ok() && !m_systemClosing) {
         // What could not be written still lives in this window; the user may keep it open and try again.
         const DialogMessage question{kDefaultCaption, report.message() + "\r\n\r\nこのまま終了しますか？",
                                      DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::No};
-        if (m_dialogs.show(question) != DialogAnswer::Yes) {
-            event->ignore();
-            return;
-        }
+        if (m_dialogs.show(question) != DialogAnswer::Yes)
+            return false;
     }
-    m_closeAccepted = true;
-    event->accept();
+    emit ended(m_exitCode);
+    return true;
 }
 
 void MainWindow::closeBySystem() {
@@ -465,14 +472,31 @@ void MainWindow::closeBySystem() {
     QTimer::singleShot(0, this, &MainWindow::finishShutdown);
 }
 
+void MainWindow::endAfterError(const QString& what) {
+    std::fprintf(stderr, "Rekko: %s\n", what.toUtf8().constData());
+    if (m_saving) {
+        // The error came out of the end's own saving: what could be saved is saved.
+        hide();
+        emit ended(1);
+        return;
+    }
+    if (m_failed || m_systemClosing)
+        return;
+    m_failed = true;
+    m_exitCode = 1;
+    m_dialogs.show({"エラー", what.toStdString() + "\r\n\r\n" + kUnexpectedErrorEnd, DialogIcon::Error});
+    closeBySystem();
+}
+
 void MainWindow::finishShutdown() {
     // A date change must finish first; it runs on this thread, so check again shortly.
     if (m_tick->tick().dateChangeRunning()) {
         QTimer::singleShot(100, this, &MainWindow::finishShutdown);
         return;
     }
-    close();
-    QCoreApplication::exit(m_exitCode);
+    // Not through close(): a close that is running (its question open when the signal came) would swallow it.
+    endInOrder();
+    hide();
 }
 
 } // namespace rekko

@@ -72,6 +72,9 @@ public slots:
     // Ends the program in order because the system asked (SIGTERM, SIGHUP): stop record and save all, no questions.
     // What could not be saved is reported on standard error and rescued, and the program ends with status 1.
     void closeBySystem();
+    // An exception reached the event loop: shows its text, then ends as closeBySystem does, with status 1. Further
+    // errors while the end runs only go to standard error.
+    void endAfterError(const QString& what);
     // Shows the settings page (btnM3), made the first time it is opened.
     void openSettings();
     // A global hotkey: Ctrl+F12 goes resident or restores, Ctrl+F11 starts the editor.
@@ -86,6 +89,9 @@ signals:
     void residentRequested();
     // The window has been painted for the first time.
     void firstPainted();
+    // The program is over: every close that is not refused ends it, wherever it came from (the close box, 終了,
+    // the tray while resident, the system), with exitCode.
+    void ended(int exitCode);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +127,9 @@ private:
     void cancelCountdown();
     void watchFocusReturns();
     void finishShutdown();
+    // The orderly end: stop record and save all; what fails is rescued when nobody is asked, or else the user
+    // decides. Answers false when the user keeps the window; otherwise the program has ended.
+    bool endInOrder();
     void saveAllTellingFailures();
 
     MainController& m_controller;
@@ -146,8 +155,9 @@ private:
     SiblingPrograms* m_siblings = nullptr;
     bool m_settingsRead = false;
     bool m_painted = false;
-    bool m_closeAccepted = false;
     bool m_systemClosing = false;
+    bool m_failed = false;
+    bool m_saving = false;
     int m_exitCode = 0;
     SaveReport m_unwrittenEdit; // what the schedule dialog held when the system ended the program
     QPointer<QWindow> m_lastFocusWindow;

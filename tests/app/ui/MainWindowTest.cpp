@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on the offscreen platform: the settings it shows and saves, the start and close rules as the user
-// meets them; over the sample data, a grid day handed to Zunbo and the memo to Pomta.
+// meets them, the timers across activations, an error that reaches the event loop; over the sample data, a grid day
+// handed to Zunbo and the memo to Pomta.
 #include "SampleWindow.h"
+
+#include "app/ui/RekkoApplication.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -224,6 +227,52 @@ private slots:
         QVERIFY(f.window->close());
     }
 
+    // Each close runs the orderly end and ends the program; a window shown again after a close accepted earlier (as
+    // the tray's exit once left it) saves what was edited since.
+    void everyCloseSavesAlsoAfterAnEarlierOne() {
+        Fixture f;
+        QVERIFY(f.window->start({}, f.programs.path()));
+        f.window->show();
+        QSignalSpy ended(f.window.get(), &MainWindow::ended);
+        QVERIFY(f.window->close());
+        QCOMPARE(ended.size(), 1);
+        f.window->show();
+        f.window->pages()->setCurrentWidget(f.window->memoPage());
+        QTest::keyClicks(f.window->memoPage()->controls().CaMemo, "after the restore");
+        QVERIFY(f.window->close());
+        QCOMPARE(ended.size(), 2);
+        QCOMPARE(QString::fromStdString(f.data.read("CaMemo.myc")), QString("after the restore\r\n"));
+    }
+
+    // An exception from a handler of the window reaches the event loop: a box shows it, then the end runs as for a
+    // signal, the edit made before saved, and the program ends with status 1.
+    void anErrorThatReachesTheEventLoopIsShownAndEndsInOrder() {
+        Fixture f;
+        QVERIFY(f.window->start({}, f.programs.path()));
+        f.window->show();
+        connect(qobject_cast<RekkoApplication*>(qApp), &RekkoApplication::unexpectedError, f.window.get(),
+                &MainWindow::endAfterError, Qt::QueuedConnection);
+        QSignalSpy ended(f.window.get(), &MainWindow::ended);
+        f.window->pages()->setCurrentWidget(f.window->memoPage());
+        QTest::keyClicks(f.window->memoPage()->controls().CaMemo, "before the error");
+        f.window->pages()->setCurrentWidget(f.window->monthPage());
+        struct Throwing : QObject {
+            bool eventFilter(QObject*, QEvent* event) override {
+                if (event->type() == QEvent::KeyPress)
+                    throw EJuliusError();
+                return false;
+            }
+        } throwing;
+        f.window->monthView()->grid()->installEventFilter(&throwing);
+        f.dialogs.expect(DialogAnswer::Ok, "1582/10/5-10/14は存在しません。\r\n\r\n");
+        QTest::keyClick(f.window->monthView()->grid(), Qt::Key_PageUp);
+        QTRY_COMPARE(ended.size(), 1);
+        QCOMPARE(ended[0][0].toInt(), 1);
+        QCOMPARE(f.dialogs.shown().back().caption, std::string("エラー"));
+        QCOMPARE(QString::fromStdString(f.data.read("CaMemo.myc")), QString("before the error\r\n"));
+        QVERIFY(!f.window->isVisible());
+    }
+
     void theDiaryButtonHandsAGridDayToZunbo() {
         test::SampleWindow s("", [](test::SampleWindow& w) { InstallSibling(w, "Zunbo"); });
         QVERIFY(s.started);
@@ -250,5 +299,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+// QTEST_MAIN with the program's own application object, which catches what event handlers throw.
+int main(int argc, char** argv) {
+    RekkoApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "MainWindowTest.moc"

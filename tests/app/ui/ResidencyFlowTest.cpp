@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real program resident on an X11 desktop (Xvfb, openbox, xdotool), and the timer's alert coming on top while the
-// main window is out of sight.
+// The real program resident on an X11 desktop (Xvfb, openbox, xdotool), ended from a tray host's icon, and the
+// timer's alert coming on top while the main window is out of sight.
 #include "Desktop.h"
 #include "Pictures.h"
 #include "SampleWindow.h"
 
 #include "platform/ui/X11GlobalHotkeys.h"
 
+#include <QDate>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace rekko {
 namespace {
@@ -28,6 +30,14 @@ QString XProperty(const QString& window, const char* property) {
     xprop.start("xprop", {"-id", window, property});
     xprop.waitForFinished(5000);
     return QString::fromUtf8(xprop.readAllStandardOutput());
+}
+
+// The X window ids of the windows of a process that are in sight.
+QStringList WindowsInSight(qint64 pid) {
+    QProcess xdotool;
+    xdotool.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)});
+    xdotool.waitForFinished(5000);
+    return QString::fromUtf8(xdotool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
 // The window state the window manager gives a window: "Normal", "Iconic", or "" when it has none (withdrawn).
@@ -73,6 +83,46 @@ TEST_F(Resident, CtrlF12WithoutATrayIconifiesTheWindowAndBringsItBack) {
     EXPECT_TRUE(test::WaitUntilWindowActive(rekko.mainWindow()));
     SaveWindowPicture(rekko.mainWindow(), "resident-minimised-notice");
     EXPECT_EQ(rekko.terminate(), 0);
+}
+
+// Resident behind the icon of a tray host, "Rekko終了" from the icon's menu ends the program in order: the edit made
+// before is in its month file, the stop line is the record's last, and the process is gone.
+TEST_F(Resident, RekkoExitFromTheTrayWhileResidentEndsInOrder) {
+    QProcess trayer;
+    trayer.start("trayer", {"--edge", "top", "--align", "right", "--height", "32", "--widthtype", "request"});
+    ASSERT_TRUE(trayer.waitForStarted());
+    std::ofstream(rekko.programFolder() / "Sorel.ini", std::ios::binary) << "[Settei]\r\ncbKidouKiroku=1\r\n";
+    std::ofstream(rekko.programFolder() / "SorelSte.myd", std::ios::binary) << "";
+    ASSERT_TRUE(rekko.start());
+    // Day 1 of this month through the day entry (Ctrl+L), one line typed, written with Ctrl+Enter.
+    test::Keys("ctrl+l 1 Return");
+    ASSERT_TRUE(test::WaitUntilWindowActive(test::WaitForWindow(rekko.pid(), "^Rekko -Rekko-$")));
+    test::TypeText("tray-exit");
+    test::Keys("ctrl+Return");
+    ASSERT_TRUE(test::WaitUntilWindowActive(rekko.mainWindow()));
+    test::Keys("ctrl+F12");
+    ASSERT_TRUE(WaitForState(rekko.mainWindow(), ""));
+    // Out of sight but for its icon.
+    QStringList inSight;
+    ASSERT_TRUE(WaitUntil([&] { return (inSight = WindowsInSight(rekko.pid())).size() == 1; }));
+    const QString icon = inSight[0];
+    test::Xdotool({"mousemove", "--window", icon, "8", "8", "mousedown", "3"});
+    QThread::msleep(150);
+    test::Xdotool({"mouseup", "3"});
+    // The menu opens beside the icon.
+    ASSERT_TRUE(WaitUntil([&] { return WindowsInSight(rekko.pid()).size() == 2; }));
+    test::Keys("x");
+    EXPECT_EQ(rekko.waitForEnd(), 0);
+    const QDate today = QDate::currentDate();
+    const auto month =
+        rekko.dataFolder() / QString::asprintf("Ca%.4d%.2d.myc", today.year(), today.month()).toStdString();
+    EXPECT_NE(test::ReadFile(month).find(" 1,1,,tray-exit,"), std::string::npos);
+    const QStringList record = QString::fromStdString(test::ReadFile(rekko.programFolder() / "SorelSte.myd"))
+                                   .split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(record.size(), 2);
+    EXPECT_TRUE(record[1].startsWith("E:")) << record[1].toStdString();
+    trayer.terminate();
+    trayer.waitForFinished();
 }
 
 // Another client holds Ctrl+F12: the start says so, and the key stays with its holder.
