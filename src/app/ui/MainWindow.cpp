@@ -396,8 +396,10 @@ void MainWindow::changeEvent(QEvent* event) {
         emit memoFocusRequested();
     }
     m_tick->refreshClock();
-    m_functionTimer->start();
-    if (m_tick->status().countdownSeconds() > 0)
+    // Starting a running timer would start its interval again: every dialog that closes would hold off the tick.
+    if (!m_functionTimer->isActive())
+        m_functionTimer->start();
+    if (m_tick->status().countdownSeconds() > 0 && !m_residentTimer->isActive())
         m_residentTimer->start();
     // The box waits until the activation is over, so it does not open inside the window system's focus change.
     if (activation.deferredMessage)

@@ -244,6 +244,29 @@ private slots:
         QCOMPARE(QString::fromStdString(f.data.read("CaMemo.myc")), QString("after the restore\r\n"));
     }
 
+    // Each activation (a dialog closing gives the focus back) leaves the running function tick and "/J" countdown
+    // where they are.
+    void activationsDoNotPushTheTimersBack() {
+        Fixture f;
+        QVERIFY(f.window->start({"/J09"}, f.programs.path()));
+        f.window->show();
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QTimer* tick = f.window->functionTimer();
+        QTimer* countdown = f.window->findChild<QTimer*>("tmJouchuu");
+        QVERIFY(tick->isActive() && countdown->isActive());
+        QTRY_VERIFY(tick->remainingTime() < tick->interval() - 1000 && countdown->remainingTime() < 600);
+        const int tickLeft = tick->remainingTime(), countdownLeft = countdown->remainingTime();
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QVERIFY(tick->remainingTime() <= tickLeft);
+        QVERIFY(countdown->remainingTime() <= countdownLeft);
+    }
+
     // An exception from a handler of the window reaches the event loop: a box shows it, then the end runs as for a
     // signal, the edit made before saved, and the program ends with status 1.
     void anErrorThatReachesTheEventLoopIsShownAndEndsInOrder() {
