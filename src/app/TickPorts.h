@@ -56,8 +56,7 @@ class DialogState {
 public:
     virtual ~DialogState() = default;
 
-    // Answers whether a dialog captioned "Rekko -Rekko-" (the schedule dialog, or another modal window of the main
-    // window) is open.
+    // Answers whether the schedule dialog is open (not any window that shares its caption).
     virtual bool scheduleDialogOpen() const = 0;
 };
 

@@ -5,6 +5,8 @@
 
 #include "MainWindow.h"
 
+#include "schedule/ui/ScheduleDialog.h"
+
 #include <QApplication>
 #include <QThread>
 
@@ -81,9 +83,9 @@ Status MainTick::reinitialise() {
 }
 
 bool MainTick::scheduleDialogOpen() const {
-    const QString title = QString::fromUtf8(kScheduleDialogTitle);
+    // Known by its class, not by its caption: the timer window and the record view share that.
     for (const QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->windowTitle() == title)
+        if (widget->isVisible() && qobject_cast<const ScheduleDialog*>(widget))
             return true;
     return false;
 }

@@ -296,6 +296,32 @@ private slots:
         QVERIFY(!f.window->isVisible());
     }
 
+    // Only the schedule dialog holds the date back at midnight; the timer's alert, captioned as it is, does not.
+    void theDateWaitsForTheScheduleDialogButNotForTheTimerAlert() {
+        test::SampleWindow s("", [](test::SampleWindow& w) {
+            w.clock.set(EncodeDateTime({2026, 12, 7}, {23, 59, 50}));
+        });
+        QVERIFY(s.started);
+        const auto tickOn = [&s](uint8_t day) {
+            s.clock.set(EncodeDateTime({2026, 12, day}, {0, 0, 5}));
+            s.window->tick()->tick().tick();
+            return s.grid()->grid().today();
+        };
+        int32_t todayWhileOpen = 0;
+        QTimer::singleShot(0, [&] {
+            todayWhileOpen = tickOn(8);
+            static_cast<QDialog*>(s.window->findChild<ScheduleDialog*>())->done(QDialog::Rejected);
+        });
+        s.window->monthView()->openDay(EncodeJuliusDay(2026, 12, 10));
+        QCOMPARE(todayWhileOpen, EncodeJuliusDay(2026, 12, 7));
+        QCOMPARE(tickOn(8), EncodeJuliusDay(2026, 12, 8));
+
+        s.window->timerHost()->queueAlert();
+        QTRY_VERIFY(s.window->timerHost()->window() && s.window->timerHost()->window()->isVisible());
+        QCOMPARE(s.window->timerHost()->window()->windowTitle(), QString("Rekko -Rekko-"));
+        QCOMPARE(tickOn(9), EncodeJuliusDay(2026, 12, 9));
+    }
+
     void theDiaryButtonHandsAGridDayToZunbo() {
         test::SampleWindow s("", [](test::SampleWindow& w) { InstallSibling(w, "Zunbo"); });
         QVERIFY(s.started);
