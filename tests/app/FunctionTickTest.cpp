@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The function tick under a set clock: Jiglo and the date rollover; and the status-bar clock.
+// The function tick under a set clock: its warm-up, Jiglo and the date rollover; and the status-bar clock.
 #include "app/FunctionTick.h"
 #include "app/StatusText.h"
 
@@ -22,7 +22,7 @@ struct FakeShell : TickWindow, TickMonths, DialogState, TimerAlertPort, ClockCor
 
     bool visible() const override { return true; }
     ShownPage shownPage() const override { return page; }
-    void setTickInterval(int) override {}
+    void setTickInterval(int milliseconds) override { intervals.push_back(milliseconds); }
     void setAutoCorrectionEnabled(bool) override {}
     void quitWithoutSaving() override { log.push_back("quit"); }
 
@@ -68,7 +68,7 @@ struct FakeShell : TickWindow, TickMonths, DialogState, TimerAlertPort, ClockCor
     int32_t day = 0;
     SaveReport saveResult;
     Status reinitialiseResult = Success();
-    std::vector<int> scheduleChecks;
+    std::vector<int> scheduleChecks, intervals;
     std::vector<std::string> panel1, titles;
 };
 
@@ -78,10 +78,10 @@ struct Tick {
         settings.cbShiyouchuu = false;
     }
 
-    // Starts the tick, then runs it every interval it asks for, count times.
+    // Runs the started tick count times, each after the interval it last gave the window.
     void run(int count) {
         for (int i = 0; i < count; ++i) {
-            clock.advanceSeconds(tick.intervalMilliseconds() / 1000.0);
+            clock.advanceSeconds(shell.intervals.back() / 1000.0);
             tick.tick();
         }
     }
@@ -95,6 +95,31 @@ struct Tick {
     StatusPanels status{shell, clock, settings, startup.path(), "/opt/rekko"};
     FunctionTick tick{{clock, dialogs, shell, shell, shell, shell, timer, shell, shell, status}, settings};
 };
+
+// 180 ticks at 1 s with automatic clock correction (3 minutes), else at 10 s (30 minutes); then cbTimer's interval,
+// 10 s when its item is not in the list.
+TEST(FunctionTick, WarmUpRunsOneHundredEightyTicksBeforeTheChosenInterval) {
+    const struct {
+        bool correction;
+        int item;
+        std::vector<int> intervals;
+        double minutes;
+    } cases[] = {{true, 8, {1000, 30000}, 3}, {false, 0, {10000, 1000}, 30}, {false, 12, {10000, 10000}, 30}};
+    for (const auto& c : cases) {
+        const LocalDateTime start = EncodeDateTime({2024, 5, 20}, {9, 0, 0});
+        Tick t(start);
+        t.settings.cbTShuusei = c.correction;
+        t.settings.cbTimerNo = c.item;
+        t.tick.start();
+        t.run(179);
+        EXPECT_EQ(t.shell.intervals.size(), 1u);
+        t.run(1);
+        EXPECT_EQ(t.tick.warmUpCounter(), -1);
+        EXPECT_NEAR((t.clock.now() - start) * 24 * 60, c.minutes, 1e-6);
+        t.run(5);
+        EXPECT_EQ(t.shell.intervals, c.intervals);
+    }
+}
 
 TEST(FunctionTick, JigloTakesOverClockCorrectionButNeverTheRollover) {
     Tick t(EncodeDateTime({2024, 5, 20}, {23, 59, 59}));
