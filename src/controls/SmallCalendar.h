@@ -60,6 +60,9 @@ public:
 
     int rows() const { return m_rows; }
     GridRect cellRect(int column, int row) const;
+    // Returns the width of the narrowest column and the height of the lowest row.
+    int narrowestColumn() const { return m_width / 7; }
+    int lowestRow() const { return m_height / m_rows; }
     // Returns the column 0..6 and row 0..rows - 1 whose drawn rectangle holds the point; points outside the client
     // count as the nearest cell. The day field is left 0.
     GridHit hitTest(int x, int y) const;

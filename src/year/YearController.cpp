@@ -12,6 +12,7 @@ namespace rekko {
 namespace {
 
 constexpr const char* kQuestionCaption = "確認";
+constexpr const char* kErrorCaption = "Rekko";
 
 } // namespace
 
@@ -45,6 +46,10 @@ bool YearController::offerMonthView(int32_t year, int month) {
     std::snprintf(yyyymm, sizeof yyyymm, "%.4d%.2d", static_cast<int>(year), month);
     m_jump.jumpToMonth(yyyymm);
     return true;
+}
+
+void YearController::showError(const std::string& message) {
+    m_dialogs.show({kErrorCaption, message, DialogIcon::Error});
 }
 
 } // namespace rekko

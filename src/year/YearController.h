@@ -46,6 +46,10 @@ public:
     // Answers whether the month view was asked to show it.
     bool offerMonthView(int32_t year, int month);
 
+    // Shows an error a calendar met, such as a key move onto 1582-10-05..14, in an error box with the program's
+    // title as caption.
+    void showError(const std::string& message);
+
 private:
     Dialogs& m_dialogs;
     MonthJump& m_jump;

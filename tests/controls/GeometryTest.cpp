@@ -3,6 +3,7 @@
 // small calendar's hit test, ruled lines and today's mark, and the analogue clock's dots on an oblong dial.
 #include "controls/ClockGeometry.h"
 #include "controls/GridGeometry.h"
+#include "controls/RokuyoFit.h"
 #include "controls/SmallCalendar.h"
 
 #include <cmath>
@@ -85,6 +86,55 @@ TEST(SmallCalendar, TodayOnlyInItsOwnMonth) {
     may.setJuliusDay(EncodeJuliusDay(2026, 5, 1));
     may.layout();
     EXPECT_EQ(may.cell(EncodeJuliusDay(2026, 6, 1) - may.firstVisibleDay()).mark, SmallCellMark::None);
+}
+
+// Day and week steps count day numbers, so they pass over the ten days that do not exist; a month step onto one of
+// them raises EJuliusError and leaves the date.
+TEST(SmallCalendar, KeysAcrossTheReformGap) {
+    const auto jd = EncodeJuliusDay;
+    SmallCalendar calendar(jd(1582, 10, 4), SeMCalendarOptions());
+    const auto after = [&calendar](int32_t from, SmallCalendar::Key key) {
+        calendar.setJuliusDay(from);
+        calendar.key(key);
+        return calendar.JuliusDay();
+    };
+    EXPECT_EQ(after(jd(1582, 10, 4), SmallCalendar::Key::Right), jd(1582, 10, 15));
+    EXPECT_EQ(after(jd(1582, 10, 15), SmallCalendar::Key::Left), jd(1582, 10, 4));
+    EXPECT_EQ(after(jd(1582, 10, 1), SmallCalendar::Key::Down), jd(1582, 10, 18));
+    EXPECT_EQ(after(jd(1582, 10, 18), SmallCalendar::Key::Up), jd(1582, 10, 1));
+    EXPECT_EQ(after(jd(1582, 9, 30), SmallCalendar::Key::PageDown), jd(1582, 10, 30));
+    EXPECT_EQ(after(jd(1582, 11, 4), SmallCalendar::Key::PageUp), jd(1582, 10, 4));
+    EXPECT_EQ(after(jd(1582, 10, 31), SmallCalendar::Key::PageUp), jd(1582, 9, 30));
+    for (const auto& [from, key] : {std::pair{jd(1582, 9, 5), SmallCalendar::Key::PageDown},
+                                    std::pair{jd(1582, 11, 14), SmallCalendar::Key::PageUp}}) {
+        calendar.setJuliusDay(from);
+        EXPECT_THROW(calendar.key(key), EJuliusError);
+        EXPECT_EQ(calendar.JuliusDay(), from);
+    }
+}
+
+// Glyphs as square as the gothic faces', their lines an eighth higher, under 12 pixels of digit ink: in a calendar
+// as large as the main window gives it the whole names fit between the numbers and the band, a pixel clear of both;
+// in smaller ones only the first characters, and where even those leave the number no room, in the smallest face.
+TEST(RokuyoFit, NeighbouringNamesNeverTouch) {
+    const auto square = [](int pixels) { return RokuyoFaceMetrics{pixels + pixels / 8, 2 * pixels, pixels}; };
+    constexpr int number = 12;
+    for (const auto& [width, height, pixels, whole] :
+         {std::tuple{200, 189, 12, true}, std::tuple{120, 189, 12, false}, std::tuple{184, 125, 8, false}}) {
+        const SmallCalendarGeometry geometry(width, height, 7);
+        const RokuyoFace face = FitRokuyo(geometry, number, 13, square);
+        EXPECT_EQ(std::pair(face.pixels, face.wholeName), std::pair(pixels, whole)) << width << "x" << height;
+        for (int row = 1; row < 7; ++row)
+            for (int column = 0; column < 7; ++column) {
+                const GridRect cell = geometry.cellRect(column, row);
+                const GridRect text = RokuyoTextRect(cell, face);
+                EXPECT_TRUE(text.left - cell.left >= kRokuyoSideMargin && cell.right - text.right >= kRokuyoSideMargin)
+                    << width << ": " << column << "," << row;
+                if (whole) {
+                    EXPECT_GE(RokuyoBand(cell, face).top - cell.top, number + 2) << column << "," << row;
+                }
+            }
+    }
 }
 
 TEST(ClockGeometry, OblongDialPutsEveryDotOnTheEllipse) {

@@ -10,6 +10,9 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+#include <array>
+
 namespace rekko {
 
 namespace {
@@ -18,13 +21,56 @@ constexpr TColor kCursorColor = 0xFFFFB9;
 constexpr TColor kKeisenColor = 0xC0C0C0;
 constexpr TColor kSundayHeaderColor = 0x0000FF;
 constexpr TColor kSaturdayHeaderColor = 0xFF0000;
+constexpr std::array kDayFontRoles = {TCalExFonts::Weekday, TCalExFonts::Saturday, TCalExFonts::Sunday,
+                                      TCalExFonts::Holiday, TCalExFonts::SpecialDay};
+
+// Returns the name of a rokuyo 1..6.
+QString rokuyoText(int rokuyo) {
+    const std::string_view name = rokuyoName(rokuyo);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// Returns the pixel size of a font on a device.
+int pixelsOf(const QFont& font, const QPaintDevice* device) {
+    if (font.pixelSize() > 0)
+        return font.pixelSize();
+    return qRound(font.pointSizeF() * device->logicalDpiY() / 72.0);
+}
+
+// Returns the face the rokuyo names get in a calendar's cells: at most the rokuyo font's size, small enough that
+// neighbouring names never touch and the day numbers keep their size.
+RokuyoFace fitRokuyoFace(const SmallCalendarGeometry& geometry, const TCalExFonts& fonts, const QPaintDevice* device) {
+    int numberHeight = 0;
+    for (const TCalExFonts::Role role : kDayFontRoles)
+        numberHeight = std::max(numberHeight,
+                                QFontMetrics(fonts.font(role).font, device).tightBoundingRect("0123456789").height());
+    const QFont rokuyo = fonts.font(TCalExFonts::Rokuyo).font;
+    return FitRokuyo(geometry, numberHeight, pixelsOf(rokuyo, device), [&rokuyo, device](int pixels) {
+        QFont face = rokuyo;
+        face.setPixelSize(pixels);
+        const QFontMetrics metrics(face, device);
+        RokuyoFaceMetrics measured{metrics.height(), 0, 0};
+        for (int number = 1; number <= 6; ++number) {
+            const QString name = rokuyoText(number);
+            measured.nameWidth = std::max(measured.nameWidth, metrics.horizontalAdvance(name));
+            measured.firstCharacterWidth =
+                std::max(measured.firstCharacterWidth, metrics.horizontalAdvance(name.left(1)));
+        }
+        return measured;
+    });
+}
 
 } // namespace
 
 SmallCalendarPainter::SmallCalendarPainter(const SmallCalendar& calendar, const TCalExFonts& fonts,
                                            const SmallCalendarColors& colors, const QPaintDevice* device)
     : m_calendar(calendar), m_fonts(fonts), m_colors(colors), m_geometry(calendar.geometry()),
-      m_rokuyoHeight(QFontMetrics(fonts.font(TCalExFonts::Rokuyo).font, device).height()) {}
+      m_rokuyoFont(fonts.font(TCalExFonts::Rokuyo).font) {
+    if (!calendar.options().ShowRokuyo)
+        return;
+    m_rokuyo = fitRokuyoFace(m_geometry, fonts, device);
+    m_rokuyoFont.setPixelSize(m_rokuyo.pixels);
+}
 
 void SmallCalendarPainter::draw(QImage& image) const {
     QPainter painter(&image);
@@ -35,7 +81,7 @@ void SmallCalendarPainter::draw(QImage& image) const {
                 drawHeader(painter, column, ToQRect(cell));
                 drawKeisen(painter, cell, m_colors.palette.color(QPalette::Dark));
             } else {
-                drawDay(painter, m_calendar.cell((row - 1) * 7 + column), ToQRect(cell));
+                drawDay(painter, m_calendar.cell((row - 1) * 7 + column), cell);
                 drawKeisen(painter, cell, ToQColor(kKeisenColor, m_colors.palette));
             }
         }
@@ -63,35 +109,53 @@ void SmallCalendarPainter::drawHeader(QPainter& painter, int column, const QRect
     painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, QString::fromStdString(WeekdayShortName(weekday + 1)));
 }
 
-void SmallCalendarPainter::drawDay(QPainter& painter, const SmallCell& cell, const QRect& rect) const {
+void SmallCalendarPainter::drawDay(QPainter& painter, const SmallCell& cell, const GridRect& cellRect) const {
     if (!cell.inMonth && !m_calendar.options().ShowNeighbor)
         return;
+    const QRect rect = ToQRect(cellRect);
     if (cell.mark == SmallCellMark::Cursor)
         painter.fillRect(rect, ToQColor(kCursorColor, m_colors.palette));
     else if (cell.mark == SmallCellMark::Today)
         painter.fillRect(rect, m_colors.today);
     const CalExFont& font = m_fonts.font(FontRoleOf(cell.font));
     const QColor numberColor = cell.inMonth ? font.color : OrColors(font.color, m_colors.neighbor);
-    QRect numberRect = rect;
-    if (cell.rokuyo != 0) {
-        const CalExFont& rokuyoFont = m_fonts.font(TCalExFonts::Rokuyo);
-        const QRect band(rect.left(), rect.bottom() + 1 - m_rokuyoHeight, rect.width(), m_rokuyoHeight);
-        numberRect.setBottom(band.top() - 1);
-        useFont(painter, rokuyoFont.font);
-        if (cell.day == m_calendar.JuliusDay()) {
-            // The current date's rokuyo shows inverted: a band in the number's colour, the name in the background's.
-            painter.fillRect(band, cell.mark != SmallCellMark::None ? numberColor : QColor(Qt::black));
-            painter.setPen(m_colors.background);
-        } else {
-            painter.setPen(cell.inMonth ? rokuyoFont.color : OrColors(rokuyoFont.color, m_colors.neighbor));
-        }
-        const std::string_view name = rokuyoName(cell.rokuyo);
-        painter.drawText(band, Qt::AlignCenter | Qt::TextSingleLine,
-                         QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    const QString number = QString::number(cell.date.day);
+    if (cell.rokuyo == 0) {
+        useFont(painter, font.font);
+        painter.setPen(numberColor);
+        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, number);
+        return;
     }
+    const CalExFont& rokuyoFont = m_fonts.font(TCalExFonts::Rokuyo);
+    const QRect band = ToQRect(RokuyoBand(cellRect, m_rokuyo));
+    useFont(painter, m_rokuyoFont);
+    if (cell.day == m_calendar.JuliusDay()) {
+        // The current date's rokuyo shows inverted: a band in the number's colour, the name in the background's.
+        painter.fillRect(band, cell.mark != SmallCellMark::None ? numberColor : QColor(Qt::black));
+        painter.setPen(m_colors.background);
+    } else {
+        painter.setPen(cell.inMonth ? rokuyoFont.color : OrColors(rokuyoFont.color, m_colors.neighbor));
+    }
+    const QString name = rokuyoText(cell.rokuyo);
+    painter.drawText(ToQRect(RokuyoTextRect(cellRect, m_rokuyo)), Qt::AlignCenter | Qt::TextSingleLine,
+                     m_rokuyo.wholeName ? name : name.left(1));
     useFont(painter, font.font);
     painter.setPen(numberColor);
-    painter.drawText(numberRect, Qt::AlignCenter | Qt::TextSingleLine, QString::number(cell.date.day));
+    drawNumberAboveBand(painter, number, QRect(rect.left(), rect.top(), rect.width(), band.top() - rect.top()));
+}
+
+void SmallCalendarPainter::drawNumberAboveBand(QPainter& painter, const QString& number, const QRect& rect) const {
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect ink = metrics.tightBoundingRect(number);
+    const int x = rect.left() + (rect.width() - metrics.horizontalAdvance(number)) / 2;
+    const int baseline = rect.top() + (rect.height() - ink.height()) / 2 - ink.top();
+    // Only a cell lower than the number and its band, below the usual window size, makes the number overflow.
+    const bool overflows = ink.height() > rect.height();
+    if (overflows)
+        painter.setClipRect(rect);
+    painter.drawText(QPoint(x, baseline), number);
+    if (overflows)
+        painter.setClipping(false);
 }
 
 void SmallCalendarPainter::drawKeisen(QPainter& painter, const GridRect& cell, const QColor& color) const {

@@ -5,6 +5,7 @@
 
 #include "TCalExFonts.h"
 
+#include "controls/RokuyoFit.h"
 #include "controls/SmallCalendar.h"
 
 #include <QColor>
@@ -25,7 +26,7 @@ struct SmallCalendarColors {
 
 class SmallCalendarPainter {
 public:
-    // Measures the rokuyo font on the device drawn into.
+    // Fits the rokuyo face to the cells, measured on the device drawn into, when the rokuyo shows.
     SmallCalendarPainter(const SmallCalendar& calendar, const TCalExFonts& fonts, const SmallCalendarColors& colors,
                          const QPaintDevice* device);
 
@@ -34,7 +35,9 @@ public:
 
 private:
     void drawHeader(QPainter& painter, int column, const QRect& rect) const;
-    void drawDay(QPainter& painter, const SmallCell& cell, const QRect& rect) const;
+    void drawDay(QPainter& painter, const SmallCell& cell, const GridRect& rect) const;
+    // Draws the day number centred by its ink above the rokuyo band, in the number's own font.
+    void drawNumberAboveBand(QPainter& painter, const QString& number, const QRect& rect) const;
     void drawKeisen(QPainter& painter, const GridRect& cell, const QColor& color) const;
     void useFont(QPainter& painter, const QFont& font) const;
 
@@ -42,7 +45,8 @@ private:
     const TCalExFonts& m_fonts;
     SmallCalendarColors m_colors;
     SmallCalendarGeometry m_geometry;
-    int m_rokuyoHeight = 0;                // the height of the rokuyo band, from the rokuyo font
+    RokuyoFace m_rokuyo;                   // the rokuyo face and band, while the rokuyo shows
+    QFont m_rokuyoFont;                    // the rokuyo font at the face's size
     mutable const QFont* m_font = nullptr; // the font the painter draws with now
 };
 

@@ -106,8 +106,14 @@ void TMonthlyCalendar::mousePressEvent(QMouseEvent* event) {
 }
 
 void TMonthlyCalendar::keyPressEvent(QKeyEvent* event) {
-    if (const auto key = keyOf(event->key()))
-        applied(model().key(*key));
+    if (const auto key = keyOf(event->key())) {
+        try {
+            applied(model().key(*key));
+        } catch (const EJuliusError& error) {
+            // A month step onto 1582-10-05..14 changed nothing; the owner shows why.
+            emit refused(QString::fromUtf8(error.what()));
+        }
+    }
     // Every key goes on to the owner's key handling.
     event->ignore();
 }

@@ -58,6 +58,9 @@ signals:
     // Raised for every press after it was handled; dayTaken says whether the press chose a day (which is now the
     // date), as a press on the header or on another month's day without NeighborJump chooses none.
     void clicked(bool dayTaken);
+    // Raised when a key would move the date onto a day that does not exist (1582-10-05..14), with the error's
+    // message; the date stays.
+    void refused(const QString& message);
 
 protected:
     TMonthlyCalendar(int32_t today, const SmallCalendarOptions& options, QColor dayOfWeekBkColor, QWidget* parent);

@@ -2,7 +2,6 @@
 // The month page's controls.
 #include "MonthPage.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -38,7 +37,7 @@ constexpr Command kCommands[] = {
     {"btnM12", "常駐", "", &MonthPageButtons::resident},
 };
 
-// The month steps, in their order beside the tabs (the tabs and the year-month entry go between the two pairs).
+// The month steps, in their order beside the tabs (the tabs go between the two pairs).
 constexpr Command kSteps[] = {
     {"btnZennen", "≪", "前年", &MonthPageButtons::previousYear},
     {"btnZengetu", "＜", "前月", &MonthPageButtons::previousMonth},
@@ -103,8 +102,6 @@ MonthPage::MonthPage(QWidget* parent) : QWidget(parent) {
     m_yearMonth->setFixedWidth(m_yearMonth->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 2 * frame +
                                kLineEditMargins);
     m_yearMonth->hide();
-    // The window is as wide as five full tabs need; when the entry shows, the tabs narrow to make its room.
-    m_tabs->leaveRoom(m_yearMonth->width() + kTopSpacing);
     auto* top = new QHBoxLayout;
     top->setSpacing(kTopSpacing);
     for (const Command& step : kSteps) {
@@ -115,7 +112,6 @@ MonthPage::MonthPage(QWidget* parent) : QWidget(parent) {
     top->addWidget(m_buttons.previousYear);
     top->addWidget(m_buttons.previousMonth);
     top->addWidget(m_tabs, 1);
-    top->addWidget(m_yearMonth);
     top->addWidget(m_buttons.nextMonth);
     top->addWidget(m_buttons.nextYear);
 
@@ -131,10 +127,13 @@ MonthPage::MonthPage(QWidget* parent) : QWidget(parent) {
     m_menus.grid = popup("pMenu1", kGridEntries, m_menus, this);
     m_menus.period = popup("pmSakujo", kPeriodEntries, m_menus, this);
 
-    auto* commands = new QGridLayout;
-    for (int i = 0; i < static_cast<int>(std::size(kCommands)); ++i) {
-        QPushButton* button = commandButton(kCommands[i], m_buttons, this);
-        commands->addWidget(button, 0, i);
+    // The year-month entry opens beside its button, btnM1; the buttons then share what is left equally.
+    auto* commands = new QHBoxLayout;
+    for (const Command& command : kCommands) {
+        QPushButton* button = commandButton(command, m_buttons, this);
+        commands->addWidget(button, 1);
+        if (button == m_buttons.yearMonth)
+            commands->addWidget(m_yearMonth);
         if (button->text().isEmpty())
             makeInert(button);
     }

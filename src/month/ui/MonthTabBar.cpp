@@ -21,11 +21,7 @@ MonthTabBar::MonthTabBar(QWidget* parent) : QTabBar(parent) {
     setUsesScrollButtons(false);
     // Room for the five month tabs, as the strip never scrolls; the height does not wait for the first tab.
     setMinimumHeight(fontMetrics().height() + 12);
-    leaveRoom(0);
-}
-
-void MonthTabBar::leaveRoom(int pixels) {
-    setMinimumWidth(5 * kTabWidth - pixels);
+    setMinimumWidth(5 * kTabWidth);
 }
 
 void MonthTabBar::setLabels(const QStringList& labels, int selected) {

@@ -14,10 +14,6 @@ public:
     // Replaces the tabs by the given labels and selects one, without raising currentChanged.
     void setLabels(const QStringList& labels, int selected);
 
-    // Lets the strip be pixels narrower than five full tabs, for a neighbour that shows at times; the tabs then
-    // narrow, down to their labels.
-    void leaveRoom(int pixels);
-
 protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override;

@@ -57,6 +57,10 @@ DayCountPage::DayCountPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent),
     m_c.methods[0]->setChecked(true);
     m_c.btnKeisan = new QPushButton(QStringLiteral("計算実行"));
     m_c.btnKeisan->setObjectName("btnKeisan");
+    // The button keeps its room while automatic calculation hides it, so the result box below keeps its width.
+    QSizePolicy keepRoom = m_c.btnKeisan->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_c.btnKeisan->setSizePolicy(keepRoom);
     m_c.lblNissuu = new QLabel;
     m_c.lblNissuu->setObjectName("lblNissuu");
     m_c.lblNissuu->setMinimumWidth(110);

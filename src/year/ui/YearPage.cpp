@@ -97,6 +97,11 @@ QWidget* YearPage::buildCalendars() {
         calendar->setIsCursor(false);
         calendar->Fonts()->setSynchronize(true);
         connect(calendar, &TMonthlyCalendar::clicked, this, [this, i](bool taken) { calendarClicked(i, taken); });
+        // A key can move a calendar to another month; its label follows.
+        connect(calendar, &TCustomCalendarEx::OnDayChange, label,
+                [label](int, int month, int) { label->setText(QString::number(month)); });
+        connect(calendar, &TMonthlyCalendar::refused, this,
+                [this](const QString& message) { m_controller.showError(message.toStdString()); });
         const int row = i / kCalendarColumns * 2;
         const int column = i % kCalendarColumns;
         grid->addWidget(label, row, column);

@@ -68,7 +68,7 @@ private slots:
     }
 
     // The month page over the sample data, in jump mode on a far month, and in the compact layout with the
-    // year-month entry open beside the month tabs.
+    // year-month entry open beside its button.
     void monthPageWithSampleData() {
         {
             test::SampleWindow sample;

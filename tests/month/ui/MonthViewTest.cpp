@@ -63,20 +63,28 @@ private slots:
         QCOMPARE(shownMonth(f), (CalendarDate{2026, 12, 1}));
         QCOMPARE(tabs->count(), 5);
 
-        // The year-month entry: six digits beside tabs that narrow to make its room, the window as wide as before.
+        // The year-month entry: six digits right beside its button, the tabs and the window as wide as before.
         const int width = f.window->width();
         QCOMPARE(tabs->tabRect(4).width(), 126);
-        page->buttons().yearMonth->click();
+        QPushButton* yearMonth = page->buttons().yearMonth;
+        yearMonth->click();
         QLineEdit* entry = page->yearMonthEntry();
         QCOMPARE(entry->text(), QString("202612"));
         QTest::qWait(20);
         QCOMPARE(f.window->width(), width);
+        QCOMPARE(tabs->tabRect(4).width(), 126);
         const int frame = entry->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, entry);
         QVERIFY(entry->fontMetrics().horizontalAdvance(entry->text()) <= entry->width() - 2 * frame - 4);
-        for (int i = 0; i < tabs->count(); ++i)
-            QVERIFY(tabs->tabRect(i).width() >= tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)));
-        QVERIFY(tabs->mapTo(f.window.get(), tabs->tabRect(4).topRight()).x() <
-                entry->mapTo(f.window.get(), QPoint(0, 0)).x());
+        const QRect button(yearMonth->mapTo(page, QPoint(0, 0)), yearMonth->size());
+        const QRect box(entry->mapTo(page, QPoint(0, 0)), entry->size());
+        QVERIFY2(box.left() > button.right() && box.left() - button.right() <= 12 &&
+                     qAbs(box.center().y() - button.center().y()) <= 2,
+                 qPrintable(QString("button %1,%2 entry %3,%4")
+                                .arg(button.right())
+                                .arg(button.center().y())
+                                .arg(box.left())
+                                .arg(box.center().y())));
+        QVERIFY(yearMonth->fontMetrics().horizontalAdvance(yearMonth->text()) < yearMonth->width());
         entry->setText("203107");
         QTest::keyClick(entry, Qt::Key_Return);
         QCOMPARE(shownMonth(f), (CalendarDate{2031, 7, 1}));

@@ -3,6 +3,7 @@
 #include "year/ui/YearPage.h"
 
 #include "FakeClock.h"
+#include "Pictures.h"
 #include "ScriptedDialogs.h"
 
 #include <QTest>
@@ -77,9 +78,13 @@ private slots:
         QVERIFY(d.rbSt->isChecked());
         QVERIFY(d.btnKeisan->isHidden());
 
-        // Without automatic calculation a click asks for the other date.
+        // Without automatic calculation a click asks for the other date; the result box keeps its width.
+        QTest::qWait(1);
+        const int resultWidth = d.lblNissuu->width();
         d.cbKeisan->click();
         QVERIFY(!d.btnKeisan->isHidden());
+        QTest::qWait(1);
+        QCOMPARE(d.lblNissuu->width(), resultWidth);
         f.clickDay(0, jd(2024, 1, 1));
         QVERIFY(d.rbEd->isChecked());
         QCOMPARE(d.lblHint->text(), QString("終了日をクリックしてください。"));
@@ -101,6 +106,62 @@ private slots:
         f.clickDay(11, jd(2025, 1, 2));
         QCOMPARE(f.dateText(d.date2), QString("2024/12/1"));
         QVERIFY(f.dialogs.shown().empty());
+    }
+
+    // A month step onto 1582-10-05..14 shows why and changes nothing; a step that lands moves the label along.
+    void keysAcrossTheReformGapAndTheMonthLabel() {
+        Fixture f;
+        f.page.showYear(1582);
+        TSeMCalendar* november = f.c.SeMCalendar[10];
+        QTest::keyClick(november, Qt::Key_Down);
+        QCOMPARE(november->JuliusDay(), jd(1582, 11, 8));
+        f.dialogs.expect(DialogAnswer::Ok);
+        QTest::keyClick(november, Qt::Key_PageUp);
+        QCOMPARE(f.dialogs.shown().size(), size_t{1});
+        QCOMPARE(QString::fromStdString(f.dialogs.shown()[0].text), QString("1582/10/5-10/14は存在しません。"));
+        QCOMPARE(f.dialogs.shown()[0].icon, DialogIcon::Error);
+        QCOMPARE(november->JuliusDay(), jd(1582, 11, 8));
+        QCOMPARE(f.c.Label[10]->text(), QString("11"));
+        QTest::keyClick(november, Qt::Key_PageDown);
+        QCOMPARE(november->JuliusDay(), jd(1582, 12, 8));
+        QCOMPARE(f.c.Label[10]->text(), QString("12"));
+    }
+
+    // With the rokuyo each day number keeps the size it has without, no name reaches the edge of its cell, so
+    // neighbours never touch, and the current date's band stays inverted across its cell.
+    void rokuyoLeavesTheNumbersWholeAndNeighboursApart() {
+        Fixture f;
+        f.page.showYear(2026);
+        const TSeMCalendar* march = f.c.SeMCalendar[2];
+        const auto reddest = [](const QImage& image, const GridRect& cell) {
+            QRect ink;
+            for (int y = cell.top; y < cell.bottom; ++y)
+                for (int x = cell.left; x < cell.right; ++x)
+                    if (test::Reddish(image.pixel(x, y)))
+                        ink |= QRect(x, y, 1, 1);
+            return ink.size();
+        };
+        const QImage plain = march->image();
+        f.page.setShowRokuyo(true);
+        const QImage image = march->image();
+        const QRgb background = march->Color().rgb();
+        const SmallCalendarGeometry geometry = march->model().geometry();
+        for (int i = 0; i < kSmallCalendarCells; ++i) {
+            const SmallCell& cell = march->model().cell(i);
+            const GridRect rect = geometry.cellRect(i % 7, i / 7 + 1);
+            const QString where = QString("%1/%2").arg(cell.date.month).arg(cell.date.day);
+            if (cell.day == march->JuliusDay()) {
+                QCOMPARE(QColor(image.pixel(rect.left, rect.bottom - 1)), QColor(Qt::black));
+                QCOMPARE(QColor(image.pixel(rect.right - 1, rect.bottom - 1)), QColor(Qt::black));
+                continue;
+            }
+            for (const int x : {rect.left, rect.right - 1})
+                QVERIFY2(test::CountPixels(image, QRect(x, rect.top, 1, rect.height()),
+                                           [background](QRgb pixel) { return pixel != background; }) == 0,
+                         qPrintable(where));
+            if (cell.inMonth && cell.font == DayFontKind::Sunday)
+                QCOMPARE(reddest(image, rect), reddest(plain, rect));
+        }
     }
 
     void upDownsCarryAndImpossibleDatesAreRefused() {
