@@ -29,6 +29,11 @@ struct CellMetrics {
     int barY(int lane) const { return firstLineTop + lane * lineStep + (lineStep - 2) / 2; }
     // Returns the row pitch at which a cell shows lines lines (1..) whole, the last one a pixel above the rokuyo band.
     int pitchFor(int lines) const { return firstLineTop + (lines - 1) * lineStep + lineHeight + 1 + rokuyoHeight; }
+    // Returns how many lines a cell of the row pitch shows whole above the rokuyo band (0 when not even one).
+    int linesFitting(int pitch) const {
+        const int room = pitch - pitchFor(1);
+        return room < 0 ? 0 : room / lineStep + 1;
+    }
     friend bool operator==(const CellMetrics&, const CellMetrics&) = default;
 };
 

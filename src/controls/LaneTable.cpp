@@ -9,7 +9,7 @@ namespace rekko {
 
 void MonthGrid::placePeriods() {
     const int32_t lastVisible = m_firstVisible + kGridCells - 1;
-    const auto topLane = static_cast<size_t>(m_options.ItemGyo);
+    const auto topLane = static_cast<size_t>(m_placedLanes);
     for (size_t p = 0; p < m_periodDays.size(); ++p) {
         const auto& days = m_periodDays[p];
         if (!days)
@@ -64,7 +64,7 @@ int MonthGrid::listOfCell(const CellDay& cell) const {
 }
 
 void MonthGrid::placeDayLines() {
-    const int topLane = m_options.ItemGyo;
+    const int topLane = m_placedLanes;
     for (size_t c = 0; c < m_cells.size(); ++c) {
         const int list = listOfCell(m_cells[c]);
         if (list < 0)

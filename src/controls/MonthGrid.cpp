@@ -32,6 +32,14 @@ void MonthGrid::setOptions(const MonthGridOptions& options) {
 void MonthGrid::setClientSize(int width, int height) {
     m_width = std::max(width, 0);
     m_height = std::max(height, 0);
+    if (m_placedLanes != 0 && m_placedLanes != lanes())
+        buildLaneTable();
+}
+
+void MonthGrid::setCellMetrics(const CellMetrics& metrics) {
+    m_metrics = metrics;
+    if (m_placedLanes != 0 && m_placedLanes != lanes())
+        buildLaneTable();
 }
 
 void MonthGrid::setMonthList(int list, int32_t year, int month, std::vector<std::string> lines) {
@@ -78,8 +86,9 @@ void MonthGrid::layout() {
 }
 
 void MonthGrid::buildLaneTable() {
-    for (auto& lanes : m_lanes)
-        lanes = {};
+    m_placedLanes = lanes();
+    for (auto& cell : m_lanes)
+        cell = {};
     placePeriods();
     placeDayLines();
 }
@@ -97,8 +106,15 @@ CellMark MonthGrid::cellMark(int cell) const {
     return CellMark::None;
 }
 
+int MonthGrid::lanes() const {
+    // Before the first size is known every lane counts; one lane at least, so that a line always has a place.
+    if (m_height == 0)
+        return m_options.ItemGyo;
+    return std::clamp(m_metrics.linesFitting(geometry().rowPitch()), 1, m_options.ItemGyo);
+}
+
 bool MonthGrid::overflows(int cell) const {
-    return !cellLanes(cell)[static_cast<size_t>(m_options.ItemGyo)].empty();
+    return !cellLanes(cell)[static_cast<size_t>(lanes())].empty();
 }
 
 PlacedDayLine MonthGrid::dayLine(const Lane& lane) const {
@@ -125,7 +141,7 @@ GridHit MonthGrid::hitTest(int x, int y) const {
 }
 
 Lane MonthGrid::laneAt(const GridHit& hit) const {
-    if (hit.cell() < 0 || hit.line < 1 || hit.line > m_options.ItemGyo)
+    if (hit.cell() < 0 || hit.line < 1 || hit.line > lanes())
         return {};
     return cellLanes(hit.cell())[static_cast<size_t>(hit.line - 1)];
 }
@@ -216,7 +232,7 @@ CellTexts MonthGrid::cellTexts(int cell) const {
     texts.date = day.date;
     texts.anniversary = AnniversaryText(day.names);
     texts.holiday = HolidayName(day.names);
-    for (int lane = 0; lane < std::min<int>(m_options.ItemGyo, static_cast<int>(texts.lines.size())); ++lane) {
+    for (int lane = 0; lane < std::min<int>(lanes(), static_cast<int>(texts.lines.size())); ++lane) {
         const Lane& entry = cellLanes(cell)[static_cast<size_t>(lane)];
         if (!entry.empty() && !entry.isPeriod())
             texts.lines[static_cast<size_t>(lane)] = dayLine(entry).line.text;

@@ -132,7 +132,7 @@ public:
 
     // Sets the client size and the line bands the drawing uses; both take effect at the next layout and hit test.
     void setClientSize(int width, int height);
-    void setCellMetrics(const CellMetrics& metrics) { m_metrics = metrics; }
+    void setCellMetrics(const CellMetrics& metrics);
     const CellMetrics& cellMetrics() const { return m_metrics; }
 
     // Fills month list 0..5 with the lines of a month file and the month they hold.
@@ -178,7 +178,11 @@ public:
     const CellDay& cellDay(int cell) const { return m_cells.at(static_cast<size_t>(cell)); }
     const CellLanes& cellLanes(int cell) const { return m_lanes.at(static_cast<size_t>(cell)); }
     CellMark cellMark(int cell) const;
-    // Answers whether lane ItemGyo of the cell is taken, so the last shown line ends with "/".
+    // Returns how many lanes the cells have: ItemGyo, or fewer while the rows are too low for them all, so that no
+    // line runs over the rokuyo band or the next week. The lines that do not fit go on to the overflow lane.
+    int lanes() const;
+    // Answers whether the overflow lane (the one below the last) of the cell is taken, so the last shown line ends
+    // with "/".
     bool overflows(int cell) const;
     // Returns the day line of a lane of month-list source, the period bar of a lane of period source (nullptr for
     // any other lane).
@@ -241,6 +245,7 @@ private:
     GridState m_state;
     int32_t m_firstVisible = 0;
     int m_rows = 7;
+    int m_placedLanes = 0; // the lane count the lane table was built for, 0 before the first layout
     std::array<CellDay, kGridCells> m_cells;
     std::array<CellLanes, kGridCells> m_lanes;
     RuleFile m_specialDayFile{RuleList::SpecialDays, kSpecialDayFileName};

@@ -20,6 +20,8 @@ RokuyoFace FitRokuyo(const SmallCalendarGeometry& geometry, int numberHeight, in
         }
     }
     const RokuyoFaceMetrics smallest = measure(kSmallestRokuyoPixels);
+    if (smallest.height > height)
+        return {0, false, 0, 0};
     return {kSmallestRokuyoPixels, false, smallest.height, smallest.firstCharacterWidth};
 }
 

@@ -16,7 +16,7 @@ struct RokuyoFaceMetrics {
     int firstCharacterWidth = 0; // the widest of their first characters
 };
 
-// The face the names are drawn in and how much of each shows.
+// The face the names are drawn in and how much of each shows; none (0 pixels) where the rows are too low.
 struct RokuyoFace {
     int pixels = 0;
     bool wholeName = true; // else only the first character
@@ -32,7 +32,8 @@ inline constexpr int kRokuyoSideMargin = 2;
 // Picks the largest face from largest pixels down to kSmallestRokuyoPixels whose names keep kRokuyoSideMargin
 // pixels clear of both sides of the narrowest cell, so that neighbours never touch, and whose band leaves the day
 // number its numberHeight pixels of ink with a pixel above and below in the lowest cell. Whole names are tried first,
-// then their first characters; where neither fits, the first characters in the smallest face.
+// then their first characters; where neither fits, the first characters in the smallest face, and no face at all
+// where even that leaves the day number no room.
 RokuyoFace FitRokuyo(const SmallCalendarGeometry& geometry, int numberHeight, int largest,
                      const std::function<RokuyoFaceMetrics(int pixels)>& measure);
 

@@ -31,7 +31,7 @@ TEST(CustomCalendar, MonthStepsLowerTheDayToTheMonthsLast) {
     EXPECT_THROW(calendar.previousMonth(), EJuliusError);
 }
 
-// July 2001 in an 840 x 600 client with the main window's settings; the grid starts on Sunday 2001-06-24.
+// July 2001 in an 840 x 700 client with the main window's settings; the grid starts on Sunday 2001-06-24.
 class GridPress : public ::testing::Test {
 protected:
     GridPress() : grid(jd(2001, 7, 10)) {
@@ -40,7 +40,7 @@ protected:
         options.SelfSize = true;
         options.NeighborJump = true;
         grid.setOptions(options);
-        grid.setClientSize(840, 600);
+        grid.setClientSize(840, 700);
         grid.setCurrentTab(1);
         grid.layout();
     }
@@ -121,6 +121,27 @@ TEST_F(GridPress, TheLaneUnderAHitLine) {
     grid.layout();
     EXPECT_EQ(at(20, 24 + 14 * 2 + 3), (Lane{'1', 1}));
     EXPECT_TRUE(at(20, 24 + 14 * 3 + 3).empty());
+}
+
+// Rows too low for all lanes keep the lanes that fit: the day's first lines move up into them, the next goes to the
+// overflow lane, and the cell says so; at full height every lane is back.
+TEST_F(GridPress, LowRowsHoldFewerLanes) {
+    grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7", "20,1,,a,,,,,,", "20,2,,b,,,,,,", "20,3,,c,,,,,,"});
+    grid.layout();
+    const int cell = jd(2001, 7, 20) - grid.firstVisibleDay();
+    const CellMetrics metrics = grid.cellMetrics();
+    const auto lanesAt = [&](int pitch) {
+        grid.setClientSize(840, GridGeometry::HeightForPitch(pitch, grid.rowCount(), true));
+        EXPECT_EQ(grid.geometry().rowPitch(), pitch);
+        std::string texts;
+        for (const Lane& lane : grid.cellLanes(cell))
+            texts += lane.empty() ? "." : grid.dayLine(lane).line.text;
+        return std::tuple{grid.lanes(), texts, grid.overflows(cell)};
+    };
+    EXPECT_EQ(lanesAt(metrics.pitchFor(5)), std::tuple(5, "..abc.", false));
+    EXPECT_EQ(lanesAt(metrics.pitchFor(2) + metrics.lineStep - 1), std::tuple(2, "abc...", true));
+    EXPECT_EQ(lanesAt(metrics.pitchFor(1) - 1), std::tuple(1, "ab....", true));
+    EXPECT_EQ(lanesAt(metrics.pitchFor(5)), std::tuple(5, "..abc.", false));
 }
 
 // Today, selection and pressed marks are checked in the widget's pixels.

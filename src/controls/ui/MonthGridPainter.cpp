@@ -179,7 +179,7 @@ void MonthGridPainter::drawCell(QPainter& painter, int cell, const GridRect& rec
         drawRokuyo(painter, cell, rect, numberColor, mark);
     if (!day.namesText.empty())
         drawNames(painter, day, rect, faces, numberColor);
-    for (int lane = 0; lane < m_grid.options().ItemGyo; ++lane)
+    for (int lane = 0; lane < m_grid.lanes(); ++lane)
         drawLane(painter, cell, lane, rect, faces, background, titles);
 }
 
@@ -240,7 +240,7 @@ void MonthGridPainter::drawLane(QPainter& painter, int cell, int lane, const Gri
                                 const QColor& background, std::vector<Title>& titles) const {
     const Lane& entry = m_grid.cellLanes(cell)[static_cast<size_t>(lane)];
     const CellDay& day = m_grid.cellDay(cell);
-    const bool lastShown = lane == m_grid.options().ItemGyo - 1 && m_grid.overflows(cell);
+    const bool lastShown = lane == m_grid.lanes() - 1 && m_grid.overflows(cell);
     const QFontMetrics& metrics = faces.lines.metrics;
     const int top = rect.top + m_grid.cellMetrics().firstLineTop + lane * m_grid.cellMetrics().lineStep;
     if (entry.isPeriod()) {

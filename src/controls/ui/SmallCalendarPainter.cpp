@@ -39,11 +39,16 @@ int pixelsOf(const QFont& font, const QPaintDevice* device) {
 
 // Returns the face the rokuyo names get in a calendar's cells: at most the rokuyo font's size, small enough that
 // neighbouring names never touch and the day numbers keep their size.
-RokuyoFace fitRokuyoFace(const SmallCalendarGeometry& geometry, const TCalExFonts& fonts, const QPaintDevice* device) {
-    int numberHeight = 0;
+// Returns the height of the ink of the day numbers in the tallest of their fonts.
+int numberInkHeight(const TCalExFonts& fonts, const QPaintDevice* device) {
+    int height = 0;
     for (const TCalExFonts::Role role : kDayFontRoles)
-        numberHeight = std::max(numberHeight,
-                                QFontMetrics(fonts.font(role).font, device).tightBoundingRect("0123456789").height());
+        height = std::max(height, QFontMetrics(fonts.font(role).font, device).tightBoundingRect("0123456789").height());
+    return height;
+}
+
+RokuyoFace fitRokuyoFace(const SmallCalendarGeometry& geometry, const TCalExFonts& fonts, const QPaintDevice* device) {
+    const int numberHeight = numberInkHeight(fonts, device);
     const QFont rokuyo = fonts.font(TCalExFonts::Rokuyo).font;
     return FitRokuyo(geometry, numberHeight, pixelsOf(rokuyo, device), [&rokuyo, device](int pixels) {
         QFont face = rokuyo;
@@ -70,6 +75,13 @@ SmallCalendarPainter::SmallCalendarPainter(const SmallCalendar& calendar, const 
         return;
     m_rokuyo = fitRokuyoFace(m_geometry, fonts, device);
     m_rokuyoFont.setPixelSize(m_rokuyo.pixels);
+}
+
+QSize SmallCalendarPainter::leastClientSize(const TCalExFonts& fonts, const QPaintDevice* device) {
+    const int row = numberInkHeight(fonts, device) + 2;
+    const int column = QFontMetrics(fonts.font(TCalExFonts::Weekday).font, device).horizontalAdvance("00") + 4;
+    // The header row and six weeks.
+    return {7 * column, (kSmallCalendarCells / 7 + 1) * row};
 }
 
 void SmallCalendarPainter::draw(QImage& image) const {
@@ -120,7 +132,7 @@ void SmallCalendarPainter::drawDay(QPainter& painter, const SmallCell& cell, con
     const CalExFont& font = m_fonts.font(FontRoleOf(cell.font));
     const QColor numberColor = cell.inMonth ? font.color : OrColors(font.color, m_colors.neighbor);
     const QString number = QString::number(cell.date.day);
-    if (cell.rokuyo == 0) {
+    if (cell.rokuyo == 0 || m_rokuyo.pixels == 0) {
         useFont(painter, font.font);
         painter.setPen(numberColor);
         painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, number);

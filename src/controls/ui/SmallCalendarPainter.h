@@ -33,6 +33,10 @@ public:
     // Draws every cell, row by row, into an image already cleared with the background.
     void draw(QImage& image) const;
 
+    // Returns the least client size at which the day numbers show whole; the rokuyo need more and are left out below
+    // that, so that the year page's twelve calendars still fit an XGA screen.
+    static QSize leastClientSize(const TCalExFonts& fonts, const QPaintDevice* device);
+
 private:
     void drawHeader(QPainter& painter, int column, const QRect& rect) const;
     void drawDay(QPainter& painter, const SmallCell& cell, const GridRect& rect) const;

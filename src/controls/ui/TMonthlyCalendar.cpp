@@ -87,6 +87,11 @@ void TMonthlyCalendar::recompute() {
     model().layout();
 }
 
+QSize TMonthlyCalendar::minimumSizeHint() const {
+    const QImage reference(1, 1, QImage::Format_RGB32);
+    return SmallCalendarPainter::leastClientSize(*Fonts(), &reference) + (size() - contentsRect().size());
+}
+
 void TMonthlyCalendar::imageResized() {
     model().setClientSize(offscreenImage().width(), offscreenImage().height());
 }

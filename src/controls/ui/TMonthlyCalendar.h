@@ -48,6 +48,9 @@ public:
     void setLastRowLastDay(bool on);
     void setShowRokuyo(bool on);
 
+    // Asks for the least size at which the day numbers stay whole and apart.
+    QSize minimumSizeHint() const override;
+
     // The model: layout, cells and hit test.
     SmallCalendar& model() { return static_cast<SmallCalendar&>(calendar()); }
     const SmallCalendar& model() const { return static_cast<const SmallCalendar&>(calendar()); }

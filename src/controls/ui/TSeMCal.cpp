@@ -111,6 +111,11 @@ QSize TSeMCal::sizeHint() const {
     return {QFrame::sizeHint().width(), client + height() - contentsRect().height()};
 }
 
+QSize TSeMCal::minimumSizeHint() const {
+    const int client = GridGeometry::HeightForPitch(grid().cellMetrics().pitchFor(1), kMostRows, SelfSize());
+    return {QFrame::minimumSizeHint().width(), client + height() - contentsRect().height()};
+}
+
 void TSeMCal::imageResized() {
     grid().setClientSize(offscreenImage().width(), offscreenImage().height());
     updateMetrics();

@@ -97,6 +97,9 @@ public:
     // Asks for the height at which every cell shows its ItemGyo lines whole above the rokuyo band, under the
     // current fonts and header rule; the width is left to the layout.
     QSize sizeHint() const override;
+    // Asks for the height at which every cell shows its day number, one line and the rokuyo apart; a lower window
+    // stops there. Between the two the cells show fewer lines (the day's tooltip lists them all).
+    QSize minimumSizeHint() const override;
 
 signals:
     // Raised for every press, move and release, with the position in the grid's own coordinates (the image's).

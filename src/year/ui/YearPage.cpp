@@ -90,7 +90,6 @@ QWidget* YearPage::buildCalendars() {
         label->setFont(font);
         auto* calendar = new TSeMCalendar(now);
         calendar->setObjectName(QString("SeMCalendar%1").arg(i + 1));
-        calendar->setMinimumSize(kCalendarWidth * 3 / 4, kCalendarHeight * 3 / 4);
         calendar->resize(kCalendarWidth, kCalendarHeight);
         calendar->setColorToDay(ToQColor(kYearTodayColor, palette()));
         calendar->setNeighborJump(false);

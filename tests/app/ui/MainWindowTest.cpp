@@ -5,6 +5,7 @@
 #include "SampleWindow.h"
 
 #include "app/ui/RekkoApplication.h"
+#include "year/ui/YearPage.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -134,6 +135,41 @@ private slots:
         QVERIFY(f.window->close());
         QCOMPARE(ProfileFile::FromBytes(f.settingsFile()).readString("Settei", "edtKColor"),
                  std::optional<std::string>("clTeal"));
+    }
+
+    // A window made smaller than its pages stops at their least size: the month grid keeps one line between the day
+    // numbers and the rokuyo of each week, the buttons stay below it, and the year page's calendars keep their
+    // numbers and rokuyo apart and clear of the month labels below.
+    void aShrunkWindowStopsBeforeItsControlsOverlap() {
+        test::SampleWindow s;
+        QVERIFY(s.started);
+        s.window->resize(400, 300);
+        QApplication::processEvents();
+        const MonthGrid& grid = s.grid()->grid();
+        QVERIFY2(grid.geometry().rowPitch() >= grid.cellMetrics().pitchFor(1),
+                 qPrintable(QString::number(s.window->height())));
+        QVERIFY(grid.lanes() < grid.options().ItemGyo);
+        const QWidget* settings = s.window->monthPage()->buttons().settings;
+        QVERIFY(settings->mapTo(s.window.get(), QPoint()).y() >=
+                s.grid()->mapTo(s.window.get(), QPoint()).y() + s.grid()->height());
+
+        s.window->pages()->setCurrentWidget(s.window->yearPage()->parentWidget());
+        s.window->resize(400, 300);
+        QTest::qWait(20);
+        const YearPageControls& year = s.window->yearPage()->controls();
+        for (size_t i = 0; i < year.SeMCalendar.size(); ++i) {
+            const TSeMCalendar* calendar = year.SeMCalendar[i];
+            QVERIFY(calendar->ShowRokuyo());
+            QVERIFY2(calendar->height() >= calendar->minimumSizeHint().height(), qPrintable(QString::number(i)));
+            if (i + 4 < year.Label.size())
+                QVERIFY2(calendar->geometry().bottom() < year.Label[i + 4]->geometry().top(),
+                         qPrintable(QString("%1 %2 %3 %4 %5")
+                                        .arg(i)
+                                        .arg(calendar->geometry().bottom())
+                                        .arg(year.Label[i + 4]->geometry().top())
+                                        .arg(s.window->height())
+                                        .arg(calendar->height())));
+        }
     }
 
     // Interrupted writes left temporaries everywhere, the period file being a link into another folder: the start

@@ -40,19 +40,20 @@ class ControlsTest : public QObject {
     Q_OBJECT
 
 private:
-    // July 2001, today the 10th, in an 840 x 600 client with the main window's settings.
+    // July 2001, today the 10th, in a client 840 wide with the main window's settings.
     struct Fixture {
         test::ScriptedDialogs dialogs;
         QWidget parent;
         TSeMCal grid{dialogs, jd(2001, 7, 10), &parent};
         Fixture() {
-            parent.resize(900, 700);
+            parent.resize(900, 1000);
             grid.setItemGyo(5);
             grid.setSelfSize(true);
             grid.setIsFontBold(true);
             grid.setCurrentTab(1);
             const QMargins frame = grid.contentsMargins();
-            grid.setGeometry(0, 0, 840 + frame.left() + frame.right(), 600 + frame.top() + frame.bottom());
+            // As high as the grid asks to be for its lines, as in the main window.
+            grid.setGeometry(0, 0, 840 + frame.left() + frame.right(), grid.sizeHint().height());
             parent.show();
         }
         GridRect rectOf(int32_t day) const {

@@ -27,7 +27,8 @@ struct Fixture {
     YearPage page{clock, dialogs, jump};
     const YearPageControls& c = page.controls();
     Fixture() {
-        page.resize(780, 700);
+        // As large as the main window gives it at its usual size.
+        page.resize(780, 770);
         page.show();
     }
     // Clicks a day of calendar i, which shows the month of that day.
