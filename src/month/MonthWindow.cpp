@@ -31,12 +31,6 @@ std::string MonthFileName(int year, int month) {
     return name;
 }
 
-std::string MonthFileHeader(int year, int month) {
-    char header[48];
-    std::snprintf(header, sizeof header, " 0,0,9,%4.d/%2.d", year, month);
-    return header;
-}
-
 void MonthWindow::build(int32_t today) {
     const CalendarDate date = DecodeJuliusDay(today);
     for (int i = 0; i < 6; ++i) {

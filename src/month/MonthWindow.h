@@ -2,7 +2,7 @@
 // The month window: five months around today plus the jumped month, each with its file and line list.
 #pragma once
 
-#include "base/TextFile.h"
+#include "book/ScheduleBook.h"
 
 #include <array>
 #include <cstdint>
@@ -21,8 +21,6 @@ struct MonthSlot {
     bool loaded = false;
     bool unreadable = false; // the file exists but could not be read: never written in this run
 };
-
-inline constexpr int kJumpSlot = 5;
 
 class MonthWindow {
 public:
@@ -51,8 +49,5 @@ private:
 
 // Returns the file name "Ca%.4d%.2d.myc" of a month.
 std::string MonthFileName(int year, int month);
-
-// Returns the header line " 0,0,9,%4.d/%2.d" of a month file.
-std::string MonthFileHeader(int year, int month);
 
 } // namespace rekko

@@ -45,12 +45,6 @@ std::string PeriodCopyName(int year, int month, int day) {
     return "CaFT" + std::string(stamp).substr(3, 4) + ".mcp";
 }
 
-std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines) {
-    if (fileLines.empty() || !fileLines.front().starts_with('*'))
-        fileLines.insert(fileLines.begin(), kPeriodFileHeader);
-    return fileLines;
-}
-
 std::vector<std::string> PeriodListTouching(std::string_view fileBytes, int32_t firstDay, int32_t lastDay) {
     std::vector<std::string> list{kPeriodFileHeader};
     // A header line has no days, so it is passed over as any line that is no period.

@@ -5,6 +5,7 @@
 
 #include "base/Result.h"
 #include "base/TextFile.h"
+#include "book/ScheduleBook.h"
 #include "controls/MonthGrid.h"
 #include "platform/Dialogs.h"
 #include "schedule/PeriodRecord.h"
@@ -17,7 +18,6 @@
 namespace rekko {
 
 inline constexpr const char* kPeriodFileName = "CaFromTo.myc";
-inline constexpr const char* kPeriodFileHeader = "***** FromTo予定";
 
 // Answers whether a name is that of a period-file copy: "CaFT", exactly four visible ASCII characters other than "/",
 // then ".mcp". Only such names, in the current directory, are ever deleted as copies.
@@ -26,10 +26,6 @@ bool IsPeriodCopyName(std::string_view name);
 // Returns the name "CaFT" + stamp + ".mcp" of today's copy; the stamp is the year's last digit, the month and the
 // tens digit of the day (days 30 and 31 count as 1), so a new name begins about every ten days.
 std::string PeriodCopyName(int year, int month, int day);
-
-// Returns the lines of a period file as the period list, header first: a file whose line 1 is a record (anything
-// but a line starting with "*") or that is empty gets the header "***** FromTo予定" added in front.
-std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines);
 
 // Returns the period list of a period file's bytes with only the records whose days touch firstDay..lastDay (day
 // numbers), header first; the other records are neither decoded nor copied.

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The schedule book's slots, period list, edits and the observers told of them.
+#include "ScheduleBook.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <span>
+
+namespace rekko {
+
+std::string MonthFileHeader(int year, int month) {
+    char header[48];
+    std::snprintf(header, sizeof header, " 0,0,9,%4.d/%2.d", year, month);
+    return header;
+}
+
+std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines) {
+    if (fileLines.empty() || !fileLines.front().starts_with('*'))
+        fileLines.insert(fileLines.begin(), kPeriodFileHeader);
+    return fileLines;
+}
+
+void ScheduleBook::addObserver(BookObserver& observer) {
+    m_observers.push_back(&observer);
+}
+
+void ScheduleBook::removeObserver(BookObserver& observer) {
+    std::erase(m_observers, &observer);
+}
+
+void ScheduleBook::tell(const BookChange& change) {
+    for (BookObserver* observer : m_observers)
+        observer->bookChanged(change);
+}
+
+void ScheduleBook::setSlotMonth(int index, int32_t year, int month) {
+    BookSlot& target = m_slots.at(static_cast<size_t>(index));
+    target = BookSlot{};
+    target.year = year;
+    target.month = month;
+    if (index == kJumpSlot)
+        m_jumpedMonthEdited = false;
+    tell({.kind = BookChange::Kind::Slot, .slot = index});
+}
+
+void ScheduleBook::loadSlot(int index, TextLines read) {
+    BookSlot& target = m_slots.at(static_cast<size_t>(index));
+    target.read = std::move(read);
+    target.lines = target.read.lines();
+    // A month without a file, or with an empty one, is an empty month: its header line only.
+    if (target.lines.empty())
+        target.lines.push_back(MonthFileHeader(target.year, target.month));
+    target.loadCount = target.lines.size();
+    target.loaded = true;
+    tell({.kind = BookChange::Kind::Slot, .slot = index});
+}
+
+void ScheduleBook::markUnreadable(int index) {
+    m_slots.at(static_cast<size_t>(index)).unreadable = true;
+}
+
+void ScheduleBook::replaceDay(int index, int day, const DaySchedule& schedule) {
+    WriteDay(m_slots.at(static_cast<size_t>(index)).lines, day, schedule);
+    if (index == kJumpSlot)
+        m_jumpedMonthEdited = true;
+    tell({.kind = BookChange::Kind::Days, .slot = index, .firstDay = day, .lastDay = day});
+}
+
+bool ScheduleBook::slotChanged(int index) const {
+    const BookSlot& target = slot(index);
+    return target.loaded && !target.read.unchanged(target.lines) &&
+           !(target.read.lines().empty() && target.lines.size() == 1);
+}
+
+Status ScheduleBook::writeSlot(int index, const std::filesystem::path& file) {
+    BookSlot& target = m_slots.at(static_cast<size_t>(index));
+    return target.read.save(file, target.lines);
+}
+
+Status ScheduleBook::copySlot(int index, const std::filesystem::path& file) const {
+    return WriteTextFile(file, lines(index), slot(index).read);
+}
+
+void ScheduleBook::loadPeriods(TextLines read, MissingHeader header) {
+    m_periods = BookFile{};
+    m_periods.read = std::move(read);
+    m_periods.lines = PeriodListOf(m_periods.read.lines());
+    m_headerAdded = header == MissingHeader::Added && m_periods.lines.size() != m_periods.read.lines().size();
+    m_periods.loadCount = m_periods.lines.size();
+    m_periods.loaded = true;
+    tell({.kind = BookChange::Kind::Periods});
+}
+
+void ScheduleBook::markPeriodsUnreadable() {
+    m_periods.lines.clear();
+    m_periods.unreadable = true;
+    tell({.kind = BookChange::Kind::Periods});
+}
+
+void ScheduleBook::addPeriod(std::string record) {
+    m_periods.lines.push_back(std::move(record));
+    tell({.kind = BookChange::Kind::Periods});
+}
+
+void ScheduleBook::changePeriod(size_t index, std::string record) {
+    std::vector<std::string>& lines = m_periods.lines;
+    if (index > 0 && index < lines.size())
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+    lines.push_back(std::move(record));
+    tell({.kind = BookChange::Kind::Periods});
+}
+
+void ScheduleBook::deletePeriod(size_t index) {
+    std::vector<std::string>& lines = m_periods.lines;
+    if (index < 1 || index >= lines.size())
+        return;
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+    tell({.kind = BookChange::Kind::Periods});
+}
+
+bool ScheduleBook::periodsChanged() const {
+    const size_t added = m_headerAdded && !periods().empty() ? 1 : 0;
+    return m_periods.loaded && !m_periods.read.unchanged(std::span(periods()).subspan(added));
+}
+
+Status ScheduleBook::writePeriods(const std::filesystem::path& file) {
+    if (Status written = m_periods.read.save(file, m_periods.lines); !written)
+        return written;
+    m_headerAdded = false;
+    return Success();
+}
+
+Status ScheduleBook::copyPeriods(const std::filesystem::path& file,
+                                 std::optional<std::filesystem::perms> permissions) const {
+    return WriteTextFile(file, periods(), m_periods.read, permissions);
+}
+
+} // namespace rekko
