@@ -49,7 +49,8 @@ std::vector<std::string> periodLines() {
 // July 2001 in an 840 x 600 client with the main window's settings, all 42 cells filled.
 struct PopulatedGrid {
     SilentDialogs dialogs;
-    TSeMCal grid{dialogs, EncodeJuliusDay(2001, 7, 10)};
+    ScheduleBook book;
+    TSeMCal grid{dialogs, EncodeJuliusDay(2001, 7, 10), book};
     PopulatedGrid() {
         QStringList holidays;
         for (const auto& line : BuiltinHolidayList())
@@ -61,10 +62,11 @@ struct PopulatedGrid {
         grid.setItemGyo(5);
         grid.setSelfSize(true);
         grid.setShowRokuyo(true);
-        grid.setMonthList(0, 2001, 6, monthLines(2001, 6));
-        grid.setMonthList(1, 2001, 7, monthLines(2001, 7));
-        grid.setMonthList(2, 2001, 8, monthLines(2001, 8));
-        grid.setPeriodList(periodLines());
+        for (int slot = 0; slot < 3; ++slot) {
+            book.setSlotMonth(slot, 2001, 6 + slot);
+            book.loadSlot(slot, ParseTextBytes(TextLines().compose(monthLines(2001, 6 + slot)).value()));
+        }
+        book.loadPeriods(ParseTextBytes(TextLines().compose(periodLines()).value()));
         grid.setCurrentTab(1);
         grid.show();
     }

@@ -3,6 +3,7 @@
 // one edited day, over the sample folder (five 500-line months, 1 000 periods) and the heavy folder (fifty years).
 #include "app/Settings.h"
 #include "base/ProfileFile.h"
+#include "controls/MonthGrid.h"
 #include "memo/MemoStore.h"
 #include "month/MonthStore.h"
 #include "month/PeriodStore.h"
@@ -27,9 +28,10 @@ struct LoadedWindow {
     fs::path folder;
     rekko::bench::SilentDialogs dialogs;
     std::array<std::string, 3> copies{"CaFT6120.mcp", "", ""}; // today's copy exists: no rotation
-    rekko::MonthGrid grid{rekko::bench::kSampleToday};
-    rekko::MonthStore months{dialogs, grid};
-    rekko::PeriodStore periods{dialogs, copies, grid};
+    rekko::ScheduleBook book;
+    rekko::MonthGrid grid{rekko::bench::kSampleToday, book}; // indexes each month as the month page does
+    rekko::MonthStore months{dialogs, book};
+    rekko::PeriodStore periods{dialogs, copies, book};
     rekko::MemoStore memo{dialogs};
     std::string memoText;
     rekko::Settings settings;

@@ -8,6 +8,7 @@
 #include "StatusText.h"
 #include "UnsavedRescue.h"
 
+#include "book/ScheduleBook.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "timer/CountdownTimer.h"
@@ -42,6 +43,8 @@ public:
     Settings& settings() { return m_settings; }
     const Settings& settings() const { return m_settings; }
     const Commemoration& commemoration() const { return m_commemoration; }
+    // The user's schedule, which the pages read and the stores load and save.
+    ScheduleBook& book() { return m_book; }
 
     // Looks for Zunbo (only when asked, as cbZunbo says) and always for Pomta, in the program folder and then the
     // Programs folder.
@@ -134,6 +137,7 @@ private:
     Dialogs& m_dialogs;
     Settings m_settings;
     Commemoration m_commemoration;
+    ScheduleBook m_book;
     UnsavedRescue m_rescue;
     std::optional<std::filesystem::path> m_zunbo;
     std::optional<std::filesystem::path> m_pomta;

@@ -20,11 +20,11 @@ std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines) {
     return fileLines;
 }
 
-void ScheduleBook::addObserver(BookObserver& observer) {
+void ScheduleBook::addObserver(BookObserver& observer) const {
     m_observers.push_back(&observer);
 }
 
-void ScheduleBook::removeObserver(BookObserver& observer) {
+void ScheduleBook::removeObserver(BookObserver& observer) const {
     std::erase(m_observers, &observer);
 }
 
@@ -91,6 +91,13 @@ void ScheduleBook::loadPeriods(TextLines read, MissingHeader header) {
     tell({.kind = BookChange::Kind::Periods});
 }
 
+void ScheduleBook::viewPeriods(std::vector<std::string> list) {
+    m_periods = BookFile{};
+    m_periods.lines = std::move(list);
+    m_headerAdded = false;
+    tell({.kind = BookChange::Kind::Periods});
+}
+
 void ScheduleBook::markPeriodsUnreadable() {
     m_periods.lines.clear();
     m_periods.unreadable = true;
@@ -104,8 +111,9 @@ void ScheduleBook::addPeriod(std::string record) {
 
 void ScheduleBook::changePeriod(size_t index, std::string record) {
     std::vector<std::string>& lines = m_periods.lines;
-    if (index > 0 && index < lines.size())
-        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+    if (index < 1 || index >= lines.size())
+        return;
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
     lines.push_back(std::move(record));
     tell({.kind = BookChange::Kind::Periods});
 }

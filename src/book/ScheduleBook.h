@@ -39,9 +39,10 @@ struct BookSlot : BookFile {
 
 class ScheduleBook {
 public:
-    // Observers are told of every change after it; each stays registered until removed.
-    void addObserver(BookObserver& observer);
-    void removeObserver(BookObserver& observer);
+    // Observers are told of every change after it; each stays registered until removed. Watching changes nothing,
+    // so a reader holding the book as const may watch it.
+    void addObserver(BookObserver& observer) const;
+    void removeObserver(BookObserver& observer) const;
 
     const BookSlot& slot(int index) const { return m_slots.at(static_cast<size_t>(index)); }
     const std::vector<std::string>& lines(int index) const { return slot(index).lines; }
@@ -79,6 +80,9 @@ public:
     // Fills the period list with a period file as read: a file whose line 1 is a record or that is empty gets the
     // header "***** FromTo予定" in front. The load count is taken.
     void loadPeriods(TextLines read, MissingHeader header = MissingHeader::Added);
+    // Fills the period list with lines that are no file of their own, such as the records of one month: never
+    // written.
+    void viewPeriods(std::vector<std::string> list);
     // Empties the period list of a file that exists but could not be read.
     void markPeriodsUnreadable();
     // Appends a record; replaces the record at index (1 and up) by a record at the end; deletes the record at index.
@@ -103,7 +107,7 @@ private:
     BookFile m_periods;
     bool m_headerAdded = false; // the period list's header is not in the file
     bool m_jumpedMonthEdited = false;
-    std::vector<BookObserver*> m_observers;
+    mutable std::vector<BookObserver*> m_observers;
 };
 
 // Returns the header line " 0,0,9,%4.d/%2.d" of a month file.

@@ -37,13 +37,13 @@ void MonthGrid::readPlacedBars() {
     std::vector<int32_t> indexes;
     for (const CellLanes& cell : m_lanes)
         for (const Lane& lane : cell)
-            if (lane.isPeriod() && lane.index >= 0 && static_cast<size_t>(lane.index) < m_periodLines.size())
+            if (lane.isPeriod() && lane.index >= 0 && static_cast<size_t>(lane.index) < m_book.periods().size())
                 indexes.push_back(lane.index);
     std::sort(indexes.begin(), indexes.end());
     indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
     m_placedBars.clear();
     for (const int32_t index : indexes)
-        if (auto bar = ReadPeriodBar(m_periodLines[static_cast<size_t>(index)]))
+        if (auto bar = ReadPeriodBar(m_book.periods()[static_cast<size_t>(index)]))
             m_placedBars.emplace_back(index, std::move(*bar));
 }
 
@@ -55,12 +55,12 @@ int MonthGrid::listOfCell(const CellDay& cell) const {
         list = m_tab < 4 ? m_tab + 1 : -1;
     else if (cellMonth < shown)
         list = m_tab > 0 ? m_tab - 1 : -1;
-    if (list < 0 || list >= kMonthLists)
+    if (list < 0 || list >= kBookSlots)
         return -1;
-    // The list must hold the cell's month; the year is compared too, so the jumped month never borrows the
+    // The slot must hold the cell's month; the year is compared too, so the jumped month never borrows the
     // lines of a tab from another year.
-    const MonthLines& lines = m_months[static_cast<size_t>(list)];
-    return lines.year == cell.date.year && lines.month == cell.date.month ? list : -1;
+    const BookSlot& slot = m_book.slot(list);
+    return slot.year == cell.date.year && slot.month == cell.date.month ? list : -1;
 }
 
 void MonthGrid::placeDayLines() {

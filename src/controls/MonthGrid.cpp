@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month grid's properties, lists, cells, hit test, mouse-press rule and period deletion.
+// The month grid's properties, cells, hit test and mouse-press rule, and what it reads of the book.
 #include "MonthGrid.h"
 
 #include "GridDayRules.h"
@@ -12,16 +12,18 @@
 
 namespace rekko {
 
-namespace {
-
-constexpr const char* kDeletePeriodQuestion = "この予定を削除してもいいですか？";
-constexpr const char* kDeletePeriodCaption = "確認";
-
-} // namespace
-
-MonthGrid::MonthGrid(int32_t today) : CustomCalendar(today, std::make_unique<GridDayRules>()) {
+MonthGrid::MonthGrid(int32_t today, const ScheduleBook& book)
+    : CustomCalendar(today, std::make_unique<GridDayRules>()), m_book(book) {
     for (auto& lanes : m_lanes)
         lanes = {};
+    for (int slot = 0; slot < kBookSlots; ++slot)
+        m_dayIndexes[static_cast<size_t>(slot)].rebuild(book.lines(slot));
+    readPeriods();
+    book.addObserver(*this);
+}
+
+MonthGrid::~MonthGrid() {
+    m_book.removeObserver(*this);
 }
 
 void MonthGrid::setOptions(const MonthGridOptions& options) {
@@ -42,23 +44,17 @@ void MonthGrid::setCellMetrics(const CellMetrics& metrics) {
         buildLaneTable();
 }
 
-void MonthGrid::setMonthList(int list, int32_t year, int month, std::vector<std::string> lines) {
-    MonthLines& target = m_months.at(static_cast<size_t>(list));
-    target.year = year;
-    target.month = month;
-    target.lines = std::move(lines);
-    m_dayIndexes[static_cast<size_t>(list)].rebuild(target.lines);
-}
-
-void MonthGrid::setPeriodList(std::vector<std::string> lines) {
-    m_periodLines = std::move(lines);
-    readPeriods();
+void MonthGrid::bookChanged(const BookChange& change) {
+    if (change.kind == BookChange::Kind::Periods)
+        readPeriods();
+    else if (change.kind != BookChange::Kind::Rules)
+        m_dayIndexes.at(static_cast<size_t>(change.slot)).rebuild(m_book.lines(change.slot));
 }
 
 void MonthGrid::readPeriods() {
     m_periodDays.clear();
-    m_periodDays.reserve(m_periodLines.size());
-    for (const auto& line : m_periodLines)
+    m_periodDays.reserve(m_book.periods().size());
+    for (const auto& line : m_book.periods())
         m_periodDays.push_back(ReadPeriodDays(line));
     readPlacedBars();
 }
@@ -120,7 +116,7 @@ bool MonthGrid::overflows(int cell) const {
 PlacedDayLine MonthGrid::dayLine(const Lane& lane) const {
     if (lane.empty() || lane.isPeriod())
         return {};
-    const auto& lines = monthList(lane.monthList()).lines;
+    const auto& lines = m_book.lines(lane.monthList());
     if (lane.index < 0 || static_cast<size_t>(lane.index) >= lines.size())
         return {};
     return {ReadDayLine(lines[static_cast<size_t>(lane.index)]), lane.monthList() != m_tab};
@@ -170,7 +166,7 @@ bool MonthGrid::finishPress(MouseButton button, const GridHit& hit) {
     if (hit.row < 3) {
         m_state.jumpedBackward = true;
         if (!m_state.tabRangeExceeded) {
-            if (m_tab == 0 || m_tab == kMonthLists - 1)
+            if (m_tab == 0 || m_tab == kJumpSlot)
                 m_state.tabRangeExceeded = true;
             else
                 --m_tab;
@@ -200,23 +196,6 @@ bool MonthGrid::periodCovers(int index, int32_t day) const {
         return false;
     const auto& days = m_periodDays[static_cast<size_t>(index)];
     return days && day >= days->start && day <= days->end;
-}
-
-bool MonthGrid::deletePeriod(int index, Dialogs& dialogs) {
-    if (index < 1 || static_cast<size_t>(index) >= m_periodLines.size())
-        return false;
-    // The second line says which period goes, as the selected bar may lie outside the shown weeks.
-    const std::string text =
-        std::string(kDeletePeriodQuestion) + "\r\n" + PeriodSummary(m_periodLines[static_cast<size_t>(index)]);
-    const DialogMessage question{kDeletePeriodCaption, text, DialogIcon::Question, DialogButtons::YesNo,
-                                 DialogAnswer::No};
-    if (dialogs.show(question) != DialogAnswer::Yes)
-        return false;
-    m_periodLines.erase(m_periodLines.begin() + index);
-    m_periodDays.erase(m_periodDays.begin() + index);
-    readPlacedBars();
-    m_state.selectedPeriod = 0;
-    return true;
 }
 
 void MonthGrid::readRuleFiles(Dialogs& dialogs) {
@@ -252,11 +231,11 @@ std::vector<std::string> MonthGrid::cellLines(int cell) const {
         lines.push_back(std::move(names));
     for (size_t p = 0; p < m_periodDays.size(); ++p)
         if (periodCovers(static_cast<int>(p), day.day))
-            lines.push_back(PeriodSummary(m_periodLines[p]));
+            lines.push_back(PeriodSummary(m_book.periods()[p]));
     if (const int list = listOfCell(day); list >= 0) {
-        const MonthLines& month = m_months[static_cast<size_t>(list)];
+        const std::vector<std::string>& month = m_book.lines(list);
         for (const int32_t index : m_dayIndexes[static_cast<size_t>(list)].linesOf(day.date.day))
-            if (std::string text = ReadDayLine(month.lines[static_cast<size_t>(index)]).text; !text.empty())
+            if (std::string text = ReadDayLine(month[static_cast<size_t>(index)]).text; !text.empty())
                 lines.push_back(std::move(text));
     }
     return lines;

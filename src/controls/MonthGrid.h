@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month grid without its drawing: properties, month and period lists, the lane table of the 42 day cells,
-// the hit test, the mouse-press rule and the interaction state the main window reads and resets.
+// The month grid without its drawing: properties, the lane table of the 42 day cells laid out from the schedule
+// book's months and periods, the hit test, the mouse-press rule and the interaction state the main window reads and
+// resets.
 #pragma once
 
 #include "CalendarLayout.h"
@@ -8,6 +9,7 @@
 #include "GridGeometry.h"
 #include "ScheduleLines.h"
 
+#include "book/ScheduleBook.h"
 #include "schedule/LineAttribute.h"
 
 #include "calendar/DayRules.h"
@@ -23,7 +25,6 @@ namespace rekko {
 
 constexpr int kGridCells = 42;
 constexpr int kMaxItemGyo = 5;
-constexpr int kMonthLists = 6;                     // the five month tabs and the jumped month
 constexpr TColor kDefaultScheduleColor = 0x484848; // day lines of the shown month without a colour of their own
 
 // The grid's published properties besides those of the calendar base, with their values after creation.
@@ -36,7 +37,7 @@ struct MonthGridOptions : CalendarLayoutOptions {
     bool ShowRokuyo = false;
 };
 
-// One lane of a day cell: empty, a line of the period list ('F') or a line of month list '0'..'5'.
+// One lane of a day cell: empty, a line of the period list ('F') or a line of the book's month slot '0'..'5'.
 struct Lane {
     char source = 0;
     int32_t index = 0;
@@ -122,9 +123,15 @@ struct BarSpan {
 // cell.
 BarSpan PeriodBarSpan(const PeriodBar& bar, int32_t day, const GridRect& cell);
 
-class MonthGrid : public CustomCalendar {
+class MonthGrid : public CustomCalendar, private BookObserver {
 public:
-    explicit MonthGrid(int32_t today);
+    // The grid draws the book's month slots and periods, following each change of the book while it lives.
+    MonthGrid(int32_t today, const ScheduleBook& book);
+    ~MonthGrid() override;
+    MonthGrid(const MonthGrid&) = delete;
+    MonthGrid& operator=(const MonthGrid&) = delete;
+
+    const ScheduleBook& book() const { return m_book; }
 
     const MonthGridOptions& options() const { return m_options; }
     // Replaces the properties; ItemGyo is kept within 1..5. They take effect at the next layout.
@@ -135,25 +142,7 @@ public:
     void setCellMetrics(const CellMetrics& metrics);
     const CellMetrics& cellMetrics() const { return m_metrics; }
 
-    // Fills month list 0..5 with the lines of a month file and the month they hold.
-    void setMonthList(int list, int32_t year, int month, std::vector<std::string> lines);
-    const MonthLines& monthList(int list) const { return m_months.at(static_cast<size_t>(list)); }
-    // Changes a month list's lines in place (edit gets the vector) and reads them again.
-    template <class Edit> void editMonthList(int list, Edit&& edit) {
-        edit(m_months.at(static_cast<size_t>(list)).lines);
-        m_dayIndexes[static_cast<size_t>(list)].rebuild(m_months[static_cast<size_t>(list)].lines);
-    }
-
-    // Fills the period list with the lines of the period file, header included.
-    void setPeriodList(std::vector<std::string> lines);
-    const std::vector<std::string>& periodList() const { return m_periodLines; }
-    // Changes the period list in place (edit gets the vector) and reads it again.
-    template <class Edit> void editPeriodList(Edit&& edit) {
-        edit(m_periodLines);
-        readPeriods();
-    }
-
-    // Returns or selects the month tab whose list holds the shown month, 0..5 (5 is the jumped month); the lists
+    // Returns or selects the month tab whose slot holds the shown month, 0..5 (5 is the jumped month); the slots
     // of the tabs before and after it give the lines of the neighbouring months' days.
     int currentTab() const { return m_tab; }
     void setCurrentTab(int tab) { m_tab = tab; }
@@ -184,7 +173,7 @@ public:
     // Answers whether the overflow lane (the one below the last) of the cell is taken, so the last shown line ends
     // with "/".
     bool overflows(int cell) const;
-    // Returns the day line of a lane of month-list source, the period bar of a lane of period source (nullptr for
+    // Returns the day line of a lane of month-slot source, the period bar of a lane of period source (nullptr for
     // any other lane).
     PlacedDayLine dayLine(const Lane& lane) const;
     const PeriodBar* periodBar(const Lane& lane) const;
@@ -208,9 +197,6 @@ public:
 
     // Answers whether a period line (index 1 and up) is drawn and covers a day.
     bool periodCovers(int index, int32_t day) const;
-    // Asks "この予定を削除してもいいですか？" for a period line (index 1 and up), its dates and title on a second line,
-    // and on Yes removes it and clears the selected period. Answers whether it removed the line.
-    bool deletePeriod(int index, Dialogs& dialogs);
 
     // Reads "Hday.dat" and "Sday.myc" of the current directory into the rule lists when they exist; a read error
     // shows its message and the grid goes on with what it has.
@@ -226,6 +212,7 @@ public:
     std::vector<std::string> cellLines(int cell) const;
 
 private:
+    void bookChanged(const BookChange& change) override;
     void readPeriods();
     void placePeriods();
     void readPlacedBars();
@@ -236,10 +223,9 @@ private:
     int m_width = 0;
     int m_height = 0;
     CellMetrics m_metrics;
-    std::array<MonthLines, kMonthLists> m_months;
-    std::array<DayLineIndex, kMonthLists> m_dayIndexes;
-    std::vector<std::string> m_periodLines;
-    std::vector<std::optional<PeriodDays>> m_periodDays;     // parallel to m_periodLines
+    const ScheduleBook& m_book;
+    std::array<DayLineIndex, kBookSlots> m_dayIndexes;
+    std::vector<std::optional<PeriodDays>> m_periodDays;     // parallel to the book's periods
     std::vector<std::pair<int32_t, PeriodBar>> m_placedBars; // the bars of the lane table's periods, by index
     int m_tab = 0;
     GridState m_state;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the month grid reads from the lines of a month list and of the period list.
+// What the month grid reads from the lines of a month file and of the period list.
 #pragma once
 
 #include "base/Colour.h"
@@ -14,18 +14,11 @@
 
 namespace rekko {
 
-// The lines of one month file (header included) and the month they belong to.
-struct MonthLines {
-    int32_t year = 0;
-    int month = 0; // 1..12; 0 for a list that holds no month yet
-    std::vector<std::string> lines;
-};
-
-// The line indexes of each day of a month list, in list order; a line whose day field (field 0) is not a day
+// The line indexes of each day of a month file's lines, in file order; a line whose day field (field 0) is not a day
 // 1..31 belongs to no day.
 class DayLineIndex {
 public:
-    // Indexes the lines of a month list again.
+    // Indexes the lines of a month again.
     void rebuild(const std::vector<std::string>& lines);
     // Returns the indexes of a day's lines, none for a day outside 1..31.
     const std::vector<int32_t>& linesOf(int day) const;

@@ -26,7 +26,7 @@ void MonthNavigator::reset() {
     m_currentSlot = 1;
     m_slotBeforeJump = 1;
     m_jumpMode = false;
-    m_months.jumpedMonthEdited = false;
+    m_months.book().setJumpedMonthEdited(false);
 }
 
 void MonthNavigator::report(const SaveReport& report) {
@@ -64,14 +64,14 @@ MonthNavigator::JumpResult MonthNavigator::jump(std::string_view yyyymm) {
         m_dialogs.inform("日付が未来すぎます。");
         return JumpResult::TooFarFuture;
     }
-    if (m_jumpMode && m_months.jumpedMonthEdited)
+    if (m_jumpMode && m_months.book().jumpedMonthEdited())
         report(m_host.saveAll());
     m_jumpMode = true;
     m_months.setJumpedMonth(*year, *month);
     if (const Status loaded = m_months.loadSlot(kJumpSlot); !loaded)
         m_dialogs.inform(loaded.error().path + " を読み込めません。\r\n" + loaded.error().cause);
     m_currentSlot = kJumpSlot;
-    m_months.jumpedMonthEdited = false;
+    m_months.book().setJumpedMonthEdited(false);
     return JumpResult::Jumped;
 }
 
@@ -79,7 +79,7 @@ bool MonthNavigator::leaveJumpMode() {
     if (!m_jumpMode)
         return true;
     MonthSlot& jumped = m_months.window().slot(kJumpSlot);
-    if (jumped.fileName.size() >= 9 && m_months.jumpedMonthEdited) {
+    if (jumped.fileName.size() >= 9 && m_months.book().jumpedMonthEdited()) {
         std::error_code error;
         bool save = true;
         if (std::filesystem::exists(m_months.dataFolder() / jumped.fileName, error)) {
@@ -101,7 +101,7 @@ bool MonthNavigator::leaveJumpMode() {
     }
     reportFailure(m_periods.save());
     m_jumpMode = false;
-    m_months.jumpedMonthEdited = false;
+    m_months.book().setJumpedMonthEdited(false);
     if (m_currentSlot == kJumpSlot)
         m_currentSlot = m_slotBeforeJump;
     return true;

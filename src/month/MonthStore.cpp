@@ -17,7 +17,7 @@ bool SaveGuardAllows(size_t loadCount, size_t now) {
 
 void MonthStore::emptyList(int index) {
     const MonthSlot& slot = m_window.slot(index);
-    m_grid.setMonthList(index, slot.year, slot.month, {});
+    m_book.setSlotMonth(index, slot.year, slot.month);
 }
 
 void MonthStore::buildWindow(int32_t today) {
@@ -32,60 +32,50 @@ void MonthStore::setJumpedMonth(int year, int month) {
 }
 
 Status MonthStore::loadSlot(int index) {
-    MonthSlot& slot = m_window.slot(index);
     if (!lines(index).empty())
         return Success();
-    const std::filesystem::path file = m_dataFolder / slot.fileName;
+    const std::filesystem::path file = m_dataFolder / m_window.slot(index).fileName;
+    TextLines read;
     if (FileEntryExists(file)) {
         auto text = ReadTextFile(file);
         if (!text) {
-            slot.unreadable = true;
+            m_book.markUnreadable(index);
             return text.error();
         }
-        slot.file = std::move(text.value());
+        read = std::move(text.value());
     }
-    // A month without a file, or with an empty one, is an empty month: its header line only.
-    std::vector<std::string> monthLines = slot.file.lines();
-    if (monthLines.empty())
-        monthLines.push_back(MonthFileHeader(slot.year, slot.month));
-    m_grid.setMonthList(index, slot.year, slot.month, std::move(monthLines));
-    slot.loadCount = lines(index).size();
-    slot.loaded = true;
+    m_book.loadSlot(index, std::move(read));
     return Success();
 }
 
 bool MonthStore::edited(int index) const {
-    const MonthSlot& slot = m_window.slot(index);
-    return slot.loaded && !slot.file.unchanged(lines(index)) &&
-           !(slot.file.lines().empty() && lines(index).size() == 1);
+    return m_book.slotChanged(index);
 }
 
 Status MonthStore::saveSlot(int index) {
-    MonthSlot& slot = m_window.slot(index);
-    if (!slot.loaded || slot.unreadable || slot.fileName.empty())
+    const MonthSlot& slot = m_window.slot(index);
+    const BookSlot& held = m_book.slot(index);
+    if (!held.loaded || held.unreadable || slot.fileName.empty())
         return Success();
     const size_t now = lines(index).size();
-    if (!SaveGuardAllows(slot.loadCount, now)) {
+    if (!SaveGuardAllows(held.loadCount, now)) {
         m_dialogs.inform(MonthGuardMessage(slot.month));
         return Success();
     }
     if (now == 1 || !edited(index))
         return Success();
-    return slot.file.save(m_dataFolder / slot.fileName, lines(index));
+    return m_book.writeSlot(index, m_dataFolder / slot.fileName);
 }
 
 Result<std::filesystem::path> MonthStore::rescueSlot(int index, const std::filesystem::path& folder) {
-    const MonthSlot& slot = m_window.slot(index);
-    const std::filesystem::path copy = folder / slot.fileName;
-    if (const Status written = WriteTextFile(copy, lines(index), slot.file); !written)
+    const std::filesystem::path copy = folder / m_window.slot(index).fileName;
+    if (const Status written = m_book.copySlot(index, copy); !written)
         return written.error();
     return copy;
 }
 
 void MonthStore::replaceDay(int index, int day, const DaySchedule& schedule) {
-    m_grid.editMonthList(index, [&](std::vector<std::string>& monthLines) { WriteDay(monthLines, day, schedule); });
-    if (index == kJumpSlot)
-        jumpedMonthEdited = true;
+    m_book.replaceDay(index, day, schedule);
 }
 
 } // namespace rekko

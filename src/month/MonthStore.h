@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month files of the window: loading them into the month grid's lists, the save guard, replacing a day's lines.
+// The month files of the window: loading them into the schedule book's slots, the save guard, replacing a day's
+// lines.
 #pragma once
 
 #include "MonthWindow.h"
 
 #include "base/Result.h"
-#include "controls/MonthGrid.h"
+#include "book/ScheduleBook.h"
 #include "platform/Dialogs.h"
 #include "schedule/DayLines.h"
 
@@ -15,8 +16,8 @@ namespace rekko {
 
 class MonthStore {
 public:
-    // The grid keeps the month line lists: list k holds slot k.
-    MonthStore(Dialogs& dialogs, MonthGrid& grid) : m_dialogs(dialogs), m_grid(grid) {}
+    // The book keeps the month lines: its slot k holds the window's slot k.
+    MonthStore(Dialogs& dialogs, ScheduleBook& book) : m_dialogs(dialogs), m_book(book) {}
 
     // Sets the data folder the month files are read from and written to.
     void setDataFolder(std::filesystem::path folder) { m_dataFolder = std::move(folder); }
@@ -24,8 +25,10 @@ public:
 
     MonthWindow& window() { return m_window; }
     const MonthWindow& window() const { return m_window; }
-    // Returns the month line list of a slot.
-    const std::vector<std::string>& lines(int index) const { return m_grid.monthList(index).lines; }
+    ScheduleBook& book() { return m_book; }
+    const ScheduleBook& book() const { return m_book; }
+    // Returns the month lines of a slot.
+    const std::vector<std::string>& lines(int index) const { return m_book.lines(index); }
 
     // Builds the window around today with every list emptied.
     void buildWindow(int32_t today);
@@ -53,15 +56,11 @@ public:
     // Replaces the lines of a day of a slot's month by the dialog's lines (appended at the end of the list).
     void replaceDay(int index, int day, const DaySchedule& schedule);
 
-    // The jumped month was edited since it was loaded: save all writes it first.
-    bool jumpedMonthEdited = false;
-
 private:
     void emptyList(int index);
-    Status writeSlot(int index, const std::filesystem::path& file);
 
     Dialogs& m_dialogs;
-    MonthGrid& m_grid;
+    ScheduleBook& m_book;
     std::filesystem::path m_dataFolder;
     MonthWindow m_window;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month window: five months around today plus the jumped month, each with its file and line list.
+// The month window: five months around today plus the jumped month, each with its label and file name.
 #pragma once
 
 #include "book/ScheduleBook.h"
@@ -10,16 +10,12 @@
 
 namespace rekko {
 
-// One month of the window and its file ("Ca%.4d%.2d.myc"); the month grid keeps the lines, header line first.
+// One month of the window and its file ("Ca%.4d%.2d.myc"); the schedule book keeps the lines and the file as read.
 struct MonthSlot {
     int year = 0;
     int month = 0;
     std::string label;    // tab label: "１月".."１２月", or "%d.%2d" for the jumped month
     std::string fileName; // empty for a jumped month that could not be set
-    TextLines file;       // the month file as read, or as last written: saving keeps its bytes
-    size_t loadCount = 0; // lines right after loading; the save guard compares against it
-    bool loaded = false;
-    bool unreadable = false; // the file exists but could not be read: never written in this run
 };
 
 class MonthWindow {

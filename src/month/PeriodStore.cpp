@@ -59,36 +59,29 @@ std::vector<std::string> PeriodListTouching(std::string_view fileBytes, int32_t 
 PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year, int month, int day,
                                            PeriodWrites writes) {
     const fs::path previousFile = std::exchange(m_file, dataFolder / kPeriodFileName);
-    const bool wasRead = m_loaded && !std::exchange(m_unreadable, false);
+    const BookFile& held = m_book.periodFile();
+    const bool wasRead = held.loaded && !held.unreadable;
     std::error_code error;
     LoadOutcome outcome = LoadOutcome::Loaded;
     if (FileEntryExists(m_file)) {
         auto bytes = ReadFileBytes(m_file);
         if (!bytes) {
-            m_grid.setPeriodList({});
-            m_unreadable = true;
+            m_book.markPeriodsUnreadable();
             m_loadFailure = bytes.error();
             return LoadOutcome::Unreadable;
         }
         // The same file read again as it was, its list not edited since, would give the same list: it stays.
-        if (!wasRead || m_file != previousFile || !m_read.readFrom(bytes.value()) || edited()) {
-            m_read = ParseTextBytes(bytes.value());
-            m_grid.setPeriodList(PeriodListOf(m_read.lines()));
-            m_headerAdded = list().size() != m_read.lines().size();
-        }
+        if (!wasRead || m_file != previousFile || !held.read.readFrom(bytes.value()) || edited())
+            m_book.loadPeriods(ParseTextBytes(bytes.value()));
         const std::string copyName = PeriodCopyName(year, month, day);
         if (writes.copies && copyName != m_copyNames[0])
             rotateCopies(copyName);
     } else if (!writes.dataFolder) {
-        m_read = TextLines();
-        m_headerAdded = true;
-        m_grid.setPeriodList({kPeriodFileHeader});
+        m_book.loadPeriods(TextLines());
     } else {
         m_dialogs.inform(WithTrailingSeparator(dataFolder.string()) + kPeriodFileName +
                          " が存在しません。\r\n新しい期間データを作ります。");
-        m_read = TextLines();
-        m_headerAdded = false;
-        m_grid.setPeriodList({kPeriodFileHeader});
+        m_book.loadPeriods(TextLines(), ScheduleBook::MissingHeader::ToWrite);
         if (!dataFolder.empty() && !fs::exists(dataFolder, error))
             fs::create_directories(dataFolder, error);
         if (!dataFolder.empty() && !fs::is_directory(dataFolder, error)) {
@@ -98,14 +91,12 @@ PeriodStore::LoadOutcome PeriodStore::load(const fs::path& dataFolder, int year,
             return LoadOutcome::FolderMissing;
         }
         // The list stays in memory; each later save reports its own failure.
-        if (const Status written = m_read.save(m_file, list()); !written)
+        if (const Status written = m_book.writePeriods(m_file); !written)
             m_dialogs.show({kDefaultCaption,
                             "期間ファイルを書き込めません。\r\n" + m_file.string() + "\r\n" + written.error().cause,
                             DialogIcon::Warning});
         outcome = LoadOutcome::Created;
     }
-    m_loadCount = list().size();
-    m_loaded = true;
     return outcome;
 }
 
@@ -117,33 +108,30 @@ void PeriodStore::rotateCopies(const std::string& copyName) {
         m_dialogs.inform("旧期間ファイルを削除できません。\r\n" + oldest);
     m_copyNames = {copyName, m_copyNames[0], m_copyNames[1]};
     // The copy is as private as the period file; a copy that cannot be written says why on a line of its own.
-    if (const Status written = WriteTextFile(copyName, list(), m_read, PermissionsOf(m_file)); !written)
+    if (const Status written = m_book.copyPeriods(copyName, PermissionsOf(m_file)); !written)
         m_dialogs.inform("期間ファイルを書き込めません。\r\n" + copyName + "\r\n" + written.error().cause);
 }
 
 Status PeriodStore::save() {
-    if (!m_loaded || m_unreadable)
+    const BookFile& held = m_book.periodFile();
+    if (!held.loaded || held.unreadable)
         return Success();
-    if (!SaveGuardAllows(m_loadCount, list().size())) {
+    if (!SaveGuardAllows(held.loadCount, list().size())) {
         m_dialogs.inform("期間予定が立ち上げ時の半分以下、または０になっています。\r\n期間予定は保存しません。");
         return Success();
     }
     if (!edited())
         return Success();
-    if (Status written = m_read.save(m_file, list()); !written)
-        return written;
-    m_headerAdded = false;
-    return Success();
+    return m_book.writePeriods(m_file);
 }
 
 bool PeriodStore::edited() const {
-    const size_t added = m_headerAdded && !list().empty() ? 1 : 0;
-    return m_loaded && !m_read.unchanged(std::span(list()).subspan(added));
+    return m_book.periodsChanged();
 }
 
 Result<fs::path> PeriodStore::rescue(const fs::path& folder) const {
     const fs::path copy = folder / kPeriodFileName;
-    if (const Status written = WriteTextFile(copy, list(), m_read); !written)
+    if (const Status written = m_book.copyPeriods(copy); !written)
         return written.error();
     return copy;
 }
@@ -171,11 +159,22 @@ bool PeriodStore::store(size_t index, const PeriodFields& period) {
         m_dialogs.inform("登録いたしません。");
         return false;
     }
-    m_grid.editPeriodList([&](std::vector<std::string>& lines) {
-        if (index > 0 && index < lines.size())
-            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
-        lines.push_back(FormatPeriodRecord(period));
-    });
+    if (index > 0 && index < list().size())
+        m_book.changePeriod(index, FormatPeriodRecord(period));
+    else
+        m_book.addPeriod(FormatPeriodRecord(period));
+    return true;
+}
+
+bool PeriodStore::remove(size_t index) {
+    if (index < 1 || index >= list().size())
+        return false;
+    // The second line says which period goes, as the selected bar may lie outside the shown weeks.
+    const DialogMessage question{"確認", "この予定を削除してもいいですか？\r\n" + PeriodSummary(list()[index]),
+                                 DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::No};
+    if (m_dialogs.show(question) != DialogAnswer::Yes)
+        return false;
+    m_book.deletePeriod(index);
     return true;
 }
 

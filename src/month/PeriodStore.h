@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The period file "CaFromTo.myc": loading it into the month grid's period list with the three rotating copies,
-// the guarded save, and storing a period from the dialog.
+// The period file "CaFromTo.myc": loading it into the schedule book's period list with the three rotating copies,
+// the guarded save, and storing and deleting a period from the month page.
 #pragma once
 
 #include "base/Result.h"
-#include "base/TextFile.h"
 #include "book/ScheduleBook.h"
-#include "controls/MonthGrid.h"
 #include "platform/Dialogs.h"
 #include "schedule/PeriodRecord.h"
 
@@ -40,10 +38,10 @@ struct PeriodWrites {
 
 class PeriodStore {
 public:
-    // copyNames are the settings CaFT1, CaFT2, CaFT3 (newest first); the store rotates them. The grid keeps the
+    // copyNames are the settings CaFT1, CaFT2, CaFT3 (newest first); the store rotates them. The book keeps the
     // period list.
-    PeriodStore(Dialogs& dialogs, std::array<std::string, 3>& copyNames, MonthGrid& grid)
-        : m_dialogs(dialogs), m_copyNames(copyNames), m_grid(grid) {}
+    PeriodStore(Dialogs& dialogs, std::array<std::string, 3>& copyNames, ScheduleBook& book)
+        : m_dialogs(dialogs), m_copyNames(copyNames), m_book(book) {}
 
     enum class LoadOutcome { Loaded, Created, FolderMissing, Unreadable };
 
@@ -72,12 +70,15 @@ public:
     // Checks a period from the dialog and stores it: a new one (index 0) is appended; an edited one replaces
     // the record at index by a new record at the end. An invalid date is shown and nothing changes.
     bool store(size_t index, const PeriodFields& period);
+    // Asks "この予定を削除してもいいですか？" for a record (index 1 and up), its dates and title on a second line, and
+    // on Yes deletes it. Answers whether it deleted the record.
+    bool remove(size_t index);
 
     // Returns why the last load failed (Unreadable, or FolderMissing marked as reported by its error box).
     const Failure& loadFailure() const { return m_loadFailure; }
 
     // Returns the period list, header first.
-    const std::vector<std::string>& list() const { return m_grid.periodList(); }
+    const std::vector<std::string>& list() const { return m_book.periods(); }
     bool rotated() const { return m_rotated; }
 
 private:
@@ -85,14 +86,9 @@ private:
 
     Dialogs& m_dialogs;
     std::array<std::string, 3>& m_copyNames;
-    MonthGrid& m_grid;
+    ScheduleBook& m_book;
     std::filesystem::path m_file;
-    TextLines m_read;           // the file as read or last written
-    bool m_headerAdded = false; // the list's header is not in the file
     Failure m_loadFailure;
-    size_t m_loadCount = 0;
-    bool m_loaded = false;
-    bool m_unreadable = false;
     bool m_rotated = false;
 };
 

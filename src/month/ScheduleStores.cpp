@@ -8,9 +8,9 @@ namespace rekko {
 
 namespace fs = std::filesystem;
 
-ScheduleStores::ScheduleStores(MonthHost& host, Dialogs& dialogs, MonthGrid& grid,
+ScheduleStores::ScheduleStores(MonthHost& host, Dialogs& dialogs, ScheduleBook& book,
                                std::array<std::string, 3>& copyNames)
-    : m_host(host), m_dialogs(dialogs), m_months(dialogs, grid), m_periods(dialogs, copyNames, grid),
+    : m_host(host), m_dialogs(dialogs), m_months(dialogs, book), m_periods(dialogs, copyNames, book),
       m_navigator(m_months, m_periods, dialogs, host) {}
 
 namespace {
@@ -56,13 +56,13 @@ Status ScheduleStores::savePeriods() {
 }
 
 void ScheduleStores::save(SaveReport& report) {
-    if (m_months.jumpedMonthEdited) {
+    if (m_months.book().jumpedMonthEdited()) {
         const size_t failuresBefore = report.failures.size();
         report.run(
             "jumped month", [this] { return saveMonth(kJumpSlot); },
             [this](const fs::path& folder) { return m_months.rescueSlot(kJumpSlot, folder); });
         // A failed or held-back write is tried again at the next save all.
-        m_months.jumpedMonthEdited = m_host.writesHeld() || report.failures.size() > failuresBefore;
+        m_months.book().setJumpedMonthEdited(m_host.writesHeld() || report.failures.size() > failuresBefore);
     }
     for (int slot = 0; slot < kJumpSlot; ++slot)
         report.run(

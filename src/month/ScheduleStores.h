@@ -15,8 +15,8 @@ namespace rekko {
 
 class ScheduleStores {
 public:
-    // The grid keeps the month and period lists the stores load and save; copyNames are the settings CaFT1 to CaFT3.
-    ScheduleStores(MonthHost& host, Dialogs& dialogs, MonthGrid& grid, std::array<std::string, 3>& copyNames);
+    // The book keeps the month and period lines the stores load and save; copyNames are the settings CaFT1 to CaFT3.
+    ScheduleStores(MonthHost& host, Dialogs& dialogs, ScheduleBook& book, std::array<std::string, 3>& copyNames);
 
     // Builds the month window around the host's today with empty lists, on its current month (the month
     // initialisation step before the settings are read).

@@ -97,8 +97,7 @@ struct Program {
     MainController controller{folder.path(), startup.path(), clock, dialogs, folder / "rescue"};
     RecordedShell shell;
     ShellSequence sequence{controller, dialogs, shell, shell.ports()};
-    MonthGrid grid{EncodeJuliusDay(2024, 5, 3)};
-    ScheduleStores stores{sequence, dialogs, grid, controller.settings().CaFT};
+    ScheduleStores stores{sequence, dialogs, controller.book(), controller.settings().CaFT};
 };
 
 // Without the hotkeys, and with a start record that fails: its message, and the start goes on.
@@ -116,7 +115,7 @@ TEST(ShellSequence, MonthInitialisationLoadsTheWindowAndTakesTheDataFolderOnce) 
     program.writeData("Ca202405.myc", " 0,0,9,2024/ 5\r\n 3,1,,x,,,,,,\r\n");
     ASSERT_TRUE(program.sequence.initialiseMonths());
     EXPECT_EQ(program.stores.months().lines(1).size(), 2u);
-    EXPECT_EQ(program.grid.monthList(0).lines, (std::vector<std::string>{" 0,0,9,2024/ 4"}));
+    EXPECT_EQ(program.stores.months().lines(0), (std::vector<std::string>{" 0,0,9,2024/ 4"}));
     // A second run (the date rollover) keeps the data folder of this start.
     program.folder.write("Sorel.ini", "[Settei]\r\nedFolder=/elsewhere/\r\nCaFT1=CaFT4050.mcp\r\n");
     ASSERT_TRUE(program.sequence.initialiseMonths());
@@ -146,7 +145,7 @@ TEST(ShellSequence, SaveAllWritesTheSettingsThenTheJumpedMonthMonthsPeriodsAndMe
     for (const char* month : {"Ca203107.myc", "Ca202405.myc"})
         EXPECT_TRUE(fs::exists(program.data / month)) << month;
     EXPECT_FALSE(fs::exists(program.data / "Ca202406.myc")); // not edited
-    EXPECT_FALSE(program.stores.months().jumpedMonthEdited);
+    EXPECT_FALSE(program.controller.book().jumpedMonthEdited());
     const auto saved = ProfileFile::Load(program.folder / "Sorel.ini");
     EXPECT_EQ(saved.value().readString("Jikoku", "udGosa"), "45"); // what other windows wrote stays
     EXPECT_EQ(saved.value().readString("Settei", "cbZenkai"), "1");
@@ -221,9 +220,9 @@ TEST(ShellSequence, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
     program.writeData("Ca202406.myc", " 0,0,9,2024/ 6\r\n 1,1,,a,,,,,,\r\n 2,1,,b,,,,,,\r\n 3,1,,c,,,,,,\r\n");
     ASSERT_TRUE(program.sequence.initialiseMonths());
     program.stores.months().replaceDay(1, 3, DaySchedule{{"rescue me"}, {LineAttribute{}}});
-    program.grid.editMonthList(2, [](std::vector<std::string>& lines) { lines.resize(1); });
-    program.grid.editPeriodList(
-        [](std::vector<std::string>& lines) { lines.push_back("2024,05, 3,M,2024,05, 4,E,2024,05, 3,2,clBlue,trip"); });
+    for (int day = 1; day <= 3; ++day)
+        program.stores.months().replaceDay(2, day, DaySchedule{});
+    program.controller.book().addPeriod("2024,05, 3,M,2024,05, 4,E,2024,05, 3,2,clBlue,trip");
     // The data folder disappears before the end; the June guard refuses as always.
     fs::rename(program.data, program.folder / "moved");
     program.dialogs.expect(DialogAnswer::Ok, "6月予定が立ち上げ時の半分以下");

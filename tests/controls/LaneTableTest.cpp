@@ -3,6 +3,8 @@
 #include "controls/MonthGrid.h"
 #include "controls/ScheduleLines.h"
 
+#include "BookLines.h"
+
 #include "calendar/Julius.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +28,7 @@ std::string period(const std::string& from, const std::string& to, const std::st
 // July 2001 on tab 1 with five lanes; the grid starts on Sunday 2001-06-24.
 class LaneTable : public ::testing::Test {
 protected:
-    LaneTable() : grid(jd(2001, 7, 10)) {
+    LaneTable() : grid(jd(2001, 7, 10), book) {
         MonthGridOptions options;
         options.ItemGyo = 5;
         grid.setOptions(options);
@@ -37,9 +39,11 @@ protected:
     Lane lane(int32_t y, int m, int d, int n) const { return grid.cellLanes(cellOf(y, m, d))[static_cast<size_t>(n)]; }
     void month(int list, int32_t y, int m, std::vector<std::string> lines) {
         lines.insert(lines.begin(), " 0,0,9,2001/ 7");
-        grid.setMonthList(list, y, m, std::move(lines));
+        test::LoadMonth(book, list, y, m, lines);
     }
+    void loadPeriods(const std::vector<std::string>& lines) { book.loadPeriods(test::ReadLines(lines)); }
 
+    ScheduleBook book;
     MonthGrid grid;
 };
 
@@ -58,9 +62,9 @@ TEST_F(LaneTable, DayLinesSitAtTheBottomAndOverflowIntoTheLastLane) {
 }
 
 TEST_F(LaneTable, OverlappingPeriodsTakeTheFirstFreeLaneInListOrder) {
-    grid.setPeriodList({"***** FromTo予定", period("2001, 7, 3", "2001, 7, 5"), period("2001, 7, 4", "2001, 7, 6"),
-                        period("2001, 7, 5", "2001, 7, 7"), period("2001, 7, 6", "2001, 7, 8"),
-                        period("2001, 6, 1", "2001, 6,25")});
+    loadPeriods({"***** FromTo予定", period("2001, 7, 3", "2001, 7, 5"), period("2001, 7, 4", "2001, 7, 6"),
+                 period("2001, 7, 5", "2001, 7, 7"), period("2001, 7, 6", "2001, 7, 8"),
+                 period("2001, 6, 1", "2001, 6,25")});
     month(1, 2001, 7, {dayLine(5, "x"), dayLine(5, "y"), dayLine(5, "z"), dayLine(9, "w")});
     grid.layout();
     // The fourth period finds lane 0 free again from the 6th on, as the first ends on the 5th. Three day lines would
@@ -104,21 +108,21 @@ TEST_F(LaneTable, UnreadableLinesAreSkippedButKept) {
                                         period("2001, 7, 3", "2001, 7, 3", "D"),          // hidden
                                         period("2001, 7, 3", "2001, 7, 3", "notacolour"), // drawn, lane colour
                                         period("2001, 7, 3", "2001, 7, 3", "clRed", std::string(500, 'x'))};
-    grid.setPeriodList(periods);
+    loadPeriods(periods);
     month(1, 2001, 7, {"garbage", "x,1,,text", dayLine(20, "kept")});
     grid.layout();
-    EXPECT_EQ(grid.periodList().size(), periods.size());
+    EXPECT_EQ(book.periods().size(), periods.size());
     EXPECT_EQ(lane(2001, 7, 3, 0), (Lane{'F', 6}));
     EXPECT_FALSE(grid.periodBar(lane(2001, 7, 3, 0))->colour.has_value());
     EXPECT_EQ(grid.periodBar(lane(2001, 7, 3, 1))->title.size(), 500u);
     EXPECT_TRUE(lane(2001, 7, 3, 2).empty());
     EXPECT_EQ(lane(2001, 7, 20, 4), (Lane{'1', 3}));
-    EXPECT_EQ(grid.monthList(1).lines.size(), 4u);
+    EXPECT_EQ(book.lines(1).size(), 4u);
 }
 
 TEST_F(LaneTable, APeriodWrittenEndFirstIsDrawnAndHitAsIfItsEndsWereSwapped) {
     const std::string reversed = "2001, 7, 9,E,2001, 7, 3,M,2001, 7, 5,2,clBlue,逆";
-    grid.setPeriodList({"***** FromTo予定", reversed});
+    loadPeriods({"***** FromTo予定", reversed});
     grid.layout();
     for (int day = 3; day <= 9; ++day)
         EXPECT_EQ(lane(2001, 7, day, 0), (Lane{'F', 1})) << day;
@@ -129,11 +133,10 @@ TEST_F(LaneTable, APeriodWrittenEndFirstIsDrawnAndHitAsIfItsEndsWereSwapped) {
     const int cell = cellOf(2001, 7, 5);
     const GridRect rect = grid.geometry().cellRect(cell % 7, cell / 7 + 1);
     EXPECT_EQ(grid.laneAt(grid.hitTest(rect.left + 20, rect.top + grid.cellMetrics().barY(0))), (Lane{'F', 1}));
-    EXPECT_EQ(grid.periodList()[1], reversed);
+    EXPECT_EQ(book.periods()[1], reversed);
 
     // A period from before the shown weeks to after them runs through every cell.
-    grid.editPeriodList(
-        [](std::vector<std::string>& lines) { lines.push_back("2001, 9, 1,E,2001, 5, 1,M,2001, 7, 5,1,clRed,長期"); });
+    book.addPeriod("2001, 9, 1,E,2001, 5, 1,M,2001, 7, 5,1,clRed,長期");
     grid.layout();
     for (const int corner : {0, kGridCells - 1})
         EXPECT_EQ(grid.cellLanes(corner)[1], (Lane{'F', 2})) << corner;

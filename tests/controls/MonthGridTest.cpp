@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The month steps of the calendar base, which lower the day to the month's last; the grid's mouse-press rule and
-// state fields, the lane under a hit line, cell marks and deleting a period.
+// state fields, the lane under a hit line and cell marks.
 #include "controls/MonthGrid.h"
 #include "calendar/Julius.h"
 #include "controls/CustomCalendar.h"
 
-#include "ScriptedDialogs.h"
+#include "BookLines.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -34,7 +34,7 @@ TEST(CustomCalendar, MonthStepsLowerTheDayToTheMonthsLast) {
 // July 2001 in an 840 x 700 client with the main window's settings; the grid starts on Sunday 2001-06-24.
 class GridPress : public ::testing::Test {
 protected:
-    GridPress() : grid(jd(2001, 7, 10)) {
+    GridPress() : grid(jd(2001, 7, 10), book) {
         MonthGridOptions options;
         options.ItemGyo = 5;
         options.SelfSize = true;
@@ -60,6 +60,7 @@ protected:
                           s.pressedInMonth, s.jumped,          s.jumpedBackward};
     }
 
+    ScheduleBook book;
     MonthGrid grid;
 };
 
@@ -101,8 +102,8 @@ TEST_F(GridPress, NeighbourJumpsMoveTheTabOrMarkTheRange) {
 }
 
 TEST_F(GridPress, TheLaneUnderAHitLine) {
-    grid.setPeriodList({"***** FromTo予定", "2001, 7, 3,M,2001, 7, 5,E,2001, 7, 4,1,clBlue,a"});
-    grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7", "20,1,,b,,,,,,"});
+    book.loadPeriods(test::ReadLines({"***** FromTo予定", "2001, 7, 3,M,2001, 7, 5,E,2001, 7, 4,1,clBlue,a"}));
+    test::LoadMonth(book, 1, 2001, 7, {" 0,0,9,2001/ 7", "20,1,,b,,,,,,"});
     grid.layout();
     const auto at = [this](int d, int band) {
         const int cell = jd(2001, 7, d) - grid.firstVisibleDay();
@@ -126,7 +127,7 @@ TEST_F(GridPress, TheLaneUnderAHitLine) {
 // Rows too low for all lanes keep the lanes that fit: the day's first lines move up into them, the next goes to the
 // overflow lane, and the cell says so; at full height every lane is back.
 TEST_F(GridPress, LowRowsHoldFewerLanes) {
-    grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7", "20,1,,a,,,,,,", "20,2,,b,,,,,,", "20,3,,c,,,,,,"});
+    test::LoadMonth(book, 1, 2001, 7, {" 0,0,9,2001/ 7", "20,1,,a,,,,,,", "20,2,,b,,,,,,", "20,3,,c,,,,,,"});
     grid.layout();
     const int cell = jd(2001, 7, 20) - grid.firstVisibleDay();
     const CellMetrics metrics = grid.cellMetrics();
@@ -151,34 +152,6 @@ TEST_F(GridPress, ARangeDraggedBackwardsMarksOnlyItsFirstDay) {
     grid.state().selectionLast = jd(2001, 7, 5);
     EXPECT_EQ(grid.cellMark(cell(9)), CellMark::Selection);
     EXPECT_EQ(grid.cellMark(cell(8)), CellMark::None);
-}
-
-TEST(GridPeriods, DeleteAsksAndRemovesOnlyOnYes) {
-    MonthGrid grid(jd(2001, 7, 10));
-    grid.setPeriodList({"***** FromTo予定", "2001, 7, 5,E,2001, 7, 3,M,2001, 7, 4,1,clBlue,a",
-                        "2001, 7, 9,M,2001, 7, 9,E,2001, 7, 9,1,clBlue,b"});
-    grid.state().selectedPeriod = 1;
-    test::ScriptedDialogs dialogs;
-    dialogs.expect(DialogAnswer::No);
-    EXPECT_FALSE(grid.deletePeriod(1, dialogs));
-    EXPECT_EQ(grid.periodList().size(), 3u);
-    EXPECT_EQ(grid.state().selectedPeriod, 1);
-    dialogs.expect(DialogAnswer::Yes);
-    EXPECT_TRUE(grid.deletePeriod(1, dialogs));
-    ASSERT_EQ(grid.periodList().size(), 2u);
-    EXPECT_EQ(grid.state().selectedPeriod, 0);
-    grid.layout();
-    const Lane moved = grid.cellLanes(jd(2001, 7, 9) - grid.firstVisibleDay())[0];
-    EXPECT_EQ(moved, (Lane{'F', 1}));
-    EXPECT_EQ(grid.periodBar(moved)->title, "b");
-    // The header and lines beyond the list are never asked about.
-    EXPECT_FALSE(grid.deletePeriod(0, dialogs));
-    EXPECT_FALSE(grid.deletePeriod(2, dialogs));
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    const DialogMessage& question = dialogs.shown()[0];
-    // The second line names the period, its ends in date order.
-    EXPECT_EQ(question.text, "この予定を削除してもいいですか？\r\n2001/07/03～2001/07/05 a");
-    EXPECT_EQ(question.defaultAnswer, DialogAnswer::No);
 }
 
 } // namespace

@@ -74,8 +74,7 @@ int main(int argc, char** argv) {
     MainController controller{root / "prog", root / "startup", clock, dialogs, root / "rescue"};
     HeadlessWindow window;
     ShellSequence sequence{controller, dialogs, window, NullShellPorts()};
-    MonthGrid grid{EncodeJuliusDay(today.year, today.month, today.day)};
-    ScheduleStores stores{sequence, dialogs, grid, controller.settings().CaFT};
+    ScheduleStores stores{sequence, dialogs, controller.book(), controller.settings().CaFT};
     sequence.attachMonthPage(stores, window);
     sequence.attachPages(window, window);
     if (std::string(argv[1]) == "start") {

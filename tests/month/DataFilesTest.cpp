@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The month page's data files. Month files: loading, the save guard and byte-exact saving. The period file: copies in
-// ten-day stretches, links and unwritable files, the guard and records kept. Each file of the sample data folder,
-// loaded through its store and saved again, comes back byte for byte.
+// ten-day stretches, links and unwritable files, the guard, records kept and deleted. Each file of the sample data
+// folder, loaded through its store and saved again, comes back byte for byte.
 #include "base/TextFile.h"
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
+#include "controls/MonthGrid.h"
 #include "month/MonthStore.h"
 #include "month/PeriodStore.h"
 
@@ -37,8 +38,8 @@ protected:
 
     test::TempDir dir;
     test::ScriptedDialogs dialogs;
-    MonthGrid grid{EncodeJuliusDay(2024, 5, 3)};
-    MonthStore store{dialogs, grid};
+    ScheduleBook book;
+    MonthStore store{dialogs, book};
 };
 
 TEST_F(MonthFiles, GuardSavesDownToHalfAndRefusesBelow) {
@@ -47,7 +48,11 @@ TEST_F(MonthFiles, GuardSavesDownToHalfAndRefusesBelow) {
         bytes += std::to_string(day) + ",1,,line,,,,,,\r\n";
     dir.write("Ca202405.myc", bytes);
     ASSERT_TRUE(store.loadSlot(1).ok());
-    auto shrinkTo = [&](size_t n) { grid.editMonthList(1, [n](Lines& lines) { lines.resize(n); }); };
+    // Keeps the header and days 1 to n - 1.
+    auto shrinkTo = [&](size_t n) {
+        for (int day = static_cast<int>(n); day <= 10; ++day)
+            store.replaceDay(1, day, DaySchedule{});
+    };
     ASSERT_EQ(store.lines(1).size(), 11u);
     shrinkTo(5);
     ASSERT_TRUE(store.saveSlot(1).ok());
@@ -121,8 +126,8 @@ TEST_F(MonthFiles, WrittenLinesEndInCrLfAndTextAfterTheEndMarkStays) {
 TEST_F(MonthFiles, UnreadableMonthIsNeverOverwritten) {
     fs::create_directory(dir / "Ca202405.myc");
     EXPECT_FALSE(store.loadSlot(1).ok());
-    EXPECT_TRUE(store.window().slot(1).unreadable);
-    grid.setMonthList(1, 2024, 5, {" 0,0,9,2024/ 5", " 1,1,,x,,,,,,"});
+    EXPECT_TRUE(book.slot(1).unreadable);
+    store.replaceDay(1, 1, DaySchedule{{"x"}, {LineAttribute{}}});
     ASSERT_TRUE(store.saveSlot(1).ok());
     EXPECT_TRUE(fs::is_directory(dir / "Ca202405.myc"));
 }
@@ -149,8 +154,14 @@ protected:
     test::TempDir cwd;
     test::ScriptedDialogs dialogs;
     std::array<std::string, 3> copies{};
-    MonthGrid grid{EncodeJuliusDay(2024, 5, 3)};
-    PeriodStore store{dialogs, copies, grid};
+    // Keeps the first n lines of the period list.
+    void keepPeriods(size_t n) {
+        while (book.periods().size() > n)
+            book.deletePeriod(n);
+    }
+
+    ScheduleBook book;
+    PeriodStore store{dialogs, copies, book};
 
 private:
     fs::path m_previous;
@@ -293,9 +304,9 @@ TEST_F(PeriodFile, ANewFileThatCannotBeWrittenIsAWarningAndTheListGoesOn) {
 TEST_F(PeriodFile, GuardWritesThreeOfSevenAndTheHeaderOnly) {
     writePeriods(6);
     loadOn(2024, 5, 3);
-    grid.editPeriodList([](Lines& lines) { lines.resize(3); });
+    keepPeriods(3);
     ASSERT_TRUE(store.save().ok());
-    grid.editPeriodList([](Lines& lines) { lines.resize(2); });
+    keepPeriods(2);
     dialogs.expect(DialogAnswer::Ok);
     ASSERT_TRUE(store.save().ok());
     EXPECT_EQ(dialogs.shown().back().text,
@@ -303,7 +314,7 @@ TEST_F(PeriodFile, GuardWritesThreeOfSevenAndTheHeaderOnly) {
     EXPECT_EQ(ReadTextFile(dataDir() / "CaFromTo.myc").value().lines().size(), 3u);
 
     writePeriods(0);
-    PeriodStore headerOnly{dialogs, copies, grid};
+    PeriodStore headerOnly{dialogs, copies, book};
     headerOnly.load(dataDir(), 2024, 5, 3);
     ASSERT_TRUE(headerOnly.save().ok());
     EXPECT_EQ(ReadTextFile(dataDir() / "CaFromTo.myc").value().lines(), (Lines{"***** FromTo予定"}));
@@ -331,7 +342,7 @@ TEST_F(PeriodFile, AHeaderlessFileKeepsEveryRecord) {
                                              "2024, 6, 1,M,2024, 6, 3,E,2024, 6, 2,1,clRed,new\r\n");
 
     std::ofstream(dataDir() / "CaFromTo.myc", std::ios::binary).flush();
-    PeriodStore empty{dialogs, copies, grid};
+    PeriodStore empty{dialogs, copies, book};
     empty.load(dataDir(), 2024, 5, 3);
     EXPECT_EQ(empty.list(), (Lines{kPeriodFileHeader}));
     ASSERT_TRUE(empty.save().ok());
@@ -362,7 +373,7 @@ TEST_F(PeriodFile, LoadingAgainReadsTheFileAfreshWhenItOrTheListChanged) {
     writePeriods(4);
     loadOn(2024, 5, 3);
     EXPECT_EQ(store.list()[2], record + "p2");
-    grid.editPeriodList([](Lines& lines) { lines.resize(1); });
+    keepPeriods(1);
     dialogs.expect(DialogAnswer::Ok);
     ASSERT_TRUE(store.save().ok());
     loadOn(2024, 5, 3);
@@ -392,6 +403,31 @@ TEST_F(PeriodFile, StoreAppendsReplacesAndRefusesInvalidDates) {
     EXPECT_EQ(store.list().size(), 4u);
 }
 
+// Deleting asks first, naming the period with its ends in date order; a grid drawing the book follows.
+TEST_F(PeriodFile, RemoveAsksAndDeletesOnlyOnYes) {
+    writePeriods(0);
+    loadOn(2024, 5, 3);
+    book.addPeriod("2024, 5, 5,E,2024, 5, 3,M,2024, 5, 4,1,clBlue,a");
+    book.addPeriod("2024, 5, 9,M,2024, 5, 9,E,2024, 5, 9,1,clBlue,b");
+    MonthGrid grid{EncodeJuliusDay(2024, 5, 3), book};
+    dialogs.expect(DialogAnswer::No);
+    EXPECT_FALSE(store.remove(1));
+    EXPECT_EQ(store.list().size(), 3u);
+    dialogs.expect(DialogAnswer::Yes);
+    EXPECT_TRUE(store.remove(1));
+    ASSERT_EQ(store.list().size(), 2u);
+    grid.layout();
+    const Lane moved = grid.cellLanes(EncodeJuliusDay(2024, 5, 9) - grid.firstVisibleDay())[0];
+    EXPECT_EQ(moved, (Lane{'F', 1}));
+    EXPECT_EQ(grid.periodBar(moved)->title, "b");
+    // The header and lines beyond the list are never asked about.
+    EXPECT_FALSE(store.remove(0));
+    EXPECT_FALSE(store.remove(2));
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].text, "この予定を削除してもいいですか？\r\n2024/05/03～2024/05/05 a");
+    EXPECT_EQ(dialogs.shown()[0].defaultAnswer, DialogAnswer::No);
+}
+
 class SampleRoundTrip : public ::testing::TestWithParam<const char*> {
 protected:
     fs::path sample() const { return test::TestDataDir() / "sample" / GetParam(); }
@@ -407,11 +443,11 @@ protected:
             return out / name;
         }
         if (name == kPeriodFileName) {
-            PeriodStore store{dialogs, copies, grid};
+            PeriodStore store{dialogs, copies, book};
             EXPECT_EQ(store.load(folder, 2026, 12, 15, {false, false}), PeriodStore::LoadOutcome::Loaded);
             return store.rescue(out.path()).value();
         }
-        MonthStore store{dialogs, grid};
+        MonthStore store{dialogs, book};
         store.setDataFolder(folder);
         store.buildWindow(EncodeJuliusDay(2026, 12, 15));
         const int year = std::stoi(name.substr(2, 4));
@@ -424,7 +460,7 @@ protected:
     test::TempDir out;
     test::ScriptedDialogs dialogs;
     std::array<std::string, 3> copies;
-    MonthGrid grid{EncodeJuliusDay(2026, 12, 15)};
+    ScheduleBook book;
 };
 
 TEST_P(SampleRoundTrip, SavesTheBytesItLoaded) {

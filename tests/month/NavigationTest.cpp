@@ -108,9 +108,9 @@ protected:
     test::TempDir dir;
     test::ScriptedDialogs dialogs;
     std::array<std::string, 3> copies{};
-    MonthGrid grid{today};
-    MonthStore months{dialogs, grid};
-    PeriodStore periods{dialogs, copies, grid};
+    ScheduleBook book;
+    MonthStore months{dialogs, book};
+    PeriodStore periods{dialogs, copies, book};
     CountingHost host;
     MonthNavigator navigator{months, periods, dialogs, host};
 };
@@ -120,7 +120,7 @@ TEST_F(Navigation, JumpingFromAnEditedFarMonthSavesFirst) {
     editJumpedMonth();
     EXPECT_EQ(navigator.jump("203108"), Result::Jumped);
     EXPECT_EQ(host.saveAllCalls, 1);
-    EXPECT_FALSE(months.jumpedMonthEdited);
+    EXPECT_FALSE(book.jumpedMonthEdited());
 }
 
 TEST_F(Navigation, LeavingAnEditedMonthAsksBeforeOverwriting) {
@@ -131,7 +131,7 @@ TEST_F(Navigation, LeavingAnEditedMonthAsksBeforeOverwriting) {
     dialogs.expect(DialogAnswer::No);
     EXPECT_EQ(navigator.thisMonth(today), Result::Refused);
     EXPECT_TRUE(navigator.jumpMode());
-    EXPECT_TRUE(months.jumpedMonthEdited);
+    EXPECT_TRUE(book.jumpedMonthEdited());
     EXPECT_EQ(dialogs.shown()[1].text, "2031. 7 のファイルは存在します。上書きしますか？");
     EXPECT_EQ(dialogs.shown()[2].text, "今回の入力修正は消えてしまいますがいいのですか？");
 

@@ -41,7 +41,8 @@ int monthCommand(const Args& arguments, const Environment& environment, Terminal
     Args args = arguments;
     const bool rokuyo = TakeFlag(args, "--rokuyo");
     const bool lines = TakeFlag(args, "--lines");
-    MonthGrid grid(DateTimeToJuliusDay(environment.clock.now()));
+    ScheduleBook book;
+    MonthGrid grid(DateTimeToJuliusDay(environment.clock.now()), book);
     LoadRules(grid.rules(), args, terminal);
     if (!args.empty()) {
         ExpectCount(args, 2, 2, "month [YYYY MM] [--rokuyo] [--lines] [--builtin]");
@@ -52,11 +53,11 @@ int monthCommand(const Args& arguments, const Environment& environment, Terminal
     options.ShowRokuyo = rokuyo;
     grid.setOptions(options);
     if (lines) {
-        grid.setMonthList(0, grid.Year(), grid.Month(),
-                          ReadDataFile(environment, MonthFileName(grid.Year(), grid.Month()), terminal).lines());
+        book.setSlotMonth(0, grid.Year(), grid.Month());
+        book.loadSlot(0, ReadDataFile(environment, MonthFileName(grid.Year(), grid.Month()), terminal));
         // Only the periods touching the 31 days from the month's first are decoded; the text shows no others.
         const int32_t first = EncodeJuliusDay(grid.Year(), grid.Month(), 1);
-        grid.setPeriodList(
+        book.viewPeriods(
             PeriodListTouching(ReadDataFileBytes(environment, kPeriodFileName, terminal), first, first + 30));
     }
     terminal.out << MonthText(grid, terminal.interactive, lines);

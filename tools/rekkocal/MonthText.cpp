@@ -24,7 +24,7 @@ void trimRight(std::string& text) {
 // Returns the periods of the list that can be read (the header line skipped), each read once for the whole month.
 std::vector<PeriodBar> readPeriodBars(const MonthGrid& grid) {
     std::vector<PeriodBar> bars;
-    const auto& periods = grid.periodList();
+    const auto& periods = grid.book().periods();
     for (size_t i = 1; i < periods.size(); ++i) {
         if (auto bar = ReadPeriodBar(periods[i]))
             bars.push_back(std::move(*bar));
@@ -34,7 +34,7 @@ std::vector<PeriodBar> readPeriodBars(const MonthGrid& grid) {
 
 // Appends the schedule lines of a day and the periods that begin on it, one indented line each.
 void appendLines(std::string& text, const MonthGrid& grid, const CellDay& day, const std::vector<PeriodBar>& bars) {
-    for (const DayLine& line : LinesOfDay(grid.monthList(0).lines, day.date.day))
+    for (const DayLine& line : LinesOfDay(grid.book().lines(0), day.date.day))
         text += "       " + UnescapeDigitComma(line.text) + '\n';
     for (const PeriodBar& bar : bars) {
         if (bar.start != day.day)

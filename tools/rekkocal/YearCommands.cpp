@@ -31,7 +31,8 @@ public:
 int yearCommand(const Args& arguments, const Environment& environment, Terminal& terminal) {
     Args args = arguments;
     const bool rokuyo = TakeFlag(args, "--rokuyo");
-    MonthGrid grid(DateTimeToJuliusDay(environment.clock.now()));
+    const ScheduleBook book;
+    MonthGrid grid(DateTimeToJuliusDay(environment.clock.now()), book);
     LoadRules(grid.rules(), args, terminal);
     const Settings settings = ProgramSettings(environment.programFolder);
     int firstMonth = FirstMonthOf(FirstMonthRuleOf(settings.rgYFirstMonth), settings.SpHajimariTuki);

@@ -68,7 +68,8 @@ void MainWindow::buildPages() {
     m_menu = new MainMenu(menuBar());
     m_status = new MainStatusBar(this);
     setStatusBar(m_status);
-    m_monthView = new MonthView(m_month, m_status->dayEntry(), m_sequence, settings, m_controller.clock(), m_dialogs);
+    m_monthView = new MonthView(m_month, m_status->dayEntry(), m_sequence, settings, m_controller.clock(), m_dialogs,
+                                m_controller.book());
     m_sequence.attachMonthPage(m_monthView->stores(), *m_monthView);
     // The year page takes its rules from the month grid and jumps to months in it.
     m_yearLink = new YearPageLink(m_controller.clock(), m_dialogs, settings, m_pages, *m_monthView);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month grid widget: properties, lists, redraws and the mouse events it raises.
+// The month grid widget: properties, redraws and the mouse events it raises.
 #include "TSeMCal.h"
 
 #include "CalendarPainting.h"
@@ -28,8 +28,8 @@ MouseButton GridButton(Qt::MouseButton button) {
     return button == Qt::LeftButton ? MouseButton::Left : MouseButton::Middle;
 }
 
-TSeMCal::TSeMCal(Dialogs& dialogs, int32_t today, QWidget* parent)
-    : TCustomCalendarEx(std::make_unique<MonthGrid>(today), parent), m_dialogs(dialogs),
+TSeMCal::TSeMCal(Dialogs& dialogs, int32_t today, const ScheduleBook& book, QWidget* parent)
+    : TCustomCalendarEx(std::make_unique<MonthGrid>(today, book), parent), m_dialogs(dialogs),
       m_neighborColor(ToQColor(kNeighborColor, palette())), m_dayOfWeekBkColor(ToQColor(kDayOfWeekBkColor, palette())) {
     // The move events reach the main window also while no button is held, as it follows the mouse over the days.
     setMouseTracking(true);
@@ -74,16 +74,6 @@ void TSeMCal::setNeighborColor(const QColor& color) {
 
 void TSeMCal::setDayOfWeekBkColor(const QColor& color) {
     m_dayOfWeekBkColor = color;
-    Redraw();
-}
-
-void TSeMCal::setMonthList(int list, int year, int month, std::vector<std::string> lines) {
-    grid().setMonthList(list, year, month, std::move(lines));
-    Redraw();
-}
-
-void TSeMCal::setPeriodList(std::vector<std::string> lines) {
-    grid().setPeriodList(std::move(lines));
     Redraw();
 }
 
@@ -149,11 +139,6 @@ void TSeMCal::RedrawCells() {
 void TSeMCal::ResetSelection() {
     grid().resetSelection();
     RedrawCells();
-}
-
-void TSeMCal::DeletePeriod(int index) {
-    grid().deletePeriod(index, m_dialogs);
-    Redraw();
 }
 
 void TSeMCal::readRuleFiles() {

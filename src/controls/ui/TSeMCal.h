@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month grid widget of the month page: its published properties, the month and period lists it draws, the
-// mouse events it raises for the main window and the commands the main window gives it.
+// The month grid widget of the month page: its published properties, the drawing of the schedule book's months and
+// periods, the mouse events it raises for the main window and the commands the main window gives it.
 #pragma once
 
 #include "TCustomCalendarEx.h"
@@ -37,9 +37,9 @@ class TSeMCal : public TCustomCalendarEx {
     Q_PROPERTY(bool ShowRokuyo READ ShowRokuyo WRITE setShowRokuyo)
 
 public:
-    // Creates the grid on today's date with its defaults and 12-point fonts (the rokuyo font stays at 10 points).
-    // The dialogs show the question of DeletePeriod and the rule-file messages.
-    TSeMCal(Dialogs& dialogs, int32_t today, QWidget* parent = nullptr);
+    // Creates the grid on today's date with its defaults and 12-point fonts (the rokuyo font stays at 10 points),
+    // drawing the book's months and periods. The dialogs show the rule-file messages.
+    TSeMCal(Dialogs& dialogs, int32_t today, const ScheduleBook& book, QWidget* parent = nullptr);
 
     bool isFontBold() const { return options().isFontBold; }
     bool SelfSize() const { return options().SelfSize; }
@@ -71,26 +71,13 @@ public:
     MonthGrid& grid() { return static_cast<MonthGrid&>(calendar()); }
     const MonthGrid& grid() const { return static_cast<const MonthGrid&>(calendar()); }
 
-    // Fill or change the month lists (0..5) and the period list; each change redraws.
-    void setMonthList(int list, int year, int month, std::vector<std::string> lines);
-    template <class Edit> void editMonthList(int list, Edit&& edit) {
-        grid().editMonthList(list, std::forward<Edit>(edit));
-        Redraw();
-    }
-    void setPeriodList(std::vector<std::string> lines);
-    template <class Edit> void editPeriodList(Edit&& edit) {
-        grid().editPeriodList(std::forward<Edit>(edit));
-        Redraw();
-    }
-    // Selects the month tab whose list holds the shown month, and redraws.
+    // Selects the month tab whose slot holds the shown month, and redraws.
     void setCurrentTab(int tab);
 
     // Draws the cells again from the current lane table, as while the user drags a range.
     void RedrawCells();
     // Clears the selection range, the highlight and the selected period, and draws the cells again.
     void ResetSelection();
-    // Asks whether to delete a period line (index 1 and up) and removes it on Yes; redraws in every case.
-    void DeletePeriod(int index);
     // Reads "Hday.dat" and "Sday.myc" of the current directory into the rule lists and redraws.
     void readRuleFiles();
 

@@ -39,10 +39,10 @@ bool isEnter(const QKeyEvent& event) {
 } // namespace
 
 MonthView::MonthView(MonthPage* page, QLineEdit* dayEntry, MonthHost& host, MonthSettings& settings, const Clock& clock,
-                     Dialogs& dialogs)
+                     Dialogs& dialogs, ScheduleBook& book)
     : QObject(page), m_page(page), m_dayEntry(dayEntry), m_host(host), m_settings(settings), m_clock(clock),
-      m_dialogs(dialogs), m_grid(new TSeMCal(dialogs, host.today(), page->gridPanel())),
-      m_stores(host, dialogs, m_grid->grid(), settings.CaFT) {
+      m_dialogs(dialogs), m_grid(new TSeMCal(dialogs, host.today(), book, page->gridPanel())),
+      m_stores(host, dialogs, book, settings.CaFT) {
     m_grid->setObjectName("SeMCal1");
     // The main window's grid: bold dates, five lines a day, the header sized by the grid's own rule.
     m_grid->setIsFontBold(true);

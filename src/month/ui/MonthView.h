@@ -31,9 +31,9 @@ class MonthView : public QObject, public MonthDisplay {
 public:
     // dayEntry is the day entry edtStatus of the status bar. The host gives today, the data folder and save all; the
     // settings are the month page's keys of the shell's settings, read when used and given the schedule dialog's
-    // place when it closes.
+    // place when it closes. The page loads the book's months and periods, edits them and draws them.
     MonthView(MonthPage* page, QLineEdit* dayEntry, MonthHost& host, MonthSettings& settings, const Clock& clock,
-              Dialogs& dialogs);
+              Dialogs& dialogs, ScheduleBook& book);
 
     TSeMCal* grid() const { return m_grid; }
     ScheduleStores& stores() { return m_stores; }

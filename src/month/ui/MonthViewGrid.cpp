@@ -58,8 +58,10 @@ void MonthView::wireGrid() {
     connect(menus.anniversary, &QAction::triggered, this, [this] { openAnniversary(m_grid->grid().JuliusDay()); });
     connect(menus.resident, &QAction::triggered, m_page->buttons().resident, &QPushButton::click);
     connect(menus.deletePeriod, &QAction::triggered, this, [this] {
-        if (const int period = m_grid->grid().state().selectedPeriod; period > 0)
-            m_grid->DeletePeriod(period);
+        const int period = m_grid->grid().state().selectedPeriod;
+        if (period > 0 && m_stores.periods().remove(static_cast<size_t>(period)))
+            m_grid->grid().state().selectedPeriod = 0;
+        m_grid->Redraw();
     });
 }
 

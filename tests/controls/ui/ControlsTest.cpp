@@ -10,6 +10,7 @@
 
 #include "calendar/Julius.h"
 
+#include "BookLines.h"
 #include "FakeClock.h"
 #include "Pictures.h"
 #include "ScriptedDialogs.h"
@@ -43,8 +44,9 @@ private:
     // July 2001, today the 10th, in a client 840 wide with the main window's settings.
     struct Fixture {
         test::ScriptedDialogs dialogs;
+        ScheduleBook book;
         QWidget parent;
-        TSeMCal grid{dialogs, jd(2001, 7, 10), &parent};
+        TSeMCal grid{dialogs, jd(2001, 7, 10), book, &parent};
         Fixture() {
             parent.resize(900, 1000);
             grid.setItemGyo(5);
@@ -67,6 +69,14 @@ private:
             const int top = rect.top + metrics.firstLineTop + lane * metrics.lineStep;
             return QRect(rect.left + 1, top, rect.width() - 2, metrics.lineStep - 1);
         }
+        void month(const std::vector<std::string>& lines) {
+            test::LoadMonth(book, 1, 2001, 7, lines);
+            grid.Redraw();
+        }
+        void periods(const std::vector<std::string>& lines) {
+            book.loadPeriods(test::ReadLines(lines));
+            grid.Redraw();
+        }
         // Answers whether the grid shows a long text cut with "…": with show putting each beginning of the text
         // followed by "…" in its place, one of them draws the same image.
         bool showsCut(const QString& text, const std::function<void(const QString&)>& show) {
@@ -82,23 +92,23 @@ private:
     };
 
 private slots:
-    void aListChangeRedrawsTheNewLine() {
+    void aChangedMonthRedrawsTheNewLine() {
         Fixture f;
         const QRect bottom = f.laneBand(jd(2001, 7, 12), 4);
         QCOMPARE(CountPixels(f.grid.image(), bottom, Reddish), 0);
-        f.grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7", "12,1,,予定あり,clRed,,,,,"});
+        f.month({" 0,0,9,2001/ 7", "12,1,,予定あり,clRed,,,,,"});
         QVERIFY(CountPixels(f.grid.image(), bottom, Reddish) > 10);
         for (int lane = 0; lane < 4; ++lane)
             QCOMPARE(CountPixels(f.grid.image(), f.laneBand(jd(2001, 7, 12), lane), Reddish), 0);
         // A second line moves the first up one lane.
-        f.grid.editMonthList(1, [](std::vector<std::string>& lines) { lines.push_back("12,2,,二行目,,,,,,"); });
+        f.month({" 0,0,9,2001/ 7", "12,1,,予定あり,clRed,,,,,", "12,2,,二行目,,,,,,"});
         QVERIFY(CountPixels(f.grid.image(), f.laneBand(jd(2001, 7, 12), 3), Reddish) > 10);
         QCOMPARE(CountPixels(f.grid.image(), bottom, Reddish), 0);
     }
 
     void periodBarsAreDrawnSelectedAndDeleted() {
         Fixture f;
-        f.grid.setPeriodList({"***** FromTo予定", "2001, 7, 3,M,2001, 7, 5,E,2001, 7, 9,2,clBlue,x"});
+        f.periods({"***** FromTo予定", "2001, 7, 3,M,2001, 7, 5,E,2001, 7, 9,2,clBlue,x"});
         const GridRect middle = f.rectOf(jd(2001, 7, 4));
         const int y = middle.top + f.grid.grid().cellMetrics().barY(0);
         const QRect row(middle.left + 1, y, middle.width() - 2, 1);
@@ -107,9 +117,8 @@ private slots:
         f.grid.grid().state().selectedPeriod = 1;
         f.grid.RedrawCells();
         QCOMPARE(CountPixels(f.grid.image(), row, isColour(Qt::magenta)), row.width());
-        f.dialogs.expect(DialogAnswer::Yes);
-        f.grid.DeletePeriod(1);
-        QCOMPARE(f.grid.grid().periodList().size(), size_t{1});
+        f.book.deletePeriod(1);
+        f.grid.Redraw();
         QCOMPARE(CountPixels(f.grid.image(), row, isColour(Qt::magenta)), 0);
         QCOMPARE(CountPixels(f.grid.image(), row, isColour(Qt::blue)), 0);
     }
@@ -118,13 +127,12 @@ private slots:
         Fixture f;
         const QString text = QStringLiteral("取引先との打ち合わせと資料の最終確認そして報告書の提出");
         QVERIFY(f.showsCut(text, [&f](const QString& line) {
-            f.grid.setMonthList(1, 2001, 7, {" 0,0,9,2001/ 7", "12,1,," + line.toStdString() + ",,,,,,"});
+            f.month({" 0,0,9,2001/ 7", "12,1,," + line.toStdString() + ",,,,,,"});
         }));
         QVERIFY(f.showsCut(text, [&f](const QString& name) { f.grid.setSpecialDayList({"7,12," + name}); }));
         // A title runs on over the bar's cells of its week (the 10th to the 14th) and is cut at the last one.
         QVERIFY(f.showsCut(text + text, [&f](const QString& title) {
-            f.grid.setPeriodList(
-                {"***** FromTo予定", "2001, 7,10,M,2001, 7,20,E,2001, 7,10,1,clBlue," + title.toStdString()});
+            f.periods({"***** FromTo予定", "2001, 7,10,M,2001, 7,20,E,2001, 7,10,1,clBlue," + title.toStdString()});
         }));
     }
 
@@ -132,11 +140,11 @@ private slots:
     void aDaysTooltipListsAllItsLines() {
         Fixture f;
         f.grid.setSpecialDayList({"7,12,創立記念日"});
-        f.grid.setPeriodList({"***** FromTo予定", "2001, 7,11,M,2001, 7,13,E,2001, 7,12,1,clBlue,研修"});
+        f.periods({"***** FromTo予定", "2001, 7,11,M,2001, 7,13,E,2001, 7,12,1,clBlue,研修"});
         std::vector<std::string> lines = {" 0,0,9,2001/ 7"};
         for (const char* line : {"一", "二", "三", "四", "五", "六", "七"})
             lines.push_back(std::string("12,1,,") + line + ",,,,,,");
-        f.grid.setMonthList(1, 2001, 7, lines);
+        f.month(lines);
         const GridRect rect = f.rectOf(jd(2001, 7, 12));
         const QPoint at = QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2) + f.grid.clientOrigin();
         QHelpEvent help(QEvent::ToolTip, at, f.grid.mapToGlobal(at));

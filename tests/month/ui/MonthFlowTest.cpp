@@ -189,7 +189,7 @@ TEST_F(MonthFlow, DeleteIsOfferedOnlyOnTheSelectedBarAndNamesThePeriod) {
         ASSERT_TRUE(WaitUntil([] { return !QApplication::activeModalWidget(); }));
     });
     EXPECT_TRUE(boxes.showed("この予定を削除してもいいですか？\r\n2026/12/14～2026/12/18 出張"));
-    EXPECT_EQ(OnGui([&] { return grid()->grid().periodList().size(); }), 4u);
+    EXPECT_EQ(OnGui([&] { return grid()->grid().book().periods().size(); }), 4u);
 }
 
 TEST_F(MonthFlow, DoubleClickAndEnterOpenADayOnce) {
