@@ -12,12 +12,6 @@
 namespace rekko {
 namespace {
 
-// Answers every message box with its default; the benchmarks never ask anything.
-class SilentDialogs : public Dialogs {
-public:
-    DialogAnswer show(const DialogMessage& message) override { return message.defaultAnswer; }
-};
-
 // Five coloured lines on every day of a month, as a month file holds them.
 std::vector<std::string> monthLines(int32_t year, int month) {
     static const char* const colours[] = {"", "clRed", "clBlue", "clTeal", "clMaroon"};
@@ -48,9 +42,8 @@ std::vector<std::string> periodLines() {
 
 // July 2001 in an 840 x 600 client with the main window's settings, all 42 cells filled.
 struct PopulatedGrid {
-    SilentDialogs dialogs;
     ScheduleBook book;
-    TSeMCal grid{dialogs, EncodeJuliusDay(2001, 7, 10), book};
+    TSeMCal grid{EncodeJuliusDay(2001, 7, 10), book};
     PopulatedGrid() {
         QStringList holidays;
         for (const auto& line : BuiltinHolidayList())

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The schedule book's slots, period list, edits and the observers told of them.
+// The schedule book's slots, period list, rule lists, edits and the observers told of them.
 #include "ScheduleBook.h"
 
 #include <algorithm>
@@ -141,6 +141,28 @@ Status ScheduleBook::writePeriods(const std::filesystem::path& file) {
 Status ScheduleBook::copyPeriods(const std::filesystem::path& file,
                                  std::optional<std::filesystem::perms> permissions) const {
     return WriteTextFile(file, periods(), m_periods.read, permissions);
+}
+
+void ScheduleBook::setHolidays(std::vector<std::string> lines) {
+    (void)m_rules.setHolidayList(std::move(lines));
+    tell({.kind = BookChange::Kind::Rules});
+}
+
+std::vector<std::string> ScheduleBook::readRuleFiles() {
+    std::vector<std::string> messages;
+    for (auto& message : {m_holidayFile.load(m_rules), m_specialDayFile.load(m_rules)})
+        if (message)
+            messages.push_back(*message);
+    tell({.kind = BookChange::Kind::Rules});
+    return messages;
+}
+
+Status ScheduleBook::replaceSpecialDays(std::vector<std::string> lines) {
+    if (Status saved = m_specialDayFile.save(lines); !saved)
+        return saved;
+    (void)m_rules.setSpecialDayList(std::move(lines));
+    tell({.kind = BookChange::Kind::Rules});
+    return Success();
 }
 
 } // namespace rekko

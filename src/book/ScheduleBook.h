@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The user's schedule: the six month slots and the period list, each with the file as read, and those told of edits.
+// The user's schedule: the six month slots, the period list and the rule lists, each with the file as read, and those
+// told of edits.
 #pragma once
 
 #include "BookObserver.h"
 
 #include "base/Result.h"
 #include "base/TextFile.h"
+#include "calendar/DayRules.h"
+#include "calendar/RuleFiles.h"
 #include "schedule/DayLines.h"
 
 #include <array>
@@ -100,6 +103,18 @@ public:
     Status copyPeriods(const std::filesystem::path& file,
                        std::optional<std::filesystem::perms> permissions = std::nullopt) const;
 
+    // The holiday and special-day lists as rules. The lists of "Hday.dat" and "Sday.myc" of the current directory
+    // keep those files as read, so that writing the special days keeps the bytes of the lines not edited.
+    const DayRules& rules() const { return m_rules; }
+    // Replaces the holiday list, as by the built-in rules.
+    void setHolidays(std::vector<std::string> lines);
+    // Reads "Hday.dat" and "Sday.myc" into the rule lists when they exist; answers the message of each file that
+    // could not be read or whose reading stopped at a line.
+    std::vector<std::string> readRuleFiles();
+    // Writes the special days to "Sday.myc" and, once written, holds them as the list; a file that could not be read
+    // is never written (RuleFile::save).
+    Status replaceSpecialDays(std::vector<std::string> lines);
+
 private:
     void tell(const BookChange& change);
 
@@ -107,6 +122,9 @@ private:
     BookFile m_periods;
     bool m_headerAdded = false; // the period list's header is not in the file
     bool m_jumpedMonthEdited = false;
+    DayRules m_rules;
+    RuleFile m_holidayFile{RuleList::Holidays, kHolidayFileName};
+    RuleFile m_specialDayFile{RuleList::SpecialDays, kSpecialDayFileName};
     mutable std::vector<BookObserver*> m_observers;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading the holiday and special-day files into a control's rule lists, and writing a list back.
+// Reading the holiday and special-day files into rule lists, and writing a list back.
 #include "RuleFiles.h"
 
 #include "Resources.h"
@@ -38,14 +38,6 @@ Status RuleFile::save(std::span<const std::string> lines) {
     if (m_read.unchanged(lines))
         return Success();
     return m_read.save(m_file, lines);
-}
-
-std::optional<std::string> LoadHolidayFile(DayRules& rules, const std::filesystem::path& file) {
-    return RuleFile(RuleList::Holidays, file).load(rules);
-}
-
-std::optional<std::string> LoadSpecialDayFile(DayRules& rules, const std::filesystem::path& file) {
-    return RuleFile(RuleList::SpecialDays, file).load(rules);
 }
 
 } // namespace rekko

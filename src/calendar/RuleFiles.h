@@ -45,11 +45,4 @@ private:
     bool m_unreadable = false;
 };
 
-// Reads the holiday file into the rules' holiday list (RuleFile::load), by default "Hday.dat" of the current
-// directory.
-std::optional<std::string> LoadHolidayFile(DayRules& rules, const std::filesystem::path& file = kHolidayFileName);
-
-// Reads the special-day file ("Sday.myc") into the special-day list, likewise.
-std::optional<std::string> LoadSpecialDayFile(DayRules& rules, const std::filesystem::path& file = kSpecialDayFileName);
-
 } // namespace rekko

@@ -6,7 +6,6 @@
 
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
-#include "calendar/RuleFiles.h"
 
 #include <algorithm>
 
@@ -19,6 +18,7 @@ MonthGrid::MonthGrid(int32_t today, const ScheduleBook& book)
     for (int slot = 0; slot < kBookSlots; ++slot)
         m_dayIndexes[static_cast<size_t>(slot)].rebuild(book.lines(slot));
     readPeriods();
+    readRules();
     book.addObserver(*this);
 }
 
@@ -47,8 +47,16 @@ void MonthGrid::setCellMetrics(const CellMetrics& metrics) {
 void MonthGrid::bookChanged(const BookChange& change) {
     if (change.kind == BookChange::Kind::Periods)
         readPeriods();
-    else if (change.kind != BookChange::Kind::Rules)
+    else if (change.kind == BookChange::Kind::Rules)
+        readRules();
+    else
         m_dayIndexes.at(static_cast<size_t>(change.slot)).rebuild(m_book.lines(change.slot));
+}
+
+void MonthGrid::readRules() {
+    // The book's lists were read when they were set: a line that stopped the reading there stops it here alike.
+    (void)rules().setHolidayList(m_book.rules().holidayList());
+    (void)rules().setSpecialDayList(m_book.rules().specialDayList());
 }
 
 void MonthGrid::readPeriods() {
@@ -196,12 +204,6 @@ bool MonthGrid::periodCovers(int index, int32_t day) const {
         return false;
     const auto& days = m_periodDays[static_cast<size_t>(index)];
     return days && day >= days->start && day <= days->end;
-}
-
-void MonthGrid::readRuleFiles(Dialogs& dialogs) {
-    for (const auto& message : {LoadHolidayFile(rules()), m_specialDayFile.load(rules())})
-        if (message)
-            dialogs.inform(*message);
 }
 
 CellTexts MonthGrid::cellTexts(int cell) const {

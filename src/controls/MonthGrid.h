@@ -13,8 +13,6 @@
 #include "schedule/LineAttribute.h"
 
 #include "calendar/DayRules.h"
-#include "calendar/RuleFiles.h"
-#include "platform/Dialogs.h"
 
 #include <array>
 #include <string>
@@ -125,7 +123,8 @@ BarSpan PeriodBarSpan(const PeriodBar& bar, int32_t day, const GridRect& cell);
 
 class MonthGrid : public CustomCalendar, private BookObserver {
 public:
-    // The grid draws the book's month slots and periods, following each change of the book while it lives.
+    // The grid draws the book's month slots, periods and rule lists, following each change of the book while it
+    // lives.
     MonthGrid(int32_t today, const ScheduleBook& book);
     ~MonthGrid() override;
     MonthGrid(const MonthGrid&) = delete;
@@ -198,12 +197,6 @@ public:
     // Answers whether a period line (index 1 and up) is drawn and covers a day.
     bool periodCovers(int index, int32_t day) const;
 
-    // Reads "Hday.dat" and "Sday.myc" of the current directory into the rule lists when they exist; a read error
-    // shows its message and the grid goes on with what it has.
-    void readRuleFiles(Dialogs& dialogs);
-    // Returns "Sday.myc" as read, through which the special-day list is written back.
-    RuleFile& specialDayFile() { return m_specialDayFile; }
-
     // Returns a cell's texts for the exports, from the last layout.
     CellTexts cellTexts(int cell) const;
     // Returns all that a day cell holds, one entry a line, from the last layout: its names as drawn, then each drawn
@@ -214,6 +207,7 @@ public:
 private:
     void bookChanged(const BookChange& change) override;
     void readPeriods();
+    void readRules();
     void placePeriods();
     void readPlacedBars();
     void placeDayLines();
@@ -234,7 +228,6 @@ private:
     int m_placedLanes = 0; // the lane count the lane table was built for, 0 before the first layout
     std::array<CellDay, kGridCells> m_cells;
     std::array<CellLanes, kGridCells> m_lanes;
-    RuleFile m_specialDayFile{RuleList::SpecialDays, kSpecialDayFileName};
 };
 
 } // namespace rekko

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule book: what each edit tells its observers, when a file counts as changed, the bytes kept on writing,
-// periods addressed by index and the jumped month's edits.
+// periods addressed by index, the jumped month's edits and the special days written back.
 #include "book/ScheduleBook.h"
 
 #include "TempDir.h"
@@ -34,16 +34,18 @@ TEST(ScheduleBook, EachEditTellsTheObserversWhatChanged) {
     book.changePeriod(1, "2024, 6, 4,M,2024, 6, 5,E,2024, 6, 4,1,clRed,b");
     book.deletePeriod(1);
     book.deletePeriod(1); // nothing left to delete: nothing to tell
+    book.setHolidays({"1,1,元日"});
     EXPECT_EQ(log.changes, (std::vector<BookChange>{{Kind::Slot, 2},
                                                     {Kind::Slot, 2},
                                                     {Kind::Days, 2, 17, 17},
                                                     {Kind::Periods},
                                                     {Kind::Periods},
                                                     {Kind::Periods},
-                                                    {Kind::Periods}}));
+                                                    {Kind::Periods},
+                                                    {Kind::Rules}}));
     book.removeObserver(log);
     book.replaceDay(2, 18, OneLine("x"));
-    EXPECT_EQ(log.changes.size(), 7u);
+    EXPECT_EQ(log.changes.size(), 8u);
 }
 
 TEST(ScheduleBook, AnEditUndoneLeavesNothingToWrite) {
@@ -111,6 +113,26 @@ TEST(ScheduleBook, TheJumpedMonthKeepsItsEditsUntilItTakesAnotherMonth) {
     book.setSlotMonth(kJumpSlot, 1900, 1);
     EXPECT_FALSE(book.jumpedMonthEdited());
     EXPECT_TRUE(book.lines(kJumpSlot).empty());
+}
+
+TEST(ScheduleBook, SpecialDaysAreWrittenBackToTheFileTheyWereReadFrom) {
+    test::CurrentTempDir dir;
+    dir.write("Sday.myc", "7,7,abc\r\n12,24,\x83\x43\x83\x75\r\n"); // イブ in code page 932
+    ScheduleBook book;
+    ChangeLog log;
+    book.addObserver(log);
+    EXPECT_TRUE(book.readRuleFiles().empty());
+    EXPECT_EQ(book.rules().specialDayList(), (Lines{"7,7,abc", "12,24,イブ"}));
+    ASSERT_TRUE(book.replaceSpecialDays({"7,7,abc", "12,24,イブ", "1,1,new"}).ok());
+    EXPECT_EQ(dir.read("Sday.myc"), "7,7,abc\r\n12,24,\x83\x43\x83\x75\r\n1,1,new\r\n");
+    EXPECT_EQ(log.changes, (std::vector<BookChange>{{Kind::Rules}, {Kind::Rules}}));
+    // A file that could not be read is never written, and the list stays as it was.
+    std::filesystem::remove(dir / "Sday.myc");
+    std::filesystem::create_directory(dir / "Sday.myc");
+    EXPECT_EQ(book.readRuleFiles(), (Lines{kSpecialDayFileError}));
+    EXPECT_FALSE(book.replaceSpecialDays({"2,2,x"}).ok());
+    EXPECT_EQ(book.rules().specialDayList().size(), 3u);
+    book.removeObserver(log);
 }
 
 } // namespace

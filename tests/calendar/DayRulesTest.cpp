@@ -166,17 +166,17 @@ TEST(RuleFiles, ReadsFilesWithTheirMessagesAndKeepsListsWhenMissing) {
     test::TempDir dir;
     DayRules rules;
     ASSERT_TRUE(rules.setHolidayList({"1,1,x"}).ok());
-    EXPECT_FALSE(LoadHolidayFile(rules, dir / "Hday.dat")); // missing: no message, and the list stays
+    EXPECT_FALSE(RuleFile(RuleList::Holidays, dir / "Hday.dat").load(rules)); // missing: no message, and the list stays
     EXPECT_EQ(rules.holidayList().size(), 1u);
     // Ten megabytes of special days with invalid bytes read whole.
     std::string bytes;
     while (bytes.size() < 10'000'000)
         bytes += "2026,0,12,24,\x82\xA0\x80name\xFF\r\n";
     dir.write("Sday.myc", bytes);
-    EXPECT_FALSE(LoadSpecialDayFile(rules, dir / "Sday.myc"));
+    EXPECT_FALSE(RuleFile(RuleList::SpecialDays, dir / "Sday.myc").load(rules));
     EXPECT_TRUE(rules.DayKind(2026, 12, 24) & dkSpecial);
     std::filesystem::create_directory(dir / "dir.dat");
-    EXPECT_EQ(LoadHolidayFile(rules, dir / "dir.dat"), std::string(kHolidayFileError));
+    EXPECT_EQ(RuleFile(RuleList::Holidays, dir / "dir.dat").load(rules), std::string(kHolidayFileError));
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 
 #include "Commands.h"
 
-#include "calendar/DayRules.h"
+#include "book/ScheduleBook.h"
 
 #include <string>
 #include <vector>
@@ -13,10 +13,10 @@ namespace rekko::cli {
 
 using Args = std::vector<std::string>;
 
-// Sets up the rules as the program does: "Hday.dat" and "Sday.myc" of the current directory, the built-in holiday
-// rules when there is no "Hday.dat"; the flag --builtin (taken from the arguments) keeps the built-in rules and no
-// special days. Read errors are reported on err and the command goes on.
-void LoadRules(DayRules& rules, Args& args, Terminal& terminal);
+// Sets up the book's rules as the program does: "Hday.dat" and "Sday.myc" of the current directory, the built-in
+// holiday rules when there is no "Hday.dat"; the flag --builtin (taken from the arguments) keeps the built-in rules
+// and no special days. Read errors are reported on err and the command goes on.
+void LoadRules(ScheduleBook& book, Args& args, Terminal& terminal);
 
 int jdCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int dateCommand(const Args& args, const Environment& environment, Terminal& terminal);

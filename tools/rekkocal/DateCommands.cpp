@@ -43,7 +43,7 @@ int monthCommand(const Args& arguments, const Environment& environment, Terminal
     const bool lines = TakeFlag(args, "--lines");
     ScheduleBook book;
     MonthGrid grid(DateTimeToJuliusDay(environment.clock.now()), book);
-    LoadRules(grid.rules(), args, terminal);
+    LoadRules(book, args, terminal);
     if (!args.empty()) {
         ExpectCount(args, 2, 2, "month [YYYY MM] [--rokuyo] [--lines] [--builtin]");
         const auto year = static_cast<int32_t>(ParseInteger(args[0], kFirstYear, kLastYear, "year"));

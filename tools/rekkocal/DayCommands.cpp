@@ -18,19 +18,19 @@
 
 namespace rekko::cli {
 
-void LoadRules(DayRules& rules, Args& args, Terminal& terminal) {
-    (void)rules.setHolidayList(BuiltinHolidayList());
+void LoadRules(ScheduleBook& book, Args& args, Terminal& terminal) {
+    book.setHolidays(BuiltinHolidayList());
     if (TakeFlag(args, "--builtin"))
         return;
-    for (const auto& message : {LoadHolidayFile(rules), LoadSpecialDayFile(rules)})
-        if (message)
-            terminal.err << "rekkocal: " << ReplaceAll(*message, "\r\n", " ") << '\n';
+    for (const std::string& message : book.readRuleFiles())
+        terminal.err << "rekkocal: " << ReplaceAll(message, "\r\n", " ") << '\n';
 }
 
 int dayCommand(const Args& arguments, const Environment& environment, Terminal& terminal) {
     Args args = arguments;
-    DayRules rules;
-    LoadRules(rules, args, terminal);
+    ScheduleBook book;
+    LoadRules(book, args, terminal);
+    const DayRules& rules = book.rules();
     ExpectCount(args, 1, 1, "day YYYY-MM-DD [--builtin]");
     const int32_t jd = ParseDate(args[0]);
     const CalendarDate date = DecodeJuliusDay(jd);
@@ -55,8 +55,9 @@ int dayCommand(const Args& arguments, const Environment& environment, Terminal& 
 
 int holidaysCommand(const Args& arguments, const Environment&, Terminal& terminal) {
     Args args = arguments;
-    DayRules rules;
-    LoadRules(rules, args, terminal);
+    ScheduleBook book;
+    LoadRules(book, args, terminal);
+    const DayRules& rules = book.rules();
     ExpectCount(args, 1, 2, "holidays YEAR [YEAR2] [--builtin]");
     const auto first = static_cast<int32_t>(ParseInteger(args[0], kFirstYear, kLastYear, "year"));
     const auto last =

@@ -31,9 +31,9 @@ public:
 int yearCommand(const Args& arguments, const Environment& environment, Terminal& terminal) {
     Args args = arguments;
     const bool rokuyo = TakeFlag(args, "--rokuyo");
-    const ScheduleBook book;
+    ScheduleBook book;
     MonthGrid grid(DateTimeToJuliusDay(environment.clock.now()), book);
-    LoadRules(grid.rules(), args, terminal);
+    LoadRules(book, args, terminal);
     const Settings settings = ProgramSettings(environment.programFolder);
     int firstMonth = FirstMonthOf(FirstMonthRuleOf(settings.rgYFirstMonth), settings.SpHajimariTuki);
     if (const auto from = std::find(args.begin(), args.end(), "--from"); from != args.end()) {

@@ -28,8 +28,8 @@ MouseButton GridButton(Qt::MouseButton button) {
     return button == Qt::LeftButton ? MouseButton::Left : MouseButton::Middle;
 }
 
-TSeMCal::TSeMCal(Dialogs& dialogs, int32_t today, const ScheduleBook& book, QWidget* parent)
-    : TCustomCalendarEx(std::make_unique<MonthGrid>(today, book), parent), m_dialogs(dialogs),
+TSeMCal::TSeMCal(int32_t today, const ScheduleBook& book, QWidget* parent)
+    : TCustomCalendarEx(std::make_unique<MonthGrid>(today, book), parent),
       m_neighborColor(ToQColor(kNeighborColor, palette())), m_dayOfWeekBkColor(ToQColor(kDayOfWeekBkColor, palette())) {
     // The move events reach the main window also while no button is held, as it follows the mouse over the days.
     setMouseTracking(true);
@@ -139,11 +139,6 @@ void TSeMCal::RedrawCells() {
 void TSeMCal::ResetSelection() {
     grid().resetSelection();
     RedrawCells();
-}
-
-void TSeMCal::readRuleFiles() {
-    grid().readRuleFiles(m_dialogs);
-    Redraw();
 }
 
 bool TSeMCal::event(QEvent* event) {

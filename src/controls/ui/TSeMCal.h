@@ -6,7 +6,6 @@
 #include "TCustomCalendarEx.h"
 
 #include "controls/MonthGrid.h"
-#include "platform/Dialogs.h"
 
 #include <QColor>
 
@@ -38,8 +37,8 @@ class TSeMCal : public TCustomCalendarEx {
 
 public:
     // Creates the grid on today's date with its defaults and 12-point fonts (the rokuyo font stays at 10 points),
-    // drawing the book's months and periods. The dialogs show the rule-file messages.
-    TSeMCal(Dialogs& dialogs, int32_t today, const ScheduleBook& book, QWidget* parent = nullptr);
+    // drawing the book's months, periods and rule lists.
+    TSeMCal(int32_t today, const ScheduleBook& book, QWidget* parent = nullptr);
 
     bool isFontBold() const { return options().isFontBold; }
     bool SelfSize() const { return options().SelfSize; }
@@ -78,8 +77,6 @@ public:
     void RedrawCells();
     // Clears the selection range, the highlight and the selected period, and draws the cells again.
     void ResetSelection();
-    // Reads "Hday.dat" and "Sday.myc" of the current directory into the rule lists and redraws.
-    void readRuleFiles();
 
     // Asks for the height at which every cell shows its ItemGyo lines whole above the rokuyo band, under the
     // current fonts and header rule; the width is left to the layout.
@@ -123,7 +120,6 @@ private:
     GridColors colors() const;
     void press(QMouseEvent* event, bool secondOfDouble);
 
-    Dialogs& m_dialogs;
     // The bold setting the cell metrics were measured with; none until measured with the current fonts.
     std::optional<bool> m_measuredBold;
     QColor m_neighborColor;

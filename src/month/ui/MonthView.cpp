@@ -41,7 +41,7 @@ bool isEnter(const QKeyEvent& event) {
 MonthView::MonthView(MonthPage* page, QLineEdit* dayEntry, MonthHost& host, MonthSettings& settings, const Clock& clock,
                      Dialogs& dialogs, ScheduleBook& book)
     : QObject(page), m_page(page), m_dayEntry(dayEntry), m_host(host), m_settings(settings), m_clock(clock),
-      m_dialogs(dialogs), m_grid(new TSeMCal(dialogs, host.today(), book, page->gridPanel())),
+      m_dialogs(dialogs), m_book(book), m_grid(new TSeMCal(host.today(), book, page->gridPanel())),
       m_stores(host, dialogs, book, settings.CaFT) {
     m_grid->setObjectName("SeMCal1");
     // The main window's grid: bold dates, five lines a day, the header sized by the grid's own rule.
@@ -95,9 +95,11 @@ void MonthView::finishInitialisation() {
         const RedrawSuspension suspended(grid.state());
         grid.setToday(m_host.today());
         // Without "Hday.dat" in the current directory the built-in rules stay, so the holidays always show.
-        (void)grid.rules().setHolidayList(BuiltinHolidayList());
+        m_book.setHolidays(BuiltinHolidayList());
         followSettings();
-        m_grid->readRuleFiles();
+        for (const std::string& message : m_book.readRuleFiles())
+            m_dialogs.inform(message);
+        m_grid->Redraw();
     }
     showCurrentMonth();
 }

@@ -101,6 +101,7 @@ private:
     MonthSettings& m_settings;
     const Clock& m_clock;
     Dialogs& m_dialogs;
+    ScheduleBook& m_book;
     TSeMCal* m_grid;
     ScheduleDialog* m_dialog = nullptr;
     ScheduleStores m_stores;

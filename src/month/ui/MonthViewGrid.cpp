@@ -165,26 +165,24 @@ void MonthView::openPeriod(int index, const GridAction& range) {
 void MonthView::openAnniversary(int32_t day) {
     if (!editAnniversary)
         return;
-    DayRules& rules = m_grid->grid().rules();
     const CalendarDate date = DecodeJuliusDay(day);
-    const Anniversary found = FindAnniversary(rules.specialDayList(), date.month, date.day);
+    const Anniversary found = FindAnniversary(m_book.rules().specialDayList(), date.month, date.day);
     const auto edited = editAnniversary(day, found);
     if (!edited)
         return;
-    std::vector<std::string> lines = rules.specialDayList();
+    std::vector<std::string> lines = m_book.rules().specialDayList();
     ReplaceAnniversary(lines, found, *edited, date.month, date.day);
     // The anniversaries are saved where they are read: "Sday.myc" of the current directory.
     const Status saved =
         m_host.workingFolderHeld()
             ? Status(Failure{m_host.writesHeldCause(), std::filesystem::absolute(kSpecialDayFileName).string()})
-            : m_grid->grid().specialDayFile().save(lines);
+            : m_book.replaceSpecialDays(std::move(lines));
     if (!saved) {
         SaveReport report;
         report.add(saved);
         m_dialogs.inform(report.message());
         return;
     }
-    (void)rules.setSpecialDayList(std::move(lines));
     m_grid->Redraw();
     emit dayRulesChanged();
 }

@@ -13,7 +13,6 @@
 #include "BookLines.h"
 #include "FakeClock.h"
 #include "Pictures.h"
-#include "ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -43,10 +42,9 @@ class ControlsTest : public QObject {
 private:
     // July 2001, today the 10th, in a client 840 wide with the main window's settings.
     struct Fixture {
-        test::ScriptedDialogs dialogs;
         ScheduleBook book;
         QWidget parent;
-        TSeMCal grid{dialogs, jd(2001, 7, 10), book, &parent};
+        TSeMCal grid{jd(2001, 7, 10), book, &parent};
         Fixture() {
             parent.resize(900, 1000);
             grid.setItemGyo(5);

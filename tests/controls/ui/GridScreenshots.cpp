@@ -7,7 +7,6 @@
 
 #include "BookLines.h"
 #include "Pictures.h"
-#include "ScriptedDialogs.h"
 
 #include <QTest>
 
@@ -19,9 +18,8 @@ class GridScreenshots : public QObject {
 private slots:
     // May 2026 on tab 1 with April and June beside it; today is the 20th and the date the 12th.
     void mayWithLinesPeriodsAndASelection() {
-        test::ScriptedDialogs dialogs;
         ScheduleBook book;
-        TSeMCal grid(dialogs, EncodeJuliusDay(2026, 5, 20), book);
+        TSeMCal grid(EncodeJuliusDay(2026, 5, 20), book);
         grid.resize(844, 724); // rows of about 115 pixels hold five lines above the rokuyo band
         grid.setIsFontBold(true);
         grid.setItemGyo(5);
