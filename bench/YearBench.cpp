@@ -102,7 +102,9 @@ void BM_YearPageNextYear(benchmark::State& state) {
     SilentDialogs dialogs;
     NoJump jump;
     YearPage page(clock, dialogs, jump);
-    page.setRules(builtinHolidays(), {}, true);
+    DayRules rules;
+    (void)rules.setHolidayList(BuiltinHolidayList());
+    page.setRules(rules, true);
     page.resize(780, 700);
     page.show();
     int32_t year = 2026;

@@ -71,8 +71,9 @@ void MainWindow::buildPages() {
     m_monthView = new MonthView(m_month, m_status->dayEntry(), m_sequence, settings, m_controller.clock(), m_dialogs,
                                 m_controller.book());
     m_sequence.attachMonthPage(m_monthView->stores(), *m_monthView);
-    // The year page takes its rules from the month grid and jumps to months in it.
-    m_yearLink = new YearPageLink(m_controller.clock(), m_dialogs, settings, m_pages, *m_monthView);
+    // The year page takes its rules from the book and jumps to months of the month page.
+    m_yearLink =
+        new YearPageLink(m_controller.clock(), m_dialogs, settings, m_pages, *m_monthView, m_controller.book());
     m_pages->insertTab(1, m_yearLink->tab(), QStringLiteral("年"));
     m_memoLink = new MemoPageLink(m_controller, m_dialogs, m_pages);
     m_memo = m_memoLink->page();

@@ -18,9 +18,9 @@ YearPageSettings storedValues(const Settings& s) {
 } // namespace
 
 YearPageLink::YearPageLink(const Clock& clock, Dialogs& dialogs, Settings& settings, QTabWidget* pages,
-                           MonthView& monthView)
+                           MonthView& monthView, const ScheduleBook& book)
     : QObject(pages), m_clock(clock), m_dialogs(dialogs), m_settings(settings), m_pages(pages), m_monthView(monthView),
-      m_tab(new QWidget(pages)) {
+      m_book(book), m_tab(new QWidget(pages)) {
     auto* layout = new QVBoxLayout(m_tab);
     layout->setContentsMargins(0, 0, 0, 0);
     // The tab is shown before the tab widget moves the focus onto it, so the page made here takes the focus as it
@@ -122,8 +122,7 @@ void YearPageLink::refreshToday() {
 }
 
 void YearPageLink::takeRules() {
-    const TSeMCal* grid = m_monthView.grid();
-    m_page->setRules(grid->HolidayList(), grid->SpecialDayList(), m_settings.cbNextDay);
+    m_page->setRules(m_book.rules(), m_settings.cbNextDay);
 }
 
 void YearPageLink::applySettings() {

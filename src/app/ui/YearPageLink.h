@@ -20,8 +20,9 @@ class YearPageLink : public QObject, public YearPort, public MonthJump {
     Q_OBJECT
 public:
     // Makes the year tab inside pages; the page in it is made when the tab is first shown or the page is first
-    // asked for. The month view gives it its rules and shows the months it jumps to.
-    YearPageLink(const Clock& clock, Dialogs& dialogs, Settings& settings, QTabWidget* pages, MonthView& monthView);
+    // asked for. The book gives it its rules; the month view shows the months it jumps to.
+    YearPageLink(const Clock& clock, Dialogs& dialogs, Settings& settings, QTabWidget* pages, MonthView& monthView,
+                 const ScheduleBook& book);
 
     // The widget of the "年" tab, which holds the page once it is made.
     QWidget* tab() const { return m_tab; }
@@ -29,8 +30,8 @@ public:
     YearPage* page();
     bool built() const { return m_page != nullptr; }
 
-    // Takes the stored values, today, the month grid's rules and its rokuyo setting, then shows the year of today.
-    // Until the page is made, it keeps the day and does this when the page is made.
+    // Takes the stored values, today, the book's rules and the month grid's rokuyo setting, then shows the year of
+    // today. Until the page is made, it keeps the day and does this when the page is made.
     void showYearAtStart() override;
     void startDayCount() override;
     // Shows the month in the month view and turns to the month page.
@@ -60,6 +61,7 @@ private:
     Settings& m_settings;
     QTabWidget* m_pages;
     MonthView& m_monthView;
+    const ScheduleBook& m_book;
     QWidget* m_tab;
     YearPage* m_page = nullptr;
     bool m_applying = false;

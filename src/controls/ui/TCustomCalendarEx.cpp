@@ -96,6 +96,12 @@ void TCustomCalendarEx::setSpecialDayList(const QStringList& lines) {
     Redraw();
 }
 
+void TCustomCalendarEx::takeRuleLists(const DayRules& rules) {
+    (void)m_calendar->rules().setHolidayList(rules.holidayList());
+    (void)m_calendar->rules().setSpecialDayList(rules.specialDayList());
+    Redraw();
+}
+
 void TCustomCalendarEx::setColor(const QColor& color) {
     m_color = color;
     Redraw();

@@ -54,6 +54,8 @@ public:
     QStringList SpecialDayList() const;
     void setHolidayList(const QStringList& lines);
     void setSpecialDayList(const QStringList& lines);
+    // Takes the holiday and special-day lists of other rules, and redraws once.
+    void takeRuleLists(const DayRules& rules);
 
     QColor Color() const { return m_color; }
     void setColor(const QColor& color);

@@ -210,10 +210,9 @@ YearPageSettings YearPage::settings() const {
     return settings;
 }
 
-void YearPage::setRules(const QStringList& holidays, const QStringList& specialDays, bool nextDay) {
+void YearPage::setRules(const DayRules& rules, bool nextDay) {
     for (TSeMCalendar* calendar : m_c.SeMCalendar) {
-        calendar->setHolidayList(holidays);
-        calendar->setSpecialDayList(specialDays);
+        calendar->takeRuleLists(rules);
         calendar->setAutoFurikae(nextDay);
         calendar->setAutoKokumin(nextDay);
     }

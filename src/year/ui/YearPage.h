@@ -63,8 +63,9 @@ public:
     // Returns the values to store.
     YearPageSettings settings() const;
 
-    // Gives every calendar the holiday and special-day rules, the substitute and citizens' holidays by cbNextDay.
-    void setRules(const QStringList& holidays, const QStringList& specialDays, bool nextDay);
+    // Gives every calendar the holiday and special-day lists of the rules, the substitute and citizens' holidays by
+    // cbNextDay.
+    void setRules(const DayRules& rules, bool nextDay);
     // Shows or hides the rokuyo in every calendar.
     void setShowRokuyo(bool on);
     // Takes today from the clock again (for the date rollover) and redraws.

@@ -108,7 +108,10 @@ private slots:
         NoJump jump;
         YearPage page(clock, dialogs, jump);
         const TextLines anniversaries = ReadTextFile(test::TestDataDir() / "sample" / "Sday.myc").value();
-        page.setRules(test::ToQStringList(BuiltinHolidayList()), test::ToQStringList(anniversaries.lines()), true);
+        DayRules rules;
+        (void)rules.setHolidayList(BuiltinHolidayList());
+        (void)rules.setSpecialDayList(anniversaries.lines());
+        page.setRules(rules, true);
         page.showYear(2026);
         page.startDayCount(EncodeJuliusDay(2026, 5, 20));
         page.resize(776, 700);
