@@ -103,26 +103,6 @@ TEST_F(MonthFiles, SavingNeverChangesTheBytesOfLinesNotEdited) {
     EXPECT_EQ(dir.read("Ca202405.myc"), expected + " 7,1,,y,,,,,,\r\n");
 }
 
-// Every line written ends in CR LF, whatever the file had; the bytes from an end-of-file mark on stay.
-TEST_F(MonthFiles, WrittenLinesEndInCrLfAndTextAfterTheEndMarkStays) {
-    for (const std::string ending : {"\n", "\r"}) {
-        dir.write("Ca202405.myc", " 0,0,9,2024/ 5" + ending + " 1,1,,a,,,,,," + ending + " 2,1,,b,,,,,,");
-        store.buildWindow(EncodeJuliusDay(2024, 5, 3));
-        ASSERT_TRUE(store.loadSlot(1).ok());
-        store.replaceDay(1, 3, DaySchedule{{"c"}, {LineAttribute{}}});
-        ASSERT_TRUE(store.saveSlot(1).ok());
-        EXPECT_EQ(dir.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,,\r\n 2,1,,b,,,,,,\r\n 3,1,,c,,,,,,\r\n");
-    }
-    const std::string tail("\x1A 9,1,,hidden\r\n\x1A\x00tail", 20);
-    dir.write("Ca202405.myc", " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,," + tail);
-    store.buildWindow(EncodeJuliusDay(2024, 5, 3));
-    ASSERT_TRUE(store.loadSlot(1).ok());
-    EXPECT_EQ(store.lines(1).size(), 2u);
-    store.replaceDay(1, 3, DaySchedule{{"c"}, {LineAttribute{}}});
-    ASSERT_TRUE(store.saveSlot(1).ok());
-    EXPECT_EQ(dir.read("Ca202405.myc"), " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,,\r\n 3,1,,c,,,,,,\r\n" + tail);
-}
-
 TEST_F(MonthFiles, UnreadableMonthIsNeverOverwritten) {
     fs::create_directory(dir / "Ca202405.myc");
     EXPECT_FALSE(store.loadSlot(1).ok());
