@@ -64,7 +64,7 @@ main window construction|rekko::MainWindow::MainWindow(
   month view and grid|rekko::MonthView::MonthView(
 start sequence|rekko::MainWindow::start(
   month initialisation|rekko::MainController::initialiseMonths(
-  rule files|rekko::TSeMCal::readRuleFiles(
+  rule files|rekko::ScheduleBook::readRuleFiles(
   month and period files|rekko::ScheduleStores::loadAfterSettings(
   old-calendar table (rokuyo)|rekko::oldMonthTable()
 event loop to first paint|QApplication::exec()
