@@ -99,6 +99,12 @@ Snapshot Installation::snapshot() const {
     Snapshot now;
     for (const auto& [path, bytes] : old)
         now[path] = ReadFile(root / path);
+    // Where Rekko keeps the schedule dialog depends on whether the window manager has told the frame's size when the
+    // dialog closes, which differs from run to run; the rest of the file must hold the same bytes.
+    if (auto& settings = now["prog/Sorel.ini"])
+        for (const std::string key : {"\r\nfmDayTop=", "\r\nfmDayLeft="})
+            if (const size_t at = settings->find(key); at != std::string::npos)
+                settings->replace(at + key.size(), settings->find('\r', at + key.size()) - at - key.size(), "*");
     return now;
 }
 

@@ -35,6 +35,7 @@ struct Installation {
     std::string linkTarget() const { return "../linked/" + link.substr(5); }
     // Writes the prepared state, removing everything else from the four folders.
     void prepare() const;
+    // Reads every tracked file; the place of the schedule dialog in the settings reads as "*".
     Snapshot snapshot() const;
     // Returns the inode, size and change time of every tracked file, cheaply, to notice a write.
     std::string stamps() const;

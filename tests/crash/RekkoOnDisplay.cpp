@@ -12,11 +12,12 @@ namespace {
 
 using namespace std::chrono;
 
-// Runs xdotool with its arguments (no quoting needed: ids, key names, plain text and patterns without quotes) and
-// returns its standard output.
+// Runs xdotool with its arguments (no quoting needed: ids, key names, plain text and patterns without quotes), for
+// 10 s at most (windowactivate --sync waits for ever when the window manager does not give the focus), and returns
+// its standard output.
 std::string Xdotool(const std::string& arguments) {
     std::string output;
-    if (FILE* pipe = ::popen(("xdotool " + arguments + " 2>/dev/null").c_str(), "r")) {
+    if (FILE* pipe = ::popen(("timeout 10 xdotool " + arguments + " 2>/dev/null").c_str(), "r")) {
         char buffer[256];
         while (std::fgets(buffer, sizeof buffer, pipe))
             output += buffer;
