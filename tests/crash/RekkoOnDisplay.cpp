@@ -17,7 +17,7 @@ using namespace std::chrono;
 // its standard output.
 std::string Xdotool(const std::string& arguments) {
     std::string output;
-    if (FILE* pipe = ::popen(("timeout 10 xdotool " + arguments + " 2>/dev/null").c_str(), "r")) {
+    if (FILE* pipe = ::popen(("timeout --foreground 10 xdotool " + arguments + " 2>/dev/null").c_str(), "r")) {
         char buffer[256];
         while (std::fgets(buffer, sizeof buffer, pipe))
             output += buffer;
