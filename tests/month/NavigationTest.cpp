@@ -151,7 +151,7 @@ TEST_F(Navigation, LeavingWritesANewJumpedMonthWithoutAsking) {
 }
 
 // The day entry takes each month's last day and refuses the day after it, in a leap year and in a century year that
-// is none.
+// is none; day 0 is refused too.
 TEST_F(Navigation, TheDayEntryTakesEachMonthsLastDayAndRefusesTheNext) {
     const std::pair<const char*, std::array<int, 12>> years[] = {
         {"1900", {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}},
@@ -167,6 +167,8 @@ TEST_F(Navigation, TheDayEntryTakesEachMonthsLastDayAndRefusesTheNext) {
             EXPECT_EQ(dialogs.shown().back().text, "[ " + std::to_string(last + 1) + " ]日は、日付に出来ません。");
         }
     }
+    dialogs.expect(DialogAnswer::Ok);
+    EXPECT_EQ(navigator.typedDay("0"), std::nullopt);
 }
 
 } // namespace
