@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Rekko: make run (build and start), make test (check the formatting, build with every warning an error, run every
-# test), make bench (benchmarks), make crash (1 000 kills during save all), make fuzz (the fuzz targets, FUZZ_SECONDS
-# each), make format (apply .clang-format), make oldcal (compute the old-calendar table resource again), make
-# fresh-check (the set-up on a new Debian 12).
+# test), make bench (benchmarks), make crash (1 000 kills during save all, and 100 of the real program during its
+# start-up and 100 during its save all), make fuzz (the fuzz targets, FUZZ_SECONDS each), make format (apply
+# .clang-format), make oldcal (compute the old-calendar table resource again), make fresh-check (the set-up on a new
+# Debian 12).
 # Each target installs the Debian packages it needs when they are missing.
 
 # qt6-translations-l10n: Qt's own dialogs and buttons in the user's language; clang-format: the house style; ccache:
@@ -62,8 +63,8 @@ test: test-deps format-check build
 	TZ=Europe/Berlin $(TEST_ENV) $(CTEST) -LE once
 
 crash: test-deps build
-	TZ=Asia/Tokyo $(TEST_ENV) ./$(BUILD_DIR)/tests/crash/crash_harness --driver ./$(BUILD_DIR)/tests/crash/crash_driver \
-	    --trials 1000 --rekko ./$(BUILD_DIR)/bin/Rekko
+	TZ=Asia/Tokyo $(TEST_ENV) $(XVFB) --wm ./$(BUILD_DIR)/tests/crash/crash_harness \
+	    --driver ./$(BUILD_DIR)/tests/crash/crash_driver --trials 1000 --rekko ./$(BUILD_DIR)/bin/Rekko --rekko-kills 100
 
 # Each target runs FUZZ_SECONDS on its working corpus (build-fuzz/corpus, seeded from tests/data) and the checked-in
 # one (tests/fuzz/corpus, where the inputs of fixed findings go); a finding stops the run and lands in

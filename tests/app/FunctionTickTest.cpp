@@ -104,7 +104,7 @@ TEST(FunctionTick, WarmUpRunsOneHundredEightyTicksBeforeTheChosenInterval) {
         int item;
         std::vector<int> intervals;
         double minutes;
-    } cases[] = {{true, 8, {1000, 30000}, 3}, {false, 0, {10000, 1000}, 30}, {false, 12, {10000, 10000}, 30}};
+    } cases[] = {{true, 9, {1000, 60000}, 3}, {false, 0, {10000, 1000}, 30}, {false, 10, {10000, 10000}, 30}};
     for (const auto& c : cases) {
         const LocalDateTime start = EncodeDateTime({2024, 5, 20}, {9, 0, 0});
         Tick t(start);

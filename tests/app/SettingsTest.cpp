@@ -9,6 +9,8 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+#include <limits>
+#include <tuple>
 
 namespace rekko {
 namespace {
@@ -47,7 +49,6 @@ TEST(Settings, ARealFileReadsEveryKeyAndSavesByteForByte) {
 TEST(Settings, UnreadableValuesTakeTheirDefaults) {
     const std::pair<const char*, const char*> lines[] = {
         {"cbKidouKiroku=2", "1"},
-        {"udKidouGyou=0", "100"},
         {"udCalSize=$10", "16"},
         {"edtKColor=purplish", "clBlue"},
         {"pTTime=1500", "150000"},
@@ -61,6 +62,42 @@ TEST(Settings, UnreadableValuesTakeTheirDefaults) {
         const auto file = ProfileFile::FromBytes(written(read(std::string("[Settei]\r\n") + line + "\r\n")));
         EXPECT_EQ(file.readString("Settei", key), value) << line;
     }
+}
+
+// Each ranged key at the lowest and the highest value its control allows reads back as stored; one step beyond
+// either end takes the default. The time fields take 23:59:59 and refuse 24:00:00.
+TEST(Settings, RangedKeysReadTheirLowestAndHighestValueAndNoneBeyond) {
+    constexpr int kNoBound = std::numeric_limits<int>::max();
+    const std::tuple<const char*, int Settings::*, int, int> ranges[] = {
+        {"udKidouGyou", &Settings::udKidouGyou, 1, 9999},
+        {"rgYFirstMonth", &Settings::rgYFirstMonth, 0, 2},
+        {"udKFutosa", &Settings::udKFutosa, 1, 3},
+        {"SpHajimariTuki", &Settings::SpHajimariTuki, 1, 12},
+        {"HyoujiIchi", &Settings::HyoujiIchi, 0, 1},
+        {"cbTimerNo", &Settings::cbTimerNo, 0, 9},
+        {"pTimerBf", &Settings::pTimerBf, 0, 9},
+        {"pTAccess", &Settings::pTAccess, 0, 2},
+        {"pTYoubi", &Settings::pTYoubi, 0, 7},
+        {"rgNissuu", &Settings::rgNissuu, 0, 1},
+        {"pcNen", &Settings::pcNen, 0, 1},
+        {"CaMemoTopLine", &Settings::CaMemoTopLine, 0, kNoBound},
+        {"pTDay", &Settings::pTDay, 0, kNoBound}};
+    const Settings defaults;
+    for (const auto& [key, field, low, high] : ranges) {
+        const auto valueOf = [&](int64_t stored) {
+            return read("[Settei]\r\n" + std::string(key) + "=" + std::to_string(stored) + "\r\n").*field;
+        };
+        EXPECT_EQ(valueOf(low), low) << key;
+        EXPECT_EQ(valueOf(high), high) << key;
+        EXPECT_EQ(valueOf(low - 1), defaults.*field) << key;
+        if (high != kNoBound) {
+            EXPECT_EQ(valueOf(high + 1), defaults.*field) << key;
+        }
+    }
+    EXPECT_EQ(read("[Settei]\r\npTTime=235959\r\n").pTTime, "235959");
+    EXPECT_EQ(read("[Settei]\r\npTTime=240000\r\n").pTTime, "150000");
+    EXPECT_EQ(FormatLongTime(read("[Settei]\r\npTimer=23:59:59\r\n").pTimer), "23:59:59");
+    EXPECT_EQ(read("[Settei]\r\npTimer=24:00:00\r\n").pTimer, defaults.pTimer);
 }
 
 TEST(Settings, TheStartClampsTheDelayAndTheTimer) {

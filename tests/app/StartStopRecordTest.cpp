@@ -69,7 +69,7 @@ TEST_F(Record, StopLinesAndGarbledRecords) {
 
 TEST(StartStopTable, RowsForStartsStopsAndMarks) {
     test::ScriptedDialogs dialogs;
-    const std::vector<std::string> lines = {"T:2004/05/01 10:00:00",
+    const std::vector<std::string> lines = {"T:2003/12/31 23:59:59",
                                             "S:2004/05/04 9:00:00",
                                             "S:2004/05/05 9:30:00",
                                             "F:2004/05/05 12:00:00",
@@ -78,7 +78,7 @@ TEST(StartStopTable, RowsForStartsStopsAndMarks) {
                                             "F",
                                             "S:2019/04/30 23:00:00",
                                             "E:2019/05/01 0:10:00"};
-    const std::vector<StartStopRow> expected = {{"平成16年5月1日(土)", "記録開始", "-"},
+    const std::vector<StartStopRow> expected = {{"平成15年12月31日(水)", "記録開始", "-"},
                                                 {"平成16年5月4日(火)", "9:00:00", "不正終了"},
                                                 {"平成16年5月5日(水)", "9:30:00", "記録停止"},
                                                 {"平成16年5月6日(木)", "-", "1:02:03"},

@@ -21,6 +21,11 @@ TEST(ProfileFile, LooksUpLikeWindowsFirstSectionFirstKeyAnyLetterCase) {
     EXPECT_EQ(file.readString("Settei", "cbZenkai"), std::nullopt);
     EXPECT_EQ(file.readString("", "top"), std::nullopt);
     EXPECT_EQ(file.readString("Other", "empty"), "");
+    // The last "]" closes a section name: "]" can be the second byte of a character, as of ゾ (83 5D).
+    const auto names = ProfileFile::FromBytes("[\x83\x5D]\r\nk=1\r\n[Settei]x]\r\ncbJigen=0\r\n");
+    EXPECT_EQ(names.readString("\x83\x5D", "k"), "1");
+    EXPECT_EQ(names.readString("Settei]x", "cbJigen"), "0");
+    EXPECT_EQ(names.readString("Settei", "cbJigen"), std::nullopt);
 }
 
 TEST(ProfileFile, ValuesAreCodePage932AndRefusedValuesChangeNothing) {

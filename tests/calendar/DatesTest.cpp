@@ -6,6 +6,7 @@
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <string>
 #include <tuple>
@@ -38,11 +39,25 @@ TEST(Julius, EveryDayNumberRoundTripsUpToYear9999) {
 
 TEST(Julius, LeapYearsMonthLengthsAndValidity) {
     EXPECT_EQ(std::pair(IsLeapYear(1500), IsLeapYear(1700)), std::pair(true, false)); // the Julian rule, then not
-    EXPECT_EQ(std::pair(IsValidYMD(2001, 2, 29), IsValidYMD(2001, 13, 1)), std::pair(false, false));
+    EXPECT_FALSE(IsValidYMD(2001, 13, 1));
     // Impossible dates overflow into the next month; 4000 is no leap year, but 4000-02-29 still counts as a day.
     EXPECT_EQ(EncodeJuliusDay(2001, 2, 30), EncodeJuliusDay(2001, 3, 2));
     EXPECT_EQ(DaysOfMonth(4000, 2), 28);
     EXPECT_EQ(EncodeJuliusDay(4000, 3, 1) - EncodeJuliusDay(4000, 2, 28), 2);
+    // Every month's length in Julian years (1500 leap, 1501 not) and Gregorian ones (1900 not, 2000 leap): its last
+    // day is valid, the day after it not.
+    const std::pair<int32_t, std::array<int, 12>> years[] = {{1500, {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}},
+                                                             {1501, {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}},
+                                                             {1900, {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}},
+                                                             {2000, {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}}};
+    for (const auto& [year, lengths] : years) {
+        for (int month = 1; month <= 12; ++month) {
+            const int last = lengths[static_cast<size_t>(month - 1)];
+            EXPECT_EQ(DaysOfMonth(year, month), last) << year << "-" << month;
+            EXPECT_TRUE(IsValidYMD(year, month, last)) << year << "-" << month;
+            EXPECT_FALSE(IsValidYMD(year, month, last + 1)) << year << "-" << month;
+        }
+    }
 }
 
 TEST(Julius, LocalDateTimeConversions) {

@@ -103,7 +103,8 @@ TEST_F(GridPress, NeighbourJumpsMoveTheTabOrMarkTheRange) {
 
 TEST_F(GridPress, TheLaneUnderAHitLine) {
     book.loadPeriods(test::ReadLines({"***** FromTo予定", "2001, 7, 3,M,2001, 7, 5,E,2001, 7, 4,1,clBlue,a"}));
-    test::LoadMonth(book, 1, 2001, 7, {" 0,0,9,2001/ 7", "20,1,,b,,,,,,"});
+    // A day line of four fields, as hand-made files have, on the month's last day.
+    test::LoadMonth(book, 1, 2001, 7, {" 0,0,9,2001/ 7", "31,1,,b"});
     grid.layout();
     const auto at = [this](int d, int band) {
         const int cell = jd(2001, 7, d) - grid.firstVisibleDay();
@@ -111,8 +112,9 @@ TEST_F(GridPress, TheLaneUnderAHitLine) {
         return grid.laneAt(grid.hitTest(rect.left + 60, rect.top + band));
     };
     EXPECT_EQ(at(4, 24 + 3), (Lane{'F', 1}));
-    EXPECT_EQ(at(20, 24 + 14 * 4 + 3), (Lane{'1', 1}));
-    EXPECT_TRUE(at(20, 24 + 14 * 3 + 3).empty());
+    EXPECT_EQ(at(31, 24 + 14 * 4 + 3), (Lane{'1', 1}));
+    EXPECT_EQ(grid.dayLine(at(31, 24 + 14 * 4 + 3)).line.text, "b");
+    EXPECT_TRUE(at(31, 24 + 14 * 3 + 3).empty());
     EXPECT_TRUE(at(4, 10).empty());
     EXPECT_TRUE(grid.laneAt(grid.hitTest(300, 5)).empty());
     // Below the last shown lane lies the overflow lane, which is never shown.
@@ -120,8 +122,8 @@ TEST_F(GridPress, TheLaneUnderAHitLine) {
     three.ItemGyo = 3;
     grid.setOptions(three);
     grid.layout();
-    EXPECT_EQ(at(20, 24 + 14 * 2 + 3), (Lane{'1', 1}));
-    EXPECT_TRUE(at(20, 24 + 14 * 3 + 3).empty());
+    EXPECT_EQ(at(31, 24 + 14 * 2 + 3), (Lane{'1', 1}));
+    EXPECT_TRUE(at(31, 24 + 14 * 3 + 3).empty());
 }
 
 // Rows too low for all lanes keep the lanes that fit: the day's first lines move up into them, the next goes to the

@@ -35,7 +35,9 @@ TEST(MemoText, TextAndFileLinesRoundTrip) {
 }
 
 TEST(MemoJumps, MarkersWithAsciiAndFullWidthAmpersands) {
-    EXPECT_EQ(MarkerDigit("＆５"), 5);
+    // Both ends of the digits, ASCII and full-width.
+    EXPECT_EQ(std::tuple(MarkerDigit("&1"), MarkerDigit("&5"), MarkerDigit("＆１"), MarkerDigit("＆５")),
+              std::tuple(1, 5, 1, 5));
     for (const char* none : {"&6", "&0", " &1", "＆1", "＆"})
         EXPECT_EQ(MarkerDigit(none), 0) << none;
     MemoJumps jumps;

@@ -19,6 +19,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sched.h>
+#include <set>
 #include <sys/mount.h>
 #include <tuple>
 #include <unistd.h>
@@ -154,11 +155,16 @@ TEST_F(PeriodFile, RotatesOncePerStretch) {
     EXPECT_TRUE(fs::exists("CaFT4050.mcp"));
     EXPECT_EQ(loadOn(2024, 5, 10), PeriodStore::LoadOutcome::Loaded);
     EXPECT_EQ(copies, (std::array<std::string, 3>{"CaFT4051.mcp", "CaFT4050.mcp", ""}));
-    // The 29th and the 30th are different stretches; the oldest copy goes when a fourth arrives.
+    // The 29th and the 30th are different stretches; the oldest copy goes, from the disk too, when a fourth arrives.
     loadOn(2024, 5, 29);
     loadOn(2024, 5, 30);
     EXPECT_EQ(copies, (std::array<std::string, 3>{"CaFT4050.mcp", "CaFT4052.mcp", "CaFT4051.mcp"}));
-    EXPECT_TRUE(fs::exists("CaFT4052.mcp"));
+    loadOn(2024, 6, 1);
+    EXPECT_EQ(copies, (std::array<std::string, 3>{"CaFT4060.mcp", "CaFT4050.mcp", "CaFT4052.mcp"}));
+    std::set<std::string> onDisk;
+    for (const fs::directory_entry& entry : fs::directory_iterator("."))
+        onDisk.insert(entry.path().filename().string());
+    EXPECT_EQ(onDisk, (std::set<std::string>{"CaFT4050.mcp", "CaFT4052.mcp", "CaFT4060.mcp", "data"}));
 }
 
 TEST_F(PeriodFile, CopiesAreBareNamesAndOnlyCopiesAreEverDeleted) {
@@ -320,6 +326,11 @@ TEST_F(PeriodFile, AHeaderlessFileKeepsEveryRecord) {
                                              "2024, 5, 1,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,p\x81\r\n"
                                              "2024, 5, 2,M,2024, 5, 9,E,2024, 5, 6,2,clBlue,q\r\n"
                                              "2024, 6, 1,M,2024, 6, 3,E,2024, 6, 2,1,clRed,new\r\n");
+    // Written with its header, the list is as the file: a later save leaves a change made elsewhere alone.
+    EXPECT_FALSE(store.edited());
+    cwd.write("data/CaFromTo.myc", "changed elsewhere\r\n");
+    ASSERT_TRUE(store.save().ok());
+    EXPECT_EQ(cwd.read("data/CaFromTo.myc"), "changed elsewhere\r\n");
 
     std::ofstream(dataDir() / "CaFromTo.myc", std::ios::binary).flush();
     PeriodStore empty{dialogs, copies, book};

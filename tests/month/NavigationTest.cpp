@@ -8,6 +8,7 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace rekko {
@@ -147,6 +148,27 @@ TEST_F(Navigation, LeavingWritesANewJumpedMonthWithoutAsking) {
     navigator.standardDisplay();
     EXPECT_EQ(navigator.currentSlot(), 1);
     EXPECT_TRUE(std::filesystem::exists(dir / "Ca203107.myc"));
+}
+
+// The day entry takes each month's last day and refuses the day after it, in a leap year and in a century year that
+// is none; day 0 is refused too.
+TEST_F(Navigation, TheDayEntryTakesEachMonthsLastDayAndRefusesTheNext) {
+    const std::pair<const char*, std::array<int, 12>> years[] = {
+        {"1900", {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}},
+        {"2024", {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}}};
+    for (const auto& [year, lengths] : years) {
+        for (int month = 1; month <= 12; ++month) {
+            const std::string yyyymm = year + std::string(month < 10 ? "0" : "") + std::to_string(month);
+            ASSERT_NE(navigator.jump(yyyymm), Result::Refused) << yyyymm;
+            const int last = lengths[static_cast<size_t>(month - 1)];
+            EXPECT_EQ(navigator.typedDay(std::to_string(last)), last) << yyyymm;
+            dialogs.expect(DialogAnswer::Ok);
+            EXPECT_EQ(navigator.typedDay(std::to_string(last + 1)), std::nullopt) << yyyymm;
+            EXPECT_EQ(dialogs.shown().back().text, "[ " + std::to_string(last + 1) + " ]日は、日付に出来ません。");
+        }
+    }
+    dialogs.expect(DialogAnswer::Ok);
+    EXPECT_EQ(navigator.typedDay("0"), std::nullopt);
 }
 
 } // namespace

@@ -180,13 +180,19 @@ TEST_F(DayCommands, SpecialFilesAreRefusedWithoutWaiting) {
 }
 
 // A period file whose line 1 is a record: that record is listed like the others. A record written end first lists
-// on its earlier day, its text with its invalid byte.
-TEST_F(DayCommands, APeriodFileWithoutItsHeaderListsItsFirstRecord) {
+// on its earlier day, its text with its invalid byte. Periods on the month's first and last day are listed.
+TEST_F(DayCommands, APeriodFileWithoutItsHeaderListsEveryRecordToTheMonthsEdges) {
     dir.write("CaFromTo.myc", "2026,12, 3,M,2026,12, 4,E,2026,12, 3,2,clBlue,first\r\n"
                               "2026,11, 3,M,2026,11, 4,E,2026,11, 3,2,clBlue,november\r\n"
+                              "2026,11,28,M,2026,12, 2,E,2026,11,28,2,clBlue,carried\r\n"
+                              "2026,12, 1,M,2026,12, 1,E,2026,12, 1,2,clBlue,one day\r\n"
+                              "2026,12,31,M,2027, 1, 2,E,2026,12,31,2,clBlue,new year\r\n"
                               "2026,12,10,M,2026,12,11,E,2026,12,10,2,clBlue,second\n"
                               "2026,12,20,E,2026,12,18,M,2026,12,19,2,clBlue,\x8B\x74\x80\r\n");
     const std::string out = run("month 2026 12 --lines").out;
+    // A period that began in November and still runs is listed on the 1st, with its first day.
+    EXPECT_NE(out.find("   1日\n       carried (11/28〜12/2)\n       one day (〜12/1)\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("  31日\n       new year (〜1/2)\n"), std::string::npos) << out;
     EXPECT_NE(out.find("   3日\n       first (〜12/4)\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  10日\n       second (〜12/11)\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  18日\n       逆\\x80 (〜12/20)\n"), std::string::npos) << out;

@@ -54,6 +54,10 @@ TEST(DayLines, EmptyDaysAndShortLines) {
     // Five fields or fewer: the standard attribute.
     EXPECT_EQ(whole(LoadDay({" 9,1,,text,clRed"}, 9)), whole(scheduleOf({"text"})));
     EXPECT_EQ(LoadDay({" 9"}, 9).lines, (Lines{""}));
+    // Four fields, as hand-made files have: the text stays when the day is written back.
+    Lines month{" 9,1,,text"};
+    WriteDay(month, 9, LoadDay(month, 9));
+    EXPECT_EQ(month, (Lines{" 9,1,,text,,,,,,"}));
     EXPECT_EQ(ReadDayLine("12,1,,t,clBlue,,").attribute.colour, clBlue);
 }
 

@@ -157,6 +157,11 @@ TEST(TimerWindow, StartNearTheSetTimeIsRefused) {
         EXPECT_EQ(std::tuple(w.dialogs.shown()[0].text, w.controller.state(), w.controller.timer().armed()),
                   std::tuple(message, TimerWindowState::Setting, false));
     }
+    // Exactly the notice before the set time the timer still starts; the next tick gives the alert.
+    Window w(at(14, 57));
+    EXPECT_TRUE(w.controller.start({"15", "0", "0"}));
+    w.clock.set(at(14, 57, 1));
+    EXPECT_TRUE(w.controller.tick());
 }
 
 TEST(TimerWindow, StartTwelveHoursAheadAsksWithWholeHoursAndMinutes) {

@@ -35,7 +35,7 @@ TEST(YearController, YearStaysWithin0To9999AndTypedYearsAreRead) {
     EXPECT_EQ(year.year(), 0);
     year.setYear(12000);
     EXPECT_EQ(year.year(), 9999);
-    EXPECT_TRUE(year.applyTypedYear("2026"));
+    EXPECT_TRUE(year.applyTypedYear("0") && year.applyTypedYear("9999") && year.applyTypedYear("2026"));
     for (const char* bad : {"", "20x6", "10000"}) {
         EXPECT_FALSE(year.applyTypedYear(bad)) << bad;
         EXPECT_EQ(year.year(), 2026);
@@ -51,6 +51,7 @@ TEST(DayCount, NegativeSpansTheReformAndImpossibleDates) {
     EXPECT_EQ(DayCountMethodOf(7), DayCountMethod::Days);
     EXPECT_EQ(ReadDayCountDate("2024", "2", "29").value(), jd(2024, 2, 29));
     EXPECT_EQ(ReadDayCountDate("0", "1", "1").value(), jd(0, 1, 1));
+    EXPECT_EQ(ReadDayCountDate("9999", "12", "31").value(), jd(9999, 12, 31));
     const std::tuple<const char*, const char*, const char*> bad[] = {{"2023", "2", "29"}, {"1582", "10", "14"},
                                                                      {"2024", "13", "1"}, {"2024", "", "1"},
                                                                      {"10000", "1", "1"}, {"2024", "1", "99999999999"}};

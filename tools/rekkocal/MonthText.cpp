@@ -32,17 +32,24 @@ std::vector<PeriodBar> readPeriodBars(const MonthGrid& grid) {
     return bars;
 }
 
-// Appends the schedule lines of a day and the periods that begin on it, one indented line each.
+// Appends the schedule lines of a day and the periods that begin on it, one indented line each; on the 1st also the
+// periods that began before the month and still run, with their first day.
 void appendLines(std::string& text, const MonthGrid& grid, const CellDay& day, const std::vector<PeriodBar>& bars) {
     for (const DayLine& line : LinesOfDay(grid.book().lines(0), day.date.day))
         text += "       " + UnescapeDigitComma(line.text) + '\n';
     for (const PeriodBar& bar : bars) {
-        if (bar.start != day.day)
+        const bool carried = day.date.day == 1 && bar.start < day.day && bar.end >= day.day;
+        if (bar.start != day.day && !carried)
             continue;
         const CalendarDate end = DecodeJuliusDay(bar.end);
-        char until[32];
-        std::snprintf(until, sizeof until, "(〜%d/%d)", end.month, end.day);
-        text += "       " + UnescapeDigitComma(bar.title) + " " + until + '\n';
+        char span[48];
+        if (carried) {
+            const CalendarDate start = DecodeJuliusDay(bar.start);
+            std::snprintf(span, sizeof span, "(%d/%d〜%d/%d)", start.month, start.day, end.month, end.day);
+        } else {
+            std::snprintf(span, sizeof span, "(〜%d/%d)", end.month, end.day);
+        }
+        text += "       " + UnescapeDigitComma(bar.title) + " " + span + '\n';
     }
 }
 

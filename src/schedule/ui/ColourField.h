@@ -17,6 +17,9 @@ public:
     // The button opens the schedule dialog's colour chooser over this field.
     explicit ColourField(QWidget* parent = nullptr);
 
+    // Replaces the chooser the button opens.
+    void setChooser(ColourChooser chooser) { m_chooser = std::move(chooser); }
+
     TColor colour() const { return m_colour; }
     // Shows a colour: the swatch in it, and its name (LineColourName) beside.
     void setColour(TColor colour);

@@ -2,13 +2,11 @@
 // The period page.
 #include "PeriodPage.h"
 
-#include "controls/ui/ColourConversion.h"
 #include "controls/ui/LosslessText.h"
 #include "controls/ui/UpDownButtons.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPushButton>
 
 #include <algorithm>
 
@@ -32,9 +30,9 @@ QWidget* withUpDown(TSeNEdit* box, UpDownButtons* upDown) {
 
 } // namespace
 
-PeriodPage::PeriodPage(ColourChooser chooser, QWidget* parent)
-    : QWidget(parent), m_chooser(std::move(chooser)), m_pnlKikan(new QLabel(this)), m_thickness(new TSeNEdit(1)),
-      m_colourSwatch(new QLineEdit), m_description(new TSeEdit) {
+PeriodPage::PeriodPage(QWidget* parent)
+    : QWidget(parent), m_pnlKikan(new QLabel(this)), m_thickness(new TSeNEdit(1)), m_colour(new ColourField),
+      m_description(new TSeEdit) {
     setObjectName("tsKikan");
     auto* grid = new QGridLayout(this);
     m_pnlKikan->setObjectName("pnlKikan");
@@ -57,24 +55,14 @@ PeriodPage::PeriodPage(ColourChooser chooser, QWidget* parent)
     thicknessUpDown->setObjectName("udFutosa");
     connect(thicknessUpDown, &UpDownButtons::stepped, this,
             [this](int step) { m_thickness->setValue(std::clamp(m_thickness->value(1) + step, 1, 3)); });
-    m_colourSwatch->setObjectName("edtColor");
-    m_colourSwatch->setReadOnly(true);
-    m_colourSwatch->setFocusPolicy(Qt::NoFocus);
-    m_colourSwatch->setFixedWidth(48);
-    auto* changeColour = new QPushButton(QString::fromUtf8("色の変更"));
-    changeColour->setObjectName("btnColor");
-    changeColour->setAutoDefault(false);
-    connect(changeColour, &QPushButton::clicked, this, [this] {
-        if (const auto chosen = m_chooser ? m_chooser(m_colour) : std::nullopt)
-            showColour(*chosen);
-    });
+    m_colour->swatch()->setObjectName("edtColor");
+    m_colour->changeButton()->setObjectName("btnColor");
     auto* lineRow = new QHBoxLayout;
     lineRow->addWidget(new QLabel(QString::fromUtf8("太さ")));
     lineRow->addWidget(withUpDown(m_thickness, thicknessUpDown));
     lineRow->addSpacing(12);
     lineRow->addWidget(new QLabel(QString::fromUtf8("色")));
-    lineRow->addWidget(m_colourSwatch);
-    lineRow->addWidget(changeColour);
+    lineRow->addWidget(m_colour);
     lineRow->addStretch();
     grid->addLayout(lineRow, 3, 1, 1, 3);
 
@@ -148,13 +136,6 @@ void PeriodPage::showDate(int row, const PeriodDate& date) {
     fields[2]->setValue(date.day);
 }
 
-void PeriodPage::showColour(TColor colour) {
-    m_colour = colour;
-    QPalette palette = m_colourSwatch->palette();
-    palette.setColor(QPalette::Base, ToQColor(colour, palette));
-    m_colourSwatch->setPalette(palette);
-}
-
 void PeriodPage::setPeriod(const PeriodFields& period, bool isNew) {
     m_pnlKikan->setText(QString::fromUtf8(isNew ? "追加" : "修正"));
     showDate(0, period.start);
@@ -163,7 +144,7 @@ void PeriodPage::setPeriod(const PeriodFields& period, bool isNew) {
     m_parts[0]->setCurrentIndex(static_cast<int>(period.startPart));
     m_parts[1]->setCurrentIndex(static_cast<int>(period.endPart));
     m_thickness->setValue(std::clamp(period.thickness, 1, 3));
-    showColour(period.colour);
+    m_colour->setColour(period.colour);
     m_description->setText(ToQString(period.text));
 }
 
@@ -175,7 +156,7 @@ PeriodFields PeriodPage::period() const {
     period.startPart = static_cast<DayPart>(m_parts[0]->currentIndex());
     period.endPart = static_cast<DayPart>(m_parts[1]->currentIndex());
     period.thickness = std::clamp(m_thickness->value(1), 1, 3);
-    period.colour = m_colour;
+    period.colour = m_colour->colour();
     period.text = FromQString(m_description->text());
     return period;
 }

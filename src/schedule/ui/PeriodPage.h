@@ -3,7 +3,7 @@
 // thickness, colour and description.
 #pragma once
 
-#include "ColourChooser.h"
+#include "ColourField.h"
 
 #include "controls/ui/TSeEdit.h"
 #include "controls/ui/TSeNEdit.h"
@@ -11,7 +11,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QWidget>
 
 #include <array>
@@ -21,7 +20,7 @@ namespace rekko {
 class PeriodPage : public QWidget {
     Q_OBJECT
 public:
-    explicit PeriodPage(ColourChooser chooser, QWidget* parent = nullptr);
+    explicit PeriodPage(QWidget* parent = nullptr);
 
     // Shows a period; pnlKikan reads "追加" for a new one, else "修正".
     void setPeriod(const PeriodFields& period, bool isNew);
@@ -31,7 +30,7 @@ public:
     void keepLabelInside();
 
     TSeEdit* description() const { return m_description; }
-    void setColourChooser(ColourChooser chooser) { m_chooser = std::move(chooser); }
+    void setColourChooser(ColourChooser chooser) { m_colour->setChooser(std::move(chooser)); }
 
 private:
     // The three numeric boxes of one date row.
@@ -44,16 +43,13 @@ private:
     void linkNeighbours();
     PeriodDate dateOf(int row) const;
     void showDate(int row, const PeriodDate& date);
-    void showColour(TColor colour);
 
-    ColourChooser m_chooser;
     QLabel* m_pnlKikan;
     std::array<DateRow, 3> m_rows; // start, end, description date
     std::array<QComboBox*, 2> m_parts{};
     TSeNEdit* m_thickness;
-    QLineEdit* m_colourSwatch;
+    ColourField* m_colour;
     TSeEdit* m_description;
-    TColor m_colour = clBlue;
 };
 
 } // namespace rekko

@@ -23,9 +23,8 @@ constexpr const char* kCaption = "予定";
 
 ScheduleDialog::ScheduleDialog(Dialogs& dialogs, const Clock& clock, QWidget* parent)
     : QDialog(parent), m_dialogs(dialogs), m_dayPage(new DayPage(clock, DialogColourChooser(this))),
-      m_periodPage(new PeriodPage(DialogColourChooser(this))), m_anniversaryPage(new AnniversaryPage),
-      m_pages(new QStackedWidget), m_heading(new QWidget), m_dateLine(new QLabel), m_weekdayLine(new QLabel),
-      m_names(new QLabel) {
+      m_periodPage(new PeriodPage), m_anniversaryPage(new AnniversaryPage), m_pages(new QStackedWidget),
+      m_heading(new QWidget), m_dateLine(new QLabel), m_weekdayLine(new QLabel), m_names(new QLabel) {
     setObjectName("fmDay");
     setWindowTitle(QString::fromUtf8(kCaption));
     resize(420, 300);

@@ -293,14 +293,16 @@ private slots:
         QVERIFY(tick->isActive() && countdown->isActive());
         QTRY_VERIFY(tick->remainingTime() < tick->interval() - 1000 && countdown->remainingTime() < 600);
         const int tickLeft = tick->remainingTime(), countdownLeft = countdown->remainingTime();
+        // A timer that fell due meanwhile (a slow machine) started its interval anew by itself and proves nothing.
+        QSignalSpy tickFired(tick, &QTimer::timeout), countdownFired(countdown, &QTimer::timeout);
         QWidget other;
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        QVERIFY(tick->remainingTime() <= tickLeft);
-        QVERIFY(countdown->remainingTime() <= countdownLeft);
+        QVERIFY(!tickFired.isEmpty() || tick->remainingTime() <= tickLeft);
+        QVERIFY(!countdownFired.isEmpty() || countdown->remainingTime() <= countdownLeft);
     }
 
     // An exception from a handler of the window reaches the event loop: a box shows it, then the end runs as for a

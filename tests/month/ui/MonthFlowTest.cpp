@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The month page as the X11 desktop delivers input (Xvfb, openbox, xdotool): periods from the popup and Shift-drag,
-// opening a day, the month kept or reset on returning, month keys after a page switch, and SIGTERM during a question.
+// opening a day (the day entry too), the month kept or reset on returning, month keys after a page switch, and SIGTERM
+// during a question.
 #include "Desktop.h"
 #include "FakeClock.h"
 #include "RecordedBoxes.h"
@@ -192,7 +193,8 @@ TEST_F(MonthFlow, DeleteIsOfferedOnlyOnTheSelectedBarAndNamesThePeriod) {
     EXPECT_EQ(OnGui([&] { return grid()->grid().book().periods().size(); }), 4u);
 }
 
-TEST_F(MonthFlow, DoubleClickAndEnterOpenADayOnce) {
+// The day entry opens the month's last day and refuses the day after it with its message.
+TEST_F(MonthFlow, DoubleClickEnterAndTheDayEntryOpenADayOnce) {
     std::vector<int32_t> opened;
     window->monthView()->editDay = [&](int32_t day, const DaySchedule&) -> std::optional<DaySchedule> {
         opened.push_back(day);
@@ -203,8 +205,19 @@ TEST_F(MonthFlow, DoubleClickAndEnterOpenADayOnce) {
         ASSERT_TRUE(WaitUntil([&] { return opened.size() == 1; }));
         test::Keys("Return"); // the current day, the 2nd
         ASSERT_TRUE(WaitUntil([&] { return opened.size() == 2; }));
+        test::Keys("ctrl+l");
+        test::TypeText("31");
+        test::Keys("Return");
+        ASSERT_TRUE(WaitUntil([&] { return opened.size() == 3; }));
+        test::Keys("ctrl+l");
+        test::TypeText("32");
+        test::Keys("Return");
+        ASSERT_TRUE(test::WaitUntilModalActive());
+        test::Keys("Return");
+        ASSERT_TRUE(WaitUntil([] { return !QApplication::activeModalWidget(); }));
     });
-    EXPECT_EQ(opened, (std::vector<int32_t>{Day(2), Day(2)}));
+    EXPECT_EQ(opened, (std::vector<int32_t>{Day(2), Day(2), Day(31)}));
+    EXPECT_TRUE(boxes.showed("[ 32 ]日は、日付に出来ません。"));
 }
 
 TEST_F(MonthFlow, ClosingADialogKeepsTheMonthAndAReturnFromElsewhereShowsThisMonth) {
