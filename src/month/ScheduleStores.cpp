@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 
 ScheduleStores::ScheduleStores(MonthHost& host, Dialogs& dialogs, ScheduleBook& book,
                                std::array<std::string, 3>& copyNames)
-    : m_host(host), m_dialogs(dialogs), m_months(dialogs, book), m_periods(dialogs, copyNames, book),
+    : m_host(host), m_dialogs(dialogs), m_book(book), m_months(dialogs, book), m_periods(dialogs, copyNames, book),
       m_navigator(m_months, m_periods, dialogs, host) {}
 
 namespace {
@@ -85,6 +85,18 @@ bool ScheduleStores::removeStaleCopies() {
         return false;
     }
     return true;
+}
+
+Anniversary ScheduleStores::anniversaryOf(int month, int day) const {
+    return FindAnniversary(m_book.rules().specialDayList(), month, day);
+}
+
+Status ScheduleStores::saveAnniversary(int month, int day, const Anniversary& found, const Anniversary& edited) {
+    if (m_host.workingFolderHeld())
+        return Failure{m_host.writesHeldCause(), fs::absolute(kSpecialDayFileName).string()};
+    std::vector<std::string> lines = m_book.rules().specialDayList();
+    ReplaceAnniversary(lines, found, edited, month, day);
+    return m_book.replaceSpecialDays(std::move(lines));
 }
 
 } // namespace rekko

@@ -8,6 +8,8 @@
 #include "MonthStore.h"
 #include "PeriodStore.h"
 
+#include "schedule/Anniversary.h"
+
 #include <array>
 #include <string>
 
@@ -34,6 +36,13 @@ public:
     // 失敗しました。" with the file and stops. Answers whether both went through.
     bool removeStaleCopies();
 
+    // The anniversary of a date as the special days hold it (an empty one when there is none).
+    Anniversary anniversaryOf(int month, int day) const;
+    // Puts an edited anniversary in the place of the one found for the date and writes the special days to
+    // "Sday.myc" of the current directory, where they were read; the book then holds them. While the host holds
+    // that folder's files back, or when the file could not be read, nothing changes and the failure is answered.
+    Status saveAnniversary(int month, int day, const Anniversary& found, const Anniversary& edited);
+
     MonthStore& months() { return m_months; }
     PeriodStore& periods() { return m_periods; }
     MonthNavigator& navigator() { return m_navigator; }
@@ -44,6 +53,7 @@ private:
 
     MonthHost& m_host;
     Dialogs& m_dialogs;
+    ScheduleBook& m_book;
     MonthStore m_months;
     PeriodStore m_periods;
     MonthNavigator m_navigator;

@@ -4,6 +4,7 @@
 #include "calendar/Julius.h"
 #include "month/GridInteraction.h"
 #include "month/MonthNavigator.h"
+#include "month/ScheduleStores.h"
 
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
@@ -76,18 +77,19 @@ TEST(GridInteraction, ADoubleClickOpensTheDayOnce) {
 
 using Result = MonthNavigator::JumpResult;
 
-// The shell as the navigation sees it: only its save all is used, and counted.
+// The shell as the navigation sees it: its save all is counted, and the current directory's files may be held.
 struct CountingHost : MonthHost {
     int32_t today() const override { return 0; }
     const std::string& dataFolder() const override { return folder; }
     bool writesHeld() const override { return false; }
-    bool workingFolderHeld() const override { return false; }
-    std::string writesHeldCause() const override { return {}; }
+    bool workingFolderHeld() const override { return workingHeld; }
+    std::string writesHeldCause() const override { return "held"; }
     SaveReport saveAll() override {
         ++saveAllCalls;
         return {};
     }
     int saveAllCalls = 0;
+    bool workingHeld = false;
     std::string folder;
 };
 
@@ -169,6 +171,29 @@ TEST_F(Navigation, TheDayEntryTakesEachMonthsLastDayAndRefusesTheNext) {
     }
     dialogs.expect(DialogAnswer::Ok);
     EXPECT_EQ(navigator.typedDay("0"), std::nullopt);
+}
+
+// An edited anniversary goes where the special days were read, in place of the one found; while the host holds
+// the current directory's files nothing changes, in the file or in the book.
+TEST_F(Navigation, AnAnniversaryIsWrittenWhereItWasReadUnlessThatFolderIsHeld) {
+    test::CurrentTempDir cwd;
+    cwd.write("Sday.myc", ",,1,1,,,old\r\n,,12,24,,,eve\r\n");
+    EXPECT_TRUE(book.readRuleFiles().empty());
+    ScheduleStores stores(host, dialogs, book, copies);
+    const Anniversary found = stores.anniversaryOf(12, 24);
+    EXPECT_EQ(found.text, "eve");
+    Anniversary edited = found;
+    edited.text = "party";
+    host.workingHeld = true;
+    const Status held = stores.saveAnniversary(12, 24, found, edited);
+    ASSERT_FALSE(held.ok());
+    EXPECT_EQ(held.error().cause, "held");
+    EXPECT_EQ(cwd.read("Sday.myc"), ",,1,1,,,old\r\n,,12,24,,,eve\r\n");
+    EXPECT_EQ(stores.anniversaryOf(12, 24).text, "eve");
+    host.workingHeld = false;
+    ASSERT_TRUE(stores.saveAnniversary(12, 24, found, edited).ok());
+    EXPECT_EQ(cwd.read("Sday.myc"), ",,1,1,,,old\r\n,,12,24,,,party\r\n");
+    EXPECT_EQ(stores.anniversaryOf(12, 24).text, "party");
 }
 
 } // namespace

@@ -166,17 +166,11 @@ void MonthView::openAnniversary(int32_t day) {
     if (!editAnniversary)
         return;
     const CalendarDate date = DecodeJuliusDay(day);
-    const Anniversary found = FindAnniversary(m_book.rules().specialDayList(), date.month, date.day);
+    const Anniversary found = m_stores.anniversaryOf(date.month, date.day);
     const auto edited = editAnniversary(day, found);
     if (!edited)
         return;
-    std::vector<std::string> lines = m_book.rules().specialDayList();
-    ReplaceAnniversary(lines, found, *edited, date.month, date.day);
-    // The anniversaries are saved where they are read: "Sday.myc" of the current directory.
-    const Status saved =
-        m_host.workingFolderHeld()
-            ? Status(Failure{m_host.writesHeldCause(), std::filesystem::absolute(kSpecialDayFileName).string()})
-            : m_book.replaceSpecialDays(std::move(lines));
+    const Status saved = m_stores.saveAnniversary(date.month, date.day, found, *edited);
     if (!saved) {
         SaveReport report;
         report.add(saved);
