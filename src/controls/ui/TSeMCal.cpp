@@ -102,7 +102,12 @@ QSize TSeMCal::sizeHint() const {
 }
 
 QSize TSeMCal::minimumSizeHint() const {
-    const int client = GridGeometry::HeightForPitch(grid().cellMetrics().pitchFor(1), kMostRows, SelfSize());
+    int client = GridGeometry::HeightForPitch(grid().cellMetrics().pitchFor(1), kMostRows, SelfSize());
+    // The weekday header grows and shrinks with the grid; at the least height it still holds its names.
+    const QImage reference(1, 1, QImage::Format_RGB32);
+    const int header = QFontMetrics(Fonts()->font(TCalExFonts::DayOfWeek).font, &reference).height();
+    while (GridGeometry(0, client, kMostRows, SelfSize()).headerRect(0).height() < header)
+        ++client;
     return {QFrame::minimumSizeHint().width(), client + height() - contentsRect().height()};
 }
 

@@ -81,7 +81,8 @@ public:
     // Asks for the height at which every cell shows its ItemGyo lines whole above the rokuyo band, under the
     // current fonts and header rule; the width is left to the layout.
     QSize sizeHint() const override;
-    // Asks for the height at which every cell shows its day number, one line and the rokuyo apart; a lower window
+    // Asks for the height at which the header holds the weekday names and every cell shows its day number, one line
+    // and the rokuyo apart; a lower window
     // stops there. Between the two the cells show fewer lines (the day's tooltip lists them all).
     QSize minimumSizeHint() const override;
 

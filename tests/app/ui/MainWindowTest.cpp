@@ -141,6 +141,8 @@ private slots:
         QVERIFY2(grid.geometry().rowPitch() >= grid.cellMetrics().pitchFor(1),
                  qPrintable(QString::number(s.window->height())));
         QVERIFY(grid.lanes() < grid.options().ItemGyo);
+        QVERIFY(grid.geometry().headerRect(0).height() >=
+                QFontMetrics(s.grid()->Fonts()->font(TCalExFonts::DayOfWeek).font).height());
         const QWidget* settings = s.window->monthPage()->buttons().settings;
         QVERIFY(settings->mapTo(s.window.get(), QPoint()).y() >=
                 s.grid()->mapTo(s.window.get(), QPoint()).y() + s.grid()->height());
