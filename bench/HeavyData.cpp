@@ -3,10 +3,8 @@
 #include "HeavyData.h"
 
 #include "base/TextFile.h"
-#include "calendar/RuleFiles.h"
-#include "memo/MemoStore.h"
-#include "month/MonthWindow.h"
-#include "month/PeriodStore.h"
+#include "book/ScheduleBook.h"
+#include "files/UserFiles.h"
 
 #include <cstdlib>
 #include <string>

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "base/ProfileFile.h"
 #include "controls/MonthGrid.h"
+#include "files/UserFiles.h"
 #include "memo/MemoStore.h"
 #include "month/MonthStore.h"
 #include "month/PeriodStore.h"

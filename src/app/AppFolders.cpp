@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program folder rule, the file set and the sibling lookup.
+// The folder texts and the sibling lookup.
 #include "AppFolders.h"
-
-#include "month/PeriodStore.h"
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 
 namespace rekko {
 
@@ -35,44 +32,6 @@ Status CheckFolderText(std::string_view text) {
     if (tooLong)
         return Failure{.cause = "パスとして長すぎます"};
     return Success();
-}
-
-fs::path FileSet::monthFile(int year, int month) const {
-    char name[32];
-    std::snprintf(name, sizeof name, "Ca%.4d%.2d.myc", year, month);
-    return dataFolder + name;
-}
-
-bool IsWrittenFileName(std::string_view name) {
-    for (const std::string_view fixed : {"Sorel.ini", "CaFromTo.myc", "CaMemo.myc", "Sday.myc"}) {
-        if (name == fixed)
-            return true;
-    }
-    if (IsPeriodCopyName(name))
-        return true;
-    // "Ca%.4d%.2d.myc": six digits, or a year before 0 with its minus sign.
-    if (!name.starts_with("Ca") || !name.ends_with(".myc"))
-        return false;
-    std::string_view digits = name.substr(2, name.size() - 6);
-    if (digits.starts_with('-'))
-        digits.remove_prefix(1);
-    return digits.size() == 6 && digits.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-FileSet BuildFileSet(const fs::path& programFolder, const std::string& dataFolder) {
-    FileSet files;
-    files.settings = programFolder / kSettingsFileName;
-    files.startStopRecord = programFolder / "SorelSte.myd";
-    files.usage = programFolder / "CaSima.dat";
-    files.readMe = programFolder / "ReadMe.txt";
-    files.versionHistory = programFolder / "VerUp33.txt";
-    files.commemoration = programFolder / "Cmr.myc";
-    files.commemorationData = dataFolder.empty() ? programFolder / "User.myc" : fs::path(dataFolder + "User.myc");
-    files.help = programFolder / "HelpRekk.html";
-    files.periodFile = dataFolder + "CaFromTo.myc";
-    files.memoFile = dataFolder + "CaMemo.myc";
-    files.dataFolder = dataFolder;
-    return files;
 }
 
 std::optional<fs::path> FindSibling(std::string_view name, const fs::path& programFolder,

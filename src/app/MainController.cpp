@@ -2,6 +2,7 @@
 // The shell's state: start-up values, the settings file, activation and the close rules of the main window.
 #include "MainController.h"
 
+#include "AppFolders.h"
 #include "CommandLine.h"
 
 #include "base/AtomicWrite.h"
@@ -122,13 +123,13 @@ Status MainController::writeSettingsFile() {
 }
 
 void MainController::removeStaleTemporaries() {
-    const fs::path dataFolder = m_dataFolder.empty() ? fs::path(".") : fs::path(m_dataFolder);
+    const fs::path dataFolder = m_dataFolder.empty() ? fs::path(kWorkingFolder) : fs::path(m_dataFolder);
     RemoveStaleTemporaries(m_programFolder, IsWrittenFileName);
     // A temporary in a folder another process holds may be that process's write in progress.
     if (!m_dataFolderBusy)
         RemoveStaleTemporaries(dataFolder, IsWrittenFileName);
     if (!m_dataFolderIsWorking)
-        RemoveStaleTemporaries(".", IsWrittenFileName);
+        RemoveStaleTemporaries(kWorkingFolder, IsWrittenFileName);
 }
 
 bool MainController::refuseClose(bool retrievalRunning, bool dateChangeRunning) {

@@ -2,13 +2,13 @@
 // The main window's state and rules that need no widgets: start-up values, the settings file, activation, close.
 #pragma once
 
-#include "AppFolders.h"
 #include "Commemoration.h"
 #include "Settings.h"
 #include "StatusText.h"
 #include "UnsavedRescue.h"
 
 #include "book/ScheduleBook.h"
+#include "files/UserFiles.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "timer/CountdownTimer.h"

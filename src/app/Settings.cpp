@@ -6,7 +6,7 @@
 #include "ValueText.h"
 
 #include "base/Colour.h"
-#include "month/PeriodStore.h"
+#include "files/UserFiles.h"
 
 #include <limits>
 #include <optional>

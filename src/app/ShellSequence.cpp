@@ -4,6 +4,8 @@
 
 #include "StartStopRecord.h"
 
+#include "files/UserFiles.h"
+
 #include <exception>
 
 namespace rekko {
@@ -140,7 +142,7 @@ void ShellSequence::claimDataFolder() {
         return;
     m_claimedFolder = dataFolder;
     m_controller.setDataFolderBusy(false, false);
-    const fs::path folder = dataFolder.empty() ? fs::path(".") : fs::path(dataFolder);
+    const fs::path folder = dataFolder.empty() ? fs::path(kWorkingFolder) : fs::path(dataFolder);
     std::error_code error;
     // The folder a missing period file is created in is made here already, so that it is locked before anything
     // is written into it.
@@ -149,7 +151,7 @@ void ShellSequence::claimDataFolder() {
     const FolderClaim claim = m_ports.folderLock.claim(folder);
     switch (claim.outcome) {
     case FolderClaimOutcome::Busy:
-        m_controller.setDataFolderBusy(true, fs::equivalent(folder, ".", error));
+        m_controller.setDataFolderBusy(true, fs::equivalent(folder, kWorkingFolder, error));
         m_dialogs.inform(DataFolderBusyText(dataFolder));
         break;
     case FolderClaimOutcome::Refused:

@@ -9,6 +9,7 @@
 #include "base/TextFile.h"
 #include "calendar/DayRules.h"
 #include "calendar/RuleFiles.h"
+#include "files/UserFiles.h"
 #include "schedule/DayLines.h"
 
 #include <array>

@@ -13,8 +13,6 @@
 
 namespace rekko {
 
-inline constexpr const char* kHolidayFileName = "Hday.dat";
-inline constexpr const char* kSpecialDayFileName = "Sday.myc";
 inline constexpr const char* kHolidayFileError = "祭日ファイル読込ミス\r\n処理は続けます。";
 inline constexpr const char* kSpecialDayFileError = "スペシャルDayファイル読込ミス\r\n処理は続けます。";
 

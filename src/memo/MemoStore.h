@@ -13,14 +13,8 @@
 
 namespace rekko {
 
-inline constexpr const char* kMemoFileName = "CaMemo.myc";
 inline constexpr const char* kMemoMissingMessage = "メモファイルが見あたりません。\r\n新しいメモファイルを作ります。";
 inline constexpr const char* kOverwriteQuestion = "同じ名前のファイルが存在します。\r\n上書きしますか？";
-
-// The texts the memo page shows read-only, by their file names in the program folder.
-inline constexpr const char* kReadMeFileName = "ReadMe.txt";
-inline constexpr const char* kUsageFileName = "CaSima.dat";
-inline constexpr const char* kVersionHistoryFileName = "VerUp33.txt";
 
 class MemoStore {
 public:

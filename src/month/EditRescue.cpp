@@ -2,12 +2,9 @@
 // The report and rescue of the schedule dialog's unwritten values.
 #include "EditRescue.h"
 
-#include "MonthWindow.h"
-#include "PeriodStore.h"
-
 #include "base/AtomicWrite.h"
 #include "calendar/Julius.h"
-#include "calendar/RuleFiles.h"
+#include "files/UserFiles.h"
 
 namespace rekko {
 

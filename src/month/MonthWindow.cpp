@@ -4,6 +4,7 @@
 
 #include "base/TextProcedures.h"
 #include "calendar/Julius.h"
+#include "files/UserFiles.h"
 
 #include <cstdio>
 
@@ -24,12 +25,6 @@ void setMonth(MonthSlot& slot, int year, int month) {
 }
 
 } // namespace
-
-std::string MonthFileName(int year, int month) {
-    char name[40];
-    std::snprintf(name, sizeof name, "Ca%.4d%.2d.myc", year, month);
-    return name;
-}
 
 void MonthWindow::build(int32_t today) {
     const CalendarDate date = DecodeJuliusDay(today);

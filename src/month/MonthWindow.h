@@ -43,7 +43,4 @@ private:
     int32_t m_lastDay = 0;
 };
 
-// Returns the file name "Ca%.4d%.2d.myc" of a month.
-std::string MonthFileName(int year, int month);
-
 } // namespace rekko

@@ -10,8 +10,8 @@
 #include "base/FileEntry.h"
 #include "base/TextFile.h"
 #include "base/TextProcedures.h"
+#include "files/UserFiles.h"
 
-#include <cstdio>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -28,22 +28,6 @@ bool isCopyFile(const fs::path& path) {
 }
 
 } // namespace
-
-bool IsPeriodCopyName(std::string_view name) {
-    if (name.size() != 12 || !name.starts_with("CaFT") || !name.ends_with(".mcp"))
-        return false;
-    for (const char c : name.substr(4, 4)) {
-        if (c <= ' ' || c > '~' || c == '/')
-            return false;
-    }
-    return true;
-}
-
-std::string PeriodCopyName(int year, int month, int day) {
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%.4d%.2d%.2d", year, month, day < 30 ? day : 1);
-    return "CaFT" + std::string(stamp).substr(3, 4) + ".mcp";
-}
 
 std::vector<std::string> PeriodListTouching(std::string_view fileBytes, int32_t firstDay, int32_t lastDay) {
     std::vector<std::string> list{kPeriodFileHeader};

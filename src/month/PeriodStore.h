@@ -5,6 +5,7 @@
 
 #include "base/Result.h"
 #include "book/ScheduleBook.h"
+#include "files/UserFiles.h"
 #include "platform/Dialogs.h"
 #include "schedule/PeriodRecord.h"
 
@@ -14,16 +15,6 @@
 #include <string_view>
 
 namespace rekko {
-
-inline constexpr const char* kPeriodFileName = "CaFromTo.myc";
-
-// Answers whether a name is that of a period-file copy: "CaFT", exactly four visible ASCII characters other than "/",
-// then ".mcp". Only such names, in the current directory, are ever deleted as copies.
-bool IsPeriodCopyName(std::string_view name);
-
-// Returns the name "CaFT" + stamp + ".mcp" of today's copy; the stamp is the year's last digit, the month and the
-// tens digit of the day (days 30 and 31 count as 1), so a new name begins about every ten days.
-std::string PeriodCopyName(int year, int month, int day);
 
 // Returns the period list of a period file's bytes with only the records whose days touch firstDay..lastDay (day
 // numbers), header first; the other records are neither decoded nor copied.
@@ -65,7 +56,7 @@ public:
 
     // Deletes the copies of the directory (names "CaFT" + four characters + ".mcp", files or links) other than the
     // three named, when a rotation happened in this run. Answers the failure of the first deletion that failed.
-    Status removeStaleCopies(const std::filesystem::path& directory = ".");
+    Status removeStaleCopies(const std::filesystem::path& directory = kWorkingFolder);
 
     // Checks a period from the dialog and stores it: a new one (index 0) is appended; an edited one replaces
     // the record at index by a new record at the end. An invalid date is shown and nothing changes.

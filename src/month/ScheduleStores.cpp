@@ -3,6 +3,7 @@
 #include "ScheduleStores.h"
 
 #include "calendar/Julius.h"
+#include "files/UserFiles.h"
 
 namespace rekko {
 

@@ -17,20 +17,21 @@ namespace fs = std::filesystem;
 // The core folders each core folder may include besides itself, in the order of the layers.
 const std::map<std::string, std::set<std::string>> kCoreRules = {
     {"base", {}},
+    {"files", {}},
     {"platform", {"base"}},
-    {"calendar", {"base"}},
-    {"schedule", {"base", "calendar", "platform"}},
-    {"book", {"base", "calendar", "platform", "schedule"}},
-    {"controls", {"base", "calendar", "platform", "book"}},
-    {"month", {"base", "calendar", "platform", "schedule", "book", "controls"}},
-    {"year", {"base", "calendar", "platform", "schedule", "book", "controls"}},
-    {"memo", {"base", "calendar", "platform", "schedule", "book", "controls"}},
-    {"timer", {"base", "calendar", "platform", "schedule", "book", "controls"}},
-    {"clocksync", {"base", "calendar", "platform", "schedule", "book", "controls"}},
-    {"maintenance", {"base", "calendar", "platform", "schedule", "book", "controls", "month"}},
+    {"calendar", {"base", "files"}},
+    {"schedule", {"base", "files", "calendar", "platform"}},
+    {"book", {"base", "files", "calendar", "platform", "schedule"}},
+    {"controls", {"base", "files", "calendar", "platform", "book"}},
+    {"month", {"base", "files", "calendar", "platform", "schedule", "book", "controls"}},
+    {"year", {"base", "files", "calendar", "platform", "schedule", "book", "controls"}},
+    {"memo", {"base", "files", "calendar", "platform", "schedule", "book", "controls"}},
+    {"timer", {"base", "files", "calendar", "platform", "schedule", "book", "controls"}},
+    {"clocksync", {"base", "files", "calendar", "platform", "schedule", "book", "controls"}},
+    {"maintenance", {"base", "files", "calendar", "platform", "schedule", "book", "controls", "month"}},
     {"app",
-     {"base", "calendar", "platform", "schedule", "book", "controls", "month", "year", "memo", "timer", "clocksync",
-      "maintenance"}},
+     {"base", "files", "calendar", "platform", "schedule", "book", "controls", "month", "year", "memo", "timer",
+      "clocksync", "maintenance"}},
 };
 
 // The record types of schedule/ that the grid's model draws.

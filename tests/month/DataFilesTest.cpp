@@ -6,6 +6,7 @@
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
 #include "controls/MonthGrid.h"
+#include "files/UserFiles.h"
 #include "month/MonthStore.h"
 #include "month/PeriodStore.h"
 

@@ -2,10 +2,10 @@
 // Finding the data folder through Rekko's settings file.
 #include "DataFolder.h"
 
-#include "app/AppFolders.h"
 #include "app/Settings.h"
 #include "base/FileEntry.h"
 #include "base/ProfileFile.h"
+#include "files/UserFiles.h"
 
 namespace rekko::cli {
 

@@ -5,10 +5,10 @@
 #include "DataFolder.h"
 #include "MonthText.h"
 
-#include "month/MonthWindow.h"
 #include "month/PeriodStore.h"
 
 #include "calendar/Julius.h"
+#include "files/UserFiles.h"
 #include "year/DayCount.h"
 
 namespace rekko::cli {

@@ -4,7 +4,6 @@
 #include "CommandSet.h"
 #include "DataFolder.h"
 
-#include "month/MonthWindow.h"
 #include "schedule/DayLines.h"
 
 #include "base/CommaText.h"
@@ -13,6 +12,7 @@
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
 #include "calendar/RuleFiles.h"
+#include "files/UserFiles.h"
 
 #include <filesystem>
 

@@ -5,8 +5,8 @@
 #include "DataFolder.h"
 #include "MonthText.h"
 
-#include "app/AppFolders.h"
 #include "app/StartStopTable.h"
+#include "files/UserFiles.h"
 #include "year/YearSpan.h"
 
 #include <algorithm>

@@ -6,10 +6,10 @@
 #include "MainWindow.h"
 #include "RekkoApplication.h"
 
-#include "app/AppFolders.h"
 #include "app/SingleInstance.h"
 #include "app/StartStopRecord.h"
 #include "controls/ui/TCalExFonts.h"
+#include "files/UserFiles.h"
 #include "platform/FolderLock.h"
 #include "platform/ProgramLocation.h"
 #include "platform/ShutdownSignals.h"

@@ -2,8 +2,8 @@
 // Taking and giving back the main window's hotkeys on this desktop.
 #include "MainHotkeys.h"
 
-#include "app/AppFolders.h"
 #include "app/Hotkeys.h"
+#include "files/UserFiles.h"
 #include "platform/ui/DesktopPorts.h"
 
 #include <filesystem>

@@ -2,6 +2,7 @@
 // The main window: building and wiring the pages, its steps of the shell's sequences, activation and the orderly end.
 #include "MainWindow.h"
 
+#include "app/AppFolders.h"
 #include "app/Hotkeys.h"
 #include "app/WindowPlacement.h"
 #include "platform/InstanceRegistry.h"

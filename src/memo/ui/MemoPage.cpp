@@ -4,6 +4,7 @@
 
 #include "controls/ui/LosslessText.h"
 #include "controls/ui/TCalExFonts.h"
+#include "files/UserFiles.h"
 #include "memo/MemoText.h"
 
 #include <QPlainTextDocumentLayout>
