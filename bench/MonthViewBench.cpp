@@ -6,6 +6,7 @@
 #include "SampleData.h"
 
 #include "app/ui/MainWindow.h"
+#include "files/UserFiles.h"
 
 #include <QPushButton>
 
@@ -35,7 +36,7 @@ struct Program {
         const fs::path data = state.range(0) == 0 ? rekko::bench::SampleDataFolder() : rekko::bench::HeavyDataFolder();
         std::string pattern = (fs::temp_directory_path() / "rekko-bench-program-XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
-        std::ofstream(folder / "Sorel.ini", std::ios::binary)
+        std::ofstream(folder / rekko::kSettingsFileName, std::ios::binary)
             << "[Settei]\r\nedFolder=" << data.string() << "/\r\nCaFT1=CaFT6120.mcp\r\n";
         // The period-file copies go to the working folder, as they go to the program's folder when it runs.
         fs::current_path(folder);

@@ -4,6 +4,8 @@
 // data folder (fifty years of months). Run under an X server (make bench gives it one of its own).
 #include "HeavyData.h"
 
+#include "files/UserFiles.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -51,8 +53,9 @@ fs::path makeScratchFolder() {
         fs::copy_file(REKKO_EXECUTABLE, fs::path(pattern) / "Rekko");
         // The program runs in this folder, its data folder: a period file and a memo file there keep the notices
         // of new files, modal boxes, from holding up the first run.
-        std::ofstream(fs::path(pattern) / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5C\x92\xE8\r\n";
-        std::ofstream(fs::path(pattern) / "CaMemo.myc", std::ios::binary);
+        std::ofstream(fs::path(pattern) / rekko::kPeriodFileName, std::ios::binary)
+            << "***** FromTo\x97\x5C\x92\xE8\r\n";
+        std::ofstream(fs::path(pattern) / rekko::kMemoFileName, std::ios::binary);
         return fs::path(pattern);
     }
 }

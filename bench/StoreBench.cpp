@@ -49,9 +49,9 @@ struct LoadedWindow {
     // Saves as save all does: the settings file read, updated and written, then the months, periods and memo (the
     // memo counted as modified, so its lines are compared).
     void saveAll() {
-        auto file = rekko::ProfileFile::Load(folder / "Sorel.ini");
+        auto file = rekko::ProfileFile::Load(folder / rekko::kSettingsFileName);
         (void)rekko::WriteSettings(file.value(), settings);
-        (void)file.value().save(folder / "Sorel.ini");
+        (void)file.value().save(folder / rekko::kSettingsFileName);
         for (int slot = 0; slot < 5; ++slot)
             (void)months.saveSlot(slot);
         (void)periods.save();
