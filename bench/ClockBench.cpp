@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Analogue clock figures: one repaint of the 150 x 150 clock of the timer window, and its geometry alone.
+#include "BenchDoubles.h"
+
 #include "controls/ClockGeometry.h"
 #include "controls/ui/TClock.h"
 
@@ -9,14 +11,9 @@
 namespace rekko {
 namespace {
 
-// A clock that always reads 10:10:30.
-class StillClock : public Clock {
-public:
-    LocalDateTime now() const override { return (10 * 3600 + 10 * 60 + 30) / 86400.0; }
-};
-
 void BM_ClockRepaint(benchmark::State& state) {
-    StillClock time;
+    // Always 10:10:30.
+    const bench::StillClock time((10 * 3600 + 10 * 60 + 30) / 86400.0);
     TClock clock(time);
     QImage image(clock.size(), QImage::Format_RGB32);
     for (auto _ : state) {

@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the benchmarks share: silent message boxes, and a data folder with the five months of the month window
-// (500 lines each) and 1 000 periods.
+// What the benchmarks share: their doubles, and a data folder with the five months of the month window (500 lines
+// each) and 1 000 periods.
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "BenchDoubles.h"
 
 #include <cstdint>
 #include <filesystem>
 
 namespace rekko::bench {
-
-// Answers every box with its default button; the benchmarks show none.
-class SilentDialogs : public Dialogs {
-public:
-    DialogAnswer show(const DialogMessage& message) override { return message.defaultAnswer; }
-};
 
 // The day the sample window is built around: 2026-12-06.
 extern const int32_t kSampleToday;

@@ -8,6 +8,7 @@
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
 
+#include "BenchDoubles.h"
 #include "HeavyData.h"
 
 #include <benchmark/benchmark.h>
@@ -18,19 +19,9 @@
 namespace rekko {
 namespace {
 
-class SilentDialogs : public Dialogs {
-public:
-    DialogAnswer show(const DialogMessage& message) override { return message.defaultAnswer; }
-};
-
 class NoJump : public MonthJump {
 public:
     void jumpToMonth(std::string_view) override {}
-};
-
-class FixedClock : public Clock {
-public:
-    LocalDateTime now() const override { return EncodeDateTime({2026, 5, 20}, {12, 0, 0}); }
 };
 
 QStringList builtinHolidays() {
@@ -98,8 +89,8 @@ BENCHMARK(BM_TwelveCalendarsRedrawWithRokuyo)
 
 // "翌年" and "前年" in turn on the page: every calendar moves to its month of the other year and is drawn again.
 void BM_YearPageNextYear(benchmark::State& state) {
-    FixedClock clock;
-    SilentDialogs dialogs;
+    bench::StillClock clock{EncodeDateTime({2026, 5, 20}, {12, 0, 0})};
+    bench::SilentDialogs dialogs;
     NoJump jump;
     YearPage page(clock, dialogs, jump);
     DayRules rules;
