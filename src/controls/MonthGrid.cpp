@@ -34,12 +34,16 @@ void MonthGrid::setOptions(const MonthGridOptions& options) {
 void MonthGrid::setClientSize(int width, int height) {
     m_width = std::max(width, 0);
     m_height = std::max(height, 0);
-    if (m_placedLanes != 0 && m_placedLanes != lanes())
-        buildLaneTable();
+    followLaneCount();
 }
 
 void MonthGrid::setCellMetrics(const CellMetrics& metrics) {
     m_metrics = metrics;
+    followLaneCount();
+}
+
+void MonthGrid::followLaneCount() {
+    // Only a table already built is rebuilt; the first layout builds it.
     if (m_placedLanes != 0 && m_placedLanes != lanes())
         buildLaneTable();
 }

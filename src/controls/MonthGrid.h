@@ -155,6 +155,8 @@ public:
     void layout();
     // Recomputes the lane table alone for the first visible day of the last layout: period bars first, then the
     // day lines of each cell.
+    // Builds the lane table again when the rows now hold another number of lanes than it was built for.
+    void followLaneCount();
     void buildLaneTable();
 
     // Return the results of the last layout: the day number of the top-left cell, the rows with the header, the

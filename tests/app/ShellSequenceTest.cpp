@@ -7,14 +7,13 @@
 #include "month/EditRescue.h"
 
 #include "FakeClock.h"
+#include "FileSizeLimit.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 
-#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <stdexcept>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace rekko {
@@ -298,16 +297,14 @@ TEST(ShellSequence, ARescueThatCannotBeWrittenEitherIsReportedOnceAndLeavesNoFol
     program.writeData("Ca202405.myc", " 0,0,9,2024/ 5\r\n 1,1,,old,,,,,,\r\n");
     ASSERT_TRUE(program.sequence.initialiseMonths());
     program.stores.months().replaceDay(1, 3, DaySchedule{{"lost"}, {LineAttribute{}}});
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit full = old;
-    full.rlim_cur = 0;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
-    const SaveReport report = program.sequence.saveAll();
-    const std::string err = program.controller.rescue().rescue(report, program.clock.now());
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
+    SaveReport report;
+    std::string err;
+    {
+        const test::FileSizeLimit full(0);
+        ASSERT_TRUE(full.set());
+        report = program.sequence.saveAll();
+        err = program.controller.rescue().rescue(report, program.clock.now());
+    }
 
     ASSERT_FALSE(report.ok());
     EXPECT_EQ(err.find("残しました"), std::string::npos) << err;

@@ -4,11 +4,10 @@
 #include "base/AtomicWrite.h"
 #include "base/FileCopy.h"
 
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <tuple>
 
@@ -55,15 +54,11 @@ TEST(AtomicWrite, FailureDuringTheWriteLeavesTheOldFileIntact) {
     test::TempDir dir;
     const auto file = dir.write("Ca202612.myc", "old content\r\n");
     // Limit the size a file may grow to, so the write fails half-way as on a full disk.
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const Status status = WriteFileAtomically(file, std::string(100'000, 'x'));
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
+    const Status status = [&] {
+        const test::FileSizeLimit small(4096);
+        EXPECT_TRUE(small.set());
+        return WriteFileAtomically(file, std::string(100'000, 'x'));
+    }();
 
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.error().path, file.string());

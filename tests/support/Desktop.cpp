@@ -245,6 +245,21 @@ int RekkoProcess::waitForEnd() {
     return ended && m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
 
+bool RekkoProcess::typeLineOnThe1st(const QString& text) {
+    Keys("ctrl+l 1 Return");
+    if (!WaitUntilWindowActive(WaitForWindow(pid(), "^Rekko -Rekko-$")))
+        return false;
+    TypeText(text);
+    return true;
+}
+
+bool RekkoProcess::writeLineOnThe1st(const QString& text) {
+    if (!typeLineOnThe1st(text))
+        return false;
+    Keys("ctrl+Return");
+    return WaitUntilWindowActive(m_mainWindow);
+}
+
 int RekkoProcess::terminate() {
     signal(SIGTERM);
     return waitForEnd();

@@ -111,6 +111,11 @@ public:
     const QString& mainWindow() const { return m_mainWindow; } // its X window id
     QString errors() { return QString::fromUtf8(m_process.readAllStandardError()); }
     void signal(int number) const { ::kill(static_cast<pid_t>(pid()), number); }
+    // Opens day 1 of this month through the day entry (Ctrl+L) and types a line into the schedule dialog; false
+    // when the dialog did not take the focus.
+    bool typeLineOnThe1st(const QString& text);
+    // Types the line and writes it with Ctrl+Enter; false unless the main window has the focus again.
+    bool writeLineOnThe1st(const QString& text);
     // Waits for the end; answers the exit code, -1 when it did not end normally in time. Terminate sends SIGTERM first.
     int waitForEnd();
     int terminate();

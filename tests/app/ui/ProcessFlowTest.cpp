@@ -84,12 +84,7 @@ TEST(RescueOnTheDesktop, AnEditThatCannotBeSavedOnSigtermIsReportedRescuedAndAnn
         << "[Settei]\r\nedFolder=" << data.string() << "/\r\n";
     rekko.runAsNobodyUnderRoot();
     ASSERT_TRUE(rekko.start());
-    // Day 1 of this month through the day entry (Ctrl+L), one line typed, written with Ctrl+Enter.
-    test::Keys("ctrl+l 1 Return");
-    ASSERT_TRUE(test::WaitUntilWindowActive(test::WaitForWindow(rekko.pid(), "^Rekko -Rekko-$")));
-    test::TypeText("rescue-e2e");
-    test::Keys("ctrl+Return");
-    ASSERT_TRUE(test::WaitUntilWindowActive(rekko.mainWindow()));
+    ASSERT_TRUE(rekko.writeLineOnThe1st("rescue-e2e"));
 
     fs::permissions(data, fs::perms(0555));
     EXPECT_EQ(rekko.terminate(), 1);
@@ -122,9 +117,7 @@ TEST(RescueOnTheDesktop, TextTypedInTheScheduleDialogAtASignalIsRescuedNotWritte
     const QDate today = QDate::currentDate();
     const std::string month = QString::asprintf("Ca%.4d%.2d.myc", today.year(), today.month()).toStdString();
     ASSERT_TRUE(rekko.start());
-    test::Keys("ctrl+l 1 Return");
-    ASSERT_TRUE(test::WaitUntilWindowActive(test::WaitForWindow(rekko.pid(), "^Rekko -Rekko-$")));
-    test::TypeText("typed-at-signal");
+    ASSERT_TRUE(rekko.typeLineOnThe1st("typed-at-signal"));
     QTest::qWait(500); // the keys reach the dialog before the signal does
     rekko.signal(SIGHUP);
     EXPECT_EQ(rekko.waitForEnd(), 1);
@@ -227,11 +220,7 @@ TEST(DataFolderOnTheDesktop, ASecondProgramOnTheSameDataFolderIsToldAndWritesNot
     ASSERT_TRUE(second.launch());
     AnswerBox(second);
     ASSERT_TRUE(second.waitForMainWindow());
-    test::Keys("ctrl+l 1 Return");
-    ASSERT_TRUE(test::WaitUntilWindowActive(test::WaitForWindow(second.pid(), "^Rekko -Rekko-$")));
-    test::TypeText("second");
-    test::Keys("ctrl+Return");
-    ASSERT_TRUE(test::WaitUntilWindowActive(second.mainWindow()));
+    ASSERT_TRUE(second.writeLineOnThe1st("second"));
     EXPECT_EQ(second.terminate(), 1);
     const std::string err = second.errors().toStdString();
     EXPECT_NE(err.find(data.string() + "/は他の Rekko が使用中です。"), std::string::npos) << err;

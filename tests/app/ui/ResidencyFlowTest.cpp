@@ -94,12 +94,7 @@ TEST_F(Resident, RekkoExitFromTheTrayWhileResidentEndsInOrder) {
     std::ofstream(rekko.programFolder() / "Sorel.ini", std::ios::binary) << "[Settei]\r\ncbKidouKiroku=1\r\n";
     std::ofstream(rekko.programFolder() / "SorelSte.myd", std::ios::binary) << "";
     ASSERT_TRUE(rekko.start());
-    // Day 1 of this month through the day entry (Ctrl+L), one line typed, written with Ctrl+Enter.
-    test::Keys("ctrl+l 1 Return");
-    ASSERT_TRUE(test::WaitUntilWindowActive(test::WaitForWindow(rekko.pid(), "^Rekko -Rekko-$")));
-    test::TypeText("tray-exit");
-    test::Keys("ctrl+Return");
-    ASSERT_TRUE(test::WaitUntilWindowActive(rekko.mainWindow()));
+    ASSERT_TRUE(rekko.writeLineOnThe1st("tray-exit"));
     test::Keys("ctrl+F12");
     ASSERT_TRUE(WaitForState(rekko.mainWindow(), ""));
     // Out of sight but for its icon.
