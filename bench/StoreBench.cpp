@@ -35,7 +35,7 @@ struct LoadedWindow {
     rekko::PeriodStore periods{dialogs, copies, book};
     rekko::MemoStore memo{dialogs};
     std::string memoText;
-    rekko::Settings settings;
+    rekko::SettingsKeys settings = rekko::MakeSettingsTable();
 
     void load() {
         months.setDataFolder(folder);

@@ -2,7 +2,7 @@
 // Reading the "/J" argument.
 #include "CommandLine.h"
 
-#include "ValueText.h"
+#include "settings/ValueText.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // Reading and writing section Commemoration of "Cmr.myc".
 #include "Commemoration.h"
 
-#include "ValueText.h"
+#include "settings/ValueText.h"
 
 namespace rekko {
 

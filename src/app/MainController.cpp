@@ -54,11 +54,12 @@ bool MainController::readSettings() {
     }
     m_settingsDoubted = !usable.ok();
     m_settingsUnreadable = !file.ok();
-    if (m_dataFolder.empty() && !m_settings.edFolder.empty()) {
+    Settings& settings = m_settings.edit();
+    if (m_dataFolder.empty() && !settings.edFolder.empty()) {
         // Data files are named by appending to the folder text, so it must end with "/".
-        if (m_settings.edFolder.back() != '/')
-            m_settings.edFolder += '/';
-        m_dataFolder = m_settings.edFolder;
+        if (settings.edFolder.back() != '/')
+            settings.edFolder += '/';
+        m_dataFolder = settings.edFolder;
     }
     return true;
 }
@@ -98,10 +99,10 @@ void MainController::loadCommemoration() {
 }
 
 void MainController::finishStart() {
-    ClampSettingsAtStart(m_settings, m_clock.now());
+    ClampSettingsAtStart(settings(), m_clock.now());
     // Once, after the absent time became now: a month initialisation later reads the file again, and an armed timer
     // keeps running through it.
-    m_timer = CountdownTimer(m_settings.pTimer, m_settings.pTimerBf);
+    m_timer = CountdownTimer(settings().pTimer, settings().pTimerBf);
     m_timerTaken = true;
 }
 
@@ -110,8 +111,8 @@ Status MainController::writeSettingsFile() {
     if (m_writesHeld)
         return Success();
     if (m_timerTaken) {
-        m_settings.pTimer = m_timer.storedTime();
-        m_settings.pTimerBf = m_timer.notice();
+        settings().pTimer = m_timer.storedTime();
+        settings().pTimerBf = m_timer.notice();
     }
     // Once the user has chosen a data folder, a settings file that could not be read is replaced by a new one.
     auto file = m_settingsUnreadable ? Result<ProfileFile>(ProfileFile{}) : ProfileFile::Load(path);

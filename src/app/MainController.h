@@ -40,8 +40,10 @@ public:
                    Dialogs& dialogs, std::filesystem::path rescueFolder);
 
     const Clock& clock() const { return m_clock; }
-    Settings& settings() { return m_settings; }
-    const Settings& settings() const { return m_settings; }
+    Settings& settings() { return m_settings.edit(); }
+    const Settings& settings() const { return m_settings.values(); }
+    // The keys of the settings file: a change set through it is told to those watching the key.
+    SettingsKeys& settingsTable() { return m_settings; }
     const Commemoration& commemoration() const { return m_commemoration; }
     // The user's schedule, which the pages read and the stores load and save.
     ScheduleBook& book() { return m_book; }
@@ -68,7 +70,7 @@ public:
     bool startDeclined() const { return m_startDeclined; }
     // Keeps the data folder of the settings as the data folder at start, which a change on the settings page is
     // compared with.
-    void keepDataFolderAtStart() { m_dataFolderAtStart = m_settings.edFolder; }
+    void keepDataFolderAtStart() { m_dataFolderAtStart = settings().edFolder; }
 
     // Writes the settings file with the countdown timer's time and notice minutes (read again first, so that what
     // other windows wrote meanwhile survives; not while writes are held).
@@ -135,7 +137,7 @@ private:
     std::filesystem::path m_startupFolder;
     Clock& m_clock;
     Dialogs& m_dialogs;
-    Settings m_settings;
+    SettingsKeys m_settings = MakeSettingsTable();
     Commemoration m_commemoration;
     ScheduleBook m_book;
     UnsavedRescue m_rescue;

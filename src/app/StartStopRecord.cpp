@@ -2,7 +2,7 @@
 // Appending start and stop lines to the record, trimming it, and the message about the last stop.
 #include "StartStopRecord.h"
 
-#include "ValueText.h"
+#include "settings/ValueText.h"
 
 #include "base/TextFile.h"
 #include "base/TextProcedures.h"

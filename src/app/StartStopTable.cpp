@@ -3,7 +3,7 @@
 #include "StartStopTable.h"
 
 #include "StartStopRecord.h"
-#include "ValueText.h"
+#include "settings/ValueText.h"
 
 #include "calendar/JapaneseEra.h"
 

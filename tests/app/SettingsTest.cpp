@@ -2,7 +2,7 @@
 // Section Settei: types, ranges, the conditional keys, and what a save leaves of a user's file.
 #include "app/Settings.h"
 
-#include "app/ValueText.h"
+#include "settings/ValueText.h"
 
 #include "base/TextFile.h"
 
@@ -15,15 +15,19 @@
 namespace rekko {
 namespace {
 
-Settings read(std::string_view bytes, bool readDataFolder = true) {
-    Settings settings;
-    (void)ReadSettings(ProfileFile::FromBytes(bytes), settings, readDataFolder);
-    return settings;
+// The values read from a file into a table that held before.
+Settings read(std::string_view bytes, bool readDataFolder = true, const Settings& before = {}) {
+    SettingsKeys table = MakeSettingsTable();
+    table.edit() = before;
+    (void)ReadSettings(ProfileFile::FromBytes(bytes), table, readDataFolder);
+    return table.values();
 }
 
 std::string written(const Settings& settings, std::string_view before = "") {
+    SettingsKeys table = MakeSettingsTable();
+    table.edit() = settings;
     auto file = ProfileFile::FromBytes(before);
-    EXPECT_TRUE(WriteSettings(file, settings).ok());
+    EXPECT_TRUE(WriteSettings(file, table).ok());
     return file.bytes();
 }
 
@@ -115,7 +119,7 @@ TEST(Settings, SwitchedOffGroupsAreNotReadTheTimerIsWrittenClockCorrectionLeftAl
     const std::string timerOff = "[Settei]\r\ncbJigen=0\r\ncbTimerNo=9\r\npTimer=12:00:00\r\npTimerBf=8\r\n";
     Settings timer;
     timer.pTimer = 0.25;
-    (void)ReadSettings(ProfileFile::FromBytes(timerOff), timer, true);
+    timer = read(timerOff, true, timer);
     EXPECT_EQ(timer.cbTimerNo, 6);
     EXPECT_EQ(timer.pTimerBf, 3);
     EXPECT_EQ(ProfileFile::FromBytes(written(timer, timerOff)).readString("Settei", "pTimer"), "6:00:00");
@@ -123,7 +127,7 @@ TEST(Settings, SwitchedOffGroupsAreNotReadTheTimerIsWrittenClockCorrectionLeftAl
     const std::string correction = "[Settei]\r\ncbTShuusei=1\r\npTDay=5\r\npTChien=10\r\n";
     Settings noTime;
     noTime.cbJikoku = false;
-    (void)ReadSettings(ProfileFile::FromBytes(correction), noTime, true);
+    noTime = read(correction, true, noTime);
     EXPECT_FALSE(noTime.cbTShuusei);
     EXPECT_EQ(noTime.pTDay, 0);
     EXPECT_EQ(written(noTime, correction).find("pTAccess"), std::string::npos);
@@ -131,6 +135,45 @@ TEST(Settings, SwitchedOffGroupsAreNotReadTheTimerIsWrittenClockCorrectionLeftAl
 
     EXPECT_EQ(read("[Settei]\r\nedFolder=/data/\r\n", false).edFolder, "");
     EXPECT_EQ(read("[Settei]\r\nedFolder=/data/\r\n", true).edFolder, "/data/");
+}
+
+// A new settings file written from the defaults: every key once, in the order the file has always had.
+TEST(Settings, ANewFileFromTheDefaultsEqualsTheGoldenFile) {
+    EXPECT_EQ(MakeSettingsTable().orderMismatches(), std::vector<std::string>{});
+    const auto golden = ReadFileBytes(test::TestDataDir() / "FreshSorel.ini");
+    ASSERT_TRUE(golden.ok());
+    EXPECT_EQ(written(Settings{}), golden.value());
+}
+
+// A value set is told to those watching its key only, and only when it changes; the table keeps each key's text as
+// last read and, once a write succeeded, as last written.
+TEST(Settings, TheTableTellsChangesAndKeepsTheTextsLastReadOrWritten) {
+    SettingsKeys table = MakeSettingsTable();
+    int rokuyo = 0;
+    int memo = 0;
+    table.watch(&Settings::cbRokuyo, [&] { ++rokuyo; });
+    const int memoWatch = table.watch(&Settings::cbMemo, [&] { ++memo; });
+    table.set(&Settings::cbRokuyo, false);
+    table.set(&Settings::cbRokuyo, false);
+    EXPECT_EQ(std::pair(rokuyo, memo), std::pair(1, 0));
+    table.unwatch(memoWatch);
+    table.set(&Settings::cbMemo, false);
+    EXPECT_EQ(memo, 0);
+
+    ASSERT_TRUE(ReadSettings(ProfileFile::FromBytes("[Settei]\r\nudKFutosa=2\r\ncbRokuyo=1\r\n"), table, true).ok());
+    EXPECT_EQ(rokuyo, 2); // a read tells every watch
+    EXPECT_EQ(table.storedText(kSetteiSection, "udKFutosa"), "2");
+    EXPECT_EQ(table.storedText(kSetteiSection, "cbMemo"), "1"); // missing: the default as read
+    table.edit().udKFutosa = 3;
+    EXPECT_EQ(table.currentText(kSetteiSection, "udKFutosa"), "3");
+    EXPECT_EQ(table.storedText(kSetteiSection, "udKFutosa"), "2");
+    ProfileFile file;
+    ASSERT_TRUE(WriteSettings(file, table).ok());
+    EXPECT_EQ(table.storedText(kSetteiSection, "udKFutosa"), "3");
+    table.edit().edtKColor = "緑";             // not a colour, but a text code page 932 holds: written as it is
+    table.edit().CaFT[0] = "\xF0\x9F\x98\x80"; // one it cannot hold fails the write, which then stores nothing
+    EXPECT_FALSE(WriteSettings(file, table).ok());
+    EXPECT_EQ(table.storedText(kSetteiSection, "edtKColor"), "clBlue");
 }
 
 } // namespace

@@ -33,9 +33,7 @@ std::string lowerAscii(std::string_view text) {
 const std::set<std::string>& ownedKeys() {
     static const std::set<std::string> keys = [] {
         ProfileFile file;
-        Settings settings;
-        settings.cbJigen = true;
-        settings.cbJikoku = true;
+        SettingsKeys settings = MakeSettingsTable();
         (void)WriteSettings(file, settings);
         std::set<std::string> found;
         for (const std::string& line : linesOf(file.bytes()))
@@ -54,14 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(read.bytes() == bytes);
     ProfileFile file = read;
 
-    Settings settings;
+    SettingsKeys settings = MakeSettingsTable();
     (void)ReadSettings(file, settings, true);
     FUZZ_CHECK(WriteSettings(file, settings).ok());
     const std::string written = file.bytes();
 
     // What the writer wrote reads back as the same settings: writing those changes nothing.
     ProfileFile again = ProfileFile::FromBytes(written);
-    Settings reread;
+    SettingsKeys reread = MakeSettingsTable();
     (void)ReadSettings(again, reread, true);
     FUZZ_CHECK(WriteSettings(again, reread).ok());
     FUZZ_CHECK(again.bytes() == written);

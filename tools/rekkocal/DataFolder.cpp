@@ -14,10 +14,10 @@ Settings ProgramSettings(const std::filesystem::path& programFolder) {
     const auto file = ProfileFile::Load(settingsFile);
     if (!file)
         throw DataError(settingsFile.string() + ": " + file.error().cause);
-    Settings settings;
+    SettingsKeys settings = MakeSettingsTable();
     if (const Status read = ReadSettings(file.value(), settings, true); !read)
         throw DataError(settingsFile.string() + ": " + read.error().cause);
-    return settings;
+    return settings.values();
 }
 
 std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder) {

@@ -35,11 +35,7 @@ void MemoPageLink::measure() {
 }
 
 void MemoPageLink::collectPlace(Settings& settings) const {
-    const MemoPlace place = m_page->place();
-    settings.CaMemoTopLine = place.CaMemoTopLine;
-    settings.CaMemoY = place.CaMemoY;
-    settings.CaMemoX = place.CaMemoX;
-    settings.MemoBtn = place.MemoBtn;
+    static_cast<MemoPlace&>(settings) = m_page->place();
 }
 
 void MemoPageLink::goResident() {

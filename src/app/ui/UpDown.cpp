@@ -2,7 +2,7 @@
 // The up-down spinner.
 #include "UpDown.h"
 
-#include "app/ValueText.h"
+#include "settings/ValueText.h"
 
 #include <algorithm>
 

@@ -9,14 +9,6 @@
 
 namespace rekko {
 
-namespace {
-
-YearPageSettings storedValues(const Settings& s) {
-    return {s.rgYFirstMonth, s.SpHajimariTuki, s.rgNissuu, s.cbKeisan, s.pcNen};
-}
-
-} // namespace
-
 YearPageLink::YearPageLink(const Clock& clock, Dialogs& dialogs, Settings& settings, QTabWidget* pages,
                            MonthView& monthView, const ScheduleBook& book)
     : QObject(pages), m_clock(clock), m_dialogs(dialogs), m_settings(settings), m_pages(pages), m_monthView(monthView),
@@ -128,19 +120,14 @@ void YearPageLink::takeRules() {
 void YearPageLink::applySettings() {
     // The controls change one by one; the settings keep what they hold until all of them show it.
     m_applying = true;
-    m_page->apply(storedValues(m_settings));
+    m_page->apply(m_settings);
     m_applying = false;
 }
 
 void YearPageLink::storeSettings() {
     if (m_applying)
         return;
-    const YearPageSettings shown = m_page->settings();
-    m_settings.rgYFirstMonth = shown.rgYFirstMonth;
-    m_settings.SpHajimariTuki = shown.SpHajimariTuki;
-    m_settings.rgNissuu = shown.rgNissuu;
-    m_settings.cbKeisan = shown.cbKeisan;
-    m_settings.pcNen = shown.pcNen;
+    static_cast<YearPageSettings&>(m_settings) = m_page->settings();
 }
 
 void YearPageLink::followSettings() {

@@ -6,6 +6,7 @@
 #include "MemoPageControls.h"
 
 #include "memo/MemoJumps.h"
+#include "memo/MemoSettings.h"
 #include "memo/MemoStore.h"
 #include "platform/Dialogs.h"
 
@@ -29,15 +30,6 @@ public:
     virtual void showStartRecord() = 0;
     // Asks for the file to save the memo under, suggesting a name; nothing when the user cancelled.
     virtual std::optional<std::filesystem::path> chooseSaveFile(const std::string& suggestedName) = 0;
-};
-
-// The values of the settings file the memo page keeps: the first visible line and the caret (counted from 0), and
-// the jump buttons' lines (counted from 1, 0 for none).
-struct MemoPlace {
-    int CaMemoTopLine = 0;
-    int CaMemoY = 0;
-    int CaMemoX = 0;
-    std::array<int, kJumpSlots> MemoBtn{};
 };
 
 // What the text area shows.

@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "year/YearController.h"
+#include "year/YearPageSettings.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,15 +22,6 @@
 #include <array>
 
 namespace rekko {
-
-// The values of the settings file the year page keeps.
-struct YearPageSettings {
-    int rgYFirstMonth = 0;  // 0 January, 1 April, 2 SpHajimariTuki
-    int SpHajimariTuki = 1; // 1..12
-    int rgNissuu = 0;       // 0 "日数(期間-1)", 1 "期間"
-    bool cbKeisan = true;
-    int pcNen = 0; // 0 "標準", 1 "日数計算"
-};
 
 // The controls of the page; each carries its name as objectName.
 struct YearPageControls {

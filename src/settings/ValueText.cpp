@@ -3,6 +3,7 @@
 #include "ValueText.h"
 
 #include "base/TextProcedures.h"
+#include "calendar/Julius.h"
 
 #include <cstdio>
 #include <limits>
@@ -76,6 +77,14 @@ std::optional<double> ParseTimeOfDay(std::string_view text) {
     if (parts[0] > 23 || parts[1] > 59 || parts[2] > 59)
         return std::nullopt;
     return (parts[0] * 3600 + parts[1] * 60 + parts[2]) / 86400.0;
+}
+
+bool IsTimeDigits(std::string_view text) {
+    if (text.size() != 6 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    return ParseTimeOfDay(std::string(text.substr(0, 2)) + ":" + std::string(text.substr(2, 2)) + ":" +
+                          std::string(text.substr(4, 2)))
+        .has_value();
 }
 
 std::string FormatLongTime(LocalDateTime value) {
