@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Analogue clock figures: one repaint of the 150 x 150 clock of the timer window, and its geometry alone.
-#include "BenchDoubles.h"
+#include "FakeClock.h"
 
 #include "controls/ClockGeometry.h"
 #include "controls/ui/TClock.h"
@@ -13,7 +13,7 @@ namespace {
 
 void BM_ClockRepaint(benchmark::State& state) {
     // Always 10:10:30.
-    const bench::StillClock time((10 * 3600 + 10 * 60 + 30) / 86400.0);
+    const test::FakeClock time((10 * 3600 + 10 * 60 + 30) / 86400.0);
     TClock clock(time);
     QImage image(clock.size(), QImage::Format_RGB32);
     for (auto _ : state) {

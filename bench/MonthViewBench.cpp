@@ -4,6 +4,7 @@
 // and the heavy user's folder (arg 1).
 #include "HeavyData.h"
 #include "SampleData.h"
+#include "WindowParts.h"
 
 #include "app/ui/MainWindow.h"
 #include "files/UserFiles.h"
@@ -53,7 +54,7 @@ struct Program {
 
     fs::path folder;
     SettableClock clock;
-    rekko::bench::SilentDialogs dialogs;
+    rekko::test::SilentDialogs dialogs;
     std::unique_ptr<rekko::MainController> controller;
     std::unique_ptr<rekko::MainWindow> window;
 };
@@ -61,7 +62,7 @@ struct Program {
 void BM_MonthInitialisation(benchmark::State& state) {
     Program program(state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(program.window->sequence().initialiseMonths());
+        benchmark::DoNotOptimize(program.window->initialiseMonths());
 }
 BENCHMARK(BM_MonthInitialisation)
     ->Arg(0)
@@ -72,7 +73,7 @@ BENCHMARK(BM_MonthInitialisation)
 
 void BM_JumpFarAndBack(benchmark::State& state) {
     Program program(state);
-    rekko::MonthPage* page = program.window->monthPage();
+    rekko::MonthPage* page = rekko::test::PartsOf(*program.window).monthPage;
     for (auto _ : state) {
         page->buttons().nextYear->click();
         page->buttons().thisMonth->click();
@@ -83,7 +84,7 @@ BENCHMARK(BM_JumpFarAndBack)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Rep
 void BM_SaveAll(benchmark::State& state) {
     Program program(state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(program.window->sequence().saveAll());
+        benchmark::DoNotOptimize(program.window->saveAll());
 }
 BENCHMARK(BM_SaveAll)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
@@ -101,7 +102,7 @@ void BM_RolloverIntoANewMonth(benchmark::State& state) {
         program.clock.set(now);
         forward = !forward;
         const auto begin = std::chrono::steady_clock::now();
-        program.window->tick()->tick().tick();
+        rekko::test::PartsOf(*program.window).tick->tick().tick();
         const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - begin;
         state.SetIterationTime(spent.count() - 1.0);
         if (program.controller->today() != rekko::DateTimeToJuliusDay(now))

@@ -3,7 +3,8 @@
 // each) and 1 000 periods.
 #pragma once
 
-#include "BenchDoubles.h"
+#include "FakeClock.h"
+#include "SilentDialogs.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -27,7 +27,7 @@ struct LoadedWindow {
     explicit LoadedWindow(fs::path dataFolder) : folder(std::move(dataFolder)) {}
 
     fs::path folder;
-    rekko::bench::SilentDialogs dialogs;
+    rekko::test::SilentDialogs dialogs;
     std::array<std::string, 3> copies{"CaFT6120.mcp", "", ""}; // today's copy exists: no rotation
     rekko::ScheduleBook book;
     rekko::MonthGrid grid{rekko::bench::kSampleToday, book}; // indexes each month as the month page does

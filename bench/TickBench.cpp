@@ -12,7 +12,7 @@ namespace {
 using namespace rekko;
 
 // A visible main window on the month page whose month window is built around today, and a timer armed for later.
-struct QuietShell : TickWindow, TickMonths, DialogState, TimerAlertPort, StatusBar, InstanceRegistry {
+struct QuietShell : TickWindow, TickMonths, DialogState, TimerAlert, StatusBar, InstanceRegistry {
     bool visible() const override { return true; }
     ShownPage shownPage() const override { return ShownPage::Month; }
     void setTickInterval(int) override {}
@@ -45,7 +45,7 @@ void BM_TickWithNothingDue(benchmark::State& state) {
     // Twelve hours away: never due while the benchmark runs.
     CountdownTimer timer;
     timer.arm(MillisecondOfDay(clock.now() + 0.5));
-    bench::SilentDialogs dialogs;
+    test::SilentDialogs dialogs;
     NoClockCorrection correction;
     Settings settings;
     settings.cbTShuusei = true;

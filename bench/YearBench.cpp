@@ -8,8 +8,9 @@
 #include "calendar/Julius.h"
 #include "calendar/RuleFiles.h"
 
-#include "BenchDoubles.h"
+#include "FakeClock.h"
 #include "HeavyData.h"
+#include "SilentDialogs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -89,8 +90,8 @@ BENCHMARK(BM_TwelveCalendarsRedrawWithRokuyo)
 
 // "翌年" and "前年" in turn on the page: every calendar moves to its month of the other year and is drawn again.
 void BM_YearPageNextYear(benchmark::State& state) {
-    bench::StillClock clock{EncodeDateTime({2026, 5, 20}, {12, 0, 0})};
-    bench::SilentDialogs dialogs;
+    test::FakeClock clock{EncodeDateTime({2026, 5, 20}, {12, 0, 0})};
+    test::SilentDialogs dialogs;
     NoJump jump;
     YearPage page(clock, dialogs, jump);
     DayRules rules;

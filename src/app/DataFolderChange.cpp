@@ -5,6 +5,7 @@
 #include "AppFolders.h"
 
 #include "base/Cp932.h"
+#include "files/UserFiles.h"
 
 #include <filesystem>
 
@@ -23,7 +24,7 @@ std::string withSlash(std::string folder) {
 bool holdsMonthData(const std::string& folder) {
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (it->path().extension() == ".myc")
+        if (it->path().extension() == kDataFileExtension)
             return true;
     }
     return false;

@@ -4,7 +4,7 @@
 
 namespace rekko {
 
-DiaryButton::DiaryButton(DiaryButtonView& view, DiaryLink& link, ProgramStarter& starter, Dialogs& dialogs,
+DiaryButton::DiaryButton(DiaryButtonLook& view, DiaryLink& link, ProgramStarter& starter, Dialogs& dialogs,
                          std::filesystem::path zunbo)
     : m_view(view), m_link(link), m_starter(starter), m_dialogs(dialogs), m_zunbo(std::move(zunbo)) {}
 

@@ -17,9 +17,9 @@ inline constexpr const char* kDiaryNotAnsweringMessage = "日記プログラム�
 inline constexpr const char* kDiaryResetQuestion = "日付を渡す連携が使用中のままです。\r\n\r\n連携をリセットしますか？";
 
 // The button's look: armed is aqua with the caption "日付指定", normal has the usual colours and "Zunbo".
-class DiaryButtonView {
+class DiaryButtonLook {
 public:
-    virtual ~DiaryButtonView() = default;
+    virtual ~DiaryButtonLook() = default;
     virtual void showArmed() = 0;
     virtual void showNormal() = 0;
 };
@@ -27,7 +27,7 @@ public:
 class DiaryButton {
 public:
     // zunbo is the diary program's executable.
-    DiaryButton(DiaryButtonView& view, DiaryLink& link, ProgramStarter& starter, Dialogs& dialogs,
+    DiaryButton(DiaryButtonLook& view, DiaryLink& link, ProgramStarter& starter, Dialogs& dialogs,
                 std::filesystem::path zunbo);
 
     // The first press arms the link; a press while armed disarms it and sends today.
@@ -43,7 +43,7 @@ private:
     // agrees.
     void send(int32_t day);
 
-    DiaryButtonView& m_view;
+    DiaryButtonLook& m_view;
     DiaryLink& m_link;
     ProgramStarter& m_starter;
     Dialogs& m_dialogs;

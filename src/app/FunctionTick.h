@@ -30,7 +30,7 @@ public:
         TickMonths& months;
         DialogState& dialogState;
         CountdownTimer& timer;
-        TimerAlertPort& alert; // opens the timer window in its alert state once the tick has returned
+        TimerAlert& alert; // opens the timer window in its alert state once the tick has returned
         ClockCorrection& correction;
         StatusPanels& status;
     };

@@ -81,7 +81,7 @@ public:
     // holds the data folder.
     bool writesHeld() const { return m_writesHeld || m_dataFolderBusy; }
     void dataFolderChosen() { m_writesHeld = false; }
-    // Answers whether the files of the current directory are left alone (MonthHost::workingFolderHeld).
+    // Answers whether the files of the current directory are left alone (MonthShell::workingFolderHeld).
     bool workingFolderHeld() const { return m_writesHeld || (m_dataFolderBusy && m_dataFolderIsWorking); }
     // Returns why the data files are left alone.
     std::string writesHeldCause() const;

@@ -6,7 +6,7 @@ namespace rekko {
 
 namespace {
 
-class NullRecord : public RecordPort {
+class NullRecord : public StartStopLog {
 public:
     Result<std::optional<std::string>> appendStart(int, bool) override { return std::optional<std::string>{}; }
     Status appendStop() override { return Success(); }
@@ -14,7 +14,7 @@ public:
     Status switchOn() override { return Success(); }
 };
 
-class NullHotkeys : public HotkeyPort {
+class NullHotkeys : public ShellHotkeys {
 public:
     void registerKeys() override {}
     void releaseKeys() override {}

@@ -12,9 +12,9 @@
 
 namespace rekko {
 
-class RecordPort {
+class StartStopLog {
 public:
-    virtual ~RecordPort() = default;
+    virtual ~StartStopLog() = default;
     // Appends the start record keeping the newest lineLimit lines; with showPrevious answers the message about the
     // last stop for the first activation. A failure is reported by the caller and start-up goes on.
     virtual Result<std::optional<std::string>> appendStart(int lineLimit, bool showPrevious) = 0;
@@ -25,27 +25,29 @@ public:
     virtual Status switchOn() = 0;
 };
 
-class HotkeyPort {
+class ShellHotkeys {
 public:
-    virtual ~HotkeyPort() = default;
+    virtual ~ShellHotkeys() = default;
     // Registers the global hotkeys (cbHotkey on), reporting each one that cannot be had.
     virtual void registerKeys() = 0;
     // Releases them when the main window goes away.
     virtual void releaseKeys() = 0;
 };
 
-class YearPort {
+class YearCalendars {
 public:
-    virtual ~YearPort() = default;
+    virtual ~YearCalendars() = default;
     // Shows the year of today under the first-month rule (month initialisation).
     virtual void showYearAtStart() = 0;
     // Sets both dates of the day count to today and counts once (the last creation step).
     virtual void startDayCount() = 0;
+    // The calendars take the new today (the date rolled over).
+    virtual void refreshToday() = 0;
 };
 
-class MemoPort {
+class StoredMemo {
 public:
-    virtual ~MemoPort() = default;
+    virtual ~StoredMemo() = default;
     // Loads the memo file (month initialisation); a file that exists but cannot be read fails.
     virtual Status load(const std::filesystem::path& memoFile) = 0;
     // Writes the memo when it was modified (save all, after the period file); while writes are held it writes
@@ -56,8 +58,8 @@ public:
 };
 
 struct ShellPorts {
-    RecordPort& record;
-    HotkeyPort& hotkeys;
+    StartStopLog& record;
+    ShellHotkeys& hotkeys;
     FolderLock& folderLock;
 };
 

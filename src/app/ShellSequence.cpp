@@ -6,7 +6,9 @@
 
 #include "files/UserFiles.h"
 
+#include <chrono>
 #include <exception>
+#include <thread>
 
 namespace rekko {
 
@@ -41,7 +43,7 @@ void ShellSequence::attachMonthPage(ScheduleStores& stores, MonthDisplay& displa
     m_display = &display;
 }
 
-void ShellSequence::attachPages(YearPort& year, MemoPort& memo) {
+void ShellSequence::attachPages(YearCalendars& year, StoredMemo& memo) {
     m_year = &year;
     m_memo = &memo;
 }
@@ -179,6 +181,18 @@ void ShellSequence::recordStart() {
     }
     if (!recorded)
         m_dialogs.inform("起動時刻取得エラー\r\n処理は続けます。");
+}
+
+void ShellSequence::storeToday(int32_t day) {
+    m_controller.setToday(day);
+    m_display->setToday(day);
+}
+
+Status ShellSequence::reinitialise() {
+    // The file system gets a moment between the writes of save all and the reads of the new month window. Month
+    // initialisation reads every month and the period list afresh into the lists it empties.
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    return initialiseMonths();
 }
 
 } // namespace rekko

@@ -5,6 +5,7 @@
 
 #include "MainController.h"
 #include "ShellPorts.h"
+#include "TickPorts.h"
 #include "month/MonthPorts.h"
 #include "month/ScheduleStores.h"
 
@@ -48,7 +49,7 @@ public:
     virtual void place() = 0;
 };
 
-class ShellSequence : public MonthHost {
+class ShellSequence : public MonthShell, public TickMonths {
 public:
     ShellSequence(MainController& controller, Dialogs& dialogs, ShellWindow& window, ShellPorts ports);
 
@@ -57,7 +58,7 @@ public:
     void attachMonthPage(ScheduleStores& stores, MonthDisplay& display);
     // Joins the year and memo pages: the year takes part in month initialisation and the last creation step, the
     // memo in month initialisation, the creation sequence and save all. Every sequence below needs them.
-    void attachPages(YearPort& year, MemoPort& memo);
+    void attachPages(YearCalendars& year, StoredMemo& memo);
 
     // Runs the creation sequence of the main window; programsFolder is where siblings may be installed. Answers
     // false when month initialisation failed: its message has been shown and the program must end.
@@ -86,6 +87,11 @@ public:
     void releaseHotkeys() { m_ports.hotkeys.releaseKeys(); }
 
     int32_t today() const override { return m_controller.today(); }
+    void storeToday(int32_t day) override;
+    void showThisMonth() override { m_display->showThisMonth(); }
+    void redraw() override { m_display->redraw(); }
+    void refreshYearView() override { m_year->refreshToday(); }
+    Status reinitialise() override;
     const std::string& dataFolder() const override { return m_controller.dataFolder(); }
     bool writesHeld() const override { return m_controller.writesHeld(); }
     bool workingFolderHeld() const override { return m_controller.workingFolderHeld(); }
@@ -103,8 +109,8 @@ private:
     ShellPorts m_ports;
     ScheduleStores* m_stores = nullptr;
     MonthDisplay* m_display = nullptr;
-    YearPort* m_year = nullptr;
-    MemoPort* m_memo = nullptr;
+    YearCalendars* m_year = nullptr;
+    StoredMemo* m_memo = nullptr;
     std::optional<std::string> m_claimedFolder;
 };
 

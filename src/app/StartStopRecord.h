@@ -34,7 +34,7 @@ std::optional<LocalDateTime> ParseRecordDateTime(std::string_view text);
 // least 1, so that the new start line always stays.
 int RecordLineLimit(std::string_view text);
 
-class StartStopRecord : public RecordPort {
+class StartStopRecord : public StartStopLog {
 public:
     StartStopRecord(std::filesystem::path file, const Clock& clock, Dialogs& dialogs)
         : m_file(std::move(file)), m_clock(clock), m_dialogs(dialogs) {}

@@ -23,6 +23,8 @@ inline constexpr const char* kVersionHistoryFileName = "VerUp33.txt";
 inline constexpr const char* kPeriodFileName = "CaFromTo.myc";
 inline constexpr const char* kMemoFileName = "CaMemo.myc";
 inline constexpr const char* kCommemorationDataFileName = "User.myc";
+// The extension of the data files; a folder holding one holds the user's data.
+inline constexpr const char* kDataFileExtension = ".myc";
 
 // The working folder: the current directory, with the rule lists, the period copies and the setup's marker.
 inline constexpr const char* kWorkingFolder = ".";

@@ -19,7 +19,7 @@ inline constexpr const char* kTypedMonthHint = "YYYYMM形式で指定してく�
 class MonthNavigator {
 public:
     // The host's save all runs before an edited jumped month is left for another far one.
-    MonthNavigator(MonthStore& months, PeriodStore& periods, Dialogs& dialogs, MonthHost& host)
+    MonthNavigator(MonthStore& months, PeriodStore& periods, Dialogs& dialogs, MonthShell& host)
         : m_months(months), m_periods(periods), m_dialogs(dialogs), m_host(host) {}
 
     // Resets to the current month of a freshly built window: slot 1, no jump mode.
@@ -64,7 +64,7 @@ private:
     MonthStore& m_months;
     PeriodStore& m_periods;
     Dialogs& m_dialogs;
-    MonthHost& m_host;
+    MonthShell& m_host;
     int m_currentSlot = 1;
     int m_slotBeforeJump = 1;
     bool m_jumpMode = false;

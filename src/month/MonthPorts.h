@@ -14,9 +14,9 @@ namespace rekko {
 inline constexpr const char* kWritesHeldCause =
     "設定ファイルを読み込めないため、データフォルダを選ぶまで保存しません。";
 
-class MonthHost {
+class MonthShell {
 public:
-    virtual ~MonthHost() = default;
+    virtual ~MonthShell() = default;
 
     // Returns the day number the program takes as today.
     virtual int32_t today() const = 0;
@@ -42,6 +42,12 @@ public:
     // Ends month initialisation on the page: the grid takes today, its options and the holiday and special-day
     // files, and shows this month.
     virtual void finishInitialisation() = 0;
+    // The grid takes a new today (the date rolled over).
+    virtual void setToday(int32_t day) = 0;
+    // Shows the current month, as the page's "this month" does.
+    virtual void showThisMonth() = 0;
+    // Paints the grid's cells afresh.
+    virtual void redraw() = 0;
 };
 
 } // namespace rekko

@@ -9,7 +9,7 @@ namespace rekko {
 
 namespace fs = std::filesystem;
 
-ScheduleStores::ScheduleStores(MonthHost& host, Dialogs& dialogs, ScheduleBook& book,
+ScheduleStores::ScheduleStores(MonthShell& host, Dialogs& dialogs, ScheduleBook& book,
                                std::array<std::string, 3>& copyNames)
     : m_host(host), m_dialogs(dialogs), m_book(book), m_months(dialogs, book), m_periods(dialogs, copyNames, book),
       m_navigator(m_months, m_periods, dialogs, host) {}
@@ -17,7 +17,7 @@ ScheduleStores::ScheduleStores(MonthHost& host, Dialogs& dialogs, ScheduleBook& 
 namespace {
 
 // While writes are held, an edited store says that it was not written.
-Status heldBack(const MonthHost& host, bool edited, const fs::path& file) {
+Status heldBack(const MonthShell& host, bool edited, const fs::path& file) {
     if (!edited)
         return Success();
     return Failure{host.writesHeldCause(), file.string()};

@@ -18,7 +18,7 @@ namespace rekko {
 class ScheduleStores {
 public:
     // The book keeps the month and period lines the stores load and save; copyNames are the settings CaFT1 to CaFT3.
-    ScheduleStores(MonthHost& host, Dialogs& dialogs, ScheduleBook& book, std::array<std::string, 3>& copyNames);
+    ScheduleStores(MonthShell& host, Dialogs& dialogs, ScheduleBook& book, std::array<std::string, 3>& copyNames);
 
     // Builds the month window around the host's today with empty lists, on its current month (the month
     // initialisation step before the settings are read).
@@ -51,7 +51,7 @@ private:
     Status saveMonth(int slot);
     Status savePeriods();
 
-    MonthHost& m_host;
+    MonthShell& m_host;
     Dialogs& m_dialogs;
     ScheduleBook& m_book;
     MonthStore m_months;

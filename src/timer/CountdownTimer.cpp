@@ -43,7 +43,7 @@ void CountdownTimer::switchFunction(bool on) {
         m_armed = false;
 }
 
-bool CountdownTimer::checkAlarm(LocalDateTime now, TimerAlertPort& alert) {
+bool CountdownTimer::checkAlarm(LocalDateTime now, TimerAlert& alert) {
     if (!m_armed || !IsAlertDue(m_setTime, m_notice, MillisecondOfDay(now)))
         return false;
     m_armed = false;

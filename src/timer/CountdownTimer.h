@@ -20,9 +20,9 @@ bool IsAlertDue(int32_t setTime, int notice, int32_t now);
 
 // Opens the timer window in its alert mode for the main tick. queueAlert returns at once and never runs an event loop:
 // the window opens after the tick has returned, so the alert cannot re-enter the tick.
-class TimerAlertPort {
+class TimerAlert {
 public:
-    virtual ~TimerAlertPort() = default;
+    virtual ~TimerAlert() = default;
     virtual void queueAlert() = 0;
 };
 
@@ -52,7 +52,7 @@ public:
 
     // The main tick's check: when the timer is armed and the alert is due at now, disarms it and queues the alert.
     // Answers whether the alert was queued.
-    bool checkAlarm(LocalDateTime now, TimerAlertPort& alert);
+    bool checkAlarm(LocalDateTime now, TimerAlert& alert);
 
 private:
     int32_t m_setTime = 0;

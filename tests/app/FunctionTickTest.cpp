@@ -17,7 +17,7 @@ namespace rekko {
 namespace {
 
 // Every port of the tick in one object that logs what the tick asks of it.
-struct FakeShell : TickWindow, TickMonths, DialogState, TimerAlertPort, ClockCorrection, StatusBar, InstanceRegistry {
+struct FakeShell : TickWindow, TickMonths, DialogState, TimerAlert, ClockCorrection, StatusBar, InstanceRegistry {
     explicit FakeShell(const test::FakeClock& fakeClock) : clock(fakeClock) {}
 
     bool visible() const override { return true; }

@@ -24,10 +24,10 @@ namespace fs = std::filesystem;
 // The main window's steps and the ports of the parts still to come, recorded in one list of calls.
 class RecordedShell : public ShellWindow,
                       public MonthDisplay,
-                      public RecordPort,
-                      public HotkeyPort,
-                      public YearPort,
-                      public MemoPort {
+                      public StartStopLog,
+                      public ShellHotkeys,
+                      public YearCalendars,
+                      public StoredMemo {
 public:
     bool zunboWanted() const override { return true; }
     void offerFeatures() override { calls.push_back("features"); }
@@ -39,6 +39,9 @@ public:
     void offerEditor(bool useEditor) override { calls.push_back(useEditor ? "editor" : "no editor"); }
     void place() override { calls.push_back("place"); }
     void finishInitialisation() override { calls.push_back("grid"); }
+    void setToday(int32_t) override {}
+    void showThisMonth() override {}
+    void redraw() override {}
     Result<std::optional<std::string>> appendStart(int, bool) override { return note("start record", startRecord); }
     Status appendStop() override { return note("stop record", stopRecord); }
     Status switchOff() override { return note("record off", stopRecord); }
@@ -47,6 +50,7 @@ public:
     void releaseKeys() override { calls.push_back("hotkeys released"); }
     void showYearAtStart() override { calls.push_back("year"); }
     void startDayCount() override { calls.push_back("day count"); }
+    void refreshToday() override {}
     Status load(const fs::path& memoFile) override {
         calls.push_back("memo " + memoFile.filename().string());
         if (memoThrows)

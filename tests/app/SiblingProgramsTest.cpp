@@ -59,7 +59,7 @@ TEST(PomtaLauncher, StartsNothingWhilePomtaIsRunning) {
 }
 
 // The diary button's look, not looked at here.
-struct PlainButton : DiaryButtonView {
+struct PlainButton : DiaryButtonLook {
     void showArmed() override {}
     void showNormal() override {}
 };

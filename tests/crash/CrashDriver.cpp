@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 // The main window's part of the start and the year and memo pages: nothing to show without widgets, and the memo,
 // which the driver does not edit, is neither read nor written.
-class HeadlessWindow : public ShellWindow, public MonthDisplay, public YearPort, public MemoPort {
+class HeadlessWindow : public ShellWindow, public MonthDisplay, public YearCalendars, public StoredMemo {
 public:
     bool zunboWanted() const override { return false; }
     void offerFeatures() override {}
@@ -29,8 +29,12 @@ public:
     void offerEditor(bool) override {}
     void place() override {}
     void finishInitialisation() override {}
+    void setToday(int32_t) override {}
+    void showThisMonth() override {}
+    void redraw() override {}
     void showYearAtStart() override {}
     void startDayCount() override {}
+    void refreshToday() override {}
     Status load(const fs::path&) override { return Success(); }
     Status save() override { return Success(); }
     void measure() override {}

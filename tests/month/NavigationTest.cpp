@@ -78,7 +78,7 @@ TEST(GridInteraction, ADoubleClickOpensTheDayOnce) {
 using Result = MonthNavigator::JumpResult;
 
 // The shell as the navigation sees it: its save all is counted, and the current directory's files may be held.
-struct CountingHost : MonthHost {
+struct CountingHost : MonthShell {
     int32_t today() const override { return 0; }
     const std::string& dataFolder() const override { return folder; }
     bool writesHeld() const override { return false; }

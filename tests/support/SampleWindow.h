@@ -6,6 +6,7 @@
 #include "FakeClock.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "WindowParts.h"
 
 #include "app/ui/MainWindow.h"
 
@@ -47,7 +48,7 @@ struct SampleWindow : WindowFolders<> {
         started = window->start({}, programs.path()) && (window->show(), QTest::qWaitForWindowExposed(window.get()));
     }
 
-    TSeMCal* grid() const { return window->monthView()->grid(); }
+    TSeMCal* grid() const { return test::PartsOf(*window).monthView->grid(); }
 
     bool started = false;
 };

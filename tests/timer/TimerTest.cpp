@@ -26,7 +26,7 @@ LocalDateTime at(int hour, int minute, int second = 0, CalendarDate date = kDay)
     return EncodeDateTime(date, {hour, minute, second});
 }
 
-struct CountingAlert : TimerAlertPort {
+struct CountingAlert : TimerAlert {
     void queueAlert() override { ++queued; }
     int queued = 0;
 };

@@ -17,8 +17,8 @@ constexpr int kDefaultRecordLines = 100;
 
 } // namespace
 
-BasicSettingsPage::BasicSettingsPage(DataFolderChange& change, Settings& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings) {
+BasicSettingsPage::BasicSettingsPage(DataFolderChange& change, SettingsKeys& keys, QWidget* parent)
+    : QWidget(parent), m_keys(keys), m_settings(keys.values()) {
     setObjectName("tsKihon");
     auto* record = new QGroupBox(QStringLiteral("起動記録"), this);
     m_kidouKiroku = NamedCheckBox("cbKidouKiroku", QStringLiteral("起動記録を実行"), record);
@@ -71,25 +71,19 @@ BasicSettingsPage::BasicSettingsPage(DataFolderChange& change, Settings& setting
     layout->addWidget(m_dataFolder, 2, 0, 1, 2);
     layout->setRowStretch(3, 1);
 
-    connect(m_kidouKiroku, &QCheckBox::toggled, this, [this](bool on) {
-        enableRecordControls(on);
-        emit startRecordSwitched(on);
-    });
+    connect(m_kidouKiroku, &QCheckBox::toggled, this, &BasicSettingsPage::enableRecordControls);
     connect(m_kidouKiroku, &QCheckBox::clicked, this, &BasicSettingsPage::startRecordClicked);
-    connect(m_memo, &QCheckBox::toggled, this, &BasicSettingsPage::memoSwitched);
     enableRecordControls(false);
-    BindKey(m_kidouKiroku, settings.cbKidouKiroku);
-    BindKey(m_kirokuHyouji, settings.cbKirokuHyouji);
+    BindKey(m_kidouKiroku, keys, &Settings::cbKidouKiroku);
+    BindKey(m_kirokuHyouji, keys, &Settings::cbKirokuHyouji);
     connect(m_kidouGyou, &QLineEdit::textChanged, this,
-            [this] { m_settings.udKidouGyou = m_udKidouGyou->value(kDefaultRecordLines); });
-    BindKey(m_calSize, settings.udCalSize);
-    // After the binding, so the key holds the new size when the grid follows it.
-    connect(m_calSize, &QSpinBox::valueChanged, this, &BasicSettingsPage::calendarSizeChanged);
-    BindKey(m_zenkai, settings.cbZenkai);
-    BindKey(m_memo, settings.cbMemo);
-    BindKey(m_hotkey, settings.cbHotkey);
-    BindKey(m_shiyouchuu, settings.cbShiyouchuu);
-    BindKey(m_position, settings.HyoujiIchi);
+            [this] { m_keys.set(&Settings::udKidouGyou, m_udKidouGyou->value(kDefaultRecordLines)); });
+    BindKey(m_calSize, keys, &Settings::udCalSize);
+    BindKey(m_zenkai, keys, &Settings::cbZenkai);
+    BindKey(m_memo, keys, &Settings::cbMemo);
+    BindKey(m_hotkey, keys, &Settings::cbHotkey);
+    BindKey(m_shiyouchuu, keys, &Settings::cbShiyouchuu);
+    BindKey(m_position, keys, &Settings::HyoujiIchi);
 }
 
 void BasicSettingsPage::enableRecordControls(bool on) {
@@ -103,7 +97,6 @@ void BasicSettingsPage::showValues() {
     const Settings& s = m_settings;
     m_kidouKiroku->setChecked(s.cbKidouKiroku);
     enableRecordControls(s.cbKidouKiroku);
-    emit startRecordSwitched(s.cbKidouKiroku);
     m_kirokuHyouji->setChecked(s.cbKirokuHyouji);
     m_udKidouGyou->setValue(s.udKidouGyou);
     m_calSize->setValue(s.udCalSize);

@@ -20,7 +20,7 @@ class BasicSettingsPage : public QWidget {
 public:
     // Each change of a control is written through to its key of settings; edFolder is written when a data-folder
     // change is carried out.
-    BasicSettingsPage(DataFolderChange& change, Settings& settings, QWidget* parent = nullptr);
+    BasicSettingsPage(DataFolderChange& change, SettingsKeys& keys, QWidget* parent = nullptr);
 
     DataFolderGroup* dataFolder() const { return m_dataFolder; }
 
@@ -28,19 +28,14 @@ public:
     void showValues();
 
 signals:
-    // cbKidouKiroku was switched by the user or by reading the settings.
-    void startRecordSwitched(bool on);
     // The user clicked cbKidouKiroku: the record follows it.
     void startRecordClicked(bool on);
-    // cbMemo was switched by the user or by reading the settings: the memo tab shows or hides.
-    void memoSwitched(bool on);
-    // udCalSize changed: the month grid and the window take the calendar's size at once.
-    void calendarSizeChanged();
 
 private:
     void enableRecordControls(bool on);
 
-    Settings& m_settings;
+    SettingsKeys& m_keys;
+    const Settings& m_settings;
     QCheckBox* m_kidouKiroku;
     QCheckBox* m_kirokuHyouji;
     QLabel* m_kidou1;

@@ -12,8 +12,8 @@
 
 namespace rekko {
 
-CalendarSettingsPage::CalendarSettingsPage(Settings& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings) {
+CalendarSettingsPage::CalendarSettingsPage(SettingsKeys& keys, QWidget* parent)
+    : QWidget(parent), m_keys(keys), m_settings(keys.values()) {
     setObjectName("tsKoyomi");
     auto* days = new QGroupBox(QStringLiteral("日付の表示"), this);
     m_nextDay = NamedCheckBox("cbNextDay", QStringLiteral("祭日表示を次の日にまで延長"), days);
@@ -24,7 +24,6 @@ CalendarSettingsPage::CalendarSettingsPage(Settings& settings, QWidget* parent)
     auto* daysLayout = new QVBoxLayout(days);
     for (QCheckBox* box : {m_nextDay, m_neighborJump, m_bold, m_rokuyo, m_kOption})
         daysLayout->addWidget(box);
-    connect(m_rokuyo, &QCheckBox::clicked, this, &CalendarSettingsPage::rokuyoSwitched);
 
     auto* period = new QGroupBox(QStringLiteral("期間予定の初期値"), this);
     m_kFutosa = new QSpinBox(period);
@@ -34,7 +33,7 @@ CalendarSettingsPage::CalendarSettingsPage(Settings& settings, QWidget* parent)
     m_kColor->setObjectName("edtKColor");
     // The key keeps the colour text of the choice.
     connect(m_kColor, &ColourField::colourChosen, this,
-            [this](TColor colour) { m_settings.edtKColor = ColorToString(colour); });
+            [this](TColor colour) { m_keys.set(&Settings::edtKColor, ColorToString(colour)); });
     m_kFutosa->setMaximumWidth(60);
     auto* periodLayout = new QFormLayout(period);
     periodLayout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -56,17 +55,14 @@ CalendarSettingsPage::CalendarSettingsPage(Settings& settings, QWidget* parent)
     layout->addWidget(period, 1, 0);
     layout->setRowStretch(2, 1);
 
-    BindKey(m_nextDay, settings.cbNextDay);
-    BindKey(m_neighborJump, settings.cbNeighborJump);
-    BindKey(m_bold, settings.cbBold);
-    // Connected after the bindings, so the keys hold the new state when the grid follows them.
-    for (QCheckBox* box : {m_nextDay, m_neighborJump, m_bold})
-        connect(box, &QCheckBox::clicked, this, &CalendarSettingsPage::displaySwitched);
-    BindKey(m_rokuyo, settings.cbRokuyo);
-    BindKey(m_kOption, settings.cbKOption);
-    BindKey(m_kFutosa, settings.udKFutosa);
-    BindKey(m_firstMonth, settings.rgYFirstMonth);
-    BindKey(m_hajimariTuki, settings.SpHajimariTuki);
+    BindKey(m_nextDay, keys, &Settings::cbNextDay);
+    BindKey(m_neighborJump, keys, &Settings::cbNeighborJump);
+    BindKey(m_bold, keys, &Settings::cbBold);
+    BindKey(m_rokuyo, keys, &Settings::cbRokuyo);
+    BindKey(m_kOption, keys, &Settings::cbKOption);
+    BindKey(m_kFutosa, keys, &Settings::udKFutosa);
+    BindKey(m_firstMonth, keys, &Settings::rgYFirstMonth);
+    BindKey(m_hajimariTuki, keys, &Settings::SpHajimariTuki);
 }
 
 void CalendarSettingsPage::showValues() {

@@ -17,7 +17,7 @@ class CalendarSettingsPage : public QWidget {
     Q_OBJECT
 public:
     // Each change of a control is written through to its key of settings.
-    explicit CalendarSettingsPage(Settings& settings, QWidget* parent = nullptr);
+    explicit CalendarSettingsPage(SettingsKeys& keys, QWidget* parent = nullptr);
 
     // Shows the values of the settings, as read from the settings file.
     void showValues();
@@ -25,14 +25,9 @@ public:
     // 線の色: the default colour of a new period's line.
     ColourField* lineColour() const { return m_kColor; }
 
-signals:
-    // The user switched cbRokuyo: the calendars show or hide the rokuyo at once.
-    void rokuyoSwitched(bool on);
-    // The user switched cbNextDay, cbNeighborJump or cbBold: the month grid follows at once.
-    void displaySwitched();
-
 private:
-    Settings& m_settings;
+    SettingsKeys& m_keys;
+    const Settings& m_settings;
     QCheckBox* m_nextDay;
     QCheckBox* m_neighborJump;
     QCheckBox* m_bold;

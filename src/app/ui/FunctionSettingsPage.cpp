@@ -10,8 +10,8 @@
 
 namespace rekko {
 
-FunctionSettingsPage::FunctionSettingsPage(Settings& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings) {
+FunctionSettingsPage::FunctionSettingsPage(SettingsKeys& keys, QWidget* parent)
+    : QWidget(parent), m_keys(keys), m_settings(keys.values()) {
     setObjectName("tsKinou");
     auto* time = new QGroupBox(QStringLiteral("時刻"), this);
     m_jigen = NamedCheckBox("cbJigen", QStringLiteral("時限（タイマー）機能を使う"), time);
@@ -69,19 +69,15 @@ FunctionSettingsPage::FunctionSettingsPage(Settings& settings, QWidget* parent)
     layout->addWidget(siblings);
     layout->addStretch();
 
-    connect(m_jigen, &QCheckBox::toggled, this, &FunctionSettingsPage::timerSwitched);
-    connect(m_tShuusei, &QCheckBox::toggled, this, [this](bool on) {
-        m_jikoku->setEnabled(on);
-        emit clockCorrectionSwitched(on);
-    });
+    connect(m_tShuusei, &QCheckBox::toggled, m_jikoku, &QWidget::setEnabled);
     m_jikoku->setEnabled(false);
-    BindKey(m_jigen, settings.cbJigen);
-    BindKey(m_timer, settings.cbTimerNo, kDefaultCheckItem);
-    BindKey(m_tShuusei, settings.cbTShuusei);
-    BindKey(m_prjN, settings.cbPrjN);
-    BindKey(m_editor, settings.cbEditor);
-    BindKey(m_rekkoJ, settings.cbRekkoJ);
-    BindKey(m_noReturn, settings.cbNoReturn);
+    BindKey(m_jigen, keys, &Settings::cbJigen);
+    BindKey(m_timer, keys, &Settings::cbTimerNo, kDefaultCheckItem);
+    BindKey(m_tShuusei, keys, &Settings::cbTShuusei);
+    BindKey(m_prjN, keys, &Settings::cbPrjN);
+    BindKey(m_editor, keys, &Settings::cbEditor);
+    BindKey(m_rekkoJ, keys, &Settings::cbRekkoJ);
+    BindKey(m_noReturn, keys, &Settings::cbNoReturn);
 }
 
 void FunctionSettingsPage::offerFeatures(bool zunboFound, bool pomtaFound, bool timeFeature) {
@@ -97,11 +93,9 @@ void FunctionSettingsPage::offerFeatures(bool zunboFound, bool pomtaFound, bool 
 void FunctionSettingsPage::showValues() {
     const Settings& s = m_settings;
     m_jigen->setChecked(s.cbJigen);
-    emit timerSwitched(s.cbJigen);
     m_timer->setCurrentIndex(s.cbTimerNo);
     m_tShuusei->setChecked(s.cbTShuusei);
     m_jikoku->setEnabled(s.cbTShuusei);
-    emit clockCorrectionSwitched(s.cbTShuusei);
     m_prjN->setChecked(s.cbPrjN);
     m_editor->setChecked(s.cbEditor);
     m_rekkoJ->setChecked(s.cbRekkoJ);

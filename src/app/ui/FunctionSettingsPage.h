@@ -17,7 +17,7 @@ class FunctionSettingsPage : public QWidget {
     Q_OBJECT
 public:
     // Each change of a control is written through to its key of settings.
-    explicit FunctionSettingsPage(Settings& settings, QWidget* parent = nullptr);
+    explicit FunctionSettingsPage(SettingsKeys& keys, QWidget* parent = nullptr);
 
     // Shows the values of the settings, as read from the settings file.
     void showValues();
@@ -30,12 +30,9 @@ public:
     // and hides cbPrjN; the editor group shows only with Pomta; without the time feature the clock controls hide.
     void offerFeatures(bool zunboFound, bool pomtaFound, bool timeFeature);
 
-signals:
-    void timerSwitched(bool on);
-    void clockCorrectionSwitched(bool on);
-
 private:
-    Settings& m_settings;
+    SettingsKeys& m_keys;
+    const Settings& m_settings;
     QCheckBox* m_jigen;
     QLabel* m_jikoku1;
     QComboBox* m_timer;

@@ -13,7 +13,7 @@
 
 namespace rekko {
 
-class MainHotkeys : public QObject, public HotkeyPort, private HotkeyListener {
+class MainHotkeys : public QObject, public ShellHotkeys, private HotkeyListener {
     Q_OBJECT
 public:
     // Made after the application object (the X11 keys need its connection) and destroyed before it.

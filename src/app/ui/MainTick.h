@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The function tick tmKinou and the status panels joined to the main window: what the tick asks of the window, the
-// month page, the open dialogs and the status bar.
+// The function tick tmKinou and the status panels joined to the main window: the timer that runs the tick, the open
+// dialogs and the status bar; the window and the months come as the tick's ports.
 #pragma once
 
 #include "app/FunctionTick.h"
@@ -8,16 +8,28 @@
 #include "platform/ui/LocalInstance.h"
 
 #include <QObject>
+#include <QTimer>
 
 namespace rekko {
 
-class MainWindow;
+class MainController;
+class MainStatusBar;
 
-class MainTick : public QObject, private TickWindow, private TickMonths, private DialogState, private StatusBar {
+// What the tick is joined to in the main window.
+struct MainTickParts {
+    MainController& controller;
+    Dialogs& dialogs;
+    TickWindow& window;
+    TickMonths& months;
+    MainStatusBar& status;
+    QTimer& timer;     // tmKinou
+    TimerAlert& alert; // opens the timer window when the countdown timer comes due
+};
+
+class MainTick : public QObject, private DialogState, private StatusBar {
     Q_OBJECT
 public:
-    // alert opens the timer window when the countdown timer comes due.
-    MainTick(MainWindow& window, TimerAlertPort& alert);
+    MainTick(QObject* parent, const MainTickParts& parts);
 
     FunctionTick& tick() { return m_tick; }
     StatusPanels& status() { return m_status; }
@@ -26,27 +38,13 @@ public:
     void refreshClock() { m_status.refreshPanel0(m_correction.retrievalRunning()); }
 
 private:
-    bool visible() const override;
-    ShownPage shownPage() const override;
-    void setTickInterval(int milliseconds) override;
-    void setAutoCorrectionEnabled(bool enabled) override;
-    void quitWithoutSaving() override;
-
-    int32_t today() const override;
-    void storeToday(int32_t day) override;
-    void showThisMonth() override;
-    void redraw() override;
-    void refreshYearView() override;
-    SaveReport saveAll() override;
-    Status reinitialise() override;
-
     bool scheduleDialogOpen() const override;
 
     void showPanel0(const std::string& text) override;
     void showPanel1(const StatusLine& line) override;
     void setHighlighted(bool highlighted) override;
 
-    MainWindow& m_window;
+    MainStatusBar& m_statusBar;
     LocalInstanceRegistry m_instances;
     NoClockCorrection m_correction;
     StatusPanels m_status;

@@ -2,6 +2,8 @@
 // The main window: building and wiring the pages, its steps of the shell's sequences, activation and the orderly end.
 #include "MainWindow.h"
 
+#include "SettingsWidgets.h"
+
 #include "app/AppFolders.h"
 #include "app/Hotkeys.h"
 #include "app/WindowPlacement.h"
@@ -60,7 +62,7 @@ void MainWindow::buildPages() {
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("PageControl1");
     m_month = new MonthPage(m_pages);
-    m_settings = new SettingsPage(m_dataFolderChange, settings, m_pages);
+    m_settings = new SettingsPage(m_dataFolderChange, m_controller.settingsTable(), m_pages);
     m_pages->addTab(m_month, QStringLiteral("月"));
     m_pages->addTab(m_settings, QStringLiteral("設定"));
     m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
@@ -89,9 +91,11 @@ void MainWindow::buildPages() {
     m_residentTimer->setInterval(1000);
 
     m_timerHost = new TimerWindowHost(m_controller.timer(), m_controller.clock(), m_dialogs, this);
-    m_tick = new MainTick(*this, *m_timerHost);
-    m_residency = new Residency(*this);
-    m_siblings = new SiblingPrograms(*this, *m_residency);
+    m_tick =
+        new MainTick(this, {m_controller, m_dialogs, *this, m_sequence, *m_status, *m_functionTimer, *m_timerHost});
+    m_residency = new Residency(*this, *this, m_controller.settings());
+    connect(this, &MainWindow::firstPainted, m_residency, &Residency::setUpTray);
+    m_siblings = new SiblingPrograms(this, m_controller, m_dialogs, m_month->buttons(), *m_monthView, *m_residency);
 }
 
 void MainWindow::wireResidency() {
@@ -102,7 +106,6 @@ void MainWindow::wireResidency() {
     connect(m_menu->actions().timer, &QAction::triggered, m_timerHost, &TimerWindowHost::openSetting);
     connect(m_timerHost, &TimerWindowHost::armedChanged, this,
             [button = buttons.timer](bool armed) { ShowTimerArmed(*button, armed); });
-    connect(m_settings, &SettingsPage::timerSwitched, m_timerHost, &TimerWindowHost::switchFunction);
 }
 
 void MainWindow::hotkeyPressed(int id) {
@@ -110,6 +113,47 @@ void MainWindow::hotkeyPressed(int id) {
         m_residency->residentHotkey();
     else if (id == kEditorHotkeyId)
         m_siblings->startEditor();
+}
+
+bool MainWindow::visible() const {
+    // A window minimised in place of the tray is out of sight as a hidden one is.
+    return isVisible() && !isMinimized();
+}
+
+ShownPage MainWindow::shownPage() const {
+    const QWidget* page = m_pages->currentWidget();
+    if (page == m_yearLink->tab())
+        return ShownPage::Year;
+    if (page == m_settings)
+        return ShownPage::Settings;
+    if (page == m_memo)
+        return ShownPage::Memo;
+    return ShownPage::Month;
+}
+
+void MainWindow::setTickInterval(int milliseconds) {
+    m_functionTimer->setInterval(milliseconds);
+}
+
+void MainWindow::setAutoCorrectionEnabled(bool enabled) {
+    m_settings->setAutoCorrectionEnabled(enabled);
+}
+
+void MainWindow::leaveForResidence() {
+    m_menu->actions().moveMenu->setEnabled(true);
+    if (m_pages->currentWidget() == m_settings)
+        m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
+    m_monthView->grid()->ResetSelection();
+    m_monthView->stores().removeStaleCopies();
+}
+
+void MainWindow::returnFromResidence() {
+    if (m_pages->currentWidget() == m_memo)
+        m_pages->setCurrentWidget(m_month);
+}
+
+void MainWindow::showNotice(const std::string& text) {
+    m_status->setPanel1({text, false});
 }
 
 void MainWindow::quitWithoutSaving() {
@@ -131,18 +175,7 @@ void MainWindow::wireCommands() {
         m_status->setPanel1({hint.toStdString(), false});
     });
     connect(m_monthView, &MonthView::hintClosed, this, &MainWindow::refreshStatus);
-    connect(m_settings, &SettingsPage::startRecordSwitched, actions.startRecord, &QAction::setEnabled);
-    connect(m_settings, &SettingsPage::timerSwitched, this, [buttons, actions](bool on) {
-        buttons.timer->setEnabled(on);
-        actions.timer->setEnabled(on);
-    });
-    connect(m_settings, &SettingsPage::clockCorrectionSwitched, actions.clockCorrection, &QAction::setEnabled);
-    connect(m_settings, &SettingsPage::rokuyoSwitched, m_monthView->grid(), &TSeMCal::setShowRokuyo);
-    // The compact layout changes the grid's height, and the window takes the size that fits it.
-    connect(m_settings, &SettingsPage::displaySwitched, this, [this] {
-        if (m_monthView->followSettings())
-            fitToCalendar();
-    });
+    followSettings();
     // A press on the grid or on the page tabs stops a running "/J" countdown.
     connect(m_monthView->grid(), &TSeMCal::mouseDown, this, &MainWindow::cancelCountdown);
     connect(m_monthView->grid(), &TSeMCal::mouseDoubleClick, this, &MainWindow::cancelCountdown);
@@ -169,19 +202,47 @@ void MainWindow::wireCommands() {
     }
 }
 
+void MainWindow::followSettings() {
+    SettingsKeys& keys = m_controller.settingsTable();
+    const Settings& s = keys.values();
+    const MonthPageButtons& buttons = m_month->buttons();
+    const MainMenuActions& actions = m_menu->actions();
+    FollowKey(keys, &Settings::cbKidouKiroku, this, [this, &s, actions] {
+        actions.startRecord->setEnabled(s.cbKidouKiroku);
+        m_memo->setStartRecordEnabled(s.cbKidouKiroku);
+    });
+    FollowKey(keys, &Settings::cbJigen, this, [this, &s, buttons, actions] {
+        m_timerHost->switchFunction(s.cbJigen);
+        buttons.timer->setEnabled(s.cbJigen);
+        actions.timer->setEnabled(s.cbJigen);
+    });
+    FollowKey(keys, &Settings::cbTShuusei, this, [&s, actions] { actions.clockCorrection->setEnabled(s.cbTShuusei); });
+    FollowKey(keys, &Settings::cbMemo, this,
+              [this, &s] { m_pages->setTabVisible(m_pages->indexOf(m_memo), s.cbMemo && !m_editorTookMemo); });
+    WatchKey(keys, &Settings::cbRokuyo, this, [this, &s] {
+        m_monthView->grid()->setShowRokuyo(s.cbRokuyo);
+        m_yearLink->setShowRokuyo(s.cbRokuyo);
+    });
+    // The compact layout changes the grid's height, and the window takes the size that fits it.
+    for (const auto key : {&Settings::cbNextDay, &Settings::cbNeighborJump, &Settings::cbBold})
+        WatchKey(keys, key, this, [this] { followDisplay(); });
+    WatchKey(keys, &Settings::udCalSize, this, [this] { followDisplay(); });
+}
+
+void MainWindow::followDisplay() {
+    if (m_monthView->followSettings())
+        fitToCalendar();
+}
+
 void MainWindow::wireYearAndMemo() {
     const MainMenuActions& actions = m_menu->actions();
     connect(actions.dayCount, &QAction::triggered, m_yearLink, &YearPageLink::showDayCount);
-    connect(m_settings, &SettingsPage::rokuyoSwitched, m_yearLink, &YearPageLink::setShowRokuyo);
     for (const auto& [action, view] :
          {std::pair{actions.memo, MemoView::Memo}, std::pair{actions.readMe, MemoView::ReadMe},
           std::pair{actions.usage, MemoView::Usage}, std::pair{actions.latest, MemoView::VersionHistory}})
         connect(action, &QAction::triggered, this, [this, view = view] { showMemoView(view); });
     connect(actions.startRecord, &QAction::triggered, m_memoLink, &MemoPageLink::showStartRecord);
-    connect(m_settings, &SettingsPage::startRecordSwitched, m_memo, &MemoPage::setStartRecordEnabled);
     connect(m_settings, &SettingsPage::startRecordClicked, this, [this](bool on) { m_sequence.switchStartRecord(on); });
-    connect(m_settings, &SettingsPage::memoSwitched, this,
-            [this](bool on) { m_pages->setTabVisible(m_pages->indexOf(m_memo), on && !m_editorTookMemo); });
     connect(m_memoLink, &MemoPageLink::residentRequested, this, &MainWindow::residentRequested);
     connect(this, &MainWindow::memoFocusRequested, this, [this] { m_memo->controls().CaMemo->setFocus(); });
     // Alt+M is the memo command anywhere in the window, before the menu bar's own Alt+M opens "メモ欄".

@@ -31,7 +31,7 @@
 
 namespace rekko {
 
-class MainWindow : public QMainWindow, private ShellWindow {
+class MainWindow : public QMainWindow, private ShellWindow, private TickWindow, private ResidentWindow {
     Q_OBJECT
 public:
     // unattended switches the message boxes off while the system ends the program (QtDialogs::setUnattended); the
@@ -44,27 +44,13 @@ public:
     // Answers false when month initialisation failed: its message has been shown and the program must end.
     bool start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder);
 
-    MainController& controller() const { return m_controller; }
-    Dialogs& dialogs() const { return m_dialogs; }
-    ShellSequence& sequence() { return m_sequence; }
-    QTabWidget* pages() const { return m_pages; }
-    MonthPage* monthPage() const { return m_month; }
-    MonthView* monthView() const { return m_monthView; }
-    SettingsPage* settingsPage() const { return m_settings; }
-    YearPageLink* yearLink() const { return m_yearLink; }
-    // The year page, made when it does not exist yet.
-    YearPage* yearPage() const { return m_yearLink->page(); }
-    MemoPage* memoPage() const { return m_memo; }
-    MainMenu* menus() const { return m_menu; }
-    MainStatusBar* status() const { return m_status; }
-    QTimer* functionTimer() const { return m_functionTimer; }
-    MainTick* tick() const { return m_tick; }
-    Residency* residency() const { return m_residency; }
-    TimerWindowHost* timerHost() const { return m_timerHost; }
+    // Save all and month initialisation, as the shell runs them (ShellSequence).
+    SaveReport saveAll() { return m_sequence.saveAll(); }
+    Status initialiseMonths() { return m_sequence.initialiseMonths(); }
 
     // Ends the program without the stop record and without saving (a failed month initialisation at the date
     // rollover: the lists hold nothing that may be written over the files).
-    void quitWithoutSaving();
+    void quitWithoutSaving() override;
 
 public slots:
     // Answers a second start: shows the window, raises and activates it.
@@ -112,10 +98,22 @@ private:
     void offerEditor(bool useEditor) override;
     void place() override;
 
+    bool visible() const override;
+    ShownPage shownPage() const override;
+    void setTickInterval(int milliseconds) override;
+    void setAutoCorrectionEnabled(bool enabled) override;
+
+    void leaveForResidence() override;
+    void returnFromResidence() override;
+    void showNotice(const std::string& text) override;
+
     void buildPages();
     void wireResidency();
     void wireCommands();
     void wireYearAndMemo();
+    // The widgets that show what a key switches follow its value.
+    void followSettings();
+    void followDisplay();
     // Shows the memo or a shipped text on the memo page and turns to it; nothing while the memo tab is hidden.
     void showMemoView(MemoView view);
     bool isAltM(QEvent* event) const;

@@ -12,7 +12,7 @@
 
 namespace rekko {
 
-class MemoPageLink : public QObject, public MemoPort, public MemoPageHost {
+class MemoPageLink : public QObject, public StoredMemo, public MemoShell {
     Q_OBJECT
 public:
     // Makes the memo page inside parent; the shipped texts are looked for in the controller's program folder, then

@@ -2,9 +2,8 @@
 // The steps of going resident and of restoring the main window.
 #include "Residency.h"
 
-#include "MainWindow.h"
-
 #include "app/Hotkeys.h"
+#include "app/Settings.h"
 
 #include <QApplication>
 #include <QIconEngine>
@@ -33,11 +32,13 @@ public:
 
 } // namespace
 
-Residency::Residency(MainWindow& window)
-    : QObject(&window), m_window(window), m_tray(window, QIcon(new TrayIconPicture), *this) {
+Residency::Residency(QWidget& window, ResidentWindow& pages, const Settings& settings)
+    : QObject(&window), m_window(window), m_pages(pages), m_settings(settings),
+      m_tray(window, QIcon(new TrayIconPicture), *this) {}
+
+void Residency::setUpTray() {
     // The tray icon follows the window's first paint rather than delaying it.
-    connect(&window, &MainWindow::firstPainted, this,
-            [this] { QTimer::singleShot(0, this, [this] { m_tray.setUp(); }); });
+    QTimer::singleShot(0, this, [this] { m_tray.setUp(); });
 }
 
 bool Residency::inSight() const {
@@ -45,24 +46,16 @@ bool Residency::inSight() const {
 }
 
 void Residency::goResident() {
-    m_window.menus()->actions().moveMenu->setEnabled(true);
-    QTabWidget* pages = m_window.pages();
-    if (pages->currentWidget() == m_window.settingsPage())
-        pages->setTabVisible(pages->indexOf(m_window.settingsPage()), false);
-    m_window.monthView()->grid()->ResetSelection();
-    // Resident is where the program is usually ended by the system, so everything is saved first; what fails is
-    // reported and the window goes out of sight all the same.
-    m_window.monthView()->stores().removeStaleCopies();
+    m_pages.leaveForResidence();
     if (m_tray.hideWindow() == ResidentMode::Minimised && !m_minimisedNoticeShown) {
         m_minimisedNoticeShown = true;
-        m_window.status()->setPanel1({kMinimisedNotice, false});
+        m_pages.showNotice(kMinimisedNotice);
     }
 }
 
 void Residency::restore() {
     if (!inSight()) {
-        if (m_window.pages()->currentWidget() == m_window.memoPage())
-            m_window.pages()->setCurrentWidget(m_window.monthPage());
+        m_pages.returnFromResidence();
         m_tray.restoreWindow();
         return;
     }
@@ -75,8 +68,7 @@ void Residency::restore() {
 }
 
 void Residency::residentHotkey() {
-    const auto move = ResidentHotkeyMove(m_window.controller().settings().cbHotkey, inSight(),
-                                         QApplication::activeWindow() != nullptr);
+    const auto move = ResidentHotkeyMove(m_settings.cbHotkey, inSight(), QApplication::activeWindow() != nullptr);
     if (move == ResidencyMove::GoResident)
         goResident();
     else if (move == ResidencyMove::Restore)

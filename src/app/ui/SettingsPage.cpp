@@ -8,8 +8,8 @@
 
 namespace rekko {
 
-SettingsPage::SettingsPage(DataFolderChange& change, Settings& settings, QWidget* parent)
-    : QWidget(parent), m_change(change), m_settings(settings) {
+SettingsPage::SettingsPage(DataFolderChange& change, SettingsKeys& keys, QWidget* parent)
+    : QWidget(parent), m_change(change), m_keys(keys), m_settings(keys.values()) {
     setObjectName("tsSettei");
 }
 
@@ -18,9 +18,9 @@ void SettingsPage::build() {
         return;
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("pcSettei");
-    m_basic = new BasicSettingsPage(m_change, m_settings, m_pages);
-    m_calendar = new CalendarSettingsPage(m_settings, m_pages);
-    m_functions = new FunctionSettingsPage(m_settings, m_pages);
+    m_basic = new BasicSettingsPage(m_change, m_keys, m_pages);
+    m_calendar = new CalendarSettingsPage(m_keys, m_pages);
+    m_functions = new FunctionSettingsPage(m_keys, m_pages);
     auto* admin = new QWidget(m_pages);
     admin->setObjectName("tsKanri");
     m_excel = NamedCheckBox("cbExcel", QStringLiteral("Excel"), admin);
@@ -36,17 +36,9 @@ void SettingsPage::build() {
     m_pages->setTabVisible(adminIndex, false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
-    BindKey(m_excel, m_settings.cbExcel);
-    BindKey(m_jikoku, m_settings.cbJikoku);
-
-    connect(m_basic, &BasicSettingsPage::startRecordSwitched, this, &SettingsPage::startRecordSwitched);
+    BindKey(m_excel, m_keys, &Settings::cbExcel);
+    BindKey(m_jikoku, m_keys, &Settings::cbJikoku);
     connect(m_basic, &BasicSettingsPage::startRecordClicked, this, &SettingsPage::startRecordClicked);
-    connect(m_basic, &BasicSettingsPage::memoSwitched, this, &SettingsPage::memoSwitched);
-    connect(m_functions, &FunctionSettingsPage::timerSwitched, this, &SettingsPage::timerSwitched);
-    connect(m_functions, &FunctionSettingsPage::clockCorrectionSwitched, this, &SettingsPage::clockCorrectionSwitched);
-    connect(m_calendar, &CalendarSettingsPage::rokuyoSwitched, this, &SettingsPage::rokuyoSwitched);
-    connect(m_calendar, &CalendarSettingsPage::displaySwitched, this, &SettingsPage::displaySwitched);
-    connect(m_basic, &BasicSettingsPage::calendarSizeChanged, this, &SettingsPage::displaySwitched);
 
     if (m_offer)
         m_functions->offerFeatures(m_offer->zunboFound, m_offer->pomtaFound, m_offer->timeFeature);
@@ -73,14 +65,10 @@ FunctionSettingsPage* SettingsPage::functions() {
 
 void SettingsPage::showValues() {
     // The size control holds 0 or 1 only, and cbPrjN stays off without Zunbo: the keys keep what the page shows.
-    m_settings.udCalSize = m_settings.udCalSize == 0 ? 0 : 1;
-    m_settings.cbPrjN = m_settings.cbPrjN && zunboWanted();
-    if (!m_pages) {
-        emit startRecordSwitched(m_settings.cbKidouKiroku);
-        emit timerSwitched(m_settings.cbJigen);
-        emit clockCorrectionSwitched(m_settings.cbTShuusei);
+    m_keys.set(&Settings::udCalSize, m_settings.udCalSize == 0 ? 0 : 1);
+    m_keys.set(&Settings::cbPrjN, m_settings.cbPrjN && zunboWanted());
+    if (!m_pages)
         return;
-    }
     m_excel->setChecked(m_settings.cbExcel);
     m_jikoku->setChecked(m_settings.cbJikoku);
     m_basic->showValues();

@@ -20,9 +20,9 @@ namespace rekko {
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    // Each change of a control is written through to its key of settings. Until the sub-pages are made, the page
-    // reports its switches from the settings and keeps what the start gives it for them.
-    SettingsPage(DataFolderChange& change, Settings& settings, QWidget* parent = nullptr);
+    // Each change of a control is set as its key's value, told to those watching the key. Until the sub-pages are
+    // made, the page keeps what the start gives it for them.
+    SettingsPage(DataFolderChange& change, SettingsKeys& keys, QWidget* parent = nullptr);
 
     // Makes the sub-pages, showing the settings and what the start gave the page; nothing once they exist.
     void build();
@@ -32,7 +32,7 @@ public:
     CalendarSettingsPage* calendar();
     FunctionSettingsPage* functions();
 
-    // Shows the values of the settings, as read from the settings file, and reports the switches they set.
+    // Shows the values of the settings, as read from the settings file.
     void showValues();
     // Answers whether cbZunbo asks for the diary program to be looked for (a control without a key, checked until
     // the sibling lookup says otherwise).
@@ -47,20 +47,8 @@ public:
     void setAutoCorrectionEnabled(bool enabled);
 
 signals:
-    // cbKidouKiroku was switched by the user or by reading the settings.
-    void startRecordSwitched(bool on);
     // The user clicked cbKidouKiroku: the record follows it.
     void startRecordClicked(bool on);
-    // cbMemo was switched by the user or by reading the settings: the memo tab shows or hides.
-    void memoSwitched(bool on);
-    // cbJigen was switched by the user or by reading the settings.
-    void timerSwitched(bool on);
-    // cbTShuusei was switched by the user or by reading the settings.
-    void clockCorrectionSwitched(bool on);
-    // The user switched cbRokuyo: the calendars show or hide the rokuyo at once.
-    void rokuyoSwitched(bool on);
-    // udCalSize, cbNextDay, cbNeighborJump or cbBold changed: the month grid follows the settings at once.
-    void displaySwitched();
 
 private:
     struct FeatureOffer {
@@ -70,7 +58,8 @@ private:
     };
 
     DataFolderChange& m_change;
-    Settings& m_settings;
+    SettingsKeys& m_keys;
+    const Settings& m_settings;
     std::optional<FeatureOffer> m_offer;
     std::optional<QString> m_programFolder;
     bool m_autoCorrectionEnabled = true;

@@ -5,8 +5,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace rekko {
 
 QCheckBox* NamedCheckBox(const char* objectName, const QString& caption, QWidget* parent) {
@@ -38,24 +36,6 @@ void SelectIndex(QButtonGroup* buttons, int index) {
     for (QAbstractButton* button : buttons->buttons())
         button->setChecked(false);
     buttons->setExclusive(true);
-}
-
-void BindKey(QCheckBox* box, bool& key) {
-    QObject::connect(box, &QCheckBox::toggled, box, [&key](bool on) { key = on; });
-}
-
-void BindKey(QSpinBox* box, int& key) {
-    QObject::connect(box, &QSpinBox::valueChanged, box, [&key](int value) { key = value; });
-}
-
-void BindKey(QButtonGroup* group, int& key) {
-    QObject::connect(group, &QButtonGroup::buttonToggled, group,
-                     [group, &key] { key = std::max(0, group->checkedId()); });
-}
-
-void BindKey(QComboBox* box, int& key, int fallback) {
-    QObject::connect(box, &QComboBox::currentIndexChanged, box,
-                     [&key, fallback](int index) { key = index < 0 ? fallback : index; });
 }
 
 } // namespace rekko

@@ -2,33 +2,33 @@
 // The month page's buttons for Zunbo and Pomta, and the grid press that hands a day to Zunbo.
 #include "SiblingPrograms.h"
 
-#include "MainWindow.h"
 #include "Residency.h"
+
+#include "app/MainController.h"
 
 #include <QApplication>
 
 namespace rekko {
 
-SiblingPrograms::SiblingPrograms(MainWindow& window, Residency& residency)
-    : QObject(&window), m_window(window), m_residency(residency) {}
+SiblingPrograms::SiblingPrograms(QObject* parent, MainController& controller, Dialogs& dialogs,
+                                 const MonthPageButtons& buttons, MonthView& view, Residency& residency)
+    : QObject(parent), m_controller(controller), m_dialogs(dialogs), m_buttons(buttons), m_view(view),
+      m_residency(residency) {}
 
 SiblingPrograms::~SiblingPrograms() = default;
 
 void SiblingPrograms::offer(bool editorUsable) {
-    MainController& controller = m_window.controller();
-    const MonthPageButtons& buttons = m_window.monthPage()->buttons();
-    if (controller.zunbo() && !m_diary) {
-        DiaryButtonView& look = *this;
-        m_diary = std::make_unique<DiaryButton>(look, m_link, m_starter, m_window.dialogs(), *controller.zunbo());
-        connect(buttons.zunbo, &QPushButton::clicked, this, [this] { m_diary->press(m_window.controller().today()); });
-        MonthView* view = m_window.monthView();
-        view->takeDayPress = [this](int32_t day) { return m_diary->gridPressed(day); };
-        view->takeRelease = [this] { return m_diary->gridReleased(); };
+    if (m_controller.zunbo() && !m_diary) {
+        DiaryButtonLook& look = *this;
+        m_diary = std::make_unique<DiaryButton>(look, m_link, m_starter, m_dialogs, *m_controller.zunbo());
+        connect(m_buttons.zunbo, &QPushButton::clicked, this, [this] { m_diary->press(m_controller.today()); });
+        m_view.takeDayPress = [this](int32_t day) { return m_diary->gridPressed(day); };
+        m_view.takeRelease = [this] { return m_diary->gridReleased(); };
     }
-    if (controller.pomta() && !m_pomta) {
-        m_pomta = std::make_unique<PomtaLauncher>(m_instances, m_window.dialogs(), m_starter, *controller.pomta());
+    if (m_controller.pomta() && !m_pomta) {
+        m_pomta = std::make_unique<PomtaLauncher>(m_instances, m_dialogs, m_starter, *m_controller.pomta());
         if (editorUsable)
-            connect(buttons.memo, &QPushButton::clicked, this, &SiblingPrograms::openMemoInEditor);
+            connect(m_buttons.memo, &QPushButton::clicked, this, &SiblingPrograms::openMemoInEditor);
     }
 }
 
@@ -39,12 +39,12 @@ void SiblingPrograms::startEditor() {
 
 void SiblingPrograms::openMemoInEditor() {
     // Pomta opens the memo file itself.
-    if (m_pomta->openMemo(m_window.controller().files().memoFile.string()) && m_window.controller().settings().cbRekkoJ)
+    if (m_pomta->openMemo(m_controller.files().memoFile.string()) && m_controller.settings().cbRekkoJ)
         m_residency.goResident();
 }
 
 void SiblingPrograms::showArmed() {
-    QPushButton* button = m_window.monthPage()->buttons().zunbo;
+    QPushButton* button = m_buttons.zunbo;
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, Qt::cyan);
     button->setPalette(palette);
@@ -52,7 +52,7 @@ void SiblingPrograms::showArmed() {
 }
 
 void SiblingPrograms::showNormal() {
-    QPushButton* button = m_window.monthPage()->buttons().zunbo;
+    QPushButton* button = m_buttons.zunbo;
     button->setPalette(QApplication::palette(button));
     button->setText(QStringLiteral("Zunbo"));
 }

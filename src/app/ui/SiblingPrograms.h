@@ -5,6 +5,8 @@
 
 #include "app/DiaryButton.h"
 #include "app/PomtaLauncher.h"
+#include "month/ui/MonthPage.h"
+#include "month/ui/MonthView.h"
 #include "platform/DiaryLink.h"
 #include "platform/ProgramStarter.h"
 #include "platform/ui/LocalInstance.h"
@@ -15,13 +17,15 @@
 
 namespace rekko {
 
-class MainWindow;
+class MainController;
 class Residency;
 
-class SiblingPrograms : public QObject, private DiaryButtonView {
+class SiblingPrograms : public QObject, private DiaryButtonLook {
     Q_OBJECT
 public:
-    SiblingPrograms(MainWindow& window, Residency& residency);
+    // buttons and view are the month page's: btnM9, btnM8 and the grid's presses.
+    SiblingPrograms(QObject* parent, MainController& controller, Dialogs& dialogs, const MonthPageButtons& buttons,
+                    MonthView& view, Residency& residency);
     ~SiblingPrograms() override;
 
     // Takes the programs found at start: btnM9 works with Zunbo, btnM8 with Pomta while editorUsable.
@@ -34,7 +38,10 @@ private:
     void showNormal() override;
     void openMemoInEditor();
 
-    MainWindow& m_window;
+    MainController& m_controller;
+    Dialogs& m_dialogs;
+    const MonthPageButtons& m_buttons;
+    MonthView& m_view;
     Residency& m_residency;
     LocalInstanceRegistry m_instances;
     SharedMemoryDiaryLink m_link;

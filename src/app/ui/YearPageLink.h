@@ -16,7 +16,7 @@
 
 namespace rekko {
 
-class YearPageLink : public QObject, public YearPort, public MonthJump {
+class YearPageLink : public QObject, public YearCalendars, public MonthJump {
     Q_OBJECT
 public:
     // Makes the year tab inside pages; the page in it is made when the tab is first shown or the page is first
@@ -42,7 +42,7 @@ public:
     // Shows or hides the rokuyo in the year page's calendars.
     void setShowRokuyo(bool on);
     // Takes today from the clock again for the calendars' today mark; a page not made yet takes it when made.
-    void refreshToday();
+    void refreshToday() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

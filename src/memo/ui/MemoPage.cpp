@@ -43,7 +43,7 @@ const char* fileNameOf(MemoView view) {
 
 } // namespace
 
-MemoPage::MemoPage(Dialogs& dialogs, MemoPageHost& host, std::filesystem::path programFolder,
+MemoPage::MemoPage(Dialogs& dialogs, MemoShell& host, std::filesystem::path programFolder,
                    std::filesystem::path executableFolder, QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs), m_host(host), m_programFolder(std::move(programFolder)),
       m_executableFolder(std::move(executableFolder)), m_store(dialogs) {

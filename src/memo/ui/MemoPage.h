@@ -21,9 +21,9 @@
 namespace rekko {
 
 // What the memo page asks of the main window.
-class MemoPageHost {
+class MemoShell {
 public:
-    virtual ~MemoPageHost() = default;
+    virtual ~MemoShell() = default;
     // Goes resident (常駐).
     virtual void goResident() = 0;
     // Shows the start-and-stop record (起動時刻).
@@ -39,7 +39,7 @@ class MemoPage : public QWidget {
     Q_OBJECT
 public:
     // The shipped texts are looked for in the program folder, then in the executable's folder.
-    MemoPage(Dialogs& dialogs, MemoPageHost& host, std::filesystem::path programFolder,
+    MemoPage(Dialogs& dialogs, MemoShell& host, std::filesystem::path programFolder,
              std::filesystem::path executableFolder, QWidget* parent = nullptr);
 
     const MemoPageControls& controls() const { return m_c; }
@@ -84,7 +84,7 @@ private:
     QString memoText() const;
 
     Dialogs& m_dialogs;
-    MemoPageHost& m_host;
+    MemoShell& m_host;
     std::filesystem::path m_programFolder;
     std::filesystem::path m_executableFolder;
     MemoStore m_store;

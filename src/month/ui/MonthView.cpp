@@ -38,8 +38,8 @@ bool isEnter(const QKeyEvent& event) {
 
 } // namespace
 
-MonthView::MonthView(MonthPage* page, QLineEdit* dayEntry, MonthHost& host, MonthSettings& settings, const Clock& clock,
-                     Dialogs& dialogs, ScheduleBook& book)
+MonthView::MonthView(MonthPage* page, QLineEdit* dayEntry, MonthShell& host, MonthSettings& settings,
+                     const Clock& clock, Dialogs& dialogs, ScheduleBook& book)
     : QObject(page), m_page(page), m_dayEntry(dayEntry), m_host(host), m_settings(settings), m_clock(clock),
       m_dialogs(dialogs), m_book(book), m_grid(new TSeMCal(host.today(), book, page->gridPanel())),
       m_stores(host, dialogs, book, settings.CaFT) {
@@ -234,6 +234,14 @@ bool MonthView::jumpToMonth(std::string_view yyyymm) {
         return false;
     showSlot();
     return true;
+}
+
+void MonthView::setToday(int32_t day) {
+    m_grid->grid().setToday(day);
+}
+
+void MonthView::redraw() {
+    m_grid->RedrawCells();
 }
 
 void MonthView::showCurrentMonth() {

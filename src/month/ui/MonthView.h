@@ -32,7 +32,7 @@ public:
     // dayEntry is the day entry edtStatus of the status bar. The host gives today, the data folder and save all; the
     // settings are the month page's keys of the shell's settings, read when used and given the schedule dialog's
     // place when it closes. The page loads the book's months and periods, edits them and draws them.
-    MonthView(MonthPage* page, QLineEdit* dayEntry, MonthHost& host, MonthSettings& settings, const Clock& clock,
+    MonthView(MonthPage* page, QLineEdit* dayEntry, MonthShell& host, MonthSettings& settings, const Clock& clock,
               Dialogs& dialogs, ScheduleBook& book);
 
     TSeMCal* grid() const { return m_grid; }
@@ -59,6 +59,9 @@ public:
 
     // Gives the grid today, its options and the holiday and special-day files, and shows this month.
     void finishInitialisation() override;
+    void setToday(int32_t day) override;
+    void showThisMonth() override { showCurrentMonth(); }
+    void redraw() override;
     // Shows the grid as the settings say now: cbNextDay, cbNeighborJump, cbBold, cbRokuyo and udCalSize (three lines
     // a day in the compact layout). Answers whether the lines a day changed, and with them the size the grid asks for.
     bool followSettings();
@@ -97,7 +100,7 @@ private:
 
     MonthPage* m_page;
     QLineEdit* m_dayEntry;
-    MonthHost& m_host;
+    MonthShell& m_host;
     MonthSettings& m_settings;
     const Clock& m_clock;
     Dialogs& m_dialogs;

@@ -17,7 +17,7 @@ namespace rekko {
 //     in the tick: controller.timer().checkAlarm(clock.now(), host);     // queues; never opens inside the tick
 // While the window is open the main window's timer is disarmed; when it closes, set time, armed flag and notice
 // minutes are taken back from it. The window is shown without an event loop of its own.
-class TimerWindowHost : public QObject, public TimerAlertPort {
+class TimerWindowHost : public QObject, public TimerAlert {
     Q_OBJECT
 public:
     TimerWindowHost(CountdownTimer& timer, const Clock& clock, Dialogs& dialogs, QWidget* parentWindow);

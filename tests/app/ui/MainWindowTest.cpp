@@ -3,6 +3,7 @@
 // meets them, the timers across activations, an error that reaches the event loop; over the sample data, a grid day
 // handed to Zunbo and the memo to Pomta.
 #include "SampleWindow.h"
+#include "WindowParts.h"
 
 #include "app/ui/RekkoApplication.h"
 #include "year/ui/YearPage.h"
@@ -34,7 +35,7 @@ struct Fixture : test::WindowFolders<> {
 
     // Finds a control by name; the settings page makes its controls first.
     template <class T> T* find(const char* name) const {
-        window->settingsPage()->build();
+        test::PartsOf(*window).settingsPage->build();
         T* found = window->findChild<T*>(name);
         if (!found)
             qWarning("no control named %s", name);
@@ -82,9 +83,9 @@ private slots:
         f.program.write("Sorel.ini", fixtureSettings(f.data.path()));
         QVERIFY(f.window->start({}, f.programs.path()));
         // The switches reach the menus before the settings page is made, on its first opening.
-        QVERIFY(f.window->menus()->actions().startRecord->isEnabled());
-        QVERIFY(f.window->menus()->actions().clockCorrection->isEnabled());
-        QVERIFY(!f.window->settingsPage()->built());
+        QVERIFY(test::PartsOf(*f.window).menus->actions().startRecord->isEnabled());
+        QVERIFY(test::PartsOf(*f.window).menus->actions().clockCorrection->isEnabled());
+        QVERIFY(!test::PartsOf(*f.window).settingsPage->built());
         QCOMPARE(f.find<QLineEdit>("edtKidouGyou")->text(), QString("50"));
         QCOMPARE(f.find<QComboBox>("cbTimer")->currentText(), QString("20"));
         QCOMPARE(f.window->pos(), QPoint(120, 40));
@@ -95,7 +96,7 @@ private slots:
 
         f.window->show();
         f.window->openSettings();
-        CalendarSettingsPage* page = f.window->settingsPage()->calendar();
+        CalendarSettingsPage* page = test::PartsOf(*f.window).settingsPage->calendar();
         f.find<QTabWidget>("pcSettei")->setCurrentWidget(page);
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         ColourField* field = page->lineColour();
@@ -143,14 +144,14 @@ private slots:
         QVERIFY(grid.lanes() < grid.options().ItemGyo);
         QVERIFY(grid.geometry().headerRect(0).height() >=
                 QFontMetrics(s.grid()->Fonts()->font(TCalExFonts::DayOfWeek).font).height());
-        const QWidget* settings = s.window->monthPage()->buttons().settings;
+        const QWidget* settings = test::PartsOf(*s.window).monthPage->buttons().settings;
         QVERIFY(settings->mapTo(s.window.get(), QPoint()).y() >=
                 s.grid()->mapTo(s.window.get(), QPoint()).y() + s.grid()->height());
 
-        s.window->pages()->setCurrentWidget(s.window->yearPage()->parentWidget());
+        test::PartsOf(*s.window).pages->setCurrentWidget(test::PartsOf(*s.window).yearPage()->parentWidget());
         s.window->resize(400, 300);
         QTest::qWait(20);
-        const YearPageControls& year = s.window->yearPage()->controls();
+        const YearPageControls& year = test::PartsOf(*s.window).yearPage()->controls();
         for (size_t i = 0; i < year.SeMCalendar.size(); ++i) {
             const TSeMCalendar* calendar = year.SeMCalendar[i];
             QVERIFY(calendar->ShowRokuyo());
@@ -209,7 +210,7 @@ private slots:
     void theDataFolderGroupFollowsTheChangeFlow() {
         Fixture f;
         QVERIFY(f.window->start({}, f.programs.path()));
-        f.window->settingsPage()->basic()->dataFolder()->setFolderBrowser(
+        test::PartsOf(*f.window).settingsPage->basic()->dataFolder()->setFolderBrowser(
             [&f](QWidget*, const QString&) { return QString::fromStdString(f.programs.path()); });
         QLineEdit* field = f.find<QLineEdit>("edFolder");
         QVERIFY(!f.find<QPushButton>("btnDFJikkou")->isEnabled());
@@ -219,7 +220,7 @@ private slots:
         QCOMPARE(field->text(), QString::fromStdString(f.programs.path().string() + "/"));
         QVERIFY(f.find<QPushButton>("btnDFJikkou")->isEnabled());
         // A change still pending is not what the settings file keeps.
-        QVERIFY(f.window->sequence().saveAll().ok());
+        QVERIFY(f.window->saveAll().ok());
         QCOMPARE(ProfileFile::FromBytes(f.settingsFile()).readString("Settei", "edFolder"),
                  std::optional<std::string>(""));
 
@@ -237,9 +238,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         QTimer* countdown = f.window->findChild<QTimer*>("tmJouchuu");
         QVERIFY(countdown->isActive());
-        QTest::mouseClick(f.window->monthView()->grid(), Qt::LeftButton);
+        QTest::mouseClick(test::PartsOf(*f.window).monthView->grid(), Qt::LeftButton);
         QVERIFY(!countdown->isActive());
-        QCOMPARE(f.window->tick()->status().countdownSeconds(), 0);
+        QCOMPARE(test::PartsOf(*f.window).tick->status().countdownSeconds(), 0);
         QVERIFY(!f.find<QLabel>("pnlStatus1")->text().contains("自動常駐"));
         QVERIFY(resident.isEmpty());
     }
@@ -267,8 +268,8 @@ private slots:
         QVERIFY(f.window->close());
         QCOMPARE(ended.size(), 1);
         f.window->show();
-        f.window->pages()->setCurrentWidget(f.window->memoPage());
-        QTest::keyClicks(f.window->memoPage()->controls().CaMemo, "after the restore");
+        test::PartsOf(*f.window).pages->setCurrentWidget(test::PartsOf(*f.window).memoPage);
+        QTest::keyClicks(test::PartsOf(*f.window).memoPage->controls().CaMemo, "after the restore");
         QVERIFY(f.window->close());
         QCOMPARE(ended.size(), 2);
         QCOMPARE(QString::fromStdString(f.data.read("CaMemo.myc")), QString("after the restore\r\n"));
@@ -282,7 +283,7 @@ private slots:
         f.window->show();
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        QTimer* tick = f.window->functionTimer();
+        QTimer* tick = test::PartsOf(*f.window).functionTimer;
         QTimer* countdown = f.window->findChild<QTimer*>("tmJouchuu");
         QVERIFY(tick->isActive() && countdown->isActive());
         QTRY_VERIFY(tick->remainingTime() < tick->interval() - 1000 && countdown->remainingTime() < 600);
@@ -308,9 +309,9 @@ private slots:
         connect(qobject_cast<RekkoApplication*>(qApp), &RekkoApplication::unexpectedError, f.window.get(),
                 &MainWindow::endAfterError, Qt::QueuedConnection);
         QSignalSpy ended(f.window.get(), &MainWindow::ended);
-        f.window->pages()->setCurrentWidget(f.window->memoPage());
-        QTest::keyClicks(f.window->memoPage()->controls().CaMemo, "before the error");
-        f.window->pages()->setCurrentWidget(f.window->monthPage());
+        test::PartsOf(*f.window).pages->setCurrentWidget(test::PartsOf(*f.window).memoPage);
+        QTest::keyClicks(test::PartsOf(*f.window).memoPage->controls().CaMemo, "before the error");
+        test::PartsOf(*f.window).pages->setCurrentWidget(test::PartsOf(*f.window).monthPage);
         struct Throwing : QObject {
             bool eventFilter(QObject*, QEvent* event) override {
                 if (event->type() == QEvent::KeyPress)
@@ -318,9 +319,9 @@ private slots:
                 return false;
             }
         } throwing;
-        f.window->monthView()->grid()->installEventFilter(&throwing);
+        test::PartsOf(*f.window).monthView->grid()->installEventFilter(&throwing);
         f.dialogs.expect(DialogAnswer::Ok, "1582/10/5-10/14は存在しません。\r\n\r\n");
-        QTest::keyClick(f.window->monthView()->grid(), Qt::Key_PageUp);
+        QTest::keyClick(test::PartsOf(*f.window).monthView->grid(), Qt::Key_PageUp);
         QTRY_COMPARE(ended.size(), 1);
         QCOMPARE(ended[0][0].toInt(), 1);
         QCOMPARE(f.dialogs.shown().back().caption, std::string("エラー"));
@@ -336,7 +337,7 @@ private slots:
         QVERIFY(s.started);
         const auto tickOn = [&s](uint8_t day) {
             s.clock.set(EncodeDateTime({2026, 12, day}, {0, 0, 5}));
-            s.window->tick()->tick().tick();
+            test::PartsOf(*s.window).tick->tick().tick();
             return s.grid()->grid().today();
         };
         int32_t todayWhileOpen = 0;
@@ -344,20 +345,21 @@ private slots:
             todayWhileOpen = tickOn(8);
             static_cast<QDialog*>(s.window->findChild<ScheduleDialog*>())->done(QDialog::Rejected);
         });
-        s.window->monthView()->openDay(EncodeJuliusDay(2026, 12, 10));
+        test::PartsOf(*s.window).monthView->openDay(EncodeJuliusDay(2026, 12, 10));
         QCOMPARE(todayWhileOpen, EncodeJuliusDay(2026, 12, 7));
         QCOMPARE(tickOn(8), EncodeJuliusDay(2026, 12, 8));
 
-        s.window->timerHost()->queueAlert();
-        QTRY_VERIFY(s.window->timerHost()->window() && s.window->timerHost()->window()->isVisible());
-        QCOMPARE(s.window->timerHost()->window()->windowTitle(), QString("Rekko -Rekko-"));
+        test::PartsOf(*s.window).timerHost->queueAlert();
+        QTRY_VERIFY(test::PartsOf(*s.window).timerHost->window() &&
+                    test::PartsOf(*s.window).timerHost->window()->isVisible());
+        QCOMPARE(test::PartsOf(*s.window).timerHost->window()->windowTitle(), QString("Rekko -Rekko-"));
         QCOMPARE(tickOn(9), EncodeJuliusDay(2026, 12, 9));
     }
 
     void theDiaryButtonHandsAGridDayToZunbo() {
         test::SampleWindow s("", [](test::SampleWindow& w) { InstallSibling(w, "Zunbo"); });
         QVERIFY(s.started);
-        QPushButton* button = s.window->monthPage()->buttons().zunbo;
+        QPushButton* button = test::PartsOf(*s.window).monthPage->buttons().zunbo;
         button->click();
         QCOMPARE(button->text(), QString("日付指定"));
         const int32_t day = EncodeJuliusDay(2026, 12, 10);
@@ -373,7 +375,7 @@ private slots:
     void thePomtaButtonHandsTheMemoToPomtaAndGoesResident() {
         test::SampleWindow s("cbEditor=1\r\ncbRekkoJ=1\r\n", [](test::SampleWindow& w) { InstallSibling(w, "Pomta"); });
         QVERIFY(s.started);
-        s.window->monthPage()->buttons().memo->click();
+        test::PartsOf(*s.window).monthPage->buttons().memo->click();
         QTRY_COMPARE(QString::fromStdString(s.data.read("started")),
                      QString("Pomta %1\n").arg(QString::fromStdString(s.controller.files().memoFile.string())));
         QTRY_VERIFY(s.window->isMinimized() || !s.window->isVisible());

@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "Pictures.h"
 #include "SampleWindow.h"
+#include "WindowParts.h"
 
 #include "platform/ui/X11GlobalHotkeys.h"
 
@@ -101,11 +102,16 @@ TEST_F(Resident, RekkoExitFromTheTrayWhileResidentEndsInOrder) {
     QStringList inSight;
     ASSERT_TRUE(WaitUntil([&] { return (inSight = WindowsInSight(rekko.pid())).size() == 1; }));
     const QString icon = inSight[0];
-    test::Xdotool({"mousemove", "--window", icon, "8", "8", "mousedown", "3"});
-    QThread::msleep(150);
-    test::Xdotool({"mouseup", "3"});
-    // The menu opens beside the icon.
-    ASSERT_TRUE(WaitUntil([&] { return WindowsInSight(rekko.pid()).size() == 2; }));
+    // The menu opens beside the icon. The tray host may still be embedding the icon when it first shows, and a press
+    // then goes nowhere: the user presses again.
+    bool menuShown = false;
+    for (int press = 0; press < 3 && !menuShown; ++press) {
+        test::Xdotool({"mousemove", "--window", icon, "8", "8", "mousedown", "3"});
+        QThread::msleep(150);
+        test::Xdotool({"mouseup", "3"});
+        menuShown = WaitUntil([&] { return WindowsInSight(rekko.pid()).size() == 2; }, 3000);
+    }
+    ASSERT_TRUE(menuShown);
     test::Keys("x");
     EXPECT_EQ(rekko.waitForEnd(), 0);
     const QDate today = QDate::currentDate();
@@ -149,16 +155,16 @@ TEST(TimerOnTheDesktop, TheAlertComesOnTopWhileTheMainWindowIsResident) {
     test::Drive([&] {
         test::OnGui([&] {
             s.controller.timer().arm(12 * 3600 * 1000);
-            s.window->residency()->goResident();
+            test::PartsOf(*s.window).residency->goResident();
         });
         ASSERT_TRUE(WaitForState(main, "Iconic"));
         test::OnGui([&] {
             s.clock.set(EncodeDateTime({2026, 12, 6}, {11, 57, 0}));
-            s.window->tick()->tick().tick();
+            test::PartsOf(*s.window).tick->tick().tick();
         });
         QString alert;
         ASSERT_TRUE(WaitUntil([&] {
-            const TimerWindow* window = s.window->timerHost()->window();
+            const TimerWindow* window = test::PartsOf(*s.window).timerHost->window();
             alert = window && window->isVisible() ? QString::number(window->winId()) : QString();
             return !alert.isEmpty();
         }));

@@ -6,6 +6,7 @@
 #include "Desktop.h"
 #include "Pictures.h"
 #include "SampleWindow.h"
+#include "WindowParts.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -36,7 +37,7 @@ struct MonthShown {
 // The labels of the month tabs.
 QStringList TabLabels(const test::SampleWindow& s) {
     QStringList labels;
-    const MonthTabBar* tabs = s.window->monthPage()->monthTabs();
+    const MonthTabBar* tabs = test::PartsOf(*s.window).monthPage->monthTabs();
     for (int i = 0; i < tabs->count(); ++i)
         labels << tabs->tabText(i);
     return labels;
@@ -46,7 +47,7 @@ QStringList TabLabels(const test::SampleWindow& s) {
 MonthShown Shown(const test::SampleWindow& s) {
     MonthShown shown;
     shown.tabs = TabLabels(s);
-    const MonthTabBar* tabs = s.window->monthPage()->monthTabs();
+    const MonthTabBar* tabs = test::PartsOf(*s.window).monthPage->monthTabs();
     shown.selected = tabs->tabText(tabs->currentIndex());
     const TSeMCal* grid = s.grid();
     const QPoint origin = grid->mapTo(s.window.get(), grid->contentsRect().topLeft());
@@ -82,7 +83,7 @@ protected:
     bool start(const CalendarDate& date, const TimeOfDay& time) {
         window = std::make_unique<test::SampleWindow>(
             "", [&](test::SampleWindow& w) { w.clock.set(EncodeDateTime(date, time)); });
-        QObject::connect(window->window->functionTimer(), &QTimer::timeout, [this] { ++ticks; });
+        QObject::connect(test::PartsOf(*window->window).functionTimer, &QTimer::timeout, [this] { ++ticks; });
         id = QString::number(window->window->winId());
         return window->started;
     }
@@ -119,8 +120,8 @@ TEST_F(Rollover, MidnightMovesTheTodayMarkAndAtTheEndOfTheYearTheMonthWindow) {
         test::OnGui([&] { test::SaveScreenshot(*window->window, "rollover-midnight-new-year"); });
         EXPECT_NE(window->program.read("Sorel.ini").find("fmC21Top"), std::string::npos);
         // The status bar has its colour back, and the tick keeps its warm-up interval after month initialisation.
-        EXPECT_FALSE(test::OnGui([&] { return window->window->status()->autoFillBackground(); }));
-        EXPECT_EQ(test::OnGui([&] { return window->window->functionTimer()->interval(); }), 10000);
+        EXPECT_FALSE(test::OnGui([&] { return test::PartsOf(*window->window).status->autoFillBackground(); }));
+        EXPECT_EQ(test::OnGui([&] { return test::PartsOf(*window->window).functionTimer->interval(); }), 10000);
     });
 }
 

@@ -4,6 +4,7 @@
 // sample data. Japanese text must render with a Japanese font, not as empty boxes.
 #include "Pictures.h"
 #include "SampleWindow.h"
+#include "WindowParts.h"
 
 #include "app/ui/Entry.h"
 #include "base/TextFile.h"
@@ -25,7 +26,7 @@ public:
     void jumpToMonth(std::string_view) override {}
 };
 
-class StubHost : public MemoPageHost {
+class StubHost : public MemoShell {
 public:
     void goResident() override {}
     void showStartRecord() override {}
@@ -57,12 +58,12 @@ private slots:
         test::SaveScreenshot(window, "main-window-month");
         window.openSettings();
         const std::pair<QWidget*, const char*> pages[] = {
-            {window.settingsPage()->basic(), "main-window-settings-basic"},
-            {window.settingsPage()->calendar(), "main-window-settings-calendar"},
-            {window.settingsPage()->functions(), "main-window-settings-functions"},
+            {test::PartsOf(window).settingsPage->basic(), "main-window-settings-basic"},
+            {test::PartsOf(window).settingsPage->calendar(), "main-window-settings-calendar"},
+            {test::PartsOf(window).settingsPage->functions(), "main-window-settings-functions"},
         };
         for (const auto& [page, name] : pages) {
-            window.settingsPage()->findChild<QTabWidget*>("pcSettei")->setCurrentWidget(page);
+            test::PartsOf(window).settingsPage->findChild<QTabWidget*>("pcSettei")->setCurrentWidget(page);
             test::SaveScreenshot(window, name);
         }
     }
@@ -74,7 +75,7 @@ private slots:
             test::SampleWindow sample;
             QVERIFY(sample.started);
             test::SaveScreenshot(*sample.window, "month-page-sample");
-            sample.window->monthPage()->buttons().nextYear->click();
+            test::PartsOf(*sample.window).monthPage->buttons().nextYear->click();
             test::SaveScreenshot(*sample.window, "month-page-jump");
         }
         test::SampleWindow sample("udCalSize=0\r\n");
@@ -97,7 +98,7 @@ private slots:
         QVERIFY(test::CountPixels(image, rokuyo, ink) > 20);
 
         const int width = window.width();
-        window.monthPage()->buttons().yearMonth->click();
+        test::PartsOf(window).monthPage->buttons().yearMonth->click();
         QCOMPARE(window.width(), width);
         test::SaveScreenshot(window, "month-page-year-month-entry");
     }

@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "RecordedBoxes.h"
 #include "SampleWindow.h"
+#include "WindowParts.h"
 
 #include "app/StartStopRecord.h"
 #include "app/ui/MainWindow.h"
@@ -45,7 +46,8 @@ protected:
     // Returns the screen point of a day inside one of the year page's calendars, through its own layout.
     QPoint dayOnScreen(int calendar, int32_t day) const {
         return OnGui([&] {
-            const TSeMCalendar* shown = window->yearPage()->controls().SeMCalendar[static_cast<size_t>(calendar)];
+            const TSeMCalendar* shown =
+                test::PartsOf(*window).yearPage()->controls().SeMCalendar[static_cast<size_t>(calendar)];
             const int cell = day - shown->model().firstVisibleDay();
             const GridRect rect = shown->model().geometry().cellRect(cell % 7, cell / 7 + 1);
             return shown->mapToGlobal(QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
@@ -53,8 +55,8 @@ protected:
     }
     QPoint tabOnScreen(QWidget* page) const {
         return OnGui([&] {
-            QTabBar* tabs = window->pages()->tabBar();
-            return tabs->mapToGlobal(tabs->tabRect(window->pages()->indexOf(page)).center());
+            QTabBar* tabs = test::PartsOf(*window).pages->tabBar();
+            return tabs->mapToGlobal(tabs->tabRect(test::PartsOf(*window).pages->indexOf(page)).center());
         });
     }
     // Opens a menu of the menu bar with the mouse and clicks one of its commands.
@@ -70,7 +72,7 @@ protected:
         ASSERT_TRUE(WaitUntil([menu] { return !menu->isVisible(); }));
     }
     QWidget* currentPage() const {
-        return OnGui([this] { return window->pages()->currentWidget(); });
+        return OnGui([this] { return test::PartsOf(*window).pages->currentWidget(); });
     }
 
     StartStopRecord record{program / "SorelSte.myd", clock, dialogs};
@@ -79,25 +81,26 @@ protected:
 TEST_F(YearMemoFlow, ASmallCalendarOpensItsMonthAndTheMenuFeedsTheDayCount) {
     begin("pcNen=0\r\ncbKeisan=1\r\n");
     // The page is made when its tab is first shown, with what the start gave it.
-    QWidget* yearTab = window->yearLink()->tab();
-    EXPECT_FALSE(window->yearLink()->built());
+    QWidget* yearTab = test::PartsOf(*window).yearLink->tab();
+    EXPECT_FALSE(test::PartsOf(*window).yearLink->built());
     YearPage* year = nullptr;
     Drive([&] {
         test::Click(tabOnScreen(yearTab));
         ASSERT_TRUE(WaitUntil([&] { return currentPage() == yearTab; }));
-        year = OnGui([&] { return window->yearLink()->built() ? window->yearPage() : nullptr; });
+        year = OnGui(
+            [&] { return test::PartsOf(*window).yearLink->built() ? test::PartsOf(*window).yearPage() : nullptr; });
         ASSERT_NE(year, nullptr);
         EXPECT_EQ(OnGui([&] { return year->controls().lblYM->text(); }), QString("2026/1 - 2026/12"));
         // The calendars hold the month grid's anniversaries, read from the sample's "Sday.myc".
         EXPECT_EQ(OnGui([&] { return year->controls().SeMCalendar[0]->SpecialDayList(); }),
-                  OnGui([&] { return window->monthView()->grid()->SpecialDayList(); }));
+                  OnGui([&] { return test::PartsOf(*window).monthView->grid()->SpecialDayList(); }));
 
         test::Click(dayOnScreen(4, EncodeJuliusDay(2026, 5, 20)));
         ASSERT_TRUE(test::WaitUntilModalActive());
         EXPECT_TRUE(OnGui([&] { return dialogs.showed("2026 年 5 月のマンスリーカレンダーを表示しますか？"); }));
         test::Keys("Return");
-        ASSERT_TRUE(WaitUntil([&] { return currentPage() == window->monthPage(); }));
-        EXPECT_EQ(OnGui([&] { return window->monthView()->grid()->grid().Month(); }), 5);
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == test::PartsOf(*window).monthPage; }));
+        EXPECT_EQ(OnGui([&] { return test::PartsOf(*window).monthView->grid()->grid().Month(); }), 5);
 
         menuCommand("mnHyouji", "mmNissuu");
         ASSERT_TRUE(WaitUntil([&] { return currentPage() == yearTab; }));
@@ -114,7 +117,7 @@ TEST_F(YearMemoFlow, AltMShowsTheMemoAnywhereAndTheViewerKeepsItsEdits) {
     data.write("CaMemo.myc", "&1 first\r\nsecond\r\n");
     program.write("ReadMe.txt", "Rekko read me\r\n");
     begin("CaMemoY=1\r\n");
-    MemoPage* memo = window->memoPage();
+    MemoPage* memo = test::PartsOf(*window).memoPage;
     QPlainTextEdit* text = memo->controls().CaMemo;
     Drive([&] {
         test::Keys("alt+m");
@@ -129,8 +132,8 @@ TEST_F(YearMemoFlow, AltMShowsTheMemoAnywhereAndTheViewerKeepsItsEdits) {
 
         menuCommand("mnMemo", "mmReadMe");
         ASSERT_TRUE(WaitUntil([&] { return text->toPlainText().startsWith("Rekko read me"); }));
-        test::Click(tabOnScreen(window->monthPage()));
-        ASSERT_TRUE(WaitUntil([&] { return currentPage() == window->monthPage(); }));
+        test::Click(tabOnScreen(test::PartsOf(*window).monthPage));
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == test::PartsOf(*window).monthPage; }));
         test::Keys("alt+m");
         ASSERT_TRUE(WaitUntil([&] { return currentPage() == memo && text->toPlainText().endsWith("third"); }));
         EXPECT_TRUE(OnGui([&] { return memo->modified(); }));
@@ -164,12 +167,12 @@ TEST_F(YearMemoFlow, TheRecordTellsTheLastStopShowsItsTableAndFollowsTheSwitch) 
         ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
 
         // Switched off on the settings page: a stop line now, none at the end.
-        test::Click(test::CentreOnScreen(window->monthPage()->buttons().settings));
-        ASSERT_TRUE(WaitUntil([&] { return currentPage() == window->settingsPage(); }));
+        test::Click(test::CentreOnScreen(test::PartsOf(*window).monthPage->buttons().settings));
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == test::PartsOf(*window).settingsPage; }));
         const QCheckBox* box = window->findChild<QCheckBox*>("cbKidouKiroku");
         test::Click(test::OnScreen(box, QPoint(8, OnGui([box] { return box->height() / 2; }))));
         ASSERT_TRUE(WaitUntil([&] { return !controller.settings().cbKidouKiroku; }));
-        EXPECT_FALSE(OnGui([&] { return window->menus()->actions().startRecord->isEnabled(); }));
+        EXPECT_FALSE(OnGui([&] { return test::PartsOf(*window).menus->actions().startRecord->isEnabled(); }));
     });
     ASSERT_TRUE(window->close());
     EXPECT_EQ(program.read("SorelSte.myd"),

@@ -15,7 +15,7 @@
 namespace rekko {
 namespace {
 
-struct StubHost : MemoPageHost {
+struct StubHost : MemoShell {
     void goResident() override {}
     void showStartRecord() override {}
     std::optional<std::filesystem::path> chooseSaveFile(const std::string& suggested) override {

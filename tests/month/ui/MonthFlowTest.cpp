@@ -6,6 +6,7 @@
 #include "FakeClock.h"
 #include "RecordedBoxes.h"
 #include "TempDir.h"
+#include "WindowParts.h"
 
 #include "app/ui/MainWindow.h"
 #include "calendar/Julius.h"
@@ -52,7 +53,7 @@ protected:
     }
     void TearDown() override { fs::current_path(previous); }
 
-    TSeMCal* grid() const { return window->monthView()->grid(); }
+    TSeMCal* grid() const { return test::PartsOf(*window).monthView->grid(); }
     CalendarDate shownMonth() const {
         return OnGui([this] {
             return CalendarDate{grid()->grid().Year(), static_cast<uint8_t>(grid()->grid().Month()), 1};
@@ -87,7 +88,7 @@ protected:
     // Clicks the right button on a point, waits for a popup and answers the one that opened; the release where the
     // press was chooses nothing.
     QMenu* popupAt(QPoint at) {
-        const MonthPageMenus& menus = window->monthPage()->menus();
+        const MonthPageMenus& menus = test::PartsOf(*window).monthPage->menus();
         test::PressButton(at, 3);
         QMenu* opened = nullptr;
         WaitUntil([&] {
@@ -100,7 +101,7 @@ protected:
 
     // Presses the right button on a day, moves onto a command of the popup that opened and releases there.
     void popupCommand(int32_t day, int part, const char* command) {
-        QMenu* menu = window->monthPage()->menus().grid;
+        QMenu* menu = test::PartsOf(*window).monthPage->menus().grid;
         test::PressButton(dayOnScreen(day, part), 3);
         ASSERT_TRUE(WaitUntil([menu] { return menu->isVisible(); }));
         const QPoint item = OnGui([menu, command] {
@@ -121,7 +122,8 @@ protected:
 
 TEST_F(MonthFlow, PopupAndShiftDragEnterPeriods) {
     std::vector<PeriodFields> opened;
-    window->monthView()->editPeriod = [&](const PeriodFields& period, bool) -> std::optional<PeriodFields> {
+    test::PartsOf(*window).monthView->editPeriod = [&](const PeriodFields& period,
+                                                       bool) -> std::optional<PeriodFields> {
         opened.push_back(period);
         return std::nullopt;
     };
@@ -150,7 +152,7 @@ TEST_F(MonthFlow, PopupAndShiftDragEnterPeriods) {
 
 // 削除 is offered only on the selected bar and in the month it was selected in, and the question names the period.
 TEST_F(MonthFlow, DeleteIsOfferedOnlyOnTheSelectedBarAndNamesThePeriod) {
-    const MonthPageMenus& menus = window->monthPage()->menus();
+    const MonthPageMenus& menus = test::PartsOf(*window).monthPage->menus();
     const auto selected = [&] { return OnGui([&] { return grid()->grid().state().selectedPeriod; }); };
     const auto closePopup = [](QMenu* menu) {
         test::Keys("Escape");
@@ -196,7 +198,7 @@ TEST_F(MonthFlow, DeleteIsOfferedOnlyOnTheSelectedBarAndNamesThePeriod) {
 // The day entry opens the month's last day and refuses the day after it with its message.
 TEST_F(MonthFlow, DoubleClickEnterAndTheDayEntryOpenADayOnce) {
     std::vector<int32_t> opened;
-    window->monthView()->editDay = [&](int32_t day, const DaySchedule&) -> std::optional<DaySchedule> {
+    test::PartsOf(*window).monthView->editDay = [&](int32_t day, const DaySchedule&) -> std::optional<DaySchedule> {
         opened.push_back(day);
         return std::nullopt;
     };
@@ -261,10 +263,10 @@ TEST_F(MonthFlow, ClosingADialogKeepsTheMonthAndAReturnFromElsewhereShowsThisMon
 }
 
 TEST_F(MonthFlow, MonthKeysWorkAfterReturningToTheMonthPage) {
-    QTabWidget* pages = window->pages();
+    QTabWidget* pages = test::PartsOf(*window).pages;
     Drive([&] {
-        test::Click(test::CentreOnScreen(window->monthPage()->buttons().settings));
-        ASSERT_TRUE(WaitUntil([&] { return pages->currentWidget() == window->settingsPage(); }));
+        test::Click(test::CentreOnScreen(test::PartsOf(*window).monthPage->buttons().settings));
+        ASSERT_TRUE(WaitUntil([&] { return pages->currentWidget() == test::PartsOf(*window).settingsPage; }));
         // Keyboard focus on the page tabs, as Shift+Tab from the settings page gives it.
         for (int step = 0; step < 30; ++step) {
             QWidget* focused = OnGui([] { return QApplication::focusWidget(); });
@@ -275,13 +277,13 @@ TEST_F(MonthFlow, MonthKeysWorkAfterReturningToTheMonthPage) {
         }
         ASSERT_TRUE(OnGui([&] { return pages->tabBar()->hasFocus(); }));
         test::Click(OnGui([&] { return pages->tabBar()->mapToGlobal(pages->tabBar()->tabRect(0).center()); }));
-        ASSERT_TRUE(WaitUntil([&] { return pages->currentWidget() == window->monthPage(); }));
+        ASSERT_TRUE(WaitUntil([&] { return pages->currentWidget() == test::PartsOf(*window).monthPage; }));
         EXPECT_TRUE(OnGui([&] { return grid()->hasFocus(); }));
         test::Keys("ctrl+Right");
         ASSERT_TRUE(WaitUntil([&] { return grid()->grid().Month() == 1; }));
-        EXPECT_EQ(OnGui([&] { return pages->currentWidget(); }), window->monthPage());
+        EXPECT_EQ(OnGui([&] { return pages->currentWidget(); }), test::PartsOf(*window).monthPage);
         test::Keys("ctrl+l");
-        EXPECT_TRUE(WaitUntil([&] { return window->status()->dayEntry()->isVisible(); }));
+        EXPECT_TRUE(WaitUntil([&] { return test::PartsOf(*window).status->dayEntry()->isVisible(); }));
         test::Keys("Escape");
     });
 }

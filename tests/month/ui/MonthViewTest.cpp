@@ -3,6 +3,7 @@
 // settings page taking effect at once, an unreadable Sday.myc.
 #include "Pictures.h"
 #include "SampleWindow.h"
+#include "WindowParts.h"
 
 #include "app/ui/Entry.h"
 #include "calendar/Julius.h"
@@ -52,7 +53,7 @@ private slots:
     void buttonsTabsAndTypedMonthsMoveBetweenMonths() {
         test::SampleWindow f;
         QVERIFY(f.started);
-        const MonthPage* page = f.window->monthPage();
+        const MonthPage* page = test::PartsOf(*f.window).monthPage;
         QTabBar* tabs = page->monthTabs();
         QCOMPARE(labelsOf(tabs), (QStringList{"１１月", "１２月", "１月", "２月", "３月"}));
         QCOMPARE(tabs->currentIndex(), 1);
@@ -143,14 +144,14 @@ private slots:
         const int32_t tenth = EncodeJuliusDay(2026, 12, 10);
         const int boldPixels = test::CountPixels(f.grid()->image(), numberBand(grid, tenth), Dark);
         const int windowHeight = window.height();
-        window.monthPage()->buttons().settings->click();
+        test::PartsOf(window).monthPage->buttons().settings->click();
 
         QVERIFY(!check("cbBold"));
         const int plainPixels = test::CountPixels(f.grid()->image(), numberBand(grid, tenth), Dark);
         QVERIFY2(plainPixels < boldPixels * 9 / 10, qPrintable(QString("%1 %2").arg(plainPixels).arg(boldPixels)));
 
         // The spring equinox of 2027 falls on a Sunday, so the 22nd is a substitute holiday only with cbNextDay.
-        f.window->monthView()->jumpToMonth("202703");
+        test::PartsOf(*f.window).monthView->jumpToMonth("202703");
         const int32_t substitute = EncodeJuliusDay(2027, 3, 22);
         QVERIFY(test::CountPixels(f.grid()->image(), numberBand(grid, substitute), test::Reddish) > 20);
         QVERIFY(!check("cbNextDay"));
@@ -166,7 +167,7 @@ private slots:
 
         // A click on the 28th of February, a day of the neighbouring month, moves there.
         QVERIFY(check("cbNeighborJump"));
-        window.pages()->setCurrentWidget(window.monthPage());
+        test::PartsOf(window).pages->setCurrentWidget(test::PartsOf(window).monthPage);
         const int cell = EncodeJuliusDay(2027, 2, 28) - grid.firstVisibleDay();
         const GridRect rect = grid.geometry().cellRect(cell % 7, cell / 7 + 1);
         QTest::mouseClick(f.grid(), Qt::LeftButton, {},
@@ -184,11 +185,12 @@ private slots:
             sample.dialogs.expect(DialogAnswer::Ok, "スペシャルDayファイル読込ミス\r\n処理は続けます。");
         });
         QVERIFY(f.started);
-        f.window->monthView()->editAnniversary = [](int32_t, const Anniversary&) -> std::optional<Anniversary> {
+        test::PartsOf(*f.window).monthView->editAnniversary = [](int32_t,
+                                                                 const Anniversary&) -> std::optional<Anniversary> {
             return Anniversary{"", "", "祝", std::nullopt};
         };
         f.dialogs.expect(DialogAnswer::Ok, "次の保存ができませんでした。");
-        f.window->monthView()->openAnniversary(EncodeJuliusDay(2026, 12, 3));
+        test::PartsOf(*f.window).monthView->openAnniversary(EncodeJuliusDay(2026, 12, 3));
         QVERIFY(f.dialogs.shown().back().text.find((f.data.path() / "Sday.myc").string()) != std::string::npos);
         QVERIFY(fs::is_symlink(f.data.path() / "Sday.myc"));
         QVERIFY(f.grid()->grid().rules().specialDayList().empty());
