@@ -27,6 +27,8 @@ namespace {
 
 // The temporary's name ends in a dot and six letters or digits.
 constexpr size_t kSuffixLength = 6;
+// How often the bytes may be replaced right before the rename.
+constexpr int kRewriteRounds = 3;
 constexpr std::string_view kSuffixCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 Failure failureOf(const std::string& what, const fs::path& path) {
@@ -148,7 +150,8 @@ bool sameFile(int one, int other) {
 
 } // namespace
 
-Status WriteFileAtomically(const fs::path& path, std::string_view bytes, std::optional<fs::perms> permissions) {
+Status WriteFileAtomically(const fs::path& path, std::string_view bytes, std::optional<fs::perms> permissions,
+                           const BeforeRename& beforeRename) {
     auto found = FindWriteTarget(path);
     if (!found)
         return found.error();
@@ -167,8 +170,15 @@ Status WriteFileAtomically(const fs::path& path, std::string_view bytes, std::op
     auto [file, temp] = createTemporary(folder, path.filename().string());
     if (!file.valid())
         return failureOf("一時ファイルを作れません", path);
-    const bool written =
+    bool written =
         (::fchmod(file.get(), mode) == 0 || errno == EPERM) && writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+    for (int round = 0; written && beforeRename && round < kRewriteRounds; ++round) {
+        const std::optional<std::string> instead = beforeRename();
+        if (!instead)
+            break;
+        written = ::ftruncate(file.get(), 0) == 0 && ::lseek(file.get(), 0, SEEK_SET) == 0 &&
+                  writeAll(file.get(), *instead) && ::fsync(file.get()) == 0;
+    }
     // The rename replaces the entry itself, whatever stands there now: it never follows a link.
     if (!written || !file.close() || ::renameat(folder, temp.c_str(), folder, target.name.c_str()) != 0) {
         const Failure failure = failureOf("書き込めません", path);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace rekko {
@@ -20,8 +21,12 @@ namespace rekko {
 // exactly these bytes with those permissions is not touched (no temporary, rename or flush). Fails with the cause,
 // naming the path given, when a link is refused, dangling or loops, when the target is no regular file, when the
 // folder is missing or not writable, or when writing, flushing or renaming fails; the temporary file is then removed.
+// beforeRename, when given, is asked once the temporary holds the bytes, right before the rename: bytes it answers
+// replace the temporary's (it is asked again, a few times at most), nothing lets the rename go on.
+using BeforeRename = std::function<std::optional<std::string>()>;
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                           std::optional<std::filesystem::perms> permissions = std::nullopt);
+                           std::optional<std::filesystem::perms> permissions = std::nullopt,
+                           const BeforeRename& beforeRename = {});
 
 // Removes the temporaries ".<name>.XXXXXX" that interrupted writes left in a folder, for every name isOurs accepts,
 // and those beside the real target of each such name there that is a symbolic link FindWriteTarget follows. Only

@@ -34,4 +34,11 @@ std::string SaveReport::message() const {
     return text;
 }
 
+std::string SaveReport::mergeMessage() const {
+    std::string text;
+    for (const auto& file : merged)
+        text += (text.empty() ? "" : "\r\n") + file.note;
+    return text;
+}
+
 } // namespace rekko

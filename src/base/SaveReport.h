@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a save could not write, and the message that names it.
+// What a save could not write, and the message that names it; what a save merged from the disk.
 #pragma once
 
 #include "Result.h"
@@ -21,8 +21,17 @@ struct SaveReport {
         RescueWrite write;
     };
 
+    // A file written after merging what changed on disk since it was read: what happened, and how to keep the
+    // disk's content that was not merged from, if any.
+    struct Merged {
+        std::string file;
+        std::string note;
+        RescueWrite setAside;
+    };
+
     std::vector<Failure> failures;
     std::vector<Rescuable> rescuable;
+    std::vector<Merged> merged;
 
     bool ok() const { return failures.empty(); }
     // Adds the failure of a status that failed.
@@ -35,6 +44,8 @@ struct SaveReport {
     void run(const std::string& name, const std::function<Status()>& save, RescueWrite rescue = {});
     // Returns the message naming each file or store that was not written and why.
     std::string message() const;
+    // Returns the message naming each file merged and what happened to it; empty when none was.
+    std::string mergeMessage() const;
 };
 
 } // namespace rekko

@@ -73,6 +73,14 @@ std::vector<std::string_view> LineBytes(std::string_view bytes) {
     return lines;
 }
 
+std::vector<std::string_view> TextLines::lineBytes() const {
+    std::vector<std::string_view> lines;
+    lines.reserve(m_spans.size());
+    for (const auto& [start, length] : m_spans)
+        lines.push_back(std::string_view(m_bytes).substr(start, length));
+    return lines;
+}
+
 bool TextLines::readFrom(std::string_view bytes) const {
     return bytes.size() == m_bytes.size() + m_tail.size() && bytes.starts_with(m_bytes) && bytes.ends_with(m_tail);
 }

@@ -25,6 +25,8 @@ public:
     TextLines() = default;
 
     const std::vector<std::string>& lines() const { return m_lines; }
+    // Returns the bytes of each line read, without line ends.
+    std::vector<std::string_view> lineBytes() const;
 
     // Answers whether lines are exactly the lines read, so that there is nothing to save.
     bool unchanged(std::span<const std::string> lines) const;

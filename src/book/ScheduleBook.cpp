@@ -2,6 +2,8 @@
 // The schedule book's slots, period list, rule lists, edits and the observers told of them.
 #include "ScheduleBook.h"
 
+#include "base/AtomicWrite.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <span>
@@ -72,9 +74,38 @@ bool ScheduleBook::slotChanged(int index) const {
            !(target.read.lines().empty() && target.lines.size() == 1);
 }
 
+void ScheduleBook::noteMerge(const std::filesystem::path& file, MergingWrite& write) {
+    if (!write.report.merged())
+        return;
+    RescueWrite setAside;
+    if (!write.setAside.empty())
+        setAside = [bytes = std::move(write.setAside),
+                    name = file.filename()](const std::filesystem::path& folder) -> Result<std::filesystem::path> {
+            const std::filesystem::path copy = folder / name;
+            if (Status written = WriteFileAtomically(copy, bytes); !written)
+                return written.error();
+            return copy;
+        };
+    m_merged.push_back({file.string(), write.report.describe(file.filename().string()), std::move(setAside)});
+}
+
+Status ScheduleBook::writeMerging(BookFile& target, const std::filesystem::path& file, LineMerger merger,
+                                  const BookChange& change) {
+    MergingWrite write = WriteMerging(file, target.read, target.lines, merger);
+    if (write.held)
+        target.read = std::move(*write.held);
+    noteMerge(file, write);
+    if (write.mergedLines) {
+        target.lines = std::move(*write.mergedLines);
+        target.loadCount = target.lines.size();
+        tell(change);
+    }
+    return write.status;
+}
+
 Status ScheduleBook::writeSlot(int index, const std::filesystem::path& file) {
-    BookSlot& target = m_slots.at(static_cast<size_t>(index));
-    return target.read.save(file, target.lines);
+    return writeMerging(m_slots.at(static_cast<size_t>(index)), file, MergeMonthLines,
+                        {.kind = BookChange::Kind::Slot, .slot = index});
 }
 
 Status ScheduleBook::copySlot(int index, const std::filesystem::path& file) const {
@@ -132,7 +163,7 @@ bool ScheduleBook::periodsChanged() const {
 }
 
 Status ScheduleBook::writePeriods(const std::filesystem::path& file) {
-    if (Status written = m_periods.read.save(file, m_periods.lines); !written)
+    if (Status written = writeMerging(m_periods, file, MergeRecordLines, {.kind = BookChange::Kind::Periods}); !written)
         return written;
     m_headerAdded = false;
     return Success();
@@ -158,8 +189,17 @@ std::vector<std::string> ScheduleBook::readRuleFiles() {
 }
 
 Status ScheduleBook::replaceSpecialDays(std::vector<std::string> lines) {
-    if (Status saved = m_specialDayFile.save(lines); !saved)
-        return saved;
+    if (Status writable = m_specialDayFile.writable(); !writable)
+        return writable;
+    if (!m_specialDayFile.read().unchanged(lines)) {
+        MergingWrite write = WriteMerging(m_specialDayFile.file(), m_specialDayFile.read(), lines, MergeRecordLines);
+        if (!write.status)
+            return write.status;
+        m_specialDayFile.setRead(std::move(*write.held));
+        noteMerge(m_specialDayFile.file(), write);
+        if (write.mergedLines)
+            lines = std::move(*write.mergedLines);
+    }
     (void)m_rules.setSpecialDayList(std::move(lines));
     tell({.kind = BookChange::Kind::Rules});
     return Success();

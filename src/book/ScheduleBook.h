@@ -4,8 +4,10 @@
 #pragma once
 
 #include "BookObserver.h"
+#include "MergingWrite.h"
 
 #include "base/Result.h"
+#include "base/SaveReport.h"
 #include "base/TextFile.h"
 #include "calendar/DayRules.h"
 #include "calendar/RuleFiles.h"
@@ -17,6 +19,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rekko {
@@ -65,7 +68,9 @@ public:
     // Answers whether a loaded slot's lines differ from its file as read or last written (a month without a file, or
     // with an empty one, counts as its header line).
     bool slotChanged(int index) const;
-    // Writes a slot's lines to a file and holds them as read; answers the write's failure.
+    // Writes a slot's lines to a file, merged with what changed there since it was read (MergeMonthLines), and holds
+    // them as read; after a merge the slot holds the merged lines and its load count becomes their count. Answers the
+    // write's failure.
     Status writeSlot(int index, const std::filesystem::path& file);
     // Writes a slot's lines into another file (a rescue copy), keeping the bytes of the lines read.
     Status copySlot(int index, const std::filesystem::path& file) const;
@@ -97,7 +102,8 @@ public:
     // Answers whether the loaded period list differs from its file as read or last written, a header added in
     // memory aside.
     bool periodsChanged() const;
-    // Writes the period list to a file and holds it as read; answers the write's failure.
+    // Writes the period list to a file, merged with what changed there since it was read (MergeRecordLines), and
+    // holds it as read, as writeSlot does; answers the write's failure.
     Status writePeriods(const std::filesystem::path& file);
     // Writes the period list into another file (a copy), keeping the bytes of the lines read, with the permissions
     // given, if any.
@@ -112,12 +118,19 @@ public:
     // Reads "Hday.dat" and "Sday.myc" into the rule lists when they exist; answers the message of each file that
     // could not be read or whose reading stopped at a line.
     std::vector<std::string> readRuleFiles();
-    // Writes the special days to "Sday.myc" and, once written, holds them as the list; a file that could not be read
-    // is never written (RuleFile::save).
+    // Writes the special days to "Sday.myc", merged with what changed there since it was read (MergeRecordLines),
+    // and, once written, holds them as the list; a file that could not be read is never written. Lines equal to those
+    // the file was read with are not written again.
     Status replaceSpecialDays(std::vector<std::string> lines);
+
+    // Takes the notes of the writes that merged with the disk since the last call.
+    std::vector<SaveReport::Merged> takeMerged() { return std::exchange(m_merged, {}); }
 
 private:
     void tell(const BookChange& change);
+    Status writeMerging(BookFile& target, const std::filesystem::path& file, LineMerger merger,
+                        const BookChange& change);
+    void noteMerge(const std::filesystem::path& file, MergingWrite& write);
 
     std::array<BookSlot, kBookSlots> m_slots;
     BookFile m_periods;
@@ -127,6 +140,7 @@ private:
     RuleFile m_holidayFile{RuleList::Holidays, kHolidayFileName};
     RuleFile m_specialDayFile{RuleList::SpecialDays, kSpecialDayFileName};
     mutable std::vector<BookObserver*> m_observers;
+    std::vector<SaveReport::Merged> m_merged;
 };
 
 // Returns the header line " 0,0,9,%4.d/%2.d" of a month file.

@@ -29,15 +29,12 @@ std::optional<std::string> RuleFile::load(DayRules& rules) {
     return std::nullopt;
 }
 
-Status RuleFile::save(std::span<const std::string> lines) {
-    if (m_unreadable) {
-        std::error_code error;
-        const std::filesystem::path shown = std::filesystem::absolute(m_file, error);
-        return Failure{"読み込めなかったファイルは、上書きしません。", (error ? m_file : shown).string()};
-    }
-    if (m_read.unchanged(lines))
+Status RuleFile::writable() const {
+    if (!m_unreadable)
         return Success();
-    return m_read.save(m_file, lines);
+    std::error_code error;
+    const std::filesystem::path shown = std::filesystem::absolute(m_file, error);
+    return Failure{"読み込めなかったファイルは、上書きしません。", (error ? m_file : shown).string()};
 }
 
 } // namespace rekko

@@ -32,9 +32,12 @@ public:
     // as it was and answers nothing.
     std::optional<std::string> load(DayRules& rules);
 
-    // Writes the lines to the file, each line read with its own bytes. A file that exists but could not be read is
-    // never written: the failure names it. Lines equal to those the file holds are not written again.
-    Status save(std::span<const std::string> lines);
+    // Fails, naming the file, when it exists but could not be read: such a file is never written.
+    Status writable() const;
+    const std::filesystem::path& file() const { return m_file; }
+    // The file as read or last written; set after each write.
+    const TextLines& read() const { return m_read; }
+    void setRead(TextLines read) { m_read = std::move(read); }
 
 private:
     RuleList m_list;

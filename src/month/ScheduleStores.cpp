@@ -5,6 +5,9 @@
 #include "calendar/Julius.h"
 #include "files/UserFiles.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace rekko {
 
 namespace fs = std::filesystem;
@@ -72,6 +75,9 @@ void ScheduleStores::save(SaveReport& report) {
     report.run(
         kPeriodFileName, [this] { return savePeriods(); },
         [this](const fs::path& folder) { return m_periods.rescue(folder); });
+    // The merges with the disk of these writes, and of the writes since the last save all (leaving jump mode, the
+    // anniversary dialog), are told with this report.
+    std::ranges::move(m_book.takeMerged(), std::back_inserter(report.merged));
 }
 
 bool ScheduleStores::removeStaleCopies() {

@@ -26,8 +26,9 @@ public:
     // Loads months 0 to 4 and the period file of the host's data folder (the steps after the settings); answers the
     // first failure. While the host holds writes back, a missing period file is neither announced nor created.
     Status load();
-    // Saves the jumped month when it was edited, months 0 to 4 and the period file, in this order, into the report.
-    // While the host holds writes back nothing is written and each edited file is reported.
+    // Saves the jumped month when it was edited, months 0 to 4 and the period file, in this order, into the report,
+    // with the notes of every write that merged with the disk since the last save. While the host holds writes back
+    // nothing is written and each edited file is reported.
     void save(SaveReport& report);
 
     // Saves all, then deletes the period-file copies of the current directory that no setting names any more (when

@@ -426,7 +426,7 @@ protected:
         if (name == kSpecialDayFileName) {
             DayRules rules;
             EXPECT_EQ(RuleFile(RuleList::SpecialDays, folder / name).load(rules), std::nullopt);
-            EXPECT_TRUE(RuleFile(RuleList::SpecialDays, out / name).save(rules.specialDayList()).ok());
+            EXPECT_TRUE(WriteTextFile(out / name, rules.specialDayList()).ok());
             return out / name;
         }
         if (name == kPeriodFileName) {
