@@ -66,6 +66,28 @@ TEST(AtomicWrite, FailureDuringTheWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(filesIn(dir.path()), 1) << "the temporary file must be removed";
 }
 
+// Right before the rename the bytes may still be replaced, as often as asked (a few times at most).
+TEST(AtomicWrite, BytesGivenRightBeforeTheRenameReplaceThoseWritten) {
+    test::TempDir dir;
+    const auto file = dir.write("Ca202405.myc", "old\r\n");
+    std::vector<std::string> seen;
+    const BeforeRename again = [&]() -> std::optional<std::string> {
+        seen.push_back(test::ReadFile(file));
+        if (seen.size() == 1)
+            return "merged\r\n";
+        return std::nullopt;
+    };
+    ASSERT_TRUE(WriteFileAtomically(file, "ours\r\n", std::nullopt, again).ok());
+    EXPECT_EQ(dir.read("Ca202405.myc"), "merged\r\n");
+    EXPECT_EQ(seen, (std::vector<std::string>{"old\r\n", "old\r\n"}));
+    int asked = 0;
+    ASSERT_TRUE(WriteFileAtomically(file, "a\r\n", std::nullopt, [&]() -> std::optional<std::string> {
+                    return "round " + std::to_string(++asked);
+                }).ok());
+    EXPECT_EQ(dir.read("Ca202405.myc"), "round 3");
+    EXPECT_EQ(filesIn(dir.path()), 1);
+}
+
 TEST_F(AtomicWriteInFolders, WritesThroughSymbolicLinksAndRefusesBrokenOnes) {
     const auto real = dir.write("store/may.myc", "old\r\n");
     fs::create_symlink(real, dir / "data" / "Ca202405.myc");

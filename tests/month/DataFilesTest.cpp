@@ -69,6 +69,31 @@ TEST_F(MonthFiles, GuardSavesDownToHalfAndRefusesBelow) {
     EXPECT_EQ(store.lines(1).size(), 4u); // the data stays in memory
 }
 
+// The guard judges the list in memory before any merge with the disk: a month cut below half is refused however much
+// another writer added; one cut to half is written with those additions, and the merged count is the new load count.
+TEST_F(MonthFiles, TheGuardJudgesTheListBeforeTheMerge) {
+    std::string bytes = " 0,0,9,2024/ 5\r\n";
+    for (int day = 1; day <= 10; ++day)
+        bytes += std::to_string(day) + ",1,,line,,,,,,\r\n";
+    dir.write("Ca202405.myc", bytes);
+    ASSERT_TRUE(store.loadSlot(1).ok());
+    for (int day = 4; day <= 10; ++day)
+        store.replaceDay(1, day, DaySchedule{});
+    const std::string disk = bytes + "20,1,,disk\r\n";
+    dir.write("Ca202405.myc", disk);
+    dialogs.expect(DialogAnswer::Ok);
+    ASSERT_TRUE(store.saveSlot(1).ok());
+    EXPECT_EQ(dialogs.shown().back().text, MonthGuardMessage(5));
+    EXPECT_EQ(dir.read("Ca202405.myc"), disk);
+
+    store.replaceDay(1, 4, DaySchedule{{"line"}, {LineAttribute{}}});
+    ASSERT_TRUE(store.saveSlot(1).ok());
+    EXPECT_EQ(dir.read("Ca202405.myc"),
+              " 0,0,9,2024/ 5\r\n1,1,,line,,,,,,\r\n2,1,,line,,,,,,\r\n3,1,,line,,,,,,\r\n20,1,,disk\r\n"
+              " 4,1,,line,,,,,,\r\n");
+    EXPECT_EQ(book.slot(1).loadCount, 6u);
+}
+
 // Invalid bytes and Windows duplicates: a month none of whose lines was edited is not written; after an edit every
 // line the user did not edit keeps its bytes, and an edited line never changes what a carried byte means.
 TEST_F(MonthFiles, SavingNeverChangesTheBytesOfLinesNotEdited) {

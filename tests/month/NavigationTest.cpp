@@ -152,6 +152,22 @@ TEST_F(Navigation, LeavingWritesANewJumpedMonthWithoutAsking) {
     EXPECT_TRUE(std::filesystem::exists(dir / "Ca203107.myc"));
 }
 
+// Leaving the jumped month writes it merged with what another writer added meanwhile; the next save all tells of it.
+TEST_F(Navigation, LeavingAJumpedMonthKeepsTheDisksLinesAndSaveAllTellsOfThem) {
+    dir.write("Ca203107.myc", " 0,0,9,2031/ 7\r\n 2,1,,disk,,,,,,\r\n");
+    navigator.jump("203107");
+    editJumpedMonth();
+    dir.write("Ca203107.myc", " 0,0,9,2031/ 7\r\n 2,1,,disk,,,,,,\r\n 9,1,,other\r\n");
+    dialogs.expect(DialogAnswer::Yes);
+    EXPECT_EQ(navigator.thisMonth(today), Result::InWindow);
+    EXPECT_EQ(dir.read("Ca203107.myc"), " 0,0,9,2031/ 7\r\n 2,1,,disk,,,,,,\r\n 9,1,,other\r\n 1,1,,far,,,,,,\r\n");
+    ScheduleStores stores(host, dialogs, book, copies);
+    SaveReport report;
+    stores.save(report);
+    EXPECT_TRUE(report.ok());
+    EXPECT_EQ(report.mergeMessage(), "Ca203107.myc: 他で変更された日（9日）を取り込みました。");
+}
+
 // The day entry takes each month's last day and refuses the day after it, in a leap year and in a century year that
 // is none; day 0 is refused too.
 TEST_F(Navigation, TheDayEntryTakesEachMonthsLastDayAndRefusesTheNext) {
