@@ -95,6 +95,11 @@ std::optional<MergeResult> plainMerge(const ByteLines& base, const ByteLines& ou
     return std::nullopt;
 }
 
+// Ours' header goes in front of a disk without one, unless the disk holds it elsewhere: nothing is doubled.
+bool holds(const ByteLines& lines, std::string_view line) {
+    return std::ranges::find(lines, line) != lines.end();
+}
+
 // The day 1..31 a month line belongs to, or 0.
 int dayOf(std::string_view line) {
     const auto day = DayOfLine(line);
@@ -199,7 +204,7 @@ MergeResult MergeMonthLines(const ByteLines& base, const ByteLines& ours, const 
     };
     std::ranges::sort(moved, [&](int one, int other) { return placeOf(one) < placeOf(other); });
 
-    if (!t.hasHeader && o.hasHeader)
+    if (!t.hasHeader && o.hasHeader && !holds(theirs, ours.front()))
         result.lines.push_back(ours.front());
     std::array<bool, kLastDay + 1> isMoved{};
     for (const int day : moved)
@@ -216,12 +221,19 @@ MergeResult MergeMonthLines(const ByteLines& base, const ByteLines& ours, const 
 MergeResult MergeRecordLines(const ByteLines& base, const ByteLines& ours, const ByteLines& theirs) {
     if (auto plain = plainMerge(base, ours, theirs))
         return std::move(*plain);
-    const CountMerge records = mergeCounts(recordsOf(base), recordsOf(ours), recordsOf(theirs));
+    CountMerge records = mergeCounts(recordsOf(base), recordsOf(ours), recordsOf(theirs));
     MergeResult result;
     if (hasRecordHeader(theirs))
         result.lines.push_back(theirs.front());
-    else if (hasRecordHeader(ours))
+    else if (hasRecordHeader(ours) && !holds(theirs, ours.front()))
         result.lines.push_back(ours.front());
+    // A line ours added as a record that is the header now in front is not doubled.
+    if (!result.lines.empty()) {
+        const auto appended = records.lines.end() - records.appended;
+        if (const auto doubled = std::find(appended, records.lines.end(), result.lines.front());
+            doubled != records.lines.end())
+            records.lines.erase(doubled);
+    }
     result.lines.insert(result.lines.end(), records.lines.begin(), records.lines.end());
     result.report.recordsFromDisk = static_cast<size_t>(records.changedByTheirs);
     result.report.keptTwice =
