@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loading the month window's data, and save all (months, periods, memo, settings file) with nothing edited and after
-// one edited day, over the sample folder (five 500-line months, 1 000 periods) and the heavy folder (fifty years).
+// Loading the month window's data, and save all (months, periods, memo, settings file) with nothing edited, after one
+// edited day, and after one edited day with the same month changed on disk meanwhile, over the sample folder (five
+// 500-line months, 1 000 periods) and the heavy folder (fifty years).
 #include "app/Settings.h"
 #include "base/ProfileFile.h"
+#include "base/TextFile.h"
 #include "controls/MonthGrid.h"
 #include "files/UserFiles.h"
 #include "memo/MemoStore.h"
@@ -103,6 +105,37 @@ void BM_SaveAllAfterOneDayEdited(benchmark::State& state) {
 BENCHMARK(BM_SaveAllAfterOneDayEdited)
     ->Arg(0)
     ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Arg 1: 1 when another writer changed day 9 of the edited month on disk before each save (a merge), 0 when not.
+// Goal: the merge costs at most twice the save without it.
+void BM_SaveAllAfterOneDayEditedWithTheDiskChanged(benchmark::State& state) {
+    LoadedWindow window(folderOf(state));
+    window.load();
+    window.saveAll();
+    const fs::path file = window.folder / window.months.window().slot(1).fileName;
+    int edit = 0;
+    for (auto _ : state) {
+        ++edit;
+        if (state.range(1) == 1) {
+            state.PauseTiming();
+            std::vector<std::string> disk = rekko::ReadTextFile(file).value().lines();
+            rekko::WriteDay(disk, 9, rekko::DaySchedule{{"他の変更 " + std::to_string(edit)}, {{}}});
+            (void)rekko::WriteTextFile(file, disk);
+            state.ResumeTiming();
+        }
+        window.months.replaceDay(1, 6, rekko::DaySchedule{{"打合せ " + std::to_string(edit)}, {{}}});
+        window.saveAll();
+    }
+}
+BENCHMARK(BM_SaveAllAfterOneDayEditedWithTheDiskChanged)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({1, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Repetitions(5)
