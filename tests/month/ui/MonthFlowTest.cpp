@@ -319,6 +319,25 @@ TEST(RekkoOnTheDesktop, SigtermWhileTheLeaveJumpQuestionIsOpenWritesTheJumpedMon
     EXPECT_EQ(after, before + " 5,1,,flow,,,,,,\r\n");
 }
 
+// The real program: a line written on the 1st while a shell appends a line to the same month file; SIGTERM saves
+// both, the shell's line where it stood and the day written in the window at the end.
+TEST(RekkoOnTheDesktop, SigtermKeepsTheLineAnotherWriterAppendedToTheEditedMonth) {
+    test::RekkoProcess rekko(REKKO_EXECUTABLE);
+    const QDate today = QDate::currentDate();
+    const fs::path file =
+        rekko.dataFolder() / QString::asprintf("Ca%.4d%.2d.myc", today.year(), today.month()).toStdString();
+    const std::string before =
+        QString::asprintf(" 0,0,9,%.4d/%2d\r\n 2,1,,old,,,,,,\r\n", today.year(), today.month()).toStdString();
+    std::ofstream(file, std::ios::binary) << before;
+    std::ofstream(rekko.dataFolder() / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5c\x92\xe8\r\n";
+    std::ofstream(rekko.dataFolder() / "CaMemo.myc", std::ios::binary) << "";
+    ASSERT_TRUE(rekko.start());
+    ASSERT_TRUE(rekko.writeLineOnThe1st("ours"));
+    std::ofstream(file, std::ios::app | std::ios::binary) << "25,1,,shell\n";
+    EXPECT_EQ(rekko.terminate(), 0);
+    EXPECT_EQ(test::ReadFile(file), before + "25,1,,shell\r\n 1,1,,ours,,,,,,\r\n");
+}
+
 } // namespace
 } // namespace rekko
 
