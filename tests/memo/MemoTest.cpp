@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The memo's logic: code page 932 sizes, markers, jump slots moving with edits, the memo file in real files.
+// The memo's logic: code page 932 sizes, markers, jump slots moving with edits, the memo file in real files, the text a
+// save keeps when the file changed on disk.
 #include "memo/MemoJumps.h"
+#include "memo/MemoMerge.h"
 #include "memo/MemoStore.h"
 #include "memo/MemoText.h"
 
@@ -65,6 +67,17 @@ TEST(MemoJumps, SlotsMoveWithTheLines) {
         jumps.shift(change);
         EXPECT_EQ(jumps.lines(), after) << what;
     }
+}
+
+// The disk unchanged but for its line ends or end-of-file mark, or missing: ours; changed there only: theirs; changed
+// on both sides: the user chooses.
+TEST(MemoSaves, TheDiskDecidesWhichTextIsKept) {
+    const TextLines base = ParseTextBytes("a\r\nb\r\n");
+    const std::vector<std::string> unedited{"a", "b"}, edited{"a", "b", "c"};
+    for (const std::optional<std::string_view> disk : {std::optional<std::string_view>(), {"a\nb"}, {"a\r\nb\r\n\x1A"}})
+        EXPECT_EQ(DecideMemoSave(base, edited, disk), MemoSave::WriteOurs);
+    EXPECT_EQ(DecideMemoSave(base, unedited, "a\r\nb\r\nd\r\n"), MemoSave::KeepTheirs);
+    EXPECT_EQ(DecideMemoSave(base, edited, "a\r\nb\r\nd\r\n"), MemoSave::Choose);
 }
 
 class MemoFiles : public ::testing::Test {
