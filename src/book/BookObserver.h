@@ -12,6 +12,7 @@ struct BookChange {
     int slot = -1;    // Slot and Days: 0..5
     int firstDay = 0; // Days: the days of the slot's month, 1..31
     int lastDay = 0;
+    bool merged = false; // Slot and Periods: the lines were merged with the disk, so indexes moved
     friend bool operator==(const BookChange&, const BookChange&) = default;
 };
 

@@ -7,8 +7,31 @@
 #include <algorithm>
 #include <cstdio>
 #include <span>
+#include <string_view>
+#include <unordered_map>
 
 namespace rekko {
+
+namespace {
+
+// Returns for each line of before the index of the same line in after (the n-th of equal lines standing for the n-th),
+// or 0 when after lacks it.
+std::vector<size_t> IndexesIn(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+    std::unordered_map<std::string_view, std::vector<size_t>> places;
+    for (size_t i = 0; i < after.size(); ++i)
+        places[after[i]].push_back(i);
+    std::unordered_map<std::string_view, size_t> seen;
+    std::vector<size_t> indexes;
+    indexes.reserve(before.size());
+    for (const std::string& line : before) {
+        const size_t occurrence = seen[line]++;
+        const auto found = places.find(line);
+        indexes.push_back(found != places.end() && occurrence < found->second.size() ? found->second[occurrence] : 0);
+    }
+    return indexes;
+}
+
+} // namespace
 
 std::string MonthFileHeader(int year, int month) {
     char header[48];
@@ -96,9 +119,13 @@ Status ScheduleBook::writeMerging(BookFile& target, const std::filesystem::path&
         target.read = std::move(*write.held);
     noteMerge(file, write);
     if (write.mergedLines) {
+        if (change.kind == BookChange::Kind::Periods)
+            m_periodIndexes = IndexesIn(target.lines, *write.mergedLines);
         target.lines = std::move(*write.mergedLines);
         target.loadCount = target.lines.size();
-        tell(change);
+        BookChange merged = change;
+        merged.merged = true;
+        tell(merged);
     }
     return write.status;
 }
@@ -167,6 +194,10 @@ Status ScheduleBook::writePeriods(const std::filesystem::path& file) {
         return written;
     m_headerAdded = false;
     return Success();
+}
+
+size_t ScheduleBook::periodIndexAfterMerge(size_t index) const {
+    return index < m_periodIndexes.size() ? m_periodIndexes[index] : 0;
 }
 
 Status ScheduleBook::copyPeriods(const std::filesystem::path& file,

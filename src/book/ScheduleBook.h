@@ -105,6 +105,9 @@ public:
     // Writes the period list to a file, merged with what changed there since it was read (MergeRecordLines), and
     // holds it as read, as writeSlot does; answers the write's failure.
     Status writePeriods(const std::filesystem::path& file);
+    // After a merge of the period list with the disk (told as merged): the index in the merged list of the record
+    // that stood at index before, 0 when the merge took it out.
+    size_t periodIndexAfterMerge(size_t index) const;
     // Writes the period list into another file (a copy), keeping the bytes of the lines read, with the permissions
     // given, if any.
     Status copyPeriods(const std::filesystem::path& file,
@@ -141,6 +144,7 @@ private:
     RuleFile m_specialDayFile{RuleList::SpecialDays, kSpecialDayFileName};
     mutable std::vector<BookObserver*> m_observers;
     std::vector<SaveReport::Merged> m_merged;
+    std::vector<size_t> m_periodIndexes; // old index to new index, of the last merge of the period list
 };
 
 // Returns the header line " 0,0,9,%4.d/%2.d" of a month file.

@@ -49,9 +49,13 @@ void MonthGrid::followLaneCount() {
 }
 
 void MonthGrid::bookChanged(const BookChange& change) {
-    if (change.kind == BookChange::Kind::Periods)
+    if (change.kind == BookChange::Kind::Periods) {
+        // A merge with the disk moves records: the selection follows its record.
+        if (change.merged)
+            m_state.selectedPeriod =
+                static_cast<int>(m_book.periodIndexAfterMerge(static_cast<size_t>(m_state.selectedPeriod)));
         readPeriods();
-    else if (change.kind == BookChange::Kind::Rules)
+    } else if (change.kind == BookChange::Kind::Rules)
         readRules();
     else
         m_dayIndexes.at(static_cast<size_t>(change.slot)).rebuild(m_book.lines(change.slot));

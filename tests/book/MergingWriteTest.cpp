@@ -55,7 +55,7 @@ TEST_F(TwoWriters, ADayChangedOnDiskSurvivesTheWriteOfAnotherDayOnce) {
     EXPECT_EQ(book.lines(1), (Lines{" 0,0,9,2024/ 5", " 3,1,,a,,,,,,", " 5,1,,shell", " 7,1,,ours,,,,,,"}));
     EXPECT_EQ(book.slot(1).loadCount, 4u);
     EXPECT_FALSE(book.slotChanged(1));
-    EXPECT_EQ(log.changes.back(), (BookChange{BookChange::Kind::Slot, 1}));
+    EXPECT_EQ(log.changes.back(), (BookChange{.kind = BookChange::Kind::Slot, .slot = 1, .merged = true}));
     const auto notes = book.takeMerged();
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_EQ(notes[0].file, file.string());

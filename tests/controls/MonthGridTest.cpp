@@ -6,6 +6,7 @@
 #include "controls/CustomCalendar.h"
 
 #include "BookLines.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -154,6 +155,23 @@ TEST_F(GridPress, ARangeDraggedBackwardsMarksOnlyItsFirstDay) {
     grid.state().selectionLast = jd(2001, 7, 5);
     EXPECT_EQ(grid.cellMark(cell(9)), CellMark::Selection);
     EXPECT_EQ(grid.cellMark(cell(8)), CellMark::None);
+}
+
+// A save that merges the period list with the disk moves the selected period's record: the selection follows it.
+TEST(GridSelection, TheSelectedPeriodFollowsItsRecordThroughAMerge) {
+    const std::string p = "2001, 7, 2,M,2001, 7, 3,E,2001, 7, 2,1,clRed,";
+    test::TempDir dir;
+    const auto file = dir.write("CaFromTo.myc", "*****\r\n" + p + "a\r\n" + p + "b\r\n");
+    ScheduleBook book;
+    book.loadPeriods(ReadTextFile(file).value());
+    MonthGrid grid(jd(2001, 7, 4), book);
+    book.addPeriod(p + "ours");
+    grid.state().selectedPeriod = 3;
+    dir.write("CaFromTo.myc", "*****\r\n" + p + "b\r\n" + p + "disk\r\n" + p + "disk\r\n");
+    ASSERT_TRUE(book.writePeriods(file).ok());
+    ASSERT_EQ(book.periods().size(), 5u);
+    EXPECT_EQ(book.periods()[4], p + "ours");
+    EXPECT_EQ(grid.state().selectedPeriod, 4);
 }
 
 } // namespace
