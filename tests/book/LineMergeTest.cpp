@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The three-way merges of month files and files of records: days by their field 0, headers, the order of the result,
-// multisets of lines, records edited on both sides and a disk cut short.
+// multisets of lines and a disk cut short.
 #include "book/LineMerge.h"
 
 #include <gtest/gtest.h>
@@ -56,27 +56,16 @@ TEST(MonthMerge, ADiskWithFewerThanHalfOfTheBaseLinesIsNotMergedFrom) {
 
 constexpr std::string_view P = "***** FromTo予定";
 constexpr std::string_view R1 = "2024, 5, 1,M,2024, 5, 2,E,2024, 5, 1,1,clRed,one";
-constexpr std::string_view R1a = "2024, 5, 1,M,2024, 5, 3,E,2024, 5, 1,1,clRed,one";
 constexpr std::string_view R1b = "2024, 5, 1,M,2024, 5, 2,E,2024, 5, 1,1,clBlue,one";
 constexpr std::string_view R2 = "2024, 5, 9,M,2024, 5, 9,E,2024, 5, 9,1,clRed,two";
 constexpr std::string_view R3 = "2024, 6, 1,M,2024, 6, 1,E,2024, 6, 1,1,clRed,three";
-
-TEST(RecordMerge, ARecordEditedOnBothSidesIsKeptInBothVersions) {
-    const MergeResult merged = MergeRecordLines({P, R1, R2}, {P, R2, R1a}, {P, R2, R1b});
-    EXPECT_EQ(merged.lines, (ByteLines{P, R2, R1b, R1a}));
-    EXPECT_EQ(merged.report.keptTwice, 1u);
-}
 
 TEST(RecordMerge, RemovalsAndAdditionsOfBothSides) {
     const MergeResult merged = MergeRecordLines({P, R1, R2}, {P, R2, R3}, {P, R1, R2, R1b});
     EXPECT_EQ(merged.lines, (ByteLines{P, R2, R1b, R3}));
     EXPECT_EQ(merged.report.recordsFromDisk, 1u);
     EXPECT_EQ(merged.report.keptTwice, 0u);
-}
-
-// A period file read without its header got it in memory only; the disk's records are merged behind it.
-TEST(RecordMerge, AFileWithoutItsHeaderGetsOurs) {
-    EXPECT_EQ(MergeRecordLines({R1}, {P, R1, R2}, {R1, R3}).lines, (ByteLines{P, R1, R3, R2}));
+    // A disk that lost its header gets ours in front.
     EXPECT_EQ(MergeRecordLines({P, R1}, {P, R1, R2}, {R1, R3}).lines, (ByteLines{P, R1, R3, R2}));
 }
 
