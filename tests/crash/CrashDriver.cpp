@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The child of the crash harness: Rekko's start-up, an edit of every month, the period list and the settings, and
-// save all, on the real stores and files, without widgets.
+// save all, on the real stores and files, without widgets; in a merging save another writer changes every month file
+// on disk between the reading and the save.
+#include "CrashFolders.h"
 #include "FakeClock.h"
 #include "ScriptedDialogs.h"
 
 #include "app/ShellSequence.h"
+#include "base/AtomicWrite.h"
+#include "base/TextFile.h"
 
 #include <cstdio>
 #include <string>
@@ -61,14 +65,25 @@ void edit(ScheduleStores& stores, Settings& settings, const CalendarDate& today)
     settings.udKidouGyou = 77;
 }
 
+// Another writer appends a line to every month file of the window, each written atomically as a file-sync tool does.
+bool appendElsewhere(ScheduleStores& stores) {
+    for (int slot = 0; slot < kJumpSlot; ++slot) {
+        const fs::path file = stores.months().dataFolder() / stores.months().window().slot(slot).fileName;
+        const auto bytes = ReadFileBytes(file);
+        if (!bytes || !WriteFileAtomically(file, bytes.value() + crash::kOtherWriterLine))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-// crash_driver start|save ROOT YYYY-MM-DD: ROOT/prog is the program folder, its Sorel.ini names the data folder;
+// crash_driver start|save|merge ROOT YYYY-MM-DD: ROOT/prog is the program folder, its Sorel.ini names the data folder;
 // the current directory takes the period-file copies. Exits 0 when everything went through without a box.
 int main(int argc, char** argv) {
     int year = 0, month = 0, day = 0;
     if (argc != 4 || std::sscanf(argv[3], "%d-%d-%d", &year, &month, &day) != 3) {
-        std::fputs("usage: crash_driver start|save ROOT YYYY-MM-DD\n", stderr);
+        std::fputs("usage: crash_driver start|save|merge ROOT YYYY-MM-DD\n", stderr);
         return 64;
     }
     const CalendarDate today{year, static_cast<uint8_t>(month), static_cast<uint8_t>(day)};
@@ -89,6 +104,8 @@ int main(int argc, char** argv) {
         if (!sequence.initialiseMonths())
             return 2;
         edit(stores, controller.settings(), today);
+        if (std::string(argv[1]) == "merge" && !appendElsewhere(stores))
+            return 3;
         if (const SaveReport report = sequence.saveAll(); !report.ok()) {
             std::fputs(report.message().c_str(), stderr);
             return 4;

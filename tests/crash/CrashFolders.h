@@ -52,6 +52,8 @@ struct Installation {
 
 // The days the driver edits in every month; the other days keep their bytes.
 inline constexpr int kEditedDays[] = {2, 11, 20};
+// The line another writer appends to every month file, in its merging save, after the driver read them.
+inline constexpr const char* kOtherWriterLine = "25,1,,other writer\r\n";
 
 // Answers whether every line of a day the driver does not edit kept its bytes in the new month file.
 bool UneditedLinesKept(const std::string& before, const std::string& after);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Kills save all with SIGKILL at random moments and checks each time that every data file holds its old or its new
 // bytes, that the link stays a link, and that the next start removes every temporary and starts without a box: save
-// all of the driver (the real stores and writes, without widgets), and the real Rekko during its start-up and during
-// the save all of its orderly end after an edit typed into the schedule dialog.
+// all of the driver (the real stores and writes, without widgets), its save all merging what another writer changed
+// on disk (a file may then also hold that writer's bytes), and the real Rekko during its start-up and during the save
+// all of its orderly end after an edit typed into the schedule dialog.
 #include "CrashFolders.h"
 #include "RekkoOnDisplay.h"
 
@@ -91,6 +92,25 @@ struct Harness : Installation {
         return took;
     }
 
+    // Runs the merging save all of the driver once without a kill: another writer's state of the months, and the new
+    // state, which must hold that writer's line beside the driver's edits. Answers the time it took.
+    std::optional<steady_clock::duration> calibrateMerge() {
+        prepare();
+        const auto start = steady_clock::now();
+        if (runDriver("merge") != 0)
+            return failure("the merging save all without a kill failed", "driver.log");
+        const auto took = steady_clock::now() - start;
+        merged = snapshot();
+        for (const std::string& path : months) {
+            elsewhere[path] = *old.at(path) + kOtherWriterLine;
+            const std::string& now = merged.at(path).value_or("");
+            if (now.find(kOtherWriterLine) == std::string::npos || !UneditedLinesKept(*old.at(path), now) ||
+                now.size() <= next.at(path).value_or("").size())
+                return failure("the merging save all lost a line of " + path, "driver.log");
+        }
+        return took;
+    }
+
     // Runs Rekko once without a kill: the state when its main window shows, and after an edit and SIGTERM, which
     // must hold the edit in the linked month. Answers when the start and the end write: from the first to the last
     // change of a file, measured from the launch and from the signal.
@@ -125,6 +145,15 @@ struct Harness : Installation {
         std::this_thread::sleep_for(delay);
         Kill(child);
         return check(number, old, next, driverKills) + checkRekkoStarts(number);
+    }
+
+    // Kills the merging save all of the driver after delay.
+    int mergeTrial(int number, microseconds delay) {
+        prepare();
+        const pid_t child = spawnDriver("merge");
+        std::this_thread::sleep_for(delay);
+        Kill(child);
+        return check(number, old, merged, mergeKills, &elsewhere);
     }
 
     // Kills Rekko during its start-up.
@@ -174,9 +203,10 @@ struct Harness : Installation {
         std::this_thread::sleep_for(upTo(writes.second - writes.first));
     }
 
-    // Checks the folders after a kill between the states before and after, then the next start; answers the damaged
-    // files and keeps a copy of the folders when there are any.
-    int check(int number, const Snapshot& before, const Snapshot& after, Tally& tally) {
+    // Checks the folders after a kill between the states before and after (a file may also hold its bytes between,
+    // when given), then the next start; answers the damaged files and keeps a copy of the folders when there are any.
+    int check(int number, const Snapshot& before, const Snapshot& after, Tally& tally,
+              const Snapshot* between = nullptr) {
         int damaged = 0;
         const auto report = [&](const std::string& what) {
             std::printf("trial %d: %s\n", number, what.c_str());
@@ -187,7 +217,8 @@ struct Harness : Installation {
         for (const auto& [path, bytes] : now) {
             allOld = allOld && bytes == before.at(path);
             allNew = allNew && bytes == after.at(path);
-            if (bytes != before.at(path) && bytes != after.at(path))
+            const bool betweenBytes = between && between->contains(path) && bytes == between->at(path);
+            if (bytes != before.at(path) && bytes != after.at(path) && !betweenBytes)
                 report(path + " holds neither its old nor its new bytes");
         }
         if (!linkIntact())
@@ -242,8 +273,8 @@ struct Harness : Installation {
     bool rekko = false; // the program itself, as "Rekko" in the root folder
     int trials = 50, rekkoEvery = 1, rekkoKills = 0;
     unsigned seed = std::random_device{}();
-    Snapshot next, afterStart, afterSave;
-    Tally driverKills, startKills, saveKills;
+    Snapshot next, merged, elsewhere, afterStart, afterSave;
+    Tally driverKills, mergeKills, startKills, saveKills;
     int temporaries = 0;
 };
 
@@ -304,6 +335,13 @@ int main(int argc, char** argv) {
     for (int number = 1; number <= harness.trials; ++number)
         harness.trial(number, Within(*took, random));
     PrintTally("driver save all", harness.trials, harness.driverKills, start);
+    const auto mergeTook = harness.calibrateMerge();
+    if (!mergeTook)
+        return 1;
+    start = steady_clock::now();
+    for (int number = harness.trials + 1; number <= 2 * harness.trials; ++number)
+        harness.mergeTrial(number, Within(*mergeTook, random));
+    PrintTally("driver merging save all", harness.trials, harness.mergeKills, start);
     std::printf("%d temporaries left by the kills, all removed at the next start unless reported\n",
                 harness.temporaries);
 
@@ -313,16 +351,17 @@ int main(int argc, char** argv) {
             return 1;
         start = steady_clock::now();
         // The trials go on numbering, so that the folders kept of failed ones stay apart.
-        for (int number = harness.trials + 1; number <= harness.trials + harness.rekkoKills; ++number)
+        const int done = 2 * harness.trials;
+        for (int number = done + 1; number <= done + harness.rekkoKills; ++number)
             harness.rekkoStartTrial(number, times->first, random);
         PrintTally("Rekko start-up", harness.rekkoKills, harness.startKills, start);
         start = steady_clock::now();
-        for (int number = harness.trials + harness.rekkoKills + 1; number <= harness.trials + 2 * harness.rekkoKills;
-             ++number)
+        for (int number = done + harness.rekkoKills + 1; number <= done + 2 * harness.rekkoKills; ++number)
             harness.rekkoSaveTrial(number, times->second, random);
         PrintTally("Rekko save all", harness.rekkoKills, harness.saveKills, start);
     }
-    const int damaged = harness.driverKills.damaged + harness.startKills.damaged + harness.saveKills.damaged;
+    const int damaged = harness.driverKills.damaged + harness.mergeKills.damaged + harness.startKills.damaged +
+                        harness.saveKills.damaged;
     std::printf("%d damaged files\n", damaged);
     if (damaged == 0)
         fs::remove_all(root);
