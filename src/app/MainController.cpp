@@ -118,6 +118,8 @@ Status MainController::writeSettingsFile() {
     auto file = m_settingsUnreadable ? Result<ProfileFile>(ProfileFile{}) : ProfileFile::Load(path);
     if (!file)
         return Failure{.cause = file.error().cause, .path = path.string()};
+    // A key someone else changed in the file since it was read keeps their value, unless it was changed here too.
+    (void)m_settings.takeChangesFrom(file.value());
     if (auto written = WriteSettings(file.value(), m_settings); !written)
         return Failure{.cause = written.error().cause, .path = path.string()};
     return file.value().save(path);

@@ -118,6 +118,8 @@ SaveReport ShellSequence::saveAll() {
     report.add(m_controller.writeSettingsFile());
     m_stores->save(report);
     report.run("memo", [this] { return m_memo->save(); });
+    if (!report.merged.empty())
+        m_window.tellMerged(m_controller.rescue().keepMerged(report, m_controller.clock().now()));
     return report;
 }
 

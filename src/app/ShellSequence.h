@@ -47,6 +47,8 @@ public:
     virtual void offerEditor(bool useEditor) = 0;
     // Sizes the window for its calendar and places it and the schedule dialog.
     virtual void place() = 0;
+    // Tells the user that a save merged files with what changed on disk, and what it did.
+    virtual void tellMerged(const std::string& message) = 0;
 };
 
 class ShellSequence : public MonthShell, public TickMonths {
@@ -72,7 +74,8 @@ public:
     Status initialiseMonths();
 
     // Writes the settings file, then the jumped month when it was edited, months 0 to 4, the period file and the
-    // memo. Nothing that fails stops the rest.
+    // memo. Nothing that fails stops the rest. Files merged with what changed on disk are told to the window, with
+    // what the disk held and was not merged from kept in the rescue folder.
     SaveReport saveAll() override;
 
     // Runs the orderly end: the stop record while cbKidouKiroku is on, then save all. A stop record that could not

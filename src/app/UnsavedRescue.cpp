@@ -8,6 +8,7 @@
 #include "base/FileEntry.h"
 #include "base/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,8 @@ namespace {
 
 constexpr const char* kNoticeHeading = "終了時に、次のファイルを保存できませんでした。\r\n"
                                        "保存できなかった内容は、同じ名前で次のフォルダに残してあります。";
+
+constexpr const char* kMergeNoticeHeading = "他で変更されたファイルを、変更を合わせて保存しました。";
 
 // Only the user may read what the rescue keeps, whatever the modes of the data it came from.
 constexpr fs::perms kPrivateFolder = fs::perms::owner_all;
@@ -55,7 +58,60 @@ std::string NoteLine(const std::string& file, const fs::path& copy) {
     return "\r\n　" + file + (fs::path(file).filename() == name ? "" : " → " + name);
 }
 
+// Appends a note to a note file, after the notes of earlier ends not shown yet; answers the failure.
+Status appendNote(const fs::path& file, const std::string& note) {
+    const auto earlier = FileEntryExists(file) ? ReadFileBytes(file) : Result<std::string>(std::string());
+    Status written = earlier ? Success() : Status(earlier.error());
+    if (written)
+        written = WriteFileAtomically(file, earlier.value().empty() ? note : earlier.value() + "\r\n\r\n" + note);
+    std::error_code ignored;
+    if (written)
+        fs::permissions(file, kPrivateFile, ignored);
+    return written;
+}
+
+// Reads a note file and removes it; nothing when there is none or it is empty.
+std::optional<std::string> takeNote(const fs::path& file) {
+    if (!FileEntryExists(file))
+        return std::nullopt;
+    const auto notes = ReadFileBytes(file);
+    std::error_code error;
+    fs::remove(file, error);
+    if (!notes || notes.value().empty())
+        return std::nullopt;
+    return notes.value();
+}
+
 } // namespace
+
+std::string UnsavedRescue::keepMerged(const SaveReport& report, LocalDateTime now) {
+    std::string message = report.mergeMessage();
+    const bool anySetAside = std::any_of(report.merged.begin(), report.merged.end(),
+                                         [](const SaveReport::Merged& file) { return bool(file.setAside); });
+    if (!anySetAside)
+        return message;
+    const auto folder = makeDatedFolder(m_root, now);
+    if (!folder)
+        return message + "\r\n他で変更された内容を残すフォルダを作れません: " + folder.error().path + ": " +
+               folder.error().cause;
+    std::string kept;
+    for (const auto& file : report.merged) {
+        if (!file.setAside)
+            continue;
+        const auto copy = file.setAside(folder.value());
+        std::error_code ignored; // the folder is private in any case
+        if (copy)
+            fs::permissions(copy.value(), kPrivateFile, ignored);
+        kept += copy ? "\r\n　" + copy.value().filename().string() : "\r\n　" + file.file + ": " + copy.error().cause;
+    }
+    return message + "\r\n他で変更された内容を次のフォルダに残しました: " + FolderText(folder.value()) + kept;
+}
+
+void UnsavedRescue::noteMerged(const std::string& message) {
+    std::error_code error;
+    fs::create_directories(m_root, error);
+    (void)appendNote(mergeNoteFile(), message);
+}
 
 std::string UnsavedRescue::rescue(const SaveReport& report, LocalDateTime now) {
     std::string out = "Rekko: 終了時に次の保存ができませんでした。\n";
@@ -92,29 +148,23 @@ std::string UnsavedRescue::rescue(const SaveReport& report, LocalDateTime now) {
     if (!lost.empty())
         out += "Rekko: 次の内容はそこにも残せませんでした。\n" + lost;
     // Notes of earlier ends that were not shown yet stay in front.
-    note = FolderText(folder.value()) + note;
-    const auto earlier = FileEntryExists(noteFile()) ? ReadFileBytes(noteFile()) : Result<std::string>(std::string());
-    Status written = earlier ? Success() : Status(earlier.error());
-    if (written)
-        written = WriteFileAtomically(noteFile(), earlier.value().empty() ? note : earlier.value() + "\r\n\r\n" + note);
-    std::error_code ignored;
-    if (written)
-        fs::permissions(noteFile(), kPrivateFile, ignored);
-    else
+    if (const Status written = appendNote(noteFile(), FolderText(folder.value()) + note); !written)
         out += "Rekko: 次回の起動時に知らせることができません: " + written.error().path + ": " + written.error().cause +
                "\n";
     return out;
 }
 
 std::optional<std::string> UnsavedRescue::takeNotice() {
-    if (!FileEntryExists(noteFile()))
+    const auto unsaved = takeNote(noteFile());
+    const auto merged = takeNote(mergeNoteFile());
+    if (!unsaved && !merged)
         return std::nullopt;
-    const auto notes = ReadFileBytes(noteFile());
-    std::error_code error;
-    fs::remove(noteFile(), error);
-    if (!notes || notes.value().empty())
-        return std::nullopt;
-    return std::string(kNoticeHeading) + "\r\n\r\n" + notes.value();
+    std::string notice;
+    if (unsaved)
+        notice = std::string(kNoticeHeading) + "\r\n\r\n" + *unsaved;
+    if (merged)
+        notice += (notice.empty() ? "" : "\r\n\r\n") + std::string(kMergeNoticeHeading) + "\r\n\r\n" + *merged;
+    return notice;
 }
 
 } // namespace rekko

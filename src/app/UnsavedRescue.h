@@ -23,12 +23,19 @@ public:
     // there. When no copy could be written the dated folder goes again and nothing is noted.
     std::string rescue(const SaveReport& report, LocalDateTime now);
 
+    // For a save that merged files with what changed on disk: writes what the disk held and was not merged from into
+    // root/<yyyymmdd-hhmmss>/ and returns the message naming each merged file, what happened to it and that folder.
+    std::string keepMerged(const SaveReport& report, LocalDateTime now);
+    // Notes a merge message for the next start, when nobody saw it.
+    void noteMerged(const std::string& message);
+
     // Returns the message naming the files that earlier ends could not save and the folders of their copies, and
-    // removes the note; nothing when no note waits.
+    // what earlier saves merged unseen, and removes the notes; nothing when no note waits.
     std::optional<std::string> takeNotice();
 
 private:
     std::filesystem::path noteFile() const { return m_root / "unreported.txt"; }
+    std::filesystem::path mergeNoteFile() const { return m_root / "merged.txt"; }
 
     std::filesystem::path m_root;
 };

@@ -188,6 +188,29 @@ public:
             watch.callback();
     }
 
+    // Before a write: takes from the file (the disk as it is now) the value of each key that was not changed here
+    // since it was last read or written and that the file holds another usable value for, so that a change someone
+    // else made to it is kept; a key changed here keeps ours. Tells every watch when a value was taken. Answers the
+    // names of the keys taken.
+    std::vector<std::string> takeChangesFrom(const ProfileFile& file) {
+        std::vector<std::string> taken;
+        for (const Key* key : ordered()) {
+            const auto stored = m_stored.find(id(*key));
+            if (stored == m_stored.end() || key->text(m_values) != stored->second ||
+                (key->readGate && !key->readGate(m_values)) || (key->writeGate && !key->writeGate(m_values)))
+                continue;
+            const auto text = file.readString(key->section, key->name);
+            Values theirs = m_values;
+            if (!text || !key->read(text, theirs) || key->text(theirs) == stored->second)
+                continue;
+            key->reset(theirs, m_values);
+            taken.push_back(key->name);
+        }
+        if (!taken.empty())
+            tellAll();
+        return taken;
+    }
+
     // Writes every key into the file in the write order, leaving other sections and keys as they are, and holds
     // the values as last written once all were. Fails on a text that code page 932 cannot hold.
     Status write(ProfileFile& file) {

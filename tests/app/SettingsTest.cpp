@@ -176,5 +176,30 @@ TEST(Settings, TheTableTellsChangesAndKeepsTheTextsLastReadOrWritten) {
     EXPECT_EQ(table.storedText(kSetteiSection, "edtKColor"), "clBlue");
 }
 
+// Before a write, a key another writer changed in the file since it was read takes their value, unless it was changed
+// here too: a key changed on both sides keeps ours.
+TEST(Settings, AKeyChangedOnDiskSinceItWasReadKeepsTheDisksValueUnlessChangedHere) {
+    const std::string base = "[Settei]\r\ncbZenkai=0\r\nudKFutosa=1\r\nudKidouGyou=100\r\n";
+    SettingsKeys table = MakeSettingsTable();
+    int told = 0;
+    table.watch(&Settings::cbZenkai, [&] { ++told; });
+    ASSERT_TRUE(ReadSettings(ProfileFile::FromBytes(base), table, true).ok());
+    told = 0;
+    table.set(&Settings::udKFutosa, 3);
+    table.set(&Settings::udKidouGyou, 50);
+    auto disk = ProfileFile::FromBytes("[Settei]\r\ncbZenkai=1\r\nudKFutosa=1\r\nudKidouGyou=7\r\n");
+    EXPECT_EQ(table.takeChangesFrom(disk), std::vector<std::string>{"cbZenkai"});
+    EXPECT_TRUE(table.values().cbZenkai);
+    EXPECT_EQ(told, 1);
+    ASSERT_TRUE(WriteSettings(disk, table).ok());
+    EXPECT_EQ(disk.readString(kSetteiSection, "cbZenkai"), "1");
+    EXPECT_EQ(disk.readString(kSetteiSection, "udKFutosa"), "3");
+    EXPECT_EQ(disk.readString(kSetteiSection, "udKidouGyou"), "50");
+    // A value on disk that is no value of the key is not taken.
+    auto broken = ProfileFile::FromBytes("[Settei]\r\nudKFutosa=9\r\n");
+    table.set(&Settings::udKFutosa, 3);
+    EXPECT_TRUE(table.takeChangesFrom(broken).empty());
+}
+
 } // namespace
 } // namespace rekko

@@ -11,6 +11,7 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -38,6 +39,7 @@ public:
     void showCommemoration(const Commemoration&) override { calls.push_back("commemoration"); }
     void offerEditor(bool useEditor) override { calls.push_back(useEditor ? "editor" : "no editor"); }
     void place() override { calls.push_back("place"); }
+    void tellMerged(const std::string& message) override { calls.push_back("merged: " + message); }
     void finishInitialisation() override { calls.push_back("grid"); }
     void setToday(int32_t) override {}
     void showThisMonth() override {}
@@ -241,6 +243,40 @@ TEST(ShellSequence, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
     const auto notice = program.controller.rescue().takeNotice();
     ASSERT_TRUE(notice.has_value());
     EXPECT_NE(notice->find(copies.string() + "/\r\n"), std::string::npos) << *notice;
+    EXPECT_FALSE(program.controller.rescue().takeNotice().has_value());
+}
+
+// A save all that merged a month with a line appended on disk tells the window what it did; the content of a file cut
+// short on disk, which is not merged from, is kept in the rescue folder, and a message noted unseen waits for the
+// next start.
+TEST(ShellSequence, SaveAllTellsWhatItMergedAndKeepsWhatTheDiskHeldAndWasNotMergedFrom) {
+    Program program;
+    program.writeData("Ca202405.myc", " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,,\r\n 2,1,,b,,,,,,\r\n 3,1,,c,,,,,,\r\n");
+    program.writeData("Ca202406.myc", " 0,0,9,2024/ 6\r\n 1,1,,d,,,,,,\r\n 2,1,,e,,,,,,\r\n 3,1,,f,,,,,,\r\n");
+    ASSERT_TRUE(program.sequence.initialiseMonths());
+    program.stores.months().replaceDay(1, 4, DaySchedule{{"ours"}, {LineAttribute{}}});
+    program.stores.months().replaceDay(2, 4, DaySchedule{{"ours too"}, {LineAttribute{}}});
+    program.writeData("Ca202405.myc",
+                      " 0,0,9,2024/ 5\r\n 1,1,,a,,,,,,\r\n 2,1,,b,,,,,,\r\n 3,1,,c,,,,,,\r\n 9,1,,theirs,,,,,,\r\n");
+    program.writeData("Ca202406.myc", " 0,0,9,2024/ 6\r\n");
+    program.shell.calls.clear();
+    ASSERT_TRUE(program.sequence.saveAll().ok());
+    const std::string may = ReadFileBytes(program.data / "Ca202405.myc").value();
+    EXPECT_NE(may.find(" 9,1,,theirs,"), std::string::npos);
+    EXPECT_NE(may.find(" 4,1,,ours,"), std::string::npos);
+    const auto told = std::find_if(program.shell.calls.begin(), program.shell.calls.end(),
+                                   [](const std::string& call) { return call.starts_with("merged: "); });
+    ASSERT_NE(told, program.shell.calls.end());
+    EXPECT_NE(told->find("Ca202405.myc"), std::string::npos) << *told;
+    EXPECT_NE(told->find("Ca202406.myc"), std::string::npos) << *told;
+    const fs::path kept = program.folder / "rescue" / "20240503-090000";
+    EXPECT_NE(told->find(kept.string()), std::string::npos) << *told;
+    EXPECT_EQ(program.folder.read("rescue/20240503-090000/Ca202406.myc"), " 0,0,9,2024/ 6\r\n");
+
+    program.controller.rescue().noteMerged("merged unseen");
+    const auto notice = program.controller.rescue().takeNotice();
+    ASSERT_TRUE(notice.has_value());
+    EXPECT_NE(notice->find("merged unseen"), std::string::npos);
     EXPECT_FALSE(program.controller.rescue().takeNotice().has_value());
 }
 

@@ -32,6 +32,7 @@ public:
     void showCommemoration(const Commemoration&) override {}
     void offerEditor(bool) override {}
     void place() override {}
+    void tellMerged(const std::string&) override {}
     void finishInitialisation() override {}
     void setToday(int32_t) override {}
     void showThisMonth() override {}

@@ -139,6 +139,16 @@ void MainWindow::setAutoCorrectionEnabled(bool enabled) {
     m_settings->setAutoCorrectionEnabled(enabled);
 }
 
+void MainWindow::tellMerged(const std::string& message) {
+    // In sight and staying, the status bar says it; otherwise standard error now and a box at the next start.
+    if (visible() && !m_saving) {
+        m_status->setPanel1({QString::fromStdString(message).replace("\r\n", "　").toStdString(), true});
+        return;
+    }
+    std::fprintf(stderr, "Rekko: %s\n", QString::fromStdString(message).replace("\r\n", "\n").toUtf8().constData());
+    m_controller.rescue().noteMerged(message);
+}
+
 void MainWindow::leaveForResidence() {
     m_menu->actions().moveMenu->setEnabled(true);
     if (m_pages->currentWidget() == m_settings)

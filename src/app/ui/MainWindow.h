@@ -97,6 +97,7 @@ private:
     void showCommemoration(const Commemoration& commemoration) override;
     void offerEditor(bool useEditor) override;
     void place() override;
+    void tellMerged(const std::string& message) override;
 
     bool visible() const override;
     ShownPage shownPage() const override;
