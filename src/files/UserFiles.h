@@ -12,6 +12,7 @@ namespace rekko {
 // In the program folder.
 inline constexpr const char* kSettingsFileName = "Sorel.ini";
 inline constexpr const char* kStartStopRecordFileName = "SorelSte.myd";
+inline constexpr const char* kClockLogFileName = "Jikoku.txt"; // the access log of the clock correction
 inline constexpr const char* kCommemorationFileName = "Cmr.myc";
 inline constexpr const char* kHelpFileName = "HelpRekk.html";
 // The shipped texts the memo page shows read-only.

@@ -12,12 +12,19 @@ public:
 
     // Returns the current local date and time.
     virtual LocalDateTime now() const = 0;
+
+    // Returns the current date and time in UTC, in the same units. A clock that knows no zone keeps Japan time, nine
+    // hours ahead of UTC.
+    virtual LocalDateTime utcNow() const { return now() - kJapanHoursAheadOfUtc / 24.0; }
+
+    static constexpr int kJapanHoursAheadOfUtc = 9;
 };
 
 // The computer's clock, read in the local time zone.
 class SystemClock : public Clock {
 public:
     LocalDateTime now() const override;
+    LocalDateTime utcNow() const override;
 };
 
 } // namespace rekko

@@ -28,4 +28,10 @@ LocalDateTime SystemClock::now() const {
     return date.time_since_epoch().count() + kDaysBeforeUnixEpoch + milliseconds / 86'400'000.0;
 }
 
+LocalDateTime SystemClock::utcNow() const {
+    timespec ts{};
+    ::clock_gettime(CLOCK_REALTIME, &ts);
+    return kDaysBeforeUnixEpoch + (static_cast<double>(ts.tv_sec) + ts.tv_nsec / 1e9) / 86400.0;
+}
+
 } // namespace rekko

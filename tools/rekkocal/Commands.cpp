@@ -37,6 +37,11 @@ constexpr const char* kUsage = "usage: rekkocal COMMAND [ARGS]\n"
                                "                                    the twelve months of the year page, from the\n"
                                "                                    first month of Rekko's settings or month M\n"
                                "  record                            the start-and-stop record as a table\n"
+                               "  clock SOURCE                      fetches the time once, never setting the clock:\n"
+                               "                                    the difference of this clock (seconds), the\n"
+                               "                                    source's time and the log lines of a correction;\n"
+                               "                                    SOURCE is a choice of the clock settings 1..5,\n"
+                               "                                    http://host[:port]/path or ntp://host[:port]\n"
                                "  --help                            this list\n"
                                "The month, day, year and holidays commands read Hday.dat and Sday.myc from the\n"
                                "current directory (the built-in holiday rules without Hday.dat); --builtin uses the\n"
@@ -51,8 +56,9 @@ namespace {
 int runCommand(const Args& args, const Environment& environment, Terminal& terminal) {
     using Command = std::function<int(const Args&, const Environment&, Terminal&)>;
     static const std::map<std::string, Command> commands = {
-        {"jd", jdCommand},   {"date", dateCommand},         {"count", countCommand}, {"month", monthCommand},
-        {"day", dayCommand}, {"holidays", holidaysCommand}, {"year", yearCommand},   {"record", recordCommand}};
+        {"jd", jdCommand},       {"date", dateCommand},     {"count", countCommand},
+        {"month", monthCommand}, {"day", dayCommand},       {"holidays", holidaysCommand},
+        {"year", yearCommand},   {"record", recordCommand}, {"clock", clockCommand}};
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? terminal.err : terminal.out) << kUsage;
         return args.empty() ? kExitUsage : kExitOk;
