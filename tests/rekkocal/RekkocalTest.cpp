@@ -3,6 +3,8 @@
 #include "Commands.h"
 
 #include "FakeClock.h"
+#include "LoopbackHttpServer.h"
+#include "LoopbackSntpResponder.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +49,31 @@ TEST(Rekkocal, BadArgumentsExitTwoWithAMessage) {
     expectRefused("month --lines --lines", "more than once");
     const Outcome gap = run("jd 1582-10-10");
     EXPECT_EQ(std::tuple(gap.code, gap.err), std::tuple(2, "rekkocal: 1582/10/5-10/14は存在しません。\n"));
+}
+
+TEST(Rekkocal, ClockFetchesOnceAndPrintsTheDifferenceAndTheLogLines) {
+    test::LoopbackHttpServer server;
+    server.answer(test::TimePageAnswer("Sun Dec 6 09:00:01 2026"));
+    const Outcome page = run("clock " + server.address("/t"));
+    EXPECT_EQ(page.code, 0) << page.err;
+    // The page's second plus the fine adjustment of 700 ms against the clock's 09:00:00.
+    EXPECT_EQ(page.out, "difference: -1.7000 s (this clock minus the source's)\n"
+                        "source time: 2026/12/06 09:00:01.700 JST\n"
+                        "log:\n"
+                        "[ 2026/12/06(日) 09:00:00 ]\n"
+                        "以前の時刻は、取得した時刻より 1.70 秒遅れていました。\n");
+    test::LoopbackSntpResponder responder;
+    const Outcome ntp = run("clock " + responder.address());
+    EXPECT_EQ(ntp.code, 0) << ntp.err;
+    EXPECT_TRUE(ntp.out.starts_with("difference: ")) << ntp.out;
+
+    server.answer("HTTP/1.0 200 OK\r\n\r\nno time here");
+    const Outcome none = run("clock " + server.address("/t"));
+    EXPECT_EQ(std::tuple(none.code, none.out), std::tuple(1, ""));
+    EXPECT_NE(none.err.find("no time from " + server.address("/t") + ": no time on the page"), std::string::npos)
+        << none.err;
+    for (const char* line : {"clock", "clock https://127.0.0.1/", "clock 6", "clock 1 2"})
+        EXPECT_EQ(run(line).code, 2) << line;
 }
 
 TEST(Rekkocal, DayNumbersBothWaysAndCountsOfDaysAndPeriods) {
