@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 namespace rekko {
 namespace {
 
@@ -54,6 +56,16 @@ TEST(SntpPacket, TheOffsetTakesTheRoundTripAsSymmetric) {
     // at 100.3 s: 0.1 s each way.
     const auto at = [](double seconds) { return static_cast<uint64_t>(seconds * 4294967296.0); };
     EXPECT_NEAR(SntpOffsetSeconds(at(100), {at(105.1), at(105.2)}, at(100.3)), 5.0, 1e-6);
+}
+
+// The clock the time sources are compared with is UTC in any zone, daylight saving included.
+TEST(SntpTimeSource, TheSystemClocksUtcIsTheZoneFreeTime) {
+    const SystemClock clock;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    EXPECT_NEAR(clock.utcNow(), 25569 + static_cast<double>(now) / 86400, 2 / 86400.0);
+    EXPECT_NEAR((clock.now() - clock.utcNow()) * 86400, static_cast<double>(local.tm_gmtoff), 2);
 }
 
 TEST(SntpTimeSource, ReadsTheOffsetOfTheResponder) {
