@@ -24,22 +24,16 @@ public:
     bool set(LocalDateTime) override { return true; }
 };
 
-class NoQuestions : public Dialogs {
-public:
-    DialogAnswer show(const DialogMessage& message) override { return message.defaultAnswer; }
-};
-
 // Runs corrections against the source and reports the error of the difference (seconds) from the expected one.
 void MeasureCorrections(benchmark::State& state, const std::string& address, const JikokuSettings& settings,
                         double expectedSeconds) {
     const SystemClock clock;
     MeasureOnly setter;
-    NoQuestions dialogs;
     double sum = 0, worst = 0;
     int64_t runs = 0;
     for (auto _ : state) {
         auto source = MakeTimeSource(address, clock);
-        RunPorts ports{clock, *source, setter, dialogs};
+        RunPorts ports{clock, *source, setter};
         const RunOutcome outcome = RunCorrection(RunMode::Automatic, settings, ports);
         if (!outcome.difference) {
             state.SkipWithError(outcome.failure.c_str());

@@ -69,8 +69,10 @@ RunOutcome RunCorrection(RunMode mode, const JikokuSettings& settings, RunPorts&
             return finish();
         }
         const auto asked = std::chrono::steady_clock::now();
-        const bool yes = ports.dialogs.ask(
-            "取得時刻との差が" + seconds + "秒あります。\r\n内蔵時計の時刻を修正しますか？", DialogAnswer::No);
+        const bool yes =
+            ports.dialogs != nullptr &&
+            ports.dialogs->ask("取得時刻との差が" + seconds + "秒あります。\r\n内蔵時計の時刻を修正しますか？",
+                               DialogAnswer::No);
         if (!yes) {
             entry.add(declined);
             return finish();
@@ -91,8 +93,8 @@ RunOutcome RunCorrection(RunMode mode, const JikokuSettings& settings, RunPorts&
         if (!outcome.clockSet) {
             entry.add("※※※注意※※※  時刻設定エラー");
             // Where the clock cannot be set, an automatic run only logs; the user who asked is told.
-            if (mode == RunMode::ConnectionTest)
-                ports.dialogs.inform("時刻の設定で、エラーがありました。\r\n時刻を必ずチェックしてください。");
+            if (mode == RunMode::ConnectionTest && ports.dialogs != nullptr)
+                ports.dialogs->inform("時刻の設定で、エラーがありました。\r\n時刻を必ずチェックしてください。");
         } else if (testOnly) {
             entry.add("接続テストで時刻を修正しました");
         }

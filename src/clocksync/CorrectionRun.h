@@ -18,12 +18,13 @@ namespace rekko {
 
 enum class RunMode { Automatic, ConnectionTest };
 
-// What a run works with; the dialogs are asked only in a connection test, on the thread that runs it.
+// What a run works with. Only a connection test shows message boxes, on the thread that runs it; an automatic run
+// needs no dialogs.
 struct RunPorts {
     const Clock& clock;
     TimeSource& source;
     ClockSetter& setter;
-    Dialogs& dialogs;
+    Dialogs* dialogs = nullptr;
 };
 
 struct RunOutcome {
@@ -43,6 +44,7 @@ struct RunOutcome {
 // Units of the difference: 1/10 000 s.
 inline constexpr int64_t kDifferenceUnitsPerSecond = 10'000;
 
+// Runs the steps of a correction. A connection test without dialogs takes every question as answered No.
 RunOutcome RunCorrection(RunMode mode, const JikokuSettings& settings, RunPorts& ports);
 
 } // namespace rekko

@@ -11,9 +11,9 @@ namespace rekko {
 namespace {
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == b;
-           });
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(),
+                      [](char lower, char c) { return lower == std::tolower(static_cast<unsigned char>(c)); });
 }
 
 } // namespace
@@ -38,7 +38,11 @@ Result<SourceAddressParts> ParseSourceAddress(std::string_view address) {
             return Failure{"an ntp:// address has no path"};
         parts.path = address.substr(slash);
     }
-    if (const size_t colon = authority.rfind(':'); colon != std::string_view::npos) {
+    // An IPv6 address stands in brackets: "[::1]:8080".
+    const size_t closing = authority.starts_with("[") ? authority.find(']') : 0;
+    if (closing == std::string_view::npos)
+        return Failure{"bad host in the address"};
+    if (const size_t colon = authority.find(':', closing); colon != std::string_view::npos) {
         const std::string_view port = authority.substr(colon + 1);
         unsigned value = 0;
         const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), value);
@@ -46,6 +50,11 @@ Result<SourceAddressParts> ParseSourceAddress(std::string_view address) {
             return Failure{"bad port in the address"};
         parts.port = static_cast<uint16_t>(value);
         authority = authority.substr(0, colon);
+    }
+    if (closing > 0) {
+        if (closing + 1 != authority.size())
+            return Failure{"bad host in the address"};
+        authority = authority.substr(1, closing - 1);
     }
     if (authority.empty())
         return Failure{"no host in the address"};

@@ -45,9 +45,10 @@ bool SystemClockSetter::set(LocalDateTime utc) {
     const double seconds = (utc - kDaysBeforeUnixEpoch) * 86400.0;
     if (!std::isfinite(seconds) || seconds < 0 || seconds > 253402300799.0) // up to the end of year 9999
         return false;
+    const long long nanoseconds = std::llround(seconds * 1e9);
     timespec ts{};
-    ts.tv_sec = static_cast<time_t>(std::floor(seconds));
-    ts.tv_nsec = static_cast<long>(std::lround((seconds - std::floor(seconds)) * 1e9) % 1'000'000'000);
+    ts.tv_sec = static_cast<time_t>(nanoseconds / 1'000'000'000);
+    ts.tv_nsec = static_cast<long>(nanoseconds % 1'000'000'000);
     if (::clock_settime(CLOCK_REALTIME, &ts) == 0)
         return true;
     return errno == EPERM && SetThroughTimeService(static_cast<time_t>(std::llround(seconds)));

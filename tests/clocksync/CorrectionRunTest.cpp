@@ -2,6 +2,7 @@
 // The correction run against a clock, a source and a clock setter of the test: tolerance, confirmation, setting,
 // the result lines and the access log.
 #include "clocksync/CorrectionRun.h"
+#include "clocksync/AutomaticRetrieval.h"
 #include "clocksync/ClockRetrieval.h"
 #include "clocksync/HttpTimeSource.h"
 #include "clocksync/RunTexts.h"
@@ -49,7 +50,7 @@ protected:
     FixedSource source;
     FakeSetter setter;
     test::ScriptedDialogs dialogs;
-    RunPorts ports{clock, source, setter, dialogs};
+    RunPorts ports{clock, source, setter, &dialogs};
     JikokuSettings settings;
 
     // The source's time is the clock's minus the difference given in 1/10 000 s (an NTP reading).
@@ -169,8 +170,7 @@ TEST(ClockRetrieval, ALogOfItsLengthDropsAsManyOldLinesAsTheEntryBrings) {
     FixedSource source; // a minute off: the header and a message of two lines
     source.reading = SourceReading{clock.utcNow() - 60 / 86400.0, false};
     FakeSetter setter;
-    test::ScriptedDialogs dialogs;
-    RunPorts ports{clock, source, setter, dialogs};
+    RunPorts ports{clock, source, setter};
     ClockRetrieval retrieval(JikokuSettings{}, file);
     retrieval.run(RunMode::Automatic, ports);
 
@@ -197,7 +197,7 @@ TEST(ClockRetrieval, AConnectionTestAgainstALoopbackPageLogsItsEntry) {
     HttpTimeSource source(SourceAddress(settings, SelectedSource(settings)));
     FakeSetter setter;
     test::ScriptedDialogs dialogs;
-    RunPorts ports{clock, source, setter, dialogs};
+    RunPorts ports{clock, source, setter, &dialogs};
     ClockRetrieval retrieval(settings, dir.path() / "Jikoku.txt");
     const RunOutcome outcome = retrieval.run(RunMode::ConnectionTest, ports);
     // 13:21:26 plus the 700 ms of the fine adjustment is 0.3 s behind the clock.
@@ -207,6 +207,40 @@ TEST(ClockRetrieval, AConnectionTestAgainstALoopbackPageLogsItsEntry) {
               (std::vector<std::string>{"", "[ 2002/12/05(木) 13:21:27 ]",
                                         "以前の時刻は、取得した時刻より 0.30 秒進んでいました。"}));
     EXPECT_EQ(server.requests().at(0).substr(0, 20), "GET /time HTTP/1.0\r\n");
+}
+
+TEST(AutomaticRetrieval, RunsOnTheWorkerOneAtATimeWhileTheInterfaceThreadIsFree) {
+    using namespace std::chrono_literals;
+    test::LoopbackHttpServer server;
+    server.answer([](test::LoopbackConnection& connection) {
+        if (connection.pause(300ms))
+            connection.send(test::TimePageAnswer("Thu Dec 5 13:21:30 2002"));
+    });
+    test::TempDir dir;
+    const test::FakeClock clock{CalendarDate{2002, 12, 5}, TimeOfDay{13, 21, 27}};
+    FakeSetter setter;
+    JikokuSettings settings;
+    settings.rbJapan = false;
+    settings.rbWebSV2 = true;
+    settings.edtWebSV2 = server.address();
+    auto interfaceThread = std::make_shared<PostedTasks>();
+    SingleWorker worker(interfaceThread);
+    std::optional<RunOutcome> outcome;
+    const auto done = [&](const RunOutcome& result) { outcome = result; };
+
+    EXPECT_TRUE(StartAutomaticRetrieval(worker, settings, dir / "Jikoku.txt", clock, setter, done));
+    EXPECT_TRUE(worker.busy());
+    EXPECT_FALSE(StartAutomaticRetrieval(worker, settings, dir / "Jikoku.txt", clock, setter, done));
+    EXPECT_EQ(interfaceThread->runPosted(100ms), 0);
+    EXPECT_EQ(interfaceThread->runPosted(5s), 1);
+    EXPECT_FALSE(worker.busy());
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->difference, -37'000); // 13:21:30.7 fetched at 13:21:27
+    EXPECT_EQ(setter.set_.size(), 1u);
+    const auto log = ReadTextFile(dir / "Jikoku.txt");
+    ASSERT_TRUE(log);
+    EXPECT_EQ(log.value().lines().back(), "以前の時刻は、取得した時刻より 3.70 秒遅れていました。");
+    EXPECT_EQ(server.requests().size(), 1u);
 }
 
 } // namespace

@@ -75,6 +75,24 @@ TEST(HttpTimeSource, RefusesWhatItCannotFetch) {
     EXPECT_FALSE(HttpTimeSource(address).fetch());
 }
 
+TEST(SourceAddress, HostPortAndPath) {
+    const auto parts = [](std::string_view address) {
+        const auto parsed = ParseSourceAddress(address);
+        return parsed ? parsed.value().scheme + " " + parsed.value().host + " " + std::to_string(parsed.value().port) +
+                            " " + parsed.value().path
+                      : "refused";
+    };
+    EXPECT_EQ(parts("HTTP://Time.Example"), "http Time.Example 80 /");
+    EXPECT_EQ(parts("http://[::1]:8080/cgi-bin/JST.cgi?x=1"), "http ::1 8080 /cgi-bin/JST.cgi?x=1");
+    EXPECT_EQ(parts("ntp://ntp.nict.jp"), "ntp ntp.nict.jp 123 /");
+    for (const char* refused : {"ntp://host/path", "http://[::1", "http://[::1]x/", "http://host:/", "http://:80/"})
+        EXPECT_EQ(parts(refused), "refused") << refused;
+    const auto redirect = RedirectTarget("/next", ParseSourceAddress("http://h:81/first").value());
+    ASSERT_TRUE(redirect);
+    EXPECT_EQ(redirect.value().port, 81);
+    EXPECT_FALSE(RedirectTarget("https://h/", redirect.value()));
+}
+
 class HostileServer : public ::testing::Test {
 protected:
     LoopbackHttpServer server;

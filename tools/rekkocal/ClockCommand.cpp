@@ -24,12 +24,6 @@ public:
     bool set(LocalDateTime) override { return true; }
 };
 
-// The automatic run asks nothing; should it, the default answer stands.
-class DefaultAnswers : public Dialogs {
-public:
-    DialogAnswer show(const DialogMessage& message) override { return message.defaultAnswer; }
-};
-
 // Returns the settings that select the source: a choice of the settings window by number (the user's server
 // addresses from "Sorel.ini"), or an address used as the first user server.
 JikokuSettings SourceSettings(const std::string& argument, const Environment& environment) {
@@ -73,8 +67,7 @@ int clockCommand(const Args& args, const Environment& environment, Terminal& ter
     const std::string address = SourceAddress(settings, SelectedSource(settings));
     auto source = MakeTimeSource(address, environment.clock);
     DryRunSetter setter;
-    DefaultAnswers dialogs;
-    RunPorts ports{environment.clock, *source, setter, dialogs};
+    RunPorts ports{environment.clock, *source, setter};
     const RunOutcome outcome = RunCorrection(RunMode::Automatic, settings, ports);
     if (!outcome.difference) {
         terminal.err << "rekkocal: no time from " << (address.empty() ? "an empty address" : address) << ": "
