@@ -2,7 +2,9 @@
 // Fetching a time page over HTTP/1.0: the request, redirects, the bounded answer and the page time in UTC.
 #include "HttpTimeSource.h"
 
+#include "HttpAddress.h"
 #include "HttpResponseReader.h"
+#include "NetworkSteps.h"
 #include "PageTime.h"
 
 #include "platform/Clock.h"
@@ -12,6 +14,10 @@
 
 namespace rekko {
 
+namespace {
+
+// Returns the request for a path on a host: the GET line, Host and the fixed Accept and Content-type lines, each
+// ending in CR LF, and the empty line; nothing else.
 std::string HttpRequest(const SourceAddressParts& address) {
     return "GET " + address.path + " HTTP/1.0\r\n" + "Host: " + address.host + "\r\n" +
            "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n"
@@ -19,6 +25,13 @@ std::string HttpRequest(const SourceAddressParts& address) {
            "Content-type: application/x-www-form-urlencoded\r\n"
            "\r\n";
 }
+
+// One HTTP answer, fetched within the limits; fails on any network failure or broken bound.
+struct HttpAnswer {
+    int status = 0;
+    std::string location;
+    std::string body;
+};
 
 Result<HttpAnswer> FetchHttpAnswer(const SourceAddressParts& address, const FetchLimits& limits, SteadyTime deadline) {
     auto socket = Connect(address.host, address.port, SOCK_STREAM, limits.step, deadline);
@@ -51,6 +64,8 @@ Result<HttpAnswer> FetchHttpAnswer(const SourceAddressParts& address, const Fetc
         return Failure{"the connection closed within the header"};
     return HttpAnswer{reader.status(), reader.location(), reader.body()};
 }
+
+} // namespace
 
 Result<SourceReading> HttpTimeSource::fetch() {
     auto address = ParseSourceAddress(m_address);

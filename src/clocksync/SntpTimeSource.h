@@ -7,13 +7,14 @@
 #include "platform/Clock.h"
 
 #include <string>
+#include <utility>
 
 namespace rekko {
 
 class SntpTimeSource : public TimeSource {
 public:
     // The clock stamps the request and the reply; the reading is its time at the reply plus the server's offset.
-    SntpTimeSource(std::string address, const Clock& clock, FetchLimits limits = {})
+    explicit SntpTimeSource(std::string address, const Clock& clock, FetchLimits limits = {})
         : m_address(std::move(address)), m_clock(clock), m_limits(limits) {}
 
     Result<SourceReading> fetch() override;

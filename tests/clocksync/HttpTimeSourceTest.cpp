@@ -2,6 +2,7 @@
 // The HTTP time source against a scripted server on loopback: the request, redirects, and hostile servers that must
 // each end as no time within their limits.
 #include "clocksync/HttpTimeSource.h"
+#include "clocksync/HttpAddress.h"
 #include "clocksync/HttpResponseReader.h"
 #include "clocksync/TimeSources.h"
 
