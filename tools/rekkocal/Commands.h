@@ -23,7 +23,8 @@ struct Environment {
     std::filesystem::path programFolder;
 };
 
-// Exit codes: 0 done, 1 the data could not be read, 2 bad arguments (a one-line message on err for both).
+// Exit codes: 0 done, 1 the data could not be read (for clock: no time), 2 bad arguments (a one-line message on err
+// for both).
 constexpr int kExitOk = 0;
 constexpr int kExitData = 1;
 constexpr int kExitUsage = 2;
