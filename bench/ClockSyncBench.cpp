@@ -21,7 +21,7 @@ namespace {
 
 class MeasureOnly : public ClockSetter {
 public:
-    bool set(LocalDateTime) override { return true; }
+    bool set(LocalDateTime, bool) override { return true; }
 };
 
 // Runs corrections against the source and reports the error of the difference (seconds) from the expected one.

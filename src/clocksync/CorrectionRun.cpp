@@ -88,8 +88,10 @@ RunOutcome RunCorrection(RunMode mode, const JikokuSettings& settings, RunPorts&
     const bool testOnly = mode == RunMode::ConnectionTest && !settings.cbSetuzokuT;
     if (testOnly && !confirmed) {
         entry.add("接続テストのみ実施");
+    } else if (mode == RunMode::Automatic && ports.setter.systemSynchronises()) {
+        // The system keeps the clock itself: an automatic run only records the difference.
     } else {
-        outcome.clockSet = ports.setter.set(fetched);
+        outcome.clockSet = ports.setter.set(fetched, mode == RunMode::ConnectionTest);
         if (!outcome.clockSet) {
             entry.add("※※※注意※※※  時刻設定エラー");
             // Where the clock cannot be set, an automatic run only logs; the user who asked is told.

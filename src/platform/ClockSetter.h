@@ -10,15 +10,21 @@ class ClockSetter {
 public:
     virtual ~ClockSetter() = default;
 
-    // Sets the computer's clock to a UTC date and time (local date-and-time units); answers whether it was set.
-    virtual bool set(LocalDateTime utc) = 0;
+    // Sets the computer's clock to a UTC date and time (local date-and-time units); answers whether it was set. Only
+    // with mayAsk may the system ask the user for a password first.
+    virtual bool set(LocalDateTime utc, bool mayAsk) = 0;
+
+    // Answers whether the system already keeps the clock synchronised, so that a correction would fight it.
+    virtual bool systemSynchronises() { return false; }
 };
 
 // Sets the clock with clock_settime where the process may (CAP_SYS_TIME), otherwise through systemd's time service
-// ("timedatectl set-time", which asks the desktop user for the password where policy wants one).
+// ("timedatectl set-time", which asks the desktop user for the password where policy wants one and mayAsk allows).
 class SystemClockSetter : public ClockSetter {
 public:
-    bool set(LocalDateTime utc) override;
+    bool set(LocalDateTime utc, bool mayAsk) override;
+    // Asks systemd's time service ("timedatectl show -p NTPSynchronized"); no answer within 5 s counts as no.
+    bool systemSynchronises() override;
 };
 
 } // namespace rekko

@@ -36,11 +36,15 @@ public:
 class FakeSetter : public ClockSetter {
 public:
     bool works = true;
+    bool synchronised = false;
     std::vector<LocalDateTime> set_;
-    bool set(LocalDateTime utc) override {
+    std::vector<bool> mayAsk;
+    bool set(LocalDateTime utc, bool ask) override {
         set_.push_back(utc);
+        mayAsk.push_back(ask);
         return works;
     }
+    bool systemSynchronises() override { return synchronised; }
 };
 
 class CorrectionRunTest : public ::testing::Test {
@@ -132,6 +136,17 @@ TEST_F(CorrectionRunTest, AClockThatCannotBeSetIsReportedAndNeverSaidSet) {
     settings.cbSetuzokuT = true;
     dialogs.expect(DialogAnswer::Ok, "時刻の設定で、エラーがありました。\r\n時刻を必ずチェックしてください。");
     EXPECT_FALSE(run(RunMode::ConnectionTest).clockSet);
+}
+
+TEST_F(CorrectionRunTest, OnlyTheUserWhoAskedIsAskedForAPasswordAndASynchronisedSystemIsLeftAlone) {
+    differBy(20'000);
+    settings.cbSetuzokuT = true;
+    run(RunMode::ConnectionTest);
+    run(RunMode::Automatic);
+    EXPECT_EQ(setter.mayAsk, (std::vector<bool>{true, false}));
+    setter.synchronised = true;
+    EXPECT_EQ(run().entry, "\r\n[ 2002/12/05(木) 13:21:27 ]\r\n現在の時刻は、取得した時刻より 2.00 秒進んでいました。");
+    EXPECT_EQ(setter.set_.size(), 2u);
 }
 
 TEST_F(CorrectionRunTest, NoTimeNamesTheProtocolAndTheSource) {

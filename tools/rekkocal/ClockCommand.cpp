@@ -21,7 +21,7 @@ namespace {
 // Stands in for the clock setter: reports the clock set, as a run would, and leaves it alone.
 class DryRunSetter : public ClockSetter {
 public:
-    bool set(LocalDateTime) override { return true; }
+    bool set(LocalDateTime, bool) override { return true; }
 };
 
 // Returns the settings that select the source: a choice of the settings window by number (the user's server
