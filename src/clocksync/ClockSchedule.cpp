@@ -27,7 +27,8 @@ std::string TimeText(LocalDateTime now) {
 
 } // namespace
 
-ScheduleStep ClockSchedule::tick(TimeSchedule& schedule, LocalDateTime now, int ticks, SiblingClock sibling) {
+ScheduleStep ClockSchedule::tick(ClockCorrectionSettings& schedule, LocalDateTime now, int ticks,
+                                 SiblingClock sibling) {
     if (m_siblingKeepsClock) {
         // Once found, the sibling keeps the clock for as long as its shortcut exists.
         m_siblingKeepsClock = sibling.shortcut;

@@ -20,7 +20,7 @@ int32_t Day(int day) {
 
 class ClockScheduleTest : public ::testing::Test {
 protected:
-    TimeSchedule schedule{.cbTShuusei = true};
+    ClockCorrectionSettings schedule{.cbTShuusei = true};
     ClockSchedule check;
     ScheduleStep tick(LocalDateTime now, int ticks = 1000, SiblingClock sibling = {}) {
         return check.tick(schedule, now, ticks, sibling);
