@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The schedule book's slots, period list, rule lists, edits and the observers told of them.
+// The schedule book's slots, period list, rule lists, edits and the listeners told of them.
 #include "ScheduleBook.h"
 
 #include "base/AtomicWrite.h"
@@ -45,17 +45,17 @@ std::vector<std::string> PeriodListOf(std::vector<std::string> fileLines) {
     return fileLines;
 }
 
-void ScheduleBook::addObserver(BookObserver& observer) const {
-    m_observers.push_back(&observer);
+void ScheduleBook::addListener(BookListener& listener) const {
+    m_listeners.push_back(&listener);
 }
 
-void ScheduleBook::removeObserver(BookObserver& observer) const {
-    std::erase(m_observers, &observer);
+void ScheduleBook::removeListener(BookListener& listener) const {
+    std::erase(m_listeners, &listener);
 }
 
 void ScheduleBook::tell(const BookChange& change) {
-    for (BookObserver* observer : m_observers)
-        observer->bookChanged(change);
+    for (BookListener* listener : m_listeners)
+        listener->bookChanged(change);
 }
 
 void ScheduleBook::setSlotMonth(int index, int32_t year, int month) {

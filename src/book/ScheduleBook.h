@@ -3,7 +3,7 @@
 // told of edits.
 #pragma once
 
-#include "BookObserver.h"
+#include "BookListener.h"
 #include "MergingWrite.h"
 
 #include "base/Result.h"
@@ -46,10 +46,10 @@ struct BookSlot : BookFile {
 
 class ScheduleBook {
 public:
-    // Observers are told of every change after it; each stays registered until removed. Watching changes nothing,
+    // Listeners are told of every change after it; each stays registered until removed. Watching changes nothing,
     // so a reader holding the book as const may watch it.
-    void addObserver(BookObserver& observer) const;
-    void removeObserver(BookObserver& observer) const;
+    void addListener(BookListener& listener) const;
+    void removeListener(BookListener& listener) const;
 
     const BookSlot& slot(int index) const { return m_slots.at(static_cast<size_t>(index)); }
     const std::vector<std::string>& lines(int index) const { return slot(index).lines; }
@@ -142,7 +142,7 @@ private:
     DayRules m_rules;
     RuleFile m_holidayFile{RuleList::Holidays, kHolidayFileName};
     RuleFile m_specialDayFile{RuleList::SpecialDays, kSpecialDayFileName};
-    mutable std::vector<BookObserver*> m_observers;
+    mutable std::vector<BookListener*> m_listeners;
     std::vector<SaveReport::Merged> m_merged;
     std::vector<size_t> m_periodIndexes; // old index to new index, of the last merge of the period list
 };

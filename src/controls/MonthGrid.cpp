@@ -19,11 +19,11 @@ MonthGrid::MonthGrid(int32_t today, const ScheduleBook& book)
         m_dayIndexes[static_cast<size_t>(slot)].rebuild(book.lines(slot));
     readPeriods();
     readRules();
-    book.addObserver(*this);
+    book.addListener(*this);
 }
 
 MonthGrid::~MonthGrid() {
-    m_book.removeObserver(*this);
+    m_book.removeListener(*this);
 }
 
 void MonthGrid::setOptions(const MonthGridOptions& options) {

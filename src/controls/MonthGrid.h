@@ -121,7 +121,7 @@ struct BarSpan {
 // cell.
 BarSpan PeriodBarSpan(const PeriodBar& bar, int32_t day, const GridRect& cell);
 
-class MonthGrid : public CustomCalendar, private BookObserver {
+class MonthGrid : public CustomCalendar, private BookListener {
 public:
     // The grid draws the book's month slots, periods and rule lists, following each change of the book while it
     // lives.

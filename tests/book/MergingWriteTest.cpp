@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-struct ChangeLog : BookObserver {
+struct ChangeLog : BookListener {
     void bookChanged(const BookChange& change) override { changes.push_back(change); }
     std::vector<BookChange> changes;
 };
@@ -46,7 +46,7 @@ protected:
 TEST_F(TwoWriters, ADayChangedOnDiskSurvivesTheWriteOfAnotherDayOnce) {
     load(std::string(kHeader) + " 3,1,,a,,,,,,\r\n");
     ChangeLog log;
-    book.addObserver(log);
+    book.addListener(log);
     book.replaceDay(1, 7, OneLine("ours"));
     append(" 5,1,,shell\n\x1A tail");
     ASSERT_TRUE(book.writeSlot(1, file).ok());
@@ -67,7 +67,7 @@ TEST_F(TwoWriters, ADayChangedOnDiskSurvivesTheWriteOfAnotherDayOnce) {
     ASSERT_TRUE(book.writeSlot(1, file).ok());
     EXPECT_EQ(dir.read(kName), merged + " 9,1,,more,,,,,,\r\n\x1A tail");
     EXPECT_TRUE(book.takeMerged().empty());
-    book.removeObserver(log);
+    book.removeListener(log);
 }
 
 // A disk that differs in its line ends or its end-of-file mark only holds the lines read: ours are written as ever.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The schedule book: what each edit tells its observers, when a file counts as changed, the bytes kept on writing,
+// The schedule book: what each edit tells its listeners, when a file counts as changed, the bytes kept on writing,
 // periods addressed by index, the jumped month's edits and the special days written back.
 #include "book/ScheduleBook.h"
 
@@ -13,7 +13,7 @@ namespace {
 using Lines = std::vector<std::string>;
 using Kind = BookChange::Kind;
 
-struct ChangeLog : BookObserver {
+struct ChangeLog : BookListener {
     void bookChanged(const BookChange& change) override { changes.push_back(change); }
     std::vector<BookChange> changes;
 };
@@ -22,10 +22,10 @@ DaySchedule OneLine(std::string text) {
     return DaySchedule{{std::move(text)}, {LineAttribute{}}};
 }
 
-TEST(ScheduleBook, EachEditTellsTheObserversWhatChanged) {
+TEST(ScheduleBook, EachEditTellsTheListenersWhatChanged) {
     ScheduleBook book;
     ChangeLog log;
-    book.addObserver(log);
+    book.addListener(log);
     book.setSlotMonth(2, 2024, 6);
     book.loadSlot(2, ParseTextBytes(" 0,0,9,2024/ 6\r\n"));
     book.replaceDay(2, 17, OneLine("会議"));
@@ -43,7 +43,7 @@ TEST(ScheduleBook, EachEditTellsTheObserversWhatChanged) {
                                                     {Kind::Periods},
                                                     {Kind::Periods},
                                                     {Kind::Rules}}));
-    book.removeObserver(log);
+    book.removeListener(log);
     book.replaceDay(2, 18, OneLine("x"));
     EXPECT_EQ(log.changes.size(), 8u);
 }

@@ -17,9 +17,9 @@ struct BookChange {
 };
 
 // Told of each change of the books it watches, after the change.
-class BookObserver {
+class BookListener {
 public:
-    virtual ~BookObserver() = default;
+    virtual ~BookListener() = default;
     virtual void bookChanged(const BookChange& change) = 0;
 };
 
