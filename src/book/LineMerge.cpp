@@ -15,20 +15,6 @@ namespace {
 
 constexpr int kLastDay = 31;
 
-using Counts = std::unordered_map<std::string_view, long>;
-
-Counts countsOf(const ByteLines& lines) {
-    Counts counts;
-    for (const std::string_view line : lines)
-        ++counts[line];
-    return counts;
-}
-
-long countIn(const Counts& counts, std::string_view line) {
-    const auto found = counts.find(line);
-    return found == counts.end() ? 0 : found->second;
-}
-
 // Theirs' lines with ours' changes: the lines ours removed that theirs did not remove as well taken out, first ones
 // first; the lines ours added that theirs did not add as well appended in ours' order.
 struct CountMerge {
@@ -40,12 +26,12 @@ struct CountMerge {
 };
 
 CountMerge mergeCounts(const ByteLines& base, const ByteLines& ours, const ByteLines& theirs) {
-    const Counts b = countsOf(base), o = countsOf(ours), t = countsOf(theirs);
+    const LineCounts b = CountLines(base), o = CountLines(ours), t = CountLines(theirs);
     CountMerge merge;
-    Counts toRemove, toAppend;
+    LineCounts toRemove, toAppend;
     for (const auto& [line, inBase] : b) {
-        const long removedHere = inBase - countIn(o, line);
-        const long removedThere = std::max(0L, inBase - countIn(t, line));
+        const long removedHere = inBase - CountOf(o, line);
+        const long removedThere = std::max(0L, inBase - CountOf(t, line));
         if (removedHere > 0) {
             toRemove[line] = std::max(0L, removedHere - removedThere);
             merge.removedByBoth += std::min(removedHere, removedThere);
@@ -53,14 +39,14 @@ CountMerge mergeCounts(const ByteLines& base, const ByteLines& ours, const ByteL
         merge.changedByTheirs += removedThere;
     }
     for (const auto& [line, inTheirs] : t) {
-        const long addedThere = std::max(0L, inTheirs - countIn(b, line));
+        const long addedThere = std::max(0L, inTheirs - CountOf(b, line));
         merge.addedByTheirs += addedThere;
         merge.changedByTheirs += addedThere;
     }
     for (const auto& [line, inOurs] : o) {
-        const long addedHere = inOurs - countIn(b, line);
+        const long addedHere = inOurs - CountOf(b, line);
         if (addedHere > 0)
-            toAppend[line] = std::max(0L, addedHere - std::max(0L, countIn(t, line) - countIn(b, line)));
+            toAppend[line] = std::max(0L, addedHere - std::max(0L, CountOf(t, line) - CountOf(b, line)));
     }
     for (const std::string_view line : theirs) {
         const auto found = toRemove.find(line);
@@ -144,6 +130,18 @@ std::string dayList(const std::vector<int>& days) {
 }
 
 } // namespace
+
+LineCounts CountLines(const ByteLines& lines) {
+    LineCounts counts;
+    for (const std::string_view line : lines)
+        ++counts[line];
+    return counts;
+}
+
+long CountOf(const LineCounts& counts, std::string_view line) {
+    const auto found = counts.find(line);
+    return found == counts.end() ? 0 : found->second;
+}
 
 bool TooShortToMergeFrom(size_t baseCount, size_t theirCount) {
     return theirCount * 2 < baseCount;

@@ -6,12 +6,19 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace rekko {
 
 // The lines of a file as bytes, without line ends and without the bytes from the end-of-file mark on.
 using ByteLines = std::vector<std::string_view>;
+
+// How often each line occurs: lines as multisets.
+using LineCounts = std::unordered_map<std::string_view, long>;
+LineCounts CountLines(const ByteLines& lines);
+// How often a line occurs in counts (0 when not at all).
+long CountOf(const LineCounts& counts, std::string_view line);
 
 // What a merge did, for the message that tells the user.
 struct MergeReport {

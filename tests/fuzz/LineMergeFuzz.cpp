@@ -9,40 +9,25 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 
 using namespace rekko;
 
 namespace {
 
-using Counts = std::map<std::string_view, long>;
-
-Counts countsOf(const ByteLines& lines) {
-    Counts counts;
-    for (const std::string_view line : lines)
-        ++counts[line];
-    return counts;
-}
-
-long countIn(const Counts& counts, std::string_view line) {
-    const auto found = counts.find(line);
-    return found == counts.end() ? 0 : found->second;
-}
-
 // The merge holds no line more often than both sides do.
 bool addsNothing(const ByteLines& merged, const ByteLines& ours, const ByteLines& theirs) {
-    const Counts o = countsOf(ours), t = countsOf(theirs);
-    return std::ranges::all_of(countsOf(merged), [&](const auto& entry) {
-        return entry.second <= std::max(countIn(o, entry.first), countIn(t, entry.first));
+    const LineCounts o = CountLines(ours), t = CountLines(theirs);
+    return std::ranges::all_of(CountLines(merged), [&](const auto& entry) {
+        return entry.second <= std::max(CountOf(o, entry.first), CountOf(t, entry.first));
     });
 }
 
 // Every line a side added to the base, among those the merge places by their content, is in the merge as often.
 template <class Placed>
 bool keepsAdditions(const ByteLines& merged, const ByteLines& base, const ByteLines& side, Placed placed) {
-    const Counts m = countsOf(merged), b = countsOf(base);
-    return std::ranges::all_of(countsOf(side), [&](const auto& entry) {
-        return !placed(entry.first) || countIn(m, entry.first) >= entry.second - countIn(b, entry.first);
+    const LineCounts m = CountLines(merged), b = CountLines(base);
+    return std::ranges::all_of(CountLines(side), [&](const auto& entry) {
+        return !placed(entry.first) || CountOf(m, entry.first) >= entry.second - CountOf(b, entry.first);
     });
 }
 
