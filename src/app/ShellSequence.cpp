@@ -114,10 +114,12 @@ Status ShellSequence::initialiseMonths() {
 
 SaveReport ShellSequence::saveAll() {
     SaveReport report;
+    // The memo is settled first: when it keeps a text someone else wrote, its place and jump lines in the settings
+    // file describe that text.
+    report.run("memo", [this] { return m_memo->save(); });
     m_window.collectWindowState(m_controller.settings());
     report.add(m_controller.writeSettingsFile());
     m_stores->save(report);
-    report.run("memo", [this] { return m_memo->save(); });
     if (!report.merged.empty())
         m_window.tellMerged(m_controller.rescue().keepMerged(report, m_controller.clock().now()));
     return report;

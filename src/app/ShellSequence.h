@@ -73,8 +73,8 @@ public:
     // defaults.
     Status initialiseMonths();
 
-    // Writes the settings file, then the jumped month when it was edited, months 0 to 4, the period file and the
-    // memo. Nothing that fails stops the rest. Files merged with what changed on disk are told to the window, with
+    // Writes the memo, then the settings file, the jumped month when it was edited, months 0 to 4 and the period
+    // file. Nothing that fails stops the rest. Files merged with what changed on disk are told to the window, with
     // what the disk held and was not merged from kept in the rescue folder.
     SaveReport saveAll() override;
 

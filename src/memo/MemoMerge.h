@@ -20,6 +20,9 @@ inline constexpr const char* kKeepTheirMemo = "他の変更を残す";
 // disk's text and sets ours aside).
 enum class MemoSave { WriteOurs, KeepTheirs, Choose };
 
+// The text a save keeps in the file when the memo was changed here and on disk.
+enum class MemoKeep { Ours, Theirs };
+
 // Decides from the memo file as read or last written (base), the memo's lines now (ours) and the file's bytes now
 // (disk; nothing for a missing file). Lines are compared as bytes without line ends, the end-of-file mark aside.
 MemoSave DecideMemoSave(const TextLines& base, std::span<const std::string> ours,

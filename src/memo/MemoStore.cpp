@@ -49,9 +49,24 @@ Status MemoStore::save(std::string_view text, bool modified) {
     if (!m_writable)
         return Failure{"メモファイルが読めなかったため、保存しません。", m_path.string()};
     const std::vector<std::string> lines = MemoLinesOf(text);
-    if (m_file.unchanged(lines) && fileExists(m_path))
-        return Success();
-    return m_file.save(m_path, lines);
+    std::optional<std::string> disk;
+    if (fileExists(m_path)) {
+        auto bytes = ReadFileBytes(m_path);
+        if (!bytes)
+            return Failure{bytes.error().cause, m_path.string()};
+        disk = std::move(bytes.value());
+    }
+    const MemoSave decision = DecideMemoSave(m_file, lines, disk);
+    if (decision == MemoSave::WriteOurs)
+        return m_file.unchanged(lines) && disk ? Success() : m_file.save(m_path, lines);
+    TextLines theirs = ParseTextBytes(*disk);
+    std::string theirsText = MemoTextOf(theirs.lines());
+    if (decision == MemoSave::Choose && m_choice && m_choice(std::string(text), theirsText) == MemoKeep::Ours)
+        return m_file.save(m_path, lines);
+    // The file keeps theirs, which is from now on the text as read.
+    m_file = std::move(theirs);
+    m_diskText = std::move(theirsText);
+    return Success();
 }
 
 Result<bool> MemoStore::saveAs(const std::filesystem::path& file, std::string_view text) {

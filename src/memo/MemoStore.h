@@ -3,13 +3,18 @@
 // text, saving a copy under another name, and the program's own text files shown in the memo's place.
 #pragma once
 
+#include "MemoMerge.h"
+
 #include "base/Result.h"
 #include "base/TextFile.h"
 #include "platform/Dialogs.h"
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace rekko {
 
@@ -33,9 +38,18 @@ public:
     // exists but cannot be read fails, and the memo is not written afterwards, so it is never overwritten.
     Result<Loaded> load(const std::filesystem::path& file);
 
+    // Decides which text the file keeps when the memo was changed here and the file was changed by someone else
+    // since it was read or written: given our text and the file's, as texts.
+    using ConflictChoice = std::function<MemoKeep(const std::string& ours, const std::string& theirs)>;
+    void setConflictChoice(ConflictChoice choice) { m_choice = std::move(choice); }
+
     // Writes the memo text, when it was modified, to the file it was loaded from through the atomic write; an
-    // unmodified text writes nothing. Refused when no file was loaded or the file could not be read.
+    // unmodified text writes nothing. Refused when no file was loaded or the file could not be read. The file is
+    // read first: when someone else changed it, a text equal to the one read keeps theirs, and a text changed here
+    // too goes to the conflict choice (theirs without one). When the file keeps theirs, takeDiskText gives it.
     Status save(std::string_view text, bool modified);
+    // The file's text once a save kept it instead of ours (the page shows it); nothing otherwise. Given once.
+    std::optional<std::string> takeDiskText() { return std::exchange(m_diskText, std::nullopt); }
 
     // Writes the memo text under another name; an existing file is replaced only after "同じ名前のファイルが存在し
     // ます。\r\n上書きしますか？" was answered Yes. Answers false when the user chose No.
@@ -49,6 +63,8 @@ private:
     TextLines m_file;
     bool m_writable = false;
     bool m_textAsRead = false; // the text given by the last load is still the one shown
+    ConflictChoice m_choice;
+    std::optional<std::string> m_diskText;
 };
 
 // Returns where a text the program ships lies: in the program folder when it is there, else beside the executable

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rekko {
 
@@ -22,6 +23,8 @@ struct DialogMessage {
     // The answer taken when the system ends the program (a signal, a logout) while the box is open or due: the one
     // that keeps the user's data. Unset: the default answer.
     std::optional<DialogAnswer> systemEndAnswer = std::nullopt;
+    // The buttons' captions in their order where the box names its choices itself; the standard ones otherwise.
+    std::vector<std::string> buttonTexts = {};
 };
 
 class Dialogs {

@@ -136,7 +136,7 @@ TEST(ShellSequence, AFailureOfMonthInitialisationCarriesItsCauseAndTheFinalSteps
     EXPECT_EQ(throwing.shell.calls.back(), "tick 10000");
 }
 
-TEST(ShellSequence, SaveAllWritesTheSettingsThenTheJumpedMonthMonthsPeriodsAndMemoGoingOnAfterAFailure) {
+TEST(ShellSequence, SaveAllWritesTheMemoThenTheSettingsTheJumpedMonthMonthsAndPeriodsGoingOnAfterAFailure) {
     Program program;
     ASSERT_TRUE(program.sequence.initialiseMonths());
     program.folder.write("Sorel.ini", program.folder.read("Sorel.ini") + "[Jikoku]\r\nudGosa=45\r\n");
@@ -146,7 +146,7 @@ TEST(ShellSequence, SaveAllWritesTheSettingsThenTheJumpedMonthMonthsPeriodsAndMe
     program.stores.months().replaceDay(1, 3, DaySchedule{{"near"}, {LineAttribute{}}});
     program.shell.calls.clear();
     ASSERT_TRUE(program.sequence.saveAll().ok());
-    EXPECT_EQ(program.shell.calls, (std::vector<std::string>{"collect", "memo saved"}));
+    EXPECT_EQ(program.shell.calls, (std::vector<std::string>{"memo saved", "collect"}));
     for (const char* month : {"Ca203107.myc", "Ca202405.myc"})
         EXPECT_TRUE(fs::exists(program.data / month)) << month;
     EXPECT_FALSE(fs::exists(program.data / "Ca202406.myc")); // not edited
@@ -196,7 +196,7 @@ TEST(ShellSequence, TheOrderlyEndWritesTheStopRecordWhileSwitchedOnThenSavesAll)
     const SaveReport report = program.sequence.shutDown();
     ASSERT_EQ(report.failures.size(), 1u);
     EXPECT_EQ(report.failures[0].path, (program.folder / "SorelSte.myd").string());
-    EXPECT_EQ(program.shell.calls.back(), "memo saved");
+    EXPECT_EQ(program.shell.calls.back(), "collect");
 }
 
 TEST(ShellSequence, LinkedDataFilesStayLinks) {

@@ -114,6 +114,36 @@ TEST_F(MemoFiles, UnmodifiedMemoIsNotWrittenAndInvalidBytesSurvive) {
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
+// A memo changed here and by another writer since it was read: the choice decides, theirs without one; a memo
+// whose text is still the one read takes theirs without asking, and a file that keeps theirs shows it once.
+TEST_F(MemoFiles, AMemoChangedHereAndOnDiskKeepsTheChosenText) {
+    dir.write("CaMemo.myc", "a\r\n");
+    ASSERT_TRUE(store.load(dir / "CaMemo.myc"));
+    dir.write("CaMemo.myc", "a\r\ntheirs\r\n");
+    ASSERT_TRUE(store.save("a\nours\n", true));
+    EXPECT_EQ(dir.read("CaMemo.myc"), "a\r\ntheirs\r\n") << "without a choice theirs stays";
+    EXPECT_EQ(store.takeDiskText(), "a\ntheirs\n");
+    EXPECT_EQ(store.takeDiskText(), std::nullopt);
+
+    std::vector<std::pair<std::string, std::string>> asked;
+    store.setConflictChoice([&](const std::string& ours, const std::string& theirs) {
+        asked.emplace_back(ours, theirs);
+        return MemoKeep::Ours;
+    });
+    dir.write("CaMemo.myc", "a\r\ntheirs\r\nmore\r\n");
+    ASSERT_TRUE(store.save("a\ntheirs\nours\n", true));
+    EXPECT_EQ(asked, (std::vector<std::pair<std::string, std::string>>{{"a\ntheirs\nours\n", "a\ntheirs\nmore\n"}}));
+    EXPECT_EQ(dir.read("CaMemo.myc"), "a\r\ntheirs\r\nours\r\n");
+    EXPECT_EQ(store.takeDiskText(), std::nullopt);
+
+    // Ours is the text last written: theirs is kept without a question.
+    dir.write("CaMemo.myc", "b\r\n");
+    ASSERT_TRUE(store.save("a\ntheirs\nours\n", true));
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(dir.read("CaMemo.myc"), "b\r\n");
+    EXPECT_EQ(store.takeDiskText(), "b\n");
+}
+
 TEST_F(MemoFiles, MemoOverCapacityIsKeptWhole) {
     std::string text; // 110 000 bytes
     for (int i = 0; i < 5000; ++i)

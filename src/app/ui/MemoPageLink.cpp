@@ -7,15 +7,52 @@
 
 #include "app/StartStopTable.h"
 #include "base/TextFile.h"
+#include "files/UserFiles.h"
+#include "memo/MemoText.h"
 #include "platform/ProgramLocation.h"
 
 #include <QFileDialog>
+
+#include <cstdio>
 
 namespace rekko {
 
 MemoPageLink::MemoPageLink(MainController& controller, Dialogs& dialogs, QWidget* parent)
     : QObject(parent), m_controller(controller), m_dialogs(dialogs),
-      m_page(new MemoPage(dialogs, *this, controller.programFolder(), ExecutablePath().parent_path(), parent)) {}
+      m_page(new MemoPage(dialogs, *this, controller.programFolder(), ExecutablePath().parent_path(), parent)) {
+    m_page->setConflictChoice(
+        [this](const std::string& ours, const std::string& theirs) { return settleConflict(ours, theirs); });
+}
+
+MemoKeep MemoPageLink::settleConflict(const std::string& ours, const std::string& theirs) {
+    const QWidget* window = m_page->window();
+    const bool inSight = window->isVisible() && !window->isMinimized();
+    MemoKeep keep = MemoKeep::Theirs;
+    if (inSight) {
+        const DialogMessage question{
+            kDefaultCaption,   kMemoChangedElsewhere, DialogIcon::Question,          DialogButtons::YesNo,
+            DialogAnswer::Yes, DialogAnswer::No,      {kKeepOurMemo, kKeepTheirMemo}};
+        keep = m_dialogs.show(question) == DialogAnswer::Yes ? MemoKeep::Ours : MemoKeep::Theirs;
+    }
+    SaveReport report;
+    const std::string setAside = keep == MemoKeep::Ours ? theirs : ours;
+    report.merged.push_back(
+        {kMemoFileName, std::string(kMemoFileName) + ": " + (keep == MemoKeep::Ours ? kKeepOurMemo : kKeepTheirMemo),
+         [setAside](const std::filesystem::path& folder) -> Result<std::filesystem::path> {
+             const std::filesystem::path copy = folder / kMemoFileName;
+             if (const Status written = WriteTextFile(copy, MemoLinesOf(setAside), TextLines{}); !written)
+                 return written.error();
+             return copy;
+         }});
+    const std::string message = m_controller.rescue().keepMerged(report, m_controller.clock().now());
+    if (inSight) {
+        m_dialogs.inform(message);
+    } else {
+        std::fprintf(stderr, "Rekko: %s\n", QString::fromStdString(message).replace("\r\n", "\n").toUtf8().constData());
+        m_controller.rescue().noteMerged(message);
+    }
+    return keep;
+}
 
 Status MemoPageLink::load(const std::filesystem::path& memoFile) {
     const Settings& s = m_controller.settings();

@@ -40,6 +40,10 @@ signals:
     void residentRequested();
 
 private:
+    // Which text the memo file keeps when it was changed here and by someone else: asked while the window is in
+    // sight, the other's otherwise; the text not kept goes to the rescue folder, and what happened is told.
+    MemoKeep settleConflict(const std::string& ours, const std::string& theirs);
+
     MainController& m_controller;
     Dialogs& m_dialogs;
     MemoPage* m_page;

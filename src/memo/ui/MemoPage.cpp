@@ -137,11 +137,7 @@ Status MemoPage::load(const std::filesystem::path& memoFile) {
         m_memo->setModified(loaded.value().created);
         m_lineCount = m_memo->blockCount();
     }
-    std::vector<std::string> lines;
-    for (QTextBlock block = m_memo->begin(); block.isValid(); block = block.next())
-        lines.push_back(FromQString(block.text()));
-    m_jumps.setFromMarkers(lines);
-    colourJumpButtons();
+    readJumpMarks();
     m_loading = false;
     if (shown)
         return Success();
@@ -157,7 +153,27 @@ Status MemoPage::save() {
     const Status saved = m_store.save(FromQString(memoText()), m_memo->isModified());
     if (saved)
         m_memo->setModified(false);
+    if (const auto theirs = m_store.takeDiskText())
+        showDiskText(*theirs);
     return saved;
+}
+
+void MemoPage::readJumpMarks() {
+    std::vector<std::string> lines;
+    for (QTextBlock block = m_memo->begin(); block.isValid(); block = block.next())
+        lines.push_back(FromQString(block.text()));
+    m_jumps.setFromMarkers(lines);
+    colourJumpButtons();
+}
+
+void MemoPage::showDiskText(const std::string& text) {
+    m_loading = true;
+    m_memo->setPlainText(ToQString(text));
+    m_memo->setModified(false);
+    m_lineCount = m_memo->blockCount();
+    readJumpMarks();
+    m_loading = false;
+    measure();
 }
 
 void MemoPage::measure() {

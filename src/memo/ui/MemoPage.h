@@ -48,8 +48,11 @@ public:
     // first line of the stored place. Fails for a file that exists but cannot be read; the memo then stays
     // read-only and is never written.
     Status load(const std::filesystem::path& memoFile);
-    // Writes the memo when it was modified (save all); the text area may show another text meanwhile.
+    // Writes the memo when it was modified (save all); the text area may show another text meanwhile. When the
+    // file keeps what someone else wrote to it, the page shows that text.
     Status save();
+    // Decides which text the file keeps when the memo was changed here and by someone else (MemoStore).
+    void setConflictChoice(MemoStore::ConflictChoice choice) { m_store.setConflictChoice(std::move(choice)); }
     // Shows the free space of the memo text.
     void measure();
 
@@ -72,6 +75,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Reads the jump marks of the text shown and colours the jump buttons.
+    void readJumpMarks();
+    // Shows the file's text in place of the memo's, unmodified.
+    void showDiskText(const std::string& text);
     void wireButtons();
     void wireScrolling();
     void contentsChanged(int position, int removed, int added);

@@ -147,8 +147,11 @@ DialogAnswer QtDialogs::show(const DialogMessage& message) {
     box.setText(elidePaths(text, box.fontMetrics(), screen->availableGeometry().width()));
     std::map<QAbstractButton*, DialogAnswer> answers;
     QAbstractButton* systemEndButton = nullptr;
-    for (const ButtonChoice& choice : buttonsOf(message.buttons)) {
-        QPushButton* button = box.addButton(QString::fromUtf8(choice.text), choice.role);
+    const std::vector<ButtonChoice> choices = buttonsOf(message.buttons);
+    for (size_t i = 0; i < choices.size(); ++i) {
+        const ButtonChoice& choice = choices[i];
+        const std::string caption = i < message.buttonTexts.size() ? message.buttonTexts[i] : choice.text;
+        QPushButton* button = box.addButton(QString::fromStdString(caption), choice.role);
         answers[button] = choice.answer;
         if (choice.answer == message.defaultAnswer)
             box.setDefaultButton(button);

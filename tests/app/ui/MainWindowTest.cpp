@@ -275,6 +275,40 @@ private slots:
         QCOMPARE(QString::fromStdString(f.data.read("CaMemo.myc")), QString("after the restore\r\n"));
     }
 
+    // A memo changed in the window and by another writer: in sight, the user chooses, and the text not kept is in
+    // the rescue folder; out of sight, the other's stays and ours goes to the rescue folder, noted for the next start.
+    void aMemoChangedHereAndOnDiskIsChosenOrKeptAside() {
+        Fixture f;
+        QVERIFY(f.window->start({}, f.programs.path()));
+        f.window->show();
+        MemoPage* memo = test::PartsOf(*f.window).memoPage;
+        test::PartsOf(*f.window).pages->setCurrentWidget(memo);
+        QTest::keyClicks(memo->controls().CaMemo, "ours");
+        f.data.write("CaMemo.myc", "theirs\r\n");
+        f.dialogs.expect(DialogAnswer::Yes, "メモファイルが他で変更されています。");
+        f.dialogs.expect(DialogAnswer::Ok, "CaMemo.myc: 自分の変更を残す");
+        QVERIFY(f.window->saveAll().ok());
+        QCOMPARE(QString::fromStdString(f.data.read("CaMemo.myc")), QString("ours\r\n"));
+        QCOMPARE(f.dialogs.shown().front().buttonTexts,
+                 (std::vector<std::string>{"自分の変更を残す", "他の変更を残す"}));
+        const fs::path rescue = f.program / "rescue";
+        QVERIFY(fs::exists(rescue));
+        bool theirsKept = false;
+        for (const auto& folder : fs::directory_iterator(rescue))
+            theirsKept =
+                theirsKept || (folder.is_directory() && test::ReadFile(folder.path() / "CaMemo.myc") == "theirs\r\n");
+        QVERIFY(theirsKept);
+
+        f.window->hide();
+        QTest::keyClicks(memo->controls().CaMemo, " again");
+        f.data.write("CaMemo.myc", "elsewhere\r\n");
+        QVERIFY(f.window->saveAll().ok());
+        QCOMPARE(QString::fromStdString(f.data.read("CaMemo.myc")), QString("elsewhere\r\n"));
+        QCOMPARE(memo->controls().CaMemo->toPlainText(), QString("elsewhere\n")); // as a load shows it
+        const auto notice = f.controller.rescue().takeNotice();
+        QVERIFY(notice && notice->find("CaMemo.myc: 他の変更を残す") != std::string::npos);
+    }
+
     // Each activation (a dialog closing gives the focus back) leaves the running function tick and "/J" countdown
     // where they are.
     void activationsDoNotPushTheTimersBack() {
