@@ -2,6 +2,8 @@
 // The scripted loopback HTTP server of the network tests.
 #include "LoopbackHttpServer.h"
 
+#include "LoopbackSocket.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -34,15 +36,7 @@ bool LoopbackConnection::pause(std::chrono::milliseconds time) {
 }
 
 LoopbackHttpServer::LoopbackHttpServer() {
-    m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (m_listener < 0 || ::bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(m_listener, 8) != 0 || ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        throw std::runtime_error("the loopback HTTP server cannot listen");
-    m_port = ntohs(address.sin_port);
+    m_listener = OpenLoopbackSocket(SOCK_STREAM, m_port, "the loopback HTTP server");
     m_thread = std::thread([this] { serve(); });
 }
 

@@ -2,6 +2,8 @@
 // The loopback SNTP responder: server replies stamped with the machine's clock plus an offset.
 #include "LoopbackSntpResponder.h"
 
+#include "LoopbackSocket.h"
+
 #include <arpa/inet.h>
 #include <cmath>
 #include <cstring>
@@ -37,15 +39,7 @@ double UnixNow() {
 } // namespace
 
 LoopbackSntpResponder::LoopbackSntpResponder() {
-    m_socket = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (m_socket < 0 || ::bind(m_socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        throw std::runtime_error("the loopback SNTP responder cannot bind");
-    m_port = ntohs(address.sin_port);
+    m_socket = OpenLoopbackSocket(SOCK_DGRAM, m_port, "the loopback SNTP responder");
     m_thread = std::thread([this] { serve(); });
 }
 
