@@ -107,10 +107,14 @@ std::string UnsavedRescue::keepMerged(const SaveReport& report, LocalDateTime no
     return message + "\r\n他で変更された内容を次のフォルダに残しました: " + FolderText(folder.value()) + kept;
 }
 
-void UnsavedRescue::noteMerged(const std::string& message) {
+std::string UnsavedRescue::noteMerged(const std::string& message) {
     std::error_code error;
     fs::create_directories(m_root, error);
     (void)appendNote(mergeNoteFile(), message);
+    std::string out = "Rekko: " + message + "\n";
+    for (size_t at = out.find("\r\n"); at != std::string::npos; at = out.find("\r\n", at))
+        out.replace(at, 2, "\n");
+    return out;
 }
 
 std::string UnsavedRescue::rescue(const SaveReport& report, LocalDateTime now) {

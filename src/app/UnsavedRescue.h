@@ -26,8 +26,8 @@ public:
     // For a save that merged files with what changed on disk: writes what the disk held and was not merged from into
     // root/<yyyymmdd-hhmmss>/ and returns the message naming each merged file, what happened to it and that folder.
     std::string keepMerged(const SaveReport& report, LocalDateTime now);
-    // Notes a merge message for the next start, when nobody saw it.
-    void noteMerged(const std::string& message);
+    // Notes a merge message for the next start, when nobody saw it, and returns it for standard error.
+    std::string noteMerged(const std::string& message);
 
     // Returns the message naming the files that earlier ends could not save and the folders of their copies, and
     // what earlier saves merged unseen, and removes the notes; nothing when no note waits.

@@ -55,8 +55,4 @@ const char* SourceCaption(TimeSourceChoice choice);
 // maker's second page, the user's server addresses as written.
 std::string SourceAddress(const JikokuSettings& settings, TimeSourceChoice choice);
 
-// Reads the set time "hhmmss" as seconds of the day: hours from the first two characters (15 when they are not a
-// number), minutes and seconds from the next pairs (0 when not a number); 15:00:00 when these form no time of day.
-int ReadSetTime(std::string_view vTime);
-
 } // namespace rekko

@@ -194,13 +194,13 @@ public:
     // names of the keys taken.
     std::vector<std::string> takeChangesFrom(const ProfileFile& file) {
         std::vector<std::string> taken;
+        Values theirs = m_values; // each key reads only its own field into it
         for (const Key* key : ordered()) {
             const auto stored = m_stored.find(id(*key));
             if (stored == m_stored.end() || key->text(m_values) != stored->second ||
                 (key->readGate && !key->readGate(m_values)) || (key->writeGate && !key->writeGate(m_values)))
                 continue;
             const auto text = file.readString(key->section, key->name);
-            Values theirs = m_values;
             if (!text || !key->read(text, theirs) || key->text(theirs) == stored->second)
                 continue;
             key->reset(theirs, m_values);

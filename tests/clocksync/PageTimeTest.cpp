@@ -39,17 +39,13 @@ TEST(PageTime, AnythingElseIsNoTime) {
         EXPECT_EQ(ParsePageTime(page), 0) << page;
 }
 
-TEST(JikokuSettings, SourcesAndTheSetTime) {
+TEST(JikokuSettings, Sources) {
     JikokuSettings settings;
     EXPECT_EQ(SourceAddress(settings, SelectedSource(settings)), "ntp://ntp.nict.jp");
     settings.rbJapan = false;
     settings.rbTamaru2 = true;
     EXPECT_STREQ(SourceCaption(SelectedSource(settings)), "Tamaru標準時２");
     EXPECT_EQ(SourceAddress(settings, SelectedSource(settings)), "");
-    EXPECT_EQ(ReadSetTime("093005"), (9 * 60 + 30) * 60 + 5);
-    EXPECT_EQ(ReadSetTime("xx3005"), (15 * 60 + 30) * 60 + 5);
-    EXPECT_EQ(ReadSetTime("0960"), 15 * 3600);
-    EXPECT_EQ(ReadSetTime("25"), 15 * 3600);
 }
 
 } // namespace

@@ -145,8 +145,7 @@ void MainWindow::tellMerged(const std::string& message) {
         m_status->setPanel1({QString::fromStdString(message).replace("\r\n", "　").toStdString(), true});
         return;
     }
-    std::fprintf(stderr, "Rekko: %s\n", QString::fromStdString(message).replace("\r\n", "\n").toUtf8().constData());
-    m_controller.rescue().noteMerged(message);
+    std::fputs(m_controller.rescue().noteMerged(message).c_str(), stderr);
 }
 
 void MainWindow::leaveForResidence() {

@@ -48,8 +48,7 @@ MemoKeep MemoPageLink::settleConflict(const std::string& ours, const std::string
     if (inSight) {
         m_dialogs.inform(message);
     } else {
-        std::fprintf(stderr, "Rekko: %s\n", QString::fromStdString(message).replace("\r\n", "\n").toUtf8().constData());
-        m_controller.rescue().noteMerged(message);
+        std::fputs(m_controller.rescue().noteMerged(message).c_str(), stderr);
     }
     return keep;
 }
