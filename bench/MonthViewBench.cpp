@@ -2,6 +2,7 @@
 // The month page with the sample data on the offscreen platform: month initialisation, a jump to a far month and
 // back with the grid redrawn, save all, and the date rollover into a new month; each over the sample folder (arg 0)
 // and the heavy user's folder (arg 1).
+#include "FakeClock.h"
 #include "HeavyData.h"
 #include "SampleData.h"
 #include "WindowParts.h"
@@ -41,7 +42,7 @@ struct Program {
             << "[Settei]\r\nedFolder=" << data.string() << "/\r\nCaFT1=CaFT6120.mcp\r\n";
         // The period-file copies go to the working folder, as they go to the program's folder when it runs.
         fs::current_path(folder);
-        controller = std::make_unique<rekko::MainController>(folder, folder, clock, dialogs, folder / "rescue");
+        controller = std::make_unique<rekko::MainController>(folder, folder, clock, setter, dialogs, folder / "rescue");
         window = std::make_unique<rekko::MainWindow>(*controller, dialogs);
         window->start({}, folder);
         window->resize(800, 810);
@@ -54,6 +55,7 @@ struct Program {
 
     fs::path folder;
     SettableClock clock;
+    rekko::test::FakeClockSetter setter;
     rekko::test::SilentDialogs dialogs;
     std::unique_ptr<rekko::MainController> controller;
     std::unique_ptr<rekko::MainWindow> window;

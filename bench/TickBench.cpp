@@ -2,7 +2,9 @@
 // One function tick with nothing due: the status clock, the alarm check, Jiglo's autostart entry looked up, the
 // clock-correction schedule asked, the date compared, on the computer's clock.
 #include "app/FunctionTick.h"
+#include "clocksync/AutomaticCorrection.h"
 
+#include "FakeClock.h"
 #include "SampleData.h"
 
 #include <benchmark/benchmark.h>
@@ -12,11 +14,12 @@ namespace {
 using namespace rekko;
 
 // A visible main window on the month page whose month window is built around today, and a timer armed for later.
-struct QuietShell : TickWindow, TickMonths, DialogState, TimerAlert, StatusBar, InstanceRegistry {
+struct QuietShell : TickWindow, TickMonths, DialogState, TimerAlert, StatusBar, InstanceRegistry, RetrievalView {
     bool visible() const override { return true; }
     ShownPage shownPage() const override { return ShownPage::Month; }
     void setTickInterval(int) override {}
     void setAutoCorrectionEnabled(bool) override {}
+    void showRetrieval(bool) override {}
     void quitWithoutSaving() override {}
     int32_t today() const override { return day; }
     void storeToday(int32_t newDay) override { day = newDay; }
@@ -46,9 +49,14 @@ void BM_TickWithNothingDue(benchmark::State& state) {
     CountdownTimer timer;
     timer.arm(MillisecondOfDay(clock.now() + 0.5));
     test::SilentDialogs dialogs;
-    NoClockCorrection correction;
     Settings settings;
     settings.cbTShuusei = true;
+    settings.pTDay = shell.day; // corrected today already
+    SingleWorker worker(std::make_shared<PostedTasks>());
+    test::FakeClockSetter setter;
+    const auto folder = std::filesystem::temp_directory_path();
+    AutomaticCorrection correction({worker, clock, setter, shell, {}}, settings, folder / "Sorel.ini",
+                                   folder / "Jikoku.txt");
     StatusPanels status(shell, clock, settings, std::filesystem::temp_directory_path(), "/opt/rekko");
     FunctionTick tick({clock, dialogs, shell, shell, shell, shell, timer, shell, correction, status}, settings);
     tick.start();

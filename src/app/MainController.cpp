@@ -12,10 +12,10 @@ namespace rekko {
 
 namespace fs = std::filesystem;
 
-MainController::MainController(fs::path programFolder, fs::path startupFolder, Clock& clock, Dialogs& dialogs,
-                               fs::path rescueFolder)
+MainController::MainController(fs::path programFolder, fs::path startupFolder, Clock& clock, ClockSetter& clockSetter,
+                               Dialogs& dialogs, fs::path rescueFolder)
     : m_programFolder(std::move(programFolder)), m_startupFolder(std::move(startupFolder)), m_clock(clock),
-      m_dialogs(dialogs), m_rescue(std::move(rescueFolder)) {}
+      m_clockSetter(clockSetter), m_dialogs(dialogs), m_rescue(std::move(rescueFolder)) {}
 
 void MainController::locateSiblings(bool lookForZunbo, const fs::path& programsFolder) {
     m_zunbo = lookForZunbo ? FindSibling("Zunbo", m_programFolder, programsFolder) : std::nullopt;

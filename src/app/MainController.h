@@ -10,6 +10,7 @@
 #include "book/ScheduleBook.h"
 #include "files/UserFiles.h"
 #include "platform/Clock.h"
+#include "platform/ClockSetter.h"
 #include "platform/Dialogs.h"
 #include "timer/CountdownTimer.h"
 
@@ -36,10 +37,12 @@ struct Activation {
 class MainController {
 public:
     // rescueFolder holds the copies of what an end without questions could not save ("<user data>/rescue").
+    // clockSetter sets the computer's clock for the clock correction.
     MainController(std::filesystem::path programFolder, std::filesystem::path startupFolder, Clock& clock,
-                   Dialogs& dialogs, std::filesystem::path rescueFolder);
+                   ClockSetter& clockSetter, Dialogs& dialogs, std::filesystem::path rescueFolder);
 
     const Clock& clock() const { return m_clock; }
+    ClockSetter& clockSetter() { return m_clockSetter; }
     Settings& settings() { return m_settings.edit(); }
     const Settings& settings() const { return m_settings.values(); }
     // The keys of the settings file: a change set through it is told to those watching the key.
@@ -136,6 +139,7 @@ private:
     std::filesystem::path m_programFolder;
     std::filesystem::path m_startupFolder;
     Clock& m_clock;
+    ClockSetter& m_clockSetter;
     Dialogs& m_dialogs;
     SettingsKeys m_settings = MakeSettingsTable();
     Commemoration m_commemoration;

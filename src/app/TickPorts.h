@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the function tick needs from the rest of the program: the main window, the month window, the open dialogs,
-// and clock correction, with the null class used while clock correction is missing.
+// What the function tick needs from the rest of the program: the main window, the month window and the open dialogs.
 #pragma once
 
 #include "base/SaveReport.h"
+#include "clocksync/ClockCorrection.h"
 
 #include "base/Result.h"
 #include "calendar/Julius.h"
@@ -26,6 +26,8 @@ public:
     virtual void setTickInterval(int milliseconds) = 0;
     // Enables or disables the check box of automatic clock correction (cbTShuusei); it is off while a tick runs.
     virtual void setAutoCorrectionEnabled(bool enabled) = 0;
+    // A time retrieval started or ended: the commands that open the clock-correction settings follow.
+    virtual void showRetrieval(bool running) = 0;
     // Ends the program without the stop record and without saving: after a failed month initialisation the lists
     // hold nothing that may be written over the files.
     virtual void quitWithoutSaving() = 0;
@@ -58,26 +60,6 @@ public:
 
     // Answers whether the schedule dialog is open (not any window that shares its caption).
     virtual bool scheduleDialogOpen() const = 0;
-};
-
-// Automatic clock correction as the tick drives it.
-class ClockCorrection {
-public:
-    virtual ~ClockCorrection() = default;
-
-    // Answers whether a time retrieval runs (from its start notice to its end notice).
-    virtual bool retrievalRunning() const = 0;
-    // Runs the schedule check of automatic correction (called only while cbTShuusei is on); ticksSinceStart counts
-    // the ticks since start, this one included, for the start delay pTChien. Answers whether the tick ends here
-    // because a retrieval was due.
-    virtual bool checkSchedule(LocalDateTime now, int ticksSinceStart) = 0;
-};
-
-// No clock correction: nothing ever runs or becomes due.
-class NoClockCorrection : public ClockCorrection {
-public:
-    bool retrievalRunning() const override { return false; }
-    bool checkSchedule(LocalDateTime, int) override { return false; }
 };
 
 } // namespace rekko

@@ -18,52 +18,42 @@ int32_t LatestWeekday(int32_t day, int weekday) {
     return day - (JuliusDayOfWeek(day) - weekday + 7) % 7;
 }
 
-std::string TimeText(LocalDateTime now) {
+} // namespace
+
+std::string TimeDigits(LocalDateTime now) {
     const TimeOfDay time = TimeOf(std::floor(now * 86400.0 + 1e-6) / 86400.0);
     char text[16];
     std::snprintf(text, sizeof text, "%02d%02d%02d", time.hour, time.minute, time.second);
     return text;
 }
 
-} // namespace
-
-ScheduleStep ClockSchedule::tick(ClockCorrectionSettings& schedule, LocalDateTime now, int ticks,
-                                 SiblingClock sibling) {
-    if (m_siblingKeepsClock) {
-        // Once found, the sibling keeps the clock for as long as its shortcut exists.
-        m_siblingKeepsClock = sibling.shortcut;
-        return m_siblingKeepsClock ? ScheduleStep::SiblingKeepsClock : ScheduleStep::Nothing;
-    }
-    if (sibling.window && sibling.shortcut) {
-        m_siblingKeepsClock = true;
-        return ScheduleStep::SiblingKeepsClock;
-    }
+bool RetrievalDue(ClockCorrectionSettings& schedule, LocalDateTime now, int ticks) {
     if (!schedule.cbTShuusei)
-        return ScheduleStep::Nothing;
+        return false;
     const int32_t today = DateTimeToJuliusDay(now);
     if (schedule.pTAccess == 2) {
-        if (today > schedule.pTNini + 6 && TimeText(now) > schedule.pTTime) {
+        if (today > schedule.pTNini + 6 && TimeDigits(now) > schedule.pTTime) {
             schedule.pTNini =
                 schedule.pTYoubi >= 1 && schedule.pTYoubi <= 7 ? LatestWeekday(today, schedule.pTYoubi) : today - 6;
-            return ScheduleStep::Start;
+            return true;
         }
-        return ScheduleStep::Nothing;
+        return false;
     }
     if (ticks < schedule.pTChien)
-        return ScheduleStep::Nothing;
+        return false;
     if (schedule.pTAccess == 1) {
         if (today > schedule.pTWeek + 6) {
             schedule.pTWeek = LatestWeekday(today, kMonday);
             schedule.pTDay = today;
-            return ScheduleStep::Start;
+            return true;
         }
-        return ScheduleStep::Nothing;
+        return false;
     }
     if (today != schedule.pTDay) {
         schedule.pTDay = today;
-        return ScheduleStep::Start;
+        return true;
     }
-    return ScheduleStep::Nothing;
+    return false;
 }
 
 } // namespace rekko

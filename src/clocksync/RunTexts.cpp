@@ -46,4 +46,18 @@ std::string ResultLine(int64_t difference, bool clockSet) {
     return prefix + "、取得した時刻より " + TwoDecimals(d) + " 秒遅れていました。";
 }
 
+std::string ClockAccessNote(ClockAccess access, bool systemSynchronises) {
+    if (systemSynchronises)
+        return "システムが時刻を自動で合わせています。自動修正では時刻の差だけを記録します。";
+    switch (access) {
+    case ClockAccess::Direct:
+        return {};
+    case ClockAccess::ThroughService:
+        return "内蔵時計の修正には管理者の認証が必要です（接続テストで修正するときに求められます）。";
+    case ClockAccess::None:
+        return "この環境では内蔵時計を修正できません。時刻の差だけを記録します。";
+    }
+    return {};
+}
+
 } // namespace rekko

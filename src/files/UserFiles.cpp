@@ -55,6 +55,7 @@ FileSet BuildFileSet(const fs::path& programFolder, const std::string& dataFolde
     FileSet files;
     files.settings = programFolder / kSettingsFileName;
     files.startStopRecord = programFolder / kStartStopRecordFileName;
+    files.clockLog = programFolder / kClockLogFileName;
     files.usage = programFolder / kUsageFileName;
     files.readMe = programFolder / kReadMeFileName;
     files.versionHistory = programFolder / kVersionHistoryFileName;

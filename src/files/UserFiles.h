@@ -56,6 +56,7 @@ bool IsWrittenFileName(std::string_view name);
 struct FileSet {
     std::filesystem::path settings;
     std::filesystem::path startStopRecord;
+    std::filesystem::path clockLog;
     std::filesystem::path usage;
     std::filesystem::path readMe;
     std::filesystem::path versionHistory;

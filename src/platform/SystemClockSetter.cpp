@@ -7,8 +7,10 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
+#include <fstream>
 #include <initializer_list>
 #include <optional>
 #include <poll.h>
@@ -78,6 +80,20 @@ std::optional<std::string> RunTimeService(std::initializer_list<const char*> arg
 bool SystemClockSetter::systemSynchronises() {
     const auto answer = RunTimeService({"show", "-p", "NTPSynchronized", "--value"}, std::chrono::seconds(5));
     return answer && answer->starts_with("yes");
+}
+
+ClockAccess SystemClockSetter::access() {
+    // The effective capabilities in /proc/self/status, a hexadecimal mask; CAP_SYS_TIME is bit 25.
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (!line.starts_with("CapEff:"))
+            continue;
+        const unsigned long long mask = std::strtoull(line.c_str() + 7, nullptr, 16);
+        if ((mask >> 25) & 1U)
+            return ClockAccess::Direct;
+    }
+    return RunTimeService({"show", "-p", "NTP", "--value"}, std::chrono::seconds(5)) ? ClockAccess::ThroughService
+                                                                                     : ClockAccess::None;
 }
 
 bool SystemClockSetter::set(LocalDateTime utc, bool mayAsk) {

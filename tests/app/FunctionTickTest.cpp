@@ -24,6 +24,7 @@ struct FakeShell : TickWindow, TickMonths, DialogState, TimerAlert, ClockCorrect
     ShownPage shownPage() const override { return page; }
     void setTickInterval(int milliseconds) override { intervals.push_back(milliseconds); }
     void setAutoCorrectionEnabled(bool) override {}
+    void showRetrieval(bool) override {}
     void quitWithoutSaving() override { log.push_back("quit"); }
 
     int32_t today() const override { return day; }

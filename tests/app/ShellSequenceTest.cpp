@@ -98,8 +98,9 @@ struct Program {
     test::TempDir startup;
     fs::path data = folder / "data";
     test::FakeClock clock{CalendarDate{2024, 5, 3}, TimeOfDay{9, 0, 0}};
+    test::FakeClockSetter setter;
     test::ScriptedDialogs dialogs;
-    MainController controller{folder.path(), startup.path(), clock, dialogs, folder / "rescue"};
+    MainController controller{folder.path(), startup.path(), clock, setter, dialogs, folder / "rescue"};
     RecordedShell shell;
     ShellSequence sequence{controller, dialogs, shell, shell.ports()};
     ScheduleStores stores{sequence, dialogs, controller.book(), controller.settings().CaFT};

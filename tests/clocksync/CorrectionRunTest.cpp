@@ -2,7 +2,7 @@
 // The correction run against a clock, a source and a clock setter of the test: tolerance, confirmation, setting,
 // the result lines and the access log.
 #include "clocksync/CorrectionRun.h"
-#include "clocksync/AutomaticRetrieval.h"
+#include "clocksync/AutomaticCorrection.h"
 #include "clocksync/ClockRetrieval.h"
 #include "clocksync/HttpTimeSource.h"
 #include "clocksync/RunTexts.h"
@@ -12,6 +12,7 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 
+#include "base/AtomicWrite.h"
 #include "base/TextFile.h"
 
 #include <gtest/gtest.h>
@@ -33,19 +34,7 @@ public:
     const char* protocol() const override { return name; }
 };
 
-class FakeSetter : public ClockSetter {
-public:
-    bool works = true;
-    bool synchronised = false;
-    std::vector<LocalDateTime> set_;
-    std::vector<bool> mayAsk;
-    bool set(LocalDateTime utc, bool ask) override {
-        set_.push_back(utc);
-        mayAsk.push_back(ask);
-        return works;
-    }
-    bool systemSynchronises() override { return synchronised; }
-};
+using FakeSetter = test::FakeClockSetter;
 
 class CorrectionRunTest : public ::testing::Test {
 protected:
@@ -224,38 +213,61 @@ TEST(ClockRetrieval, AConnectionTestAgainstALoopbackPageLogsItsEntry) {
     EXPECT_EQ(server.requests().at(0).substr(0, 20), "GET /time HTTP/1.0\r\n");
 }
 
-TEST(AutomaticRetrieval, RunsOnTheWorkerOneAtATimeWhileTheInterfaceThreadIsFree) {
+// The main window as the retrieval marks it.
+struct RecordedView : RetrievalView {
+    std::vector<bool> shown;
+    void showRetrieval(bool running) override { shown.push_back(running); }
+};
+
+TEST(AutomaticCorrection, ADueRetrievalRunsOnTheWorkerWithTheWindowBusyUntilItsRunEnds) {
     using namespace std::chrono_literals;
     test::LoopbackHttpServer server;
     server.answer([](test::LoopbackConnection& connection) {
         if (connection.pause(300ms))
             connection.send(test::TimePageAnswer("Thu Dec 5 13:21:30 2002"));
     });
+    server.answer(std::string("HTTP/1.0 500 Broken\r\n\r\n"));
     test::TempDir dir;
+    ASSERT_TRUE(WriteFileAtomically(dir / "Sorel.ini",
+                                    "[Jikoku]\r\nrbJapan=0\r\nrbWebSV2=1\r\nedtWebSV2=" + server.address() + "\r\n"));
     const test::FakeClock clock{CalendarDate{2002, 12, 5}, TimeOfDay{13, 21, 27}};
     FakeSetter setter;
-    JikokuSettings settings;
-    settings.rbJapan = false;
-    settings.rbWebSV2 = true;
-    settings.edtWebSV2 = server.address();
+    RecordedView view;
+    bool windowOpen = true;
     auto interfaceThread = std::make_shared<PostedTasks>();
     SingleWorker worker(interfaceThread);
-    std::optional<RunOutcome> outcome;
-    const auto done = [&](const RunOutcome& result) { outcome = result; };
+    ClockCorrectionSettings schedule{.cbTShuusei = true, .pTChien = 0};
+    AutomaticCorrection correction({worker, clock, setter, view, [&] { return windowOpen; }}, schedule,
+                                   dir / "Sorel.ini", dir / "Jikoku.txt");
 
-    EXPECT_TRUE(StartAutomaticRetrieval(worker, settings, dir / "Jikoku.txt", clock, setter, done));
-    EXPECT_TRUE(worker.busy());
-    EXPECT_FALSE(StartAutomaticRetrieval(worker, settings, dir / "Jikoku.txt", clock, setter, done));
-    EXPECT_EQ(interfaceThread->runPosted(100ms), 0);
+    // Due while the settings window is open: nothing starts and the daily rule tries again.
+    EXPECT_TRUE(correction.checkSchedule(clock.now(), 1));
+    EXPECT_EQ(schedule.pTDay, 0);
+    EXPECT_TRUE(view.shown.empty());
+    windowOpen = false;
+    EXPECT_TRUE(correction.checkSchedule(clock.now(), 2));
+    EXPECT_TRUE(correction.retrievalRunning());
+    EXPECT_EQ(view.shown, std::vector<bool>{true});
+    schedule.pTDay = 0;
+    EXPECT_FALSE(correction.checkSchedule(clock.now(), 3)); // one at a time
+    EXPECT_EQ(interfaceThread->runPosted(100ms), 0);        // the interface thread is free meanwhile
     EXPECT_EQ(interfaceThread->runPosted(5s), 1);
-    EXPECT_FALSE(worker.busy());
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->difference, -37'000); // 13:21:30.7 fetched at 13:21:27
+    EXPECT_FALSE(correction.retrievalRunning());
+    EXPECT_EQ(view.shown, (std::vector<bool>{true, false}));
     EXPECT_EQ(setter.set_.size(), 1u);
-    const auto log = ReadTextFile(dir / "Jikoku.txt");
+    auto log = ReadTextFile(dir / "Jikoku.txt");
     ASSERT_TRUE(log);
     EXPECT_EQ(log.value().lines().back(), "以前の時刻は、取得した時刻より 3.70 秒遅れていました。");
-    EXPECT_EQ(server.requests().size(), 1u);
+
+    // A retrieval that gets no time ends idle all the same.
+    schedule.pTDay = 0;
+    EXPECT_TRUE(correction.checkSchedule(clock.now(), 4));
+    EXPECT_EQ(interfaceThread->runPosted(5s), 1);
+    EXPECT_EQ(view.shown, (std::vector<bool>{true, false, true, false}));
+    log = ReadTextFile(dir / "Jikoku.txt");
+    ASSERT_TRUE(log);
+    EXPECT_EQ(log.value().lines().at(log.value().lines().size() - 3), "HTTP で時刻が取得できません。");
+    EXPECT_EQ(server.requests().size(), 2u);
 }
 
 } // namespace

@@ -90,8 +90,9 @@ int main(int argc, char** argv) {
     const CalendarDate today{year, static_cast<uint8_t>(month), static_cast<uint8_t>(day)};
     const fs::path root = argv[2];
     test::FakeClock clock{today, TimeOfDay{9, 0, 0}};
+    test::FakeClockSetter setter;
     test::ScriptedDialogs dialogs; // neither the start nor the save may show a box: one ends the driver abnormally
-    MainController controller{root / "prog", root / "startup", clock, dialogs, root / "rescue"};
+    MainController controller{root / "prog", root / "startup", clock, setter, dialogs, root / "rescue"};
     HeadlessWindow window;
     ShellSequence sequence{controller, dialogs, window, NullShellPorts()};
     ScheduleStores stores{sequence, dialogs, controller.book(), controller.settings().CaFT};

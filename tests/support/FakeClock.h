@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A Clock double whose "now" the test sets and moves.
+// A Clock double whose "now" the test sets and moves, and a clock setter that records instead of setting: tests never
+// set the computer's clock.
 #pragma once
 
 #include "calendar/Julius.h"
 #include "platform/Clock.h"
+#include "platform/ClockSetter.h"
+
+#include <vector>
 
 namespace rekko::test {
 
@@ -18,6 +22,21 @@ public:
 
 private:
     LocalDateTime m_now;
+};
+
+class FakeClockSetter : public ClockSetter {
+public:
+    bool works = true;
+    bool synchronised = false;
+    std::vector<LocalDateTime> set_;
+    std::vector<bool> mayAsk;
+
+    bool set(LocalDateTime utc, bool ask) override {
+        set_.push_back(utc);
+        mayAsk.push_back(ask);
+        return works;
+    }
+    bool systemSynchronises() override { return synchronised; }
 };
 
 } // namespace rekko::test

@@ -31,8 +31,9 @@ template <class Boxes = ScriptedDialogs> struct WindowFolders {
     TempDir program, startup, programs;
     CurrentTempDir data;
     FakeClock clock;
+    FakeClockSetter setter;
     Boxes dialogs;
-    MainController controller{program.path(), startup.path(), clock, dialogs, program / "rescue"};
+    MainController controller{program.path(), startup.path(), clock, setter, dialogs, program / "rescue"};
     std::unique_ptr<MainWindow> window;
 };
 

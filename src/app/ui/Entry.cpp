@@ -121,10 +121,11 @@ int RunRekko(int argc, char** argv) {
 
     XdgSpecialFolders folders;
     SystemClock clock;
+    SystemClockSetter clockSetter;
     FlockFolderLock folderLock;
     QtDialogs dialogs(true);
-    MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, dialogs,
-                              folders.userData() / "rescue");
+    MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, clockSetter,
+                              dialogs, folders.userData() / "rescue");
     // The start-and-stop record and the hotkeys join the shell through these ports.
     StartStopRecord record(controller.files().startStopRecord, clock, dialogs);
     MainHotkeys hotkeys(controller, dialogs);

@@ -69,7 +69,8 @@ FunctionSettingsPage::FunctionSettingsPage(SettingsKeys& keys, QWidget* parent)
     layout->addWidget(siblings);
     layout->addStretch();
 
-    connect(m_tShuusei, &QCheckBox::toggled, m_jikoku, &QWidget::setEnabled);
+    connect(m_tShuusei, &QCheckBox::toggled, this,
+            [this](bool on) { m_jikoku->setEnabled(on && m_clockCorrectionAvailable); });
     m_jikoku->setEnabled(false);
     BindKey(m_jigen, keys, &Settings::cbJigen);
     BindKey(m_timer, keys, &Settings::cbTimerNo, kDefaultCheckItem);
@@ -90,12 +91,17 @@ void FunctionSettingsPage::offerFeatures(bool zunboFound, bool pomtaFound, bool 
         control->setVisible(timeFeature);
 }
 
+void FunctionSettingsPage::setClockCorrectionAvailable(bool available) {
+    m_clockCorrectionAvailable = available;
+    m_jikoku->setEnabled(m_settings.cbTShuusei && available);
+}
+
 void FunctionSettingsPage::showValues() {
     const Settings& s = m_settings;
     m_jigen->setChecked(s.cbJigen);
     m_timer->setCurrentIndex(s.cbTimerNo);
     m_tShuusei->setChecked(s.cbTShuusei);
-    m_jikoku->setEnabled(s.cbTShuusei);
+    m_jikoku->setEnabled(s.cbTShuusei && m_clockCorrectionAvailable);
     m_prjN->setChecked(s.cbPrjN);
     m_editor->setChecked(s.cbEditor);
     m_rekkoJ->setChecked(s.cbRekkoJ);

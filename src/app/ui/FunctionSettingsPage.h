@@ -25,6 +25,10 @@ public:
     bool zunboWanted() const { return m_zunbo->isChecked(); }
     // cbTShuusei, disabled while the function tick runs.
     QCheckBox* autoCorrection() const { return m_tShuusei; }
+    // The button "内蔵時計修正設定", enabled while cbTShuusei is on and no time retrieval runs.
+    QPushButton* clockCorrection() const { return m_jikoku; }
+    // A time retrieval started (false) or ended (true).
+    void setClockCorrectionAvailable(bool available);
 
     // Shows what the sibling lookup and the feature switches allow: Zunbo found checks cbZunbo, not found unchecks it
     // and hides cbPrjN; the editor group shows only with Pomta; without the time feature the clock controls hide.
@@ -39,6 +43,7 @@ private:
     QLabel* m_jikoku2;
     QCheckBox* m_tShuusei;
     QPushButton* m_jikoku;
+    bool m_clockCorrectionAvailable = true;
     QCheckBox* m_zunbo;
     QCheckBox* m_prjN;
     QGroupBox* m_editorGroup;

@@ -5,6 +5,8 @@
 
 #include "app/FunctionTick.h"
 #include "app/StatusPanels.h"
+#include "clocksync/AutomaticCorrection.h"
+#include "platform/SingleWorker.h"
 #include "platform/ui/LocalInstance.h"
 
 #include <QObject>
@@ -26,27 +28,34 @@ struct MainTickParts {
     TimerAlert& alert; // opens the timer window when the countdown timer comes due
 };
 
-class MainTick : public QObject, private DialogState, private StatusBar {
+class MainTick : public QObject, private DialogState, private StatusBar, private ClockCorrection, public RetrievalView {
     Q_OBJECT
 public:
     MainTick(QObject* parent, const MainTickParts& parts);
 
     FunctionTick& tick() { return m_tick; }
     StatusPanels& status() { return m_status; }
-    bool retrievalRunning() const { return m_correction.retrievalRunning(); }
+    // Answers whether a time retrieval runs: an automatic one or a connection test.
+    bool retrievalRunning() const override { return m_retrieving; }
     // Shows panel 0 now (activation, start).
-    void refreshClock() { m_status.refreshPanel0(m_correction.retrievalRunning()); }
+    void refreshClock() { m_status.refreshPanel0(m_retrieving); }
+    // Marks the main window busy or idle (a retrieval started or ended).
+    void showRetrieval(bool running) override;
 
 private:
     bool scheduleDialogOpen() const override;
+    bool checkSchedule(LocalDateTime now, int ticksSinceStart) override;
 
     void showPanel0(const std::string& text) override;
     void showPanel1(const StatusLine& line) override;
     void setHighlighted(bool highlighted) override;
 
     MainStatusBar& m_statusBar;
+    TickWindow& m_window;
     LocalInstanceRegistry m_instances;
-    NoClockCorrection m_correction;
+    SingleWorker m_worker;
+    AutomaticCorrection m_correction;
+    bool m_retrieving = false;
     StatusPanels m_status;
     FunctionTick m_tick;
 };

@@ -7,6 +7,7 @@
 #include "app/AppFolders.h"
 #include "app/Hotkeys.h"
 #include "app/WindowPlacement.h"
+#include "clocksync/ui/JikokuWindow.h"
 #include "platform/InstanceRegistry.h"
 
 #include <QApplication>
@@ -139,6 +140,18 @@ void MainWindow::setAutoCorrectionEnabled(bool enabled) {
     m_settings->setAutoCorrectionEnabled(enabled);
 }
 
+void MainWindow::showRetrieval(bool running) {
+    m_menu->actions().clockCorrection->setEnabled(m_controller.settings().cbTShuusei && !running);
+    m_settings->setClockCorrectionAvailable(!running);
+}
+
+void MainWindow::openClockCorrection() {
+    const FileSet files = m_controller.files();
+    JikokuWindow::open({files.settings, files.clockLog, m_controller.clock(), m_controller.clockSetter(), m_dialogs,
+                        *m_tick, m_controller.settings()},
+                       m_tick->retrievalRunning(), this);
+}
+
 void MainWindow::tellMerged(const std::string& message) {
     // In sight and staying, the status bar says it; otherwise standard error now and a box at the next start.
     if (visible() && !m_saving) {
@@ -175,6 +188,8 @@ void MainWindow::wireCommands() {
     const MainMenuActions& actions = m_menu->actions();
     connect(buttons.settings, &QPushButton::clicked, this, &MainWindow::openSettings);
     connect(actions.exit, &QAction::triggered, this, &QWidget::close);
+    connect(actions.clockCorrection, &QAction::triggered, this, &MainWindow::openClockCorrection);
+    connect(m_settings, &SettingsPage::clockCorrectionClicked, this, &MainWindow::openClockCorrection);
     connect(m_month->menus().exit, &QAction::triggered, this, &QWidget::close);
     for (const auto& [action, months] : {std::pair{actions.previousMonth, -1}, std::pair{actions.nextMonth, +1},
                                          std::pair{actions.previousYear, -12}, std::pair{actions.nextYear, +12}})
@@ -225,7 +240,9 @@ void MainWindow::followSettings() {
         buttons.timer->setEnabled(s.cbJigen);
         actions.timer->setEnabled(s.cbJigen);
     });
-    FollowKey(keys, &Settings::cbTShuusei, this, [&s, actions] { actions.clockCorrection->setEnabled(s.cbTShuusei); });
+    FollowKey(keys, &Settings::cbTShuusei, this, [this, &s, actions] {
+        actions.clockCorrection->setEnabled(s.cbTShuusei && !m_tick->retrievalRunning());
+    });
     FollowKey(keys, &Settings::cbMemo, this,
               [this, &s] { m_pages->setTabVisible(m_pages->indexOf(m_memo), s.cbMemo && !m_editorTookMemo); });
     WatchKey(keys, &Settings::cbRokuyo, this, [this, &s] {

@@ -103,6 +103,7 @@ private:
     ShownPage shownPage() const override;
     void setTickInterval(int milliseconds) override;
     void setAutoCorrectionEnabled(bool enabled) override;
+    void showRetrieval(bool running) override;
 
     void leaveForResidence() override;
     void returnFromResidence() override;
@@ -130,6 +131,8 @@ private:
     // decides. Answers false when the user keeps the window; otherwise the program has ended.
     bool endInOrder();
     void saveAllTellingFailures();
+    // Opens the clock-correction settings window, or says to try later while a time retrieval runs.
+    void openClockCorrection();
 
     MainController& m_controller;
     Dialogs& m_dialogs;

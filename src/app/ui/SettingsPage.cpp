@@ -43,6 +43,8 @@ void SettingsPage::build() {
     if (m_offer)
         m_functions->offerFeatures(m_offer->zunboFound, m_offer->pomtaFound, m_offer->timeFeature);
     m_functions->autoCorrection()->setEnabled(m_autoCorrectionEnabled);
+    m_functions->setClockCorrectionAvailable(m_clockCorrectionAvailable);
+    connect(m_functions->clockCorrection(), &QPushButton::clicked, this, &SettingsPage::clockCorrectionClicked);
     if (m_programFolder)
         m_basic->dataFolder()->reset(m_change.folderAtStart(), *m_programFolder);
     showValues();
@@ -105,6 +107,12 @@ void SettingsPage::setAutoCorrectionEnabled(bool enabled) {
     m_autoCorrectionEnabled = enabled;
     if (m_functions)
         m_functions->autoCorrection()->setEnabled(enabled);
+}
+
+void SettingsPage::setClockCorrectionAvailable(bool available) {
+    m_clockCorrectionAvailable = available;
+    if (m_functions)
+        m_functions->setClockCorrectionAvailable(available);
 }
 
 } // namespace rekko

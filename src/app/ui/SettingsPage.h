@@ -45,8 +45,12 @@ public:
     void cancelPendingChange();
     // Enables or disables cbTShuusei (disabled while the function tick runs).
     void setAutoCorrectionEnabled(bool enabled);
+    // A time retrieval started (false) or ended (true): the button "内蔵時計修正設定" follows.
+    void setClockCorrectionAvailable(bool available);
 
 signals:
+    // The user clicked "内蔵時計修正設定".
+    void clockCorrectionClicked();
     // The user clicked cbKidouKiroku: the record follows it.
     void startRecordClicked(bool on);
 
@@ -63,6 +67,7 @@ private:
     std::optional<FeatureOffer> m_offer;
     std::optional<QString> m_programFolder;
     bool m_autoCorrectionEnabled = true;
+    bool m_clockCorrectionAvailable = true;
     QTabWidget* m_pages = nullptr;
     BasicSettingsPage* m_basic = nullptr;
     CalendarSettingsPage* m_calendar = nullptr;

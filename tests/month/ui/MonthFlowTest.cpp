@@ -114,8 +114,9 @@ protected:
 
     test::TempDir program, startup, programs, data;
     test::FakeClock clock{CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0}};
+    test::FakeClockSetter setter;
     RecordedBoxes boxes;
-    MainController controller{program.path(), startup.path(), clock, boxes, program / "rescue"};
+    MainController controller{program.path(), startup.path(), clock, setter, boxes, program / "rescue"};
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(controller, boxes);
     fs::path previous;
 };
