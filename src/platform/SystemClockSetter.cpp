@@ -38,6 +38,8 @@ std::optional<std::string> RunTimeService(std::initializer_list<const char*> arg
     posix_spawn_file_actions_t actions;
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    // Its complaints (no systemd, no bus) are answered by its exit status; they are not the user's to read.
+    ::posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     std::vector<char*> argv{const_cast<char*>("timedatectl")};
     for (const char* argument : arguments)
         argv.push_back(const_cast<char*>(argument));

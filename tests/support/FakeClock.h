@@ -28,6 +28,7 @@ class FakeClockSetter : public ClockSetter {
 public:
     bool works = true;
     bool synchronised = false;
+    ClockAccess how = ClockAccess::Direct;
     std::vector<LocalDateTime> set_;
     std::vector<bool> mayAsk;
 
@@ -37,6 +38,7 @@ public:
         return works;
     }
     bool systemSynchronises() override { return synchronised; }
+    ClockAccess access() override { return how; }
 };
 
 } // namespace rekko::test

@@ -2,10 +2,12 @@
 // The main window on the offscreen platform: the settings it shows and saves, the start and close rules as the user
 // meets them, the timers across activations, an error that reaches the event loop; over the sample data, a grid day
 // handed to Zunbo and the memo to Pomta.
+#include "LoopbackHttpServer.h"
 #include "SampleWindow.h"
 #include "WindowParts.h"
 
 #include "app/ui/RekkoApplication.h"
+#include "base/TextFile.h"
 #include "year/ui/YearPage.h"
 
 #include <QApplication>
@@ -243,6 +245,42 @@ private slots:
         QCOMPARE(test::PartsOf(*f.window).tick->status().countdownSeconds(), 0);
         QVERIFY(!f.find<QLabel>("pnlStatus1")->text().contains("自動常駐"));
         QVERIFY(resident.isEmpty());
+    }
+
+    // An automatic retrieval waits on a slow server in the background: the window stays usable but busy, refusing to
+    // close and to open the clock-correction settings, and is idle again once the retrieval has ended.
+    void aRetrievalInTheBackgroundKeepsTheWindowBusyUntilItEnds() {
+        using namespace std::chrono_literals;
+        test::LoopbackHttpServer server;
+        server.answer([](test::LoopbackConnection& connection) {
+            if (connection.pause(1500ms))
+                connection.send(test::TimePageAnswer("Fri May 3 15:05:01 2024"));
+        });
+        Fixture f;
+        // Due at the first tick: the set time has passed and nothing was retrieved before.
+        f.program.write("Sorel.ini", "[Settei]\r\ncbTShuusei=1\r\npTAccess=2\r\npTTime=000000\r\npTYoubi=0\r\n"
+                                     "[Jikoku]\r\nrbJapan=0\r\nrbWebSV1=1\r\nedtWebSV1=" +
+                                         server.address("/time") + "\r\n");
+        QVERIFY(f.window->start({}, f.programs.path()));
+        f.window->show();
+        QLabel* panel0 = test::PartsOf(*f.window).status->panel0();
+        QAction* command = test::PartsOf(*f.window).menus->actions().clockCorrection;
+        QVERIFY(command->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(panel0->text(), QStringLiteral("　　時刻取得中　　"), 5000);
+        QVERIFY(!command->isEnabled());
+        f.dialogs.expect(DialogAnswer::Ok, "時刻取得中です。現在は終了できません。");
+        QVERIFY(!f.window->close());
+        QVERIFY(f.window->isVisible());
+
+        QTRY_VERIFY_WITH_TIMEOUT(panel0->text().startsWith("2024/5/3"), 10000);
+        QVERIFY(command->isEnabled());
+        QCOMPARE(f.setter.set_.size(), size_t{1});
+        const auto log = ReadTextFile(f.program / "Jikoku.txt");
+        QVERIFY(log.ok());
+        QCOMPARE(QString::fromStdString(log.value().lines().back()),
+                 QStringLiteral("以前の時刻は、取得した時刻より 1.70 秒遅れていました。"));
+        QCOMPARE(server.requests().size(), size_t{1});
+        QVERIFY(f.window->close());
     }
 
     void aFailedSaveAsksBeforeClosing() {
