@@ -125,10 +125,15 @@ SaveReport ShellSequence::saveAll() {
     return report;
 }
 
-SaveReport ShellSequence::shutDown() {
+SaveReport ShellSequence::recordStop() {
     SaveReport report;
     if (m_controller.settings().cbKidouKiroku)
         report.run(kRecordName, [this] { return m_ports.record.appendStop(); });
+    return report;
+}
+
+SaveReport ShellSequence::shutDown() {
+    SaveReport report = recordStop();
     SaveReport saved = saveAll();
     report.failures.insert(report.failures.end(), saved.failures.begin(), saved.failures.end());
     report.rescuable = std::move(saved.rescuable);

@@ -78,6 +78,9 @@ public:
     // what the disk held and was not merged from kept in the rescue folder.
     SaveReport saveAll() override;
 
+    // Appends the stop line to the record while cbKidouKiroku is on; answers what could not be written.
+    SaveReport recordStop();
+
     // Runs the orderly end: the stop record while cbKidouKiroku is on, then save all. A stop record that could not
     // be written is reported with what save all could not write.
     SaveReport shutDown();

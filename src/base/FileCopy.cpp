@@ -13,16 +13,17 @@ namespace fs = std::filesystem;
 
 namespace rekko {
 
-namespace {
-
-// Copies one file by reading it whole and writing the copy atomically with the original's permissions, so that a
-// link at the copy's name is followed only as every write follows one.
-void copyOne(const fs::path& from, const fs::path& targetFolder, CopyReport& report) {
-    const fs::path to = targetFolder / from.filename();
+Status CopyFileAtomically(const fs::path& from, const fs::path& to) {
     const auto permissions = PermissionsOf(from);
     auto bytes = ReadFileBytes(from);
-    const Status written = bytes ? WriteFileAtomically(to, bytes.value(), permissions) : Status(bytes.error());
-    if (!written)
+    return bytes ? WriteFileAtomically(to, bytes.value(), permissions) : Status(bytes.error());
+}
+
+namespace {
+
+void copyOne(const fs::path& from, const fs::path& targetFolder, CopyReport& report) {
+    const fs::path to = targetFolder / from.filename();
+    if (const Status written = CopyFileAtomically(from, to); !written)
         report.failures.push_back(Failure{written.error().cause, from.string()});
     else
         report.copied.push_back(to);

@@ -12,6 +12,11 @@
 
 namespace rekko {
 
+// Copies one file by reading it whole and writing the copy atomically (WriteFileAtomically) with the original's
+// permissions, so that a failed copy leaves the old file and a link at the copy's name is followed only as every
+// write follows one.
+Status CopyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // What a copy did: the files copied and, per file, what failed.
 struct CopyReport {
     std::vector<std::filesystem::path> copied;

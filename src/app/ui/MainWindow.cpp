@@ -97,6 +97,26 @@ void MainWindow::buildPages() {
     m_residency = new Residency(*this, *this, m_controller.settings());
     connect(this, &MainWindow::firstPainted, m_residency, &Residency::setUpTray);
     m_siblings = new SiblingPrograms(this, m_controller, m_dialogs, m_month->buttons(), *m_monthView, *m_residency);
+    const MainMenuActions& a = m_menu->actions();
+    m_maintenance = new MaintenanceLink(
+        {a.backup, a.textExport, a.excel, a.anniversaries, a.commemoration, a.commemorationAdmin},
+        {[this] { return m_controller.programFolder(); }, [this] { return m_controller.dataFolder(); },
+         [this] {
+             return ShownMonth{m_monthView->grid()->Year(), m_monthView->grid()->Month()};
+         },
+         [this] {
+             saveAllTellingFailures();
+             m_monthView->stores().removeStaleCopies();
+         },
+         [this] {
+             // What memory holds would undo the restore: only the stop record is written.
+             if (const SaveReport report = m_sequence.recordStop(); !report.ok())
+                 m_dialogs.inform(report.message());
+             hide();
+             emit ended(0);
+         }},
+        m_dialogs, m_controller.clock(), m_controller.book().rules(), this);
+    connect(m_memoLink, &MemoPageLink::textViewRequested, m_maintenance, &MaintenanceLink::showText);
 }
 
 void MainWindow::wireResidency() {

@@ -10,6 +10,7 @@
 #include "SettingsPage.h"
 #include "SiblingPrograms.h"
 #include "YearPageLink.h"
+#include "maintenance/ui/MaintenanceLink.h"
 #include "month/ui/MonthPage.h"
 #include "month/ui/MonthView.h"
 
@@ -155,6 +156,7 @@ private:
     MainTick* m_tick = nullptr;
     Residency* m_residency = nullptr;
     SiblingPrograms* m_siblings = nullptr;
+    MaintenanceLink* m_maintenance = nullptr;
     bool m_settingsRead = false;
     bool m_painted = false;
     bool m_systemClosing = false;

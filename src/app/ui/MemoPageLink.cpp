@@ -3,8 +3,6 @@
 // it makes of the window.
 #include "MemoPageLink.h"
 
-#include "TextViewDialog.h"
-
 #include "app/StartStopTable.h"
 #include "base/TextFile.h"
 #include "files/UserFiles.h"
@@ -86,8 +84,7 @@ void MemoPageLink::showStartRecord() {
         return;
     }
     const std::string table = StartStopTableText(StartStopRows(record.value().lines(), m_dialogs));
-    TextViewDialog view(QStringLiteral("Rekko -Rekko-"), QString::fromStdString(table), m_page->window());
-    view.exec();
+    emit textViewRequested(QStringLiteral("Rekko -Rekko-"), QString::fromStdString(table));
 }
 
 std::optional<std::filesystem::path> MemoPageLink::chooseSaveFile(const std::string& suggestedName) {

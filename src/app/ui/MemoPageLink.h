@@ -31,13 +31,15 @@ public:
     void collectPlace(Settings& settings) const;
 
     void goResident() override;
-    // Shows the start-and-stop record as a table in the text view, captioned "Rekko -Rekko-".
+    // Asks for the start-and-stop record to be shown as a table in the text view, captioned "Rekko -Rekko-".
     void showStartRecord() override;
     std::optional<std::filesystem::path> chooseSaveFile(const std::string& suggestedName) override;
 
 signals:
     // 常駐 on the memo page.
     void residentRequested();
+    // A text for the maintenance window's text view.
+    void textViewRequested(const QString& caption, const QString& text);
 
 private:
     // Which text the memo file keeps when it was changed here and by someone else: asked while the window is in

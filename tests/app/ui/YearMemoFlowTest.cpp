@@ -8,7 +8,7 @@
 
 #include "app/StartStopRecord.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/TextViewDialog.h"
+#include "maintenance/ui/SetupWindow.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -159,11 +159,11 @@ TEST_F(YearMemoFlow, TheRecordTellsTheLastStopShowsItsTableAndFollowsTheSwitch) 
         EXPECT_EQ(program.read("SorelSte.myd"), "E:2026/12/05 18:00:00\r\nS:2026/12/06 9:00:00\r\n");
 
         menuCommand("mnHyouji", "mmKidouJikoku");
-        ASSERT_TRUE(WaitUntil([] { return qobject_cast<TextViewDialog*>(QApplication::activeModalWidget()); }));
-        auto* view = OnGui([] { return qobject_cast<TextViewDialog*>(QApplication::activeModalWidget()); });
+        ASSERT_TRUE(WaitUntil([] { return qobject_cast<SetupWindow*>(QApplication::activeModalWidget()); }));
+        auto* view = OnGui([] { return qobject_cast<SetupWindow*>(QApplication::activeModalWidget()); });
         EXPECT_EQ(OnGui([&] { return view->windowTitle(); }), QString("Rekko -Rekko-"));
-        EXPECT_TRUE(OnGui([&] { return view->text()->toPlainText().contains("令和8年12月6日(日)"); }));
-        test::Click(test::CentreOnScreen(view->findChild<QPushButton*>("btnClose")));
+        EXPECT_TRUE(OnGui([&] { return view->textView()->toPlainText().contains("令和8年12月6日(日)"); }));
+        test::Click(test::CentreOnScreen(view->closeButton()));
         ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
 
         // Switched off on the settings page: a stop line now, none at the end.

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The keys of section Setup of the settings file that the maintenance window keeps: its place, the backup and
+// restore folders with the notes of the last backups, and the export's format and folder.
+#pragma once
+
+#include "base/Result.h"
+#include "settings/SettingsTable.h"
+
+#include <filesystem>
+#include <string>
+
+namespace rekko {
+
+inline constexpr const char* kSetupSection = "Setup";
+inline constexpr const char* kNotBackedUpNote = "バックアップされていません。";
+
+struct SetupSettings {
+    int SetupY = 0;
+    int SetupX = 0;
+    std::string edtCopy1;
+    std::string edtCopy2;
+    std::string lblCopy1 = kNotBackedUpNote;
+    std::string lblCopy2 = kNotBackedUpNote;
+    std::string edtCopy3;
+    bool rbText = true;
+    bool rbCSV = false;
+    std::string TextDir; // empty: the program folder
+};
+
+using SetupTable = SettingsTable<SetupSettings>;
+
+// Returns the table of section Setup with its keys and write order.
+SetupTable MakeSetupTable();
+
+// Reads section Setup of the settings file into the table; a missing file leaves the defaults. Fails when the file
+// cannot be read.
+Status ReadSetupSection(SetupTable& table, const std::filesystem::path& settingsFile);
+
+// Writes section Setup into the settings file as it is on disk now, every other section and key kept, through the
+// one atomic write. Fails, leaving the file as it was, when it cannot be read or written.
+Status WriteSetupSection(SetupTable& table, const std::filesystem::path& settingsFile);
+
+} // namespace rekko

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opens the maintenance window for the main window: from its menu entries, and as the text view of the start and
+// stop record; the window reaches the shell through the calls the main window gives.
+#pragma once
+
+#include "SetupWindow.h"
+
+#include "platform/Drives.h"
+
+#include <QAction>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+namespace rekko {
+
+// The menu entries that open a page: バックアップ, テキスト書出, エクセルカレンダ, 記念日等一括編集, Rekko記念機能
+// and the hidden Rekko記念管理.
+struct MaintenanceMenu {
+    QAction* backup = nullptr;
+    QAction* textExport = nullptr;
+    QAction* excel = nullptr;
+    QAction* anniversaries = nullptr;
+    QAction* commemoration = nullptr;
+    QAction* commemorationAdmin = nullptr;
+};
+
+// How the window reaches the shell (MaintenanceShell).
+struct MaintenanceCalls {
+    std::function<std::filesystem::path()> programFolder;
+    std::function<std::string()> dataFolder;
+    std::function<ShownMonth()> shownMonth;
+    std::function<void()> saveAll;
+    std::function<void()> endAfterRestore;
+};
+
+class MaintenanceLink : public QObject, private MaintenanceShell {
+    Q_OBJECT
+public:
+    MaintenanceLink(const MaintenanceMenu& menu, MaintenanceCalls calls, Dialogs& dialogs, const Clock& clock,
+                    const DayRules& rules, QWidget* window);
+
+    // Saves all, then shows the window on the page.
+    void open(SetupPage page, bool exportOnly = false);
+
+public slots:
+    // Shows a text in the window's text view.
+    void showText(const QString& caption, const QString& text);
+
+private:
+    std::filesystem::path programFolder() const override { return m_calls.programFolder(); }
+    std::string dataFolder() const override { return m_calls.dataFolder(); }
+    ShownMonth shownMonth() const override { return m_calls.shownMonth(); }
+    void saveAll() override { m_calls.saveAll(); }
+    void endAfterRestore() override { m_calls.endAfterRestore(); }
+
+    SetupWindow& setupWindow();
+
+    MaintenanceCalls m_calls;
+    Dialogs& m_dialogs;
+    const Clock& m_clock;
+    const DayRules& m_rules;
+    QWidget* m_window;
+    LinuxDrives m_drives;
+    QPointer<SetupWindow> m_setupWindow;
+};
+
+} // namespace rekko

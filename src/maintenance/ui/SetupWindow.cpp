@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The maintenance window: its pages by number, its bars, and its settings.
+#include "SetupWindow.h"
+
+#include "controls/ui/TCalExFonts.h"
+#include "files/UserFiles.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace rekko {
+
+namespace {
+
+// The pages of later work, each with its caption, in the order of their numbers.
+constexpr std::array<std::pair<SetupPage, const char*>, 8> kUnbuiltPages = {{
+    {SetupPage::Setup, "Setup"},
+    {SetupPage::StartUp, "起動方法"},
+    {SetupPage::Excel, "Excel"},
+    {SetupPage::Anniversaries, "記念日"},
+    {SetupPage::Commemoration, "Rekko記念"},
+    {SetupPage::CommemorationAdmin, "記念管理"},
+    {SetupPage::Serial, "連続"},
+    {SetupPage::Hotkey, "ホットキー"},
+}};
+
+constexpr const char* kSetupWindowTitle = "メンテナンス -Rekko-";
+
+int Index(SetupPage page) {
+    return static_cast<int>(page);
+}
+
+} // namespace
+
+SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
+    : QDialog(parent), m_shell(parts.shell), m_dialogs(parts.dialogs), m_setup(MakeSetupTable()),
+      m_backup(parts.shell, m_setup, parts.dialogs, parts.drives, parts.clock),
+      m_export(parts.shell, m_setup, parts.dialogs, parts.rules), m_pages(new QTabWidget(this)),
+      m_copy(
+          new CopyPage(m_backup, m_export, m_setup, parts.dialogs, parts.drives, parts.shell.programFolder(), m_pages)),
+      m_text(new QPlainTextEdit(m_pages)), m_close(new QPushButton(QStringLiteral("閉じる"), this)),
+      m_status(new QStatusBar(this)) {
+    setObjectName("fmSetup");
+    m_pages->setObjectName("PageControl1");
+    m_pages->tabBar()->hide();
+    // One tab per page number; 0 and 4 share the copy page.
+    for (int number = 0; number <= Index(SetupPage::Hotkey); ++number) {
+        const auto page = static_cast<SetupPage>(number);
+        QWidget* widget = nullptr;
+        if (page == SetupPage::Copy)
+            widget = m_copy;
+        else if (page == SetupPage::TextView)
+            widget = m_text;
+        else if (page == SetupPage::Backup)
+            continue;
+        else {
+            const auto unbuilt = std::find_if(kUnbuiltPages.begin(), kUnbuiltPages.end(),
+                                              [page](const auto& entry) { return entry.first == page; });
+            widget = new QLabel(QStringLiteral("「%1」のページは、まだできていません。").arg(unbuilt->second), m_pages);
+            widget->setObjectName(QStringLiteral("tsPage%1").arg(number));
+            static_cast<QLabel*>(widget)->setAlignment(Qt::AlignCenter);
+        }
+        m_pages->addTab(widget, QString::number(number));
+    }
+    m_text->setObjectName("meDbg");
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tables in the view are padded for a font in which a kanji is as wide as two Latin letters.
+    m_text->setFont(CalendarFont(11));
+    m_close->setObjectName("btnClose");
+    m_status->setObjectName("StatusBar1");
+    m_status->setSizeGripEnabled(false);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(m_close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages, 1);
+    layout->addLayout(bottom);
+    layout->addWidget(m_status);
+    resize(640, 460);
+}
+
+std::filesystem::path SetupWindow::settingsFile() const {
+    return m_shell.programFolder() / kSettingsFileName;
+}
+
+void SetupWindow::readSettings() {
+    if (const Status read = ReadSetupSection(m_setup, settingsFile()); !read)
+        m_dialogs.inform(settingsFile().string() + "\r\n" + read.error().cause);
+    const SetupSettings& s = m_setup.values();
+    // A window never placed yet opens over the main window.
+    if (s.SetupX != 0 || s.SetupY != 0)
+        move(s.SetupX, s.SetupY);
+    else if (parentWidget())
+        move(parentWidget()->window()->frameGeometry().center() - rect().center());
+}
+
+void SetupWindow::showPage(SetupPage page) {
+    m_pages->setCurrentIndex(page == SetupPage::Backup ? Index(SetupPage::Copy)
+                                                       : Index(page) - (page > SetupPage::Backup ? 1 : 0));
+}
+
+void SetupWindow::openOn(SetupPage page, bool exportOnly) {
+    m_keepsSettings = true;
+    setWindowTitle(QString::fromUtf8(kSetupWindowTitle));
+    readSettings();
+    m_status->showMessage(QString::fromStdString(m_shell.programFolder().string()));
+    showPage(page);
+    if (page == SetupPage::Copy || page == SetupPage::Backup)
+        m_copy->open(exportOnly                  ? CopyPageMode::ExportOnly
+                     : page == SetupPage::Backup ? CopyPageMode::NoRestore
+                                                 : CopyPageMode::Full);
+    exec();
+}
+
+void SetupWindow::showText(const QString& caption, const QString& text) {
+    m_keepsSettings = false;
+    setWindowTitle(caption);
+    m_text->setPlainText(text);
+    showPage(SetupPage::TextView);
+    exec();
+}
+
+void SetupWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Laid out only now, so the scroll range is known only now.
+    m_text->moveCursor(QTextCursor::End);
+    m_text->verticalScrollBar()->setValue(m_text->verticalScrollBar()->maximum());
+}
+
+void SetupWindow::done(int result) {
+    if (m_keepsSettings) {
+        m_setup.edit().SetupY = frameGeometry().top();
+        m_setup.edit().SetupX = frameGeometry().left();
+        if (const Status written = WriteSetupSection(m_setup, settingsFile()); !written)
+            m_dialogs.inform(settingsFile().string() + "\r\n" + written.error().cause);
+    }
+    QDialog::done(result);
+}
+
+} // namespace rekko
