@@ -40,6 +40,7 @@ CopyOutcome CopyFiles(const std::vector<fs::path>& files, const fs::path& destin
         outcome.copied.push_back(name);
     }
     leaveRest();
+    watch.finished();
     return outcome;
 }
 

@@ -23,6 +23,8 @@ public:
     virtual bool progress(size_t done, size_t total, const std::string& name) = 0;
     // A file of that name exists in the destination: replace it, leave it, or stop the copy.
     virtual OverwriteAnswer askOverwrite(const std::string& name) = 0;
+    // The copy is over, whatever its outcome.
+    virtual void finished() = 0;
 };
 
 // What a copy did. The files not copied are those skipped, the failed one and those left by a stop.

@@ -25,7 +25,14 @@ bool CopyProgress::progress(size_t done, size_t total, const std::string& name) 
 }
 
 OverwriteAnswer CopyProgress::askOverwrite(const std::string& name) {
+    // The progress would cover the question: it goes, and comes back at the next file.
+    m_dialog.reset();
     return AskOverwrite(m_dialogs, name);
+}
+
+void CopyProgress::finished() {
+    m_dialog.reset();
+    m_dialog.hide();
 }
 
 } // namespace rekko

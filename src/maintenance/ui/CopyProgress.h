@@ -14,6 +14,7 @@ public:
 
     bool progress(size_t done, size_t total, const std::string& name) override;
     OverwriteAnswer askOverwrite(const std::string& name) override;
+    void finished() override;
 
 private:
     Dialogs& m_dialogs;
