@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The doubles of the maintenance tests: a shell over given folders that counts its calls, drives that answer as
+// set, and a copy watch that answers from a script.
+#pragma once
+
+#include "maintenance/CopyRun.h"
+#include "maintenance/MaintenanceShell.h"
+#include "platform/Drives.h"
+
+#include <deque>
+
+namespace rekko::test {
+
+struct CountingShell : MaintenanceShell {
+    std::filesystem::path program;
+    std::string data;
+    ShownMonth shown{2027, 2};
+    int saves = 0;
+    int ends = 0;
+
+    std::filesystem::path programFolder() const override { return program; }
+    std::string dataFolder() const override { return data; }
+    ShownMonth shownMonth() const override { return shown; }
+    void saveAll() override { ++saves; }
+    void endAfterRestore() override { ++ends; }
+};
+
+struct SetDrives : Drives {
+    DriveInfo drive{"/", false, MediumState::Ready, 1u << 30};
+    DriveInfo driveOf(const std::filesystem::path&) const override { return drive; }
+};
+
+// Goes on until cancelAt files are done; answers overwrite questions from its script (overwrite when it runs out).
+struct ScriptedWatch : CopyWatch {
+    size_t cancelAt = SIZE_MAX;
+    std::deque<OverwriteAnswer> answers;
+    std::vector<std::string> asked;
+    bool over = false;
+
+    bool progress(size_t done, size_t, const std::string&) override { return done < cancelAt; }
+    OverwriteAnswer askOverwrite(const std::string& name) override {
+        asked.push_back(name);
+        if (answers.empty())
+            return OverwriteAnswer::Overwrite;
+        const OverwriteAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void finished() override { over = true; }
+};
+
+} // namespace rekko::test

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The maintenance window offscreen: each page number shows its page and nothing else, and section Setup is read on
+// opening and written on closing with the other sections kept.
+#include "maintenance/ui/SetupWindow.h"
+
+#include "../MaintenanceDoubles.h"
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+
+#include "book/ScheduleBook.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+namespace rekko {
+namespace {
+
+class SetupWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void eachPageNumberShowsItsPageAlone() {
+        test::TempDir program;
+        program.write("Sorel.ini", "[Settei]\r\nkept=1\r\n[Setup]\r\nSetupX=40\r\nSetupY=30\r\nedtCopy1=/x/\r\n");
+        test::CountingShell shell;
+        shell.program = program.path();
+        test::ScriptedDialogs dialogs;
+        test::SetDrives drives;
+        test::FakeClock clock;
+        ScheduleBook book;
+        SetupWindow window({shell, dialogs, drives, clock, book.rules()});
+        const CopyPageControls& c = window.copyPage()->controls();
+        QVERIFY(window.pages()->tabBar()->isHidden());
+
+        // Opens the window on a page, runs check while it shows, and closes it with 閉じる.
+        const auto openOn = [&](SetupPage page, bool exportOnly, const std::function<void()>& check) {
+            QTimer::singleShot(0, &window, [&] {
+                check();
+                QTest::mouseClick(window.closeButton(), Qt::LeftButton);
+            });
+            window.openOn(page, exportOnly);
+        };
+        const auto tabShown = [&](QWidget* tab) {
+            return window.copyPage()->isTabVisible(window.copyPage()->indexOf(tab));
+        };
+        const auto tabEnabled = [&](QWidget* tab) {
+            return window.copyPage()->isTabEnabled(window.copyPage()->indexOf(tab));
+        };
+
+        openOn(SetupPage::Copy, false, [&] {
+            QCOMPARE(window.pages()->currentWidget(), window.copyPage());
+            QCOMPARE(window.pos(), QPoint(40, 30));
+            QCOMPARE(c.edtCopy[0]->text(), QString("/x/"));
+            QCOMPARE(c.lblCopy[1]->text(), QString(kNotBackedUpNote));
+            QVERIFY(tabShown(c.restore) && tabEnabled(c.restore) && c.btnKaifukuOn->isEnabled());
+            QVERIFY(!c.btnKaifukuGo->isEnabled() && !c.edtCopy[2]->isEnabled());
+            QVERIFY(c.rbText->isChecked());
+        });
+        openOn(SetupPage::Backup, false, [&] {
+            QCOMPARE(window.pages()->currentWidget(), window.copyPage());
+            QCOMPARE(window.copyPage()->currentWidget(), c.backup);
+            QVERIFY(!tabEnabled(c.restore) && !c.btnKaifukuOn->isEnabled());
+        });
+        openOn(SetupPage::Backup, true, [&] {
+            QCOMPARE(window.copyPage()->currentWidget(), c.exporting);
+            QVERIFY(!tabShown(c.backup) && !tabShown(c.restore) && tabShown(c.exporting));
+        });
+        for (const auto& [page, caption] :
+             {std::pair{SetupPage::Setup, "Setup"}, std::pair{SetupPage::StartUp, "起動方法"},
+              std::pair{SetupPage::Excel, "Excel"}, std::pair{SetupPage::Anniversaries, "記念日"},
+              std::pair{SetupPage::Commemoration, "Rekko記念"}, std::pair{SetupPage::CommemorationAdmin, "記念管理"},
+              std::pair{SetupPage::Serial, "連続"}, std::pair{SetupPage::Hotkey, "ホットキー"}})
+            openOn(page, false, [&, caption = caption] {
+                auto* label = qobject_cast<QLabel*>(window.pages()->currentWidget());
+                QVERIFY(label && label->isVisible());
+                QCOMPARE(label->text(), QStringLiteral("「%1」のページは、まだできていません。").arg(caption));
+                QVERIFY(!window.copyPage()->isVisible() && !window.textView()->isVisible());
+            });
+
+        // Moved, then closed: the place is written, the other section and keys kept.
+        openOn(SetupPage::Copy, false, [&] { window.move(120, 90); });
+        const std::string settings = program.read("Sorel.ini");
+        QVERIFY(settings.starts_with("[Settei]\r\nkept=1\r\n[Setup]\r\n"));
+        QVERIFY(settings.find("SetupX=" + std::to_string(window.frameGeometry().left()) + "\r\n") != std::string::npos);
+        QVERIFY(settings.find("edtCopy1=/x/\r\n") != std::string::npos);
+        QVERIFY(settings.find("lblCopy1=") != std::string::npos);
+        QCOMPARE(shell.saves, 0);
+
+        // The text view: its caption, scrolled to the end, the settings left alone.
+        program.write("Sorel.ini", "[Settei]\r\n");
+        QString lines;
+        for (int i = 0; i < 200; ++i)
+            lines += QString("line %1\n").arg(i);
+        QTimer::singleShot(0, &window, [&] {
+            QCOMPARE(window.pages()->currentWidget(), window.textView());
+            QCOMPARE(window.windowTitle(), QString("Rekko -Rekko-"));
+            QVERIFY(window.textView()->verticalScrollBar()->value() > 0);
+            QVERIFY(!window.copyPage()->isVisible());
+            window.closeButton()->click();
+        });
+        window.showText("Rekko -Rekko-", lines);
+        QCOMPARE(program.read("Sorel.ini"), std::string("[Settei]\r\n"));
+    }
+};
+
+} // namespace
+} // namespace rekko
+
+QTEST_MAIN(rekko::SetupWindowTest)
+#include "SetupWindowTest.moc"
