@@ -7,6 +7,7 @@
 #include "LoopbackSntpResponder.h"
 #include "TempDir.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <sstream>
@@ -133,6 +134,23 @@ TEST_F(DayCommands, ScheduleLinesOfTheDataFolderNamedInTheSettings) {
               std::string::npos);
     // Without settings the data folder is the current directory, which holds no month file here.
     EXPECT_EQ(run("day 2026-12-06").out.find("line:"), std::string::npos);
+}
+
+TEST_F(DayCommands, ExportWritesAMonthAsTextOrCsv) {
+    test::TempDir data;
+    program.write("Sorel.ini", "[Settei]\r\nedFolder=" + data.path().string() + "\r\n");
+    data.write("Ca202702.myc", "11,1,,a\x81\x43\"b\"\r\n3,1,,x\r\n");
+    const Outcome csv = run("export 2027 2 --csv", false, program.path());
+    ASSERT_EQ(csv.code, 0) << csv.err;
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 28);
+    EXPECT_NE(csv.out.find("2027/02/03,\"(水)\",\"x\"\n"), std::string::npos);
+    EXPECT_NE(csv.out.find("2027/02/11,\"(木)\",\"[建国記念の日] a，\"\"b\"\"\"\n"), std::string::npos);
+    EXPECT_EQ(run("export 2027 2 --text --builtin", false, program.path()).out.substr(0, 36),
+              "2027/02/01(月)  \n2027/02/02(火)  \n");
+    ASSERT_EQ(run("export 2027 2 --text " + (dir / "feb.txt").string(), false, program.path()).code, 0);
+    EXPECT_EQ(dir.read("feb.txt").substr(0, 18), "2027/02/01(\x8c\x8e)  \r\n");
+    EXPECT_EQ(run("export 2027 3 --text", false, program.path()).code, 1);
+    EXPECT_EQ(run("export 2027 2", false, program.path()).code, 2);
 }
 
 TEST_F(DayCommands, MonthShowsEachWeeksHolidaysAndAnniversariesUnderIt) {

@@ -26,6 +26,7 @@ int dayCommand(const Args& args, const Environment& environment, Terminal& termi
 int holidaysCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int yearCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int recordCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int exportCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int clockCommand(const Args& args, const Environment& environment, Terminal& terminal);
 
 } // namespace rekko::cli

@@ -16,38 +16,44 @@ namespace rekko::cli {
 
 namespace {
 
-constexpr const char* kUsage = "usage: rekkocal COMMAND [ARGS]\n"
-                               "commands:\n"
-                               "  jd YYYY-MM-DD                     the day number of a date\n"
-                               "  date N                            the date of a day number\n"
-                               "  count YYYY-MM-DD YYYY-MM-DD [--period]\n"
-                               "                                    the day count of the year page: days from the\n"
-                               "                                    first date to the second, negative backwards\n"
-                               "                                    (both ends counted with --period)\n"
-                               "  month [YYYY MM] [--rokuyo] [--lines] [--builtin]\n"
-                               "                                    a month calendar, this month by default, each\n"
-                               "                                    week followed by the rokuyo of its days (with\n"
-                               "                                    --rokuyo) and their holidays and anniversaries,\n"
-                               "                                    schedule lines and periods (with --lines)\n"
-                               "  day YYYY-MM-DD [--builtin]        a day's kind, names, old-calendar month code\n"
-                               "                                    (100 + m for a leap month), old day, rokuyo and\n"
-                               "                                    schedule lines\n"
-                               "  holidays YEAR [YEAR2] [--builtin] the holidays of a span of years\n"
-                               "  year YYYY [--from M] [--rokuyo] [--builtin]\n"
-                               "                                    the twelve months of the year page, from the\n"
-                               "                                    first month of Rekko's settings or month M\n"
-                               "  record                            the start-and-stop record as a table\n"
-                               "  clock SOURCE                      fetches the time once, never setting the clock:\n"
-                               "                                    the difference of this clock (seconds), the\n"
-                               "                                    source's time and the log lines of a correction;\n"
-                               "                                    SOURCE is a choice of the clock settings 1..5,\n"
-                               "                                    http://host[:port]/path or ntp://host[:port]\n"
-                               "  --help                            this list\n"
-                               "The month, day, year and holidays commands read Hday.dat and Sday.myc from the\n"
-                               "current directory (the built-in holiday rules without Hday.dat); --builtin uses the\n"
-                               "built-in rules and no special days. Schedule lines come from the data folder named in\n"
-                               "Rekko's Sorel.ini, or the current directory; the record is SorelSte.myd of Rekko's\n"
-                               "program folder.\n";
+constexpr const char* kUsage =
+    "usage: rekkocal COMMAND [ARGS]\n"
+    "commands:\n"
+    "  jd YYYY-MM-DD                     the day number of a date\n"
+    "  date N                            the date of a day number\n"
+    "  count YYYY-MM-DD YYYY-MM-DD [--period]\n"
+    "                                    the day count of the year page: days from the\n"
+    "                                    first date to the second, negative backwards\n"
+    "                                    (both ends counted with --period)\n"
+    "  month [YYYY MM] [--rokuyo] [--lines] [--builtin]\n"
+    "                                    a month calendar, this month by default, each\n"
+    "                                    week followed by the rokuyo of its days (with\n"
+    "                                    --rokuyo) and their holidays and anniversaries,\n"
+    "                                    schedule lines and periods (with --lines)\n"
+    "  day YYYY-MM-DD [--builtin]        a day's kind, names, old-calendar month code\n"
+    "                                    (100 + m for a leap month), old day, rokuyo and\n"
+    "                                    schedule lines\n"
+    "  holidays YEAR [YEAR2] [--builtin] the holidays of a span of years\n"
+    "  year YYYY [--from M] [--rokuyo] [--builtin]\n"
+    "                                    the twelve months of the year page, from the\n"
+    "                                    first month of Rekko's settings or month M\n"
+    "  record                            the start-and-stop record as a table\n"
+    "  clock SOURCE                      fetches the time once, never setting the clock:\n"
+    "                                    the difference of this clock (seconds), the\n"
+    "                                    source's time and the log lines of a correction;\n"
+    "                                    SOURCE is a choice of the clock settings 1..5,\n"
+    "                                    http://host[:port]/path or ntp://host[:port]\n"
+    "  export YYYY MM --text|--csv [FILE] [--builtin]\n"
+    "                                    a month as the maintenance window exports it:\n"
+    "                                    one line per day, space-separated text or CSV,\n"
+    "                                    to FILE in code page 932 with CR LF, else to\n"
+    "                                    standard output\n"
+    "  --help                            this list\n"
+    "The month, day, year, holidays and export commands read Hday.dat and Sday.myc from the\n"
+    "current directory (the built-in holiday rules without Hday.dat); --builtin uses the\n"
+    "built-in rules and no special days. Schedule lines come from the data folder named in\n"
+    "Rekko's Sorel.ini, or the current directory; the record is SorelSte.myd of Rekko's\n"
+    "program folder.\n";
 
 } // namespace
 
@@ -56,9 +62,9 @@ namespace {
 int runCommand(const Args& args, const Environment& environment, Terminal& terminal) {
     using Command = std::function<int(const Args&, const Environment&, Terminal&)>;
     static const std::map<std::string, Command> commands = {
-        {"jd", jdCommand},       {"date", dateCommand},     {"count", countCommand},
-        {"month", monthCommand}, {"day", dayCommand},       {"holidays", holidaysCommand},
-        {"year", yearCommand},   {"record", recordCommand}, {"clock", clockCommand}};
+        {"jd", jdCommand},       {"date", dateCommand},         {"count", countCommand}, {"month", monthCommand},
+        {"day", dayCommand},     {"holidays", holidaysCommand}, {"year", yearCommand},   {"record", recordCommand},
+        {"clock", clockCommand}, {"export", exportCommand}};
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? terminal.err : terminal.out) << kUsage;
         return args.empty() ? kExitUsage : kExitOk;
