@@ -92,6 +92,7 @@ bench: bench-deps build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/year_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/clock_bench
 	./$(BUILD_DIR)/bench/clocksync_bench
+	./$(BUILD_DIR)/bench/maintenance_bench
 	@cat bench/references.txt
 	@uptime
 

@@ -148,48 +148,144 @@ bool sameFile(int one, int other) {
     return ::fstat(one, &a) == 0 && ::fstat(other, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-} // namespace
+// A temporary written beside its target and not yet renamed over it.
+struct Temporary {
+    FileDescriptor folder;
+    FileDescriptor file;
+    std::string temp;
+    std::string name;
+};
 
-Status WriteFileAtomically(const fs::path& path, std::string_view bytes, std::optional<fs::perms> permissions,
-                           const BeforeRename& beforeRename) {
+// Writes the bytes into a new temporary beside the real target of path, without flushing it. Answers nothing when the
+// file already holds these bytes with those permissions; fails as WriteFileAtomically does.
+Result<std::optional<Temporary>> writeTemporary(const fs::path& path, std::string_view bytes,
+                                                std::optional<fs::perms> permissions) {
     auto found = FindWriteTarget(path);
     if (!found)
         return found.error();
-    const WriteTarget& target = found.value();
+    WriteTarget& target = found.value();
     const auto& old = target.entry;
     if (old && !S_ISREG(old->st_mode))
         return Failure{kNotRegularFileCause, path.string()};
     const mode_t mode = permissions ? static_cast<mode_t>(*permissions) & 07777
                         : old       ? old->st_mode & 07777
                                     : 0666 & ~currentUmask();
-    // A file that already holds these bytes is left alone: no temporary, no rename, no flush.
     if (old && (old->st_mode & 07777) == mode && holdsBytes(target, bytes))
-        return Success();
-
-    const int folder = target.folder.get();
-    auto [file, temp] = createTemporary(folder, path.filename().string());
+        return std::optional<Temporary>();
+    auto [file, temp] = createTemporary(target.folder.get(), path.filename().string());
     if (!file.valid())
         return failureOf("一時ファイルを作れません", path);
-    bool written =
-        (::fchmod(file.get(), mode) == 0 || errno == EPERM) && writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
-    for (int round = 0; written && beforeRename && round < kRewriteRounds; ++round) {
-        const std::optional<std::string> instead = beforeRename();
-        if (!instead)
-            break;
-        written = ::ftruncate(file.get(), 0) == 0 && ::lseek(file.get(), 0, SEEK_SET) == 0 &&
-                  writeAll(file.get(), *instead) && ::fsync(file.get()) == 0;
-    }
-    // The rename replaces the entry itself, whatever stands there now: it never follows a link.
-    if (!written || !file.close() || ::renameat(folder, temp.c_str(), folder, target.name.c_str()) != 0) {
+    if ((::fchmod(file.get(), mode) != 0 && errno != EPERM) || !writeAll(file.get(), bytes)) {
         const Failure failure = failureOf("書き込めません", path);
-        ::unlinkat(folder, temp.c_str(), 0);
+        ::unlinkat(target.folder.get(), temp.c_str(), 0);
         return failure;
     }
-    // Make the rename itself durable; a failure here no longer risks the data.
+    return std::optional<Temporary>(
+        Temporary{std::move(target.folder), std::move(file), std::move(temp), std::move(target.name)});
+}
+
+// Renames a flushed and closed temporary over its target. The rename replaces the entry itself, whatever stands there
+// now: it never follows a link.
+Status renameTemporary(Temporary& written, const fs::path& path) {
+    if (::renameat(written.folder.get(), written.temp.c_str(), written.folder.get(), written.name.c_str()) != 0) {
+        const Failure failure = failureOf("書き込めません", path);
+        ::unlinkat(written.folder.get(), written.temp.c_str(), 0);
+        return failure;
+    }
+    written.temp.clear();
+    return Success();
+}
+
+void syncFolder(int folder) {
     const FileDescriptor synced(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (synced.valid())
         ::fsync(synced.get());
+}
+
+} // namespace
+
+Status WriteFileAtomically(const fs::path& path, std::string_view bytes, std::optional<fs::perms> permissions,
+                           const BeforeRename& beforeRename) {
+    auto prepared = writeTemporary(path, bytes, permissions);
+    if (!prepared)
+        return prepared.error();
+    if (!prepared.value())
+        return Success(); // a file that already holds these bytes is left alone: no temporary, no rename, no flush
+    Temporary& written = *prepared.value();
+    const int file = written.file.get();
+    bool ok = ::fsync(file) == 0;
+    for (int round = 0; ok && beforeRename && round < kRewriteRounds; ++round) {
+        const std::optional<std::string> instead = beforeRename();
+        if (!instead)
+            break;
+        ok = ::ftruncate(file, 0) == 0 && ::lseek(file, 0, SEEK_SET) == 0 && writeAll(file, *instead) &&
+             ::fsync(file) == 0;
+    }
+    if (!ok || !written.file.close()) {
+        const Failure failure = failureOf("書き込めません", path);
+        ::unlinkat(written.folder.get(), written.temp.c_str(), 0);
+        return failure;
+    }
+    if (Status renamed = renameTemporary(written, path); !renamed)
+        return renamed;
+    // Make the rename itself durable; a failure here no longer risks the data.
+    syncFolder(written.folder.get());
     return Success();
+}
+
+struct AtomicWriteBatch::Pending {
+    fs::path path;
+    Temporary written;
+};
+
+AtomicWriteBatch::AtomicWriteBatch() = default;
+
+AtomicWriteBatch::~AtomicWriteBatch() {
+    for (const auto& pending : m_pending)
+        if (!pending->written.temp.empty())
+            ::unlinkat(pending->written.folder.get(), pending->written.temp.c_str(), 0);
+}
+
+Status AtomicWriteBatch::add(const fs::path& path, std::string_view bytes, std::optional<fs::perms> permissions) {
+    auto prepared = writeTemporary(path, bytes, permissions);
+    if (!prepared)
+        return prepared.error();
+    if (prepared.value())
+        m_pending.push_back(std::make_unique<Pending>(Pending{path, std::move(*prepared.value())}));
+    return Success();
+}
+
+std::vector<Failure> AtomicWriteBatch::commit() {
+    std::vector<Failure> failures;
+    std::vector<dev_t> flushed; // file systems flushed whole
+    std::vector<int> renamedIn; // folders to flush once their renames are done
+    for (const auto& pending : m_pending) {
+        Temporary& written = pending->written;
+        // One flush of each file system holds every temporary on it before any rename; a file system that refuses
+        // it has each file flushed.
+        struct stat status {};
+        bool ok = ::fstat(written.file.get(), &status) == 0;
+        if (ok && std::find(flushed.begin(), flushed.end(), status.st_dev) == flushed.end()) {
+            if (::syncfs(written.file.get()) == 0)
+                flushed.push_back(status.st_dev);
+        }
+        ok = ok && (std::find(flushed.begin(), flushed.end(), status.st_dev) != flushed.end() ||
+                    ::fsync(written.file.get()) == 0);
+        if (!written.file.close() || !ok) {
+            failures.push_back(failureOf("書き込めません", pending->path));
+            ::unlinkat(written.folder.get(), written.temp.c_str(), 0);
+            written.temp.clear();
+        } else if (Status renamed = renameTemporary(written, pending->path); !renamed) {
+            failures.push_back(renamed.error());
+        } else if (std::none_of(renamedIn.begin(), renamedIn.end(),
+                                [&](int folder) { return sameFile(folder, written.folder.get()); })) {
+            renamedIn.push_back(written.folder.get());
+        }
+    }
+    for (const int folder : renamedIn)
+        syncFolder(folder);
+    m_pending.clear();
+    return failures;
 }
 
 size_t RemoveStaleTemporaries(const fs::path& folder, const std::function<bool(std::string_view)>& isOurs) {

@@ -7,9 +7,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rekko {
 
@@ -27,6 +29,30 @@ using BeforeRename = std::function<std::optional<std::string>()>;
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                            std::optional<std::filesystem::perms> permissions = std::nullopt,
                            const BeforeRename& beforeRename = {});
+
+// Whole-file writes made durable together, for many files at once: each file's temporary is written as it is added,
+// then commit flushes them (one flush per file system), renames each over its target and flushes the folders. Until
+// its rename a target keeps its old content; a crash before the commit leaves every old file. Temporaries not
+// committed are removed with the batch. Links and permissions are as WriteFileAtomically treats them.
+class AtomicWriteBatch {
+public:
+    AtomicWriteBatch();
+    ~AtomicWriteBatch();
+    AtomicWriteBatch(const AtomicWriteBatch&) = delete;
+    AtomicWriteBatch& operator=(const AtomicWriteBatch&) = delete;
+
+    // Writes the temporary of a file (nothing when it holds these bytes already); fails as WriteFileAtomically does,
+    // leaving nothing behind.
+    Status add(const std::filesystem::path& path, std::string_view bytes,
+               std::optional<std::filesystem::perms> permissions = std::nullopt);
+    // Flushes and renames every temporary added; answers the files that could not be written, each keeping its old
+    // content.
+    std::vector<Failure> commit();
+
+private:
+    struct Pending;
+    std::vector<std::unique_ptr<Pending>> m_pending;
+};
 
 // Removes the temporaries ".<name>.XXXXXX" that interrupted writes left in a folder, for every name isOurs accepts,
 // and those beside the real target of each such name there that is a symbolic link FindWriteTarget follows. Only

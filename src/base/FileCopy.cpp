@@ -19,6 +19,12 @@ Status CopyFileAtomically(const fs::path& from, const fs::path& to) {
     return bytes ? WriteFileAtomically(to, bytes.value(), permissions) : Status(bytes.error());
 }
 
+Status AddFileCopy(AtomicWriteBatch& batch, const fs::path& from, const fs::path& to) {
+    const auto permissions = PermissionsOf(from);
+    auto bytes = ReadFileBytes(from);
+    return bytes ? batch.add(to, bytes.value(), permissions) : Status(bytes.error());
+}
+
 namespace {
 
 void copyOne(const fs::path& from, const fs::path& targetFolder, CopyReport& report) {

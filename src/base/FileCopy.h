@@ -2,6 +2,7 @@
 // Copying a set of files, named or matched by masks, from one folder to another.
 #pragma once
 
+#include "AtomicWrite.h"
 #include "Result.h"
 
 #include <filesystem>
@@ -16,6 +17,8 @@ namespace rekko {
 // permissions, so that a failed copy leaves the old file and a link at the copy's name is followed only as every
 // write follows one.
 Status CopyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);
+// Adds the copy of one file to a batch of atomic writes, read whole and with the original's permissions.
+Status AddFileCopy(AtomicWriteBatch& batch, const std::filesystem::path& from, const std::filesystem::path& to);
 
 // What a copy did: the files copied and, per file, what failed.
 struct CopyReport {

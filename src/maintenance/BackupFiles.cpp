@@ -7,8 +7,8 @@
 #include "base/FileCopy.h"
 #include "files/UserFiles.h"
 
-#include <algorithm>
 #include <array>
+#include <set>
 
 namespace rekko {
 
@@ -29,15 +29,16 @@ public:
     std::vector<fs::path> take() { return std::move(m_files); }
 
 private:
+    // A file is known by its name in the set and by its real path.
     void addFile(const fs::path& file) {
         std::error_code error;
-        const bool known = std::any_of(m_files.begin(), m_files.end(), [&](const fs::path& kept) {
-            return kept.filename() == file.filename() || fs::equivalent(kept, file, error);
-        });
-        if (!known)
+        const fs::path real = fs::weakly_canonical(file, error);
+        if (m_names.insert(file.filename().string()).second && m_reals.insert(error ? file : real).second)
             m_files.push_back(file);
     }
     std::vector<fs::path> m_files;
+    std::set<std::string> m_names;
+    std::set<fs::path> m_reals;
 };
 
 // Replaces older by a copy of newer, or removes older when there is no newer. Answers a note when it failed.

@@ -11,6 +11,8 @@ namespace fs = std::filesystem;
 
 CopyOutcome CopyFiles(const std::vector<fs::path>& files, const fs::path& destination, CopyWatch& watch) {
     CopyOutcome outcome;
+    // Each file is written beside its target first; one flush then makes them all durable before the renames.
+    AtomicWriteBatch batch;
     size_t next = 0;
     const auto leaveRest = [&] {
         for (; next < files.size(); ++next)
@@ -33,13 +35,19 @@ CopyOutcome CopyFiles(const std::vector<fs::path>& files, const fs::path& destin
                 continue;
             }
         }
-        if (const Status copied = CopyFileAtomically(files[next], destination / name); !copied) {
+        if (const Status copied = AddFileCopy(batch, files[next], destination / name); !copied) {
             outcome.failures.push_back(Failure{copied.error().cause, name});
             break;
         }
         outcome.copied.push_back(name);
     }
     leaveRest();
+    for (const Failure& failure : batch.commit()) {
+        const std::string name = fs::path(failure.path).filename().string();
+        std::erase(outcome.copied, name);
+        outcome.notCopied.push_back(name);
+        outcome.failures.push_back(Failure{failure.cause, name});
+    }
     watch.finished();
     return outcome;
 }

@@ -37,8 +37,8 @@ struct CopyOutcome {
 };
 
 // Copies the files, in their order, into the destination under their own names. Each copy is written atomically,
-// so a failed one leaves the file that was there. The copy stops at the first file that fails (a full disk fails
-// every file after it) and when the user cancels.
+// so a failed one leaves the file that was there; the copies are flushed together before any replaces its target. The
+// copy stops at the first file that fails (a full disk fails every file after it) and when the user cancels.
 CopyOutcome CopyFiles(const std::vector<std::filesystem::path>& files, const std::filesystem::path& destination,
                       CopyWatch& watch);
 

@@ -88,6 +88,31 @@ TEST(AtomicWrite, BytesGivenRightBeforeTheRenameReplaceThoseWritten) {
     EXPECT_EQ(filesIn(dir.path()), 1);
 }
 
+// Until the commit every target keeps its old content; a batch never committed leaves nothing of its own behind.
+TEST_F(AtomicWriteInFolders, ABatchReplacesItsFilesOnlyAtTheCommit) {
+    dir.write("data/Ca202612.myc", "old\r\n");
+    fs::create_directory_symlink(dir / "store", dir / "data/linked");
+    {
+        AtomicWriteBatch abandoned;
+        ASSERT_TRUE(abandoned.add(dir / "data/Ca202612.myc", "new\r\n").ok());
+        EXPECT_EQ(filesIn(dir / "data"), 3);
+    }
+    EXPECT_EQ(filesIn(dir / "data"), 2);
+    AtomicWriteBatch batch;
+    ASSERT_TRUE(batch.add(dir / "data/Ca202612.myc", "new\r\n").ok());
+    ASSERT_TRUE(batch.add(dir / "data/CaMemo.myc", "memo\r\n", fs::perms::owner_read | fs::perms::owner_write).ok());
+    ASSERT_TRUE(batch.add(dir / "data/linked/CaFromTo.myc", "periods\r\n").ok());
+    EXPECT_FALSE(batch.add(dir / "data/linked", "a folder").ok());
+    EXPECT_EQ(dir.read("data/Ca202612.myc"), "old\r\n");
+    EXPECT_TRUE(batch.commit().empty());
+    EXPECT_EQ(dir.read("data/Ca202612.myc"), "new\r\n");
+    EXPECT_EQ(dir.read("data/CaMemo.myc"), "memo\r\n");
+    EXPECT_EQ(fs::status(dir / "data/CaMemo.myc").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(dir.read("store/CaFromTo.myc"), "periods\r\n");
+    EXPECT_TRUE(fs::is_symlink(dir / "data/linked"));
+    EXPECT_EQ(filesIn(dir / "data"), 3);
+}
+
 TEST_F(AtomicWriteInFolders, WritesThroughSymbolicLinksAndRefusesBrokenOnes) {
     const auto real = dir.write("store/may.myc", "old\r\n");
     fs::create_symlink(real, dir / "data" / "Ca202405.myc");
