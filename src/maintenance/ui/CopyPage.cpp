@@ -200,10 +200,8 @@ void CopyPage::showValues() {
 void CopyPage::open(CopyPageMode mode) {
     showValues();
     setRestoreEnabled(false);
-    m_c.btnKaifukuOn->setEnabled(mode == CopyPageMode::Full);
-    setTabVisible(indexOf(m_c.backup), mode != CopyPageMode::ExportOnly);
-    setTabVisible(indexOf(m_c.restore), mode != CopyPageMode::ExportOnly);
-    setTabEnabled(indexOf(m_c.restore), mode == CopyPageMode::Full);
+    setTabVisible(indexOf(m_c.backup), mode == CopyPageMode::Full);
+    setTabVisible(indexOf(m_c.restore), mode == CopyPageMode::Full);
     setCurrentWidget(mode == CopyPageMode::ExportOnly ? m_c.exporting : m_c.backup);
 }
 

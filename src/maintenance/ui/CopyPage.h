@@ -16,8 +16,8 @@
 
 namespace rekko {
 
-// How the page is offered: whole, without the restore (from the menu バックアップ), or only the export.
-enum class CopyPageMode { Full, NoRestore, ExportOnly };
+// How the page is offered: whole, or only the export (from the menu テキスト書出).
+enum class CopyPageMode { Full, ExportOnly };
 
 // The controls, by their product names.
 struct CopyPageControls {
@@ -43,7 +43,8 @@ public:
 
     const CopyPageControls& controls() const { return m_c; }
 
-    // Shows the values of section Setup, the sub-pages the mode offers, and the restore switched off.
+    // Shows the values of section Setup, the sub-pages the mode offers, and the restore's controls disabled until
+    // the user switches the restore on.
     void open(CopyPageMode mode);
 
 private:

@@ -115,9 +115,7 @@ void SetupWindow::openOn(SetupPage page, bool exportOnly) {
     m_status->showMessage(QString::fromStdString(m_shell.programFolder().string()));
     showPage(page);
     if (page == SetupPage::Copy || page == SetupPage::Backup)
-        m_copy->open(exportOnly                  ? CopyPageMode::ExportOnly
-                     : page == SetupPage::Backup ? CopyPageMode::NoRestore
-                                                 : CopyPageMode::Full);
+        m_copy->open(exportOnly ? CopyPageMode::ExportOnly : CopyPageMode::Full);
     exec();
 }
 

@@ -22,7 +22,7 @@ enum class SetupPage {
     Setup = 1,
     StartUp = 2,
     Excel = 3,
-    Backup = 4, // コピー without the restore
+    Backup = 4, // コピー, its restore controls disabled until switched on (as they always start)
     Anniversaries = 5,
     Commemoration = 6,
     CommemorationAdmin = 7,

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A backup from the main window's menu, as the X11 desktop delivers input (Xvfb, openbox, xdotool).
+// A backup and a restore from the main window's menu, as the X11 desktop delivers input (Xvfb, openbox, xdotool).
 #include "Desktop.h"
 #include "RecordedBoxes.h"
 #include "SampleWindow.h"
 
+#include "app/StartStopRecord.h"
 #include "app/ui/MainWindow.h"
 #include "maintenance/ui/SetupWindow.h"
 
 #include <QApplication>
 #include <QMenu>
+#include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -25,8 +28,23 @@ protected:
     BackupFlow() : WindowFolders(EncodeDateTime({2026, 12, 6}, {9, 0, 0})) { test::CopySampleData(data.path()); }
     void TearDown() override { window.reset(); }
 
+    // Opens バックアップ from the menu ファイル with the mouse and waits for the maintenance window.
+    void openBackupPage() {
+        QMenu* file = OnGui([&] { return window->menuBar()->findChild<QMenu*>("mnFile"); });
+        test::Click(OnGui([&] {
+            return window->menuBar()->mapToGlobal(window->menuBar()->actionGeometry(file->menuAction()).center());
+        }));
+        ASSERT_TRUE(WaitUntil([file] { return file->isVisible(); }));
+        test::Click(OnGui(
+            [&] { return file->mapToGlobal(file->actionGeometry(file->findChild<QAction*>("mmBackup")).center()); }));
+        ASSERT_TRUE(WaitUntil([] { return qobject_cast<SetupWindow*>(QApplication::activeModalWidget()) != nullptr; }));
+    }
+
     test::TempDir target;
 };
+
+constexpr const char* kRestoreWarning =
+    "データ回復作業を行いますと、現在のデータは消去されてしまいます。\r\n\r\nデータ回復作業を行いますか？";
 
 TEST_F(BackupFlow, TheMenuOpensTheBackupPageAndABackupCopiesTheDataAndNotesIt) {
     writeSettings("");
@@ -37,15 +55,7 @@ TEST_F(BackupFlow, TheMenuOpensTheBackupPageAndABackupCopiesTheDataAndNotesIt) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     Drive([&] {
-        QMenu* file = OnGui([&] { return window->menuBar()->findChild<QMenu*>("mnFile"); });
-        ASSERT_NE(file, nullptr);
-        test::Click(OnGui([&] {
-            return window->menuBar()->mapToGlobal(window->menuBar()->actionGeometry(file->menuAction()).center());
-        }));
-        ASSERT_TRUE(WaitUntil([file] { return file->isVisible(); }));
-        test::Click(OnGui(
-            [&] { return file->mapToGlobal(file->actionGeometry(file->findChild<QAction*>("mmBackup")).center()); }));
-        ASSERT_TRUE(WaitUntil([] { return qobject_cast<SetupWindow*>(QApplication::activeModalWidget()) != nullptr; }));
+        openBackupPage();
         auto* setup = OnGui([] { return qobject_cast<SetupWindow*>(QApplication::activeModalWidget()); });
         const CopyPageControls& c = setup->copyPage()->controls();
         EXPECT_TRUE(OnGui([&] { return c.backup->isVisible() && !c.restore->isVisible(); }));
@@ -64,6 +74,54 @@ TEST_F(BackupFlow, TheMenuOpensTheBackupPageAndABackupCopiesTheDataAndNotesIt) {
     EXPECT_EQ(target.read("Sorel.ini").substr(0, 9), "[Settei]\r");
     EXPECT_NE(program.read("Sorel.ini").find("lblCopy1=\x97\xdf\x98\x61"),
               std::string::npos); // "令和" in code page 932
+}
+
+TEST_F(BackupFlow, ARestoreEndsTheProgramWithOneStopRecordAndWithoutSaveAll) {
+    target.write("Ca202612.myc", "6,1,,restored\r\n");
+    program.write("SorelSte.myd", "S:2026/12/05 8:00:00\r\nE:2026/12/05 18:00:00\r\n");
+    writeSettings("cbKidouKiroku=1\r\n");
+    program.write("Sorel.ini", program.read("Sorel.ini") + "[Setup]\r\nedtCopy3=" + target.path().string() + "/\r\n");
+    StartStopRecord record{program / "SorelSte.myd", clock, dialogs};
+    window = std::make_unique<MainWindow>(controller, dialogs, std::function<void(bool)>{},
+                                          ShellPorts{record, NullShellPorts().hotkeys, NullShellPorts().folderLock});
+    dialogs.setParentWindow(window.get());
+    QSignalSpy ended(window.get(), &MainWindow::ended);
+    ASSERT_TRUE(window->start({}, programs.path()));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    Drive([&] {
+        openBackupPage();
+        auto* setup = OnGui([] { return qobject_cast<SetupWindow*>(QApplication::activeModalWidget()); });
+        const CopyPageControls& c = setup->copyPage()->controls();
+        test::Click(OnGui([&] {
+            QTabBar* tabs = setup->copyPage()->tabBar();
+            return tabs->mapToGlobal(tabs->tabRect(setup->copyPage()->indexOf(c.restore)).center());
+        }));
+        ASSERT_TRUE(WaitUntil([&] { return c.btnKaifukuOn->isVisible(); }));
+        EXPECT_FALSE(OnGui([&] { return c.btnKaifukuGo->isEnabled(); }));
+        test::Click(test::CentreOnScreen(c.btnKaifukuOn));
+        ASSERT_TRUE(WaitUntil([&] { return dialogs.showed(kRestoreWarning); }));
+        ASSERT_TRUE(test::WaitUntilModalActive());
+        test::Keys("y");
+        ASSERT_TRUE(WaitUntil([&] { return c.btnKaifukuGo->isEnabled(); }));
+        test::Click(test::CentreOnScreen(c.btnKaifukuGo));
+        ASSERT_TRUE(WaitUntil([&] { return dialogs.showed("データ回復を行いますか？"); }));
+        ASSERT_TRUE(test::WaitUntilModalActive());
+        test::Keys("y");
+        // The overwrite question of the month file, then the end of the restore.
+        for (const std::string& box : {std::string("「Ca202612.myc」は既に存在します。\r\n上書きしますか？"),
+                                       std::string(kRestoreDone) + kRestoreEnds}) {
+            ASSERT_TRUE(WaitUntil([&] { return dialogs.showed(box); }));
+            ASSERT_TRUE(test::WaitUntilModalActive());
+            test::Keys("Return");
+        }
+        ASSERT_TRUE(WaitUntil([&] { return ended.count() == 1; }));
+    });
+    EXPECT_EQ(ended.takeFirst().at(0).toInt(), 0);
+    EXPECT_TRUE(dialogs.showed(std::string(kRestoreDone) + kRestoreEnds));
+    EXPECT_EQ(data.read("Ca202612.myc"), "6,1,,restored\r\n");
+    EXPECT_EQ(program.read("SorelSte.myd"),
+              "S:2026/12/05 8:00:00\r\nE:2026/12/05 18:00:00\r\nS:2026/12/06 9:00:00\r\nE:2026/12/06 9:00:00\r\n");
 }
 
 } // namespace

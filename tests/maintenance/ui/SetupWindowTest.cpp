@@ -62,7 +62,7 @@ private slots:
         openOn(SetupPage::Backup, false, [&] {
             QCOMPARE(window.pages()->currentWidget(), window.copyPage());
             QCOMPARE(window.copyPage()->currentWidget(), c.backup);
-            QVERIFY(!tabEnabled(c.restore) && !c.btnKaifukuOn->isEnabled());
+            QVERIFY(tabShown(c.restore) && c.btnKaifukuOn->isEnabled() && !c.btnKaifukuGo->isEnabled());
         });
         openOn(SetupPage::Backup, true, [&] {
             QCOMPARE(window.copyPage()->currentWidget(), c.exporting);
