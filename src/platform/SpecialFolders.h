@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The special-folders port: the user's Startup, Desktop, Programs, Start Menu and data folders.
+// The special-folders port: the user's Startup, Programs and data folders.
 #pragma once
 
 #include <filesystem>
@@ -14,23 +14,16 @@ public:
     virtual std::filesystem::path startup() const = 0;
     // Returns the folder of the user's program menu entries (the Programs folder).
     virtual std::filesystem::path programs() const = 0;
-    // Returns the user's desktop folder.
-    virtual std::filesystem::path desktop() const = 0;
-    // Returns the folder of the program's own menu entries (the Start Menu folder).
-    virtual std::filesystem::path startMenu() const = 0;
     // Returns the program's own folder for user data, used when the executable's folder is read-only.
     virtual std::filesystem::path userData() const = 0;
 };
 
-// The XDG base folders: $XDG_CONFIG_HOME/autostart, $XDG_DESKTOP_DIR, $XDG_DATA_HOME/applications (and its
-// subfolder Rekko) and $XDG_DATA_HOME/Rekko, with ~/.config, ~/Desktop and ~/.local/share when the variables are
-// unset or not absolute.
+// The XDG base folders: $XDG_CONFIG_HOME/autostart, $XDG_DATA_HOME/applications and $XDG_DATA_HOME/Rekko, with
+// ~/.config and ~/.local/share when the variables are unset or not absolute.
 class XdgSpecialFolders : public SpecialFolders {
 public:
     std::filesystem::path startup() const override;
     std::filesystem::path programs() const override;
-    std::filesystem::path desktop() const override;
-    std::filesystem::path startMenu() const override;
     std::filesystem::path userData() const override;
 };
 

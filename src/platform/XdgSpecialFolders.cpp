@@ -37,14 +37,6 @@ fs::path XdgSpecialFolders::programs() const {
     return baseFolder("XDG_DATA_HOME", ".local/share") / "applications";
 }
 
-fs::path XdgSpecialFolders::desktop() const {
-    return baseFolder("XDG_DESKTOP_DIR", "Desktop");
-}
-
-fs::path XdgSpecialFolders::startMenu() const {
-    return programs() / "Rekko";
-}
-
 fs::path XdgSpecialFolders::userData() const {
     return baseFolder("XDG_DATA_HOME", ".local/share") / "Rekko";
 }
