@@ -2,8 +2,10 @@
 // Working with other programs. A detached program runs and leaves no child to reap, a program that cannot run is
 // reported; opening a document answers whether xdg-open could be started. The diary link is read back as the diary
 // program reads it, also with a semaphore left taken by a crashed reader (and the link reset), a memory object of
-// another data size, and a semaphore and an object of another user.
+// another data size, and a semaphore and an object of another user. The drive of a folder: its mount point, size and
+// state.
 #include "platform/DiaryLink.h"
+#include "platform/Drives.h"
 #include "platform/OpenDocument.h"
 #include "platform/ProgramStarter.h"
 
@@ -46,6 +48,21 @@ TEST(DetachedProgramStarter, StartsTheProgramLeavesNoChildBehindAndReportsWhatCa
     // Nothing is left for this process to reap.
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
+}
+
+// The drive of a folder is the mount with the longest leading path, /proc being one; a folder that is gone is a
+// medium not ready.
+TEST(LinuxDrives, FindTheMountPointAndAnswerAMissingFolderAsNotReady) {
+    const LinuxDrives drives;
+    test::TempDir dir;
+    const DriveInfo here = drives.driveOf(dir.path());
+    EXPECT_FALSE(here.mountPoint.empty());
+    EXPECT_EQ(dir.path().string().rfind(here.mountPoint.string(), 0), 0u);
+    EXPECT_EQ(here.state, MediumState::Ready);
+    EXPECT_GT(here.totalBytes, 0u);
+    EXPECT_EQ(drives.driveOf("/proc/self").mountPoint, "/proc");
+    EXPECT_FALSE(drives.driveOf("/proc/self").removable);
+    EXPECT_EQ(drives.driveOf(dir / "gone").state, MediumState::NotReady);
 }
 
 TEST(OpenDocument, HandsTheNameToXdgOpenAndAnswersFalseWithoutIt) {
