@@ -53,6 +53,7 @@ private slots:
         openOn(SetupPage::Copy, false, [&] {
             QCOMPARE(window.pages()->currentWidget(), window.copyPage());
             QCOMPARE(window.pos(), QPoint(40, 30));
+            QCOMPARE(window.statusBar()->currentMessage(), QString::fromStdString(program.path().string()));
             QCOMPARE(c.edtCopy[0]->text(), QString("/x/"));
             QCOMPARE(c.lblCopy[1]->text(), QString(kNotBackedUpNote));
             QVERIFY(tabShown(c.restore) && tabEnabled(c.restore) && c.btnKaifukuOn->isEnabled());
