@@ -14,6 +14,7 @@ CopyOutcome CopyFiles(const std::vector<fs::path>& files, const fs::path& destin
     // Each file is written beside its target first; one flush then makes them all durable before the renames.
     AtomicWriteBatch batch;
     size_t next = 0;
+    bool overwriteAll = false;
     const auto leaveRest = [&] {
         for (; next < files.size(); ++next)
             outcome.notCopied.push_back(files[next].filename().string());
@@ -24,16 +25,13 @@ CopyOutcome CopyFiles(const std::vector<fs::path>& files, const fs::path& destin
             outcome.cancelled = true;
             break;
         }
-        if (FileEntryExists(destination / name)) {
+        if (!overwriteAll && FileEntryExists(destination / name)) {
             const OverwriteAnswer answer = watch.askOverwrite(name);
-            if (answer == OverwriteAnswer::Cancel) {
-                outcome.cancelled = true;
-                break;
-            }
             if (answer == OverwriteAnswer::Skip) {
                 outcome.notCopied.push_back(name);
                 continue;
             }
+            overwriteAll = answer == OverwriteAnswer::OverwriteAll;
         }
         if (const Status copied = AddFileCopy(batch, files[next], destination / name); !copied) {
             outcome.failures.push_back(Failure{copied.error().cause, name});
@@ -53,16 +51,21 @@ CopyOutcome CopyFiles(const std::vector<fs::path>& files, const fs::path& destin
 }
 
 OverwriteAnswer AskOverwrite(Dialogs& dialogs, const std::string& name) {
-    const DialogMessage question{kDefaultCaption,      "「" + name + "」は既に存在します。\r\n上書きしますか？",
-                                 DialogIcon::Question, DialogButtons::YesNoCancel,
-                                 DialogAnswer::Yes,    DialogAnswer::Cancel};
+    // The box names its three choices itself, in the order of yes, no and cancel.
+    const DialogMessage question{kDefaultCaption,
+                                 "「" + name + "」は既に存在します。\r\n上書きしますか？",
+                                 DialogIcon::Question,
+                                 DialogButtons::YesNoCancel,
+                                 DialogAnswer::Yes,
+                                 DialogAnswer::Cancel,
+                                 {"上書き", "すべて上書き", "スキップ"}};
     switch (dialogs.show(question)) {
     case DialogAnswer::Yes:
         return OverwriteAnswer::Overwrite;
     case DialogAnswer::No:
-        return OverwriteAnswer::Skip;
+        return OverwriteAnswer::OverwriteAll;
     default:
-        return OverwriteAnswer::Cancel;
+        return OverwriteAnswer::Skip;
     }
 }
 

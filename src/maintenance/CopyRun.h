@@ -13,7 +13,7 @@
 
 namespace rekko {
 
-enum class OverwriteAnswer { Overwrite, Skip, Cancel };
+enum class OverwriteAnswer { Overwrite, OverwriteAll, Skip };
 
 // What the user sees of a copy while it runs.
 class CopyWatch {
@@ -21,7 +21,8 @@ public:
     virtual ~CopyWatch() = default;
     // Before each file: done of total files are copied, name is next. Answers false when the user cancelled.
     virtual bool progress(size_t done, size_t total, const std::string& name) = 0;
-    // A file of that name exists in the destination: replace it, leave it, or stop the copy.
+    // A file of that name exists in the destination: replace it, replace it and every later one without asking, or
+    // leave it.
     virtual OverwriteAnswer askOverwrite(const std::string& name) = 0;
     // The copy is over, whatever its outcome.
     virtual void finished() = 0;
@@ -42,7 +43,8 @@ struct CopyOutcome {
 CopyOutcome CopyFiles(const std::vector<std::filesystem::path>& files, const std::filesystem::path& destination,
                       CopyWatch& watch);
 
-// Asks whether an existing file of the destination is replaced: yes replaces it, no leaves it, cancel stops.
+// Asks whether an existing file of the destination is replaced, with the choices 上書き, すべて上書き and スキップ;
+// stopping is the progress dialog's cancel.
 OverwriteAnswer AskOverwrite(Dialogs& dialogs, const std::string& name);
 
 // Returns the message of a copy that left files: each file not copied on a line, then each failure's cause.

@@ -85,6 +85,15 @@ TEST_F(BackupRestoreTest, ACompleteBackupCopiesTheSetAndNotesItsTime) {
     EXPECT_FALSE(fs::exists(target / "notes.txt"));
     EXPECT_EQ(setup.values().lblCopy2, "令和8年12月6日(日) 09:05 退避");
     EXPECT_EQ(setup.values().lblCopy1, kNotBackedUpNote);
+
+    // Again into the same folder: すべて上書き at the first file answers for the rest.
+    watch.answers = {OverwriteAnswer::OverwriteAll};
+    dialogs.expect(DialogAnswer::Ok, kBackupDone);
+    backup.backup(CopyFolder::Backup2, watch);
+    EXPECT_EQ(watch.asked, std::vector<std::string>{"Ca202612.myc"});
+    dialogs.expect(DialogAnswer::No, "「Ca202612.myc」は既に存在します。\r\n上書きしますか？");
+    EXPECT_EQ(AskOverwrite(dialogs, "Ca202612.myc"), OverwriteAnswer::OverwriteAll);
+    EXPECT_EQ(dialogs.shown().back().buttonTexts, (std::vector<std::string>{"上書き", "すべて上書き", "スキップ"}));
 }
 
 TEST_F(BackupRestoreTest, ABackupThatLeftFilesNamesThemAndKeepsTheOldNote) {
