@@ -7,13 +7,18 @@
 # Each target installs the Debian packages it needs when they are missing.
 
 # qt6-translations-l10n: Qt's own dialogs and buttons in the user's language; clang-format: the house style; ccache:
-# rebuilds and other work trees of the same sources reuse objects.
+# rebuilds and other work trees of the same sources reuse objects; libical-dev: the iCalendar export; librsvg2-bin:
+# the icon's PNGs are rendered from its drawing.
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
                   qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n \
-                  clang-format ccache
+                  clang-format ccache libical-dev librsvg2-bin
 # The screenshots, the hotkey test and the start-up benchmark run under Xvfb; the flow and tray tests add a window
 # manager (openbox), xdotool and a tray host (trayer), and the timer's alert is checked with xprop.
-TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer locales
+# The package tests validate the desktop entry and the metainfo, build the package (dpkg-dev finds its library
+# dependencies, file tells its programs) and read the iCalendar export back with Debian's Python readers.
+DEB_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
+TEST_PACKAGES := $(DEB_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer locales desktop-file-utils appstream \
+                 python3-icalendar python3-recurring-ical-events
 # The Japanese-font test and the start-up benchmark run Rekko as a Japanese user would, under this glibc locale.
 TEST_LOCALES := ja_JP.UTF-8
 # valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind, bench/profile-memory.sh
@@ -46,7 +51,7 @@ SOURCES = $(shell find src tools tests bench -name '*.cpp' -o -name '*.h')
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: run test crash fuzz bench profile-startup profile-memory oldcal build deps test-deps bench-deps \
+.PHONY: install deb deb-deps run test crash fuzz bench profile-startup profile-memory oldcal build deps test-deps bench-deps \
         fuzz-deps fresh-check format format-check clean
 
 # Rekko starts in its program folder, as it would from a desktop entry, so its data stays beside it and the shipped
@@ -59,6 +64,14 @@ run: build
 	    echo "This month from rekkocal instead:"; \
 	    ./$(BUILD_DIR)/bin/rekkocal month; \
 	fi
+
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+deb: deb-deps build
+	cd $(BUILD_DIR) && cpack -G DEB
+	@ls $(BUILD_DIR)/package/*.deb
 
 # Tests labelled "once" (the crash harness, the full code page table) do not depend on the zone.
 test: test-deps format-check build
@@ -116,6 +129,9 @@ build: deps
 
 deps:
 	@./tools/install-packages.sh $(BUILD_PACKAGES)
+
+deb-deps:
+	@./tools/install-packages.sh $(DEB_PACKAGES)
 
 test-deps:
 	@./tools/install-packages.sh $(TEST_PACKAGES)

@@ -30,9 +30,10 @@ const std::map<std::string, std::set<std::string>> kCoreRules = {
     {"timer", {"base", "files", "calendar", "settings", "platform", "schedule", "book", "controls"}},
     {"clocksync", {"base", "files", "calendar", "settings", "platform", "schedule", "book", "controls"}},
     {"maintenance", {"base", "files", "calendar", "settings", "platform", "schedule", "book", "controls", "month"}},
+    {"sync", {"base", "files", "calendar", "settings", "platform", "schedule", "book", "controls", "month"}},
     {"app",
      {"base", "files", "calendar", "settings", "platform", "schedule", "book", "controls", "month", "year", "memo",
-      "timer", "clocksync", "maintenance"}},
+      "timer", "clocksync", "maintenance", "sync"}},
 };
 
 // The record types of schedule/ that the grid's model draws.

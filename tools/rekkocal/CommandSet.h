@@ -27,6 +27,7 @@ int holidaysCommand(const Args& args, const Environment& environment, Terminal& 
 int yearCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int recordCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int exportCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int icsCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int clockCommand(const Args& args, const Environment& environment, Terminal& terminal);
 
 } // namespace rekko::cli

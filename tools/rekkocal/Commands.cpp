@@ -48,8 +48,13 @@ constexpr const char* kUsage =
     "                                    one line per day, space-separated text or CSV,\n"
     "                                    to FILE in code page 932 with CR LF, else to\n"
     "                                    standard output\n"
+    "  ics YYYY-MM-DD YYYY-MM-DD [FILE] [--holidays] [--force] [--builtin]\n"
+    "                                    the schedule lines, periods and anniversaries of\n"
+    "                                    the days as iCalendar, on the standard output or\n"
+    "                                    into FILE (an existing one only with --force);\n"
+    "                                    with --holidays the holidays as a second calendar\n"
     "  --help                            this list\n"
-    "The month, day, year, holidays and export commands read Hday.dat and Sday.myc from the\n"
+    "The month, day, year, holidays, export and ics commands read Hday.dat and Sday.myc from the\n"
     "current directory (the built-in holiday rules without Hday.dat); --builtin uses the\n"
     "built-in rules and no special days. Schedule lines come from the data folder named in\n"
     "Rekko's Sorel.ini, or the current directory; the record is SorelSte.myd of Rekko's\n"
@@ -64,7 +69,7 @@ int runCommand(const Args& args, const Environment& environment, Terminal& termi
     static const std::map<std::string, Command> commands = {
         {"jd", jdCommand},       {"date", dateCommand},         {"count", countCommand}, {"month", monthCommand},
         {"day", dayCommand},     {"holidays", holidaysCommand}, {"year", yearCommand},   {"record", recordCommand},
-        {"clock", clockCommand}, {"export", exportCommand}};
+        {"clock", clockCommand}, {"export", exportCommand}, {"ics", icsCommand}};
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? terminal.err : terminal.out) << kUsage;
         return args.empty() ? kExitUsage : kExitOk;

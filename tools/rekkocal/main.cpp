@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     rekko::SystemClock clock;
     rekko::cli::Terminal terminal{std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1};
     const rekko::XdgSpecialFolders folders;
-    const rekko::cli::Environment environment{clock, rekko::LocateProgramFolder(rekko::ExecutablePath(), folders)};
+    const rekko::cli::Environment environment{clock,
+                                              rekko::LocateProgram(rekko::ExecutablePath(), folders).programFolder};
     return rekko::cli::Run(std::vector<std::string>(argv + 1, argv + argc), environment, terminal);
 }

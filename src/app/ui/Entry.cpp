@@ -90,6 +90,13 @@ int RunRekko(int argc, char** argv) {
     for (const QString& argument : QApplication::arguments().mid(1))
         arguments.push_back(argument.toStdString());
 
+    // Before the single-instance check: its setup marker is looked for in the working folder.
+    XdgSpecialFolders folders;
+    const ProgramPlace place = LocateProgram(ExecutablePath(), folders);
+    // Without its own folder the program still runs, in the folder it was started in.
+    if (!EnterWorkingFolder(place, kHolidayFileName))
+        std::fprintf(stderr, "Rekko: cannot enter %s\n", place.programFolder.c_str());
+
     std::unique_ptr<InstanceEndpoint> endpoint;
     HeldNotices notices;
     StartVerdict verdict = StartVerdict::Quit;
@@ -119,13 +126,12 @@ int RunRekko(int argc, char** argv) {
     if (verdict == StartVerdict::Quit)
         return 0;
 
-    XdgSpecialFolders folders;
     SystemClock clock;
     SystemClockSetter clockSetter;
     FlockFolderLock folderLock;
     QtDialogs dialogs(true);
-    MainController controller(LocateProgramFolder(ExecutablePath(), folders), folders.startup(), clock, clockSetter,
-                              dialogs, folders.userData() / "rescue");
+    MainController controller(place.programFolder, folders.startup(), clock, clockSetter, dialogs,
+                              folders.userData() / "rescue");
     // The start-and-stop record and the hotkeys join the shell through these ports.
     StartStopRecord record(controller.files().startStopRecord, clock, dialogs);
     MainHotkeys hotkeys(controller, dialogs);

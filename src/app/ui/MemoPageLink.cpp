@@ -17,7 +17,7 @@ namespace rekko {
 
 MemoPageLink::MemoPageLink(MainController& controller, Dialogs& dialogs, QWidget* parent)
     : QObject(parent), m_controller(controller), m_dialogs(dialogs),
-      m_page(new MemoPage(dialogs, *this, controller.programFolder(), ExecutablePath().parent_path(), parent)) {
+      m_page(new MemoPage(dialogs, *this, controller.programFolder(), ShippedFolder(ExecutablePath()), parent)) {
     m_page->setConflictChoice(
         [this](const std::string& ours, const std::string& theirs) { return settleConflict(ours, theirs); });
 }

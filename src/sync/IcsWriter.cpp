@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The VCALENDAR, its time zone and its events through libical.
+#include "IcsWriter.h"
+
+#include "calendar/Julius.h"
+
+#include <algorithm>
+#include <libical/ical.h>
+#include <memory>
+
+namespace rekko {
+
+namespace {
+
+// Japan has kept +09:00 without daylight saving since 1951.
+constexpr const char* kTokyoZone = "BEGIN:VTIMEZONE\r\n"
+                                   "TZID:Asia/Tokyo\r\n"
+                                   "BEGIN:STANDARD\r\n"
+                                   "DTSTART:19700101T000000\r\n"
+                                   "TZOFFSETFROM:+0900\r\n"
+                                   "TZOFFSETTO:+0900\r\n"
+                                   "TZNAME:JST\r\n"
+                                   "END:STANDARD\r\n"
+                                   "END:VTIMEZONE\r\n";
+
+struct ComponentFree {
+    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+};
+
+icaltimetype IcalTime(const IcsMoment& moment) {
+    icaltimetype time = moment.hour ? icaltime_null_time() : icaltime_null_date();
+    time.year = moment.date.year;
+    time.month = moment.date.month;
+    time.day = moment.date.day;
+    if (moment.hour)
+        time.hour = *moment.hour;
+    return time;
+}
+
+// A local time carries the zone's TZID; a date stands alone.
+icalproperty* WithZone(icalproperty* property, const IcsMoment& moment) {
+    if (moment.hour)
+        icalproperty_add_parameter(property, icalparameter_new_tzid(kIcsTimeZone));
+    return property;
+}
+
+icaltimetype UtcStamp(LocalDateTime utc) {
+    const CalendarDate date = DateOf(utc);
+    const TimeOfDay time = TimeOf(utc);
+    icaltimetype value = icaltime_null_time();
+    value.year = date.year;
+    value.month = date.month;
+    value.day = date.day;
+    value.hour = time.hour;
+    value.minute = time.minute;
+    value.second = time.second;
+    value.zone = icaltimezone_get_utc_timezone();
+    return value;
+}
+
+icalcomponent* Event(const IcsEvent& event, const icaltimetype& stamp) {
+    icalcomponent* component = icalcomponent_new_vevent();
+    icalcomponent_add_property(component, icalproperty_new_uid(event.uid.c_str()));
+    icalcomponent_add_property(component, icalproperty_new_dtstamp(stamp));
+    icalcomponent_add_property(component, WithZone(icalproperty_new_dtstart(IcalTime(event.start)), event.start));
+    if (event.end)
+        icalcomponent_add_property(component, WithZone(icalproperty_new_dtend(IcalTime(*event.end)), *event.end));
+    if (!event.rule.empty())
+        icalcomponent_add_property(component,
+                                   icalproperty_new_rrule(icalrecurrencetype_from_string(event.rule.c_str())));
+    icalcomponent_add_property(component, icalproperty_new_summary(event.summary.c_str()));
+    if (event.colour)
+        icalcomponent_add_property(component, icalproperty_new_color(event.colour->c_str()));
+    icalcomponent_add_property(component, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    if (!event.record.empty()) {
+        icalproperty* record = icalproperty_new_x(event.record.c_str());
+        icalproperty_set_x_name(record, "X-REKKO-RECORD");
+        icalcomponent_add_property(component, record);
+    }
+    return component;
+}
+
+} // namespace
+
+std::string WriteIcsCalendar(const std::vector<IcsEvent>& events, std::string_view name, LocalDateTime stamp) {
+    std::unique_ptr<icalcomponent, ComponentFree> calendar(icalcomponent_new_vcalendar());
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Rekko//Rekko//JA"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    icalproperty* calendarName = icalproperty_new_x(std::string(name).c_str());
+    icalproperty_set_x_name(calendarName, "X-WR-CALNAME");
+    icalcomponent_add_property(calendar.get(), calendarName);
+    const bool timed =
+        std::any_of(events.begin(), events.end(), [](const IcsEvent& event) { return event.start.hour.has_value(); });
+    if (timed)
+        icalcomponent_add_component(calendar.get(), icalcomponent_new_from_string(kTokyoZone));
+    const icaltimetype utcStamp = UtcStamp(stamp);
+    for (const IcsEvent& event : events)
+        icalcomponent_add_component(calendar.get(), Event(event, utcStamp));
+    char* text = icalcomponent_as_ical_string_r(calendar.get());
+    std::string written(text);
+    icalmemory_free_buffer(text);
+    return written;
+}
+
+} // namespace rekko
