@@ -70,7 +70,7 @@ install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 deb: deb-deps build
-	cd $(BUILD_DIR) && cpack -G DEB
+	cd $(BUILD_DIR) && cpack -G DEB -B package
 	@ls $(BUILD_DIR)/package/*.deb
 
 # Tests labelled "once" (the crash harness, the full code page table) do not depend on the zone.
