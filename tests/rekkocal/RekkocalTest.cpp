@@ -260,5 +260,29 @@ TEST_F(DayCommands, AnUnreadableSettingsFileEndsDataCommandsWithTheReason) {
     EXPECT_EQ(cut.err, "rekkocal: " + (program / "Sorel.ini").string() + ": edFolder: 制御文字を含んでいます\n");
 }
 
+// The iCalendar export goes to the standard output or into a new file; an existing file only with --force, an
+// unwritable one with the reason, and malformed lines are counted.
+TEST_F(DayCommands, IcsWritesANewFileOrWithForceAndCountsMalformedLines) {
+    dir.write("Ca202612.myc", " 0,0,9,2026/12\r\n 6,1,,x,,,,,,\r\nzz,1,,bad\r\n");
+    const Outcome shown = run("ics 2026-12-06 2026-12-06");
+    EXPECT_EQ(shown.out.rfind("BEGIN:VCALENDAR\r\n", 0), 0u) << shown.out;
+    EXPECT_NE(shown.out.find("DTSTAMP:20261206T000000Z\r\n"), std::string::npos) << shown.out;
+    const Outcome written = run("ics 2026-12-01 2026-12-31 out.ics");
+    EXPECT_EQ(std::tuple(written.code, written.out), std::tuple(0, ""));
+    EXPECT_EQ(written.err, "rekkocal: 1 malformed lines skipped\nrekkocal: 1 events written to out.ics\n");
+    EXPECT_NE(dir.read("out.ics").find("SUMMARY:x\r\n"), std::string::npos);
+    dir.write("out.ics", "mine");
+    const Outcome refused = run("ics 2026-12-01 2026-12-31 out.ics");
+    EXPECT_EQ(std::tuple(refused.code, refused.err),
+              std::tuple(1, "rekkocal: out.ics exists (--force overwrites it)\n"));
+    EXPECT_EQ(dir.read("out.ics"), "mine");
+    EXPECT_EQ(run("ics 2026-12-01 2026-12-31 out.ics --force").code, 0);
+    EXPECT_NE(dir.read("out.ics"), "mine");
+    const Outcome unwritable = run("ics 2026-12-01 2026-12-31 nosuch/out.ics");
+    EXPECT_EQ(unwritable.code, 1);
+    EXPECT_NE(unwritable.err.find("nosuch/out.ics"), std::string::npos) << unwritable.err;
+    EXPECT_EQ(run("ics 2026-12-31 2026-12-01").code, 2);
+}
+
 } // namespace
 } // namespace rekko

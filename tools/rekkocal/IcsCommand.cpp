@@ -39,7 +39,7 @@ int icsCommand(const Args& arguments, const Environment& environment, Terminal& 
     }
     const Status written = WriteFileAtomically(args[2], exported.text);
     if (!written)
-        throw DataError(written.error().cause);
+        throw DataError(args[2] + ": " + written.error().cause);
     terminal.err << "rekkocal: " << exported.events << " events written to " << args[2] << '\n';
     return kExitOk;
 }
