@@ -2,6 +2,7 @@
 // The process entry: start-up checks under the start lock, then the main window until the program ends.
 #include "Entry.h"
 
+#include "HelpKey.h"
 #include "MainHotkeys.h"
 #include "MainWindow.h"
 #include "RekkoApplication.h"
@@ -96,6 +97,9 @@ int RunRekko(int argc, char** argv) {
     // Without its own folder the program still runs, in the folder it was started in.
     if (!EnterWorkingFolder(place, kHolidayFileName))
         std::fprintf(stderr, "Rekko: cannot enter %s\n", place.programFolder.c_str());
+
+    // The help key works from the first box on.
+    const HelpKey help(place.shippedFolder);
 
     std::unique_ptr<InstanceEndpoint> endpoint;
     HeldNotices notices;

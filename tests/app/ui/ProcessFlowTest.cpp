@@ -5,7 +5,7 @@
 // text typed into the schedule dialog when a signal comes is rescued the same way.
 // Other processes and users: a runtime folder the user cannot write still keeps one instance, a fallback folder
 // another user made is refused with a box, and a second program on the same data folder is told and writes nothing
-// there.
+// there. F1 opens the help page of the window in use.
 #include "Desktop.h"
 #include "TempDir.h"
 
@@ -226,6 +226,30 @@ TEST(DataFolderOnTheDesktop, ASecondProgramOnTheSameDataFolderIsToldAndWritesNot
     EXPECT_NE(err.find(data.string() + "/は他の Rekko が使用中です。"), std::string::npos) << err;
     EXPECT_EQ(FilesOf(data), before);
     EXPECT_EQ(first.terminate(), 0);
+}
+
+// F1 opens the help page of the window in use with the desktop's browser (xdg-open, here a stand-in that notes what
+// it was given): the month page of the main window, then the day page of the schedule dialog.
+TEST(HelpOnTheDesktop, F1OpensThePageOfTheWindowInUse) {
+    test::RekkoProcess rekko(REKKO_EXECUTABLE);
+    const test::TempDir bin;
+    const fs::path opened = bin / "opened";
+    bin.write("xdg-open", "#!/bin/sh\necho \"$1\" >> '" + opened.string() + "'\n");
+    fs::permissions(bin / "xdg-open", fs::perms::owner_all);
+    rekko.setEnvironment("PATH", QString::fromStdString(bin.path().string()) + ":" + qEnvironmentVariable("PATH"));
+    const std::string help = "file://" + rekko.programFolder().string() + "/help/";
+    const auto openedPages = [&](const std::string& pages) {
+        return QTest::qWaitFor([&] { return fs::exists(opened) && test::ReadFile(opened) == pages; }, 5000);
+    };
+    ASSERT_TRUE(rekko.start());
+    test::Keys("F1");
+    EXPECT_TRUE(openedPages(help + "main.html#month\n")) << (fs::exists(opened) ? test::ReadFile(opened) : "");
+    ASSERT_TRUE(rekko.typeLineOnThe1st("x"));
+    test::Keys("F1");
+    EXPECT_TRUE(openedPages(help + "main.html#month\n" + help + "schedule.html#day\n")) << test::ReadFile(opened);
+    test::Keys("ctrl+Return");
+    EXPECT_TRUE(test::WaitUntilWindowActive(rekko.mainWindow()));
+    EXPECT_EQ(rekko.terminate(), 0);
 }
 
 } // namespace
