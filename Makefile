@@ -15,10 +15,11 @@ BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libg
 # The screenshots, the hotkey test and the start-up benchmark run under Xvfb; the flow and tray tests add a window
 # manager (openbox), xdotool and a tray host (trayer), and the timer's alert is checked with xprop.
 # The package tests validate the desktop entry and the metainfo, build the package (dpkg-dev finds its library
-# dependencies, file tells its programs) and read the iCalendar export back with Debian's Python readers.
+# dependencies, file tells its programs), look its icon up in the hicolor theme and read the iCalendar export back
+# with Debian's Python readers.
 DEB_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
 TEST_PACKAGES := $(DEB_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer locales desktop-file-utils appstream \
-                 python3-icalendar python3-recurring-ical-events
+                 python3-icalendar python3-recurring-ical-events hicolor-icon-theme
 # The Japanese-font test and the start-up benchmark run Rekko as a Japanese user would, under this glibc locale.
 TEST_LOCALES := ja_JP.UTF-8
 # valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind, bench/profile-memory.sh

@@ -7,6 +7,7 @@
 #include "book/ScheduleBook.h"
 
 #include "FakeClock.h"
+#include "Pictures.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 
@@ -35,6 +36,8 @@ private slots:
         command.setSpanAnswer([&](IcsSpanDialog& dialog) {
             shownFrom = dialog.from()->date();
             shownTo = dialog.to()->date();
+            dialog.show();
+            test::SaveScreenshot(dialog, "ics-span-dialog");
             dialog.to()->setDate(QDate(2027, 1, 31));
             dialog.holidays()->setChecked(true);
             return int(QDialog::Accepted);
