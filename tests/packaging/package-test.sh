@@ -59,4 +59,10 @@ cmp -s "$own/Hday.dat" "$source/src/resources/Hday.dat" || fail "Hday.dat was no
 [ -f "$own/Sorel.ini" ] || fail "the settings were not saved in $own"
 [ ! -e "$work/home/Hday.dat" ] && [ ! -e "$work/home/Sorel.ini" ] || fail "files landed in the home folder"
 [ ! -e "$work/root/usr/bin/Sorel.ini" ] || fail "files landed beside the installed program"
+
+# The installed rekkocal reads the rules of Rekko's folder and writes the file named where it was started.
+printf ',,12,24,,,\x8b\x4c\x94\x4f\x93\xfa\r\n' >"$own/Sday.myc" # 記念日 on 24 December
+env -i PATH=/usr/bin:/bin HOME="$work/home" "$work/root/usr/bin/rekkocal" ics 2026-12-01 2026-12-31 out.ics 2>/dev/null ||
+    fail "the installed rekkocal could not export"
+grep -q "SUMMARY:記念日" "$work/home/out.ics" || fail "the installed rekkocal did not read $own/Sday.myc"
 echo "package-test: $(basename "$deb") installs and starts"

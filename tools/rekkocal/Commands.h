@@ -17,10 +17,12 @@ struct Terminal {
     bool interactive = false; // standard output is a terminal: highlight today
 };
 
-// What the commands read: the clock, and Rekko's program folder whose settings name the data folder.
+// What the commands read: the clock, Rekko's program folder whose settings name the data folder, and the folder
+// rekkocal was started in, against which file names given are taken (empty: the current directory).
 struct Environment {
     const Clock& clock;
     std::filesystem::path programFolder;
+    std::filesystem::path startedIn{};
 };
 
 // Exit codes: 0 done, 1 the data could not be read (for clock: no time), 2 bad arguments (a one-line message on err

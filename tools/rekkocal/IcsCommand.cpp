@@ -23,8 +23,9 @@ int icsCommand(const Args& arguments, const Environment& environment, Terminal& 
     const int32_t to = ParseDate(args[1]);
     if (to < from)
         throw UsageError("the second date lies before the first");
+    const std::filesystem::path target = args.size() > 2 ? environment.startedIn / args[2] : "";
     std::error_code error;
-    if (args.size() > 2 && std::filesystem::exists(args[2], error) && !force)
+    if (!target.empty() && std::filesystem::exists(target, error) && !force)
         throw DataError(args[2] + " exists (--force overwrites it)");
     book.loadPeriods(ReadDataFile(environment, kPeriodFileName, terminal));
     const auto months = [&](int32_t year, int month) {
@@ -37,7 +38,7 @@ int icsCommand(const Args& arguments, const Environment& environment, Terminal& 
         terminal.out << exported.text;
         return kExitOk;
     }
-    const Status written = WriteFileAtomically(args[2], exported.text);
+    const Status written = WriteFileAtomically(target, exported.text);
     if (!written)
         throw DataError(args[2] + ": " + written.error().cause);
     terminal.err << "rekkocal: " << exported.events << " events written to " << args[2] << '\n';
