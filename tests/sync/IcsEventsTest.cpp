@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The iCalendar mapping and writer: the recurrence of each special-day form, text that code page 932 cannot name,
-// malformed and identical lines, nearest colour names, escaping and folding.
+// The iCalendar mapping and writer: the years of special days, text that code page 932 cannot name, malformed and
+// identical lines, nearest colour names, escaping and folding. Each special-day form is expanded by an independent
+// reader in ics-readback.py.
 #include "sync/IcsEvents.h"
 #include "sync/CssColours.h"
 #include "sync/IcsWriter.h"
@@ -12,21 +13,6 @@
 
 namespace rekko {
 namespace {
-
-std::string RuleOf(const std::string& line) {
-    return RecurrenceRule(ReadRuleLine(line).item);
-}
-
-// The forms of the special-day lines: from-year, to-year, month, day, weekday (1 Sunday), week, name.
-TEST(IcsEvents, EachSpecialDayFormHasItsRecurrence) {
-    EXPECT_EQ(RuleOf(",,3,14,,,a"), "FREQ=YEARLY;BYMONTH=3;BYMONTHDAY=14");
-    EXPECT_EQ(RuleOf(",,5,,1,2,a"), "FREQ=YEARLY;BYMONTH=5;BYDAY=2SU");
-    EXPECT_EQ(RuleOf(",,,25,,,a"), "FREQ=MONTHLY;BYMONTHDAY=25");
-    EXPECT_EQ(RuleOf(",,,,4,3,a"), "FREQ=MONTHLY;BYDAY=3WE");
-    EXPECT_EQ(RuleOf(",,,,2,,a"), "FREQ=WEEKLY;BYDAY=MO");
-    EXPECT_EQ(RuleOf(",,,13,6,,a"), "FREQ=MONTHLY;BYMONTHDAY=13;BYDAY=FR");
-    EXPECT_EQ(RuleOf("12,6,a"), "FREQ=YEARLY;BYMONTH=12;BYMONTHDAY=6");
-}
 
 TEST(IcsEvents, YearsBecomeStartAndUntilAndAWrappedRangeTwoEvents) {
     IcsEvents out;
