@@ -9,6 +9,7 @@
 #include "schedule/LineAttribute.h"
 #include "schedule/PeriodRecord.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <utility>
@@ -99,25 +100,25 @@ std::string IcsText(std::string_view text) {
     valid.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        size_t length = SequenceLength(lead);
-        bool ok = length > 0 && i + length <= text.size();
+        const size_t length = SequenceLength(lead);
+        bool formed = length > 0 && i + length <= text.size();
         uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (size_t k = 1; ok && k < length; ++k) {
+        for (size_t k = 1; formed && k < length; ++k) {
             const auto next = static_cast<unsigned char>(text[i + k]);
-            ok = (next & 0xC0) == 0x80;
+            formed = (next & 0xC0) == 0x80;
             code = (code << 6) | (next & 0x3F);
         }
-        // Overlong forms, surrogates (the carried bytes are U+DC00 + byte) and code points past U+10FFFF.
         const uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-        ok = ok && code >= least[length] && (code < 0xD800 || code > 0xDFFF) && code <= 0x10FFFF;
+        const bool surrogate = code >= 0xD800 && code <= 0xDFFF; // a carried byte is U+DC00 + byte
+        const bool ok = formed && code >= least[length] && !surrogate && code <= 0x10FFFF;
         // Control characters other than the tab have no place in iCalendar text.
-        const bool control = ok && ((code < 0x20 && code != '\t') || code == 0x7F);
+        const bool control = (code < 0x20 && code != '\t') || code == 0x7F;
         if (ok && !control)
             valid.append(text.substr(i, length));
         else
             valid += kReplacementCharacter;
-        // A carried byte is one three-byte sequence; any other bad byte is replaced alone.
-        i += ok || (length == 3 && i + 3 <= text.size() && code >= 0xD800 && code <= 0xDFFF) ? length : 1;
+        // A well-formed sequence (a carried byte among them) is replaced whole, any other bad byte alone.
+        i += formed ? length : 1;
     }
     return valid;
 }

@@ -51,6 +51,8 @@ TEST(IcsEvents, DayLinesSkipMalformedOnesAndKeepIdenticalOnesApart) {
     AddDayLineEvents(again, 2026, 12, {" 3,1,,x,clRed,,,,,", " 3,2,,x,clRed,,,,,"}, 1, 31);
     EXPECT_EQ(again.events[1].uid, out.events[1].uid);
     EXPECT_EQ(NearestCssColourName(clWindowText), std::nullopt);
+    // A byte that is not UTF-8 alone, a carried byte's code point whole, a tab kept.
+    EXPECT_EQ(IcsText("x\xC3y\xED\xB3\xBFz\t"), "x\uFFFDy\uFFFDz\t");
 }
 
 TEST(IcsEvents, PeriodPartsAreHoursOfTheDayInTokyo) {
