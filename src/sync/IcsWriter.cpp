@@ -71,7 +71,6 @@ icalcomponent* Event(const IcsEvent& event, const icaltimetype& stamp) {
     icalcomponent_add_property(component, icalproperty_new_summary(event.summary.c_str()));
     if (event.colour)
         icalcomponent_add_property(component, icalproperty_new_color(event.colour->c_str()));
-    icalcomponent_add_property(component, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     if (!event.record.empty()) {
         icalproperty* record = icalproperty_new_x(event.record.c_str());
         icalproperty_set_x_name(record, "X-REKKO-RECORD");
