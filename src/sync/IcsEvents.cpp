@@ -20,8 +20,8 @@ namespace {
 
 constexpr const char* kReplacementCharacter = "\xEF\xBF\xBD";
 constexpr const char* kUidDomain = "@rekko";
-// A rule that holds at all holds within 28 years of any start (the calendar's cycle), Feb 29 included.
-constexpr int kRuleCycleYears = 28;
+// A rule that holds at all holds within 400 years of any start: the Gregorian calendar repeats itself after them.
+constexpr int kRuleCycleYears = 400;
 
 // FNV-1a, 64 bits: a short stable digest of a text for the UIDs.
 std::string Digest(std::string_view text) {
@@ -205,7 +205,8 @@ void AddAnniversaryEvents(IcsEvents& out, const std::vector<std::string>& specia
         const int order = occurrences.next(line);
         for (size_t s = 0; s < spans.size(); ++s) {
             const auto [first, last] = spans[s];
-            const int32_t lastJd = std::min(EncodeJuliusDay(last.value_or(first + kRuleCycleYears), 12, 31), toJd);
+            const int32_t searchTo = std::min(last.value_or(first + kRuleCycleYears), first + kRuleCycleYears);
+            const int32_t lastJd = std::min(EncodeJuliusDay(searchTo, 12, 31), toJd);
             const auto firstJd = FirstDay(item, first, lastJd);
             if (!firstJd)
                 continue;
