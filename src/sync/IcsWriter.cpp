@@ -27,6 +27,13 @@ struct ComponentFree {
     void operator()(icalcomponent* component) const { icalcomponent_free(component); }
 };
 
+std::string Text(icalcomponent* component) {
+    char* text = icalcomponent_as_ical_string_r(component);
+    std::string copied(text);
+    icalmemory_free_buffer(text);
+    return copied;
+}
+
 icaltimetype IcalTime(const IcsMoment& moment) {
     icaltimetype time = moment.hour ? icaltime_null_time() : icaltime_null_date();
     time.year = moment.date.year;
@@ -93,13 +100,18 @@ std::string WriteIcsCalendar(const std::vector<IcsEvent>& events, std::string_vi
         std::any_of(events.begin(), events.end(), [](const IcsEvent& event) { return event.start.hour.has_value(); });
     if (timed)
         icalcomponent_add_component(calendar.get(), icalcomponent_new_from_string(kTokyoZone));
+    // The events are written one at a time into the calendar's text before its end line, so that a span of decades
+    // never holds all of them as libical components at once.
+    std::string written = Text(calendar.get());
+    constexpr std::string_view kEnd = "END:VCALENDAR\r\n";
+    if (written.ends_with(kEnd))
+        written.resize(written.size() - kEnd.size());
     const icaltimetype utcStamp = UtcStamp(stamp);
-    for (const IcsEvent& event : events)
-        icalcomponent_add_component(calendar.get(), Event(event, utcStamp));
-    char* text = icalcomponent_as_ical_string_r(calendar.get());
-    std::string written(text);
-    icalmemory_free_buffer(text);
-    return written;
+    for (const IcsEvent& event : events) {
+        const std::unique_ptr<icalcomponent, ComponentFree> component(Event(event, utcStamp));
+        written += Text(component.get());
+    }
+    return written.append(kEnd);
 }
 
 } // namespace rekko
