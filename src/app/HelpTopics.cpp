@@ -23,6 +23,7 @@ std::string HelpTopic(const std::vector<std::string>& namesInnermostFirst) {
         {"tsKikan", "schedule.html#period"},
         {"tsKinenbi", "schedule.html#anniversary"},
         {"fmNichiji", "timer.html"},
+        {"fmIcal", "export.html"},
     };
     for (const std::string& name : namesInnermostFirst) {
         const auto topic = topics.find(name);

@@ -14,7 +14,7 @@ inline constexpr const char* kHelpIndexTopic = "index.html";
 
 // Returns the help page ("page.html" or "page.html#part") of the innermost of the product names (the focused control
 // and its parents, innermost first) that has one: the pages of the main window, the schedule dialog and its pages,
-// the settings pages, the timer. Names without a page give the first page.
+// the settings pages, the timer, the iCalendar export. Names without a page give the first page.
 std::string HelpTopic(const std::vector<std::string>& namesInnermostFirst);
 
 // Returns the file address of a help page in the "help" folder of the shipped files, the folder percent-encoded and

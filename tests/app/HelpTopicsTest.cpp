@@ -14,6 +14,7 @@ TEST(HelpTopics, TheInnermostNamedPageWinsAndOtherWindowsOpenTheFirstPage) {
     EXPECT_EQ(HelpTopic({"", "fmC21"}), "main.html");
     EXPECT_EQ(HelpTopic({"edtLine1", "ts1Nichi", "fmDay"}), "schedule.html#day");
     EXPECT_EQ(HelpTopic({"", "fmNichiji"}), "timer.html");
+    EXPECT_EQ(HelpTopic({"edFrom", "fmIcal"}), "export.html");
     EXPECT_EQ(HelpTopic({"qt_msgbox_label", ""}), "index.html");
     EXPECT_EQ(HelpTopic({}), "index.html");
 }
