@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// F1 to the help page of the focused control's window or page.
+// Help pages through the desktop's browser, and F1 to the page of the focused control's window or page.
 #include "HelpKey.h"
 
 #include "app/HelpTopics.h"
@@ -13,15 +13,15 @@
 
 namespace rekko {
 
+void OpenHelpPage(const std::filesystem::path& shippedFolder, std::string_view topic) {
+    const std::string address = HelpAddress(shippedFolder, topic);
+    if (!OpenDocument(address))
+        std::fprintf(stderr, "Rekko: xdg-open cannot be started for %s\n", address.c_str());
+}
+
 HelpKey::HelpKey(std::filesystem::path shippedFolder, QObject* parent)
     : QObject(parent), m_shippedFolder(std::move(shippedFolder)) {
     QApplication::instance()->installEventFilter(this);
-}
-
-void HelpKey::open(std::string_view topic) const {
-    const std::string address = HelpAddress(m_shippedFolder, topic);
-    if (!OpenDocument(address))
-        std::fprintf(stderr, "Rekko: xdg-open cannot be started for %s\n", address.c_str());
 }
 
 bool HelpKey::eventFilter(QObject* watched, QEvent* event) {
@@ -34,7 +34,7 @@ bool HelpKey::eventFilter(QObject* watched, QEvent* event) {
     std::vector<std::string> names;
     for (const QWidget* widget = target; widget; widget = widget->parentWidget())
         names.push_back(widget->objectName().toStdString());
-    open(HelpTopic(names));
+    OpenHelpPage(m_shippedFolder, HelpTopic(names));
     return true;
 }
 
