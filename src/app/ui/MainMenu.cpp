@@ -12,6 +12,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     file->setObjectName("mnFile");
     add(file, &A::backup, "mmBackup", "バックアップ(&B)");
     add(file, &A::textExport, "mmTextKakidashi", "テキスト書出(&W)");
+    add(file, &A::icsExport, "mmIcsKakidashi", "iCalendar 書出(&I)...");
     file->addSeparator();
     add(file, &A::exit, "mmShuuryou", "終了(&X)");
 
@@ -46,6 +47,10 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     add(tools, &A::anniversaries, "mmKinenbi", "記念日等一括編集(&E)");
     add(tools, &A::commemoration, "mmRekkoKinen", "Rekko記念機能(&M)");
     add(tools, &A::commemorationAdmin, "mmKinenKanri", "Rekko記念管理")->setVisible(false);
+
+    QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->setObjectName("mnHelp");
+    add(help, &A::help, "mmHelp", "Rekko ヘルプ(&H)");
 }
 
 QAction* MainMenu::add(QMenu* menu, QAction* MainMenuActions::*member, const char* name, const char* caption,

@@ -11,6 +11,7 @@ namespace rekko {
 struct MainMenuActions {
     QAction* backup = nullptr;             // mmBackup "バックアップ(&B)"
     QAction* textExport = nullptr;         // mmTextKakidashi "テキスト書出(&W)"
+    QAction* icsExport = nullptr;          // mmIcsKakidashi "iCalendar 書出(&I)..."
     QAction* exit = nullptr;               // mmShuuryou "終了(&X)"
     QAction* moveMenu = nullptr;           // the menu mnIdou "移動(&G)" as it stands in the menu bar
     QAction* previousMonth = nullptr;      // mmZengetu "前月(&J)", Ctrl+J
@@ -29,6 +30,7 @@ struct MainMenuActions {
     QAction* anniversaries = nullptr;      // mmKinenbi "記念日等一括編集(&E)"
     QAction* commemoration = nullptr;      // mmRekkoKinen "Rekko記念機能(&M)"
     QAction* commemorationAdmin = nullptr; // mmKinenKanri "Rekko記念管理", hidden
+    QAction* help = nullptr;               // mmHelp "Rekko ヘルプ(&H)"
 };
 
 class MainMenu : public QObject {

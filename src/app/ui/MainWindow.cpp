@@ -2,13 +2,17 @@
 // The main window: building and wiring the pages, its steps of the shell's sequences, activation and the orderly end.
 #include "MainWindow.h"
 
+#include "HelpKey.h"
 #include "SettingsWidgets.h"
 
 #include "app/AppFolders.h"
+#include "app/HelpTopics.h"
 #include "app/Hotkeys.h"
 #include "app/WindowPlacement.h"
 #include "clocksync/ui/JikokuWindow.h"
 #include "platform/InstanceRegistry.h"
+#include "platform/ProgramLocation.h"
+#include "sync/ui/IcsExportCommand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -209,6 +213,13 @@ void MainWindow::wireCommands() {
     connect(buttons.settings, &QPushButton::clicked, this, &MainWindow::openSettings);
     connect(actions.exit, &QAction::triggered, this, &QWidget::close);
     connect(actions.clockCorrection, &QAction::triggered, this, &MainWindow::openClockCorrection);
+    connect(actions.icsExport, &QAction::triggered, this, [this] {
+        IcsExportCommand(
+            m_controller.book(), [this] { return m_controller.files(); }, m_dialogs, m_controller.clock())
+            .run(QDate(m_monthView->grid()->Year(), m_monthView->grid()->Month(), 1), this);
+    });
+    connect(actions.help, &QAction::triggered, this,
+            [] { OpenHelpPage(ShippedFolder(ExecutablePath()), kHelpIndexTopic); });
     connect(m_settings, &SettingsPage::clockCorrectionClicked, this, &MainWindow::openClockCorrection);
     connect(m_month->menus().exit, &QAction::triggered, this, &QWidget::close);
     for (const auto& [action, months] : {std::pair{actions.previousMonth, -1}, std::pair{actions.nextMonth, +1},

@@ -18,6 +18,8 @@ IcsSpanDialog::IcsSpanDialog(QDate shownMonth, QWidget* parent)
       m_holidays(new QCheckBox(QStringLiteral("祝日も別のカレンダーとして書き出す"), this)) {
     setObjectName("fmIcal");
     setWindowTitle(QStringLiteral("iCalendar 書出 -Rekko-"));
+    // Wide enough for the whole caption beside the window manager's buttons.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
     for (QDateEdit* edit : {m_from, m_to}) {
         edit->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
         edit->setCalendarPopup(true);
