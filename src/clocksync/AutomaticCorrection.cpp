@@ -25,11 +25,13 @@ bool AutomaticCorrection::start() {
         return false;
     // The carrier takes the settings as the file holds them now; only the settings window writes them back.
     const JikokuSettings settings = ReadJikokuKeys(m_settingsFile, m_ports.clock.now()).values();
-    RetrievalView& view = m_ports.view;
     const bool started = StartAutomaticRetrieval(m_ports.worker, settings, m_logFile, m_ports.clock, m_ports.setter,
-                                                 [&view](const RunOutcome*) { view.showRetrieval(false); });
+                                                 [self = m_self](const RunOutcome*) {
+                                                     if (*self)
+                                                         (*self)->m_ports.view.showRetrieval(false);
+                                                 });
     if (started)
-        view.showRetrieval(true);
+        m_ports.view.showRetrieval(true);
     return started;
 }
 

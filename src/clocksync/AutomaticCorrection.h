@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 namespace rekko {
 
@@ -30,6 +31,9 @@ public:
     // for each retrieval; the access log is kept in logFile.
     AutomaticCorrection(const Ports& ports, ClockCorrectionSettings& schedule, std::filesystem::path settingsFile,
                         std::filesystem::path logFile);
+    ~AutomaticCorrection() override { *m_self = nullptr; }
+    AutomaticCorrection(const AutomaticCorrection&) = delete;
+    AutomaticCorrection& operator=(const AutomaticCorrection&) = delete;
 
     bool retrievalRunning() const override { return m_ports.worker.busy(); }
     bool checkSchedule(LocalDateTime now, int ticksSinceStart) override;
@@ -43,6 +47,8 @@ private:
     ClockCorrectionSettings& m_schedule;
     std::filesystem::path m_settingsFile;
     std::filesystem::path m_logFile;
+    // Cleared when this goes: the end of a retrieval still running then is told to no one.
+    std::shared_ptr<AutomaticCorrection*> m_self = std::make_shared<AutomaticCorrection*>(this);
 };
 
 } // namespace rekko

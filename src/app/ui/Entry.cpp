@@ -130,8 +130,9 @@ int RunRekko(int argc, char** argv) {
     if (verdict == StartVerdict::Quit)
         return 0;
 
-    SystemClock clock;
-    SystemClockSetter clockSetter;
+    // For the life of the process: a time retrieval stuck on the network may still use them while the program ends.
+    static SystemClock clock;
+    static SystemClockSetter clockSetter;
     FlockFolderLock folderLock;
     QtDialogs dialogs(true);
     MainController controller(place.programFolder, folders.startup(), clock, clockSetter, dialogs,
