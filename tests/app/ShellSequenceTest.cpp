@@ -11,8 +11,8 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 
-#include <algorithm>
 #include <fstream>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -21,6 +21,12 @@ namespace rekko {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::AllOf;
+using ::testing::Contains;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::Optional;
+using ::testing::StartsWith;
 
 // The main window's steps and the ports of the parts still to come, recorded in one list of calls.
 class RecordedShell : public ShellWindow,
@@ -112,7 +118,7 @@ TEST(ShellSequence, TheCreationSequenceGoesOnAfterAFailedStartRecord) {
     failing.shell.startRecord = Failure{.cause = "disk full"};
     failing.dialogs.expect(DialogAnswer::Ok, "起動時刻取得エラー\r\n処理は続けます。");
     ASSERT_TRUE(failing.sequence.start({}, failing.startup.path()));
-    EXPECT_EQ(std::count(failing.shell.calls.begin(), failing.shell.calls.end(), "hotkeys"), 0);
+    EXPECT_THAT(failing.shell.calls, Not(Contains("hotkeys")));
     EXPECT_EQ(failing.shell.calls.back(), "place");
 }
 
@@ -133,7 +139,7 @@ TEST(ShellSequence, AFailureOfMonthInitialisationCarriesItsCauseAndTheFinalSteps
     Program throwing;
     throwing.shell.memoThrows = true;
     EXPECT_EQ(throwing.sequence.initialiseMonths().error().cause, "bad memo");
-    EXPECT_NE(std::find(throwing.shell.calls.begin(), throwing.shell.calls.end(), "grid"), throwing.shell.calls.end());
+    EXPECT_THAT(throwing.shell.calls, Contains("grid"));
     EXPECT_EQ(throwing.shell.calls.back(), "tick 10000");
 }
 
@@ -163,7 +169,7 @@ TEST(ShellSequence, SaveAllWritesTheMemoThenTheSettingsTheJumpedMonthMonthsAndPe
     const SaveReport report = program.sequence.saveAll();
     ASSERT_EQ(report.failures.size(), 1u);
     EXPECT_EQ(report.failures[0].path, (program.folder / "Sorel.ini").string());
-    EXPECT_NE(ReadFileBytes(program.data / "Ca202405.myc").value().find(" 4,1,,kept,"), std::string::npos);
+    EXPECT_THAT(ReadFileBytes(program.data / "Ca202405.myc").value(), HasSubstr(" 4,1,,kept,"));
 }
 
 // A replacing write gives a file a new inode: a save all after one edited day replaces its month file only.
@@ -216,8 +222,8 @@ TEST(ShellSequence, LinkedDataFilesStayLinks) {
     for (const fs::path& link :
          {program.data / "Ca202405.myc", program.data / "CaFromTo.myc", program.folder / "Sorel.ini"})
         EXPECT_TRUE(fs::is_symlink(link)) << link;
-    EXPECT_NE(program.folder.read("store/may.myc").find(" 3,1,,linked,"), std::string::npos);
-    EXPECT_NE(program.folder.read("store/Sorel.ini").find("\r\ncbJigen=1\r\n"), std::string::npos);
+    EXPECT_THAT(program.folder.read("store/may.myc"), HasSubstr(" 3,1,,linked,"));
+    EXPECT_THAT(program.folder.read("store/Sorel.ini"), HasSubstr("\r\ncbJigen=1\r\n"));
 }
 
 TEST(ShellSequence, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
@@ -237,13 +243,11 @@ TEST(ShellSequence, WhatAnUnattendedEndCouldNotSaveIsRescuedAndAnnouncedOnce) {
 
     const std::string err = program.controller.rescue().rescue(report, program.clock.now());
     const fs::path copies = program.folder / "rescue" / "20240503-090000";
-    EXPECT_NE(err.find((program.data / "CaFromTo.myc").string() + ": "), std::string::npos) << err;
-    EXPECT_NE(program.folder.read("rescue/20240503-090000/Ca202405.myc").find(" 3,1,,rescue me,"), std::string::npos);
+    EXPECT_THAT(err, HasSubstr((program.data / "CaFromTo.myc").string() + ": "));
+    EXPECT_THAT(program.folder.read("rescue/20240503-090000/Ca202405.myc"), HasSubstr(" 3,1,,rescue me,"));
     EXPECT_TRUE(fs::exists(copies / "CaFromTo.myc"));
     EXPECT_FALSE(fs::exists(copies / "Ca202406.myc")) << "a guard refusal holds nothing new";
-    const auto notice = program.controller.rescue().takeNotice();
-    ASSERT_TRUE(notice.has_value());
-    EXPECT_NE(notice->find(copies.string() + "/\r\n"), std::string::npos) << *notice;
+    EXPECT_THAT(program.controller.rescue().takeNotice(), Optional(HasSubstr(copies.string() + "/\r\n")));
     EXPECT_FALSE(program.controller.rescue().takeNotice().has_value());
 }
 
@@ -262,22 +266,15 @@ TEST(ShellSequence, SaveAllTellsWhatItMergedAndKeepsWhatTheDiskHeldAndWasNotMerg
     program.writeData("Ca202406.myc", " 0,0,9,2024/ 6\r\n");
     program.shell.calls.clear();
     ASSERT_TRUE(program.sequence.saveAll().ok());
-    const std::string may = ReadFileBytes(program.data / "Ca202405.myc").value();
-    EXPECT_NE(may.find(" 9,1,,theirs,"), std::string::npos);
-    EXPECT_NE(may.find(" 4,1,,ours,"), std::string::npos);
-    const auto told = std::find_if(program.shell.calls.begin(), program.shell.calls.end(),
-                                   [](const std::string& call) { return call.starts_with("merged: "); });
-    ASSERT_NE(told, program.shell.calls.end());
-    EXPECT_NE(told->find("Ca202405.myc"), std::string::npos) << *told;
-    EXPECT_NE(told->find("Ca202406.myc"), std::string::npos) << *told;
+    EXPECT_THAT(ReadFileBytes(program.data / "Ca202405.myc").value(),
+                AllOf(HasSubstr(" 9,1,,theirs,"), HasSubstr(" 4,1,,ours,")));
     const fs::path kept = program.folder / "rescue" / "20240503-090000";
-    EXPECT_NE(told->find(kept.string()), std::string::npos) << *told;
+    EXPECT_THAT(program.shell.calls, Contains(AllOf(StartsWith("merged: "), HasSubstr("Ca202405.myc"),
+                                                    HasSubstr("Ca202406.myc"), HasSubstr(kept.string()))));
     EXPECT_EQ(program.folder.read("rescue/20240503-090000/Ca202406.myc"), " 0,0,9,2024/ 6\r\n");
 
     program.controller.rescue().noteMerged("merged unseen");
-    const auto notice = program.controller.rescue().takeNotice();
-    ASSERT_TRUE(notice.has_value());
-    EXPECT_NE(notice->find("merged unseen"), std::string::npos);
+    EXPECT_THAT(program.controller.rescue().takeNotice(), Optional(HasSubstr("merged unseen")));
     EXPECT_FALSE(program.controller.rescue().takeNotice().has_value());
 }
 
@@ -316,7 +313,7 @@ TEST(ShellSequence, TheScheduleDialogsUnwrittenValuesAreKeptAsTheirFileLinesInPr
     EXPECT_EQ(program.folder.read("rescue/20240503-090000/CaFromTo.myc.txt"),
               "2024, 2,30,M,2024, 3, 2,E,2024, 3, 1,1,clBlue,旅行\n");
     EXPECT_EQ(program.folder.read("rescue/20240503-090000/Sday.myc.txt"), "1990,,5,3,,,記念\n");
-    EXPECT_NE(err.find("Ca202405.myc: " + std::string(kUnwrittenEditCause)), std::string::npos) << err;
+    EXPECT_THAT(err, HasSubstr("Ca202405.myc: " + std::string(kUnwrittenEditCause)));
     EXPECT_FALSE(fs::exists(program.data / "Ca202405.myc"));
     for (const fs::path& folder : {copies.parent_path(), copies})
         EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all) << folder;
@@ -324,11 +321,8 @@ TEST(ShellSequence, TheScheduleDialogsUnwrittenValuesAreKeptAsTheirFileLinesInPr
         EXPECT_EQ(copy.status().permissions(), fs::perms::owner_read | fs::perms::owner_write) << copy.path();
     EXPECT_EQ(fs::status(copies.parent_path() / "unreported.txt").permissions(),
               fs::perms::owner_read | fs::perms::owner_write);
-    const auto notice = program.controller.rescue().takeNotice();
-    ASSERT_TRUE(notice.has_value());
-    EXPECT_NE(notice->find("\r\n　" + (program.data / "Ca202405.myc").string() + " → Ca202405.myc.txt"),
-              std::string::npos)
-        << *notice;
+    EXPECT_THAT(program.controller.rescue().takeNotice(),
+                Optional(HasSubstr("\r\n　" + (program.data / "Ca202405.myc").string() + " → Ca202405.myc.txt")));
 }
 
 // A rescue folder on the full disk too (files limited to no byte): one report of what happened, no empty folder, no
@@ -348,11 +342,9 @@ TEST(ShellSequence, ARescueThatCannotBeWrittenEitherIsReportedOnceAndLeavesNoFol
     }
 
     ASSERT_FALSE(report.ok());
-    EXPECT_EQ(err.find("残しました"), std::string::npos) << err;
-    EXPECT_NE(err.find("Rekko: 保存できなかった内容は " + (program.folder / "rescue").string() +
-                       "/ にも残せませんでした。\n  " + (program.data / "Ca202405.myc").string() + ": "),
-              std::string::npos)
-        << err;
+    EXPECT_THAT(err, Not(HasSubstr("残しました")));
+    EXPECT_THAT(err, HasSubstr("Rekko: 保存できなかった内容は " + (program.folder / "rescue").string() +
+                               "/ にも残せませんでした。\n  " + (program.data / "Ca202405.myc").string() + ": "));
     EXPECT_TRUE(fs::is_empty(program.folder / "rescue"));
     EXPECT_FALSE(program.controller.rescue().takeNotice().has_value());
 }
@@ -374,7 +366,7 @@ TEST(ShellSequence, RemovingStaleCopiesSavesAllFirst) {
     fs::remove_all(program.data);
     program.dialogs.expect(DialogAnswer::Ok, "不要アイテム削除エラー\r\n\r\n次の保存ができませんでした。");
     EXPECT_FALSE(program.stores.removeStaleCopies());
-    EXPECT_NE(program.dialogs.shown()[0].text.find("Ca202405.myc"), std::string::npos);
+    EXPECT_THAT(program.dialogs.shown()[0].text, HasSubstr("Ca202405.myc"));
     EXPECT_TRUE(fs::exists("CaFT4030.mcp"));
 }
 
@@ -390,7 +382,7 @@ TEST(ShellSequence, AnUnreadableSettingsFileTouchesNoFileUntilADataFolderIsChose
     program.dialogs.expect(DialogAnswer::Yes,
                            "設定ファイルを読み込めません。\r\n" + (program.folder / "Sorel.ini").string() + "\r\n");
     ASSERT_TRUE(program.sequence.initialiseMonths());
-    EXPECT_NE(program.dialogs.shown()[0].text.find("既定の設定で続けますか？"), std::string::npos);
+    EXPECT_THAT(program.dialogs.shown()[0].text, HasSubstr("既定の設定で続けますか？"));
     EXPECT_EQ(program.stores.months().lines(1).size(), 2u);
     EXPECT_TRUE(program.sequence.saveAll().ok());
 
@@ -441,7 +433,7 @@ TEST(ShellSequence, ADataFolderHeldByAnotherProcessIsToldAndNeverWritten) {
     EXPECT_EQ(report.failures[0].cause, busy);
     EXPECT_EQ(first.folder.read("data/Ca202405.myc"), may);
     EXPECT_FALSE(fs::exists(first.data / "Ca202406.myc"));
-    EXPECT_NE(second.folder.read("Sorel.ini").find("\r\ncbJigen=1\r\n"), std::string::npos);
+    EXPECT_THAT(second.folder.read("Sorel.ini"), HasSubstr("\r\ncbJigen=1\r\n"));
 }
 
 // The data folder named later (a date rollover after the settings got one) takes the lock with it.
