@@ -289,16 +289,23 @@ TEST_F(MonthFlow, MonthKeysWorkAfterReturningToTheMonthPage) {
     });
 }
 
+// For the real program: the file of a month holding one line on a day, with an empty period file and memo; returns the
+// month file and its bytes.
+std::pair<fs::path, std::string> LayMonth(const test::RekkoProcess& rekko, const QDate& month, int day) {
+    const fs::path file =
+        rekko.dataFolder() / QString::asprintf("Ca%.4d%.2d.myc", month.year(), month.month()).toStdString();
+    const std::string bytes =
+        QString::asprintf(" 0,0,9,%.4d/%2d\r\n%2d,1,,old,,,,,,\r\n", month.year(), month.month(), day).toStdString();
+    std::ofstream(file, std::ios::binary) << bytes;
+    std::ofstream(rekko.dataFolder() / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5c\x92\xe8\r\n";
+    std::ofstream(rekko.dataFolder() / "CaMemo.myc", std::ios::binary) << "";
+    return {file, bytes};
+}
+
 // The real program: a day written in the jumped month, then the leave-jump question open when SIGTERM comes.
 TEST(RekkoOnTheDesktop, SigtermWhileTheLeaveJumpQuestionIsOpenWritesTheJumpedMonth) {
     test::RekkoProcess rekko(REKKO_EXECUTABLE);
-    const QDate jumped = QDate::currentDate().addMonths(4);
-    const std::string name = QString::asprintf("Ca%.4d%.2d.myc", jumped.year(), jumped.month()).toStdString();
-    const std::string before =
-        QString::asprintf(" 0,0,9,%.4d/%2d\r\n 1,1,,old,,,,,,\r\n", jumped.year(), jumped.month()).toStdString();
-    std::ofstream(rekko.dataFolder() / name, std::ios::binary) << before;
-    std::ofstream(rekko.dataFolder() / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5c\x92\xe8\r\n";
-    std::ofstream(rekko.dataFolder() / "CaMemo.myc", std::ios::binary) << "";
+    const auto [file, before] = LayMonth(rekko, QDate::currentDate().addMonths(4), 1);
     ASSERT_TRUE(rekko.start());
     test::Keys("ctrl+Right ctrl+Right ctrl+Right ctrl+Right ctrl+l");
     test::TypeText("5");
@@ -315,23 +322,14 @@ TEST(RekkoOnTheDesktop, SigtermWhileTheLeaveJumpQuestionIsOpenWritesTheJumpedMon
         test::Keys("ctrl+Up");
     ASSERT_TRUE(WaitUntil(question));
     EXPECT_EQ(rekko.terminate(), 0);
-    std::ifstream file(rekko.dataFolder() / name, std::ios::binary);
-    const std::string after{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    EXPECT_EQ(after, before + " 5,1,,flow,,,,,,\r\n");
+    EXPECT_EQ(test::ReadFile(file), before + " 5,1,,flow,,,,,,\r\n");
 }
 
 // The real program: a line written on the 1st while a shell appends a line to the same month file; SIGTERM saves
 // both, the shell's line where it stood and the day written in the window at the end.
 TEST(RekkoOnTheDesktop, SigtermKeepsTheLineAnotherWriterAppendedToTheEditedMonth) {
     test::RekkoProcess rekko(REKKO_EXECUTABLE);
-    const QDate today = QDate::currentDate();
-    const fs::path file =
-        rekko.dataFolder() / QString::asprintf("Ca%.4d%.2d.myc", today.year(), today.month()).toStdString();
-    const std::string before =
-        QString::asprintf(" 0,0,9,%.4d/%2d\r\n 2,1,,old,,,,,,\r\n", today.year(), today.month()).toStdString();
-    std::ofstream(file, std::ios::binary) << before;
-    std::ofstream(rekko.dataFolder() / "CaFromTo.myc", std::ios::binary) << "***** FromTo\x97\x5c\x92\xe8\r\n";
-    std::ofstream(rekko.dataFolder() / "CaMemo.myc", std::ios::binary) << "";
+    const auto [file, before] = LayMonth(rekko, QDate::currentDate(), 2);
     ASSERT_TRUE(rekko.start());
     ASSERT_TRUE(rekko.writeLineOnThe1st("ours"));
     std::ofstream(file, std::ios::app | std::ios::binary) << "25,1,,shell\n";
