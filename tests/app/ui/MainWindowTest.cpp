@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <fstream>
 
 using namespace rekko;
@@ -329,13 +330,10 @@ private slots:
         QCOMPARE(QString::fromStdString(f.data.read("CaMemo.myc")), QString("ours\r\n"));
         QCOMPARE(f.dialogs.shown().front().buttonTexts,
                  (std::vector<std::string>{"自分の変更を残す", "他の変更を残す"}));
-        const fs::path rescue = f.program / "rescue";
-        QVERIFY(fs::exists(rescue));
-        bool theirsKept = false;
-        for (const auto& folder : fs::directory_iterator(rescue))
-            theirsKept =
-                theirsKept || (folder.is_directory() && test::ReadFile(folder.path() / "CaMemo.myc") == "theirs\r\n");
-        QVERIFY(theirsKept);
+        QVERIFY(
+            std::ranges::any_of(fs::directory_iterator(f.program / "rescue"), [](const fs::directory_entry& folder) {
+                return folder.is_directory() && test::ReadFile(folder.path() / "CaMemo.myc") == "theirs\r\n";
+            }));
 
         f.window->hide();
         QTest::keyClicks(memo->controls().CaMemo, " again");
