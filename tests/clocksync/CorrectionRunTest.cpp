@@ -21,6 +21,8 @@ namespace rekko {
 namespace {
 
 constexpr double kUnitDays = 1.0 / 864'000'000; // 1/10 000 s
+// The head of every log entry of a run at the test clock's time.
+const std::string kHead = "\r\n[ 2002/12/05(木) 13:21:27 ]\r\n";
 
 class FixedSource : public TimeSource {
 public:
@@ -59,15 +61,14 @@ TEST_F(CorrectionRunTest, ExactlyTheToleranceIsCorrectedOneUnitMoreIsNot) {
     EXPECT_EQ(outcome.difference, 300'000);
     ASSERT_EQ(setter.set_.size(), 1u);
     EXPECT_NEAR(setter.set_[0], clock.utcNow() - 30 / 86400.0, 1e-9);
-    EXPECT_EQ(outcome.entry,
-              "\r\n[ 2002/12/05(木) 13:21:27 ]\r\n以前の時刻は、取得した時刻より 30.00 秒進んでいました。");
+    EXPECT_EQ(outcome.entry, kHead + "以前の時刻は、取得した時刻より 30.00 秒進んでいました。");
     EXPECT_EQ(outcome.status, "　時刻の取得に成功しました [ 2002/12/05(木) 13:21:27 ]");
 
     differBy(-(30 * 10'000 + 1));
     outcome = run();
     EXPECT_EQ(setter.set_.size(), 1u);
-    EXPECT_EQ(outcome.entry, "\r\n[ 2002/12/05(木) 13:21:27 ]\r\n取得時刻との差が30秒ありましたので、\r\n"
-                             "内蔵時計の時刻は修正いたしません。");
+    EXPECT_EQ(outcome.entry, kHead + "取得時刻との差が30秒ありましたので、\r\n"
+                                     "内蔵時計の時刻は修正いたしません。");
     EXPECT_EQ(outcome.status, "");
 }
 
@@ -85,17 +86,16 @@ TEST_F(CorrectionRunTest, AConnectionTestAsksBeyondTheTolerance) {
     outcome = run(RunMode::ConnectionTest);
     ASSERT_EQ(setter.set_.size(), 1u);
     EXPECT_GE(setter.set_[0], clock.utcNow() - (30 * 10'000 + 1) * kUnitDays);
-    EXPECT_EQ(outcome.entry, "\r\n[ 2002/12/05(木) 13:21:27 ]\r\n"
-                             "取得時刻との差は設定より大きいですが、確認されましたので修正します。\r\n"
-                             "接続テストで時刻を修正しました\r\n"
-                             "以前の時刻は、取得した時刻より 30.00 秒進んでいました。");
+    EXPECT_EQ(outcome.entry, kHead + "取得時刻との差は設定より大きいですが、確認されましたので修正します。\r\n"
+                                     "接続テストで時刻を修正しました\r\n"
+                                     "以前の時刻は、取得した時刻より 30.00 秒進んでいました。");
 }
 
 TEST_F(CorrectionRunTest, AToleranceOutsideItsRangeStopsTheRun) {
     differBy(0);
     for (const auto& [tolerance, named] : {std::pair{0, "0"}, {181, "181"}, {-5, "5"}}) {
         settings.udGosa = tolerance;
-        EXPECT_EQ(run().entry, "\r\n[ 2002/12/05(木) 13:21:27 ]\r\nエラー回避：時刻の誤差指定が" + std::string(named) +
+        EXPECT_EQ(run().entry, kHead + "エラー回避：時刻の誤差指定が" + std::string(named) +
                                    "秒になっています。\r\n時刻の修正を、中止します。");
     }
     EXPECT_TRUE(setter.set_.empty());
@@ -105,21 +105,20 @@ TEST_F(CorrectionRunTest, AConnectionTestWithoutCorrectingOnlyReports) {
     differBy(-500);
     const RunOutcome outcome = run(RunMode::ConnectionTest);
     EXPECT_TRUE(setter.set_.empty());
-    EXPECT_EQ(outcome.entry, "\r\n[ 2002/12/05(木) 13:21:27 ]\r\n接続テストのみ実施\r\n"
-                             "現在の時刻は、取得した時刻とほぼ合っていました（0.1秒以内 [-0.05])");
+    EXPECT_EQ(outcome.entry, kHead + "接続テストのみ実施\r\n"
+                                     "現在の時刻は、取得した時刻とほぼ合っていました（0.1秒以内 [-0.05])");
 
     settings.cbSetuzokuT = true;
     differBy(50);
-    EXPECT_EQ(run(RunMode::ConnectionTest).entry,
-              "\r\n[ 2002/12/05(木) 13:21:27 ]\r\n以前の時刻は、取得した時刻と合っていました(0.01秒以内)");
+    EXPECT_EQ(run(RunMode::ConnectionTest).entry, kHead + "以前の時刻は、取得した時刻と合っていました(0.01秒以内)");
     EXPECT_EQ(setter.set_.size(), 1u);
 }
 
 TEST_F(CorrectionRunTest, AClockThatCannotBeSetIsReportedAndNeverSaidSet) {
     setter.works = false;
     differBy(-12'345);
-    EXPECT_EQ(run().entry, "\r\n[ 2002/12/05(木) 13:21:27 ]\r\n※※※注意※※※  時刻設定エラー\r\n"
-                           "現在の時刻は、取得した時刻より 1.23 秒遅れていました。");
+    EXPECT_EQ(run().entry, kHead + "※※※注意※※※  時刻設定エラー\r\n"
+                                   "現在の時刻は、取得した時刻より 1.23 秒遅れていました。");
     EXPECT_TRUE(dialogs.shown().empty()); // the automatic run never shows a box
 
     settings.cbSetuzokuT = true;
@@ -134,15 +133,15 @@ TEST_F(CorrectionRunTest, OnlyTheUserWhoAskedIsAskedForAPasswordAndASynchronised
     run(RunMode::Automatic);
     EXPECT_EQ(setter.mayAsk, (std::vector<bool>{true, false}));
     setter.synchronised = true;
-    EXPECT_EQ(run().entry, "\r\n[ 2002/12/05(木) 13:21:27 ]\r\n現在の時刻は、取得した時刻より 2.00 秒進んでいました。");
+    EXPECT_EQ(run().entry, kHead + "現在の時刻は、取得した時刻より 2.00 秒進んでいました。");
     EXPECT_EQ(setter.set_.size(), 2u);
 }
 
 TEST_F(CorrectionRunTest, NoTimeNamesTheProtocolAndTheSource) {
     settings.rbJapan = false;
     settings.rbWebSV1 = true;
-    EXPECT_EQ(run().entry, "\r\n[ 2002/12/05(木) 13:21:27 ]\r\nHTTP で時刻が取得できません。\r\n"
-                           "インターネットには接続されていますか。\r\n< Ｗｅｂサーバー１ >");
+    EXPECT_EQ(run().entry, kHead + "HTTP で時刻が取得できません。\r\n"
+                                   "インターネットには接続されていますか。\r\n< Ｗｅｂサーバー１ >");
     source.name = "NTP";
     EXPECT_NE(run().entry.find("\r\nNTP で時刻が取得できません。"), std::string::npos);
     EXPECT_TRUE(setter.set_.empty());
