@@ -49,10 +49,9 @@ private slots:
         QCOMPARE(shownFrom, QDate(2026, 12, 1));
         QCOMPARE(shownTo, QDate(2026, 12, 31));
         const std::string written = data.read("out.ics");
-        QVERIFY(written.find("SUMMARY:edited\r\n") != std::string::npos);
-        QVERIFY(written.find("SUMMARY:from the file\r\n") != std::string::npos);
-        QVERIFY(written.find("X-WR-CALNAME:祝日\r\n") != std::string::npos);
-        QVERIFY(written.find("SUMMARY:元旦\r\n") != std::string::npos);
+        for (const char* line :
+             {"SUMMARY:edited\r\n", "SUMMARY:from the file\r\n", "X-WR-CALNAME:祝日\r\n", "SUMMARY:元旦\r\n"})
+            QVERIFY2(written.find(line) != std::string::npos, line);
     }
 
     void cancelledWritesNothingAndAnUnwritableFileIsTold() {
