@@ -18,9 +18,32 @@ SetupTable MakeSetupTable() {
     t.flag(kSetupSection, "rbText", &SetupSettings::rbText);
     t.flag(kSetupSection, "rbCSV", &SetupSettings::rbCSV);
     t.text(kSetupSection, "TextDir", &SetupSettings::TextDir);
+    t.flag(kSetupSection, "cbExTitle", &SetupSettings::cbExTitle);
+    t.number(kSetupSection, "rgExTitle", &SetupSettings::rgExTitle, 0, 2);
+    t.text(kSetupSection, "edtExTitle", &SetupSettings::edtExTitle);
+    t.flag(kSetupSection, "cbExDate", &SetupSettings::cbExDate);
+    t.flag(kSetupSection, "cbExSaijitu", &SetupSettings::cbExSaijitu);
+    t.flag(kSetupSection, "cbExKinenbi", &SetupSettings::cbExKinenbi);
+    t.flag(kSetupSection, "cbExNaiyou", &SetupSettings::cbExNaiyou);
+    t.flag(kSetupSection, "cbExShoshiki", &SetupSettings::cbExShoshiki);
+    t.flag(kSetupSection, "cbExPreview", &SetupSettings::cbExPreview);
     t.setWriteOrder(kSetupSection, {"SetupY", "SetupX", "edtCopy1", "edtCopy2", "lblCopy1", "lblCopy2", "edtCopy3",
-                                    "rbText", "rbCSV", "TextDir"});
+                                    "rbText", "rbCSV", "TextDir", "cbExTitle", "rgExTitle", "edtExTitle", "cbExDate",
+                                    "cbExSaijitu", "cbExKinenbi", "cbExNaiyou", "cbExShoshiki", "cbExPreview"});
     return t;
+}
+
+void ResetExcelOptions(SetupSettings& settings) {
+    const SetupSettings defaults;
+    settings.cbExTitle = defaults.cbExTitle;
+    settings.rgExTitle = 1;
+    settings.edtExTitle = defaults.edtExTitle;
+    settings.cbExDate = defaults.cbExDate;
+    settings.cbExSaijitu = defaults.cbExSaijitu;
+    settings.cbExKinenbi = defaults.cbExKinenbi;
+    settings.cbExNaiyou = defaults.cbExNaiyou;
+    settings.cbExShoshiki = defaults.cbExShoshiki;
+    settings.cbExPreview = defaults.cbExPreview;
 }
 
 Status ReadSetupSection(SetupTable& table, const std::filesystem::path& settingsFile) {

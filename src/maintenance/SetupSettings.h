@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of section Setup of the settings file that the maintenance window keeps: its place, the backup and
-// restore folders with the notes of the last backups, and the export's format and folder.
+// restore folders with the notes of the last backups, the export's format and folder, and the month workbook's
+// options.
 #pragma once
 
 #include "base/Result.h"
@@ -25,7 +26,20 @@ struct SetupSettings {
     bool rbText = true;
     bool rbCSV = false;
     std::string TextDir; // empty: the program folder
+    // The month workbook: what it writes; the values here stand for keys missing from the file.
+    bool cbExTitle = true;
+    int rgExTitle = 0; // the title's form: 0 year and month, 1 with the title text after them, 2 the title text alone
+    std::string edtExTitle = "予定表";
+    bool cbExDate = true;
+    bool cbExSaijitu = true;
+    bool cbExKinenbi = true;
+    bool cbExNaiyou = true;
+    bool cbExShoshiki = true;
+    bool cbExPreview = true;
 };
+
+// Sets the month workbook's options to the page's defaults (also those without a settings file).
+void ResetExcelOptions(SetupSettings& settings);
 
 using SetupTable = SettingsTable<SetupSettings>;
 

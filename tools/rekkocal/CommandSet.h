@@ -28,6 +28,7 @@ int yearCommand(const Args& args, const Environment& environment, Terminal& term
 int recordCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int exportCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int icsCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int xlsxCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int clockCommand(const Args& args, const Environment& environment, Terminal& terminal);
 
 } // namespace rekko::cli

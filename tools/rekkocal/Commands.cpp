@@ -53,8 +53,11 @@ constexpr const char* kUsage =
     "                                    the days as iCalendar, on the standard output or\n"
     "                                    into FILE (an existing one only with --force);\n"
     "                                    with --holidays the holidays as a second calendar\n"
+    "  xlsx YYYY MM FILE [--builtin]     a month as the maintenance window's workbook,\n"
+    "                                    from Sorxl.xlsx beside rekkocal, with the page's\n"
+    "                                    options of Rekko's Sorel.ini\n"
     "  --help                            this list\n"
-    "The month, day, year, holidays, export and ics commands read Hday.dat and Sday.myc from the\n"
+    "The month, day, year, holidays, export, ics and xlsx commands read Hday.dat and Sday.myc from the\n"
     "current directory (the built-in holiday rules without Hday.dat); --builtin uses the\n"
     "built-in rules and no special days. Schedule lines come from the data folder named in\n"
     "Rekko's Sorel.ini, or the current directory; the record is SorelSte.myd of Rekko's\n"
@@ -69,7 +72,8 @@ int runCommand(const Args& args, const Environment& environment, Terminal& termi
     static const std::map<std::string, Command> commands = {
         {"jd", jdCommand},       {"date", dateCommand},         {"count", countCommand}, {"month", monthCommand},
         {"day", dayCommand},     {"holidays", holidaysCommand}, {"year", yearCommand},   {"record", recordCommand},
-        {"clock", clockCommand}, {"export", exportCommand},     {"ics", icsCommand}};
+        {"clock", clockCommand}, {"export", exportCommand},     {"ics", icsCommand},
+        {"xlsx", xlsxCommand}};
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? terminal.err : terminal.out) << kUsage;
         return args.empty() ? kExitUsage : kExitOk;
