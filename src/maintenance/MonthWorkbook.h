@@ -34,7 +34,8 @@ Status OpenMonthSheet(Spreadsheet& sheet, const std::filesystem::path& templateF
 
 // Writes the title, the creation date (today) and the grid's 42 cells from its last layout into the sheet: in each
 // block the day number, the anniversary text and the holiday name and the day lines of lanes 0-4, coloured by
-// weekday and kind, a neighbouring month's days in light colours with a day number 2 points smaller. Answers how
+// weekday and kind, a neighbouring month's days in light colours with a day number 2 points smaller. The grid should
+// hold five lanes a cell, as many as a block has rows for lines. Answers how
 // many characters the workbook could not hold and got as U+FFFD.
 int FillMonthSheet(Spreadsheet& sheet, const MonthGrid& grid, const SetupSettings& options, int32_t today);
 

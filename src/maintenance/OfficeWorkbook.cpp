@@ -18,9 +18,9 @@ constexpr const char* kWorkbookRelations = "xl/_rels/workbook.xml.rels";
 constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
 
 // The children of a font in the order the workbook's schema wants them.
-constexpr std::array<std::string_view, 15> kFontOrder{"b",       "i",         "strike", "condense", "extend",
-                                                      "outline", "shadow",    "u",      "vertAlign", "sz",
-                                                      "color",   "name",      "family", "charset",  "scheme"};
+constexpr std::array<std::string_view, 15> kFontOrder{"b",       "i",      "strike", "condense",  "extend",
+                                                      "outline", "shadow", "u",      "vertAlign", "sz",
+                                                      "color",   "name",   "family", "charset",   "scheme"};
 
 std::string ColumnName(int column) {
     std::string name;

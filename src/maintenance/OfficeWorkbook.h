@@ -45,10 +45,10 @@ private:
     XmlPart m_workbook;
     XmlPart m_sheet;
     XmlPart m_styles;
-    pugi::xml_node m_sheetEntry;           // the first sheet's entry in the workbook part
-    pugi::xml_node m_sheetData;            // the cells of the first sheet
-    std::map<int, pugi::xml_node> m_rows;  // the sheet's rows by number
-    std::map<std::string, int> m_derived;  // style and change -> the style made for them
+    pugi::xml_node m_sheetEntry;          // the first sheet's entry in the workbook part
+    pugi::xml_node m_sheetData;           // the cells of the first sheet
+    std::map<int, pugi::xml_node> m_rows; // the sheet's rows by number
+    std::map<std::string, int> m_derived; // style and change -> the style made for them
 };
 
 } // namespace rekko

@@ -72,8 +72,7 @@ int runCommand(const Args& args, const Environment& environment, Terminal& termi
     static const std::map<std::string, Command> commands = {
         {"jd", jdCommand},       {"date", dateCommand},         {"count", countCommand}, {"month", monthCommand},
         {"day", dayCommand},     {"holidays", holidaysCommand}, {"year", yearCommand},   {"record", recordCommand},
-        {"clock", clockCommand}, {"export", exportCommand},     {"ics", icsCommand},
-        {"xlsx", xlsxCommand}};
+        {"clock", clockCommand}, {"export", exportCommand},     {"ics", icsCommand},     {"xlsx", xlsxCommand}};
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? terminal.err : terminal.out) << kUsage;
         return args.empty() ? kExitUsage : kExitOk;

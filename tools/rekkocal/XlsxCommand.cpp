@@ -45,8 +45,8 @@ void LoadMonthLines(ScheduleBook& book, MonthGrid& grid, const Environment& envi
     }
     grid.layout();
     const int32_t first = grid.firstVisibleDay();
-    book.viewPeriods(PeriodListTouching(ReadDataFileBytes(environment, kPeriodFileName, terminal), first,
-                                        first + kGridCells - 1));
+    book.viewPeriods(
+        PeriodListTouching(ReadDataFileBytes(environment, kPeriodFileName, terminal), first, first + kGridCells - 1));
     grid.layout();
 }
 
@@ -61,6 +61,10 @@ int xlsxCommand(const Args& arguments, const Environment& environment, Terminal&
     ExpectCount(args, 3, 3, "xlsx YYYY MM FILE [--builtin]");
     const auto year = static_cast<int32_t>(ParseInteger(args[0], kFirstYear, kLastYear, "year"));
     grid.goToYearMonth(year, static_cast<int>(ParseInteger(args[1], 1, 12, "month")), 1);
+    // The workbook's blocks have room for five lines a day, as the main window's grid at its larger size.
+    MonthGridOptions gridOptions = grid.options();
+    gridOptions.ItemGyo = kMaxItemGyo;
+    grid.setOptions(gridOptions);
     LoadMonthLines(book, grid, environment, terminal);
     const SetupSettings options = WorkbookOptions(environment.programFolder);
     OfficeWorkbook workbook;
