@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Rekko: make run (build and start), make test (check the formatting, build with every warning an error, run every
 # test), make bench (benchmarks), make crash (1 000 kills during save all, and 100 of the real program during its
-# start-up and 100 during its save all), make fuzz (the fuzz targets, FUZZ_SECONDS each), make format (apply
+# start-up and 100 during its save all), make fuzz (the fuzz targets, FUZZ_SECONDS each), make xlsx-check (the month
+# workbook printed by LibreOffice to a picture), make format (apply
 # .clang-format), make oldcal (compute the old-calendar table resource again), make fresh-check (the set-up on a new
 # Debian 12).
 # Each target installs the Debian packages it needs when they are missing.
@@ -53,7 +54,7 @@ SOURCES = $(shell find src tools tests bench -name '*.cpp' -o -name '*.h')
 TEST_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8
 CTEST := ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
-.PHONY: install deb deb-deps run test crash fuzz bench profile-startup profile-memory oldcal build deps test-deps bench-deps \
+.PHONY: install deb deb-deps run test crash fuzz xlsx-check bench profile-startup profile-memory oldcal build deps test-deps bench-deps \
         fuzz-deps fresh-check format format-check clean
 
 # Rekko starts in its program folder, as it would from a desktop entry, so its data stays beside it and the shipped
@@ -124,6 +125,18 @@ profile-memory: bench-deps build
 oldcal: build
 	./$(BUILD_DIR)/tools/oldcal/oldcal --output src/resources/JDOLDCAL.txt > $(BUILD_DIR)/oldcal-report.txt
 	sed -n '1p;/^$$/,$$p' $(BUILD_DIR)/oldcal-report.txt
+
+# The sample's December 2026 as rekkocal writes its workbook, opened by LibreOffice without a window and printed to
+# PDF, then to PNG, to look at the page (build/xlsx-check/RekkoExcel-1.png).
+XLSX_CHECK_DIR := $(BUILD_DIR)/xlsx-check
+xlsx-check: build
+	@./tools/install-packages.sh libreoffice-calc-nogui poppler-utils
+	rm -rf $(XLSX_CHECK_DIR) && mkdir -p $(XLSX_CHECK_DIR)
+	cp $(BUILD_DIR)/bin/rekkocal $(BUILD_DIR)/bin/Sorxl.xlsx src/resources/Hday.dat tests/data/sample/* $(XLSX_CHECK_DIR)
+	cd $(XLSX_CHECK_DIR) && ./rekkocal xlsx 2026 12 RekkoExcel.xlsx
+	cd $(XLSX_CHECK_DIR) && HOME=$(CURDIR)/$(XLSX_CHECK_DIR) soffice --headless --convert-to pdf RekkoExcel.xlsx
+	pdftoppm -png -r 80 $(XLSX_CHECK_DIR)/RekkoExcel.pdf $(XLSX_CHECK_DIR)/RekkoExcel
+	@ls $(XLSX_CHECK_DIR)/RekkoExcel*.png
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
