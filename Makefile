@@ -2,9 +2,8 @@
 # Rekko: make run (build and start), make test (check the formatting, build with every warning an error, run every
 # test), make bench (benchmarks), make crash (1 000 kills during save all, and 100 of the real program during its
 # start-up and 100 during its save all), make fuzz (the fuzz targets, FUZZ_SECONDS each), make xlsx-check (the month
-# workbook printed by LibreOffice to a picture), make format (apply
-# .clang-format), make oldcal (compute the old-calendar table resource again), make fresh-check (the set-up on a new
-# Debian 12).
+# workbook printed by LibreOffice to a picture), make format (apply .clang-format), make oldcal (compute the
+# old-calendar table resource again), make fresh-check (the set-up on a new Debian 12).
 # Each target installs the Debian packages it needs when they are missing.
 
 # qt6-translations-l10n: Qt's own dialogs and buttons in the user's language; clang-format: the house style; ccache:
