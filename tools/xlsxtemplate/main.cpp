@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     BlockFormats formats(book);
     for (int row = kFirstBlockRow - 1; row < kLastRow; ++row) {
         const int inBlock = (row - (kFirstBlockRow - 1)) % kBlockRows;
-        worksheet_set_row(sheet, static_cast<lxw_row_t>(row), inBlock == 0 ? 16 : 11.5, nullptr);
+        worksheet_set_row(sheet, static_cast<lxw_row_t>(row), inBlock == 0 ? 18 : 14.5, nullptr);
         for (int column = kFirstBlockColumn - 1; column < kLastColumn; ++column)
             worksheet_write_blank(sheet, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(column),
                                   formats.at(inBlock, (column - (kFirstBlockColumn - 1)) % kBlockColumns));
