@@ -54,7 +54,7 @@ constexpr const char* kUsage =
     "                                    into FILE (an existing one only with --force);\n"
     "                                    with --holidays the holidays as a second calendar\n"
     "  xlsx YYYY MM FILE [--builtin]     a month as the maintenance window's workbook,\n"
-    "                                    from Sorxl.xlsx beside rekkocal, with the page's\n"
+    "                                    from the shipped Sorxl.xlsx, with the page's\n"
     "                                    options of Rekko's Sorel.ini\n"
     "  --help                            this list\n"
     "The month, day, year, holidays, export, ics and xlsx commands read Hday.dat and Sday.myc from the\n"

@@ -23,6 +23,7 @@ struct Environment {
     const Clock& clock;
     std::filesystem::path programFolder;
     std::filesystem::path startedIn{};
+    std::filesystem::path shippedFolder{}; // the shipped files; empty: the program folder
 };
 
 // Exit codes: 0 done, 1 the data could not be read (for clock: no time), 2 bad arguments (a one-line message on err

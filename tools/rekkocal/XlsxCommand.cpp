@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The xlsx command: a month's workbook as the maintenance window writes it, from the template beside rekkocal.
+// The xlsx command: a month's workbook as the maintenance window writes it, from the shipped template.
 #include "Arguments.h"
 #include "CommandSet.h"
 #include "DataFolder.h"
@@ -68,12 +68,14 @@ int xlsxCommand(const Args& arguments, const Environment& environment, Terminal&
     LoadMonthLines(book, grid, environment, terminal);
     const SetupSettings options = WorkbookOptions(environment.programFolder);
     OfficeWorkbook workbook;
-    const std::filesystem::path templateFile = environment.programFolder / kWorkbookTemplateName;
+    const std::filesystem::path templateFile =
+        (environment.shippedFolder.empty() ? environment.programFolder : environment.shippedFolder) /
+        kWorkbookTemplateName;
     if (const Status opened = OpenMonthSheet(workbook, templateFile, grid.Year(), grid.Month()); !opened)
         throw DataError(templateFile.string() + ": " + opened.error().cause);
     if (const int replaced = FillMonthSheet(workbook, grid, options, today); replaced > 0)
         terminal.err << replaced << " characters a workbook cannot hold were written as U+FFFD\n";
-    if (const Status saved = workbook.saveAs(args[2]); !saved)
+    if (const Status saved = workbook.saveAs(environment.startedIn / args[2]); !saved)
         throw DataError(args[2] + ": " + saved.error().cause);
     return kExitOk;
 }

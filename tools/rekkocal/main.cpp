@@ -21,6 +21,6 @@ int main(int argc, char** argv) {
     const std::filesystem::path startedIn = std::filesystem::current_path(error);
     if (!rekko::EnterWorkingFolder(place, rekko::kHolidayFileName))
         std::cerr << "rekkocal: cannot enter " << place.programFolder.string() << '\n';
-    const rekko::cli::Environment environment{clock, place.programFolder, startedIn};
+    const rekko::cli::Environment environment{clock, place.programFolder, startedIn, place.shippedFolder};
     return rekko::cli::Run(std::vector<std::string>(argv + 1, argv + argc), environment, terminal);
 }
