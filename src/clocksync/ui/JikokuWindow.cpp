@@ -271,8 +271,9 @@ void JikokuWindow::collectValues() {
     v.cbYoubi = m_youbi->currentIndex();
     v.udGosa = m_gosa->value();
     v.udGyou = m_gyou->value();
-    for (bool* on : {&v.rbJapan, &v.rbTamaru1, &v.rbTamaru2, &v.rbWebSV1, &v.rbWebSV2})
-        *on = m_sources[static_cast<size_t>(on - &v.rbJapan)]->isChecked();
+    const std::array<bool*, 5> chosen = {&v.rbJapan, &v.rbTamaru1, &v.rbTamaru2, &v.rbWebSV1, &v.rbWebSV2};
+    for (size_t i = 0; i < chosen.size(); ++i)
+        *chosen[i] = m_sources[i]->isChecked();
 }
 
 void JikokuWindow::showAccessNote() {
