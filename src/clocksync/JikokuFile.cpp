@@ -4,7 +4,7 @@
 
 #include "ClockSchedule.h"
 
-#include "base/ProfileFile.h"
+#include "settings/SettingsFile.h"
 
 namespace rekko {
 
@@ -12,19 +12,13 @@ JikokuKeys ReadJikokuKeys(const std::filesystem::path& settingsFile, LocalDateTi
     JikokuKeys keys;
     DeclareJikokuKeys(keys);
     keys.edit().vTime = TimeDigits(now);
-    auto file = ProfileFile::Load(settingsFile);
-    (void)keys.read(file.ok() ? file.value() : ProfileFile{});
+    // A file that cannot be read leaves the defaults.
+    (void)ReadSettingsFile(keys, settingsFile);
     return keys;
 }
 
 Status WriteJikokuKeys(const std::filesystem::path& settingsFile, JikokuKeys& keys) {
-    auto file = ProfileFile::Load(settingsFile);
-    if (!file)
-        return Failure{.cause = file.error().cause, .path = settingsFile.string()};
-    (void)keys.takeChangesFrom(file.value());
-    if (Status written = keys.write(file.value()); !written)
-        return Failure{.cause = written.error().cause, .path = settingsFile.string()};
-    return file.value().save(settingsFile);
+    return WriteSettingsFile(keys, settingsFile, TheirChanges::Kept);
 }
 
 } // namespace rekko

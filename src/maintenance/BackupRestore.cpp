@@ -200,7 +200,7 @@ void BackupRestore::restore(CopyWatch& watch) {
     if (!data || refused(*source, *data, true))
         return;
     m_shell.saveAll();
-    if (const Status written = WriteSetupSection(m_setup, m_shell.programFolder() / kSettingsFileName); !written)
+    if (const Status written = WriteSettingsFile(m_setup, m_shell.programFolder() / kSettingsFileName); !written)
         m_dialogs.inform(written.error().path + "\r\n" + written.error().cause);
     try {
         runRestore(*source, *data, watch);

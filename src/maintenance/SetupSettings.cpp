@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Section Setup of the settings file: its keys, and reading and writing it alone.
+// Section Setup of the settings file: its keys and the month workbook's page defaults.
 #include "SetupSettings.h"
-
-#include "base/ProfileFile.h"
 
 namespace rekko {
 
@@ -44,22 +42,6 @@ void ResetExcelOptions(SetupSettings& settings) {
     settings.cbExNaiyou = defaults.cbExNaiyou;
     settings.cbExShoshiki = defaults.cbExShoshiki;
     settings.cbExPreview = defaults.cbExPreview;
-}
-
-Status ReadSetupSection(SetupTable& table, const std::filesystem::path& settingsFile) {
-    const auto file = ProfileFile::Load(settingsFile);
-    if (!file)
-        return file.error();
-    return table.read(file.value());
-}
-
-Status WriteSetupSection(SetupTable& table, const std::filesystem::path& settingsFile) {
-    auto file = ProfileFile::Load(settingsFile);
-    if (!file)
-        return file.error();
-    if (Status written = table.write(file.value()); !written)
-        return written;
-    return file.value().save(settingsFile);
 }
 
 } // namespace rekko

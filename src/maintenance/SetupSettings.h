@@ -4,8 +4,7 @@
 // options.
 #pragma once
 
-#include "base/Result.h"
-#include "settings/SettingsTable.h"
+#include "settings/SettingsFile.h"
 
 #include <filesystem>
 #include <string>
@@ -45,13 +44,5 @@ using SetupTable = SettingsTable<SetupSettings>;
 
 // Returns the table of section Setup with its keys and write order.
 SetupTable MakeSetupTable();
-
-// Reads section Setup of the settings file into the table; a missing file leaves the defaults. Fails when the file
-// cannot be read.
-Status ReadSetupSection(SetupTable& table, const std::filesystem::path& settingsFile);
-
-// Writes section Setup into the settings file as it is on disk now, every other section and key kept, through the
-// one atomic write. Fails, leaving the file as it was, when it cannot be read or written.
-Status WriteSetupSection(SetupTable& table, const std::filesystem::path& settingsFile);
 
 } // namespace rekko

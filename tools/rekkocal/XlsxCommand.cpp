@@ -24,7 +24,7 @@ SetupSettings WorkbookOptions(const std::filesystem::path& programFolder) {
         ResetExcelOptions(options);
         return options;
     }
-    if (const Status read = ReadSetupSection(table, settingsFile); !read)
+    if (const Status read = ReadSettingsFile(table, settingsFile); !read)
         throw DataError(settingsFile.string() + ": " + read.error().cause);
     return table.values();
 }

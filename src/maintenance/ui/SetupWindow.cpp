@@ -93,7 +93,7 @@ std::filesystem::path SetupWindow::settingsFile() const {
 }
 
 void SetupWindow::readSettings() {
-    if (const Status read = ReadSetupSection(m_setup, settingsFile()); !read)
+    if (const Status read = ReadSettingsFile(m_setup, settingsFile()); !read)
         m_dialogs.inform(settingsFile().string() + "\r\n" + read.error().cause);
     const SetupSettings& s = m_setup.values();
     // A window never placed yet opens over the main window.
@@ -138,7 +138,7 @@ void SetupWindow::done(int result) {
     if (m_keepsSettings) {
         m_setup.edit().SetupY = frameGeometry().top();
         m_setup.edit().SetupX = frameGeometry().left();
-        if (const Status written = WriteSetupSection(m_setup, settingsFile()); !written)
+        if (const Status written = WriteSettingsFile(m_setup, settingsFile()); !written)
             m_dialogs.inform(settingsFile().string() + "\r\n" + written.error().cause);
     }
     QDialog::done(result);
