@@ -20,11 +20,15 @@ int32_t LatestWeekday(int32_t day, int weekday) {
 
 } // namespace
 
+std::string TimeDigits(int hour, int minute, int second) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d%02d%02d", hour, minute, second);
+    return text;
+}
+
 std::string TimeDigits(LocalDateTime now) {
     const TimeOfDay time = TimeOf(std::floor(now * 86400.0 + 1e-6) / 86400.0);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d%02d%02d", time.hour, time.minute, time.second);
-    return text;
+    return TimeDigits(time.hour, time.minute, time.second);
 }
 
 bool RetrievalDue(ClockCorrectionSettings& schedule, LocalDateTime now, int ticks) {

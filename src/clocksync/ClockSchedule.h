@@ -10,6 +10,8 @@
 
 namespace rekko {
 
+// Returns a time of day as "hhmmss", the form of the set time.
+std::string TimeDigits(int hour, int minute, int second);
 // Returns the time of day of a local time as "hhmmss", in whole seconds.
 std::string TimeDigits(LocalDateTime now);
 

@@ -2,8 +2,9 @@
 // The set time, the schedule copied to the main window and the time-source choices of the clock-correction settings.
 #include "JikokuSettings.h"
 
+#include "ClockSchedule.h"
+
 #include <charconv>
-#include <cstdio>
 #include <optional>
 
 namespace rekko {
@@ -30,9 +31,7 @@ std::string ValidSetTime(std::string_view vTime) {
     const int second = Pair(vTime, 4).value_or(0);
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
         return "150000";
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d%02d%02d", hour, minute, second);
-    return text;
+    return TimeDigits(hour, minute, second);
 }
 
 void CopySchedule(const JikokuSettings& settings, int startDelay, ClockCorrectionSettings& schedule) {

@@ -5,6 +5,7 @@
 #include "ResponsiveWork.h"
 
 #include "clocksync/ClockRetrieval.h"
+#include "clocksync/ClockSchedule.h"
 #include "clocksync/RunTexts.h"
 #include "clocksync/TimeSources.h"
 #include "platform/ui/QtInterfaceThread.h"
@@ -351,11 +352,7 @@ bool JikokuWindow::decideTime() {
         m_parts.dialogs.inform("時刻が正しくありません。");
         return false;
     }
-    m_keys.edit().vTime = QString("%1%2%3")
-                              .arg(m_time[0]->value(), 2, 10, QChar('0'))
-                              .arg(m_time[1]->value(), 2, 10, QChar('0'))
-                              .arg(m_time[2]->value(), 2, 10, QChar('0'))
-                              .toStdString();
+    m_keys.edit().vTime = TimeDigits(m_time[0]->value(), m_time[1]->value(), m_time[2]->value());
     return true;
 }
 
