@@ -19,10 +19,9 @@ namespace rekko {
 namespace {
 
 // The pages of later work, each with its caption, in the order of their numbers.
-constexpr std::array<std::pair<SetupPage, const char*>, 8> kUnbuiltPages = {{
+constexpr std::array<std::pair<SetupPage, const char*>, 7> kUnbuiltPages = {{
     {SetupPage::Setup, "Setup"},
     {SetupPage::StartUp, "起動方法"},
-    {SetupPage::Excel, "Excel"},
     {SetupPage::Anniversaries, "記念日"},
     {SetupPage::Commemoration, "Rekko記念"},
     {SetupPage::CommemorationAdmin, "記念管理"},
@@ -41,11 +40,13 @@ int Index(SetupPage page) {
 SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
     : QDialog(parent), m_shell(parts.shell), m_dialogs(parts.dialogs), m_setup(MakeSetupTable()),
       m_backup(parts.shell, m_setup, parts.dialogs, parts.drives, parts.clock),
-      m_export(parts.shell, m_setup, parts.dialogs, parts.rules), m_pages(new QTabWidget(this)),
-      m_copy(
-          new CopyPage(m_backup, m_export, m_setup, parts.dialogs, parts.drives, parts.shell.programFolder(), m_pages)),
-      m_text(new QPlainTextEdit(m_pages)), m_close(new QPushButton(QStringLiteral("閉じる"), this)),
-      m_status(new QStatusBar(this)) {
+      m_export(parts.shell, m_setup, parts.dialogs, parts.rules),
+      m_excelCalendar(parts.shell, m_setup, parts.dialogs, parts.spreadsheet, parts.clock,
+                      parts.shippedFolder / kWorkbookTemplateName),
+      m_pages(new QTabWidget(this)), m_copy(new CopyPage(m_backup, m_export, m_setup, parts.dialogs, parts.drives,
+                                                         parts.shell.programFolder(), m_pages)),
+      m_excel(new ExcelPage(m_excelCalendar, m_setup, m_pages)), m_text(new QPlainTextEdit(m_pages)),
+      m_close(new QPushButton(QStringLiteral("閉じる"), this)), m_status(new QStatusBar(this)) {
     setObjectName("fmSetup");
     m_pages->setObjectName("PageControl1");
     m_pages->tabBar()->hide();
@@ -57,6 +58,8 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
             widget = m_copy;
         else if (page == SetupPage::TextView)
             widget = m_text;
+        else if (page == SetupPage::Excel)
+            widget = m_excel;
         else if (page == SetupPage::Backup)
             continue;
         else {
@@ -78,6 +81,8 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
     m_status->setObjectName("StatusBar1");
     m_status->setSizeGripEnabled(false);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_excel, &ExcelPage::workbookWritten, this,
+            [this](const QString& file) { m_status->showMessage(QStringLiteral("「%1」を作成しました。").arg(file)); });
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(m_close);
@@ -93,7 +98,7 @@ std::filesystem::path SetupWindow::settingsFile() const {
 }
 
 void SetupWindow::readSettings() {
-    if (const Status read = ReadSettingsFile(m_setup, settingsFile()); !read)
+    if (const Status read = ReadSetupSettings(m_setup, settingsFile()); !read)
         m_dialogs.inform(settingsFile().string() + "\r\n" + read.error().cause);
     const SetupSettings& s = m_setup.values();
     // A window never placed yet opens over the main window.
@@ -114,6 +119,7 @@ void SetupWindow::openOn(SetupPage page, bool exportOnly) {
     readSettings();
     m_status->showMessage(QString::fromStdString(m_shell.programFolder().string()));
     showPage(page);
+    m_excel->showValues();
     if (page == SetupPage::Copy || page == SetupPage::Backup)
         m_copy->open(exportOnly ? CopyPageMode::ExportOnly : CopyPageMode::Full);
     exec();

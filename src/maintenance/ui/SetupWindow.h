@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CopyPage.h"
+#include "ExcelPage.h"
 
 #include "maintenance/BackupRestore.h"
 #include "maintenance/TextExport.h"
@@ -38,6 +39,8 @@ struct SetupWindowParts {
     const Drives& drives;
     const Clock& clock;
     const DayRules& rules;
+    SpreadsheetProgram& spreadsheet;
+    std::filesystem::path shippedFolder; // where the month workbook's template is
 };
 
 class SetupWindow : public QDialog {
@@ -53,6 +56,7 @@ public:
 
     QTabWidget* pages() const { return m_pages; }
     CopyPage* copyPage() const { return m_copy; }
+    ExcelPage* excelPage() const { return m_excel; }
     QPlainTextEdit* textView() const { return m_text; }
     QPushButton* closeButton() const { return m_close; }
     QStatusBar* statusBar() const { return m_status; }
@@ -71,8 +75,10 @@ private:
     SetupTable m_setup;
     BackupRestore m_backup;
     TextExport m_export;
+    ExcelCalendar m_excelCalendar;
     QTabWidget* m_pages;
     CopyPage* m_copy;
+    ExcelPage* m_excel;
     QPlainTextEdit* m_text;
     QPushButton* m_close;
     QStatusBar* m_status;

@@ -24,14 +24,16 @@ class SetupWindowTest : public QObject {
 private slots:
     void eachPageNumberShowsItsPageAlone() {
         test::TempDir program;
-        program.write("Sorel.ini", "[Settei]\r\nkept=1\r\n[Setup]\r\nSetupX=40\r\nSetupY=30\r\nedtCopy1=/x/\r\n");
+        program.write("Sorel.ini", "[Settei]\r\nkept=1\r\n[Setup]\r\nSetupX=40\r\nSetupY=30\r\nedtCopy1=/x/\r\n"
+                                   "rgExTitle=2\r\ncbExPreview=0\r\n");
         test::CountingShell shell;
         shell.program = program.path();
         test::ScriptedDialogs dialogs;
         test::SetDrives drives;
         test::FakeClock clock;
         ScheduleBook book;
-        SetupWindow window({shell, dialogs, drives, clock, book.rules()});
+        test::SetSpreadsheetProgram spreadsheet;
+        SetupWindow window({shell, dialogs, drives, clock, book.rules(), spreadsheet, program.path()});
         const CopyPageControls& c = window.copyPage()->controls();
         QVERIFY(window.pages()->tabBar()->isHidden());
 
@@ -69,11 +71,23 @@ private slots:
             QCOMPARE(window.copyPage()->currentWidget(), c.exporting);
             QVERIFY(!tabShown(c.backup) && !tabShown(c.restore) && tabShown(c.exporting));
         });
+        // The workbook page shows section Setup's options; 規定値に戻す asks and sets the page's defaults.
+        const ExcelPageControls& x = window.excelPage()->controls();
+        openOn(SetupPage::Excel, false, [&] {
+            QVERIFY(window.excelPage()->isVisible());
+            QVERIFY(x.rgExTitle[2]->isChecked() && !x.cbExPreview->isChecked() && x.cbExNaiyou->isChecked());
+            QCOMPARE(x.btnExSakusei->text(), QString("エクセルカレンダ\n作成"));
+            dialogs.expect(DialogAnswer::Yes, "すべて規定値に戻しますか？");
+            QTest::mouseClick(x.btnExMoto, Qt::LeftButton);
+            QVERIFY(x.rgExTitle[1]->isChecked() && x.cbExPreview->isChecked());
+            QCOMPARE(x.btnExSakusei->text(), QString("エクセルカレンダ\nプレビュー"));
+        });
+        QVERIFY(program.read("Sorel.ini").find("rgExTitle=1\r\n") != std::string::npos);
         for (const auto& [page, caption] :
              {std::pair{SetupPage::Setup, "Setup"}, std::pair{SetupPage::StartUp, "起動方法"},
-              std::pair{SetupPage::Excel, "Excel"}, std::pair{SetupPage::Anniversaries, "記念日"},
-              std::pair{SetupPage::Commemoration, "Rekko記念"}, std::pair{SetupPage::CommemorationAdmin, "記念管理"},
-              std::pair{SetupPage::Serial, "連続"}, std::pair{SetupPage::Hotkey, "ホットキー"}})
+              std::pair{SetupPage::Anniversaries, "記念日"}, std::pair{SetupPage::Commemoration, "Rekko記念"},
+              std::pair{SetupPage::CommemorationAdmin, "記念管理"}, std::pair{SetupPage::Serial, "連続"},
+              std::pair{SetupPage::Hotkey, "ホットキー"}})
             openOn(page, false, [&, caption = caption] {
                 auto* label = qobject_cast<QLabel*>(window.pages()->currentWidget());
                 QVERIFY(label && label->isVisible());
