@@ -53,7 +53,7 @@ void DiaryButton::send(int32_t day) {
         m_dialogs.inform(kDiaryNotAnsweringMessage);
         return;
     }
-    if (!m_starter.start(m_zunbo, {}))
+    if (!m_starter.start(m_zunbo, {}, {}))
         m_dialogs.inform(kProcessFailedMessage);
 }
 

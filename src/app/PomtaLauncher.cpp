@@ -25,7 +25,7 @@ bool PomtaLauncher::openMemo(const std::string& argument) {
 }
 
 bool PomtaLauncher::start(const std::vector<std::string>& arguments) {
-    if (m_starter.start(m_pomta, arguments))
+    if (m_starter.start(m_pomta, arguments, {}))
         return true;
     m_dialogs.inform(kProcessFailedMessage);
     return false;

@@ -10,6 +10,8 @@
 namespace rekko {
 
 // In the program folder.
+inline constexpr const char* kProgramFileName = "Rekko";
+inline constexpr const char* kHelpFolderName = "help"; // the help's pages
 inline constexpr const char* kSettingsFileName = "Sorel.ini";
 inline constexpr const char* kStartStopRecordFileName = "SorelSte.myd";
 inline constexpr const char* kClockLogFileName = "Jikoku.txt"; // the access log of the clock correction

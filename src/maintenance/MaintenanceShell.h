@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the maintenance window asks of the shell: its folders, the month shown and its grid, save all, and the end
-// after a restore.
+// after a restore or a setup, whether a time retrieval runs.
 #pragma once
 
 #include "controls/MonthGrid.h"
@@ -28,8 +28,10 @@ public:
     // Save all, then the removal of superseded period-file copies; what failed is told by the shell.
     virtual void saveAll() = 0;
     // Writes the stop record when it is switched on and ends the program without save all, so that nothing in
-    // memory is written over the files just restored.
+    // memory is written over the files just restored (or, after a setup, over the files of the new instance).
     virtual void endAfterRestore() = 0;
+    // Answers whether the main window is retrieving the time.
+    virtual bool retrievalRuns() const = 0;
 };
 
 } // namespace rekko

@@ -42,7 +42,8 @@ public:
 
 } // namespace
 
-Status DetachedProgramStarter::start(const std::filesystem::path& program, const std::vector<std::string>& arguments) {
+Status DetachedProgramStarter::start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                                     const std::filesystem::path& workingFolder) {
     // Everything the child needs is made before the fork; the child only spawns and ends with posix_spawn's error.
     const std::string path = program.string();
     std::vector<char*> argv;
@@ -51,6 +52,8 @@ Status DetachedProgramStarter::start(const std::filesystem::path& program, const
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     SpawnSettings settings;
+    if (!workingFolder.empty())
+        ::posix_spawn_file_actions_addchdir_np(&settings.actions, workingFolder.c_str());
 
     const pid_t child = ::fork();
     if (child < 0)

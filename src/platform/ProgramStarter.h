@@ -17,9 +17,10 @@ class ProgramStarter {
 public:
     virtual ~ProgramStarter() = default;
 
-    // Starts a program with the arguments and returns without waiting for it; fails with the cause when the program
-    // cannot be started.
-    virtual Status start(const std::filesystem::path& program, const std::vector<std::string>& arguments) = 0;
+    // Starts a program with the arguments in the working folder (empty: this process's) and returns without waiting
+    // for it; fails with the cause when the program cannot be started.
+    virtual Status start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                         const std::filesystem::path& workingFolder) = 0;
 };
 
 // Starts the program as a grandchild that inherits no files but the standard ones, no blocked or ignored signals,
@@ -27,7 +28,8 @@ public:
 // zombies behind.
 class DetachedProgramStarter : public ProgramStarter {
 public:
-    Status start(const std::filesystem::path& program, const std::vector<std::string>& arguments) override;
+    Status start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                 const std::filesystem::path& workingFolder) override;
 };
 
 } // namespace rekko

@@ -37,7 +37,8 @@ TEST(AppFolders, SiblingsAreFoundInOrderAndOnlyAsFiles) {
 
 // A Pomta window that exists, and the starts asked for.
 struct RunningPomta : ProgramStarter, InstanceRegistry {
-    Status start(const std::filesystem::path& program, const std::vector<std::string>&) override {
+    Status start(const std::filesystem::path& program, const std::vector<std::string>&,
+                 const std::filesystem::path&) override {
         started.push_back(program.string());
         return Success();
     }

@@ -19,6 +19,7 @@ struct CountingShell : MaintenanceShell {
     const MonthGrid* grid = nullptr; // set by the tests that write a month
     int saves = 0;
     int ends = 0;
+    bool retrieving = false;
 
     std::filesystem::path programFolder() const override { return program; }
     std::string dataFolder() const override { return data; }
@@ -26,6 +27,7 @@ struct CountingShell : MaintenanceShell {
     const MonthGrid& shownGrid() const override { return *grid; }
     void saveAll() override { ++saves; }
     void endAfterRestore() override { ++ends; }
+    bool retrievalRuns() const override { return retrieving; }
 };
 
 struct SetDrives : Drives {

@@ -4,6 +4,7 @@
 // portable copy keeps its files beside it.
 #include "platform/ProgramLocation.h"
 
+#include "FoldersUnder.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FoldersUnder : public SpecialFolders {
-public:
-    explicit FoldersUnder(fs::path root) : m_root(std::move(root)) {}
-    fs::path startup() const override { return m_root / "autostart"; }
-    fs::path programs() const override { return m_root / "applications"; }
-    fs::path userData() const override { return m_root / "share" / "Rekko"; }
-
-private:
-    fs::path m_root;
-};
+using test::FoldersUnder;
 
 TEST(ProgramLocation, InstalledByPlaceNotByWritabilityPortableBesideItself) {
     test::TempDir root;

@@ -11,6 +11,7 @@
 #include "app/StartStopRecord.h"
 #include "controls/ui/TCalExFonts.h"
 #include "files/UserFiles.h"
+#include "maintenance/ProgramRemoval.h"
 #include "platform/FolderLock.h"
 #include "platform/ProgramLocation.h"
 #include "platform/ShutdownSignals.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -49,6 +51,10 @@ private:
     std::vector<DialogMessage> m_held;
 };
 
+// How often and how long a program started by a setup tries to take the endpoint of the one that ends.
+constexpr int kHandOverRetries = 120;
+constexpr std::chrono::milliseconds kHandOverRetryInterval{500};
+
 // For the start-up benchmark: report the first paint on the standard output and end in order.
 void reportFirstPaintAndQuit(MainWindow& window) {
     QObject::connect(&window, &MainWindow::firstPainted, &window, [&window] {
@@ -56,6 +62,19 @@ void reportFirstPaintAndQuit(MainWindow& window) {
         std::fflush(stdout);
         QTimer::singleShot(0, &window, &QWidget::close);
     });
+}
+
+// "/R" asks and hands the removal to a temporary copy; "/X" (that copy) removes the program file given after it.
+int RunRemoval(RemovalCommand command, const std::vector<std::string>& arguments) {
+    QtDialogs dialogs(false);
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+    if (command == RemovalCommand::Remove) {
+        DetachedProgramStarter starter;
+        return StartRemoval(ExecutablePath(), temporary, dialogs, starter) ? 0 : 1;
+    }
+    const bool removed = FinishRemoval(std::filesystem::absolute(arguments[1]), HomeFolder(), dialogs);
+    RemoveRemovalCopy(ExecutablePath(), temporary);
+    return removed ? 0 : 1;
 }
 
 } // namespace
@@ -91,6 +110,11 @@ int RunRekko(int argc, char** argv) {
     for (const QString& argument : QApplication::arguments().mid(1))
         arguments.push_back(argument.toStdString());
 
+    // The removal commands come before the single-instance check and before any file is written: the program
+    // removes itself, it does not wake a running instance.
+    if (const RemovalCommand removal = RemovalCommandOf(arguments); removal != RemovalCommand::None)
+        return RunRemoval(removal, arguments);
+
     // Before the single-instance check: its setup marker is looked for in the working folder.
     XdgSpecialFolders folders;
     const ProgramPlace place = LocateProgram(ExecutablePath(), folders);
@@ -104,6 +128,7 @@ int RunRekko(int argc, char** argv) {
     std::unique_ptr<InstanceEndpoint> endpoint;
     HeldNotices notices;
     StartVerdict verdict = StartVerdict::Quit;
+    bool startMarker = false;
     {
         // Checking and claiming the name happen under one lock, so of two starts at the same instant the second
         // finds the first's endpoint and wakes it.
@@ -113,7 +138,7 @@ int RunRekko(int argc, char** argv) {
             lock.emplace(runtime.value());
         LocalInstanceRegistry registry;
         std::error_code error;
-        const bool startMarker = std::filesystem::exists(kStartMarkerName, error);
+        startMarker = std::filesystem::exists(kStartMarkerName, error);
         verdict = CheckSingleInstance(registry, notices, startMarker);
         if (verdict == StartVerdict::Run) {
             endpoint = std::make_unique<InstanceEndpoint>(kMainWindowTitle);
@@ -145,6 +170,15 @@ int RunRekko(int argc, char** argv) {
     dialogs.setParentWindow(&window);
     QObject::connect(&hotkeys, &MainHotkeys::pressed, &window, &MainWindow::hotkeyPressed);
     QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);
+    // Started by a setup: the program that set this one up holds the endpoint until it ends, then this one takes it.
+    if (startMarker && !endpoint->listening()) {
+        auto* retry = new QTimer(&window);
+        QObject::connect(retry, &QTimer::timeout, retry, [retry, &endpoint, tries = 0]() mutable {
+            if (endpoint->listen() || ++tries >= kHandOverRetries)
+                retry->deleteLater();
+        });
+        retry->start(kHandOverRetryInterval);
+    }
     if (signalPipe >= 0) {
         auto* notifier = new QSocketNotifier(signalPipe, QSocketNotifier::Read, &window);
         QObject::connect(notifier, &QSocketNotifier::activated, &window, [signalPipe, &window] {

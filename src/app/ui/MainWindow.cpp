@@ -119,7 +119,8 @@ void MainWindow::buildPages() {
                  m_dialogs.inform(report.message());
              hide();
              emit ended(0);
-         }},
+         },
+         [this] { return m_tick->retrievalRunning(); }},
         m_dialogs, m_controller.clock(), m_controller.book().rules(), this);
     connect(m_memoLink, &MemoPageLink::textViewRequested, m_maintenance, &MaintenanceLink::showText);
 }

@@ -20,8 +20,18 @@ MaintenanceLink::MaintenanceLink(const MaintenanceMenu& menu, MaintenanceCalls c
 
 SetupWindow& MaintenanceLink::setupWindow() {
     if (!m_setupWindow)
-        m_setupWindow = new SetupWindow(
-            {*this, m_dialogs, m_drives, m_clock, m_rules, m_spreadsheet, ShippedFolder(ExecutablePath())}, m_window);
+        m_setupWindow = new SetupWindow({*this,
+                                         m_dialogs,
+                                         m_drives,
+                                         m_clock,
+                                         m_rules,
+                                         m_spreadsheet,
+                                         ShippedFolder(ExecutablePath()),
+                                         m_shortcuts,
+                                         ExecutablePath(),
+                                         m_starter,
+                                         {DefaultSetupLocation(m_folders), SorelLocation(m_folders)}},
+                                        m_window);
     return *m_setupWindow;
 }
 

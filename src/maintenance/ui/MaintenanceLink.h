@@ -6,6 +6,9 @@
 #include "SetupWindow.h"
 
 #include "platform/Drives.h"
+#include "platform/ProgramStarter.h"
+#include "platform/Shortcuts.h"
+#include "platform/SpecialFolders.h"
 #include "platform/SpreadsheetProgram.h"
 
 #include <QAction>
@@ -35,6 +38,7 @@ struct MaintenanceCalls {
     std::function<const MonthGrid&()> shownGrid;
     std::function<void()> saveAll;
     std::function<void()> endAfterRestore;
+    std::function<bool()> retrievalRuns;
 };
 
 class MaintenanceLink : public QObject, private MaintenanceShell {
@@ -57,6 +61,7 @@ private:
     const MonthGrid& shownGrid() const override { return m_calls.shownGrid(); }
     void saveAll() override { m_calls.saveAll(); }
     void endAfterRestore() override { m_calls.endAfterRestore(); }
+    bool retrievalRuns() const override { return m_calls.retrievalRuns(); }
 
     SetupWindow& setupWindow();
 
@@ -67,6 +72,9 @@ private:
     QWidget* m_window;
     LinuxDrives m_drives;
     DesktopSpreadsheetProgram m_spreadsheet;
+    XdgSpecialFolders m_folders;
+    DesktopEntryShortcuts m_shortcuts{m_folders};
+    DetachedProgramStarter m_starter;
     QPointer<SetupWindow> m_setupWindow;
 };
 

@@ -5,10 +5,12 @@
 #include "controls/ui/TCalExFonts.h"
 #include "files/UserFiles.h"
 
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -19,9 +21,7 @@ namespace rekko {
 namespace {
 
 // The pages of later work, each with its caption, in the order of their numbers.
-constexpr std::array<std::pair<SetupPage, const char*>, 7> kUnbuiltPages = {{
-    {SetupPage::Setup, "Setup"},
-    {SetupPage::StartUp, "起動方法"},
+constexpr std::array<std::pair<SetupPage, const char*>, 5> kUnbuiltPages = {{
     {SetupPage::Anniversaries, "記念日"},
     {SetupPage::Commemoration, "Rekko記念"},
     {SetupPage::CommemorationAdmin, "記念管理"},
@@ -35,6 +35,13 @@ int Index(SetupPage page) {
     return static_cast<int>(page);
 }
 
+// Waits while the windows keep drawing but take no input.
+void Pause(std::chrono::milliseconds wait) {
+    QEventLoop loop;
+    QTimer::singleShot(wait, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 } // namespace
 
 SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
@@ -43,10 +50,15 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
       m_export(parts.shell, m_setup, parts.dialogs, parts.rules),
       m_excelCalendar(parts.shell, m_setup, parts.dialogs, parts.spreadsheet, parts.clock,
                       parts.shippedFolder / kWorkbookTemplateName),
+      m_startupShortcuts(parts.shortcuts, parts.dialogs, parts.program),
+      m_setupRun({parts.shell, parts.dialogs, parts.shortcuts, parts.starter, parts.program, Pause}),
       m_pages(new QTabWidget(this)), m_copy(new CopyPage(m_backup, m_export, m_setup, parts.dialogs, parts.drives,
                                                          parts.shell.programFolder(), m_pages)),
-      m_excel(new ExcelPage(m_excelCalendar, m_setup, m_pages)), m_text(new QPlainTextEdit(m_pages)),
-      m_close(new QPushButton(QStringLiteral("閉じる"), this)), m_status(new QStatusBar(this)) {
+      m_excel(new ExcelPage(m_excelCalendar, m_setup, m_pages)),
+      m_startUp(new StartUpPage(m_startupShortcuts, m_pages)),
+      m_setupPage(new SetupPage(m_setupRun, parts.dialogs, parts.setupPlaces, parts.program.parent_path(), m_pages)),
+      m_text(new QPlainTextEdit(m_pages)), m_close(new QPushButton(QStringLiteral("閉じる"), this)),
+      m_status(new QStatusBar(this)) {
     setObjectName("fmSetup");
     m_pages->setObjectName("PageControl1");
     m_pages->tabBar()->hide();
@@ -60,6 +72,10 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
             widget = m_text;
         else if (page == SetupPage::Excel)
             widget = m_excel;
+        else if (page == SetupPage::StartUp)
+            widget = m_startUp;
+        else if (page == SetupPage::Setup)
+            widget = m_setupPage;
         else if (page == SetupPage::Backup)
             continue;
         else {
@@ -120,6 +136,7 @@ void SetupWindow::openOn(SetupPage page, bool exportOnly) {
     m_status->showMessage(QString::fromStdString(m_shell.programFolder().string()));
     showPage(page);
     m_excel->showValues();
+    m_startUp->showState();
     if (page == SetupPage::Copy || page == SetupPage::Backup)
         m_copy->open(exportOnly ? CopyPageMode::ExportOnly : CopyPageMode::Full);
     exec();

@@ -5,6 +5,8 @@
 
 #include "CopyPage.h"
 #include "ExcelPage.h"
+#include "SetupPage.h"
+#include "StartUpPage.h"
 
 #include "maintenance/BackupRestore.h"
 #include "maintenance/TextExport.h"
@@ -41,6 +43,10 @@ struct SetupWindowParts {
     const DayRules& rules;
     SpreadsheetProgram& spreadsheet;
     std::filesystem::path shippedFolder; // where the month workbook's template is
+    Shortcuts& shortcuts;
+    std::filesystem::path program; // the running program file
+    ProgramStarter& starter;
+    SetupPlaces setupPlaces;
 };
 
 class SetupWindow : public QDialog {
@@ -57,6 +63,8 @@ public:
     QTabWidget* pages() const { return m_pages; }
     CopyPage* copyPage() const { return m_copy; }
     ExcelPage* excelPage() const { return m_excel; }
+    StartUpPage* startUpPage() const { return m_startUp; }
+    SetupPage* setupPage() const { return m_setupPage; }
     QPlainTextEdit* textView() const { return m_text; }
     QPushButton* closeButton() const { return m_close; }
     QStatusBar* statusBar() const { return m_status; }
@@ -76,9 +84,13 @@ private:
     BackupRestore m_backup;
     TextExport m_export;
     ExcelCalendar m_excelCalendar;
+    StartupShortcuts m_startupShortcuts;
+    SetupRun m_setupRun;
     QTabWidget* m_pages;
     CopyPage* m_copy;
     ExcelPage* m_excel;
+    StartUpPage* m_startUp;
+    SetupPage* m_setupPage;
     QPlainTextEdit* m_text;
     QPushButton* m_close;
     QStatusBar* m_status;

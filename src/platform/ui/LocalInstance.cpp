@@ -107,17 +107,23 @@ bool LocalInstanceRegistry::wake(const std::string& title) {
     return sent == 1;
 }
 
-InstanceEndpoint::InstanceEndpoint(const std::string& title, QObject* parent) : QObject(parent) {
+InstanceEndpoint::InstanceEndpoint(const std::string& title, QObject* parent) : QObject(parent), m_title(title) {
     const auto path = InstanceEndpointPath(title);
     if (!path) {
         m_status = path.error();
         return;
     }
     m_path = path.value();
+    listen();
+}
+
+bool InstanceEndpoint::listen() {
+    if (listening() || m_path.isEmpty())
+        return listening();
     const auto address = AddressOf(m_path);
     if (!address) {
         m_status = Failure{.cause = std::strerror(ENAMETOOLONG), .path = m_path.toStdString()};
-        return;
+        return false;
     }
     const auto bound = [&address] {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
@@ -134,17 +140,19 @@ InstanceEndpoint::InstanceEndpoint(const std::string& title, QObject* parent) : 
     m_listener = bound();
     int error = errno;
     // The path is taken: by a live endpoint, which keeps it, or by a socket a crash left behind, which goes.
-    if (m_listener < 0 && error == EADDRINUSE && !LocalInstanceRegistry().exists(title)) {
+    if (m_listener < 0 && error == EADDRINUSE && !LocalInstanceRegistry().exists(m_title)) {
         QFile::remove(m_path);
         m_listener = bound();
         error = errno;
     }
     if (m_listener < 0) {
         m_status = Failure{.cause = std::strerror(error), .path = m_path.toStdString()};
-        return;
+        return false;
     }
+    m_status = Success();
     auto* notifier = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &InstanceEndpoint::accept);
+    return true;
 }
 
 InstanceEndpoint::~InstanceEndpoint() {

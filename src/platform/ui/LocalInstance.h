@@ -37,6 +37,9 @@ public:
     InstanceEndpoint& operator=(const InstanceEndpoint&) = delete;
 
     bool listening() const { return m_listener >= 0; }
+    // Tries again to take the path, held by another instance until it ends (the one a setup hands over from);
+    // answers whether the endpoint listens now.
+    bool listen();
     // Answers why the endpoint is not listening: the socket path and the cause.
     const Status& status() const { return m_status; }
 
@@ -48,6 +51,7 @@ private:
     // Reads what a connection sent, a wake-up byte among it; closes the connection once the other side has.
     void read(QSocketNotifier* notifier);
 
+    std::string m_title;
     QString m_path;
     int m_listener = -1;
     Status m_status = Success();

@@ -5,6 +5,8 @@
 
 #include "../MaintenanceDoubles.h"
 #include "FakeClock.h"
+#include "FoldersUnder.h"
+#include "RecordingStarter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 
@@ -33,7 +35,20 @@ private slots:
         test::FakeClock clock;
         ScheduleBook book;
         test::SetSpreadsheetProgram spreadsheet;
-        SetupWindow window({shell, dialogs, drives, clock, book.rules(), spreadsheet, program.path()});
+        const test::FoldersUnder folders(program / "home");
+        DesktopEntryShortcuts shortcuts(folders);
+        test::RecordingStarter starter;
+        SetupWindow window({shell,
+                            dialogs,
+                            drives,
+                            clock,
+                            book.rules(),
+                            spreadsheet,
+                            program.path(),
+                            shortcuts,
+                            program / "Rekko",
+                            starter,
+                            {program / "Vell" / "Rekko", program / "Sorel"}});
         const CopyPageControls& c = window.copyPage()->controls();
         QVERIFY(window.pages()->tabBar()->isHidden());
 
@@ -83,9 +98,30 @@ private slots:
             QCOMPARE(x.btnExSakusei->text(), QString("エクセルカレンダ\nプレビュー"));
         });
         QVERIFY(program.read("Sorel.ini").find("rgExTitle=1\r\n") != std::string::npos);
+
+        // 起動方法 shows which shortcuts are there; a question answered no puts the buttons back.
+        QVERIFY(shortcuts.create(ShortcutFolder::Desktop, kShortcutName, program / "Rekko"));
+        const StartUpPageControls& k = window.startUpPage()->controls();
+        openOn(SetupPage::StartUp, false, [&] {
+            QVERIFY(window.startUpPage()->isVisible());
+            QCOMPARE(k.folder->text(), QString::fromStdString(program.path().string()));
+            QVERIFY(k.groups[0].off->isChecked() && k.groups[1].on->isChecked() && k.groups[2].off->isChecked());
+            dialogs.expect(DialogAnswer::No, "Rekkoの自動起動を設定しても良いですか？");
+            QTest::mouseClick(k.groups[0].on, Qt::LeftButton);
+            QVERIFY(k.groups[0].off->isChecked());
+            dialogs.expect(DialogAnswer::Yes, "スタートメニューにRekkoを登録してもいいですか？");
+            QTest::mouseClick(k.groups[2].on, Qt::LeftButton);
+            QVERIFY(k.groups[2].on->isChecked());
+            QVERIFY(shortcuts.state(ShortcutFolder::StartMenu, kShortcutName) == ShortcutState::Ours);
+            dialogs.expect(DialogAnswer::No, "デスクトップのショートカットを削除していいですか？");
+            dialogs.expect(DialogAnswer::Yes, "スタートメニュー登録を解除していいですか？");
+            QTest::mouseClick(k.btnAllKaijo, Qt::LeftButton);
+            QVERIFY(k.groups[1].on->isChecked() && k.groups[2].off->isChecked());
+            QVERIFY(shortcuts.state(ShortcutFolder::StartMenu, kShortcutName) == ShortcutState::Absent);
+            QVERIFY(shortcuts.state(ShortcutFolder::Desktop, kShortcutName) == ShortcutState::Ours);
+        });
         for (const auto& [page, caption] :
-             {std::pair{SetupPage::Setup, "Setup"}, std::pair{SetupPage::StartUp, "起動方法"},
-              std::pair{SetupPage::Anniversaries, "記念日"}, std::pair{SetupPage::Commemoration, "Rekko記念"},
+             {std::pair{SetupPage::Anniversaries, "記念日"}, std::pair{SetupPage::Commemoration, "Rekko記念"},
               std::pair{SetupPage::CommemorationAdmin, "記念管理"}, std::pair{SetupPage::Serial, "連続"},
               std::pair{SetupPage::Hotkey, "ホットキー"}})
             openOn(page, false, [&, caption = caption] {
