@@ -27,9 +27,11 @@ SetupTable MakeSetupTable() {
     t.flag(kSetupSection, "cbExNaiyou", &SetupSettings::cbExNaiyou);
     t.flag(kSetupSection, "cbExShoshiki", &SetupSettings::cbExShoshiki);
     t.flag(kSetupSection, "cbExPreview", &SetupSettings::cbExPreview);
-    t.setWriteOrder(kSetupSection, {"SetupY", "SetupX", "edtCopy1", "edtCopy2", "lblCopy1", "lblCopy2", "edtCopy3",
-                                    "rbText", "rbCSV", "TextDir", "cbExTitle", "rgExTitle", "edtExTitle", "cbExDate",
-                                    "cbExSaijitu", "cbExKinenbi", "cbExNaiyou", "cbExShoshiki", "cbExPreview"});
+    t.text(kSetupSection, "edtSetup", &SetupSettings::edtSetup);
+    t.setWriteOrder(kSetupSection, {"SetupY",      "SetupX",     "edtCopy1",     "edtCopy2",    "lblCopy1",
+                                    "lblCopy2",    "edtCopy3",   "rbText",       "rbCSV",       "TextDir",
+                                    "cbExTitle",   "rgExTitle",  "edtExTitle",   "cbExDate",    "cbExSaijitu",
+                                    "cbExKinenbi", "cbExNaiyou", "cbExShoshiki", "cbExPreview", "edtSetup"});
     return t;
 }
 

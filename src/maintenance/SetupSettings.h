@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of section Setup of the settings file that the maintenance window keeps: its place, the backup and
-// restore folders with the notes of the last backups, the export's format and folder, and the month workbook's
-// options.
+// restore folders with the notes of the last backups, the export's format and folder, the month workbook's
+// options and the setup location.
 #pragma once
 
 #include "settings/SettingsFile.h"
@@ -35,6 +35,7 @@ struct SetupSettings {
     bool cbExNaiyou = true;
     bool cbExShoshiki = true;
     bool cbExPreview = true;
+    std::string edtSetup; // the setup location; empty: the default location
 };
 
 // Sets the month workbook's options to the page's defaults (also those without a settings file).

@@ -63,13 +63,22 @@ BasicSettingsPage::BasicSettingsPage(DataFolderChange& change, SettingsKeys& key
     auto* position = RadioGroup("RadioGroup1", QStringLiteral("表示位置"),
                                 {QStringLiteral("画面の真ん中"), QStringLiteral("終了時位置")}, m_position, this);
     m_dataFolder = new DataFolderGroup(change, this);
+    m_setup = new QPushButton(QStringLiteral("セットアップ"), this);
+    m_setup->setObjectName("btnSetupPage");
+    m_startUp = new QPushButton(QStringLiteral("起動方法"), this);
+    m_startUp->setObjectName("btnStartUpPage");
+    auto* setupRow = new QHBoxLayout;
+    setupRow->addWidget(m_setup);
+    setupRow->addWidget(m_startUp);
+    setupRow->addStretch();
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(record, 0, 0);
     layout->addWidget(position, 0, 1);
     layout->addWidget(display, 1, 0, 1, 2);
     layout->addWidget(m_dataFolder, 2, 0, 1, 2);
-    layout->setRowStretch(3, 1);
+    layout->addLayout(setupRow, 3, 0, 1, 2);
+    layout->setRowStretch(4, 1);
 
     connect(m_kidouKiroku, &QCheckBox::toggled, this, &BasicSettingsPage::enableRecordControls);
     connect(m_kidouKiroku, &QCheckBox::clicked, this, &BasicSettingsPage::startRecordClicked);

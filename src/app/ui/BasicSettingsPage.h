@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QWidget>
 
@@ -23,6 +24,9 @@ public:
     BasicSettingsPage(DataFolderChange& change, SettingsKeys& keys, QWidget* parent = nullptr);
 
     DataFolderGroup* dataFolder() const { return m_dataFolder; }
+    // The buttons that open the maintenance window's pages Setup and 起動方法.
+    QPushButton* setupButton() const { return m_setup; }
+    QPushButton* startUpButton() const { return m_startUp; }
 
     // Shows the values of the settings, as read from the settings file.
     void showValues();
@@ -49,6 +53,8 @@ private:
     QCheckBox* m_shiyouchuu;
     QButtonGroup* m_position;
     DataFolderGroup* m_dataFolder;
+    QPushButton* m_setup;
+    QPushButton* m_startUp;
 };
 
 } // namespace rekko

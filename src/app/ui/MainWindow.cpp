@@ -123,6 +123,9 @@ void MainWindow::buildPages() {
          [this] { return m_tick->retrievalRunning(); }},
         m_dialogs, m_controller.clock(), m_controller.book().rules(), this);
     connect(m_memoLink, &MemoPageLink::textViewRequested, m_maintenance, &MaintenanceLink::showText);
+    connect(m_settings, &SettingsPage::setupClicked, m_maintenance, [this] { m_maintenance->open(SetupPage::Setup); });
+    connect(m_settings, &SettingsPage::startUpClicked, m_maintenance,
+            [this] { m_maintenance->open(SetupPage::StartUp); });
 }
 
 void MainWindow::wireResidency() {

@@ -39,6 +39,8 @@ void SettingsPage::build() {
     BindKey(m_excel, m_keys, &Settings::cbExcel);
     BindKey(m_jikoku, m_keys, &Settings::cbJikoku);
     connect(m_basic, &BasicSettingsPage::startRecordClicked, this, &SettingsPage::startRecordClicked);
+    connect(m_basic->setupButton(), &QPushButton::clicked, this, &SettingsPage::setupClicked);
+    connect(m_basic->startUpButton(), &QPushButton::clicked, this, &SettingsPage::startUpClicked);
 
     if (m_offer)
         m_functions->offerFeatures(m_offer->zunboFound, m_offer->pomtaFound, m_offer->timeFeature);

@@ -53,6 +53,9 @@ signals:
     void clockCorrectionClicked();
     // The user clicked cbKidouKiroku: the record follows it.
     void startRecordClicked(bool on);
+    // The user clicked the button of the maintenance window's page Setup or 起動方法.
+    void setupClicked();
+    void startUpClicked();
 
 private:
     struct FeatureOffer {

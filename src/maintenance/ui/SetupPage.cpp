@@ -28,9 +28,9 @@ QString Text(const std::filesystem::path& path) {
 
 } // namespace
 
-SetupPage::SetupPage(SetupRun& run, Dialogs& dialogs, SetupPlaces places, const std::filesystem::path& programFolder,
-                     QWidget* parent)
-    : QWidget(parent), m_run(run), m_dialogs(dialogs), m_places(std::move(places)) {
+SetupPage::SetupPage(SetupRun& run, SetupTable& setup, Dialogs& dialogs, SetupPlaces places,
+                     const std::filesystem::path& programFolder, QWidget* parent)
+    : QWidget(parent), m_run(run), m_setup(setup), m_dialogs(dialogs), m_places(std::move(places)) {
     setObjectName("tsSetup");
     auto* action = new QGroupBox(QStringLiteral(" アクション "), this);
     m_c.lblCurrent = new QLabel(Text(programFolder), action);
@@ -126,9 +126,19 @@ void SetupPage::showOptions(const SetupChoice& options) {
     m_showing = false;
 }
 
+void SetupPage::showValues() {
+    const std::string& location = m_setup.values().edtSetup;
+    m_c.edtSetup->setText(Text(location.empty() ? m_places.defaultLocation : std::filesystem::path(location)));
+}
+
+void SetupPage::showLocation(const std::filesystem::path& location) {
+    m_c.edtSetup->setText(Text(location));
+    m_setup.set(&SetupSettings::edtSetup, location.string());
+}
+
 void SetupPage::reset() {
     m_showing = true;
-    m_c.edtSetup->setText(Text(m_places.defaultLocation));
+    showLocation(m_places.defaultLocation);
     m_c.modes[0]->setChecked(true);
     m_showing = false;
     showOptions(SetupChoice{});
@@ -141,13 +151,13 @@ void SetupPage::modeChosen(SetupMode mode) {
     if (mode != SetupMode::Options)
         showOptions(SetupChoice{});
     if (mode == SetupMode::FromSorel || mode == SetupMode::ToSorel)
-        m_c.edtSetup->setText(Text(m_places.sorelLocation));
+        showLocation(m_places.sorelLocation);
     AskAboutBackup(mode, m_dialogs);
 }
 
 void SetupPage::browse() {
     if (const auto chosen = BrowseFolder(window(), m_c.edtSetup->text().toStdString()))
-        m_c.edtSetup->setText(Text(ChosenLocation(*chosen, m_dialogs)));
+        showLocation(ChosenLocation(*chosen, m_dialogs));
 }
 
 } // namespace rekko

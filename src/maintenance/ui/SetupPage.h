@@ -4,6 +4,7 @@
 #pragma once
 
 #include "maintenance/SetupRun.h"
+#include "maintenance/SetupSettings.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -42,21 +43,25 @@ struct SetupPlaces {
 class SetupPage : public QWidget {
     Q_OBJECT
 public:
-    SetupPage(SetupRun& run, Dialogs& dialogs, SetupPlaces places, const std::filesystem::path& programFolder,
-              QWidget* parent = nullptr);
+    SetupPage(SetupRun& run, SetupTable& setup, Dialogs& dialogs, SetupPlaces places,
+              const std::filesystem::path& programFolder, QWidget* parent = nullptr);
 
     const SetupPageControls& controls() const { return m_c; }
 
     // The choice as the page shows it.
     SetupChoice choice() const;
+    // Shows the location section Setup holds, the default when it holds none.
+    void showValues();
 
 private:
+    void showLocation(const std::filesystem::path& location);
     void reset();
     void showOptions(const SetupChoice& options);
     void modeChosen(SetupMode mode);
     void browse();
 
     SetupRun& m_run;
+    SetupTable& m_setup;
     Dialogs& m_dialogs;
     SetupPlaces m_places;
     SetupPageControls m_c;

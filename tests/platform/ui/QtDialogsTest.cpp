@@ -8,11 +8,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 using namespace rekko;
 
@@ -149,6 +151,16 @@ private slots:
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.close();
         QVERIFY(InstanceEndpoint(kScheduleDialogTitle).listening());
+
+        // The instance a setup starts takes the endpoint over once the one that started it has ended.
+        auto old = std::make_unique<InstanceEndpoint>(kMainWindowTitle);
+        InstanceEndpoint successor(kMainWindowTitle);
+        QVERIFY(!successor.listen());
+        old.reset();
+        QVERIFY(successor.listen());
+        QSignalSpy woken(&successor, &InstanceEndpoint::woken);
+        QVERIFY(registry.wake(kMainWindowTitle));
+        QVERIFY(woken.wait(2000));
     }
 
 private:
