@@ -56,8 +56,8 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
                                                          parts.shell.programFolder(), m_pages)),
       m_excel(new ExcelPage(m_excelCalendar, m_setup, m_pages)),
       m_startUp(new StartUpPage(m_startupShortcuts, m_pages)),
-      m_setupPage(
-          new SetupPage(m_setupRun, m_setup, parts.dialogs, parts.setupPlaces, parts.program.parent_path(), m_pages)),
+      m_installPage(
+          new InstallPage(m_setupRun, m_setup, parts.dialogs, parts.setupPlaces, parts.program.parent_path(), m_pages)),
       m_text(new QPlainTextEdit(m_pages)), m_close(new QPushButton(QStringLiteral("閉じる"), this)),
       m_status(new QStatusBar(this)) {
     setObjectName("fmSetup");
@@ -76,7 +76,7 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
         else if (page == SetupPage::StartUp)
             widget = m_startUp;
         else if (page == SetupPage::Setup)
-            widget = m_setupPage;
+            widget = m_installPage;
         else if (page == SetupPage::Backup)
             continue;
         else {
@@ -138,7 +138,7 @@ void SetupWindow::openOn(SetupPage page, bool exportOnly) {
     showPage(page);
     m_excel->showValues();
     m_startUp->showState();
-    m_setupPage->showValues();
+    m_installPage->showValues();
     if (page == SetupPage::Copy || page == SetupPage::Backup)
         m_copy->open(exportOnly ? CopyPageMode::ExportOnly : CopyPageMode::Full);
     exec();

@@ -5,7 +5,7 @@
 
 #include "CopyPage.h"
 #include "ExcelPage.h"
-#include "SetupPage.h"
+#include "InstallPage.h"
 #include "StartUpPage.h"
 
 #include "maintenance/BackupRestore.h"
@@ -64,7 +64,7 @@ public:
     CopyPage* copyPage() const { return m_copy; }
     ExcelPage* excelPage() const { return m_excel; }
     StartUpPage* startUpPage() const { return m_startUp; }
-    SetupPage* setupPage() const { return m_setupPage; }
+    InstallPage* installPage() const { return m_installPage; }
     QPlainTextEdit* textView() const { return m_text; }
     QPushButton* closeButton() const { return m_close; }
     QStatusBar* statusBar() const { return m_status; }
@@ -90,7 +90,7 @@ private:
     CopyPage* m_copy;
     ExcelPage* m_excel;
     StartUpPage* m_startUp;
-    SetupPage* m_setupPage;
+    InstallPage* m_installPage;
     QPlainTextEdit* m_text;
     QPushButton* m_close;
     QStatusBar* m_status;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The setup page's controls and what its buttons do.
-#include "SetupPage.h"
+#include "InstallPage.h"
 
 #include "FolderBrowser.h"
 
@@ -28,8 +28,8 @@ QString Text(const std::filesystem::path& path) {
 
 } // namespace
 
-SetupPage::SetupPage(SetupRun& run, SetupTable& setup, Dialogs& dialogs, SetupPlaces places,
-                     const std::filesystem::path& programFolder, QWidget* parent)
+InstallPage::InstallPage(SetupRun& run, SetupTable& setup, Dialogs& dialogs, SetupPlaces places,
+                         const std::filesystem::path& programFolder, QWidget* parent)
     : QWidget(parent), m_run(run), m_setup(setup), m_dialogs(dialogs), m_places(std::move(places)) {
     setObjectName("tsSetup");
     auto* action = new QGroupBox(QStringLiteral(" アクション "), this);
@@ -40,7 +40,7 @@ SetupPage::SetupPage(SetupRun& run, SetupTable& setup, Dialogs& dialogs, SetupPl
     m_c.edtSetup->setReadOnly(true);
     m_c.btnSetupDir = new QPushButton(QStringLiteral("..."), action);
     m_c.btnSetupDir->setObjectName("btnSetupDir");
-    connect(m_c.btnSetupDir, &QPushButton::clicked, this, &SetupPage::browse);
+    connect(m_c.btnSetupDir, &QPushButton::clicked, this, &InstallPage::browse);
     auto* modes = new QButtonGroup(action);
     auto* actionLayout = new QGridLayout(action);
     actionLayout->addWidget(new QLabel(QStringLiteral("現在の起動フォルダ："), action), 0, 0);
@@ -84,7 +84,7 @@ SetupPage::SetupPage(SetupRun& run, SetupTable& setup, Dialogs& dialogs, SetupPl
 
     m_c.btnKiteichi = new QPushButton(QStringLiteral("規定値に戻す"), this);
     m_c.btnKiteichi->setObjectName("btnKiteichi");
-    connect(m_c.btnKiteichi, &QPushButton::clicked, this, &SetupPage::reset);
+    connect(m_c.btnKiteichi, &QPushButton::clicked, this, &InstallPage::reset);
     m_c.btnSetup = new QPushButton(QStringLiteral("開始"), this);
     m_c.btnSetup->setObjectName("btnSetup");
     m_c.btnSetup->setMinimumSize(120, 40);
@@ -102,7 +102,7 @@ SetupPage::SetupPage(SetupRun& run, SetupTable& setup, Dialogs& dialogs, SetupPl
     reset();
 }
 
-SetupChoice SetupPage::choice() const {
+SetupChoice InstallPage::choice() const {
     SetupChoice choice;
     choice.location = m_c.edtSetup->text().toStdString();
     for (size_t index = 0; index < m_c.modes.size(); ++index)
@@ -116,7 +116,7 @@ SetupChoice SetupPage::choice() const {
     return choice;
 }
 
-void SetupPage::showOptions(const SetupChoice& options) {
+void InstallPage::showOptions(const SetupChoice& options) {
     m_showing = true;
     m_c.cbDataC->setChecked(options.cbDataC);
     m_c.cbStartup->setChecked(options.cbStartup);
@@ -126,17 +126,17 @@ void SetupPage::showOptions(const SetupChoice& options) {
     m_showing = false;
 }
 
-void SetupPage::showValues() {
+void InstallPage::showValues() {
     const std::string& location = m_setup.values().edtSetup;
     m_c.edtSetup->setText(Text(location.empty() ? m_places.defaultLocation : std::filesystem::path(location)));
 }
 
-void SetupPage::showLocation(const std::filesystem::path& location) {
+void InstallPage::showLocation(const std::filesystem::path& location) {
     m_c.edtSetup->setText(Text(location));
     m_setup.set(&SetupSettings::edtSetup, location.string());
 }
 
-void SetupPage::reset() {
+void InstallPage::reset() {
     m_showing = true;
     showLocation(m_places.defaultLocation);
     m_c.modes[0]->setChecked(true);
@@ -145,7 +145,7 @@ void SetupPage::reset() {
     m_c.options->setEnabled(false);
 }
 
-void SetupPage::modeChosen(SetupMode mode) {
+void InstallPage::modeChosen(SetupMode mode) {
     // Outside the options mode the options show their defaults, greyed.
     m_c.options->setEnabled(mode == SetupMode::Options);
     if (mode != SetupMode::Options)
@@ -155,7 +155,7 @@ void SetupPage::modeChosen(SetupMode mode) {
     AskAboutBackup(mode, m_dialogs);
 }
 
-void SetupPage::browse() {
+void InstallPage::browse() {
     if (const auto chosen = BrowseFolder(window(), m_c.edtSetup->text().toStdString()))
         showLocation(ChosenLocation(*chosen, m_dialogs));
 }

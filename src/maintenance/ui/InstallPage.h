@@ -18,7 +18,7 @@
 namespace rekko {
 
 // The controls, by their product names.
-struct SetupPageControls {
+struct InstallPageControls {
     QLabel* lblCurrent = nullptr; // the program folder
     QLineEdit* edtSetup = nullptr;
     QPushButton* btnSetupDir = nullptr;
@@ -40,13 +40,13 @@ struct SetupPlaces {
     std::filesystem::path sorelLocation;
 };
 
-class SetupPage : public QWidget {
+class InstallPage : public QWidget {
     Q_OBJECT
 public:
-    SetupPage(SetupRun& run, SetupTable& setup, Dialogs& dialogs, SetupPlaces places,
-              const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+    InstallPage(SetupRun& run, SetupTable& setup, Dialogs& dialogs, SetupPlaces places,
+                const std::filesystem::path& programFolder, QWidget* parent = nullptr);
 
-    const SetupPageControls& controls() const { return m_c; }
+    const InstallPageControls& controls() const { return m_c; }
 
     // The choice as the page shows it.
     SetupChoice choice() const;
@@ -64,7 +64,7 @@ private:
     SetupTable& m_setup;
     Dialogs& m_dialogs;
     SetupPlaces m_places;
-    SetupPageControls m_c;
+    InstallPageControls m_c;
     bool m_showing = false; // the controls are being set by the page, not by the user
 };
 
