@@ -82,7 +82,7 @@ Status SetupRun::switchFiles(SetupMode mode, const fs::path& destination, bool s
         return replaceShortcuts(true, destination);
     }
     if (!sameFolder) {
-        if (const Status copied = CopyFileAtomically(m_parts.program, destination / kProgramFileName); !copied)
+        if (const Status copied = CopyProgramFile(m_parts.program, destination / kProgramFileName); !copied)
             return copied;
         if (const Status copied = copyHelp(destination); !copied)
             return copied;

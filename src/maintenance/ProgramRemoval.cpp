@@ -3,8 +3,8 @@
 #include "ProgramRemoval.h"
 
 #include "NoCaseNames.h"
+#include "SetupRun.h"
 
-#include "base/FileCopy.h"
 #include "files/UserFiles.h"
 #include "platform/ProgramLocation.h"
 #include "platform/Shortcuts.h"
@@ -78,7 +78,7 @@ bool StartRemoval(const fs::path& program, const fs::path& temporaryFolder, Dial
     ::close(descriptor);
     const fs::path copy = name;
     std::error_code error;
-    if (const Status copied = CopyFileAtomically(program, copy); !copied) {
+    if (const Status copied = CopyProgramFile(program, copy); !copied) {
         fs::remove(copy, error);
         dialogs.inform(copied.error().path + "\r\n" + copied.error().cause);
         return false;

@@ -5,11 +5,14 @@
 #include "MonthWorkbook.h"
 #include "NoCaseNames.h"
 
+#include "base/AtomicWrite.h"
 #include "base/FileCopy.h"
 #include "files/UserFiles.h"
 #include "platform/ProgramLocation.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 namespace rekko {
 
@@ -47,6 +50,20 @@ bool IsWithinFolder(const fs::path& path, const fs::path& folder) {
     const fs::path inner = Resolved(path);
     const fs::path outer = Resolved(folder);
     return std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end()).first == outer.end();
+}
+
+Status CopyProgramFile(const fs::path& from, const fs::path& to) {
+    std::ifstream in(from, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in.good() && !in.eof())
+        return Failure{.cause = kCopyFailed, .path = from.string()};
+    std::error_code error;
+    const fs::perms permissions = fs::status(from, error).permissions();
+    if (error)
+        return Failure{.cause = kCopyFailed, .path = from.string()};
+    if (const Status written = WriteFileAtomically(to, bytes, permissions); !written)
+        return Failure{.cause = kCopyFailed, .path = written.error().path};
+    return Success();
 }
 
 fs::path DefaultSetupLocation(const SpecialFolders& folders) {
@@ -183,14 +200,14 @@ Status SetupRun::install(const SetupChoice& choice, const fs::path& destination)
             if (on)
                 if (const Status created = m_parts.shortcuts.create(folder, kShortcutName, installed); !created)
                     return created;
-    return CopyInto(m_parts.program, destination);
+    return CopyProgramFile(m_parts.program, destination / kProgramFileName);
 }
 
 bool SetupRun::handOver(const fs::path& destination, const char* programName, const char* notice) const {
     // While the marker is there the new instance starts beside this one and leaves the hot keys to it.
     const fs::path marker = destination / kStartMarkerName;
     const auto rules = FindNoCase(m_source, kHolidayFileName);
-    (void)CopyFileAtomically(rules ? *rules : m_parts.program, marker);
+    (void)CopyProgramFile(rules ? *rules : m_parts.program, marker);
     m_parts.dialogs.inform(notice);
     std::error_code error;
     if (const Status started = m_parts.starter.start(destination / programName, {}, destination); !started) {

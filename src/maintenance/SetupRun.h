@@ -31,6 +31,10 @@ struct SetupChoice {
 // Answers whether the path is the folder or lies inside it, links resolved.
 bool IsWithinFolder(const std::filesystem::path& path, const std::filesystem::path& folder);
 
+// Copies the program file, read whole however large it is (past the limit of the user's files), written atomically
+// with its permissions.
+Status CopyProgramFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // The default location: ~/.local/share/Vell/Rekko/ (after XDG_DATA_HOME).
 std::filesystem::path DefaultSetupLocation(const SpecialFolders& folders);
 

@@ -9,6 +9,8 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 
+#include "base/TextFile.h"
+
 #include <gtest/gtest.h>
 
 namespace rekko {
@@ -184,6 +186,16 @@ TEST(SetupRun, TheSwitchFromSorelKeepsItsTextsAndReplacesItsShortcuts) {
     ASSERT_EQ(b.starter.starts.size(), 1u);
     EXPECT_EQ(b.starter.starts[0].program, sorel / "Rekko");
     EXPECT_EQ(b.shell.ends, 1);
+}
+
+TEST(SetupRun, TheProgramFileIsCopiedPastTheLimitOfTheUsersFiles) {
+    test::TempDir root;
+    const fs::path program = root.write("Rekko", "");
+    fs::resize_file(program, kMaxReadBytes + 1);
+    fs::permissions(program, fs::perms(0755));
+    ASSERT_TRUE(CopyProgramFile(program, root / "copy"));
+    EXPECT_EQ(fs::file_size(root / "copy"), kMaxReadBytes + 1);
+    EXPECT_EQ(fs::status(root / "copy").permissions(), fs::perms(0755));
 }
 
 TEST(SetupRun, ALocationWithoutTheProgramNameGetsTheSubfolderWhenTheUserWantsIt) {
