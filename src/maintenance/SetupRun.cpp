@@ -2,11 +2,11 @@
 // The setup's steps in their order, each check stopping it before anything is changed.
 #include "SetupRun.h"
 
+#include "CopyRun.h"
 #include "MonthWorkbook.h"
 #include "NoCaseNames.h"
 
 #include "base/AtomicWrite.h"
-#include "base/FileCopy.h"
 #include "files/UserFiles.h"
 #include "platform/ProgramLocation.h"
 
@@ -38,9 +38,19 @@ void ShowError(Dialogs& dialogs, const std::string& text) {
     dialogs.show(DialogMessage{"エラー", text, DialogIcon::Error});
 }
 
-Status CopyInto(const fs::path& file, const fs::path& folder) {
-    if (const Status copied = CopyFileAtomically(file, folder / file.filename()); !copied)
-        return Failure{.cause = kCopyFailed, .path = copied.error().path};
+// Watches a setup's copy: every file is replaced, nothing cancels.
+struct Replacing : CopyWatch {
+    bool progress(size_t, size_t, const std::string&) override { return true; }
+    OverwriteAnswer askOverwrite(const std::string&) override { return OverwriteAnswer::OverwriteAll; }
+    void finished() override {}
+};
+
+// Copies the files into the folder, flushed together.
+Status CopyInto(const std::vector<fs::path>& files, const fs::path& folder) {
+    Replacing watch;
+    const CopyOutcome outcome = CopyFiles(files, folder, watch);
+    if (!outcome.failures.empty())
+        return Failure{.cause = kCopyFailed, .path = (folder / outcome.failures.front().path).string()};
     return Success();
 }
 
@@ -141,13 +151,11 @@ bool SetupRun::checkDestination(const SetupChoice& choice, const fs::path& desti
 
 Status SetupRun::copyHelp(const fs::path& destination) const {
     const std::vector<fs::path> pages = FilesMatching(m_source / kHelpFolderName, "*");
+    if (pages.empty())
+        return Success();
     std::error_code error;
-    if (!pages.empty())
-        fs::create_directories(destination / kHelpFolderName, error);
-    for (const fs::path& page : pages)
-        if (const Status copied = CopyInto(page, destination / kHelpFolderName); !copied)
-            return copied;
-    return Success();
+    fs::create_directories(destination / kHelpFolderName, error);
+    return CopyInto(pages, destination / kHelpFolderName);
 }
 
 Status SetupRun::install(const SetupChoice& choice, const fs::path& destination) const {
@@ -171,12 +179,6 @@ Status SetupRun::install(const SetupChoice& choice, const fs::path& destination)
     if (!overwrite)
         if (const auto found = FindNoCase(m_source, kFirstDataFileName))
             files.push_back(*found);
-    for (const fs::path& file : files)
-        if (const Status copied = CopyInto(file, destination); !copied)
-            return copied;
-    if (const Status copied = copyHelp(destination); !copied)
-        return copied;
-
     if (!overwrite && chosen.cbDataC) {
         fs::path data = m_parts.shell.dataFolder();
         std::error_code error;
@@ -187,10 +189,13 @@ Status SetupRun::install(const SetupChoice& choice, const fs::path& destination)
                                    "起動したフォルダーをデータ元フォルダにします。");
             data = m_source;
         }
-        for (const fs::path& file : FilesMatching(data, "Ca*.myc"))
-            if (const Status copied = CopyInto(file, destination); !copied)
-                return copied;
+        const std::vector<fs::path> schedules = FilesMatching(data, "Ca*.myc");
+        files.insert(files.end(), schedules.begin(), schedules.end());
     }
+    if (const Status copied = CopyInto(files, destination); !copied)
+        return copied;
+    if (const Status copied = copyHelp(destination); !copied)
+        return copied;
     const fs::path installed = destination / kProgramFileName;
     if (!overwrite)
         for (const auto& [folder, on] : {std::pair{ShortcutFolder::Startup, chosen.cbStartup},
