@@ -43,6 +43,8 @@ constexpr std::array<std::pair<int, int>, 12> kManbaiBranches = {{
 constexpr std::array<int, 6> kFujojuFirstDay = {3, 2, 1, 4, 5, 6};
 
 constexpr std::array<std::string_view, 3> kMarkNames = {"天赦日", "一粒万倍日", "不成就日"};
+// 一粒万倍日 is also called 万倍 alone (Japanese Wikipedia, 一粒万倍日).
+constexpr std::array<std::string_view, 3> kMarkShortNames = {"天赦", "万倍", "不成就"};
 
 } // namespace
 
@@ -61,12 +63,12 @@ AlmanacMarks almanacMarksOf(int solarMonth, int dayKanshi, OldDate oldDate) {
     return marks;
 }
 
-std::vector<std::string_view> almanacMarkNames(const AlmanacMarks& marks) {
+std::vector<std::string_view> almanacMarkNames(const AlmanacMarks& marks, MarkNames form) {
     const std::array<bool, 3> set = {marks.tenshanichi, marks.ichiryuManbaibi, marks.fujojubi};
     std::vector<std::string_view> names;
     for (size_t i = 0; i < set.size(); ++i)
         if (set[i])
-            names.push_back(kMarkNames[i]);
+            names.push_back(form == MarkNames::Full ? kMarkNames[i] : kMarkShortNames[i]);
     return names;
 }
 
@@ -80,7 +82,7 @@ DayAlmanac dayAlmanacOf(int32_t jd) {
     return almanac;
 }
 
-std::vector<std::string> almanacNotes(const DayAlmanac& almanac, bool terms, bool marks) {
+std::vector<std::string> almanacNotes(const DayAlmanac& almanac, bool terms, bool marks, MarkNames form) {
     std::vector<std::string> notes;
     if (terms) {
         for (const std::string_view note : {almanac.solarTerm, almanac.seasonalDay})
@@ -88,9 +90,9 @@ std::vector<std::string> almanacNotes(const DayAlmanac& almanac, bool terms, boo
                 notes.emplace_back(note);
     }
     if (marks) {
-        notes.push_back(kanshiName(almanac.kanshi));
-        for (const std::string_view name : almanacMarkNames(almanac.marks))
+        for (const std::string_view name : almanacMarkNames(almanac.marks, form))
             notes.emplace_back(name);
+        notes.push_back(kanshiName(almanac.kanshi));
     }
     return notes;
 }

@@ -22,8 +22,12 @@ struct AlmanacMarks {
 // cycle (0..59) and its old-calendar date ({0, 0} for unknown, a leap month counted as its month).
 AlmanacMarks almanacMarksOf(int solarMonth, int dayKanshi, OldDate oldDate);
 
-// Returns the names of the marks set, in the order "天赦日", "一粒万倍日", "不成就日".
-std::vector<std::string_view> almanacMarkNames(const AlmanacMarks& marks);
+// How the marks are named: in full, or short as wall calendars print them in a day's cell ("天赦", "万倍",
+// "不成就").
+enum class MarkNames { Full, Short };
+
+// Returns the names of the marks set, in the order 天赦日, 一粒万倍日, 不成就日.
+std::vector<std::string_view> almanacMarkNames(const AlmanacMarks& marks, MarkNames form = MarkNames::Full);
 
 // What the almanac notes of one day: its solar term and seasonal day (empty when none), its 干支 and marks.
 struct DayAlmanac {
@@ -36,8 +40,8 @@ struct DayAlmanac {
 // Returns the almanac of a day number from the shipped tables; outside them only the 干支 is known.
 DayAlmanac dayAlmanacOf(int32_t jd);
 
-// Returns what a day's almanac shows, in this order: with `terms` its solar term and seasonal day, with `marks` its
-// 干支 and the names of its marks; nothing of what is off or missing.
-std::vector<std::string> almanacNotes(const DayAlmanac& almanac, bool terms, bool marks);
+// Returns what a day's almanac shows, most important first: with `terms` its solar term and seasonal day, with
+// `marks` the names of its marks and then its 干支; nothing of what is off or missing.
+std::vector<std::string> almanacNotes(const DayAlmanac& almanac, bool terms, bool marks, MarkNames form);
 
 } // namespace rekko

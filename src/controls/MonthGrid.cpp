@@ -4,6 +4,7 @@
 
 #include "GridDayRules.h"
 
+#include "calendar/AlmanacMarks.h"
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
 
@@ -93,6 +94,14 @@ void MonthGrid::layout() {
         cell.specialMark = cell.names.kinds.find('S') != std::string::npos;
         cell.namesText = DayNamesText(cell.names);
         cell.rokuyo = m_options.ShowRokuyo ? JuliusDayToRokuyo(cell.day) : 0;
+        cell.almanac.clear();
+        cell.almanacInFull.clear();
+        if (m_options.ShowSolarTerms || m_options.ShowAlmanacMarks) {
+            const DayAlmanac almanac = dayAlmanacOf(cell.day);
+            const bool terms = m_options.ShowSolarTerms, marks = m_options.ShowAlmanacMarks;
+            cell.almanac = almanacNotes(almanac, terms, marks, MarkNames::Short);
+            cell.almanacInFull = almanacNotes(almanac, terms, marks, MarkNames::Full);
+        }
     }
     buildLaneTable();
 }
@@ -239,6 +248,12 @@ std::vector<std::string> MonthGrid::cellLines(int cell) const {
         names += part.text;
     if (!names.empty())
         lines.push_back(std::move(names));
+    if (!day.almanacInFull.empty()) {
+        std::string almanac;
+        for (const std::string& note : day.almanacInFull)
+            almanac += (almanac.empty() ? "" : " ") + note;
+        lines.push_back(std::move(almanac));
+    }
     for (size_t p = 0; p < m_periodDays.size(); ++p)
         if (periodCovers(static_cast<int>(p), day.day))
             lines.push_back(PeriodSummary(m_book.periods()[p]));

@@ -280,6 +280,11 @@ void MainWindow::followSettings() {
         m_monthView->grid()->setShowRokuyo(s.cbRokuyo);
         m_yearLink->setShowRokuyo(s.cbRokuyo);
     });
+    WatchKey(keys, &Settings::cbSekki, this, [this, &s] {
+        m_monthView->grid()->setShowSolarTerms(s.cbSekki);
+        m_yearLink->setShowSolarTerms(s.cbSekki);
+    });
+    WatchKey(keys, &Settings::cbRekichu, this, [this, &s] { m_monthView->grid()->setShowAlmanacMarks(s.cbRekichu); });
     // The compact layout changes the grid's height, and the window takes the size that fits it.
     for (const auto key : {&Settings::cbNextDay, &Settings::cbNeighborJump, &Settings::cbBold})
         WatchKey(keys, key, this, [this] { followDisplay(); });

@@ -62,8 +62,9 @@ public:
     void setToday(int32_t day) override;
     void showThisMonth() override { showCurrentMonth(); }
     void redraw() override;
-    // Shows the grid as the settings say now: cbNextDay, cbNeighborJump, cbBold, cbRokuyo and udCalSize (three lines
-    // a day in the compact layout). Answers whether the lines a day changed, and with them the size the grid asks for.
+    // Shows the grid as the settings say now: cbNextDay, cbNeighborJump, cbBold, cbRokuyo, cbSekki, cbRekichu and
+    // udCalSize (three lines a day in the compact layout). Answers whether the lines a day changed, and with them the
+    // size the grid asks for.
     bool followSettings();
 
 public slots:
