@@ -8,6 +8,7 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace rekko {
 
@@ -78,11 +79,12 @@ DayAlmanac dayAlmanacOf(int32_t jd) {
     almanac.solarTerm = solarTermName(solarLongitudeOn(table, jd));
     almanac.seasonalDay = seasonalDayOf(table, jd);
     almanac.kanshi = kanshiOfDay(jd);
+    almanac.yearKanshi = kanshiOfYear(almanacYearOf(table, jd));
     almanac.marks = almanacMarksOf(solarMonthOf(table, jd), almanac.kanshi, findOldDate(oldMonthTable(), jd));
     return almanac;
 }
 
-std::vector<std::string> almanacNotes(const DayAlmanac& almanac, bool terms, bool marks, MarkNames form) {
+std::vector<std::string> almanacNotes(const DayAlmanac& almanac, bool terms, bool marks) {
     std::vector<std::string> notes;
     if (terms) {
         for (const std::string_view note : {almanac.solarTerm, almanac.seasonalDay})
@@ -90,11 +92,30 @@ std::vector<std::string> almanacNotes(const DayAlmanac& almanac, bool terms, boo
                 notes.emplace_back(note);
     }
     if (marks) {
-        for (const std::string_view name : almanacMarkNames(almanac.marks, form))
+        for (const std::string_view name : almanacMarkNames(almanac.marks, MarkNames::Short))
             notes.emplace_back(name);
         notes.push_back(kanshiName(almanac.kanshi));
     }
     return notes;
+}
+
+std::vector<std::string> almanacLines(const DayAlmanac& almanac, bool terms, bool marks) {
+    const auto joined = [](const std::vector<std::string_view>& names) {
+        std::string line;
+        for (const std::string_view name : names)
+            if (!name.empty())
+                line += (line.empty() ? "" : " ") + std::string(name);
+        return line;
+    };
+    std::vector<std::string> lines;
+    if (terms)
+        lines.push_back(joined({almanac.solarTerm, almanac.seasonalDay}));
+    if (marks) {
+        lines.push_back(joined(almanacMarkNames(almanac.marks)));
+        lines.push_back(kanshiName(almanac.kanshi) + "日 " + kanshiName(almanac.yearKanshi) + "年");
+    }
+    std::erase_if(lines, [](const std::string& line) { return line.empty(); });
+    return lines;
 }
 
 } // namespace rekko

@@ -29,19 +29,25 @@ enum class MarkNames { Full, Short };
 // Returns the names of the marks set, in the order 天赦日, 一粒万倍日, 不成就日.
 std::vector<std::string_view> almanacMarkNames(const AlmanacMarks& marks, MarkNames form = MarkNames::Full);
 
-// What the almanac notes of one day: its solar term and seasonal day (empty when none), its 干支 and marks.
+// What the almanac notes of one day: its solar term and seasonal day (empty when none), its 干支, the 干支 of its
+// year as almanacs count it (from 立春) and its marks.
 struct DayAlmanac {
     std::string_view solarTerm;
     std::string_view seasonalDay;
     int kanshi = 0;
+    int yearKanshi = 0;
     AlmanacMarks marks;
 };
 
 // Returns the almanac of a day number from the shipped tables; outside them only the 干支 is known.
 DayAlmanac dayAlmanacOf(int32_t jd);
 
-// Returns what a day's almanac shows, most important first: with `terms` its solar term and seasonal day, with
-// `marks` the names of its marks and then its 干支; nothing of what is off or missing.
-std::vector<std::string> almanacNotes(const DayAlmanac& almanac, bool terms, bool marks, MarkNames form);
+// Returns what a day's cell shows, most important first: with `terms` its solar term and seasonal day, with `marks`
+// the short names of its marks and then its 干支; nothing of what is off or missing.
+std::vector<std::string> almanacNotes(const DayAlmanac& almanac, bool terms, bool marks);
+
+// Returns the lines that tell a day's almanac in full, those switched on of: its solar term and seasonal day, the
+// names of its marks, and its 干支 with its year's counted from 立春 ("甲子日 丙午年"); no empty line.
+std::vector<std::string> almanacLines(const DayAlmanac& almanac, bool terms, bool marks);
 
 } // namespace rekko

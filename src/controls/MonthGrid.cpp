@@ -95,12 +95,12 @@ void MonthGrid::layout() {
         cell.namesText = DayNamesText(cell.names);
         cell.rokuyo = m_options.ShowRokuyo ? JuliusDayToRokuyo(cell.day) : 0;
         cell.almanac.clear();
-        cell.almanacInFull.clear();
+        cell.almanacLines.clear();
         if (m_options.ShowSolarTerms || m_options.ShowAlmanacMarks) {
             const DayAlmanac almanac = dayAlmanacOf(cell.day);
             const bool terms = m_options.ShowSolarTerms, marks = m_options.ShowAlmanacMarks;
-            cell.almanac = almanacNotes(almanac, terms, marks, MarkNames::Short);
-            cell.almanacInFull = almanacNotes(almanac, terms, marks, MarkNames::Full);
+            cell.almanac = almanacNotes(almanac, terms, marks);
+            cell.almanacLines = almanacLines(almanac, terms, marks);
         }
     }
     buildLaneTable();
@@ -248,12 +248,7 @@ std::vector<std::string> MonthGrid::cellLines(int cell) const {
         names += part.text;
     if (!names.empty())
         lines.push_back(std::move(names));
-    if (!day.almanacInFull.empty()) {
-        std::string almanac;
-        for (const std::string& note : day.almanacInFull)
-            almanac += (almanac.empty() ? "" : " ") + note;
-        lines.push_back(std::move(almanac));
-    }
+    lines.insert(lines.end(), day.almanacLines.begin(), day.almanacLines.end());
     for (size_t p = 0; p < m_periodDays.size(); ++p)
         if (periodCovers(static_cast<int>(p), day.day))
             lines.push_back(PeriodSummary(m_book.periods()[p]));

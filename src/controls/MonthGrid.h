@@ -93,10 +93,10 @@ struct CellDay {
     DayNameList names;
     std::string namesText; // the comma text of the names
     int rokuyo = 0;        // 1..6, 0 when not shown or unknown
-    // The almanac notes shown beside the day number, most important first, and those of the tooltip with the marks'
-    // full names (both empty when switched off).
+    // The almanac notes shown beside the day number, most important first, and the lines that tell them in full in
+    // the tooltip (both empty when switched off).
     std::vector<std::string> almanac;
-    std::vector<std::string> almanacInFull;
+    std::vector<std::string> almanacLines;
 };
 
 // A day line placed in a lane: its text and colour, and whether it comes from a neighbouring month's list.

@@ -141,14 +141,14 @@ TEST(AlmanacMarks, MatchThePublishedListsOf2022) {
 }
 
 TEST(AlmanacMarks, NotesFollowTheSwitchesInTheirOrder) {
-    // 2022-01-11, in winter: 天赦日 and 一粒万倍日, 甲子; 2022-02-04: 立春.
+    // 2022-01-11, in winter: 天赦日 and 一粒万倍日, 甲子, still in the year 辛丑 (2021) before 立春; 2022-02-04: 立春.
     const DayAlmanac marked = dayAlmanacOf(day(2022, 1, 11));
-    EXPECT_EQ(almanacNotes(marked, true, true, MarkNames::Full),
-              (std::vector<std::string>{"天赦日", "一粒万倍日", "甲子"}));
-    EXPECT_EQ(almanacNotes(marked, true, true, MarkNames::Short), (std::vector<std::string>{"天赦", "万倍", "甲子"}));
-    EXPECT_TRUE(almanacNotes(marked, true, false, MarkNames::Full).empty());
-    EXPECT_EQ(almanacNotes(dayAlmanacOf(day(2022, 2, 4)), true, false, MarkNames::Full),
-              (std::vector<std::string>{"立春"}));
+    EXPECT_EQ(almanacNotes(marked, true, true), (std::vector<std::string>{"天赦", "万倍", "甲子"}));
+    EXPECT_EQ(almanacLines(marked, true, true), (std::vector<std::string>{"天赦日 一粒万倍日", "甲子日 辛丑年"}));
+    EXPECT_TRUE(almanacNotes(marked, true, false).empty());
+    const DayAlmanac risshun = dayAlmanacOf(day(2022, 2, 4));
+    EXPECT_EQ(almanacNotes(risshun, true, false), (std::vector<std::string>{"立春"}));
+    EXPECT_EQ(almanacLines(risshun, true, true).back(), "戊子日 壬寅年");
     // A leap month counts as the month it follows: 閏2月 1 of 2023 (2023-03-22) is not 不成就日, 閏2月 2 is.
     EXPECT_FALSE(almanacMarksOf(0, 0, {102, 1}).fujojubi);
     EXPECT_TRUE(almanacMarksOf(0, 0, {102, 2}).fujojubi);

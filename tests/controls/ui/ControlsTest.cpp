@@ -186,7 +186,7 @@ private slots:
         // With the marks on, every day shows its 干支 beside its number.
         f.grid.setShowAlmanacMarks(true);
         QVERIFY(numberBandInk(8) > 10);
-        QCOMPARE(tooltip(7), QStringLiteral("小暑 辛未\n予定あり"));
+        QCOMPARE(tooltip(7), QStringLiteral("小暑\n辛未日 辛巳年\n予定あり"));
     }
 
     void drawingTheCellsAgainClearsMarksTheyNoLongerCarry() {
