@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the maintenance window asks of the shell: its folders, the month shown, save all, and the end after a restore.
+// What the maintenance window asks of the shell: its folders, the month shown, save all, the end after a restore
+// and the special days.
 #pragma once
 
+#include "base/Result.h"
+
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace rekko {
 
@@ -25,6 +30,11 @@ public:
     // Writes the stop record when it is switched on and ends the program without save all, so that nothing in
     // memory is written over the files just restored.
     virtual void endAfterRestore() = 0;
+    // The special-day lines as the calendars hold them ("Sday.myc" of the working folder).
+    virtual std::vector<std::string> specialDays() const = 0;
+    // Writes the special-day lines to "Sday.myc" of the working folder, merged with what changed there, and has the
+    // month grid and the year calendars take them; answers the failure (then nothing changed).
+    virtual Status replaceSpecialDays(std::vector<std::string> lines) = 0;
 };
 
 } // namespace rekko

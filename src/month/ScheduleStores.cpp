@@ -99,10 +99,14 @@ Anniversary ScheduleStores::anniversaryOf(int month, int day) const {
 }
 
 Status ScheduleStores::saveAnniversary(int month, int day, const Anniversary& found, const Anniversary& edited) {
-    if (m_host.workingFolderHeld())
-        return Failure{m_host.writesHeldCause(), fs::absolute(kSpecialDayFileName).string()};
     std::vector<std::string> lines = m_book.rules().specialDayList();
     ReplaceAnniversary(lines, found, edited, month, day);
+    return replaceSpecialDays(std::move(lines));
+}
+
+Status ScheduleStores::replaceSpecialDays(std::vector<std::string> lines) {
+    if (m_host.workingFolderHeld())
+        return Failure{m_host.writesHeldCause(), fs::absolute(kSpecialDayFileName).string()};
     return m_book.replaceSpecialDays(std::move(lines));
 }
 

@@ -43,6 +43,8 @@ public:
     // "Sday.myc" of the current directory, where they were read; the book then holds them. While the host holds
     // that folder's files back, or when the file could not be read, nothing changes and the failure is answered.
     Status saveAnniversary(int month, int day, const Anniversary& found, const Anniversary& edited);
+    // Writes the special days to "Sday.myc" of the current directory as saveAnniversary does.
+    Status replaceSpecialDays(std::vector<std::string> lines);
 
     MonthStore& months() { return m_months; }
     PeriodStore& periods() { return m_periods; }

@@ -17,12 +17,18 @@ struct CountingShell : MaintenanceShell {
     ShownMonth shown{2027, 2};
     int saves = 0;
     int ends = 0;
+    std::vector<std::string> specialLines;
 
     std::filesystem::path programFolder() const override { return program; }
     std::string dataFolder() const override { return data; }
     ShownMonth shownMonth() const override { return shown; }
     void saveAll() override { ++saves; }
     void endAfterRestore() override { ++ends; }
+    std::vector<std::string> specialDays() const override { return specialLines; }
+    Status replaceSpecialDays(std::vector<std::string> lines) override {
+        specialLines = std::move(lines);
+        return Success();
+    }
 };
 
 struct SetDrives : Drives {

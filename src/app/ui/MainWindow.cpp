@@ -118,7 +118,9 @@ void MainWindow::buildPages() {
                  m_dialogs.inform(report.message());
              hide();
              emit ended(0);
-         }},
+         },
+         [this] { return m_controller.book().rules().specialDayList(); },
+         [this](std::vector<std::string> lines) { return m_monthView->replaceSpecialDays(std::move(lines)); }},
         m_dialogs, m_controller.clock(), m_controller.book().rules(), this);
     connect(m_memoLink, &MemoPageLink::textViewRequested, m_maintenance, &MaintenanceLink::showText);
 }

@@ -33,6 +33,8 @@ struct MaintenanceCalls {
     std::function<ShownMonth()> shownMonth;
     std::function<void()> saveAll;
     std::function<void()> endAfterRestore;
+    std::function<std::vector<std::string>()> specialDays;
+    std::function<Status(std::vector<std::string>)> replaceSpecialDays;
 };
 
 class MaintenanceLink : public QObject, private MaintenanceShell {
@@ -54,6 +56,10 @@ private:
     ShownMonth shownMonth() const override { return m_calls.shownMonth(); }
     void saveAll() override { m_calls.saveAll(); }
     void endAfterRestore() override { m_calls.endAfterRestore(); }
+    std::vector<std::string> specialDays() const override { return m_calls.specialDays(); }
+    Status replaceSpecialDays(std::vector<std::string> lines) override {
+        return m_calls.replaceSpecialDays(std::move(lines));
+    }
 
     SetupWindow& setupWindow();
 

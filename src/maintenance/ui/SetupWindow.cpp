@@ -19,11 +19,10 @@ namespace rekko {
 namespace {
 
 // The pages of later work, each with its caption, in the order of their numbers.
-constexpr std::array<std::pair<SetupPage, const char*>, 8> kUnbuiltPages = {{
+constexpr std::array<std::pair<SetupPage, const char*>, 7> kUnbuiltPages = {{
     {SetupPage::Setup, "Setup"},
     {SetupPage::StartUp, "起動方法"},
     {SetupPage::Excel, "Excel"},
-    {SetupPage::Anniversaries, "記念日"},
     {SetupPage::Commemoration, "Rekko記念"},
     {SetupPage::CommemorationAdmin, "記念管理"},
     {SetupPage::Serial, "連続"},
@@ -44,6 +43,7 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
       m_export(parts.shell, m_setup, parts.dialogs, parts.rules), m_pages(new QTabWidget(this)),
       m_copy(
           new CopyPage(m_backup, m_export, m_setup, parts.dialogs, parts.drives, parts.shell.programFolder(), m_pages)),
+      m_anniversaries(new AnniversaryListPage(parts.shell, parts.dialogs, m_pages)),
       m_text(new QPlainTextEdit(m_pages)), m_close(new QPushButton(QStringLiteral("閉じる"), this)),
       m_status(new QStatusBar(this)) {
     setObjectName("fmSetup");
@@ -57,6 +57,8 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
             widget = m_copy;
         else if (page == SetupPage::TextView)
             widget = m_text;
+        else if (page == SetupPage::Anniversaries)
+            widget = m_anniversaries;
         else if (page == SetupPage::Backup)
             continue;
         else {
@@ -78,6 +80,7 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
     m_status->setObjectName("StatusBar1");
     m_status->setSizeGripEnabled(false);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_anniversaries, &AnniversaryListPage::closeRequested, this, &QDialog::accept);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(m_close);
@@ -116,6 +119,8 @@ void SetupWindow::openOn(SetupPage page, bool exportOnly) {
     showPage(page);
     if (page == SetupPage::Copy || page == SetupPage::Backup)
         m_copy->open(exportOnly ? CopyPageMode::ExportOnly : CopyPageMode::Full);
+    if (page == SetupPage::Anniversaries)
+        m_anniversaries->open();
     exec();
 }
 

@@ -3,6 +3,7 @@
 // bar with 閉じる, the status bar, and section Setup of the settings file read on opening and written on closing.
 #pragma once
 
+#include "AnniversaryListPage.h"
 #include "CopyPage.h"
 
 #include "maintenance/BackupRestore.h"
@@ -53,6 +54,7 @@ public:
 
     QTabWidget* pages() const { return m_pages; }
     CopyPage* copyPage() const { return m_copy; }
+    AnniversaryListPage* anniversaryPage() const { return m_anniversaries; }
     QPlainTextEdit* textView() const { return m_text; }
     QPushButton* closeButton() const { return m_close; }
     QStatusBar* statusBar() const { return m_status; }
@@ -73,6 +75,7 @@ private:
     TextExport m_export;
     QTabWidget* m_pages;
     CopyPage* m_copy;
+    AnniversaryListPage* m_anniversaries;
     QPlainTextEdit* m_text;
     QPushButton* m_close;
     QStatusBar* m_status;

@@ -181,4 +181,13 @@ void MonthView::openAnniversary(int32_t day) {
     emit dayRulesChanged();
 }
 
+Status MonthView::replaceSpecialDays(std::vector<std::string> lines) {
+    Status written = m_stores.replaceSpecialDays(std::move(lines));
+    if (written) {
+        m_grid->Redraw();
+        emit dayRulesChanged();
+    }
+    return written;
+}
+
 } // namespace rekko

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -71,9 +72,9 @@ private slots:
         });
         for (const auto& [page, caption] :
              {std::pair{SetupPage::Setup, "Setup"}, std::pair{SetupPage::StartUp, "起動方法"},
-              std::pair{SetupPage::Excel, "Excel"}, std::pair{SetupPage::Anniversaries, "記念日"},
-              std::pair{SetupPage::Commemoration, "Rekko記念"}, std::pair{SetupPage::CommemorationAdmin, "記念管理"},
-              std::pair{SetupPage::Serial, "連続"}, std::pair{SetupPage::Hotkey, "ホットキー"}})
+              std::pair{SetupPage::Excel, "Excel"}, std::pair{SetupPage::Commemoration, "Rekko記念"},
+              std::pair{SetupPage::CommemorationAdmin, "記念管理"}, std::pair{SetupPage::Serial, "連続"},
+              std::pair{SetupPage::Hotkey, "ホットキー"}})
             openOn(page, false, [&, caption = caption] {
                 auto* label = qobject_cast<QLabel*>(window.pages()->currentWidget());
                 QVERIFY(label && label->isVisible());
@@ -104,6 +105,54 @@ private slots:
         });
         window.showText("Rekko -Rekko-", lines);
         QCOMPARE(program.read("Sorel.ini"), std::string("[Settei]\r\n"));
+    }
+
+    void anniversaryPageAsksForAnEditedRowAndTakesTheFieldsOfItsForm() {
+        test::TempDir program;
+        test::CountingShell shell;
+        shell.program = program.path();
+        shell.specialLines = {"5,3,憲法記念日", ",,,,3,,火曜", "9,1,2,月"};
+        test::ScriptedDialogs dialogs;
+        test::SetDrives drives;
+        test::FakeClock clock;
+        ScheduleBook book;
+        SetupWindow window({shell, dialogs, drives, clock, book.rules()});
+        const AnniversaryListControls& c = window.anniversaryPage()->controls();
+        QTableWidget* grid = c.grdKinenbi;
+        const auto clickRow = [grid](int row) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(grid->model()->index(row, 7)).center());
+        };
+        const auto enabled = [&c] {
+            return std::array{c.edtEMonth->isEnabled(), c.edtEDay->isEnabled(), c.cbEYoubi->isEnabled(),
+                              c.edtENan->isEnabled()};
+        };
+        QTimer::singleShot(0, &window, [&] {
+            QCOMPARE(window.pages()->currentWidget(), window.anniversaryPage());
+            QCOMPARE(grid->rowCount(), 54);
+            QCOMPARE(grid->item(2, 5)->text(), QString("月曜日"));
+            QVERIFY(c.rgKHantei[0]->isChecked());
+            QCOMPARE(enabled(), (std::array{true, true, false, false}));
+            clickRow(1);
+            QVERIFY(c.rgKHantei[1]->isChecked());
+            QCOMPARE(c.cbEYoubi->currentText(), QString("火曜日"));
+            QCOMPARE(enabled(), (std::array{false, false, true, false}));
+            QTest::mouseClick(c.rgKHantei[4], Qt::LeftButton, {}, QPoint(6, c.rgKHantei[4]->height() / 2));
+            QCOMPARE(enabled(), (std::array{true, false, true, true}));
+            QTest::mouseClick(c.rgKHantei[5], Qt::LeftButton, {}, QPoint(6, c.rgKHantei[5]->height() / 2));
+            QCOMPARE(enabled(), (std::array{true, true, true, true}));
+            // An edit left in the form: opening another row asks, and yes writes it into its row first.
+            QTest::keyClicks(c.edtEKinenbi, " 2");
+            dialogs.expect(DialogAnswer::Yes, "変更事項を書き込みますか？");
+            clickRow(0);
+            QCOMPARE(dialogs.shown().back().defaultAnswer, DialogAnswer::Yes);
+            QCOMPARE(grid->item(1, 7)->text(), QString("火曜　2"));
+            QCOMPARE(c.edtEKinenbi->text(), QString("憲法記念日"));
+            clickRow(2); // nothing edited: no question
+            c.btnKoushin->click();
+        });
+        window.openOn(SetupPage::Anniversaries);
+        QCOMPARE(shell.specialLines, (std::vector<std::string>{"5,3,憲法記念日", ",,,,3,,火曜　2", "9,1,2,月"}));
     }
 };
 
