@@ -35,6 +35,8 @@ public:
     // Writes the special-day lines to "Sday.myc" of the working folder, merged with what changed there, and has the
     // month grid and the year calendars take them; answers the failure (then nothing changed).
     virtual Status replaceSpecialDays(std::vector<std::string> lines) = 0;
+    // Reloads the months and periods from their files without saving first: a bulk command rewrote them.
+    virtual void reloadSchedules() = 0;
 };
 
 } // namespace rekko

@@ -47,6 +47,12 @@ Status ScheduleStores::load() {
     return m_periods.loadFailure();
 }
 
+Status ScheduleStores::reload() {
+    if (Status loaded = load(); !loaded)
+        return loaded;
+    return m_book.slot(kJumpSlot).month != 0 ? m_months.loadSlot(kJumpSlot) : Success();
+}
+
 Status ScheduleStores::saveMonth(int slot) {
     if (m_host.writesHeld())
         return heldBack(m_host, m_months.edited(slot), m_months.dataFolder() / m_months.window().slot(slot).fileName);

@@ -26,6 +26,9 @@ public:
     // Loads months 0 to 4 and the period file of the host's data folder (the steps after the settings); answers the
     // first failure. While the host holds writes back, a missing period file is neither announced nor created.
     Status load();
+    // Loads months 0 to 4, the jumped month and the period file again, without saving, after a command of the
+    // maintenance window rewrote them; answers the first failure.
+    Status reload();
     // Saves the jumped month when it was edited, months 0 to 4 and the period file, in this order, into the report,
     // with the notes of every write that merged with the disk since the last save. While the host holds writes back
     // nothing is written and each edited file is reported.

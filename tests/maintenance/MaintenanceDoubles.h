@@ -17,6 +17,7 @@ struct CountingShell : MaintenanceShell {
     ShownMonth shown{2027, 2};
     int saves = 0;
     int ends = 0;
+    int reloads = 0;
     std::vector<std::string> specialLines;
 
     std::filesystem::path programFolder() const override { return program; }
@@ -29,6 +30,7 @@ struct CountingShell : MaintenanceShell {
         specialLines = std::move(lines);
         return Success();
     }
+    void reloadSchedules() override { ++reloads; }
 };
 
 struct SetDrives : Drives {

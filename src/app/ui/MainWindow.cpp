@@ -120,7 +120,8 @@ void MainWindow::buildPages() {
              emit ended(0);
          },
          [this] { return m_controller.book().rules().specialDayList(); },
-         [this](std::vector<std::string> lines) { return m_monthView->replaceSpecialDays(std::move(lines)); }},
+         [this](std::vector<std::string> lines) { return m_monthView->replaceSpecialDays(std::move(lines)); },
+         [this] { m_monthView->reloadSchedules(); }},
         m_dialogs, m_controller.clock(), m_controller.book().rules(), this);
     connect(m_memoLink, &MemoPageLink::textViewRequested, m_maintenance, &MaintenanceLink::showText);
 }

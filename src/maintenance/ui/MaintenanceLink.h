@@ -35,6 +35,7 @@ struct MaintenanceCalls {
     std::function<void()> endAfterRestore;
     std::function<std::vector<std::string>()> specialDays;
     std::function<Status(std::vector<std::string>)> replaceSpecialDays;
+    std::function<void()> reloadSchedules;
 };
 
 class MaintenanceLink : public QObject, private MaintenanceShell {
@@ -60,6 +61,7 @@ private:
     Status replaceSpecialDays(std::vector<std::string> lines) override {
         return m_calls.replaceSpecialDays(std::move(lines));
     }
+    void reloadSchedules() override { m_calls.reloadSchedules(); }
 
     SetupWindow& setupWindow();
 
