@@ -3,6 +3,8 @@
 // and the special days.
 #pragma once
 
+#include "Commemoration.h"
+
 #include "base/Result.h"
 
 #include <filesystem>
@@ -37,6 +39,10 @@ public:
     virtual Status replaceSpecialDays(std::vector<std::string> lines) = 0;
     // Reloads the months and periods from their files without saving first: a bulk command rewrote them.
     virtual void reloadSchedules() = 0;
+    // The commemoration settings as the main window keeps them.
+    virtual Commemoration commemoration() const = 0;
+    // Hands changed commemoration settings to the main window, which shows them and keeps them in "Cmr.myc".
+    virtual void keepCommemoration(const Commemoration& values) = 0;
 };
 
 } // namespace rekko

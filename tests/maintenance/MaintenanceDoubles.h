@@ -18,6 +18,7 @@ struct CountingShell : MaintenanceShell {
     int saves = 0;
     int ends = 0;
     int reloads = 0;
+    Commemoration cmr;
     std::vector<std::string> specialLines;
 
     std::filesystem::path programFolder() const override { return program; }
@@ -31,6 +32,8 @@ struct CountingShell : MaintenanceShell {
         return Success();
     }
     void reloadSchedules() override { ++reloads; }
+    Commemoration commemoration() const override { return cmr; }
+    void keepCommemoration(const Commemoration& values) override { cmr = values; }
 };
 
 struct SetDrives : Drives {

@@ -36,6 +36,8 @@ struct MaintenanceCalls {
     std::function<std::vector<std::string>()> specialDays;
     std::function<Status(std::vector<std::string>)> replaceSpecialDays;
     std::function<void()> reloadSchedules;
+    std::function<Commemoration()> commemoration;
+    std::function<void(const Commemoration&)> keepCommemoration;
 };
 
 class MaintenanceLink : public QObject, private MaintenanceShell {
@@ -62,6 +64,8 @@ private:
         return m_calls.replaceSpecialDays(std::move(lines));
     }
     void reloadSchedules() override { m_calls.reloadSchedules(); }
+    Commemoration commemoration() const override { return m_calls.commemoration(); }
+    void keepCommemoration(const Commemoration& values) override { m_calls.keepCommemoration(values); }
 
     SetupWindow& setupWindow();
 

@@ -19,12 +19,10 @@ namespace rekko {
 namespace {
 
 // The pages of later work, each with its caption, in the order of their numbers.
-constexpr std::array<std::pair<SetupPage, const char*>, 7> kUnbuiltPages = {{
+constexpr std::array<std::pair<SetupPage, const char*>, 5> kUnbuiltPages = {{
     {SetupPage::Setup, "Setup"},
     {SetupPage::StartUp, "起動方法"},
     {SetupPage::Excel, "Excel"},
-    {SetupPage::Commemoration, "Rekko記念"},
-    {SetupPage::CommemorationAdmin, "記念管理"},
     {SetupPage::Serial, "連続"},
     {SetupPage::Hotkey, "ホットキー"},
 }};
@@ -44,6 +42,8 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
       m_copy(
           new CopyPage(m_backup, m_export, m_setup, parts.dialogs, parts.drives, parts.shell.programFolder(), m_pages)),
       m_anniversaries(new AnniversaryListPage(parts.shell, parts.dialogs, m_pages)),
+      m_commands(parts.shell, parts.dialogs), m_commemoration(new CommemorationPage(parts.shell, m_commands, m_pages)),
+      m_commemorationAdmin(new CommemorationAdminPage(parts.shell, m_commands, m_pages)),
       m_text(new QPlainTextEdit(m_pages)), m_close(new QPushButton(QStringLiteral("閉じる"), this)),
       m_status(new QStatusBar(this)) {
     setObjectName("fmSetup");
@@ -59,6 +59,10 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
             widget = m_text;
         else if (page == SetupPage::Anniversaries)
             widget = m_anniversaries;
+        else if (page == SetupPage::Commemoration)
+            widget = m_commemoration;
+        else if (page == SetupPage::CommemorationAdmin)
+            widget = m_commemorationAdmin;
         else if (page == SetupPage::Backup)
             continue;
         else {
@@ -81,6 +85,10 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
     m_status->setSizeGripEnabled(false);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_anniversaries, &AnniversaryListPage::closeRequested, this, &QDialog::accept);
+    connect(m_commemoration, &CommemorationPage::closeRequested, this, &QDialog::accept);
+    connect(m_commemorationAdmin, &CommemorationAdminPage::closeRequested, this, &QDialog::accept);
+    connect(m_commemoration, &CommemorationPage::leaveByApplyOnly, m_close, &QWidget::hide);
+    connect(m_commemorationAdmin, &CommemorationAdminPage::nameChanged, m_commemoration, &CommemorationPage::setTitle);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(m_close);
@@ -121,6 +129,11 @@ void SetupWindow::openOn(SetupPage page, bool exportOnly) {
         m_copy->open(exportOnly ? CopyPageMode::ExportOnly : CopyPageMode::Full);
     if (page == SetupPage::Anniversaries)
         m_anniversaries->open();
+    if (page == SetupPage::Commemoration)
+        m_commemoration->open();
+    if (page == SetupPage::CommemorationAdmin)
+        m_commemorationAdmin->open();
+    m_close->show();
     exec();
 }
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "AnniversaryListPage.h"
+#include "CommemorationAdminPage.h"
+#include "CommemorationPage.h"
 #include "CopyPage.h"
 
 #include "maintenance/BackupRestore.h"
@@ -55,6 +57,8 @@ public:
     QTabWidget* pages() const { return m_pages; }
     CopyPage* copyPage() const { return m_copy; }
     AnniversaryListPage* anniversaryPage() const { return m_anniversaries; }
+    CommemorationPage* commemorationPage() const { return m_commemoration; }
+    CommemorationAdminPage* commemorationAdminPage() const { return m_commemorationAdmin; }
     QPlainTextEdit* textView() const { return m_text; }
     QPushButton* closeButton() const { return m_close; }
     QStatusBar* statusBar() const { return m_status; }
@@ -76,6 +80,9 @@ private:
     QTabWidget* m_pages;
     CopyPage* m_copy;
     AnniversaryListPage* m_anniversaries;
+    CommemorationCommands m_commands;
+    CommemorationPage* m_commemoration;
+    CommemorationAdminPage* m_commemorationAdmin;
     QPlainTextEdit* m_text;
     QPushButton* m_close;
     QStatusBar* m_status;

@@ -72,8 +72,7 @@ private slots:
         });
         for (const auto& [page, caption] :
              {std::pair{SetupPage::Setup, "Setup"}, std::pair{SetupPage::StartUp, "起動方法"},
-              std::pair{SetupPage::Excel, "Excel"}, std::pair{SetupPage::Commemoration, "Rekko記念"},
-              std::pair{SetupPage::CommemorationAdmin, "記念管理"}, std::pair{SetupPage::Serial, "連続"},
+              std::pair{SetupPage::Excel, "Excel"}, std::pair{SetupPage::Serial, "連続"},
               std::pair{SetupPage::Hotkey, "ホットキー"}})
             openOn(page, false, [&, caption = caption] {
                 auto* label = qobject_cast<QLabel*>(window.pages()->currentWidget());
