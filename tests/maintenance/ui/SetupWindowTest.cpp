@@ -106,6 +106,42 @@ private slots:
         QCOMPARE(program.read("Sorel.ini"), std::string("[Settei]\r\n"));
     }
 
+    void commemorationImportRunsBehindTheBackupQuestionAndLeavesOnlyByApply() {
+        test::CurrentTempDir working;
+        test::TempDir program, data;
+        working.write("Ca202601.cmr", "1,5,0,Gantan,clRed,1,0,,1000,\r\n");
+        test::CountingShell shell;
+        shell.program = program.path();
+        shell.data = data.path().string() + "/";
+        test::ScriptedDialogs dialogs;
+        test::SetDrives drives;
+        test::FakeClock clock;
+        ScheduleBook book;
+        SetupWindow window({shell, dialogs, drives, clock, book.rules()});
+        const CommemorationControls& c = window.commemorationPage()->controls();
+        QTimer::singleShot(0, &window, [&] {
+            QVERIFY(!c.btnYMerge->isEnabled() && !c.apply->isEnabled() && window.closeButton()->isVisible());
+            dialogs.expect(DialogAnswer::No, "予定データは退避（バックアップ）されましたでしょうか？");
+            dialogs.expect(DialogAnswer::Ok, "退避（バックアップ）してから、実行してください。");
+            c.btnYomikomiOn->click();
+            QVERIFY(!c.btnYMerge->isEnabled());
+            dialogs.expect(DialogAnswer::Yes, "予定データは退避（バックアップ）されましたでしょうか？");
+            c.btnYomikomiOn->click();
+            QVERIFY(c.btnYMerge->isEnabled() && c.cbColor->isEnabled());
+            dialogs.expect(DialogAnswer::Yes, "Rekko記念日の予定を読み込みますか？");
+            dialogs.expect(DialogAnswer::Ok, "1 件（ファイル単位）読み込みました。");
+            c.btnYMerge->click();
+            QVERIFY(!c.btnYMerge->isEnabled() && c.apply->isEnabled() && !c.cancel->isEnabled());
+            QVERIFY(!window.closeButton()->isVisible());
+            QTest::keyClicks(c.edtMigishita, "!");
+            c.apply->click();
+        });
+        window.openOn(SetupPage::Commemoration);
+        QCOMPARE(data.read("Ca202601.myc"), std::string("1,5,0,Gantan,clRed,1,0,,1000,\r\n"));
+        QCOMPARE(shell.reloads, 1);
+        QCOMPARE(shell.cmr.pCedtMigishita, Commemoration().pCedtMigishita + "!");
+    }
+
     void anniversaryPageAsksForAnEditedRowAndTakesTheFieldsOfItsForm() {
         test::TempDir program;
         test::CountingShell shell;
