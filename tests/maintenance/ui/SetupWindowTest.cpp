@@ -10,6 +10,7 @@
 
 #include "book/ScheduleBook.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTabBar>
@@ -184,6 +185,16 @@ private slots:
             QCOMPARE(grid->item(1, 7)->text(), QString("火曜　2"));
             QCOMPARE(c.edtEKinenbi->text(), QString("憲法記念日"));
             clickRow(2); // nothing edited: no question
+            // Enter steps through the columns and on to the next row; Ctrl+Down goes to the text field.
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            grid->setCurrentCell(2, 7);
+            QTest::keyClick(grid, Qt::Key_Return);
+            QCOMPARE(QPoint(grid->currentRow(), grid->currentColumn()), QPoint(3, 1));
+            QTest::keyClick(grid, Qt::Key_Return);
+            QCOMPARE(grid->currentColumn(), 2);
+            QTest::keyClick(grid, Qt::Key_Down, Qt::ControlModifier);
+            QCOMPARE(QApplication::focusWidget(), c.edtEKinenbi);
             c.btnKoushin->click();
         });
         window.openOn(SetupPage::Anniversaries);
