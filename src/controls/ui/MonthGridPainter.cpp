@@ -204,7 +204,7 @@ void MonthGridPainter::drawRokuyo(QPainter& painter, int cell, const GridRect& r
 
 void MonthGridPainter::drawNames(QPainter& painter, const CellDay& day, const GridRect& rect, const DayFaces& faces,
                                  const QColor& numberColor) const {
-    const std::vector<NamePart> parts = NameParts(day.namesText, day.names.kinds);
+    const std::vector<NamePart> parts = NameParts(day.names);
     QString text;
     for (const NamePart& part : parts)
         text += QString::fromStdString(part.text);
