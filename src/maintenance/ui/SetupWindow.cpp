@@ -144,7 +144,7 @@ void SetupWindow::done(int result) {
     if (m_keepsSettings) {
         m_setup.edit().SetupY = frameGeometry().top();
         m_setup.edit().SetupX = frameGeometry().left();
-        if (const Status written = WriteSettingsFile(m_setup, settingsFile()); !written)
+        if (const Status written = WriteSettingsFile(m_setup, settingsFile(), TheirChanges::Kept); !written)
             m_dialogs.inform(settingsFile().string() + "\r\n" + written.error().cause);
     }
     QDialog::done(result);

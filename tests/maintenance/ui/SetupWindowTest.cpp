@@ -95,12 +95,20 @@ private slots:
                 QVERIFY(!window.copyPage()->isVisible() && !window.textView()->isVisible());
             });
 
-        // Moved, then closed: the place is written, the other section and keys kept.
-        openOn(SetupPage::Copy, false, [&] { window.move(120, 90); });
+        // Moved, then closed: the place is written, the other section and keys kept, and so is a key another
+        // program changed on disk meanwhile.
+        openOn(SetupPage::Copy, false, [&] {
+            window.move(120, 90);
+            std::string onDisk = program.read("Sorel.ini");
+            const size_t at = onDisk.find("edtCopy2=\r\n");
+            QVERIFY(at != std::string::npos);
+            program.write("Sorel.ini", onDisk.replace(at, 11, "edtCopy2=/theirs/\r\n"));
+        });
         const std::string settings = program.read("Sorel.ini");
         QVERIFY(settings.starts_with("[Settei]\r\nkept=1\r\n[Setup]\r\n"));
         QVERIFY(settings.find("SetupX=" + std::to_string(window.frameGeometry().left()) + "\r\n") != std::string::npos);
         QVERIFY(settings.find("edtCopy1=/x/\r\n") != std::string::npos);
+        QVERIFY(settings.find("edtCopy2=/theirs/\r\n") != std::string::npos);
         QVERIFY(settings.find("lblCopy1=") != std::string::npos);
         QCOMPARE(shell.saves, 0);
 
