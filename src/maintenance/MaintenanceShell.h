@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the maintenance window asks of the shell: its folders, the month shown, save all, the end after a restore
-// and the special days.
+// What the maintenance window asks of the shell: its folders, the month shown and its grid, save all, the end after
+// a restore and the special days.
 #pragma once
 
 #include "Commemoration.h"
 
 #include "base/Result.h"
+#include "controls/MonthGrid.h"
 
 #include <filesystem>
 #include <string>
@@ -27,6 +28,8 @@ public:
     virtual std::string dataFolder() const = 0;
     // The year and month the main window shows.
     virtual ShownMonth shownMonth() const = 0;
+    // The month grid of the main window, as last laid out.
+    virtual const MonthGrid& shownGrid() const = 0;
     // Save all, then the removal of superseded period-file copies; what failed is told by the shell.
     virtual void saveAll() = 0;
     // Writes the stop record when it is switched on and ends the program without save all, so that nothing in

@@ -108,6 +108,7 @@ void MainWindow::buildPages() {
          [this] {
              return ShownMonth{m_monthView->grid()->Year(), m_monthView->grid()->Month()};
          },
+         [this]() -> const MonthGrid& { return m_monthView->grid()->grid(); },
          [this] {
              saveAllTellingFailures();
              m_monthView->stores().removeStaleCopies();

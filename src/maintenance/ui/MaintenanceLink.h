@@ -6,6 +6,7 @@
 #include "SetupWindow.h"
 
 #include "platform/Drives.h"
+#include "platform/SpreadsheetProgram.h"
 
 #include <QAction>
 #include <QObject>
@@ -31,6 +32,7 @@ struct MaintenanceCalls {
     std::function<std::filesystem::path()> programFolder;
     std::function<std::string()> dataFolder;
     std::function<ShownMonth()> shownMonth;
+    std::function<const MonthGrid&()> shownGrid;
     std::function<void()> saveAll;
     std::function<void()> endAfterRestore;
     std::function<std::vector<std::string>()> specialDays;
@@ -57,6 +59,7 @@ private:
     std::filesystem::path programFolder() const override { return m_calls.programFolder(); }
     std::string dataFolder() const override { return m_calls.dataFolder(); }
     ShownMonth shownMonth() const override { return m_calls.shownMonth(); }
+    const MonthGrid& shownGrid() const override { return m_calls.shownGrid(); }
     void saveAll() override { m_calls.saveAll(); }
     void endAfterRestore() override { m_calls.endAfterRestore(); }
     std::vector<std::string> specialDays() const override { return m_calls.specialDays(); }
@@ -75,6 +78,7 @@ private:
     const DayRules& m_rules;
     QWidget* m_window;
     LinuxDrives m_drives;
+    DesktopSpreadsheetProgram m_spreadsheet;
     QPointer<SetupWindow> m_setupWindow;
 };
 

@@ -19,10 +19,9 @@ namespace rekko {
 namespace {
 
 // The pages of later work, each with its caption, in the order of their numbers.
-constexpr std::array<std::pair<SetupPage, const char*>, 5> kUnbuiltPages = {{
+constexpr std::array<std::pair<SetupPage, const char*>, 4> kUnbuiltPages = {{
     {SetupPage::Setup, "Setup"},
     {SetupPage::StartUp, "起動方法"},
-    {SetupPage::Excel, "Excel"},
     {SetupPage::Serial, "連続"},
     {SetupPage::Hotkey, "ホットキー"},
 }};
@@ -38,9 +37,12 @@ int Index(SetupPage page) {
 SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
     : QDialog(parent), m_shell(parts.shell), m_dialogs(parts.dialogs), m_setup(MakeSetupTable()),
       m_backup(parts.shell, m_setup, parts.dialogs, parts.drives, parts.clock),
-      m_export(parts.shell, m_setup, parts.dialogs, parts.rules), m_pages(new QTabWidget(this)),
-      m_copy(
-          new CopyPage(m_backup, m_export, m_setup, parts.dialogs, parts.drives, parts.shell.programFolder(), m_pages)),
+      m_export(parts.shell, m_setup, parts.dialogs, parts.rules),
+      m_excelCalendar(parts.shell, m_setup, parts.dialogs, parts.spreadsheet, parts.clock,
+                      parts.shippedFolder / kWorkbookTemplateName),
+      m_pages(new QTabWidget(this)), m_copy(new CopyPage(m_backup, m_export, m_setup, parts.dialogs, parts.drives,
+                                                         parts.shell.programFolder(), m_pages)),
+      m_excel(new ExcelPage(m_excelCalendar, m_setup, m_pages)),
       m_anniversaries(new AnniversaryListPage(parts.shell, parts.dialogs, m_pages)),
       m_commands(parts.shell, parts.dialogs), m_commemoration(new CommemorationPage(parts.shell, m_commands, m_pages)),
       m_commemorationAdmin(new CommemorationAdminPage(parts.shell, m_commands, m_pages)),
@@ -57,6 +59,8 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
             widget = m_copy;
         else if (page == SetupPage::TextView)
             widget = m_text;
+        else if (page == SetupPage::Excel)
+            widget = m_excel;
         else if (page == SetupPage::Anniversaries)
             widget = m_anniversaries;
         else if (page == SetupPage::Commemoration)
@@ -89,6 +93,8 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
     connect(m_commemorationAdmin, &CommemorationAdminPage::closeRequested, this, &QDialog::accept);
     connect(m_commemoration, &CommemorationPage::leaveByApplyOnly, m_close, &QWidget::hide);
     connect(m_commemorationAdmin, &CommemorationAdminPage::nameChanged, m_commemoration, &CommemorationPage::setTitle);
+    connect(m_excel, &ExcelPage::workbookWritten, this,
+            [this](const QString& file) { m_status->showMessage(QStringLiteral("「%1」を作成しました。").arg(file)); });
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(m_close);
@@ -104,7 +110,7 @@ std::filesystem::path SetupWindow::settingsFile() const {
 }
 
 void SetupWindow::readSettings() {
-    if (const Status read = ReadSettingsFile(m_setup, settingsFile()); !read)
+    if (const Status read = ReadSetupSettings(m_setup, settingsFile()); !read)
         m_dialogs.inform(settingsFile().string() + "\r\n" + read.error().cause);
     const SetupSettings& s = m_setup.values();
     // A window never placed yet opens over the main window.
@@ -125,6 +131,7 @@ void SetupWindow::openOn(SetupPage page, bool exportOnly) {
     readSettings();
     m_status->showMessage(QString::fromStdString(m_shell.programFolder().string()));
     showPage(page);
+    m_excel->showValues();
     if (page == SetupPage::Copy || page == SetupPage::Backup)
         m_copy->open(exportOnly ? CopyPageMode::ExportOnly : CopyPageMode::Full);
     if (page == SetupPage::Anniversaries)
@@ -156,7 +163,7 @@ void SetupWindow::done(int result) {
     if (m_keepsSettings) {
         m_setup.edit().SetupY = frameGeometry().top();
         m_setup.edit().SetupX = frameGeometry().left();
-        if (const Status written = WriteSettingsFile(m_setup, settingsFile()); !written)
+        if (const Status written = WriteSettingsFile(m_setup, settingsFile(), TheirChanges::Kept); !written)
             m_dialogs.inform(settingsFile().string() + "\r\n" + written.error().cause);
     }
     QDialog::done(result);

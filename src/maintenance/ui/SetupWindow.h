@@ -7,6 +7,7 @@
 #include "CommemorationAdminPage.h"
 #include "CommemorationPage.h"
 #include "CopyPage.h"
+#include "ExcelPage.h"
 
 #include "maintenance/BackupRestore.h"
 #include "maintenance/TextExport.h"
@@ -41,6 +42,8 @@ struct SetupWindowParts {
     const Drives& drives;
     const Clock& clock;
     const DayRules& rules;
+    SpreadsheetProgram& spreadsheet;
+    std::filesystem::path shippedFolder; // where the month workbook's template is
 };
 
 class SetupWindow : public QDialog {
@@ -56,6 +59,7 @@ public:
 
     QTabWidget* pages() const { return m_pages; }
     CopyPage* copyPage() const { return m_copy; }
+    ExcelPage* excelPage() const { return m_excel; }
     AnniversaryListPage* anniversaryPage() const { return m_anniversaries; }
     CommemorationPage* commemorationPage() const { return m_commemoration; }
     CommemorationAdminPage* commemorationAdminPage() const { return m_commemorationAdmin; }
@@ -77,8 +81,10 @@ private:
     SetupTable m_setup;
     BackupRestore m_backup;
     TextExport m_export;
+    ExcelCalendar m_excelCalendar;
     QTabWidget* m_pages;
     CopyPage* m_copy;
+    ExcelPage* m_excel;
     AnniversaryListPage* m_anniversaries;
     CommemorationCommands m_commands;
     CommemorationPage* m_commemoration;

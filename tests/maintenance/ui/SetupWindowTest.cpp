@@ -26,14 +26,16 @@ class SetupWindowTest : public QObject {
 private slots:
     void eachPageNumberShowsItsPageAlone() {
         test::TempDir program;
-        program.write("Sorel.ini", "[Settei]\r\nkept=1\r\n[Setup]\r\nSetupX=40\r\nSetupY=30\r\nedtCopy1=/x/\r\n");
+        program.write("Sorel.ini", "[Settei]\r\nkept=1\r\n[Setup]\r\nSetupX=40\r\nSetupY=30\r\nedtCopy1=/x/\r\n"
+                                   "rgExTitle=2\r\ncbExPreview=0\r\n");
         test::CountingShell shell;
         shell.program = program.path();
         test::ScriptedDialogs dialogs;
         test::SetDrives drives;
         test::FakeClock clock;
         ScheduleBook book;
-        SetupWindow window({shell, dialogs, drives, clock, book.rules()});
+        test::SetSpreadsheetProgram spreadsheet;
+        SetupWindow window({shell, dialogs, drives, clock, book.rules(), spreadsheet, program.path()});
         const CopyPageControls& c = window.copyPage()->controls();
         QVERIFY(window.pages()->tabBar()->isHidden());
 
@@ -71,9 +73,21 @@ private slots:
             QCOMPARE(window.copyPage()->currentWidget(), c.exporting);
             QVERIFY(!tabShown(c.backup) && !tabShown(c.restore) && tabShown(c.exporting));
         });
+        // The workbook page shows section Setup's options; 規定値に戻す asks and sets the page's defaults.
+        const ExcelPageControls& x = window.excelPage()->controls();
+        openOn(SetupPage::Excel, false, [&] {
+            QVERIFY(window.excelPage()->isVisible());
+            QVERIFY(x.rgExTitle[2]->isChecked() && !x.cbExPreview->isChecked() && x.cbExNaiyou->isChecked());
+            QCOMPARE(x.btnExSakusei->text(), QString("エクセルカレンダ\n作成"));
+            dialogs.expect(DialogAnswer::Yes, "すべて規定値に戻しますか？");
+            QTest::mouseClick(x.btnExMoto, Qt::LeftButton);
+            QVERIFY(x.rgExTitle[1]->isChecked() && x.cbExPreview->isChecked());
+            QCOMPARE(x.btnExSakusei->text(), QString("エクセルカレンダ\nプレビュー"));
+        });
+        QVERIFY(program.read("Sorel.ini").find("rgExTitle=1\r\n") != std::string::npos);
         for (const auto& [page, caption] :
              {std::pair{SetupPage::Setup, "Setup"}, std::pair{SetupPage::StartUp, "起動方法"},
-              std::pair{SetupPage::Excel, "Excel"}, std::pair{SetupPage::Serial, "連続"},
+              std::pair{SetupPage::Serial, "連続"},
               std::pair{SetupPage::Hotkey, "ホットキー"}})
             openOn(page, false, [&, caption = caption] {
                 auto* label = qobject_cast<QLabel*>(window.pages()->currentWidget());
@@ -82,12 +96,20 @@ private slots:
                 QVERIFY(!window.copyPage()->isVisible() && !window.textView()->isVisible());
             });
 
-        // Moved, then closed: the place is written, the other section and keys kept.
-        openOn(SetupPage::Copy, false, [&] { window.move(120, 90); });
+        // Moved, then closed: the place is written, the other section and keys kept, and so is a key another
+        // program changed on disk meanwhile.
+        openOn(SetupPage::Copy, false, [&] {
+            window.move(120, 90);
+            std::string onDisk = program.read("Sorel.ini");
+            const size_t at = onDisk.find("edtCopy2=\r\n");
+            QVERIFY(at != std::string::npos);
+            program.write("Sorel.ini", onDisk.replace(at, 11, "edtCopy2=/theirs/\r\n"));
+        });
         const std::string settings = program.read("Sorel.ini");
         QVERIFY(settings.starts_with("[Settei]\r\nkept=1\r\n[Setup]\r\n"));
         QVERIFY(settings.find("SetupX=" + std::to_string(window.frameGeometry().left()) + "\r\n") != std::string::npos);
         QVERIFY(settings.find("edtCopy1=/x/\r\n") != std::string::npos);
+        QVERIFY(settings.find("edtCopy2=/theirs/\r\n") != std::string::npos);
         QVERIFY(settings.find("lblCopy1=") != std::string::npos);
         QCOMPARE(shell.saves, 0);
 
@@ -118,7 +140,8 @@ private slots:
         test::SetDrives drives;
         test::FakeClock clock;
         ScheduleBook book;
-        SetupWindow window({shell, dialogs, drives, clock, book.rules()});
+        test::SetSpreadsheetProgram spreadsheet;
+        SetupWindow window({shell, dialogs, drives, clock, book.rules(), spreadsheet, program.path()});
         const CommemorationControls& c = window.commemorationPage()->controls();
         QTimer::singleShot(0, &window, [&] {
             QVERIFY(!c.btnYMerge->isEnabled() && !c.apply->isEnabled() && window.closeButton()->isVisible());
@@ -152,7 +175,8 @@ private slots:
         test::SetDrives drives;
         test::FakeClock clock;
         ScheduleBook book;
-        SetupWindow window({shell, dialogs, drives, clock, book.rules()});
+        test::SetSpreadsheetProgram spreadsheet;
+        SetupWindow window({shell, dialogs, drives, clock, book.rules(), spreadsheet, program.path()});
         const AnniversaryListControls& c = window.anniversaryPage()->controls();
         QTableWidget* grid = c.grdKinenbi;
         const auto clickRow = [grid](int row) {
