@@ -17,10 +17,12 @@ BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libg
 # manager (openbox), xdotool and a tray host (trayer), and the timer's alert is checked with xprop.
 # The package tests validate the desktop entry and the metainfo, build the package (dpkg-dev finds its library
 # dependencies, file tells its programs), look its icon up in the hicolor theme and read the iCalendar export back
-# with Debian's Python readers; the month workbook is read back with openpyxl.
+# with Debian's Python readers; the month workbook is read back with openpyxl, and its spreadsheet program is looked
+# up with xdg-mime.
 DEB_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
 TEST_PACKAGES := $(DEB_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer locales desktop-file-utils appstream \
-                 python3-icalendar python3-recurring-ical-events hicolor-icon-theme python3-openpyxl
+                 python3-icalendar python3-recurring-ical-events hicolor-icon-theme python3-openpyxl \
+                 xdg-utils
 # The Japanese-font test and the start-up benchmark run Rekko as a Japanese user would, under this glibc locale.
 TEST_LOCALES := ja_JP.UTF-8
 # valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind, bench/profile-memory.sh

@@ -244,7 +244,7 @@ std::vector<std::string> MonthGrid::cellLines(int cell) const {
     if (!day.inMonth && !m_options.ShowNeighbor)
         return lines;
     std::string names;
-    for (const NamePart& part : NameParts(day.namesText, day.names.kinds))
+    for (const NamePart& part : NameParts(day.names))
         names += part.text;
     if (!names.empty())
         lines.push_back(std::move(names));

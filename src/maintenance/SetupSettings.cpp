@@ -2,6 +2,8 @@
 // Section Setup of the settings file: its keys and the month workbook's page defaults.
 #include "SetupSettings.h"
 
+#include "base/FileEntry.h"
+
 namespace rekko {
 
 SetupTable MakeSetupTable() {
@@ -42,6 +44,13 @@ void ResetExcelOptions(SetupSettings& settings) {
     settings.cbExNaiyou = defaults.cbExNaiyou;
     settings.cbExShoshiki = defaults.cbExShoshiki;
     settings.cbExPreview = defaults.cbExPreview;
+}
+
+Status ReadSetupSettings(SetupTable& table, const std::filesystem::path& settingsFile) {
+    if (FileEntryExists(settingsFile))
+        return ReadSettingsFile(table, settingsFile);
+    ResetExcelOptions(table.edit());
+    return Success();
 }
 
 } // namespace rekko

@@ -45,4 +45,8 @@ using SetupTable = SettingsTable<SetupSettings>;
 // Returns the table of section Setup with its keys and write order.
 SetupTable MakeSetupTable();
 
+// Reads section Setup from the settings file; without a settings file the month workbook's options are the page's
+// defaults.
+Status ReadSetupSettings(SetupTable& table, const std::filesystem::path& settingsFile);
+
 } // namespace rekko

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The doubles of the maintenance tests: a shell over given folders that counts its calls, drives that answer as
-// set, and a copy watch that answers from a script.
+// set, a spreadsheet program present or not, and a copy watch that answers from a script.
 #pragma once
 
 #include "maintenance/CopyRun.h"
 #include "maintenance/MaintenanceShell.h"
 #include "platform/Drives.h"
+#include "platform/SpreadsheetProgram.h"
 
 #include <deque>
 
@@ -15,19 +16,47 @@ struct CountingShell : MaintenanceShell {
     std::filesystem::path program;
     std::string data;
     ShownMonth shown{2027, 2};
+    const MonthGrid* grid = nullptr; // set by the tests that write a month
     int saves = 0;
     int ends = 0;
+    int reloads = 0;
+    Commemoration cmr;
+    std::vector<std::string> specialLines;
 
     std::filesystem::path programFolder() const override { return program; }
     std::string dataFolder() const override { return data; }
     ShownMonth shownMonth() const override { return shown; }
+    const MonthGrid& shownGrid() const override { return *grid; }
     void saveAll() override { ++saves; }
     void endAfterRestore() override { ++ends; }
+    std::vector<std::string> specialDays() const override { return specialLines; }
+    Status replaceSpecialDays(std::vector<std::string> lines) override {
+        specialLines = std::move(lines);
+        return Success();
+    }
+    void reloadSchedules() override { ++reloads; }
+    Commemoration commemoration() const override { return cmr; }
+    void keepCommemoration(const Commemoration& values) override { cmr = values; }
 };
 
 struct SetDrives : Drives {
     DriveInfo drive{"/", false, MediumState::Ready, 1u << 30};
     DriveInfo driveOf(const std::filesystem::path&) const override { return drive; }
+};
+
+// A spreadsheet program present or not as set, counting the questions and keeping the workbooks it was to show.
+struct SetSpreadsheetProgram : SpreadsheetProgram {
+    bool present = true;
+    mutable int asked = 0;
+    std::vector<std::filesystem::path> shown;
+    bool installed() const override {
+        ++asked;
+        return present;
+    }
+    bool show(const std::filesystem::path& workbook) override {
+        shown.push_back(workbook);
+        return present;
+    }
 };
 
 // Goes on until cancelAt files are done; answers overwrite questions from its script (overwrite when it runs out).

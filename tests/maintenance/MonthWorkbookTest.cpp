@@ -30,13 +30,6 @@ TEST(MonthWorkbook, TitleForms) {
     EXPECT_EQ(MonthWorkbookTitle(2003, 12, options), "予定表");
 }
 
-TEST(MonthWorkbook, PageDefaultsDifferFromMissingKeysInTheTitleForm) {
-    SetupSettings options;
-    EXPECT_EQ(options.rgExTitle, 0);
-    ResetExcelOptions(options);
-    EXPECT_EQ(options.rgExTitle, 1);
-}
-
 TEST(MonthWorkbook, ColoursBecomeArgbAndSystemColoursAutomatic) {
     EXPECT_EQ(WorkbookColour(0x0000FF), 0xFFFF0000u);
     EXPECT_EQ(WorkbookColour(0xFFCC00), 0xFF00CCFFu);

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Working with other programs. A detached program runs and leaves no child to reap, a program that cannot run is
-// reported; opening a document answers whether xdg-open could be started. The diary link is read back as the diary
-// program reads it, also with a semaphore left taken by a crashed reader (and the link reset), a memory object of
-// another data size, and a semaphore and an object of another user. The drive of a folder: its mount point, size and
-// state.
+// reported; opening a document answers whether xdg-open could be started; the spreadsheet program is the one the
+// file associations name. The diary link is read back as the diary program reads it, also with a semaphore left taken
+// by a crashed reader (and the link reset), a memory object of another data size, and a semaphore and an object of
+// another user. The drive of a folder: its mount point, size and state.
 #include "platform/DiaryLink.h"
 #include "platform/Drives.h"
 #include "platform/OpenDocument.h"
 #include "platform/ProgramStarter.h"
+#include "platform/SpreadsheetProgram.h"
 
 #include "TempDir.h"
 
@@ -81,6 +82,26 @@ TEST(OpenDocument, HandsTheNameToXdgOpenAndAnswersFalseWithoutIt) {
         ::usleep(10'000);
     EXPECT_EQ(dir.read("opened"), "https://example.invalid/a b\n");
     ::setenv("PATH", path.c_str(), 1);
+}
+
+TEST(DesktopSpreadsheetProgram, IsTheOneTheFileAssociationsNameForWorkbooks) {
+    test::TempDir dir;
+    std::vector<std::pair<const char*, std::string>> saved;
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"}) {
+        const char* value = std::getenv(name);
+        saved.emplace_back(name, value ? value : "");
+        ::setenv(name, dir.path().c_str(), 1);
+    }
+    const DesktopSpreadsheetProgram program;
+    EXPECT_FALSE(program.installed());
+    std::filesystem::create_directory(dir / "applications");
+    dir.write("applications/calc.desktop", "[Desktop Entry]\nType=Application\nName=Calc\nExec=true %f\n");
+    dir.write(
+        "mimeapps.list",
+        "[Default Applications]\napplication/vnd.openxmlformats-officedocument.spreadsheetml.sheet=calc.desktop\n");
+    EXPECT_TRUE(program.installed());
+    for (const auto& [name, value] : saved)
+        value.empty() ? ::unsetenv(name) : ::setenv(name, value.c_str(), 1);
 }
 
 // Names of this test process, so that neither a real diary link nor a parallel run is touched.

@@ -6,7 +6,6 @@
 
 #include "month/PeriodStore.h"
 
-#include "base/FileEntry.h"
 #include "calendar/Julius.h"
 #include "files/UserFiles.h"
 #include "maintenance/MonthWorkbook.h"
@@ -19,12 +18,7 @@ namespace {
 SetupSettings WorkbookOptions(const std::filesystem::path& programFolder) {
     SetupTable table = MakeSetupTable();
     const std::filesystem::path settingsFile = programFolder / kSettingsFileName;
-    if (!FileEntryExists(settingsFile)) {
-        SetupSettings options;
-        ResetExcelOptions(options);
-        return options;
-    }
-    if (const Status read = ReadSettingsFile(table, settingsFile); !read)
+    if (const Status read = ReadSetupSettings(table, settingsFile); !read)
         throw DataError(settingsFile.string() + ": " + read.error().cause);
     return table.values();
 }

@@ -108,6 +108,7 @@ void MainWindow::buildPages() {
          [this] {
              return ShownMonth{m_monthView->grid()->Year(), m_monthView->grid()->Month()};
          },
+         [this]() -> const MonthGrid& { return m_monthView->grid()->grid(); },
          [this] {
              saveAllTellingFailures();
              m_monthView->stores().removeStaleCopies();
@@ -118,6 +119,14 @@ void MainWindow::buildPages() {
                  m_dialogs.inform(report.message());
              hide();
              emit ended(0);
+         },
+         [this] { return m_controller.book().rules().specialDayList(); },
+         [this](std::vector<std::string> lines) { return m_monthView->replaceSpecialDays(std::move(lines)); },
+         [this] { m_monthView->reloadSchedules(); }, [this] { return m_controller.commemoration(); },
+         [this](const Commemoration& values) {
+             showCommemoration(values);
+             if (const Status kept = m_controller.keepCommemoration(values); !kept)
+                 m_dialogs.inform(m_controller.files().commemoration.string() + "\r\n" + kept.error().cause);
          }},
         m_dialogs, m_controller.clock(), m_controller.book().rules(), this);
     connect(m_memoLink, &MemoPageLink::textViewRequested, m_maintenance, &MaintenanceLink::showText);

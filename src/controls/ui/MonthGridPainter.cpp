@@ -52,7 +52,7 @@ qsizetype FittingLength(const QFontMetrics& metrics, const QString& text, int wi
 // Returns the names of a day cell as one text.
 QString namesText(const CellDay& day) {
     QString text;
-    for (const NamePart& part : NameParts(day.namesText, day.names.kinds))
+    for (const NamePart& part : NameParts(day.names))
         text += QString::fromStdString(part.text);
     return text;
 }
@@ -241,7 +241,7 @@ int MonthGridPainter::drawAlmanac(QPainter& painter, const CellDay& day, const G
 
 void MonthGridPainter::drawNames(QPainter& painter, const CellDay& day, const GridRect& rect, const DayFaces& faces,
                                  const QColor& numberColor, int left, int right) const {
-    const std::vector<NamePart> parts = NameParts(day.namesText, day.names.kinds);
+    const std::vector<NamePart> parts = NameParts(day.names);
     const QString text = namesText(day);
     const int room = right - left;
     int top = rect.top + kNamesTop;

@@ -2,6 +2,8 @@
 // The menu entries of the maintenance window and the window made when first needed.
 #include "MaintenanceLink.h"
 
+#include "platform/ProgramLocation.h"
+
 namespace rekko {
 
 MaintenanceLink::MaintenanceLink(const MaintenanceMenu& menu, MaintenanceCalls calls, Dialogs& dialogs,
@@ -18,7 +20,8 @@ MaintenanceLink::MaintenanceLink(const MaintenanceMenu& menu, MaintenanceCalls c
 
 SetupWindow& MaintenanceLink::setupWindow() {
     if (!m_setupWindow)
-        m_setupWindow = new SetupWindow({*this, m_dialogs, m_drives, m_clock, m_rules}, m_window);
+        m_setupWindow = new SetupWindow(
+            {*this, m_dialogs, m_drives, m_clock, m_rules, m_spreadsheet, ShippedFolder(ExecutablePath())}, m_window);
     return *m_setupWindow;
 }
 

@@ -6,6 +6,7 @@
 #include "SetupWindow.h"
 
 #include "platform/Drives.h"
+#include "platform/SpreadsheetProgram.h"
 
 #include <QAction>
 #include <QObject>
@@ -31,8 +32,14 @@ struct MaintenanceCalls {
     std::function<std::filesystem::path()> programFolder;
     std::function<std::string()> dataFolder;
     std::function<ShownMonth()> shownMonth;
+    std::function<const MonthGrid&()> shownGrid;
     std::function<void()> saveAll;
     std::function<void()> endAfterRestore;
+    std::function<std::vector<std::string>()> specialDays;
+    std::function<Status(std::vector<std::string>)> replaceSpecialDays;
+    std::function<void()> reloadSchedules;
+    std::function<Commemoration()> commemoration;
+    std::function<void(const Commemoration&)> keepCommemoration;
 };
 
 class MaintenanceLink : public QObject, private MaintenanceShell {
@@ -52,8 +59,16 @@ private:
     std::filesystem::path programFolder() const override { return m_calls.programFolder(); }
     std::string dataFolder() const override { return m_calls.dataFolder(); }
     ShownMonth shownMonth() const override { return m_calls.shownMonth(); }
+    const MonthGrid& shownGrid() const override { return m_calls.shownGrid(); }
     void saveAll() override { m_calls.saveAll(); }
     void endAfterRestore() override { m_calls.endAfterRestore(); }
+    std::vector<std::string> specialDays() const override { return m_calls.specialDays(); }
+    Status replaceSpecialDays(std::vector<std::string> lines) override {
+        return m_calls.replaceSpecialDays(std::move(lines));
+    }
+    void reloadSchedules() override { m_calls.reloadSchedules(); }
+    Commemoration commemoration() const override { return m_calls.commemoration(); }
+    void keepCommemoration(const Commemoration& values) override { m_calls.keepCommemoration(values); }
 
     SetupWindow& setupWindow();
 
@@ -63,6 +78,7 @@ private:
     const DayRules& m_rules;
     QWidget* m_window;
     LinuxDrives m_drives;
+    DesktopSpreadsheetProgram m_spreadsheet;
     QPointer<SetupWindow> m_setupWindow;
 };
 

@@ -19,13 +19,9 @@ namespace rekko {
 namespace {
 
 // The pages of later work, each with its caption, in the order of their numbers.
-constexpr std::array<std::pair<SetupPage, const char*>, 8> kUnbuiltPages = {{
+constexpr std::array<std::pair<SetupPage, const char*>, 4> kUnbuiltPages = {{
     {SetupPage::Setup, "Setup"},
     {SetupPage::StartUp, "起動方法"},
-    {SetupPage::Excel, "Excel"},
-    {SetupPage::Anniversaries, "記念日"},
-    {SetupPage::Commemoration, "Rekko記念"},
-    {SetupPage::CommemorationAdmin, "記念管理"},
     {SetupPage::Serial, "連続"},
     {SetupPage::Hotkey, "ホットキー"},
 }};
@@ -41,9 +37,15 @@ int Index(SetupPage page) {
 SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
     : QDialog(parent), m_shell(parts.shell), m_dialogs(parts.dialogs), m_setup(MakeSetupTable()),
       m_backup(parts.shell, m_setup, parts.dialogs, parts.drives, parts.clock),
-      m_export(parts.shell, m_setup, parts.dialogs, parts.rules), m_pages(new QTabWidget(this)),
-      m_copy(
-          new CopyPage(m_backup, m_export, m_setup, parts.dialogs, parts.drives, parts.shell.programFolder(), m_pages)),
+      m_export(parts.shell, m_setup, parts.dialogs, parts.rules),
+      m_excelCalendar(parts.shell, m_setup, parts.dialogs, parts.spreadsheet, parts.clock,
+                      parts.shippedFolder / kWorkbookTemplateName),
+      m_pages(new QTabWidget(this)), m_copy(new CopyPage(m_backup, m_export, m_setup, parts.dialogs, parts.drives,
+                                                         parts.shell.programFolder(), m_pages)),
+      m_excel(new ExcelPage(m_excelCalendar, m_setup, m_pages)),
+      m_anniversaries(new AnniversaryListPage(parts.shell, parts.dialogs, m_pages)),
+      m_commands(parts.shell, parts.dialogs), m_commemoration(new CommemorationPage(parts.shell, m_commands, m_pages)),
+      m_commemorationAdmin(new CommemorationAdminPage(parts.shell, m_commands, m_pages)),
       m_text(new QPlainTextEdit(m_pages)), m_close(new QPushButton(QStringLiteral("閉じる"), this)),
       m_status(new QStatusBar(this)) {
     setObjectName("fmSetup");
@@ -57,6 +59,14 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
             widget = m_copy;
         else if (page == SetupPage::TextView)
             widget = m_text;
+        else if (page == SetupPage::Excel)
+            widget = m_excel;
+        else if (page == SetupPage::Anniversaries)
+            widget = m_anniversaries;
+        else if (page == SetupPage::Commemoration)
+            widget = m_commemoration;
+        else if (page == SetupPage::CommemorationAdmin)
+            widget = m_commemorationAdmin;
         else if (page == SetupPage::Backup)
             continue;
         else {
@@ -78,6 +88,13 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
     m_status->setObjectName("StatusBar1");
     m_status->setSizeGripEnabled(false);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_anniversaries, &AnniversaryListPage::closeRequested, this, &QDialog::accept);
+    connect(m_commemoration, &CommemorationPage::closeRequested, this, &QDialog::accept);
+    connect(m_commemorationAdmin, &CommemorationAdminPage::closeRequested, this, &QDialog::accept);
+    connect(m_commemoration, &CommemorationPage::leaveByApplyOnly, m_close, &QWidget::hide);
+    connect(m_commemorationAdmin, &CommemorationAdminPage::nameChanged, m_commemoration, &CommemorationPage::setTitle);
+    connect(m_excel, &ExcelPage::workbookWritten, this,
+            [this](const QString& file) { m_status->showMessage(QStringLiteral("「%1」を作成しました。").arg(file)); });
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(m_close);
@@ -93,7 +110,7 @@ std::filesystem::path SetupWindow::settingsFile() const {
 }
 
 void SetupWindow::readSettings() {
-    if (const Status read = ReadSettingsFile(m_setup, settingsFile()); !read)
+    if (const Status read = ReadSetupSettings(m_setup, settingsFile()); !read)
         m_dialogs.inform(settingsFile().string() + "\r\n" + read.error().cause);
     const SetupSettings& s = m_setup.values();
     // A window never placed yet opens over the main window.
@@ -114,8 +131,16 @@ void SetupWindow::openOn(SetupPage page, bool exportOnly) {
     readSettings();
     m_status->showMessage(QString::fromStdString(m_shell.programFolder().string()));
     showPage(page);
+    m_excel->showValues();
     if (page == SetupPage::Copy || page == SetupPage::Backup)
         m_copy->open(exportOnly ? CopyPageMode::ExportOnly : CopyPageMode::Full);
+    if (page == SetupPage::Anniversaries)
+        m_anniversaries->open();
+    if (page == SetupPage::Commemoration)
+        m_commemoration->open();
+    if (page == SetupPage::CommemorationAdmin)
+        m_commemorationAdmin->open();
+    m_close->show();
     exec();
 }
 
@@ -138,7 +163,7 @@ void SetupWindow::done(int result) {
     if (m_keepsSettings) {
         m_setup.edit().SetupY = frameGeometry().top();
         m_setup.edit().SetupX = frameGeometry().left();
-        if (const Status written = WriteSettingsFile(m_setup, settingsFile()); !written)
+        if (const Status written = WriteSettingsFile(m_setup, settingsFile(), TheirChanges::Kept); !written)
             m_dialogs.inform(settingsFile().string() + "\r\n" + written.error().cause);
     }
     QDialog::done(result);

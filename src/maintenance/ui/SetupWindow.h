@@ -3,7 +3,11 @@
 // bar with 閉じる, the status bar, and section Setup of the settings file read on opening and written on closing.
 #pragma once
 
+#include "AnniversaryListPage.h"
+#include "CommemorationAdminPage.h"
+#include "CommemorationPage.h"
 #include "CopyPage.h"
+#include "ExcelPage.h"
 
 #include "maintenance/BackupRestore.h"
 #include "maintenance/TextExport.h"
@@ -38,6 +42,8 @@ struct SetupWindowParts {
     const Drives& drives;
     const Clock& clock;
     const DayRules& rules;
+    SpreadsheetProgram& spreadsheet;
+    std::filesystem::path shippedFolder; // where the month workbook's template is
 };
 
 class SetupWindow : public QDialog {
@@ -53,6 +59,10 @@ public:
 
     QTabWidget* pages() const { return m_pages; }
     CopyPage* copyPage() const { return m_copy; }
+    ExcelPage* excelPage() const { return m_excel; }
+    AnniversaryListPage* anniversaryPage() const { return m_anniversaries; }
+    CommemorationPage* commemorationPage() const { return m_commemoration; }
+    CommemorationAdminPage* commemorationAdminPage() const { return m_commemorationAdmin; }
     QPlainTextEdit* textView() const { return m_text; }
     QPushButton* closeButton() const { return m_close; }
     QStatusBar* statusBar() const { return m_status; }
@@ -71,8 +81,14 @@ private:
     SetupTable m_setup;
     BackupRestore m_backup;
     TextExport m_export;
+    ExcelCalendar m_excelCalendar;
     QTabWidget* m_pages;
     CopyPage* m_copy;
+    ExcelPage* m_excel;
+    AnniversaryListPage* m_anniversaries;
+    CommemorationCommands m_commands;
+    CommemorationPage* m_commemoration;
+    CommemorationAdminPage* m_commemorationAdmin;
     QPlainTextEdit* m_text;
     QPushButton* m_close;
     QStatusBar* m_status;

@@ -52,6 +52,11 @@ public:
     void openDay(int32_t day);
     void openPeriod(int index, const GridAction& range = {});
     void openAnniversary(int32_t day);
+    // Writes the special days to "Sday.myc" (ScheduleStores::replaceSpecialDays) and redraws the calendars with them.
+    Status replaceSpecialDays(std::vector<std::string> lines);
+    // Loads the months and periods again from their files, without saving (ScheduleStores::reload), and redraws;
+    // a failure is shown.
+    void reloadSchedules();
 
     // Adds what the schedule dialog holds and has not written, if anything, to the report (AddUnwrittenEdit), for
     // an end that cannot wait for the user.
