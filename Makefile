@@ -121,10 +121,10 @@ profile-startup: bench-deps build
 profile-memory: bench-deps build
 	bench/profile-memory.sh $(BUILD_DIR)
 
-# Writes src/resources/JDOLDCAL.txt from astronomy; the full report stays in $(BUILD_DIR)/oldcal-report.txt and its
-# summary (table size, events near midnight, numbering conflicts) is shown.
+# Writes src/resources/JDOLDCAL.txt and JDSEKKI.txt from astronomy; the full report stays in
+# $(BUILD_DIR)/oldcal-report.txt and its summary (table size, events near midnight, numbering conflicts) is shown.
 oldcal: build
-	./$(BUILD_DIR)/tools/oldcal/oldcal --output src/resources/JDOLDCAL.txt > $(BUILD_DIR)/oldcal-report.txt
+	./$(BUILD_DIR)/tools/oldcal/oldcal --output src/resources/JDOLDCAL.txt --terms src/resources/JDSEKKI.txt > $(BUILD_DIR)/oldcal-report.txt
 	sed -n '1p;/^$$/,$$p' $(BUILD_DIR)/oldcal-report.txt
 
 # The sample's December 2026 as rekkocal writes its workbook, opened by LibreOffice without a window and printed to

@@ -98,6 +98,16 @@ void MainController::loadCommemoration() {
         m_commemoration = ReadCommemoration(file.value());
 }
 
+Status MainController::keepCommemoration(const Commemoration& values) {
+    m_commemoration = values;
+    auto file = ProfileFile::Load(files().commemoration);
+    if (!file)
+        return file.error();
+    if (Status written = WriteCommemoration(file.value(), values); !written)
+        return written;
+    return file.value().save(files().commemoration);
+}
+
 void MainController::finishStart() {
     ClampSettingsAtStart(settings(), m_clock.now());
     // Once, after the absent time became now: a month initialisation later reads the file again, and an armed timer

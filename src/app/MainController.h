@@ -2,10 +2,10 @@
 // The main window's state and rules that need no widgets: start-up values, the settings file, activation, close.
 #pragma once
 
-#include "Commemoration.h"
 #include "Settings.h"
 #include "StatusText.h"
 #include "UnsavedRescue.h"
+#include "maintenance/Commemoration.h"
 
 #include "book/ScheduleBook.h"
 #include "files/UserFiles.h"
@@ -93,6 +93,9 @@ public:
 
     // Loads "Cmr.myc" when it exists; otherwise the defaults stay.
     void loadCommemoration();
+    // Keeps changed commemoration settings and writes them to "Cmr.myc"; a file that could not be read is never
+    // written. Answers the failure.
+    Status keepCommemoration(const Commemoration& values);
 
     // Clamps the values checked at start and gives the countdown timer its stored time and notice minutes.
     void finishStart();

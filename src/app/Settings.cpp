@@ -18,6 +18,7 @@ const std::vector<std::string> kSetteiOrder = {
     "CaFT1",     "CaFT2",          "CaFT3",          "DhFolderNo",  "cbTimerNo", "pTimer",        "pTimerBf",
     "pTDay",     "pTWeek",         "pTNini",         "cbTShuusei",  "pTChien",   "pTTime",        "pTAccess",
     "pTYoubi",   "rgNissuu",       "cbKeisan",       "pcNen",       "cbEditor",  "cbRekkoJ",      "cbNoReturn",
+    "cbSekki",   "cbRekichu",
 };
 
 bool timerOn(const Settings& s) {

@@ -11,6 +11,8 @@ extern const unsigned char HdayDat[];
 extern const std::size_t HdayDat_size;
 extern const unsigned char JdOldCal[];
 extern const std::size_t JdOldCal_size;
+extern const unsigned char JdSekki[];
+extern const std::size_t JdSekki_size;
 
 inline std::string_view bytesOf(const unsigned char* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};

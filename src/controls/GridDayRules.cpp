@@ -18,17 +18,20 @@ DayFontKind GridDayRules::DayFont(int32_t year, int month, int day) const {
     return DayFontOf(DayKind(year, month, day), false);
 }
 
-std::vector<NamePart> NameParts(const std::string& namesText, const std::string& kinds) {
+std::vector<NamePart> NameParts(const DayNameList& names) {
+    const std::string& kinds = names.kinds;
     const bool special = kinds.find('S') != std::string::npos;
-    if (!special || namesText.find(',') == std::string::npos)
-        return {{ReplaceAll(namesText, kFullWidthBlank, " "), special}};
-    const std::vector<std::string> pieces = SplitAt(namesText, ',');
+    if (!special || names.names.size() == 1) {
+        std::string text;
+        for (size_t i = 0; i < names.names.size(); ++i)
+            text += (i > 0 ? "," : "") + names.names[i];
+        return {{ReplaceAll(text, kFullWidthBlank, " "), special}};
+    }
     std::vector<NamePart> parts;
-    for (size_t i = 0; i < pieces.size(); ++i) {
-        // A quoted name can hold a comma, so the pieces may outnumber the kind letters; those count as holidays.
+    for (size_t i = 0; i < names.names.size(); ++i) {
         const bool isSpecial = i < kinds.size() && kinds[i] == 'S';
-        std::string text = ReplaceAll(ReplaceAll(pieces[i], kFullWidthBlank, " "), kFullWidthComma, ",");
-        if (isSpecial && i + 1 < pieces.size())
+        std::string text = ReplaceAll(ReplaceAll(names.names[i], kFullWidthBlank, " "), kFullWidthComma, ",");
+        if (isSpecial && i + 1 < names.names.size())
             text += i + 1 < kinds.size() && kinds[i + 1] == 'S' ? "," : " ";
         parts.push_back({std::move(text), isSpecial});
     }

@@ -22,11 +22,11 @@ struct NamePart {
     bool special = false; // drawn in the special-day colour
 };
 
-// Splits a day's names text into the pieces drawn one after another: the whole text as one piece when the day has
-// no special-day name or the text holds no comma; otherwise one piece per name, a special-day name followed by ","
-// before another special-day name and by a blank before any other name. Full-width blanks become blanks and, in
-// the per-name pieces, full-width commas become commas.
-std::vector<NamePart> NameParts(const std::string& namesText, const std::string& kinds);
+// Splits a day's names into the pieces drawn one after another: the names joined by "," as one piece when the day
+// has no special-day name or only one name; otherwise one piece per name, a special-day name followed by "," before
+// another special-day name and by a blank before any other name. Names are drawn as they are, never quoted;
+// full-width blanks become blanks and, in the per-name pieces, full-width commas become commas.
+std::vector<NamePart> NameParts(const DayNameList& names);
 
 // Returns a day's anniversary text: its special-day names in order, each followed by "，" when the next name is
 // also a special-day name and by a blank when the next name is of another kind.

@@ -4,6 +4,7 @@
 
 #include "GridDayRules.h"
 
+#include "calendar/AlmanacMarks.h"
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
 
@@ -93,6 +94,14 @@ void MonthGrid::layout() {
         cell.specialMark = cell.names.kinds.find('S') != std::string::npos;
         cell.namesText = DayNamesText(cell.names);
         cell.rokuyo = m_options.ShowRokuyo ? JuliusDayToRokuyo(cell.day) : 0;
+        cell.almanac.clear();
+        cell.almanacLines.clear();
+        if (m_options.ShowSolarTerms || m_options.ShowAlmanacMarks) {
+            const DayAlmanac almanac = dayAlmanacOf(cell.day);
+            const bool terms = m_options.ShowSolarTerms, marks = m_options.ShowAlmanacMarks;
+            cell.almanac = almanacNotes(almanac, terms, marks);
+            cell.almanacLines = almanacLines(almanac, terms, marks);
+        }
     }
     buildLaneTable();
 }
@@ -235,10 +244,11 @@ std::vector<std::string> MonthGrid::cellLines(int cell) const {
     if (!day.inMonth && !m_options.ShowNeighbor)
         return lines;
     std::string names;
-    for (const NamePart& part : NameParts(day.namesText, day.names.kinds))
+    for (const NamePart& part : NameParts(day.names))
         names += part.text;
     if (!names.empty())
         lines.push_back(std::move(names));
+    lines.insert(lines.end(), day.almanacLines.begin(), day.almanacLines.end());
     for (size_t p = 0; p < m_periodDays.size(); ++p)
         if (periodCovers(static_cast<int>(p), day.day))
             lines.push_back(PeriodSummary(m_book.periods()[p]));

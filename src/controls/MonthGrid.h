@@ -33,6 +33,8 @@ struct MonthGridOptions : CalendarLayoutOptions {
     bool ShowNeighbor = true;  // draw the neighbouring months' days
     bool NeighborJump = false; // a left click on a neighbouring month's day moves there
     bool ShowRokuyo = false;
+    bool ShowSolarTerms = false;   // the solar terms and seasonal days beside the day numbers
+    bool ShowAlmanacMarks = false; // the days' sexagenary cycle and almanac marks beside the day numbers
 };
 
 // One lane of a day cell: empty, a line of the period list ('F') or a line of the book's month slot '0'..'5'.
@@ -91,6 +93,10 @@ struct CellDay {
     DayNameList names;
     std::string namesText; // the comma text of the names
     int rokuyo = 0;        // 1..6, 0 when not shown or unknown
+    // The almanac notes shown beside the day number, most important first, and the lines that tell them in full in
+    // the tooltip (both empty when switched off).
+    std::vector<std::string> almanac;
+    std::vector<std::string> almanacLines;
 };
 
 // A day line placed in a lane: its text and colour, and whether it comes from a neighbouring month's list.

@@ -3,6 +3,7 @@
 #include "SmallCalendar.h"
 
 #include "calendar/OldCalendar.h"
+#include "calendar/SolarTerms.h"
 
 #include <algorithm>
 
@@ -77,6 +78,7 @@ void SmallCalendar::layout() {
         cell.inMonth = MonthKey(cell.date.year, cell.date.month) == shown;
         cell.font = rules().DayFont(cell.date.year, cell.date.month, cell.date.day);
         cell.rokuyo = m_options.ShowRokuyo ? JuliusDayToRokuyo(cell.day) : 0;
+        cell.solarTerm = m_options.ShowSolarTerms && !solarTermOn(cell.day).empty();
         // Only days of the shown month are marked, so that today is green in one calendar of the year page.
         cell.mark = SmallCellMark::None;
         if (cell.inMonth && m_options.IsCursor && cell.day == JuliusDay())

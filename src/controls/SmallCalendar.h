@@ -23,8 +23,9 @@ struct SmallCalendarOptions : CalendarLayoutOptions {
     bool ShowNeighbor = false; // draw the neighbouring months' days
     bool NeighborJump = false; // a click on a neighbouring month's day moves there
     bool ShowRokuyo = false;
-    bool Keisen = false;   // ruled lines between the cells
-    bool IsCursor = false; // the current date gets its own background
+    bool ShowSolarTerms = false; // a small mark on the days of the 24 solar terms
+    bool Keisen = false;         // ruled lines between the cells
+    bool IsCursor = false;       // the current date gets its own background
 };
 
 // Returns the options TSeMCalendar starts with: neighbouring days shown and always six week rows.
@@ -39,7 +40,8 @@ struct SmallCell {
     CalendarDate date;
     bool inMonth = false;
     DayFontKind font = DayFontKind::Weekday;
-    int rokuyo = 0; // 1..6; 0 when not shown or unknown
+    int rokuyo = 0;         // 1..6; 0 when not shown or unknown
+    bool solarTerm = false; // a solar term falls on the day and the terms are shown
     SmallCellMark mark = SmallCellMark::None;
 };
 

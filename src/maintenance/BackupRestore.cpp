@@ -200,7 +200,9 @@ void BackupRestore::restore(CopyWatch& watch) {
     if (!data || refused(*source, *data, true))
         return;
     m_shell.saveAll();
-    if (const Status written = WriteSettingsFile(m_setup, m_shell.programFolder() / kSettingsFileName); !written)
+    if (const Status written =
+            WriteSettingsFile(m_setup, m_shell.programFolder() / kSettingsFileName, TheirChanges::Kept);
+        !written)
         m_dialogs.inform(written.error().path + "\r\n" + written.error().cause);
     try {
         runRestore(*source, *data, watch);

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the maintenance window asks of the shell: its folders, the month shown and its grid, save all, and the end
-// after a restore or a setup, whether a time retrieval runs.
+// What the maintenance window asks of the shell: its folders, the month shown and its grid, save all, the end after
+// a restore or a setup, the special days, and whether a time retrieval runs.
 #pragma once
 
+#include "Commemoration.h"
+
+#include "base/Result.h"
 #include "controls/MonthGrid.h"
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace rekko {
 
@@ -30,6 +35,17 @@ public:
     // Writes the stop record when it is switched on and ends the program without save all, so that nothing in
     // memory is written over the files just restored (or, after a setup, over the files of the new instance).
     virtual void endAfterRestore() = 0;
+    // The special-day lines as the calendars hold them ("Sday.myc" of the working folder).
+    virtual std::vector<std::string> specialDays() const = 0;
+    // Writes the special-day lines to "Sday.myc" of the working folder, merged with what changed there, and has the
+    // month grid and the year calendars take them; answers the failure (then nothing changed).
+    virtual Status replaceSpecialDays(std::vector<std::string> lines) = 0;
+    // Reloads the months and periods from their files without saving first: a bulk command rewrote them.
+    virtual void reloadSchedules() = 0;
+    // The commemoration settings as the main window keeps them.
+    virtual Commemoration commemoration() const = 0;
+    // Hands changed commemoration settings to the main window, which shows them and keeps them in "Cmr.myc".
+    virtual void keepCommemoration(const Commemoration& values) = 0;
     // Answers whether the main window is retrieving the time.
     virtual bool retrievalRuns() const = 0;
 };

@@ -16,8 +16,10 @@ struct MonthSettings {
     bool cbNeighborJump = false;
     bool cbBold = true;
     bool cbRokuyo = true;
-    int udCalSize = 1; // 0: three lines a day, otherwise five
-    int udKFutosa = 1; // a new period's line width and colour
+    bool cbSekki = true;    // the solar terms and seasonal days in the grid and the year page
+    bool cbRekichu = false; // the day's sexagenary cycle and almanac marks in the grid
+    int udCalSize = 1;      // 0: three lines a day, otherwise five
+    int udKFutosa = 1;      // a new period's line width and colour
     std::string edtKColor = "clBlue";
     int fmDayTop = 0; // where the schedule dialog opens; kept from the window when the file has none
     int fmDayLeft = 0;
@@ -29,6 +31,8 @@ template <class Table> void DeclareMonthKeys(Table& t) {
     t.flag(kSetteiSection, "cbNeighborJump", &MonthSettings::cbNeighborJump);
     t.flag(kSetteiSection, "cbBold", &MonthSettings::cbBold);
     t.flag(kSetteiSection, "cbRokuyo", &MonthSettings::cbRokuyo);
+    t.flag(kSetteiSection, "cbSekki", &MonthSettings::cbSekki);
+    t.flag(kSetteiSection, "cbRekichu", &MonthSettings::cbRekichu);
     t.number(kSetteiSection, "udCalSize", &MonthSettings::udCalSize, kAnyLow, kAnyHigh);
     t.number(kSetteiSection, "udKFutosa", &MonthSettings::udKFutosa, 1, 3);
     t.text(kSetteiSection, "edtKColor", &MonthSettings::edtKColor,

@@ -47,6 +47,12 @@ Status ScheduleStores::load() {
     return m_periods.loadFailure();
 }
 
+Status ScheduleStores::reload() {
+    if (Status loaded = load(); !loaded)
+        return loaded;
+    return m_book.slot(kJumpSlot).month != 0 ? m_months.loadSlot(kJumpSlot) : Success();
+}
+
 Status ScheduleStores::saveMonth(int slot) {
     if (m_host.writesHeld())
         return heldBack(m_host, m_months.edited(slot), m_months.dataFolder() / m_months.window().slot(slot).fileName);
@@ -99,10 +105,14 @@ Anniversary ScheduleStores::anniversaryOf(int month, int day) const {
 }
 
 Status ScheduleStores::saveAnniversary(int month, int day, const Anniversary& found, const Anniversary& edited) {
-    if (m_host.workingFolderHeld())
-        return Failure{m_host.writesHeldCause(), fs::absolute(kSpecialDayFileName).string()};
     std::vector<std::string> lines = m_book.rules().specialDayList();
     ReplaceAnniversary(lines, found, edited, month, day);
+    return replaceSpecialDays(std::move(lines));
+}
+
+Status ScheduleStores::replaceSpecialDays(std::vector<std::string> lines) {
+    if (m_host.workingFolderHeld())
+        return Failure{m_host.writesHeldCause(), fs::absolute(kSpecialDayFileName).string()};
     return m_book.replaceSpecialDays(std::move(lines));
 }
 

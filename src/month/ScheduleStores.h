@@ -26,6 +26,9 @@ public:
     // Loads months 0 to 4 and the period file of the host's data folder (the steps after the settings); answers the
     // first failure. While the host holds writes back, a missing period file is neither announced nor created.
     Status load();
+    // Loads months 0 to 4, the jumped month and the period file again, without saving, after a command of the
+    // maintenance window rewrote them; answers the first failure.
+    Status reload();
     // Saves the jumped month when it was edited, months 0 to 4 and the period file, in this order, into the report,
     // with the notes of every write that merged with the disk since the last save. While the host holds writes back
     // nothing is written and each edited file is reported.
@@ -43,6 +46,8 @@ public:
     // "Sday.myc" of the current directory, where they were read; the book then holds them. While the host holds
     // that folder's files back, or when the file could not be read, nothing changes and the failure is answered.
     Status saveAnniversary(int month, int day, const Anniversary& found, const Anniversary& edited);
+    // Writes the special days to "Sday.myc" of the current directory as saveAnniversary does.
+    Status replaceSpecialDays(std::vector<std::string> lines);
 
     MonthStore& months() { return m_months; }
     PeriodStore& periods() { return m_periods; }

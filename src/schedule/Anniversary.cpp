@@ -40,13 +40,17 @@ Anniversary FindAnniversary(const std::vector<std::string>& specialLines, int mo
     return {};
 }
 
-std::string FormatAnniversaryRecord(std::string_view firstYear, std::string_view lastYear, int month, int day,
-                                    std::string_view text) {
+std::string AnniversaryField(std::string_view text) {
     const std::string stored = ReplaceAll(EscapeCommas(text), " ", kFullWidthBlank);
     // What the escapes leave that the comma-text rule would split at (a double quote, a tab or another control
     // character) goes into a quoted field; a text without them is written bare, as always.
+    return stored.empty() ? stored : JoinCommaText({stored});
+}
+
+std::string FormatAnniversaryRecord(std::string_view firstYear, std::string_view lastYear, int month, int day,
+                                    std::string_view text) {
     return std::string(firstYear) + ',' + std::string(lastYear) + ',' + std::to_string(month) + ',' +
-           std::to_string(day) + ",,," + (stored.empty() ? stored : JoinCommaText({stored}));
+           std::to_string(day) + ",,," + AnniversaryField(text);
 }
 
 void ReplaceAnniversary(std::vector<std::string>& specialLines, const Anniversary& found, const Anniversary& edited,

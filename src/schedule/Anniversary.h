@@ -22,6 +22,10 @@ struct Anniversary {
 // number never matches); no match gives an empty anniversary without position.
 Anniversary FindAnniversary(const std::vector<std::string>& specialLines, int month, int day);
 
+// Returns a text as a field of a special-day record: "," as "，" and every blank as "　"; a text that then still holds
+// a double quote or a control character becomes a quoted field with its quotes doubled. The empty text stays empty.
+std::string AnniversaryField(std::string_view text);
+
 // Builds the record "first,last,month,day,,,text" with "," in the text as "，" and every blank as "　"; a text that
 // then still holds a double quote or a control character is written as a quoted field with its quotes doubled.
 std::string FormatAnniversaryRecord(std::string_view firstYear, std::string_view lastYear, int month, int day,

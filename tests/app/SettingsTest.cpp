@@ -39,9 +39,10 @@ TEST(Settings, ARealFileReadsEveryKeyAndSavesByteForByte) {
     Settings s = read(original.value());
     EXPECT_EQ(s.edFolder, "/home/taro/予定/Sorel/");
     EXPECT_EQ(FormatLongTime(s.pTimer), "15:00:00");
-    // The file is from before the rokuyo switch, which joins the end of its section and reads as on.
+    // The file is from before the rokuyo and almanac switches, which join the end of its section and read as their
+    // defaults: rokuyo and solar terms on, the almanac marks off.
     std::string expected = original.value();
-    expected.insert(expected.find("cbNoReturn=0\r\n") + 14, "cbRokuyo=1\r\n");
+    expected.insert(expected.find("cbNoReturn=0\r\n") + 14, "cbRokuyo=1\r\ncbSekki=1\r\ncbRekichu=0\r\n");
     EXPECT_EQ(written(s, original.value()), expected);
     s.cbZenkai = true;
     expected.replace(expected.find("cbZenkai=0"), 10, "cbZenkai=1");

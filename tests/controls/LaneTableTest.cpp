@@ -61,6 +61,13 @@ TEST_F(LaneTable, DayLinesSitAtTheBottomAndOverflowIntoTheLastLane) {
     EXPECT_EQ(grid.dayLine(lane(2001, 7, 4, 0)).line.text, "a");
 }
 
+TEST_F(LaneTable, NamesHoldingQuotesAreDrawnAsTheirNames) {
+    ASSERT_TRUE(grid.rules().setSpecialDayList({",,7,4,,,\"\"\"祝\"\"　記念\"", "7,4,独立", ",,7,5,,,\"a\"\"b\""}));
+    grid.layout();
+    EXPECT_EQ(grid.cellLines(cellOf(2001, 7, 4)).front(), "\"祝\" 記念,独立");
+    EXPECT_EQ(grid.cellLines(cellOf(2001, 7, 5)).front(), "a\"b");
+}
+
 TEST_F(LaneTable, OverlappingPeriodsTakeTheFirstFreeLaneInListOrder) {
     loadPeriods({"***** FromTo予定", period("2001, 7, 3", "2001, 7, 5"), period("2001, 7, 4", "2001, 7, 6"),
                  period("2001, 7, 5", "2001, 7, 7"), period("2001, 7, 6", "2001, 7, 8"),

@@ -20,6 +20,9 @@ struct CountingShell : MaintenanceShell {
     int saves = 0;
     int ends = 0;
     bool retrieving = false;
+    int reloads = 0;
+    Commemoration cmr;
+    std::vector<std::string> specialLines;
 
     std::filesystem::path programFolder() const override { return program; }
     std::string dataFolder() const override { return data; }
@@ -28,6 +31,14 @@ struct CountingShell : MaintenanceShell {
     void saveAll() override { ++saves; }
     void endAfterRestore() override { ++ends; }
     bool retrievalRuns() const override { return retrieving; }
+    std::vector<std::string> specialDays() const override { return specialLines; }
+    Status replaceSpecialDays(std::vector<std::string> lines) override {
+        specialLines = std::move(lines);
+        return Success();
+    }
+    void reloadSchedules() override { ++reloads; }
+    Commemoration commemoration() const override { return cmr; }
+    void keepCommemoration(const Commemoration& values) override { cmr = values; }
 };
 
 struct SetDrives : Drives {

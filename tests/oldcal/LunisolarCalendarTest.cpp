@@ -3,15 +3,18 @@
 // shipped resource.
 #include "LunisolarCalendar.h"
 #include "GeneratorReport.h"
+#include "SolarTermTable.h"
 
 #include "TempDir.h"
 #include "base/TextProcedures.h"
 #include "calendar/Julius.h"
 #include "calendar/OldCalendar.h"
+#include "calendar/SolarTerms.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -124,6 +127,44 @@ TEST(OldCalendarGenerator, MonthsAreWellFormedAndOnly2033NeedsTheUsualResolution
     const NumberingConflict& c = shippedSpan().conflicts.front();
     EXPECT_EQ(std::tuple(c.start, c.code, c.longitude, c.expectedCode),
               std::tuple(EncodeJuliusDay(2033, 9, 23), 9, 180, 8));
+}
+
+const std::vector<SolarEvent>& shippedSolarEvents() {
+    static const std::vector<SolarEvent> events = computeSolarEvents(kSolarTableFirstDay, kTableLastDay);
+    return events;
+}
+
+TEST(SolarTermGenerator, ShippedResourceIsTheGeneratorsOutputAndMatchesPublishedMoments) {
+    EXPECT_EQ(solarTermResource(), formatSolarTermTable(shippedSolarEvents()))
+        << "run `make oldcal` to write src/resources/JDSEKKI.txt again";
+    // JST moments of 平成20年暦要項 (National Astronomical Observatory of Japan, as printed in 全私学新聞 no. 2269):
+    // 立春 2008-02-04 20:00, 春分 03-20 14:48, 夏至 06-21 08:59, 秋分 09-23 00:45, 冬至 12-21 21:04.
+    const std::map<int, double> published = {{315, dayOf("2008-02-04") + 20 / 24.0},
+                                             {0, dayOf("2008-03-20") + (14 + 48 / 60.0) / 24},
+                                             {90, dayOf("2008-06-21") + (8 + 59 / 60.0) / 24},
+                                             {180, dayOf("2008-09-23") + (45 / 60.0) / 24},
+                                             {270, dayOf("2008-12-21") + (21 + 4 / 60.0) / 24}};
+    int checked = 0;
+    for (const SolarEvent& event : shippedSolarEvents()) {
+        const auto found = published.find(event.longitude);
+        if (found == published.end() || event.moment.day() < dayOf("2008-01-01") ||
+            event.moment.day() > dayOf("2008-12-31"))
+            continue;
+        // The published minute is truncated; the day number's midnight lies half a day before its noon.
+        EXPECT_NEAR((event.moment.jd + 0.5 - found->second) * 1440.0, 0.5, 1.0) << event.longitude;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 5);
+}
+
+TEST(SolarTermGenerator, ListsTheTermsWithinAMinuteOfMidnight) {
+    const std::string report = formatSolarTermReport(shippedSolarEvents());
+    // 雨水 of 2030, 21 seconds before midnight, as the old-calendar report lists it among the principal terms.
+    EXPECT_NE(report.find("2030-02-18 23:59:39  -00:00:21  330 degrees"), std::string::npos) << report;
+    for (const SolarEvent& event : shippedSolarEvents()) {
+        const bool near = std::abs(event.moment.secondsFromMidnight()) < kTermNearMidnightSeconds;
+        EXPECT_EQ(report.find(formatMoment(event.moment)) != std::string::npos, near) << event.moment.jd;
+    }
 }
 
 } // namespace

@@ -107,7 +107,15 @@ TEST_F(DayCommands, FilesOfTheCurrentDirectoryOrTheBuiltInRules) {
     dir.write("Hday.dat", "12,6,\x8C\xB3\x93\xFA\r\n");         // 元日 on 6 December
     dir.write("Sday.myc", "12,6,\x8B\x4C\x94\x4F\x93\xFA\r\n"); // 記念日
     EXPECT_EQ(run("day 2026-12-06").out, "date: 2026-12-06\njd: 2461381\nweekday: 1 日\nkind: 21\n"
-                                         "names: 記念日,元日\noldmonth: 10\noldday: 28\nrokuyo: 先勝\n");
+                                         "names: 記念日,元日\noldmonth: 10\noldday: 28\nrokuyo: 先勝\n"
+                                         "solarterm: \nseasonalday: \nkanshi: 甲寅\nyearkanshi: 丙午\n"
+                                         "almanacyearkanshi: 丙午\nmarks: 不成就日\n");
+    // The year's 干支 changes at 立春 as almanacs count it; 2022-01-11 is 天赦日 and 一粒万倍日.
+    EXPECT_NE(run("day 2026-02-03")
+                  .out.find("seasonalday: 節分\nkanshi: 戊申\nyearkanshi: 丙午\n"
+                            "almanacyearkanshi: 乙巳\n"),
+              std::string::npos);
+    EXPECT_NE(run("day 2022-01-11").out.find("marks: 天赦日,一粒万倍日\n"), std::string::npos);
     EXPECT_EQ(run("holidays 2026 --builtin").out.find("2026-12-06"), std::string::npos);
     EXPECT_NE(run("day 2026-12-06 --builtin").out.find("kind: 1\nnames: \n"), std::string::npos);
     // The old date and rokuyo inside the old-calendar table, and empty outside it.
@@ -116,6 +124,18 @@ TEST_F(DayCommands, FilesOfTheCurrentDirectoryOrTheBuiltInRules) {
     // Equinox and substitute holidays are computed whatever the rule file holds.
     EXPECT_EQ(run("holidays 2026").out,
               "2026-03-20\t春分の日\n2026-09-23\t秋分の日\n2026-12-06\t元日\n2026-12-07\t振替休日\n");
+}
+
+TEST(Rekkocal, SekkiListsTheSolarTermsOfTheYearsInDateOrder) {
+    const std::string terms = run("sekki 1873 2100").out;
+    EXPECT_EQ(std::count(terms.begin(), terms.end(), '\n'), (2100 - 1873 + 1) * 24);
+    EXPECT_EQ(terms.substr(0, terms.find('\n', 0) + 1), "1873-01-05\t小寒\n");
+    EXPECT_NE(terms.find("2021-02-03\t立春\n2021-02-18\t雨水\n"), std::string::npos);
+    // The last line is the winter solstice of 2100.
+    EXPECT_EQ(terms.substr(terms.rfind('\n', terms.size() - 2) + 1, 8), "2100-12-");
+    EXPECT_TRUE(terms.ends_with("\t冬至\n"));
+    for (const char* line : {"sekki 1872 1900", "sekki 2000 2101", "sekki 2001 2000", "sekki 2000"})
+        EXPECT_EQ(run(line).code, 2) << line;
 }
 
 TEST_F(DayCommands, ScheduleLinesOfTheDataFolderNamedInTheSettings) {
@@ -127,7 +147,7 @@ TEST_F(DayCommands, ScheduleLinesOfTheDataFolderNamedInTheSettings) {
                                "b,,,,,,\r\n" +
                                    std::string(" 6,3,,a\x80\x82\xA0\x00z\xFF,,,,,,\r\n", 21));
     const std::string out = run("day 2026-12-06", false, program.path()).out;
-    EXPECT_NE(out.find("rokuyo: 先勝\nline: 1,000円\nline: a，b\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("marks: 不成就日\nline: 1,000円\nline: a，b\n"), std::string::npos) << out;
     // Invalid bytes and NUL of the files come out as \xHH.
     EXPECT_NE(out.find("line: a\\x80あ\\x00z\\xFF\n"), std::string::npos) << out;
     EXPECT_NE(run("month 2026 12 --lines", false, program.path()).out.find("       a\\x80あ\\x00z\\xFF\n"),

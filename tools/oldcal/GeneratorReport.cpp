@@ -72,16 +72,20 @@ std::string formatMidnightDistance(double seconds) {
     return (seconds < 0 ? "-" : "+") + clockText(std::lround(std::abs(seconds)));
 }
 
+std::string formatMoment(const JstMoment& moment) {
+    // The distance shown is the one of the clock time shown; the listings go by the exact distance.
+    const long clock = clockSeconds(moment);
+    const long shownDistance = clock < 43200 ? clock : clock - 86400;
+    return dateText(moment.day()) + " " + clockText(clock) + "  " +
+           formatMidnightDistance(static_cast<double>(shownDistance));
+}
+
 std::string formatGeneratorReport(const OldCalendarComputation& computation) {
     // Events keyed by their moment, so month starts and principal terms come out in time order.
     std::multimap<double, ReportLine> events;
     auto add = [&](const JstMoment& moment, const std::string& what, const std::string& sensitivity) {
-        // The distance shown is the one of the clock time shown; the listing goes by the exact distance.
-        const long clock = clockSeconds(moment);
-        const long shownDistance = clock < 43200 ? clock : clock - 86400;
         events.emplace(moment.jd,
-                       ReportLine{dateText(moment.day()) + " " + clockText(clock) + "  " +
-                                      formatMidnightDistance(static_cast<double>(shownDistance)) + "  " + what,
+                       ReportLine{formatMoment(moment) + "  " + what,
                                   std::abs(moment.secondsFromMidnight()) < kNearMidnightSeconds, sensitivity});
     };
     for (const LunarMonth& month : computation.months)

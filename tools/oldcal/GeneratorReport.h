@@ -17,6 +17,9 @@ std::string formatOldMonthTable(const OldCalendarComputation& computation);
 // Formats a signed distance from midnight as "+hh:mm:ss" or "-hh:mm:ss", rounded to the second.
 std::string formatMidnightDistance(double seconds);
 
+// Formats a moment as "YYYY-MM-DD hh:mm:ss  +hh:mm:ss": its JST date and time and its distance from midnight.
+std::string formatMoment(const JstMoment& moment);
+
 // Formats the report: every month start and principal term with its JST time and distance from midnight, then the
 // events within kNearMidnightSeconds of midnight, then the months whose number disagrees with a principal term.
 std::string formatGeneratorReport(const OldCalendarComputation& computation);

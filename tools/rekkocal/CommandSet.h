@@ -23,6 +23,7 @@ int dateCommand(const Args& args, const Environment& environment, Terminal& term
 int countCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int monthCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int dayCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int sekkiCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int holidaysCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int yearCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int recordCommand(const Args& args, const Environment& environment, Terminal& terminal);

@@ -31,9 +31,13 @@ constexpr const char* kUsage =
     "                                    --rokuyo) and their holidays and anniversaries,\n"
     "                                    schedule lines and periods (with --lines)\n"
     "  day YYYY-MM-DD [--builtin]        a day's kind, names, old-calendar month code\n"
-    "                                    (100 + m for a leap month), old day, rokuyo and\n"
-    "                                    schedule lines\n"
+    "                                    (100 + m for a leap month), old day, rokuyo,\n"
+    "                                    solar term, seasonal day, the day's and year's\n"
+    "                                    sexagenary cycle (the year from 1 January and\n"
+    "                                    from 立春), almanac marks and schedule lines\n"
     "  holidays YEAR [YEAR2] [--builtin] the holidays of a span of years\n"
+    "  sekki FROM_YEAR TO_YEAR           the 24 solar terms of the years (1873..2100),\n"
+    "                                    one YYYY-MM-DD<TAB>name line each, in date order\n"
     "  year YYYY [--from M] [--rokuyo] [--builtin]\n"
     "                                    the twelve months of the year page, from the\n"
     "                                    first month of Rekko's settings or month M\n"
@@ -72,7 +76,8 @@ int runCommand(const Args& args, const Environment& environment, Terminal& termi
     static const std::map<std::string, Command> commands = {
         {"jd", jdCommand},       {"date", dateCommand},         {"count", countCommand}, {"month", monthCommand},
         {"day", dayCommand},     {"holidays", holidaysCommand}, {"year", yearCommand},   {"record", recordCommand},
-        {"clock", clockCommand}, {"export", exportCommand},     {"ics", icsCommand},     {"xlsx", xlsxCommand}};
+        {"clock", clockCommand}, {"export", exportCommand},     {"ics", icsCommand},     {"xlsx", xlsxCommand},
+        {"sekki", sekkiCommand}};
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? terminal.err : terminal.out) << kUsage;
         return args.empty() ? kExitUsage : kExitOk;

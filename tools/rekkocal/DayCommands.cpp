@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The day commands: one day's kind and names, and the holidays of a span of years.
+// The day commands: one day's kind, names and almanac, the holidays and the solar terms of a span of years.
 #include "Arguments.h"
 #include "CommandSet.h"
 #include "DataFolder.h"
@@ -9,9 +9,12 @@
 #include "base/CommaText.h"
 #include "base/TextFile.h"
 #include "base/TextProcedures.h"
+#include "calendar/AlmanacMarks.h"
 #include "calendar/Julius.h"
+#include "calendar/Kanshi.h"
 #include "calendar/OldCalendar.h"
 #include "calendar/RuleFiles.h"
+#include "calendar/SolarTerms.h"
 #include "files/UserFiles.h"
 
 #include <filesystem>
@@ -47,6 +50,17 @@ int dayCommand(const Args& arguments, const Environment& environment, Terminal& 
     out << "oldmonth: " << (oldMonth ? std::to_string(oldMonth) : "") << '\n';
     out << "oldday: " << (oldDay ? std::to_string(oldDay) : "") << '\n';
     out << "rokuyo: " << (rokuyo ? rokuyoName(rokuyo) : "") << '\n';
+    const DayAlmanac almanac = dayAlmanacOf(jd);
+    std::vector<std::string> marks;
+    for (const std::string_view name : almanacMarkNames(almanac.marks))
+        marks.emplace_back(name);
+    out << "solarterm: " << almanac.solarTerm << '\n';
+    out << "seasonalday: " << almanac.seasonalDay << '\n';
+    out << "kanshi: " << kanshiName(almanac.kanshi) << '\n';
+    // The year's 干支 as everyday use counts it (from 1 January) and as almanacs do (from 立春).
+    out << "yearkanshi: " << kanshiName(kanshiOfYear(date.year)) << '\n';
+    out << "almanacyearkanshi: " << kanshiName(kanshiOfYear(almanacYearOf(solarTermTable(), jd))) << '\n';
+    out << "marks: " << JoinCommaText(marks) << '\n';
     const TextLines month = ReadDataFile(environment, MonthFileName(date.year, date.month), terminal);
     for (const DayLine& line : LinesOfDay(month.lines(), date.day))
         out << "line: " << UnescapeDigitComma(line.text) << '\n';
@@ -75,6 +89,19 @@ int holidaysCommand(const Args& arguments, const Environment&, Terminal& termina
                 holidayNames.push_back(names.names[i]);
         text += FormatDate(jd) + '\t' + JoinCommaText(holidayNames) + '\n';
     }
+    terminal.out << text;
+    return kExitOk;
+}
+
+int sekkiCommand(const Args& args, const Environment&, Terminal& terminal) {
+    ExpectCount(args, 2, 2, "sekki FROM_YEAR TO_YEAR");
+    constexpr int32_t kFirstTermYear = 1873;
+    constexpr int32_t kLastTermYear = 2100;
+    const auto first = static_cast<int32_t>(ParseInteger(args[0], kFirstTermYear, kLastTermYear, "first year"));
+    const auto last = static_cast<int32_t>(ParseInteger(args[1], first, kLastTermYear, "last year"));
+    std::string text;
+    for (const SolarTermDay& term : solarTermsBetween(EncodeJuliusDay(first, 1, 1), EncodeJuliusDay(last, 12, 31)))
+        text += FormatDate(term.day) + '\t' + std::string(term.name) + '\n';
     terminal.out << text;
     return kExitOk;
 }

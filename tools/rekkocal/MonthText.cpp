@@ -92,7 +92,7 @@ std::string MonthText(MonthGrid& grid, bool highlight, bool lines) {
             if (!day.namesText.empty() || names.size() != before) {
                 std::snprintf(buffer, sizeof buffer, "%4d日 ", day.date.day);
                 std::string heading = buffer;
-                for (const NamePart& part : NameParts(day.namesText, day.names.kinds))
+                for (const NamePart& part : NameParts(day.names))
                     heading += part.text;
                 trimRight(heading);
                 names.insert(before, heading + '\n');

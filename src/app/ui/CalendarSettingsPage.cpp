@@ -20,9 +20,11 @@ CalendarSettingsPage::CalendarSettingsPage(SettingsKeys& keys, QWidget* parent)
     m_neighborJump = NamedCheckBox("cbNeighborJump", QStringLiteral("当月以外の日クリックで隣月移動許可"), days);
     m_bold = NamedCheckBox("cbBold", QStringLiteral("日付を太字"), days);
     m_rokuyo = NamedCheckBox("cbRokuyo", QStringLiteral("六曜を表示する"), days);
+    m_sekki = NamedCheckBox("cbSekki", QStringLiteral("二十四節気・雑節を表示する"), days);
+    m_rekichu = NamedCheckBox("cbRekichu", QStringLiteral("干支・暦注を表示する"), days);
     m_kOption = NamedCheckBox("cbKOption", QStringLiteral("記念日オプションを使う"), days);
     auto* daysLayout = new QVBoxLayout(days);
-    for (QCheckBox* box : {m_nextDay, m_neighborJump, m_bold, m_rokuyo, m_kOption})
+    for (QCheckBox* box : {m_nextDay, m_neighborJump, m_bold, m_rokuyo, m_sekki, m_rekichu, m_kOption})
         daysLayout->addWidget(box);
 
     auto* period = new QGroupBox(QStringLiteral("期間予定の初期値"), this);
@@ -59,6 +61,8 @@ CalendarSettingsPage::CalendarSettingsPage(SettingsKeys& keys, QWidget* parent)
     BindKey(m_neighborJump, keys, &Settings::cbNeighborJump);
     BindKey(m_bold, keys, &Settings::cbBold);
     BindKey(m_rokuyo, keys, &Settings::cbRokuyo);
+    BindKey(m_sekki, keys, &Settings::cbSekki);
+    BindKey(m_rekichu, keys, &Settings::cbRekichu);
     BindKey(m_kOption, keys, &Settings::cbKOption);
     BindKey(m_kFutosa, keys, &Settings::udKFutosa);
     BindKey(m_firstMonth, keys, &Settings::rgYFirstMonth);
@@ -71,6 +75,8 @@ void CalendarSettingsPage::showValues() {
     m_neighborJump->setChecked(s.cbNeighborJump);
     m_bold->setChecked(s.cbBold);
     m_rokuyo->setChecked(s.cbRokuyo);
+    m_sekki->setChecked(s.cbSekki);
+    m_rekichu->setChecked(s.cbRekichu);
     m_kOption->setChecked(s.cbKOption);
     m_kFutosa->setValue(s.udKFutosa);
     m_kColor->setColour(StringToColor(s.edtKColor).value_or(clBlue));

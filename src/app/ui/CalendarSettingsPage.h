@@ -32,6 +32,8 @@ private:
     QCheckBox* m_neighborJump;
     QCheckBox* m_bold;
     QCheckBox* m_rokuyo;
+    QCheckBox* m_sekki;
+    QCheckBox* m_rekichu;
     QCheckBox* m_kOption;
     QSpinBox* m_kFutosa;
     ColourField* m_kColor;

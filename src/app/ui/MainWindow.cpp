@@ -120,6 +120,14 @@ void MainWindow::buildPages() {
              hide();
              emit ended(0);
          },
+         [this] { return m_controller.book().rules().specialDayList(); },
+         [this](std::vector<std::string> lines) { return m_monthView->replaceSpecialDays(std::move(lines)); },
+         [this] { m_monthView->reloadSchedules(); }, [this] { return m_controller.commemoration(); },
+         [this](const Commemoration& values) {
+             showCommemoration(values);
+             if (const Status kept = m_controller.keepCommemoration(values); !kept)
+                 m_dialogs.inform(m_controller.files().commemoration.string() + "\r\n" + kept.error().cause);
+         },
          [this] { return m_tick->retrievalRunning(); }},
         m_dialogs, m_controller.clock(), m_controller.book().rules(), this);
     connect(m_memoLink, &MemoPageLink::textViewRequested, m_maintenance, &MaintenanceLink::showText);
@@ -285,6 +293,11 @@ void MainWindow::followSettings() {
         m_monthView->grid()->setShowRokuyo(s.cbRokuyo);
         m_yearLink->setShowRokuyo(s.cbRokuyo);
     });
+    WatchKey(keys, &Settings::cbSekki, this, [this, &s] {
+        m_monthView->grid()->setShowSolarTerms(s.cbSekki);
+        m_yearLink->setShowSolarTerms(s.cbSekki);
+    });
+    WatchKey(keys, &Settings::cbRekichu, this, [this, &s] { m_monthView->grid()->setShowAlmanacMarks(s.cbRekichu); });
     // The compact layout changes the grid's height, and the window takes the size that fits it.
     for (const auto key : {&Settings::cbNextDay, &Settings::cbNeighborJump, &Settings::cbBold})
         WatchKey(keys, key, this, [this] { followDisplay(); });

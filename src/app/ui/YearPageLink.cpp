@@ -67,6 +67,8 @@ void YearPageLink::build() {
         takeRules();
     if (m_showRokuyo)
         m_page->setShowRokuyo(*m_showRokuyo);
+    if (m_showSolarTerms)
+        m_page->setShowSolarTerms(*m_showSolarTerms);
     if (m_startDay)
         m_page->showYearAtStart(*m_startDay);
     if (m_dayCountDay)
@@ -76,12 +78,14 @@ void YearPageLink::build() {
 void YearPageLink::showYearAtStart() {
     m_startDay = today();
     m_showRokuyo = m_settings.cbRokuyo;
+    m_showSolarTerms = m_settings.cbSekki;
     if (!m_page)
         return;
     applySettings();
     m_page->refreshToday();
     takeRules();
     m_page->setShowRokuyo(*m_showRokuyo);
+    m_page->setShowSolarTerms(*m_showSolarTerms);
     m_page->showYearAtStart(*m_startDay);
 }
 
@@ -106,6 +110,12 @@ void YearPageLink::setShowRokuyo(bool on) {
     m_showRokuyo = on;
     if (m_page)
         m_page->setShowRokuyo(on);
+}
+
+void YearPageLink::setShowSolarTerms(bool on) {
+    m_showSolarTerms = on;
+    if (m_page)
+        m_page->setShowSolarTerms(on);
 }
 
 void YearPageLink::refreshToday() {

@@ -30,8 +30,8 @@ public:
     YearPage* page();
     bool built() const { return m_page != nullptr; }
 
-    // Takes the stored values, today, the book's rules and the month grid's rokuyo setting, then shows the year of
-    // today. Until the page is made, it keeps the day and does this when the page is made.
+    // Takes the stored values, today, the book's rules and the month grid's rokuyo and solar-term settings, then shows
+    // the year of today. Until the page is made, it keeps the day and does this when the page is made.
     void showYearAtStart() override;
     void startDayCount() override;
     // Shows the month in the month view and turns to the month page.
@@ -41,6 +41,8 @@ public:
     void showDayCount();
     // Shows or hides the rokuyo in the year page's calendars.
     void setShowRokuyo(bool on);
+    // Shows or hides the mark of the solar terms' days in the year page's calendars.
+    void setShowSolarTerms(bool on);
     // Takes today from the clock again for the calendars' today mark; a page not made yet takes it when made.
     void refreshToday() override;
 
@@ -69,6 +71,7 @@ private:
     std::optional<int32_t> m_startDay;
     std::optional<int32_t> m_dayCountDay;
     std::optional<bool> m_showRokuyo;
+    std::optional<bool> m_showSolarTerms;
     bool m_rulesChanged = false;
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Drawing the month grid: header cells, day cells in their steps (background, day number, rokuyo, names, lanes,
-// overflow), grid lines and period titles.
+// Drawing the month grid: header cells, day cells in their steps (background, day number, rokuyo, almanac notes,
+// names, lanes, overflow), grid lines and period titles.
 #include "MonthGridPainter.h"
 
 #include "CalendarPainting.h"
@@ -47,6 +47,14 @@ qsizetype FittingLength(const QFontMetrics& metrics, const QString& text, int wi
     if (fits > 0 && text[fits - 1].isHighSurrogate())
         --fits;
     return fits;
+}
+
+// Returns the names of a day cell as one text.
+QString namesText(const CellDay& day) {
+    QString text;
+    for (const NamePart& part : NameParts(day.names))
+        text += QString::fromStdString(part.text);
+    return text;
 }
 
 // Returns the text whole when it fits into width pixels, else cut to fit with "…" at its end.
@@ -177,8 +185,13 @@ void MonthGridPainter::drawCell(QPainter& painter, int cell, const GridRect& rec
 
     if (day.rokuyo != 0)
         drawRokuyo(painter, cell, rect, numberColor, mark);
+    // The names and the almanac notes share the band right of the day number; the names come first.
+    const int namesLeft = rect.left + (day.date.day < 10 ? 25 : 31);
+    int namesRight = rect.right - kRightMargin;
+    if (!day.almanac.empty())
+        namesRight = drawAlmanac(painter, day, rect, namesLeft, faces);
     if (!day.namesText.empty())
-        drawNames(painter, day, rect, faces, numberColor);
+        drawNames(painter, day, rect, faces, numberColor, namesLeft, namesRight);
     for (int lane = 0; lane < m_grid.lanes(); ++lane)
         drawLane(painter, cell, lane, rect, faces, background, titles);
 }
@@ -202,14 +215,35 @@ void MonthGridPainter::drawRokuyo(QPainter& painter, int cell, const GridRect& r
     painter.drawText(band.left() + 1, band.top() + metrics.ascent(), name);
 }
 
-void MonthGridPainter::drawNames(QPainter& painter, const CellDay& day, const GridRect& rect, const DayFaces& faces,
-                                 const QColor& numberColor) const {
-    const std::vector<NamePart> parts = NameParts(day.namesText, day.names.kinds);
+int MonthGridPainter::drawAlmanac(QPainter& painter, const CellDay& day, const GridRect& rect, int left,
+                                  const DayFaces& faces) const {
+    const int right = rect.right - kRightMargin;
+    const QFontMetrics& metrics = m_rokuyo.metrics;
+    const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
+    // The notes take only the room the names leave in their face; a long name leaves none.
+    const int from = day.namesText.empty() ? left : left + faces.lines.metrics.horizontalAdvance(namesText(day)) + gap;
     QString text;
-    for (const NamePart& part : parts)
-        text += QString::fromStdString(part.text);
-    const int left = rect.left + (day.date.day < 10 ? 25 : 31);
-    const int room = rect.right - kRightMargin - left;
+    for (const std::string& note : day.almanac) {
+        const QString next = (text.isEmpty() ? QString() : text + QLatin1Char(' ')) + QString::fromStdString(note);
+        // Notes come most important first; those after the first that does not fit are left to the tooltip.
+        if (metrics.horizontalAdvance(next) > right - from)
+            break;
+        text = next;
+    }
+    if (text.isEmpty())
+        return right;
+    const int x = right - metrics.horizontalAdvance(text);
+    painter.setFont(m_rokuyo.font);
+    painter.setPen(tint(m_fonts.font(TCalExFonts::Rokuyo).color, day));
+    painter.drawText(x, rect.top + kNamesTop + faces.lines.metrics.ascent(), text);
+    return x - gap;
+}
+
+void MonthGridPainter::drawNames(QPainter& painter, const CellDay& day, const GridRect& rect, const DayFaces& faces,
+                                 const QColor& numberColor, int left, int right) const {
+    const std::vector<NamePart> parts = NameParts(day.names);
+    const QString text = namesText(day);
+    const int room = right - left;
     int top = rect.top + kNamesTop;
     const Face* face = &faces.lines;
     if (face->metrics.horizontalAdvance(text) > room) {

@@ -67,8 +67,11 @@ private:
     void drawHeader(QPainter& painter) const;
     void drawCell(QPainter& painter, int cell, const GridRect& rect, std::vector<Title>& titles) const;
     void drawRokuyo(QPainter& painter, int cell, const GridRect& rect, const QColor& numberColor, CellMark mark) const;
+    // Draws as many of the day's almanac notes as fit right-aligned in the day-number band, in the rokuyo's face,
+    // after the room the names need from left; returns where the names' room ends.
+    int drawAlmanac(QPainter& painter, const CellDay& day, const GridRect& rect, int left, const DayFaces& faces) const;
     void drawNames(QPainter& painter, const CellDay& day, const GridRect& rect, const DayFaces& faces,
-                   const QColor& numberColor) const;
+                   const QColor& numberColor, int left, int right) const;
     void drawLane(QPainter& painter, int cell, int lane, const GridRect& rect, const DayFaces& faces,
                   const QColor& background, std::vector<Title>& titles) const;
     void drawBar(QPainter& painter, int cell, int lane, const GridRect& rect, const QColor& background,

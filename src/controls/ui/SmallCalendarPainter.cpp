@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Drawing a small month calendar: header, day cells with marks and rokuyo, ruled lines.
+// Drawing a small month calendar: header, day cells with marks, rokuyo and the solar terms' mark, ruled lines.
 #include "SmallCalendarPainter.h"
 
 #include "CalendarPainting.h"
@@ -21,6 +21,7 @@ constexpr TColor kCursorColor = 0xFFFFB9;
 constexpr TColor kKeisenColor = 0xC0C0C0;
 constexpr TColor kSundayHeaderColor = 0x0000FF;
 constexpr TColor kSaturdayHeaderColor = 0xFF0000;
+constexpr TColor kSolarTermMarkColor = 0x008000; // green
 constexpr std::array kDayFontRoles = {TCalExFonts::Weekday, TCalExFonts::Saturday, TCalExFonts::Sunday,
                                       TCalExFonts::Holiday, TCalExFonts::SpecialDay};
 
@@ -129,6 +130,8 @@ void SmallCalendarPainter::drawDay(QPainter& painter, const SmallCell& cell, con
         painter.fillRect(rect, ToQColor(kCursorColor, m_colors.palette));
     else if (cell.mark == SmallCellMark::Today)
         painter.fillRect(rect, m_colors.today);
+    if (cell.solarTerm)
+        drawSolarTermMark(painter, rect, cell.inMonth);
     const CalExFont& font = m_fonts.font(FontRoleOf(cell.font));
     const QColor numberColor = cell.inMonth ? font.color : OrColors(font.color, m_colors.neighbor);
     const QString number = QString::number(cell.date.day);
@@ -154,6 +157,19 @@ void SmallCalendarPainter::drawDay(QPainter& painter, const SmallCell& cell, con
     useFont(painter, font.font);
     painter.setPen(numberColor);
     drawNumberAboveBand(painter, number, QRect(rect.left(), rect.top(), rect.width(), band.top() - rect.top()));
+}
+
+void SmallCalendarPainter::drawSolarTermMark(QPainter& painter, const QRect& rect, bool inMonth) const {
+    // A small triangle in the top right corner, a fifth of the cell's height, clear of the ruled lines.
+    const int size = std::max(3, rect.height() / 5);
+    const QColor colour = ToQColor(kSolarTermMarkColor, m_colors.palette);
+    const QPoint corner(rect.right() - 1, rect.top() + 1);
+    const std::array<QPoint, 3> points = {corner, corner - QPoint(size, 0), corner + QPoint(0, size)};
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(inMonth ? colour : OrColors(colour, m_colors.neighbor));
+    painter.drawPolygon(points.data(), static_cast<int>(points.size()));
+    painter.restore();
 }
 
 void SmallCalendarPainter::drawNumberAboveBand(QPainter& painter, const QString& number, const QRect& rect) const {

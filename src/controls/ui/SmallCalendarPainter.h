@@ -42,6 +42,7 @@ private:
     void drawDay(QPainter& painter, const SmallCell& cell, const GridRect& rect) const;
     // Draws the day number centred by its ink above the rokuyo band, in the number's own font.
     void drawNumberAboveBand(QPainter& painter, const QString& number, const QRect& rect) const;
+    void drawSolarTermMark(QPainter& painter, const QRect& rect, bool inMonth) const;
     void drawKeisen(QPainter& painter, const GridRect& cell, const QColor& color) const;
     void useFont(QPainter& painter, const QFont& font) const;
 

@@ -68,6 +68,9 @@ void TMonthlyCalendar::setLastRowLastDay(bool on) {
 void TMonthlyCalendar::setShowRokuyo(bool on) {
     changeOptions([on](SmallCalendarOptions& o) { o.ShowRokuyo = on; });
 }
+void TMonthlyCalendar::setShowSolarTerms(bool on) {
+    changeOptions([on](SmallCalendarOptions& o) { o.ShowSolarTerms = on; });
+}
 
 void TMonthlyCalendar::setNeighborColor(const QColor& color) {
     m_neighborColor = color;

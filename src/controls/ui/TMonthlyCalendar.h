@@ -37,6 +37,7 @@ public:
     bool FirstRowFirstDay() const { return options().FirstRowFirstDay; }
     bool LastRowLastDay() const { return options().LastRowLastDay; }
     bool ShowRokuyo() const { return options().ShowRokuyo; }
+    bool ShowSolarTerms() const { return options().ShowSolarTerms; }
 
     void setFirstDayOfWeek(int day); // 0 Sunday .. 6 Saturday
     void setNeighborColor(const QColor& color);
@@ -47,6 +48,7 @@ public:
     void setFirstRowFirstDay(bool on);
     void setLastRowLastDay(bool on);
     void setShowRokuyo(bool on);
+    void setShowSolarTerms(bool on);
 
     // Asks for the least size at which the day numbers stay whole and apart.
     QSize minimumSizeHint() const override;

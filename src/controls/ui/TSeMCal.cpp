@@ -66,6 +66,12 @@ void TSeMCal::setLastRowLastDay(bool on) {
 void TSeMCal::setShowRokuyo(bool on) {
     changeOptions([on](MonthGridOptions& o) { o.ShowRokuyo = on; });
 }
+void TSeMCal::setShowSolarTerms(bool on) {
+    changeOptions([on](MonthGridOptions& o) { o.ShowSolarTerms = on; });
+}
+void TSeMCal::setShowAlmanacMarks(bool on) {
+    changeOptions([on](MonthGridOptions& o) { o.ShowAlmanacMarks = on; });
+}
 
 void TSeMCal::setNeighborColor(const QColor& color) {
     m_neighborColor = color;

@@ -52,6 +52,8 @@ public:
     bool FirstRowFirstDay() const { return options().FirstRowFirstDay; }
     bool LastRowLastDay() const { return options().LastRowLastDay; }
     bool ShowRokuyo() const { return options().ShowRokuyo; }
+    bool ShowSolarTerms() const { return options().ShowSolarTerms; }
+    bool ShowAlmanacMarks() const { return options().ShowAlmanacMarks; }
 
     void setIsFontBold(bool on);
     void setSelfSize(bool on);
@@ -65,6 +67,8 @@ public:
     void setFirstRowFirstDay(bool on);
     void setLastRowLastDay(bool on);
     void setShowRokuyo(bool on);
+    void setShowSolarTerms(bool on);
+    void setShowAlmanacMarks(bool on);
 
     // The model: state fields, lane table, hit test and the cells' texts for the exports.
     MonthGrid& grid() { return static_cast<MonthGrid&>(calendar()); }

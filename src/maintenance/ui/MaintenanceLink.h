@@ -38,6 +38,11 @@ struct MaintenanceCalls {
     std::function<const MonthGrid&()> shownGrid;
     std::function<void()> saveAll;
     std::function<void()> endAfterRestore;
+    std::function<std::vector<std::string>()> specialDays;
+    std::function<Status(std::vector<std::string>)> replaceSpecialDays;
+    std::function<void()> reloadSchedules;
+    std::function<Commemoration()> commemoration;
+    std::function<void(const Commemoration&)> keepCommemoration;
     std::function<bool()> retrievalRuns;
 };
 
@@ -61,6 +66,13 @@ private:
     const MonthGrid& shownGrid() const override { return m_calls.shownGrid(); }
     void saveAll() override { m_calls.saveAll(); }
     void endAfterRestore() override { m_calls.endAfterRestore(); }
+    std::vector<std::string> specialDays() const override { return m_calls.specialDays(); }
+    Status replaceSpecialDays(std::vector<std::string> lines) override {
+        return m_calls.replaceSpecialDays(std::move(lines));
+    }
+    void reloadSchedules() override { m_calls.reloadSchedules(); }
+    Commemoration commemoration() const override { return m_calls.commemoration(); }
+    void keepCommemoration(const Commemoration& values) override { m_calls.keepCommemoration(values); }
     bool retrievalRuns() const override { return m_calls.retrievalRuns(); }
 
     SetupWindow& setupWindow();

@@ -21,10 +21,7 @@ namespace rekko {
 namespace {
 
 // The pages of later work, each with its caption, in the order of their numbers.
-constexpr std::array<std::pair<SetupPage, const char*>, 5> kUnbuiltPages = {{
-    {SetupPage::Anniversaries, "記念日"},
-    {SetupPage::Commemoration, "Rekko記念"},
-    {SetupPage::CommemorationAdmin, "記念管理"},
+constexpr std::array<std::pair<SetupPage, const char*>, 2> kUnbuiltPages = {{
     {SetupPage::Serial, "連続"},
     {SetupPage::Hotkey, "ホットキー"},
 }};
@@ -58,6 +55,9 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
       m_startUp(new StartUpPage(m_startupShortcuts, m_pages)),
       m_installPage(
           new InstallPage(m_setupRun, m_setup, parts.dialogs, parts.setupPlaces, parts.program.parent_path(), m_pages)),
+      m_anniversaries(new AnniversaryListPage(parts.shell, parts.dialogs, m_pages)),
+      m_commands(parts.shell, parts.dialogs), m_commemoration(new CommemorationPage(parts.shell, m_commands, m_pages)),
+      m_commemorationAdmin(new CommemorationAdminPage(parts.shell, m_commands, m_pages)),
       m_text(new QPlainTextEdit(m_pages)), m_close(new QPushButton(QStringLiteral("閉じる"), this)),
       m_status(new QStatusBar(this)) {
     setObjectName("fmSetup");
@@ -77,6 +77,12 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
             widget = m_startUp;
         else if (page == SetupPage::Setup)
             widget = m_installPage;
+        else if (page == SetupPage::Anniversaries)
+            widget = m_anniversaries;
+        else if (page == SetupPage::Commemoration)
+            widget = m_commemoration;
+        else if (page == SetupPage::CommemorationAdmin)
+            widget = m_commemorationAdmin;
         else if (page == SetupPage::Backup)
             continue;
         else {
@@ -98,6 +104,11 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
     m_status->setObjectName("StatusBar1");
     m_status->setSizeGripEnabled(false);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_anniversaries, &AnniversaryListPage::closeRequested, this, &QDialog::accept);
+    connect(m_commemoration, &CommemorationPage::closeRequested, this, &QDialog::accept);
+    connect(m_commemorationAdmin, &CommemorationAdminPage::closeRequested, this, &QDialog::accept);
+    connect(m_commemoration, &CommemorationPage::leaveByApplyOnly, m_close, &QWidget::hide);
+    connect(m_commemorationAdmin, &CommemorationAdminPage::nameChanged, m_commemoration, &CommemorationPage::setTitle);
     connect(m_excel, &ExcelPage::workbookWritten, this,
             [this](const QString& file) { m_status->showMessage(QStringLiteral("「%1」を作成しました。").arg(file)); });
     auto* bottom = new QHBoxLayout;
@@ -141,6 +152,13 @@ void SetupWindow::openOn(SetupPage page, bool exportOnly) {
     m_installPage->showValues();
     if (page == SetupPage::Copy || page == SetupPage::Backup)
         m_copy->open(exportOnly ? CopyPageMode::ExportOnly : CopyPageMode::Full);
+    if (page == SetupPage::Anniversaries)
+        m_anniversaries->open();
+    if (page == SetupPage::Commemoration)
+        m_commemoration->open();
+    if (page == SetupPage::CommemorationAdmin)
+        m_commemorationAdmin->open();
+    m_close->show();
     exec();
 }
 
@@ -163,7 +181,7 @@ void SetupWindow::done(int result) {
     if (m_keepsSettings) {
         m_setup.edit().SetupY = frameGeometry().top();
         m_setup.edit().SetupX = frameGeometry().left();
-        if (const Status written = WriteSettingsFile(m_setup, settingsFile()); !written)
+        if (const Status written = WriteSettingsFile(m_setup, settingsFile(), TheirChanges::Kept); !written)
             m_dialogs.inform(settingsFile().string() + "\r\n" + written.error().cause);
     }
     QDialog::done(result);

@@ -3,6 +3,9 @@
 // bar with 閉じる, the status bar, and section Setup of the settings file read on opening and written on closing.
 #pragma once
 
+#include "AnniversaryListPage.h"
+#include "CommemorationAdminPage.h"
+#include "CommemorationPage.h"
 #include "CopyPage.h"
 #include "ExcelPage.h"
 #include "InstallPage.h"
@@ -65,6 +68,9 @@ public:
     ExcelPage* excelPage() const { return m_excel; }
     StartUpPage* startUpPage() const { return m_startUp; }
     InstallPage* installPage() const { return m_installPage; }
+    AnniversaryListPage* anniversaryPage() const { return m_anniversaries; }
+    CommemorationPage* commemorationPage() const { return m_commemoration; }
+    CommemorationAdminPage* commemorationAdminPage() const { return m_commemorationAdmin; }
     QPlainTextEdit* textView() const { return m_text; }
     QPushButton* closeButton() const { return m_close; }
     QStatusBar* statusBar() const { return m_status; }
@@ -91,6 +97,10 @@ private:
     ExcelPage* m_excel;
     StartUpPage* m_startUp;
     InstallPage* m_installPage;
+    AnniversaryListPage* m_anniversaries;
+    CommemorationCommands m_commands;
+    CommemorationPage* m_commemoration;
+    CommemorationAdminPage* m_commemorationAdmin;
     QPlainTextEdit* m_text;
     QPushButton* m_close;
     QStatusBar* m_status;

@@ -115,6 +115,8 @@ bool MonthView::followSettings() {
         m_grid->setNeighborJump(m_settings.cbNeighborJump);
         m_grid->setIsFontBold(m_settings.cbBold);
         m_grid->setShowRokuyo(m_settings.cbRokuyo);
+        m_grid->setShowSolarTerms(m_settings.cbSekki);
+        m_grid->setShowAlmanacMarks(m_settings.cbRekichu);
         m_grid->setItemGyo(lines);
     }
     m_grid->Redraw();

@@ -52,6 +52,11 @@ public:
     void openDay(int32_t day);
     void openPeriod(int index, const GridAction& range = {});
     void openAnniversary(int32_t day);
+    // Writes the special days to "Sday.myc" (ScheduleStores::replaceSpecialDays) and redraws the calendars with them.
+    Status replaceSpecialDays(std::vector<std::string> lines);
+    // Loads the months and periods again from their files, without saving (ScheduleStores::reload), and redraws;
+    // a failure is shown.
+    void reloadSchedules();
 
     // Adds what the schedule dialog holds and has not written, if anything, to the report (AddUnwrittenEdit), for
     // an end that cannot wait for the user.
@@ -62,8 +67,9 @@ public:
     void setToday(int32_t day) override;
     void showThisMonth() override { showCurrentMonth(); }
     void redraw() override;
-    // Shows the grid as the settings say now: cbNextDay, cbNeighborJump, cbBold, cbRokuyo and udCalSize (three lines
-    // a day in the compact layout). Answers whether the lines a day changed, and with them the size the grid asks for.
+    // Shows the grid as the settings say now: cbNextDay, cbNeighborJump, cbBold, cbRokuyo, cbSekki, cbRekichu and
+    // udCalSize (three lines a day in the compact layout). Answers whether the lines a day changed, and with them the
+    // size the grid asks for.
     bool followSettings();
 
 public slots:

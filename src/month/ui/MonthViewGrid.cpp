@@ -181,4 +181,22 @@ void MonthView::openAnniversary(int32_t day) {
     emit dayRulesChanged();
 }
 
+void MonthView::reloadSchedules() {
+    if (const Status loaded = m_stores.reload(); !loaded) {
+        SaveReport report;
+        report.add(loaded);
+        m_dialogs.inform(report.message());
+    }
+    m_grid->Redraw();
+}
+
+Status MonthView::replaceSpecialDays(std::vector<std::string> lines) {
+    Status written = m_stores.replaceSpecialDays(std::move(lines));
+    if (written) {
+        m_grid->Redraw();
+        emit dayRulesChanged();
+    }
+    return written;
+}
+
 } // namespace rekko

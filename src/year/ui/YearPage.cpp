@@ -223,6 +223,11 @@ void YearPage::setShowRokuyo(bool on) {
         calendar->setShowRokuyo(on);
 }
 
+void YearPage::setShowSolarTerms(bool on) {
+    for (TSeMCalendar* calendar : m_c.SeMCalendar)
+        calendar->setShowSolarTerms(on);
+}
+
 void YearPage::refreshToday() {
     const int32_t now = today();
     for (TSeMCalendar* calendar : m_c.SeMCalendar) {

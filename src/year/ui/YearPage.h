@@ -60,6 +60,8 @@ public:
     void setRules(const DayRules& rules, bool nextDay);
     // Shows or hides the rokuyo in every calendar.
     void setShowRokuyo(bool on);
+    // Shows or hides the mark of the solar terms' days in every calendar.
+    void setShowSolarTerms(bool on);
     // Takes today from the clock again (for the date rollover) and redraws.
     void refreshToday();
 

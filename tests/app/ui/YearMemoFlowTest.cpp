@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The year page, the memo page and the start-and-stop record inside the main window, as the X11 desktop delivers
-// input (Xvfb, openbox, xdotool).
+// The year page, the memo page, the start-and-stop record and the almanac switches inside the main window, as the X11
+// desktop delivers input (Xvfb, openbox, xdotool).
 #include "Desktop.h"
+#include "Pictures.h"
 #include "RecordedBoxes.h"
 #include "SampleWindow.h"
 #include "WindowParts.h"
@@ -11,7 +12,9 @@
 #include "maintenance/ui/SetupWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QMenu>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -177,6 +180,56 @@ TEST_F(YearMemoFlow, TheRecordTellsTheLastStopShowsItsTableAndFollowsTheSwitch) 
     ASSERT_TRUE(window->close());
     EXPECT_EQ(program.read("SorelSte.myd"),
               "E:2026/12/05 18:00:00\r\nS:2026/12/06 9:00:00\r\nE:2026/12/06 9:00:00\r\n");
+}
+
+// Counts the dark pixels in the right half of a day's number band in the month grid: where the almanac notes go.
+int NotesInk(const TSeMCal& grid, int32_t day) {
+    const int cell = day - grid.grid().firstVisibleDay();
+    const GridRect rect = grid.grid().geometry().cellRect(cell % 7, cell / 7 + 1);
+    const QRect band(rect.left + rect.width() / 2, rect.top + 1, rect.width() / 2 - 2,
+                     grid.grid().cellMetrics().firstLineTop - 2);
+    return test::CountPixels(grid.image(), band, [](QRgb pixel) { return qGray(pixel) < 128; });
+}
+
+TEST_F(YearMemoFlow, SolarTermsShowByDefaultAndTheAlmanacMarksWhenSwitchedOn) {
+    begin();
+    TSeMCal* grid = test::PartsOf(*window).monthView->grid();
+    const int32_t taisetsu = EncodeJuliusDay(2026, 12, 7), next = EncodeJuliusDay(2026, 12, 8);
+    // 大雪 on 7 December beside its number; nothing beside the 8th's.
+    EXPECT_GT(OnGui([&] { return NotesInk(*grid, taisetsu); }), 10);
+    EXPECT_EQ(OnGui([&] { return NotesInk(*grid, next); }), 0);
+    Drive([&] {
+        test::Click(test::CentreOnScreen(test::PartsOf(*window).monthPage->buttons().settings));
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == test::PartsOf(*window).settingsPage; }));
+        CalendarSettingsPage* calendarPage = OnGui([&] { return test::PartsOf(*window).settingsPage->calendar(); });
+        auto* tabs = OnGui([&] { return test::PartsOf(*window).settingsPage->findChild<QTabWidget*>(); });
+        test::Click(OnGui([&] {
+            return tabs->tabBar()->mapToGlobal(tabs->tabBar()->tabRect(tabs->indexOf(calendarPage)).center());
+        }));
+        ASSERT_TRUE(WaitUntil([&] { return tabs->currentWidget() == calendarPage; }));
+        const QCheckBox* box = calendarPage->findChild<QCheckBox*>("cbRekichu");
+        EXPECT_EQ(OnGui([box] { return box->text(); }), QString("干支・暦注を表示する"));
+        test::Click(test::OnScreen(box, QPoint(8, OnGui([box] { return box->height() / 2; }))));
+        ASSERT_TRUE(WaitUntil([&] { return controller.settings().cbRekichu; }));
+    });
+    // Every day now shows its 干支 beside its number.
+    EXPECT_GT(OnGui([&] { return NotesInk(*grid, next); }), 10);
+    // The year page marks the solar terms' days.
+    Drive([&] {
+        QWidget* yearTab = test::PartsOf(*window).yearLink->tab();
+        test::Click(tabOnScreen(yearTab));
+        ASSERT_TRUE(WaitUntil([&] { return currentPage() == yearTab; }));
+    });
+    const TSeMCalendar* december = OnGui([&] { return test::PartsOf(*window).yearPage()->controls().SeMCalendar[11]; });
+    EXPECT_GT(OnGui([&] {
+                  const int cell = taisetsu - december->model().firstVisibleDay();
+                  const GridRect rect = december->model().geometry().cellRect(cell % 7, cell / 7 + 1);
+                  const QRect corner(rect.right - rect.height() / 4, rect.top, rect.height() / 4, rect.height() / 4);
+                  return test::CountPixels(december->image(), corner, [](QRgb pixel) {
+                      return qGreen(pixel) > 100 && qRed(pixel) < 60 && qBlue(pixel) < 60;
+                  });
+              }),
+              2);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar controls offscreen: the month grid's redraws checked in the image pixels, period bars drawn, selected
-// and deleted, texts cut with "…" and a day's tooltip; Enter in a combo box without a right neighbour moves on and
-// reaches the dialog's default button; the colours of the analogue clock.
+// and deleted, texts cut with "…", a day's tooltip and the almanac notes; Enter in a combo box without a right
+// neighbour moves on and reaches the dialog's default button; the colours of the analogue clock.
 #include "controls/ClockGeometry.h"
 #include "controls/ui/TClock.h"
 #include "controls/ui/TSeComboBox.h"
@@ -152,6 +152,41 @@ private slots:
         shown.setHtml(QToolTip::text());
         QCOMPARE(shown.toPlainText().split(QLatin1Char('\n')),
                  (QStringList{"創立記念日", "2001/07/11～2001/07/13 研修", "一", "二", "三", "四", "五", "六", "七"}));
+    }
+
+    // The solar term of 2001-07-07 (小暑) shows right of the day number and in the tooltip; the 干支 and marks only
+    // when switched on; neither moves a schedule line.
+    void almanacNotesShowBesideTheNumberAndInTheTooltip() {
+        Fixture f;
+        f.month({" 0,0,9,2001/ 7", "7,1,,予定あり,clRed,,,,,"});
+        const auto numberBandInk = [&f](int d) {
+            const GridRect rect = f.rectOf(jd(2001, 7, d));
+            const QRect band(rect.left + rect.width() / 2, rect.top + 1, rect.width() / 2 - 2,
+                             f.grid.grid().cellMetrics().firstLineTop - 2);
+            return CountPixels(f.grid.image(), band, [](QRgb pixel) { return qGray(pixel) < 128; });
+        };
+        const auto tooltip = [&f](int d) {
+            const GridRect rect = f.rectOf(jd(2001, 7, d));
+            const QPoint at =
+                QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2) + f.grid.clientOrigin();
+            QHelpEvent help(QEvent::ToolTip, at, f.grid.mapToGlobal(at));
+            QApplication::sendEvent(&f.grid, &help);
+            QTextDocument shown;
+            shown.setHtml(QToolTip::isVisible() ? QToolTip::text() : QString());
+            QToolTip::hideText();
+            return shown.toPlainText();
+        };
+        const QImage lane = f.grid.image().copy(f.laneBand(jd(2001, 7, 7), 4));
+        QCOMPARE(numberBandInk(7), 0);
+        f.grid.setShowSolarTerms(true);
+        QVERIFY(numberBandInk(7) > 10);
+        QCOMPARE(numberBandInk(8), 0);
+        QCOMPARE(f.grid.image().copy(f.laneBand(jd(2001, 7, 7), 4)), lane);
+        QCOMPARE(tooltip(7), QStringLiteral("小暑\n予定あり"));
+        // With the marks on, every day shows its 干支 beside its number.
+        f.grid.setShowAlmanacMarks(true);
+        QVERIFY(numberBandInk(8) > 10);
+        QCOMPARE(tooltip(7), QStringLiteral("小暑\n辛未日 辛巳年\n予定あり"));
     }
 
     void drawingTheCellsAgainClearsMarksTheyNoLongerCarry() {

@@ -31,6 +31,14 @@ protected:
     BackupFlow() : WindowFolders(EncodeDateTime({2026, 12, 6}, {9, 0, 0})) { test::CopySampleData(data.path()); }
     void TearDown() override { window.reset(); }
 
+    // Starts the window made and waits until it has the focus.
+    void startWindow() {
+        dialogs.setParentWindow(window.get());
+        ASSERT_TRUE(window->start({}, programs.path()));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
     // Opens an entry of a menu with the mouse (バックアップ of ファイル unless named) and waits for the maintenance
     // window.
     void openPage(const char* menuName = "mnFile", const char* entryName = "mmBackup") {
@@ -54,10 +62,7 @@ TEST_F(BackupFlow, TheMenuOpensTheBackupPageAndABackupCopiesTheDataAndNotesIt) {
     writeSettings("");
     program.write("Sorel.ini", program.read("Sorel.ini") + "[Setup]\r\nedtCopy1=" + target.path().string() + "/\r\n");
     window = std::make_unique<MainWindow>(controller, dialogs);
-    dialogs.setParentWindow(window.get());
-    ASSERT_TRUE(window->start({}, programs.path()));
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_NO_FATAL_FAILURE(startWindow());
     Drive([&] {
         openPage();
         auto* setup = OnGui([] { return qobject_cast<SetupWindow*>(QApplication::activeModalWidget()); });
@@ -88,11 +93,8 @@ TEST_F(BackupFlow, ARestoreEndsTheProgramWithOneStopRecordAndWithoutSaveAll) {
     StartStopRecord record{program / "SorelSte.myd", clock, dialogs};
     window = std::make_unique<MainWindow>(controller, dialogs, std::function<void(bool)>{},
                                           ShellPorts{record, NullShellPorts().hotkeys, NullShellPorts().folderLock});
-    dialogs.setParentWindow(window.get());
     QSignalSpy ended(window.get(), &MainWindow::ended);
-    ASSERT_TRUE(window->start({}, programs.path()));
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_NO_FATAL_FAILURE(startWindow());
     Drive([&] {
         openPage();
         auto* setup = OnGui([] { return qobject_cast<SetupWindow*>(QApplication::activeModalWidget()); });
@@ -167,10 +169,7 @@ TEST_F(BackupFlow, TheWorkbookButtonWritesTheShownMonthAndShowsItInTheSpreadshee
     const SpreadsheetAssociation desktop;
     writeSettings("");
     window = std::make_unique<MainWindow>(controller, dialogs);
-    dialogs.setParentWindow(window.get());
-    ASSERT_TRUE(window->start({}, programs.path()));
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_NO_FATAL_FAILURE(startWindow());
     Drive([&] {
         openPage("mnTool", "mmExcel");
         auto* setup = OnGui([] { return qobject_cast<SetupWindow*>(QApplication::activeModalWidget()); });

@@ -12,14 +12,25 @@
 
 #include "book/ScheduleBook.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
 namespace rekko {
 namespace {
+
+// The parts of a window whose setup pages are not used: shortcut folders under the program folder, a starter that
+// records.
+struct SetupDoubles {
+    explicit SetupDoubles(const std::filesystem::path& program) : folders(program / "home"), shortcuts(folders) {}
+    test::FoldersUnder folders;
+    DesktopEntryShortcuts shortcuts;
+    test::RecordingStarter starter;
+};
 
 class SetupWindowTest : public QObject {
     Q_OBJECT
@@ -121,8 +132,7 @@ private slots:
             QVERIFY(shortcuts.state(ShortcutFolder::Desktop, kShortcutName) == ShortcutState::Ours);
         });
         for (const auto& [page, caption] :
-             {std::pair{SetupPage::Anniversaries, "記念日"}, std::pair{SetupPage::Commemoration, "Rekko記念"},
-              std::pair{SetupPage::CommemorationAdmin, "記念管理"}, std::pair{SetupPage::Serial, "連続"},
+             {std::pair{SetupPage::Serial, "連続"},
               std::pair{SetupPage::Hotkey, "ホットキー"}})
             openOn(page, false, [&, caption = caption] {
                 auto* label = qobject_cast<QLabel*>(window.pages()->currentWidget());
@@ -131,12 +141,20 @@ private slots:
                 QVERIFY(!window.copyPage()->isVisible() && !window.textView()->isVisible());
             });
 
-        // Moved, then closed: the place is written, the other section and keys kept.
-        openOn(SetupPage::Copy, false, [&] { window.move(120, 90); });
+        // Moved, then closed: the place is written, the other section and keys kept, and so is a key another
+        // program changed on disk meanwhile.
+        openOn(SetupPage::Copy, false, [&] {
+            window.move(120, 90);
+            std::string onDisk = program.read("Sorel.ini");
+            const size_t at = onDisk.find("edtCopy2=\r\n");
+            QVERIFY(at != std::string::npos);
+            program.write("Sorel.ini", onDisk.replace(at, 11, "edtCopy2=/theirs/\r\n"));
+        });
         const std::string settings = program.read("Sorel.ini");
         QVERIFY(settings.starts_with("[Settei]\r\nkept=1\r\n[Setup]\r\n"));
         QVERIFY(settings.find("SetupX=" + std::to_string(window.frameGeometry().left()) + "\r\n") != std::string::npos);
         QVERIFY(settings.find("edtCopy1=/x/\r\n") != std::string::npos);
+        QVERIFY(settings.find("edtCopy2=/theirs/\r\n") != std::string::npos);
         QVERIFY(settings.find("lblCopy1=") != std::string::npos);
         QCOMPARE(shell.saves, 0);
 
@@ -154,6 +172,106 @@ private slots:
         });
         window.showText("Rekko -Rekko-", lines);
         QCOMPARE(program.read("Sorel.ini"), std::string("[Settei]\r\n"));
+    }
+
+    void commemorationImportRunsBehindTheBackupQuestionAndLeavesOnlyByApply() {
+        test::CurrentTempDir working;
+        test::TempDir program, data;
+        working.write("Ca202601.cmr", "1,5,0,Gantan,clRed,1,0,,1000,\r\n");
+        test::CountingShell shell;
+        shell.program = program.path();
+        shell.data = data.path().string() + "/";
+        test::ScriptedDialogs dialogs;
+        test::SetDrives drives;
+        test::FakeClock clock;
+        ScheduleBook book;
+        test::SetSpreadsheetProgram spreadsheet;
+        SetupDoubles setup(program.path());
+        SetupWindow window({shell, dialogs, drives, clock, book.rules(), spreadsheet, program.path(), setup.shortcuts,
+                            program / "Rekko", setup.starter, {program / "Vell" / "Rekko", program / "Sorel"}});
+        const CommemorationControls& c = window.commemorationPage()->controls();
+        QTimer::singleShot(0, &window, [&] {
+            QVERIFY(!c.btnYMerge->isEnabled() && !c.apply->isEnabled() && window.closeButton()->isVisible());
+            dialogs.expect(DialogAnswer::No, "予定データは退避（バックアップ）されましたでしょうか？");
+            dialogs.expect(DialogAnswer::Ok, "退避（バックアップ）してから、実行してください。");
+            c.btnYomikomiOn->click();
+            QVERIFY(!c.btnYMerge->isEnabled());
+            dialogs.expect(DialogAnswer::Yes, "予定データは退避（バックアップ）されましたでしょうか？");
+            c.btnYomikomiOn->click();
+            QVERIFY(c.btnYMerge->isEnabled() && c.cbColor->isEnabled());
+            dialogs.expect(DialogAnswer::Yes, "Rekko記念日の予定を読み込みますか？");
+            dialogs.expect(DialogAnswer::Ok, "1 件（ファイル単位）読み込みました。");
+            c.btnYMerge->click();
+            QVERIFY(!c.btnYMerge->isEnabled() && c.apply->isEnabled() && !c.cancel->isEnabled());
+            QVERIFY(!window.closeButton()->isVisible());
+            QTest::keyClicks(c.edtMigishita, "!");
+            c.apply->click();
+        });
+        window.openOn(SetupPage::Commemoration);
+        QCOMPARE(data.read("Ca202601.myc"), std::string("1,5,0,Gantan,clRed,1,0,,1000,\r\n"));
+        QCOMPARE(shell.reloads, 1);
+        QCOMPARE(shell.cmr.pCedtMigishita, Commemoration().pCedtMigishita + "!");
+    }
+
+    void anniversaryPageAsksForAnEditedRowAndTakesTheFieldsOfItsForm() {
+        test::TempDir program;
+        test::CountingShell shell;
+        shell.program = program.path();
+        shell.specialLines = {"5,3,憲法記念日", ",,,,3,,火曜", "9,1,2,月"};
+        test::ScriptedDialogs dialogs;
+        test::SetDrives drives;
+        test::FakeClock clock;
+        ScheduleBook book;
+        test::SetSpreadsheetProgram spreadsheet;
+        SetupDoubles setup(program.path());
+        SetupWindow window({shell, dialogs, drives, clock, book.rules(), spreadsheet, program.path(), setup.shortcuts,
+                            program / "Rekko", setup.starter, {program / "Vell" / "Rekko", program / "Sorel"}});
+        const AnniversaryListControls& c = window.anniversaryPage()->controls();
+        QTableWidget* grid = c.grdKinenbi;
+        const auto clickRow = [grid](int row) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(grid->model()->index(row, 7)).center());
+        };
+        const auto enabled = [&c] {
+            return std::array{c.edtEMonth->isEnabled(), c.edtEDay->isEnabled(), c.cbEYoubi->isEnabled(),
+                              c.edtENan->isEnabled()};
+        };
+        QTimer::singleShot(0, &window, [&] {
+            QCOMPARE(window.pages()->currentWidget(), window.anniversaryPage());
+            QCOMPARE(grid->rowCount(), 54);
+            QCOMPARE(grid->item(2, 5)->text(), QString("月曜日"));
+            QVERIFY(c.rgKHantei[0]->isChecked());
+            QCOMPARE(enabled(), (std::array{true, true, false, false}));
+            clickRow(1);
+            QVERIFY(c.rgKHantei[1]->isChecked());
+            QCOMPARE(c.cbEYoubi->currentText(), QString("火曜日"));
+            QCOMPARE(enabled(), (std::array{false, false, true, false}));
+            QTest::mouseClick(c.rgKHantei[4], Qt::LeftButton, {}, QPoint(6, c.rgKHantei[4]->height() / 2));
+            QCOMPARE(enabled(), (std::array{true, false, true, true}));
+            QTest::mouseClick(c.rgKHantei[5], Qt::LeftButton, {}, QPoint(6, c.rgKHantei[5]->height() / 2));
+            QCOMPARE(enabled(), (std::array{true, true, true, true}));
+            // An edit left in the form: opening another row asks, and yes writes it into its row first.
+            QTest::keyClicks(c.edtEKinenbi, " 2");
+            dialogs.expect(DialogAnswer::Yes, "変更事項を書き込みますか？");
+            clickRow(0);
+            QCOMPARE(dialogs.shown().back().defaultAnswer, DialogAnswer::Yes);
+            QCOMPARE(grid->item(1, 7)->text(), QString("火曜　2"));
+            QCOMPARE(c.edtEKinenbi->text(), QString("憲法記念日"));
+            clickRow(2); // nothing edited: no question
+            // Enter steps through the columns and on to the next row; Ctrl+Down goes to the text field.
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            grid->setCurrentCell(2, 7);
+            QTest::keyClick(grid, Qt::Key_Return);
+            QCOMPARE(QPoint(grid->currentRow(), grid->currentColumn()), QPoint(3, 1));
+            QTest::keyClick(grid, Qt::Key_Return);
+            QCOMPARE(grid->currentColumn(), 2);
+            QTest::keyClick(grid, Qt::Key_Down, Qt::ControlModifier);
+            QCOMPARE(QApplication::focusWidget(), c.edtEKinenbi);
+            c.btnKoushin->click();
+        });
+        window.openOn(SetupPage::Anniversaries);
+        QCOMPARE(shell.specialLines, (std::vector<std::string>{"5,3,憲法記念日", ",,,,3,,火曜　2", "9,1,2,月"}));
     }
 };
 

@@ -165,6 +165,30 @@ private slots:
         }
     }
 
+    // The days of the solar terms get a small green mark in their cell's corner: in March 2026 啓蟄 (5th) and 春分
+    // (20th), in the month's own days only.
+    void solarTermsGetASmallMarkInTheirCells() {
+        Fixture f;
+        f.page.showYear(2026);
+        f.page.setShowSolarTerms(true);
+        const TSeMCalendar* march = f.c.SeMCalendar[2];
+        const QImage image = march->image();
+        const SmallCalendarGeometry geometry = march->model().geometry();
+        QStringList marked;
+        for (int i = 0; i < kSmallCalendarCells; ++i) {
+            const SmallCell& cell = march->model().cell(i);
+            const GridRect rect = geometry.cellRect(i % 7, i / 7 + 1);
+            const QRect corner(rect.right - rect.height() / 4, rect.top, rect.height() / 4, rect.height() / 4);
+            if (cell.inMonth && test::CountPixels(image, corner, [](QRgb pixel) {
+                                    return qGreen(pixel) > 100 && qRed(pixel) < 60 && qBlue(pixel) < 60;
+                                }) > 2)
+                marked << QString::number(cell.date.day);
+        }
+        QCOMPARE(marked, (QStringList{"5", "20"}));
+        f.page.setShowSolarTerms(false);
+        QVERIFY(march->image() != image);
+    }
+
     void upDownsCarryAndImpossibleDatesAreRefused() {
         Fixture f;
         f.page.startDayCount(jd(2024, 3, 15));
