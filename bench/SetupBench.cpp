@@ -5,13 +5,13 @@
 
 #include "maintenance/SetupRun.h"
 
+#include "../tests/maintenance/MaintenanceDoubles.h"
 #include "FoldersUnder.h"
 #include "RecordingStarter.h"
 #include "ScriptedDialogs.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -20,26 +20,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The shell of a setup: the heavy folder as the data folder, nothing saved or ended.
-struct HeavyShell : MaintenanceShell {
-    fs::path program;
-    fs::path programFolder() const override { return program; }
-    std::string dataFolder() const override { return (HeavyDataFolder() / "").string(); }
-    ShownMonth shownMonth() const override { return {kHeavyLastYear, kHeavyLastMonth}; }
-    const MonthGrid& shownGrid() const override { std::abort(); }
-    void saveAll() override {}
-    void endAfterRestore() override {}
-    bool retrievalRuns() const override { return false; }
-};
-
 void BM_NewSetupWithHeavyData(benchmark::State& state) {
     const fs::path root = fs::temp_directory_path() / "rekko-setup-bench";
     fs::remove_all(root);
     fs::create_directories(root / "app");
     for (const char* name : {"Rekko", "Hday.dat", "ReadMe.txt", "CaSima.dat"})
         std::ofstream(root / "app" / name) << std::string(200'000, 'x');
-    HeavyShell shell;
+    // The heavy folder as the data folder.
+    test::CountingShell shell;
     shell.program = root / "app";
+    shell.data = (HeavyDataFolder() / "").string();
     const test::FoldersUnder folders(root / "home");
     DesktopEntryShortcuts shortcuts(folders);
     test::RecordingStarter starter;

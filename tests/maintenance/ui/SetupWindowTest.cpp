@@ -132,8 +132,7 @@ private slots:
             QVERIFY(shortcuts.state(ShortcutFolder::Desktop, kShortcutName) == ShortcutState::Ours);
         });
         for (const auto& [page, caption] :
-             {std::pair{SetupPage::Serial, "連続"},
-              std::pair{SetupPage::Hotkey, "ホットキー"}})
+             {std::pair{SetupPage::Serial, "連続"}, std::pair{SetupPage::Hotkey, "ホットキー"}})
             openOn(page, false, [&, caption = caption] {
                 auto* label = qobject_cast<QLabel*>(window.pages()->currentWidget());
                 QVERIFY(label && label->isVisible());
@@ -187,8 +186,17 @@ private slots:
         ScheduleBook book;
         test::SetSpreadsheetProgram spreadsheet;
         SetupDoubles setup(program.path());
-        SetupWindow window({shell, dialogs, drives, clock, book.rules(), spreadsheet, program.path(), setup.shortcuts,
-                            program / "Rekko", setup.starter, {program / "Vell" / "Rekko", program / "Sorel"}});
+        SetupWindow window({shell,
+                            dialogs,
+                            drives,
+                            clock,
+                            book.rules(),
+                            spreadsheet,
+                            program.path(),
+                            setup.shortcuts,
+                            program / "Rekko",
+                            setup.starter,
+                            {program / "Vell" / "Rekko", program / "Sorel"}});
         const CommemorationControls& c = window.commemorationPage()->controls();
         QTimer::singleShot(0, &window, [&] {
             QVERIFY(!c.btnYMerge->isEnabled() && !c.apply->isEnabled() && window.closeButton()->isVisible());
@@ -224,8 +232,17 @@ private slots:
         ScheduleBook book;
         test::SetSpreadsheetProgram spreadsheet;
         SetupDoubles setup(program.path());
-        SetupWindow window({shell, dialogs, drives, clock, book.rules(), spreadsheet, program.path(), setup.shortcuts,
-                            program / "Rekko", setup.starter, {program / "Vell" / "Rekko", program / "Sorel"}});
+        SetupWindow window({shell,
+                            dialogs,
+                            drives,
+                            clock,
+                            book.rules(),
+                            spreadsheet,
+                            program.path(),
+                            setup.shortcuts,
+                            program / "Rekko",
+                            setup.starter,
+                            {program / "Vell" / "Rekko", program / "Sorel"}});
         const AnniversaryListControls& c = window.anniversaryPage()->controls();
         QTableWidget* grid = c.grdKinenbi;
         const auto clickRow = [grid](int row) {
