@@ -23,10 +23,33 @@
 namespace rekko {
 namespace {
 
-// The parts of a window whose setup pages are not used: shortcut folders under the program folder, a starter that
-// records.
-struct SetupDoubles {
-    explicit SetupDoubles(const std::filesystem::path& program) : folders(program / "home"), shortcuts(folders) {}
+// The window's doubles over a program folder, the shortcut folders under it.
+struct WindowDoubles {
+    explicit WindowDoubles(const std::filesystem::path& folder)
+        : program(folder), folders(folder / "home"), shortcuts(folders) {
+        shell.program = folder;
+    }
+    SetupWindowParts parts() {
+        return {shell,
+                dialogs,
+                drives,
+                clock,
+                book.rules(),
+                spreadsheet,
+                program,
+                shortcuts,
+                program / "Rekko",
+                starter,
+                {program / "Vell" / "Rekko", program / "Sorel"}};
+    }
+
+    std::filesystem::path program;
+    test::CountingShell shell;
+    test::ScriptedDialogs dialogs;
+    test::SetDrives drives;
+    test::FakeClock clock;
+    ScheduleBook book;
+    test::SetSpreadsheetProgram spreadsheet;
     test::FoldersUnder folders;
     DesktopEntryShortcuts shortcuts;
     test::RecordingStarter starter;
@@ -39,27 +62,11 @@ private slots:
         test::TempDir program;
         program.write("Sorel.ini", "[Settei]\r\nkept=1\r\n[Setup]\r\nSetupX=40\r\nSetupY=30\r\nedtCopy1=/x/\r\n"
                                    "rgExTitle=2\r\ncbExPreview=0\r\n");
-        test::CountingShell shell;
-        shell.program = program.path();
-        test::ScriptedDialogs dialogs;
-        test::SetDrives drives;
-        test::FakeClock clock;
-        ScheduleBook book;
-        test::SetSpreadsheetProgram spreadsheet;
-        const test::FoldersUnder folders(program / "home");
-        DesktopEntryShortcuts shortcuts(folders);
-        test::RecordingStarter starter;
-        SetupWindow window({shell,
-                            dialogs,
-                            drives,
-                            clock,
-                            book.rules(),
-                            spreadsheet,
-                            program.path(),
-                            shortcuts,
-                            program / "Rekko",
-                            starter,
-                            {program / "Vell" / "Rekko", program / "Sorel"}});
+        WindowDoubles doubles(program.path());
+        test::CountingShell& shell = doubles.shell;
+        test::ScriptedDialogs& dialogs = doubles.dialogs;
+        DesktopEntryShortcuts& shortcuts = doubles.shortcuts;
+        SetupWindow window(doubles.parts());
         const CopyPageControls& c = window.copyPage()->controls();
         QVERIFY(window.pages()->tabBar()->isHidden());
 
@@ -177,26 +184,11 @@ private slots:
         test::CurrentTempDir working;
         test::TempDir program, data;
         working.write("Ca202601.cmr", "1,5,0,Gantan,clRed,1,0,,1000,\r\n");
-        test::CountingShell shell;
-        shell.program = program.path();
+        WindowDoubles doubles(program.path());
+        test::CountingShell& shell = doubles.shell;
         shell.data = data.path().string() + "/";
-        test::ScriptedDialogs dialogs;
-        test::SetDrives drives;
-        test::FakeClock clock;
-        ScheduleBook book;
-        test::SetSpreadsheetProgram spreadsheet;
-        SetupDoubles setup(program.path());
-        SetupWindow window({shell,
-                            dialogs,
-                            drives,
-                            clock,
-                            book.rules(),
-                            spreadsheet,
-                            program.path(),
-                            setup.shortcuts,
-                            program / "Rekko",
-                            setup.starter,
-                            {program / "Vell" / "Rekko", program / "Sorel"}});
+        test::ScriptedDialogs& dialogs = doubles.dialogs;
+        SetupWindow window(doubles.parts());
         const CommemorationControls& c = window.commemorationPage()->controls();
         QTimer::singleShot(0, &window, [&] {
             QVERIFY(!c.btnYMerge->isEnabled() && !c.apply->isEnabled() && window.closeButton()->isVisible());
@@ -223,26 +215,11 @@ private slots:
 
     void anniversaryPageAsksForAnEditedRowAndTakesTheFieldsOfItsForm() {
         test::TempDir program;
-        test::CountingShell shell;
-        shell.program = program.path();
+        WindowDoubles doubles(program.path());
+        test::CountingShell& shell = doubles.shell;
         shell.specialLines = {"5,3,憲法記念日", ",,,,3,,火曜", "9,1,2,月"};
-        test::ScriptedDialogs dialogs;
-        test::SetDrives drives;
-        test::FakeClock clock;
-        ScheduleBook book;
-        test::SetSpreadsheetProgram spreadsheet;
-        SetupDoubles setup(program.path());
-        SetupWindow window({shell,
-                            dialogs,
-                            drives,
-                            clock,
-                            book.rules(),
-                            spreadsheet,
-                            program.path(),
-                            setup.shortcuts,
-                            program / "Rekko",
-                            setup.starter,
-                            {program / "Vell" / "Rekko", program / "Sorel"}});
+        test::ScriptedDialogs& dialogs = doubles.dialogs;
+        SetupWindow window(doubles.parts());
         const AnniversaryListControls& c = window.anniversaryPage()->controls();
         QTableWidget* grid = c.grdKinenbi;
         const auto clickRow = [grid](int row) {
