@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the maintenance window asks of the shell: its folders, the month shown and its grid, save all, the end after
-// a restore or a setup, the special days, and whether a time retrieval runs.
+// a restore or a setup, the special days, whether a time retrieval runs, and the release of the hot keys.
 #pragma once
 
 #include "Commemoration.h"
@@ -48,6 +48,8 @@ public:
     virtual void keepCommemoration(const Commemoration& values) = 0;
     // Answers whether the main window is retrieving the time.
     virtual bool retrievalRuns() const = 0;
+    // Releases the global hot keys, so that the program a setup starts can register them.
+    virtual void releaseHotkeys() = 0;
 };
 
 } // namespace rekko

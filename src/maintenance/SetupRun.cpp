@@ -214,6 +214,8 @@ bool SetupRun::handOver(const fs::path& destination, const char* programName, co
     const auto rules = FindNoCase(m_source, kHolidayFileName);
     (void)CopyProgramFile(rules ? *rules : m_parts.program, marker);
     m_parts.dialogs.inform(notice);
+    // Released only now that the files are in place, so a setup that fails keeps them working here.
+    m_parts.shell.releaseHotkeys();
     std::error_code error;
     if (const Status started = m_parts.starter.start(destination / programName, {}, destination); !started) {
         fs::remove(marker, error);

@@ -102,6 +102,7 @@ TEST(SetupRun, ANewSetupInstallsTheFilesAndShortcutsThenHandsOver) {
     EXPECT_EQ(b.markerDuringWait, std::vector<bool>{true});
     EXPECT_FALSE(fs::exists(b.destination / "Sorel2Ju.$$$"));
     EXPECT_EQ(b.shell.saves, 1);
+    EXPECT_EQ(b.shell.releases, 1);
     EXPECT_EQ(b.shell.ends, 1);
 }
 
@@ -119,6 +120,7 @@ TEST(SetupRun, TheShortcutsGoBeforeTheCopyThatFails) {
     EXPECT_EQ(b.shortcuts.state(ShortcutFolder::Startup, kShortcutName), ShortcutState::Absent);
     EXPECT_FALSE(fs::exists(b.destination / "Rekko"));
     EXPECT_TRUE(b.starter.starts.empty());
+    EXPECT_EQ(b.shell.releases, 0);
 }
 
 TEST(SetupRun, AnOverwriteKeepsShortcutsDataAndTemplates) {

@@ -44,6 +44,7 @@ struct MaintenanceCalls {
     std::function<Commemoration()> commemoration;
     std::function<void(const Commemoration&)> keepCommemoration;
     std::function<bool()> retrievalRuns;
+    std::function<void()> releaseHotkeys;
 };
 
 class MaintenanceLink : public QObject, private MaintenanceShell {
@@ -74,6 +75,7 @@ private:
     Commemoration commemoration() const override { return m_calls.commemoration(); }
     void keepCommemoration(const Commemoration& values) override { m_calls.keepCommemoration(values); }
     bool retrievalRuns() const override { return m_calls.retrievalRuns(); }
+    void releaseHotkeys() override { m_calls.releaseHotkeys(); }
 
     SetupWindow& setupWindow();
 
