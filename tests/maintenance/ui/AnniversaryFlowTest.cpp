@@ -63,11 +63,14 @@ TEST_F(AnniversaryFlow, AnAnniversaryEditedFromTheMenuShowsInTheMonthGrid) {
         ASSERT_TRUE(WaitUntil([&] { return c.edtEKinenbi->isVisible() && c.edtEKinenbi->text() == "創立記念日"; }));
 
         // Row 1 moves to the 7th and gets a new name.
-        test::DoubleClick(test::CentreOnScreen(c.edtEDay));
+        test::Click(test::CentreOnScreen(c.edtEDay));
+        test::Keys("ctrl+a");
         test::TypeText("7");
+        ASSERT_TRUE(WaitUntil([&] { return c.edtEDay->text() == "7"; }));
         test::Click(test::CentreOnScreen(c.edtEKinenbi));
         test::Keys("ctrl+a");
         test::TypeText("Open day");
+        ASSERT_TRUE(WaitUntil([&] { return c.edtEKinenbi->text() == "Open day"; }));
         test::Click(test::CentreOnScreen(c.btnTenki));
         ASSERT_TRUE(WaitUntil([&] { return c.grdKinenbi->item(0, 7)->text() == "Open　day"; }));
         test::Click(test::CentreOnScreen(c.btnKoushin));
