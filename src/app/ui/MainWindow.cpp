@@ -103,7 +103,8 @@ void MainWindow::buildPages() {
     m_siblings = new SiblingPrograms(this, m_controller, m_dialogs, m_month->buttons(), *m_monthView, *m_residency);
     const MainMenuActions& a = m_menu->actions();
     m_maintenance = new MaintenanceLink(
-        {a.backup, a.textExport, a.excel, a.anniversaries, a.commemoration, a.commemorationAdmin},
+        {a.backup, a.textExport, a.excel, a.anniversaries, a.commemoration, a.commemorationAdmin,
+         m_month->buttons().settings},
         {[this] { return m_controller.programFolder(); }, [this] { return m_controller.dataFolder(); },
          [this] {
              return ShownMonth{m_monthView->grid()->Year(), m_monthView->grid()->Month()};

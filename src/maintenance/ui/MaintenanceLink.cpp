@@ -4,6 +4,8 @@
 
 #include "platform/ProgramLocation.h"
 
+#include <QApplication>
+
 namespace rekko {
 
 MaintenanceLink::MaintenanceLink(const MaintenanceMenu& menu, MaintenanceCalls calls, Dialogs& dialogs,
@@ -16,6 +18,11 @@ MaintenanceLink::MaintenanceLink(const MaintenanceMenu& menu, MaintenanceCalls c
           std::pair{menu.commemorationAdmin, SetupPage::CommemorationAdmin}})
         connect(action, &QAction::triggered, this, [this, page = page] { open(page); });
     connect(menu.textExport, &QAction::triggered, this, [this] { open(SetupPage::Backup, true); });
+    connect(menu.revealsAdmin, &QAbstractButton::released, this, [admin = menu.commemorationAdmin] {
+        constexpr Qt::KeyboardModifiers held = Qt::ControlModifier | Qt::AltModifier;
+        if ((QApplication::keyboardModifiers() & held) == held)
+            admin->setVisible(true);
+    });
 }
 
 SetupWindow& MaintenanceLink::setupWindow() {

@@ -11,6 +11,7 @@
 #include "platform/SpecialFolders.h"
 #include "platform/SpreadsheetProgram.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QObject>
 #include <QPointer>
@@ -20,7 +21,7 @@
 namespace rekko {
 
 // The menu entries that open a page: バックアップ, テキスト書出, エクセルカレンダ, 記念日等一括編集, Rekko記念機能
-// and the hidden Rekko記念管理.
+// and the hidden Rekko記念管理, with the button that reveals it when released with Ctrl and Alt held.
 struct MaintenanceMenu {
     QAction* backup = nullptr;
     QAction* textExport = nullptr;
@@ -28,6 +29,7 @@ struct MaintenanceMenu {
     QAction* anniversaries = nullptr;
     QAction* commemoration = nullptr;
     QAction* commemorationAdmin = nullptr;
+    QAbstractButton* revealsAdmin = nullptr;
 };
 
 // How the window reaches the shell (MaintenanceShell).

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An anniversary edited in the page 記念日 opened from the menu, as the X11 desktop delivers input, and seen at once in
-// the month grid.
+// the month grid; the hidden menu entry Rekko記念管理 revealed by the 設定 button released with Ctrl and Alt held.
 #include "Desktop.h"
 #include "RecordedBoxes.h"
 #include "SampleWindow.h"
@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -80,6 +81,29 @@ TEST_F(AnniversaryFlow, AnAnniversaryEditedFromTheMenuShowsInTheMonthGrid) {
     EXPECT_EQ(namesOn(6), "");
     EXPECT_EQ(data.read("Sday.myc"), ",,12,7,,,Open\x81\x40"
                                      "day\r\n1990,,12,20,,,\x8c\x8b\x8d\xa5\x8b\x4c\x94\x4f\x93\xfa\r\n");
+}
+
+TEST_F(AnniversaryFlow, TheSettingsButtonReleasedWithCtrlAndAltRevealsTheCommemorationAdministration) {
+    writeSettings("");
+    window = std::make_unique<MainWindow>(controller, dialogs);
+    dialogs.setParentWindow(window.get());
+    ASSERT_TRUE(window->start({}, programs.path()));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QAction* admin = OnGui([&] { return window->menuBar()->findChild<QAction*>("mmKinenKanri"); });
+    QPushButton* settings = test::PartsOf(*window).monthPage->buttons().settings;
+    test::Drive([&] {
+        // A plain click only opens the settings; with Ctrl and Alt held the entry shows.
+        test::Click(test::CentreOnScreen(settings));
+        ASSERT_TRUE(WaitUntil([&] { return !settings->isVisible(); }));
+        EXPECT_FALSE(OnGui([&] { return admin->isVisible(); }));
+        OnGui([&] { window->findChild<QTabWidget*>()->setCurrentIndex(0); });
+        ASSERT_TRUE(WaitUntil([&] { return settings->isVisible(); }));
+        test::Xdotool({"keydown", "ctrl+alt"});
+        test::Click(test::CentreOnScreen(settings));
+        test::Xdotool({"keyup", "ctrl+alt"});
+        ASSERT_TRUE(WaitUntil([&] { return admin->isVisible(); }));
+    });
 }
 
 } // namespace
