@@ -88,7 +88,10 @@ InstallPage::InstallPage(SetupRun& run, SetupTable& setup, Dialogs& dialogs, Set
     m_c.btnSetup = new QPushButton(QStringLiteral("開始"), this);
     m_c.btnSetup->setObjectName("btnSetup");
     m_c.btnSetup->setMinimumSize(120, 40);
-    connect(m_c.btnSetup, &QPushButton::clicked, this, [this] { m_run.run(choice()); });
+    connect(m_c.btnSetup, &QPushButton::clicked, this, [this] {
+        emit runRequested();
+        m_run.run(choice());
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_c.btnKiteichi);

@@ -53,6 +53,10 @@ public:
     // Shows the location section Setup holds, the default when it holds none.
     void showValues();
 
+signals:
+    // 開始 was pressed: the window's settings are written before the setup runs, as it may end the program.
+    void runRequested();
+
 private:
     void showLocation(const std::filesystem::path& location);
     void reset();

@@ -104,6 +104,7 @@ SetupWindow::SetupWindow(SetupWindowParts parts, QWidget* parent)
     m_status->setObjectName("StatusBar1");
     m_status->setSizeGripEnabled(false);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_installPage, &InstallPage::runRequested, this, &SetupWindow::writeSettings);
     connect(m_anniversaries, &AnniversaryListPage::closeRequested, this, &QDialog::accept);
     connect(m_commemoration, &CommemorationPage::closeRequested, this, &QDialog::accept);
     connect(m_commemorationAdmin, &CommemorationAdminPage::closeRequested, this, &QDialog::accept);
@@ -177,13 +178,16 @@ void SetupWindow::showEvent(QShowEvent* event) {
     m_text->verticalScrollBar()->setValue(m_text->verticalScrollBar()->maximum());
 }
 
+void SetupWindow::writeSettings() {
+    m_setup.edit().SetupY = frameGeometry().top();
+    m_setup.edit().SetupX = frameGeometry().left();
+    if (const Status written = WriteSettingsFile(m_setup, settingsFile(), TheirChanges::Kept); !written)
+        m_dialogs.inform(settingsFile().string() + "\r\n" + written.error().cause);
+}
+
 void SetupWindow::done(int result) {
-    if (m_keepsSettings) {
-        m_setup.edit().SetupY = frameGeometry().top();
-        m_setup.edit().SetupX = frameGeometry().left();
-        if (const Status written = WriteSettingsFile(m_setup, settingsFile(), TheirChanges::Kept); !written)
-            m_dialogs.inform(settingsFile().string() + "\r\n" + written.error().cause);
-    }
+    if (m_keepsSettings)
+        writeSettings();
     QDialog::done(result);
 }
 

@@ -82,6 +82,7 @@ protected:
 private:
     void showPage(SetupPage page);
     void readSettings();
+    void writeSettings();
     std::filesystem::path settingsFile() const;
 
     MaintenanceShell& m_shell;

@@ -163,6 +163,17 @@ private slots:
         QVERIFY(settings.find("edtCopy2=/theirs/\r\n") != std::string::npos);
         QVERIFY(settings.find("lblCopy1=") != std::string::npos);
         QCOMPARE(shell.saves, 0);
+        // 開始 writes the window's settings first, as a setup ends the program without closing the window.
+        openOn(SetupPage::Setup, false, [&] {
+            window.move(200, 150);
+            dialogs.expect(DialogAnswer::No, "セットアップを開始してよろしいですか？");
+            dialogs.expect(DialogAnswer::Ok, "中止します。");
+            QTest::mouseClick(window.installPage()->controls().btnSetup, Qt::LeftButton);
+            QCOMPARE(shell.saves, 1);
+            QVERIFY(
+                program.read("Sorel.ini").find("SetupX=" + std::to_string(window.frameGeometry().left()) + "\r\n") !=
+                std::string::npos);
+        });
 
         // The text view: its caption, scrolled to the end, the settings left alone.
         program.write("Sorel.ini", "[Settei]\r\n");
