@@ -136,7 +136,7 @@ Status MainController::writeSettingsFile() {
 }
 
 void MainController::removeStaleTemporaries() {
-    const fs::path dataFolder = m_dataFolder.empty() ? fs::path(kWorkingFolder) : fs::path(m_dataFolder);
+    const fs::path dataFolder = DataFolderPath(m_dataFolder);
     RemoveStaleTemporaries(m_programFolder, IsWrittenFileName);
     // A temporary in a folder another process holds may be that process's write in progress.
     if (!m_dataFolderBusy)

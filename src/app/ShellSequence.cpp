@@ -153,7 +153,7 @@ void ShellSequence::claimDataFolder() {
         return;
     m_claimedFolder = dataFolder;
     m_controller.setDataFolderBusy(false, false);
-    const fs::path folder = dataFolder.empty() ? fs::path(kWorkingFolder) : fs::path(dataFolder);
+    const fs::path folder = DataFolderPath(dataFolder);
     std::error_code error;
     // The folder a missing period file is created in is made here already, so that it is locked before anything
     // is written into it.

@@ -69,4 +69,8 @@ FileSet BuildFileSet(const fs::path& programFolder, const std::string& dataFolde
     return files;
 }
 
+std::filesystem::path DataFolderPath(const std::string& dataFolder) {
+    return dataFolder.empty() ? std::filesystem::path(kWorkingFolder) : std::filesystem::path(dataFolder);
+}
+
 } // namespace rekko

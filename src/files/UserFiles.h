@@ -35,6 +35,9 @@ inline constexpr const char* kHolidayFileName = "Hday.dat";
 inline constexpr const char* kSpecialDayFileName = "Sday.myc";
 inline constexpr const char* kStartMarkerName = "Sorel2Ju.$$$";
 
+// Returns the data folder as the settings name it (edFolder), the working folder while they name none.
+std::filesystem::path DataFolderPath(const std::string& dataFolder);
+
 // Returns the file name "Ca%.4d%.2d.myc" of a month.
 std::string MonthFileName(int year, int month);
 

@@ -24,10 +24,6 @@ std::string Counted(const char* format, int count) {
     return text;
 }
 
-fs::path DataPath(const std::string& dataFolder) {
-    return dataFolder.empty() ? fs::path(kWorkingFolder) : fs::path(dataFolder);
-}
-
 } // namespace
 
 fs::path CommemorationCommands::setFolder() const {
@@ -99,7 +95,7 @@ CommandEnd CommemorationCommands::stamp(std::string_view codeText, StampTarget t
         return CommandEnd::Stopped;
     }
     const bool months = target == StampTarget::MonthFiles;
-    const fs::path folder = months ? DataPath(m_shell.dataFolder()) : m_shell.programFolder();
+    const fs::path folder = months ? DataFolderPath(m_shell.dataFolder()) : m_shell.programFolder();
     const char* pattern = months ? kMonthFilePattern : kCommemorationFilePattern;
     const std::string shown = (folder / pattern).string();
     m_dialogs.inform(shown);

@@ -37,10 +37,6 @@ bool Duplicates(const std::vector<std::string>& present, const std::vector<std::
            Field(present, 3).find(Field(added, 3)) != std::string::npos;
 }
 
-fs::path DataPath(const std::string& dataFolder) {
-    return dataFolder.empty() ? fs::path(kWorkingFolder) : fs::path(dataFolder);
-}
-
 // The month file a set file goes into: "Ca", its year and month, ".myc"; nothing for a name of no month.
 std::optional<std::string> MonthNameOf(const fs::path& setFile) {
     const std::string name = setFile.filename().string();
@@ -139,7 +135,7 @@ BulkRun ImportCommemorations(const fs::path& setFolder, const std::string& dataF
             run.stopped = set.error();
             return run;
         }
-        const fs::path target = DataPath(dataFolder) / *monthName;
+        const fs::path target = DataFolderPath(dataFolder) / *monthName;
         std::error_code error;
         Status written = Success();
         if (!fs::exists(target, error)) {
@@ -165,7 +161,7 @@ BulkRun ImportCommemorations(const fs::path& setFolder, const std::string& dataF
 }
 
 BulkRun DeleteCommemorations(const std::string& dataFolder, int code) {
-    return Rewrite(FilesMatching(DataPath(dataFolder), kMonthFilePattern), [code](const auto& lines) {
+    return Rewrite(FilesMatching(DataFolderPath(dataFolder), kMonthFilePattern), [code](const auto& lines) {
         std::vector<std::string> kept = WithoutDeleteCode(lines, code);
         const bool lost = kept.size() < lines.size();
         return std::pair{std::move(kept), lost};

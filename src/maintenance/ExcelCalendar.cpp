@@ -16,8 +16,7 @@ std::filesystem::path ExcelCalendar::outputFolder() const {
     const std::filesystem::path program = m_shell.programFolder();
     if (IsWritableFolder(program))
         return program;
-    const std::string data = m_shell.dataFolder();
-    return data.empty() ? std::filesystem::path(kWorkingFolder) : std::filesystem::path(data);
+    return DataFolderPath(m_shell.dataFolder());
 }
 
 std::optional<std::filesystem::path> ExcelCalendar::create(Spreadsheet& sheet) {

@@ -71,7 +71,7 @@ void TextExport::exportTo(const fs::path& file) {
     const ShownMonth shown = m_shell.shownMonth();
     const std::string name = MonthFileName(shown.year, shown.month);
     const std::string dataFolder = m_shell.dataFolder();
-    const fs::path monthFile = (dataFolder.empty() ? fs::path(kWorkingFolder) : fs::path(dataFolder)) / name;
+    const fs::path monthFile = DataFolderPath(dataFolder) / name;
     if (!FileEntryExists(monthFile)) {
         m_dialogs.inform("目的のデータ[" + name + "]が存在しません。\r\n中止します。");
         return;

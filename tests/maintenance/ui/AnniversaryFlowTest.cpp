@@ -26,6 +26,16 @@ protected:
     AnniversaryFlow() : WindowFolders(EncodeDateTime({2026, 12, 6}, {9, 0, 0})) { test::CopySampleData(data.path()); }
     void TearDown() override { window.reset(); }
 
+    // Starts the main window on the sample data and waits until it has the focus.
+    void startWindow() {
+        writeSettings("");
+        window = std::make_unique<MainWindow>(controller, dialogs);
+        dialogs.setParentWindow(window.get());
+        ASSERT_TRUE(window->start({}, programs.path()));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
     // The names the month grid draws on a day of the shown month.
     std::string namesOn(int day) const {
         return OnGui([&] {
@@ -41,12 +51,7 @@ protected:
 };
 
 TEST_F(AnniversaryFlow, AnAnniversaryEditedFromTheMenuShowsInTheMonthGrid) {
-    writeSettings("");
-    window = std::make_unique<MainWindow>(controller, dialogs);
-    dialogs.setParentWindow(window.get());
-    ASSERT_TRUE(window->start({}, programs.path()));
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_NO_FATAL_FAILURE(startWindow());
     ASSERT_EQ(namesOn(6), "創立記念日");
     test::Drive([&] {
         QMenu* tools = OnGui([&] { return window->menuBar()->findChild<QMenu*>("mnTool"); });
@@ -84,12 +89,7 @@ TEST_F(AnniversaryFlow, AnAnniversaryEditedFromTheMenuShowsInTheMonthGrid) {
 }
 
 TEST_F(AnniversaryFlow, TheSettingsButtonReleasedWithCtrlAndAltRevealsTheCommemorationAdministration) {
-    writeSettings("");
-    window = std::make_unique<MainWindow>(controller, dialogs);
-    dialogs.setParentWindow(window.get());
-    ASSERT_TRUE(window->start({}, programs.path()));
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_NO_FATAL_FAILURE(startWindow());
     QAction* admin = OnGui([&] { return window->menuBar()->findChild<QAction*>("mmKinenKanri"); });
     QPushButton* settings = test::PartsOf(*window).monthPage->buttons().settings;
     test::Drive([&] {
