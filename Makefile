@@ -9,20 +9,23 @@
 # qt6-translations-l10n: Qt's own dialogs and buttons in the user's language; clang-format: the house style; ccache:
 # rebuilds and other work trees of the same sources reuse objects; libical-dev: the iCalendar export; librsvg2-bin:
 # the icon's PNGs are rendered from its drawing; libzip-dev and libpugixml-dev: the month workbook is read and written as
-# a zip of XML parts; libxlsxwriter-dev: the workbook template is generated at build time.
+# a zip of XML parts; libxlsxwriter-dev: the workbook template is generated at build time; libcurl4-openssl-dev and
+# libsecret-1-dev: the calendar server is spoken to over HTTP(S) and its password kept in the desktop's secret store.
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
                   qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n \
-                  clang-format ccache libical-dev librsvg2-bin libzip-dev libpugixml-dev libxlsxwriter-dev
+                  clang-format ccache libical-dev librsvg2-bin libzip-dev libpugixml-dev libxlsxwriter-dev \
+                  libcurl4-openssl-dev libsecret-1-dev
 # The screenshots, the hotkey test and the start-up benchmark run under Xvfb; the flow and tray tests add a window
 # manager (openbox), xdotool and a tray host (trayer), and the timer's alert is checked with xprop.
 # The package tests validate the desktop entry and the metainfo, build the package (dpkg-dev finds its library
 # dependencies, file tells its programs), look its icon up in the hicolor theme and read the iCalendar export back
 # with Debian's Python readers; the month workbook is read back with openpyxl, and its spreadsheet program is looked
-# up with xdg-mime.
+# up with xdg-mime. The calendar sync runs against a local Radicale, with python3-caldav as the second client, and keeps
+# its password in a gnome-keyring started on a private D-Bus session.
 DEB_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
 TEST_PACKAGES := $(DEB_PACKAGES) xvfb xauth openbox xdotool x11-utils trayer locales desktop-file-utils appstream \
                  python3-icalendar python3-recurring-ical-events hicolor-icon-theme python3-openpyxl \
-                 xdg-utils
+                 xdg-utils radicale python3-caldav gnome-keyring dbus libsecret-tools
 # The Japanese-font test and the start-up benchmark run Rekko as a Japanese user would, under this glibc locale.
 TEST_LOCALES := ja_JP.UTF-8
 # valgrind: bench/profile-startup.sh counts the instructions of the start with callgrind, bench/profile-memory.sh
