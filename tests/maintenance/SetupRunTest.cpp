@@ -69,6 +69,10 @@ TEST(SetupRun, IntoTheProgramFolderOrOverAnotherInstallIsRefused) {
     b.shell.retrieving = true;
     EXPECT_TRUE(b.refused({.location = b.root / "x"}, "時刻取得中です。現在はセットアップできません。"));
     b.shell.retrieving = false;
+    b.shell.busy = true;
+    EXPECT_TRUE(
+        b.refused({.location = b.root / "x"}, "今はセットアップできません。\r\nもう少し後、終了させてください。"));
+    b.shell.busy = false;
     fs::remove(b.root / "app" / "Hday.dat");
     EXPECT_TRUE(b.refused({.location = b.root / "x"}, (b.root / "app" / "").string() + "Hday.dat が存在しません。"));
     b.dialogs.expect(DialogAnswer::No, kStart);
