@@ -106,9 +106,12 @@ TEST_F(Instances, ASetupHandsOverToTheNewInstanceWhichAThirdStartWakes) {
     const pid_t newPid = ProcessRunning(installed);
     ASSERT_NE(newPid, 0);
     const struct EndedAtLast {
-        pid_t pid;
-        ~EndedAtLast() { ::kill(pid, SIGKILL); }
-    } ended{newPid};
+        fs::path program;
+        ~EndedAtLast() {
+            if (const pid_t left = ProcessRunning(program))
+                ::kill(left, SIGKILL);
+        }
+    } ended{installed};
     const QString window = test::WaitForWindow(newPid, "^Rekko - Rekko -$", 30000);
     ASSERT_FALSE(window.isEmpty());
     ASSERT_TRUE(QTest::qWaitFor(RunningInstance, 30000));
