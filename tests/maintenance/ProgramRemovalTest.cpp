@@ -85,6 +85,13 @@ TEST(ProgramRemoval, ALinkOrAFileOfAnotherNameOrWithoutOurRulesIsNotRemoved) {
         dialogs.expect(DialogAnswer::Ok, refused.string() + "\r\nは、インストールされたRekkoではありません。");
         EXPECT_FALSE(FinishRemoval(refused, root / "home", shortcuts, dialogs));
     }
+    fs::create_directories(root / "usr/share/rekko");
+    fs::create_directories(root / "usr/bin");
+    const fs::path packaged = root.write("usr/bin/Rekko", "packaged");
+    test::ScriptedDialogs dialogs;
+    dialogs.expect(DialogAnswer::Ok, "パッケージでインストールされたRekkoは、");
+    EXPECT_FALSE(FinishRemoval(packaged, root / "home", shortcuts, dialogs));
+    EXPECT_EQ(root.read("usr/bin/Rekko"), "packaged");
     EXPECT_TRUE(fs::is_symlink(root / "home/linked/Rekko"));
     EXPECT_EQ(root.read("home/real/Rekko"), "Rekko");
     EXPECT_EQ(root.read("home/real/Other"), "other");
