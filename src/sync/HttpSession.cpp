@@ -127,7 +127,9 @@ std::string MessageOfCode(ServerFault fault, const char* detail, int timeoutSeco
 void SetCommon(CURL* curl, const ServerAccount& account) {
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    // A server reached over TLS is never left for plain HTTP by a redirect.
+    const bool secure = account.address.rfind("https:", 0) == 0;
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(account.timeoutSeconds));
     if (!account.user.empty()) {
         curl_easy_setopt(curl, CURLOPT_USERNAME, account.user.c_str());

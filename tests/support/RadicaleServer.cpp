@@ -72,6 +72,10 @@ RadicaleServer::RadicaleServer(Transport transport) {
                        "\nhtpasswd_encryption = plain\ndelay = 0\n[rights]\ntype = owner_only\n"
                        "[storage]\nfilesystem_folder = " +
                        (m_folder / "collections").string() + "\n[web]\ntype = none\n[logging]\nlevel = warning\n");
+    start();
+}
+
+void RadicaleServer::start() {
     m_pid = Spawn({"/usr/bin/python3", "-m", "radicale", "--config", (m_folder / "config").string()},
                   m_folder / "input", m_folder / "radicale.log", m_folder / "radicale.log");
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(15);
@@ -86,6 +90,11 @@ RadicaleServer::RadicaleServer(Transport transport) {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
+}
+
+void RadicaleServer::restart() {
+    kill();
+    start();
 }
 
 RadicaleServer::~RadicaleServer() {

@@ -32,6 +32,8 @@ public:
 
     // Kills the server at once (SIGKILL), as a server that dies mid-sync; later requests find no one listening.
     void kill();
+    // Starts the killed server again on the same port with the same storage.
+    void restart();
 
     // The second client (python3-caldav under /usr/bin/python3), each call one run of it:
     // makes a calendar for events "/user/SLUG/" with the display name and returns its path;
@@ -44,6 +46,8 @@ public:
     std::vector<std::string> events(std::string_view calendar);
 
 private:
+    // Starts Radicale and waits until it answers.
+    void start();
     std::string client(const std::vector<std::string>& arguments, std::string_view input);
 
     TempDir m_folder;

@@ -148,7 +148,7 @@ TEST(CalDavServer, ReceivesAnEventWrittenByAnotherClient) {
                             [](const std::string& text) { return text.find("机で入れた予定") != std::string::npos; }));
 }
 
-TEST(CalDavServer, AWrongPasswordIsUnauthorizedAndAKilledServerANetworkFault) {
+TEST(CalDavServer, AWrongPasswordIsUnauthorizedAndAKilledServerANetworkFaultUntilItIsBack) {
     RadicaleServer radicale;
     const std::string calendar = radicale.makeCalendar("work", "仕事");
     ServerAccount account = AccountOf(radicale);
@@ -161,6 +161,8 @@ TEST(CalDavServer, AWrongPasswordIsUnauthorizedAndAKilledServerANetworkFault) {
     ASSERT_TRUE(server.changes(calendar, {}).ok());
     radicale.kill();
     EXPECT_EQ(server.changes(calendar, {}).fault, ServerFault::Network);
+    radicale.restart();
+    EXPECT_TRUE(server.changes(calendar, {}).ok());
 }
 
 TEST(CalDavServer, ASelfSignedServerIsRefusedUntilItsKeyIsPinned) {
@@ -179,11 +181,16 @@ TEST(CalDavServer, ASelfSignedServerIsRefusedUntilItsKeyIsPinned) {
     EXPECT_EQ(CalDavServer(account).calendars().fault, ServerFault::Certificate);
 }
 
-TEST(CalDavServer, AnErrorAnswerIsAServerErrorAndAStallTimesOut) {
+TEST(CalDavServer, AnErrorAnswerOrEndlessRedirectsAreServerErrorsAndAStallTimesOut) {
     test::LoopbackHttpServer failing;
     failing.answer("HTTP/1.1 500 Internal Server Error\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
     const auto error = CalDavServer({failing.address(), "user", "secret", {}, 5}).calendars();
     EXPECT_EQ(error.fault, ServerFault::ServerError);
+
+    test::LoopbackHttpServer looping;
+    looping.answer("HTTP/1.1 302 Found\r\nLocation: /again/\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+    EXPECT_EQ(CalDavServer({looping.address(), "user", "secret", {}, 5}).calendars().fault, ServerFault::ServerError);
+    EXPECT_EQ(looping.requests().size(), 6u);
 
     test::LoopbackHttpServer stalling;
     stalling.answer([](test::LoopbackConnection& connection) { connection.pause(std::chrono::seconds(10)); });
@@ -231,4 +238,17 @@ TEST(CalDavServer, QueriesAServerWithoutSyncCollectionAndFetchesWhatCameWithoutD
     EXPECT_EQ(listed.value.changed[0].etag, "\"e1\"");
     EXPECT_EQ(listed.value.changed[0].ics, "BEGIN:VCALENDAR");
     EXPECT_EQ(server.requests().size(), 3u);
+}
+
+TEST(CalDavServer, SignsInWithDigestWhenTheServerAsksForIt) {
+    test::LoopbackHttpServer server;
+    server.answer("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Digest realm=\"cal\", nonce=\"n1\", qop=\"auth\"\r\n"
+                  "Content-Length: 0\r\nConnection: close\r\n\r\n");
+    server.answer(Answer("204 No Content", ""));
+    const auto removed = CalDavServer({server.address(), "user", "secret", {}, 5}).remove("/cal/a.ics", "\"e1\"");
+    EXPECT_TRUE(removed.ok()) << removed.message;
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_NE(requests[1].find("Authorization: Digest username=\"user\""), std::string::npos);
+    EXPECT_NE(requests[1].find("If-Match: \"e1\""), std::string::npos);
 }
