@@ -5,6 +5,8 @@
 #include "DavHref.h"
 #include "DavMultistatus.h"
 
+#include <algorithm>
+
 namespace rekko {
 namespace {
 
@@ -167,6 +169,18 @@ ServerReply<ServerChanges> CalDavServer::syncCollection(const std::string& calen
     auto reply = eventsOf(calendar, url, answer);
     reply.value.syncToken = answer.multistatus.syncToken;
     reply.value.complete = syncToken.empty();
+    // A server may cut a long answer short (507 on the collection): the rest follows from the token it gave.
+    const bool cut = std::any_of(answer.multistatus.responses.begin(), answer.multistatus.responses.end(),
+                                 [](const DavResponse& response) { return response.status == 507; });
+    if (!reply.ok() || !cut || reply.value.syncToken.empty() || reply.value.syncToken == syncToken)
+        return reply;
+    auto rest = syncCollection(calendar, reply.value.syncToken);
+    if (!rest.ok())
+        return rest;
+    for (ServerEvent& event : rest.value.changed)
+        reply.value.changed.push_back(std::move(event));
+    reply.value.removed.insert(reply.value.removed.end(), rest.value.removed.begin(), rest.value.removed.end());
+    reply.value.syncToken = rest.value.syncToken;
     return reply;
 }
 

@@ -252,3 +252,25 @@ TEST(CalDavServer, SignsInWithDigestWhenTheServerAsksForIt) {
     EXPECT_NE(requests[1].find("Authorization: Digest username=\"user\""), std::string::npos);
     EXPECT_NE(requests[1].find("If-Match: \"e1\""), std::string::npos);
 }
+
+TEST(CalDavServer, FollowsASyncAnswerCutShortToItsEnd) {
+    const auto part = [](std::string_view event, std::string_view more, std::string_view token) {
+        return Answer("207 Multi-Status",
+                      std::string(R"(<multistatus xmlns="DAV:" xmlns:C="urn:ietf:params:xml:ns:caldav"><response>)") +
+                          "<href>/cal/" + std::string(event) + "</href><propstat><prop><getetag>\"1\"</getetag>" +
+                          "<C:calendar-data>BEGIN:VCALENDAR</C:calendar-data></prop><status>HTTP/1.1 200 OK</status>" +
+                          "</propstat></response>" + std::string(more) + "<sync-token>" + std::string(token) +
+                          "</sync-token></multistatus>");
+    };
+    test::LoopbackHttpServer server;
+    server.answer(part("a.ics",
+                       "<response><href>/cal/</href><status>HTTP/1.1 507 Insufficient Storage</status>"
+                       "</response>",
+                       "t1"));
+    server.answer(part("b.ics", "", "t2"));
+    const auto listed = CalDavServer({server.address(), "user", "secret", {}, 5}).changes("/cal/", {});
+    ASSERT_TRUE(listed.ok()) << listed.message;
+    EXPECT_TRUE(listed.value.complete);
+    EXPECT_EQ(listed.value.syncToken, "t2");
+    EXPECT_EQ(HrefsOf(listed.value.changed), (std::vector<std::string>{"/cal/a.ics", "/cal/b.ics"}));
+}
