@@ -72,6 +72,13 @@ struct CalDavServer::DavAnswer {
     template <class T> ServerReply<T> failure() const { return Fault<T>(fault, message); }
 };
 
+bool CalDavServer::leads(const DavAnswer& answer) {
+    if (answer.fault != ServerFault::None || answer.multistatus.responses.empty())
+        return false;
+    const DavResponse& first = answer.multistatus.responses.front();
+    return first.calendar || !first.principal.empty() || !first.calendarHome.empty();
+}
+
 CalDavServer::CalDavServer(ServerAccount account) : m_account(std::move(account)), m_http(m_account) {}
 
 std::string CalDavServer::urlOf(const std::string& path) const {
@@ -91,6 +98,7 @@ CalDavServer::DavAnswer CalDavServer::dav(const std::string& method, const std::
     }
     answer.status = reply.value.status;
     answer.body = reply.value.body;
+    answer.url = reply.value.url;
     if (answer.status != 207) {
         const auto status = FaultOfStatus(answer.status);
         answer.fault = status.ok() ? ServerFault::BadAnswer : status.fault;
@@ -105,13 +113,19 @@ CalDavServer::DavAnswer CalDavServer::dav(const std::string& method, const std::
 }
 
 ServerReply<std::vector<ServerCalendar>> CalDavServer::calendars() {
-    const DavAnswer start = dav("PROPFIND", m_account.address, 0, PropfindBody());
+    DavAnswer start = dav("PROPFIND", m_account.address, 0, PropfindBody());
+    // A server whose address names no calendar, principal or home may say where they are at its well-known address.
+    if (!leads(start)) {
+        DavAnswer wellKnown = dav("PROPFIND", urlOf("/.well-known/caldav"), 0, PropfindBody());
+        if (leads(wellKnown))
+            start = std::move(wellKnown);
+    }
     if (start.fault != ServerFault::None)
         return start.failure<std::vector<ServerCalendar>>();
     if (start.multistatus.responses.empty())
         return Fault<std::vector<ServerCalendar>>(ServerFault::BadAnswer, kBadAnswer);
     const DavResponse& first = start.multistatus.responses.front();
-    const std::string addressPath = ResolvedPath(m_account.address, m_account.address).value_or("/");
+    const std::string addressPath = ResolvedPath(start.url, start.url).value_or("/");
     ServerReply<std::vector<ServerCalendar>> reply;
     if (first.calendar) {
         const std::string path = WithSlash(addressPath);

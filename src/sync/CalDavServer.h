@@ -22,6 +22,8 @@ private:
     struct DavAnswer;
     // Sends a PROPFIND or REPORT with an XML body to the URL and reads its multistatus.
     DavAnswer dav(const std::string& method, const std::string& url, int depth, const std::string& body);
+    // Answers whether a PROPFIND answer names a calendar, a principal or a home of calendars.
+    static bool leads(const DavAnswer& answer);
     ServerReply<ServerChanges> syncCollection(const std::string& calendar, const std::string& syncToken);
     ServerReply<ServerChanges> calendarQuery(const std::string& calendar);
     // Turns the responses of an event listing into events, fetching those that came without their data.

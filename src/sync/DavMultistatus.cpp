@@ -58,6 +58,20 @@ std::string Trimmed(std::string text) {
     return text.substr(first, text.find_last_not_of(space) - first + 1);
 }
 
+// Returns the number of an HTTP status line such as "HTTP/1.1 404 Not Found"; 0 when it holds none.
+int StatusCodeOf(std::string_view statusLine) {
+    const size_t space = statusLine.find(' ');
+    if (space == std::string_view::npos || space + 4 > statusLine.size())
+        return 0;
+    int code = 0;
+    for (const char digit : statusLine.substr(space + 1, 3)) {
+        if (digit < '0' || digit > '9')
+            return 0;
+        code = code * 10 + (digit - '0');
+    }
+    return code;
+}
+
 std::string HrefIn(pugi::xml_node property) {
     return Trimmed(TextOf(Child(property, kDav, "href")));
 }
@@ -130,19 +144,6 @@ bool NamesDavPrecondition(std::string_view xml, std::string_view precondition) {
     if (!document.load_buffer(xml.data(), xml.size(), pugi::parse_default))
         return false;
     return static_cast<bool>(Child(RootOf(document, "error"), kDav, precondition));
-}
-
-int StatusCodeOf(std::string_view statusLine) {
-    const size_t space = statusLine.find(' ');
-    if (space == std::string_view::npos || space + 4 > statusLine.size())
-        return 0;
-    int code = 0;
-    for (const char digit : statusLine.substr(space + 1, 3)) {
-        if (digit < '0' || digit > '9')
-            return 0;
-        code = code * 10 + (digit - '0');
-    }
-    return code;
 }
 
 } // namespace rekko

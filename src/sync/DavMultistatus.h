@@ -36,7 +36,4 @@ std::optional<DavMultistatus> ReadMultistatus(std::string_view xml);
 // "valid-sync-token" or "supported-report").
 bool NamesDavPrecondition(std::string_view xml, std::string_view precondition);
 
-// Returns the number of an HTTP status line such as "HTTP/1.1 404 Not Found"; 0 when it holds none.
-int StatusCodeOf(std::string_view statusLine);
-
 } // namespace rekko

@@ -147,7 +147,6 @@ void SetCommon(CURL* curl, const ServerAccount& account) {
 
 struct HttpSession::Handle {
     CURL* curl = nullptr;
-    long auth = CURLAUTH_BASIC | CURLAUTH_DIGEST;
     ~Handle() { curl_easy_cleanup(curl); }
 };
 
@@ -163,7 +162,8 @@ ServerReply<HttpAnswer> HttpSession::send(const HttpRequest& request) {
     if (!curl)
         return Fault<HttpAnswer>(ServerFault::Network, "通信の準備ができません");
     SetCommon(curl, m_account);
-    curl_easy_setopt(curl, CURLOPT_HTTPAUTH, m_handle->auth);
+    // The scheme the server asks for the first time is kept by the handle, so later requests sign in at once.
+    curl_easy_setopt(curl, CURLOPT_HTTPAUTH, static_cast<long>(CURLAUTH_BASIC | CURLAUTH_DIGEST));
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
     curl_easy_setopt(curl, CURLOPT_POSTREDIR, static_cast<long>(CURL_REDIR_POST_ALL));
@@ -205,13 +205,9 @@ ServerReply<HttpAnswer> HttpSession::send(const HttpRequest& request) {
     }
     ServerReply<HttpAnswer> reply;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply.value.status);
-    // Once the server named its scheme, later requests sign in at once instead of waiting to be asked.
-    long offered = 0;
-    curl_easy_getinfo(curl, CURLINFO_HTTPAUTH_AVAIL, &offered);
-    if (reply.value.status != 401 && (offered & CURLAUTH_DIGEST))
-        m_handle->auth = CURLAUTH_DIGEST;
-    else if (reply.value.status != 401 && (offered & CURLAUTH_BASIC))
-        m_handle->auth = CURLAUTH_BASIC;
+    const char* answered = nullptr;
+    curl_easy_getinfo(curl, CURLINFO_EFFECTIVE_URL, &answered);
+    reply.value.url = answered ? answered : request.url;
     reply.value.etag = std::move(received.etag);
     reply.value.body = std::move(received.body);
     return reply;

@@ -21,6 +21,7 @@ struct HttpAnswer {
     long status = 0;
     std::string etag{}; // the ETag header, quotes included
     std::string body{};
+    std::string url{}; // the URL that answered, after any redirects
 };
 
 // One connection's worth of requests with the account's sign-in; reuses the connection between requests. Not for

@@ -189,7 +189,8 @@ TEST(CalDavServer, AnErrorAnswerOrEndlessRedirectsAreServerErrorsAndAStallTimesO
 
     test::LoopbackHttpServer looping;
     looping.answer("HTTP/1.1 302 Found\r\nLocation: /again/\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
-    EXPECT_EQ(CalDavServer({looping.address(), "user", "secret", {}, 5}).calendars().fault, ServerFault::ServerError);
+    EXPECT_EQ(CalDavServer({looping.address(), "user", "secret", {}, 5}).changes("/cal/", {}).fault,
+              ServerFault::ServerError);
     EXPECT_EQ(looping.requests().size(), 6u);
 
     test::LoopbackHttpServer stalling;
@@ -273,4 +274,27 @@ TEST(CalDavServer, FollowsASyncAnswerCutShortToItsEnd) {
     EXPECT_TRUE(listed.value.complete);
     EXPECT_EQ(listed.value.syncToken, "t2");
     EXPECT_EQ(HrefsOf(listed.value.changed), (std::vector<std::string>{"/cal/a.ics", "/cal/b.ics"}));
+}
+
+TEST(CalDavServer, FindsTheCalendarsThroughTheWellKnownAddressAndItsRedirect) {
+    test::LoopbackHttpServer server;
+    server.answer("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+    server.answer("HTTP/1.1 301 Moved\r\nLocation: /dav/me/\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+    server.answer(Answer("207 Multi-Status", R"(<d:multistatus xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:caldav">
+<d:response><d:href>/dav/me/</d:href><d:propstat><d:prop><c:calendar-home-set><d:href>calendars/</d:href>
+</c:calendar-home-set></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response></d:multistatus>)"));
+    server.answer(Answer("207 Multi-Status", R"(<d:multistatus xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:caldav">
+<d:response><d:href>work/</d:href><d:propstat><d:prop><d:resourcetype><d:collection/><c:calendar/></d:resourcetype>
+<d:displayname>仕事</d:displayname></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>
+<d:response><d:href>tasks/</d:href><d:propstat><d:prop><d:resourcetype><d:collection/><c:calendar/></d:resourcetype>
+<c:supported-calendar-component-set><c:comp name="VTODO"/></c:supported-calendar-component-set></d:prop>
+<d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response></d:multistatus>)"));
+    const auto found = CalDavServer({server.address(), "user", "secret", {}, 5}).calendars();
+    ASSERT_TRUE(found.ok()) << found.message;
+    ASSERT_EQ(found.value.size(), 1u);
+    EXPECT_EQ(found.value[0].href, "/dav/me/calendars/work/");
+    EXPECT_EQ(found.value[0].name, "仕事");
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 4u);
+    EXPECT_EQ(requests[1].rfind("PROPFIND /.well-known/caldav ", 0), 0u);
 }
