@@ -124,7 +124,7 @@ TEST(CalDavServer, ListsEverythingFirstAndThenOnlyWhatChanged) {
     EXPECT_EQ(HrefsOf(unknown.value.changed), std::vector<std::string>{calendar + "a.ics"});
 }
 
-TEST(CalDavServer, ReceivesAnEventWrittenByAnotherClient) {
+TEST(CalDavServer, ReceivesWhatAnotherClientWritesAndDeletes) {
     RadicaleServer radicale;
     const std::string calendar = radicale.makeCalendar("work", "仕事");
     CalDavServer server(AccountOf(radicale));
@@ -146,6 +146,12 @@ TEST(CalDavServer, ReceivesAnEventWrittenByAnotherClient) {
     EXPECT_EQ(texts.size(), 2u);
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
                             [](const std::string& text) { return text.find("机で入れた予定") != std::string::npos; }));
+
+    radicale.deleteEvent(href);
+    const auto removed = server.changes(calendar, since.value.syncToken);
+    ASSERT_TRUE(removed.ok()) << removed.message;
+    EXPECT_EQ(removed.value.removed, std::vector<std::string>{href});
+    EXPECT_EQ(HrefsOf(removed.value.changed), std::vector<std::string>{calendar + "desk.ics"});
 }
 
 TEST(CalDavServer, AWrongPasswordIsUnauthorizedAndAKilledServerANetworkFaultUntilItIsBack) {
