@@ -114,8 +114,11 @@ CalDavServer::DavAnswer CalDavServer::dav(const std::string& method, const std::
 
 ServerReply<std::vector<ServerCalendar>> CalDavServer::calendars() {
     DavAnswer start = dav("PROPFIND", m_account.address, 0, PropfindBody());
-    // A server whose address names no calendar, principal or home may say where they are at its well-known address.
-    if (!leads(start)) {
+    // A server whose address names no calendar, principal or home may say where they are at its well-known address;
+    // not worth asking when the server cannot be reached or refused the user.
+    const bool reached = start.fault == ServerFault::None || start.fault == ServerFault::NotFound ||
+                         start.fault == ServerFault::ServerError || start.fault == ServerFault::BadAnswer;
+    if (reached && !leads(start)) {
         DavAnswer wellKnown = dav("PROPFIND", urlOf("/.well-known/caldav"), 0, PropfindBody());
         if (leads(wellKnown))
             start = std::move(wellKnown);
