@@ -149,10 +149,14 @@ LocalFile& LocalSide::periodFile() {
 
 std::string LocalSide::placed(LocalFile& file, const DownLine& down, std::optional<int> lineNumber) {
     if (!lineNumber) {
-        const std::vector<std::string> lines = file.changed();
-        lineNumber = 1 + static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
-                         return DayOfLine(line) == down.date.day;
-                     }));
+        const auto ofDay = [&](const std::string& line) { return DayOfLine(line) == down.date.day; };
+        lineNumber = 1 + static_cast<int>(std::count_if(file.added.begin(), file.added.end(), ofDay));
+        for (size_t index = 0; index < file.lines.size(); ++index) {
+            const auto edit = file.edits.find(index);
+            const std::optional<std::string>& line =
+                edit == file.edits.end() ? std::optional(file.lines[index]) : edit->second;
+            *lineNumber += line && ofDay(*line) ? 1 : 0;
+        }
     }
     return down.line(*lineNumber);
 }
