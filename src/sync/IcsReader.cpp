@@ -2,6 +2,7 @@
 // One VEVENT of a server's VCALENDAR read with libical.
 #include "IcsReader.h"
 
+#include <algorithm>
 #include <libical/ical.h>
 #include <memory>
 
@@ -15,6 +16,8 @@ struct ComponentFree {
 
 constexpr int kMinutesPerHour = 60;
 constexpr int kTokyoHoursAheadOfUtc = 9;
+// libical writes no date after the year 3000, so none is taken from a server either.
+constexpr int kLastYear = 3000;
 
 std::optional<IcsTime> TimeOf(icaltimetype time) {
     if (icaltime_is_null_time(time))
@@ -24,7 +27,7 @@ std::optional<IcsTime> TimeOf(icaltimetype time) {
         time.zone = nullptr;
         icaltime_adjust(&time, 0, kTokyoHoursAheadOfUtc, 0, 0);
     }
-    if (time.year < 1 || time.year > 9999 || time.month < 1 || time.month > 12 || time.day < 1 ||
+    if (time.year < 1 || time.year > kLastYear || time.month < 1 || time.month > 12 || time.day < 1 ||
         time.day > DaysOfMonth(time.year, time.month))
         return std::nullopt;
     IcsTime read{{time.year, static_cast<uint8_t>(time.month), static_cast<uint8_t>(time.day)}, std::nullopt};
@@ -38,8 +41,9 @@ std::optional<IcsTime> TimeOf(icaltimetype time) {
 
 constexpr std::string_view kRecordName = "X-REKKO-RECORD";
 
-// The blanks that open the record's value in the text: libical's parser drops them, but a day line starts with one.
-std::string LeadingBlanksOfRecord(std::string_view ics) {
+// The blanks that open and close the record's value in the text: libical's parser drops them, but a day line starts
+// with one and a period's text may end with some.
+std::pair<std::string, std::string> BlanksAroundRecord(std::string_view ics) {
     std::string unfolded;
     for (size_t i = 0; i < ics.size(); ++i) {
         if (ics[i] == '\r' && i + 1 < ics.size() && ics[i + 1] == '\n')
@@ -53,14 +57,17 @@ std::string LeadingBlanksOfRecord(std::string_view ics) {
     const size_t at = unfolded.find(std::string("\n") + std::string(kRecordName));
     if (at == std::string::npos)
         return {};
+    const size_t end = std::min(unfolded.find_first_of("\r\n", at + 1), unfolded.size());
     bool quoted = false;
     size_t colon = at + 1 + kRecordName.size();
-    for (; colon < unfolded.size() && unfolded[colon] != '\n' && (quoted || unfolded[colon] != ':'); ++colon)
+    for (; colon < end && (quoted || unfolded[colon] != ':'); ++colon)
         quoted = unfolded[colon] == '"' ? !quoted : quoted;
-    if (colon >= unfolded.size() || unfolded[colon] != ':')
+    if (colon >= end)
         return {};
-    const size_t value = colon + 1;
-    return unfolded.substr(value, unfolded.find_first_not_of(' ', value) - value);
+    const std::string_view value = std::string_view(unfolded).substr(colon + 1, end - colon - 1);
+    const size_t first = std::min(value.find_first_not_of(' '), value.size());
+    const size_t last = value.find_last_not_of(' ');
+    return {std::string(first, ' '), std::string(last == std::string_view::npos ? 0 : value.size() - last - 1, ' ')};
 }
 
 std::optional<std::string> RecordOf(icalcomponent* event, std::string_view ics) {
@@ -69,8 +76,13 @@ std::optional<std::string> RecordOf(icalcomponent* event, std::string_view ics) 
         const char* name = icalproperty_get_x_name(property);
         const char* value = icalproperty_get_x(property);
         if (name && value && std::string_view(name) == kRecordName) {
-            const std::string blanks = LeadingBlanksOfRecord(ics);
-            return std::string_view(value).starts_with(blanks) ? value : blanks + value;
+            const auto [before, after] = BlanksAroundRecord(ics);
+            std::string record = value;
+            if (!record.starts_with(before))
+                record.insert(0, before);
+            if (!record.ends_with(after))
+                record += after;
+            return record;
         }
     }
     return std::nullopt;

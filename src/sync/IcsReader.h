@@ -29,7 +29,7 @@ struct ParsedEvent {
 
 // Reads the first VEVENT of one VCALENDAR (or a bare VEVENT). Times in UTC or in a named zone the calendar or
 // libical knows are converted to Tokyo time; floating times are taken as Tokyo time. Nothing for text that holds no
-// event, an event without DTSTART, or a date outside the years 1..9999.
+// event, an event without DTSTART, or a date outside the years 1..3000.
 std::optional<ParsedEvent> ParseIcsEvent(std::string_view ics);
 
 } // namespace rekko

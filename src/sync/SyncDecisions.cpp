@@ -152,6 +152,7 @@ void SyncJob::decide(const ServerChanges& changes) {
         if (const auto item = claim(incoming[slot].down->key)) {
             same[slot] = item;
             sides[slot] = ServerSide::Same;
+            m_current[slot]->place = items[*item].place;
             m_current[slot]->hash = items[*item].hash;
             m_current[slot]->etag = incoming[slot].event->etag;
         }

@@ -71,9 +71,7 @@ std::optional<DownLine> DayLineOf(const ParsedEvent& event, std::string_view mar
         down.exact = mark.empty() && made.events.size() == 1 && SameSummaryAndDates(made.events[0], event);
     }
     if (down.exact) {
-        CodePageText record = ToCodePage(*event.record);
-        down.record = std::move(record.text);
-        down.unmappable = record.replaced;
+        down.record = *event.record;
     } else {
         std::string text = event.summary;
         if (event.start.minute) {
@@ -103,9 +101,7 @@ std::optional<DownLine> PeriodOf(const ParsedEvent& event, const Span& span, std
             IcsEvents made;
             AddPeriodEvents(made, {*event.record}, span.startJd - 1, span.endJd + 1);
             if (mark.empty() && made.events.size() == 1 && SameSummaryAndDates(made.events[0], event)) {
-                CodePageText record = ToCodePage(*event.record);
-                down.record = down.key = std::move(record.text);
-                down.unmappable = record.replaced;
+                down.record = down.key = *event.record;
                 return down;
             }
             period.thickness = carried.thickness;
@@ -124,7 +120,8 @@ std::optional<DownLine> PeriodOf(const ParsedEvent& event, const Span& span, std
 bool SameSummaryAndDates(const IcsEvent& made, const ParsedEvent& event) {
     const IcsTime madeEnd = made.end ? TimeOf(*made.end) : TimeOf(made.start);
     const IcsTime end = event.end.value_or(event.start);
-    return made.rule.empty() && !event.recurring && made.summary == event.summary &&
+    // Readers drop the blanks around a value, libical among them.
+    return made.rule.empty() && !event.recurring && TrimBlanks(made.summary) == TrimBlanks(event.summary) &&
            TimeOf(made.start) == event.start && madeEnd == end;
 }
 
@@ -163,10 +160,19 @@ std::string DownLine::line(int lineNumber) const {
 std::optional<DownLine> LineOfEvent(const ParsedEvent& event, std::string_view mark) {
     if (event.recurring)
         return std::nullopt;
-    const Span span = SpanOf(event);
-    if (span.endJd > span.startJd)
-        return PeriodOf(event, span, mark);
-    return DayLineOf(event, mark);
+    // The carried record is taken only as text code page 932 holds, without line ends.
+    ParsedEvent fitted = event;
+    int replaced = 0;
+    if (event.record) {
+        CodePageText record = ToCodePage(*event.record);
+        fitted.record = std::move(record.text);
+        replaced = record.replaced;
+    }
+    const Span span = SpanOf(fitted);
+    std::optional<DownLine> down = span.endJd > span.startJd ? PeriodOf(fitted, span, mark) : DayLineOf(fitted, mark);
+    if (down && (down->exact || (down->kind == SyncKind::Period && down->record == fitted.record)))
+        down->unmappable = replaced;
+    return down;
 }
 
 } // namespace rekko

@@ -36,8 +36,8 @@ struct CodePageText {
 };
 CodePageText ToCodePage(std::string_view text);
 
-// Answers whether an event made from a local line has the summary and dates of a server's event (an end not given
-// is the start), and neither recurs.
+// Answers whether an event made from a local line has the summary (blanks around it aside) and dates of a server's
+// event (an end not given is the start), and neither recurs.
 bool SameSummaryAndDates(const IcsEvent& made, const ParsedEvent& event);
 
 // The local line of a server event.

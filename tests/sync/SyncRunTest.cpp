@@ -181,15 +181,19 @@ TEST(SyncRun, DeletionsGoEachWayAChangeOutlivesADeletionAndMassDeletionStops) {
 
     server.erase(HrefOf(server, "a"));
     EditOnServer(server, "c", "c2");
-    folder.write(kMonth, {kHeader, " 1,1,,a,,,,,,", " 4,1,,d,,,,,,", " 5,1,,e,,,,,,", " 6,1,,f,,,,,,"});
+    server.erase(HrefOf(server, "d"));
+    // b and c deleted here, d edited, e renumbered: a line is matched by its date and fields 3 to 8 only.
+    folder.write(kMonth, {kHeader, " 1,1,,a,,,,,,", " 4,1,,d2,,,,,,", " 5,7,,e,,,,,,", " 6,1,,f,,,,,,"});
     const SyncReport report = folder.sync(server);
     EXPECT_EQ(report.deletedHere, 1);
     EXPECT_EQ(report.deletedThere, 1);
     EXPECT_EQ(report.received, 1);
-    EXPECT_EQ(folder.lines(),
-              (std::vector<std::string>{kHeader, " 4,1,,d,,,,,,", " 5,1,,e,,,,,,", " 6,1,,f,,,,,,", " 3,1,,c2,,,,,,"}));
+    EXPECT_EQ(report.sent, 1);
+    EXPECT_EQ(folder.lines(), (std::vector<std::string>{kHeader, " 4,1,,d2,,,,,,", " 5,7,,e,,,,,,", " 6,1,,f,,,,,,",
+                                                        " 3,1,,c2,,,,,,"}));
     EXPECT_EQ(server.events().size(), 4u);
     EXPECT_TRUE(HrefOf(server, "b").empty());
+    EXPECT_FALSE(HrefOf(server, "d2").empty());
 
     folder.write(kMonth, {kHeader, " 3,1,,c2,,,,,,"});
     const auto before = Snapshot(folder);
