@@ -4,14 +4,13 @@
 #pragma once
 
 #include "base/Result.h"
+#include "files/UserFiles.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace rekko {
-
-inline constexpr const char* kSyncStateFileName = "CaSync.myc";
 
 // One event known on both sides, or (href empty) a server version kept as a conflict line and held back from sending.
 struct SyncEntry {
