@@ -78,12 +78,54 @@ icalcomponent* Event(const IcsEvent& event, const icaltimetype& stamp) {
     icalcomponent_add_property(component, icalproperty_new_summary(event.summary.c_str()));
     if (event.colour)
         icalcomponent_add_property(component, icalproperty_new_color(event.colour->c_str()));
-    if (!event.record.empty()) {
-        icalproperty* record = icalproperty_new_x(event.record.c_str());
-        icalproperty_set_x_name(record, "X-REKKO-RECORD");
-        icalcomponent_add_property(component, record);
-    }
     return component;
+}
+
+// The record as an escaped TEXT value. libical writes the value of an unknown property with its commas bare, and a
+// server that splits such a value at them (Radicale's) would keep only its first field.
+std::string RecordValue(std::string_view record) {
+    std::string value;
+    for (const char c : record) {
+        if (c == '\\' || c == ',' || c == ';')
+            value += '\\';
+        if (c == '\n')
+            value += "\\n";
+        else
+            value += c;
+    }
+    return value;
+}
+
+// Returns the content line folded at 75 octets, never inside a UTF-8 character, with its CR LF.
+std::string Folded(std::string_view line) {
+    constexpr size_t kWidth = 75;
+    std::string folded;
+    size_t width = 0;
+    for (size_t at = 0; at < line.size();) {
+        const auto lead = static_cast<unsigned char>(line[at]);
+        const size_t length = std::min<size_t>(lead >= 0xF0   ? 4
+                                               : lead >= 0xE0 ? 3
+                                               : lead >= 0xC0 ? 2
+                                                              : 1,
+                                               line.size() - at);
+        if (width + length > kWidth) {
+            folded += "\r\n ";
+            width = 1;
+        }
+        folded.append(line.substr(at, length));
+        width += length;
+        at += length;
+    }
+    return folded + "\r\n";
+}
+
+// Returns the event's text with its record before the end line.
+std::string EventText(icalcomponent* component, const IcsEvent& event) {
+    std::string text = Text(component);
+    constexpr std::string_view kEventEnd = "END:VEVENT\r\n";
+    if (!event.record.empty() && text.ends_with(kEventEnd))
+        text.insert(text.size() - kEventEnd.size(), Folded("X-REKKO-RECORD:" + RecordValue(event.record)));
+    return text;
 }
 
 } // namespace
@@ -109,7 +151,7 @@ std::string WriteIcsCalendar(const std::vector<IcsEvent>& events, std::string_vi
     const icaltimetype utcStamp = UtcStamp(stamp);
     for (const IcsEvent& event : events) {
         const std::unique_ptr<icalcomponent, ComponentFree> component(Event(event, utcStamp));
-        written += Text(component.get());
+        written += EventText(component.get(), event);
     }
     return written.append(kEnd);
 }

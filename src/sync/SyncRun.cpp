@@ -14,9 +14,11 @@ constexpr int kWritesPerStateWrite = 256;
 
 } // namespace
 
-// Ends the sync at a server's fault: the state keeps the writes done, the local files stay as they were.
+// Ends the sync at a server's fault: the state keeps the writes done, the local files stay as they were; without a
+// write done nothing here changes, not even the state.
 bool SyncJob::fault(ServerFault fault, const std::string& message) {
-    writeState(m_old.token, false);
+    if (m_writes > 0)
+        writeState(m_old.token, false);
     m_report.failed = true;
     m_report.fault = fault;
     m_report.message = message;

@@ -92,6 +92,15 @@ void RadicaleServer::start() {
     }
 }
 
+size_t RadicaleServer::storedEvents(std::string_view calendar) const {
+    size_t count = 0;
+    std::error_code error;
+    const auto folder = m_folder / "collections" / "collection-root" / std::filesystem::path(calendar).relative_path();
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        count += entry.path().extension() == ".ics";
+    return count;
+}
+
 void RadicaleServer::restart() {
     kill();
     start();

@@ -34,6 +34,8 @@ public:
     void kill();
     // Starts the killed server again on the same port with the same storage.
     void restart();
+    // Returns the number of events stored in the calendar of the path, counted on disk.
+    size_t storedEvents(std::string_view calendar) const;
 
     // The second client (python3-caldav under /usr/bin/python3), each call one run of it:
     // makes a calendar for events "/user/SLUG/" with the display name and returns its path;

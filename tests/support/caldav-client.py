@@ -7,7 +7,7 @@
 #   delete EVENT           deletes the event at the path
 #   list CALENDAR          prints every event's iCalendar text, each followed by a NUL byte
 import sys
-from urllib.parse import urlparse
+from urllib.parse import quote, urlparse
 
 import caldav
 
@@ -27,7 +27,8 @@ elif command == "save":
     event = calendar(args[0]).save_event(sys.stdin.read())
     print(urlparse(str(event.url)).path)
 elif command == "delete":
-    client.delete(client.url.join(args[0]))
+    # An "@" of the path, common in names made from UIDs, would otherwise be taken for the user part of the URL.
+    client.delete(client.url.join(quote(args[0], safe="/%")))
 elif command == "list":
     for event in calendar(args[0]).events():
         sys.stdout.write(event.data + "\0")

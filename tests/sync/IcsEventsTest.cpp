@@ -4,6 +4,7 @@
 // reader in ics-readback.py.
 #include "sync/IcsEvents.h"
 #include "sync/CssColours.h"
+#include "sync/IcsReader.h"
 #include "sync/IcsWriter.h"
 
 #include "base/Cp932.h"
@@ -73,7 +74,7 @@ TEST(IcsEvents, PeriodPartsAreHoursOfTheDayInTokyo) {
 TEST(IcsWriter, EscapesTextAndFoldsLongLinesAt75Octets) {
     IcsEvent event{.uid = "u@rekko",
                    .summary = "a,b;c\\d\ne" + std::string(40, 'x') + "日本語の長い予定の文字列です",
-                   .record = " 1,1,,x,,,,,,",
+                   .record = " 1,1,,C:\\予定;メモ,clRed,,,,," + std::string(80, 'y') + "  ",
                    .start = {{2026, 12, 1}, 9}};
     const std::string text = WriteIcsCalendar({event}, "Rekko", EncodeDateTime({2026, 12, 7}, {12, 0, 0}));
     std::string unfolded = text;
@@ -90,7 +91,10 @@ TEST(IcsWriter, EscapesTextAndFoldsLongLinesAt75Octets) {
         EXPECT_LE(line.size() - 1, 75u) << line;
         folded += line.starts_with(" ");
     }
-    EXPECT_GE(folded, 1u);
+    EXPECT_GE(folded, 2u);
+    // The record is an escaped text value, so that no server splits it at its commas, and reads back whole.
+    EXPECT_NE(unfolded.find("X-REKKO-RECORD: 1\\,1\\,\\,C:\\\\予定\\;メモ\\,clRed\\,"), std::string::npos) << text;
+    EXPECT_EQ(ParseIcsEvent(text)->record, event.record);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "sync/SyncState.h"
 
 #include "MemoryCalendarServer.h"
+#include "SyncFolder.h"
 #include "TempDir.h"
 #include "base/TextFile.h"
 #include "book/ScheduleBook.h"
@@ -19,41 +20,18 @@ namespace {
 using test::InodeOf;
 using test::MemoryCalendarServer;
 using test::ReadFile;
+using test::Snapshot;
 using test::TempDir;
 
 const char* const kMonth = "Ca202612.myc";
 const std::string kHeader = MonthFileHeader(2026, 12);
 
-// A data folder, its anniversaries beside it.
-struct Folder {
-    TempDir dir;
-    FileSet files = BuildFileSet(dir.path(), dir.path().string() + "/");
-
-    SyncReport sync(CalendarServer& server, bool dryRun = false, bool allowMassDeletion = false) const {
-        return RunSync({.files = files,
-                        .specialDays = dir / "Sday.myc",
-                        .calendar = MemoryCalendarServer::kCalendar,
-                        .dryRun = dryRun,
-                        .allowMassDeletion = allowMassDeletion,
-                        .utcNow = 46000.5},
-                       server);
-    }
-    void write(const std::string& name, const std::vector<std::string>& lines) const {
-        ASSERT_TRUE(WriteTextFile(dir / name, lines).ok());
-    }
-    std::vector<std::string> lines(const std::string& name = kMonth) const {
-        const auto read = ReadTextFile(dir / name);
-        return read ? read.value().lines() : std::vector<std::string>();
-    }
+// A data folder synced with the server's calendar; its month file is December 2026's unless named.
+struct Folder : test::SyncFolder {
+    Folder() : SyncFolder(MemoryCalendarServer::kCalendar) {}
+    using SyncFolder::lines;
+    std::vector<std::string> lines() const { return lines(kMonth); }
 };
-
-// The bytes and inode of each file of a folder.
-std::map<std::string, std::pair<std::string, uintmax_t>> Snapshot(const Folder& folder) {
-    std::map<std::string, std::pair<std::string, uintmax_t>> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.dir.path()))
-        files[entry.path().filename().string()] = {ReadFile(entry.path()), InodeOf(entry.path())};
-    return files;
-}
 
 // An event as a phone writes it: no X- properties.
 std::string PhoneEvent(const std::string& uid, const std::string& summary, const std::string& times,
