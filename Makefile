@@ -113,6 +113,7 @@ bench: bench-deps build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/clock_bench
 	./$(BUILD_DIR)/bench/clocksync_bench
 	./$(BUILD_DIR)/bench/maintenance_bench
+	./$(BUILD_DIR)/bench/sync_bench
 	@cat bench/references.txt
 	@uptime
 

@@ -35,11 +35,11 @@ std::vector<std::string> monthLines(int year, int month) {
     return lines;
 }
 
-std::vector<std::string> periodLines() {
+std::vector<std::string> periodLines(int months, int periods) {
     std::vector<std::string> lines{kPeriodFileHeader};
-    for (int i = 0; i < kPeriods; ++i) {
-        // Spread over the fifty years, each a few days long within one month.
-        const int monthIndex = i % kMonths;
+    for (int i = 0; i < periods; ++i) {
+        // Spread over the months, each a few days long within one month.
+        const int monthIndex = kMonths - months + i % months;
         const int year = kHeavyLastYear - (kMonths - 1 - monthIndex) / 12;
         const int month = monthIndex % 12 + 1;
         const int from = i % 20 + 1;
@@ -76,16 +76,20 @@ std::vector<std::string> HeavyAnniversaryLines() {
     return lines;
 }
 
-Status WriteHeavyDataFolder(const fs::path& folder) {
+Status WriteHeavyMonths(const fs::path& folder, int months, int periods) {
     std::error_code error;
     fs::create_directories(folder, error);
-    for (int index = 0; index < kMonths; ++index) {
-        const int months = kHeavyLastYear * 12 + kHeavyLastMonth - 1 - (kMonths - 1 - index);
-        const int year = months / 12, month = months % 12 + 1;
+    for (int index = kMonths - months; index < kMonths; ++index) {
+        const int monthNumber = kHeavyLastYear * 12 + kHeavyLastMonth - 1 - (kMonths - 1 - index);
+        const int year = monthNumber / 12, month = monthNumber % 12 + 1;
         if (Status written = WriteTextFile(folder / MonthFileName(year, month), monthLines(year, month)); !written)
             return written;
     }
-    if (Status written = WriteTextFile(folder / kPeriodFileName, periodLines()); !written)
+    return WriteTextFile(folder / kPeriodFileName, periodLines(months, periods));
+}
+
+Status WriteHeavyDataFolder(const fs::path& folder) {
+    if (Status written = WriteHeavyMonths(folder, kMonths, kPeriods); !written)
         return written;
     if (Status written = WriteTextFile(folder / kMemoFileName, memoLines()); !written)
         return written;

@@ -18,6 +18,9 @@ inline constexpr int kHeavyLastMonth = 12;
 // file of 10 000 periods, a memo of 30 000 bytes and 300 anniversaries.
 Status WriteHeavyDataFolder(const std::filesystem::path& folder);
 
+// Writes the heavy folder cut to its last months (up to 600, ending 2026-12) and that many periods spread over them.
+Status WriteHeavyMonths(const std::filesystem::path& folder, int months, int periods);
+
 // Returns the heavy folder's 300 anniversaries, as lines of its special-day file.
 std::vector<std::string> HeavyAnniversaryLines();
 
