@@ -22,7 +22,11 @@ SyncLink::SyncLink(SyncWindowCalls calls, QAction* syncNow, Dialogs& dialogs, Sy
     m_interval->setObjectName("tmDouki");
     connect(syncNow, &QAction::triggered, this, [this] { m_command->start(); });
     connect(m_indicator, &QToolButton::clicked, this, [this] { m_command->start(); });
-    connect(m_interval, &QTimer::timeout, this, [this] { m_command->start(); });
+    connect(m_interval, &QTimer::timeout, this, [this] {
+        // A dialog open over the window is editing: the background sync waits for the next turn.
+        if (!QApplication::activeModalWidget())
+            m_command->start();
+    });
     for (const auto key :
          {&SyncSettings::Server, &SyncSettings::User, &SyncSettings::Calendar, &SyncSettings::TrustedKeys})
         m_settings.watch(key, [this] { writeSettings(); });
