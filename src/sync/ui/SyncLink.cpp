@@ -37,9 +37,8 @@ SyncLink::SyncLink(SyncWindowCalls calls, QAction* syncNow, Dialogs& dialogs, Sy
 }
 
 void SyncLink::readSettings() {
-    if (const Status read = ReadSettingsFile(m_settings, m_calls.files().settings); !read)
-        m_dialogs.inform(read.error().path + "\r\n" + read.error().cause);
-    m_settingsRead = true;
+    // A settings file that cannot be read has been reported by the start; it is never written over from here.
+    m_settingsRead = ReadSettingsFile(m_settings, m_calls.files().settings).ok();
     followInterval();
 }
 

@@ -30,7 +30,8 @@ class SyncLink : public QObject, private SyncShell {
 public:
     SyncLink(SyncWindowCalls calls, QAction* syncNow, Dialogs& dialogs, SyncPorts ports, QObject* parent);
 
-    // Reads section Sync of the settings file (at start); from then on each change is written there.
+    // Reads section Sync of the settings file (at start); from then on each change is written there, unless the file
+    // could not be read.
     void readSettings();
     SyncIndicator* indicator() const { return m_indicator; }
     // Makes the settings page "同期".
