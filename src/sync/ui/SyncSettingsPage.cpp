@@ -150,8 +150,10 @@ void SyncSettingsPage::listCalendars() {
             m_settings.set(&SyncSettings::Calendar, reply.value.front().href);
         showTrust();
     });
-    if (!asked)
+    if (!asked) {
         m_c.btnCalendars->setEnabled(true);
+        showNotAsked();
+    }
 }
 
 void SyncSettingsPage::trustToggled(bool on) {
@@ -174,7 +176,13 @@ void SyncSettingsPage::trustToggled(bool on) {
     if (!asked) {
         m_c.cbTrust->setEnabled(true);
         showTrust();
+        showNotAsked();
     }
+}
+
+void SyncSettingsPage::showNotAsked() {
+    m_c.lblKey->setText(m_command.running() ? QStringLiteral("同期中です。終わってからもう一度お試しください。")
+                                            : QStringLiteral("同期機能がありません。"));
 }
 
 void SyncSettingsPage::showTrust() {

@@ -50,6 +50,8 @@ private:
     void trustToggled(bool on);
     void showTrust();
     void showPasswordKept();
+    // Says why the server was not asked: a sync runs, or there is no sync.
+    void showNotAsked();
 
     SyncTable& m_settings;
     SyncCommand& m_command;
