@@ -48,6 +48,9 @@ public:
     virtual void keepCommemoration(const Commemoration& values) = 0;
     // Answers whether the main window is retrieving the time.
     virtual bool retrievalRuns() const = 0;
+    // Answers whether the main window is busy with other work it must finish before the program ends (the change of
+    // date at midnight).
+    virtual bool otherwiseBusy() const = 0;
     // Releases the global hot keys, so that the program a setup starts can register them.
     virtual void releaseHotkeys() = 0;
 };

@@ -7,7 +7,6 @@
 
 #include "files/UserFiles.h"
 #include "platform/ProgramLocation.h"
-#include "platform/Shortcuts.h"
 
 #include <cstdlib>
 #include <strings.h>
@@ -93,10 +92,16 @@ bool StartRemoval(const fs::path& program, const fs::path& temporaryFolder, Dial
     return true;
 }
 
-bool FinishRemoval(const fs::path& program, const fs::path& home, Dialogs& dialogs) {
+bool FinishRemoval(const fs::path& program, const fs::path& home, Shortcuts& shortcuts, Dialogs& dialogs) {
     if (const std::string refusal = RefusalToRemove(program); !refusal.empty()) {
         dialogs.inform(refusal);
         return false;
+    }
+    for (const ShortcutFolder folder : kShortcutFolders) {
+        if (const Status removed = shortcuts.removeFor(folder, kShortcutName, program); !removed) {
+            dialogs.inform(removed.error().path + "\r\n" + removed.error().cause);
+            return false;
+        }
     }
     std::error_code error;
     for (const fs::path& file : InstalledFiles(program.parent_path())) {

@@ -5,6 +5,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/ProgramStarter.h"
+#include "platform/Shortcuts.h"
 
 #include <filesystem>
 #include <string>
@@ -39,9 +40,11 @@ void RemoveEmptiedFolders(const std::filesystem::path& folder, const std::filesy
 bool StartRemoval(const std::filesystem::path& program, const std::filesystem::path& temporaryFolder, Dialogs& dialogs,
                   ProgramStarter& starter);
 
-// "/X": removes the installed files of the program's folder and the folders left empty, after the checks of
-// RefusalToRemove; a refusal or a failed deletion is shown. Answers whether everything went.
-bool FinishRemoval(const std::filesystem::path& program, const std::filesystem::path& home, Dialogs& dialogs);
+// "/X": removes our shortcuts that start the program, then the installed files of the program's folder and the
+// folders left empty, after the checks of RefusalToRemove; a refusal or a failed deletion is shown and ends the
+// removal. Answers whether everything went.
+bool FinishRemoval(const std::filesystem::path& program, const std::filesystem::path& home, Shortcuts& shortcuts,
+                   Dialogs& dialogs);
 
 // Removes the running temporary copy once its work is done (a running program file can be deleted): only a file
 // "SETUP…" right in the temporary folder.

@@ -241,6 +241,10 @@ bool SetupRun::run(const SetupChoice& choice) {
         dialogs.inform("時刻取得中です。現在はセットアップできません。\r\nもう少し後、終了させてください。");
         return false;
     }
+    if (m_parts.shell.otherwiseBusy()) {
+        dialogs.inform("今はセットアップできません。\r\nもう少し後、終了させてください。");
+        return false;
+    }
     if (!checkSource())
         return false;
     const fs::path destination = choice.location / "";

@@ -134,4 +134,17 @@ Status DesktopEntryShortcuts::remove(ShortcutFolder folder, const std::string& n
     return Success();
 }
 
+Status DesktopEntryShortcuts::removeFor(ShortcutFolder folder, const std::string& name, const fs::path& program) {
+    if (state(folder, name) != ShortcutState::Ours)
+        return Success();
+    const Result<std::string> bytes = ReadFileBytes(file(folder, name));
+    if (!bytes)
+        return Success();
+    const std::string exec = "Exec=" + ExecProgram(program.string());
+    for (const std::string_view line : LineBytes(bytes.value()))
+        if (line == exec)
+            return remove(folder, name, false);
+    return Success();
+}
+
 } // namespace rekko

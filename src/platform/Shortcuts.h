@@ -35,6 +35,8 @@ public:
     virtual Status create(ShortcutFolder folder, const std::string& name, const std::filesystem::path& program) = 0;
     // Deletes the shortcut of the name; a foreign one only when evenForeign. Nothing there is no failure.
     virtual Status remove(ShortcutFolder folder, const std::string& name, bool evenForeign) = 0;
+    // Deletes our shortcut of the name when it starts the program; a foreign one, or ours to another program, stays.
+    virtual Status removeFor(ShortcutFolder folder, const std::string& name, const std::filesystem::path& program) = 0;
 };
 
 // Shortcuts as freedesktop desktop entries "<name>.desktop" marked as written by this program: in the Startup folder
@@ -47,6 +49,7 @@ public:
     ShortcutState state(ShortcutFolder folder, const std::string& name) const override;
     Status create(ShortcutFolder folder, const std::string& name, const std::filesystem::path& program) override;
     Status remove(ShortcutFolder folder, const std::string& name, bool evenForeign) override;
+    Status removeFor(ShortcutFolder folder, const std::string& name, const std::filesystem::path& program) override;
 
     // Returns the file of a shortcut.
     std::filesystem::path file(ShortcutFolder folder, const std::string& name) const;

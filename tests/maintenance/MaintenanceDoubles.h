@@ -20,6 +20,7 @@ struct CountingShell : MaintenanceShell {
     int saves = 0;
     int ends = 0;
     bool retrieving = false;
+    bool busy = false;
     int releases = 0;
     int reloads = 0;
     Commemoration cmr;
@@ -32,6 +33,7 @@ struct CountingShell : MaintenanceShell {
     void saveAll() override { ++saves; }
     void endAfterRestore() override { ++ends; }
     bool retrievalRuns() const override { return retrieving; }
+    bool otherwiseBusy() const override { return busy; }
     void releaseHotkeys() override { ++releases; }
     std::vector<std::string> specialDays() const override { return specialLines; }
     Status replaceSpecialDays(std::vector<std::string> lines) override {

@@ -3,6 +3,7 @@
 // folder; a link or a file of another name is not ours; "/R" hands the work to a temporary copy.
 #include "maintenance/ProgramRemoval.h"
 
+#include "FoldersUnder.h"
 #include "RecordingStarter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
@@ -29,13 +30,26 @@ TEST(ProgramRemoval, TheCommandsAreTheFirstArgument) {
     EXPECT_EQ(RemovalCommandOf({"/J", "/R"}), RemovalCommand::None);
 }
 
-TEST(ProgramRemoval, ANestedInstallGoesWithItsEmptiedParentsButNotTheHomeFolder) {
+TEST(ProgramRemoval, ANestedInstallGoesWithItsEmptiedParentsAndItsOwnShortcutsButNotTheHomeFolder) {
     test::TempDir root;
     const fs::path program = Install(root, "home/apps/Vell/Rekko");
+    const test::FoldersUnder folders(root / "menus");
+    DesktopEntryShortcuts shortcuts(folders);
+    ASSERT_TRUE(shortcuts.create(ShortcutFolder::Startup, kShortcutName, program));
+    ASSERT_TRUE(shortcuts.create(ShortcutFolder::StartMenu, kShortcutName, program));
+    ASSERT_TRUE(shortcuts.create(ShortcutFolder::Desktop, kShortcutName, root / "home/other/Rekko"));
+    fs::create_directories(shortcuts.file(ShortcutFolder::Programs, kShortcutName).parent_path());
+    const std::string foreign = "[Desktop Entry]\nType=Application\nName=Rekko\nExec=" + program.string() + "\n";
+    root.write(fs::relative(shortcuts.file(ShortcutFolder::Programs, kShortcutName), root.path()).string(), foreign);
+
     test::ScriptedDialogs dialogs;
-    ASSERT_TRUE(FinishRemoval(program, root / "home", dialogs));
+    ASSERT_TRUE(FinishRemoval(program, root / "home", shortcuts, dialogs));
     EXPECT_FALSE(fs::exists(root / "home" / "apps"));
     EXPECT_TRUE(fs::is_directory(root / "home"));
+    EXPECT_EQ(shortcuts.state(ShortcutFolder::Startup, kShortcutName), ShortcutState::Absent);
+    EXPECT_EQ(shortcuts.state(ShortcutFolder::StartMenu, kShortcutName), ShortcutState::Absent);
+    EXPECT_EQ(shortcuts.state(ShortcutFolder::Desktop, kShortcutName), ShortcutState::Ours);
+    EXPECT_EQ(shortcuts.state(ShortcutFolder::Programs, kShortcutName), ShortcutState::Foreign);
 }
 
 TEST(ProgramRemoval, TheUsersDataStaysAndSoDoesItsFolder) {
@@ -43,8 +57,10 @@ TEST(ProgramRemoval, TheUsersDataStaysAndSoDoesItsFolder) {
     const fs::path program = Install(root, "home/Rekko");
     root.write("home/Rekko/Ca202701.myc", "data");
     root.write("home/Rekko/Sorel.ini", "[Settei]\r\n");
+    const test::FoldersUnder folders(root / "menus");
+    DesktopEntryShortcuts shortcuts(folders);
     test::ScriptedDialogs dialogs;
-    ASSERT_TRUE(FinishRemoval(program, root / "home", dialogs));
+    ASSERT_TRUE(FinishRemoval(program, root / "home", shortcuts, dialogs));
     EXPECT_FALSE(fs::exists(program));
     EXPECT_FALSE(fs::exists(root / "home/Rekko/HDay.dat"));
     EXPECT_FALSE(fs::exists(root / "home/Rekko/help"));
@@ -61,12 +77,21 @@ TEST(ProgramRemoval, ALinkOrAFileOfAnotherNameOrWithoutOurRulesIsNotRemoved) {
     const fs::path other = root.write("home/real/Other", "other");
     fs::create_directories(root / "home/bare");
     const fs::path bare = root.write("home/bare/Rekko", "bare");
+    const test::FoldersUnder folders(root / "menus");
+    DesktopEntryShortcuts shortcuts(folders);
 
     for (const fs::path& refused : {root / "home/linked/Rekko", other, bare}) {
         test::ScriptedDialogs dialogs;
         dialogs.expect(DialogAnswer::Ok, refused.string() + "\r\nは、インストールされたRekkoではありません。");
-        EXPECT_FALSE(FinishRemoval(refused, root / "home", dialogs));
+        EXPECT_FALSE(FinishRemoval(refused, root / "home", shortcuts, dialogs));
     }
+    fs::create_directories(root / "usr/share/rekko");
+    fs::create_directories(root / "usr/bin");
+    const fs::path packaged = root.write("usr/bin/Rekko", "packaged");
+    test::ScriptedDialogs dialogs;
+    dialogs.expect(DialogAnswer::Ok, "パッケージでインストールされたRekkoは、");
+    EXPECT_FALSE(FinishRemoval(packaged, root / "home", shortcuts, dialogs));
+    EXPECT_EQ(root.read("usr/bin/Rekko"), "packaged");
     EXPECT_TRUE(fs::is_symlink(root / "home/linked/Rekko"));
     EXPECT_EQ(root.read("home/real/Rekko"), "Rekko");
     EXPECT_EQ(root.read("home/real/Other"), "other");

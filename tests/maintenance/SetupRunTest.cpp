@@ -38,11 +38,12 @@ struct SetupBench {
             root.write(std::string("app/") + name, std::string("new ") + name);
         shell.program = root / "app";
     }
-    SetupRun run() {
-        return SetupRun({shell, dialogs, shortcuts, starter, root / "app" / "Rekko", [this](std::chrono::milliseconds) {
+    SetupRun run(const fs::path& program) {
+        return SetupRun({shell, dialogs, shortcuts, starter, program, [this](std::chrono::milliseconds) {
                              markerDuringWait.push_back(fs::exists(destination / "Sorel2Ju.$$$"));
                          }});
     }
+    SetupRun run() { return run(root / "app" / "Rekko"); }
     bool refused(const SetupChoice& choice, const std::string& message) {
         dialogs.expect(DialogAnswer::Yes, kStart);
         dialogs.expect(DialogAnswer::Ok, message);
@@ -69,6 +70,22 @@ TEST(SetupRun, IntoTheProgramFolderOrOverAnotherInstallIsRefused) {
     b.shell.retrieving = true;
     EXPECT_TRUE(b.refused({.location = b.root / "x"}, "時刻取得中です。現在はセットアップできません。"));
     b.shell.retrieving = false;
+    b.shell.busy = true;
+    EXPECT_TRUE(
+        b.refused({.location = b.root / "x"}, "今はセットアップできません。\r\nもう少し後、終了させてください。"));
+    b.shell.busy = false;
+    // procfs stands for a read-only file system, which binds root too.
+    b.dialogs.expect(DialogAnswer::Yes, kStart);
+    b.dialogs.expect(DialogAnswer::Ok, "セットアップフォルダを作成できません。");
+    EXPECT_FALSE(b.run().run({.location = "/proc/Vell/Rekko"}));
+    EXPECT_EQ(b.dialogs.shown().back().caption, "エラー");
+    // A packaged install is the package manager's.
+    fs::create_directories(b.root / "usr" / "share" / "rekko");
+    fs::create_directories(b.root / "usr" / "bin");
+    b.root.write("usr/bin/Rekko", "packaged");
+    b.dialogs.expect(DialogAnswer::Yes, kStart);
+    b.dialogs.expect(DialogAnswer::Ok, "パッケージでインストールされたRekkoは、");
+    EXPECT_FALSE(b.run(b.root / "usr" / "bin" / "Rekko").run({.location = b.root / "x"}));
     fs::remove(b.root / "app" / "Hday.dat");
     EXPECT_TRUE(b.refused({.location = b.root / "x"}, (b.root / "app" / "").string() + "Hday.dat が存在しません。"));
     b.dialogs.expect(DialogAnswer::No, kStart);

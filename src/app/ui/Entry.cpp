@@ -15,6 +15,7 @@
 #include "platform/FolderLock.h"
 #include "platform/ProgramLocation.h"
 #include "platform/SecretStore.h"
+#include "platform/Shortcuts.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/SpecialFolders.h"
 #include "platform/StartLock.h"
@@ -73,7 +74,9 @@ int RunRemoval(RemovalCommand command, const std::vector<std::string>& arguments
         DetachedProgramStarter starter;
         return StartRemoval(ExecutablePath(), temporary, dialogs, starter) ? 0 : 1;
     }
-    const bool removed = FinishRemoval(std::filesystem::absolute(arguments[1]), HomeFolder(), dialogs);
+    const XdgSpecialFolders folders;
+    DesktopEntryShortcuts shortcuts(folders);
+    const bool removed = FinishRemoval(std::filesystem::absolute(arguments[1]), HomeFolder(), shortcuts, dialogs);
     RemoveRemovalCopy(ExecutablePath(), temporary);
     return removed ? 0 : 1;
 }

@@ -47,6 +47,7 @@ struct MaintenanceCalls {
     std::function<void(const Commemoration&)> keepCommemoration;
     std::function<bool()> retrievalRuns;
     std::function<void()> releaseHotkeys;
+    std::function<bool()> otherwiseBusy;
 };
 
 class MaintenanceLink : public QObject, private MaintenanceShell {
@@ -78,6 +79,7 @@ private:
     void keepCommemoration(const Commemoration& values) override { m_calls.keepCommemoration(values); }
     bool retrievalRuns() const override { return m_calls.retrievalRuns(); }
     void releaseHotkeys() override { m_calls.releaseHotkeys(); }
+    bool otherwiseBusy() const override { return m_calls.otherwiseBusy(); }
 
     SetupWindow& setupWindow();
 

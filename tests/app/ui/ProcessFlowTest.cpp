@@ -7,8 +7,12 @@
 // another user made is refused with a box, and a second program on the same data folder is told and writes nothing
 // there. F1 opens the help page of the window in use.
 #include "Desktop.h"
+#include "FoldersUnder.h"
+#include "MaintenanceDoubles.h"
+#include "ScriptedDialogs.h"
 #include "TempDir.h"
 
+#include "maintenance/SetupRun.h"
 #include "platform/ui/LocalInstance.h"
 
 #include <QDate>
@@ -52,6 +56,74 @@ TEST_F(Instances, ASecondStartWakesTheRunningMainWindow) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return woken.size() == 1; }));
     // It ended before building a window: nothing of its own was saved.
     EXPECT_FALSE(fs::exists(second.programFolder() / "Sorel.ini"));
+}
+
+// The process whose program file is the file given, found among all processes; 0 when none runs it.
+pid_t ProcessRunning(const fs::path& program) {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator("/proc", error))
+        if (fs::read_symlink(entry.path() / "exe", error) == program)
+            return static_cast<pid_t>(std::stol(entry.path().filename().string()));
+    return 0;
+}
+
+// This test is the running program that sets itself up into a new folder: the copy started there takes over the
+// wake-up endpoint once this one has given it up, and a third start wakes the new one, whose minimised window
+// comes back with the focus.
+TEST_F(Instances, ASetupHandsOverToTheNewInstanceWhichAThirdStartWakes) {
+    test::TempDir root;
+    const fs::path program = root / "app" / "Rekko", destination = root / "home" / "Vell" / "Rekko";
+    fs::create_directories(root / "app");
+    fs::create_directories(root / "data");
+    fs::copy_file(REKKO_EXECUTABLE, program);
+    fs::copy_file(fs::path(REKKO_EXECUTABLE).parent_path() / "Hday.dat", root / "app" / "Hday.dat");
+    root.write("data/CaFromTo.myc", "***** FromTo\x97\x5c\x92\xe8\r\n");
+    root.write("data/CaMemo.myc", "");
+    const struct HomeFor {
+        QByteArray kept = qgetenv("HOME");
+        explicit HomeFor(const fs::path& home) { qputenv("HOME", home.c_str()); }
+        ~HomeFor() { qputenv("HOME", kept); }
+    } home(root / "home");
+    auto old = std::make_unique<InstanceEndpoint>(kMainWindowTitle);
+    ASSERT_TRUE(old->listening());
+
+    test::CountingShell shell;
+    shell.program = root / "app";
+    shell.data = (root / "data").string() + "/";
+    test::ScriptedDialogs dialogs;
+    dialogs.expect(DialogAnswer::Yes, "セットアップを開始してよろしいですか？");
+    dialogs.expect(DialogAnswer::Ok, "Rekko Ver3.3.3のセットアップが終了しました。");
+    dialogs.expect(DialogAnswer::Ok, "現在起動中のRekkoを終了させ、");
+    const test::FoldersUnder folders(root / "menus");
+    DesktopEntryShortcuts shortcuts(folders);
+    DetachedProgramStarter starter;
+    SetupRun setup({shell, dialogs, shortcuts, starter, program, [](auto wait) { QTest::qWait(int(wait.count())); }});
+    ASSERT_TRUE(setup.run({.location = destination, .mode = SetupMode::Options, .cbDataC = true}));
+    EXPECT_EQ(shell.ends, 1);
+    old.reset();
+
+    const fs::path installed = destination / "Rekko";
+    const pid_t newPid = ProcessRunning(installed);
+    ASSERT_NE(newPid, 0);
+    const struct EndedAtLast {
+        fs::path program;
+        ~EndedAtLast() {
+            if (const pid_t left = ProcessRunning(program))
+                ::kill(left, SIGKILL);
+        }
+    } ended{installed};
+    const QString window = test::WaitForWindow(newPid, "^Rekko - Rekko -$", 30000);
+    ASSERT_FALSE(window.isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor(RunningInstance, 30000));
+    EXPECT_FALSE(fs::exists(destination / "Sorel2Ju.$$$"));
+    test::Xdotool({"windowminimize", "--sync", window});
+
+    ASSERT_TRUE(second.launch());
+    EXPECT_EQ(second.waitForEnd(), 0);
+    EXPECT_TRUE(test::WaitUntilWindowActive(window, 10000));
+    ::kill(newPid, SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ProcessRunning(installed) == 0; }, 20000));
+    EXPECT_TRUE(fs::exists(destination / "Sorel.ini"));
 }
 
 // A second signal while the first one's end runs does not cut it short.
