@@ -17,7 +17,6 @@ constexpr const char* kHeld = "データフォルダを他のプログラムが�
 constexpr const char* kNotSaved = "保存できないため同期しませんでした";
 constexpr const char* kNotAvailable = "同期機能がありません";
 constexpr const char* kNoPassword = "パスワードがありません";
-constexpr const char* kStopped = "削除が多いため同期を中止しました";
 
 // On the worker: the password of the account, the one kept for this run first.
 Result<std::string> PasswordOf(SecretStore& secrets, const std::optional<std::string>& session,
@@ -89,7 +88,7 @@ void SyncCommand::finish(const SyncRequest& request, const SyncReport& report) {
                                      DialogAnswer::No};
         if (m_dialogs.show(question) == DialogAnswer::Yes && run(true))
             return;
-        m_view.showSync(SyncState::Failed, kStopped);
+        m_view.showSync(SyncState::Failed, m_ports.services.statusText(report));
         return;
     }
     m_view.showSync(report.failed ? SyncState::Failed : SyncState::Done, m_ports.services.statusText(report));
