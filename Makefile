@@ -34,7 +34,7 @@ BENCH_PACKAGES := $(TEST_PACKAGES) gcal valgrind time
 # The fuzz targets are built with clang and its libFuzzer runtime.
 FUZZ_PACKAGES := $(BUILD_PACKAGES) clang libclang-rt-dev
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= cp932 comma_text month_lines period_lines line_attribute settings rule_line old_calendar line_merge http_response page_time sntp_reply dav_multistatus
+FUZZ_TARGETS ?= cp932 comma_text month_lines period_lines line_attribute settings rule_line old_calendar line_merge http_response page_time sntp_reply dav_multistatus ics_event
 XVFB := tests/support/own-display
 # Cached objects are keyed on paths relative to the source tree, so a clone elsewhere hits the same entries.
 export CCACHE_BASEDIR := $(CURDIR)

@@ -40,7 +40,8 @@ bool IsPeriodCopyName(std::string_view name) {
 }
 
 bool IsWrittenFileName(std::string_view name) {
-    for (const std::string_view fixed : {kSettingsFileName, kPeriodFileName, kMemoFileName, kSpecialDayFileName}) {
+    for (const std::string_view fixed :
+         {kSettingsFileName, kPeriodFileName, kMemoFileName, kSpecialDayFileName, kSyncStateFileName}) {
         if (name == fixed)
             return true;
     }

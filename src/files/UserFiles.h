@@ -26,6 +26,7 @@ inline constexpr const char* kVersionHistoryFileName = "VerUp33.txt";
 inline constexpr const char* kPeriodFileName = "CaFromTo.myc";
 inline constexpr const char* kMemoFileName = "CaMemo.myc";
 inline constexpr const char* kCommemorationDataFileName = "User.myc";
+inline constexpr const char* kSyncStateFileName = "CaSync.myc"; // what the calendar sync knows of the server
 // The extension of the data files; a folder holding one holds the user's data.
 inline constexpr const char* kDataFileExtension = ".myc";
 
@@ -53,7 +54,7 @@ std::string PeriodCopyName(int year, int month, int day);
 bool IsPeriodCopyName(std::string_view name);
 
 // Answers whether the program writes whole files of that name: "Sorel.ini", the month files, "CaFromTo.myc" and its
-// copies, "CaMemo.myc" and "Sday.myc".
+// copies, "CaMemo.myc", "Sday.myc" and "CaSync.myc".
 bool IsWrittenFileName(std::string_view name);
 
 // The file set. Program-folder files are full paths; data files are the data folder text (empty, or ending with

@@ -23,18 +23,6 @@ constexpr const char* kUidDomain = "@rekko";
 // A rule that holds at all holds within 400 years of any start: the Gregorian calendar repeats itself after them.
 constexpr int kRuleCycleYears = 400;
 
-// FNV-1a, 64 bits: a short stable digest of a text for the UIDs.
-std::string Digest(std::string_view text) {
-    uint64_t hash = 14695981039346656037ull;
-    for (const char c : text) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
-    }
-    char digits[17];
-    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
-    return digits;
-}
-
 std::string DateStamp(const CalendarDate& date) {
     char stamp[16];
     std::snprintf(stamp, sizeof stamp, "%04d%02d%02d", static_cast<int>(date.year), date.month, date.day);
@@ -51,7 +39,7 @@ private:
 };
 
 std::string Uid(std::string_view kind, std::string_view key, int order) {
-    return std::string(kind) + "-" + Digest(key) + "-" + std::to_string(order) + kUidDomain;
+    return std::string(kind) + "-" + TextDigest(key) + "-" + std::to_string(order) + kUidDomain;
 }
 
 IcsMoment WholeDay(int32_t jd) {
@@ -95,6 +83,17 @@ constexpr const char* kWeekdays[] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
 
 } // namespace
 
+std::string TextDigest(std::string_view text) {
+    uint64_t hash = 14695981039346656037ull;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
+    return digits;
+}
+
 std::string IcsText(std::string_view text) {
     std::string valid;
     valid.reserve(text.size());
@@ -127,7 +126,8 @@ void AddDayLineEvents(IcsEvents& out, int32_t year, int month, const std::vector
                       int last) {
     Occurrences occurrences;
     const int days = DaysOfMonth(year, month);
-    for (const std::string& line : lines) {
+    for (size_t index = 0; index < lines.size(); ++index) {
+        const std::string& line = lines[index];
         const DayLine read = ReadDayLine(line);
         if (read.day == 0)
             continue; // the header line
@@ -147,13 +147,15 @@ void AddDayLineEvents(IcsEvents& out, int32_t year, int month, const std::vector
              .colour = read.attribute.ownColour() ? NearestCssColourName(read.attribute.colour) : std::nullopt,
              .record = IcsText(line),
              .start = WholeDay(jd),
-             .end = WholeDay(jd + 1)});
+             .end = WholeDay(jd + 1),
+             .source = index});
     }
 }
 
 void AddPeriodEvents(IcsEvents& out, const std::vector<std::string>& records, int32_t fromJd, int32_t toJd) {
     Occurrences occurrences;
-    for (const std::string& record : records) {
+    for (size_t index = 0; index < records.size(); ++index) {
+        const std::string& record = records[index];
         if (TrimBlanks(record).empty() || record.starts_with("*"))
             continue; // the header and empty lines
         const PeriodFields period = ReadPeriodRecord(record, clBlue);
@@ -172,14 +174,16 @@ void AddPeriodEvents(IcsEvents& out, const std::vector<std::string>& records, in
                               .colour = NearestCssColourName(period.colour),
                               .record = IcsText(record),
                               .start = start,
-                              .end = endsLater ? std::optional(end) : std::nullopt});
+                              .end = endsLater ? std::optional(end) : std::nullopt,
+                              .source = index});
     }
 }
 
 void AddAnniversaryEvents(IcsEvents& out, const std::vector<std::string>& specialLines, int32_t fromJd, int32_t toJd) {
     const int32_t fromYear = DecodeJuliusDay(fromJd).year;
     Occurrences occurrences;
-    for (const std::string& line : specialLines) {
+    for (size_t index = 0; index < specialLines.size(); ++index) {
+        const std::string& line = specialLines[index];
         if (TrimBlanks(line).empty())
             continue;
         const RuleLineReading reading = ReadRuleLine(line);
@@ -219,7 +223,8 @@ void AddAnniversaryEvents(IcsEvents& out, const std::vector<std::string>& specia
                  .record = IcsText(line),
                  .start = WholeDay(*firstJd),
                  .end = WholeDay(*firstJd + 1),
-                 .rule = rule});
+                 .rule = rule,
+                 .source = index});
         }
     }
 }

@@ -30,6 +30,7 @@ struct IcsEvent {
     IcsMoment start{};
     std::optional<IcsMoment> end{}; // exclusive; none: the event ends where it starts
     std::string rule{};             // an RRULE value, empty for a single event
+    size_t source = 0;              // the index of the line or record it was made from, in the list given
 };
 
 // What the mapping made of a span, and how many lines it skipped as malformed.
@@ -37,6 +38,9 @@ struct IcsEvents {
     std::vector<IcsEvent> events;
     int skipped = 0;
 };
+
+// Returns a short stable digest of a text: FNV-1a of 64 bits as 16 lower-case hexadecimal digits.
+std::string TextDigest(std::string_view text);
 
 // Returns text as valid UTF-8 for iCalendar: the carried bytes that code page 932 cannot name, any byte that is not
 // part of valid UTF-8 and the control characters but the tab become U+FFFD.

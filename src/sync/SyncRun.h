@@ -4,6 +4,7 @@
 
 #include "CalendarServer.h"
 
+#include "base/LocalDateTime.h"
 #include "files/UserFiles.h"
 
 #include <string>
@@ -17,6 +18,7 @@ struct SyncRequest {
     std::string calendar{};              // the href of the calendar synced with
     bool dryRun = false;                 // decide and report, change nothing here or there
     bool allowMassDeletion = false;      // go on when more than half of either side's events would be deleted
+    LocalDateTime utcNow = 0;            // the UTC time the events sent are stamped with (DTSTAMP)
 };
 
 struct SyncReport {

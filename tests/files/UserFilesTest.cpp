@@ -22,7 +22,8 @@ TEST(UserFiles, MonthFileNamesAreRecognisedAsTheyAreMade) {
 }
 
 TEST(UserFiles, WrittenNamesAreTheSettingsAndTheDataFiles) {
-    for (const char* written : {"Sorel.ini", "CaFromTo.myc", "CaMemo.myc", "Sday.myc", "Ca202601.myc", "CaFT6120.mcp"})
+    for (const char* written :
+         {"Sorel.ini", "CaFromTo.myc", "CaMemo.myc", "Sday.myc", "Ca202601.myc", "CaFT6120.mcp", "CaSync.myc"})
         EXPECT_TRUE(IsWrittenFileName(written)) << written;
     for (const char* other : {"Hday.dat", "Cmr.myc", "User.myc", "SorelSte.myd", "ReadMe.txt", "CaFT612.mcp"})
         EXPECT_FALSE(IsWrittenFileName(other)) << other;
