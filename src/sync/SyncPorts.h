@@ -30,6 +30,10 @@ struct SyncPorts {
     SyncServices services;
 };
 
+// Returns the services of the program: the CalDAV client (CalDavServer, PeerKeyPin) and the sync (RunSync,
+// SyncStatusText).
+SyncServices CalDavSyncServices();
+
 // Returns ports without a secret service and without a server: every sync reports that it is not available (tests,
 // and a build without the CalDAV client).
 SyncPorts NoSyncPorts();

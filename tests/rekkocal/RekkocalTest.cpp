@@ -5,10 +5,12 @@
 #include "FakeClock.h"
 #include "LoopbackHttpServer.h"
 #include "LoopbackSntpResponder.h"
+#include "RadicaleServer.h"
 #include "ScriptedSync.h"
 #include "TempDir.h"
 
 #include "platform/FolderLock.h"
+#include "sync/HttpSession.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -348,6 +350,50 @@ TEST_F(DayCommands, SyncHoldsTheDataFolderAndPrintsWhatItSendsAndReceives) {
     const Outcome failed = syncRun("sync");
     EXPECT_EQ(std::tuple(failed.code, failed.out, failed.err), std::tuple(1, "", "同期できません：500\n"));
     EXPECT_FALSE(sync.calls()[1].request.dryRun);
+}
+
+// Against a real Radicale: a wrong password and a dead server exit 1; a dry run sends nothing; the sync sends the
+// month's line; a self-signed server is refused until its key is trusted in the settings.
+TEST_F(DayCommands, SyncWithRadicaleSendsTheLinesAndChecksTheServersCertificate) {
+    for (const auto transport :
+         {test::RadicaleServer::Transport::Http, test::RadicaleServer::Transport::SelfSignedTls}) {
+        test::RadicaleServer radicale(transport);
+        const std::string calendar = radicale.makeCalendar("rekko", "予定");
+        test::TempDir data;
+        data.write("Ca202612.myc", " 0,0,9,2026/12\r\n 6,1,,\x89\xEF\x8B\x63,,,,,,\r\n"); // 会議
+        data.write("CaFromTo.myc", "***** FromTo\x97\x5c\x92\xe8\r\n");
+        const std::string settings = "[Settei]\r\nedFolder=" + data.path().string() +
+                                     "/\r\n[Sync]\r\nServer=" + radicale.address("/") +
+                                     "\r\nUser=user\r\nCalendar=" + calendar + "\r\n";
+        program.write("Sorel.ini", settings);
+        test::MemorySecrets secrets;
+        SyncPorts ports{secrets, CalDavSyncServices()};
+        const auto syncRun = [&](const std::string& line) { return run(line, false, program.path(), &ports); };
+        ASSERT_TRUE(secrets.store(radicale.address("/"), "user", radicale.password()));
+        if (transport == test::RadicaleServer::Transport::SelfSignedTls) {
+            const Outcome refused = syncRun("sync");
+            EXPECT_EQ(std::tuple(refused.code, refused.out), std::tuple(1, "")) << refused.err;
+            ServerAccount account;
+            account.address = radicale.address("/");
+            const ServerReply<std::string> pin = PeerKeyPin(account);
+            ASSERT_TRUE(pin.ok()) << pin.message;
+            program.write("Sorel.ini", settings + "TrustedKeys=" + radicale.address("/") + " " + pin.value + "\r\n");
+        }
+        ASSERT_TRUE(secrets.store(radicale.address("/"), "user", "wrong"));
+        EXPECT_EQ(syncRun("sync").code, 1);
+        ASSERT_TRUE(secrets.store(radicale.address("/"), "user", radicale.password()));
+        const Outcome dry = syncRun("sync --dry-run");
+        EXPECT_EQ(dry.code, 0) << dry.err;
+        EXPECT_NE(dry.out.find(">"), std::string::npos) << dry.out;
+        EXPECT_TRUE(radicale.events(calendar).empty());
+        const Outcome done = syncRun("sync");
+        EXPECT_EQ(done.code, 0) << done.err;
+        const std::vector<std::string> events = radicale.events(calendar);
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_NE(events[0].find("会議"), std::string::npos);
+        radicale.kill();
+        EXPECT_EQ(syncRun("sync").code, 1);
+    }
 }
 
 } // namespace

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     if (!rekko::EnterWorkingFolder(place, rekko::kHolidayFileName))
         std::cerr << "rekkocal: cannot enter " << place.programFolder.string() << '\n';
     rekko::LibsecretStore secrets;
-    rekko::SyncPorts sync{secrets, rekko::SyncServices{}};
+    rekko::SyncPorts sync{secrets, rekko::CalDavSyncServices()};
     const rekko::cli::Environment environment{clock, place.programFolder, startedIn, place.shippedFolder, &sync};
     return rekko::cli::Run(std::vector<std::string>(argv + 1, argv + argc), environment, terminal);
 }

@@ -172,7 +172,7 @@ int RunRekko(int argc, char** argv) {
     StartStopRecord record(controller.files().startStopRecord, clock, dialogs);
     MainHotkeys hotkeys(controller, dialogs);
     MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); },
-                      {record, hotkeys, folderLock}, {secrets, SyncServices{}});
+                      {record, hotkeys, folderLock}, {secrets, CalDavSyncServices()});
     dialogs.setParentWindow(&window);
     QObject::connect(&hotkeys, &MainHotkeys::pressed, &window, &MainWindow::hotkeyPressed);
     QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);
