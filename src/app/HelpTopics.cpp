@@ -18,6 +18,7 @@ std::string HelpTopic(const std::vector<std::string>& namesInnermostFirst) {
         {"tsKihon", "settings.html#basic"},
         {"tsKoyomi", "settings.html#calendar"},
         {"tsKinou", "settings.html#functions"},
+        {"tsDouki", "settings.html#sync"},
         {"fmDay", "schedule.html"},
         {"ts1Nichi", "schedule.html#day"},
         {"tsKikan", "schedule.html#period"},

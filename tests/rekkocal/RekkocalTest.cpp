@@ -5,7 +5,12 @@
 #include "FakeClock.h"
 #include "LoopbackHttpServer.h"
 #include "LoopbackSntpResponder.h"
+#include "RadicaleServer.h"
+#include "ScriptedSync.h"
 #include "TempDir.h"
+
+#include "platform/FolderLock.h"
+#include "sync/HttpSession.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -24,14 +29,15 @@ struct Outcome {
 };
 
 // Runs a command line (words split at spaces) at 2026-12-06 09:00 with Rekko's program folder as given (none: the
-// current directory).
-Outcome run(const std::string& line, bool interactive = false, std::filesystem::path programFolder = {}) {
+// current directory) and the sync's ports.
+Outcome run(const std::string& line, bool interactive = false, std::filesystem::path programFolder = {},
+            SyncPorts* sync = nullptr) {
     const test::FakeClock clock(CalendarDate{2026, 12, 6}, TimeOfDay{9, 0, 0});
     std::istringstream words(line);
     const std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
     std::ostringstream out, err;
     cli::Terminal terminal{out, err, interactive};
-    const int code = cli::Run(args, cli::Environment{clock, programFolder}, terminal);
+    const int code = cli::Run(args, cli::Environment{clock, programFolder, {}, {}, sync}, terminal);
     return {code, out.str(), err.str()};
 }
 
@@ -302,6 +308,92 @@ TEST_F(DayCommands, IcsWritesANewFileOrWithForceAndCountsMalformedLines) {
     EXPECT_EQ(unwritable.code, 1);
     EXPECT_NE(unwritable.err.find("nosuch/out.ics"), std::string::npos) << unwritable.err;
     EXPECT_EQ(run("ics 2026-12-31 2026-12-01").code, 2);
+}
+
+} // namespace
+} // namespace rekko
+
+namespace rekko {
+namespace {
+
+TEST_F(DayCommands, SyncHoldsTheDataFolderAndPrintsWhatItSendsAndReceives) {
+    test::TempDir data;
+    program.write("Sorel.ini", "[Settei]\r\nedFolder=" + data.path().string() +
+                                   "\r\n[Sync]\r\nServer=https://cal.example/\r\nUser=hanako\r\nCalendar=/cal/\r\n");
+    test::ScriptedSync sync;
+    test::MemorySecrets secrets;
+    SyncPorts ports{secrets, sync.services()};
+    const auto syncRun = [&](const std::string& line) { return run(line, false, program.path(), &ports); };
+    for (const char* line : {"sync now", "sync --dry-run --dry-run", "sync --force"})
+        EXPECT_EQ(syncRun(line).code, 2) << line;
+    EXPECT_NE(syncRun("sync").err.find("no password kept for hanako at https://cal.example/"), std::string::npos);
+    ASSERT_TRUE(secrets.store("https://cal.example/", "hanako", "pw"));
+    {
+        FlockFolderLock rekko;
+        ASSERT_EQ(rekko.claim(data.path()).outcome, FolderClaimOutcome::Taken);
+        const Outcome held = syncRun("sync --dry-run");
+        EXPECT_EQ(std::tuple(held.code, held.out), std::tuple(3, ""));
+        EXPECT_NE(held.err.find("is in use by Rekko"), std::string::npos) << held.err;
+    }
+    EXPECT_TRUE(sync.calls().empty());
+
+    sync.expect({.sent = 1, .received = 1, .plan = {"> 2026-12-06 会議", "< 2026-12-07 歯医者"}});
+    const Outcome dry = syncRun("sync --dry-run");
+    EXPECT_EQ(std::tuple(dry.code, dry.out), std::tuple(0, "> 2026-12-06 会議\n< 2026-12-07 歯医者\n送信 1・受信 1\n"));
+    ASSERT_EQ(sync.calls().size(), 1u);
+    EXPECT_TRUE(sync.calls()[0].request.dryRun);
+    EXPECT_EQ(sync.calls()[0].request.calendar, "/cal/");
+    EXPECT_EQ(sync.calls()[0].account.password, "pw");
+    EXPECT_EQ(sync.calls()[0].request.files.periodFile, data.path() / "CaFromTo.myc");
+
+    sync.expect({.fault = ServerFault::ServerError, .message = "500", .failed = true});
+    const Outcome failed = syncRun("sync");
+    EXPECT_EQ(std::tuple(failed.code, failed.out, failed.err), std::tuple(1, "", "同期できません：500\n"));
+    EXPECT_FALSE(sync.calls()[1].request.dryRun);
+}
+
+// Against a real Radicale: a wrong password and a dead server exit 1; a dry run sends nothing; the sync sends the
+// month's line; a self-signed server is refused until its key is trusted in the settings.
+TEST_F(DayCommands, SyncWithRadicaleSendsTheLinesAndChecksTheServersCertificate) {
+    for (const auto transport :
+         {test::RadicaleServer::Transport::Http, test::RadicaleServer::Transport::SelfSignedTls}) {
+        test::RadicaleServer radicale(transport);
+        const std::string calendar = radicale.makeCalendar("rekko", "予定");
+        test::TempDir data;
+        data.write("Ca202612.myc", " 0,0,9,2026/12\r\n 6,1,,\x89\xEF\x8B\x63,,,,,,\r\n"); // 会議
+        data.write("CaFromTo.myc", "***** FromTo\x97\x5c\x92\xe8\r\n");
+        const std::string settings = "[Settei]\r\nedFolder=" + data.path().string() +
+                                     "/\r\n[Sync]\r\nServer=" + radicale.address("/") +
+                                     "\r\nUser=user\r\nCalendar=" + calendar + "\r\n";
+        program.write("Sorel.ini", settings);
+        test::MemorySecrets secrets;
+        SyncPorts ports{secrets, CalDavSyncServices()};
+        const auto syncRun = [&](const std::string& line) { return run(line, false, program.path(), &ports); };
+        ASSERT_TRUE(secrets.store(radicale.address("/"), "user", radicale.password()));
+        if (transport == test::RadicaleServer::Transport::SelfSignedTls) {
+            const Outcome refused = syncRun("sync");
+            EXPECT_EQ(std::tuple(refused.code, refused.out), std::tuple(1, "")) << refused.err;
+            ServerAccount account;
+            account.address = radicale.address("/");
+            const ServerReply<std::string> pin = PeerKeyPin(account);
+            ASSERT_TRUE(pin.ok()) << pin.message;
+            program.write("Sorel.ini", settings + "TrustedKeys=" + radicale.address("/") + " " + pin.value + "\r\n");
+        }
+        ASSERT_TRUE(secrets.store(radicale.address("/"), "user", "wrong"));
+        EXPECT_EQ(syncRun("sync").code, 1);
+        ASSERT_TRUE(secrets.store(radicale.address("/"), "user", radicale.password()));
+        const Outcome dry = syncRun("sync --dry-run");
+        EXPECT_EQ(dry.code, 0) << dry.err;
+        EXPECT_NE(dry.out.find(">"), std::string::npos) << dry.out;
+        EXPECT_TRUE(radicale.events(calendar).empty());
+        const Outcome done = syncRun("sync");
+        EXPECT_EQ(done.code, 0) << done.err;
+        const std::vector<std::string> events = radicale.events(calendar);
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_NE(events[0].find("会議"), std::string::npos);
+        radicale.kill();
+        EXPECT_EQ(syncRun("sync").code, 1);
+    }
 }
 
 } // namespace

@@ -31,5 +31,6 @@ int exportCommand(const Args& args, const Environment& environment, Terminal& te
 int icsCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int xlsxCommand(const Args& args, const Environment& environment, Terminal& terminal);
 int clockCommand(const Args& args, const Environment& environment, Terminal& terminal);
+int syncCommand(const Args& args, const Environment& environment, Terminal& terminal);
 
 } // namespace rekko::cli

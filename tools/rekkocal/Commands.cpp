@@ -60,6 +60,11 @@ constexpr const char* kUsage =
     "  xlsx YYYY MM FILE [--builtin]     a month as the maintenance window's workbook,\n"
     "                                    from the shipped Sorxl.xlsx, with the page's\n"
     "                                    options of Rekko's Sorel.ini\n"
+    "  sync [--dry-run]                  one two-way sync of the data folder with the CalDAV\n"
+    "                                    calendar of Rekko's settings (the password from the\n"
+    "                                    desktop's secret store); prints what it sends (>)\n"
+    "                                    and receives (<) and the result; with --dry-run\n"
+    "                                    changes nothing; exit 3 while Rekko holds the folder\n"
     "  --help                            this list\n"
     "The month, day, year, holidays, export, ics and xlsx commands read Hday.dat and Sday.myc from the\n"
     "current directory (the built-in holiday rules without Hday.dat); --builtin uses the\n"
@@ -77,7 +82,7 @@ int runCommand(const Args& args, const Environment& environment, Terminal& termi
         {"jd", jdCommand},       {"date", dateCommand},         {"count", countCommand}, {"month", monthCommand},
         {"day", dayCommand},     {"holidays", holidaysCommand}, {"year", yearCommand},   {"record", recordCommand},
         {"clock", clockCommand}, {"export", exportCommand},     {"ics", icsCommand},     {"xlsx", xlsxCommand},
-        {"sekki", sekkiCommand}};
+        {"sekki", sekkiCommand}, {"sync", syncCommand}};
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? terminal.err : terminal.out) << kUsage;
         return args.empty() ? kExitUsage : kExitOk;

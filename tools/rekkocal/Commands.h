@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "sync/SyncPorts.h"
 
 #include <filesystem>
 #include <ostream>
@@ -24,13 +25,15 @@ struct Environment {
     std::filesystem::path programFolder;
     std::filesystem::path startedIn{};
     std::filesystem::path shippedFolder{}; // the shipped files; empty: the program folder
+    SyncPorts* sync = nullptr;             // the secret store and the sync; none: the sync command cannot run
 };
 
-// Exit codes: 0 done, 1 the data could not be read (for clock: no time), 2 bad arguments (a one-line message on err
-// for both).
+// Exit codes: 0 done, 1 the data could not be read (for clock: no time; for sync: a server error), 2 bad arguments
+// (a one-line message on err for both), 3 the data folder is held by Rekko (sync).
 constexpr int kExitOk = 0;
 constexpr int kExitData = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitBusy = 3;
 
 // Runs the command named by the first argument. What it prints shows invalid bytes as \xHH and NUL as \x00; a
 // command that fails prints nothing on out.

@@ -5,6 +5,7 @@
 #include "files/UserFiles.h"
 #include "platform/Clock.h"
 #include "platform/ProgramLocation.h"
+#include "platform/SecretStore.h"
 
 #include <filesystem>
 #include <iostream>
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path startedIn = std::filesystem::current_path(error);
     if (!rekko::EnterWorkingFolder(place, rekko::kHolidayFileName))
         std::cerr << "rekkocal: cannot enter " << place.programFolder.string() << '\n';
-    const rekko::cli::Environment environment{clock, place.programFolder, startedIn, place.shippedFolder};
+    rekko::LibsecretStore secrets;
+    rekko::SyncPorts sync{secrets, rekko::CalDavSyncServices()};
+    const rekko::cli::Environment environment{clock, place.programFolder, startedIn, place.shippedFolder, &sync};
     return rekko::cli::Run(std::vector<std::string>(argv + 1, argv + argc), environment, terminal);
 }

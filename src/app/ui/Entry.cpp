@@ -14,6 +14,7 @@
 #include "maintenance/ProgramRemoval.h"
 #include "platform/FolderLock.h"
 #include "platform/ProgramLocation.h"
+#include "platform/SecretStore.h"
 #include "platform/Shortcuts.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/SpecialFolders.h"
@@ -158,9 +159,11 @@ int RunRekko(int argc, char** argv) {
     if (verdict == StartVerdict::Quit)
         return 0;
 
-    // For the life of the process: a time retrieval stuck on the network may still use them while the program ends.
+    // For the life of the process: a time retrieval or a sync stuck on the network may still use them while the
+    // program ends.
     static SystemClock clock;
     static SystemClockSetter clockSetter;
+    static LibsecretStore secrets;
     FlockFolderLock folderLock;
     QtDialogs dialogs(true);
     MainController controller(place.programFolder, folders.startup(), clock, clockSetter, dialogs,
@@ -169,7 +172,7 @@ int RunRekko(int argc, char** argv) {
     StartStopRecord record(controller.files().startStopRecord, clock, dialogs);
     MainHotkeys hotkeys(controller, dialogs);
     MainWindow window(controller, dialogs, [&dialogs](bool on) { dialogs.setUnattended(on); },
-                      {record, hotkeys, folderLock});
+                      {record, hotkeys, folderLock}, {secrets, CalDavSyncServices()});
     dialogs.setParentWindow(&window);
     QObject::connect(&hotkeys, &MainHotkeys::pressed, &window, &MainWindow::hotkeyPressed);
     QObject::connect(endpoint.get(), &InstanceEndpoint::woken, &window, &MainWindow::wakeUp);

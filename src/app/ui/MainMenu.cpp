@@ -42,6 +42,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     tools->setObjectName("mnTool");
     add(tools, &A::timer, "mmJigen", "時限［タイマー］(&T)");
     add(tools, &A::clockCorrection, "mnJikoku", "内蔵時計修正設定(&J)")->setEnabled(false);
+    add(tools, &A::syncNow, "mmDouki", "今すぐ同期(&S)");
     tools->addSeparator();
     add(tools, &A::excel, "mmExcel", "エクセルカレンダ作成＆印刷(&X)");
     add(tools, &A::anniversaries, "mmKinenbi", "記念日等一括編集(&E)");

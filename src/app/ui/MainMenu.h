@@ -26,6 +26,7 @@ struct MainMenuActions {
     QAction* latest = nullptr;             // mmSaishin "最新の機能(&N)", hidden
     QAction* timer = nullptr;              // mmJigen "時限［タイマー］(&T)"
     QAction* clockCorrection = nullptr;    // mnJikoku "内蔵時計修正設定(&J)", enabled with cbTShuusei
+    QAction* syncNow = nullptr;            // mmDouki "今すぐ同期(&S)"
     QAction* excel = nullptr;              // mmExcel "エクセルカレンダ作成＆印刷(&X)"
     QAction* anniversaries = nullptr;      // mmKinenbi "記念日等一括編集(&E)"
     QAction* commemoration = nullptr;      // mmRekkoKinen "Rekko記念機能(&M)"

@@ -18,6 +18,8 @@ public:
 
     void setPanel0(const std::string& text);
     void setPanel1(const StatusLine& line);
+    // Puts an indicator at the right end of the bar.
+    void addIndicator(QWidget* indicator) { addPermanentWidget(indicator); }
     // Colours the bar yellow (the date change), or gives it back its normal colour.
     void setHighlighted(bool highlighted);
     QLabel* panel0() const { return m_panel0; }

@@ -38,7 +38,7 @@ constexpr const char* kUnexpectedErrorEnd = "予期しないエラーのため�
 } // namespace
 
 MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::function<void(bool)> unattended,
-                       ShellPorts ports, QWidget* parent)
+                       ShellPorts ports, SyncPorts sync, QWidget* parent)
     : QMainWindow(parent), m_controller(controller), m_dialogs(dialogs), m_unattended(std::move(unattended)),
       m_sequence(controller, dialogs, *this, ports),
       m_dataFolderChange(
@@ -50,7 +50,7 @@ MainWindow::MainWindow(MainController& controller, Dialogs& dialogs, std::functi
           }) {
     setObjectName("fmC21");
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
-    buildPages();
+    buildPages(std::move(sync));
     wireCommands();
     wireResidency();
     m_pages->tabBar()->installEventFilter(this);
@@ -62,20 +62,30 @@ MainWindow::~MainWindow() {
     m_sequence.releaseHotkeys();
 }
 
-void MainWindow::buildPages() {
+void MainWindow::buildPages(SyncPorts sync) {
     Settings& settings = m_controller.settings();
+    m_menu = new MainMenu(menuBar());
+    m_status = new MainStatusBar(this);
+    setStatusBar(m_status);
+    m_sync = new SyncLink({[this] { return m_controller.writesHeld(); },
+                           [this] {
+                               const SaveReport report = m_sequence.saveAll();
+                               if (!report.ok())
+                                   m_dialogs.inform(report.message());
+                               return report.ok();
+                           },
+                           [this] { return m_controller.files(); }, [this] { m_monthView->reloadSchedules(); }},
+                          m_menu->actions().syncNow, m_dialogs, std::move(sync), this);
+    m_status->addIndicator(m_sync->indicator());
+
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("PageControl1");
     m_month = new MonthPage(m_pages);
-    m_settings = new SettingsPage(m_dataFolderChange, m_controller.settingsTable(), m_pages);
+    m_settings = new SettingsPage(m_dataFolderChange, m_controller.settingsTable(), *m_sync, m_pages);
     m_pages->addTab(m_month, QStringLiteral("月"));
     m_pages->addTab(m_settings, QStringLiteral("設定"));
     m_pages->setTabVisible(m_pages->indexOf(m_settings), false);
     setCentralWidget(m_pages);
-
-    m_menu = new MainMenu(menuBar());
-    m_status = new MainStatusBar(this);
-    setStatusBar(m_status);
     m_monthView = new MonthView(m_month, m_status->dayEntry(), m_sequence, settings, m_controller.clock(), m_dialogs,
                                 m_controller.book());
     m_sequence.attachMonthPage(m_monthView->stores(), *m_monthView);
@@ -346,6 +356,7 @@ bool MainWindow::isAltM(QEvent* event) const {
 bool MainWindow::start(const std::vector<std::string>& arguments, const std::filesystem::path& programsFolder) {
     if (!m_sequence.start(arguments, programsFolder))
         return false;
+    m_sync->readSettings();
     const Settings& s = m_controller.settings();
     m_siblings->offer(m_controller.pomta().has_value() && s.cbEditor);
     m_tick->status().startCountdown(m_controller.residentCountdown());

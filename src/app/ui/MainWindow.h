@@ -18,6 +18,8 @@
 #include "app/MainController.h"
 #include "app/ShellSequence.h"
 #include "platform/Dialogs.h"
+#include "sync/SyncPorts.h"
+#include "sync/ui/SyncLink.h"
 #include "timer/ui/TimerWindowHost.h"
 
 #include <QMainWindow>
@@ -36,9 +38,9 @@ class MainWindow : public QMainWindow, private ShellWindow, private TickWindow, 
     Q_OBJECT
 public:
     // unattended switches the message boxes off while the system ends the program (QtDialogs::setUnattended); the
-    // ports reach the parts of the shell that are still to come.
+    // ports reach the parts of the shell that are still to come; sync joins the secret store and the CalDAV sync.
     MainWindow(MainController& controller, Dialogs& dialogs, std::function<void(bool)> unattended = {},
-               ShellPorts ports = NullShellPorts(), QWidget* parent = nullptr);
+               ShellPorts ports = NullShellPorts(), SyncPorts sync = NoSyncPorts(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Runs the creation sequence after the widgets exist; programsFolder is where siblings may be installed.
@@ -110,7 +112,7 @@ private:
     void returnFromResidence() override;
     void showNotice(const std::string& text) override;
 
-    void buildPages();
+    void buildPages(SyncPorts sync);
     void wireResidency();
     void wireCommands();
     void wireYearAndMemo();
@@ -157,6 +159,7 @@ private:
     Residency* m_residency = nullptr;
     SiblingPrograms* m_siblings = nullptr;
     MaintenanceLink* m_maintenance = nullptr;
+    SyncLink* m_sync = nullptr;
     bool m_settingsRead = false;
     bool m_painted = false;
     bool m_systemClosing = false;

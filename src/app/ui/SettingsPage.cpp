@@ -8,8 +8,8 @@
 
 namespace rekko {
 
-SettingsPage::SettingsPage(DataFolderChange& change, SettingsKeys& keys, QWidget* parent)
-    : QWidget(parent), m_change(change), m_keys(keys), m_settings(keys.values()) {
+SettingsPage::SettingsPage(DataFolderChange& change, SettingsKeys& keys, SyncLink& sync, QWidget* parent)
+    : QWidget(parent), m_change(change), m_keys(keys), m_syncLink(sync), m_settings(keys.values()) {
     setObjectName("tsSettei");
 }
 
@@ -21,6 +21,7 @@ void SettingsPage::build() {
     m_basic = new BasicSettingsPage(m_change, m_keys, m_pages);
     m_calendar = new CalendarSettingsPage(m_keys, m_pages);
     m_functions = new FunctionSettingsPage(m_keys, m_pages);
+    m_sync = m_syncLink.makePage(m_pages);
     auto* admin = new QWidget(m_pages);
     admin->setObjectName("tsKanri");
     m_excel = NamedCheckBox("cbExcel", QStringLiteral("Excel"), admin);
@@ -32,6 +33,7 @@ void SettingsPage::build() {
     m_pages->addTab(m_basic, QStringLiteral("基本"));
     m_pages->addTab(m_calendar, QStringLiteral("暦"));
     m_pages->addTab(m_functions, QStringLiteral("機能"));
+    m_pages->addTab(m_sync, QStringLiteral("同期"));
     const int adminIndex = m_pages->addTab(admin, QStringLiteral("管理"));
     m_pages->setTabVisible(adminIndex, false);
     auto* layout = new QVBoxLayout(this);
@@ -67,6 +69,11 @@ FunctionSettingsPage* SettingsPage::functions() {
     return m_functions;
 }
 
+SyncSettingsPage* SettingsPage::sync() {
+    build();
+    return m_sync;
+}
+
 void SettingsPage::showValues() {
     // The size control holds 0 or 1 only, and cbPrjN stays off without Zunbo: the keys keep what the page shows.
     m_keys.set(&Settings::udCalSize, m_settings.udCalSize == 0 ? 0 : 1);
@@ -78,6 +85,7 @@ void SettingsPage::showValues() {
     m_basic->showValues();
     m_calendar->showValues();
     m_functions->showValues();
+    m_sync->showValues();
 }
 
 bool SettingsPage::zunboWanted() const {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings page tsSettei: sub-pages "基本", "暦", "機能" and the always hidden "管理", made the first time the page
-// is needed, so that a start that never opens it does not pay for them.
+// The settings page tsSettei: sub-pages "基本", "暦", "機能", "同期" and the always hidden "管理", made the first time
+// the page is needed, so that a start that never opens it does not pay for them.
 #pragma once
 
 #include "BasicSettingsPage.h"
@@ -8,6 +8,7 @@
 #include "FunctionSettingsPage.h"
 
 #include "app/Settings.h"
+#include "sync/ui/SyncLink.h"
 
 #include <QCheckBox>
 #include <QTabWidget>
@@ -22,7 +23,7 @@ class SettingsPage : public QWidget {
 public:
     // Each change of a control is set as its key's value, told to those watching the key. Until the sub-pages are
     // made, the page keeps what the start gives it for them.
-    SettingsPage(DataFolderChange& change, SettingsKeys& keys, QWidget* parent = nullptr);
+    SettingsPage(DataFolderChange& change, SettingsKeys& keys, SyncLink& sync, QWidget* parent = nullptr);
 
     // Makes the sub-pages, showing the settings and what the start gave the page; nothing once they exist.
     void build();
@@ -31,6 +32,7 @@ public:
     BasicSettingsPage* basic();
     CalendarSettingsPage* calendar();
     FunctionSettingsPage* functions();
+    SyncSettingsPage* sync();
 
     // Shows the values of the settings, as read from the settings file.
     void showValues();
@@ -66,6 +68,7 @@ private:
 
     DataFolderChange& m_change;
     SettingsKeys& m_keys;
+    SyncLink& m_syncLink;
     const Settings& m_settings;
     std::optional<FeatureOffer> m_offer;
     std::optional<QString> m_programFolder;
@@ -75,6 +78,7 @@ private:
     BasicSettingsPage* m_basic = nullptr;
     CalendarSettingsPage* m_calendar = nullptr;
     FunctionSettingsPage* m_functions = nullptr;
+    SyncSettingsPage* m_sync = nullptr;
     QCheckBox* m_excel = nullptr;
     QCheckBox* m_jikoku = nullptr;
 };
