@@ -48,8 +48,8 @@ public:
     virtual void keepCommemoration(const Commemoration& values) = 0;
     // Answers whether the main window is retrieving the time.
     virtual bool retrievalRuns() const = 0;
-    // Answers whether the main window is busy with other work it must finish before the program ends (the change of
-    // date at midnight).
+    // Answers whether the main window is busy with other work that must end first: the change of date at midnight, or a
+    // calendar sync.
     virtual bool otherwiseBusy() const = 0;
     // Releases the global hot keys, so that the program a setup starts can register them.
     virtual void releaseHotkeys() = 0;

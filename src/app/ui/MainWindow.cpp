@@ -140,7 +140,7 @@ void MainWindow::buildPages(SyncPorts sync) {
                  m_dialogs.inform(m_controller.files().commemoration.string() + "\r\n" + kept.error().cause);
          },
          [this] { return m_tick->retrievalRunning(); }, [this] { m_sequence.releaseHotkeys(); },
-         [this] { return m_tick->tick().dateChangeRunning(); }},
+         [this] { return m_tick->tick().dateChangeRunning() || m_sync->running(); }},
         m_dialogs, m_controller.clock(), m_controller.book().rules(), this);
     connect(m_memoLink, &MemoPageLink::textViewRequested, m_maintenance, &MaintenanceLink::showText);
     connect(m_settings, &SettingsPage::setupClicked, m_maintenance, [this] { m_maintenance->open(SetupPage::Setup); });
