@@ -72,6 +72,9 @@ public:
     // Keeps the password in the secret store; where there is none, for this run of the program only. Answers the
     // secret store's failure.
     Status setPassword(const std::string& password);
+    // Takes the password being typed for the syncs of this run, before it is set: a sync started before the field is
+    // left uses it.
+    void usePassword(const std::string& password) { m_sessionPassword = password; }
     // Answers where the password of the settings' server and user is kept.
     PasswordPlace passwordPlace();
 

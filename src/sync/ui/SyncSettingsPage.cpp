@@ -76,6 +76,11 @@ SyncSettingsPage::SyncSettingsPage(SyncTable& settings, SyncCommand& command, QW
         showPasswordKept();
     });
     connect(m_c.edtPassword, &QLineEdit::editingFinished, this, &SyncSettingsPage::takePassword);
+    // The indicator and the menu take no focus, so the field is not left before a sync they start.
+    connect(m_c.edtPassword, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        if (!typed.isEmpty())
+            m_command.usePassword(typed.toStdString());
+    });
     connect(m_c.btnCalendars, &QPushButton::clicked, this, &SyncSettingsPage::listCalendars);
     connect(m_c.cbCalendar, &QComboBox::activated, this, [this](int index) {
         m_settings.set(&SyncSettings::Calendar, m_c.cbCalendar->itemData(index).toString().toStdString());
