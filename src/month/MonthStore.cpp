@@ -32,8 +32,10 @@ void MonthStore::setJumpedMonth(int year, int month) {
 }
 
 Status MonthStore::loadSlot(int index) {
-    if (!lines(index).empty())
-        return Success();
+    return lines(index).empty() ? readSlot(index) : Success();
+}
+
+Status MonthStore::readSlot(int index) {
     const std::filesystem::path file = m_dataFolder / m_window.slot(index).fileName;
     TextLines read;
     if (FileEntryExists(file)) {

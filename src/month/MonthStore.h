@@ -38,6 +38,9 @@ public:
     // Fills a slot's list when it is empty: the month file when it exists, else the header line only (no file is
     // made). A file that exists but cannot be read leaves the slot marked unreadable and answers the failure.
     Status loadSlot(int index);
+    // Reads a slot's month file again, whatever the list held: after a save all, when another writer (a sync, a bulk
+    // command) has changed the files.
+    Status readSlot(int index);
 
     // Writes a slot's list with the save guard: a list that fell to half of its load count or below, or to nothing,
     // is refused with a message naming the month; a list of the header only, or an unedited one, is not written and

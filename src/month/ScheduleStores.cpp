@@ -48,6 +48,11 @@ Status ScheduleStores::load() {
 }
 
 Status ScheduleStores::reload() {
+    m_months.setDataFolder(m_host.dataFolder());
+    for (int slot = 0; slot <= kJumpSlot; ++slot)
+        if (!m_months.lines(slot).empty())
+            if (Status read = m_months.readSlot(slot); !read)
+                return read;
     if (Status loaded = load(); !loaded)
         return loaded;
     return m_book.slot(kJumpSlot).month != 0 ? m_months.loadSlot(kJumpSlot) : Success();

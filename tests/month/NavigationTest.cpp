@@ -168,6 +168,26 @@ TEST_F(Navigation, LeavingAJumpedMonthKeepsTheDisksLinesAndSaveAllTellsOfThem) {
     EXPECT_EQ(report.mergeMessage(), "Ca203107.myc: 他で変更された日（9日）を取り込みました。");
 }
 
+// Reloading after another writer (a sync) changed the files reads the months already held again.
+TEST(ScheduleStoresReload, ReadsTheMonthsHeldAgain) {
+    struct TodayHost : CountingHost {
+        int32_t today() const override { return EncodeJuliusDay(2024, 5, 3); }
+    } host;
+    test::CurrentTempDir dir; // the period file's copies go to the current directory
+    host.folder = (dir.path() / "").string();
+    test::ScriptedDialogs dialogs;
+    std::array<std::string, 3> copies{};
+    ScheduleBook book;
+    ScheduleStores stores(host, dialogs, book, copies);
+    stores.buildWindow();
+    dialogs.expect(DialogAnswer::Ok); // the new period file is announced
+    ASSERT_TRUE(stores.load().ok());
+    const std::string header = book.lines(1).front();
+    dir.write(stores.months().window().slot(1).fileName, header + "\r\n15,1,,synced,,,,,,\r\n");
+    ASSERT_TRUE(stores.reload().ok());
+    EXPECT_EQ(book.lines(1), (std::vector<std::string>{header, "15,1,,synced,,,,,,"}));
+}
+
 // The day entry takes each month's last day and refuses the day after it, in a leap year and in a century year that
 // is none; day 0 is refused too.
 TEST_F(Navigation, TheDayEntryTakesEachMonthsLastDayAndRefusesTheNext) {
