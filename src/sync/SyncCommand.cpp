@@ -70,6 +70,7 @@ bool SyncCommand::run(bool allowMassDeletion) {
     request.files = m_shell.files();
     request.specialDays = m_shell.specialDays();
     request.calendar = s.Calendar;
+    request.utcNow = m_shell.utcNow();
     request.allowMassDeletion = allowMassDeletion;
     const SyncServices services = m_ports.services;
     const auto job = [request, services](const ServerAccount& account) {

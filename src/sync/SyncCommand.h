@@ -33,6 +33,8 @@ public:
     // The user's files as they stand: the data folder's files, and the anniversaries of the working folder.
     virtual FileSet files() const = 0;
     virtual std::filesystem::path specialDays() const = 0;
+    // The time now in UTC, that the events sent are stamped with.
+    virtual LocalDateTime utcNow() const = 0;
     // The sync changed files of the data folder: the book takes them in, as files changed on disk by another
     // program, keeping what was edited here meanwhile.
     virtual void takeSyncedFiles() = 0;

@@ -6,6 +6,8 @@
 
 #include "sync/SyncCommand.h"
 
+#include "calendar/Julius.h"
+
 #include <gtest/gtest.h>
 
 namespace rekko {
@@ -28,6 +30,7 @@ public:
     }
     FileSet files() const override { return BuildFileSet("/program", "/data/"); }
     std::filesystem::path specialDays() const override { return "/work/Sday.myc"; }
+    LocalDateTime utcNow() const override { return EncodeDateTime({2026, 12, 7}, {3, 0, 0}); }
     void takeSyncedFiles() override { ++taken; }
     void showSync(SyncState state, const std::string& text) override { shown.emplace_back(state, text); }
 };
@@ -57,7 +60,10 @@ protected:
 
 TEST_F(SyncCommandTest, SavesAllThenSyncsOnTheWorkerAndTakesTheFilesItChanged) {
     ASSERT_TRUE(command.setPassword("s3cret"));
-    sync.expect({.sent = 2, .received = 1}, [this](const SyncRequest&) { EXPECT_EQ(shell.saved, 1); });
+    sync.expect({.sent = 2, .received = 1}, [this](const SyncRequest& request) {
+        EXPECT_EQ(shell.saved, 1);
+        EXPECT_EQ(request.utcNow, EncodeDateTime({2026, 12, 7}, {3, 0, 0})); // the stamp of the events sent
+    });
     ASSERT_TRUE(command.start());
     EXPECT_EQ(shell.shown.back(), std::pair(SyncState::Running, std::string("同期中…")));
     EXPECT_FALSE(command.start()); // one at a time

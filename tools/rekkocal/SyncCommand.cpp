@@ -56,6 +56,7 @@ int syncCommand(const Args& arguments, const Environment& environment, Terminal&
     request.specialDays = fs::current_path(error) / kSpecialDayFileName;
     request.calendar = sync.Calendar;
     request.dryRun = dryRun;
+    request.utcNow = environment.clock.utcNow();
     const SyncReport report = services.run(request, *server);
     for (const std::string& line : report.plan)
         terminal.out << line << '\n';

@@ -74,7 +74,8 @@ void MainWindow::buildPages(SyncPorts sync) {
                                    m_dialogs.inform(report.message());
                                return report.ok();
                            },
-                           [this] { return m_controller.files(); }, [this] { m_monthView->reloadSchedules(); }},
+                           [this] { return m_controller.files(); }, [this] { m_monthView->reloadSchedules(); },
+                           [this] { return m_controller.clock().utcNow(); }},
                           m_menu->actions().syncNow, m_dialogs, std::move(sync), this);
     m_status->addIndicator(m_sync->indicator());
 

@@ -23,6 +23,7 @@ struct SyncWindowCalls {
     std::function<bool()> saveAll; // tells the user what failed
     std::function<FileSet()> files;
     std::function<void()> reloadSchedules; // loads the months and periods again from their files, without saving
+    std::function<LocalDateTime()> utcNow;
 };
 
 class SyncLink : public QObject, private SyncShell {
@@ -45,6 +46,7 @@ private:
     bool saveAll() override { return m_calls.saveAll(); }
     FileSet files() const override { return m_calls.files(); }
     std::filesystem::path specialDays() const override;
+    LocalDateTime utcNow() const override { return m_calls.utcNow(); }
     void takeSyncedFiles() override;
     void writeSettings();
     void followInterval();
