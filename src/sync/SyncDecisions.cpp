@@ -166,6 +166,12 @@ void SyncJob::decide(const ServerChanges& changes) {
             continue;
         m_uids.insert(fresh.parsed->uid);
         if (fresh.parsed->recurring) {
+            // An anniversary this folder holds too, sent by another computer: taken as sent from here.
+            if (const auto item = claim(fresh.parsed->uid)) {
+                m_current.push_back(
+                    SyncEntry{items[*item].place, items[*item].hash, fresh.parsed->uid, href, event->etag});
+                continue;
+            }
             m_report.recurringSkipped.push_back(fresh.parsed->summary);
             continue;
         }

@@ -117,6 +117,19 @@ TEST(SyncRun, FirstSyncUpThenDownIntoAnEmptyFolderThenNothingIsRewrittenOrSent) 
     }
 }
 
+TEST(SyncRun, AnAnniversaryAnotherComputerSentIsTakenAsSentNeitherDoubledNorNamedAsForeign) {
+    MemoryCalendarServer server;
+    Folder office, home;
+    for (const Folder* folder : {&office, &home})
+        folder->write("Sday.myc", {"1990,,12,20,,,誕生日"});
+    ASSERT_EQ(office.sync(server).sent, 1);
+    const SyncReport report = home.sync(server);
+    EXPECT_EQ(report.sent, 0);
+    EXPECT_TRUE(report.recurringSkipped.empty());
+    EXPECT_EQ(server.events().size(), 1u);
+    EXPECT_EQ(home.sync(server).sent, 0);
+}
+
 TEST(SyncRun, EditsOnEachSideAreTakenAndAnEditOnBothKeepsTheServersAsAConflictLine) {
     MemoryCalendarServer server;
     Folder folder;
