@@ -2,6 +2,7 @@
 // The name rules of the user's files and their file set.
 #include "UserFiles.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace rekko {
@@ -21,6 +22,18 @@ bool IsMonthFileName(std::string_view name) {
     if (digits.starts_with('-'))
         digits.remove_prefix(1);
     return digits.size() == 6 && digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+std::optional<std::pair<int32_t, int>> MonthOfFileName(std::string_view name) {
+    if (!IsMonthFileName(name) || name[2] == '-')
+        return std::nullopt;
+    int32_t year = 0;
+    int month = 0;
+    std::from_chars(name.data() + 2, name.data() + 6, year);
+    std::from_chars(name.data() + 6, name.data() + 8, month);
+    if (year < 1 || month < 1 || month > 12)
+        return std::nullopt;
+    return std::pair(year, month);
 }
 
 std::string PeriodCopyName(int year, int month, int day) {

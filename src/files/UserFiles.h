@@ -3,9 +3,12 @@
 // copies, and the file set of the program folder, the data folder and the working folder.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace rekko {
 
@@ -44,6 +47,9 @@ std::string MonthFileName(int year, int month);
 
 // Answers whether a name is that of a month file: "Ca", six digits (a year before 0 with its minus sign), ".myc".
 bool IsMonthFileName(std::string_view name);
+
+// Returns the year and month of a month file's name; nothing for another name or a year before 1.
+std::optional<std::pair<int32_t, int>> MonthOfFileName(std::string_view name);
 
 // Returns the name "CaFT" + stamp + ".mcp" of today's period copy; the stamp is the year's last digit, the month and
 // the tens digit of the day (days 30 and 31 count as 1), so a new name begins about every ten days.

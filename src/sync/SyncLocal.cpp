@@ -28,15 +28,6 @@ Result<LocalFile> ReadLocalFile(const std::filesystem::path& path) {
     return file;
 }
 
-// The year and month of a month file's name "Ca%.4d%.2d.myc"; nothing for a year before 1.
-std::optional<std::pair<int32_t, int>> MonthOfName(const std::string& name) {
-    const auto year = FieldInteger(name.substr(2, 4));
-    const auto month = FieldInteger(name.substr(6, 2));
-    if (!year || !month || *year < 1 || *month < 1 || *month > 12)
-        return std::nullopt;
-    return std::pair(*year, *month);
-}
-
 LocalItem ItemOf(SyncKind kind, std::string place, std::string key, size_t file, IcsEvent event) {
     LocalItem item{.kind = kind, .place = std::move(place), .key = std::move(key), .file = file};
     item.hash = TextDigest(item.key);
@@ -67,12 +58,12 @@ Result<LocalSide> LocalSide::read(const SyncRequest& request) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(DataFolderPath(request.files.dataFolder), error)) {
         const std::string name = entry.path().filename().string();
-        if (IsMonthFileName(name) && MonthOfName(name))
+        if (MonthOfFileName(name))
             names.push_back(name);
     }
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
-        const auto [year, month] = *MonthOfName(name);
+        const auto [year, month] = *MonthOfFileName(name);
         Result<LocalFile> file = ReadLocalFile(request.files.monthFile(year, month));
         if (!file)
             return file.error();

@@ -67,13 +67,7 @@ void MainWindow::buildPages(SyncPorts sync) {
     m_menu = new MainMenu(menuBar());
     m_status = new MainStatusBar(this);
     setStatusBar(m_status);
-    m_sync = new SyncLink({[this] { return m_controller.writesHeld(); },
-                           [this] {
-                               const SaveReport report = m_sequence.saveAll();
-                               if (!report.ok())
-                                   m_dialogs.inform(report.message());
-                               return report.ok();
-                           },
+    m_sync = new SyncLink({[this] { return m_controller.writesHeld(); }, [this] { return saveAllTellingFailures(); },
                            [this] { return m_controller.files(); }, [this] { m_monthView->reloadSchedules(); },
                            [this] { return m_controller.clock().utcNow(); }},
                           m_menu->actions().syncNow, m_dialogs, std::move(sync), this);
@@ -366,9 +360,11 @@ bool MainWindow::start(const std::vector<std::string>& arguments, const std::fil
     return true;
 }
 
-void MainWindow::saveAllTellingFailures() {
-    if (const SaveReport report = m_sequence.saveAll(); !report.ok())
+bool MainWindow::saveAllTellingFailures() {
+    const SaveReport report = m_sequence.saveAll();
+    if (!report.ok())
         m_dialogs.inform(report.message());
+    return report.ok();
 }
 
 bool MainWindow::zunboWanted() const {

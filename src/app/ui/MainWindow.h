@@ -133,7 +133,8 @@ private:
     // The orderly end: stop record and save all; what fails is rescued when nobody is asked, or else the user
     // decides. Answers false when the user keeps the window; otherwise the program has ended.
     bool endInOrder();
-    void saveAllTellingFailures();
+    // Saves all and shows what failed; answers whether everything was written.
+    bool saveAllTellingFailures();
     // Opens the clock-correction settings window, or says to try later while a time retrieval runs.
     void openClockCorrection();
 
